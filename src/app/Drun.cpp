@@ -1,0 +1,24 @@
+#include <QApplication>
+#include <QDir>
+#include <QLocale>
+
+#include "core/DrunVar.h"
+#include "ui/DrunMain.h"
+#include "ui/Hlaseni.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // Numbers are always written and read with "." whatever the system says.
+    QLocale::setDefault(QLocale::c());
+    app.setApplicationName(QStringLiteral("DRUN"));
+
+    drun::DrunVar var;
+    var.NastavSlozku(QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/")
+                         .toStdString());
+    HlaseniOkna okna;
+    NastavHlaseni(&okna);
+
+    THlavniForm hlavni(var);
+    hlavni.show();
+    return app.exec();
+}

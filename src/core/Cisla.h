@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Strict number parsing and the program's fixed display formats.
+// Everything here is locale-independent: "." is the only decimal separator.
+namespace drun {
+
+// Whole text must be a decimal real number (exponent allowed). Leading and
+// trailing blanks are tolerated; "nan", "inf", hex, "1,5", "12abc" are not numbers.
+std::optional<double> CtiDouble(std::string_view text);
+// Whole text must be a decimal integer that fits in 32 bits.
+std::optional<int> CtiInt(std::string_view text);
+
+// Fixed notation with the given decimals; values with more than five digits
+// before the point switch to scientific notation. Never prints "-0.0".
+std::string FormatCislo(double x, int desetin);
+// The one display format of levels: one decimal.
+inline std::string FormatHodnota(double x) { return FormatCislo(x, 1); }
+// Shortest general form for limits in messages: 0, 150, 0.5, 100000.
+std::string FormatObecne(double x);
+
+}  // namespace drun

@@ -1,0 +1,120 @@
+#include "DrunVar.h"
+
+#include "Matemat.h"
+
+namespace drun {
+
+const std::array<const char*, PocetPasem> NazvyPasem{"63Hz", "125Hz", "250Hz", "500Hz",
+                                                     "1kHz", "2kHz",  "4kHz",  "8kHz"};
+
+const std::array<const char*, PocetTypu + 1> NazvyTypu{
+    "",        "Zdroj drunu",  "Obecný element", "Hranaté potrubí", "Kruhové potrubí", "Oblouk",
+    "Odbočka", "Vyústka",      "Tlumič drunu",   "Více zdrojů",     "Místnost"};
+
+void SpoctiLA(Spectrum& s, const std::array<double, 9>& vaha) {
+    double suma = 0;
+    for (int i = 0; i < PocetPasem; ++i) suma += Mocnina10((s[i] + vaha[i]) * 0.1);
+    s[LA] = 10 * Log10(suma);
+}
+
+void NaplnSpektrum(Spectrum& s, double hodnota) {
+    for (int i = 0; i < PocetPasem; ++i) s[i] = hodnota;
+    SpoctiLA(s);
+}
+
+Spectrum NulaSpektrum() {
+    Spectrum s{};
+    NaplnSpektrum(s, 0);
+    return s;
+}
+
+TElementSite::TElementSite()
+    : Utlum(NulaSpektrum()), VlastniDrun(Utlum), Mezisoucet(Utlum), ZaElementem(Utlum) {}
+
+void TElementSite::NastavTyp(std::uint8_t typ) {
+    Typ = typ;
+    NazevTypu = (typ >= 1 && typ <= PocetTypu) ? NazvyTypu[typ] : "";
+}
+
+std::string RadekSeznamu(const TElementSite& e) {
+    return std::to_string(e.Cislo) + "     " + e.NazevTypu;
+}
+
+Cesta::Cesta() { Zaloz(); }
+
+void Cesta::Zaloz() {
+    prvky_.clear();
+    auto zdroj = std::make_unique<TElementSite>();
+    zdroj->NastavTyp(TypZdroj);
+    zdroj->Popis = NazvyTypu[TypZdroj];
+    prvky_.push_back(std::move(zdroj));
+    aktualni_ = 1;
+}
+
+const TElementSite* Cesta::Predchozi(const TElementSite& e) const {
+    if (e.Cislo <= 1) return nullptr;
+    return prvky_[static_cast<size_t>(e.Cislo - 2)].get();
+}
+
+void Cesta::NajdiElement(int n) {
+    if (n < 1) n = 1;
+    if (n > Pocet()) n = Pocet();
+    aktualni_ = n;
+}
+
+void Cesta::Precisluj(int od) {
+    for (int i = od; i <= Pocet(); ++i) prvky_[static_cast<size_t>(i - 1)]->Cislo = i;
+}
+
+void Cesta::VlozElement() {
+    prvky_.insert(prvky_.begin() + aktualni_, std::make_unique<TElementSite>());
+    ++aktualni_;
+    Precisluj(aktualni_);
+}
+
+bool Cesta::VypustElement(int n) {
+    if (n < 2 || n > Pocet()) return false;
+    prvky_.erase(prvky_.begin() + (n - 1));
+    aktualni_ = n - 1;
+    Precisluj(n);
+    return true;
+}
+
+void Cesta::NahradAktualni(const TElementSite& e) {
+    auto kopie = std::make_unique<TElementSite>(e);
+    kopie->Cislo = aktualni_;
+    prvky_[static_cast<size_t>(aktualni_ - 1)] = std::move(kopie);
+}
+
+bool Cesta::ObsahujeTyp(std::uint8_t typ) const {
+    for (const auto& p : prvky_)
+        if (p->Typ == typ) return true;
+    return false;
+}
+
+void DrunVar::NastavSlozku(const std::string& slozka) {
+    SouborDat = slozka + "DRUN.DRN";
+    SouborCfg = slozka + "DRUN.CFG";
+    SouborTlumice = slozka + "KL385216.CAD";
+}
+
+std::string PrvnichZnaku(const std::string& utf8, std::size_t n) {
+    std::size_t znaku = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        auto c = static_cast<unsigned char>(utf8[i]);
+        if ((c & 0xC0) != 0x80) {  // start of a code point
+            if (znaku == n) return utf8.substr(0, i);
+            ++znaku;
+        }
+    }
+    return utf8;
+}
+
+void ZalozVypocet(DrunVar& var) {
+    var.cesta.Zaloz();
+    var.MinUroven = 0;
+    var.MaxUroven = 150;
+    var.Akce.clear();
+}
+
+}  // namespace drun

@@ -1,0 +1,72 @@
+#include "DrunVyp.h"
+
+#include "DrunVar.h"
+#include "Matemat.h"
+
+namespace drun {
+
+namespace {
+constexpr double PodlahaMezisouctu = 0.001;
+constexpr double PrahScitani = 0.01;
+}  // namespace
+
+void SpoctiElement(DrunVar& var) {
+    TElementSite& e = var.cesta.Aktualni();
+    const TElementSite* p = var.cesta.Predchozi(e);
+    if (p == nullptr) {
+        e.ZaElementem = e.VlastniDrun;
+    } else if (e.Typ == TypVice) {
+        NaplnSpektrum(e.Mezisoucet, 0);
+        const int n = e.Druh < 1 ? 1 : e.Druh;  // a count of 0 never reaches the logarithm
+        const double k = 10 * Log10(n);
+        for (int i = 0; i < PocetPasem; ++i)
+            e.ZaElementem[i] = p->ZaElementem[i] == 0.0 ? 0.0 : p->ZaElementem[i] + k;
+    } else {
+        for (int i = 0; i < PocetPasem; ++i) {
+            double s = p->ZaElementem[i] - e.Utlum[i];
+            if (s < 0) s = PodlahaMezisouctu;
+            e.Mezisoucet[i] = s;
+            const double vd = e.VlastniDrun[i];
+            if (s <= PrahScitani || vd == 0.0) {
+                e.ZaElementem[i] = s + vd;
+            } else {
+                double l = 10 * Log10(Mocnina10(0.1 * s) + Mocnina10(0.1 * vd));
+                e.ZaElementem[i] = l < 0 ? 0 : l;
+            }
+        }
+    }
+    SpoctiLA(e.Mezisoucet);
+    SpoctiLA(e.ZaElementem);
+}
+
+void PrepocitejOd(DrunVar& var, int n) {
+    Cesta& c = var.cesta;
+    c.NajdiElement(n);
+    n = c.AktualniCislo();
+    for (int i = n; i <= c.Pocet(); ++i) {
+        c.NajdiElement(i);
+        SpoctiElement(var);
+    }
+    c.NajdiElement(n);
+    var.Vysledek = c.Posledni().ZaElementem;
+    SpoctiLA(var.Vysledek);
+    for (int k = 0; k <= LA; ++k) var.Rozdil[k] = var.Vysledek[k] - var.Pozadavek[k];
+}
+
+bool ZadejElement(DrunVar& var, const std::function<void(DrunVar&)>& zapis,
+                  const std::function<bool(DrunVar&)>& vypocet) {
+    Cesta& c = var.cesta;
+    const bool pridat = var.RezimPridat;
+    const TElementSite puvodni = c.Aktualni();
+    if (pridat) c.VlozElement();
+    zapis(var);
+    if (vypocet(var)) return true;
+    if (pridat) {
+        c.VypustElement(c.AktualniCislo());
+    } else {
+        c.NahradAktualni(puvodni);
+    }
+    return false;
+}
+
+}  // namespace drun

@@ -1,0 +1,12 @@
+#pragma once
+
+// Small numeric helpers used by every model.
+namespace drun {
+
+double Log10(double x);      // x > 0 is the caller's duty
+double Mocnina10(double x);  // 10^x
+// Straight line through (x1,y1),(x2,y2) evaluated at x; no clamping.
+// Equal abscissae give y1.
+double Interpolace(double x1, double y1, double x2, double y2, double x);
+
+}  // namespace drun

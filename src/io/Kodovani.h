@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// Windows-1250 at the file boundary; inside the program text is UTF-8.
+namespace drun {
+
+// nullopt when the text holds a character that Windows-1250 cannot hold
+// or is not valid UTF-8.
+std::optional<std::string> Utf8DoCp1250(const std::string& utf8);
+// nullopt for the few byte values that Windows-1250 leaves undefined.
+std::optional<std::string> Cp1250DoUtf8(const std::string& cp1250);
+// A one-line text that a data file can carry as typed: every character
+// representable in Windows-1250 and no control characters (line breaks, tabs).
+bool JeRadekCp1250(const std::string& utf8);
+
+}  // namespace drun

@@ -1,0 +1,535 @@
+#include "ui/DrunMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "core/Cisla.h"
+#include "core/DrunVar.h"
+#include "core/DrunVyp.h"
+#include "ui/About.h"
+#include "ui/ElemDialog.h"
+#include "ui/Hlaseni.h"
+#include "ui/ObElFrm.h"
+#include "ui/PozadFrm.h"
+#include "ui/TextPole.h"
+#include "ui/VybElFrm.h"
+#include "ui/ZZdrFrm.h"
+
+using namespace drun;
+
+int SeznamModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : var_.cesta.Pocet();
+}
+
+QVariant SeznamModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= var_.cesta.Pocet())
+        return {};
+    return QString::fromStdString(RadekSeznamu(var_.cesta.Prvek(index.row() + 1)));
+}
+
+void SeznamModel::Obnov() {
+    beginResetModel();
+    endResetModel();
+}
+
+namespace {
+
+QString Text(double x) { return QString::fromStdString(FormatHodnota(x)); }
+
+QLabel* HodnotaLbl(QWidget* rodic) {
+    auto* l = new QLabel(QStringLiteral("????"), rodic);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    l->setMinimumWidth(46);
+    return l;
+}
+
+QFrame* Panel(QWidget* rodic) {
+    auto* f = new QFrame(rodic);
+    f->setFrameShape(QFrame::StyledPanel);
+    f->setFrameShadow(QFrame::Raised);
+    return f;
+}
+
+void Zahlavi(QGridLayout* g, int radek) {
+    for (int i = 0; i < 9; ++i) {
+        auto* l = new QLabel(i < PocetPasem ? QString::fromUtf8(NazvyPasem[static_cast<size_t>(i)])
+                                            : QStringLiteral("L(A)"));
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        g->addWidget(l, radek, i + 1);
+    }
+}
+
+RadekHodnot Radek(QGridLayout* g, int radek, const QString& nazev, QWidget* rodic,
+                  bool tucne = false) {
+    g->addWidget(new QLabel(nazev, rodic), radek, 0);
+    RadekHodnot r{};
+    for (int i = 0; i < 9; ++i) {
+        r[static_cast<size_t>(i)] = HodnotaLbl(rodic);
+        if (tucne) {
+            QFont f = r[static_cast<size_t>(i)]->font();
+            f.setBold(true);
+            r[static_cast<size_t>(i)]->setFont(f);
+        }
+        g->addWidget(r[static_cast<size_t>(i)], radek, i + 1);
+    }
+    return r;
+}
+
+}  // namespace
+
+THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), var_(var) {
+    setWindowTitle(QStringLiteral("DRUN"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    Seznam = new SeznamModel(var_, this);
+    VytvorMenu();
+    setCentralWidget(VytvorPanely());
+    statusBar()->setSizeGripEnabled(false);
+
+    // Start-up of a calculation.
+    ZalozVypocet(var_);
+    var_.Ulozeno = true;
+    var_.Hlasky = true;
+
+    // The windows that live as long as the main window, created once.
+    AboutBox = new TAboutBox(this);
+    Pozadavek = new TPozadavekForm(var_, this);
+    connect(Pozadavek, &TPozadavekForm::PozadavekZmenen, this, [this] {
+        ZobrazPozadavek();
+        PrepocitejOd(var_.cesta.Pocet());
+    });
+    ZadZdroj = new TZadZdrojForm(var_, this);
+    connect(ZadZdroj, &TZadZdrojForm::ZdrojZmenen, this, [this] {
+        ZobrazZdroj();
+        PrepocitejOd(1);
+    });
+    VyberTyp = new TVyberTypForm(this);
+    connect(VyberTyp, &TVyberTypForm::TypVybran, this, &THlavniForm::PridatTyp);
+    RegistrujDialog(TypObecny, new TObecElemForm(var_, this));
+
+    ZobrazPozadavek();
+    NaplnForm();
+    var_.RezimPridat = false;
+    adjustSize();
+    setFixedSize(sizeHint());
+}
+
+THlavniForm::~THlavniForm() = default;
+
+void THlavniForm::VytvorMenu() {
+    auto akce = [this](QMenu* m, const QString& text, const QString& hint, auto slot,
+                       const QKeySequence& klavesa = {}) {
+        QAction* a = m->addAction(text);
+        const int bar = hint.indexOf(QLatin1Char('|'));
+        a->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
+        if (!klavesa.isEmpty()) a->setShortcut(klavesa);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    QMenu* soubor = menuBar()->addMenu(QStringLiteral("&Soubor"));
+    NovyItem = akce(soubor, QStringLiteral("&Nový"), QStringLiteral("Nový|Nový výpočet"),
+                    &THlavniForm::NovyVypocet, QKeySequence(Qt::CTRL | Qt::Key_N));
+    OpenItem = akce(soubor, QStringLiteral("&Otevřít..."),
+                    QStringLiteral("Otevřít|Otevře uložený soubor"), [] {},
+                    QKeySequence(Qt::CTRL | Qt::Key_O));
+    SaveItem = akce(soubor, QStringLiteral("&Uložit zadání"),
+                    QStringLiteral("Uloží aktuální výpočet"), [] {},
+                    QKeySequence(Qt::CTRL | Qt::Key_S));
+    soubor->addSeparator();
+    TiskItem = akce(soubor, QStringLiteral("&Tisk..."), QStringLiteral("Tisk|Vytiskme protokol"),
+                    [] {}, QKeySequence(Qt::CTRL | Qt::Key_P));
+    soubor->addSeparator();
+    ExitItem = akce(soubor, QStringLiteral("&Konec"), QStringLiteral("Konec programu"),
+                    &QWidget::close, QKeySequence(Qt::ALT | Qt::Key_X));
+
+    QMenu* element = menuBar()->addMenu(QStringLiteral("Element"));
+    ZdrojDrunuItem = akce(element, QStringLiteral("Zdroj drunu"), QString(),
+                          &THlavniForm::ZadejZdrojDrunu);
+    element->addSeparator();
+    QMenu* pridat = element->addMenu(QStringLiteral("Přidat element"));
+    pridat->menuAction()->setStatusTip(QStringLiteral("Vložit nový element"));
+    const std::array<std::pair<int, const char*>, 9> polozky{{
+        {TypObecny, "Obecný element"},
+        {TypHrPotrubi, "Hranaté potrubí"},
+        {TypKuPotrubi, "Kruhové potrubí"},
+        {TypOblouk, "Oblouk, koleno"},
+        {TypOdbocka, "Odbočka, rozbočka"},
+        {TypVyustka, "Vyústka, žaluzie"},
+        {TypTlumic, "Kulisový tlumič drunu (KL 38 5216)"},
+        {TypVice, "Korekce na více zdrojů drunu"},
+        {TypMistnost, "Místnost"},
+    }};
+    for (auto [typ, text] : polozky) {
+        QAction* a = pridat->addAction(QString::fromUtf8(text));
+        a->setEnabled(false);
+        connect(a, &QAction::triggered, this, [this, typ = typ] { PridatTyp(typ); });
+        PridatItem[static_cast<size_t>(typ)] = a;
+    }
+    PridatItem[TypObecny]->setStatusTip(
+        QStringLiteral("Obecný element - zadání útlumu a vlastního drunu ručně"));
+    PridatItem[TypVyustka]->setStatusTip(
+        QStringLiteral("Spíše orientační hodnoty pro vyústku a žaluzii"));
+    PridatItem[TypMistnost]->setStatusTip(QStringLiteral("Místnost (může být jen jedna)"));
+    VypustitElementItem = akce(element, QStringLiteral("Vypustit element"), QString(),
+                               &THlavniForm::VypustitElementClick);
+    ZmenElementItem =
+        akce(element, QStringLiteral("Změnit element"), QString(), &THlavniForm::ZmenElem);
+    element->addSeparator();
+    PoadaveknakonciItem = akce(element, QStringLiteral("Požadavek na konci sítě"), QString(),
+                               &THlavniForm::PozadavekNaKonciSite);
+
+    QMenu* nastaveni = menuBar()->addMenu(QStringLiteral("Nastavení"));
+    ParametryItem = nastaveni->addAction(QStringLiteral("Parametry"));
+    ParametryItem->setEnabled(false);
+    PomuckyMenu = menuBar()->addMenu(QStringLiteral("Pomůcky"));
+    PrevodnItem = PomuckyMenu->addAction(QStringLiteral("Převod na L(x)"));
+    PrevodnItem->setEnabled(false);
+    Pevodaktlaku1 = PomuckyMenu->addAction(QStringLiteral("Převod ak. tlaku"));
+    Pevodaktlaku1->setEnabled(false);
+    QMenu* napoveda = menuBar()->addMenu(QStringLiteral("&Nápověda"));
+    NapovedaItem = napoveda->addAction(QStringLiteral("Nápověda"));
+    NapovedaItem->setShortcut(QKeySequence(Qt::Key_F1));
+    NapovedaItem->setEnabled(false);
+    napoveda->addSeparator();
+    AboutItem = akce(napoveda, QStringLiteral("&O programu..."), QString(),
+                     &THlavniForm::AboutClick);
+
+    // Tool bar.
+    QToolBar* lista = addToolBar(QStringLiteral("SpeedPanel"));
+    lista->setMovable(false);
+    lista->setFloatable(false);
+    lista->toggleViewAction()->setVisible(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    auto tlacitko = [&](QStyle::StandardPixmap ikona, const QString& hint, auto slot) {
+        auto* b = new QToolButton(lista);
+        b->setIcon(style()->standardIcon(ikona));
+        b->setAutoRaise(true);
+        NastavHint(b, hint);
+        connect(b, &QToolButton::clicked, this, slot);
+        lista->addWidget(b);
+        return b;
+    };
+    NovyVypBtn = tlacitko(QStyle::SP_FileIcon, QStringLiteral("Nový|Nový výpočet"),
+                          &THlavniForm::NovyVypocet);
+    OpenBtn = tlacitko(QStyle::SP_DialogOpenButton,
+                       QStringLiteral("Otevřít|Otevře uložený soubor"), [] {});
+    SaveBtn = tlacitko(QStyle::SP_DialogSaveButton,
+                       QStringLiteral("Uložit|Uloží aktuální výpočet"), [] {});
+    PrintBtn = tlacitko(QStyle::SP_FileDialogDetailedView,
+                        QStringLiteral("Tisk|Vytiskne protokol"), [] {});
+    ExitBtn = tlacitko(QStyle::SP_DialogCloseButton, QStringLiteral("Konec|Ukončí program"),
+                       &QWidget::close);
+    OpenItem->setEnabled(false);
+    OpenBtn->setEnabled(false);
+    PovolUlozeniTisk(true);
+}
+
+QWidget* THlavniForm::VytvorPanely() {
+    auto* stred = new QWidget(this);
+    auto* hlavni = new QVBoxLayout(stred);
+    hlavni->setContentsMargins(6, 4, 6, 4);
+    hlavni->setSpacing(4);
+
+    // Akce
+    auto* akcePanel = new QHBoxLayout;
+    akcePanel->addWidget(new QLabel(QStringLiteral("Akce:"), stred));
+    AkceEdit = new QLineEdit(stred);
+    AkceEdit->setMaxLength(static_cast<int>(MaxDelkaAkce));
+    PovolJen1250(AkceEdit);
+    NastavHint(AkceEdit, QStringLiteral("Libovolný text - max. 60 znaků"));
+    AkceEdit->installEventFilter(this);
+    connect(AkceEdit, &QLineEdit::textEdited, this, &THlavniForm::AkceEditChange);
+    akcePanel->addWidget(AkceEdit, 1);
+    hlavni->addLayout(akcePanel);
+
+    auto* telo = new QHBoxLayout;
+    auto* vlevo = new QVBoxLayout;
+    vlevo->setSpacing(4);
+
+    // Source panel
+    ZdrojPanel = Panel(stred);
+    NastavHint(ZdrojPanel, QStringLiteral("Po kliknutí zadejte zdroj drunu"));
+    {
+        auto* g = new QGridLayout(ZdrojPanel);
+        g->setVerticalSpacing(1);
+        auto* titul = new QLabel(QStringLiteral("<b>Zdroj drunu</b>"), ZdrojPanel);
+        g->addWidget(titul, 0, 0);
+        ZdrojPopisLbl = new QLabel(QStringLiteral("??????????????????????????"), ZdrojPanel);
+        NastavHint(ZdrojPopisLbl, QStringLiteral("Po kliknutí zadejte popis"));
+        g->addWidget(ZdrojPopisLbl, 0, 1, 1, 9);
+        Zahlavi(g, 1);
+        Zdroj = Radek(g, 2, QStringLiteral("Akustický výkon"), ZdrojPanel);
+        g->setColumnMinimumWidth(0, 120);
+    }
+    vlevo->addWidget(ZdrojPanel);
+
+    // Element panel
+    auto* elementPanel = Panel(stred);
+    {
+        auto* g = new QGridLayout(elementPanel);
+        g->setVerticalSpacing(1);
+        g->addWidget(new QLabel(QStringLiteral("<b>Element</b>"), elementPanel), 0, 0);
+        PorElemLbl = new QLabel(QStringLiteral("------"), elementPanel);
+        g->addWidget(PorElemLbl, 0, 1, 1, 9);
+        Zahlavi(g, 1);
+        PredEl = Radek(g, 2, QStringLiteral("Před elementem"), elementPanel);
+        UtlEl = Radek(g, 3, QStringLiteral("Útlum"), elementPanel);
+        MezEl = Radek(g, 4, QStringLiteral("Mezisoučet"), elementPanel);
+        VlEl = Radek(g, 5, QStringLiteral("Vlastní drun"), elementPanel);
+        ZaEl = Radek(g, 6, QStringLiteral("Za elementem"), elementPanel);
+        g->setColumnMinimumWidth(0, 120);
+    }
+    vlevo->addWidget(elementPanel);
+
+    // Result panel
+    VysledekPanel = Panel(stred);
+    NastavHint(VysledekPanel, QStringLiteral("Po kliknutí zadejte požadavek na konci sítě"));
+    {
+        auto* g = new QGridLayout(VysledekPanel);
+        g->setVerticalSpacing(1);
+        Zahlavi(g, 0);
+        Vysl = Radek(g, 1, QStringLiteral("Výsledek celé sítě"), VysledekPanel, true);
+        Poz = Radek(g, 2, QStringLiteral("Požadavek"), VysledekPanel);
+        Rozdil = Radek(g, 3, QStringLiteral("Rozdíl"), VysledekPanel);
+        g->setColumnMinimumWidth(0, 120);
+        for (QLabel* l : Poz) NastavHint(l, QStringLiteral("Po kliknutí zadejte požadavek na konci sítě"));
+    }
+    vlevo->addWidget(VysledekPanel);
+    telo->addLayout(vlevo);
+
+    // Element list
+    auto* vpravo = new QVBoxLayout;
+    vpravo->addWidget(new QLabel(QStringLiteral("Elementy sítě"), stred));
+    SeznamElemListBox = new QListView(stred);
+    SeznamElemListBox->setModel(Seznam);
+    SeznamElemListBox->setUniformItemSizes(true);
+    SeznamElemListBox->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    SeznamElemListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+    SeznamElemListBox->setMinimumWidth(170);
+    connect(SeznamElemListBox, &QListView::clicked, this, &THlavniForm::SeznamElemListBoxClick);
+    connect(SeznamElemListBox, &QListView::doubleClicked, this, &THlavniForm::ZmenElem);
+    vpravo->addWidget(SeznamElemListBox, 1);
+    PridatElemBtn = new QPushButton(QStringLiteral("Přidat element"), stred);
+    ZmenElemBtn = new QPushButton(QStringLiteral("Změnit element"), stred);
+    VypustElemBtn = new QPushButton(QStringLiteral("Vypustit element"), stred);
+    connect(PridatElemBtn, &QPushButton::clicked, this, &THlavniForm::PridatElemBtnClick);
+    connect(ZmenElemBtn, &QPushButton::clicked, this, &THlavniForm::ZmenElem);
+    connect(VypustElemBtn, &QPushButton::clicked, this, &THlavniForm::VypustitElementClick);
+    vpravo->addWidget(PridatElemBtn);
+    vpravo->addWidget(ZmenElemBtn);
+    vpravo->addWidget(VypustElemBtn);
+    telo->addLayout(vpravo);
+    hlavni->addLayout(telo);
+
+    // Clicks on the source and result panels open their dialogs.
+    for (QWidget* w : ZdrojPanel->findChildren<QWidget*>()) w->installEventFilter(this);
+    ZdrojPanel->installEventFilter(this);
+    for (QWidget* w : VysledekPanel->findChildren<QWidget*>()) w->installEventFilter(this);
+    VysledekPanel->installEventFilter(this);
+    return stred;
+}
+
+bool THlavniForm::eventFilter(QObject* o, QEvent* e) {
+    if (o == AkceEdit && e->type() == QEvent::FocusOut) {
+        AkceEditExit();
+        return false;
+    }
+    if (e->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (w && (w == ZdrojPanel || ZdrojPanel->isAncestorOf(w))) {
+            ZadejZdrojDrunu();
+            return true;
+        }
+        if (w && (w == VysledekPanel || VysledekPanel->isAncestorOf(w))) {
+            PozadavekNaKonciSite();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(o, e);
+}
+
+void THlavniForm::RegistrujDialog(int typ, TElementDialog* dialog) {
+    dialogy_[static_cast<size_t>(typ)] = dialog;
+    connect(dialog, &TElementDialog::ElementZadan, this, &THlavniForm::PrepocitejOd);
+    if (QAction* a = PridatItem[static_cast<size_t>(typ)]) a->setEnabled(true);
+    VyberTyp->PovolTyp(typ, true);
+    AktualizujMistnost();
+}
+
+TElementDialog* THlavniForm::Dialog(int typ) const {
+    return typ >= 0 && typ <= PocetTypu ? dialogy_[static_cast<size_t>(typ)] : nullptr;
+}
+
+void THlavniForm::Zapis(const RadekHodnot& r, const Spectrum& s) {
+    for (size_t i = 0; i < 9; ++i) r[i]->setText(Text(s[i]));
+}
+
+void THlavniForm::PrepocitejOd(int n) {
+    drun::PrepocitejOd(var_, n);
+    Seznam->Obnov();
+    const QModelIndex i = Seznam->index(var_.cesta.AktualniCislo() - 1);
+    SeznamElemListBox->setCurrentIndex(i);
+    SeznamElemListBox->scrollTo(i);
+    ZobrazVysledek();
+    AktualizujMistnost();
+    emit Prepocitano();
+}
+
+void THlavniForm::ZobrazElement(const TElementSite& e) {
+    PorElemLbl->setText(QString::number(e.Cislo) + QStringLiteral("     ") +
+                        QString::fromStdString(e.Popis));
+    if (const TElementSite* p = var_.cesta.Predchozi(e)) {
+        Zapis(PredEl, p->ZaElementem);
+    } else {
+        for (QLabel* l : PredEl) l->setText(QStringLiteral("---"));
+    }
+    Zapis(UtlEl, e.Utlum);
+    Zapis(MezEl, e.Mezisoucet);
+    Zapis(VlEl, e.VlastniDrun);
+    Zapis(ZaEl, e.ZaElementem);
+}
+
+void THlavniForm::ZobrazVysledek() {
+    ZobrazElement(var_.cesta.Aktualni());
+    Zapis(Vysl, var_.Vysledek);
+    Zapis(Rozdil, var_.Rozdil);
+    for (size_t i = 0; i < 9; ++i) {
+        QPalette p = Rozdil[i]->palette();
+        p.setColor(QPalette::WindowText, var_.Rozdil[i] > 0
+                                             ? QColor(255, 0, 0)
+                                             : palette().color(QPalette::WindowText));
+        Rozdil[i]->setPalette(p);
+    }
+}
+
+void THlavniForm::ZobrazPozadavek() { Zapis(Poz, var_.Pozadavek); }
+
+void THlavniForm::ZobrazZdroj() {
+    const TElementSite& z = var_.cesta.Prvni();
+    ZdrojPopisLbl->setText(QString::fromStdString(z.Popis));
+    Zapis(Zdroj, z.VlastniDrun);
+}
+
+void THlavniForm::NaplnForm() {
+    AkceEdit->setText(QString::fromStdString(var_.Akce));
+    ZobrazZdroj();
+    PrepocitejOd(1);
+}
+
+void THlavniForm::NovyVypocet() {
+    if (!var_.Ulozeno &&
+        !hlaseni().Potvrd(QStringLiteral("Výpočet není uložen. Skutečně nový výpočet?")))
+        return;
+    ZalozVypocet(var_);
+    NaplnForm();
+    PovolUlozeniTisk(true);
+}
+
+void THlavniForm::ZmenElem() {
+    var_.RezimPridat = false;
+    var_.UlozenyAktualni = var_.cesta.AktualniCislo();
+    const int typ = var_.cesta.Aktualni().Typ;
+    if (typ == TypZdroj) {
+        ZadejZdrojDrunu();
+    } else if (TElementDialog* d = Dialog(typ)) {
+        d->exec();
+    }
+    var_.cesta.NajdiElement(var_.UlozenyAktualni);
+}
+
+void THlavniForm::VypustitElementClick() {
+    const int posledni = var_.cesta.Pocet();
+    int n = SeznamElemListBox->currentIndex().isValid()
+                ? SeznamElemListBox->currentIndex().row() + 1
+                : 0;
+    if (n <= 0 || n > posledni) n = posledni;
+    if (n == 1) {
+        hlaseni().Chyba(QStringLiteral("Zdroj drunu nelze odstranit"));
+        return;
+    }
+    if (!hlaseni().Potvrd(QStringLiteral("Skutečně vypustit element č. ") + QString::number(n) +
+                          QStringLiteral("?")))
+        return;
+    var_.cesta.VypustElement(n);
+    PrepocitejOd(n - 1);
+}
+
+void THlavniForm::PridatElemBtnClick() {
+    var_.RezimPridat = true;
+    VyberTyp->show();
+    VyberTyp->raise();
+    VyberTyp->activateWindow();
+}
+
+void THlavniForm::PridatTyp(int typ) {
+    TElementDialog* d = Dialog(typ);
+    if (!d) return;
+    if (typ == TypMistnost && MistnostVCeste(var_)) return;
+    var_.RezimPridat = true;
+    d->exec();
+}
+
+void THlavniForm::SeznamElemListBoxClick() {
+    const QModelIndex i = SeznamElemListBox->currentIndex();
+    if (!i.isValid()) return;
+    var_.cesta.NajdiElement(i.row() + 1);
+    ZobrazElement(var_.cesta.Aktualni());
+}
+
+void THlavniForm::ZadejZdrojDrunu() { ZadZdroj->exec(); }
+
+void THlavniForm::PozadavekNaKonciSite() { Pozadavek->exec(); }
+
+void THlavniForm::AboutClick() { AboutBox->exec(); }
+
+void THlavniForm::AkceEditChange() {
+    SaveBtn->setEnabled(false);
+    SaveItem->setEnabled(false);
+    PrintBtn->setEnabled(false);
+    TiskItem->setEnabled(false);
+}
+
+void THlavniForm::AkceEditExit() {
+    var_.Akce = PrvnichZnaku(AkceEdit->text().toStdString(), MaxDelkaAkce);
+    PovolUlozeniTisk(true);
+}
+
+void THlavniForm::PovolUlozeniTisk(bool povolit) {
+    const bool b = povolit && ukladaniHotove_;
+    SaveBtn->setEnabled(b);
+    SaveItem->setEnabled(b);
+    PrintBtn->setEnabled(b);
+    TiskItem->setEnabled(b);
+}
+
+void THlavniForm::AktualizujMistnost() {
+    const bool b = Dialog(TypMistnost) != nullptr && !MistnostVCeste(var_);
+    PridatItem[TypMistnost]->setEnabled(b);
+    VyberTyp->PovolTyp(TypMistnost, b);
+}
+
+void THlavniForm::closeEvent(QCloseEvent* e) {
+    if (!var_.Ulozeno &&
+        !hlaseni().Potvrd(QStringLiteral("Výpočet není uložen. Skutečně skončit?"))) {
+        e->ignore();
+        return;
+    }
+    VyberTyp->close();
+    e->accept();
+}

@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QMainWindow>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+class QToolButton;
+class QAction;
+class QMenu;
+class QFrame;
+class TElementDialog;
+class TVyberTypForm;
+class TZadZdrojForm;
+class TPozadavekForm;
+class TAboutBox;
+
+namespace drun {
+struct DrunVar;
+struct TElementSite;
+}  // namespace drun
+
+// The element list: one line per element, read straight from the path.
+class SeznamModel : public QAbstractListModel {
+    Q_OBJECT
+  public:
+    explicit SeznamModel(drun::DrunVar& var, QObject* parent = nullptr)
+        : QAbstractListModel(parent), var_(var) {}
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    void Obnov();  // the path changed shape or content
+
+  private:
+    drun::DrunVar& var_;
+};
+
+// Nine value labels of one row (eight bands and L(A)).
+using RadekHodnot = std::array<QLabel*, 9>;
+
+class THlavniForm : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit THlavniForm(drun::DrunVar& var, QWidget* parent = nullptr);
+    ~THlavniForm() override;
+
+    // An element dialog for a type code; types without one stay disabled.
+    void RegistrujDialog(int typ, TElementDialog* dialog);
+    TElementDialog* Dialog(int typ) const;
+
+    // Rows and controls, for the tests and the companion windows.
+    drun::DrunVar& Var() { return var_; }
+    QLabel* ZdrojPopisLbl;
+    RadekHodnot Zdroj;
+    QLabel* PorElemLbl;
+    RadekHodnot PredEl, UtlEl, MezEl, VlEl, ZaEl;
+    RadekHodnot Vysl, Poz, Rozdil;
+    QLineEdit* AkceEdit;
+    QListView* SeznamElemListBox;
+    SeznamModel* Seznam;
+    QPushButton *PridatElemBtn, *ZmenElemBtn, *VypustElemBtn;
+    QToolButton *NovyVypBtn, *OpenBtn, *SaveBtn, *PrintBtn, *ExitBtn;
+    QAction *NovyItem, *OpenItem, *SaveItem, *TiskItem, *ExitItem;
+    QAction *ZdrojDrunuItem, *VypustitElementItem, *ZmenElementItem, *PoadaveknakonciItem;
+    std::array<QAction*, 11> PridatItem{};  // by type code 2..10
+    QAction *ParametryItem, *PrevodnItem, *Pevodaktlaku1, *NapovedaItem, *AboutItem;
+    QMenu* PomuckyMenu;
+    TVyberTypForm* VyberTyp;
+    TZadZdrojForm* ZadZdroj;
+    TPozadavekForm* Pozadavek;
+    TAboutBox* AboutBox;
+
+  public slots:
+    // Evaluates from element n and shows everything.
+    void PrepocitejOd(int n);
+    void ZobrazElement(const drun::TElementSite& e);
+    void ZobrazVysledek();
+    void ZobrazPozadavek();
+    void ZobrazZdroj();
+    void NaplnForm();
+
+    void NovyVypocet();
+    void ZmenElem();
+    void VypustitElementClick();
+    void PridatElemBtnClick();
+    void PridatTyp(int typ);  // the "Přidat element" submenu and the picker
+    void SeznamElemListBoxClick();
+    void ZadejZdrojDrunu();
+    void PozadavekNaKonciSite();
+    void AboutClick();
+    void AkceEditChange();
+    void AkceEditExit();
+    // Save and print are offered only when the calculation can be written.
+    void PovolUlozeniTisk(bool povolit);
+    void AktualizujMistnost();
+
+  signals:
+    // Every evaluation ends here; companion windows redraw.
+    void Prepocitano();
+
+  protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+  private:
+    void VytvorMenu();
+    QWidget* VytvorPanely();
+    void Zapis(const RadekHodnot& r, const std::array<double, 9>& s);
+
+    drun::DrunVar& var_;
+    std::array<TElementDialog*, 11> dialogy_{};
+    QFrame* ZdrojPanel;
+    QFrame* VysledekPanel;
+    bool ukladaniHotove_ = false;  // the file formats are available
+};

@@ -1,0 +1,72 @@
+#include "ui/ElemDialog.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "core/DrunVar.h"
+#include "ui/MujEdit.h"
+
+TElementDialog::TElementDialog(drun::DrunVar& var, const QString& titulek, QWidget* parent)
+    : QDialog(parent), var_(var) {
+    setWindowTitle(titulek);
+    setModal(true);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    StornoBtn = new QPushButton(QStringLiteral("Storno"), this);
+    OKBtn->setDefault(true);
+    // Clicking Storno must not validate the field being left.
+    StornoBtn->setFocusPolicy(Qt::TabFocus);
+    OKBtn->setFocusPolicy(Qt::TabFocus);
+    connect(OKBtn, &QPushButton::clicked, this, &TElementDialog::OKBtnClick);
+    connect(StornoBtn, &QPushButton::clicked, this, &TElementDialog::StornoBtnClick);
+}
+
+QLayout* TElementDialog::Tlacitka() {
+    auto* h = new QHBoxLayout;
+    h->addStretch();
+    h->addWidget(OKBtn);
+    h->addWidget(StornoBtn);
+    return h;
+}
+
+void TElementDialog::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (!e->spontaneous()) FormShow();
+}
+
+void TElementDialog::OKBtnClick() {
+    if (!TMEdit::OverVse(this)) return;
+    if (!PredKontrola()) return;
+    if (!ZapisAVypocet()) return;
+    accept();
+    emit ElementZadan(var_.cesta.AktualniCislo());
+    Zapamatuj();
+    var_.Ulozeno = false;
+}
+
+void TElementDialog::StornoBtnClick() { reject(); }
+
+void PridejZahlaviPasem(QGridLayout* g, int radek, int sloupec) {
+    for (int i = 0; i < drun::PocetPasem; ++i) {
+        auto* l = new QLabel(QString::fromUtf8(drun::NazvyPasem[static_cast<size_t>(i)]));
+        l->setAlignment(Qt::AlignCenter);
+        g->addWidget(l, radek, sloupec + i);
+    }
+}
+
+RadekPasem PridejRadekPasem(QGridLayout* g, int radek, int sloupec, const QString& nazev,
+                            QWidget* rodic) {
+    RadekPasem r{};
+    g->addWidget(new QLabel(nazev, rodic), radek, sloupec - 1);
+    for (int i = 0; i < drun::PocetPasem; ++i) {
+        r.pole[i] = new TMDoubleEdit(rodic);
+        r.pole[i]->setFixedWidth(56);
+        r.pole[i]->setAlignment(Qt::AlignRight);
+        g->addWidget(r.pole[i], radek, sloupec + i);
+    }
+    return r;
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+class QGridLayout;
+class TMDoubleEdit;
+
+namespace drun {
+struct DrunVar;
+}
+
+// The common protocol of every element dialog: FormShow fills the fields,
+// OK validates what is still pending, runs the pre-check, inserts (add mode),
+// stores and computes through the core, closes and has the main window
+// re-evaluate from the element; Storno changes nothing.
+class TElementDialog : public QDialog {
+    Q_OBJECT
+  public:
+    TElementDialog(drun::DrunVar& var, const QString& titulek, QWidget* parent = nullptr);
+
+  public slots:
+    virtual void FormShow() = 0;
+    void OKBtnClick();
+    void StornoBtnClick();
+
+  signals:
+    // The element (now current) was added or changed: re-evaluate from its number.
+    void ElementZadan(int cislo);
+
+  protected:
+    void showEvent(QShowEvent* e) override;
+    // A check of the element's own (velocity and the like); shows its message.
+    virtual bool PredKontrola() { return true; }
+    // Store and compute on the current element; false when computing failed
+    // (the dialog has then shown why).
+    virtual bool ZapisAVypocet() = 0;
+    // Copies the element's inputs into the remembered values.
+    virtual void Zapamatuj() {}
+
+    // OK and Storno in a row, OK the default button.
+    QLayout* Tlacitka();
+    drun::DrunVar& var_;
+    QPushButton* OKBtn;
+    QPushButton* StornoBtn;
+};
+
+// A row of eight band fields under the band captions, for spectra entry.
+struct RadekPasem {
+    TMDoubleEdit* pole[8];
+};
+// Adds captions "63Hz" .. "8kHz" in row `radek` starting at column `sloupec`.
+void PridejZahlaviPasem(QGridLayout* g, int radek, int sloupec);
+RadekPasem PridejRadekPasem(QGridLayout* g, int radek, int sloupec, const QString& nazev,
+                            QWidget* rodic);

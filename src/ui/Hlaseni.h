@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every message box of the program goes through here, so that tests can
+// record the texts and answer confirmations without a real modal box.
+class Hlaseni {
+  public:
+    virtual ~Hlaseni() = default;
+    virtual void Chyba(const QString& text) = 0;
+    virtual void Informace(const QString& text) = 0;
+    virtual bool Potvrd(const QString& text) = 0;  // true only for "Yes"
+};
+
+// The message boxes of the running program.
+class HlaseniOkna : public Hlaseni {
+  public:
+    void Chyba(const QString& text) override;
+    void Informace(const QString& text) override;
+    bool Potvrd(const QString& text) override;
+};
+
+// The installed implementation; the program installs HlaseniOkna, tests a recorder.
+Hlaseni& hlaseni();
+void NastavHlaseni(Hlaseni* h);
+
+// True while a message box raised through hlaseni() is open.
+bool HlaseniOtevreno();
+
+// "Short|Long" hint: the tool tip gets the short part, the status bar the long one.
+void NastavHint(QWidget* w, const QString& hint);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QPushButton;
+
+// The modeless picker of a new element's type; it stays open so that
+// several elements can be added one after another.
+class TVyberTypForm : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TVyberTypForm(QWidget* parent = nullptr);
+    // Buttons by type code 2..10.
+    QPushButton* Tlacitko(int typ) const { return tlacitka_[static_cast<size_t>(typ)]; }
+    void PovolTyp(int typ, bool povolit);
+
+  signals:
+    void TypVybran(int typ);
+
+  private:
+    std::array<QPushButton*, 11> tlacitka_{};
+};

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/Cisla.h"
+#include "core/DrunVar.h"
+#include "core/Matemat.h"
+
+using namespace drun;
+
+TEST(Matemat, LogaritmusAMocnina) {
+    EXPECT_NEAR(Log10(1000), 3.0, 1e-12);
+    EXPECT_NEAR(Mocnina10(2.5), 316.227766, 1e-6);
+    EXPECT_NEAR(Mocnina10(-1), 0.1, 1e-15);
+}
+
+TEST(Matemat, InterpolaceBezOmezeni) {
+    EXPECT_DOUBLE_EQ(Interpolace(2, 5, 2, 9, 7), 5);  // equal abscissae
+    EXPECT_DOUBLE_EQ(Interpolace(0, 0, 10, 100, 15), 150);
+    EXPECT_DOUBLE_EQ(Interpolace(0, 0, 10, 100, -5), -50);
+    EXPECT_DOUBLE_EQ(Interpolace(1, 10, 3, 20, 2), 15);
+}
+
+TEST(Spektrum, NulaAHodnotyLA) {
+    Spectrum s{};
+    s[LA] = 1234;  // SpoctiLA must ignore what position 9 held
+    NaplnSpektrum(s, 0);
+    for (int i = 0; i < PocetPasem; ++i) EXPECT_EQ(s[i], 0);
+    EXPECT_NEAR(s[LA], 6.987, 0.0005);
+    EXPECT_EQ(FormatHodnota(s[LA]), "7.0");
+    NaplnSpektrum(s, 80);
+    EXPECT_NEAR(s[LA], 86.987, 0.0005);
+    NaplnSpektrum(s, 150);
+    EXPECT_NEAR(s[LA], 156.987, 0.0005);
+}
+
+TEST(Spektrum, DevataVahaSeNecte) {
+    Spectrum s{};
+    NaplnSpektrum(s, 50);
+    auto vaha = VahaA;
+    vaha[8] = 1000;
+    const double puvodni = s[LA];
+    SpoctiLA(s, vaha);
+    EXPECT_DOUBLE_EQ(s[LA], puvodni);
+}
+
+TEST(Spektrum, ZaporneRozdilyDavajiKonecneLA) {
+    Spectrum s{-10, -20, -30, -5, -1, -100, -3, -7, 0};
+    SpoctiLA(s);
+    EXPECT_TRUE(std::isfinite(s[LA]));
+}
+
+TEST(Cisla, ZobrazeniJednoDesetinneMisto) {
+    const std::pair<double, const char*> pripady[] = {
+        {0, "0.0"},         {6.987, "7.0"},  {86.9871, "87.0"}, {-3.24, "-3.2"},
+        {149.96, "150.0"},  {0.001, "0.0"},  {-0.04, "0.0"},    {-0.0, "0.0"},
+        {99999.9, "99999.9"}, {100000, "1.0000E+05"},
+    };
+    for (auto [x, text] : pripady) EXPECT_EQ(FormatHodnota(x), text) << x;
+    EXPECT_EQ(FormatCislo(2000, 0), "2000");
+    EXPECT_EQ(FormatCislo(0.05, 2), "0.05");
+}
+
+TEST(Cisla, ObecnyTvarMezi) {
+    EXPECT_EQ(FormatObecne(0), "0");
+    EXPECT_EQ(FormatObecne(150), "150");
+    EXPECT_EQ(FormatObecne(0.5), "0.5");
+    EXPECT_EQ(FormatObecne(100000), "100000");
+    EXPECT_EQ(FormatObecne(0.01), "0.01");
+}
+
+TEST(Cisla, PrisneCteniReal) {
+    const std::pair<const char*, double> dobre[] = {
+        {"12.5", 12.5}, {"0", 0}, {"-3", -3}, {"1e2", 100}, {"1.5E-1", 0.15},
+        {" 7 ", 7},     {"+4", 4}, {".5", 0.5}, {"5.", 5},
+    };
+    for (auto [t, v] : dobre) {
+        auto r = CtiDouble(t);
+        ASSERT_TRUE(r.has_value()) << t;
+        EXPECT_DOUBLE_EQ(*r, v) << t;
+    }
+    const char* spatne[] = {"",    "nan", "inf",  "-inf", "0x10", "12abc", "1,5",
+                            "1.5,", "abc", "1e",  "--1",  "1 2",  "+",     "1e999"};
+    for (const char* t : spatne) EXPECT_FALSE(CtiDouble(t).has_value()) << t;
+}
+
+TEST(Cisla, PrisneCteniInt) {
+    EXPECT_EQ(CtiInt("42"), 42);
+    EXPECT_EQ(CtiInt(" -7"), -7);
+    const char* spatne[] = {"", "1.0", "1e2", "0x1", "12a", "99999999999", "nan"};
+    for (const char* t : spatne) EXPECT_FALSE(CtiInt(t).has_value()) << t;
+}

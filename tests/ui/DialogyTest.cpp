@@ -1,0 +1,2 @@
+#include "Pomocnik.h"
+#include "ui/ObElFrm.h"
