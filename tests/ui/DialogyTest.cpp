@@ -1,2 +1,340 @@
+#include <QComboBox>
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTest>
+#include <QValidator>
+#include <QToolButton>
+#include <QAction>
+
 #include "Pomocnik.h"
+#include "core/Cisla.h"
+#include "ui/MujEdit.h"
 #include "ui/ObElFrm.h"
+#include "ui/PozadFrm.h"
+#include "ui/ZZdrFrm.h"
+
+using namespace drun;
+
+namespace {
+
+void Napis(TMEdit* f, const QString& text) {
+    f->setText(QString());
+    QTest::keyClicks(f, text);  // marks the field as typed
+}
+
+TObecElemForm* Obecny(THlavniForm& o) {
+    return static_cast<TObecElemForm*>(o.Dialog(TypObecny));
+}
+
+// Adds a general element through the dialog as a user would.
+void PridejObecny(THlavniForm& o, double utlum, double drun, const QString& popis = "x") {
+    TObecElemForm* d = Obecny(o);
+    o.Var().RezimPridat = true;
+    d->FormShow();
+    d->NazevEdit->setText(popis);
+    for (int i = 0; i < 8; ++i) {
+        d->Utl.pole[i]->NastavCislo(utlum);
+        d->VlDrun.pole[i]->NastavCislo(drun);
+    }
+    d->OKBtnClick();
+}
+
+void Zdroj(THlavniForm& o, double uroven) {
+    o.ZadZdroj->FormShow();
+    for (TMDoubleEdit* f : o.ZadZdroj->Zdroj.pole) f->NastavCislo(uroven);
+    o.ZadZdroj->OKBtnClick();
+}
+
+}  // namespace
+
+TEST_F(UiTest, ZdrojVseAStorno) {
+    TZadZdrojForm* d = okno->ZadZdroj;
+    d->FormShow();
+    Napis(d->Zdroj.pole[0], "85");
+    d->VseBtnClick();
+    for (TMDoubleEdit* f : d->Zdroj.pole) EXPECT_EQ(f->text(), f == d->Zdroj.pole[0] ? "85" : "85.0");
+    d->StornoBtnClick();
+    EXPECT_EQ(var.cesta.Prvni().VlastniDrun[0], 0);
+    EXPECT_TRUE(var.Ulozeno);
+
+    Zdroj(*okno, 80);
+    EXPECT_EQ(okno->Zdroj[8]->text(), "87.0");
+    EXPECT_EQ(okno->Vysl[8]->text(), "87.0");
+    EXPECT_FALSE(var.Ulozeno);
+    d->FormShow();
+    d->NulujBtnClick();
+    d->ZdrojPopisEdit->setText("Ventilátor");
+    d->OKBtnClick();
+    EXPECT_EQ(okno->ZdrojPopisLbl->text(), "Ventilátor");
+    EXPECT_EQ(okno->Zdroj[8]->text(), "7.0");
+}
+
+TEST_F(UiTest, ZmenaZdrojePrepocitaCelouCestu) {
+    Zdroj(*okno, 80);
+    PridejObecny(*okno, 10, 0);
+    PridejObecny(*okno, 10, 0);
+    EXPECT_EQ(okno->Vysl[0]->text(), "60.0");
+    Zdroj(*okno, 90);
+    EXPECT_EQ(okno->Vysl[0]->text(), "70.0");
+    EXPECT_EQ(var.cesta.AktualniCislo(), 1);
+    EXPECT_EQ(okno->SeznamElemListBox->currentIndex().row(), 0);
+}
+
+TEST_F(UiTest, ObecnyElementPridaniPredvyplneniZmenaAStorno) {
+    Zdroj(*okno, 80);
+    var.Ulozeno = true;
+    PridejObecny(*okno, 10, 70, "Tlumicí vložka");
+    ASSERT_EQ(var.cesta.Pocet(), 2);
+    EXPECT_EQ(var.cesta.AktualniCislo(), 2);
+    EXPECT_FALSE(var.Ulozeno);
+    EXPECT_EQ(okno->Seznam->rowCount(), 2);
+    EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(1), Qt::DisplayRole).toString(),
+              "2     Obecný element");
+    EXPECT_EQ(okno->PorElemLbl->text(), "2     Tlumicí vložka");
+    EXPECT_EQ(okno->ZaEl[0]->text(), "73.0");
+    EXPECT_EQ(okno->PredEl[0]->text(), "80.0");
+
+    // Adding behind a general element offers its values.
+    TObecElemForm* d = Obecny(*okno);
+    Napis(d->Utl.pole[0], "33");  // leftover text that FormShow must replace
+    var.RezimPridat = true;
+    d->FormShow();
+    EXPECT_EQ(d->NazevEdit->text(), "Tlumicí vložka");
+    EXPECT_EQ(d->Utl.pole[0]->text(), "10.0");
+    EXPECT_EQ(d->VlDrun.pole[7]->text(), "70.0");
+    d->OKBtnClick();  // a second, identical element behind it
+    EXPECT_EQ(var.cesta.Pocet(), 3);
+    EXPECT_EQ(var.cesta.Prvek(3).Popis, "Tlumicí vložka");
+
+    // Adding behind the source keeps what the dialog last held.
+    var.cesta.NajdiElement(1);
+    d->UtlNulujBtnClick();
+    var.RezimPridat = true;
+    d->FormShow();
+    EXPECT_EQ(d->Utl.pole[0]->text(), "0");
+    EXPECT_EQ(d->VlDrun.pole[0]->text(), "70.0");  // the other row untouched
+    d->OKBtnClick();
+    EXPECT_EQ(var.cesta.Pocet(), 4);
+    EXPECT_EQ(var.cesta.AktualniCislo(), 2);  // inserted right behind the source
+
+    // Change mode edits in place.
+    var.RezimPridat = false;
+    var.cesta.NajdiElement(3);
+    d->FormShow();
+    Napis(d->Utl.pole[0], "20");  // typed, not yet validated: OK takes it
+    d->OKBtnClick();
+    EXPECT_EQ(var.cesta.Pocet(), 4);
+    EXPECT_DOUBLE_EQ(var.cesta.Prvek(3).Utlum[0], 20);
+
+    // Storno in add mode changes nothing at all.
+    var.Ulozeno = true;
+    var.RezimPridat = true;
+    d->FormShow();
+    Napis(d->Utl.pole[0], "5");
+    d->StornoBtnClick();
+    EXPECT_EQ(var.cesta.Pocet(), 4);
+    EXPECT_EQ(okno->Seznam->rowCount(), 4);
+    EXPECT_TRUE(var.Ulozeno);
+}
+
+TEST_F(UiTest, OkSNeplatnymTextemNicNezmeni) {
+    TObecElemForm* d = Obecny(*okno);
+    var.RezimPridat = true;
+    d->FormShow();
+    Napis(d->VlDrun.pole[3], "151");
+    d->VlDrun.pole[3]->setFocus();
+    d->OKBtnClick();
+    EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 0 do 150"});
+    EXPECT_EQ(var.cesta.Pocet(), 1);
+    EXPECT_TRUE(var.Ulozeno);
+}
+
+TEST_F(UiTest, RozdilCervenyJenNadNulou) {
+    Zdroj(*okno, 40);
+    // requirement 40.04 in band 1, 39.96 in band 2, exactly 40 in the rest
+    TPozadavekForm* p = okno->Pozadavek;
+    p->FormShow();
+    for (TMDoubleEdit* f : p->Hodn.pole) f->NastavCislo(40);
+    p->Hodn.pole[0]->NastavCislo(40.04, 2);
+    p->Hodn.pole[1]->NastavCislo(39.96, 2);
+    p->OKBtnClick();
+    const QColor cervena(255, 0, 0);
+    EXPECT_EQ(okno->Rozdil[0]->text(), "0.0");
+    EXPECT_NE(okno->Rozdil[0]->palette().color(QPalette::WindowText), cervena);
+    EXPECT_EQ(okno->Rozdil[1]->text(), "0.0");
+    EXPECT_EQ(okno->Rozdil[1]->palette().color(QPalette::WindowText), cervena);
+    EXPECT_NE(okno->Rozdil[2]->palette().color(QPalette::WindowText), cervena);
+}
+
+TEST_F(UiTest, PozadavekRezimyAKrivky) {
+    TPozadavekForm* p = okno->Pozadavek;
+    p->FormShow();
+    EXPECT_EQ(p->PozadRadioGroup->checkedId(), 0);
+    EXPECT_FALSE(p->NkrivkyComboBox->isEnabled());
+    EXPECT_EQ(p->NkrivkyComboBox->count(), 15);
+    p->PozadRadioGroupClick(1);
+    EXPECT_TRUE(p->NkrivkyComboBox->isEnabled());
+    EXPECT_FALSE(p->Hodn.pole[0]->isEnabled());
+    p->NkrivkyComboBoxChange(5);
+    EXPECT_EQ(p->Hodn.pole[0]->text(), "59.2");
+    p->NkrivkyComboBoxChange(0);  // "---" leaves the curve's values
+    EXPECT_EQ(p->Hodn.pole[0]->text(), "59.2");
+    p->NkrivkyComboBoxChange(5);
+    p->OKBtnClick();
+    EXPECT_EQ(Texty(okno->Poz), (QStringList{"59.2", "48.1", "39.9", "34.0", "30.0", "26.9",
+                                             "24.7", "22.9", "39.2"}));
+    EXPECT_DOUBLE_EQ(var.Pozadavek[7], 22.9);
+
+    // A curve picked and then Storno: requirement unchanged, list keeps the pick.
+    p->FormShow();
+    p->NkrivkyComboBoxChange(14);
+    p->StornoBtnClick();
+    EXPECT_DOUBLE_EQ(var.Pozadavek[0], 59.2);
+    p->FormShow();
+    EXPECT_EQ(p->Hodn.pole[0]->text(), "59.2");
+    EXPECT_EQ(p->NkrivkyComboBox->currentText(), "N75");
+
+    // Back to per-octave: list to "---", values stay for editing.
+    p->PozadRadioGroupClick(0);
+    EXPECT_EQ(p->NkrivkyComboBox->currentText(), "---");
+    EXPECT_EQ(p->Hodn.pole[0]->text(), "59.2");
+    EXPECT_TRUE(p->Hodn.pole[0]->isEnabled());
+
+    // Vynulovat then Storno changes nothing; Vynulovat then OK stores zeros.
+    p->NulujBtnClick();
+    p->StornoBtnClick();
+    EXPECT_DOUBLE_EQ(var.Pozadavek[0], 59.2);
+    p->FormShow();
+    p->PozadRadioGroupClick(1);
+    p->NulujBtnClick();
+    EXPECT_EQ(p->PozadRadioGroup->checkedId(), 0);
+    EXPECT_EQ(p->Hodn.pole[0]->text(), "0");
+    p->OKBtnClick();
+    EXPECT_EQ(okno->Poz[8]->text(), "7.0");
+
+    // The requirement survives a new calculation and does not touch the saved flag.
+    EXPECT_TRUE(var.Ulozeno);
+    p->NkrivkyComboBoxChange(1);
+    p->OKBtnClick();
+    okno->NovyVypocet();
+    EXPECT_DOUBLE_EQ(var.Pozadavek[0], 43.4);
+    EXPECT_EQ(okno->Poz[0]->text(), "43.4");
+}
+
+TEST_F(UiTest, VypusteniElementu) {
+    okno->VypustitElementClick();  // only the source
+    EXPECT_EQ(Zaznam().texty, QStringList{"Zdroj drunu nelze odstranit"});
+    Zdroj(*okno, 80);
+    for (int i = 0; i < 4; ++i) PridejObecny(*okno, 1, 0, QString::number(i + 2));
+    var.Ulozeno = true;
+
+    // Nothing selected: the last element is proposed.
+    okno->SeznamElemListBox->setCurrentIndex(QModelIndex());
+    Zaznam().Vymaz();
+    Zaznam().odpovedi = {false};
+    okno->VypustitElementClick();
+    EXPECT_EQ(Zaznam().texty, QStringList{"Skutečně vypustit element č. 5?"});
+    EXPECT_EQ(var.cesta.Pocet(), 5);
+
+    // Element 3 selected, confirmed.
+    okno->SeznamElemListBox->setCurrentIndex(okno->Seznam->index(2));
+    Zaznam().Vymaz();
+    okno->VypustitElementClick();
+    EXPECT_EQ(Zaznam().texty, QStringList{"Skutečně vypustit element č. 3?"});
+    EXPECT_EQ(var.cesta.Pocet(), 4);
+    EXPECT_EQ(var.cesta.AktualniCislo(), 2);
+    EXPECT_EQ(var.cesta.Prvek(3).Popis, "4");
+    EXPECT_EQ(okno->Seznam->rowCount(), 4);
+    EXPECT_EQ(okno->SeznamElemListBox->currentIndex().row(), 1);
+    EXPECT_EQ(okno->Vysl[0]->text(), "77.0");
+    EXPECT_TRUE(var.Ulozeno);  // removal leaves the saved flag as it was
+
+    // The source selected: refused.
+    okno->SeznamElemListBox->setCurrentIndex(okno->Seznam->index(0));
+    Zaznam().Vymaz();
+    okno->VypustitElementClick();
+    EXPECT_EQ(Zaznam().texty, QStringList{"Zdroj drunu nelze odstranit"});
+}
+
+TEST_F(UiTest, NovyVypocetSPotvrzenim) {
+    Zdroj(*okno, 80);
+    PridejObecny(*okno, 1, 0);
+    Zaznam().odpovedi = {false};
+    okno->NovyVypocet();
+    EXPECT_EQ(Zaznam().texty, QStringList{"Výpočet není uložen. Skutečně nový výpočet?"});
+    EXPECT_EQ(var.cesta.Pocet(), 2);
+    okno->NovyVypocet();  // answered Yes
+    EXPECT_EQ(var.cesta.Pocet(), 1);
+    EXPECT_EQ(okno->Seznam->rowCount(), 1);
+    EXPECT_EQ(okno->Zdroj[0]->text(), "0.0");
+    EXPECT_EQ(okno->Vysl[8]->text(), "7.0");
+    EXPECT_FALSE(var.Ulozeno);  // a new calculation leaves the flag
+    Zaznam().Vymaz();
+    var.Ulozeno = true;
+    okno->NovyVypocet();
+    EXPECT_TRUE(Zaznam().texty.isEmpty());
+}
+
+TEST_F(UiTest, KlikVSeznamuAZmenaPresExec) {
+    Zdroj(*okno, 80);
+    PridejObecny(*okno, 5, 0, "první");
+    PridejObecny(*okno, 5, 0, "druhý");
+    okno->SeznamElemListBox->setCurrentIndex(okno->Seznam->index(1));
+    okno->SeznamElemListBoxClick();
+    EXPECT_EQ(var.cesta.AktualniCislo(), 2);
+    EXPECT_EQ(okno->PorElemLbl->text(), "2     první");
+    EXPECT_EQ(okno->PredEl[0]->text(), "80.0");
+    okno->SeznamElemListBox->setCurrentIndex(okno->Seznam->index(0));
+    okno->SeznamElemListBoxClick();
+    EXPECT_EQ(Texty(okno->PredEl), QStringList(9, "---"));
+
+    // "Změnit element" on element 2 through the real modal dialog, then Storno.
+    okno->SeznamElemListBox->setCurrentIndex(okno->Seznam->index(1));
+    okno->SeznamElemListBoxClick();
+    QString titulek;
+    PriModalnim([&](QWidget* w) {
+        titulek = w->windowTitle();
+        static_cast<TObecElemForm*>(w)->StornoBtnClick();
+    });
+    okno->ZmenElem();
+    EXPECT_EQ(titulek, "Obecný element");
+    EXPECT_FALSE(var.RezimPridat);
+    EXPECT_EQ(var.cesta.AktualniCislo(), 2);
+    EXPECT_EQ(var.cesta.Pocet(), 3);
+}
+
+TEST_F(UiTest, NapovedyAStavovyRadek) {
+    EXPECT_EQ(okno->OpenBtn->toolTip(), "Otevřít");
+    EXPECT_EQ(okno->OpenBtn->statusTip(), "Otevře uložený soubor");
+    EXPECT_EQ(okno->NovyVypBtn->statusTip(), "Nový výpočet");
+    EXPECT_EQ(okno->ExitBtn->statusTip(), "Ukončí program");
+    EXPECT_EQ(okno->AkceEdit->statusTip(), "Libovolný text - max. 60 znaků");
+    EXPECT_EQ(okno->PridatItem[TypMistnost]->statusTip(), "Místnost (může být jen jedna)");
+    EXPECT_EQ(okno->NovyItem->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(okno->ExitItem->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
+}
+
+TEST_F(UiTest, AkceSeUlozi) {
+    okno->AkceEdit->setText(QString(70, QChar(u'ř')));
+    okno->AkceEditExit();
+    EXPECT_EQ(QString::fromStdString(var.Akce).size(), 60);
+    // A character the data file cannot hold is refused by the field.
+    QString cizi = QStringLiteral("ab中c");
+    QString ceske = QStringLiteral("Kancelář 2.12 – přízemí");
+    int pozice = 0;
+    EXPECT_EQ(okno->AkceEdit->validator()->validate(cizi, pozice), QValidator::Invalid);
+    EXPECT_EQ(okno->AkceEdit->validator()->validate(ceske, pozice), QValidator::Acceptable);
+}
+
+TEST_F(UiTest, KonecSNeulozenymVypoctem) {
+    okno->show();
+    var.Ulozeno = false;
+    Zaznam().odpovedi = {false};
+    EXPECT_FALSE(okno->close());
+    EXPECT_EQ(Zaznam().texty, QStringList{"Výpočet není uložen. Skutečně skončit?"});
+    EXPECT_TRUE(okno->isVisible());
+    Zaznam().odpovedi = {true};
+    EXPECT_TRUE(okno->close());
+}
