@@ -10,6 +10,7 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QShowEvent>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
@@ -321,7 +322,9 @@ QWidget* THlavniForm::VytvorPanely() {
     SeznamElemListBox->setEditTriggers(QAbstractItemView::NoEditTriggers);
     SeznamElemListBox->setSelectionMode(QAbstractItemView::SingleSelection);
     SeznamElemListBox->setMinimumWidth(170);
-    connect(SeznamElemListBox, &QListView::clicked, this, &THlavniForm::SeznamElemListBoxClick);
+    // Selection by mouse or keyboard shows that element.
+    connect(SeznamElemListBox->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &THlavniForm::SeznamElemListBoxClick);
     connect(SeznamElemListBox, &QListView::doubleClicked, this, &THlavniForm::ZmenElem);
     vpravo->addWidget(SeznamElemListBox, 1);
     PridatElemBtn = new QPushButton(QStringLiteral("Přidat element"), stred);
@@ -336,11 +339,18 @@ QWidget* THlavniForm::VytvorPanely() {
     telo->addLayout(vpravo);
     hlavni->addLayout(telo);
 
-    // Clicks on the source and result panels open their dialogs.
-    for (QWidget* w : ZdrojPanel->findChildren<QWidget*>()) w->installEventFilter(this);
-    ZdrojPanel->installEventFilter(this);
-    for (QWidget* w : VysledekPanel->findChildren<QWidget*>()) w->installEventFilter(this);
-    VysledekPanel->installEventFilter(this);
+    // Clicks on the source and result panels open their dialogs; their labels
+    // carry the panel's hint unless they have their own.
+    for (QFrame* panel : {ZdrojPanel, VysledekPanel}) {
+        panel->installEventFilter(this);
+        for (QWidget* w : panel->findChildren<QWidget*>()) {
+            w->installEventFilter(this);
+            if (w->statusTip().isEmpty()) {
+                w->setStatusTip(panel->statusTip());
+                w->setToolTip(panel->toolTip());
+            }
+        }
+    }
     return stred;
 }
 
@@ -522,6 +532,11 @@ void THlavniForm::AktualizujMistnost() {
     const bool b = Dialog(TypMistnost) != nullptr && !MistnostVCeste(var_);
     PridatItem[TypMistnost]->setEnabled(b);
     VyberTyp->PovolTyp(TypMistnost, b);
+}
+
+void THlavniForm::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (!e->spontaneous()) AkceEdit->setFocus();
 }
 
 void THlavniForm::closeEvent(QCloseEvent* e) {

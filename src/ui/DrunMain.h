@@ -101,6 +101,7 @@ class THlavniForm : public QMainWindow {
     void Prepocitano();
 
   protected:
+    void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 

@@ -39,6 +39,7 @@ TPozadavekForm::TPozadavekForm(DrunVar& var, QWidget* parent) : QDialog(parent),
     for (int i = 1; i <= PocetNKrivek; ++i)
         NkrivkyComboBox->addItem(QStringLiteral("N") + QString::number(CisloNKrivky(i)));
     NkrivkyComboBox->setMaxVisibleItems(15);
+    NkrivkyComboBox->setMinimumWidth(80);
     horni->addWidget(NkrivkyComboBox, 0, Qt::AlignBottom);
     horni->addStretch();
     v->addLayout(horni);
