@@ -7,8 +7,25 @@
 #include "ui/Hlaseni.h"
 
 namespace {
+
 bool validujeSe = false;  // a field is showing its message right now
+
+// A parsed text becomes the value only when it is a number within the limits.
+template <class T>
+bool PrevezmiCislo(std::optional<T> v, T min, T max, T& cislo, QString& chyba) {
+    if (!v) {
+        chyba = ZpravaNeniCislo();
+        return false;
+    }
+    if (*v < min || *v > max) {
+        chyba = ZpravaRozsah(min, max);
+        return false;
+    }
+    cislo = *v;
+    return true;
 }
+
+}  // namespace
 
 QString ZpravaNeniCislo() { return QStringLiteral("V poli není číslo!"); }
 
@@ -79,17 +96,7 @@ void TMDoubleEdit::keyPressEvent(QKeyEvent* e) {
 }
 
 bool TMDoubleEdit::Prevezmi(const QString& text, QString& chyba) {
-    auto v = drun::CtiDouble(text.toStdString());
-    if (!v) {
-        chyba = ZpravaNeniCislo();
-        return false;
-    }
-    if (*v < Min || *v > Max) {
-        chyba = ZpravaRozsah(Min, Max);
-        return false;
-    }
-    cislo_ = *v;
-    return true;
+    return PrevezmiCislo(drun::CtiDouble(text.toStdString()), Min, Max, cislo_, chyba);
 }
 
 TMIntegerEdit::TMIntegerEdit(QWidget* parent) : TMEdit(parent) {}
@@ -101,15 +108,5 @@ void TMIntegerEdit::NastavCislo(int v) {
 }
 
 bool TMIntegerEdit::Prevezmi(const QString& text, QString& chyba) {
-    auto v = drun::CtiInt(text.toStdString());
-    if (!v) {
-        chyba = ZpravaNeniCislo();
-        return false;
-    }
-    if (*v < Min || *v > Max) {
-        chyba = ZpravaRozsah(Min, Max);
-        return false;
-    }
-    cislo_ = *v;
-    return true;
+    return PrevezmiCislo(drun::CtiInt(text.toStdString()), Min, Max, cislo_, chyba);
 }
