@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// Whole-file reading and atomic writing at the file boundary.
+namespace drun {
+
+enum class StavCteni { Ok, Chybi, Chyba };
+
+// The file's bytes. Chybi: the file does not exist; Chyba: it exists but
+// cannot be read (a folder, no permission, an I/O error).
+StavCteni CtiSoubor(const std::string& cesta, std::string& obsah);
+
+// Writes the bytes to a temporary file in the target's folder, flushes it to
+// the disk and renames it over the target, so a failure leaves the previous
+// file as it was. False on any failure (the temporary file is removed).
+bool ZapisAtomicky(const std::string& cesta, const std::string& obsah);
+
+} // namespace drun

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+#include "core/Konfigurace.h"
+
+// The calculation data file *.DRN: Windows-1250, CR LF, "[DRUN]", Akce,
+// "[ZDROJ DRUNU]", one record per element (the source first), a line "0".
+namespace drun {
+
+struct DrunVar;
+
+// The file's bytes for the present calculation. Fails (Ok false) only when a
+// text cannot be held in Windows-1250.
+bool TextDat(const DrunVar& var, std::string& bajty);
+
+// Writes the calculation to `soubor`, replacing it atomically. On success the
+// saved flag is set and Zprava is the confirmation; on failure the previous
+// file and the saved flag are as they were.
+VysledekSouboru UlozData(DrunVar& var, const std::string& soubor);
+
+// Rebuilds the calculation from the bytes of a data file, computing every
+// element by its model. On failure the calculation is a new, empty one and
+// the remembered inputs and room tables are as before.
+VysledekSouboru NactiDataZTextu(DrunVar& var, const std::string& bajty);
+// Reads `soubor` (a missing or empty file is refused with its own message).
+VysledekSouboru NactiData(DrunVar& var, const std::string& soubor);
+
+// Whether the reader and writer know the element type.
+bool ZnamyTyp(int typ);
+
+} // namespace drun

@@ -1,0 +1,149 @@
+#include "io/Protokol.h"
+
+#include <cstdio>
+
+#include "core/Cisla.h"
+#include "core/DrunVar.h"
+
+namespace drun {
+
+namespace {
+
+const std::string Okraj = "     ";
+const std::string Cara = std::string(79, '_') + " ";
+
+class Tiskarna {
+  public:
+    Tiskarna(const DrunVar& var, std::vector<std::string>& out) : var_(var), out_(out) {}
+
+    void Radek(const std::string& text = {}) {
+        std::string r = text.empty() ? text : Okraj + text;
+        if (strankaZacina_) r.insert(0, "\f");
+        strankaZacina_ = false;
+        out_.push_back(std::move(r));
+        ++radku_;
+    }
+
+    void ZahlaviStranky() {
+        Radek("Akce:" + var_.Akce);
+        char cislo[16];
+        std::snprintf(cislo, sizeof cislo, "%2d", stranka_);
+        Radek(std::string(69, '_') + "list č." + cislo);
+        Radek();
+        Radek("OKTÁVY\t63Hz\t125Hz\t250Hz\t500Hz\t1kHz\t2kHz\t4kHz\t8kHz\tL(A)");
+        Radek(Cara);
+    }
+
+    // A block of `vyska` lines must end on this page: with fewer than that
+    // left below the counter, the page is closed first.
+    void Kontrola(int prah) {
+        if (radku_ <= var_.parametry.DelkaStranky - prah) return;
+        strankaZacina_ = true;
+        ++stranka_;
+        radku_ = 0;
+        Radek();
+        Radek();
+        Radek();
+        ZahlaviStranky();
+    }
+
+    int radku_ = 0;
+    int stranka_ = 1;
+
+  private:
+    const DrunVar& var_;
+    std::vector<std::string>& out_;
+    bool strankaZacina_ = false;
+};
+
+std::string Hodnoty(const Spectrum& s, int pocet = 9, int desetin = 1) {
+    std::string r;
+    for (int i = 0; i < pocet; ++i) {
+        if (i > 0) r += '\t';
+        r += FormatCislo(s[static_cast<size_t>(i)], desetin);
+    }
+    return r;
+}
+
+std::string Hodnoty8(const std::array<double, PocetPasem>& t, int desetin) {
+    Spectrum s{};
+    for (int i = 0; i < PocetPasem; ++i)
+        s[static_cast<size_t>(i)] = t[static_cast<size_t>(i)];
+    return Hodnoty(s, PocetPasem, desetin);
+}
+
+std::string Pole5(double x) {
+    std::string s = FormatCislo(x, 1);
+    if (s.size() < 5) s.insert(0, 5 - s.size(), ' ');
+    return s;
+}
+
+// Heights of the blocks the page checks leave room for.
+constexpr int VyskaNejvetsihoBloku = 9; // the room
+constexpr int PrahZaveru = 8;           // the closing block, its first rule included
+
+} // namespace
+
+std::vector<std::string> TextProtokolu(const DrunVar& var, const std::string& datum) {
+    std::vector<std::string> out;
+    Tiskarna t(var, out);
+    // Title block.
+    t.Radek();
+    t.Radek();
+    t.Radek();
+    t.Radek("VÝPOČET DRUNU VE VZT ZAŘÍZENÍ" + std::string(41, ' ') + "Ver. 3.010");
+    t.Radek(Cara);
+    t.Radek(datum);
+    t.Radek();
+    t.ZahlaviStranky();
+    // The source.
+    const TElementSite& zdroj = var.cesta.Prvek(1);
+    t.Radek("ZDROJ DRUNU: " + zdroj.Popis);
+    t.Radek("\t\t" + Hodnoty(zdroj.VlastniDrun));
+    t.Radek();
+
+    for (int n = 2; n <= var.cesta.Pocet(); ++n) {
+        t.Kontrola(VyskaNejvetsihoBloku);
+        const TElementSite& e = var.cesta.Prvek(n);
+        if (e.Typ == TypZadny || e.Typ == TypZdroj) continue;
+        t.Radek(std::to_string(e.Cislo) + "-" + e.NazevTypu + "-" + e.Popis);
+        if (e.Typ == TypVice) {
+            t.Radek("za elem.\t" + Hodnoty(e.ZaElementem));
+        } else if (e.Typ == TypMistnost) {
+            t.Radek("Plocha stěn " + Pole5(e.RozmA) + "m2, vzdálenost od zdroje " + Pole5(e.Delka) +
+                    "m");
+            t.Radek("Součinitel pohltivosti stěn");
+            t.Radek("\t\t" + Hodnoty8(var.Pohltivost, 2));
+            t.Radek("Směrový součinitel");
+            t.Radek("\t\t" + Hodnoty8(var.Smerovost, 1));
+            t.Radek("útlum\t" + Hodnoty(e.Utlum));
+            t.Radek("za elem.\t" + Hodnoty(e.ZaElementem));
+        } else {
+            t.Radek("útlum\t" + Hodnoty(e.Utlum));
+            t.Radek("mezisoučet\t" + Hodnoty(e.Mezisoucet));
+            t.Radek("vl. drun\t" + Hodnoty(e.VlastniDrun));
+            t.Radek("za elem.\t" + Hodnoty(e.ZaElementem));
+        }
+        t.Radek();
+    }
+
+    // The closing block, its first rule counted with it so that nothing
+    // prints past the page length.
+    t.Kontrola(PrahZaveru);
+    t.Radek(Cara);
+    t.Radek("POŽADAVEK NA KONCI SÍTĚ:");
+    t.Radek("\t\t" + Hodnoty(var.Pozadavek));
+    t.Radek("ROZDÍL:");
+    t.Radek("\t\t" + Hodnoty(var.Rozdil));
+    t.Radek(Cara);
+    return out;
+}
+
+std::string ProtokolJakoText(const std::vector<std::string>& radky) {
+    std::string s;
+    for (const std::string& r : radky)
+        s += r + "\n";
+    return s;
+}
+
+} // namespace drun

@@ -1,0 +1,305 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "core/Cisla.h"
+#include "core/DrunVyp.h"
+#include "core/Soubory.h"
+#include "io/DataSoubor.h"
+#include "io/Kodovani.h"
+#include "models/ObElFrm.h"
+#include "models/ZZdrFrm.h"
+
+using namespace drun;
+
+namespace {
+
+const std::string ChybaCteni = "Chyba při čtení datového souboru.";
+
+std::string Cp(const std::string& utf8) {
+    return *Utf8DoCp1250(utf8);
+}
+
+// Lines joined with CR LF, converted to Windows-1250.
+std::string Soubor(std::initializer_list<std::string> radky) {
+    std::string s;
+    for (const auto& r : radky)
+        s += r + "\r\n";
+    return Cp(s);
+}
+
+void Zdroj(DrunVar& var, const std::string& popis, std::array<double, 8> vykon) {
+    ZadaniZdroje z;
+    z.Popis = popis;
+    z.Vykon = vykon;
+    ZapisZdroj(var, z);
+}
+
+void Obecny(DrunVar& var, const std::string& popis, std::array<double, 8> utlum,
+            std::array<double, 8> vd) {
+    var.cesta.NajdiElement(var.cesta.Pocet());
+    var.cesta.VlozElement();
+    ZapisObecElement(var, {popis, utlum, vd});
+    VypocetObecElementu(var);
+}
+
+const std::string Hlava = "[DRUN]";
+const std::string Sekce = "[ZDROJ DRUNU]";
+const std::string Nuly = "    0.0    0.0    0.0    0.0    0.0    0.0    0.0    0.0";
+const std::string Vykon = "   85.0   82.0   80.0   78.0   75.0   72.0   68.0   62.0";
+
+// A valid file of a source and one general element; variants below break one thing each.
+std::string ZakladniSoubor() {
+    return Soubor({Hlava, "Akce", Sekce, "1", "Zdroj drunu", Nuly, Vykon, "2", "Vložka",
+                   "    2.0    4.0    8.0   12.0   15.0   15.0   12.0   10.0", Nuly, "0"});
+}
+
+} // namespace
+
+TEST(DataSoubor, JenZdrojJeOsmRadku) {
+    DrunVar var;
+    std::string b;
+    ASSERT_TRUE(TextDat(var, b));
+    EXPECT_EQ(b, Soubor({Hlava, "", Sekce, "1", "Zdroj drunu", Nuly, Nuly, "0"}));
+}
+
+TEST(DataSoubor, FormatPasemAParametru) {
+    DrunVar var;
+    var.Akce = "Kancelář 2.12";
+    Zdroj(var, "Ventilátor č. 1", {85, 82, 80, 78, 75, 72, 68, 62});
+    Obecny(var, "Tlumicí vložka", {100, 120.5, 12.34, 150, 0, 0.05, 99.95, 1},
+           {0, 0, 0, 0, 0, 0, 0, 0});
+    std::string b;
+    ASSERT_TRUE(TextDat(var, b));
+    EXPECT_EQ(b, Soubor({Hlava, "Kancelář 2.12", Sekce, "1", "Ventilátor č. 1", Nuly, Vykon, "2",
+                         "Tlumicí vložka",
+                         "  100.0  120.5   12.3  150.0    0.0    0.1  100.0    1.0", Nuly, "0"}));
+    // one byte per character, CR LF endings
+    EXPECT_NE(b.find(std::string("Kancel\xE1\xF8 2.12\r\n")), std::string::npos);
+}
+
+TEST(DataSoubor, CtiZakladniSoubor) {
+    DrunVar var;
+    var.Pozadavek[0] = 33;
+    const VysledekSouboru v = NactiDataZTextu(var, ZakladniSoubor());
+    ASSERT_TRUE(v.Ok) << v.Zprava;
+    EXPECT_EQ(var.Akce, "Akce");
+    ASSERT_EQ(var.cesta.Pocet(), 2);
+    EXPECT_EQ(var.cesta.AktualniCislo(), 2);
+    const TElementSite& z = var.cesta.Prvni();
+    EXPECT_EQ(z.Popis, "Zdroj drunu");
+    EXPECT_DOUBLE_EQ(z.VlastniDrun[0], 85);
+    EXPECT_DOUBLE_EQ(z.VlastniDrun[7], 62);
+    const TElementSite& e = var.cesta.Prvek(2);
+    EXPECT_EQ(e.Typ, TypObecny);
+    EXPECT_EQ(e.NazevTypu, "Obecný element");
+    EXPECT_EQ(e.Popis, "Vložka");
+    EXPECT_DOUBLE_EQ(e.Utlum[3], 12);
+    EXPECT_EQ(FormatHodnota(e.Utlum[LA]), FormatHodnota([&] {
+                  Spectrum s = e.Utlum;
+                  SpoctiLA(s);
+                  return s[LA];
+              }()));
+    EXPECT_EQ(var.Pozadavek[0], 33); // the requirement is not part of the file
+    std::string znovu;
+    ASSERT_TRUE(TextDat(var, znovu));
+    EXPECT_EQ(znovu, ZakladniSoubor());
+}
+
+namespace {
+
+struct Varianta {
+    const char* nazev;
+    std::string text;
+};
+
+std::string Nahrad(std::string s, const std::string& co, const std::string& cim) {
+    const size_t i = s.find(co);
+    EXPECT_NE(i, std::string::npos) << co;
+    if (i != std::string::npos) s.replace(i, co.size(), cim);
+    return s;
+}
+
+} // namespace
+
+TEST(DataSoubor, CteniOdmitne) {
+    const std::string z = ZakladniSoubor();
+    const std::string radek = "    2.0    4.0    8.0   12.0   15.0   15.0   12.0   10.0";
+    const Varianta pripady[] = {
+        {"pasmo_nad_150", Nahrad(z, "   12.0   10.0\r\n", "   12.0  150.1\r\n")},
+        {"zaporne_pasmo", Nahrad(z, "    2.0    4.0", "   -0.1    4.0")},
+        {"vykon_zdroje_nad_150", Nahrad(z, "   62.0", "  151.0")},
+        {"utlum_zdroje_nad_150",
+         Nahrad(z, Nuly + "\r\n" + Cp(Vykon), "  999.0" + Nuly.substr(7) + "\r\n" + Cp(Vykon))},
+        {"cislo_s_textem", Nahrad(z, "   12.0   10.0", "   12.0   10dB")},
+        {"carka", Nahrad(z, "    2.0", "    2,0")},
+        {"nan", Nahrad(z, "    2.0", "    nan")},
+        {"inf", Nahrad(z, "    2.0", "    inf")},
+        {"hex", Nahrad(z, "    2.0", "   0x10")},
+        {"kod_11", Nahrad(z, "\r\n2\r\n", "\r\n11\r\n")},
+        {"kod_zaporny", Nahrad(z, "\r\n2\r\n", "\r\n-2\r\n")},
+        {"kod_neni_cislo", Nahrad(z, "\r\n2\r\n", "\r\nX\r\n")},
+        {"kod_desetinny", Nahrad(z, "\r\n2\r\n", "\r\n2.0\r\n")},
+        {"druhy_zdroj",
+         Nahrad(z, "\r\n0\r\n", "\r\n1\r\nZnovu\r\n" + Nuly + "\r\n" + Nuly + "\r\n0\r\n")},
+        {"bez_zdroje", Soubor({Hlava, "A", Sekce, "2", "x", Nuly, Nuly, "0"})},
+        {"konec_uprostred_rady", z.substr(0, z.find(radek) + 20)},
+        {"konec_pred_druhou_radou", z.substr(0, z.find(radek) + radek.size() + 2)},
+        {"konec_po_kodu", z.substr(0, z.find("\r\n2\r\n") + 5)},
+        {"jen_hlavicka", Soubor({Hlava, "A", Sekce})},
+        {"jen_prvni_radek", Soubor({Hlava})},
+        {"nedefinovany_bajt", Nahrad(z, "Akce",
+                                     "Ak\x81"
+                                     "e")},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.nazev);
+        DrunVar var;
+        var.Akce = "stará";
+        var.PosledniPlochaSten = 42;
+        var.Pohltivost[3] = 0.5;
+        const VysledekSouboru v = NactiDataZTextu(var, p.text);
+        EXPECT_FALSE(v.Ok);
+        EXPECT_EQ(v.Zprava, ChybaCteni);
+        // a new, empty calculation; remembered inputs as before
+        EXPECT_EQ(var.cesta.Pocet(), 1);
+        EXPECT_EQ(var.cesta.Prvni().Popis, "Zdroj drunu");
+        EXPECT_EQ(var.cesta.Prvni().VlastniDrun, NulaSpektrum());
+        EXPECT_EQ(var.Akce, "");
+        EXPECT_EQ(var.PosledniPlochaSten, 42);
+        EXPECT_EQ(var.Pohltivost[3], 0.5);
+    }
+}
+
+TEST(DataSoubor, CteniPrijme) {
+    const std::string z = ZakladniSoubor();
+    const Varianta pripady[] = {
+        {"text_za_cislem", Nahrad(z, "\r\n2\r\n", "\r\n2 obecny element\r\n")},
+        {"text_za_radou", Nahrad(z, "   12.0   10.0\r\n", "   12.0   10.0 dB\r\n")},
+        {"rada_na_dvou_radcich", Nahrad(z, "    8.0   12.0", "    8.0\r\n   12.0")},
+        {"jine_sekce", Nahrad(Nahrad(z, "[DRUN]", "cokoli"), "[ZDROJ DRUNU]", "")},
+        {"bez_ukoncovaciho_radku", z.substr(0, z.size() - 3)},
+        {"bez_konce_radku", z.substr(0, z.size() - 2)},
+        {"jen_lf",
+         [&] {
+             std::string s;
+             for (char c : z)
+                 if (c != '\r') s += c;
+             return s;
+         }()},
+        {"vedecky_zapis", Nahrad(z, "    2.0", " 2.0E+0")},
+        {"za_koncem_cokoli", z + "nesmysl\r\n"},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.nazev);
+        DrunVar var;
+        const VysledekSouboru v = NactiDataZTextu(var, p.text);
+        ASSERT_TRUE(v.Ok);
+        ASSERT_EQ(var.cesta.Pocet(), 2);
+        EXPECT_EQ(var.cesta.Prvek(2).Popis, "Vložka");
+        EXPECT_DOUBLE_EQ(var.cesta.Prvek(2).Utlum[2], 8);
+        EXPECT_DOUBLE_EQ(var.cesta.Prvek(2).Utlum[7], 10);
+    }
+}
+
+TEST(DataSoubor, AkceZkracenaNa60Znaku) {
+    const std::string dlouha = std::string(55, 'x') + "ěščřžýáíé"; // 64 characters
+    DrunVar var;
+    ASSERT_TRUE(NactiDataZTextu(var, Soubor({Hlava, dlouha, Sekce, "1", "Z", Nuly, Nuly, "0"})).Ok);
+    EXPECT_EQ(var.Akce, std::string(55, 'x') + "ěščřž");
+}
+
+TEST(DataSoubor, ZalomeniVTextuNeprojdeDoSouboru) {
+    DrunVar var;
+    var.Akce = "a\nb";
+    Zdroj(var, "jeden\r\ndva\tt", {});
+    std::string b;
+    ASSERT_TRUE(TextDat(var, b));
+    EXPECT_EQ(b, Soubor({Hlava, "a b", Sekce, "1", "jeden  dva t", Nuly, Nuly, "0"}));
+}
+
+TEST(DataSoubor, ChybejiciAPrazdnySoubor) {
+    const auto slozka =
+        std::filesystem::temp_directory_path() / ("drun-drn-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(slozka);
+    const std::string chybi = (slozka / "NENI.DRN").string();
+    DrunVar var;
+    Obecny(var, "x", {}, {});
+    VysledekSouboru v = NactiData(var, chybi);
+    EXPECT_FALSE(v.Ok);
+    EXPECT_EQ(v.Zprava, "Datový soubor " + chybi + " nenalezen, nebo je prázdný.");
+    EXPECT_EQ(var.cesta.Pocet(), 1);
+    const std::string prazdny = (slozka / "PRAZDNY.DRN").string();
+    ASSERT_TRUE(ZapisAtomicky(prazdny, ""));
+    Obecny(var, "x", {}, {});
+    v = NactiData(var, prazdny);
+    EXPECT_EQ(v.Zprava, "Datový soubor " + prazdny + " nenalezen, nebo je prázdný.");
+    EXPECT_EQ(var.cesta.Pocet(), 1);
+    // a folder in place of the file is a read error
+    v = NactiData(var, slozka.string());
+    EXPECT_EQ(v.Zprava, ChybaCteni);
+    std::filesystem::remove_all(slozka);
+}
+
+TEST(DataSoubor, UlozeniAZpetSouborem) {
+    const auto slozka =
+        std::filesystem::temp_directory_path() / ("drun-drn2-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(slozka);
+    const std::string soubor = (slozka / "Kancelář.DRN").string();
+    DrunVar var;
+    var.Akce = "Kancelář";
+    Obecny(var, "Vložka", {1, 2, 3, 4, 5, 6, 7, 8}, {});
+    var.Ulozeno = false;
+    VysledekSouboru v = UlozData(var, soubor);
+    ASSERT_TRUE(v.Ok);
+    EXPECT_EQ(v.Zprava, "Data jsou uložena v souboru " + soubor);
+    EXPECT_TRUE(var.Ulozeno);
+    DrunVar druhy;
+    v = NactiData(druhy, soubor);
+    ASSERT_TRUE(v.Ok);
+    EXPECT_EQ(v.Zprava, "Data přečtena ze souboru " + soubor);
+    EXPECT_EQ(druhy.Akce, "Kancelář");
+    EXPECT_EQ(druhy.cesta.Pocet(), 2);
+    std::filesystem::remove_all(slozka);
+}
+
+TEST(DataSoubor, NepovedeneUlozeniNechaPredchoziSoubor) {
+    const auto slozka =
+        std::filesystem::temp_directory_path() / ("drun-drn3-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(slozka);
+    const std::string soubor = (slozka / "A.DRN").string();
+    DrunVar var;
+    ASSERT_TRUE(UlozData(var, soubor).Ok);
+    std::string puvodni;
+    CtiSoubor(soubor, puvodni);
+
+    // A disk that fills up in the middle of the write.
+    for (int i = 0; i < 40; ++i)
+        Obecny(var, "dlouhý popis elementu", {1}, {2});
+    var.Ulozeno = false;
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit stare{};
+    getrlimit(RLIMIT_FSIZE, &stare);
+    rlimit male = stare;
+    male.rlim_cur = 512;
+    setrlimit(RLIMIT_FSIZE, &male);
+    const VysledekSouboru v = UlozData(var, soubor);
+    setrlimit(RLIMIT_FSIZE, &stare);
+    signal(SIGXFSZ, SIG_DFL);
+    EXPECT_FALSE(v.Ok);
+    EXPECT_EQ(v.Zprava, "Nepodařilo se zapsat data!");
+    EXPECT_FALSE(var.Ulozeno);
+    std::string ted;
+    CtiSoubor(soubor, ted);
+    EXPECT_EQ(ted, puvodni);
+    // no temporary file is left beside it
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(slozka),
+                            std::filesystem::directory_iterator()),
+              1);
+    // a folder that does not exist
+    EXPECT_FALSE(UlozData(var, (slozka / "neni" / "B.DRN").string()).Ok);
+    std::filesystem::remove_all(slozka);
+}
