@@ -24,10 +24,14 @@
 #include "ui/About.h"
 #include "ui/ElemDialog.h"
 #include "ui/Hlaseni.h"
+#include "ui/HrPotFrm.h"
+#include "ui/KuPotFrm.h"
 #include "ui/ObElFrm.h"
 #include "ui/PozadFrm.h"
 #include "ui/TextPole.h"
+#include "ui/ViceFrm.h"
 #include "ui/VybElFrm.h"
+#include "ui/VyustFrm.h"
 #include "ui/ZZdrFrm.h"
 
 using namespace drun;
@@ -122,6 +126,10 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     VyberTyp = new TVyberTypForm(this);
     connect(VyberTyp, &TVyberTypForm::TypVybran, this, &THlavniForm::PridatTyp);
     RegistrujDialog(TypObecny, new TObecElemForm(var_, this));
+    RegistrujDialog(TypHrPotrubi, new THrPotrubiForm(var_, this));
+    RegistrujDialog(TypKuPotrubi, new TKuPotrubiForm(var_, this));
+    RegistrujDialog(TypVyustka, new TVyustkaForm(var_, this));
+    RegistrujDialog(TypVice, new TViceForm(var_, this));
 
     ZobrazPozadavek();
     NaplnForm();

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "core/DrunVar.h"
+
+namespace drun {
+
+// Input ranges of a rectangular duct; the dialog's fields and the data-file
+// reader accept exactly these, which keeps every logarithm's argument positive.
+constexpr double HrPotRozmerMin = 50, HrPotRozmerMax = 5000;   // mm
+constexpr double HrPotDelkaMin = 1, HrPotDelkaMax = 100;       // m
+constexpr double HrPotPrutokMin = 10, HrPotPrutokMax = 100000; // m3/h
+// Air at this velocity or faster is refused by the dialogs of both duct kinds.
+constexpr double MaxRychlostPotrubi = 30; // m/s
+
+struct ZadaniHrPotrubi {
+    double A = 0, B = 0; // mm
+    double Delka = 0;    // m
+    double Prutok = 0;   // m3/h
+    // The fields' texts exactly as typed; the description is built from them.
+    std::string TextA, TextB, TextDelka, TextPrutok;
+};
+
+// Velocity in the duct from the dialog's values (sides in mm), m/s.
+double RychlostHrPotrubi(double aMm, double bMm, double prutok);
+
+// Store step: type 3, description, sides in mm, length, flow.
+void ZapisHrPotrubi(DrunVar& var, const ZadaniHrPotrubi& z);
+// Compute step: converts the sides to metres in place, then attenuation and
+// self-noise. Runs once per set of values put into the element.
+void VypocetHrPotrubi(DrunVar& var);
+
+// Shared by both straight duct kinds.
+// Self-noise corrections of straight ducts, 63 Hz .. 8 kHz.
+constexpr std::array<double, PocetPasem> KorekcePrimehoPotrubi{-4, -5, -6, -8, -9, -10, -13, -20};
+// Row 0..3 of a per-metre attenuation table for a governing size in metres.
+int RadekUtlumuPotrubi(double rozmerM);
+// Flow self-noise of a straight duct: velocity v (m/s), cross-section s (m2).
+void VlastniDrunPotrubi(Spectrum& vd, double v, double s);
+// A stored size in metres back in millimetres, without the conversion's
+// rounding noise (0.051 m shows as 51 mm, not 51.00000000000001).
+double NaMilimetry(double metry);
+// x forced into [min, max]; a NaN becomes min.
+double DoMezi(double x, double min, double max);
+
+} // namespace drun

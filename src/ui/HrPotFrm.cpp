@@ -1,0 +1,103 @@
+#include "ui/HrPotFrm.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/DrunVar.h"
+#include "core/DrunVyp.h"
+#include "models/HrPotFrm.h"
+#include "ui/Hlaseni.h"
+#include "ui/MujEdit.h"
+
+using namespace drun;
+
+QString ZpravaRychlostPotrubi() {
+    return QStringLiteral("Chybné zadání. Příliš vysoká rychlost v potrubí.");
+}
+
+THrPotrubiForm::THrPotrubiForm(DrunVar& var, QWidget* parent)
+    : TElementDialog(var, QStringLiteral("Hranaté potrubí"), parent) {
+    auto* v = new QVBoxLayout(this);
+    auto* g = new QGridLayout;
+    RozmAEdit = new TMDoubleEdit(this);
+    RozmBEdit = new TMDoubleEdit(this);
+    DelkaEdit = new TMDoubleEdit(this);
+    PrutokEdit = new TMDoubleEdit(this);
+    for (TMDoubleEdit* f : {RozmAEdit, RozmBEdit, DelkaEdit, PrutokEdit}) {
+        f->setFixedWidth(80);
+        f->setAlignment(Qt::AlignRight);
+    }
+    g->addWidget(new QLabel(QStringLiteral("Rozměry v mm: A"), this), 0, 0);
+    g->addWidget(RozmAEdit, 0, 1);
+    g->addWidget(new QLabel(QStringLiteral("x B"), this), 0, 2);
+    g->addWidget(RozmBEdit, 0, 3);
+    g->addWidget(new QLabel(QStringLiteral("Délka v m"), this), 1, 0);
+    g->addWidget(DelkaEdit, 1, 1);
+    g->addWidget(new QLabel(QStringLiteral("Průtok vzduchu v m3/hod"), this), 2, 0);
+    g->addWidget(PrutokEdit, 2, 1);
+    g->setColumnStretch(4, 1);
+    v->addLayout(g);
+    v->addSpacing(6);
+    v->addLayout(Tlacitka());
+    setTabOrder(RozmAEdit, RozmBEdit);
+    setTabOrder(RozmBEdit, DelkaEdit);
+    setTabOrder(DelkaEdit, PrutokEdit);
+    setTabOrder(PrutokEdit, OKBtn);
+    setTabOrder(OKBtn, StornoBtn);
+    NastavMeze();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void THrPotrubiForm::NastavMeze() {
+    RozmAEdit->NastavMeze(HrPotRozmerMin, HrPotRozmerMax);
+    RozmBEdit->NastavMeze(HrPotRozmerMin, HrPotRozmerMax);
+    DelkaEdit->NastavMeze(HrPotDelkaMin, HrPotDelkaMax);
+    PrutokEdit->NastavMeze(HrPotPrutokMin, HrPotPrutokMax);
+}
+
+void THrPotrubiForm::FormShow() {
+    const TElementSite& e = var_.cesta.Aktualni();
+    const bool sam = e.Typ == TypHrPotrubi;
+    RozmAEdit->NastavCislo(NaMilimetry(sam ? e.RozmA : var_.PosledniA), 0);
+    RozmBEdit->NastavCislo(NaMilimetry(sam ? e.RozmB : var_.PosledniB), 0);
+    DelkaEdit->NastavCislo(sam ? e.Delka : var_.PosledniDelka, 1);
+    PrutokEdit->NastavCislo(sam ? e.Prutok : var_.PosledniPrutok, 0);
+    RozmAEdit->setFocus();
+    RozmAEdit->selectAll();
+}
+
+bool THrPotrubiForm::PredKontrola() {
+    if (RychlostHrPotrubi(RozmAEdit->Cislo(), RozmBEdit->Cislo(), PrutokEdit->Cislo()) <
+        MaxRychlostPotrubi)
+        return true;
+    hlaseni().Chyba(ZpravaRychlostPotrubi());
+    return false;
+}
+
+bool THrPotrubiForm::ZapisAVypocet() {
+    ZadaniHrPotrubi z;
+    z.A = RozmAEdit->Cislo();
+    z.B = RozmBEdit->Cislo();
+    z.Delka = DelkaEdit->Cislo();
+    z.Prutok = PrutokEdit->Cislo();
+    z.TextA = RozmAEdit->text().toStdString();
+    z.TextB = RozmBEdit->text().toStdString();
+    z.TextDelka = DelkaEdit->text().toStdString();
+    z.TextPrutok = PrutokEdit->text().toStdString();
+    return ZadejElement(
+        var_, [&z](DrunVar& v) { ZapisHrPotrubi(v, z); },
+        [](DrunVar& v) {
+            VypocetHrPotrubi(v);
+            return true;
+        });
+}
+
+void THrPotrubiForm::Zapamatuj() {
+    const TElementSite& e = var_.cesta.Aktualni();
+    var_.PosledniA = e.RozmA;
+    var_.PosledniB = e.RozmB;
+    var_.PosledniDelka = e.Delka;
+    var_.PosledniPrutok = e.Prutok;
+}

@@ -1,0 +1,91 @@
+#include "ui/KuPotFrm.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/DrunVar.h"
+#include "core/DrunVyp.h"
+#include "models/HrPotFrm.h"
+#include "models/KuPotFrm.h"
+#include "ui/Hlaseni.h"
+#include "ui/HrPotFrm.h"
+#include "ui/MujEdit.h"
+
+using namespace drun;
+
+TKuPotrubiForm::TKuPotrubiForm(DrunVar& var, QWidget* parent)
+    : TElementDialog(var, QStringLiteral("Kruhové potrubí"), parent) {
+    auto* v = new QVBoxLayout(this);
+    auto* g = new QGridLayout;
+    PrumerEdit = new TMDoubleEdit(this);
+    DelkaEdit = new TMDoubleEdit(this);
+    PrutokEdit = new TMDoubleEdit(this);
+    for (TMDoubleEdit* f : {PrumerEdit, DelkaEdit, PrutokEdit}) {
+        f->setFixedWidth(80);
+        f->setAlignment(Qt::AlignRight);
+    }
+    g->addWidget(new QLabel(QStringLiteral("Průměr v mm"), this), 0, 0);
+    g->addWidget(PrumerEdit, 0, 1);
+    g->addWidget(new QLabel(QStringLiteral("Délka v m"), this), 1, 0);
+    g->addWidget(DelkaEdit, 1, 1);
+    g->addWidget(new QLabel(QStringLiteral("Průtok vzduchu v m3/hod"), this), 2, 0);
+    g->addWidget(PrutokEdit, 2, 1);
+    g->setColumnStretch(2, 1);
+    v->addLayout(g);
+    v->addSpacing(6);
+    v->addLayout(Tlacitka());
+    setTabOrder(PrumerEdit, DelkaEdit);
+    setTabOrder(DelkaEdit, PrutokEdit);
+    setTabOrder(PrutokEdit, OKBtn);
+    setTabOrder(OKBtn, StornoBtn);
+    NastavMeze();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TKuPotrubiForm::NastavMeze() {
+    PrumerEdit->NastavMeze(KuPotPrumerMin, KuPotPrumerMax);
+    DelkaEdit->NastavMeze(KuPotDelkaMin, KuPotDelkaMax);
+    PrutokEdit->NastavMeze(KuPotPrutokMin, KuPotPrutokMax);
+}
+
+void TKuPotrubiForm::FormShow() {
+    const TElementSite& e = var_.cesta.Aktualni();
+    const bool sam = e.Typ == TypKuPotrubi;
+    PrumerEdit->NastavCislo(NaMilimetry(sam ? e.RozmA : var_.PosledniPrumer), 0);
+    DelkaEdit->NastavCislo(sam ? e.Delka : var_.PosledniDelka, 1);
+    PrutokEdit->NastavCislo(sam ? e.Prutok : var_.PosledniPrutok, 0);
+    PrumerEdit->setFocus();
+    PrumerEdit->selectAll();
+}
+
+bool TKuPotrubiForm::PredKontrola() {
+    if (RychlostKuPotrubi(PrumerEdit->Cislo(), PrutokEdit->Cislo()) < MaxRychlostPotrubi)
+        return true;
+    hlaseni().Chyba(ZpravaRychlostPotrubi());
+    return false;
+}
+
+bool TKuPotrubiForm::ZapisAVypocet() {
+    ZadaniKuPotrubi z;
+    z.Prumer = PrumerEdit->Cislo();
+    z.Delka = DelkaEdit->Cislo();
+    z.Prutok = PrutokEdit->Cislo();
+    z.TextPrumer = PrumerEdit->text().toStdString();
+    z.TextDelka = DelkaEdit->text().toStdString();
+    z.TextPrutok = PrutokEdit->text().toStdString();
+    return ZadejElement(
+        var_, [&z](DrunVar& v) { ZapisKuPotrubi(v, z); },
+        [](DrunVar& v) {
+            VypocetKuPotrubi(v);
+            return true;
+        });
+}
+
+void TKuPotrubiForm::Zapamatuj() {
+    const TElementSite& e = var_.cesta.Aktualni();
+    var_.PosledniPrumer = e.RozmA;
+    var_.PosledniDelka = e.Delka;
+    var_.PosledniPrutok = e.Prutok;
+}

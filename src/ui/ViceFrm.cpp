@@ -1,0 +1,59 @@
+#include "ui/ViceFrm.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/DrunVar.h"
+#include "core/DrunVyp.h"
+#include "models/ViceFrm.h"
+#include "ui/MujEdit.h"
+
+using namespace drun;
+
+TViceForm::TViceForm(DrunVar& var, QWidget* parent)
+    : TElementDialog(var, QStringLiteral("Korekce na více drunů"), parent) {
+    auto* v = new QVBoxLayout(this);
+    auto* h = new QHBoxLayout;
+    PocetEdit = new TMIntegerEdit(this);
+    PocetEdit->setFixedWidth(60);
+    PocetEdit->setAlignment(Qt::AlignRight);
+    h->addWidget(new QLabel(QStringLiteral("Počet stejných zdrojů drunu"), this));
+    h->addWidget(PocetEdit);
+    h->addStretch();
+    v->addLayout(h);
+    v->addSpacing(6);
+    v->addLayout(Tlacitka());
+    setTabOrder(PocetEdit, OKBtn);
+    setTabOrder(OKBtn, StornoBtn);
+    NastavMeze();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TViceForm::NastavMeze() {
+    PocetEdit->NastavMeze(VicePocetMin, VicePocetMax);
+}
+
+void TViceForm::FormShow() {
+    const TElementSite& e = var_.cesta.Aktualni();
+    PocetEdit->NastavCislo(e.Typ == TypVice ? e.Druh : var_.PosledniPocetZdroju);
+    PocetEdit->setFocus();
+    PocetEdit->selectAll();
+}
+
+bool TViceForm::ZapisAVypocet() {
+    ZadaniVice z;
+    z.Pocet = PocetEdit->Cislo();
+    z.TextPocet = PocetEdit->text().toStdString();
+    return ZadejElement(
+        var_, [&z](DrunVar& v) { ZapisVice(v, z); },
+        [](DrunVar& v) {
+            VypocetVice(v);
+            return true;
+        });
+}
+
+void TViceForm::Zapamatuj() {
+    var_.PosledniPocetZdroju = var_.cesta.Aktualni().Druh;
+}

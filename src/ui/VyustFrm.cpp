@@ -1,0 +1,141 @@
+#include "ui/VyustFrm.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/DrunVar.h"
+#include "core/DrunVyp.h"
+#include "models/HrPotFrm.h"
+#include "models/VyustFrm.h"
+#include "ui/Hlaseni.h"
+#include "ui/MujEdit.h"
+
+using namespace drun;
+
+QString ZpravaRychlostVyustky() {
+    return QStringLiteral("Chybné zadání. Příliš vysoká rychlost.");
+}
+
+namespace {
+
+// A captioned group of radio items in three columns, the first one checked.
+QGroupBox* RadioSkupina(const QString& titulek, const QStringList& polozky, QButtonGroup*& skupina,
+                        QWidget* rodic) {
+    auto* box = new QGroupBox(titulek, rodic);
+    auto* g = new QGridLayout(box);
+    skupina = new QButtonGroup(box);
+    for (int i = 0; i < polozky.size(); ++i) {
+        auto* b = new QRadioButton(polozky[i], box);
+        skupina->addButton(b, i);
+        g->addWidget(b, i / 3, i % 3);
+    }
+    skupina->button(0)->setChecked(true);
+    return box;
+}
+
+} // namespace
+
+TVyustkaForm::TVyustkaForm(DrunVar& var, QWidget* parent)
+    : TElementDialog(var, QStringLiteral("Vyústka, žaluzie"), parent) {
+    auto* v = new QVBoxLayout(this);
+    auto* g = new QGridLayout;
+    RozmAEdit = new TMDoubleEdit(this);
+    RozmBEdit = new TMDoubleEdit(this);
+    PrutokEdit = new TMDoubleEdit(this);
+    for (TMDoubleEdit* f : {RozmAEdit, RozmBEdit, PrutokEdit}) {
+        f->setFixedWidth(80);
+        f->setAlignment(Qt::AlignRight);
+    }
+    g->addWidget(new QLabel(QStringLiteral("Rozměry v mm: A"), this), 0, 0);
+    g->addWidget(RozmAEdit, 0, 1);
+    g->addWidget(new QLabel(QStringLiteral("x B"), this), 0, 2);
+    g->addWidget(RozmBEdit, 0, 3);
+    g->addWidget(new QLabel(QStringLiteral("Průtok vzduchu v m3/hod"), this), 1, 0);
+    g->addWidget(PrutokEdit, 1, 1);
+    g->setColumnStretch(4, 1);
+    v->addLayout(g);
+
+    QStringList druhy, umisteni;
+    for (const DruhVyustky& d : DruhyVyustek)
+        druhy << QString::fromUtf8(d.Polozka);
+    for (const UmisteniVyustky& u : UmisteniVyustek)
+        umisteni << QString::fromUtf8(u.Polozka);
+    DruhVyustkyRadioGroup = RadioSkupina(QStringLiteral("Druh"), druhy, DruhTlacitka, this);
+    UmisteniRadioGroup = RadioSkupina(QStringLiteral("Umístění"), umisteni, UmisteniTlacitka, this);
+    v->addWidget(DruhVyustkyRadioGroup);
+    v->addWidget(UmisteniRadioGroup);
+    v->addSpacing(6);
+    v->addLayout(Tlacitka());
+
+    setTabOrder(RozmAEdit, RozmBEdit);
+    setTabOrder(RozmBEdit, PrutokEdit);
+    setTabOrder(PrutokEdit, DruhTlacitka->button(0));
+    setTabOrder(DruhTlacitka->button(0), UmisteniTlacitka->button(0));
+    setTabOrder(UmisteniTlacitka->button(0), OKBtn);
+    setTabOrder(OKBtn, StornoBtn);
+    NastavMeze();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TVyustkaForm::NastavMeze() {
+    RozmAEdit->NastavMeze(VyustRozmerMin, VyustRozmerMax);
+    RozmBEdit->NastavMeze(VyustRozmerMin, VyustRozmerMax);
+    PrutokEdit->NastavMeze(VyustPrutokMin, VyustPrutokMax);
+}
+
+void TVyustkaForm::FormShow() {
+    const TElementSite& e = var_.cesta.Aktualni();
+    if (e.Typ == TypVyustka) {
+        RozmAEdit->NastavCislo(NaMilimetry(e.RozmA), 0);
+        RozmBEdit->NastavCislo(NaMilimetry(e.RozmB), 0);
+        PrutokEdit->NastavCislo(e.Prutok, 0);
+        if (QAbstractButton* b = DruhTlacitka->button(e.Druh - 1)) b->setChecked(true);
+        if (QAbstractButton* b = UmisteniTlacitka->button(e.Umisteni - 1)) b->setChecked(true);
+    } else {
+        RozmAEdit->NastavCislo(NaMilimetry(var_.PosledniA), 0);
+        RozmBEdit->NastavCislo(NaMilimetry(var_.PosledniB), 0);
+        PrutokEdit->NastavCislo(var_.PosledniPrutok, 0);
+        DruhTlacitka->button(0)->setChecked(true);
+        UmisteniTlacitka->button(0)->setChecked(true);
+    }
+    RozmAEdit->setFocus();
+    RozmAEdit->selectAll();
+}
+
+bool TVyustkaForm::PredKontrola() {
+    if (RychlostVyustky(RozmAEdit->Cislo(), RozmBEdit->Cislo(), PrutokEdit->Cislo()) <
+        MaxRychlostVyustky)
+        return true;
+    hlaseni().Chyba(ZpravaRychlostVyustky());
+    return false;
+}
+
+bool TVyustkaForm::ZapisAVypocet() {
+    ZadaniVyustky z;
+    z.A = RozmAEdit->Cislo();
+    z.B = RozmBEdit->Cislo();
+    z.Prutok = PrutokEdit->Cislo();
+    z.Druh = static_cast<std::uint8_t>(DruhTlacitka->checkedId() + 1);
+    z.Umisteni = static_cast<std::uint8_t>(UmisteniTlacitka->checkedId() + 1);
+    z.TextA = RozmAEdit->text().toStdString();
+    z.TextB = RozmBEdit->text().toStdString();
+    z.TextPrutok = PrutokEdit->text().toStdString();
+    return ZadejElement(
+        var_, [&z](DrunVar& v) { ZapisVyustka(v, z); },
+        [](DrunVar& v) {
+            VypocetVyustky(v);
+            return true;
+        });
+}
+
+void TVyustkaForm::Zapamatuj() {
+    const TElementSite& e = var_.cesta.Aktualni();
+    var_.PosledniA = e.RozmA;
+    var_.PosledniB = e.RozmB;
+    var_.PosledniPrutok = e.Prutok;
+}
