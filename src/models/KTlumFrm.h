@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+
+#include "core/DrunVar.h"
+
+namespace drun {
+
+// Input ranges of a splitter silencer; the dialog's fields and the data-file
+// reader accept exactly these.
+constexpr double TlumicRozmerMin = 50, TlumicRozmerMax = 5000;   // mm
+constexpr int TlumicDelkaMin = 1, TlumicDelkaMax = 3;            // m
+constexpr double TlumicPrutokMin = 10, TlumicPrutokMax = 100000; // m3/h
+constexpr int TlumicPocetMin = 1, TlumicPocetMax = 100;
+// The splitter widths the data file knows, mm.
+constexpr int SirkyVlozek[] = {100, 200, 300};
+// Passage velocity from which the dialog refuses the input, m/s.
+constexpr double MaxRychlostTlumice = 30;
+
+struct ZadaniTlumice {
+    double A = 0, B = 0;      // duct width and height, mm
+    int Delka = 1;            // m
+    double Prutok = 0;        // m3/h
+    double SirkaVlozek = 200; // mm
+    int PocetVlozek = 1;
+};
+
+struct VysledekTlumice {
+    bool Ok = false;
+    std::string Chyba; // the message for the user when !Ok
+};
+
+// The dialog's check before anything changes: the splitters must leave some
+// width free and the air in the passages must stay below 30 m/s.
+bool ZadaniTlumiceMozne(double aMm, double bMm, double prutok, double sirkaVlozek, int pocet);
+
+// Store step: type 8, and A, B (mm), L, w, Q and n into the slots, where the
+// compute step takes them from (the data-file reader fills the same slots).
+void ZapisTlumic(DrunVar& var, const ZadaniTlumice& z);
+// Compute step: looks the attenuation and flow noise up in the data file
+// var.SouborTlumice, read afresh each time. Only on success is the element
+// written (spectra, description, sides in metres) and the remembered inputs
+// updated; on failure nothing changes and Chyba holds the message.
+VysledekTlumice VypocetTlumice(DrunVar& var);
+
+// "Soubor <path> nenalezen, poškozen, nebo zadané hodnoty mimo jeho rozsah."
+std::string ZpravaSouboruTlumice(const std::string& cesta);
+
+} // namespace drun
