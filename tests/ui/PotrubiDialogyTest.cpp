@@ -1,0 +1,404 @@
+#include <QAbstractButton>
+#include <QAction>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QListView>
+#include <QTest>
+
+#include "Pomocnik.h"
+#include "ui/HrPotFrm.h"
+#include "ui/KuPotFrm.h"
+#include "ui/MujEdit.h"
+#include "ui/ViceFrm.h"
+#include "ui/VyustFrm.h"
+#include "ui/ZZdrFrm.h"
+
+using namespace drun;
+
+namespace {
+
+// Text typed by the user over the field's content: validated when OK runs.
+void Napis(TMEdit* f, const QString& text) {
+    f->selectAll();
+    QTest::keyClick(f, Qt::Key_Backspace);
+    QTest::keyClicks(f, text);
+}
+
+QStringList TextyPoli(std::initializer_list<QLineEdit*> pole) {
+    QStringList s;
+    for (QLineEdit* f : pole)
+        s << f->text();
+    return s;
+}
+
+const QString RychlostPotrubi = "Chybné zadání. Příliš vysoká rychlost v potrubí.";
+const QString RychlostVyustky = "Chybné zadání. Příliš vysoká rychlost.";
+
+class DialogyPotrubiTest : public UiTest {
+  protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        hr = qobject_cast<THrPotrubiForm*>(okno->Dialog(TypHrPotrubi));
+        ku = qobject_cast<TKuPotrubiForm*>(okno->Dialog(TypKuPotrubi));
+        vy = qobject_cast<TVyustkaForm*>(okno->Dialog(TypVyustka));
+        vi = qobject_cast<TViceForm*>(okno->Dialog(TypVice));
+        ASSERT_TRUE(hr && ku && vy && vi);
+    }
+    void PridejHr(const QString& a, const QString& b, const QString& l, const QString& q) {
+        var.RezimPridat = true;
+        hr->FormShow();
+        Napis(hr->RozmAEdit, a);
+        Napis(hr->RozmBEdit, b);
+        Napis(hr->DelkaEdit, l);
+        Napis(hr->PrutokEdit, q);
+        hr->OKBtnClick();
+    }
+    void PridejKu(const QString& d, const QString& l, const QString& q) {
+        var.RezimPridat = true;
+        ku->FormShow();
+        Napis(ku->PrumerEdit, d);
+        Napis(ku->DelkaEdit, l);
+        Napis(ku->PrutokEdit, q);
+        ku->OKBtnClick();
+    }
+    void PridejVy(const QString& a, const QString& b, const QString& q, int druh, int umisteni) {
+        var.RezimPridat = true;
+        vy->FormShow();
+        Napis(vy->RozmAEdit, a);
+        Napis(vy->RozmBEdit, b);
+        Napis(vy->PrutokEdit, q);
+        vy->DruhTlacitka->button(druh - 1)->setChecked(true);
+        vy->UmisteniTlacitka->button(umisteni - 1)->setChecked(true);
+        vy->OKBtnClick();
+    }
+    void PridejVice(const QString& n) {
+        var.RezimPridat = true;
+        vi->FormShow();
+        Napis(vi->PocetEdit, n);
+        vi->OKBtnClick();
+    }
+    // Nothing in the path, the remembered inputs or the saved flag moved.
+    void ExpectBezZmeny(int pocet) {
+        EXPECT_EQ(var.cesta.Pocet(), pocet);
+        EXPECT_TRUE(var.Ulozeno);
+        EXPECT_EQ(var.PosledniA, 0.5);
+        EXPECT_EQ(var.PosledniB, 0.5);
+        EXPECT_EQ(var.PosledniDelka, 1.0);
+        EXPECT_EQ(var.PosledniPrutok, 1000);
+        EXPECT_EQ(var.PosledniPrumer, 0.5);
+    }
+    THrPotrubiForm* hr = nullptr;
+    TKuPotrubiForm* ku = nullptr;
+    TVyustkaForm* vy = nullptr;
+    TViceForm* vi = nullptr;
+};
+
+} // namespace
+
+TEST_F(DialogyPotrubiTest, RegistrovanyVNabidceAVyberu) {
+    for (int typ : {TypHrPotrubi, TypKuPotrubi, TypVyustka, TypVice})
+        EXPECT_TRUE(okno->PridatItem[static_cast<size_t>(typ)]->isEnabled()) << typ;
+    EXPECT_EQ(hr->windowTitle(), "Hranaté potrubí");
+    EXPECT_EQ(ku->windowTitle(), "Kruhové potrubí");
+    EXPECT_EQ(vy->windowTitle(), "Vyústka, žaluzie");
+    EXPECT_EQ(vi->windowTitle(), "Korekce na více drunů");
+    EXPECT_EQ(vy->DruhVyustkyRadioGroup->title(), "Druh");
+    EXPECT_EQ(vy->UmisteniRadioGroup->title(), "Umístění");
+    EXPECT_EQ(vy->DruhTlacitka->button(6)->text(), "Protidešťová žaluzie");
+    EXPECT_EQ(vy->UmisteniTlacitka->button(3)->text(), "jinde");
+}
+
+TEST_F(DialogyPotrubiTest, PredvyplneniZeZapamatovanych) {
+    hr->FormShow();
+    EXPECT_EQ(TextyPoli({hr->RozmAEdit, hr->RozmBEdit, hr->DelkaEdit, hr->PrutokEdit}),
+              QStringList({"500", "500", "1.0", "1000"}));
+    EXPECT_EQ(hr->RozmAEdit->Cislo(), 500);
+    EXPECT_EQ(hr->DelkaEdit->Cislo(), 1);
+    ku->FormShow();
+    EXPECT_EQ(TextyPoli({ku->PrumerEdit, ku->DelkaEdit, ku->PrutokEdit}),
+              QStringList({"500", "1.0", "1000"}));
+    EXPECT_EQ(ku->PrumerEdit->Cislo(), 500);
+    vy->DruhTlacitka->button(3)->setChecked(true);
+    vy->FormShow();
+    EXPECT_EQ(TextyPoli({vy->RozmAEdit, vy->RozmBEdit, vy->PrutokEdit}),
+              QStringList({"500", "500", "1000"}));
+    EXPECT_EQ(vy->DruhTlacitka->checkedId(), 0);
+    EXPECT_EQ(vy->UmisteniTlacitka->checkedId(), 0);
+    vi->FormShow();
+    EXPECT_EQ(vi->PocetEdit->text(), "2");
+    EXPECT_EQ(vi->PocetEdit->Cislo(), 2);
+}
+
+TEST_F(DialogyPotrubiTest, HranatePridaniPamatujeAZobraziMilimetry) {
+    PridejHr("500", "250", "10", "2000");
+    ASSERT_EQ(var.cesta.Pocet(), 2);
+    const TElementSite& e = var.cesta.Aktualni();
+    EXPECT_EQ(e.Cislo, 2);
+    EXPECT_EQ(e.Popis, "500x250mm, délka 10m, průtok 2000m3/hod");
+    EXPECT_DOUBLE_EQ(e.RozmA, 0.5);
+    EXPECT_DOUBLE_EQ(e.RozmB, 0.25);
+    EXPECT_NEAR(e.VlastniDrun[0], 29.36, 0.005);
+    EXPECT_DOUBLE_EQ(var.PosledniA, 0.5);
+    EXPECT_DOUBLE_EQ(var.PosledniB, 0.25);
+    EXPECT_EQ(var.PosledniDelka, 10);
+    EXPECT_EQ(var.PosledniPrutok, 2000);
+    EXPECT_FALSE(var.Ulozeno);
+    EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(1), Qt::DisplayRole).toString(),
+              "2     Hranaté potrubí");
+    EXPECT_EQ(okno->PorElemLbl->text(), "2     500x250mm, délka 10m, průtok 2000m3/hod");
+    EXPECT_EQ(okno->UtlEl[0]->text(), "6.0");
+    Zaznam().Vymaz();
+
+    // A new duct behind a duct starts from that duct's values, in millimetres.
+    var.RezimPridat = true;
+    hr->FormShow();
+    EXPECT_EQ(TextyPoli({hr->RozmAEdit, hr->RozmBEdit, hr->DelkaEdit, hr->PrutokEdit}),
+              QStringList({"500", "250", "10.0", "2000"}));
+    hr->OKBtnClick();
+    ASSERT_EQ(var.cesta.Pocet(), 3);
+    EXPECT_EQ(var.cesta.Aktualni().Cislo, 3);
+    EXPECT_EQ(var.cesta.Aktualni().Popis, "500x250mm, délka 10.0m, průtok 2000m3/hod");
+    EXPECT_EQ(var.cesta.Aktualni().Utlum, var.cesta.Prvek(2).Utlum);
+    EXPECT_TRUE(Zaznam().texty.isEmpty());
+}
+
+TEST_F(DialogyPotrubiTest, HranateZmenaPrepiseJenTentoElement) {
+    PridejHr("500", "250", "10", "2000");
+    var.RezimPridat = false;
+    hr->FormShow();
+    Napis(hr->DelkaEdit, "20");
+    hr->OKBtnClick();
+    ASSERT_EQ(var.cesta.Pocet(), 2);
+    EXPECT_EQ(var.cesta.Aktualni().Popis, "500x250mm, délka 20m, průtok 2000m3/hod");
+    EXPECT_DOUBLE_EQ(var.cesta.Aktualni().Utlum[0], 12);
+    EXPECT_DOUBLE_EQ(var.cesta.Aktualni().RozmA, 0.5); // converted once, not twice
+}
+
+// The velocity checks refuse before anything changes; one flow less passes.
+TEST_F(DialogyPotrubiTest, RychlostNaObouStranachHranice) {
+    struct Radek {
+        int typ;
+        QString a, b, q, zprava;
+    };
+    const Radek radky[] = {
+        {TypHrPotrubi, "100", "100", "1080", RychlostPotrubi},
+        {TypHrPotrubi, "100", "100", "1079", ""},
+        {TypKuPotrubi, "100", "", "849", RychlostPotrubi},
+        {TypKuPotrubi, "100", "", "848", ""},
+        {TypVyustka, "50", "50", "300", RychlostVyustky},
+        {TypVyustka, "50", "50", "10", ""},
+        {TypVyustka, "100", "100", "1080", RychlostVyustky},
+        {TypVyustka, "100", "100", "1079", ""},
+    };
+    for (const Radek& r : radky) {
+        SCOPED_TRACE(testing::Message() << r.typ << " " << r.q.toStdString());
+        UiTest::TearDown();
+        var = DrunVar();
+        SetUp();
+        if (r.typ == TypHrPotrubi) PridejHr(r.a, r.b, "1", r.q);
+        if (r.typ == TypKuPotrubi) PridejKu(r.a, "1", r.q);
+        if (r.typ == TypVyustka) PridejVy(r.a, r.b, r.q, 1, 1);
+        if (r.zprava.isEmpty()) {
+            EXPECT_TRUE(Zaznam().texty.isEmpty());
+            EXPECT_EQ(var.cesta.Pocet(), 2);
+            EXPECT_EQ(var.cesta.Aktualni().Typ, r.typ);
+        } else {
+            EXPECT_EQ(Zaznam().texty, QStringList{r.zprava});
+            ExpectBezZmeny(1);
+            EXPECT_EQ(okno->Seznam->rowCount(), 1);
+        }
+    }
+}
+
+TEST_F(DialogyPotrubiTest, ZmenaOdmitnutaRychlostiNechaElementJakByl) {
+    PridejHr("500", "250", "10", "2000");
+    const TElementSite pred = var.cesta.Aktualni();
+    var.Ulozeno = true;
+    var.RezimPridat = false;
+    hr->FormShow();
+    Napis(hr->PrutokEdit, "100000");
+    hr->OKBtnClick();
+    EXPECT_EQ(Zaznam().texty, QStringList{RychlostPotrubi});
+    EXPECT_EQ(var.cesta.Aktualni().Popis, pred.Popis);
+    EXPECT_EQ(var.cesta.Aktualni().Prutok, 2000);
+    EXPECT_EQ(var.PosledniPrutok, 2000);
+    EXPECT_TRUE(var.Ulozeno);
+}
+
+// Every field refuses values beyond its limits and texts that are not numbers.
+TEST_F(DialogyPotrubiTest, PoleOdmitajiMimoMeze) {
+    struct Radek {
+        TMEdit* pole;
+        QString text, zprava;
+    };
+    const QString neni = "V poli není číslo!";
+    const Radek radky[] = {
+        {hr->RozmAEdit, "49.9", "V poli musi být číslo od 50 do 5000"},
+        {hr->RozmBEdit, "5000.1", "V poli musi být číslo od 50 do 5000"},
+        {hr->DelkaEdit, "0.9", "V poli musi být číslo od 1 do 100"},
+        {hr->DelkaEdit, "", "V poli musi být číslo od 1 do 100"},
+        {hr->PrutokEdit, "100001", "V poli musi být číslo od 10 do 100000"},
+        {hr->PrutokEdit, "1e3x", neni},
+        {ku->PrumerEdit, "0", "V poli musi být číslo od 50 do 5000"},
+        {ku->PrumerEdit, "-200", "V poli musi být číslo od 50 do 5000"},
+        {ku->DelkaEdit, "101", "V poli musi být číslo od 1 do 100"},
+        {ku->PrutokEdit, "9", "V poli musi být číslo od 10 do 100000"},
+        {ku->PrutokEdit, "nan", neni},
+        {vy->RozmAEdit, "20", "V poli musi být číslo od 50 do 5000"},
+        {vy->RozmBEdit, "inf", neni},
+        {vy->PrutokEdit, "1e6", "V poli musi být číslo od 10 do 100000"},
+        {vi->PocetEdit, "", "V poli musi být číslo od 1 do 100"},
+        {vi->PocetEdit, "101", "V poli musi být číslo od 1 do 100"},
+        {vi->PocetEdit, "2.5", neni},
+        {vi->PocetEdit, "-1", "V poli musi být číslo od 1 do 100"},
+    };
+    for (const Radek& r : radky) {
+        auto* d = qobject_cast<TElementDialog*>(r.pole->window());
+        ASSERT_NE(d, nullptr);
+        SCOPED_TRACE(r.text.toStdString());
+        Zaznam().Vymaz();
+        var.RezimPridat = true;
+        d->FormShow();
+        Napis(r.pole, r.text);
+        d->OKBtnClick();
+        EXPECT_EQ(Zaznam().texty, QStringList{r.zprava});
+        ExpectBezZmeny(1);
+    }
+    // The limits themselves are accepted.
+    Zaznam().Vymaz();
+    PridejHr("5000", "50", "100", "10");
+    PridejKu("50", "1", "10");
+    PridejVy("5000", "5000", "100000", 7, 4);
+    PridejVice("100");
+    PridejVice("1");
+    EXPECT_TRUE(Zaznam().texty.isEmpty());
+    EXPECT_EQ(var.cesta.Pocet(), 6);
+}
+
+TEST_F(DialogyPotrubiTest, KruhovePridaniAZmena) {
+    PridejKu("200", "10", "500");
+    ASSERT_EQ(var.cesta.Pocet(), 2);
+    const TElementSite& e = var.cesta.Aktualni();
+    EXPECT_EQ(e.Popis, "průměr 200mm, délka 10m, průtok 500m3/hod");
+    EXPECT_DOUBLE_EQ(e.RozmA, 0.2);
+    EXPECT_NEAR(e.VlastniDrun[0], 23.25, 0.005);
+    EXPECT_DOUBLE_EQ(var.PosledniPrumer, 0.2);
+    EXPECT_EQ(var.PosledniDelka, 10);
+    EXPECT_EQ(var.PosledniPrutok, 500);
+    EXPECT_EQ(var.PosledniA, 0.5); // not its quantity
+    var.RezimPridat = false;
+    ku->FormShow();
+    EXPECT_EQ(TextyPoli({ku->PrumerEdit, ku->DelkaEdit, ku->PrutokEdit}),
+              QStringList({"200", "10.0", "500"}));
+}
+
+// One value per quantity, whichever dialog entered it last.
+TEST_F(DialogyPotrubiTest, ZapamatovaneHodnotySdiliTypy) {
+    PridejHr("400", "300", "5", "1500");
+    vy->FormShow(); // current is the duct, not an outlet
+    EXPECT_EQ(TextyPoli({vy->RozmAEdit, vy->RozmBEdit, vy->PrutokEdit}),
+              QStringList({"400", "300", "1500"}));
+    ku->FormShow();
+    EXPECT_EQ(TextyPoli({ku->PrumerEdit, ku->DelkaEdit, ku->PrutokEdit}),
+              QStringList({"500", "5.0", "1500"}));
+    PridejKu("315", "2", "800");
+    hr->FormShow();
+    EXPECT_EQ(TextyPoli({hr->RozmAEdit, hr->RozmBEdit, hr->DelkaEdit, hr->PrutokEdit}),
+              QStringList({"400", "300", "2.0", "800"}));
+    PridejVy("300", "150", "500", 1, 1);
+    hr->FormShow();
+    EXPECT_EQ(TextyPoli({hr->RozmAEdit, hr->RozmBEdit, hr->DelkaEdit, hr->PrutokEdit}),
+              QStringList({"300", "150", "2.0", "500"}));
+}
+
+TEST_F(DialogyPotrubiTest, VyustkaPridaniDruhUmisteniAPredvyplneni) {
+    PridejVy("300", "150", "500", 1, 1);
+    ASSERT_EQ(var.cesta.Pocet(), 2);
+    EXPECT_EQ(var.cesta.Aktualni().Popis,
+              "Vyústka 300x150mm, průtok500m3/hod, na stěně (stropě), 2 řadá, 100% otevř.");
+    EXPECT_EQ(okno->UtlEl[0]->text(), "9.0");
+    EXPECT_EQ(okno->VlEl[0]->text(), "36.5");
+    EXPECT_DOUBLE_EQ(var.PosledniA, 0.3);
+    EXPECT_DOUBLE_EQ(var.PosledniB, 0.15);
+    EXPECT_EQ(var.PosledniPrutok, 500);
+
+    PridejVy("600", "600", "2000", 7, 3);
+    EXPECT_EQ(var.cesta.Aktualni().Popis, "Žaluzie 600x600mm, průtok2000m3/hod");
+    EXPECT_EQ(var.cesta.Aktualni().Druh, 7);
+    EXPECT_EQ(var.cesta.Aktualni().Umisteni, 3);
+    // Behind an outlet the dialog offers that outlet, kind and position included.
+    vy->DruhTlacitka->button(0)->setChecked(true);
+    var.RezimPridat = true;
+    vy->FormShow();
+    EXPECT_EQ(TextyPoli({vy->RozmAEdit, vy->RozmBEdit, vy->PrutokEdit}),
+              QStringList({"600", "600", "2000"}));
+    EXPECT_EQ(vy->DruhTlacitka->checkedId(), 6);
+    EXPECT_EQ(vy->UmisteniTlacitka->checkedId(), 2);
+    // Behind something else it starts from kind 1 and position 1.
+    var.cesta.NajdiElement(1);
+    vy->FormShow();
+    EXPECT_EQ(vy->DruhTlacitka->checkedId(), 0);
+    EXPECT_EQ(vy->UmisteniTlacitka->checkedId(), 0);
+}
+
+TEST_F(DialogyPotrubiTest, ViceZdrojuPocetPamatujeAZvysiUroven) {
+    okno->ZadZdroj->FormShow();
+    for (TMDoubleEdit* f : okno->ZadZdroj->Zdroj.pole)
+        f->NastavCislo(60);
+    okno->ZadZdroj->OKBtnClick();
+    PridejVice("4");
+    ASSERT_EQ(var.cesta.Pocet(), 2);
+    EXPECT_EQ(var.cesta.Aktualni().Popis, "korekce na počet zdrojů drunu. Počet= 4");
+    EXPECT_EQ(var.cesta.Aktualni().Druh, 4);
+    EXPECT_EQ(var.PosledniPocetZdroju, 4);
+    EXPECT_EQ(okno->Vysl[0]->text(), "66.0");
+    EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(1), Qt::DisplayRole).toString(),
+              "2     Více zdrojů");
+    // behind another type the last confirmed count is offered
+    PridejHr("500", "500", "1", "1000");
+    vi->FormShow();
+    EXPECT_EQ(vi->PocetEdit->text(), "4");
+    var.cesta.NajdiElement(2);
+    PridejVice("1");
+    EXPECT_EQ(var.cesta.Aktualni().Cislo, 3);
+    EXPECT_EQ(var.PosledniPocetZdroju, 1);
+    vi->FormShow(); // current is a correction: its own count
+    EXPECT_EQ(vi->PocetEdit->text(), "1");
+}
+
+// The main window's menu and "Změnit element" open the dialogs modally.
+TEST_F(DialogyPotrubiTest, PresHlavniOkno) {
+    PriModalnim([](QWidget* w) {
+        auto* d = qobject_cast<THrPotrubiForm*>(w);
+        ASSERT_NE(d, nullptr);
+        Napis(d->RozmAEdit, "500");
+        Napis(d->RozmBEdit, "250");
+        Napis(d->DelkaEdit, "10");
+        Napis(d->PrutokEdit, "2000");
+        d->OKBtnClick();
+    });
+    okno->PridatItem[TypHrPotrubi]->trigger();
+    ASSERT_EQ(var.cesta.Pocet(), 2);
+    QStringList videno;
+    PriModalnim([&videno](QWidget* w) {
+        auto* d = qobject_cast<THrPotrubiForm*>(w);
+        ASSERT_NE(d, nullptr);
+        videno = TextyPoli({d->RozmAEdit, d->RozmBEdit, d->DelkaEdit, d->PrutokEdit});
+        d->StornoBtnClick();
+    });
+    okno->ZmenElem();
+    EXPECT_EQ(videno, QStringList({"500", "250", "10.0", "2000"}));
+    EXPECT_EQ(var.cesta.Pocet(), 2);
+    EXPECT_DOUBLE_EQ(var.cesta.Aktualni().RozmA, 0.5);
+}
+
+TEST_F(DialogyPotrubiTest, StornoNicNemeni) {
+    for (TElementDialog* d : {static_cast<TElementDialog*>(hr), static_cast<TElementDialog*>(ku),
+                              static_cast<TElementDialog*>(vy), static_cast<TElementDialog*>(vi)}) {
+        var.RezimPridat = true;
+        d->FormShow();
+        d->StornoBtnClick();
+    }
+    ExpectBezZmeny(1);
+    EXPECT_EQ(okno->Seznam->rowCount(), 1);
+}
