@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "core/DrunVar.h"
+#include "ui/ElemDialog.h"
+
+class QButtonGroup;
+class QLabel;
+class QPushButton;
+
+// "Převod": a typed spectrum as L(A), L(B) or L(C). A modeless tool; the
+// typed levels and the chosen weighting stay for as long as the program runs.
+class TPrevodForm : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TPrevodForm(QWidget* parent = nullptr);
+
+    RadekPasem Hodn; // the typed levels, 63 Hz .. 8 kHz
+    QLabel* LxLbl;
+    QLabel* VyslLxLbl;
+    std::array<QLabel*, drun::PocetPasem> Kor{}; // corrections of the chosen weighting
+    QButtonGroup* PrevodRadioGroup;              // 0 "L(A)", 1 "L(B)", 2 "L(C)"
+    QPushButton *OKBtn, *StornoBtn;
+
+  public slots:
+    // Shows the window, or brings it forward when it is already open.
+    void Otevri();
+    void FormShow();
+    void PrevodRadioGroupClick(int index);
+    void OKBtnClick();
+    void StornoBtnClick() { reject(); }
+    void HodnEditChange();
+
+  protected:
+    void showEvent(QShowEvent* e) override;
+
+  private:
+    void Preved(); // from the fields' accepted values
+
+    int vazeni_ = 0;
+};
