@@ -27,6 +27,8 @@
 #include "ui/HrPotFrm.h"
 #include "ui/KuPotFrm.h"
 #include "ui/ObElFrm.h"
+#include "ui/OblFrm.h"
+#include "ui/OdbFrm.h"
 #include "ui/PozadFrm.h"
 #include "ui/TextPole.h"
 #include "ui/ViceFrm.h"
@@ -126,6 +128,8 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     VyberTyp = new TVyberTypForm(this);
     connect(VyberTyp, &TVyberTypForm::TypVybran, this, &THlavniForm::PridatTyp);
     RegistrujDialog(TypObecny, new TObecElemForm(var_, this));
+    RegistrujDialog(TypOblouk, new TObloukForm(var_, this));
+    RegistrujDialog(TypOdbocka, new TOdbockaForm(var_, this));
     RegistrujDialog(TypHrPotrubi, new THrPotrubiForm(var_, this));
     RegistrujDialog(TypKuPotrubi, new TKuPotrubiForm(var_, this));
     RegistrujDialog(TypVyustka, new TVyustkaForm(var_, this));

@@ -1,0 +1,143 @@
+#include "ui/OdbFrm.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/DrunVar.h"
+#include "core/DrunVyp.h"
+#include "models/OblFrm.h"
+#include "models/OdbFrm.h"
+#include "ui/Hlaseni.h"
+#include "ui/MujEdit.h"
+#include "ui/OblFrm.h"
+
+using namespace drun;
+
+TOdbockaForm::TOdbockaForm(DrunVar& var, QWidget* parent)
+    : TElementDialog(var, QStringLiteral("Odbočka, rozbočka"), parent) {
+    auto pole = [this] {
+        auto* f = new TMDoubleEdit(this);
+        f->setFixedWidth(80);
+        f->setAlignment(Qt::AlignRight);
+        return f;
+    };
+    OdbA1Edit = pole();
+    OdbB1Edit = pole();
+    OdbA2Edit = pole();
+    OdbB2Edit = pole();
+    OdbPrutokEdit = pole();
+    CelkPrutokEdit = pole();
+    RadiusEdit = pole();
+
+    auto* v = new QVBoxLayout(this);
+    auto* smery = new QHBoxLayout;
+    auto* pocitany = new QGroupBox(QStringLiteral("Počítaný směr (za odbočkou)"), this);
+    auto* g1 = new QGridLayout(pocitany);
+    g1->addWidget(new QLabel(QStringLiteral("Rozměry v mm: A1"), this), 0, 0);
+    g1->addWidget(OdbA1Edit, 0, 1);
+    g1->addWidget(new QLabel(QStringLiteral("x B1"), this), 0, 2);
+    g1->addWidget(OdbB1Edit, 0, 3);
+    g1->addWidget(new QLabel(QStringLiteral("Průtok vzduchu odbočením v m3/hod"), this), 1, 0, 1,
+                  3);
+    g1->addWidget(OdbPrutokEdit, 1, 3);
+    smery->addWidget(pocitany);
+    auto* ostatni = new QGroupBox(QStringLiteral("Ostatní směry (za odbočkou)"), this);
+    auto* g2 = new QGridLayout(ostatni);
+    g2->addWidget(new QLabel(QStringLiteral("Rozměry v mm: A2"), this), 0, 0);
+    g2->addWidget(OdbA2Edit, 0, 1);
+    g2->addWidget(new QLabel(QStringLiteral("x B2"), this), 0, 2);
+    g2->addWidget(OdbB2Edit, 0, 3);
+    g2->setRowStretch(1, 1);
+    smery->addWidget(ostatni, 0);
+    v->addLayout(smery);
+
+    auto* g = new QGridLayout;
+    g->addWidget(new QLabel(QStringLiteral("Průtok vzduchu před odbočkou v m3/hod"), this), 0, 0);
+    g->addWidget(CelkPrutokEdit, 0, 1);
+    g->addWidget(new QLabel(QStringLiteral("Rádius v mm"), this), 1, 0);
+    g->addWidget(RadiusEdit, 1, 1);
+    g->setColumnStretch(2, 1);
+    v->addLayout(g);
+    v->addSpacing(6);
+    v->addLayout(Tlacitka());
+
+    setTabOrder(OdbA1Edit, OdbB1Edit);
+    setTabOrder(OdbB1Edit, OdbA2Edit);
+    setTabOrder(OdbA2Edit, OdbB2Edit);
+    setTabOrder(OdbB2Edit, OdbPrutokEdit);
+    setTabOrder(OdbPrutokEdit, CelkPrutokEdit);
+    setTabOrder(CelkPrutokEdit, RadiusEdit);
+    setTabOrder(RadiusEdit, OKBtn);
+    setTabOrder(OKBtn, StornoBtn);
+    NastavMeze();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TOdbockaForm::NastavMeze() {
+    for (TMDoubleEdit* f : {OdbA1Edit, OdbB1Edit, OdbA2Edit, OdbB2Edit})
+        f->NastavMeze(OdbRozmerMin, OdbRozmerMax);
+    OdbPrutokEdit->NastavMeze(OdbPrutokMin, OdbPrutokMax);
+    CelkPrutokEdit->NastavMeze(OdbPrutokMin, OdbPrutokMax);
+    RadiusEdit->NastavMeze(OdbRadiusMin, OdbRadiusMax);
+}
+
+void TOdbockaForm::FormShow() {
+    const TElementSite& e = var_.cesta.Aktualni();
+    const bool sam = e.Typ == TypOdbocka;
+    OdbA1Edit->NastavCislo(MilimetryTvarovky(sam ? e.RozmA : var_.PosledniA), 0);
+    OdbB1Edit->NastavCislo(MilimetryTvarovky(sam ? e.RozmB : var_.PosledniB), 0);
+    OdbA2Edit->NastavCislo(MilimetryTvarovky(sam ? e.RozmA2 : DrunVar::VychoziA2), 0);
+    OdbB2Edit->NastavCislo(MilimetryTvarovky(sam ? e.RozmB2 : DrunVar::VychoziB2), 0);
+    RadiusEdit->NastavCislo(MilimetryTvarovky(sam ? e.Radius : var_.PosledniRadius), 1);
+    OdbPrutokEdit->NastavCislo(sam ? e.Prutok2 : var_.PosledniOdbPrutok, 0);
+    CelkPrutokEdit->NastavCislo(sam ? e.Prutok : var_.PosledniPrutok, 0);
+    OdbA1Edit->setFocus();
+    OdbA1Edit->selectAll();
+}
+
+bool TOdbockaForm::PredKontrola() {
+    // Only the computed direction is limited; the other stream is not a duct of the path.
+    if (RychlostTvarovky(OdbPrutokEdit->Cislo(), OdbA1Edit->Cislo(), OdbB1Edit->Cislo()) <
+        MaxRychlostTvarovky)
+        return true;
+    hlaseni().Chyba(ZpravaRychlostTvarovky());
+    return false;
+}
+
+bool TOdbockaForm::ZapisAVypocet() {
+    ZadaniOdbocky z;
+    z.RozmA1 = OdbA1Edit->Cislo();
+    z.RozmB1 = OdbB1Edit->Cislo();
+    z.RozmA2 = OdbA2Edit->Cislo();
+    z.RozmB2 = OdbB2Edit->Cislo();
+    z.Radius = RadiusEdit->Cislo();
+    z.CelkPrutok = CelkPrutokEdit->Cislo();
+    z.OdbPrutok = OdbPrutokEdit->Cislo();
+    z.TextA1 = OdbA1Edit->text().toStdString();
+    z.TextB1 = OdbB1Edit->text().toStdString();
+    z.TextA2 = OdbA2Edit->text().toStdString();
+    z.TextB2 = OdbB2Edit->text().toStdString();
+    z.TextRadius = RadiusEdit->text().toStdString();
+    z.TextCelkPrutok = CelkPrutokEdit->text().toStdString();
+    z.TextOdbPrutok = OdbPrutokEdit->text().toStdString();
+    return ZadejElement(
+        var_, [&z](DrunVar& v) { ZapisOdbocka(v, z); },
+        [](DrunVar& v) {
+            VypocetOdbocky(v);
+            return true;
+        });
+}
+
+void TOdbockaForm::Zapamatuj() {
+    // The other directions' sides are offered afresh every time.
+    const TElementSite& e = var_.cesta.Aktualni();
+    var_.PosledniA = e.RozmA;
+    var_.PosledniB = e.RozmB;
+    var_.PosledniRadius = e.Radius;
+    var_.PosledniPrutok = e.Prutok;
+    var_.PosledniOdbPrutok = e.Prutok2;
+}

@@ -1,0 +1,136 @@
+#include <QTest>
+
+#include "Pomocnik.h"
+#include "ui/MujEdit.h"
+#include "ui/OblFrm.h"
+#include "ui/OdbFrm.h"
+
+using namespace drun;
+
+namespace {
+
+void Napis(TMDoubleEdit* f, const QString& text) {
+    f->clear();
+    QTest::keyClicks(f, text);
+}
+
+class OdbockaTest : public UiTest {
+  protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        d = qobject_cast<TOdbockaForm*>(okno->Dialog(TypOdbocka));
+        ASSERT_NE(d, nullptr);
+    }
+    QStringList Texty() const {
+        QStringList s;
+        for (TMDoubleEdit* f : {d->OdbA1Edit, d->OdbB1Edit, d->OdbA2Edit, d->OdbB2Edit,
+                                d->RadiusEdit, d->OdbPrutokEdit, d->CelkPrutokEdit})
+            s << f->text();
+        return s;
+    }
+    // A1, B1, A2, B2, radius, branch flow, total flow: the order of the fields' texts.
+    void Pridej(const QStringList& t) {
+        var.RezimPridat = true;
+        d->FormShow();
+        TMDoubleEdit* pole[] = {d->OdbA1Edit,  d->OdbB1Edit,     d->OdbA2Edit,     d->OdbB2Edit,
+                                d->RadiusEdit, d->OdbPrutokEdit, d->CelkPrutokEdit};
+        for (int i = 0; i < 7; ++i)
+            Napis(pole[i], t[i]);
+        d->OKBtnClick();
+    }
+    TOdbockaForm* d = nullptr;
+};
+
+} // namespace
+
+TEST_F(OdbockaTest, PredvyplneniZeZapamatovanychHodnot) {
+    d->FormShow();
+    EXPECT_EQ(Texty(), QStringList({"500", "500", "500", "500", "150.0", "1000", "1000"}));
+    EXPECT_EQ(d->OdbA2Edit->Cislo(), 500);
+    EXPECT_EQ(d->RadiusEdit->Cislo(), 150);
+    EXPECT_EQ(d->windowTitle(), "Odbočka, rozbočka");
+}
+
+TEST_F(OdbockaTest, VzorovaOdbockaPamatujeJenPocitanySmer) {
+    Pridej({"400", "200", "500", "300", "50", "1000", "3000"});
+    ASSERT_EQ(var.cesta.Pocet(), 2);
+    const TElementSite& e = var.cesta.Aktualni();
+    EXPECT_EQ(e.Popis, "Odbočka 400x200 / 500x300mm, rádius 50mm, průtok 3000 / 1000m3/hod");
+    EXPECT_NEAR(e.Utlum[0], 4.59, 0.005);
+    EXPECT_NEAR(e.VlastniDrun[0], 25.3, 0.05);
+    EXPECT_DOUBLE_EQ(var.PosledniA, 0.4);
+    EXPECT_DOUBLE_EQ(var.PosledniB, 0.2);
+    EXPECT_DOUBLE_EQ(var.PosledniRadius, 0.05);
+    EXPECT_EQ(var.PosledniPrutok, 3000);
+    EXPECT_EQ(var.PosledniOdbPrutok, 1000);
+    EXPECT_FALSE(var.Ulozeno);
+    EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(1), Qt::DisplayRole).toString(),
+              "2     Odbočka");
+
+    // Opened on the branch: its own values, the other directions included.
+    d->FormShow();
+    EXPECT_EQ(Texty(), QStringList({"400", "200", "500", "300", "50.0", "1000", "3000"}));
+
+    // Behind anything else the other directions start again at 500 x 500.
+    var.cesta.NajdiElement(1);
+    d->FormShow();
+    EXPECT_EQ(Texty(), QStringList({"400", "200", "500", "500", "50.0", "1000", "3000"}));
+}
+
+TEST_F(OdbockaTest, RychlostVPocitanemSmeruNaObouStranachMeze) {
+    struct Pripad {
+        QStringList pole;
+        bool prijat;
+    };
+    const Pripad pripady[] = {
+        // 100 x 100 mm carrying 1080 m3/h is exactly 30 m/s
+        {{"100", "100", "500", "500", "50", "1080", "3000"}, false},
+        {{"100", "100", "500", "500", "50", "1079", "3000"}, true},
+        // the other directions may be as fast as they like
+        {{"500", "500", "50", "50", "50", "10", "100000"}, true},
+    };
+    for (const Pripad& p : pripady) {
+        Zaznam().Vymaz();
+        const int pocet = var.cesta.Pocet();
+        var.Ulozeno = true;
+        const double odb = var.PosledniOdbPrutok;
+        Pridej(p.pole);
+        if (p.prijat) {
+            EXPECT_EQ(var.cesta.Pocet(), pocet + 1);
+            EXPECT_TRUE(Zaznam().texty.isEmpty());
+        } else {
+            EXPECT_EQ(Zaznam().texty,
+                      QStringList{"Chybné zadání. Příliš vysoká rychlost v potrubí."});
+            EXPECT_EQ(var.cesta.Pocet(), pocet);
+            EXPECT_EQ(var.PosledniOdbPrutok, odb);
+            EXPECT_TRUE(var.Ulozeno);
+        }
+    }
+}
+
+TEST_F(OdbockaTest, OdbockovyPrutokNadCelkovymPrijat) {
+    Pridej({"400", "200", "500", "300", "50", "3000", "1000"});
+    ASSERT_EQ(var.cesta.Pocet(), 2);
+    for (size_t i = 0; i < PocetPasem; ++i) {
+        EXPECT_TRUE(std::isfinite(var.cesta.Aktualni().VlastniDrun[i]));
+        EXPECT_GE(var.cesta.Aktualni().VlastniDrun[i], 0);
+    }
+    EXPECT_TRUE(Zaznam().texty.isEmpty());
+}
+
+TEST_F(OdbockaTest, MezePoli) {
+    for (auto [pole, text, zprava] :
+         {std::tuple{d->OdbA2Edit, "49", "V poli musi být číslo od 50 do 5000"},
+          std::tuple{d->OdbB1Edit, "5000.5", "V poli musi být číslo od 50 do 5000"},
+          std::tuple{d->CelkPrutokEdit, "100001", "V poli musi být číslo od 10 do 100000"},
+          std::tuple{d->OdbPrutokEdit, "9.99", "V poli musi být číslo od 10 do 100000"},
+          std::tuple{d->RadiusEdit, "501", "V poli musi být číslo od 50 do 500"}}) {
+        Zaznam().Vymaz();
+        var.RezimPridat = true;
+        d->FormShow();
+        Napis(pole, text);
+        d->OKBtnClick();
+        EXPECT_EQ(Zaznam().texty, QStringList{zprava});
+        EXPECT_EQ(var.cesta.Pocet(), 1);
+    }
+}
