@@ -22,14 +22,17 @@
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
 #include "ui/About.h"
+#include "ui/AkTlakFrm.h"
 #include "ui/ElemDialog.h"
 #include "ui/Hlaseni.h"
 #include "ui/HrPotFrm.h"
 #include "ui/KuPotFrm.h"
+#include "ui/Napoveda.h"
 #include "ui/ObElFrm.h"
 #include "ui/OblFrm.h"
 #include "ui/OdbFrm.h"
 #include "ui/PozadFrm.h"
+#include "ui/PrevFrm.h"
 #include "ui/TextPole.h"
 #include "ui/ViceFrm.h"
 #include "ui/VybElFrm.h"
@@ -115,6 +118,9 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
 
     // The windows that live as long as the main window, created once.
     AboutBox = new TAboutBox(this);
+    AkTlak = new TAkTlakForm(var_, this);
+    Prevod = new TPrevodForm(this);
+    Napoveda = new TNapovedaForm(this);
     Pozadavek = new TPozadavekForm(var_, this);
     connect(Pozadavek, &TPozadavekForm::PozadavekZmenen, this, [this] {
         ZobrazPozadavek();
@@ -211,13 +217,13 @@ void THlavniForm::VytvorMenu() {
     ParametryItem->setEnabled(false);
     PomuckyMenu = menuBar()->addMenu(QStringLiteral("Pomůcky"));
     PrevodnItem = PomuckyMenu->addAction(QStringLiteral("Převod na L(x)"));
-    PrevodnItem->setEnabled(false);
+    connect(PrevodnItem, &QAction::triggered, this, &THlavniForm::PrevodnItemClick);
     Pevodaktlaku1 = PomuckyMenu->addAction(QStringLiteral("Převod ak. tlaku"));
-    Pevodaktlaku1->setEnabled(false);
+    connect(Pevodaktlaku1, &QAction::triggered, this, &THlavniForm::Pevodaktlaku1Click);
     QMenu* napoveda = menuBar()->addMenu(QStringLiteral("&Nápověda"));
     NapovedaItem = napoveda->addAction(QStringLiteral("Nápověda"));
     NapovedaItem->setShortcut(QKeySequence(Qt::Key_F1));
-    NapovedaItem->setEnabled(false);
+    connect(NapovedaItem, &QAction::triggered, this, &THlavniForm::NapovedaClick);
     napoveda->addSeparator();
     AboutItem = akce(napoveda, QStringLiteral("&O programu..."), QString(),
                      &THlavniForm::AboutClick);
@@ -520,6 +526,12 @@ void THlavniForm::PozadavekNaKonciSite() { Pozadavek->exec(); }
 
 void THlavniForm::AboutClick() { AboutBox->exec(); }
 
+void THlavniForm::PrevodnItemClick() { Prevod->Otevri(); }
+
+void THlavniForm::Pevodaktlaku1Click() { AkTlak->Otevri(); }
+
+void THlavniForm::NapovedaClick() { Napoveda->Otevri(); }
+
 void THlavniForm::AkceEditChange() {
     SaveBtn->setEnabled(false);
     SaveItem->setEnabled(false);
@@ -558,5 +570,8 @@ void THlavniForm::closeEvent(QCloseEvent* e) {
         return;
     }
     VyberTyp->close();
+    AkTlak->close();
+    Prevod->close();
+    Napoveda->close();
     e->accept();
 }

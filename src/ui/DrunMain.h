@@ -17,6 +17,9 @@ class TVyberTypForm;
 class TZadZdrojForm;
 class TPozadavekForm;
 class TAboutBox;
+class TAkTlakForm;
+class TPrevodForm;
+class TNapovedaForm;
 
 namespace drun {
 struct DrunVar;
@@ -71,6 +74,9 @@ class THlavniForm : public QMainWindow {
     TZadZdrojForm* ZadZdroj;
     TPozadavekForm* Pozadavek;
     TAboutBox* AboutBox;
+    TAkTlakForm* AkTlak;
+    TPrevodForm* Prevod;
+    TNapovedaForm* Napoveda;
 
   public slots:
     // Evaluates from element n and shows everything.
@@ -90,6 +96,9 @@ class THlavniForm : public QMainWindow {
     void ZadejZdrojDrunu();
     void PozadavekNaKonciSite();
     void AboutClick();
+    void PrevodnItemClick();
+    void Pevodaktlaku1Click();
+    void NapovedaClick();
     void AkceEditChange();
     void AkceEditExit();
     // Save and print are offered only when the calculation can be written.
