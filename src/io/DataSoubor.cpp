@@ -8,9 +8,15 @@
 #include "core/DrunVar.h"
 #include "core/Soubory.h"
 #include "io/Kodovani.h"
+#include "models/HrPotFrm.h"
+#include "models/KTlumFrm.h"
+#include "models/KuPotFrm.h"
+#include "models/MistnFrm.h"
 #include "models/ObElFrm.h"
 #include "models/OblFrm.h"
 #include "models/OdbFrm.h"
+#include "models/ViceFrm.h"
+#include "models/VyustFrm.h"
 
 namespace drun {
 
@@ -40,7 +46,8 @@ struct Polozka {
 
 struct Typ {
     std::vector<Polozka> polozky;
-    void (*vypocet)(DrunVar&) = nullptr;
+    // The model's compute step; false when it refused the values.
+    bool (*vypocet)(DrunVar&) = nullptr;
 };
 
 Polozka Popis() {
@@ -59,22 +66,50 @@ Polozka Pasma(Spectrum TElementSite::*s) {
     return {Hodnota::Pasma, nullptr, nullptr, s, 0, 150};
 }
 
+template <void (*F)(DrunVar&)> bool Vzdy(DrunVar& var) {
+    F(var);
+    return true;
+}
+
 // Records by type code; an empty entry is a type the program cannot rebuild.
 const std::vector<Typ>& Typy() {
     using E = TElementSite;
     static const std::vector<Typ> typy = [] {
         std::vector<Typ> t(PocetTypu + 1);
         t[TypZdroj] = {{Popis(), Pasma(&E::Utlum), Pasma(&E::VlastniDrun)}, nullptr};
-        t[TypObecny] = {{Popis(), Pasma(&E::Utlum), Pasma(&E::VlastniDrun)}, VypocetObecElementu};
+        t[TypObecny] = {{Popis(), Pasma(&E::Utlum), Pasma(&E::VlastniDrun)},
+                        Vzdy<VypocetObecElementu>};
+        t[TypHrPotrubi] = {{Popis(), Mm(&E::RozmA, 50, 5000), Mm(&E::RozmB, 50, 5000),
+                            Param(&E::Delka, 1, 100), Param(&E::Prutok, 10, 100000)},
+                           Vzdy<VypocetHrPotrubi>};
+        t[TypKuPotrubi] = {{Popis(), Mm(&E::RozmA, 50, 5000), Param(&E::Delka, 1, 100),
+                            Param(&E::Prutok, 10, 100000)},
+                           Vzdy<VypocetKuPotrubi>};
         t[TypOblouk] = {{Popis(), Cele(&E::Druh, 1, 2), Mm(&E::RozmA, 50, 5000),
                          Mm(&E::RozmB, 50, 5000), Mm(&E::Radius, 50, 500),
                          Param(&E::Prutok, 10, 100000)},
-                        VypocetOblouku};
+                        Vzdy<VypocetOblouku>};
         t[TypOdbocka] = {{Popis(), Mm(&E::RozmA, 50, 5000), Mm(&E::RozmB, 50, 5000),
                           Mm(&E::RozmA2, 50, 5000), Mm(&E::RozmB2, 50, 5000),
                           Mm(&E::Radius, 50, 500), Param(&E::Prutok2, 10, 100000),
                           Param(&E::Prutok, 10, 100000)},
-                         VypocetOdbocky};
+                         Vzdy<VypocetOdbocky>};
+        t[TypVyustka] = {{Popis(), Mm(&E::RozmA, 50, 5000), Mm(&E::RozmB, 50, 5000),
+                          Param(&E::Prutok, 10, 100000), Cele(&E::Druh, 1, 7),
+                          Cele(&E::Umisteni, 1, 4)},
+                         Vzdy<VypocetVyustky>};
+        // The splitter width stays in millimetres in the element.
+        t[TypTlumic] = {{Popis(), Mm(&E::RozmA, 50, 5000), Mm(&E::RozmB, 50, 5000),
+                         Param(&E::Delka, 1, 3), Param(&E::Prutok, 10, 100000),
+                         Cele(&E::Druh, 1, 255), Param(&E::Radius, 50, 500)},
+                        [](DrunVar& v) { return VypocetTlumice(v).Ok; }};
+        t[TypVice] = {{Popis(), Cele(&E::Druh, 1, 100)}, Vzdy<VypocetVice>};
+        t[TypMistnost] = {{Popis(),
+                           Param(&E::RozmA, 1, 1000),
+                           Param(&E::Delka, 1, 100),
+                           {Hodnota::Pohltivost},
+                           {Hodnota::Smerovost}},
+                          Vzdy<VypocetMistnosti>};
         return t;
     }();
     return typy;
@@ -390,7 +425,8 @@ bool Cti(DrunVar& var, const std::string& bajty, std::string& akce) {
         var.cesta.VlozElement();
         var.cesta.Aktualni().NastavTyp(static_cast<std::uint8_t>(*kod));
         UlozZaznam(var, *typ, z);
-        typ->vypocet(var);
+        // The silencer's model rebuilds its description; the others keep the file's.
+        if (!typ->vypocet(var)) return false;
     }
 }
 

@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,6 +13,8 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QShowEvent>
 #include <QPushButton>
 #include <QStatusBar>
@@ -21,6 +26,9 @@
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
+#include "core/Konfigurace.h"
+#include "io/DataSoubor.h"
+#include "io/Protokol.h"
 #include "ui/About.h"
 #include "ui/AkTlakFrm.h"
 #include "ui/ElemDialog.h"
@@ -34,10 +42,12 @@
 #include "ui/PozadFrm.h"
 #include "ui/PrevFrm.h"
 #include "ui/TextPole.h"
+#include "ui/Tisk.h"
 #include "ui/ViceFrm.h"
 #include "ui/VybElFrm.h"
 #include "ui/VyustFrm.h"
 #include "ui/ZZdrFrm.h"
+#include "ui/param.h"
 
 using namespace drun;
 
@@ -114,10 +124,13 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     // Start-up of a calculation.
     ZalozVypocet(var_);
     var_.Ulozeno = true;
+    // Messages are still off: a missing or faulty DRUN.CFG silently gives the defaults.
+    CtiKonfiguraci(var_);
     var_.Hlasky = true;
 
     // The windows that live as long as the main window, created once.
     AboutBox = new TAboutBox(this);
+    ParametryForm = new TParametryForm(var_, this);
     AkTlak = new TAkTlakForm(var_, this);
     Prevod = new TPrevodForm(this);
     Napoveda = new TNapovedaForm(this);
@@ -163,15 +176,15 @@ void THlavniForm::VytvorMenu() {
     QMenu* soubor = menuBar()->addMenu(QStringLiteral("&Soubor"));
     NovyItem = akce(soubor, QStringLiteral("&Nový"), QStringLiteral("Nový|Nový výpočet"),
                     &THlavniForm::NovyVypocet, QKeySequence(Qt::CTRL | Qt::Key_N));
-    OpenItem = akce(soubor, QStringLiteral("&Otevřít..."),
-                    QStringLiteral("Otevřít|Otevře uložený soubor"), [] {},
-                    QKeySequence(Qt::CTRL | Qt::Key_O));
-    SaveItem = akce(soubor, QStringLiteral("&Uložit zadání"),
-                    QStringLiteral("Uloží aktuální výpočet"), [] {},
-                    QKeySequence(Qt::CTRL | Qt::Key_S));
+    OpenItem =
+        akce(soubor, QStringLiteral("&Otevřít..."), QStringLiteral("Otevřít|Otevře uložený soubor"),
+             &THlavniForm::OpenItemClick, QKeySequence(Qt::CTRL | Qt::Key_O));
+    SaveItem =
+        akce(soubor, QStringLiteral("&Uložit zadání"), QStringLiteral("Uloží aktuální výpočet"),
+             &THlavniForm::SaveItemClick, QKeySequence(Qt::CTRL | Qt::Key_S));
     soubor->addSeparator();
     TiskItem = akce(soubor, QStringLiteral("&Tisk..."), QStringLiteral("Tisk|Vytiskme protokol"),
-                    [] {}, QKeySequence(Qt::CTRL | Qt::Key_P));
+                    &THlavniForm::TiskItemClick, QKeySequence(Qt::CTRL | Qt::Key_P));
     soubor->addSeparator();
     ExitItem = akce(soubor, QStringLiteral("&Konec"), QStringLiteral("Konec programu"),
                     &QWidget::close, QKeySequence(Qt::ALT | Qt::Key_X));
@@ -214,7 +227,7 @@ void THlavniForm::VytvorMenu() {
 
     QMenu* nastaveni = menuBar()->addMenu(QStringLiteral("Nastavení"));
     ParametryItem = nastaveni->addAction(QStringLiteral("Parametry"));
-    ParametryItem->setEnabled(false);
+    connect(ParametryItem, &QAction::triggered, this, &THlavniForm::ParametryClick);
     PomuckyMenu = menuBar()->addMenu(QStringLiteral("Pomůcky"));
     PrevodnItem = PomuckyMenu->addAction(QStringLiteral("Převod na L(x)"));
     connect(PrevodnItem, &QAction::triggered, this, &THlavniForm::PrevodnItemClick);
@@ -245,16 +258,14 @@ void THlavniForm::VytvorMenu() {
     };
     NovyVypBtn = tlacitko(QStyle::SP_FileIcon, QStringLiteral("Nový|Nový výpočet"),
                           &THlavniForm::NovyVypocet);
-    OpenBtn = tlacitko(QStyle::SP_DialogOpenButton,
-                       QStringLiteral("Otevřít|Otevře uložený soubor"), [] {});
-    SaveBtn = tlacitko(QStyle::SP_DialogSaveButton,
-                       QStringLiteral("Uložit|Uloží aktuální výpočet"), [] {});
-    PrintBtn = tlacitko(QStyle::SP_FileDialogDetailedView,
-                        QStringLiteral("Tisk|Vytiskne protokol"), [] {});
+    OpenBtn = tlacitko(QStyle::SP_DialogOpenButton, QStringLiteral("Otevřít|Otevře uložený soubor"),
+                       &THlavniForm::OpenItemClick);
+    SaveBtn = tlacitko(QStyle::SP_DialogSaveButton, QStringLiteral("Uložit|Uloží aktuální výpočet"),
+                       &THlavniForm::SaveItemClick);
+    PrintBtn = tlacitko(QStyle::SP_FileDialogDetailedView, QStringLiteral("Tisk|Vytiskne protokol"),
+                        &THlavniForm::PrintItemClick);
     ExitBtn = tlacitko(QStyle::SP_DialogCloseButton, QStringLiteral("Konec|Ukončí program"),
                        &QWidget::close);
-    OpenItem->setEnabled(false);
-    OpenBtn->setEnabled(false);
     PovolUlozeniTisk(true);
 }
 
@@ -563,11 +574,101 @@ void THlavniForm::showEvent(QShowEvent* e) {
     if (!e->spontaneous()) AkceEdit->setFocus();
 }
 
+namespace {
+
+QString ZCore(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+void THlavniForm::OpenItemClick() {
+    QFileDialog d(this, QStringLiteral("Otevřít"), QFileInfo(ZCore(var_.SouborDat)).path(),
+                  QStringLiteral("Datové soubory DRUN (*.DRN);;Všechny soubory (*.*)"));
+    d.setAcceptMode(QFileDialog::AcceptOpen);
+    d.setFileMode(QFileDialog::ExistingFile);
+    d.setDefaultSuffix(QStringLiteral("DRN"));
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return;
+    const QString soubor = d.selectedFiles().constFirst();
+    if (!var_.Ulozeno && !hlaseni().Potvrd(QStringLiteral("Výpočet není uložen. Pokračovat?"))) {
+        PovolUlozeniTisk(true);
+        return;
+    }
+    const VysledekSouboru v = NactiData(var_, soubor.toStdString());
+    if (var_.Hlasky) {
+        if (v.Ok)
+            hlaseni().Informace(ZCore(v.Zprava));
+        else
+            hlaseni().Chyba(ZCore(v.Zprava));
+    }
+    // What is shown now is what the file holds (or a new calculation).
+    var_.Ulozeno = true;
+    NaplnForm();
+    const int posledni = var_.cesta.Pocet();
+    var_.cesta.NajdiElement(posledni);
+    ZobrazElement(var_.cesta.Aktualni());
+    SeznamElemListBox->setCurrentIndex(Seznam->index(posledni - 1));
+    SeznamElemListBox->setFocus();
+    AktualizujMistnost();
+    PovolUlozeniTisk(true);
+}
+
+void THlavniForm::SaveItemClick() {
+    QFileDialog d(this, QStringLiteral("Uložit"), QFileInfo(ZCore(var_.SouborDat)).path(),
+                  QStringLiteral("Datové soubory DRUN (*.DRN)"));
+    d.setAcceptMode(QFileDialog::AcceptSave);
+    d.setFileMode(QFileDialog::AnyFile);
+    d.setDefaultSuffix(QStringLiteral("DRN"));
+    d.setOption(QFileDialog::DontConfirmOverwrite);
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return;
+    const QString soubor = d.selectedFiles().constFirst();
+    if (QFileInfo::exists(soubor) && !hlaseni().Potvrd(QStringLiteral("Soubor ") + soubor +
+                                                       QStringLiteral(" již existuje. Nahradit?")))
+        return;
+    const VysledekSouboru v = UlozData(var_, soubor.toStdString());
+    if (var_.Hlasky) {
+        if (v.Ok)
+            hlaseni().Informace(ZCore(v.Zprava));
+        else
+            hlaseni().Chyba(ZCore(v.Zprava));
+    }
+}
+
+bool THlavniForm::TiskProtokolu(QPrinter& tiskarna) {
+    const QString datum = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    tiskarna.setDocName(QStringLiteral("DRUN"));
+    const VysledekTisku v = VykresliProtokol(tiskarna, TextProtokolu(var_, datum.toStdString()));
+    if (!v.Ok) {
+        hlaseni().Chyba(QStringLiteral("Chyba při zápisu na tiskárnu!"));
+        return false;
+    }
+    var_.Ulozeno = true;
+    return true;
+}
+
+void THlavniForm::PrintItemClick() {
+    QPrinter tiskarna(QPrinter::HighResolution);
+    TiskProtokolu(tiskarna);
+}
+
+void THlavniForm::TiskItemClick() {
+    QPrinter tiskarna(QPrinter::HighResolution);
+    QPrintDialog d(&tiskarna, this);
+    if (d.exec() == QDialog::Accepted) TiskProtokolu(tiskarna);
+}
+
+void THlavniForm::ParametryClick() { ParametryForm->exec(); }
+
 void THlavniForm::closeEvent(QCloseEvent* e) {
     if (!var_.Ulozeno &&
         !hlaseni().Potvrd(QStringLiteral("Výpočet není uložen. Skutečně skončit?"))) {
         e->ignore();
         return;
+    }
+    if (var_.parametry.AutoUlozeni) {
+        // Text typed into Akce belongs to the calculation that is stored.
+        AkceEditExit();
+        var_.Hlasky = false;
+        UlozData(var_, var_.SouborDat);
+        var_.Hlasky = true;
     }
     VyberTyp->close();
     AkTlak->close();

@@ -17,6 +17,8 @@ class TVyberTypForm;
 class TZadZdrojForm;
 class TPozadavekForm;
 class TAboutBox;
+class TParametryForm;
+class QPrinter;
 class TAkTlakForm;
 class TPrevodForm;
 class TNapovedaForm;
@@ -74,6 +76,7 @@ class THlavniForm : public QMainWindow {
     TZadZdrojForm* ZadZdroj;
     TPozadavekForm* Pozadavek;
     TAboutBox* AboutBox;
+    TParametryForm* ParametryForm;
     TAkTlakForm* AkTlak;
     TPrevodForm* Prevod;
     TNapovedaForm* Napoveda;
@@ -96,6 +99,13 @@ class THlavniForm : public QMainWindow {
     void ZadejZdrojDrunu();
     void PozadavekNaKonciSite();
     void AboutClick();
+    void OpenItemClick();
+    void SaveItemClick();
+    void PrintItemClick();  // prints at once on the default printer
+    void TiskItemClick();   // the print dialog first
+    void ParametryClick();
+    // Prints the protocol on a set-up printer; false (after the message) on failure.
+    bool TiskProtokolu(QPrinter& tiskarna);
     void PrevodnItemClick();
     void Pevodaktlaku1Click();
     void NapovedaClick();
@@ -123,5 +133,5 @@ class THlavniForm : public QMainWindow {
     std::array<TElementDialog*, 11> dialogy_{};
     QFrame* ZdrojPanel;
     QFrame* VysledekPanel;
-    bool ukladaniHotove_ = false;  // the file formats are available
+    bool ukladaniHotove_ = true;  // the file formats are available
 };

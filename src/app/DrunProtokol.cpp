@@ -1,0 +1,135 @@
+// drun-protokol SOUBOR.DRN: the printed protocol of a data file on standard
+// output (UTF-8), exactly the lines a printer receives, tabs and form feeds kept.
+#include <clocale>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/Cisla.h"
+#include "core/DrunVar.h"
+#include "core/DrunVyp.h"
+#include "core/Konfigurace.h"
+#include "io/DataSoubor.h"
+#include "io/Protokol.h"
+#include "tools/PozadFrm.h"
+
+using namespace drun;
+
+namespace {
+
+const char* const Pouziti =
+    "Použití: drun-protokol [--pozadavek N10…N75 | --pozadavek \"v63 v125 v250 v500 v1000 "
+    "v2000 v4000 v8000\"] [--stranka 25…100] [--datum TEXT] SOUBOR.DRN";
+
+int SpatnePouziti(const std::string& proc) {
+    std::cerr << "drun-protokol: " << proc << "\n" << Pouziti << "\n";
+    return 2;
+}
+
+// "N30" or eight levels separated by blanks.
+std::optional<std::array<double, PocetPasem>> CtiPozadavek(const std::string& t) {
+    if (t.size() >= 2 && (t[0] == 'N' || t[0] == 'n')) {
+        const auto n = CtiInt(std::string_view(t).substr(1));
+        if (!n) return std::nullopt;
+        for (int i = 1; i <= PocetNKrivek; ++i)
+            if (CisloNKrivky(i) == *n) return NKrivky[static_cast<size_t>(i - 1)];
+        return std::nullopt;
+    }
+    std::array<double, PocetPasem> p{};
+    size_t i = 0, pos = 0;
+    while (true) {
+        pos = t.find_first_not_of(" \t", pos);
+        if (pos == std::string::npos) break;
+        size_t konec = t.find_first_of(" \t", pos);
+        if (konec == std::string::npos) konec = t.size();
+        if (i >= p.size()) return std::nullopt;
+        const auto v = CtiDouble(std::string_view(t).substr(pos, konec - pos));
+        if (!v || *v < 0 || *v > 150) return std::nullopt;
+        p[i++] = *v;
+        pos = konec;
+    }
+    if (i != p.size()) return std::nullopt;
+    return p;
+}
+
+std::string DnesniDatum() {
+    std::setlocale(LC_TIME, "");
+    const std::time_t t = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    char buf[64];
+    if (std::strftime(buf, sizeof buf, "%x", &tm) == 0) return {};
+    return buf;
+}
+
+std::string SlozkaProgramu(const char* argv0) {
+    std::error_code ec;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) exe = std::filesystem::absolute(argv0, ec);
+    const std::string s = exe.parent_path().string();
+    return s.empty() ? s : s + "/";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::optional<std::array<double, PocetPasem>> pozadavek;
+    std::optional<int> stranka;
+    std::optional<std::string> datum;
+    std::string soubor;
+    const std::vector<std::string> arg(argv + 1, argv + argc);
+    for (size_t i = 0; i < arg.size(); ++i) {
+        std::string a = arg[i], hodnota;
+        bool maHodnotu = false;
+        if (a.rfind("--", 0) == 0 && a.size() > 2) {
+            const size_t rovno = a.find('=');
+            if (rovno != std::string::npos) {
+                hodnota = a.substr(rovno + 1);
+                a = a.substr(0, rovno);
+                maHodnotu = true;
+            } else if (a == "--pozadavek" || a == "--stranka" || a == "--datum") {
+                if (i + 1 >= arg.size()) return SpatnePouziti(a + " bez hodnoty");
+                hodnota = arg[++i];
+                maHodnotu = true;
+            }
+        }
+        if (a == "--pozadavek" && maHodnotu) {
+            pozadavek = CtiPozadavek(hodnota);
+            if (!pozadavek) return SpatnePouziti("neplatný požadavek: " + hodnota);
+        } else if (a == "--stranka" && maHodnotu) {
+            stranka = CtiInt(hodnota);
+            if (!stranka || *stranka < MinDelkaStranky || *stranka > MaxDelkaStranky)
+                return SpatnePouziti("délka stránky musí být 25 až 100: " + hodnota);
+        } else if (a == "--datum" && maHodnotu) {
+            datum = hodnota;
+        } else if (a == "-h" || a == "--help") {
+            std::cout << Pouziti << "\n";
+            return 0;
+        } else if (a.rfind("-", 0) == 0 && a != "-") {
+            return SpatnePouziti("neznámá volba: " + a);
+        } else if (soubor.empty()) {
+            soubor = a;
+        } else {
+            return SpatnePouziti("jen jeden soubor");
+        }
+    }
+    if (soubor.empty()) return SpatnePouziti("chybí datový soubor");
+
+    DrunVar var;
+    var.NastavSlozku(SlozkaProgramu(argv[0]));
+    if (pozadavek) NastavPozadavek(var, *pozadavek);
+    if (stranka) var.parametry.DelkaStranky = *stranka;
+    const VysledekSouboru v = NactiData(var, soubor);
+    if (!v.Ok) {
+        std::cerr << v.Zprava << "\n";
+        return 1;
+    }
+    PrepocitejOd(var, 1);
+    const std::string text = ProtokolJakoText(TextProtokolu(var, datum ? *datum : DnesniDatum()));
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}

@@ -1,0 +1,420 @@
+#include <QCheckBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QLineEdit>
+#include <QListView>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "Pomocnik.h"
+#include "core/DrunVyp.h"
+#include "core/Konfigurace.h"
+#include "core/Soubory.h"
+#include "io/DataSoubor.h"
+#include "io/Kodovani.h"
+#include "io/Protokol.h"
+#include "models/ObElFrm.h"
+#include "ui/MujEdit.h"
+#include "ui/Tisk.h"
+#include "ui/param.h"
+
+using namespace drun;
+
+namespace {
+
+void Napis(TMEdit* f, const QString& text) {
+    f->setText(QString());
+    QTest::keyClicks(f, text); // marks the field as typed
+}
+
+// Picks `soubor` in the next file dialog, or cancels it with an empty name.
+void VyberSoubor(const QString& soubor) {
+    PriModalnim([soubor](QWidget* w) {
+        auto* d = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(d, nullptr) << w->metaObject()->className();
+        if (soubor.isEmpty()) {
+            d->reject();
+        } else {
+            // The dialog's own name field, as if typed: the folder need not be listed yet.
+            auto* jmeno = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(jmeno, nullptr);
+            jmeno->setText(soubor);
+            static_cast<QDialog*>(d)->accept(); // public in QDialog
+        }
+    });
+}
+
+void PridejObecny(DrunVar& var, const std::string& popis, double utlum) {
+    var.cesta.NajdiElement(var.cesta.Pocet());
+    var.cesta.VlozElement();
+    ZadaniObecElementu z;
+    z.Popis = popis;
+    z.Utlum.fill(utlum);
+    ZapisObecElement(var, z);
+    VypocetObecElementu(var);
+}
+
+std::string Obsah(const QString& soubor) {
+    std::string s;
+    CtiSoubor(soubor.toStdString(), s);
+    return s;
+}
+
+} // namespace
+
+TEST_F(UiTest, UlozeniATiskJsouKDispozici) {
+    for (QWidget* w : {static_cast<QWidget*>(okno->SaveBtn), static_cast<QWidget*>(okno->PrintBtn),
+                       static_cast<QWidget*>(okno->OpenBtn)})
+        EXPECT_TRUE(w->isEnabled()) << w->toolTip().toStdString();
+    for (QAction* a : {okno->SaveItem, okno->TiskItem, okno->OpenItem, okno->ParametryItem})
+        EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
+}
+
+TEST_F(UiTest, UlozitAOtevrit) {
+    var.Akce = "Kancelář";
+    PridejObecny(var, "Vložka", 3);
+    PridejObecny(var, "Druhá", 5);
+    okno->NaplnForm();
+    var.Ulozeno = false;
+    const QString soubor = slozka.filePath("Moje.DRN");
+    VyberSoubor(soubor);
+    okno->SaveItemClick();
+    EXPECT_EQ(Zaznam().texty, QStringList{"Data jsou uložena v souboru " + soubor});
+    EXPECT_TRUE(var.Ulozeno);
+    const std::string bajty = Obsah(soubor);
+    EXPECT_EQ(bajty.substr(0, 18), *Utf8DoCp1250("[DRUN]\r\nKancelář\r\n"));
+
+    // Open it into a fresh calculation: the last element is current and selected.
+    okno->NovyVypocet();
+    Zaznam().Vymaz();
+    VyberSoubor(soubor);
+    okno->OpenItemClick();
+    EXPECT_EQ(Zaznam().texty, QStringList{"Data přečtena ze souboru " + soubor});
+    EXPECT_EQ(var.cesta.Pocet(), 3);
+    EXPECT_EQ(var.cesta.AktualniCislo(), 3);
+    EXPECT_EQ(okno->SeznamElemListBox->currentIndex().row(), 2);
+    EXPECT_EQ(okno->AkceEdit->text(), "Kancelář");
+    EXPECT_TRUE(okno->PorElemLbl->text().endsWith("Druhá"));
+    EXPECT_EQ(okno->Seznam->rowCount(), 3);
+    EXPECT_TRUE(var.Ulozeno);
+}
+
+TEST_F(UiTest, UlozeniPresExistujiciSouborSePta) {
+    const QString soubor = slozka.filePath("A.DRN");
+    ASSERT_TRUE(ZapisAtomicky(soubor.toStdString(), "puvodni"));
+    PridejObecny(var, "x", 1);
+    var.Ulozeno = false;
+    Zaznam().odpovedi = {false};
+    VyberSoubor(soubor);
+    okno->SaveItemClick();
+    EXPECT_EQ(Zaznam().texty, QStringList{"Soubor " + soubor + " již existuje. Nahradit?"});
+    EXPECT_EQ(Obsah(soubor), "puvodni");
+    EXPECT_FALSE(var.Ulozeno);
+
+    Zaznam().Vymaz();
+    Zaznam().odpovedi = {true};
+    VyberSoubor(soubor);
+    okno->SaveItemClick();
+    EXPECT_EQ(Zaznam().texty.size(), 2);
+    EXPECT_EQ(Obsah(soubor).substr(0, 6), "[DRUN]");
+    EXPECT_TRUE(var.Ulozeno);
+
+    // A folder that cannot take the file.
+    Zaznam().Vymaz();
+    var.Ulozeno = false;
+    VyberSoubor(slozka.filePath("neni/B.DRN"));
+    okno->SaveItemClick();
+    if (!Zaznam().texty.isEmpty()) { // the dialog may refuse a missing folder itself
+        EXPECT_EQ(Zaznam().texty.last(), "Nepodařilo se zapsat data!");
+    }
+    EXPECT_FALSE(var.Ulozeno);
+}
+
+TEST_F(UiTest, OtevreniNeulozenehoSePta) {
+    const QString soubor = slozka.filePath("B.DRN");
+    {
+        DrunVar jiny;
+        PridejObecny(jiny, "ze souboru", 2);
+        ASSERT_TRUE(UlozData(jiny, soubor.toStdString()).Ok);
+    }
+    PridejObecny(var, "neuloženo", 1);
+    okno->PrepocitejOd(2);
+    var.Ulozeno = false;
+    Zaznam().odpovedi = {false};
+    VyberSoubor(soubor);
+    okno->AkceEditChange();
+    okno->OpenItemClick();
+    EXPECT_EQ(Zaznam().texty, QStringList{"Výpočet není uložen. Pokračovat?"});
+    EXPECT_EQ(var.cesta.Prvek(2).Popis, "neuloženo");
+    EXPECT_TRUE(okno->SaveBtn->isEnabled()); // enabled again even without opening
+
+    // Cancelling the dialog changes nothing and asks nothing.
+    Zaznam().Vymaz();
+    VyberSoubor(QString());
+    okno->OpenItemClick();
+    EXPECT_TRUE(Zaznam().texty.isEmpty());
+    EXPECT_EQ(var.cesta.Prvek(2).Popis, "neuloženo");
+}
+
+TEST_F(UiTest, VadnySouborDaNovyVypocet) {
+    const QString soubor = slozka.filePath("Vadny.DRN");
+    ASSERT_TRUE(
+        ZapisAtomicky(soubor.toStdString(), "[DRUN]\r\nA\r\n[ZDROJ DRUNU]\r\n1\r\nZ\r\n1 2 3\r\n"));
+    PridejObecny(var, "x", 1);
+    okno->PrepocitejOd(2);
+    NaplnSpektrum(var.Pozadavek, 40);
+    VyberSoubor(soubor);
+    okno->OpenItemClick();
+    EXPECT_EQ(Zaznam().texty, QStringList{"Chyba při čtení datového souboru."});
+    EXPECT_EQ(var.cesta.Pocet(), 1);
+    EXPECT_EQ(okno->Seznam->rowCount(), 1);
+    EXPECT_EQ(var.Pozadavek[0], 40); // opening never touches the requirement
+
+    Zaznam().Vymaz();
+    const QString prazdny = slozka.filePath("Prazdny.DRN");
+    ASSERT_TRUE(ZapisAtomicky(prazdny.toStdString(), ""));
+    VyberSoubor(prazdny);
+    okno->OpenItemClick();
+    EXPECT_EQ(Zaznam().texty,
+              QStringList{"Datový soubor " + prazdny + " nenalezen, nebo je prázdný."});
+}
+
+TEST_F(UiTest, KonecUkladaPotichu) {
+    PridejObecny(var, "x", 1);
+    okno->PrepocitejOd(2);
+    // Text still being typed into Akce is taken into the stored calculation.
+    okno->AkceEdit->setText("konec");
+    okno->AkceEditChange();
+    var.Ulozeno = true;
+    var.parametry.AutoUlozeni = true;
+    okno->show();
+    EXPECT_TRUE(okno->close());
+    EXPECT_TRUE(Zaznam().texty.isEmpty());
+    EXPECT_TRUE(var.Hlasky);
+    const std::string drn = Obsah(QString::fromStdString(var.SouborDat));
+    EXPECT_EQ(drn.substr(0, 15), "[DRUN]\r\nkonec\r\n");
+}
+
+TEST_F(UiTest, KonecBezUkladani) {
+    var.parametry.AutoUlozeni = false;
+    var.Ulozeno = false;
+    okno->show();
+    Zaznam().odpovedi = {false};
+    EXPECT_FALSE(okno->close());
+    EXPECT_EQ(Zaznam().texty, QStringList{"Výpočet není uložen. Skutečně skončit?"});
+    Zaznam().odpovedi = {true};
+    EXPECT_TRUE(okno->close());
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(var.SouborDat)));
+}
+
+TEST_F(UiTest, KonecSNeulozenymANeOdpovediNicNezapise) {
+    var.parametry.AutoUlozeni = true;
+    var.Ulozeno = false;
+    okno->show();
+    Zaznam().odpovedi = {false};
+    EXPECT_FALSE(okno->close());
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(var.SouborDat)));
+}
+
+// ---- configuration at start-up and the parameters dialog ----
+
+class KonfiguraceUi : public UiTest {
+  protected:
+    void Start(const std::string& cfg) {
+        okno.reset();
+        DrunVar cista;
+        var.parametry = cista.parametry;
+        ASSERT_TRUE(ZapisAtomicky(var.SouborCfg, cfg));
+        Zaznam().Vymaz();
+        okno = std::make_unique<THlavniForm>(var);
+    }
+};
+
+TEST_F(KonfiguraceUi, StartCteKonfiguraciPotichu) {
+    Start("[DRUN]\r\n45\r\nFALSE\r\n");
+    EXPECT_EQ(var.parametry.DelkaStranky, 45);
+    EXPECT_FALSE(var.parametry.AutoUlozeni);
+    Start("[DRUN]\r\n24\r\nFALSE\r\n");
+    EXPECT_EQ(var.parametry.DelkaStranky, 60);
+    EXPECT_TRUE(var.parametry.AutoUlozeni);
+    EXPECT_TRUE(Zaznam().texty.isEmpty());
+    EXPECT_TRUE(var.Hlasky);
+}
+
+TEST_F(KonfiguraceUi, DialogParametru) {
+    Start("[DRUN]\r\n50\r\nTRUE\r\n");
+    TParametryForm* d = okno->ParametryForm;
+    d->FormShow();
+    EXPECT_EQ(d->DelkaStranyEdit->text(), "50");
+    EXPECT_TRUE(d->AutoSaveBox->isChecked());
+
+    // "Ulož" then "Storno": the file keeps the new values, the working ones go back.
+    Napis(d->DelkaStranyEdit, "80");
+    d->AutoSaveBox->setChecked(false);
+    d->SaveCfgButtonClick();
+    EXPECT_EQ(Zaznam().texty, QStringList{"Parametry uloženy do konfiguračního souboru."});
+    EXPECT_EQ(Obsah(QString::fromStdString(var.SouborCfg)), "[DRUN]\r\n80\r\nFALSE\r\n");
+    d->StornoButonClick();
+    EXPECT_EQ(var.parametry.DelkaStranky, 50);
+    EXPECT_TRUE(var.parametry.AutoUlozeni);
+
+    // "Reset" then "Storno".
+    var.parametry = {33, false};
+    d->FormShow();
+    d->ResetButtonClick();
+    EXPECT_EQ(var.parametry.DelkaStranky, 60);
+    EXPECT_EQ(d->DelkaStranyEdit->text(), "60");
+    EXPECT_TRUE(d->AutoSaveBox->isChecked());
+    d->StornoButonClick();
+    EXPECT_EQ(var.parametry.DelkaStranky, 33);
+    EXPECT_FALSE(var.parametry.AutoUlozeni);
+
+    // OK takes the fields; a length outside 25..100 is refused and nothing changes.
+    Zaznam().Vymaz();
+    d->FormShow();
+    Napis(d->DelkaStranyEdit, "101");
+    d->OKButtonClick();
+    EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 25 do 100"});
+    EXPECT_EQ(var.parametry.DelkaStranky, 33);
+    Napis(d->DelkaStranyEdit, "25");
+    d->AutoSaveBox->setChecked(true);
+    d->OKButtonClick();
+    EXPECT_EQ(var.parametry.DelkaStranky, 25);
+    EXPECT_TRUE(var.parametry.AutoUlozeni);
+    EXPECT_EQ(Obsah(QString::fromStdString(var.SouborCfg)), "[DRUN]\r\n80\r\nFALSE\r\n");
+}
+
+TEST_F(KonfiguraceUi, ParametryZMenuJsouModalni) {
+    Start("");
+    QString titulek;
+    PriModalnim([&](QWidget* w) {
+        titulek = w->windowTitle();
+        auto* d = static_cast<TParametryForm*>(w);
+        Napis(d->DelkaStranyEdit, "70");
+        d->OKButtonClick();
+    });
+    okno->ParametryItem->trigger();
+    EXPECT_EQ(titulek, "Parametry výpočtu");
+    EXPECT_EQ(var.parametry.DelkaStranky, 70);
+}
+
+TEST_F(KonfiguraceUi, ChybaZapisuKonfigurace) {
+    Start("");
+    var.SouborCfg = slozka.filePath("neni/DRUN.CFG").toStdString();
+    TParametryForm* d = okno->ParametryForm;
+    d->FormShow();
+    Napis(d->DelkaStranyEdit, "40");
+    d->SaveCfgButtonClick();
+    EXPECT_EQ(Zaznam().texty, QStringList{"Chyba při zápisu konfiguračního souboru!"});
+    EXPECT_EQ(var.parametry.DelkaStranky, 40);
+}
+
+// ---- printing ----
+
+TEST_F(UiTest, TiskDoPdf) {
+    var.parametry.DelkaStranky = 25;
+    for (int i = 0; i < 4; ++i)
+        PridejObecny(var, "prvek", 2);
+    okno->PrepocitejOd(3);
+    var.Ulozeno = false;
+    QPrinter tiskarna(QPrinter::HighResolution);
+    tiskarna.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = slozka.filePath("protokol.pdf");
+    tiskarna.setOutputFileName(pdf);
+    EXPECT_TRUE(okno->TiskProtokolu(tiskarna));
+    EXPECT_TRUE(Zaznam().texty.isEmpty());
+    EXPECT_TRUE(var.Ulozeno);
+    EXPECT_EQ(var.cesta.AktualniCislo(), 3); // current element as before
+    QFile f(pdf);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray obsah = f.readAll();
+    EXPECT_TRUE(obsah.startsWith("%PDF"));
+    EXPECT_EQ(obsah.count("/Type /Page\n") + obsah.count("/Type /Page\r") +
+                  obsah.count("/Type /Page>") + obsah.count("/Type /Page "),
+              3);
+}
+
+TEST_F(UiTest, ChybaTiskarny) {
+    var.Ulozeno = false;
+    QPrinter tiskarna;
+    tiskarna.setOutputFormat(QPrinter::PdfFormat);
+    tiskarna.setOutputFileName(slozka.filePath("neni/protokol.pdf"));
+    EXPECT_FALSE(okno->TiskProtokolu(tiskarna));
+    EXPECT_EQ(Zaznam().texty, QStringList{"Chyba při zápisu na tiskárnu!"});
+    EXPECT_FALSE(var.Ulozeno);
+}
+
+TEST_F(UiTest, TiskovyDialogStornoNetiskne) {
+    var.Ulozeno = false;
+    QString titulek;
+    PriModalnim([&](QWidget* w) {
+        titulek = w->metaObject()->className();
+        static_cast<QDialog*>(w)->reject();
+    });
+    okno->TiskItem->trigger();
+    EXPECT_EQ(titulek, "QPrintDialog");
+    EXPECT_TRUE(Zaznam().texty.isEmpty());
+    EXPECT_FALSE(var.Ulozeno);
+}
+
+namespace {
+
+// First and last inked pixel column of a row band of the image.
+std::pair<int, int> Inkoust(const QImage& img, int y0, int y1) {
+    int od = img.width(), po = -1;
+    for (int y = y0; y < y1; ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (qGray(img.pixel(x, y)) < 128) {
+                od = std::min(od, x);
+                po = std::max(po, x);
+            }
+    return {od, po};
+}
+
+} // namespace
+
+TEST(Tisk, TabulatoryKazdychOsmZnaku) {
+    // The same glyph behind "\t\t", behind a label of 11 characters and its tab,
+    // and after 16 blanks lands in the same column (17).
+    auto vykresli = [](const std::string& radek) {
+        QImage img(900, 60, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        EXPECT_TRUE(VykresliProtokol(img, {radek}).Ok);
+        return img;
+    };
+    const auto a = Inkoust(vykresli("\t\tW"), 0, 60);
+    const auto b = Inkoust(vykresli("     OKTÁVY\tW"), 0, 60);
+    const auto c = Inkoust(vykresli(std::string(16, ' ') + "W"), 0, 60);
+    EXPECT_GT(a.first, 0);
+    EXPECT_EQ(a, c);
+    EXPECT_EQ(b.second, a.second); // the W is the rightmost ink of the heading row
+    EXPECT_LT(b.first, a.first);
+
+    QImage img(900, 200, QImage::Format_RGB32);
+    const VysledekTisku v = VykresliProtokol(img, {"a", "\fdruhá stránka", "b", "\f"});
+    EXPECT_TRUE(v.Ok);
+    EXPECT_EQ(v.Stranek, 3);
+}
+
+TEST(Tisk, PdfMaTolikStranKolikProtokol) {
+    DrunVar var;
+    var.parametry.DelkaStranky = 30;
+    for (int i = 0; i < 12; ++i)
+        PridejObecny(var, "prvek", 1);
+    PrepocitejOd(var, 1);
+    const auto radky = TextProtokolu(var, "1.1.2026");
+    int predelu = 0;
+    for (const auto& r : radky)
+        predelu += !r.empty() && r[0] == '\f';
+    QTemporaryDir d;
+    QPdfWriter pdf(d.filePath("p.pdf"));
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    const VysledekTisku v = VykresliProtokol(pdf, radky);
+    EXPECT_TRUE(v.Ok);
+    EXPECT_EQ(v.Stranek, predelu + 1);
+}
