@@ -34,8 +34,10 @@
 #include "ui/ElemDialog.h"
 #include "ui/Hlaseni.h"
 #include "ui/HrPotFrm.h"
+#include "ui/KTlumFrm.h"
 #include "ui/KuPotFrm.h"
 #include "ui/Napoveda.h"
+#include "ui/MistnFrm.h"
 #include "ui/ObElFrm.h"
 #include "ui/OblFrm.h"
 #include "ui/OdbFrm.h"
@@ -147,6 +149,8 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     VyberTyp = new TVyberTypForm(this);
     connect(VyberTyp, &TVyberTypForm::TypVybran, this, &THlavniForm::PridatTyp);
     RegistrujDialog(TypObecny, new TObecElemForm(var_, this));
+    RegistrujDialog(TypTlumic, new TKTlumicForm(var_, this));
+    RegistrujDialog(TypMistnost, new TMistnostForm(var_, this));
     RegistrujDialog(TypOblouk, new TObloukForm(var_, this));
     RegistrujDialog(TypOdbocka, new TOdbockaForm(var_, this));
     RegistrujDialog(TypHrPotrubi, new THrPotrubiForm(var_, this));

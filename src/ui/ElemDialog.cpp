@@ -7,6 +7,7 @@
 #include <QShowEvent>
 
 #include "core/DrunVar.h"
+#include "ui/Hlaseni.h"
 #include "ui/MujEdit.h"
 
 TElementDialog::TElementDialog(drun::DrunVar& var, const QString& titulek, QWidget* parent)
@@ -69,4 +70,24 @@ RadekPasem PridejRadekPasem(QGridLayout* g, int radek, int sloupec, const QStrin
         g->addWidget(r.pole[i], radek, sloupec + i);
     }
     return r;
+}
+
+bool PoleVMezich(QWidget* w) {
+    for (TMEdit* f : w->findChildren<TMEdit*>()) {
+        if (!f->isEnabled()) continue;
+        double min = 0, max = 0, x = 0;
+        if (auto* d = qobject_cast<TMDoubleEdit*>(f)) {
+            min = d->Min, max = d->Max, x = d->Cislo();
+        } else if (auto* i = qobject_cast<TMIntegerEdit*>(f)) {
+            min = i->Min, max = i->Max, x = i->Cislo();
+        } else {
+            continue;
+        }
+        if (x >= min && x <= max) continue;
+        hlaseni().Chyba(ZpravaRozsah(min, max));
+        f->setFocus(Qt::OtherFocusReason);
+        f->selectAll();
+        return false;
+    }
+    return true;
 }

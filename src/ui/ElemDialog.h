@@ -53,3 +53,7 @@ struct RadekPasem {
 void PridejZahlaviPasem(QGridLayout* g, int radek, int sloupec);
 RadekPasem PridejRadekPasem(QGridLayout* g, int radek, int sloupec, const QString& nazev,
                             QWidget* rodic);
+// A value the program put into a field (a remembered input of another element
+// type) may lie outside the field's limits: the first enabled such field below
+// w gets the range message and the focus, and the result is false.
+bool PoleVMezich(QWidget* w);

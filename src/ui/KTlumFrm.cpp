@@ -1,0 +1,140 @@
+#include "ui/KTlumFrm.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "core/DrunVar.h"
+#include "core/DrunVyp.h"
+#include "models/KTlumFrm.h"
+#include "ui/Hlaseni.h"
+#include "ui/MujEdit.h"
+
+using namespace drun;
+
+namespace {
+
+// Millimetres of a size stored in metres, without the conversion's noise.
+double Milimetry(double metry) {
+    return std::round(metry * 1000 * 1e6) / 1e6;
+}
+
+int PolozkaSirky(double sirka) {
+    for (int i = 0; i < 3; ++i)
+        if (SirkyVlozek[i] == sirka) return i;
+    return 1; // 200 mm, the start-up width
+}
+
+// Whole metres, a half to the even neighbour.
+int CelaDelka(double delka) {
+    if (!std::isfinite(delka) || std::fabs(delka) > 1e6) return 0;
+    return static_cast<int>(std::nearbyint(delka));
+}
+
+} // namespace
+
+QString ZpravaZadaniTlumice() {
+    return QStringLiteral("Chybné zadání. Příliš mnoho vložek či vysoká rychlost.");
+}
+
+TKTlumicForm::TKTlumicForm(DrunVar& var, QWidget* parent)
+    : TElementDialog(var, QStringLiteral("Kulisový tlumič drunu"), parent) {
+    auto* v = new QVBoxLayout(this);
+    auto* g = new QGridLayout;
+    RozmAEdit = new TMDoubleEdit(this);
+    RozmBEdit = new TMDoubleEdit(this);
+    DelkaEdit = new TMIntegerEdit(this);
+    prutokEdit = new TMDoubleEdit(this);
+    PocetVlozekEdit = new TMIntegerEdit(this);
+    SirkaVlozekComboBox = new QComboBox(this);
+    SirkaVlozekComboBox->addItems(
+        {QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("300")});
+    SirkaVlozekComboBox->setEditable(false);
+    for (QLineEdit* f : {static_cast<QLineEdit*>(RozmAEdit), static_cast<QLineEdit*>(RozmBEdit),
+                         static_cast<QLineEdit*>(DelkaEdit), static_cast<QLineEdit*>(prutokEdit),
+                         static_cast<QLineEdit*>(PocetVlozekEdit)}) {
+        f->setFixedWidth(80);
+        f->setAlignment(Qt::AlignRight);
+    }
+    SirkaVlozekComboBox->setFixedWidth(80);
+    g->addWidget(new QLabel(QStringLiteral("Rozměr potrubí v mm šířka"), this), 0, 0);
+    g->addWidget(RozmAEdit, 0, 1);
+    g->addWidget(new QLabel(QStringLiteral("x výška"), this), 0, 2);
+    g->addWidget(RozmBEdit, 0, 3);
+    g->addWidget(new QLabel(QStringLiteral("Délka"), this), 1, 0);
+    g->addWidget(DelkaEdit, 1, 1);
+    g->addWidget(new QLabel(QStringLiteral("Průtok v m3/hod"), this), 2, 0);
+    g->addWidget(prutokEdit, 2, 1);
+    g->addWidget(new QLabel(QStringLiteral("Šířka vložek"), this), 3, 0);
+    g->addWidget(SirkaVlozekComboBox, 3, 1);
+    g->addWidget(new QLabel(QStringLiteral("Počet vložek"), this), 4, 0);
+    g->addWidget(PocetVlozekEdit, 4, 1);
+    g->setColumnStretch(4, 1);
+    v->addLayout(g);
+    v->addSpacing(6);
+    v->addLayout(Tlacitka());
+    setTabOrder(RozmAEdit, RozmBEdit);
+    setTabOrder(RozmBEdit, DelkaEdit);
+    setTabOrder(DelkaEdit, prutokEdit);
+    setTabOrder(prutokEdit, SirkaVlozekComboBox);
+    setTabOrder(SirkaVlozekComboBox, PocetVlozekEdit);
+    setTabOrder(PocetVlozekEdit, OKBtn);
+    setTabOrder(OKBtn, StornoBtn);
+    NastavMeze();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TKTlumicForm::NastavMeze() {
+    RozmAEdit->NastavMeze(TlumicRozmerMin, TlumicRozmerMax);
+    RozmBEdit->NastavMeze(TlumicRozmerMin, TlumicRozmerMax);
+    DelkaEdit->NastavMeze(TlumicDelkaMin, TlumicDelkaMax);
+    prutokEdit->NastavMeze(TlumicPrutokMin, TlumicPrutokMax);
+    PocetVlozekEdit->NastavMeze(TlumicPocetMin, TlumicPocetMax);
+}
+
+void TKTlumicForm::FormShow() {
+    const TElementSite& e = var_.cesta.Aktualni();
+    const bool sam = e.Typ == TypTlumic;
+    RozmAEdit->NastavCislo(Milimetry(sam ? e.RozmA : var_.PosledniA), 0);
+    RozmBEdit->NastavCislo(Milimetry(sam ? e.RozmB : var_.PosledniB), 0);
+    // A remembered length of a duct or a room may lie outside 1..3 m; OK
+    // refuses it until it is corrected.
+    DelkaEdit->NastavCislo(CelaDelka(sam ? e.Delka : var_.PosledniDelka));
+    prutokEdit->NastavCislo(sam ? e.Prutok : var_.PosledniPrutok, 1);
+    SirkaVlozekComboBox->setCurrentIndex(PolozkaSirky(sam ? e.Radius : var_.PosledniSirkaVlozek));
+    PocetVlozekEdit->NastavCislo(sam ? e.Druh : var_.PosledniPocetVlozek);
+    RozmAEdit->setFocus();
+    RozmAEdit->selectAll();
+}
+
+bool TKTlumicForm::PredKontrola() {
+    if (!PoleVMezich(this)) return false;
+    if (ZadaniTlumiceMozne(RozmAEdit->Cislo(), RozmBEdit->Cislo(), prutokEdit->Cislo(),
+                           SirkyVlozek[SirkaVlozekComboBox->currentIndex()],
+                           PocetVlozekEdit->Cislo()))
+        return true;
+    hlaseni().Chyba(ZpravaZadaniTlumice());
+    return false;
+}
+
+bool TKTlumicForm::ZapisAVypocet() {
+    ZadaniTlumice z;
+    z.A = RozmAEdit->Cislo();
+    z.B = RozmBEdit->Cislo();
+    z.Delka = DelkaEdit->Cislo();
+    z.Prutok = prutokEdit->Cislo();
+    z.SirkaVlozek = SirkyVlozek[SirkaVlozekComboBox->currentIndex()];
+    z.PocetVlozek = PocetVlozekEdit->Cislo();
+    VysledekTlumice vysledek;
+    const bool ok = ZadejElement(
+        var_, [&z](DrunVar& v) { ZapisTlumic(v, z); },
+        [&vysledek](DrunVar& v) {
+            vysledek = VypocetTlumice(v);
+            return vysledek.Ok;
+        });
+    if (!ok && var_.Hlasky) hlaseni().Chyba(QString::fromStdString(vysledek.Chyba));
+    return ok;
+}

@@ -1,0 +1,260 @@
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "Pomocnik.h"
+#include "core/Cisla.h"
+#include "ui/KTlumFrm.h"
+#include "ui/MistnFrm.h"
+#include "ui/MujEdit.h"
+#include "ui/VybElFrm.h"
+#include "ui/ZZdrFrm.h"
+
+using namespace drun;
+
+namespace {
+
+class MistnostTlumicTest : public UiTest {
+  protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        var.SouborTlumice = DRUN_DATA_DIR "/KL385216.CAD";
+        mistnost = qobject_cast<TMistnostForm*>(okno->Dialog(TypMistnost));
+        tlumic = qobject_cast<TKTlumicForm*>(okno->Dialog(TypTlumic));
+        ASSERT_TRUE(mistnost && tlumic);
+        okno->ZadZdroj->FormShow();
+        for (TMDoubleEdit* f : okno->ZadZdroj->Zdroj.pole)
+            f->NastavCislo(60);
+        okno->ZadZdroj->OKBtnClick();
+        var.Ulozeno = true;
+    }
+    bool MistnostPovolena() const {
+        const bool menu = okno->PridatItem[TypMistnost]->isEnabled();
+        EXPECT_EQ(okno->VyberTyp->Tlacitko(TypMistnost)->isEnabled(), menu);
+        return menu;
+    }
+    void PridejMistnost(double plocha, double alfa, int umisteni) {
+        var.RezimPridat = true;
+        mistnost->FormShow();
+        mistnost->PopisMistnEdit->setText(QStringLiteral("Koupelna"));
+        mistnost->PlochaStenEdit->NastavCislo(plocha);
+        mistnost->VzdalenostEdit->NastavCislo(1);
+        for (TMDoubleEdit* f : mistnost->SoucPohl.pole)
+            f->NastavCislo(alfa, 2);
+        mistnost->SmerSoucRadioGroupClick(umisteni);
+        mistnost->OKBtnClick();
+    }
+    void VyplnTlumic(double a, double b, int delka, double prutok, int polozka, int pocet) {
+        tlumic->FormShow();
+        tlumic->RozmAEdit->NastavCislo(a, 0);
+        tlumic->RozmBEdit->NastavCislo(b, 0);
+        tlumic->DelkaEdit->NastavCislo(delka);
+        tlumic->prutokEdit->NastavCislo(prutok, 1);
+        tlumic->SirkaVlozekComboBox->setCurrentIndex(polozka);
+        tlumic->PocetVlozekEdit->NastavCislo(pocet);
+    }
+    TMistnostForm* mistnost = nullptr;
+    TKTlumicForm* tlumic = nullptr;
+};
+
+QString ZpravaSouboru(const std::string& cesta) {
+    return QString::fromStdString("Soubor " + cesta +
+                                  " nenalezen, poškozen, nebo zadané hodnoty mimo jeho rozsah.");
+}
+
+} // namespace
+
+TEST_F(MistnostTlumicTest, MistnostJenJednaAZvyseniVMaleMistnosti) {
+    EXPECT_TRUE(MistnostPovolena());
+    // A tiled room of 30 m2, outlet on the wall: 4.3 dB above the power.
+    PridejMistnost(30, 0.05, TMistnostForm::NaStene);
+    ASSERT_EQ(var.cesta.Pocet(), 2);
+    EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(1), Qt::DisplayRole).toString(),
+              "2     Místnost");
+    EXPECT_EQ(okno->PorElemLbl->text(), "2     Koupelna");
+    EXPECT_EQ(okno->UtlEl[0]->text(), "-4.3");
+    EXPECT_EQ(okno->ZaEl[0]->text(), "64.3");
+    EXPECT_EQ(okno->Vysl[7]->text(), "64.3");
+    EXPECT_FALSE(var.Ulozeno);
+    EXPECT_FALSE(MistnostPovolena());
+    okno->PridatTyp(TypMistnost); // refused without opening anything
+    EXPECT_EQ(var.cesta.Pocet(), 2);
+
+    // Changing the existing room is still possible and shows its values.
+    var.RezimPridat = false;
+    mistnost->PopisMistnEdit->setText(QStringLiteral("jiný text"));
+    mistnost->FormShow();
+    EXPECT_EQ(mistnost->PopisMistnEdit->text(), "Koupelna");
+    EXPECT_EQ(mistnost->PlochaStenEdit->text(), "30.0");
+    EXPECT_EQ(mistnost->VzdalenostEdit->text(), "1.0");
+    EXPECT_EQ(mistnost->SoucPohl.pole[0]->text(), "0.05");
+    EXPECT_EQ(mistnost->SmerSouc.pole[7]->text(), "2.0");
+    EXPECT_TRUE(mistnost->SmerSoucVolba[TMistnostForm::Jinde]->isChecked());
+    mistnost->PlochaStenEdit->NastavCislo(100);
+    for (TMDoubleEdit* f : mistnost->SoucPohl.pole)
+        f->NastavCislo(0.1, 2);
+    mistnost->OKBtnClick();
+    EXPECT_EQ(var.cesta.Pocet(), 2);
+    EXPECT_EQ(okno->UtlEl[0]->text(), "2.8");
+    EXPECT_EQ(okno->Vysl[0]->text(), "57.2");
+
+    // Removing the room gives the menu item and the picker button back.
+    okno->SeznamElemListBox->setCurrentIndex(okno->Seznam->index(1));
+    okno->VypustitElementClick();
+    EXPECT_EQ(var.cesta.Pocet(), 1);
+    EXPECT_TRUE(MistnostPovolena());
+}
+
+TEST_F(MistnostTlumicTest, UmisteniZdrojeAStorno) {
+    var.RezimPridat = true;
+    mistnost->FormShow();
+    EXPECT_EQ(mistnost->PlochaStenEdit->text(), "100.0");
+    EXPECT_EQ(mistnost->SoucPohl.pole[3]->text(), "0.10");
+    mistnost->SmerSoucRadioGroupClick(TMistnostForm::VProstoru);
+    for (TMDoubleEdit* f : mistnost->SmerSouc.pole) {
+        EXPECT_EQ(f->text(), "1");
+        EXPECT_FALSE(f->isEnabled());
+    }
+    mistnost->SmerSoucVolba[TMistnostForm::VRohu]->click();
+    mistnost->SmerSoucRadioGroupClick(TMistnostForm::Jinde);
+    for (TMDoubleEdit* f : mistnost->SmerSouc.pole) {
+        EXPECT_EQ(f->text(), "8");
+        EXPECT_DOUBLE_EQ(f->Cislo(), 8);
+        EXPECT_TRUE(f->isEnabled());
+    }
+    mistnost->StornoBtnClick();
+    EXPECT_EQ(var.cesta.Pocet(), 1);
+    EXPECT_TRUE(var.Ulozeno);
+    EXPECT_DOUBLE_EQ(var.Smerovost[0], 2);
+    // The next showing starts again from the tables, with "Jinde".
+    mistnost->FormShow();
+    EXPECT_EQ(mistnost->SmerSouc.pole[0]->text(), "2.0");
+    EXPECT_TRUE(mistnost->SmerSouc.pole[0]->isEnabled());
+}
+
+TEST_F(MistnostTlumicTest, TlumicPridanyDialogem) {
+    var.RezimPridat = true;
+    tlumic->FormShow();
+    // From the remembered inputs: 500 x 500, 1 m, 1000 m3/h, one 200 mm splitter.
+    EXPECT_EQ(tlumic->RozmAEdit->text(), "500");
+    EXPECT_EQ(tlumic->DelkaEdit->text(), "1");
+    EXPECT_EQ(tlumic->prutokEdit->text(), "1000.0");
+    EXPECT_EQ(tlumic->SirkaVlozekComboBox->currentText(), "200");
+    EXPECT_EQ(tlumic->PocetVlozekEdit->text(), "1");
+    VyplnTlumic(600, 500, 1, 2000, 1, 2);
+    tlumic->OKBtnClick();
+    ASSERT_EQ(var.cesta.Pocet(), 2);
+    const TElementSite& e = var.cesta.Aktualni();
+    EXPECT_EQ(e.Typ, TypTlumic);
+    EXPECT_EQ(okno->PorElemLbl->text(),
+              "2     600x500mm, délka 1.0m, 2000.0m3/hod, 2 vl. šířky 200mm");
+    EXPECT_EQ(okno->UtlEl[4]->text(), "37.8"); // the 200/100/1 m row
+    EXPECT_EQ(okno->VlEl[0]->text(), "40.8");  // the 6 m/s row
+    EXPECT_EQ(var.PosledniPocetVlozek, 2);
+    EXPECT_FALSE(var.Ulozeno);
+    EXPECT_TRUE(Zaznam().texty.isEmpty());
+
+    // Changing it shows the sides in millimetres again; a second one added
+    // behind it starts from its values.
+    var.RezimPridat = false;
+    tlumic->FormShow();
+    EXPECT_EQ(tlumic->RozmAEdit->text(), "600");
+    EXPECT_EQ(tlumic->RozmBEdit->text(), "500");
+    EXPECT_EQ(tlumic->prutokEdit->text(), "2000.0");
+    EXPECT_EQ(tlumic->PocetVlozekEdit->text(), "2");
+    var.RezimPridat = true;
+    tlumic->FormShow();
+    tlumic->SirkaVlozekComboBox->setCurrentIndex(2);
+    tlumic->PocetVlozekEdit->NastavCislo(1);
+    tlumic->OKBtnClick();
+    EXPECT_EQ(var.cesta.Pocet(), 3);
+    EXPECT_DOUBLE_EQ(var.cesta.Aktualni().Radius, 300);
+}
+
+TEST_F(MistnostTlumicTest, TlumicKontrolaPredOK) {
+    var.RezimPridat = true;
+    // Two 300 mm splitters fill a 600 mm duct; 10800 m3/h is 30 m/s.
+    for (auto [polozka, prutok] : {std::pair{2, 500.0}, std::pair{1, 10800.0}}) {
+        Zaznam().Vymaz();
+        VyplnTlumic(600, 500, 1, prutok, polozka, 2);
+        tlumic->OKBtnClick();
+        EXPECT_EQ(Zaznam().texty,
+                  QStringList{"Chybné zadání. Příliš mnoho vložek či vysoká rychlost."});
+        EXPECT_EQ(var.cesta.Pocet(), 1);
+    }
+    // A remembered length from a duct is refused until it is corrected.
+    var.PosledniDelka = 5;
+    Zaznam().Vymaz();
+    tlumic->FormShow();
+    EXPECT_EQ(tlumic->DelkaEdit->text(), "5");
+    tlumic->OKBtnClick();
+    EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 1 do 3"});
+    EXPECT_EQ(var.cesta.Pocet(), 1);
+    EXPECT_TRUE(var.Ulozeno);
+}
+
+TEST_F(MistnostTlumicTest, TlumicSelhaniVypoctu) {
+    var.RezimPridat = true;
+    VyplnTlumic(600, 500, 1, 2000, 1, 2);
+    tlumic->OKBtnClick();
+    ASSERT_EQ(var.cesta.Pocet(), 2);
+    const Spectrum utlum = var.cesta.Aktualni().Utlum;
+    var.Ulozeno = true;
+
+    // No data file: adding takes the new element out again.
+    var.SouborTlumice = slozka.filePath("KL385216.CAD").toStdString();
+    VyplnTlumic(600, 500, 1, 2000, 1, 2);
+    tlumic->OKBtnClick();
+    EXPECT_EQ(Zaznam().texty, QStringList{ZpravaSouboru(var.SouborTlumice)});
+    EXPECT_EQ(var.cesta.Pocet(), 2);
+    EXPECT_EQ(var.cesta.AktualniCislo(), 2);
+
+    // Changing: the element keeps what it held, values typed are not kept.
+    Zaznam().Vymaz();
+    var.RezimPridat = false;
+    VyplnTlumic(900, 700, 2, 3000, 0, 3);
+    tlumic->OKBtnClick();
+    EXPECT_EQ(Zaznam().texty, QStringList{ZpravaSouboru(var.SouborTlumice)});
+    const TElementSite& e = var.cesta.Aktualni();
+    EXPECT_EQ(e.Utlum, utlum);
+    EXPECT_DOUBLE_EQ(e.RozmA, 0.6);
+    EXPECT_EQ(e.Druh, 2);
+    EXPECT_EQ(e.Popis, "600x500mm, délka 1.0m, 2000.0m3/hod, 2 vl. šířky 200mm");
+    EXPECT_TRUE(var.Ulozeno);
+
+    // One 100 mm splitter in 500 mm leaves 400 mm, beyond the table; without
+    // messages nothing is shown.
+    Zaznam().Vymaz();
+    var.SouborTlumice = DRUN_DATA_DIR "/KL385216.CAD";
+    var.Hlasky = false;
+    var.RezimPridat = true;
+    VyplnTlumic(500, 500, 1, 2000, 0, 1);
+    tlumic->OKBtnClick();
+    EXPECT_TRUE(Zaznam().texty.isEmpty());
+    EXPECT_EQ(var.cesta.Pocet(), 2);
+}
+
+TEST_F(MistnostTlumicTest, PridaniPresVyberTypu) {
+    // Through the picker and the real modal dialog: silencer, then the room.
+    okno->PridatElemBtnClick();
+    PriModalnim([this](QWidget* w) {
+        EXPECT_EQ(w, tlumic);
+        EXPECT_EQ(w->windowTitle(), "Kulisový tlumič drunu");
+        VyplnTlumic(600, 500, 1, 2000, 1, 2);
+        tlumic->OKBtnClick();
+    });
+    okno->VyberTyp->Tlacitko(TypTlumic)->click();
+    PriModalnim([this](QWidget* w) {
+        EXPECT_EQ(w->windowTitle(), "Místnost");
+        mistnost->OKBtnClick();
+    });
+    okno->VyberTyp->Tlacitko(TypMistnost)->click();
+    EXPECT_EQ(var.cesta.Pocet(), 3);
+    EXPECT_EQ(var.cesta.Posledni().Typ, TypMistnost);
+    EXPECT_FALSE(okno->VyberTyp->Tlacitko(TypMistnost)->isEnabled());
+    okno->VyberTyp->close();
+}
