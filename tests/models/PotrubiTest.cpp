@@ -5,6 +5,7 @@
 
 #include "core/Cisla.h"
 #include "core/DrunVyp.h"
+#include "io/DataSoubor.h"
 #include "models/HrPotFrm.h"
 #include "models/KuPotFrm.h"
 
@@ -252,4 +253,39 @@ TEST(Potrubi, MilimetryBezSumuPrevodu) {
         ASSERT_EQ(NaMilimetry(mm * 0.001), mm);
         ASSERT_EQ(FormatCislo(NaMilimetry(mm * 0.001), 0), std::to_string(mm));
     }
+}
+
+TEST(Potrubi, SouborTamAZpetAPrumerSiPamatuje) {
+    DrunVar var;
+    var.cesta.VlozElement();
+    ZapisHrPotrubi(var, HrPotrubi(500, 250, 10, 2000));
+    VypocetHrPotrubi(var);
+    var.cesta.VlozElement();
+    ZapisKuPotrubi(var, KuPotrubi(355, 100, 100000));
+    VypocetKuPotrubi(var);
+    PrepocitejOd(var, 1);
+    std::string bajty;
+    ASSERT_TRUE(TextDat(var, bajty));
+
+    DrunVar znovu;
+    const VysledekSouboru v = NactiDataZTextu(znovu, bajty);
+    ASSERT_TRUE(v.Ok) << v.Zprava;
+    ASSERT_EQ(znovu.cesta.Pocet(), 3);
+    for (int n = 2; n <= 3; ++n) {
+        const TElementSite& a = var.cesta.Prvek(n);
+        const TElementSite& b = znovu.cesta.Prvek(n);
+        SCOPED_TRACE(n);
+        EXPECT_EQ(b.Typ, a.Typ);
+        EXPECT_EQ(b.Popis, a.Popis);
+        EXPECT_NEAR(b.RozmA, a.RozmA, 1e-12);
+        EXPECT_NEAR(b.RozmB, a.RozmB, 1e-12);
+        EXPECT_EQ(b.Delka, a.Delka);
+        EXPECT_EQ(b.Prutok, a.Prutok);
+        for (int i = 0; i <= LA; ++i) {
+            EXPECT_NEAR(b.Utlum[i], a.Utlum[i], 1e-9);
+            EXPECT_NEAR(b.VlastniDrun[i], a.VlastniDrun[i], 1e-9);
+        }
+    }
+    // reading a circular duct offers its diameter to the next one
+    EXPECT_DOUBLE_EQ(znovu.PosledniPrumer, 0.355);
 }

@@ -5,6 +5,7 @@
 
 #include "core/Cisla.h"
 #include "core/DrunVyp.h"
+#include "io/DataSoubor.h"
 #include "models/ViceFrm.h"
 #include "models/VyustFrm.h"
 
@@ -231,4 +232,46 @@ TEST(Vice, PoskozenyPocetSeBereNaMezi) {
     var.cesta.Aktualni().Druh = 200;
     VypocetVice(var);
     EXPECT_EQ(var.cesta.Aktualni().Druh, 100);
+}
+
+// Written with sizes in millimetres and read back through the same compute
+// steps, the four element types come back exactly as they were.
+TEST(PotrubiVyustkaVice, SouborTamAZpet) {
+    DrunVar var;
+    NaplnSpektrum(var.cesta.Prvni().VlastniDrun, 80);
+    var.cesta.VlozElement();
+    ZapisVyustka(var, Vyustka(300, 150, 500, 3, 2));
+    VypocetVyustky(var);
+    var.cesta.VlozElement();
+    ZapisVice(var, ZadaniVice{3, "3"});
+    VypocetVice(var);
+    var.cesta.VlozElement();
+    ZapisVyustka(var, Vyustka(51, 4999, 10, 7, 4));
+    VypocetVyustky(var);
+    PrepocitejOd(var, 1);
+    std::string bajty;
+    ASSERT_TRUE(TextDat(var, bajty));
+
+    DrunVar znovu;
+    znovu.PosledniPrumer = 0.3;
+    const VysledekSouboru v = NactiDataZTextu(znovu, bajty);
+    ASSERT_TRUE(v.Ok) << v.Zprava;
+    ASSERT_EQ(znovu.cesta.Pocet(), var.cesta.Pocet());
+    for (int n = 2; n <= var.cesta.Pocet(); ++n) {
+        const TElementSite& a = var.cesta.Prvek(n);
+        const TElementSite& b = znovu.cesta.Prvek(n);
+        SCOPED_TRACE(n);
+        EXPECT_EQ(b.Typ, a.Typ);
+        EXPECT_EQ(b.Popis, a.Popis);
+        EXPECT_NEAR(b.RozmA, a.RozmA, 1e-12);
+        EXPECT_NEAR(b.RozmB, a.RozmB, 1e-12);
+        EXPECT_EQ(b.Druh, a.Druh);
+        EXPECT_EQ(b.Umisteni, a.Umisteni);
+        for (int i = 0; i <= LA; ++i) {
+            EXPECT_NEAR(b.Utlum[i], a.Utlum[i], 1e-9);
+            EXPECT_NEAR(b.VlastniDrun[i], a.VlastniDrun[i], 1e-9);
+        }
+    }
+    PrepocitejOd(znovu, 1);  // the main window evaluates after opening
+    EXPECT_NEAR(znovu.Vysledek[LA], var.Vysledek[LA], 1e-9);
 }
