@@ -109,24 +109,22 @@ TEST(Odbocka, OdbockovyPrutokNadCelkovymJeTridaJedna) {
 }
 
 TEST(Odbocka, KrajniMezeVypoctu) {
-    const double strany[] = {50, 5000};
-    const double prutoky[] = {10, 100000};
-    for (double a1 : strany)
-        for (double b1 : strany)
-            for (double a2 : strany)
-                for (double b2 : strany)
-                    for (double r : {50.0, 500.0})
-                        for (double celk : prutoky)
-                            for (double odb : prutoky) {
-                                DrunVar var;
-                                const TElementSite& e = Odbocka(var, a1, b1, a2, b2, r, celk, odb);
-                                for (size_t i = 0; i < 9; ++i) {
-                                    ASSERT_TRUE(std::isfinite(e.Utlum[i]));
-                                    ASSERT_TRUE(std::isfinite(e.VlastniDrun[i]));
-                                    if (i < PocetPasem) {
-                                        ASSERT_GE(e.VlastniDrun[i], 0);
-                                        ASSERT_GT(e.Utlum[i], 0);
-                                    }
-                                }
-                            }
+    // Every corner of the field limits: bit j of m picks the low or high end of field j.
+    const double meze[7][2] = {{50, 5000}, {50, 5000},   {50, 5000},  {50, 5000},
+                               {50, 500},  {10, 100000}, {10, 100000}};
+    for (int m = 0; m < 128; ++m) {
+        double x[7];
+        for (int j = 0; j < 7; ++j)
+            x[j] = meze[j][(m >> j) & 1];
+        DrunVar var;
+        const TElementSite& e = Odbocka(var, x[0], x[1], x[2], x[3], x[4], x[5], x[6]);
+        for (size_t i = 0; i < 9; ++i) {
+            ASSERT_TRUE(std::isfinite(e.Utlum[i])) << m;
+            ASSERT_TRUE(std::isfinite(e.VlastniDrun[i])) << m;
+        }
+        for (size_t i = 0; i < PocetPasem; ++i) {
+            ASSERT_GE(e.VlastniDrun[i], 0) << m;
+            ASSERT_GT(e.Utlum[i], 0) << m;
+        }
+    }
 }

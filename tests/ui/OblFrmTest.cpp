@@ -155,7 +155,7 @@ TEST_F(ObloukTest, ZmenaPrepiseAktualniPrvek) {
               "oblouk, koleno s plechy 500x250mm, rádius 200mm, průtok 2000m3/hod");
 }
 
-TEST_F(ObloukTest, PrideniPresHlavniOknoASdileneHodnotyProOdbocku) {
+TEST_F(ObloukTest, PridaniPresHlavniOknoASdileneHodnotyProOdbocku) {
     PriModalnim([this](QWidget* w) {
         auto* o = qobject_cast<TObloukForm*>(w);
         ASSERT_NE(o, nullptr);
