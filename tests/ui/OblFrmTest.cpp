@@ -64,6 +64,15 @@ TEST_F(ObloukTest, PredvyplneniZeZapamatovanychHodnot) {
     EXPECT_EQ(d->DruhIndex(), 0);
     EXPECT_EQ(d->windowTitle(), "Oblouk, koleno");
     EXPECT_EQ(d->DruhOblradioGroup->title(), "Typ");
+
+    // Showing the window fills it and puts the focus into side A.
+    d->NastavDruhIndex(1);
+    d->RozmAEdit->setText("1");
+    d->show();
+    EXPECT_EQ(d->RozmAEdit->text(), "500");
+    EXPECT_EQ(d->DruhIndex(), 0);
+    EXPECT_EQ(d->focusWidget(), d->RozmAEdit);
+    d->hide();
 }
 
 TEST_F(ObloukTest, PridaniZapiseVypoctePamatujeAPrepocita) {

@@ -49,6 +49,12 @@ TEST_F(OdbockaTest, PredvyplneniZeZapamatovanychHodnot) {
     EXPECT_EQ(d->OdbA2Edit->Cislo(), 500);
     EXPECT_EQ(d->RadiusEdit->Cislo(), 150);
     EXPECT_EQ(d->windowTitle(), "Odbočka, rozbočka");
+
+    d->OdbA2Edit->setText("1");
+    d->show();
+    EXPECT_EQ(d->OdbA2Edit->text(), "500");
+    EXPECT_EQ(d->focusWidget(), d->OdbA1Edit);
+    d->hide();
 }
 
 TEST_F(OdbockaTest, VzorovaOdbockaPamatujeJenPocitanySmer) {
