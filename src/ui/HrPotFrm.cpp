@@ -69,6 +69,8 @@ void THrPotrubiForm::FormShow() {
 }
 
 bool THrPotrubiForm::PredKontrola() {
+    // A remembered input of another element type may lie outside these limits.
+    if (!PoleVMezich(this)) return false;
     if (RychlostHrPotrubi(RozmAEdit->Cislo(), RozmBEdit->Cislo(), PrutokEdit->Cislo()) <
         MaxRychlostPotrubi)
         return true;

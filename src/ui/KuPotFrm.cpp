@@ -61,6 +61,8 @@ void TKuPotrubiForm::FormShow() {
 }
 
 bool TKuPotrubiForm::PredKontrola() {
+    // A remembered input of another element type may lie outside these limits.
+    if (!PoleVMezich(this)) return false;
     if (RychlostKuPotrubi(PrumerEdit->Cislo(), PrutokEdit->Cislo()) < MaxRychlostPotrubi)
         return true;
     hlaseni().Chyba(ZpravaRychlostPotrubi());

@@ -42,6 +42,11 @@ void TViceForm::FormShow() {
     PocetEdit->selectAll();
 }
 
+// A count put into the field by the program is checked like a typed one.
+bool TViceForm::PredKontrola() {
+    return PoleVMezich(this);
+}
+
 bool TViceForm::ZapisAVypocet() {
     ZadaniVice z;
     z.Pocet = PocetEdit->Cislo();

@@ -17,6 +17,7 @@ class TViceForm : public TElementDialog {
     void NastavMeze();
 
   protected:
+    bool PredKontrola() override;
     bool ZapisAVypocet() override;
     void Zapamatuj() override;
 };

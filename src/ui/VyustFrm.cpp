@@ -108,6 +108,8 @@ void TVyustkaForm::FormShow() {
 }
 
 bool TVyustkaForm::PredKontrola() {
+    // A remembered input of another element type may lie outside these limits.
+    if (!PoleVMezich(this)) return false;
     if (RychlostVyustky(RozmAEdit->Cislo(), RozmBEdit->Cislo(), PrutokEdit->Cislo()) <
         MaxRychlostVyustky)
         return true;

@@ -402,3 +402,20 @@ TEST_F(DialogyPotrubiTest, StornoNicNemeni) {
     ExpectBezZmeny(1);
     EXPECT_EQ(okno->Seznam->rowCount(), 1);
 }
+
+// A prefilled value outside the field's limits is refused at OK like a typed one.
+TEST_F(DialogyPotrubiTest, PredvyplnenaHodnotaMimoMezeOdmitnuta) {
+    var.PosledniDelka = 0.5;
+    var.RezimPridat = true;
+    hr->FormShow();
+    hr->OKBtnClick();
+    EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 1 do 100"});
+    EXPECT_EQ(var.cesta.Pocet(), 1);
+    Zaznam().Vymaz();
+    var.PosledniPocetZdroju = 0;
+    vi->FormShow();
+    vi->OKBtnClick();
+    EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 1 do 100"});
+    EXPECT_EQ(var.cesta.Pocet(), 1);
+    EXPECT_TRUE(var.Ulozeno);
+}
