@@ -26,12 +26,14 @@
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
+#include "tools/NR.h"
 #include "core/Konfigurace.h"
 #include "io/DataSoubor.h"
 #include "io/Protokol.h"
 #include "ui/About.h"
 #include "ui/AkTlakFrm.h"
 #include "ui/ElemDialog.h"
+#include "ui/Graf.h"
 #include "ui/Hlaseni.h"
 #include "ui/HrPotFrm.h"
 #include "ui/KTlumFrm.h"
@@ -132,6 +134,10 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
 
     // The windows that live as long as the main window, created once.
     AboutBox = new TAboutBox(this);
+    Graf = new TGrafForm(*this);
+    GrafItem = PomuckyMenu->addAction(QStringLiteral("Graf"));
+    GrafItem->setStatusTip(QStringLiteral("Graf spektra na konci sítě a hladiny podél cesty"));
+    connect(GrafItem, &QAction::triggered, Graf, &TGrafForm::Zobraz);
     ParametryForm = new TParametryForm(var_, this);
     AkTlak = new TAkTlakForm(var_, this);
     Prevod = new TPrevodForm(this);
@@ -338,6 +344,11 @@ QWidget* THlavniForm::VytvorPanely() {
         g->setVerticalSpacing(1);
         Zahlavi(g, 0);
         Vysl = Radek(g, 1, QStringLiteral("Výsledek celé sítě"), VysledekPanel, true);
+        NRLbl = new QLabel(QStringLiteral("NR ????"), VysledekPanel);
+        NRLbl->setFont(Vysl[0]->font());
+        NRLbl->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        NRLbl->setMinimumWidth(64);
+        g->addWidget(NRLbl, 1, 10);
         Poz = Radek(g, 2, QStringLiteral("Požadavek"), VysledekPanel);
         Rozdil = Radek(g, 3, QStringLiteral("Rozdíl"), VysledekPanel);
         g->setColumnMinimumWidth(0, 120);
@@ -451,6 +462,12 @@ void THlavniForm::ZobrazElement(const TElementSite& e) {
 void THlavniForm::ZobrazVysledek() {
     ZobrazElement(var_.cesta.Aktualni());
     Zapis(Vysl, var_.Vysledek);
+    const HodnoceniNR nr = SpoctiNR(var_.Vysledek);
+    const QString pasmo = QString::fromUtf8(NazvyPasem[static_cast<size_t>(nr.Pasmo)]);
+    NRLbl->setText(QStringLiteral("NR ") + Text(nr.N));
+    NastavHint(NRLbl, QStringLiteral("Rozhoduje pásmo ") + pasmo +
+                          QStringLiteral("|Hodnocení výsledku křivkami NR, rozhoduje pásmo ") +
+                          pasmo);
     Zapis(Rozdil, var_.Rozdil);
     for (size_t i = 0; i < 9; ++i) {
         QPalette p = Rozdil[i]->palette();
@@ -678,5 +695,6 @@ void THlavniForm::closeEvent(QCloseEvent* e) {
     AkTlak->close();
     Prevod->close();
     Napoveda->close();
+    Graf->close();
     e->accept();
 }

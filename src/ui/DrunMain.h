@@ -17,6 +17,7 @@ class TVyberTypForm;
 class TZadZdrojForm;
 class TPozadavekForm;
 class TAboutBox;
+class TGrafForm;
 class TParametryForm;
 class QPrinter;
 class TAkTlakForm;
@@ -76,6 +77,9 @@ class THlavniForm : public QMainWindow {
     TZadZdrojForm* ZadZdroj;
     TPozadavekForm* Pozadavek;
     TAboutBox* AboutBox;
+    TGrafForm* Graf;
+    QAction* GrafItem;
+    QLabel* NRLbl;  // NR rating of the result, the deciding band in its hint
     TParametryForm* ParametryForm;
     TAkTlakForm* AkTlak;
     TPrevodForm* Prevod;

@@ -1,0 +1,105 @@
+// Redraw of the chart window for long paths.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QLocale>
+#include <QPainter>
+
+#include "core/DrunVar.h"
+#include "core/DrunVyp.h"
+#include "ui/DrunMain.h"
+#include "ui/Graf.h"
+
+using namespace drun;
+
+namespace {
+
+void NaplnCestu(DrunVar& var, int pocet) {
+    ZalozVypocet(var);
+    NaplnSpektrum(var.cesta.Prvni().VlastniDrun, 110);
+    for (int i = 1; i < pocet; ++i) {
+        var.cesta.VlozElement();
+        TElementSite& e = var.cesta.Aktualni();
+        e.NastavTyp(TypObecny);
+        for (int b = 0; b < PocetPasem; ++b) {
+            e.Utlum[b] = 0.002 * (i % 11);
+            e.VlastniDrun[b] = (i % 3 == 0) ? 0.0 : 20.0 + b;
+        }
+        SpoctiLA(e.Utlum);
+        SpoctiLA(e.VlastniDrun);
+    }
+}
+
+struct Okno {
+    explicit Okno(int pocet) : okno(var) {
+        NaplnCestu(var, pocet);
+        okno.Graf->Zobraz();
+        okno.PrepocitejOd(1);
+        QApplication::processEvents();
+    }
+    DrunVar var;
+    THlavniForm okno;
+};
+
+// New numbers into the series and axes (what every evaluation costs).
+void PrekresleniGrafu(benchmark::State& st) {
+    Okno o(static_cast<int>(st.range(0)));
+    for (auto _ : st)
+        o.okno.Graf->PrekresliHned();
+    st.SetItemsProcessed(st.iterations() * st.range(0));
+}
+BENCHMARK(PrekresleniGrafu)->Arg(1)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The same and the painting of both charts, as the screen gets them.
+void PrekresleniAVykresleni(benchmark::State& st) {
+    Okno o(static_cast<int>(st.range(0)));
+    TGrafForm& g = *o.okno.Graf;
+    QImage obr(g.VelikostObrazku(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : st) {
+        g.PrekresliHned();
+        QPainter p(&obr);
+        p.setRenderHint(QPainter::Antialiasing);
+        g.Vykresli(p);
+    }
+    st.SetItemsProcessed(st.iterations() * st.range(0));
+}
+BENCHMARK(PrekresleniAVykresleni)->Arg(1)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// A new calculation of 10 000 elements after one of a single element: the
+// axes and the series change their size by four orders at once.
+void PrechodNaDlouhouCestu(benchmark::State& st) {
+    Okno o(1);
+    for (auto _ : st) {
+        st.PauseTiming();
+        NaplnCestu(o.var, 1);
+        o.okno.PrepocitejOd(1);
+        NaplnCestu(o.var, static_cast<int>(st.range(0)));
+        st.ResumeTiming();
+        o.okno.PrepocitejOd(1);
+    }
+}
+BENCHMARK(PrechodNaDlouhouCestu)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// A whole evaluation from the source with the chart window open.
+void PrepocetSOtevrenymGrafem(benchmark::State& st) {
+    Okno o(static_cast<int>(st.range(0)));
+    for (auto _ : st) {
+        o.okno.PrepocitejOd(1);
+        QApplication::processEvents();
+    }
+    st.SetItemsProcessed(st.iterations() * st.range(0));
+}
+BENCHMARK(PrepocetSOtevrenymGrafem)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale::c());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

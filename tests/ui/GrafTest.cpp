@@ -1,0 +1,205 @@
+#include <QAction>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QFile>
+#include <QImage>
+#include <QLineSeries>
+#include <QListView>
+#include <QScatterSeries>
+#include <QTest>
+#include <QValueAxis>
+
+#include "Pomocnik.h"
+#include "tools/NR.h"
+#include "tools/PozadFrm.h"
+#include "ui/Graf.h"
+
+using namespace drun;
+
+namespace {
+
+// Source of `zdroj` dB in every band and `pocet` - 1 general elements behind
+// it, each removing `utlum` dB; evaluated through the main window.
+void PostavCestu(DrunVar& var, THlavniForm& okno, int pocet, double zdroj, double utlum) {
+    ZalozVypocet(var);
+    NaplnSpektrum(var.cesta.Prvni().VlastniDrun, zdroj);
+    for (int i = 1; i < pocet; ++i) {
+        var.cesta.VlozElement();
+        TElementSite& e = var.cesta.Aktualni();
+        e.NastavTyp(TypObecny);
+        NaplnSpektrum(e.Utlum, utlum);
+    }
+    okno.PrepocitejOd(1);
+}
+
+QList<double> Y(const QXYSeries* s) {
+    QList<double> y;
+    for (const QPointF& p : s->points())
+        y << p.y();
+    return y;
+}
+
+QList<double> Pasma(const Spectrum& s) {
+    return {s.begin(), s.begin() + PocetPasem};
+}
+
+// Where element n's point is drawn, in the path chart's viewport.
+QPoint PoziceElementu(TGrafForm& g, int n, double y) {
+    const QPointF v = g.CestaGraf->mapToPosition(QPointF(n, y), g.CestaSerie);
+    return g.CestaView->mapFromScene(g.CestaGraf->mapToScene(v));
+}
+
+} // namespace
+
+TEST_F(UiTest, NRVysledkuSRozhodujicimPasmem) {
+    struct Radek {
+        std::array<double, PocetPasem> zdroj;
+        const char* text;
+        const char* pasmo;
+    };
+    const Radek tabulka[] = {
+        {{0, 0, 0, 0, 0, 0, 0, 0}, "NR 7.8", "8kHz"},
+        {{59.2, 0, 0, 0, 0, 0, 0, 0}, "NR 30.0", "63Hz"},
+        {{59.2, 48.1, 39.9, 34.0, 30.0, 26.9, 24.7, 22.9}, "NR 30.1", "4kHz"},
+        {{80, 80, 80, 80, 80, 80, 80, 80}, "NR 85.5", "8kHz"},
+    };
+    for (const Radek& r : tabulka) {
+        Spectrum& z = var.cesta.Prvni().VlastniDrun;
+        for (size_t i = 0; i < PocetPasem; ++i)
+            z[i] = r.zdroj[i];
+        SpoctiLA(z);
+        okno->PrepocitejOd(1);
+        EXPECT_EQ(okno->NRLbl->text(), r.text);
+        EXPECT_EQ(okno->NRLbl->toolTip(), QStringLiteral("Rozhoduje pásmo ") + r.pasmo);
+        EXPECT_TRUE(
+            okno->NRLbl->statusTip().endsWith(QStringLiteral("rozhoduje pásmo ") + r.pasmo));
+    }
+}
+
+TEST_F(UiTest, GrafDrziCislaVysledkuPozadavkuAKrivky) {
+    okno->GrafItem->trigger();
+    TGrafForm& g = *okno->Graf;
+    ASSERT_TRUE(g.isVisible());
+    PostavCestu(var, *okno, 2, 80, 10); // 70 dB at the end
+    NastavPozadavek(var, NKrivky[4]);
+    okno->PrepocitejOd(var.cesta.Pocet());
+
+    EXPECT_EQ(Y(g.VysledekSerie), QList<double>(8, 70.0));
+    EXPECT_EQ(Y(g.PozadavekSerie), Pasma(var.Pozadavek));
+    // 8 kHz decides: (70 + 8) / 1.03 = 75.73
+    EXPECT_EQ(g.NRSerie->name(), "Křivka NR 75.8");
+    EXPECT_EQ(Y(g.NRSerie), Pasma(NKrivka(75.8)));
+    EXPECT_EQ(g.PrekrocenoSerie->count(), 8);
+    EXPECT_EQ(g.VysledekSerie->at(0).x(), 1);
+    EXPECT_EQ(g.VysledekSerie->at(7).x(), 8);
+
+    // A requirement met in all bands but 63 Hz and 125 Hz.
+    NastavPozadavek(var, {69.9, 69.95, 70, 80, 90, 100, 110, 120});
+    okno->PrepocitejOd(var.cesta.Pocet());
+    ASSERT_EQ(g.PrekrocenoSerie->count(), 2);
+    EXPECT_EQ(g.PrekrocenoSerie->at(0), QPointF(1, 70));
+    EXPECT_EQ(g.PrekrocenoSerie->at(1), QPointF(2, 70));
+    EXPECT_LE(g.SpektrumOsaY->min(), 69.9);
+    EXPECT_GE(g.SpektrumOsaY->max(), 120);
+
+    // Along the path: L(A) first, then the chosen band.
+    EXPECT_EQ(Y(g.CestaSerie),
+              (QList<double>{var.cesta.Prvek(1).ZaElementem[LA], var.Vysledek[LA]}));
+    g.PasmoComboBox->setCurrentIndex(4);
+    EXPECT_EQ(Y(g.CestaSerie), (QList<double>{80, 70}));
+    EXPECT_EQ(g.CestaSerie->name(), "Hladina za elementem, 1kHz");
+    EXPECT_EQ(g.AktualniSerie->points(), (QList<QPointF>{QPointF(2, 70)}));
+}
+
+TEST_F(UiTest, SkrytyGrafSeDoplniPriZobrazeni) {
+    TGrafForm& g = *okno->Graf;
+    PostavCestu(var, *okno, 3, 90, 5);
+    EXPECT_FALSE(g.isVisible());
+    g.Zobraz();
+    EXPECT_EQ(Y(g.VysledekSerie), QList<double>(8, 80.0));
+    EXPECT_EQ(g.CestaSerie->count(), 3);
+    // A new calculation empties the path; the open window follows.
+    okno->NovyVypocet();
+    EXPECT_EQ(g.CestaSerie->count(), 1);
+    EXPECT_EQ(Y(g.VysledekSerie), QList<double>(8, 0.0));
+}
+
+TEST_F(UiTest, KliknutiNaBodVybereElement) {
+    TGrafForm& g = *okno->Graf;
+    g.Zobraz();
+    g.PasmoComboBox->setCurrentIndex(0);
+    PostavCestu(var, *okno, 10, 90, 4);
+    ASSERT_EQ(var.cesta.AktualniCislo(), 1);
+
+    QTest::mouseClick(g.CestaView->viewport(), Qt::LeftButton, {}, PoziceElementu(g, 7, 66));
+    EXPECT_EQ(var.cesta.AktualniCislo(), 7);
+    EXPECT_EQ(okno->SeznamElemListBox->currentIndex().row(), 6);
+    EXPECT_TRUE(okno->PorElemLbl->text().startsWith("7     "));
+    EXPECT_EQ(Texty(okno->ZaEl)[0], "66.0");
+    EXPECT_EQ(g.AktualniSerie->at(0), QPointF(7, 66));
+
+    // Far from every point: nothing changes.
+    QTest::mouseClick(g.CestaView->viewport(), Qt::LeftButton, {}, PoziceElementu(g, 3, 60));
+    EXPECT_EQ(var.cesta.AktualniCislo(), 7);
+
+    // A click in the main window's list moves the highlight too.
+    const QModelIndex i = okno->Seznam->index(1);
+    okno->SeznamElemListBox->setCurrentIndex(i);
+    EXPECT_EQ(g.AktualniSerie->at(0), QPointF(2, 86));
+}
+
+TEST_F(UiTest, GrafCestyOJednomADesetiTisicichElementech) {
+    TGrafForm& g = *okno->Graf;
+    g.Zobraz();
+    g.PasmoComboBox->setCurrentIndex(0);
+    ASSERT_EQ(g.CestaSerie->count(), 1);
+    EXPECT_EQ(g.CestaOsaX->min(), 0.5);
+    EXPECT_EQ(g.CestaOsaX->max(), 1.5);
+    EXPECT_EQ(g.ElementNaPozici(PoziceElementu(g, 1, 0)), 1);
+
+    PostavCestu(var, *okno, 10000, 120, 0.01);
+    ASSERT_EQ(g.CestaSerie->count(), 10000);
+    EXPECT_DOUBLE_EQ(g.CestaSerie->at(9999).y(), var.Vysledek[0]);
+    EXPECT_EQ(g.CestaSerie->at(9999).x(), 10000);
+    EXPECT_EQ(g.CestaOsaX->max(), 10000.5);
+    EXPECT_EQ(g.CestaOsaX->tickInterval(), 1000);
+    EXPECT_FALSE(g.CestaSerie->pointsVisible());
+    // Dense points: the click lands on one of the element's close neighbours.
+    const int n = g.ElementNaPozici(PoziceElementu(g, 5000, var.cesta.Prvek(5000).ZaElementem[0]));
+    EXPECT_NEAR(n, 5000, 20);
+    g.VyberElement(n);
+    EXPECT_EQ(okno->SeznamElemListBox->currentIndex().row(), n - 1);
+    EXPECT_FALSE(g.grab().isNull());
+
+    okno->NovyVypocet();
+    EXPECT_EQ(g.CestaSerie->count(), 1);
+}
+
+TEST_F(UiTest, UlozeniObrazkuPngASvg) {
+    TGrafForm& g = *okno->Graf;
+    g.Zobraz();
+    PostavCestu(var, *okno, 4, 80, 3);
+    const QString png = slozka.filePath("graf.png");
+    ASSERT_TRUE(g.UlozObrazek(png));
+    QImage obr(png);
+    EXPECT_EQ(obr.size(), g.VelikostObrazku() * 2);
+    EXPECT_EQ(obr.pixelColor(0, 0), QColor(Qt::white));
+
+    const QString svg = slozka.filePath("graf.svg");
+    ASSERT_TRUE(g.UlozObrazek(svg));
+    QFile f(svg);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(text.contains("<svg"));
+    EXPECT_TRUE(text.contains("Element č."));
+    EXPECT_TRUE(Zaznam().texty.isEmpty());
+
+    EXPECT_FALSE(g.UlozObrazek(slozka.filePath("graf.bmp")));
+    EXPECT_FALSE(g.UlozObrazek(slozka.filePath("chybi/graf.png")));
+    EXPECT_EQ(Zaznam().texty,
+              (QStringList{"Obrázek lze uložit jen jako PNG (*.png) nebo SVG (*.svg).",
+                           "Obrázek se nepodařilo uložit do souboru " +
+                               slozka.filePath("chybi/graf.png") + "."}));
+    EXPECT_FALSE(QFile::exists(slozka.filePath("graf.bmp")));
+}
