@@ -23,7 +23,10 @@ void SpoctiElement(DrunVar& var) {
             e.ZaElementem[i] = p->ZaElementem[i] == 0.0 ? 0.0 : p->ZaElementem[i] + k;
     } else {
         for (int i = 0; i < PocetPasem; ++i) {
-            double s = p->ZaElementem[i] - e.Utlum[i];
+            // A gain (the room's negative attenuation) cannot make sound out of
+            // a band that carries none.
+            const bool ticho = p->ZaElementem[i] == 0.0 && e.Utlum[i] < 0;
+            double s = ticho ? 0.0 : p->ZaElementem[i] - e.Utlum[i];
             if (s < 0) s = PodlahaMezisouctu;
             e.Mezisoucet[i] = s;
             const double vd = e.VlastniDrun[i];

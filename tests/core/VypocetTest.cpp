@@ -174,3 +174,14 @@ TEST(ZadejElement, PridaniAZmenaAVraceniPriSelhani) {
     EXPECT_EQ(var.cesta.Prvek(2).RozmA, 0);
     EXPECT_EQ(var.cesta.Pocet(), 3);
 }
+
+TEST(Vypocet, ZiskNevytvariZvukZTicha) {
+    DrunVar var;
+    Zdroj(var, 60);
+    var.cesta.Prvni().VlastniDrun[7] = 0;
+    var.cesta.Prvni().ZaElementem = var.cesta.Prvni().VlastniDrun;
+    TElementSite& e = Obecny(var, Vse(-4.3), Vse(0));  // a small hard room raises the level
+    PrepocitejOd(var, 1);
+    EXPECT_NEAR(e.ZaElementem[0], 64.3, 1e-9);
+    EXPECT_EQ(e.ZaElementem[7], 0);
+}
