@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
@@ -417,4 +418,26 @@ TEST(Tisk, PdfMaTolikStranKolikProtokol) {
     const VysledekTisku v = VykresliProtokol(pdf, radky);
     EXPECT_TRUE(v.Ok);
     EXPECT_EQ(v.Stranek, predelu + 1);
+}
+
+// Every free-text field of the program ends up in the data file or the
+// protocol: each must refuse what Windows-1250 cannot hold and line breaks.
+TEST_F(UiTest, TextovaPoleJenWindows1250) {
+    int poli = 0;
+    for (QLineEdit* e : okno->findChildren<QLineEdit*>()) {
+        if (qobject_cast<TMEdit*>(e) || e->isReadOnly()) continue;
+        if (qobject_cast<QComboBox*>(e->parentWidget())) continue;
+        SCOPED_TRACE(e->objectName().toStdString() + " in " +
+                     e->window()->windowTitle().toStdString());
+        ASSERT_NE(e->validator(), nullptr);
+        QString t = QStringLiteral("30 m²");
+        int pos = 0;
+        EXPECT_EQ(e->validator()->validate(t, pos), QValidator::Invalid);
+        t = QStringLiteral("řádek\nřádek");
+        EXPECT_EQ(e->validator()->validate(t, pos), QValidator::Invalid);
+        t = QStringLiteral("Kancelář č. 5 – 30 m2");
+        EXPECT_EQ(e->validator()->validate(t, pos), QValidator::Acceptable);
+        ++poli;
+    }
+    EXPECT_GE(poli, 4);  // Akce, the source, the general element, the room
 }

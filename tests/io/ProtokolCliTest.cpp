@@ -1,0 +1,121 @@
+// drun-protokol as a program: its output, exit statuses and messages.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "core/DrunVyp.h"
+#include "core/Soubory.h"
+#include "io/DataSoubor.h"
+#include "io/Protokol.h"
+#include "models/ObElFrm.h"
+#include "tools/PozadFrm.h"
+
+using namespace drun;
+
+namespace {
+
+struct Beh {
+    int status = -1;
+    std::string vystup;
+};
+
+// Runs the program with the arguments (already quoted for the shell).
+Beh Spust(const std::string& argumenty, const std::string& chyby = "/dev/null") {
+    Beh b;
+    const std::string prikaz = std::string("'") + DRUN_PROTOKOL + "' " + argumenty + " 2>" + chyby;
+    FILE* p = popen(prikaz.c_str(), "r");
+    if (!p) return b;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0)
+        b.vystup.append(buf, n);
+    const int s = pclose(p);
+    b.status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
+    return b;
+}
+
+class ProtokolCli : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        slozka = std::filesystem::temp_directory_path() /
+                 ("drun-cli-" + std::to_string(::getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(slozka);
+        soubor = (slozka / "Kancelář.DRN").string();
+        var.Akce = "Kancelář";
+        for (int i = 0; i < 10; ++i) {
+            var.cesta.NajdiElement(var.cesta.Pocet());
+            var.cesta.VlozElement();
+            ZadaniObecElementu z;
+            z.Popis = "vložka " + std::to_string(i);
+            z.Utlum.fill(2);
+            z.VlastniDrun.fill(20);
+            ZapisObecElement(var, z);
+            VypocetObecElementu(var);
+        }
+        NaplnSpektrum(var.cesta.Prvni().VlastniDrun, 80);
+        ASSERT_TRUE(UlozData(var, soubor).Ok);
+    }
+    void TearDown() override { std::filesystem::remove_all(slozka); }
+    std::filesystem::path slozka;
+    std::string soubor;
+    DrunVar var;
+};
+
+} // namespace
+
+TEST_F(ProtokolCli, VypiseStejneRadkyJakoTiskarna) {
+    NastavPozadavek(var, NKrivky[4]); // N30
+    var.parametry.DelkaStranky = 30;
+    PrepocitejOd(var, 1);
+    const std::string ocekavany = ProtokolJakoText(TextProtokolu(var, "7.12.2026"));
+    const Beh b = Spust("--pozadavek N30 --stranka 30 --datum 7.12.2026 '" + soubor + "'");
+    EXPECT_EQ(b.status, 0);
+    EXPECT_EQ(b.vystup, ocekavany);
+    EXPECT_NE(b.vystup.find('\f'), std::string::npos);
+
+    // Eight levels as the requirement, the default page length.
+    NastavPozadavek(var, {60, 55, 50, 45, 40, 35, 30, 25});
+    var.parametry.DelkaStranky = 60;
+    PrepocitejOd(var, 1);
+    const Beh c = Spust("--datum=d --pozadavek '60 55 50 45 40 35 30 25' '" + soubor + "'");
+    EXPECT_EQ(c.status, 0);
+    EXPECT_EQ(c.vystup, ProtokolJakoText(TextProtokolu(var, "d")));
+}
+
+TEST_F(ProtokolCli, SpatneVolby) {
+    const std::string s = "'" + soubor + "'";
+    const std::string chyby = (slozka / "chyby.txt").string();
+    for (const std::string& a : std::vector<std::string>
+         {std::string(""), "--stranka 24 " + s, "--stranka 101 " + s, "--stranka x " + s,
+          "--pozadavek N12 " + s, "--pozadavek N80 " + s, "--pozadavek '1 2 3' " + s,
+          "--pozadavek '1 2 3 4 5 6 7 151' " + s, "--pozadavek '1 2 3 4 5 6 7 8 9' " + s,
+          "--neznama " + s, s + " " + s, std::string("--datum")}) {
+        SCOPED_TRACE(a);
+        const Beh b = Spust(a, chyby);
+        EXPECT_EQ(b.status, 2);
+        EXPECT_TRUE(b.vystup.empty());
+        std::string text;
+        CtiSoubor(chyby, text);
+        EXPECT_NE(text.find("Použití: drun-protokol"), std::string::npos);
+    }
+}
+
+TEST_F(ProtokolCli, NecitelnySoubor) {
+    const std::string chyby = (slozka / "chyby.txt").string();
+    const std::string chybi = (slozka / "NENI.DRN").string();
+    Beh b = Spust("'" + chybi + "'", chyby);
+    EXPECT_EQ(b.status, 1);
+    EXPECT_TRUE(b.vystup.empty());
+    std::string text;
+    CtiSoubor(chyby, text);
+    EXPECT_EQ(text, "Datový soubor " + chybi + " nenalezen, nebo je prázdný.\n");
+
+    ASSERT_TRUE(ZapisAtomicky(soubor, "[DRUN]\r\n\r\n[ZDROJ DRUNU]\r\n1\r\nZ\r\n500mm\r\n"));
+    b = Spust("'" + soubor + "'", chyby);
+    EXPECT_EQ(b.status, 1);
+    CtiSoubor(chyby, text);
+    EXPECT_EQ(text, "Chyba při čtení datového souboru.\n");
+}
