@@ -260,6 +260,16 @@ TEST_F(UiTest, NapovedaOteviraObsah) {
     EXPECT_EQ(n->Stranka->source(), TNapovedaForm::Obsah());
 }
 
+TEST_F(UiTest, F1OteviraNapovedu) {
+    okno->show();
+    okno->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(okno.get()));
+    okno->Napoveda->Stranka->setSource(QUrl(QStringLiteral("qrc:/napoveda/mistnost.html")));
+    QTest::keyClick(okno.get(), Qt::Key_F1);
+    EXPECT_TRUE(okno->Napoveda->isVisible());
+    EXPECT_EQ(okno->Napoveda->Stranka->source(), TNapovedaForm::Obsah());
+}
+
 TEST_F(UiTest, NapovedaOdkazyVedouNaStranky) {
     (void)okno->Napoveda; // the window loads the pages
     const QStringList stranky = QDir(QStringLiteral(":/napoveda")).entryList({"*.html"});
