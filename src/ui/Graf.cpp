@@ -193,7 +193,7 @@ TGrafForm::TGrafForm(THlavniForm& hlavni) : QWidget(&hlavni, Qt::Window), hlavni
     connect(UlozitBtn, &QPushButton::clicked, this, &TGrafForm::UlozitBtnClick);
 
     auto* dole = new QHBoxLayout;
-    auto* popis = new QLabel(QStringLiteral("Pásmo podél cesty:"), this);
+    auto* popis = new QLabel(QStringLiteral("&Pásmo podél cesty:"), this);
     popis->setBuddy(PasmoComboBox);
     dole->addWidget(popis);
     dole->addWidget(PasmoComboBox);

@@ -3,7 +3,9 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QListView>
 #include <QScatterSeries>
@@ -202,4 +204,23 @@ TEST_F(UiTest, UlozeniObrazkuPngASvg) {
                            "Obrázek se nepodařilo uložit do souboru " +
                                slozka.filePath("chybi/graf.png") + "."}));
     EXPECT_FALSE(QFile::exists(slozka.filePath("graf.bmp")));
+}
+
+TEST_F(UiTest, UlozitObrazekPresDialogDoplniPriponu) {
+    TGrafForm& g = *okno->Graf;
+    g.Zobraz();
+    const QString jmeno = slozka.filePath("spektrum");
+    PriModalnim([&](QWidget* w) {
+        auto* d = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(d, nullptr);
+        d->selectNameFilter("Obrázek SVG (*.svg)");
+        auto* pole = d->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(pole, nullptr);
+        pole->setText("spektrum");
+        QMetaObject::invokeMethod(d, "accept");
+    });
+    g.UlozitBtnClick();
+    EXPECT_TRUE(QFile::exists(jmeno + ".svg"));
+    EXPECT_FALSE(QFile::exists(jmeno));
+    EXPECT_TRUE(Zaznam().texty.isEmpty());
 }
