@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScatterSeries>
+#include <QScreen>
 #include <QSvgGenerator>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -223,6 +224,16 @@ double TGrafForm::Hladina(int n) const {
 }
 
 void TGrafForm::Zobraz() {
+    if (!umisteno_) {
+        // First time beside the main window, where the screen has room for it.
+        umisteno_ = true;
+        const QRect hlavni = hlavni_.frameGeometry();
+        const QRect obrazovka = hlavni_.screen()->availableGeometry();
+        QPoint kam(hlavni.right() + 8, hlavni.top());
+        if (kam.x() + width() > obrazovka.right())
+            kam = obrazovka.center() - QPoint(width() / 2, height() / 2);
+        move(kam.x(), std::max(kam.y(), obrazovka.top()));
+    }
     show();
     raise();
     activateWindow();

@@ -60,4 +60,5 @@ class TGrafForm : public QWidget {
 
     THlavniForm& hlavni_;
     bool zastarale_ = true;
+    bool umisteno_ = false;
 };
