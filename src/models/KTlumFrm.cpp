@@ -123,6 +123,14 @@ std::optional<std::vector<Radek>> CtiRadky(std::string_view oddil, std::size_t s
     return radky;
 }
 
+// The band values of a row lie within the program's level limits; anything
+// else is a damaged file, not a silencer.
+bool HladinyVMezich(const Radek& r, std::size_t prvni, const DrunVar& var) {
+    for (std::size_t i = prvni; i < prvni + PocetPasem; ++i)
+        if (r[i] < var.MinUroven || r[i] > var.MaxUroven) return false;
+    return true;
+}
+
 // The first row that starts with the given keys.
 const Radek* Najdi(const std::vector<Radek>& radky, std::initializer_list<double> klic) {
     for (const Radek& r : radky) {
@@ -192,6 +200,7 @@ VysledekTlumice VypocetTlumice(DrunVar& var) {
     const Radek* dolni = Najdi(*utlumy, {w, g->dolni, L});
     const Radek* horni = Najdi(*utlumy, {w, g->horni, L});
     if (!dolni || !horni) return chyba;
+    if (!HladinyVMezich(*dolni, 3, var) || !HladinyVMezich(*horni, 3, var)) return chyba;
 
     Spectrum utlum = NulaSpektrum();
     const double podil = (s - g->dolni) / (g->horni - g->dolni + PridavekSirky);
@@ -205,7 +214,7 @@ VysledekTlumice VypocetTlumice(DrunVar& var) {
         const std::optional<std::vector<Radek>> hluky = CtiRadky(oddily[2], SloupcuHluku);
         if (!hluky) return chyba;
         const Radek* radek = Najdi(*hluky, {V});
-        if (!radek) return chyba;
+        if (!radek || !HladinyVMezich(*radek, 1, var)) return chyba;
         // The table holds the noise of n * B = 1 m.
         const double korekce = 10 * Log10(n * B / 1000);
         for (std::size_t i = 0; i < PocetPasem; ++i)

@@ -250,6 +250,13 @@ TEST_F(Tlumic, SelhaniNechaPrvekBezeZmeny) {
     std::vector<std::string> pismena = RadkyHluku();
     pismena[5] = "9 1 2 3 4 5 6 7 12abc";
     const std::string cely = Soubor();
+    // A damaged level: finite, but no silencer attenuates or hisses like that.
+    std::vector<std::string> nesmysl = RadkyUtlumu();
+    for (std::string& r : nesmysl)
+        if (r.rfind("200 100 1 ", 0) == 0) r = r.substr(0, r.rfind(' ')) + " 3810";
+    std::vector<std::string> zaporny = RadkyHluku();
+    for (std::string& r : zaporny)
+        if (r.rfind("6 ", 0) == 0) r = r.substr(0, r.rfind(' ')) + " -5";
     struct Pripad {
         const char* nazev;
         std::optional<std::string> obsah; // none: no file at all
@@ -270,6 +277,8 @@ TEST_F(Tlumic, SelhaniNechaPrvekBezeZmeny) {
         {"vlozky zaplni sirku", cely, 600, 2000, 2, 300},
         {"vlozky presahuji", cely, 600, 2000, 3, 300},
         {"zadna vlozka", cely, 600, 2000, 0, 200},
+        {"nesmyslny utlum", Soubor(nesmysl), 600, 2000, 2, 200},
+        {"zaporny hluk", Soubor(RadkyUtlumu(), zaporny), 600, 2000, 2, 200},
     };
     for (const Pripad& p : pripady) {
         if (p.obsah)

@@ -90,7 +90,9 @@ TEST(MujEdit, OpustenimPoleSeOveri) {
             EXPECT_TRUE(p.b->hasFocus()) << c.text;
         }
         EXPECT_DOUBLE_EQ(p.a->Cislo(), c.cislo) << c.text;
-        if (std::string(c.text).empty()) EXPECT_EQ(p.a->text(), "0");
+        if (std::string(c.text).empty()) {
+            EXPECT_EQ(p.a->text(), "0");
+        }
     }
 }
 
