@@ -79,34 +79,43 @@ const std::vector<Typ>& Typy() {
         t[TypZdroj] = {{Popis(), Pasma(&E::Utlum), Pasma(&E::VlastniDrun)}, nullptr};
         t[TypObecny] = {{Popis(), Pasma(&E::Utlum), Pasma(&E::VlastniDrun)},
                         Vzdy<VypocetObecElementu>};
-        t[TypHrPotrubi] = {{Popis(), Mm(&E::RozmA, 50, 5000), Mm(&E::RozmB, 50, 5000),
-                            Param(&E::Delka, 1, 100), Param(&E::Prutok, 10, 100000)},
+        t[TypHrPotrubi] = {{Popis(), Mm(&E::RozmA, HrPotRozmerMin, HrPotRozmerMax),
+                            Mm(&E::RozmB, HrPotRozmerMin, HrPotRozmerMax),
+                            Param(&E::Delka, HrPotDelkaMin, HrPotDelkaMax),
+                            Param(&E::Prutok, HrPotPrutokMin, HrPotPrutokMax)},
                            Vzdy<VypocetHrPotrubi>};
-        t[TypKuPotrubi] = {{Popis(), Mm(&E::RozmA, 50, 5000), Param(&E::Delka, 1, 100),
-                            Param(&E::Prutok, 10, 100000)},
+        t[TypKuPotrubi] = {{Popis(), Mm(&E::RozmA, KuPotPrumerMin, KuPotPrumerMax),
+                            Param(&E::Delka, KuPotDelkaMin, KuPotDelkaMax),
+                            Param(&E::Prutok, KuPotPrutokMin, KuPotPrutokMax)},
                            Vzdy<VypocetKuPotrubi>};
-        t[TypOblouk] = {{Popis(), Cele(&E::Druh, 1, 2), Mm(&E::RozmA, 50, 5000),
-                         Mm(&E::RozmB, 50, 5000), Mm(&E::Radius, 50, 500),
-                         Param(&E::Prutok, 10, 100000)},
+        t[TypOblouk] = {{Popis(), Cele(&E::Druh, 1, 2), Mm(&E::RozmA, OblRozmerMin, OblRozmerMax),
+                         Mm(&E::RozmB, OblRozmerMin, OblRozmerMax),
+                         Mm(&E::Radius, OblRadiusMin, OblRadiusMax),
+                         Param(&E::Prutok, OblPrutokMin, OblPrutokMax)},
                         Vzdy<VypocetOblouku>};
-        t[TypOdbocka] = {{Popis(), Mm(&E::RozmA, 50, 5000), Mm(&E::RozmB, 50, 5000),
-                          Mm(&E::RozmA2, 50, 5000), Mm(&E::RozmB2, 50, 5000),
-                          Mm(&E::Radius, 50, 500), Param(&E::Prutok2, 10, 100000),
-                          Param(&E::Prutok, 10, 100000)},
-                         Vzdy<VypocetOdbocky>};
-        t[TypVyustka] = {{Popis(), Mm(&E::RozmA, 50, 5000), Mm(&E::RozmB, 50, 5000),
-                          Param(&E::Prutok, 10, 100000), Cele(&E::Druh, 1, 7),
+        t[TypOdbocka] = {
+            {Popis(), Mm(&E::RozmA, OdbRozmerMin, OdbRozmerMax),
+             Mm(&E::RozmB, OdbRozmerMin, OdbRozmerMax), Mm(&E::RozmA2, OdbRozmerMin, OdbRozmerMax),
+             Mm(&E::RozmB2, OdbRozmerMin, OdbRozmerMax), Mm(&E::Radius, OdbRadiusMin, OdbRadiusMax),
+             Param(&E::Prutok2, OdbPrutokMin, OdbPrutokMax),
+             Param(&E::Prutok, OdbPrutokMin, OdbPrutokMax)},
+            Vzdy<VypocetOdbocky>};
+        t[TypVyustka] = {{Popis(), Mm(&E::RozmA, VyustRozmerMin, VyustRozmerMax),
+                          Mm(&E::RozmB, VyustRozmerMin, VyustRozmerMax),
+                          Param(&E::Prutok, VyustPrutokMin, VyustPrutokMax), Cele(&E::Druh, 1, 7),
                           Cele(&E::Umisteni, 1, 4)},
                          Vzdy<VypocetVyustky>};
         // The splitter width stays in millimetres in the element.
-        t[TypTlumic] = {{Popis(), Mm(&E::RozmA, 50, 5000), Mm(&E::RozmB, 50, 5000),
-                         Param(&E::Delka, 1, 3), Param(&E::Prutok, 10, 100000),
+        t[TypTlumic] = {{Popis(), Mm(&E::RozmA, TlumicRozmerMin, TlumicRozmerMax),
+                         Mm(&E::RozmB, TlumicRozmerMin, TlumicRozmerMax),
+                         Param(&E::Delka, TlumicDelkaMin, TlumicDelkaMax),
+                         Param(&E::Prutok, TlumicPrutokMin, TlumicPrutokMax),
                          Cele(&E::Druh, 1, 255), Param(&E::Radius, 50, 500)},
                         [](DrunVar& v) { return VypocetTlumice(v).Ok; }};
-        t[TypVice] = {{Popis(), Cele(&E::Druh, 1, 100)}, Vzdy<VypocetVice>};
+        t[TypVice] = {{Popis(), Cele(&E::Druh, VicePocetMin, VicePocetMax)}, Vzdy<VypocetVice>};
         t[TypMistnost] = {{Popis(),
-                           Param(&E::RozmA, 1, 1000),
-                           Param(&E::Delka, 1, 100),
+                           Param(&E::RozmA, MistnostPlochaMin, MistnostPlochaMax),
+                           Param(&E::Delka, MistnostVzdalenostMin, MistnostVzdalenostMax),
                            {Hodnota::Pohltivost},
                            {Hodnota::Smerovost}},
                           Vzdy<VypocetMistnosti>};
