@@ -74,6 +74,15 @@ namespace {
 
 QString Text(double x) { return QString::fromStdString(FormatHodnota(x)); }
 
+// The three panels share one column grid, so their values stand under each
+// other: captions, nine values, and room for the NR rating.
+void SloupcePanelu(QGridLayout* g) {
+    g->setColumnMinimumWidth(0, 130);
+    for (int i = 1; i <= 9; ++i) g->setColumnMinimumWidth(i, 52);
+    g->setColumnMinimumWidth(10, 64);
+    g->setColumnStretch(11, 1);
+}
+
 QLabel* HodnotaLbl(QWidget* rodic) {
     auto* l = new QLabel(QStringLiteral("????"), rodic);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -311,10 +320,10 @@ QWidget* THlavniForm::VytvorPanely() {
         g->addWidget(titul, 0, 0);
         ZdrojPopisLbl = new QLabel(QStringLiteral("??????????????????????????"), ZdrojPanel);
         NastavHint(ZdrojPopisLbl, QStringLiteral("Po kliknutí zadejte popis"));
-        g->addWidget(ZdrojPopisLbl, 0, 1, 1, 9);
+        g->addWidget(ZdrojPopisLbl, 0, 1, 1, 10);
         Zahlavi(g, 1);
         Zdroj = Radek(g, 2, QStringLiteral("Akustický výkon"), ZdrojPanel);
-        g->setColumnMinimumWidth(0, 120);
+        SloupcePanelu(g);
     }
     vlevo->addWidget(ZdrojPanel);
 
@@ -325,14 +334,14 @@ QWidget* THlavniForm::VytvorPanely() {
         g->setVerticalSpacing(1);
         g->addWidget(new QLabel(QStringLiteral("<b>Element</b>"), elementPanel), 0, 0);
         PorElemLbl = new QLabel(QStringLiteral("------"), elementPanel);
-        g->addWidget(PorElemLbl, 0, 1, 1, 9);
+        g->addWidget(PorElemLbl, 0, 1, 1, 10);
         Zahlavi(g, 1);
         PredEl = Radek(g, 2, QStringLiteral("Před elementem"), elementPanel);
         UtlEl = Radek(g, 3, QStringLiteral("Útlum"), elementPanel);
         MezEl = Radek(g, 4, QStringLiteral("Mezisoučet"), elementPanel);
         VlEl = Radek(g, 5, QStringLiteral("Vlastní drun"), elementPanel);
         ZaEl = Radek(g, 6, QStringLiteral("Za elementem"), elementPanel);
-        g->setColumnMinimumWidth(0, 120);
+        SloupcePanelu(g);
     }
     vlevo->addWidget(elementPanel);
 
@@ -351,7 +360,7 @@ QWidget* THlavniForm::VytvorPanely() {
         g->addWidget(NRLbl, 1, 10);
         Poz = Radek(g, 2, QStringLiteral("Požadavek"), VysledekPanel);
         Rozdil = Radek(g, 3, QStringLiteral("Rozdíl"), VysledekPanel);
-        g->setColumnMinimumWidth(0, 120);
+        SloupcePanelu(g);
         for (QLabel* l : Poz) NastavHint(l, QStringLiteral("Po kliknutí zadejte požadavek na konci sítě"));
     }
     vlevo->addWidget(VysledekPanel);
