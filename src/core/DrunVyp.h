@@ -19,4 +19,11 @@ void PrepocitejOd(DrunVar& var, int n);
 bool ZadejElement(DrunVar& var, const std::function<void(DrunVar&)>& zapis,
                   const std::function<bool(DrunVar&)>& vypocet);
 
+// A compute step that cannot fail, in the shape ZadejElement and the data-file
+// reader take: Vzdy<VypocetHrPotrubi>.
+template <void (*F)(DrunVar&)> bool Vzdy(DrunVar& var) {
+    F(var);
+    return true;
+}
+
 }  // namespace drun

@@ -6,6 +6,7 @@
 
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
+#include "core/DrunVyp.h"
 #include "core/Soubory.h"
 #include "io/Kodovani.h"
 #include "models/HrPotFrm.h"
@@ -64,11 +65,6 @@ Polozka Cele(std::uint8_t TElementSite::*s, int min, int max) {
 }
 Polozka Pasma(Spectrum TElementSite::*s) {
     return {Hodnota::Pasma, nullptr, nullptr, s, 0, 150};
-}
-
-template <void (*F)(DrunVar&)> bool Vzdy(DrunVar& var) {
-    F(var);
-    return true;
 }
 
 // Records by type code; an empty entry is a type the program cannot rebuild.

@@ -89,11 +89,7 @@ bool THrPotrubiForm::ZapisAVypocet() {
     z.TextDelka = DelkaEdit->text().toStdString();
     z.TextPrutok = PrutokEdit->text().toStdString();
     return ZadejElement(
-        var_, [&z](DrunVar& v) { ZapisHrPotrubi(v, z); },
-        [](DrunVar& v) {
-            VypocetHrPotrubi(v);
-            return true;
-        });
+        var_, [&z](DrunVar& v) { ZapisHrPotrubi(v, z); }, Vzdy<VypocetHrPotrubi>);
 }
 
 void THrPotrubiForm::Zapamatuj() {

@@ -78,11 +78,7 @@ bool TKuPotrubiForm::ZapisAVypocet() {
     z.TextDelka = DelkaEdit->text().toStdString();
     z.TextPrutok = PrutokEdit->text().toStdString();
     return ZadejElement(
-        var_, [&z](DrunVar& v) { ZapisKuPotrubi(v, z); },
-        [](DrunVar& v) {
-            VypocetKuPotrubi(v);
-            return true;
-        });
+        var_, [&z](DrunVar& v) { ZapisKuPotrubi(v, z); }, Vzdy<VypocetKuPotrubi>);
 }
 
 void TKuPotrubiForm::Zapamatuj() {

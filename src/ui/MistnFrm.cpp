@@ -153,9 +153,5 @@ bool TMistnostForm::ZapisAVypocet() {
         z.Smerovost[static_cast<size_t>(i)] = SmerSouc.pole[i]->Cislo();
     }
     return ZadejElement(
-        var_, [&z](DrunVar& v) { ZapisMistnost(v, z); },
-        [](DrunVar& v) {
-            VypocetMistnosti(v);
-            return true;
-        });
+        var_, [&z](DrunVar& v) { ZapisMistnost(v, z); }, Vzdy<VypocetMistnosti>);
 }

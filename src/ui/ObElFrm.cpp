@@ -76,11 +76,7 @@ bool TObecElemForm::ZapisAVypocet() {
         z.VlastniDrun[static_cast<size_t>(i)] = VlDrun.pole[i]->Cislo();
     }
     return ZadejElement(
-        var_, [&z](DrunVar& v) { ZapisObecElement(v, z); },
-        [](DrunVar& v) {
-            VypocetObecElementu(v);
-            return true;
-        });
+        var_, [&z](DrunVar& v) { ZapisObecElement(v, z); }, Vzdy<VypocetObecElementu>);
 }
 
 void TObecElemForm::UtlNulujBtnClick() {

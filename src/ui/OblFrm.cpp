@@ -123,11 +123,7 @@ bool TObloukForm::ZapisAVypocet() {
     z.TextRadius = RadiusEdit->text().toStdString();
     z.TextPrutok = PrutokEdit->text().toStdString();
     return ZadejElement(
-        var_, [&z](DrunVar& v) { ZapisOblouk(v, z); },
-        [](DrunVar& v) {
-            VypocetOblouku(v);
-            return true;
-        });
+        var_, [&z](DrunVar& v) { ZapisOblouk(v, z); }, Vzdy<VypocetOblouku>);
 }
 
 void TObloukForm::Zapamatuj() {

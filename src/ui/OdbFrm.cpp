@@ -125,11 +125,7 @@ bool TOdbockaForm::ZapisAVypocet() {
     z.TextCelkPrutok = CelkPrutokEdit->text().toStdString();
     z.TextOdbPrutok = OdbPrutokEdit->text().toStdString();
     return ZadejElement(
-        var_, [&z](DrunVar& v) { ZapisOdbocka(v, z); },
-        [](DrunVar& v) {
-            VypocetOdbocky(v);
-            return true;
-        });
+        var_, [&z](DrunVar& v) { ZapisOdbocka(v, z); }, Vzdy<VypocetOdbocky>);
 }
 
 void TOdbockaForm::Zapamatuj() {

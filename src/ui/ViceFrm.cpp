@@ -52,11 +52,7 @@ bool TViceForm::ZapisAVypocet() {
     z.Pocet = PocetEdit->Cislo();
     z.TextPocet = PocetEdit->text().toStdString();
     return ZadejElement(
-        var_, [&z](DrunVar& v) { ZapisVice(v, z); },
-        [](DrunVar& v) {
-            VypocetVice(v);
-            return true;
-        });
+        var_, [&z](DrunVar& v) { ZapisVice(v, z); }, Vzdy<VypocetVice>);
 }
 
 void TViceForm::Zapamatuj() {

@@ -128,11 +128,7 @@ bool TVyustkaForm::ZapisAVypocet() {
     z.TextB = RozmBEdit->text().toStdString();
     z.TextPrutok = PrutokEdit->text().toStdString();
     return ZadejElement(
-        var_, [&z](DrunVar& v) { ZapisVyustka(v, z); },
-        [](DrunVar& v) {
-            VypocetVyustky(v);
-            return true;
-        });
+        var_, [&z](DrunVar& v) { ZapisVyustka(v, z); }, Vzdy<VypocetVyustky>);
 }
 
 void TVyustkaForm::Zapamatuj() {
