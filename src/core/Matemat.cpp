@@ -13,4 +13,13 @@ double Interpolace(double x1, double y1, double x2, double y2, double x) {
     return y1 + (x - x1) * (y2 - y1) / (x2 - x1);
 }
 
+double DoMezi(double x, double min, double max) {
+    if (!(x >= min)) return min; // also a NaN
+    return x > max ? max : x;
+}
+
+double NaMilimetry(double metry) {
+    return std::round(metry * 1000 * 1e6) / 1e6;
+}
+
 }  // namespace drun

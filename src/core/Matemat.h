@@ -8,5 +8,10 @@ double Mocnina10(double x);  // 10^x
 // Straight line through (x1,y1),(x2,y2) evaluated at x; no clamping.
 // Equal abscissae give y1.
 double Interpolace(double x1, double y1, double x2, double y2, double x);
+// x forced into [min, max]; a NaN becomes min.
+double DoMezi(double x, double min, double max);
+// A size kept in metres back in millimetres, without the conversion's
+// rounding noise (0.051 m shows as 51 mm, not 51.00000000000001).
+double NaMilimetry(double metry);
 
 }  // namespace drun

@@ -1,7 +1,5 @@
 #include "models/HrPotFrm.h"
 
-#include <cmath>
-
 #include "core/Matemat.h"
 
 namespace drun {
@@ -17,15 +15,6 @@ constexpr std::array<std::array<double, PocetPasem>, 4> UtlumHrPotrubi{{
 }};
 
 } // namespace
-
-double DoMezi(double x, double min, double max) {
-    if (!(x >= min)) return min; // also a NaN
-    return x > max ? max : x;
-}
-
-double NaMilimetry(double metry) {
-    return std::round(metry * 1000 * 1e6) / 1e6;
-}
 
 int RadekUtlumuPotrubi(double rozmerM) {
     // 180, 355 and 710 mm convert to exactly the thresholds, so they take the

@@ -39,10 +39,5 @@ constexpr std::array<double, PocetPasem> KorekcePrimehoPotrubi{-4, -5, -6, -8, -
 int RadekUtlumuPotrubi(double rozmerM);
 // Flow self-noise of a straight duct: velocity v (m/s), cross-section s (m2).
 void VlastniDrunPotrubi(Spectrum& vd, double v, double s);
-// A stored size in metres back in millimetres, without the conversion's
-// rounding noise (0.051 m shows as 51 mm, not 51.00000000000001).
-double NaMilimetry(double metry);
-// x forced into [min, max]; a NaN becomes min.
-double DoMezi(double x, double min, double max);
 
 } // namespace drun

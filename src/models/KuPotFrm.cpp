@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/Matemat.h"
 #include "models/HrPotFrm.h"
 
 namespace drun {

@@ -1,7 +1,6 @@
 #include "models/VyustFrm.h"
 
 #include "core/Matemat.h"
-#include "models/HrPotFrm.h"
 
 namespace drun {
 

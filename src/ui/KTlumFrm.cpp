@@ -9,6 +9,7 @@
 
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
+#include "core/Matemat.h"
 #include "models/KTlumFrm.h"
 #include "ui/Hlaseni.h"
 #include "ui/MujEdit.h"
@@ -16,11 +17,6 @@
 using namespace drun;
 
 namespace {
-
-// Millimetres of a size stored in metres, without the conversion's noise.
-double Milimetry(double metry) {
-    return std::round(metry * 1000 * 1e6) / 1e6;
-}
 
 int PolozkaSirky(double sirka) {
     for (int i = 0; i < 3; ++i)
@@ -98,8 +94,8 @@ void TKTlumicForm::NastavMeze() {
 void TKTlumicForm::FormShow() {
     const TElementSite& e = var_.cesta.Aktualni();
     const bool sam = e.Typ == TypTlumic;
-    RozmAEdit->NastavCislo(Milimetry(sam ? e.RozmA : var_.PosledniA), 0);
-    RozmBEdit->NastavCislo(Milimetry(sam ? e.RozmB : var_.PosledniB), 0);
+    RozmAEdit->NastavCislo(NaMilimetry(sam ? e.RozmA : var_.PosledniA), 0);
+    RozmBEdit->NastavCislo(NaMilimetry(sam ? e.RozmB : var_.PosledniB), 0);
     // A remembered length of a duct or a room may lie outside 1..3 m; OK
     // refuses it until it is corrected.
     DelkaEdit->NastavCislo(CelaDelka(sam ? e.Delka : var_.PosledniDelka));

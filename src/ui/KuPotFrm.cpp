@@ -7,6 +7,7 @@
 
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
+#include "core/Matemat.h"
 #include "models/HrPotFrm.h"
 #include "models/KuPotFrm.h"
 #include "ui/Hlaseni.h"

@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <cmath>
 
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
+#include "core/Matemat.h"
 #include "models/OblFrm.h"
 #include "ui/Hlaseni.h"
 #include "ui/MujEdit.h"
@@ -20,10 +20,6 @@ using namespace drun;
 
 QString ZpravaRychlostTvarovky() {
     return QStringLiteral("Chybné zadání. Příliš vysoká rychlost v potrubí.");
-}
-
-double MilimetryTvarovky(double metry) {
-    return std::round(metry * 1e9) / 1e6;
 }
 
 TObloukForm::TObloukForm(DrunVar& var, QWidget* parent)
@@ -95,9 +91,9 @@ void TObloukForm::FormShow() {
     const TElementSite& e = var_.cesta.Aktualni();
     const bool sam = e.Typ == TypOblouk;
     NastavDruhIndex(sam ? e.Druh - 1 : 0);
-    RozmAEdit->NastavCislo(MilimetryTvarovky(sam ? e.RozmA : var_.PosledniA), 0);
-    RozmBEdit->NastavCislo(MilimetryTvarovky(sam ? e.RozmB : var_.PosledniB), 0);
-    RadiusEdit->NastavCislo(MilimetryTvarovky(sam ? e.Radius : var_.PosledniRadius), 1);
+    RozmAEdit->NastavCislo(NaMilimetry(sam ? e.RozmA : var_.PosledniA), 0);
+    RozmBEdit->NastavCislo(NaMilimetry(sam ? e.RozmB : var_.PosledniB), 0);
+    RadiusEdit->NastavCislo(NaMilimetry(sam ? e.Radius : var_.PosledniRadius), 1);
     PrutokEdit->NastavCislo(sam ? e.Prutok : var_.PosledniPrutok, 0);
     RozmAEdit->setFocus();
     RozmAEdit->selectAll();

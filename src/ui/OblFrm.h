@@ -32,5 +32,3 @@ class TObloukForm : public TElementDialog {
 
 // Message of a refused velocity in a fitting (bend and branch).
 QString ZpravaRychlostTvarovky();
-// A size kept in m as the mm a field shows, without the noise of the conversion.
-double MilimetryTvarovky(double metry);

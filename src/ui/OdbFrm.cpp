@@ -9,6 +9,7 @@
 
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
+#include "core/Matemat.h"
 #include "models/OblFrm.h"
 #include "models/OdbFrm.h"
 #include "ui/Hlaseni.h"
@@ -88,11 +89,11 @@ void TOdbockaForm::NastavMeze() {
 void TOdbockaForm::FormShow() {
     const TElementSite& e = var_.cesta.Aktualni();
     const bool sam = e.Typ == TypOdbocka;
-    OdbA1Edit->NastavCislo(MilimetryTvarovky(sam ? e.RozmA : var_.PosledniA), 0);
-    OdbB1Edit->NastavCislo(MilimetryTvarovky(sam ? e.RozmB : var_.PosledniB), 0);
-    OdbA2Edit->NastavCislo(MilimetryTvarovky(sam ? e.RozmA2 : DrunVar::VychoziA2), 0);
-    OdbB2Edit->NastavCislo(MilimetryTvarovky(sam ? e.RozmB2 : DrunVar::VychoziB2), 0);
-    RadiusEdit->NastavCislo(MilimetryTvarovky(sam ? e.Radius : var_.PosledniRadius), 1);
+    OdbA1Edit->NastavCislo(NaMilimetry(sam ? e.RozmA : var_.PosledniA), 0);
+    OdbB1Edit->NastavCislo(NaMilimetry(sam ? e.RozmB : var_.PosledniB), 0);
+    OdbA2Edit->NastavCislo(NaMilimetry(sam ? e.RozmA2 : DrunVar::VychoziA2), 0);
+    OdbB2Edit->NastavCislo(NaMilimetry(sam ? e.RozmB2 : DrunVar::VychoziB2), 0);
+    RadiusEdit->NastavCislo(NaMilimetry(sam ? e.Radius : var_.PosledniRadius), 1);
     OdbPrutokEdit->NastavCislo(sam ? e.Prutok2 : var_.PosledniOdbPrutok, 0);
     CelkPrutokEdit->NastavCislo(sam ? e.Prutok : var_.PosledniPrutok, 0);
     OdbA1Edit->setFocus();

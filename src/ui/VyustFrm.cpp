@@ -10,7 +10,7 @@
 
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
-#include "models/HrPotFrm.h"
+#include "core/Matemat.h"
 #include "models/VyustFrm.h"
 #include "ui/Hlaseni.h"
 #include "ui/MujEdit.h"

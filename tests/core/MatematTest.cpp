@@ -90,3 +90,25 @@ TEST(Cisla, PrisneCteniInt) {
     const char* spatne[] = {"", "1.0", "1e2", "0x1", "12a", "99999999999", "nan"};
     for (const char* t : spatne) EXPECT_FALSE(CtiInt(t).has_value()) << t;
 }
+
+// Every size a dialog accepts comes back as typed: whole millimetres and the
+// radius's tenths alike.
+TEST(Matemat, MilimetryBezSumuPrevodu) {
+    for (int mm = 50; mm <= 5000; ++mm) {
+        ASSERT_EQ(NaMilimetry(mm * 0.001), mm);
+        ASSERT_EQ(FormatCislo(NaMilimetry(mm * 0.001), 0), std::to_string(mm));
+    }
+    for (int desetiny = 500; desetiny <= 5000; ++desetiny) {
+        const double mm = desetiny / 10.0;
+        ASSERT_EQ(FormatCislo(NaMilimetry(mm * 0.001), 1), FormatCislo(mm, 1)) << desetiny;
+    }
+}
+
+TEST(Matemat, DoMezi) {
+    struct R {
+        double x, ocekavano;
+    };
+    for (const R& r : {R{49.9, 50}, R{50, 50}, R{120, 120}, R{5000, 5000}, R{5000.1, 5000},
+                       R{-1, 50}, R{std::nan(""), 50}, R{HUGE_VAL, 5000}, R{-HUGE_VAL, 50}})
+        EXPECT_EQ(DoMezi(r.x, 50, 5000), r.ocekavano) << r.x;
+}
