@@ -51,6 +51,17 @@ void TElementDialog::OKBtnClick() {
 
 void TElementDialog::StornoBtnClick() { reject(); }
 
+bool TElementDialog::KontrolaZadani(bool pripustne, const QString& zprava) {
+    if (!PoleVMezich(this)) return false;
+    if (pripustne) return true;
+    hlaseni().Chyba(zprava);
+    return false;
+}
+
+QString ZpravaRychlostPotrubi() {
+    return QStringLiteral("Chybné zadání. Příliš vysoká rychlost v potrubí.");
+}
+
 void PridejZahlaviPasem(QGridLayout* g, int radek, int sloupec) {
     for (int i = 0; i < drun::PocetPasem; ++i) {
         auto* l = new QLabel(QString::fromUtf8(drun::NazvyPasem[static_cast<size_t>(i)]));

@@ -37,6 +37,10 @@ class TElementDialog : public QDialog {
     virtual bool ZapisAVypocet() = 0;
     // Copies the element's inputs into the remembered values.
     virtual void Zapamatuj() {}
+    // The pre-check of an element that carries air: every field within its
+    // limits (a value the program put there may not be), then `pripustne`
+    // (the velocity and the like); otherwise `zprava` and false.
+    bool KontrolaZadani(bool pripustne, const QString& zprava);
 
     // OK and Storno in a row, OK the default button.
     QLayout* Tlacitka();
@@ -57,3 +61,5 @@ RadekPasem PridejRadekPasem(QGridLayout* g, int radek, int sloupec, const QStrin
 // type) may lie outside the field's limits: the first enabled such field below
 // w gets the range message and the focus, and the result is false.
 bool PoleVMezich(QWidget* w);
+// Message of a refused air velocity in a duct or a fitting.
+QString ZpravaRychlostPotrubi();

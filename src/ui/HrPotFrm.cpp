@@ -9,14 +9,9 @@
 #include "core/DrunVyp.h"
 #include "core/Matemat.h"
 #include "models/HrPotFrm.h"
-#include "ui/Hlaseni.h"
 #include "ui/MujEdit.h"
 
 using namespace drun;
-
-QString ZpravaRychlostPotrubi() {
-    return QStringLiteral("Chybné zadání. Příliš vysoká rychlost v potrubí.");
-}
 
 THrPotrubiForm::THrPotrubiForm(DrunVar& var, QWidget* parent)
     : TElementDialog(var, QStringLiteral("Hranaté potrubí"), parent) {
@@ -70,13 +65,9 @@ void THrPotrubiForm::FormShow() {
 }
 
 bool THrPotrubiForm::PredKontrola() {
-    // A remembered input of another element type may lie outside these limits.
-    if (!PoleVMezich(this)) return false;
-    if (RychlostHrPotrubi(RozmAEdit->Cislo(), RozmBEdit->Cislo(), PrutokEdit->Cislo()) <
-        MaxRychlostPotrubi)
-        return true;
-    hlaseni().Chyba(ZpravaRychlostPotrubi());
-    return false;
+    return KontrolaZadani(RychlostHrPotrubi(RozmAEdit->Cislo(), RozmBEdit->Cislo(),
+                                            PrutokEdit->Cislo()) < MaxRychlostPotrubi,
+                          ZpravaRychlostPotrubi());
 }
 
 bool THrPotrubiForm::ZapisAVypocet() {

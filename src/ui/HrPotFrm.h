@@ -19,6 +19,3 @@ class THrPotrubiForm : public TElementDialog {
     bool ZapisAVypocet() override;
     void Zapamatuj() override;
 };
-
-// Message of a refused duct velocity (both duct kinds).
-QString ZpravaRychlostPotrubi();

@@ -107,13 +107,11 @@ void TKTlumicForm::FormShow() {
 }
 
 bool TKTlumicForm::PredKontrola() {
-    if (!PoleVMezich(this)) return false;
-    if (ZadaniTlumiceMozne(RozmAEdit->Cislo(), RozmBEdit->Cislo(), prutokEdit->Cislo(),
-                           SirkyVlozek[SirkaVlozekComboBox->currentIndex()],
-                           PocetVlozekEdit->Cislo()))
-        return true;
-    hlaseni().Chyba(ZpravaZadaniTlumice());
-    return false;
+    return KontrolaZadani(ZadaniTlumiceMozne(RozmAEdit->Cislo(), RozmBEdit->Cislo(),
+                                             prutokEdit->Cislo(),
+                                             SirkyVlozek[SirkaVlozekComboBox->currentIndex()],
+                                             PocetVlozekEdit->Cislo()),
+                          ZpravaZadaniTlumice());
 }
 
 bool TKTlumicForm::ZapisAVypocet() {

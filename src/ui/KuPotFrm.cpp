@@ -10,8 +10,6 @@
 #include "core/Matemat.h"
 #include "models/HrPotFrm.h"
 #include "models/KuPotFrm.h"
-#include "ui/Hlaseni.h"
-#include "ui/HrPotFrm.h"
 #include "ui/MujEdit.h"
 
 using namespace drun;
@@ -62,12 +60,9 @@ void TKuPotrubiForm::FormShow() {
 }
 
 bool TKuPotrubiForm::PredKontrola() {
-    // A remembered input of another element type may lie outside these limits.
-    if (!PoleVMezich(this)) return false;
-    if (RychlostKuPotrubi(PrumerEdit->Cislo(), PrutokEdit->Cislo()) < MaxRychlostPotrubi)
-        return true;
-    hlaseni().Chyba(ZpravaRychlostPotrubi());
-    return false;
+    return KontrolaZadani(RychlostKuPotrubi(PrumerEdit->Cislo(), PrutokEdit->Cislo()) <
+                              MaxRychlostPotrubi,
+                          ZpravaRychlostPotrubi());
 }
 
 bool TKuPotrubiForm::ZapisAVypocet() {

@@ -13,14 +13,9 @@
 #include "core/DrunVyp.h"
 #include "core/Matemat.h"
 #include "models/OblFrm.h"
-#include "ui/Hlaseni.h"
 #include "ui/MujEdit.h"
 
 using namespace drun;
-
-QString ZpravaRychlostTvarovky() {
-    return QStringLiteral("Chybné zadání. Příliš vysoká rychlost v potrubí.");
-}
 
 TObloukForm::TObloukForm(DrunVar& var, QWidget* parent)
     : TElementDialog(var, QStringLiteral("Oblouk, koleno"), parent) {
@@ -100,11 +95,9 @@ void TObloukForm::FormShow() {
 }
 
 bool TObloukForm::PredKontrola() {
-    if (RychlostTvarovky(PrutokEdit->Cislo(), RozmAEdit->Cislo(), RozmBEdit->Cislo()) <
-        MaxRychlostTvarovky)
-        return true;
-    hlaseni().Chyba(ZpravaRychlostTvarovky());
-    return false;
+    return KontrolaZadani(RychlostTvarovky(PrutokEdit->Cislo(), RozmAEdit->Cislo(),
+                                           RozmBEdit->Cislo()) < MaxRychlostTvarovky,
+                          ZpravaRychlostPotrubi());
 }
 
 bool TObloukForm::ZapisAVypocet() {

@@ -29,6 +29,3 @@ class TObloukForm : public TElementDialog {
     bool ZapisAVypocet() override;
     void Zapamatuj() override;
 };
-
-// Message of a refused velocity in a fitting (bend and branch).
-QString ZpravaRychlostTvarovky();

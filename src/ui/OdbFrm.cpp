@@ -12,9 +12,7 @@
 #include "core/Matemat.h"
 #include "models/OblFrm.h"
 #include "models/OdbFrm.h"
-#include "ui/Hlaseni.h"
 #include "ui/MujEdit.h"
-#include "ui/OblFrm.h"
 
 using namespace drun;
 
@@ -102,11 +100,9 @@ void TOdbockaForm::FormShow() {
 
 bool TOdbockaForm::PredKontrola() {
     // Only the computed direction is limited; the other stream is not a duct of the path.
-    if (RychlostTvarovky(OdbPrutokEdit->Cislo(), OdbA1Edit->Cislo(), OdbB1Edit->Cislo()) <
-        MaxRychlostTvarovky)
-        return true;
-    hlaseni().Chyba(ZpravaRychlostTvarovky());
-    return false;
+    return KontrolaZadani(RychlostTvarovky(OdbPrutokEdit->Cislo(), OdbA1Edit->Cislo(),
+                                           OdbB1Edit->Cislo()) < MaxRychlostTvarovky,
+                          ZpravaRychlostPotrubi());
 }
 
 bool TOdbockaForm::ZapisAVypocet() {

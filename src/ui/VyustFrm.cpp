@@ -12,7 +12,6 @@
 #include "core/DrunVyp.h"
 #include "core/Matemat.h"
 #include "models/VyustFrm.h"
-#include "ui/Hlaseni.h"
 #include "ui/MujEdit.h"
 
 using namespace drun;
@@ -108,13 +107,9 @@ void TVyustkaForm::FormShow() {
 }
 
 bool TVyustkaForm::PredKontrola() {
-    // A remembered input of another element type may lie outside these limits.
-    if (!PoleVMezich(this)) return false;
-    if (RychlostVyustky(RozmAEdit->Cislo(), RozmBEdit->Cislo(), PrutokEdit->Cislo()) <
-        MaxRychlostVyustky)
-        return true;
-    hlaseni().Chyba(ZpravaRychlostVyustky());
-    return false;
+    return KontrolaZadani(RychlostVyustky(RozmAEdit->Cislo(), RozmBEdit->Cislo(),
+                                          PrutokEdit->Cislo()) < MaxRychlostVyustky,
+                          ZpravaRychlostVyustky());
 }
 
 bool TVyustkaForm::ZapisAVypocet() {

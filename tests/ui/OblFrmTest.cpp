@@ -186,3 +186,14 @@ TEST_F(ObloukTest, PridaniPresHlavniOknoASdileneHodnotyProOdbocku) {
                          odb->RadiusEdit, odb->OdbPrutokEdit, odb->CelkPrutokEdit}),
               QStringList({"400", "300", "500", "500", "100.0", "1000", "1500"}));
 }
+
+// A prefilled value outside a field's limits is refused at OK like a typed one.
+TEST_F(ObloukTest, PredvyplnenaHodnotaMimoMezeOdmitnuta) {
+    var.PosledniRadius = 0.6;
+    var.RezimPridat = true;
+    d->FormShow();
+    d->OKBtnClick();
+    EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 50 do 500"});
+    EXPECT_EQ(var.cesta.Pocet(), 1);
+    EXPECT_TRUE(var.Ulozeno);
+}

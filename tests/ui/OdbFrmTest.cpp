@@ -140,3 +140,14 @@ TEST_F(OdbockaTest, MezePoli) {
         EXPECT_EQ(var.cesta.Pocet(), 1);
     }
 }
+
+// A prefilled value outside a field's limits is refused at OK like a typed one.
+TEST_F(OdbockaTest, PredvyplnenaHodnotaMimoMezeOdmitnuta) {
+    var.PosledniPrutok = 200000;
+    var.RezimPridat = true;
+    d->FormShow();
+    d->OKBtnClick();
+    EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 10 do 100000"});
+    EXPECT_EQ(var.cesta.Pocet(), 1);
+    EXPECT_TRUE(var.Ulozeno);
+}
