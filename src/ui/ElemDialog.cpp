@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -60,6 +61,16 @@ bool TElementDialog::KontrolaZadani(bool pripustne, const QString& zprava) {
 
 QString ZpravaRychlostPotrubi() {
     return QStringLiteral("Chybné zadání. Příliš vysoká rychlost v potrubí.");
+}
+
+QLabel* UmistiPole(QGridLayout* g, int radek, int sloupec, const QString& popisek, QWidget* pole,
+                   int sirkaPopisku) {
+    auto* l = new QLabel(popisek, pole->parentWidget());
+    pole->setFixedWidth(80);
+    if (auto* t = qobject_cast<QLineEdit*>(pole)) t->setAlignment(Qt::AlignRight);
+    g->addWidget(l, radek, sloupec, 1, sirkaPopisku);
+    g->addWidget(pole, radek, sloupec + sirkaPopisku);
+    return l;
 }
 
 void PridejZahlaviPasem(QGridLayout* g, int radek, int sloupec) {

@@ -2,8 +2,9 @@
 
 #include <QDialog>
 
-class QPushButton;
 class QGridLayout;
+class QLabel;
+class QPushButton;
 class TMDoubleEdit;
 
 namespace drun {
@@ -48,6 +49,20 @@ class TElementDialog : public QDialog {
     QPushButton* OKBtn;
     QPushButton* StornoBtn;
 };
+
+// Puts `pole` at the dialogs' usual field width (a text field right aligned)
+// into row `radek` of g behind its caption, which starts at column `sloupec`
+// and spans `sirkaPopisku` columns; returns the caption.
+QLabel* UmistiPole(QGridLayout* g, int radek, int sloupec, const QString& popisek, QWidget* pole,
+                   int sirkaPopisku = 1);
+// A new number field placed as UmistiPole places it.
+template <class Pole = TMDoubleEdit>
+Pole* PridejPole(QGridLayout* g, int radek, int sloupec, const QString& popisek, QWidget* rodic,
+                 int sirkaPopisku = 1) {
+    auto* f = new Pole(rodic);
+    UmistiPole(g, radek, sloupec, popisek, f, sirkaPopisku);
+    return f;
+}
 
 // A row of eight band fields under the band captions, for spectra entry.
 struct RadekPasem {

@@ -1,7 +1,6 @@
 #include "ui/HrPotFrm.h"
 
 #include <QGridLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,22 +16,10 @@ THrPotrubiForm::THrPotrubiForm(DrunVar& var, QWidget* parent)
     : TElementDialog(var, QStringLiteral("Hranaté potrubí"), parent) {
     auto* v = new QVBoxLayout(this);
     auto* g = new QGridLayout;
-    RozmAEdit = new TMDoubleEdit(this);
-    RozmBEdit = new TMDoubleEdit(this);
-    DelkaEdit = new TMDoubleEdit(this);
-    PrutokEdit = new TMDoubleEdit(this);
-    for (TMDoubleEdit* f : {RozmAEdit, RozmBEdit, DelkaEdit, PrutokEdit}) {
-        f->setFixedWidth(80);
-        f->setAlignment(Qt::AlignRight);
-    }
-    g->addWidget(new QLabel(QStringLiteral("Rozměry v mm: A"), this), 0, 0);
-    g->addWidget(RozmAEdit, 0, 1);
-    g->addWidget(new QLabel(QStringLiteral("x B"), this), 0, 2);
-    g->addWidget(RozmBEdit, 0, 3);
-    g->addWidget(new QLabel(QStringLiteral("Délka v m"), this), 1, 0);
-    g->addWidget(DelkaEdit, 1, 1);
-    g->addWidget(new QLabel(QStringLiteral("Průtok vzduchu v m3/hod"), this), 2, 0);
-    g->addWidget(PrutokEdit, 2, 1);
+    RozmAEdit = PridejPole(g, 0, 0, QStringLiteral("Rozměry v mm: A"), this);
+    RozmBEdit = PridejPole(g, 0, 2, QStringLiteral("x B"), this);
+    DelkaEdit = PridejPole(g, 1, 0, QStringLiteral("Délka v m"), this);
+    PrutokEdit = PridejPole(g, 2, 0, QStringLiteral("Průtok vzduchu v m3/hod"), this);
     g->setColumnStretch(4, 1);
     v->addLayout(g);
     v->addSpacing(6);

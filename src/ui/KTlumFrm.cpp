@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
@@ -40,34 +39,16 @@ TKTlumicForm::TKTlumicForm(DrunVar& var, QWidget* parent)
     : TElementDialog(var, QStringLiteral("Kulisový tlumič drunu"), parent) {
     auto* v = new QVBoxLayout(this);
     auto* g = new QGridLayout;
-    RozmAEdit = new TMDoubleEdit(this);
-    RozmBEdit = new TMDoubleEdit(this);
-    DelkaEdit = new TMIntegerEdit(this);
-    prutokEdit = new TMDoubleEdit(this);
-    PocetVlozekEdit = new TMIntegerEdit(this);
+    RozmAEdit = PridejPole(g, 0, 0, QStringLiteral("Rozměr potrubí v mm šířka"), this);
+    RozmBEdit = PridejPole(g, 0, 2, QStringLiteral("x výška"), this);
+    DelkaEdit = PridejPole<TMIntegerEdit>(g, 1, 0, QStringLiteral("Délka"), this);
+    prutokEdit = PridejPole(g, 2, 0, QStringLiteral("Průtok v m3/hod"), this);
     SirkaVlozekComboBox = new QComboBox(this);
     SirkaVlozekComboBox->addItems(
         {QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("300")});
     SirkaVlozekComboBox->setEditable(false);
-    for (QLineEdit* f : {static_cast<QLineEdit*>(RozmAEdit), static_cast<QLineEdit*>(RozmBEdit),
-                         static_cast<QLineEdit*>(DelkaEdit), static_cast<QLineEdit*>(prutokEdit),
-                         static_cast<QLineEdit*>(PocetVlozekEdit)}) {
-        f->setFixedWidth(80);
-        f->setAlignment(Qt::AlignRight);
-    }
-    SirkaVlozekComboBox->setFixedWidth(80);
-    g->addWidget(new QLabel(QStringLiteral("Rozměr potrubí v mm šířka"), this), 0, 0);
-    g->addWidget(RozmAEdit, 0, 1);
-    g->addWidget(new QLabel(QStringLiteral("x výška"), this), 0, 2);
-    g->addWidget(RozmBEdit, 0, 3);
-    g->addWidget(new QLabel(QStringLiteral("Délka"), this), 1, 0);
-    g->addWidget(DelkaEdit, 1, 1);
-    g->addWidget(new QLabel(QStringLiteral("Průtok v m3/hod"), this), 2, 0);
-    g->addWidget(prutokEdit, 2, 1);
-    g->addWidget(new QLabel(QStringLiteral("Šířka vložek"), this), 3, 0);
-    g->addWidget(SirkaVlozekComboBox, 3, 1);
-    g->addWidget(new QLabel(QStringLiteral("Počet vložek"), this), 4, 0);
-    g->addWidget(PocetVlozekEdit, 4, 1);
+    UmistiPole(g, 3, 0, QStringLiteral("Šířka vložek"), SirkaVlozekComboBox);
+    PocetVlozekEdit = PridejPole<TMIntegerEdit>(g, 4, 0, QStringLiteral("Počet vložek"), this);
     g->setColumnStretch(4, 1);
     v->addLayout(g);
     v->addSpacing(6);

@@ -1,7 +1,6 @@
 #include "ui/KuPotFrm.h"
 
 #include <QGridLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -18,19 +17,9 @@ TKuPotrubiForm::TKuPotrubiForm(DrunVar& var, QWidget* parent)
     : TElementDialog(var, QStringLiteral("Kruhové potrubí"), parent) {
     auto* v = new QVBoxLayout(this);
     auto* g = new QGridLayout;
-    PrumerEdit = new TMDoubleEdit(this);
-    DelkaEdit = new TMDoubleEdit(this);
-    PrutokEdit = new TMDoubleEdit(this);
-    for (TMDoubleEdit* f : {PrumerEdit, DelkaEdit, PrutokEdit}) {
-        f->setFixedWidth(80);
-        f->setAlignment(Qt::AlignRight);
-    }
-    g->addWidget(new QLabel(QStringLiteral("Průměr v mm"), this), 0, 0);
-    g->addWidget(PrumerEdit, 0, 1);
-    g->addWidget(new QLabel(QStringLiteral("Délka v m"), this), 1, 0);
-    g->addWidget(DelkaEdit, 1, 1);
-    g->addWidget(new QLabel(QStringLiteral("Průtok vzduchu v m3/hod"), this), 2, 0);
-    g->addWidget(PrutokEdit, 2, 1);
+    PrumerEdit = PridejPole(g, 0, 0, QStringLiteral("Průměr v mm"), this);
+    DelkaEdit = PridejPole(g, 1, 0, QStringLiteral("Délka v m"), this);
+    PrutokEdit = PridejPole(g, 2, 0, QStringLiteral("Průtok vzduchu v m3/hod"), this);
     g->setColumnStretch(2, 1);
     v->addLayout(g);
     v->addSpacing(6);

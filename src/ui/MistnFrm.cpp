@@ -28,26 +28,20 @@ TMistnostForm::TMistnostForm(DrunVar& var, QWidget* parent)
     PopisMistnEdit = new QLineEdit(this);
     PovolJen1250(PopisMistnEdit);
     horni->addWidget(PopisMistnEdit, 0, 1, 1, 5);
+    // A field and its caption share the hint.
+    auto hint = [](QWidget* pole, QLabel* popisek, const QString& text) {
+        NastavHint(pole, text);
+        NastavHint(popisek, text);
+    };
     PlochaStenEdit = new TMDoubleEdit(this);
-    VzdalenostEdit = new TMDoubleEdit(this);
-    for (TMDoubleEdit* f : {PlochaStenEdit, VzdalenostEdit}) {
-        f->setFixedWidth(80);
-        f->setAlignment(Qt::AlignRight);
-    }
-    auto* plochaLbl = new QLabel(QStringLiteral("Plocha stěn v m2"), this);
-    auto* vzdalenostLbl = new QLabel(QStringLiteral("Vzdálenost od zdroje v m"), this);
-    const QString plochaHint = QStringLiteral("Součet ploch všech stěn vč. podlahy a stropu");
-    const QString vzdalenostHint =
-        QStringLiteral("Vzdálenost sledovaného místa od zdroje drunu (vyústky)");
-    NastavHint(PlochaStenEdit, plochaHint);
-    NastavHint(plochaLbl, plochaHint);
-    NastavHint(VzdalenostEdit, vzdalenostHint);
-    NastavHint(vzdalenostLbl, vzdalenostHint);
-    horni->addWidget(plochaLbl, 1, 0);
-    horni->addWidget(PlochaStenEdit, 1, 1);
+    hint(PlochaStenEdit,
+         UmistiPole(horni, 1, 0, QStringLiteral("Plocha stěn v m2"), PlochaStenEdit),
+         QStringLiteral("Součet ploch všech stěn vč. podlahy a stropu"));
     horni->addItem(new QSpacerItem(24, 1), 1, 2);
-    horni->addWidget(vzdalenostLbl, 1, 3);
-    horni->addWidget(VzdalenostEdit, 1, 4);
+    VzdalenostEdit = new TMDoubleEdit(this);
+    hint(VzdalenostEdit,
+         UmistiPole(horni, 1, 3, QStringLiteral("Vzdálenost od zdroje v m"), VzdalenostEdit),
+         QStringLiteral("Vzdálenost sledovaného místa od zdroje drunu (vyústky)"));
     horni->setColumnStretch(5, 1);
     v->addLayout(horni);
     v->addSpacing(6);

@@ -4,7 +4,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -21,22 +20,10 @@ TObloukForm::TObloukForm(DrunVar& var, QWidget* parent)
     : TElementDialog(var, QStringLiteral("Oblouk, koleno"), parent) {
     auto* v = new QVBoxLayout(this);
     auto* g = new QGridLayout;
-    RozmAEdit = new TMDoubleEdit(this);
-    RozmBEdit = new TMDoubleEdit(this);
-    RadiusEdit = new TMDoubleEdit(this);
-    PrutokEdit = new TMDoubleEdit(this);
-    for (TMDoubleEdit* f : {RozmAEdit, RozmBEdit, RadiusEdit, PrutokEdit}) {
-        f->setFixedWidth(80);
-        f->setAlignment(Qt::AlignRight);
-    }
-    g->addWidget(new QLabel(QStringLiteral("Rozměry v mm: A"), this), 0, 0);
-    g->addWidget(RozmAEdit, 0, 1);
-    g->addWidget(new QLabel(QStringLiteral("x B"), this), 0, 2);
-    g->addWidget(RozmBEdit, 0, 3);
-    g->addWidget(new QLabel(QStringLiteral("Rádius v mm"), this), 1, 0);
-    g->addWidget(RadiusEdit, 1, 1);
-    g->addWidget(new QLabel(QStringLiteral("Průtok vzduchu v m3/hod"), this), 2, 0);
-    g->addWidget(PrutokEdit, 2, 1);
+    RozmAEdit = PridejPole(g, 0, 0, QStringLiteral("Rozměry v mm: A"), this);
+    RozmBEdit = PridejPole(g, 0, 2, QStringLiteral("x B"), this);
+    RadiusEdit = PridejPole(g, 1, 0, QStringLiteral("Rádius v mm"), this);
+    PrutokEdit = PridejPole(g, 2, 0, QStringLiteral("Průtok vzduchu v m3/hod"), this);
     g->setColumnStretch(4, 1);
     v->addLayout(g);
 

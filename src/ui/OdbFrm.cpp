@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -18,47 +17,27 @@ using namespace drun;
 
 TOdbockaForm::TOdbockaForm(DrunVar& var, QWidget* parent)
     : TElementDialog(var, QStringLiteral("Odbočka, rozbočka"), parent) {
-    auto pole = [this] {
-        auto* f = new TMDoubleEdit(this);
-        f->setFixedWidth(80);
-        f->setAlignment(Qt::AlignRight);
-        return f;
-    };
-    OdbA1Edit = pole();
-    OdbB1Edit = pole();
-    OdbA2Edit = pole();
-    OdbB2Edit = pole();
-    OdbPrutokEdit = pole();
-    CelkPrutokEdit = pole();
-    RadiusEdit = pole();
-
     auto* v = new QVBoxLayout(this);
     auto* smery = new QHBoxLayout;
     auto* pocitany = new QGroupBox(QStringLiteral("Počítaný směr (za odbočkou)"), this);
     auto* g1 = new QGridLayout(pocitany);
-    g1->addWidget(new QLabel(QStringLiteral("Rozměry v mm: A1"), this), 0, 0);
-    g1->addWidget(OdbA1Edit, 0, 1);
-    g1->addWidget(new QLabel(QStringLiteral("x B1"), this), 0, 2);
-    g1->addWidget(OdbB1Edit, 0, 3);
-    g1->addWidget(new QLabel(QStringLiteral("Průtok vzduchu odbočením v m3/hod"), this), 1, 0, 1,
-                  3);
-    g1->addWidget(OdbPrutokEdit, 1, 3);
+    OdbA1Edit = PridejPole(g1, 0, 0, QStringLiteral("Rozměry v mm: A1"), this);
+    OdbB1Edit = PridejPole(g1, 0, 2, QStringLiteral("x B1"), this);
+    OdbPrutokEdit =
+        PridejPole(g1, 1, 0, QStringLiteral("Průtok vzduchu odbočením v m3/hod"), this, 3);
     smery->addWidget(pocitany);
     auto* ostatni = new QGroupBox(QStringLiteral("Ostatní směry (za odbočkou)"), this);
     auto* g2 = new QGridLayout(ostatni);
-    g2->addWidget(new QLabel(QStringLiteral("Rozměry v mm: A2"), this), 0, 0);
-    g2->addWidget(OdbA2Edit, 0, 1);
-    g2->addWidget(new QLabel(QStringLiteral("x B2"), this), 0, 2);
-    g2->addWidget(OdbB2Edit, 0, 3);
+    OdbA2Edit = PridejPole(g2, 0, 0, QStringLiteral("Rozměry v mm: A2"), this);
+    OdbB2Edit = PridejPole(g2, 0, 2, QStringLiteral("x B2"), this);
     g2->setRowStretch(1, 1);
     smery->addWidget(ostatni, 0);
     v->addLayout(smery);
 
     auto* g = new QGridLayout;
-    g->addWidget(new QLabel(QStringLiteral("Průtok vzduchu před odbočkou v m3/hod"), this), 0, 0);
-    g->addWidget(CelkPrutokEdit, 0, 1);
-    g->addWidget(new QLabel(QStringLiteral("Rádius v mm"), this), 1, 0);
-    g->addWidget(RadiusEdit, 1, 1);
+    CelkPrutokEdit =
+        PridejPole(g, 0, 0, QStringLiteral("Průtok vzduchu před odbočkou v m3/hod"), this);
+    RadiusEdit = PridejPole(g, 1, 0, QStringLiteral("Rádius v mm"), this);
     g->setColumnStretch(2, 1);
     v->addLayout(g);
     v->addSpacing(6);

@@ -3,7 +3,6 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -43,19 +42,9 @@ TVyustkaForm::TVyustkaForm(DrunVar& var, QWidget* parent)
     : TElementDialog(var, QStringLiteral("Vyústka, žaluzie"), parent) {
     auto* v = new QVBoxLayout(this);
     auto* g = new QGridLayout;
-    RozmAEdit = new TMDoubleEdit(this);
-    RozmBEdit = new TMDoubleEdit(this);
-    PrutokEdit = new TMDoubleEdit(this);
-    for (TMDoubleEdit* f : {RozmAEdit, RozmBEdit, PrutokEdit}) {
-        f->setFixedWidth(80);
-        f->setAlignment(Qt::AlignRight);
-    }
-    g->addWidget(new QLabel(QStringLiteral("Rozměry v mm: A"), this), 0, 0);
-    g->addWidget(RozmAEdit, 0, 1);
-    g->addWidget(new QLabel(QStringLiteral("x B"), this), 0, 2);
-    g->addWidget(RozmBEdit, 0, 3);
-    g->addWidget(new QLabel(QStringLiteral("Průtok vzduchu v m3/hod"), this), 1, 0);
-    g->addWidget(PrutokEdit, 1, 1);
+    RozmAEdit = PridejPole(g, 0, 0, QStringLiteral("Rozměry v mm: A"), this);
+    RozmBEdit = PridejPole(g, 0, 2, QStringLiteral("x B"), this);
+    PrutokEdit = PridejPole(g, 1, 0, QStringLiteral("Průtok vzduchu v m3/hod"), this);
     g->setColumnStretch(4, 1);
     v->addLayout(g);
 
