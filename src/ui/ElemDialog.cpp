@@ -35,6 +35,14 @@ QLayout* TElementDialog::Tlacitka() {
     return h;
 }
 
+void TElementDialog::PoradiTabulatoru(std::initializer_list<QWidget*> poradi) {
+    QWidget* predchozi = nullptr;
+    for (QWidget* w : poradi) {
+        if (predchozi) setTabOrder(predchozi, w);
+        predchozi = w;
+    }
+}
+
 void TElementDialog::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     if (!e->spontaneous()) FormShow();

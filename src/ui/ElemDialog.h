@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <initializer_list>
 
 class QGridLayout;
 class QLabel;
@@ -45,6 +46,8 @@ class TElementDialog : public QDialog {
 
     // OK and Storno in a row, OK the default button.
     QLayout* Tlacitka();
+    // Tab moves through `poradi` in this order.
+    void PoradiTabulatoru(std::initializer_list<QWidget*> poradi);
     drun::DrunVar& var_;
     QPushButton* OKBtn;
     QPushButton* StornoBtn;

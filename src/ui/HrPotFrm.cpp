@@ -24,11 +24,7 @@ THrPotrubiForm::THrPotrubiForm(DrunVar& var, QWidget* parent)
     v->addLayout(g);
     v->addSpacing(6);
     v->addLayout(Tlacitka());
-    setTabOrder(RozmAEdit, RozmBEdit);
-    setTabOrder(RozmBEdit, DelkaEdit);
-    setTabOrder(DelkaEdit, PrutokEdit);
-    setTabOrder(PrutokEdit, OKBtn);
-    setTabOrder(OKBtn, StornoBtn);
+    PoradiTabulatoru({RozmAEdit, RozmBEdit, DelkaEdit, PrutokEdit, OKBtn, StornoBtn});
     NastavMeze();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -53,13 +53,8 @@ TKTlumicForm::TKTlumicForm(DrunVar& var, QWidget* parent)
     v->addLayout(g);
     v->addSpacing(6);
     v->addLayout(Tlacitka());
-    setTabOrder(RozmAEdit, RozmBEdit);
-    setTabOrder(RozmBEdit, DelkaEdit);
-    setTabOrder(DelkaEdit, prutokEdit);
-    setTabOrder(prutokEdit, SirkaVlozekComboBox);
-    setTabOrder(SirkaVlozekComboBox, PocetVlozekEdit);
-    setTabOrder(PocetVlozekEdit, OKBtn);
-    setTabOrder(OKBtn, StornoBtn);
+    PoradiTabulatoru({RozmAEdit, RozmBEdit, DelkaEdit, prutokEdit, SirkaVlozekComboBox,
+                      PocetVlozekEdit, OKBtn, StornoBtn});
     NastavMeze();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

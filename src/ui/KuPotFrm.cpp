@@ -24,10 +24,7 @@ TKuPotrubiForm::TKuPotrubiForm(DrunVar& var, QWidget* parent)
     v->addLayout(g);
     v->addSpacing(6);
     v->addLayout(Tlacitka());
-    setTabOrder(PrumerEdit, DelkaEdit);
-    setTabOrder(DelkaEdit, PrutokEdit);
-    setTabOrder(PrutokEdit, OKBtn);
-    setTabOrder(OKBtn, StornoBtn);
+    PoradiTabulatoru({PrumerEdit, DelkaEdit, PrutokEdit, OKBtn, StornoBtn});
     NastavMeze();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

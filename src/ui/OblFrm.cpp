@@ -43,13 +43,8 @@ TObloukForm::TObloukForm(DrunVar& var, QWidget* parent)
     v->addSpacing(6);
     v->addLayout(Tlacitka());
 
-    setTabOrder(RozmAEdit, RozmBEdit);
-    setTabOrder(RozmBEdit, RadiusEdit);
-    setTabOrder(RadiusEdit, PrutokEdit);
-    setTabOrder(PrutokEdit, OKBtn);
-    setTabOrder(OKBtn, StornoBtn);
-    setTabOrder(StornoBtn, SPlechyRadio);
-    setTabOrder(SPlechyRadio, BezPlechuRadio);
+    PoradiTabulatoru({RozmAEdit, RozmBEdit, RadiusEdit, PrutokEdit, OKBtn, StornoBtn, SPlechyRadio,
+                      BezPlechuRadio});
     NastavMeze();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

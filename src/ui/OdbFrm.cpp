@@ -43,14 +43,8 @@ TOdbockaForm::TOdbockaForm(DrunVar& var, QWidget* parent)
     v->addSpacing(6);
     v->addLayout(Tlacitka());
 
-    setTabOrder(OdbA1Edit, OdbB1Edit);
-    setTabOrder(OdbB1Edit, OdbA2Edit);
-    setTabOrder(OdbA2Edit, OdbB2Edit);
-    setTabOrder(OdbB2Edit, OdbPrutokEdit);
-    setTabOrder(OdbPrutokEdit, CelkPrutokEdit);
-    setTabOrder(CelkPrutokEdit, RadiusEdit);
-    setTabOrder(RadiusEdit, OKBtn);
-    setTabOrder(OKBtn, StornoBtn);
+    PoradiTabulatoru({OdbA1Edit, OdbB1Edit, OdbA2Edit, OdbB2Edit, OdbPrutokEdit, CelkPrutokEdit,
+                      RadiusEdit, OKBtn, StornoBtn});
     NastavMeze();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

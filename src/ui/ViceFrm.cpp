@@ -25,8 +25,7 @@ TViceForm::TViceForm(DrunVar& var, QWidget* parent)
     v->addLayout(h);
     v->addSpacing(6);
     v->addLayout(Tlacitka());
-    setTabOrder(PocetEdit, OKBtn);
-    setTabOrder(OKBtn, StornoBtn);
+    PoradiTabulatoru({PocetEdit, OKBtn, StornoBtn});
     NastavMeze();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -60,12 +60,8 @@ TVyustkaForm::TVyustkaForm(DrunVar& var, QWidget* parent)
     v->addSpacing(6);
     v->addLayout(Tlacitka());
 
-    setTabOrder(RozmAEdit, RozmBEdit);
-    setTabOrder(RozmBEdit, PrutokEdit);
-    setTabOrder(PrutokEdit, DruhTlacitka->button(0));
-    setTabOrder(DruhTlacitka->button(0), UmisteniTlacitka->button(0));
-    setTabOrder(UmisteniTlacitka->button(0), OKBtn);
-    setTabOrder(OKBtn, StornoBtn);
+    PoradiTabulatoru({RozmAEdit, RozmBEdit, PrutokEdit, DruhTlacitka->button(0),
+                      UmisteniTlacitka->button(0), OKBtn, StornoBtn});
     NastavMeze();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
