@@ -22,4 +22,9 @@ double NaMilimetry(double metry) {
     return std::round(metry * 1000 * 1e6) / 1e6;
 }
 
+double RychlostVPrurezu(double aMm, double bMm, double prutok) {
+    if (!(aMm * bMm > 0)) return HUGE_VAL;
+    return prutok * 1000000 / (3600 * aMm * bMm);
+}
+
 }  // namespace drun

@@ -13,5 +13,8 @@ double DoMezi(double x, double min, double max);
 // A size kept in metres back in millimetres, without the conversion's
 // rounding noise (0.051 m shows as 51 mm, not 51.00000000000001).
 double NaMilimetry(double metry);
+// Air velocity in m/s of a flow in m3/h through an a x b mm cross-section.
+// No cross-section cannot carry any air: it counts as infinitely fast.
+double RychlostVPrurezu(double aMm, double bMm, double prutok);
 
 }  // namespace drun

@@ -34,10 +34,6 @@ void VlastniDrunPotrubi(Spectrum& vd, double v, double s) {
     SpoctiLA(vd);
 }
 
-double RychlostHrPotrubi(double aMm, double bMm, double prutok) {
-    return prutok * 1000000 / (3600 * aMm * bMm);
-}
-
 void ZapisHrPotrubi(DrunVar& var, const ZadaniHrPotrubi& z) {
     TElementSite& e = var.cesta.Aktualni();
     e.NastavTyp(TypHrPotrubi);

@@ -23,9 +23,6 @@ struct ZadaniHrPotrubi {
     std::string TextA, TextB, TextDelka, TextPrutok;
 };
 
-// Velocity in the duct from the dialog's values (sides in mm), m/s.
-double RychlostHrPotrubi(double aMm, double bMm, double prutok);
-
 // Store step: type 3, description, sides in mm, length, flow.
 void ZapisHrPotrubi(DrunVar& var, const ZadaniHrPotrubi& z);
 // Compute step: converts the sides to metres in place, then attenuation and

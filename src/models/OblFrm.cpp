@@ -117,13 +117,6 @@ double ZvukTvarovky(int pasmo, double Ao, double Bo, double Qo, double Ac, doubl
     return Lw > 0 ? Lw : 0;
 }
 
-double RychlostTvarovky(double prutok, double aMm, double bMm) {
-    const double s = aMm * bMm;
-    // No cross-section cannot carry any air: treat it as infinitely fast.
-    if (!(s > 0)) return HUGE_VAL;
-    return prutok * 1000000 / (3600 * s);
-}
-
 void ZapisOblouk(DrunVar& var, const ZadaniOblouku& z) {
     TElementSite& e = var.cesta.Aktualni();
     e.NastavTyp(TypOblouk);

@@ -38,9 +38,7 @@ int TridaTvarovky(double pomerRychlosti);
 // grid points and held at the ends of the grid.
 double HlukTvarovky(int trida, double St);
 
-// Air velocity in m/s of a flow in m3/h through sides given in mm; the
-// dialogs refuse MaxRychlostTvarovky and more.
-double RychlostTvarovky(double prutok, double aMm, double bMm);
+// The dialogs refuse air at this velocity or faster (RychlostVPrurezu).
 constexpr double MaxRychlostTvarovky = 30;
 
 } // namespace drun

@@ -57,10 +57,6 @@ std::uint8_t DoRozsahu(std::uint8_t x, int max) {
 
 } // namespace
 
-double RychlostVyustky(double aMm, double bMm, double prutok) {
-    return prutok * 1000000 / (3600 * aMm * bMm);
-}
-
 void ZapisVyustka(DrunVar& var, const ZadaniVyustky& z) {
     TElementSite& e = var.cesta.Aktualni();
     e.NastavTyp(TypVyustka);

@@ -42,9 +42,6 @@ struct ZadaniVyustky {
     std::string TextA, TextB, TextPrutok; // as typed
 };
 
-// Velocity through the gross face from the dialog's values (sides in mm), m/s.
-double RychlostVyustky(double aMm, double bMm, double prutok);
-
 // Store step: type 7, description, sides in mm, flow, kind and position.
 void ZapisVyustka(DrunVar& var, const ZadaniVyustky& z);
 // Compute step: converts the sides to metres in place, then attenuation of the

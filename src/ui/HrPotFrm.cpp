@@ -48,8 +48,8 @@ void THrPotrubiForm::FormShow() {
 }
 
 bool THrPotrubiForm::PredKontrola() {
-    return KontrolaZadani(RychlostHrPotrubi(RozmAEdit->Cislo(), RozmBEdit->Cislo(),
-                                            PrutokEdit->Cislo()) < MaxRychlostPotrubi,
+    return KontrolaZadani(RychlostVPrurezu(RozmAEdit->Cislo(), RozmBEdit->Cislo(),
+                                           PrutokEdit->Cislo()) < MaxRychlostPotrubi,
                           ZpravaRychlostPotrubi());
 }
 

@@ -77,8 +77,8 @@ void TObloukForm::FormShow() {
 }
 
 bool TObloukForm::PredKontrola() {
-    return KontrolaZadani(RychlostTvarovky(PrutokEdit->Cislo(), RozmAEdit->Cislo(),
-                                           RozmBEdit->Cislo()) < MaxRychlostTvarovky,
+    return KontrolaZadani(RychlostVPrurezu(RozmAEdit->Cislo(), RozmBEdit->Cislo(),
+                                           PrutokEdit->Cislo()) < MaxRychlostTvarovky,
                           ZpravaRychlostPotrubi());
 }
 

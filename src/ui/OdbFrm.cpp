@@ -73,8 +73,8 @@ void TOdbockaForm::FormShow() {
 
 bool TOdbockaForm::PredKontrola() {
     // Only the computed direction is limited; the other stream is not a duct of the path.
-    return KontrolaZadani(RychlostTvarovky(OdbPrutokEdit->Cislo(), OdbA1Edit->Cislo(),
-                                           OdbB1Edit->Cislo()) < MaxRychlostTvarovky,
+    return KontrolaZadani(RychlostVPrurezu(OdbA1Edit->Cislo(), OdbB1Edit->Cislo(),
+                                           OdbPrutokEdit->Cislo()) < MaxRychlostTvarovky,
                           ZpravaRychlostPotrubi());
 }
 

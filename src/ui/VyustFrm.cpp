@@ -92,8 +92,8 @@ void TVyustkaForm::FormShow() {
 }
 
 bool TVyustkaForm::PredKontrola() {
-    return KontrolaZadani(RychlostVyustky(RozmAEdit->Cislo(), RozmBEdit->Cislo(),
-                                          PrutokEdit->Cislo()) < MaxRychlostVyustky,
+    return KontrolaZadani(RychlostVPrurezu(RozmAEdit->Cislo(), RozmBEdit->Cislo(),
+                                           PrutokEdit->Cislo()) < MaxRychlostVyustky,
                           ZpravaRychlostVyustky());
 }
 

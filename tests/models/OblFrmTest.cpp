@@ -4,6 +4,7 @@
 #include <limits>
 #include <vector>
 
+#include "core/Matemat.h"
 #include "models/OblFrm.h"
 
 using namespace drun;
@@ -218,8 +219,8 @@ TEST(Oblouk, KrajniMezeVypoctu) {
 }
 
 TEST(Oblouk, RychlostProKontroluDialogu) {
-    EXPECT_DOUBLE_EQ(RychlostTvarovky(2000, 500, 250), 2000.0 / 3600 / 0.125);
-    EXPECT_EQ(RychlostTvarovky(1080, 100, 100), 30);
-    EXPECT_LT(RychlostTvarovky(1079, 100, 100), 30);
-    EXPECT_GT(RychlostTvarovky(10, 0, 100), MaxRychlostTvarovky);
+    EXPECT_DOUBLE_EQ(RychlostVPrurezu(500, 250, 2000), 2000.0 / 3600 / 0.125);
+    EXPECT_EQ(RychlostVPrurezu(100, 100, 1080), 30);
+    EXPECT_LT(RychlostVPrurezu(100, 100, 1079), 30);
+    EXPECT_GT(RychlostVPrurezu(0, 100, 10), MaxRychlostTvarovky);
 }

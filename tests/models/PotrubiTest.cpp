@@ -5,6 +5,7 @@
 
 #include "core/Cisla.h"
 #include "core/DrunVyp.h"
+#include "core/Matemat.h"
 #include "io/DataSoubor.h"
 #include "models/HrPotFrm.h"
 #include "models/KuPotFrm.h"
@@ -89,7 +90,7 @@ TEST(HrPotrubi, PrikladRozmery500x250) {
     la = e.VlastniDrun;
     SpoctiLA(la);
     EXPECT_DOUBLE_EQ(e.VlastniDrun[LA], la[LA]);
-    EXPECT_NEAR(RychlostHrPotrubi(500, 250, 2000), 4.444, 0.001);
+    EXPECT_NEAR(RychlostVPrurezu(500, 250, 2000), 4.444, 0.001);
 }
 
 TEST(HrPotrubi, PopisZTextuJakByly) {
@@ -119,8 +120,8 @@ TEST(HrPotrubi, MalaRychlostDavaNulovyDrun) {
 }
 
 TEST(HrPotrubi, RychlostNaHraniciTriceti) {
-    EXPECT_EQ(RychlostHrPotrubi(100, 100, 1080), MaxRychlostPotrubi);
-    EXPECT_LT(RychlostHrPotrubi(100, 100, 1079), MaxRychlostPotrubi);
+    EXPECT_EQ(RychlostVPrurezu(100, 100, 1080), MaxRychlostPotrubi);
+    EXPECT_LT(RychlostVPrurezu(100, 100, 1079), MaxRychlostPotrubi);
 }
 
 // The smaller side picks the row; the thresholds themselves belong to the lower row.

@@ -5,6 +5,7 @@
 
 #include "core/Cisla.h"
 #include "core/DrunVyp.h"
+#include "core/Matemat.h"
 #include "io/DataSoubor.h"
 #include "models/ViceFrm.h"
 #include "models/VyustFrm.h"
@@ -54,7 +55,7 @@ TEST(Vyustka, Priklad300x150) {
     ExpectSpektrum(e.Utlum, {9, 9, 4, 0, 0, 0, 0, 0}, 0);
     ExpectSpektrum(e.VlastniDrun, {36.5, 37.5, 37.5, 36.5, 33.5, 25.5, 16.5, 6.5}, 0.05);
     EXPECT_NEAR(e.VlastniDrun[0] + 8, 44.50, 0.005);
-    EXPECT_NEAR(RychlostVyustky(300, 150, 500), 3.09, 0.005);
+    EXPECT_NEAR(RychlostVPrurezu(300, 150, 500), 3.09, 0.005);
 }
 
 // The loss coefficient and the free area of each kind enter the overall level.
@@ -132,10 +133,10 @@ TEST(Vyustka, MalyPrutokVelkouVyustkouBezDrunu) {
 }
 
 TEST(Vyustka, RychlostCelniPlochy) {
-    EXPECT_NEAR(RychlostVyustky(50, 50, 10), 1.11, 0.005);
-    EXPECT_NEAR(RychlostVyustky(50, 50, 300), 33.3, 0.05);
-    EXPECT_EQ(RychlostVyustky(100, 100, 1080), MaxRychlostVyustky);
-    EXPECT_LT(RychlostVyustky(100, 100, 1079), MaxRychlostVyustky);
+    EXPECT_NEAR(RychlostVPrurezu(50, 50, 10), 1.11, 0.005);
+    EXPECT_NEAR(RychlostVPrurezu(50, 50, 300), 33.3, 0.05);
+    EXPECT_EQ(RychlostVPrurezu(100, 100, 1080), MaxRychlostVyustky);
+    EXPECT_LT(RychlostVPrurezu(100, 100, 1079), MaxRychlostVyustky);
 }
 
 TEST(Vyustka, KrajeMeziAPoskozeneSloty) {
