@@ -25,13 +25,17 @@ int RadekUtlumuPotrubi(double rozmerM) {
     return 3;
 }
 
-void VlastniDrunPotrubi(Spectrum& vd, double v, double s) {
+void SpektraPotrubi(TElementSite& e, const std::array<double, PocetPasem>& utlumNaMetr, double v,
+                    double s) {
+    for (int i = 0; i < PocetPasem; ++i)
+        e.Utlum[i] = utlumNaMetr[static_cast<size_t>(i)] * e.Delka;
+    SpoctiLA(e.Utlum);
     const double lw = 10 + 50 * Log10(v) + 10 * Log10(s);
     for (int i = 0; i < PocetPasem; ++i) {
         const double x = lw + KorekcePrimehoPotrubi[static_cast<size_t>(i)];
-        vd[i] = x < 0 ? 0 : x;
+        e.VlastniDrun[i] = x < 0 ? 0 : x;
     }
-    SpoctiLA(vd);
+    SpoctiLA(e.VlastniDrun);
 }
 
 void ZapisHrPotrubi(DrunVar& var, const ZadaniHrPotrubi& z) {
@@ -58,10 +62,7 @@ void VypocetHrPotrubi(DrunVar& var) {
     const double v = e.Prutok / (s * 3600);
     const double dmin = a >= b ? b : a;
     const auto& radek = UtlumHrPotrubi[static_cast<size_t>(RadekUtlumuPotrubi(dmin))];
-    for (int i = 0; i < PocetPasem; ++i)
-        e.Utlum[i] = radek[static_cast<size_t>(i)] * e.Delka;
-    SpoctiLA(e.Utlum);
-    VlastniDrunPotrubi(e.VlastniDrun, v, s);
+    SpektraPotrubi(e, radek, v, s);
 }
 
 } // namespace drun

@@ -34,7 +34,10 @@ void VypocetHrPotrubi(DrunVar& var);
 constexpr std::array<double, PocetPasem> KorekcePrimehoPotrubi{-4, -5, -6, -8, -9, -10, -13, -20};
 // Row 0..3 of a per-metre attenuation table for a governing size in metres.
 int RadekUtlumuPotrubi(double rozmerM);
-// Flow self-noise of a straight duct: velocity v (m/s), cross-section s (m2).
-void VlastniDrunPotrubi(Spectrum& vd, double v, double s);
+// Both spectra of a straight duct: the per-metre attenuation row times the
+// element's length, and the flow self-noise at velocity v (m/s) through the
+// cross-section s (m2).
+void SpektraPotrubi(TElementSite& e, const std::array<double, PocetPasem>& utlumNaMetr, double v,
+                    double s);
 
 } // namespace drun

@@ -47,10 +47,7 @@ void VypocetKuPotrubi(DrunVar& var) {
     var.PosledniPrumer = d;
     const double v = 4 * e.Prutok / (Hodina3600Pi * d * d);
     const auto& radek = UtlumKuPotrubi[static_cast<size_t>(RadekUtlumuPotrubi(d))];
-    for (int i = 0; i < PocetPasem; ++i)
-        e.Utlum[i] = radek[static_cast<size_t>(i)] * e.Delka;
-    SpoctiLA(e.Utlum);
-    VlastniDrunPotrubi(e.VlastniDrun, v, s);
+    SpektraPotrubi(e, radek, v, s);
 }
 
 } // namespace drun
