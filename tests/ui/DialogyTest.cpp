@@ -19,11 +19,6 @@ using namespace drun;
 
 namespace {
 
-void Napis(TMEdit* f, const QString& text) {
-    f->setText(QString());
-    QTest::keyClicks(f, text);  // marks the field as typed
-}
-
 TObecElemForm* Obecny(THlavniForm& o) {
     return static_cast<TObecElemForm*>(o.Dialog(TypObecny));
 }

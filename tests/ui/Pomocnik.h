@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <deque>
 #include <functional>
@@ -13,7 +14,9 @@
 
 #include "core/DrunVar.h"
 #include "ui/DrunMain.h"
+#include "ui/ElemDialog.h"
 #include "ui/Hlaseni.h"
+#include "ui/MujEdit.h"
 
 // Keeps every message text and answers confirmations as the test says.
 class ZaznamHlaseni : public Hlaseni {
@@ -42,6 +45,21 @@ ZaznamHlaseni& Zaznam();
 // Runs `prace` on the modal window that the next exec() opens.
 void PriModalnim(std::function<void(QWidget*)> prace);
 
+// Text typed by the user over the field's content: the field takes it when it
+// is left or at the dialog's OK. Erasing is typing too, so "" is validated.
+inline void Napis(TMEdit* f, const QString& text) {
+    f->selectAll();
+    QTest::keyClick(f, Qt::Key_Backspace);
+    QTest::keyClicks(f, text);
+}
+
+inline QStringList TextyPoli(std::initializer_list<QLineEdit*> pole) {
+    QStringList s;
+    for (QLineEdit* f : pole)
+        s << f->text();
+    return s;
+}
+
 // A fresh program state and main window whose files live in a temporary folder.
 class UiTest : public ::testing::Test {
   protected:
@@ -53,6 +71,21 @@ class UiTest : public ::testing::Test {
     void TearDown() override {
         var.Ulozeno = true;
         okno.reset();
+    }
+    // `text` typed into `pole` of an element dialog opened to add an element is
+    // refused at OK with `zprava`, and the path keeps `pocet` elements.
+    void OcekavejOdmitnuti(TMEdit* pole, const QString& text, const QString& zprava,
+                           int pocet = 1) {
+        auto* d = qobject_cast<TElementDialog*>(pole->window());
+        ASSERT_NE(d, nullptr);
+        SCOPED_TRACE(text.toStdString());
+        Zaznam().Vymaz();
+        var.RezimPridat = true;
+        d->FormShow();
+        Napis(pole, text);
+        d->OKBtnClick();
+        EXPECT_EQ(Zaznam().texty, QStringList{zprava});
+        EXPECT_EQ(var.cesta.Pocet(), pocet);
     }
     static QStringList Texty(const RadekHodnot& r) {
         QStringList s;

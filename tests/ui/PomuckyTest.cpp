@@ -20,11 +20,6 @@ using namespace drun;
 
 namespace {
 
-void Napis(TMEdit* f, const QString& text) {
-    f->setText(QString());
-    QTest::keyClicks(f, text); // marks the field as typed
-}
-
 void Zdroj(THlavniForm& o, const std::array<double, 8>& pasma) {
     o.ZadZdroj->FormShow();
     for (int i = 0; i < 8; ++i)

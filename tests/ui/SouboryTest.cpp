@@ -28,11 +28,6 @@ using namespace drun;
 
 namespace {
 
-void Napis(TMEdit* f, const QString& text) {
-    f->setText(QString());
-    QTest::keyClicks(f, text); // marks the field as typed
-}
-
 // Picks `soubor` in the next file dialog, or cancels it with an empty name.
 void VyberSoubor(const QString& soubor) {
     PriModalnim([soubor](QWidget* w) {
