@@ -1,0 +1,49 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+
+#include "core/DrunVar.h"
+
+// Bands 63 Hz .. 8 kHz of s against the expected values.
+inline void ExpectSpektrum(const drun::Spectrum& s,
+                           const std::array<double, drun::PocetPasem>& ocek, double tol) {
+    for (int i = 0; i < drun::PocetPasem; ++i)
+        EXPECT_NEAR(s[i], ocek[static_cast<size_t>(i)], tol) << "pásmo " << i;
+}
+
+// Both spectra finite, L(A) included, and no band of self-noise below 0 dB.
+inline void ExpectKonecne(const drun::TElementSite& e) {
+    for (int i = 0; i <= drun::LA; ++i) {
+        EXPECT_TRUE(std::isfinite(e.Utlum[i])) << i;
+        EXPECT_TRUE(std::isfinite(e.VlastniDrun[i])) << i;
+        if (i < drun::LA) {
+            EXPECT_GE(e.VlastniDrun[i], 0) << i;
+        }
+    }
+}
+
+// Elements 2.. of a path read back from a data file match the written ones:
+// type, description, parameter slots and both spectra.
+inline void ExpectStejnePrvky(const drun::Cesta& zapsana, const drun::Cesta& prectena) {
+    ASSERT_EQ(prectena.Pocet(), zapsana.Pocet());
+    for (int n = 2; n <= zapsana.Pocet(); ++n) {
+        const drun::TElementSite& a = zapsana.Prvek(n);
+        const drun::TElementSite& b = prectena.Prvek(n);
+        SCOPED_TRACE(n);
+        EXPECT_EQ(b.Typ, a.Typ);
+        EXPECT_EQ(b.Popis, a.Popis);
+        EXPECT_NEAR(b.RozmA, a.RozmA, 1e-12);
+        EXPECT_NEAR(b.RozmB, a.RozmB, 1e-12);
+        EXPECT_EQ(b.Delka, a.Delka);
+        EXPECT_EQ(b.Prutok, a.Prutok);
+        EXPECT_EQ(b.Druh, a.Druh);
+        EXPECT_EQ(b.Umisteni, a.Umisteni);
+        for (int i = 0; i <= drun::LA; ++i) {
+            EXPECT_NEAR(b.Utlum[i], a.Utlum[i], 1e-9);
+            EXPECT_NEAR(b.VlastniDrun[i], a.VlastniDrun[i], 1e-9);
+        }
+    }
+}
