@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "core/Cisla.h"
@@ -31,7 +30,7 @@ QLabel* VysledekLbl(QWidget* rodic, int sirka) {
 
 } // namespace
 
-TAkTlakForm::TAkTlakForm(DrunVar& var, QWidget* parent) : QDialog(parent), var_(var) {
+TAkTlakForm::TAkTlakForm(DrunVar& var, QWidget* parent) : TPlnenyDialog(parent), var_(var) {
     setWindowTitle(QStringLiteral("Převod akustického tlaku podle vzdálenosti"));
     setModal(false);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -109,20 +108,6 @@ TAkTlakForm::TAkTlakForm(DrunVar& var, QWidget* parent) : QDialog(parent), var_(
     for (int i = 0; i < PocetPasem; ++i)
         AkTlak1HodnEditChange(i);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-void TAkTlakForm::Otevri() {
-    if (isVisible()) {
-        raise();
-        activateWindow();
-        return;
-    }
-    show();
-}
-
-void TAkTlakForm::showEvent(QShowEvent* e) {
-    QDialog::showEvent(e);
-    if (!e->spontaneous()) FormShow();
 }
 
 void TAkTlakForm::FormShow() {

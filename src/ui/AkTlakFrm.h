@@ -12,7 +12,7 @@ class QPushButton;
 // "Převod akustického tlaku podle vzdálenosti": a modeless tool beside the
 // main window. It starts from the source's spectrum at every opening and
 // keeps the distances for as long as the program runs.
-class TAkTlakForm : public QDialog {
+class TAkTlakForm : public TPlnenyDialog {
     Q_OBJECT
   public:
     TAkTlakForm(drun::DrunVar& var, QWidget* parent = nullptr);
@@ -27,17 +27,12 @@ class TAkTlakForm : public QDialog {
     const drun::AkTlakStav& Stav() const { return stav_; }
 
   public slots:
-    // Shows the window, or brings it forward when it is already open.
-    void Otevri();
-    void FormShow();
+    void FormShow() override;
     void OKBtnClick();
     void VseBtnClick();
     void StornoBtnClick() { reject(); }
     void AkTlak1HodnEditChange(int pasmo);
     void VzdEditChange();
-
-  protected:
-    void showEvent(QShowEvent* e) override;
 
   private:
     void Preved(); // from the fields' accepted values

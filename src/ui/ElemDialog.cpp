@@ -11,8 +11,22 @@
 #include "ui/Hlaseni.h"
 #include "ui/MujEdit.h"
 
+void TPlnenyDialog::Otevri() {
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        return;
+    }
+    show();
+}
+
+void TPlnenyDialog::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (!e->spontaneous()) FormShow();
+}
+
 TElementDialog::TElementDialog(drun::DrunVar& var, const QString& titulek, QWidget* parent)
-    : QDialog(parent), var_(var) {
+    : TPlnenyDialog(parent), var_(var) {
     setWindowTitle(titulek);
     setModal(true);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -41,11 +55,6 @@ void TElementDialog::PoradiTabulatoru(std::initializer_list<QWidget*> poradi) {
         if (predchozi) setTabOrder(predchozi, w);
         predchozi = w;
     }
-}
-
-void TElementDialog::showEvent(QShowEvent* e) {
-    QDialog::showEvent(e);
-    if (!e->spontaneous()) FormShow();
 }
 
 void TElementDialog::OKBtnClick() {

@@ -12,17 +12,32 @@ namespace drun {
 struct DrunVar;
 }
 
+// A dialog whose fields FormShow fills each time the program shows it; a
+// window coming back from being minimised keeps what it holds.
+class TPlnenyDialog : public QDialog {
+    Q_OBJECT
+  public:
+    using QDialog::QDialog;
+
+  public slots:
+    virtual void FormShow() = 0;
+    // Shows a modeless window, or brings it forward when it is already open.
+    void Otevri();
+
+  protected:
+    void showEvent(QShowEvent* e) override;
+};
+
 // The common protocol of every element dialog: FormShow fills the fields,
 // OK validates what is still pending, runs the pre-check, inserts (add mode),
 // stores and computes through the core, closes and has the main window
 // re-evaluate from the element; Storno changes nothing.
-class TElementDialog : public QDialog {
+class TElementDialog : public TPlnenyDialog {
     Q_OBJECT
   public:
     TElementDialog(drun::DrunVar& var, const QString& titulek, QWidget* parent = nullptr);
 
   public slots:
-    virtual void FormShow() = 0;
     void OKBtnClick();
     void StornoBtnClick();
 
@@ -31,7 +46,6 @@ class TElementDialog : public QDialog {
     void ElementZadan(int cislo);
 
   protected:
-    void showEvent(QShowEvent* e) override;
     // A check of the element's own (velocity and the like); shows its message.
     virtual bool PredKontrola() { return true; }
     // Store and compute on the current element; false when computing failed

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "core/DrunVar.h"
@@ -17,7 +16,7 @@
 
 using namespace drun;
 
-TPozadavekForm::TPozadavekForm(DrunVar& var, QWidget* parent) : QDialog(parent), var_(var) {
+TPozadavekForm::TPozadavekForm(DrunVar& var, QWidget* parent) : TPlnenyDialog(parent), var_(var) {
     setWindowTitle(QStringLiteral("Požadavek na konci sítě"));
     setModal(true);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -76,11 +75,6 @@ TPozadavekForm::TPozadavekForm(DrunVar& var, QWidget* parent) : QDialog(parent),
     poOktavach->setChecked(true);
     PozadRadioGroupClick(0);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-void TPozadavekForm::showEvent(QShowEvent* e) {
-    QDialog::showEvent(e);
-    if (!e->spontaneous()) FormShow();
 }
 
 void TPozadavekForm::FormShow() {

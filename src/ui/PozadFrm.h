@@ -9,7 +9,7 @@ class QRadioButton;
 class QButtonGroup;
 
 // "Požadavek na konci sítě": per-octave limits or an N curve.
-class TPozadavekForm : public QDialog {
+class TPozadavekForm : public TPlnenyDialog {
     Q_OBJECT
   public:
     TPozadavekForm(drun::DrunVar& var, QWidget* parent = nullptr);
@@ -20,7 +20,7 @@ class TPozadavekForm : public QDialog {
     QPushButton *OKBtn, *StornoBtn, *NulujBtn;
 
   public slots:
-    void FormShow();
+    void FormShow() override;
     void PozadRadioGroupClick(int index);
     void NkrivkyComboBoxChange(int index);
     void NulujBtnClick();
@@ -29,9 +29,6 @@ class TPozadavekForm : public QDialog {
 
   signals:
     void PozadavekZmenen();
-
-  protected:
-    void showEvent(QShowEvent* e) override;
 
   private:
     drun::DrunVar& var_;

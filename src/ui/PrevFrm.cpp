@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "core/Cisla.h"
@@ -22,7 +21,7 @@ QString Text(double x) {
 }
 } // namespace
 
-TPrevodForm::TPrevodForm(QWidget* parent) : QDialog(parent) {
+TPrevodForm::TPrevodForm(QWidget* parent) : TPlnenyDialog(parent) {
     setWindowTitle(QStringLiteral("Převod"));
     setModal(false);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -92,20 +91,6 @@ TPrevodForm::TPrevodForm(QWidget* parent) : QDialog(parent) {
     }
     PrevodRadioGroupClick(VazeniA);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-void TPrevodForm::Otevri() {
-    if (isVisible()) {
-        raise();
-        activateWindow();
-        return;
-    }
-    show();
-}
-
-void TPrevodForm::showEvent(QShowEvent* e) {
-    QDialog::showEvent(e);
-    if (!e->spontaneous()) FormShow();
 }
 
 void TPrevodForm::FormShow() {

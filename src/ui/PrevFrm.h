@@ -12,7 +12,7 @@ class QPushButton;
 
 // "Převod": a typed spectrum as L(A), L(B) or L(C). A modeless tool; the
 // typed levels and the chosen weighting stay for as long as the program runs.
-class TPrevodForm : public QDialog {
+class TPrevodForm : public TPlnenyDialog {
     Q_OBJECT
   public:
     explicit TPrevodForm(QWidget* parent = nullptr);
@@ -25,16 +25,11 @@ class TPrevodForm : public QDialog {
     QPushButton *OKBtn, *StornoBtn;
 
   public slots:
-    // Shows the window, or brings it forward when it is already open.
-    void Otevri();
-    void FormShow();
+    void FormShow() override;
     void PrevodRadioGroupClick(int index);
     void OKBtnClick();
     void StornoBtnClick() { reject(); }
     void HodnEditChange();
-
-  protected:
-    void showEvent(QShowEvent* e) override;
 
   private:
     void Preved(); // from the fields' accepted values

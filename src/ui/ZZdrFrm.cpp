@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "core/DrunVar.h"
@@ -15,7 +14,7 @@
 
 using namespace drun;
 
-TZadZdrojForm::TZadZdrojForm(DrunVar& var, QWidget* parent) : QDialog(parent), var_(var) {
+TZadZdrojForm::TZadZdrojForm(DrunVar& var, QWidget* parent) : TPlnenyDialog(parent), var_(var) {
     setWindowTitle(QStringLiteral("Zadání zdroje drunu"));
     setModal(true);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -65,11 +64,6 @@ TZadZdrojForm::TZadZdrojForm(DrunVar& var, QWidget* parent) : QDialog(parent), v
 
 void TZadZdrojForm::NastavMezeZdroj() {
     for (TMDoubleEdit* f : Zdroj.pole) f->NastavMeze(var_.MinUroven, var_.MaxUroven);
-}
-
-void TZadZdrojForm::showEvent(QShowEvent* e) {
-    QDialog::showEvent(e);
-    if (!e->spontaneous()) FormShow();
 }
 
 void TZadZdrojForm::FormShow() {

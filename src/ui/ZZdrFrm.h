@@ -7,7 +7,7 @@
 class QLineEdit;
 
 // "Zadání zdroje drunu": always edits element 1.
-class TZadZdrojForm : public QDialog {
+class TZadZdrojForm : public TPlnenyDialog {
     Q_OBJECT
   public:
     TZadZdrojForm(drun::DrunVar& var, QWidget* parent = nullptr);
@@ -17,7 +17,7 @@ class TZadZdrojForm : public QDialog {
     QPushButton *OKBtn, *StornoBtn, *NulujBtn, *VseBtn;
 
   public slots:
-    void FormShow();
+    void FormShow() override;
     void OKBtnClick();
     void StornoBtnClick() { reject(); }
     void NulujBtnClick();
@@ -26,9 +26,6 @@ class TZadZdrojForm : public QDialog {
 
   signals:
     void ZdrojZmenen();
-
-  protected:
-    void showEvent(QShowEvent* e) override;
 
   private:
     drun::DrunVar& var_;
