@@ -30,11 +30,9 @@ QLabel* VysledekLbl(QWidget* rodic, int sirka) {
 
 } // namespace
 
-TAkTlakForm::TAkTlakForm(DrunVar& var, QWidget* parent) : TPlnenyDialog(parent), var_(var) {
-    setWindowTitle(QStringLiteral("Převod akustického tlaku podle vzdálenosti"));
-    setModal(false);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+TAkTlakForm::TAkTlakForm(DrunVar& var, QWidget* parent)
+    : TPlnenyDialog(QStringLiteral("Převod akustického tlaku podle vzdálenosti"), false, parent),
+      var_(var) {
     auto* v = new QVBoxLayout(this);
 
     auto* g = new QGridLayout;

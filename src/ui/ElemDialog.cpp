@@ -11,6 +11,14 @@
 #include "ui/Hlaseni.h"
 #include "ui/MujEdit.h"
 
+TPlnenyDialog::TPlnenyDialog(const QString& titulek, bool modalni, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(titulek);
+    setModal(modalni);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+}
+
 void TPlnenyDialog::Otevri() {
     if (isVisible()) {
         raise();
@@ -26,11 +34,7 @@ void TPlnenyDialog::showEvent(QShowEvent* e) {
 }
 
 TElementDialog::TElementDialog(drun::DrunVar& var, const QString& titulek, QWidget* parent)
-    : TPlnenyDialog(parent), var_(var) {
-    setWindowTitle(titulek);
-    setModal(true);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    : TPlnenyDialog(titulek, true, parent), var_(var) {
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     StornoBtn = new QPushButton(QStringLiteral("Storno"), this);
     OKBtn->setDefault(true);

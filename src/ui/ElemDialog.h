@@ -12,12 +12,12 @@ namespace drun {
 struct DrunVar;
 }
 
-// A dialog whose fields FormShow fills each time the program shows it; a
-// window coming back from being minimised keeps what it holds.
+// A fixed-size dialog whose fields FormShow fills each time the program shows
+// it; a window coming back from being minimised keeps what it holds.
 class TPlnenyDialog : public QDialog {
     Q_OBJECT
   public:
-    using QDialog::QDialog;
+    TPlnenyDialog(const QString& titulek, bool modalni, QWidget* parent);
 
   public slots:
     virtual void FormShow() = 0;

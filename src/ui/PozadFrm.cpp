@@ -16,11 +16,8 @@
 
 using namespace drun;
 
-TPozadavekForm::TPozadavekForm(DrunVar& var, QWidget* parent) : TPlnenyDialog(parent), var_(var) {
-    setWindowTitle(QStringLiteral("Požadavek na konci sítě"));
-    setModal(true);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+TPozadavekForm::TPozadavekForm(DrunVar& var, QWidget* parent)
+    : TPlnenyDialog(QStringLiteral("Požadavek na konci sítě"), true, parent), var_(var) {
     auto* v = new QVBoxLayout(this);
     auto* horni = new QHBoxLayout;
     auto* skupina = new QGroupBox(QStringLiteral("Zadání"), this);

@@ -21,11 +21,7 @@ QString Text(double x) {
 }
 } // namespace
 
-TPrevodForm::TPrevodForm(QWidget* parent) : TPlnenyDialog(parent) {
-    setWindowTitle(QStringLiteral("Převod"));
-    setModal(false);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+TPrevodForm::TPrevodForm(QWidget* parent) : TPlnenyDialog(QStringLiteral("Převod"), false, parent) {
     auto* v = new QVBoxLayout(this);
 
     auto* g = new QGridLayout;

@@ -14,11 +14,8 @@
 
 using namespace drun;
 
-TZadZdrojForm::TZadZdrojForm(DrunVar& var, QWidget* parent) : TPlnenyDialog(parent), var_(var) {
-    setWindowTitle(QStringLiteral("Zadání zdroje drunu"));
-    setModal(true);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+TZadZdrojForm::TZadZdrojForm(DrunVar& var, QWidget* parent)
+    : TPlnenyDialog(QStringLiteral("Zadání zdroje drunu"), true, parent), var_(var) {
     auto* v = new QVBoxLayout(this);
     auto* popis = new QHBoxLayout;
     popis->addWidget(new QLabel(QStringLiteral("Popis"), this));
