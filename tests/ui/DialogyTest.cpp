@@ -1,18 +1,27 @@
-#include <QComboBox>
+#include <QAction>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
-#include <QValidator>
 #include <QToolButton>
-#include <QAction>
+#include <QValidator>
 
 #include "Pomocnik.h"
 #include "core/Cisla.h"
+#include "ui/HrPotFrm.h"
+#include "ui/KTlumFrm.h"
+#include "ui/KuPotFrm.h"
+#include "ui/MistnFrm.h"
 #include "ui/MujEdit.h"
 #include "ui/ObElFrm.h"
+#include "ui/OblFrm.h"
+#include "ui/OdbFrm.h"
 #include "ui/PozadFrm.h"
+#include "ui/ViceFrm.h"
+#include "ui/VyustFrm.h"
 #include "ui/ZZdrFrm.h"
 
 using namespace drun;
@@ -332,4 +341,49 @@ TEST_F(UiTest, KonecSNeulozenymVypoctem) {
     EXPECT_TRUE(okno->isVisible());
     Zaznam().odpovedi = {true};
     EXPECT_TRUE(okno->close());
+}
+
+// Tab goes through an element dialog's fields in reading order, then OK and
+// Storno (the bend's kind comes last).
+TEST_F(UiTest, PoradiTabulatoruPrvkovychDialogu) {
+    auto* hr = qobject_cast<THrPotrubiForm*>(okno->Dialog(TypHrPotrubi));
+    auto* ku = qobject_cast<TKuPotrubiForm*>(okno->Dialog(TypKuPotrubi));
+    auto* ob = qobject_cast<TObloukForm*>(okno->Dialog(TypOblouk));
+    auto* od = qobject_cast<TOdbockaForm*>(okno->Dialog(TypOdbocka));
+    auto* vy = qobject_cast<TVyustkaForm*>(okno->Dialog(TypVyustka));
+    auto* tl = qobject_cast<TKTlumicForm*>(okno->Dialog(TypTlumic));
+    auto* vi = qobject_cast<TViceForm*>(okno->Dialog(TypVice));
+    ASSERT_TRUE(hr && ku && ob && od && vy && tl && vi);
+    const std::vector<std::vector<QWidget*>> poradi{
+        {hr->RozmAEdit, hr->RozmBEdit, hr->DelkaEdit, hr->PrutokEdit},
+        {ku->PrumerEdit, ku->DelkaEdit, ku->PrutokEdit},
+        {ob->RozmAEdit, ob->RozmBEdit, ob->RadiusEdit, ob->PrutokEdit},
+        {od->OdbA1Edit, od->OdbB1Edit, od->OdbA2Edit, od->OdbB2Edit, od->OdbPrutokEdit,
+         od->CelkPrutokEdit, od->RadiusEdit},
+        {vy->RozmAEdit, vy->RozmBEdit, vy->PrutokEdit, vy->DruhTlacitka->button(0),
+         vy->UmisteniTlacitka->button(0)},
+        {tl->RozmAEdit, tl->RozmBEdit, tl->DelkaEdit, tl->prutokEdit, tl->SirkaVlozekComboBox,
+         tl->PocetVlozekEdit},
+        {vi->PocetEdit},
+    };
+    for (std::vector<QWidget*> cekane : poradi) {
+        QWidget* d = cekane.front()->window();
+        SCOPED_TRACE(d->windowTitle().toStdString());
+        auto tlacitka = d->findChildren<QPushButton*>();
+        for (const char* text : {"OK", "Storno"})
+            for (QPushButton* b : tlacitka)
+                if (b->text() == QString::fromUtf8(text)) cekane.push_back(b);
+        if (d == ob) {
+            cekane.push_back(ob->SPlechyRadio);
+            cekane.push_back(ob->BezPlechuRadio);
+        }
+        // One round of the focus chain, reduced to the widgets listed.
+        std::vector<QWidget*> videno;
+        QWidget* w = cekane.front();
+        do {
+            if (std::find(cekane.begin(), cekane.end(), w) != cekane.end()) videno.push_back(w);
+            w = w->nextInFocusChain();
+        } while (w != cekane.front());
+        EXPECT_EQ(videno, cekane);
+    }
 }

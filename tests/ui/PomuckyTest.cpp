@@ -291,3 +291,20 @@ TEST_F(UiTest, NapovedaOdkazyVedouNaStranky) {
         }
     }
 }
+
+// Opening a tool that is already open only brings it forward: what was typed
+// stays; the next opening after closing starts from the source again.
+TEST_F(UiTest, OtevreneOknoNastrojeSeJenPrinese) {
+    Zdroj(*okno, {60, 60, 60, 60, 60, 60, 60, 60});
+    TAkTlakForm* d = okno->AkTlak;
+    d->Otevri();
+    ASSERT_TRUE(d->isVisible());
+    Napis(d->AkTlak1Hodn.pole[0], "70");
+    d->Otevri();
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(d->AkTlak1Hodn.pole[0]->text(), "70");
+    d->StornoBtnClick();
+    d->Otevri();
+    EXPECT_EQ(d->AkTlak1Hodn.pole[0]->text(), "60.0");
+    d->StornoBtnClick();
+}
