@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLocale>
 
+#include "Pomocnik.h"
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
 #include "ui/DrunMain.h"
@@ -12,23 +13,6 @@
 using namespace drun;
 
 namespace {
-
-void NaplnCestu(DrunVar& var, int pocet) {
-    ZalozVypocet(var);
-    NaplnSpektrum(var.cesta.Prvni().VlastniDrun, 90);
-    for (int i = 1; i < pocet; ++i) {
-        var.cesta.VlozElement();
-        TElementSite& e = var.cesta.Aktualni();
-        e.NastavTyp(i % 50 == 0 ? TypVice : TypObecny);
-        e.Druh = 2;
-        for (int b = 0; b < PocetPasem; ++b) {
-            e.Utlum[b] = 0.001 * (i % 7);
-            e.VlastniDrun[b] = (i % 3 == 0) ? 0.0 : 20.0 + b;
-        }
-        SpoctiLA(e.Utlum);
-        SpoctiLA(e.VlastniDrun);
-    }
-}
 
 void PrepocetCesty(benchmark::State& st) {
     DrunVar var;
@@ -46,21 +30,15 @@ void ObnovaHlavnihoOkna(benchmark::State& st) {
     THlavniForm okno(var);
     NaplnCestu(var, static_cast<int>(st.range(0)));
     for (auto _ : st) {
-        okno.PrepocitejOd(1);  // evaluation, list lines, every label
+        okno.PrepocitejOd(1); // evaluation, list lines, every label
         QApplication::processEvents();
     }
     st.SetItemsProcessed(st.iterations() * st.range(0));
 }
 BENCHMARK(ObnovaHlavnihoOkna)->Arg(10000)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale::c());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return SpustBenchmarky(argc, argv);
 }

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QPainter>
 
+#include "Pomocnik.h"
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
 #include "ui/DrunMain.h"
@@ -14,22 +15,6 @@
 using namespace drun;
 
 namespace {
-
-void NaplnCestu(DrunVar& var, int pocet) {
-    ZalozVypocet(var);
-    NaplnSpektrum(var.cesta.Prvni().VlastniDrun, 110);
-    for (int i = 1; i < pocet; ++i) {
-        var.cesta.VlozElement();
-        TElementSite& e = var.cesta.Aktualni();
-        e.NastavTyp(TypObecny);
-        for (int b = 0; b < PocetPasem; ++b) {
-            e.Utlum[b] = 0.002 * (i % 11);
-            e.VlastniDrun[b] = (i % 3 == 0) ? 0.0 : 20.0 + b;
-        }
-        SpoctiLA(e.Utlum);
-        SpoctiLA(e.VlastniDrun);
-    }
-}
 
 struct Okno {
     explicit Okno(int pocet) : okno(var) {
@@ -95,11 +80,5 @@ BENCHMARK(PrepocetSOtevrenymGrafem)->Arg(10000)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale::c());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return SpustBenchmarky(argc, argv);
 }
