@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ProtokolSouctu.h"
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
@@ -26,34 +27,8 @@ const char* const Pouziti =
     "v2000 v4000 v8000\"] [--stranka 25…100] [--datum TEXT] SOUBOR.DRN";
 
 int SpatnePouziti(const std::string& proc) {
-    std::cerr << "drun-protokol: " << proc << "\n" << Pouziti << "\n";
+    std::cerr << "drun-protokol: " << proc << "\n" << Pouziti << "\n" << PouzitiSouctu << "\n";
     return 2;
-}
-
-// "N30" or eight levels separated by blanks.
-std::optional<std::array<double, PocetPasem>> CtiPozadavek(const std::string& t) {
-    if (t.size() >= 2 && (t[0] == 'N' || t[0] == 'n')) {
-        const auto n = CtiInt(std::string_view(t).substr(1));
-        if (!n) return std::nullopt;
-        for (int i = 1; i <= PocetNKrivek; ++i)
-            if (CisloNKrivky(i) == *n) return NKrivky[static_cast<size_t>(i - 1)];
-        return std::nullopt;
-    }
-    std::array<double, PocetPasem> p{};
-    size_t i = 0, pos = 0;
-    while (true) {
-        pos = t.find_first_not_of(" \t", pos);
-        if (pos == std::string::npos) break;
-        size_t konec = t.find_first_of(" \t", pos);
-        if (konec == std::string::npos) konec = t.size();
-        if (i >= p.size()) return std::nullopt;
-        const auto v = CtiDouble(std::string_view(t).substr(pos, konec - pos));
-        if (!v || *v < 0 || *v > 150) return std::nullopt;
-        p[i++] = *v;
-        pos = konec;
-    }
-    if (i != p.size()) return std::nullopt;
-    return p;
 }
 
 std::string DnesniDatum() {
@@ -82,6 +57,8 @@ int main(int argc, char** argv) {
     std::optional<std::string> datum;
     std::string soubor;
     const std::vector<std::string> arg(argv + 1, argv + argc);
+    for (const std::string& a : arg)
+        if (a == "--soucet") return ProtokolSouctu(arg, SlozkaProgramu(argv[0]));
     for (size_t i = 0; i < arg.size(); ++i) {
         std::string a = arg[i], hodnota;
         bool maHodnotu = false;
@@ -107,7 +84,7 @@ int main(int argc, char** argv) {
         } else if (a == "--datum" && maHodnotu) {
             datum = hodnota;
         } else if (a == "-h" || a == "--help") {
-            std::cout << Pouziti << "\n";
+            std::cout << Pouziti << "\n" << PouzitiSouctu << "\n";
             return 0;
         } else if (a.rfind("-", 0) == 0 && a != "-") {
             return SpatnePouziti("neznámá volba: " + a);

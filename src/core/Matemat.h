@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 // Small numeric helpers used by every model.
 namespace drun {
 
@@ -7,6 +9,9 @@ double Log10(double x);      // x > 0 is the caller's duty
 double Mocnina10(double x);  // 10^x
 // Straight line through (x1,y1),(x2,y2) evaluated at x; no clamping.
 // Equal abscissae give y1.
+// Energetic sum 10 lg (10^(L1/10) + 10^(L2/10) + ...) of levels in dB. The
+// largest level is factored out, so no finite level overflows. No levels: 0.
+double SoucetHladin(std::span<const double> hladiny);
 double Interpolace(double x1, double y1, double x2, double y2, double x);
 // x forced into [min, max]; a NaN becomes min.
 double DoMezi(double x, double min, double max);

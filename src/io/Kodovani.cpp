@@ -44,6 +44,10 @@ std::optional<std::string> Cp1250DoUtf8(const std::string& cp1250) {
     return Preved("UTF-8", "CP1250", cp1250);
 }
 
+bool JePlatneUtf8(const std::string& text) {
+    return Preved("UTF-8", "UTF-8", text).has_value();
+}
+
 bool JeRadekCp1250(const std::string& utf8) {
     for (char c : utf8)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return false;

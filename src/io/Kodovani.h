@@ -11,6 +11,8 @@ namespace drun {
 std::optional<std::string> Utf8DoCp1250(const std::string& utf8);
 // nullopt for the few byte values that Windows-1250 leaves undefined.
 std::optional<std::string> Cp1250DoUtf8(const std::string& cp1250);
+// Whether the bytes are well-formed UTF-8.
+bool JePlatneUtf8(const std::string& text);
 // A one-line text that a data file can carry as typed: every character
 // representable in Windows-1250 and no control characters (line breaks, tabs).
 bool JeRadekCp1250(const std::string& utf8);

@@ -1,5 +1,9 @@
 #include "tools/PozadFrm.h"
 
+#include <charconv>
+
+#include "core/Cisla.h"
+
 namespace drun {
 
 const std::array<std::array<double, PocetPasem>, PocetNKrivek> NKrivky{{
@@ -22,8 +26,56 @@ const std::array<std::array<double, PocetPasem>, PocetNKrivek> NKrivky{{
 int CisloNKrivky(int index) { return 5 + 5 * index; }
 
 void NastavPozadavek(DrunVar& var, const std::array<double, PocetPasem>& pasma) {
-    for (int i = 0; i < PocetPasem; ++i) var.Pozadavek[i] = pasma[i];
-    SpoctiLA(var.Pozadavek);
+    NastavPozadavek(var.Pozadavek, pasma);
+}
+
+void NastavPozadavek(Spectrum& pozadavek, const std::array<double, PocetPasem>& pasma) {
+    for (int i = 0; i < PocetPasem; ++i) pozadavek[i] = pasma[i];
+    SpoctiLA(pozadavek);
+}
+
+std::optional<std::array<double, PocetPasem>> CtiPozadavek(std::string_view t) {
+    if (t.size() >= 2 && (t[0] == 'N' || t[0] == 'n')) {
+        const auto n = CtiInt(t.substr(1));
+        if (!n) return std::nullopt;
+        for (int i = 1; i <= PocetNKrivek; ++i)
+            if (CisloNKrivky(i) == *n) return NKrivky[static_cast<size_t>(i - 1)];
+        return std::nullopt;
+    }
+    std::array<double, PocetPasem> p{};
+    size_t i = 0, pos = 0;
+    while (true) {
+        pos = t.find_first_not_of(" \t", pos);
+        if (pos == std::string_view::npos) break;
+        size_t konec = t.find_first_of(" \t", pos);
+        if (konec == std::string_view::npos) konec = t.size();
+        if (i >= p.size()) return std::nullopt;
+        const auto v = CtiDouble(t.substr(pos, konec - pos));
+        if (!v || *v < 0 || *v > 150) return std::nullopt;
+        p[i++] = *v;
+        pos = konec;
+    }
+    if (i != p.size()) return std::nullopt;
+    return p;
+}
+
+std::string TextPozadavku(const Spectrum& pozadavek) {
+    for (int k = 1; k <= PocetNKrivek; ++k) {
+        const auto& krivka = NKrivky[static_cast<size_t>(k - 1)];
+        bool stejna = true;
+        for (int i = 0; i < PocetPasem; ++i) stejna = stejna && pozadavek[i] == krivka[i];
+        if (stejna) return "N" + std::to_string(CisloNKrivky(k));
+    }
+    std::string t;
+    for (int i = 0; i < PocetPasem; ++i) {
+        char buf[64];
+        // Shortest fixed form that reads back exactly; + 0.0 turns -0 into 0.
+        const auto r = std::to_chars(buf, buf + sizeof buf, pozadavek[i] + 0.0,
+                                     std::chars_format::fixed);
+        if (i > 0) t += ' ';
+        t.append(buf, r.ptr);
+    }
+    return t;
 }
 
 }  // namespace drun

@@ -5,10 +5,12 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "core/Cisla.h"
 #include "core/DrunVyp.h"
 #include "core/Soubory.h"
 #include "io/DataSoubor.h"
 #include "io/Protokol.h"
+#include "io/SoucetCest.h"
 #include "models/ObElFrm.h"
 #include "tools/PozadFrm.h"
 
@@ -118,4 +120,50 @@ TEST_F(ProtokolCli, NecitelnySoubor) {
     EXPECT_EQ(b.status, 1);
     CtiSoubor(chyby, text);
     EXPECT_EQ(text, "Chyba při čtení datového souboru.\n");
+}
+
+TEST_F(ProtokolCli, SoucetCest) {
+    // The same calculation twice: +3.0 dB in every band.
+    const std::string druhy = (slozka / "Sklad.DRN").string();
+    ASSERT_TRUE(UlozData(var, druhy).Ok);
+    PrepocitejOd(var, 1);
+    std::vector<CestaSouctu> cesty{{soubor, soubor}, {"Sklad.DRN", druhy}};
+    for (CestaSouctu& c : cesty) NactiCestu(c, var.SouborTlumice);
+    Spectrum n30{};
+    NastavPozadavek(n30, NKrivky[4]);
+    const Beh b = Spust("--soucet '" + soubor + "' '" + druhy + "' --pozadavek N30");
+    EXPECT_EQ(b.status, 0);
+    cesty[1].Nazev = druhy;
+    EXPECT_EQ(b.vystup, TabulkaSouctu(cesty, SectiCesty(KonceCest(cesty), n30)));
+    EXPECT_NE(b.vystup.find("\nSoučet\t\t" + FormatHodnota(var.Vysledek[0] + 3.0103)),
+              std::string::npos);
+    // One file alone, the requirement as eight levels (before the files) or none.
+    const Beh c = Spust("--pozadavek='60 55 50 45 40 35 30 25' --soucet '" + soubor + "'");
+    EXPECT_EQ(c.status, 0);
+    EXPECT_NE(c.vystup.find("\nPožadavek\t\t60.0\t55.0\t"), std::string::npos);
+    EXPECT_NE(c.vystup.find("\nSoučet\t\t" + FormatHodnota(var.Vysledek[0]) + "\t"),
+              std::string::npos);
+    EXPECT_NE(Spust("--soucet '" + soubor + "'").vystup.find("\nPožadavek\t\t0.0\t"),
+              std::string::npos);
+
+    // An unreadable file: its name and the message, nothing on standard output.
+    const std::string chyby = (slozka / "chyby.txt").string();
+    const std::string chybi = (slozka / "NENI.DRN").string();
+    Beh d = Spust("--soucet '" + soubor + "' '" + chybi + "'", chyby);
+    EXPECT_EQ(d.status, 1);
+    EXPECT_TRUE(d.vystup.empty());
+    std::string text;
+    CtiSoubor(chyby, text);
+    EXPECT_EQ(text, chybi + ": Datový soubor " + chybi + " nenalezen, nebo je prázdný.\n");
+    // Refused usage: no file, a bad requirement, an option of the protocol.
+    for (const std::string& a : {std::string("--soucet"), "--soucet --pozadavek N12 '" + soubor + "'",
+                                 "--soucet '" + soubor + "' --pozadavek",
+                                 "--soucet --stranka 30 '" + soubor + "'"}) {
+        SCOPED_TRACE(a);
+        d = Spust(a, chyby);
+        EXPECT_EQ(d.status, 2);
+        EXPECT_TRUE(d.vystup.empty());
+        CtiSoubor(chyby, text);
+        EXPECT_NE(text.find("Použití: drun-protokol --soucet"), std::string::npos);
+    }
 }

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// drun-protokol --soucet A.DRN B.DRN … [--pozadavek …]: the sum of the
+// paths' end spectra as a tab-separated table on standard output.
+extern const char* const PouzitiSouctu;
+// `arg` are the program's arguments (without its name); `slozka` is the
+// program's folder, where the silencer data live. Returns the exit status.
+int ProtokolSouctu(const std::vector<std::string>& arg, const std::string& slozka);

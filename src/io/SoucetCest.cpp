@@ -1,0 +1,149 @@
+#include "io/SoucetCest.h"
+
+#include <filesystem>
+
+#include "core/Cisla.h"
+#include "core/DrunVyp.h"
+#include "core/Soubory.h"
+#include "io/DataSoubor.h"
+#include "io/Kodovani.h"
+#include "tools/PozadFrm.h"
+
+namespace drun {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string HlavickaSady = "[DRUN SOUCET]";
+const std::string SekcePozadavku = "[POZADAVEK]";
+
+std::string Hodnoty(const Spectrum& s) {
+    std::string r;
+    for (int i = 0; i <= LA; ++i)
+        r += '\t' + FormatHodnota(s[i]);
+    return r;
+}
+
+// A text inside one field of a tab-separated line.
+std::string Pole(std::string t) {
+    for (char& c : t)
+        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+    return t;
+}
+
+fs::path Slozka(const std::string& souborSady) {
+    std::error_code ec;
+    fs::path p = fs::absolute(souborSady, ec);
+    if (ec) p = souborSady;
+    return p.lexically_normal().parent_path();
+}
+
+bool JednaRadka(const std::string& t) {
+    for (char c : t)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return false;
+    return !t.empty();
+}
+
+} // namespace
+
+void NactiCestu(CestaSouctu& c, const std::string& souborTlumice) {
+    DrunVar var;
+    var.SouborTlumice = souborTlumice;
+    const VysledekSouboru v = NactiData(var, c.Soubor);
+    c.Ok = v.Ok;
+    c.Zprava = v.Ok ? std::string() : v.Zprava;
+    c.Akce = v.Ok ? var.Akce : std::string();
+    if (v.Ok) PrepocitejOd(var, 1);
+    c.Konec = v.Ok ? var.Vysledek : NulaSpektrum();
+}
+
+std::vector<Spectrum> KonceCest(const std::vector<CestaSouctu>& cesty) {
+    std::vector<Spectrum> k;
+    for (const CestaSouctu& c : cesty)
+        if (c.Ok) k.push_back(c.Konec);
+    return k;
+}
+
+std::string TabulkaSouctu(const std::vector<CestaSouctu>& cesty, const VysledekSouctu& v) {
+    std::string t = "Soubor\tAkce";
+    for (const char* p : NazvyPasem)
+        t += '\t' + std::string(p);
+    t += "\tL(A)\n";
+    for (const CestaSouctu& c : cesty)
+        if (c.Ok) t += Pole(c.Nazev) + '\t' + Pole(c.Akce) + Hodnoty(c.Konec) + '\n';
+    t += "Součet\t" + Hodnoty(v.Soucet) + '\n';
+    t += "Požadavek\t" + Hodnoty(v.Pozadavek) + '\n';
+    t += "Rozdíl\t" + Hodnoty(v.Rozdil) + '\n';
+    t += "NR\t" + FormatHodnota(v.NR.N) + '\n';
+    return t;
+}
+
+bool TextSady(const SadaSouctu& sada, const std::string& souborSady, std::string& bajty) {
+    const fs::path slozka = Slozka(souborSady);
+    std::string t = HlavickaSady + "\r\n";
+    for (const std::string& s : sada.Soubory) {
+        const fs::path p = fs::path(s).lexically_normal();
+        fs::path r = p.lexically_relative(slozka);
+        if (r.empty()) r = p;
+        const std::string radek = r.generic_string();
+        if (!JednaRadka(radek) || !JePlatneUtf8(radek)) return false;
+        t += radek + "\r\n";
+    }
+    t += SekcePozadavku + "\r\n" + TextPozadavku(sada.Pozadavek) + "\r\n";
+    bajty = std::move(t);
+    return true;
+}
+
+VysledekSouboru UlozSadu(const SadaSouctu& sada, const std::string& soubor) {
+    std::string bajty;
+    if (!TextSady(sada, soubor, bajty) || !ZapisAtomicky(soubor, bajty))
+        return {false, "Nepodařilo se zapsat sadu do souboru " + soubor + "."};
+    return {true, "Sada je uložena v souboru " + soubor};
+}
+
+VysledekSouboru CtiSaduZTextu(const std::string& bajty, const std::string& souborSady,
+                              SadaSouctu& sada) {
+    const VysledekSouboru chyba{false, "Chyba při čtení souboru sady " + souborSady + "."};
+    std::string text = bajty;
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
+    if (!JePlatneUtf8(text)) return chyba;
+    std::vector<std::string> radky;
+    for (size_t pos = 0; pos < text.size();) {
+        size_t konec = text.find('\n', pos);
+        if (konec == std::string::npos) konec = text.size();
+        std::string r = text.substr(pos, konec - pos);
+        if (!r.empty() && r.back() == '\r') r.pop_back();
+        radky.push_back(std::move(r));
+        pos = konec + 1;
+    }
+    // Blank lines at the end are an editor's, not damage.
+    while (!radky.empty() && radky.back().empty())
+        radky.pop_back();
+    if (radky.size() < 3 || radky.front() != HlavickaSady ||
+        radky[radky.size() - 2] != SekcePozadavku)
+        return chyba;
+    const auto pozadavek = CtiPozadavek(radky.back());
+    if (!pozadavek) return chyba;
+    SadaSouctu nova;
+    NastavPozadavek(nova.Pozadavek, *pozadavek);
+    const fs::path slozka = Slozka(souborSady);
+    for (size_t i = 1; i + 2 < radky.size(); ++i) {
+        if (!JednaRadka(radky[i])) return chyba;
+        const fs::path p(radky[i]);
+        nova.Soubory.push_back((p.is_absolute() ? p : slozka / p).lexically_normal().string());
+    }
+    sada = std::move(nova);
+    return {};
+}
+
+VysledekSouboru NactiSadu(const std::string& soubor, SadaSouctu& sada) {
+    std::string bajty;
+    const StavCteni s = CtiSoubor(soubor, bajty);
+    if (s == StavCteni::Chybi || (s == StavCteni::Ok && bajty.empty()))
+        return {false, "Soubor sady " + soubor + " nenalezen, nebo je prázdný."};
+    if (s == StavCteni::Chyba) return {false, "Chyba při čtení souboru sady " + soubor + "."};
+    return CtiSaduZTextu(bajty, soubor, sada);
+}
+
+} // namespace drun

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include "core/Cisla.h"
+#include "core/Matemat.h"
+#include "tools/PozadFrm.h"
+#include "tools/Soucet.h"
+
+using namespace drun;
+
+namespace {
+
+Spectrum Spektrum(std::array<double, PocetPasem> pasma) {
+    Spectrum s{};
+    for (int i = 0; i < PocetPasem; ++i)
+        s[i] = pasma[static_cast<size_t>(i)];
+    SpoctiLA(s);
+    return s;
+}
+
+} // namespace
+
+TEST(Soucet, RucneSpocteneHodnoty) {
+    const Spectrum a = Spektrum({80, 75, 70, 65, 60, 55, 50, 45});
+    const Spectrum ticho = Spektrum({60, 55, 50, 45, 40, 35, 30, 25});
+    const Spectrum nuly = Spektrum({60, 0, 50, 0, 40, 0, 0, 0});
+    struct Pripad {
+        const char* nazev;
+        std::vector<Spectrum> cesty;
+        std::array<double, PocetPasem> ocekavano;
+    } pripady[] = {
+        // 10 lg 2 = 3.0103 above each band
+        {"dvě stejné",
+         {a, a},
+         {83.0103, 78.0103, 73.0103, 68.0103, 63.0103, 58.0103, 53.0103, 48.0103}},
+        // 20 dB quieter adds 10 lg 1.01 = 0.0432
+        {"s tichou",
+         {a, ticho},
+         {80.0432, 75.0432, 70.0432, 65.0432, 60.0432, 55.0432, 50.0432, 45.0432}},
+        // a band of 0 carries nothing: the other path's level stands alone
+        {"nulová pásma", {ticho, nuly}, {63.0103, 55, 53.0103, 45, 43.0103, 35, 30, 25}},
+        {"nula všude zůstane", {nuly, nuly}, {63.0103, 0, 53.0103, 0, 43.0103, 0, 0, 0}},
+        {"jediná", {a}, {80, 75, 70, 65, 60, 55, 50, 45}},
+        {"žádná", {}, {0, 0, 0, 0, 0, 0, 0, 0}},
+        // far beyond any real level, still finite and honest
+        {"obrovské",
+         {Spektrum({8000, 8000, 8000, 8000, 8000, 8000, 8000, 8000}),
+          Spektrum({8000, 8000, 8000, 8000, 8000, 8000, 8000, 8000})},
+         {8003.0103, 8003.0103, 8003.0103, 8003.0103, 8003.0103, 8003.0103, 8003.0103, 8003.0103}},
+    };
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.nazev);
+        const Spectrum s = SoucetSpekter(p.cesty);
+        for (int i = 0; i < PocetPasem; ++i)
+            EXPECT_NEAR(s[i], p.ocekavano[static_cast<size_t>(i)], 1e-4) << i;
+        Spectrum la = s;
+        SpoctiLA(la);
+        EXPECT_DOUBLE_EQ(s[LA], la[LA]);
+    }
+    // One path alone is its own end spectrum, L(A) included.
+    EXPECT_EQ(FormatHodnota(SoucetSpekter({a})[LA]), FormatHodnota(a[LA]));
+}
+
+TEST(Soucet, RozdilANR) {
+    const Spectrum a = Spektrum({60, 55, 50, 45, 40, 35, 30, 25});
+    Spectrum poz{};
+    NastavPozadavek(poz, NKrivky[4]); // N30
+    const VysledekSouctu v = SectiCesty({a, a}, poz);
+    for (int k = 0; k <= LA; ++k)
+        EXPECT_DOUBLE_EQ(v.Rozdil[k], v.Soucet[k] - poz[k]);
+    EXPECT_EQ(FormatHodnota(v.Rozdil[0]), "3.8"); // 63.0 - 59.2
+    EXPECT_DOUBLE_EQ(v.NR.N, SpoctiNR(v.Soucet).N);
+}
+
+TEST(Soucet, TextPozadavkuSeCteZpet) {
+    struct Pripad {
+        std::array<double, PocetPasem> pasma;
+        const char* text;
+    } pripady[] = {
+        {NKrivky[4], "N30"},
+        {NKrivky[13], "N75"},
+        {{0, 0, 0, 0, 0, 0, 0, 0}, "0 0 0 0 0 0 0 0"},
+        {{59.2, 48.1, 39.9, 34, 30, 26.9, 24.7, 23}, "59.2 48.1 39.9 34 30 26.9 24.7 23"},
+        {{0.1 + 0.2, 150, 1e-7, 12.345678901234567, 1, 2, 3, 4},
+         "0.30000000000000004 150 0.0000001 12.345678901234567 1 2 3 4"},
+    };
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.text);
+        Spectrum s{};
+        NastavPozadavek(s, p.pasma);
+        EXPECT_EQ(TextPozadavku(s), p.text);
+        const auto zpet = CtiPozadavek(p.text);
+        ASSERT_TRUE(zpet);
+        EXPECT_EQ(*zpet, p.pasma);
+    }
+    for (const char* spatne :
+         {"", "N12", "N", "N30x", "1 2 3", "1 2 3 4 5 6 7 8 9", "1 2 3 4 5 6 7 151",
+          "1 2 3 4 5 6 7 -1", "1,5 2 3 4 5 6 7 8", "nan 2 3 4 5 6 7 8"})
+        EXPECT_FALSE(CtiPozadavek(spatne)) << spatne;
+    EXPECT_DOUBLE_EQ(SoucetHladin({}), 0);
+}

@@ -1,0 +1,142 @@
+// The sum's paths read from files, its table and the set file *.DRS.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "core/Cisla.h"
+#include "core/Soubory.h"
+#include "io/DataSoubor.h"
+#include "io/SoucetCest.h"
+#include "models/ZZdrFrm.h"
+#include "tools/PozadFrm.h"
+
+using namespace drun;
+namespace fs = std::filesystem;
+
+namespace {
+
+class SoucetCest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        slozka = fs::temp_directory_path() /
+                 ("drun-soucet-" + std::to_string(::getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(slozka / "podsložka");
+    }
+    void TearDown() override { fs::remove_all(slozka); }
+    // A calculation of the source alone with all bands at `uroven`.
+    std::string Vypocet(const std::string& jmeno, double uroven, const std::string& akce) {
+        DrunVar var;
+        var.Akce = akce;
+        ZadaniZdroje z;
+        z.Popis = "ventilátor";
+        z.Vykon.fill(uroven);
+        ZapisZdroj(var, z);
+        const std::string s = (slozka / jmeno).string();
+        EXPECT_TRUE(UlozData(var, s).Ok);
+        return s;
+    }
+    fs::path slozka;
+};
+
+} // namespace
+
+TEST_F(SoucetCest, CestyZeSouboruATabulka) {
+    std::vector<CestaSouctu> cesty{{"a.DRN", Vypocet("a.DRN", 60, "Přívod")},
+                                   {"b.DRN", Vypocet("b.DRN", 60, "Odvod\tzpět")},
+                                   {"c.DRN", (slozka / "c.DRN").string()}};
+    for (CestaSouctu& c : cesty)
+        NactiCestu(c, "KL385216.CAD");
+    EXPECT_TRUE(cesty[0].Ok);
+    EXPECT_EQ(cesty[0].Akce, "Přívod");
+    EXPECT_EQ(FormatHodnota(cesty[0].Konec[3]), "60.0");
+    EXPECT_FALSE(cesty[2].Ok);
+    EXPECT_EQ(cesty[2].Zprava, "Datový soubor " + cesty[2].Soubor + " nenalezen, nebo je prázdný.");
+    ASSERT_TRUE(
+        ZapisAtomicky(cesty[2].Soubor, "[DRUN]\r\n\r\n[ZDROJ DRUNU]\r\n1\r\nZ\r\n500mm\r\n"));
+    NactiCestu(cesty[2], "KL385216.CAD");
+    EXPECT_EQ(cesty[2].Zprava, "Chyba při čtení datového souboru.");
+
+    Spectrum poz{};
+    NastavPozadavek(poz, NKrivky[4]);
+    EXPECT_EQ(KonceCest(cesty).size(), 2u);
+    const std::string t = TabulkaSouctu(cesty, SectiCesty(KonceCest(cesty), poz));
+    EXPECT_EQ(t, "Soubor\tAkce\t63Hz\t125Hz\t250Hz\t500Hz\t1kHz\t2kHz\t4kHz\t8kHz\tL(A)\n"
+                 "a.DRN\tPřívod\t60.0\t60.0\t60.0\t60.0\t60.0\t60.0\t60.0\t60.0\t67.0\n"
+                 "b.DRN\tOdvod zpět\t60.0\t60.0\t60.0\t60.0\t60.0\t60.0\t60.0\t60.0\t67.0\n"
+                 "Součet\t\t63.0\t63.0\t63.0\t63.0\t63.0\t63.0\t63.0\t63.0\t70.0\n"
+                 "Požadavek\t\t59.2\t48.1\t39.9\t34.0\t30.0\t26.9\t24.7\t22.9\t39.2\n"
+                 "Rozdíl\t\t3.8\t14.9\t23.1\t29.0\t33.0\t36.1\t38.3\t40.1\t30.8\n"
+                 "NR\t69.0\n");
+}
+
+TEST_F(SoucetCest, SadaTamAZpetBajtProBajt) {
+    const std::string sada = (slozka / "pokoj.DRS").string();
+    SadaSouctu s;
+    s.Soubory = {(slozka / "přívod.DRN").string(), (slozka / "podsložka" / "odvod.DRN").string(),
+                 (slozka.parent_path() / "jinde.DRN").string()};
+    NastavPozadavek(s.Pozadavek, NKrivky[4]);
+    ASSERT_TRUE(UlozSadu(s, sada).Ok);
+    std::string bajty;
+    ASSERT_EQ(CtiSoubor(sada, bajty), StavCteni::Ok);
+    EXPECT_EQ(bajty, "[DRUN SOUCET]\r\npřívod.DRN\r\npodsložka/odvod.DRN\r\n../jinde.DRN\r\n"
+                     "[POZADAVEK]\r\nN30\r\n");
+    SadaSouctu zpet;
+    ASSERT_TRUE(NactiSadu(sada, zpet).Ok);
+    EXPECT_EQ(zpet.Soubory, s.Soubory);
+    EXPECT_EQ(zpet.Pozadavek, s.Pozadavek);
+    // Written again from what was read, the file is the same byte for byte.
+    ASSERT_TRUE(UlozSadu(zpet, sada).Ok);
+    std::string znovu;
+    CtiSoubor(sada, znovu);
+    EXPECT_EQ(znovu, bajty);
+
+    // Eight levels, no files; LF line ends and trailing blank lines are read too.
+    ASSERT_TRUE(CtiSaduZTextu("\xEF\xBB\xBF[DRUN SOUCET]\n[POZADAVEK]\n40 35 30 25 20 15 10 5\n\n",
+                              sada, zpet)
+                    .Ok);
+    EXPECT_TRUE(zpet.Soubory.empty());
+    EXPECT_EQ(TextPozadavku(zpet.Pozadavek), "40 35 30 25 20 15 10 5");
+    EXPECT_EQ(FormatHodnota(zpet.Pozadavek[LA]), FormatHodnota([] {
+                  Spectrum p{};
+                  NastavPozadavek(p, {40, 35, 30, 25, 20, 15, 10, 5});
+                  return p[LA];
+              }()));
+}
+
+TEST_F(SoucetCest, PoskozenaSadaSeOdmitne) {
+    const std::string sada = (slozka / "pokoj.DRS").string();
+    const std::string chyba = "Chyba při čtení souboru sady " + sada + ".";
+    SadaSouctu s;
+    s.Soubory = {"/x/a.DRN"};
+    const SadaSouctu puvodni = s;
+    for (const std::string& text : std::vector<std::string>{
+             "[DRUN]\r\na.DRN\r\n[POZADAVEK]\r\nN30\r\n",
+             "[DRUN SOUCET]\r\na.DRN\r\nN30\r\n",
+             "[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\n",
+             "[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\nN31\r\n",
+             "[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\n1 2 3 4 5 6 7\r\n",
+             "[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\n1 2 3 4 5 6 7 151\r\n",
+             "[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\nN30\r\nN30\r\n",
+             "[DRUN SOUCET]\r\n\r\n[POZADAVEK]\r\nN30\r\n",
+             "[DRUN SOUCET]\r\na\tb.DRN\r\n[POZADAVEK]\r\nN30\r\n",
+             "[DRUN SOUCET]\r\n\xE1.DRN\r\n[POZADAVEK]\r\nN30\r\n",
+             std::string("[DRUN SOUCET]\r\na\0.DRN\r\n[POZADAVEK]\r\nN30\r\n", 38),
+         }) {
+        SCOPED_TRACE(text);
+        const VysledekSouboru v = CtiSaduZTextu(text, sada, s);
+        EXPECT_FALSE(v.Ok);
+        EXPECT_EQ(v.Zprava, chyba);
+        EXPECT_EQ(s.Soubory, puvodni.Soubory);
+        EXPECT_EQ(s.Pozadavek, puvodni.Pozadavek);
+    }
+    EXPECT_EQ(NactiSadu(sada, s).Zprava, "Soubor sady " + sada + " nenalezen, nebo je prázdný.");
+    // A name that cannot stand on one line is not written, and the old file stays.
+    ASSERT_TRUE(ZapisAtomicky(sada, "staré"));
+    s.Soubory = {(slozka / "a\r\nb.DRN").string()};
+    EXPECT_EQ(UlozSadu(s, sada).Zprava, "Nepodařilo se zapsat sadu do souboru " + sada + ".");
+    std::string obsah;
+    CtiSoubor(sada, obsah);
+    EXPECT_EQ(obsah, "staré");
+}
