@@ -5,12 +5,13 @@
 #include "core/DrunVar.h"
 #include "ui/DrunMain.h"
 #include "ui/Hlaseni.h"
+#include "ui/Spusteni.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Numbers are always written and read with "." whatever the system says.
     QLocale::setDefault(QLocale::c());
-    app.setApplicationName(QStringLiteral("DRUN"));
+    NastavAplikaci();
 
     drun::DrunVar var;
     var.NastavSlozku(QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/")

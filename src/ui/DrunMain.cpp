@@ -39,6 +39,7 @@
 #include "ui/KTlumFrm.h"
 #include "ui/KuPotFrm.h"
 #include "ui/Napoveda.h"
+#include "ui/Nastaveni.h"
 #include "ui/MistnFrm.h"
 #include "ui/ObElFrm.h"
 #include "ui/OblFrm.h"
@@ -611,13 +612,14 @@ QString ZCore(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 void THlavniForm::OpenItemClick() {
-    QFileDialog d(this, QStringLiteral("Otevřít"), QFileInfo(ZCore(var_.SouborDat)).path(),
+    QFileDialog d(this, QStringLiteral("Otevřít"), SlozkaDialogu(),
                   QStringLiteral("Datové soubory DRUN (*.DRN);;Všechny soubory (*.*)"));
     d.setAcceptMode(QFileDialog::AcceptOpen);
     d.setFileMode(QFileDialog::ExistingFile);
     d.setDefaultSuffix(QStringLiteral("DRN"));
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return;
     const QString soubor = d.selectedFiles().constFirst();
+    ZapamatujSlozku(soubor);
     if (!var_.Ulozeno && !hlaseni().Potvrd(QStringLiteral("Výpočet není uložen. Pokračovat?"))) {
         PovolUlozeniTisk(true);
         return;
@@ -642,7 +644,7 @@ void THlavniForm::OpenItemClick() {
 }
 
 void THlavniForm::SaveItemClick() {
-    QFileDialog d(this, QStringLiteral("Uložit"), QFileInfo(ZCore(var_.SouborDat)).path(),
+    QFileDialog d(this, QStringLiteral("Uložit"), SlozkaDialogu(),
                   QStringLiteral("Datové soubory DRUN (*.DRN)"));
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setFileMode(QFileDialog::AnyFile);
@@ -650,6 +652,7 @@ void THlavniForm::SaveItemClick() {
     d.setOption(QFileDialog::DontConfirmOverwrite);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return;
     const QString soubor = d.selectedFiles().constFirst();
+    ZapamatujSlozku(soubor);
     if (QFileInfo::exists(soubor) && !hlaseni().Potvrd(QStringLiteral("Soubor ") + soubor +
                                                        QStringLiteral(" již existuje. Nahradit?")))
         return;

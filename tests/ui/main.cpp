@@ -2,10 +2,14 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QPointer>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "Pomocnik.h"
+#include "ui/Spusteni.h"
 
 ZaznamHlaseni& Zaznam() {
     static ZaznamHlaseni z;
@@ -27,7 +31,15 @@ void PriModalnim(std::function<void(QWidget*)> prace) {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The user's settings and configuration folders stay untouched: everything
+    // the tests remember goes to a temporary folder.
+    QTemporaryDir nastaveni;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(nastaveni.filePath(QStringLiteral("config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(nastaveni.filePath(QStringLiteral("data"))));
     QApplication app(argc, argv);
+    NastavAplikaci();
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       nastaveni.filePath(QStringLiteral("config")));
     QLocale::setDefault(QLocale::c());
     NastavHlaseni(&Zaznam());
     ::testing::InitGoogleTest(&argc, argv);
@@ -46,8 +58,10 @@ int main(int argc, char** argv) {
         }
         if (++tiku >= 8) {
             ADD_FAILURE() << "unexpected modal window: " << w->windowTitle().toStdString();
-            if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
-            else w->close();
+            if (auto* d = qobject_cast<QDialog*>(w))
+                d->reject();
+            else
+                w->close();
             tiku = 0;
         }
     });
