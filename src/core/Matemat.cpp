@@ -4,9 +4,46 @@
 
 namespace drun {
 
-double Log10(double x) { return std::log(x) / std::log(10.0); }
+// Qt's AVX2 routines (the fill under every widget background, the VAES
+// string hash) return with the upper halves of the vector registers dirty.
+// The C library then runs its AVX/FMA exp and log behind our SSE code, and on
+// many processors that mix costs many times the arithmetic itself. Every
+// exponential and logarithm of the program goes through Log10 and Mocnina10,
+// so they clean the state first: this holds whatever ran before, whatever the
+// build flags or the Qt version, and costs about a cycle per call.
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+namespace {
+// The instruction exists only where the processor and the system enable AVX.
+const bool MaAvx = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx") != 0;
+}();
 
-double Mocnina10(double x) { return std::exp(x * std::log(10.0)); }
+// The low halves stay, but the compiler is told the registers change, so that
+// it keeps nothing there across the instruction whatever it was built for.
+inline void VynulujHorniPulky() {
+    if (MaAvx)
+        __asm__ volatile("vzeroupper" ::
+                             : "xmm0", "xmm1", "xmm2", "xmm3", "xmm4", "xmm5", "xmm6", "xmm7",
+                               "xmm8", "xmm9", "xmm10", "xmm11", "xmm12", "xmm13", "xmm14",
+                               "xmm15");
+}
+} // namespace
+#else
+namespace {
+inline void VynulujHorniPulky() {}
+} // namespace
+#endif
+
+double Log10(double x) {
+    VynulujHorniPulky();
+    return std::log(x) / std::log(10.0);
+}
+
+double Mocnina10(double x) {
+    VynulujHorniPulky();
+    return std::exp(x * std::log(10.0));
+}
 
 double SoucetHladin(std::span<const double> hladiny) {
     if (hladiny.empty()) return 0;
