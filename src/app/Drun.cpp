@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QDir>
 #include <QLocale>
 
 #include "core/DrunVar.h"
@@ -14,8 +13,7 @@ int main(int argc, char* argv[]) {
     NastavAplikaci();
 
     drun::DrunVar var;
-    var.NastavSlozku(QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/")
-                         .toStdString());
+    UmisteniZeSystemu(var);
     HlaseniOkna okna;
     NastavHlaseni(&okna);
 

@@ -14,6 +14,7 @@
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
 #include "core/Konfigurace.h"
+#include "core/Umisteni.h"
 #include "io/DataSoubor.h"
 #include "io/Protokol.h"
 #include "tools/PozadFrm.h"
@@ -97,7 +98,8 @@ int main(int argc, char** argv) {
     if (soubor.empty()) return SpatnePouziti("chybí datový soubor");
 
     DrunVar var;
-    var.NastavSlozku(SlozkaProgramu(argv[0]));
+    const std::string program = SlozkaProgramu(argv[0]);
+    NastavUmisteni(var, Slozky(program, program), true);
     if (pozadavek) NastavPozadavek(var, *pozadavek);
     if (stranka) var.parametry.DelkaStranky = *stranka;
     const VysledekSouboru v = NactiData(var, soubor);

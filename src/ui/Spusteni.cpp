@@ -1,8 +1,12 @@
 #include "ui/Spusteni.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLibraryInfo>
+#include <QStandardPaths>
 #include <QTranslator>
+
+#include "core/Umisteni.h"
 
 void NastavAplikaci() {
     QCoreApplication::setOrganizationName(QStringLiteral("drun"));
@@ -16,4 +20,15 @@ void NastavAplikaci() {
         QCoreApplication::installTranslator(preklad);
     else
         delete preklad;
+}
+
+void UmisteniZeSystemu(drun::DrunVar& var) {
+    const auto slozka = [](const QString& s) {
+        return QDir::toNativeSeparators(s + '/').toStdString();
+    };
+    const std::string program = slozka(QCoreApplication::applicationDirPath());
+    const std::string uzivatel =
+        slozka(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+               QStringLiteral("/drun"));
+    drun::NastavUmisteni(var, drun::Slozky(program, uzivatel), drun::LzeZapsatDoSlozky(program));
 }

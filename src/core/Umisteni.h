@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "core/DrunVar.h"
+
+// Where the program's own files live, for a copy run from its build or a
+// portable folder as much as for an installed one.
+namespace drun {
+
+// Folders, each ending with a separator.
+struct SlozkyProgramu {
+    std::string Program;  // the executable's folder
+    std::string Uzivatel; // the user's configuration folder for DRUN
+    std::string Data;     // the installed data folder (share/drun under the prefix)
+};
+
+// The folders for an executable in `program` and a user folder `uzivatel`;
+// the data folder is found from the executable's place in the install prefix.
+SlozkyProgramu Slozky(const std::string& program, const std::string& uzivatel);
+
+// True when a file can be created in the folder (tries one and removes it).
+bool LzeZapsatDoSlozky(const std::string& slozka);
+
+// DRUN.CFG and DRUN.DRN beside the program when it may write there (a portable
+// copy or the build folder), otherwise in the user's folder, which is created;
+// KL385216.CAD beside the program, else in the data folder.
+void NastavUmisteni(DrunVar& var, const SlozkyProgramu& s, bool programZapisovatelny);
+
+} // namespace drun
