@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QLocale>
+#include <QTimer>
 
 #include "core/DrunVar.h"
 #include "ui/DrunMain.h"
@@ -7,6 +8,13 @@
 #include "ui/Spusteni.h"
 
 int main(int argc, char* argv[]) {
+    // --help and --version answer without a window (and without a display).
+    QStringList argumenty;
+    for (int i = 1; i < argc; ++i)
+        argumenty << QString::fromLocal8Bit(argv[i]);
+    const Argumenty a = CtiArgumenty(argumenty);
+    if (const int konec = VyridArgumenty(a); konec >= 0) return konec;
+
     QApplication app(argc, argv);
     // Numbers are always written and read with "." whatever the system says.
     QLocale::setDefault(QLocale::c());
@@ -18,6 +26,10 @@ int main(int argc, char* argv[]) {
     NastavHlaseni(&okna);
 
     THlavniForm hlavni(var);
+    hlavni.PamatujPolohyOken();
     hlavni.show();
+    // A file named on the command line opens as through "Otevřít...".
+    if (!a.soubor.isEmpty())
+        QTimer::singleShot(0, &hlavni, [&hlavni, &a] { hlavni.OtevriSoubor(a.soubor); });
     return app.exec();
 }

@@ -1,10 +1,13 @@
 #include "ui/About.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+#include "core/DrunVar.h"
+
+TAboutBox::TAboutBox(const drun::DrunVar& var, QWidget* parent) : QDialog(parent), var_(var) {
     setWindowTitle(QStringLiteral("O programu"));
     setModal(true);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -14,14 +17,27 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     nazev->setAlignment(Qt::AlignCenter);
     auto* titul = new QLabel(QStringLiteral("VÝPOČET DRUNU VE VZT ZAŘÍZENÍ"), this);
     titul->setAlignment(Qt::AlignCenter);
-    auto* verze = new QLabel(QStringLiteral("Verze 3.010"), this);
+    auto* verze = new QLabel(QStringLiteral("Verze " DRUN_VERZE), this);
     verze->setAlignment(Qt::AlignCenter);
+    SouboryLbl = new QLabel(this);
+    SouboryLbl->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     v->addWidget(nazev);
     v->addWidget(titul);
     v->addWidget(verze);
+    v->addSpacing(8);
+    v->addWidget(SouboryLbl);
     v->addWidget(ok, 0, Qt::AlignCenter);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TAboutBox::showEvent(QShowEvent* e) {
+    const auto cesta = [](const std::string& s) {
+        return QDir::toNativeSeparators(QString::fromStdString(s));
+    };
+    SouboryLbl->setText(QStringLiteral("Konfigurační soubor: ") + cesta(var_.SouborCfg) +
+                        QStringLiteral("\nData kulisových tlumičů: ") + cesta(var_.SouborTlumice));
+    QDialog::showEvent(e);
 }

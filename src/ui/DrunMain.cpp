@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -143,7 +144,7 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     var_.Hlasky = true;
 
     // The windows that live as long as the main window, created once.
-    AboutBox = new TAboutBox(this);
+    AboutBox = new TAboutBox(var_, this);
     Graf = new TGrafForm(*this);
     GrafItem = PomuckyMenu->addAction(QStringLiteral("Graf"));
     GrafItem->setStatusTip(QStringLiteral("Graf spektra na konci sítě a hladiny podél cesty"));
@@ -202,6 +203,10 @@ void THlavniForm::VytvorMenu() {
     SaveItem =
         akce(soubor, QStringLiteral("&Uložit zadání"), QStringLiteral("Uloží aktuální výpočet"),
              &THlavniForm::SaveItemClick, QKeySequence(Qt::CTRL | Qt::Key_S));
+    NaposledyMenu = soubor->addMenu(QStringLiteral("Naposledy otevřené"));
+    // Built as it opens, never while one of its items is still being handled.
+    connect(NaposledyMenu, &QMenu::aboutToShow, this, &THlavniForm::ObnovNaposledy);
+    ObnovNaposledy();
     soubor->addSeparator();
     TiskItem = akce(soubor, QStringLiteral("&Tisk..."), QStringLiteral("Tisk|Vytiskme protokol"),
                     &THlavniForm::TiskItemClick, QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -620,11 +625,16 @@ void THlavniForm::OpenItemClick() {
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return;
     const QString soubor = d.selectedFiles().constFirst();
     ZapamatujSlozku(soubor);
+    OtevriSoubor(soubor);
+}
+
+void THlavniForm::OtevriSoubor(const QString& soubor) {
     if (!var_.Ulozeno && !hlaseni().Potvrd(QStringLiteral("Výpočet není uložen. Pokračovat?"))) {
         PovolUlozeniTisk(true);
         return;
     }
     const VysledekSouboru v = NactiData(var_, soubor.toStdString());
+    if (v.Ok) PridejNaposledy(soubor);
     if (var_.Hlasky) {
         if (v.Ok)
             hlaseni().Informace(ZCore(v.Zprava));
@@ -657,12 +667,50 @@ void THlavniForm::SaveItemClick() {
                                                        QStringLiteral(" již existuje. Nahradit?")))
         return;
     const VysledekSouboru v = UlozData(var_, soubor.toStdString());
+    if (v.Ok) PridejNaposledy(soubor);
     if (var_.Hlasky) {
         if (v.Ok)
             hlaseni().Informace(ZCore(v.Zprava));
         else
             hlaseni().Chyba(ZCore(v.Zprava));
     }
+}
+
+void THlavniForm::OtevriNaposledy(const QString& soubor) {
+    if (!QFileInfo::exists(soubor)) {
+        // The reader's own message, without touching the present calculation.
+        DrunVar zkouska;
+        hlaseni().Chyba(ZCore(NactiData(zkouska, soubor.toStdString()).Zprava));
+        OdeberNaposledy(soubor);
+        return;
+    }
+    OtevriSoubor(soubor);
+}
+
+void THlavniForm::ObnovNaposledy() {
+    NaposledyMenu->clear();
+    const QStringList soubory = NaposledyOtevrene();
+    for (int i = 0; i < soubory.size(); ++i) {
+        const QString f = soubory[i];
+        const QString cesta = QDir::toNativeSeparators(f);
+        QAction* a = NaposledyMenu->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QString(cesta).replace('&', "&&")));
+        a->setStatusTip(cesta);
+        connect(a, &QAction::triggered, this, [this, f] { OtevriNaposledy(f); });
+    }
+    NaposledyMenu->addSeparator();
+    QAction* vymazat = NaposledyMenu->addAction(QStringLiteral("Vymazat seznam"));
+    vymazat->setEnabled(!soubory.isEmpty());
+    connect(vymazat, &QAction::triggered, this, [] { VymazNaposledy(); });
+}
+
+void THlavniForm::PamatujPolohyOken() {
+    PamatujPolohu(this, QStringLiteral("Hlavni"));
+    PamatujPolohu(VyberTyp, QStringLiteral("VyberTyp"));
+    PamatujPolohu(AkTlak, QStringLiteral("AkTlak"));
+    PamatujPolohu(Prevod, QStringLiteral("Prevod"));
+    PamatujPolohu(Graf, QStringLiteral("Graf"));
+    PamatujPolohu(Napoveda, QStringLiteral("Napoveda"));
 }
 
 bool THlavniForm::TiskProtokolu(QPrinter& tiskarna) {

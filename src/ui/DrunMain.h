@@ -73,6 +73,7 @@ class THlavniForm : public QMainWindow {
     std::array<QAction*, 11> PridatItem{};  // by type code 2..10
     QAction *ParametryItem, *PrevodnItem, *Pevodaktlaku1, *NapovedaItem, *AboutItem;
     QMenu* PomuckyMenu;
+    QMenu* NaposledyMenu; // "Naposledy otevřené"
     TVyberTypForm* VyberTyp;
     TZadZdrojForm* ZadZdroj;
     TPozadavekForm* Pozadavek;
@@ -105,6 +106,13 @@ class THlavniForm : public QMainWindow {
     void AboutClick();
     void OpenItemClick();
     void SaveItemClick();
+    // Opens a data file as "Otevřít..." does once the file is chosen.
+    void OtevriSoubor(const QString& soubor);
+    // A file from "Naposledy otevřené"; a missing one is refused and dropped.
+    void OtevriNaposledy(const QString& soubor);
+    void ObnovNaposledy(); // rebuilds the "Naposledy otevřené" menu
+    // The main window and the tools come back where they were.
+    void PamatujPolohyOken();
     void PrintItemClick();  // prints at once on the default printer
     void TiskItemClick();   // the print dialog first
     void ParametryClick();

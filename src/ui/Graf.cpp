@@ -224,8 +224,9 @@ double TGrafForm::Hladina(int n) const {
 }
 
 void TGrafForm::Zobraz() {
-    if (!umisteno_) {
-        // First time beside the main window, where the screen has room for it.
+    if (!umisteno_ && !testAttribute(Qt::WA_Moved)) {
+        // First time beside the main window (unless it remembers its place),
+        // where the screen has room for it.
         umisteno_ = true;
         const QRect hlavni = hlavni_.frameGeometry();
         const QRect obrazovka = hlavni_.screen()->availableGeometry();

@@ -1,13 +1,34 @@
 #include "ui/Nastaveni.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QWidget>
 
 namespace {
 
 const QString KlicSlozky = QStringLiteral("Dialogy/Slozka");
+const QString KlicNaposledy = QStringLiteral("Soubory/Naposledy");
+
+void UlozNaposledy(const QStringList& s) {
+    QSettings().setValue(KlicNaposledy, s);
+}
+
+// Saves the window's geometry each time it is hidden (closing hides it too).
+class StrazcePolohy : public QObject {
+  public:
+    StrazcePolohy(QWidget* okno, const QString& nazev) : QObject(okno), klic_(nazev) {}
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Hide && !static_cast<QWidget*>(o)->isMinimized())
+            QSettings().setValue(klic_, static_cast<QWidget*>(o)->saveGeometry());
+        return false;
+    }
+
+  private:
+    QString klic_;
+};
 
 } // namespace
 
@@ -22,4 +43,35 @@ QString SlozkaDialogu() {
 void ZapamatujSlozku(const QString& soubor) {
     if (soubor.isEmpty()) return;
     QSettings().setValue(KlicSlozky, QFileInfo(soubor).absolutePath());
+}
+
+QStringList NaposledyOtevrene() {
+    QStringList s = QSettings().value(KlicNaposledy).toStringList();
+    s.removeAll(QString());
+    return s.mid(0, MaxNaposledy);
+}
+
+void PridejNaposledy(const QString& soubor) {
+    const QString cesta = QFileInfo(soubor).absoluteFilePath();
+    QStringList s = NaposledyOtevrene();
+    s.removeAll(cesta);
+    s.prepend(cesta);
+    UlozNaposledy(s.mid(0, MaxNaposledy));
+}
+
+void OdeberNaposledy(const QString& soubor) {
+    QStringList s = NaposledyOtevrene();
+    s.removeAll(soubor);
+    UlozNaposledy(s);
+}
+
+void VymazNaposledy() {
+    QSettings().remove(KlicNaposledy);
+}
+
+void PamatujPolohu(QWidget* okno, const QString& nazev) {
+    const QString klic = QStringLiteral("Okna/") + nazev;
+    const QByteArray g = QSettings().value(klic).toByteArray();
+    if (!g.isEmpty()) okno->restoreGeometry(g);
+    okno->installEventFilter(new StrazcePolohy(okno, klic));
 }

@@ -13,3 +13,15 @@ class QWidget;
 QString SlozkaDialogu();
 // Call with the file a dialog opened or saved, so the next dialog starts there.
 void ZapamatujSlozku(const QString& soubor);
+
+// "Naposledy otevřené": the files last opened or saved, newest first.
+constexpr int MaxNaposledy = 8;
+QStringList NaposledyOtevrene();
+// Puts the file first (once), keeping at most MaxNaposledy.
+void PridejNaposledy(const QString& soubor);
+void OdeberNaposledy(const QString& soubor);
+void VymazNaposledy();
+
+// The window comes back where it was (and as large): restores it now and
+// remembers it whenever it is hidden or closed.
+void PamatujPolohu(QWidget* okno, const QString& nazev);

@@ -5,6 +5,7 @@
 #include <QLibraryInfo>
 #include <QStandardPaths>
 #include <QTranslator>
+#include <cstdio>
 
 #include "core/Umisteni.h"
 
@@ -31,4 +32,60 @@ void UmisteniZeSystemu(drun::DrunVar& var) {
         slozka(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                QStringLiteral("/drun"));
     drun::NastavUmisteni(var, drun::Slozky(program, uzivatel), drun::LzeZapsatDoSlozky(program));
+}
+
+Argumenty CtiArgumenty(const QStringList& argumenty) {
+    Argumenty a;
+    bool jenSoubory = false;
+    const auto odmitni = [&a](const QString& proc) {
+        a.akce = Argumenty::Akce::Chyba;
+        a.chyba = proc;
+        return a;
+    };
+    for (const QString& s : argumenty) {
+        if (!jenSoubory && s == QStringLiteral("--")) {
+            jenSoubory = true;
+        } else if (!jenSoubory && (s == QStringLiteral("-h") || s == QStringLiteral("--help"))) {
+            a.akce = Argumenty::Akce::Napoveda;
+            return a;
+        } else if (!jenSoubory && (s == QStringLiteral("-v") || s == QStringLiteral("--version"))) {
+            a.akce = Argumenty::Akce::Verze;
+            return a;
+        } else if (!jenSoubory && s.startsWith(QLatin1Char('-')) && s != QStringLiteral("-")) {
+            return odmitni(QStringLiteral("neznámá volba: ") + s);
+        } else if (!a.soubor.isEmpty()) {
+            return odmitni(QStringLiteral("jen jeden soubor"));
+        } else {
+            a.soubor = s;
+        }
+    }
+    return a;
+}
+
+QString PouzitiDrun() {
+    return QStringLiteral("Použití: drun [SOUBOR.DRN]\n"
+                          "Výpočet drunu ve VZT zařízení; se zadaným souborem ho rovnou otevře.\n"
+                          "  -h, --help      vypíše tuto nápovědu\n"
+                          "  -v, --version   vypíše verzi programu\n");
+}
+
+QString VerzeDrun() {
+    return QStringLiteral("DRUN " DRUN_VERZE "\n");
+}
+
+int VyridArgumenty(const Argumenty& a) {
+    switch (a.akce) {
+    case Argumenty::Akce::Spustit:
+        return -1;
+    case Argumenty::Akce::Napoveda:
+        std::fputs(PouzitiDrun().toUtf8().constData(), stdout);
+        return 0;
+    case Argumenty::Akce::Verze:
+        std::fputs(VerzeDrun().toUtf8().constData(), stdout);
+        return 0;
+    case Argumenty::Akce::Chyba:
+        std::fputs(("drun: " + a.chyba + "\n" + PouzitiDrun()).toUtf8().constData(), stderr);
+        return 2;
+    }
+    return -1;
 }

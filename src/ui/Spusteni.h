@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 namespace drun {
 struct DrunVar;
 }
@@ -14,3 +17,16 @@ void NastavAplikaci();
 
 // The paths of DRUN.CFG, DRUN.DRN and KL385216.CAD for this executable and user.
 void UmisteniZeSystemu(drun::DrunVar& var);
+
+// What the command line asks for: `drun [SOUBOR.DRN]`, --help, --version.
+struct Argumenty {
+    enum class Akce { Spustit, Napoveda, Verze, Chyba };
+    Akce akce = Akce::Spustit;
+    QString soubor; // the data file to open, when given
+    QString chyba;  // why the command line was refused
+};
+Argumenty CtiArgumenty(const QStringList& argumenty); // without the program's name
+QString PouzitiDrun();
+QString VerzeDrun();
+// Prints help, version or the refusal; the exit status, or -1 to start the program.
+int VyridArgumenty(const Argumenty& a);

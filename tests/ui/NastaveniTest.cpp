@@ -1,14 +1,21 @@
-// What DRUN remembers for the user: the file dialogs' folder.
+// What DRUN remembers for the user (dialog folder, recent files, window
+// places), its Czech standard dialogs and its command line.
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 
 #include "Pomocnik.h"
+#include "core/Soubory.h"
+#include "io/DataSoubor.h"
+#include "ui/About.h"
 #include "ui/Nastaveni.h"
+#include "ui/Spusteni.h"
 
 namespace {
 
@@ -55,4 +62,167 @@ TEST(CeskeDialogy, SouborovyDialogATlacitka) {
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     EXPECT_EQ(m.button(QMessageBox::No)->text().remove('&'), QStringLiteral("Ne"));
     EXPECT_EQ(m.button(QMessageBox::Cancel)->text().remove('&'), QStringLiteral("Zrušit"));
+}
+
+namespace {
+
+// A main window with fresh user settings.
+class NaposledyTest : public UiTest {
+  protected:
+    void SetUp() override {
+        QSettings().clear();
+        UiTest::SetUp();
+    }
+    QString Soubor(int i) {
+        const QString f = slozka.filePath(QStringLiteral("V%1.DRN").arg(i));
+        drun::DrunVar jiny;
+        jiny.Akce = "akce " + std::to_string(i);
+        EXPECT_TRUE(drun::UlozData(jiny, f.toStdString()).Ok);
+        return f;
+    }
+    QStringList Polozky() {
+        okno->ObnovNaposledy();
+        QStringList s;
+        for (QAction* a : okno->NaposledyMenu->actions())
+            if (!a->isSeparator()) s << a->text() + (a->isEnabled() ? "" : " (-)");
+        return s;
+    }
+};
+
+} // namespace
+
+TEST_F(NaposledyTest, PoradiLimitChybejiciAVymazani) {
+    for (int i = 1; i <= 10; ++i)
+        okno->OtevriSoubor(Soubor(i));
+    QStringList cekane;
+    for (int i = 10; i >= 3; --i)
+        cekane << QStringLiteral("&%1 %2").arg(11 - i).arg(
+            slozka.filePath(QStringLiteral("V%1.DRN").arg(i)));
+    EXPECT_EQ(Polozky(), cekane + QStringList{"Vymazat seznam"});
+
+    // Opened again, and saved: each comes first, once.
+    okno->OtevriSoubor(slozka.filePath("V5.DRN"));
+    EXPECT_EQ(NaposledyOtevrene().first(), slozka.filePath("V5.DRN"));
+    EXPECT_EQ(NaposledyOtevrene().size(), MaxNaposledy);
+    var.Ulozeno = true;
+    ASSERT_EQ(NaposledyOtevrene().count(slozka.filePath("V5.DRN")), 1);
+
+    // A file gone from the disk: the reader's message, dropped from the list,
+    // and the calculation on screen stays.
+    var.Akce = "rozpracováno";
+    QFile::remove(slozka.filePath("V9.DRN"));
+    Zaznam().Vymaz();
+    okno->OtevriNaposledy(slozka.filePath("V9.DRN"));
+    EXPECT_EQ(Zaznam().texty, QStringList{"Datový soubor " + slozka.filePath("V9.DRN") +
+                                          " nenalezen, nebo je prázdný."});
+    EXPECT_FALSE(NaposledyOtevrene().contains(slozka.filePath("V9.DRN")));
+    EXPECT_EQ(var.Akce, "rozpracováno");
+
+    // A menu item opens its file.
+    Zaznam().Vymaz();
+    okno->ObnovNaposledy();
+    okno->NaposledyMenu->actions().at(1)->trigger();
+    EXPECT_EQ(Zaznam().texty,
+              QStringList{"Data přečtena ze souboru " + slozka.filePath("V10.DRN")});
+    EXPECT_EQ(var.Akce, "akce 10");
+
+    okno->ObnovNaposledy();
+    okno->NaposledyMenu->actions().last()->trigger();
+    EXPECT_TRUE(NaposledyOtevrene().isEmpty());
+    EXPECT_EQ(Polozky(), QStringList{"Vymazat seznam (-)"});
+
+    // A damaged file is not remembered.
+    ASSERT_TRUE(drun::ZapisAtomicky(slozka.filePath("Vadny.DRN").toStdString(), "[DRUN]\r\n"));
+    okno->OtevriSoubor(slozka.filePath("Vadny.DRN"));
+    EXPECT_TRUE(NaposledyOtevrene().isEmpty());
+}
+
+// A file named on the command line goes through the same reading and messages.
+TEST_F(NaposledyTest, SouborZPrikazoveRadky) {
+    const QString chybi = slozka.filePath("Chybi.DRN");
+    okno->OtevriSoubor(chybi);
+    EXPECT_EQ(Zaznam().texty,
+              QStringList{"Datový soubor " + chybi + " nenalezen, nebo je prázdný."});
+    EXPECT_EQ(var.cesta.Pocet(), 1);
+    EXPECT_TRUE(var.Ulozeno);
+}
+
+TEST(Argumenty, Tabulka) {
+    using A = Argumenty::Akce;
+    struct Pripad {
+        QStringList arg;
+        A akce;
+        QString soubor, chyba;
+    };
+    const Pripad pripady[] = {
+        {{}, A::Spustit, {}, {}},
+        {{"VZT.DRN"}, A::Spustit, "VZT.DRN", {}},
+        {{"--", "-divny.DRN"}, A::Spustit, "-divny.DRN", {}},
+        {{"--help"}, A::Napoveda, {}, {}},
+        {{"VZT.DRN", "-h"}, A::Napoveda, {}, {}},
+        {{"--version"}, A::Verze, {}, {}},
+        {{"--verze"}, A::Chyba, {}, "neznámá volba: --verze"},
+        {{"a.DRN", "b.DRN"}, A::Chyba, {}, "jen jeden soubor"},
+    };
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.arg.join(' ').toStdString());
+        const Argumenty a = CtiArgumenty(p.arg);
+        EXPECT_EQ(a.akce, p.akce);
+        if (p.akce == A::Spustit) {
+            EXPECT_EQ(a.soubor, p.soubor);
+        }
+        EXPECT_EQ(a.chyba, p.chyba);
+    }
+}
+
+// The program itself: help and version without a window, a wrong option
+// refused on standard error with status 2.
+TEST(Argumenty, Program) {
+    struct Pripad {
+        QString arg;
+        int status;
+        QString vystup, chyby;
+    };
+    const Pripad pripady[] = {
+        {"--help", 0, PouzitiDrun(), ""},
+        {"--version", 0, VerzeDrun(), ""},
+        {"--bla", 2, "", "drun: neznámá volba: --bla\n" + PouzitiDrun()},
+    };
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.arg.toStdString());
+        QProcess drun;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY")); // no window may be needed
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        drun.setProcessEnvironment(env);
+        drun.start(QStringLiteral(DRUN_PROGRAM), {p.arg});
+        ASSERT_TRUE(drun.waitForFinished(60000));
+        EXPECT_EQ(drun.exitCode(), p.status);
+        EXPECT_EQ(QString::fromUtf8(drun.readAllStandardOutput()), p.vystup);
+        EXPECT_EQ(QString::fromUtf8(drun.readAllStandardError()), p.chyby);
+    }
+    EXPECT_EQ(VerzeDrun(), "DRUN 3.010\n");
+}
+
+TEST(Okna, PolohaSeObnovi) {
+    QSettings().clear();
+    const QRect kde(140, 90, 320, 200);
+    {
+        QWidget w;
+        PamatujPolohu(&w, QStringLiteral("Zkouska"));
+        w.setGeometry(kde);
+        w.show();
+        w.hide();
+    }
+    QWidget w;
+    PamatujPolohu(&w, QStringLiteral("Zkouska"));
+    EXPECT_EQ(w.geometry(), kde);
+}
+
+TEST_F(UiTest, OProgramuUkazujeOdkudCteSoubory) {
+    okno->AboutBox->show();
+    const QString text = okno->AboutBox->SouboryLbl->text();
+    okno->AboutBox->hide();
+    EXPECT_EQ(text, "Konfigurační soubor: " + slozka.filePath("DRUN.CFG") +
+                        "\nData kulisových tlumičů: " + slozka.filePath("KL385216.CAD"));
 }
