@@ -26,6 +26,22 @@ bool LzeZapsatDoSlozky(const std::string& slozka) {
     return true;
 }
 
+namespace {
+
+const char* const JmenoTlumice = "KL385216.CAD";
+
+bool Existuje(const std::string& cesta) {
+    std::error_code ec;
+    return fs::exists(cesta, ec);
+}
+
+} // namespace
+
+bool SouboryVedleProgramu(const SlozkyProgramu& s) {
+    const bool instalovany = !Existuje(s.Program + JmenoTlumice) && Existuje(s.Data + JmenoTlumice);
+    return !instalovany && LzeZapsatDoSlozky(s.Program);
+}
+
 void NastavUmisteni(DrunVar& var, const SlozkyProgramu& s, bool programZapisovatelny) {
     if (programZapisovatelny) {
         var.NastavSlozku(s.Program);
@@ -35,10 +51,9 @@ void NastavUmisteni(DrunVar& var, const SlozkyProgramu& s, bool programZapisovat
         fs::create_directories(s.Uzivatel, ec);
         var.NastavSlozku(s.Uzivatel);
     }
-    const std::string jmeno = fs::path(var.SouborTlumice).filename().string();
-    std::error_code ec;
-    const bool vedle = fs::exists(s.Program + jmeno, ec);
-    var.SouborTlumice = (vedle || !fs::exists(s.Data + jmeno, ec) ? s.Program : s.Data) + jmeno;
+    const bool vedle = Existuje(s.Program + JmenoTlumice);
+    var.SouborTlumice =
+        (vedle || !Existuje(s.Data + JmenoTlumice) ? s.Program : s.Data) + JmenoTlumice;
 }
 
 } // namespace drun

@@ -22,6 +22,12 @@ SlozkyProgramu Slozky(const std::string& program, const std::string& uzivatel);
 // True when a file can be created in the folder (tries one and removes it).
 bool LzeZapsatDoSlozky(const std::string& slozka);
 
+// Whether DRUN.CFG and DRUN.DRN belong beside the program: its folder can be
+// written and it is not an installed program (one whose silencer data is in
+// the data folder and not beside it; /usr/bin is writable for root, but an
+// installed program never writes there).
+bool SouboryVedleProgramu(const SlozkyProgramu& s);
+
 // DRUN.CFG and DRUN.DRN beside the program when it may write there (a portable
 // copy or the build folder), otherwise in the user's folder, which is created;
 // KL385216.CAD beside the program, else in the data folder.

@@ -2,18 +2,43 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QLibraryInfo>
+#include <QPainter>
+#include <QPixmap>
 #include <QStandardPaths>
+#include <QSvgRenderer>
 #include <QTranslator>
 #include <cstdio>
 
 #include "core/Umisteni.h"
 
+static void NactiZdrojIkony() {
+    Q_INIT_RESOURCE(ikona);
+}
+
+QIcon IkonaDrun() {
+    NactiZdrojIkony(); // the resource sits in a static library
+    // Drawn from the SVG at the usual sizes, so no icon-engine plugin is needed.
+    QSvgRenderer svg(QStringLiteral(":/drun.svg"));
+    QIcon ikona;
+    for (int velikost : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        QPixmap p(velikost, velikost);
+        p.fill(Qt::transparent);
+        QPainter malir(&p);
+        svg.render(&malir);
+        malir.end();
+        ikona.addPixmap(p);
+    }
+    return ikona;
+}
+
 void NastavAplikaci() {
     QCoreApplication::setOrganizationName(QStringLiteral("drun"));
     QCoreApplication::setApplicationName(QStringLiteral("DRUN"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("drun"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("cz.drun.Drun"));
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QApplication::setWindowIcon(IkonaDrun());
     // The whole program is Czech, so Qt's texts are too.
     auto* preklad = new QTranslator(qApp);
     if (preklad->load(QStringLiteral("qtbase_cs"),
@@ -31,7 +56,8 @@ void UmisteniZeSystemu(drun::DrunVar& var) {
     const std::string uzivatel =
         slozka(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                QStringLiteral("/drun"));
-    drun::NastavUmisteni(var, drun::Slozky(program, uzivatel), drun::LzeZapsatDoSlozky(program));
+    const drun::SlozkyProgramu s = drun::Slozky(program, uzivatel);
+    drun::NastavUmisteni(var, s, drun::SouboryVedleProgramu(s));
 }
 
 Argumenty CtiArgumenty(const QStringList& argumenty) {

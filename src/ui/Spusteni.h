@@ -9,6 +9,11 @@ struct DrunVar;
 
 // Start-up of the desktop program, shared by `drun` and the UI tests.
 
+class QIcon;
+
+// The program's icon (also the window icon of every window).
+QIcon IkonaDrun();
+
 // Names for QSettings (the user's settings live in the configuration folder
 // "drun"), Qt's own Czech texts for the standard dialogs and buttons whatever
 // the system's language, and Qt's dialogs rather than the desktop's (which

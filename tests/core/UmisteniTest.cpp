@@ -79,6 +79,16 @@ TEST_F(Umisteni, PravidloProZapisovatelnouANezapisovatelnouSlozku) {
     }
 }
 
+// An installed program keeps its files in the user's folder even where it
+// could write beside itself (root in /usr/bin).
+TEST_F(Umisteni, InstalovanyProgramNepiseVedleSebe) {
+    EXPECT_TRUE(SouboryVedleProgramu(s));
+    Vytvor(s.Data + "KL385216.CAD");
+    EXPECT_FALSE(SouboryVedleProgramu(s));
+    Vytvor(s.Program + "KL385216.CAD"); // a portable copy with its data
+    EXPECT_TRUE(SouboryVedleProgramu(s));
+}
+
 TEST_F(Umisteni, ZapisovatelnostSlozky) {
     EXPECT_TRUE(LzeZapsatDoSlozky(s.Program));
     EXPECT_TRUE(fs::is_empty(s.Program)); // the trial file is gone
