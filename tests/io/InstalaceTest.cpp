@@ -1,12 +1,11 @@
 // `cmake --install` into a temporary prefix: the layout, the desktop files
 // checked by their validators, and the installed programs at work.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 
+#include "Pomocnik.h"
 #include "core/DrunVar.h"
 #include "io/DataSoubor.h"
 #include "models/KTlumFrm.h"
@@ -16,23 +15,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Beh {
-    int status = -1;
-    std::string vystup;
-};
-
 // Runs a shell command, standard error with the output.
 Beh Spust(const std::string& prikaz) {
-    Beh b;
-    FILE* p = popen((prikaz + " 2>&1").c_str(), "r");
-    if (!p) return b;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0)
-        b.vystup.append(buf, n);
-    const int s = pclose(p);
-    b.status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
-    return b;
+    return SpustPrikaz(prikaz + " 2>&1");
 }
 
 std::string Q(const fs::path& p) {

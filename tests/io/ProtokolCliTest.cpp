@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "Pomocnik.h"
 #include "core/Cisla.h"
 #include "core/DrunVyp.h"
 #include "core/Soubory.h"
@@ -18,24 +19,9 @@ using namespace drun;
 
 namespace {
 
-struct Beh {
-    int status = -1;
-    std::string vystup;
-};
-
 // Runs the program with the arguments (already quoted for the shell).
 Beh Spust(const std::string& argumenty, const std::string& chyby = "/dev/null") {
-    Beh b;
-    const std::string prikaz = std::string("'") + DRUN_PROTOKOL + "' " + argumenty + " 2>" + chyby;
-    FILE* p = popen(prikaz.c_str(), "r");
-    if (!p) return b;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0)
-        b.vystup.append(buf, n);
-    const int s = pclose(p);
-    b.status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
-    return b;
+    return SpustPrikaz(std::string("'") + DRUN_PROTOKOL + "' " + argumenty + " 2>" + chyby);
 }
 
 class ProtokolCli : public ::testing::Test {
