@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         var.SouborTlumice = soubor;
         var.cesta.VlozElement();
         ZapisTlumic(var, {v.a, v.b, v.delka, v.prutok, v.sirka, v.pocet});
-        if (!VypocetTlumice(var).Ok) continue;
+        if (!VypocetTlumice(var).Ok()) continue;
         const TElementSite& e = var.cesta.Aktualni();
         bool mozne = true; // levels a real silencer can have; a file with 3000 dB overflows L(A)
         for (int i = 0; i < PocetPasem; ++i) {

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CtiKonfiguraciZTextu(std::string(reinterpret_cast<const char*>(data), size), p);
     if (p.DelkaStranky < MinDelkaStranky || p.DelkaStranky > MaxDelkaStranky) std::abort();
     Parametry q;
-    if (!CtiKonfiguraciZTextu(TextKonfigurace(p), q).Ok) std::abort();
+    if (!CtiKonfiguraciZTextu(TextKonfigurace(p), q).Ok()) std::abort();
     if (q.DelkaStranky != p.DelkaStranky || q.AutoUlozeni != p.AutoUlozeni) std::abort();
     return 0;
 }

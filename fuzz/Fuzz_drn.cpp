@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace drun;
     DrunVar var;
     var.SouborTlumice = DRUN_DATA_DIR "/KL385216.CAD";
-    if (!NactiDataZTextu(var, std::string(reinterpret_cast<const char*>(data), size)).Ok) {
+    if (!NactiDataZTextu(var, std::string(reinterpret_cast<const char*>(data), size)).Ok()) {
         if (var.cesta.Pocet() != 1 || !var.Akce.empty()) std::abort();
         return 0;
     }
@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!TextDat(var, prvni)) std::abort();
     DrunVar znovu;
     znovu.SouborTlumice = var.SouborTlumice;
-    if (!NactiDataZTextu(znovu, prvni).Ok) std::abort();
+    if (!NactiDataZTextu(znovu, prvni).Ok()) std::abort();
     if (!TextDat(znovu, druhy) || druhy != prvni) std::abort();
     return 0;
 }

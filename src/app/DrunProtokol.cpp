@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
     if (pozadavek) NastavPozadavek(var, *pozadavek);
     if (stranka) var.parametry.DelkaStranky = *stranka;
     const VysledekSouboru v = NactiData(var, soubor);
-    if (!v.Ok) {
+    if (!v.Ok()) {
         std::cerr << v.Zprava << "\n";
         return 1;
     }

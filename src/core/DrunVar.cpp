@@ -12,9 +12,9 @@ const std::array<const char*, PocetTypu + 1> NazvyTypu{
     "Odbočka", "Vyústka",      "Tlumič drunu",   "Více zdrojů",     "Místnost"};
 
 void SpoctiLA(Spectrum& s, const std::array<double, 9>& vaha) {
-    double suma = 0;
-    for (int i = 0; i < PocetPasem; ++i) suma += Mocnina10((s[i] + vaha[i]) * 0.1);
-    s[LA] = 10 * Log10(suma);
+    std::array<double, PocetPasem> vazene{};
+    for (int i = 0; i < PocetPasem; ++i) vazene[static_cast<size_t>(i)] = s[i] + vaha[i];
+    s[LA] = SoucetHladin(vazene);
 }
 
 void NaplnSpektrum(Spectrum& s, double hodnota) {
@@ -108,6 +108,39 @@ std::string PrvnichZnaku(const std::string& utf8, std::size_t n) {
         }
     }
     return utf8;
+}
+
+void ZapamatujVstupy(DrunVar& var) {
+    const TElementSite& e = var.cesta.Aktualni();
+    PosledniVstupy& p = var.vstupy;
+    switch (e.Typ) {
+        case TypHrPotrubi:
+            p.PosledniA = e.RozmA, p.PosledniB = e.RozmB, p.PosledniDelka = e.Delka;
+            p.PosledniPrutok = e.Prutok;
+            break;
+        case TypKuPotrubi:
+            p.PosledniPrumer = e.RozmA, p.PosledniDelka = e.Delka, p.PosledniPrutok = e.Prutok;
+            break;
+        case TypOblouk:
+            p.PosledniA = e.RozmA, p.PosledniB = e.RozmB, p.PosledniRadius = e.Radius;
+            p.PosledniPrutok = e.Prutok;
+            break;
+        case TypOdbocka:
+            // The other directions' sides are offered afresh every time.
+            p.PosledniA = e.RozmA, p.PosledniB = e.RozmB, p.PosledniRadius = e.Radius;
+            p.PosledniPrutok = e.Prutok, p.PosledniOdbPrutok = e.Prutok2;
+            break;
+        case TypVyustka:
+            p.PosledniA = e.RozmA, p.PosledniB = e.RozmB, p.PosledniPrutok = e.Prutok;
+            break;
+        case TypVice:
+            p.PosledniPocetZdroju = e.Druh;
+            break;
+        default:
+            // The silencer and the room remember in their compute steps, so a
+            // read file offers their values too.
+            break;
+    }
 }
 
 void ZalozVypocet(DrunVar& var) {

@@ -111,29 +111,10 @@ struct Parametry {
     bool AutoUlozeni = true;
 };
 
-// Program-wide state of one running program.
-struct DrunVar {
-    // Files beside the executable.
-    std::string SouborDat = "DRUN.DRN";
-    std::string SouborCfg = "DRUN.CFG";
-    std::string SouborTlumice = "KL385216.CAD";
-    void NastavSlozku(const std::string& slozka);  // slozka ends with a separator or is empty
-
-    Cesta cesta;
-    int UlozenyAktualni = 1;  // where "change" keeps current while a dialog is open
-
-    std::string Akce;  // at most 60 characters
-    bool Ulozeno = true;
-    bool Hlasky = false;
-    bool RezimPridat = false;
-    std::uint8_t MinUroven = 0;
-    std::uint8_t MaxUroven = 150;
-
-    Spectrum Pozadavek = NulaSpektrum();
-    Spectrum Vysledek = NulaSpektrum();
-    Spectrum Rozdil = NulaSpektrum();
-
-    // Remembered dialog inputs, shared across element types (metres, m3/h).
+// The last values entered in the element dialogs (metres, m3/h), shared across
+// element types, and the room's tables. One value, written by the core only
+// (ZapamatujVstupy and the compute steps), so a failed read restores it whole.
+struct PosledniVstupy {
     double PosledniA = 0.5;
     double PosledniB = 0.5;
     double PosledniDelka = 1.0;
@@ -149,6 +130,30 @@ struct DrunVar {
     double PosledniPlochaSten = 100;
     std::array<double, PocetPasem> Pohltivost{0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1};
     std::array<double, PocetPasem> Smerovost{2, 2, 2, 2, 2, 2, 2, 2};
+};
+
+// Program-wide state of one running program.
+struct DrunVar {
+    // Files beside the executable.
+    std::string SouborDat = "DRUN.DRN";
+    std::string SouborCfg = "DRUN.CFG";
+    std::string SouborTlumice = "KL385216.CAD";
+    void NastavSlozku(const std::string& slozka);  // slozka ends with a separator or is empty
+
+    Cesta cesta;
+
+    std::string Akce;  // at most 60 characters
+    bool Ulozeno = true;
+    bool Hlasky = false;
+    bool RezimPridat = false;
+    std::uint8_t MinUroven = 0;
+    std::uint8_t MaxUroven = 150;
+
+    Spectrum Pozadavek = NulaSpektrum();
+    Spectrum Vysledek = NulaSpektrum();
+    Spectrum Rozdil = NulaSpektrum();
+
+    PosledniVstupy vstupy;
 
     Parametry parametry;
 };
@@ -159,6 +164,10 @@ std::string PrvnichZnaku(const std::string& utf8, std::size_t n);
 
 // Whether the path holds the room (there is at most one).
 inline bool MistnostVCeste(const DrunVar& var) { return var.cesta.ObsahujeTyp(TypMistnost); }
+
+// After a confirmed element dialog: the current element's inputs become the
+// remembered ones its type shares.
+void ZapamatujVstupy(DrunVar& var);
 
 // A new calculation: the path holds the source alone, no room, limits 0..150,
 // empty Akce. Requirement, saved flag, parameters and remembered inputs stay.

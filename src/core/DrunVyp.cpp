@@ -30,12 +30,8 @@ void SpoctiElement(DrunVar& var) {
             if (s < 0) s = PodlahaMezisouctu;
             e.Mezisoucet[i] = s;
             const double vd = e.VlastniDrun[i];
-            if (s <= PrahScitani || vd == 0.0) {
-                e.ZaElementem[i] = s + vd;
-            } else {
-                double l = 10 * Log10(Mocnina10(0.1 * s) + Mocnina10(0.1 * vd));
-                e.ZaElementem[i] = l < 0 ? 0 : l;
-            }
+            // Above the threshold the energetic sum is at least s, never below 0.
+            e.ZaElementem[i] = s <= PrahScitani || vd == 0.0 ? s + vd : SoucetHladin(s, vd);
         }
     }
     SpoctiLA(e.Mezisoucet);
@@ -63,7 +59,10 @@ bool ZadejElement(DrunVar& var, const std::function<void(DrunVar&)>& zapis,
     const TElementSite puvodni = c.Aktualni();
     if (pridat) c.VlozElement();
     zapis(var);
-    if (vypocet(var)) return true;
+    if (vypocet(var)) {
+        ZapamatujVstupy(var);
+        return true;
+    }
     if (pridat) {
         c.VypustElement(c.AktualniCislo());
     } else {

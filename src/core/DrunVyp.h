@@ -14,6 +14,7 @@ void PrepocitejOd(DrunVar& var, int n);
 
 // The path side of an element dialog's OK: in add mode a new element is
 // inserted behind current, then the store and compute steps run on it.
+// On success the element's inputs become the remembered ones.
 // A compute step that fails takes a new element out again and restores a
 // changed one exactly, so the path is as before; the result is then false.
 bool ZadejElement(DrunVar& var, const std::function<void(DrunVar&)>& zapis,

@@ -39,13 +39,13 @@ VysledekSouboru CtiKonfiguraciZTextu(const std::string& text, Parametry& p) {
     // Line 1 is not looked at. Line 2: an integer after optional blanks,
     // ended by a blank or the line end; the rest of the line does not matter.
     std::string radek;
-    if (!Radek(text, 1, radek)) return {false, ChybaCteni};
+    if (!Radek(text, 1, radek)) return {KodVysledku::Poskozen, ChybaCteni};
     const size_t od = radek.find_first_not_of(" \t");
-    if (od == std::string::npos) return {false, ChybaCteni};
+    if (od == std::string::npos) return {KodVysledku::Poskozen, ChybaCteni};
     const size_t po = radek.find_first_of(" \t", od);
     const auto delka =
         CtiInt(std::string_view(radek).substr(od, po == std::string::npos ? po : po - od));
-    if (!delka || *delka < MinDelkaStranky || *delka > MaxDelkaStranky) return {false, ChybaCteni};
+    if (!delka || *delka < MinDelkaStranky || *delka > MaxDelkaStranky) return {KodVysledku::Poskozen, ChybaCteni};
     // Line 3: at most five characters, exactly "TRUE" or saving at exit is off
     // (a missing line 3 too).
     bool auto_ = false;
@@ -63,7 +63,7 @@ VysledekSouboru CtiKonfiguraci(DrunVar& var) {
         return {};
     case StavCteni::Chyba:
         ResetParametru(var.parametry);
-        return {false, ChybaCteni};
+        return {KodVysledku::NelzeCist, ChybaCteni};
     case StavCteni::Ok:
         break;
     }
@@ -76,8 +76,8 @@ std::string TextKonfigurace(const Parametry& p) {
 }
 
 VysledekSouboru ZapisKonfiguraci(const DrunVar& var) {
-    if (!ZapisAtomicky(var.SouborCfg, TextKonfigurace(var.parametry))) return {false, ChybaZapisu};
-    return {true, Ulozeno};
+    if (!ZapisAtomicky(var.SouborCfg, TextKonfigurace(var.parametry))) return {KodVysledku::NelzeZapsat, ChybaZapisu};
+    return {KodVysledku::Ok, Ulozeno};
 }
 
 } // namespace drun

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/DrunVar.h"
+#include "core/Vysledek.h"
 
 // The two user settings in DRUN.CFG: three CR LF lines "[DRUN]", the page
 // length and "TRUE"/"FALSE" for saving at exit.
@@ -10,13 +11,6 @@ namespace drun {
 
 constexpr int MinDelkaStranky = 25;
 constexpr int MaxDelkaStranky = 100;
-
-// What a file operation came to; Zprava is the Czech text for the user
-// (empty when there is nothing to say).
-struct VysledekSouboru {
-    bool Ok = true;
-    std::string Zprava;
-};
 
 // The defaults: page length 60, saving at exit on.
 void ResetParametru(Parametry& p);

@@ -1,5 +1,6 @@
 #include "Matemat.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace drun {
@@ -71,6 +72,25 @@ double NaMilimetry(double metry) {
 double RychlostVPrurezu(double aMm, double bMm, double prutok) {
     if (!(aMm * bMm > 0)) return HUGE_VAL;
     return prutok * 1000000 / (3600 * aMm * bMm);
+}
+
+}  // namespace drun
+
+namespace drun {
+
+double SoucetHladin(std::span<const double> hladiny) {
+    if (hladiny.empty()) return -HUGE_VAL;
+    const double m = *std::max_element(hladiny.begin(), hladiny.end());
+    if (!std::isfinite(m)) return m;
+    double suma = 0;  // at least 1: the largest term itself
+    for (double l : hladiny) suma += Mocnina10(0.1 * (l - m));
+    return m + 10 * Log10(suma);
+}
+
+double SoucetHladin(double l1, double l2) {
+    const double m = std::max(l1, l2);
+    if (!std::isfinite(m)) return m;
+    return m + 10 * Log10(1 + Mocnina10(0.1 * (std::min(l1, l2) - m)));
 }
 
 }  // namespace drun

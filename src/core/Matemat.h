@@ -21,5 +21,9 @@ double NaMilimetry(double metry);
 // Air velocity in m/s of a flow in m3/h through an a x b mm cross-section.
 // No cross-section cannot carry any air: it counts as infinitely fast.
 double RychlostVPrurezu(double aMm, double bMm, double prutok);
+// Energetic sum of levels, 10*log10(sum of 10^(L/10)). The largest level is
+// factored out, so every finite level gives a finite sum (8000 dB included).
+double SoucetHladin(std::span<const double> hladiny);
+double SoucetHladin(double l1, double l2);
 
 }  // namespace drun

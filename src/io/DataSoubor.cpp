@@ -107,7 +107,7 @@ const std::vector<Typ>& Typy() {
                          Param(&E::Delka, TlumicDelkaMin, TlumicDelkaMax),
                          Param(&E::Prutok, TlumicPrutokMin, TlumicPrutokMax),
                          Cele(&E::Druh, 1, 255), Param(&E::Radius, 50, 500)},
-                        [](DrunVar& v) { return VypocetTlumice(v).Ok; }};
+                        [](DrunVar& v) { return VypocetTlumice(v).Ok(); }};
         t[TypVice] = {{Popis(), Cele(&E::Druh, VicePocetMin, VicePocetMax)}, Vzdy<VypocetVice>};
         t[TypMistnost] = {{Popis(),
                            Param(&E::RozmA, MistnostPlochaMin, MistnostPlochaMax),
@@ -212,10 +212,10 @@ void ZapisZaznam(const DrunVar& var, const TElementSite& e, const Typ& t, std::s
             radek(RadekPasem(e.*p.spektrum, 7, 1));
             break;
         case Hodnota::Pohltivost:
-            radek(RadekPasem(var.Pohltivost, 5, 2));
+            radek(RadekPasem(var.vstupy.Pohltivost, 5, 2));
             break;
         case Hodnota::Smerovost:
-            radek(RadekPasem(var.Smerovost, 5, 1));
+            radek(RadekPasem(var.vstupy.Smerovost, 5, 1));
             break;
         }
     }
@@ -360,39 +360,17 @@ void UlozZaznam(DrunVar& var, const Typ& t, const Zaznam& z) {
         }
         case Hodnota::Pohltivost:
             for (int i = 0; i < PocetPasem; ++i)
-                var.Pohltivost[static_cast<size_t>(i)] = z.rady[r][static_cast<size_t>(i)];
+                var.vstupy.Pohltivost[static_cast<size_t>(i)] = z.rady[r][static_cast<size_t>(i)];
             ++r;
             break;
         case Hodnota::Smerovost:
             for (int i = 0; i < PocetPasem; ++i)
-                var.Smerovost[static_cast<size_t>(i)] = z.rady[r][static_cast<size_t>(i)];
+                var.vstupy.Smerovost[static_cast<size_t>(i)] = z.rady[r][static_cast<size_t>(i)];
             ++r;
             break;
         }
     }
 }
-
-// The program-wide values that computing a read element may change; a failed
-// read puts them back.
-struct Zapamatovane {
-    explicit Zapamatovane(const DrunVar& v)
-        : a(v.PosledniA), b(v.PosledniB), delka(v.PosledniDelka), prutok(v.PosledniPrutok),
-          prumer(v.PosledniPrumer), radius(v.PosledniRadius), odbPrutok(v.PosledniOdbPrutok),
-          sirkaVlozek(v.PosledniSirkaVlozek), pocetVlozek(v.PosledniPocetVlozek),
-          pocetZdroju(v.PosledniPocetZdroju), plocha(v.PosledniPlochaSten),
-          pohltivost(v.Pohltivost), smerovost(v.Smerovost) {}
-    void Vrat(DrunVar& v) const {
-        v.PosledniA = a, v.PosledniB = b, v.PosledniDelka = delka, v.PosledniPrutok = prutok;
-        v.PosledniPrumer = prumer, v.PosledniRadius = radius, v.PosledniOdbPrutok = odbPrutok;
-        v.PosledniSirkaVlozek = sirkaVlozek, v.PosledniPocetVlozek = pocetVlozek;
-        v.PosledniPocetZdroju = pocetZdroju, v.PosledniPlochaSten = plocha;
-        v.Pohltivost = pohltivost, v.Smerovost = smerovost;
-    }
-    double a, b, delka, prutok, prumer, radius, odbPrutok, sirkaVlozek;
-    std::uint8_t pocetVlozek, pocetZdroju;
-    double plocha;
-    std::array<double, PocetPasem> pohltivost, smerovost;
-};
 
 bool Cti(DrunVar& var, const std::string& bajty, std::string& akce) {
     Vstup v(bajty);
@@ -462,19 +440,20 @@ bool TextDat(const DrunVar& var, std::string& bajty) {
 
 VysledekSouboru UlozData(DrunVar& var, const std::string& soubor) {
     std::string bajty;
-    if (!TextDat(var, bajty) || !ZapisAtomicky(soubor, bajty)) return {false, ChybaZapisu};
+    if (!TextDat(var, bajty) || !ZapisAtomicky(soubor, bajty)) return {KodVysledku::NelzeZapsat, ChybaZapisu};
     var.Ulozeno = true;
-    return {true, "Data jsou uložena v souboru " + soubor};
+    return {KodVysledku::Ok, "Data jsou uložena v souboru " + soubor};
 }
 
 VysledekSouboru NactiDataZTextu(DrunVar& var, const std::string& bajty) {
-    const Zapamatovane puvodni(var);
+    // Computing a read element may change the remembered inputs; a failed read puts them back.
+    const PosledniVstupy puvodni = var.vstupy;
     ZalozVypocet(var);
     std::string akce;
     if (!Cti(var, bajty, akce)) {
         ZalozVypocet(var);
-        puvodni.Vrat(var);
-        return {false, ChybaCteni};
+        var.vstupy = puvodni;
+        return {KodVysledku::Poskozen, ChybaCteni};
     }
     var.Akce = akce;
     return {};
@@ -485,14 +464,14 @@ VysledekSouboru NactiData(DrunVar& var, const std::string& soubor) {
     const StavCteni s = CtiSoubor(soubor, bajty);
     if (s == StavCteni::Chybi || (s == StavCteni::Ok && bajty.empty())) {
         ZalozVypocet(var);
-        return {false, "Datový soubor " + soubor + " nenalezen, nebo je prázdný."};
+        return {KodVysledku::Chybi, "Datový soubor " + soubor + " nenalezen, nebo je prázdný."};
     }
     if (s == StavCteni::Chyba) {
         ZalozVypocet(var);
-        return {false, ChybaCteni};
+        return {KodVysledku::NelzeCist, ChybaCteni};
     }
     VysledekSouboru v = NactiDataZTextu(var, bajty);
-    if (v.Ok) v.Zprava = "Data přečtena ze souboru " + soubor;
+    if (v.Ok()) v.Zprava = "Data přečtena ze souboru " + soubor;
     return v;
 }
 

@@ -113,9 +113,9 @@ std::vector<std::string> TextProtokolu(const DrunVar& var, const std::string& da
             t.Radek("Plocha stěn " + Pole5(e.RozmA) + "m2, vzdálenost od zdroje " + Pole5(e.Delka) +
                     "m");
             t.Radek("Součinitel pohltivosti stěn");
-            t.Radek("\t\t" + Hodnoty8(var.Pohltivost, 2));
+            t.Radek("\t\t" + Hodnoty8(var.vstupy.Pohltivost, 2));
             t.Radek("Směrový součinitel");
-            t.Radek("\t\t" + Hodnoty8(var.Smerovost, 1));
+            t.Radek("\t\t" + Hodnoty8(var.vstupy.Smerovost, 1));
             t.Radek("útlum\t" + Hodnoty(e.Utlum));
             t.Radek("za elem.\t" + Hodnoty(e.ZaElementem));
         } else {

@@ -175,9 +175,9 @@ void ZapisTlumic(DrunVar& var, const ZadaniTlumice& z) {
         z.PocetVlozek >= 0 && z.PocetVlozek <= 255 ? static_cast<std::uint8_t>(z.PocetVlozek) : 0;
 }
 
-VysledekTlumice VypocetTlumice(DrunVar& var) {
+VysledekSouboru VypocetTlumice(DrunVar& var) {
     TElementSite& e = var.cesta.Aktualni();
-    const VysledekTlumice chyba{false, ZpravaSouboruTlumice(var.SouborTlumice)};
+    const VysledekSouboru chyba{KodVysledku::DataTlumice, ZpravaSouboruTlumice(var.SouborTlumice)};
     const double A = e.RozmA, B = e.RozmB, L = e.Delka, w = e.Radius, Q = e.Prutok;
     const int n = e.Druh;
     if (!std::isfinite(A) || !std::isfinite(B) || !std::isfinite(L) || !std::isfinite(Q) || n < 1 ||
@@ -232,13 +232,13 @@ VysledekTlumice VypocetTlumice(DrunVar& var) {
     e.Delka = L;
     e.Druh = static_cast<std::uint8_t>(n);
     e.Radius = w;
-    var.PosledniA = e.RozmA;
-    var.PosledniB = e.RozmB;
-    var.PosledniDelka = L;
-    var.PosledniPrutok = Q;
-    var.PosledniPocetVlozek = e.Druh;
-    var.PosledniSirkaVlozek = w;
-    return {true, {}};
+    var.vstupy.PosledniA = e.RozmA;
+    var.vstupy.PosledniB = e.RozmB;
+    var.vstupy.PosledniDelka = L;
+    var.vstupy.PosledniPrutok = Q;
+    var.vstupy.PosledniPocetVlozek = e.Druh;
+    var.vstupy.PosledniSirkaVlozek = w;
+    return {};
 }
 
 } // namespace drun

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/DrunVar.h"
+#include "core/Vysledek.h"
 
 namespace drun {
 
@@ -25,11 +26,6 @@ struct ZadaniTlumice {
     int PocetVlozek = 1;
 };
 
-struct VysledekTlumice {
-    bool Ok = false;
-    std::string Chyba; // the message for the user when !Ok
-};
-
 // The dialog's check before anything changes: the splitters must leave some
 // width free and the air in the passages must stay below 30 m/s.
 bool ZadaniTlumiceMozne(double aMm, double bMm, double prutok, double sirkaVlozek, int pocet);
@@ -40,8 +36,8 @@ void ZapisTlumic(DrunVar& var, const ZadaniTlumice& z);
 // Compute step: looks the attenuation and flow noise up in the data file
 // var.SouborTlumice, read afresh each time. Only on success is the element
 // written (spectra, description, sides in metres) and the remembered inputs
-// updated; on failure nothing changes and Chyba holds the message.
-VysledekTlumice VypocetTlumice(DrunVar& var);
+// updated; on failure nothing changes, the code is DataTlumice and Zprava the message.
+VysledekSouboru VypocetTlumice(DrunVar& var);
 
 // "Soubor <path> nenalezen, poškozen, nebo zadané hodnoty mimo jeho rozsah."
 std::string ZpravaSouboruTlumice(const std::string& cesta);

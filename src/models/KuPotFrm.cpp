@@ -44,7 +44,7 @@ void VypocetKuPotrubi(DrunVar& var) {
     e.Prutok = DoMezi(e.Prutok, KuPotPrutokMin, KuPotPrutokMax);
     const double d = e.RozmA;
     const double s = d * d * Pi * 0.25;
-    var.PosledniPrumer = d;
+    var.vstupy.PosledniPrumer = d;
     const double v = 4 * e.Prutok / (Hodina3600Pi * d * d);
     const auto& radek = UtlumKuPotrubi[static_cast<size_t>(RadekUtlumuPotrubi(d))];
     SpektraPotrubi(e, radek, v, s);

@@ -18,8 +18,8 @@ void ZapisMistnost(DrunVar& var, const ZadaniMistnosti& z) {
     e.Popis = z.Popis;
     e.RozmA = z.PlochaSten;
     e.Delka = z.Vzdalenost;
-    var.Pohltivost = z.Pohltivost;
-    var.Smerovost = z.Smerovost;
+    var.vstupy.Pohltivost = z.Pohltivost;
+    var.vstupy.Smerovost = z.Smerovost;
 }
 
 void VypocetMistnosti(DrunVar& var) {
@@ -27,7 +27,7 @@ void VypocetMistnosti(DrunVar& var) {
     const double S = e.RozmA;
     const double r = e.Delka;
     double soucet = 0;
-    for (double a : var.Pohltivost)
+    for (double a : var.vstupy.Pohltivost)
         soucet += a;
     // One mean coefficient serves every band.
     const double alfa = soucet / PocetPasem;
@@ -37,7 +37,7 @@ void VypocetMistnosti(DrunVar& var) {
         std::isfinite(S) && std::isfinite(r) && std::isfinite(alfa) && S > 0 && r > 0 && alfa > 0;
     const double dozvuk = lzeSpocitat ? 4 * (1 - alfa) / (S * alfa) : 0;
     for (int i = 0; i < PocetPasem; ++i) {
-        const double q = var.Smerovost[static_cast<size_t>(i)];
+        const double q = var.vstupy.Smerovost[static_cast<size_t>(i)];
         double x = lzeSpocitat ? q / (4 * std::numbers::pi * r * r) + dozvuk : 0;
         if (!(x > 0) || !std::isfinite(x)) x = NahradniX;
         // A room that raises the level (x > 1) shows a negative attenuation.
@@ -45,8 +45,8 @@ void VypocetMistnosti(DrunVar& var) {
     }
     SpoctiLA(e.Utlum);
     NaplnSpektrum(e.VlastniDrun, 0);
-    var.PosledniPlochaSten = S;
-    var.PosledniDelka = r;
+    var.vstupy.PosledniPlochaSten = S;
+    var.vstupy.PosledniDelka = r;
 }
 
 } // namespace drun

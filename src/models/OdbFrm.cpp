@@ -7,7 +7,7 @@
 
 namespace drun {
 
-void ZapisOdbocka(DrunVar& var, const ZadaniOdbocky& z) {
+void ZapisOdbocku(DrunVar& var, const ZadaniOdbocky& z) {
     TElementSite& e = var.cesta.Aktualni();
     e.NastavTyp(TypOdbocka);
     e.Popis = e.NazevTypu + " " + z.TextA1 + "x" + z.TextB1 + " / " + z.TextA2 + "x" + z.TextB2 +

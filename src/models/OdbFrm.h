@@ -23,7 +23,7 @@ constexpr double OdbRadiusMin = 50, OdbRadiusMax = 500;    // mm
 constexpr double OdbPrutokMin = 10, OdbPrutokMax = 100000; // m3/h, both flows
 
 // Store step: type, description and the seven parameters (sizes in mm).
-void ZapisOdbocka(DrunVar& var, const ZadaniOdbocky& z);
+void ZapisOdbocku(DrunVar& var, const ZadaniOdbocky& z);
 // Compute step: sizes mm -> m in place, attenuation by the share of the
 // cross-section, self-noise from ZvukTvarovky of the two streams.
 void VypocetOdbocky(DrunVar& var);

@@ -57,7 +57,7 @@ std::uint8_t DoRozsahu(std::uint8_t x, int max) {
 
 } // namespace
 
-void ZapisVyustka(DrunVar& var, const ZadaniVyustky& z) {
+void ZapisVyustku(DrunVar& var, const ZadaniVyustky& z) {
     TElementSite& e = var.cesta.Aktualni();
     e.NastavTyp(TypVyustka);
     e.Druh = DoRozsahu(z.Druh, VyustPocetDruhu);

@@ -43,7 +43,7 @@ struct ZadaniVyustky {
 };
 
 // Store step: type 7, description, sides in mm, flow, kind and position.
-void ZapisVyustka(DrunVar& var, const ZadaniVyustky& z);
+void ZapisVyustku(DrunVar& var, const ZadaniVyustky& z);
 // Compute step: converts the sides to metres in place, then attenuation of the
 // opening and flow noise of the outlet.
 void VypocetVyustky(DrunVar& var);

@@ -518,14 +518,14 @@ void THlavniForm::NovyVypocet() {
 
 void THlavniForm::ZmenElem() {
     var_.RezimPridat = false;
-    var_.UlozenyAktualni = var_.cesta.AktualniCislo();
+    const int ulozenyAktualni = var_.cesta.AktualniCislo();
     const int typ = var_.cesta.Aktualni().Typ;
     if (typ == TypZdroj) {
         ZadejZdrojDrunu();
     } else if (TElementDialog* d = Dialog(typ)) {
         d->exec();
     }
-    var_.cesta.NajdiElement(var_.UlozenyAktualni);
+    var_.cesta.NajdiElement(ulozenyAktualni);
 }
 
 void THlavniForm::VypustitElementClick() {
@@ -592,11 +592,10 @@ void THlavniForm::AkceEditExit() {
 }
 
 void THlavniForm::PovolUlozeniTisk(bool povolit) {
-    const bool b = povolit && ukladaniHotove_;
-    SaveBtn->setEnabled(b);
-    SaveItem->setEnabled(b);
-    PrintBtn->setEnabled(b);
-    TiskItem->setEnabled(b);
+    SaveBtn->setEnabled(povolit);
+    SaveItem->setEnabled(povolit);
+    PrintBtn->setEnabled(povolit);
+    TiskItem->setEnabled(povolit);
 }
 
 void THlavniForm::AktualizujMistnost() {
@@ -636,7 +635,7 @@ void THlavniForm::OtevriSoubor(const QString& soubor) {
     const VysledekSouboru v = NactiData(var_, soubor.toStdString());
     if (v.Ok) PridejNaposledy(soubor);
     if (var_.Hlasky) {
-        if (v.Ok)
+        if (v.Ok())
             hlaseni().Informace(ZCore(v.Zprava));
         else
             hlaseni().Chyba(ZCore(v.Zprava));
@@ -669,7 +668,7 @@ void THlavniForm::SaveItemClick() {
     const VysledekSouboru v = UlozData(var_, soubor.toStdString());
     if (v.Ok) PridejNaposledy(soubor);
     if (var_.Hlasky) {
-        if (v.Ok)
+        if (v.Ok())
             hlaseni().Informace(ZCore(v.Zprava));
         else
             hlaseni().Chyba(ZCore(v.Zprava));

@@ -145,5 +145,4 @@ class THlavniForm : public QMainWindow {
     std::array<TElementDialog*, 11> dialogy_{};
     QFrame* ZdrojPanel;
     QFrame* VysledekPanel;
-    bool ukladaniHotove_ = true;  // the file formats are available
 };

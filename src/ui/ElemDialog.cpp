@@ -67,7 +67,6 @@ void TElementDialog::OKBtnClick() {
     if (!ZapisAVypocet()) return;
     accept();
     emit ElementZadan(var_.cesta.AktualniCislo());
-    Zapamatuj();
     var_.Ulozeno = false;
 }
 

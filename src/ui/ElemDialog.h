@@ -51,8 +51,6 @@ class TElementDialog : public TPlnenyDialog {
     // Store and compute on the current element; false when computing failed
     // (the dialog has then shown why).
     virtual bool ZapisAVypocet() = 0;
-    // Copies the element's inputs into the remembered values.
-    virtual void Zapamatuj() {}
     // The pre-check of an element that carries air: every field within its
     // limits (a value the program put there may not be), then `pripustne`
     // (the velocity and the like); otherwise `zprava` and false.

@@ -39,10 +39,10 @@ void THrPotrubiForm::NastavMeze() {
 void THrPotrubiForm::FormShow() {
     const TElementSite& e = var_.cesta.Aktualni();
     const bool sam = e.Typ == TypHrPotrubi;
-    RozmAEdit->NastavCislo(NaMilimetry(sam ? e.RozmA : var_.PosledniA), 0);
-    RozmBEdit->NastavCislo(NaMilimetry(sam ? e.RozmB : var_.PosledniB), 0);
-    DelkaEdit->NastavCislo(sam ? e.Delka : var_.PosledniDelka, 1);
-    PrutokEdit->NastavCislo(sam ? e.Prutok : var_.PosledniPrutok, 0);
+    RozmAEdit->NastavCislo(NaMilimetry(sam ? e.RozmA : var_.vstupy.PosledniA), 0);
+    RozmBEdit->NastavCislo(NaMilimetry(sam ? e.RozmB : var_.vstupy.PosledniB), 0);
+    DelkaEdit->NastavCislo(sam ? e.Delka : var_.vstupy.PosledniDelka, 1);
+    PrutokEdit->NastavCislo(sam ? e.Prutok : var_.vstupy.PosledniPrutok, 0);
     RozmAEdit->setFocus();
     RozmAEdit->selectAll();
 }
@@ -67,10 +67,3 @@ bool THrPotrubiForm::ZapisAVypocet() {
         var_, [&z](DrunVar& v) { ZapisHrPotrubi(v, z); }, Vzdy<VypocetHrPotrubi>);
 }
 
-void THrPotrubiForm::Zapamatuj() {
-    const TElementSite& e = var_.cesta.Aktualni();
-    var_.PosledniA = e.RozmA;
-    var_.PosledniB = e.RozmB;
-    var_.PosledniDelka = e.Delka;
-    var_.PosledniPrutok = e.Prutok;
-}

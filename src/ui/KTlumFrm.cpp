@@ -70,14 +70,14 @@ void TKTlumicForm::NastavMeze() {
 void TKTlumicForm::FormShow() {
     const TElementSite& e = var_.cesta.Aktualni();
     const bool sam = e.Typ == TypTlumic;
-    RozmAEdit->NastavCislo(NaMilimetry(sam ? e.RozmA : var_.PosledniA), 0);
-    RozmBEdit->NastavCislo(NaMilimetry(sam ? e.RozmB : var_.PosledniB), 0);
+    RozmAEdit->NastavCislo(NaMilimetry(sam ? e.RozmA : var_.vstupy.PosledniA), 0);
+    RozmBEdit->NastavCislo(NaMilimetry(sam ? e.RozmB : var_.vstupy.PosledniB), 0);
     // A remembered length of a duct or a room may lie outside 1..3 m; OK
     // refuses it until it is corrected.
-    DelkaEdit->NastavCislo(CelaDelka(sam ? e.Delka : var_.PosledniDelka));
-    prutokEdit->NastavCislo(sam ? e.Prutok : var_.PosledniPrutok, 1);
-    SirkaVlozekComboBox->setCurrentIndex(PolozkaSirky(sam ? e.Radius : var_.PosledniSirkaVlozek));
-    PocetVlozekEdit->NastavCislo(sam ? e.Druh : var_.PosledniPocetVlozek);
+    DelkaEdit->NastavCislo(CelaDelka(sam ? e.Delka : var_.vstupy.PosledniDelka));
+    prutokEdit->NastavCislo(sam ? e.Prutok : var_.vstupy.PosledniPrutok, 1);
+    SirkaVlozekComboBox->setCurrentIndex(PolozkaSirky(sam ? e.Radius : var_.vstupy.PosledniSirkaVlozek));
+    PocetVlozekEdit->NastavCislo(sam ? e.Druh : var_.vstupy.PosledniPocetVlozek);
     RozmAEdit->setFocus();
     RozmAEdit->selectAll();
 }
@@ -98,13 +98,13 @@ bool TKTlumicForm::ZapisAVypocet() {
     z.Prutok = prutokEdit->Cislo();
     z.SirkaVlozek = SirkyVlozek[SirkaVlozekComboBox->currentIndex()];
     z.PocetVlozek = PocetVlozekEdit->Cislo();
-    VysledekTlumice vysledek;
+    VysledekSouboru vysledek;
     const bool ok = ZadejElement(
         var_, [&z](DrunVar& v) { ZapisTlumic(v, z); },
         [&vysledek](DrunVar& v) {
             vysledek = VypocetTlumice(v);
-            return vysledek.Ok;
+            return vysledek.Ok();
         });
-    if (!ok && var_.Hlasky) hlaseni().Chyba(QString::fromStdString(vysledek.Chyba));
+    if (!ok && var_.Hlasky) hlaseni().Chyba(QString::fromStdString(vysledek.Zprava));
     return ok;
 }

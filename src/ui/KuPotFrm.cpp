@@ -38,9 +38,9 @@ void TKuPotrubiForm::NastavMeze() {
 void TKuPotrubiForm::FormShow() {
     const TElementSite& e = var_.cesta.Aktualni();
     const bool sam = e.Typ == TypKuPotrubi;
-    PrumerEdit->NastavCislo(NaMilimetry(sam ? e.RozmA : var_.PosledniPrumer), 0);
-    DelkaEdit->NastavCislo(sam ? e.Delka : var_.PosledniDelka, 1);
-    PrutokEdit->NastavCislo(sam ? e.Prutok : var_.PosledniPrutok, 0);
+    PrumerEdit->NastavCislo(NaMilimetry(sam ? e.RozmA : var_.vstupy.PosledniPrumer), 0);
+    DelkaEdit->NastavCislo(sam ? e.Delka : var_.vstupy.PosledniDelka, 1);
+    PrutokEdit->NastavCislo(sam ? e.Prutok : var_.vstupy.PosledniPrutok, 0);
     PrumerEdit->setFocus();
     PrumerEdit->selectAll();
 }
@@ -63,9 +63,3 @@ bool TKuPotrubiForm::ZapisAVypocet() {
         var_, [&z](DrunVar& v) { ZapisKuPotrubi(v, z); }, Vzdy<VypocetKuPotrubi>);
 }
 
-void TKuPotrubiForm::Zapamatuj() {
-    const TElementSite& e = var_.cesta.Aktualni();
-    var_.PosledniPrumer = e.RozmA;
-    var_.PosledniDelka = e.Delka;
-    var_.PosledniPrutok = e.Prutok;
-}

@@ -17,5 +17,4 @@ class TKuPotrubiForm : public TElementDialog {
   protected:
     bool PredKontrola() override;
     bool ZapisAVypocet() override;
-    void Zapamatuj() override;
 };

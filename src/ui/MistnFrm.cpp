@@ -78,11 +78,11 @@ TMistnostForm::TMistnostForm(DrunVar& var, QWidget* parent)
     v->addLayout(Tlacitka());
 
     for (int i = 0; i < PocetPasem; ++i) {
-        SoucPohl.pole[i]->NastavCislo(var_.Pohltivost[static_cast<size_t>(i)], 2);
-        SmerSouc.pole[i]->NastavCislo(var_.Smerovost[static_cast<size_t>(i)], 1);
+        SoucPohl.pole[i]->NastavCislo(var_.vstupy.Pohltivost[static_cast<size_t>(i)], 2);
+        SmerSouc.pole[i]->NastavCislo(var_.vstupy.Smerovost[static_cast<size_t>(i)], 1);
     }
-    PlochaStenEdit->NastavCislo(var_.PosledniPlochaSten, 1);
-    VzdalenostEdit->NastavCislo(var_.PosledniDelka, 1);
+    PlochaStenEdit->NastavCislo(var_.vstupy.PosledniPlochaSten, 1);
+    VzdalenostEdit->NastavCislo(var_.vstupy.PosledniDelka, 1);
     SmerSoucVolba[Jinde]->setChecked(true);
     NastavMeze();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -105,12 +105,12 @@ void TMistnostForm::FormShow() {
         VzdalenostEdit->NastavCislo(e.Delka, 1);
     } else {
         // The description keeps whatever was typed last.
-        PlochaStenEdit->NastavCislo(var_.PosledniPlochaSten, 1);
-        VzdalenostEdit->NastavCislo(var_.PosledniDelka, 1);
+        PlochaStenEdit->NastavCislo(var_.vstupy.PosledniPlochaSten, 1);
+        VzdalenostEdit->NastavCislo(var_.vstupy.PosledniDelka, 1);
     }
     for (int i = 0; i < PocetPasem; ++i) {
-        SoucPohl.pole[i]->NastavCislo(var_.Pohltivost[static_cast<size_t>(i)], 2);
-        SmerSouc.pole[i]->NastavCislo(var_.Smerovost[static_cast<size_t>(i)], 1);
+        SoucPohl.pole[i]->NastavCislo(var_.vstupy.Pohltivost[static_cast<size_t>(i)], 2);
+        SmerSouc.pole[i]->NastavCislo(var_.vstupy.Smerovost[static_cast<size_t>(i)], 1);
         SmerSouc.pole[i]->setEnabled(true);
     }
     SmerSoucVolba[Jinde]->setChecked(true);

@@ -68,10 +68,10 @@ void TObloukForm::FormShow() {
     const TElementSite& e = var_.cesta.Aktualni();
     const bool sam = e.Typ == TypOblouk;
     NastavDruhIndex(sam ? e.Druh - 1 : 0);
-    RozmAEdit->NastavCislo(NaMilimetry(sam ? e.RozmA : var_.PosledniA), 0);
-    RozmBEdit->NastavCislo(NaMilimetry(sam ? e.RozmB : var_.PosledniB), 0);
-    RadiusEdit->NastavCislo(NaMilimetry(sam ? e.Radius : var_.PosledniRadius), 1);
-    PrutokEdit->NastavCislo(sam ? e.Prutok : var_.PosledniPrutok, 0);
+    RozmAEdit->NastavCislo(NaMilimetry(sam ? e.RozmA : var_.vstupy.PosledniA), 0);
+    RozmBEdit->NastavCislo(NaMilimetry(sam ? e.RozmB : var_.vstupy.PosledniB), 0);
+    RadiusEdit->NastavCislo(NaMilimetry(sam ? e.Radius : var_.vstupy.PosledniRadius), 1);
+    PrutokEdit->NastavCislo(sam ? e.Prutok : var_.vstupy.PosledniPrutok, 0);
     RozmAEdit->setFocus();
     RozmAEdit->selectAll();
 }
@@ -97,10 +97,3 @@ bool TObloukForm::ZapisAVypocet() {
         var_, [&z](DrunVar& v) { ZapisOblouk(v, z); }, Vzdy<VypocetOblouku>);
 }
 
-void TObloukForm::Zapamatuj() {
-    const TElementSite& e = var_.cesta.Aktualni();
-    var_.PosledniA = e.RozmA;
-    var_.PosledniB = e.RozmB;
-    var_.PosledniRadius = e.Radius;
-    var_.PosledniPrutok = e.Prutok;
-}

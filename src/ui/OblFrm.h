@@ -27,5 +27,4 @@ class TObloukForm : public TElementDialog {
   protected:
     bool PredKontrola() override;
     bool ZapisAVypocet() override;
-    void Zapamatuj() override;
 };

@@ -60,13 +60,13 @@ void TOdbockaForm::NastavMeze() {
 void TOdbockaForm::FormShow() {
     const TElementSite& e = var_.cesta.Aktualni();
     const bool sam = e.Typ == TypOdbocka;
-    OdbA1Edit->NastavCislo(NaMilimetry(sam ? e.RozmA : var_.PosledniA), 0);
-    OdbB1Edit->NastavCislo(NaMilimetry(sam ? e.RozmB : var_.PosledniB), 0);
-    OdbA2Edit->NastavCislo(NaMilimetry(sam ? e.RozmA2 : DrunVar::VychoziA2), 0);
-    OdbB2Edit->NastavCislo(NaMilimetry(sam ? e.RozmB2 : DrunVar::VychoziB2), 0);
-    RadiusEdit->NastavCislo(NaMilimetry(sam ? e.Radius : var_.PosledniRadius), 1);
-    OdbPrutokEdit->NastavCislo(sam ? e.Prutok2 : var_.PosledniOdbPrutok, 0);
-    CelkPrutokEdit->NastavCislo(sam ? e.Prutok : var_.PosledniPrutok, 0);
+    OdbA1Edit->NastavCislo(NaMilimetry(sam ? e.RozmA : var_.vstupy.PosledniA), 0);
+    OdbB1Edit->NastavCislo(NaMilimetry(sam ? e.RozmB : var_.vstupy.PosledniB), 0);
+    OdbA2Edit->NastavCislo(NaMilimetry(sam ? e.RozmA2 : PosledniVstupy::VychoziA2), 0);
+    OdbB2Edit->NastavCislo(NaMilimetry(sam ? e.RozmB2 : PosledniVstupy::VychoziB2), 0);
+    RadiusEdit->NastavCislo(NaMilimetry(sam ? e.Radius : var_.vstupy.PosledniRadius), 1);
+    OdbPrutokEdit->NastavCislo(sam ? e.Prutok2 : var_.vstupy.PosledniOdbPrutok, 0);
+    CelkPrutokEdit->NastavCislo(sam ? e.Prutok : var_.vstupy.PosledniPrutok, 0);
     OdbA1Edit->setFocus();
     OdbA1Edit->selectAll();
 }
@@ -95,15 +95,6 @@ bool TOdbockaForm::ZapisAVypocet() {
     z.TextCelkPrutok = CelkPrutokEdit->text().toStdString();
     z.TextOdbPrutok = OdbPrutokEdit->text().toStdString();
     return ZadejElement(
-        var_, [&z](DrunVar& v) { ZapisOdbocka(v, z); }, Vzdy<VypocetOdbocky>);
+        var_, [&z](DrunVar& v) { ZapisOdbocku(v, z); }, Vzdy<VypocetOdbocky>);
 }
 
-void TOdbockaForm::Zapamatuj() {
-    // The other directions' sides are offered afresh every time.
-    const TElementSite& e = var_.cesta.Aktualni();
-    var_.PosledniA = e.RozmA;
-    var_.PosledniB = e.RozmB;
-    var_.PosledniRadius = e.Radius;
-    var_.PosledniPrutok = e.Prutok;
-    var_.PosledniOdbPrutok = e.Prutok2;
-}

@@ -18,5 +18,4 @@ class TOdbockaForm : public TElementDialog {
   protected:
     bool PredKontrola() override;
     bool ZapisAVypocet() override;
-    void Zapamatuj() override;
 };

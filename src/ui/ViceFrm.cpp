@@ -36,7 +36,7 @@ void TViceForm::NastavMeze() {
 
 void TViceForm::FormShow() {
     const TElementSite& e = var_.cesta.Aktualni();
-    PocetEdit->NastavCislo(e.Typ == TypVice ? e.Druh : var_.PosledniPocetZdroju);
+    PocetEdit->NastavCislo(e.Typ == TypVice ? e.Druh : var_.vstupy.PosledniPocetZdroju);
     PocetEdit->setFocus();
     PocetEdit->selectAll();
 }
@@ -54,6 +54,3 @@ bool TViceForm::ZapisAVypocet() {
         var_, [&z](DrunVar& v) { ZapisVice(v, z); }, Vzdy<VypocetVice>);
 }
 
-void TViceForm::Zapamatuj() {
-    var_.PosledniPocetZdroju = var_.cesta.Aktualni().Druh;
-}

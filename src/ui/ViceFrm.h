@@ -19,5 +19,4 @@ class TViceForm : public TElementDialog {
   protected:
     bool PredKontrola() override;
     bool ZapisAVypocet() override;
-    void Zapamatuj() override;
 };

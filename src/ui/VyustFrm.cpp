@@ -81,9 +81,9 @@ void TVyustkaForm::FormShow() {
         if (QAbstractButton* b = DruhTlacitka->button(e.Druh - 1)) b->setChecked(true);
         if (QAbstractButton* b = UmisteniTlacitka->button(e.Umisteni - 1)) b->setChecked(true);
     } else {
-        RozmAEdit->NastavCislo(NaMilimetry(var_.PosledniA), 0);
-        RozmBEdit->NastavCislo(NaMilimetry(var_.PosledniB), 0);
-        PrutokEdit->NastavCislo(var_.PosledniPrutok, 0);
+        RozmAEdit->NastavCislo(NaMilimetry(var_.vstupy.PosledniA), 0);
+        RozmBEdit->NastavCislo(NaMilimetry(var_.vstupy.PosledniB), 0);
+        PrutokEdit->NastavCislo(var_.vstupy.PosledniPrutok, 0);
         DruhTlacitka->button(0)->setChecked(true);
         UmisteniTlacitka->button(0)->setChecked(true);
     }
@@ -108,12 +108,6 @@ bool TVyustkaForm::ZapisAVypocet() {
     z.TextB = RozmBEdit->text().toStdString();
     z.TextPrutok = PrutokEdit->text().toStdString();
     return ZadejElement(
-        var_, [&z](DrunVar& v) { ZapisVyustka(v, z); }, Vzdy<VypocetVyustky>);
+        var_, [&z](DrunVar& v) { ZapisVyustku(v, z); }, Vzdy<VypocetVyustky>);
 }
 
-void TVyustkaForm::Zapamatuj() {
-    const TElementSite& e = var_.cesta.Aktualni();
-    var_.PosledniA = e.RozmA;
-    var_.PosledniB = e.RozmB;
-    var_.PosledniPrutok = e.Prutok;
-}

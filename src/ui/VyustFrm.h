@@ -23,7 +23,6 @@ class TVyustkaForm : public TElementDialog {
   protected:
     bool PredKontrola() override;
     bool ZapisAVypocet() override;
-    void Zapamatuj() override;
 };
 
 QString ZpravaRychlostVyustky();

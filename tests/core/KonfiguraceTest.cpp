@@ -53,7 +53,7 @@ TEST(Konfigurace, CteniSouboru) {
         par.DelkaStranky = 33;
         par.AutoUlozeni = false;
         const VysledekSouboru v = CtiKonfiguraciZTextu(p.text, par);
-        EXPECT_EQ(v.Ok, p.ok);
+        EXPECT_EQ(v.Ok(), p.ok);
         EXPECT_EQ(v.Zprava, p.ok ? "" : chyba);
         EXPECT_EQ(par.DelkaStranky, p.delka);
         EXPECT_EQ(par.AutoUlozeni, p.autoUlozeni);
@@ -83,7 +83,7 @@ class KonfiguraceSoubor : public ::testing::Test {
 TEST_F(KonfiguraceSoubor, ChybejiciSouborDavaVychoziTise) {
     var.parametry = {40, false};
     const VysledekSouboru v = CtiKonfiguraci(var);
-    EXPECT_TRUE(v.Ok);
+    EXPECT_TRUE(v.Ok());
     EXPECT_TRUE(v.Zprava.empty());
     EXPECT_EQ(var.parametry.DelkaStranky, 60);
     EXPECT_TRUE(var.parametry.AutoUlozeni);
@@ -92,11 +92,11 @@ TEST_F(KonfiguraceSoubor, ChybejiciSouborDavaVychoziTise) {
 TEST_F(KonfiguraceSoubor, ZapisTriRadkyCrLfAZpet) {
     var.parametry = {72, false};
     const VysledekSouboru v = ZapisKonfiguraci(var);
-    EXPECT_TRUE(v.Ok);
+    EXPECT_TRUE(v.Ok());
     EXPECT_EQ(v.Zprava, "Parametry uloženy do konfiguračního souboru.");
     EXPECT_EQ(Obsah(), "[DRUN]\r\n72\r\nFALSE\r\n");
     var.parametry = {};
-    EXPECT_TRUE(CtiKonfiguraci(var).Ok);
+    EXPECT_TRUE(CtiKonfiguraci(var).Ok());
     EXPECT_EQ(var.parametry.DelkaStranky, 72);
     EXPECT_FALSE(var.parametry.AutoUlozeni);
     var.parametry = {25, true};
@@ -110,7 +110,7 @@ TEST_F(KonfiguraceSoubor, ZapisTriRadkyCrLfAZpet) {
 
 TEST_F(KonfiguraceSoubor, NepovedenyZapisNechaPuvodniSoubor) {
     var.parametry = {50, true};
-    ASSERT_TRUE(ZapisKonfiguraci(var).Ok);
+    ASSERT_TRUE(ZapisKonfiguraci(var).Ok());
     // A disk that is full after five bytes.
     signal(SIGXFSZ, SIG_IGN);
     rlimit stare{};
@@ -122,7 +122,7 @@ TEST_F(KonfiguraceSoubor, NepovedenyZapisNechaPuvodniSoubor) {
     const VysledekSouboru v = ZapisKonfiguraci(var);
     setrlimit(RLIMIT_FSIZE, &stare);
     signal(SIGXFSZ, SIG_DFL);
-    EXPECT_FALSE(v.Ok);
+    EXPECT_FALSE(v.Ok());
     EXPECT_EQ(v.Zprava, "Chyba při zápisu konfiguračního souboru!");
     EXPECT_EQ(Obsah(), "[DRUN]\r\n50\r\nTRUE\r\n");
     EXPECT_EQ(var.parametry.DelkaStranky, 80); // the working values stay as set
@@ -135,7 +135,7 @@ TEST_F(KonfiguraceSoubor, SlozkaMistoSouboruJeChybaCteni) {
     std::filesystem::create_directory(var.SouborCfg);
     var.parametry = {40, false};
     const VysledekSouboru v = CtiKonfiguraci(var);
-    EXPECT_FALSE(v.Ok);
+    EXPECT_FALSE(v.Ok());
     EXPECT_EQ(var.parametry.DelkaStranky, 60);
     EXPECT_TRUE(var.parametry.AutoUlozeni);
 }

@@ -85,7 +85,7 @@ TEST(DataSoubor, CtiZakladniSoubor) {
     DrunVar var;
     var.Pozadavek[0] = 33;
     const VysledekSouboru v = NactiDataZTextu(var, ZakladniSoubor());
-    ASSERT_TRUE(v.Ok) << v.Zprava;
+    ASSERT_TRUE(v.Ok()) << v.Zprava;
     EXPECT_EQ(var.Akce, "Akce");
     ASSERT_EQ(var.cesta.Pocet(), 2);
     EXPECT_EQ(var.cesta.AktualniCislo(), 2);
@@ -159,18 +159,18 @@ TEST(DataSoubor, CteniOdmitne) {
         SCOPED_TRACE(p.nazev);
         DrunVar var;
         var.Akce = "stará";
-        var.PosledniPlochaSten = 42;
-        var.Pohltivost[3] = 0.5;
+        var.vstupy.PosledniPlochaSten = 42;
+        var.vstupy.Pohltivost[3] = 0.5;
         const VysledekSouboru v = NactiDataZTextu(var, p.text);
-        EXPECT_FALSE(v.Ok);
+        EXPECT_FALSE(v.Ok());
         EXPECT_EQ(v.Zprava, ChybaCteni);
         // a new, empty calculation; remembered inputs as before
         EXPECT_EQ(var.cesta.Pocet(), 1);
         EXPECT_EQ(var.cesta.Prvni().Popis, "Zdroj drunu");
         EXPECT_EQ(var.cesta.Prvni().VlastniDrun, NulaSpektrum());
         EXPECT_EQ(var.Akce, "");
-        EXPECT_EQ(var.PosledniPlochaSten, 42);
-        EXPECT_EQ(var.Pohltivost[3], 0.5);
+        EXPECT_EQ(var.vstupy.PosledniPlochaSten, 42);
+        EXPECT_EQ(var.vstupy.Pohltivost[3], 0.5);
     }
 }
 
@@ -197,7 +197,7 @@ TEST(DataSoubor, CteniPrijme) {
         SCOPED_TRACE(p.nazev);
         DrunVar var;
         const VysledekSouboru v = NactiDataZTextu(var, p.text);
-        ASSERT_TRUE(v.Ok);
+        ASSERT_TRUE(v.Ok());
         ASSERT_EQ(var.cesta.Pocet(), 2);
         EXPECT_EQ(var.cesta.Prvek(2).Popis, "Vložka");
         EXPECT_DOUBLE_EQ(var.cesta.Prvek(2).Utlum[2], 8);
@@ -208,7 +208,7 @@ TEST(DataSoubor, CteniPrijme) {
 TEST(DataSoubor, AkceZkracenaNa60Znaku) {
     const std::string dlouha = std::string(55, 'x') + "ěščřžýáíé"; // 64 characters
     DrunVar var;
-    ASSERT_TRUE(NactiDataZTextu(var, Soubor({Hlava, dlouha, Sekce, "1", "Z", Nuly, Nuly, "0"})).Ok);
+    ASSERT_TRUE(NactiDataZTextu(var, Soubor({Hlava, dlouha, Sekce, "1", "Z", Nuly, Nuly, "0"})).Ok());
     EXPECT_EQ(var.Akce, std::string(55, 'x') + "ěščřž");
 }
 
@@ -229,7 +229,7 @@ TEST(DataSoubor, ChybejiciAPrazdnySoubor) {
     DrunVar var;
     Obecny(var, "x", {}, {});
     VysledekSouboru v = NactiData(var, chybi);
-    EXPECT_FALSE(v.Ok);
+    EXPECT_FALSE(v.Ok());
     EXPECT_EQ(v.Zprava, "Datový soubor " + chybi + " nenalezen, nebo je prázdný.");
     EXPECT_EQ(var.cesta.Pocet(), 1);
     const std::string prazdny = (slozka / "PRAZDNY.DRN").string();
@@ -254,12 +254,12 @@ TEST(DataSoubor, UlozeniAZpetSouborem) {
     Obecny(var, "Vložka", {1, 2, 3, 4, 5, 6, 7, 8}, {});
     var.Ulozeno = false;
     VysledekSouboru v = UlozData(var, soubor);
-    ASSERT_TRUE(v.Ok);
+    ASSERT_TRUE(v.Ok());
     EXPECT_EQ(v.Zprava, "Data jsou uložena v souboru " + soubor);
     EXPECT_TRUE(var.Ulozeno);
     DrunVar druhy;
     v = NactiData(druhy, soubor);
-    ASSERT_TRUE(v.Ok);
+    ASSERT_TRUE(v.Ok());
     EXPECT_EQ(v.Zprava, "Data přečtena ze souboru " + soubor);
     EXPECT_EQ(druhy.Akce, "Kancelář");
     EXPECT_EQ(druhy.cesta.Pocet(), 2);
@@ -272,7 +272,7 @@ TEST(DataSoubor, NepovedeneUlozeniNechaPredchoziSoubor) {
     std::filesystem::create_directories(slozka);
     const std::string soubor = (slozka / "A.DRN").string();
     DrunVar var;
-    ASSERT_TRUE(UlozData(var, soubor).Ok);
+    ASSERT_TRUE(UlozData(var, soubor).Ok());
     std::string puvodni;
     CtiSoubor(soubor, puvodni);
 
@@ -289,7 +289,7 @@ TEST(DataSoubor, NepovedeneUlozeniNechaPredchoziSoubor) {
     const VysledekSouboru v = UlozData(var, soubor);
     setrlimit(RLIMIT_FSIZE, &stare);
     signal(SIGXFSZ, SIG_DFL);
-    EXPECT_FALSE(v.Ok);
+    EXPECT_FALSE(v.Ok());
     EXPECT_EQ(v.Zprava, "Nepodařilo se zapsat data!");
     EXPECT_FALSE(var.Ulozeno);
     std::string ted;
@@ -300,6 +300,6 @@ TEST(DataSoubor, NepovedeneUlozeniNechaPredchoziSoubor) {
                             std::filesystem::directory_iterator()),
               1);
     // a folder that does not exist
-    EXPECT_FALSE(UlozData(var, (slozka / "neni" / "B.DRN").string()).Ok);
+    EXPECT_FALSE(UlozData(var, (slozka / "neni" / "B.DRN").string()).Ok());
     std::filesystem::remove_all(slozka);
 }

@@ -44,7 +44,7 @@ class ProtokolCli : public ::testing::Test {
             VypocetObecElementu(var);
         }
         NaplnSpektrum(var.cesta.Prvni().VlastniDrun, 80);
-        ASSERT_TRUE(UlozData(var, soubor).Ok);
+        ASSERT_TRUE(UlozData(var, soubor).Ok());
     }
     void TearDown() override { std::filesystem::remove_all(slozka); }
     std::filesystem::path slozka;

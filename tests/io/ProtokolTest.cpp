@@ -96,8 +96,8 @@ TEST(Protokol, BlokyPodleTypu) {
     m.RozmA = 30;
     m.Delka = 2.5;
     NaplnSpektrum(m.Utlum, 5);
-    var.Pohltivost = {0.1, 0.1, 0.15, 0.2, 0.25, 0.3, 0.3, 1};
-    var.Smerovost = {2, 2, 2, 2, 4, 4, 8, 10};
+    var.vstupy.Pohltivost = {0.1, 0.1, 0.15, 0.2, 0.25, 0.3, 0.3, 1};
+    var.vstupy.Smerovost = {2, 2, 2, 2, 4, 4, 8, 10};
     NaplnSpektrum(var.Pozadavek, 70);
     PrepocitejOd(var, 1);
     const auto r = TextProtokolu(var, "d");

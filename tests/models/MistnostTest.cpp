@@ -87,9 +87,9 @@ TEST(Mistnost, ZapisPametAOpakovanyVypocet) {
     EXPECT_EQ(e.Popis, "Kancelář");
     EXPECT_DOUBLE_EQ(e.RozmA, 250);
     EXPECT_DOUBLE_EQ(e.Delka, 4.5);
-    EXPECT_EQ(var.Pohltivost, z.Pohltivost);
-    EXPECT_DOUBLE_EQ(var.PosledniPlochaSten, 250);
-    EXPECT_DOUBLE_EQ(var.PosledniDelka, 4.5);
+    EXPECT_EQ(var.vstupy.Pohltivost, z.Pohltivost);
+    EXPECT_DOUBLE_EQ(var.vstupy.PosledniPlochaSten, 250);
+    EXPECT_DOUBLE_EQ(var.vstupy.PosledniDelka, 4.5);
     EXPECT_TRUE(MistnostVCeste(var));
 
     const Spectrum prvni = e.Utlum;

@@ -15,7 +15,7 @@ const TElementSite& Odbocka(DrunVar& var, double a1, double b1, double a2, doubl
                             double celk, double odb) {
     var.cesta.VlozElement();
     ZadaniOdbocky z{a1, b1, a2, b2, r, celk, odb, "a1", "b1", "a2", "b2", "r", "q", "q2"};
-    ZapisOdbocka(var, z);
+    ZapisOdbocku(var, z);
     VypocetOdbocky(var);
     return var.cesta.Aktualni();
 }
@@ -27,7 +27,7 @@ TEST(Odbocka, ZapisPopisZTextuPoli) {
     var.cesta.VlozElement();
     ZadaniOdbocky z{400,   200,   500,   300,   50,   3000,   1000,
                     "400", "200", "500", "300", "50", "3000", "1000"};
-    ZapisOdbocka(var, z);
+    ZapisOdbocku(var, z);
     const TElementSite& e = var.cesta.Aktualni();
     EXPECT_EQ(e.Typ, TypOdbocka);
     EXPECT_EQ(e.NazevTypu, "Odbočka");

@@ -30,7 +30,7 @@ ZadaniVyustky Vyustka(double a, double b, double q, int druh, int umisteni) {
 
 const TElementSite& SpoctiVyustku(DrunVar& var, const ZadaniVyustky& z) {
     var.cesta.VlozElement();
-    ZapisVyustka(var, z);
+    ZapisVyustku(var, z);
     VypocetVyustky(var);
     return var.cesta.Aktualni();
 }
@@ -237,22 +237,22 @@ TEST(PotrubiVyustkaVice, SouborTamAZpet) {
     DrunVar var;
     NaplnSpektrum(var.cesta.Prvni().VlastniDrun, 80);
     var.cesta.VlozElement();
-    ZapisVyustka(var, Vyustka(300, 150, 500, 3, 2));
+    ZapisVyustku(var, Vyustka(300, 150, 500, 3, 2));
     VypocetVyustky(var);
     var.cesta.VlozElement();
     ZapisVice(var, ZadaniVice{3, "3"});
     VypocetVice(var);
     var.cesta.VlozElement();
-    ZapisVyustka(var, Vyustka(51, 4999, 10, 7, 4));
+    ZapisVyustku(var, Vyustka(51, 4999, 10, 7, 4));
     VypocetVyustky(var);
     PrepocitejOd(var, 1);
     std::string bajty;
     ASSERT_TRUE(TextDat(var, bajty));
 
     DrunVar znovu;
-    znovu.PosledniPrumer = 0.3;
+    znovu.vstupy.PosledniPrumer = 0.3;
     const VysledekSouboru v = NactiDataZTextu(znovu, bajty);
-    ASSERT_TRUE(v.Ok) << v.Zprava;
+    ASSERT_TRUE(v.Ok()) << v.Zprava;
     ExpectStejnePrvky(var.cesta, znovu.cesta);
     PrepocitejOd(znovu, 1);  // the main window evaluates after opening
     EXPECT_NEAR(znovu.Vysledek[LA], var.Vysledek[LA], 1e-9);

@@ -129,7 +129,7 @@ TEST_F(MistnostTlumicTest, UmisteniZdrojeAStorno) {
     mistnost->StornoBtnClick();
     EXPECT_EQ(var.cesta.Pocet(), 1);
     EXPECT_TRUE(var.Ulozeno);
-    EXPECT_DOUBLE_EQ(var.Smerovost[0], 2);
+    EXPECT_DOUBLE_EQ(var.vstupy.Smerovost[0], 2);
     // The next showing starts again from the tables, with "Jinde".
     mistnost->FormShow();
     EXPECT_EQ(mistnost->SmerSouc.pole[0]->text(), "2.0");
@@ -154,7 +154,7 @@ TEST_F(MistnostTlumicTest, TlumicPridanyDialogem) {
               "2     600x500mm, délka 1.0m, 2000.0m3/hod, 2 vl. šířky 200mm");
     EXPECT_EQ(okno->UtlEl[4]->text(), "37.8"); // the 200/100/1 m row
     EXPECT_EQ(okno->VlEl[0]->text(), "40.8");  // the 6 m/s row
-    EXPECT_EQ(var.PosledniPocetVlozek, 2);
+    EXPECT_EQ(var.vstupy.PosledniPocetVlozek, 2);
     EXPECT_FALSE(var.Ulozeno);
     EXPECT_TRUE(Zaznam().texty.isEmpty());
 
@@ -187,7 +187,7 @@ TEST_F(MistnostTlumicTest, TlumicKontrolaPredOK) {
         EXPECT_EQ(var.cesta.Pocet(), 1);
     }
     // A remembered length from a duct is refused until it is corrected.
-    var.PosledniDelka = 5;
+    var.vstupy.PosledniDelka = 5;
     Zaznam().Vymaz();
     tlumic->FormShow();
     EXPECT_EQ(tlumic->DelkaEdit->text(), "5");

@@ -70,10 +70,10 @@ TEST_F(ObloukTest, PridaniZapiseVypoctePamatujeAPrepocita) {
     EXPECT_EQ(e.Druh, 1);
     EXPECT_EQ(e.Popis, "oblouk, koleno s plechy 500x250mm, rádius 150mm, průtok 2000m3/hod");
     EXPECT_NEAR(e.VlastniDrun[0], 31.1, 0.05);
-    EXPECT_DOUBLE_EQ(var.PosledniA, 0.5);
-    EXPECT_DOUBLE_EQ(var.PosledniB, 0.25);
-    EXPECT_DOUBLE_EQ(var.PosledniRadius, 0.15);
-    EXPECT_EQ(var.PosledniPrutok, 2000);
+    EXPECT_DOUBLE_EQ(var.vstupy.PosledniA, 0.5);
+    EXPECT_DOUBLE_EQ(var.vstupy.PosledniB, 0.25);
+    EXPECT_DOUBLE_EQ(var.vstupy.PosledniRadius, 0.15);
+    EXPECT_EQ(var.vstupy.PosledniPrutok, 2000);
     EXPECT_FALSE(var.Ulozeno);
     EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(1), Qt::DisplayRole).toString(),
               "2     Oblouk");
@@ -100,18 +100,18 @@ TEST_F(ObloukTest, RychlostOdTricetiOdmitnutaNaObouStranachMeze) {
     for (const Pripad& p : {Pripad{"1080", false}, Pripad{"100000", false}, Pripad{"1079", true}}) {
         Zaznam().Vymaz();
         const int pocet = var.cesta.Pocet();
-        const double a = var.PosledniA;
+        const double a = var.vstupy.PosledniA;
         var.Ulozeno = true;
         Pridej("100", "100", "50", p.prutok);
         if (p.prijat) {
             EXPECT_EQ(var.cesta.Pocet(), pocet + 1);
             EXPECT_TRUE(Zaznam().texty.isEmpty());
-            EXPECT_DOUBLE_EQ(var.PosledniA, 0.1);
+            EXPECT_DOUBLE_EQ(var.vstupy.PosledniA, 0.1);
         } else {
             EXPECT_EQ(Zaznam().texty,
                       QStringList{"Chybné zadání. Příliš vysoká rychlost v potrubí."});
             EXPECT_EQ(var.cesta.Pocet(), pocet);
-            EXPECT_EQ(var.PosledniA, a);
+            EXPECT_EQ(var.vstupy.PosledniA, a);
             EXPECT_TRUE(var.Ulozeno);
             EXPECT_EQ(d->result(), QDialog::Rejected);
         }
@@ -169,7 +169,7 @@ TEST_F(ObloukTest, PridaniPresHlavniOknoASdileneHodnotyProOdbocku) {
 
 // A prefilled value outside a field's limits is refused at OK like a typed one.
 TEST_F(ObloukTest, PredvyplnenaHodnotaMimoMezeOdmitnuta) {
-    var.PosledniRadius = 0.6;
+    var.vstupy.PosledniRadius = 0.6;
     var.RezimPridat = true;
     d->FormShow();
     d->OKBtnClick();

@@ -56,11 +56,11 @@ TEST_F(OdbockaTest, VzorovaOdbockaPamatujeJenPocitanySmer) {
     EXPECT_EQ(e.Popis, "Odbočka 400x200 / 500x300mm, rádius 50mm, průtok 3000 / 1000m3/hod");
     EXPECT_NEAR(e.Utlum[0], 4.59, 0.005);
     EXPECT_NEAR(e.VlastniDrun[0], 25.3, 0.05);
-    EXPECT_DOUBLE_EQ(var.PosledniA, 0.4);
-    EXPECT_DOUBLE_EQ(var.PosledniB, 0.2);
-    EXPECT_DOUBLE_EQ(var.PosledniRadius, 0.05);
-    EXPECT_EQ(var.PosledniPrutok, 3000);
-    EXPECT_EQ(var.PosledniOdbPrutok, 1000);
+    EXPECT_DOUBLE_EQ(var.vstupy.PosledniA, 0.4);
+    EXPECT_DOUBLE_EQ(var.vstupy.PosledniB, 0.2);
+    EXPECT_DOUBLE_EQ(var.vstupy.PosledniRadius, 0.05);
+    EXPECT_EQ(var.vstupy.PosledniPrutok, 3000);
+    EXPECT_EQ(var.vstupy.PosledniOdbPrutok, 1000);
     EXPECT_FALSE(var.Ulozeno);
     EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(1), Qt::DisplayRole).toString(),
               "2     Odbočka");
@@ -91,7 +91,7 @@ TEST_F(OdbockaTest, RychlostVPocitanemSmeruNaObouStranachMeze) {
         Zaznam().Vymaz();
         const int pocet = var.cesta.Pocet();
         var.Ulozeno = true;
-        const double odb = var.PosledniOdbPrutok;
+        const double odb = var.vstupy.PosledniOdbPrutok;
         Pridej(p.pole);
         if (p.prijat) {
             EXPECT_EQ(var.cesta.Pocet(), pocet + 1);
@@ -100,7 +100,7 @@ TEST_F(OdbockaTest, RychlostVPocitanemSmeruNaObouStranachMeze) {
             EXPECT_EQ(Zaznam().texty,
                       QStringList{"Chybné zadání. Příliš vysoká rychlost v potrubí."});
             EXPECT_EQ(var.cesta.Pocet(), pocet);
-            EXPECT_EQ(var.PosledniOdbPrutok, odb);
+            EXPECT_EQ(var.vstupy.PosledniOdbPrutok, odb);
             EXPECT_TRUE(var.Ulozeno);
         }
     }
@@ -128,7 +128,7 @@ TEST_F(OdbockaTest, MezePoli) {
 
 // A prefilled value outside a field's limits is refused at OK like a typed one.
 TEST_F(OdbockaTest, PredvyplnenaHodnotaMimoMezeOdmitnuta) {
-    var.PosledniPrutok = 200000;
+    var.vstupy.PosledniPrutok = 200000;
     var.RezimPridat = true;
     d->FormShow();
     d->OKBtnClick();

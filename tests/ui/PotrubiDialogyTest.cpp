@@ -67,11 +67,11 @@ class DialogyPotrubiTest : public UiTest {
     void ExpectBezZmeny(int pocet) {
         EXPECT_EQ(var.cesta.Pocet(), pocet);
         EXPECT_TRUE(var.Ulozeno);
-        EXPECT_EQ(var.PosledniA, 0.5);
-        EXPECT_EQ(var.PosledniB, 0.5);
-        EXPECT_EQ(var.PosledniDelka, 1.0);
-        EXPECT_EQ(var.PosledniPrutok, 1000);
-        EXPECT_EQ(var.PosledniPrumer, 0.5);
+        EXPECT_EQ(var.vstupy.PosledniA, 0.5);
+        EXPECT_EQ(var.vstupy.PosledniB, 0.5);
+        EXPECT_EQ(var.vstupy.PosledniDelka, 1.0);
+        EXPECT_EQ(var.vstupy.PosledniPrutok, 1000);
+        EXPECT_EQ(var.vstupy.PosledniPrumer, 0.5);
     }
     THrPotrubiForm* hr = nullptr;
     TKuPotrubiForm* ku = nullptr;
@@ -124,10 +124,10 @@ TEST_F(DialogyPotrubiTest, HranatePridaniPamatujeAZobraziMilimetry) {
     EXPECT_DOUBLE_EQ(e.RozmA, 0.5);
     EXPECT_DOUBLE_EQ(e.RozmB, 0.25);
     EXPECT_NEAR(e.VlastniDrun[0], 29.36, 0.005);
-    EXPECT_DOUBLE_EQ(var.PosledniA, 0.5);
-    EXPECT_DOUBLE_EQ(var.PosledniB, 0.25);
-    EXPECT_EQ(var.PosledniDelka, 10);
-    EXPECT_EQ(var.PosledniPrutok, 2000);
+    EXPECT_DOUBLE_EQ(var.vstupy.PosledniA, 0.5);
+    EXPECT_DOUBLE_EQ(var.vstupy.PosledniB, 0.25);
+    EXPECT_EQ(var.vstupy.PosledniDelka, 10);
+    EXPECT_EQ(var.vstupy.PosledniPrutok, 2000);
     EXPECT_FALSE(var.Ulozeno);
     EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(1), Qt::DisplayRole).toString(),
               "2     Hranaté potrubí");
@@ -207,7 +207,7 @@ TEST_F(DialogyPotrubiTest, ZmenaOdmitnutaRychlostiNechaElementJakByl) {
     EXPECT_EQ(Zaznam().texty, QStringList{RychlostPotrubi});
     EXPECT_EQ(var.cesta.Aktualni().Popis, pred.Popis);
     EXPECT_EQ(var.cesta.Aktualni().Prutok, 2000);
-    EXPECT_EQ(var.PosledniPrutok, 2000);
+    EXPECT_EQ(var.vstupy.PosledniPrutok, 2000);
     EXPECT_TRUE(var.Ulozeno);
 }
 
@@ -261,10 +261,10 @@ TEST_F(DialogyPotrubiTest, KruhovePridaniAZmena) {
     EXPECT_EQ(e.Popis, "průměr 200mm, délka 10m, průtok 500m3/hod");
     EXPECT_DOUBLE_EQ(e.RozmA, 0.2);
     EXPECT_NEAR(e.VlastniDrun[0], 23.25, 0.005);
-    EXPECT_DOUBLE_EQ(var.PosledniPrumer, 0.2);
-    EXPECT_EQ(var.PosledniDelka, 10);
-    EXPECT_EQ(var.PosledniPrutok, 500);
-    EXPECT_EQ(var.PosledniA, 0.5); // not its quantity
+    EXPECT_DOUBLE_EQ(var.vstupy.PosledniPrumer, 0.2);
+    EXPECT_EQ(var.vstupy.PosledniDelka, 10);
+    EXPECT_EQ(var.vstupy.PosledniPrutok, 500);
+    EXPECT_EQ(var.vstupy.PosledniA, 0.5); // not its quantity
     var.RezimPridat = false;
     ku->FormShow();
     EXPECT_EQ(TextyPoli({ku->PrumerEdit, ku->DelkaEdit, ku->PrutokEdit}),
@@ -297,9 +297,9 @@ TEST_F(DialogyPotrubiTest, VyustkaPridaniDruhUmisteniAPredvyplneni) {
               "Vyústka 300x150mm, průtok500m3/hod, na stěně (stropě), 2 řadá, 100% otevř.");
     EXPECT_EQ(okno->UtlEl[0]->text(), "9.0");
     EXPECT_EQ(okno->VlEl[0]->text(), "36.5");
-    EXPECT_DOUBLE_EQ(var.PosledniA, 0.3);
-    EXPECT_DOUBLE_EQ(var.PosledniB, 0.15);
-    EXPECT_EQ(var.PosledniPrutok, 500);
+    EXPECT_DOUBLE_EQ(var.vstupy.PosledniA, 0.3);
+    EXPECT_DOUBLE_EQ(var.vstupy.PosledniB, 0.15);
+    EXPECT_EQ(var.vstupy.PosledniPrutok, 500);
 
     PridejVy("600", "600", "2000", 7, 3);
     EXPECT_EQ(var.cesta.Aktualni().Popis, "Žaluzie 600x600mm, průtok2000m3/hod");
@@ -329,7 +329,7 @@ TEST_F(DialogyPotrubiTest, ViceZdrojuPocetPamatujeAZvysiUroven) {
     ASSERT_EQ(var.cesta.Pocet(), 2);
     EXPECT_EQ(var.cesta.Aktualni().Popis, "korekce na počet zdrojů drunu. Počet= 4");
     EXPECT_EQ(var.cesta.Aktualni().Druh, 4);
-    EXPECT_EQ(var.PosledniPocetZdroju, 4);
+    EXPECT_EQ(var.vstupy.PosledniPocetZdroju, 4);
     EXPECT_EQ(okno->Vysl[0]->text(), "66.0");
     EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(1), Qt::DisplayRole).toString(),
               "2     Více zdrojů");
@@ -340,7 +340,7 @@ TEST_F(DialogyPotrubiTest, ViceZdrojuPocetPamatujeAZvysiUroven) {
     var.cesta.NajdiElement(2);
     PridejVice("1");
     EXPECT_EQ(var.cesta.Aktualni().Cislo, 3);
-    EXPECT_EQ(var.PosledniPocetZdroju, 1);
+    EXPECT_EQ(var.vstupy.PosledniPocetZdroju, 1);
     vi->FormShow(); // current is a correction: its own count
     EXPECT_EQ(vi->PocetEdit->text(), "1");
 }
@@ -384,14 +384,14 @@ TEST_F(DialogyPotrubiTest, StornoNicNemeni) {
 
 // A prefilled value outside the field's limits is refused at OK like a typed one.
 TEST_F(DialogyPotrubiTest, PredvyplnenaHodnotaMimoMezeOdmitnuta) {
-    var.PosledniDelka = 0.5;
+    var.vstupy.PosledniDelka = 0.5;
     var.RezimPridat = true;
     hr->FormShow();
     hr->OKBtnClick();
     EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 1 do 100"});
     EXPECT_EQ(var.cesta.Pocet(), 1);
     Zaznam().Vymaz();
-    var.PosledniPocetZdroju = 0;
+    var.vstupy.PosledniPocetZdroju = 0;
     vi->FormShow();
     vi->OKBtnClick();
     EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 1 do 100"});

@@ -136,7 +136,7 @@ TEST_F(UiTest, OtevreniNeulozenehoSePta) {
     {
         DrunVar jiny;
         PridejObecny(jiny, "ze souboru", 2);
-        ASSERT_TRUE(UlozData(jiny, soubor.toStdString()).Ok);
+        ASSERT_TRUE(UlozData(jiny, soubor.toStdString()).Ok());
     }
     PridejObecny(var, "neuloženo", 1);
     okno->PrepocitejOd(2);
