@@ -9,8 +9,10 @@ namespace drun {
 namespace {
 
 std::string_view Orizni(std::string_view t) {
-    while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
-    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+    while (!t.empty() && (t.front() == ' ' || t.front() == '\t'))
+        t.remove_prefix(1);
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
+        t.remove_suffix(1);
     return t;
 }
 
@@ -25,7 +27,7 @@ bool JenDesetinne(std::string_view t, bool povolReal) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
 std::optional<double> CtiDouble(std::string_view text) {
     std::string_view t = Orizni(text);
@@ -72,4 +74,4 @@ std::string FormatObecne(double x) {
     return s;
 }
 
-}  // namespace drun
+} // namespace drun

@@ -18,8 +18,10 @@ std::optional<int> CtiInt(std::string_view text);
 // before the point switch to scientific notation. Never prints "-0.0".
 std::string FormatCislo(double x, int desetin);
 // The one display format of levels: one decimal.
-inline std::string FormatHodnota(double x) { return FormatCislo(x, 1); }
+inline std::string FormatHodnota(double x) {
+    return FormatCislo(x, 1);
+}
 // Shortest general form for limits in messages: 0, 150, 0.5, 100000.
 std::string FormatObecne(double x);
 
-}  // namespace drun
+} // namespace drun

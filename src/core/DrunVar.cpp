@@ -8,17 +8,19 @@ const std::array<const char*, PocetPasem> NazvyPasem{"63Hz", "125Hz", "250Hz", "
                                                      "1kHz", "2kHz",  "4kHz",  "8kHz"};
 
 const std::array<const char*, PocetTypu + 1> NazvyTypu{
-    "",        "Zdroj drunu",  "Obecný element", "Hranaté potrubí", "Kruhové potrubí", "Oblouk",
-    "Odbočka", "Vyústka",      "Tlumič drunu",   "Více zdrojů",     "Místnost"};
+    "",        "Zdroj drunu", "Obecný element", "Hranaté potrubí", "Kruhové potrubí", "Oblouk",
+    "Odbočka", "Vyústka",     "Tlumič drunu",   "Více zdrojů",     "Místnost"};
 
 void SpoctiLA(Spectrum& s, const std::array<double, 9>& vaha) {
     std::array<double, PocetPasem> vazene{};
-    for (int i = 0; i < PocetPasem; ++i) vazene[static_cast<size_t>(i)] = s[i] + vaha[i];
+    for (int i = 0; i < PocetPasem; ++i)
+        vazene[static_cast<size_t>(i)] = s[i] + vaha[i];
     s[LA] = SoucetHladin(vazene);
 }
 
 void NaplnSpektrum(Spectrum& s, double hodnota) {
-    for (int i = 0; i < PocetPasem; ++i) s[i] = hodnota;
+    for (int i = 0; i < PocetPasem; ++i)
+        s[i] = hodnota;
     SpoctiLA(s);
 }
 
@@ -40,7 +42,9 @@ std::string RadekSeznamu(const TElementSite& e) {
     return std::to_string(e.Cislo) + "     " + e.NazevTypu;
 }
 
-Cesta::Cesta() { Zaloz(); }
+Cesta::Cesta() {
+    Zaloz();
+}
 
 void Cesta::Zaloz() {
     prvky_.clear();
@@ -63,7 +67,8 @@ void Cesta::NajdiElement(int n) {
 }
 
 void Cesta::Precisluj(int od) {
-    for (int i = od; i <= Pocet(); ++i) prvky_[static_cast<size_t>(i - 1)]->Cislo = i;
+    for (int i = od; i <= Pocet(); ++i)
+        prvky_[static_cast<size_t>(i - 1)]->Cislo = i;
 }
 
 void Cesta::VlozElement() {
@@ -102,7 +107,7 @@ std::string PrvnichZnaku(const std::string& utf8, std::size_t n) {
     std::size_t znaku = 0;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         auto c = static_cast<unsigned char>(utf8[i]);
-        if ((c & 0xC0) != 0x80) {  // start of a code point
+        if ((c & 0xC0) != 0x80) { // start of a code point
             if (znaku == n) return utf8.substr(0, i);
             ++znaku;
         }
@@ -114,32 +119,32 @@ void ZapamatujVstupy(DrunVar& var) {
     const TElementSite& e = var.cesta.Aktualni();
     PosledniVstupy& p = var.vstupy;
     switch (e.Typ) {
-        case TypHrPotrubi:
-            p.PosledniA = e.RozmA, p.PosledniB = e.RozmB, p.PosledniDelka = e.Delka;
-            p.PosledniPrutok = e.Prutok;
-            break;
-        case TypKuPotrubi:
-            p.PosledniPrumer = e.RozmA, p.PosledniDelka = e.Delka, p.PosledniPrutok = e.Prutok;
-            break;
-        case TypOblouk:
-            p.PosledniA = e.RozmA, p.PosledniB = e.RozmB, p.PosledniRadius = e.Radius;
-            p.PosledniPrutok = e.Prutok;
-            break;
-        case TypOdbocka:
-            // The other directions' sides are offered afresh every time.
-            p.PosledniA = e.RozmA, p.PosledniB = e.RozmB, p.PosledniRadius = e.Radius;
-            p.PosledniPrutok = e.Prutok, p.PosledniOdbPrutok = e.Prutok2;
-            break;
-        case TypVyustka:
-            p.PosledniA = e.RozmA, p.PosledniB = e.RozmB, p.PosledniPrutok = e.Prutok;
-            break;
-        case TypVice:
-            p.PosledniPocetZdroju = e.Druh;
-            break;
-        default:
-            // The silencer and the room remember in their compute steps, so a
-            // read file offers their values too.
-            break;
+    case TypHrPotrubi:
+        p.PosledniA = e.RozmA, p.PosledniB = e.RozmB, p.PosledniDelka = e.Delka;
+        p.PosledniPrutok = e.Prutok;
+        break;
+    case TypKuPotrubi:
+        p.PosledniPrumer = e.RozmA, p.PosledniDelka = e.Delka, p.PosledniPrutok = e.Prutok;
+        break;
+    case TypOblouk:
+        p.PosledniA = e.RozmA, p.PosledniB = e.RozmB, p.PosledniRadius = e.Radius;
+        p.PosledniPrutok = e.Prutok;
+        break;
+    case TypOdbocka:
+        // The other directions' sides are offered afresh every time.
+        p.PosledniA = e.RozmA, p.PosledniB = e.RozmB, p.PosledniRadius = e.Radius;
+        p.PosledniPrutok = e.Prutok, p.PosledniOdbPrutok = e.Prutok2;
+        break;
+    case TypVyustka:
+        p.PosledniA = e.RozmA, p.PosledniB = e.RozmB, p.PosledniPrutok = e.Prutok;
+        break;
+    case TypVice:
+        p.PosledniPocetZdroju = e.Druh;
+        break;
+    default:
+        // The silencer and the room remember in their compute steps, so a
+        // read file offers their values too.
+        break;
     }
 }
 
@@ -150,4 +155,4 @@ void ZalozVypocet(DrunVar& var) {
     var.Akce.clear();
 }
 
-}  // namespace drun
+} // namespace drun

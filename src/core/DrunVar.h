@@ -20,7 +20,7 @@ constexpr std::array<int, PocetPasem> StredniKmitocty{63, 125, 250, 500, 1000, 2
 constexpr std::array<int, PocetPasem> DolniMezePasem{45, 90, 180, 355, 700, 1400, 2800, 5600};
 // Ninth entry is never read; it keeps the table the shape of a spectrum.
 constexpr std::array<double, 9> VahaA{-26.2, -16.1, -8.6, -3.2, 0.0, 1.2, 1.0, -1.1, 0.0};
-extern const std::array<const char*, PocetPasem> NazvyPasem;  // "63Hz" ... "8kHz"
+extern const std::array<const char*, PocetPasem> NazvyPasem; // "63Hz" ... "8kHz"
 
 // Writes position 9 from bands 1..8 and the weighting table.
 void SpoctiLA(Spectrum& s, const std::array<double, 9>& vaha = VahaA);
@@ -47,7 +47,7 @@ extern const std::array<const char*, PocetTypu + 1> NazvyTypu;
 struct TElementSite {
     TElementSite();
 
-    std::int32_t Cislo = 1;  // position in the path, 1-based
+    std::int32_t Cislo = 1; // position in the path, 1-based
     std::uint8_t Typ = TypZadny;
     std::string NazevTypu;
     std::string Popis;
@@ -56,10 +56,10 @@ struct TElementSite {
            Prutok2 = 0;
     std::uint8_t Druh = 0, Umisteni = 0;
 
-    Spectrum Utlum;        // attenuation
-    Spectrum VlastniDrun;  // self-noise (the source's sound power for type 1)
-    Spectrum Mezisoucet;   // subtotal
-    Spectrum ZaElementem;  // level behind
+    Spectrum Utlum;       // attenuation
+    Spectrum VlastniDrun; // self-noise (the source's sound power for type 1)
+    Spectrum Mezisoucet;  // subtotal
+    Spectrum ZaElementem; // level behind
 
     void NastavTyp(std::uint8_t typ);
 };
@@ -124,7 +124,7 @@ struct PosledniVstupy {
     static constexpr double VychoziA2 = 0.5;
     static constexpr double VychoziB2 = 0.5;
     double PosledniOdbPrutok = 1000;
-    double PosledniSirkaVlozek = 200;  // mm
+    double PosledniSirkaVlozek = 200; // mm
     std::uint8_t PosledniPocetVlozek = 1;
     std::uint8_t PosledniPocetZdroju = 2;
     double PosledniPlochaSten = 100;
@@ -138,11 +138,11 @@ struct DrunVar {
     std::string SouborDat = "DRUN.DRN";
     std::string SouborCfg = "DRUN.CFG";
     std::string SouborTlumice = "KL385216.CAD";
-    void NastavSlozku(const std::string& slozka);  // slozka ends with a separator or is empty
+    void NastavSlozku(const std::string& slozka); // slozka ends with a separator or is empty
 
     Cesta cesta;
 
-    std::string Akce;  // at most 60 characters
+    std::string Akce; // at most 60 characters
     bool Ulozeno = true;
     bool Hlasky = false;
     bool RezimPridat = false;
@@ -163,7 +163,9 @@ constexpr std::size_t MaxDelkaAkce = 60;
 std::string PrvnichZnaku(const std::string& utf8, std::size_t n);
 
 // Whether the path holds the room (there is at most one).
-inline bool MistnostVCeste(const DrunVar& var) { return var.cesta.ObsahujeTyp(TypMistnost); }
+inline bool MistnostVCeste(const DrunVar& var) {
+    return var.cesta.ObsahujeTyp(TypMistnost);
+}
 
 // After a confirmed element dialog: the current element's inputs become the
 // remembered ones its type shares.
@@ -173,4 +175,4 @@ void ZapamatujVstupy(DrunVar& var);
 // empty Akce. Requirement, saved flag, parameters and remembered inputs stay.
 void ZalozVypocet(DrunVar& var);
 
-}  // namespace drun
+} // namespace drun

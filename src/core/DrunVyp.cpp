@@ -8,7 +8,7 @@ namespace drun {
 namespace {
 constexpr double PodlahaMezisouctu = 0.001;
 constexpr double PrahScitani = 0.01;
-}  // namespace
+} // namespace
 
 void SpoctiElement(DrunVar& var) {
     TElementSite& e = var.cesta.Aktualni();
@@ -17,7 +17,7 @@ void SpoctiElement(DrunVar& var) {
         e.ZaElementem = e.VlastniDrun;
     } else if (e.Typ == TypVice) {
         NaplnSpektrum(e.Mezisoucet, 0);
-        const int n = e.Druh < 1 ? 1 : e.Druh;  // a count of 0 never reaches the logarithm
+        const int n = e.Druh < 1 ? 1 : e.Druh; // a count of 0 never reaches the logarithm
         const double k = 10 * Log10(n);
         for (int i = 0; i < PocetPasem; ++i)
             e.ZaElementem[i] = p->ZaElementem[i] == 0.0 ? 0.0 : p->ZaElementem[i] + k;
@@ -49,7 +49,8 @@ void PrepocitejOd(DrunVar& var, int n) {
     c.NajdiElement(n);
     var.Vysledek = c.Posledni().ZaElementem;
     SpoctiLA(var.Vysledek);
-    for (int k = 0; k <= LA; ++k) var.Rozdil[k] = var.Vysledek[k] - var.Pozadavek[k];
+    for (int k = 0; k <= LA; ++k)
+        var.Rozdil[k] = var.Vysledek[k] - var.Pozadavek[k];
 }
 
 bool ZadejElement(DrunVar& var, const std::function<void(DrunVar&)>& zapis,
@@ -71,4 +72,4 @@ bool ZadejElement(DrunVar& var, const std::function<void(DrunVar&)>& zapis,
     return false;
 }
 
-}  // namespace drun
+} // namespace drun

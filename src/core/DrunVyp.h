@@ -27,4 +27,4 @@ template <void (*F)(DrunVar&)> bool Vzdy(DrunVar& var) {
     return true;
 }
 
-}  // namespace drun
+} // namespace drun

@@ -45,7 +45,8 @@ VysledekSouboru CtiKonfiguraciZTextu(const std::string& text, Parametry& p) {
     const size_t po = radek.find_first_of(" \t", od);
     const auto delka =
         CtiInt(std::string_view(radek).substr(od, po == std::string::npos ? po : po - od));
-    if (!delka || *delka < MinDelkaStranky || *delka > MaxDelkaStranky) return {KodVysledku::Poskozen, ChybaCteni};
+    if (!delka || *delka < MinDelkaStranky || *delka > MaxDelkaStranky)
+        return {KodVysledku::Poskozen, ChybaCteni};
     // Line 3: at most five characters, exactly "TRUE" or saving at exit is off
     // (a missing line 3 too).
     bool auto_ = false;
@@ -76,7 +77,8 @@ std::string TextKonfigurace(const Parametry& p) {
 }
 
 VysledekSouboru ZapisKonfiguraci(const DrunVar& var) {
-    if (!ZapisAtomicky(var.SouborCfg, TextKonfigurace(var.parametry))) return {KodVysledku::NelzeZapsat, ChybaZapisu};
+    if (!ZapisAtomicky(var.SouborCfg, TextKonfigurace(var.parametry)))
+        return {KodVysledku::NelzeZapsat, ChybaZapisu};
     return {KodVysledku::Ok, Ulozeno};
 }
 

@@ -49,9 +49,11 @@ double Mocnina10(double x) {
 double SoucetHladin(std::span<const double> hladiny) {
     if (hladiny.empty()) return 0;
     double max = hladiny[0];
-    for (double l : hladiny) max = std::fmax(max, l);
+    for (double l : hladiny)
+        max = std::fmax(max, l);
     double suma = 0;
-    for (double l : hladiny) suma += Mocnina10(0.1 * (l - max));
+    for (double l : hladiny)
+        suma += Mocnina10(0.1 * (l - max));
     return max + 10 * Log10(suma);
 }
 
@@ -74,7 +76,7 @@ double RychlostVPrurezu(double aMm, double bMm, double prutok) {
     return prutok * 1000000 / (3600 * aMm * bMm);
 }
 
-}  // namespace drun
+} // namespace drun
 
 namespace drun {
 
@@ -82,8 +84,9 @@ double SoucetHladin(std::span<const double> hladiny) {
     if (hladiny.empty()) return -HUGE_VAL;
     const double m = *std::max_element(hladiny.begin(), hladiny.end());
     if (!std::isfinite(m)) return m;
-    double suma = 0;  // at least 1: the largest term itself
-    for (double l : hladiny) suma += Mocnina10(0.1 * (l - m));
+    double suma = 0; // at least 1: the largest term itself
+    for (double l : hladiny)
+        suma += Mocnina10(0.1 * (l - m));
     return m + 10 * Log10(suma);
 }
 
@@ -93,4 +96,4 @@ double SoucetHladin(double l1, double l2) {
     return m + 10 * Log10(1 + Mocnina10(0.1 * (std::min(l1, l2) - m)));
 }
 
-}  // namespace drun
+} // namespace drun

@@ -5,8 +5,8 @@
 // Small numeric helpers used by every model.
 namespace drun {
 
-double Log10(double x);      // x > 0 is the caller's duty
-double Mocnina10(double x);  // 10^x
+double Log10(double x);     // x > 0 is the caller's duty
+double Mocnina10(double x); // 10^x
 // Straight line through (x1,y1),(x2,y2) evaluated at x; no clamping.
 // Equal abscissae give y1.
 // Energetic sum 10 lg (10^(L1/10) + 10^(L2/10) + ...) of levels in dB. The
@@ -26,4 +26,4 @@ double RychlostVPrurezu(double aMm, double bMm, double prutok);
 double SoucetHladin(std::span<const double> hladiny);
 double SoucetHladin(double l1, double l2);
 
-}  // namespace drun
+} // namespace drun

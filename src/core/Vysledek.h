@@ -9,11 +9,11 @@ namespace drun {
 // command line, a test) can tell the kinds of failure apart.
 enum class KodVysledku : std::uint8_t {
     Ok,
-    Chybi,        // the file does not exist (or is empty where that cannot be)
-    Poskozen,     // the file's content is not what it must be
-    NelzeCist,    // the file exists but cannot be read
-    NelzeZapsat,  // nothing written; the previous file is as it was
-    DataTlumice,  // the silencer data is missing, damaged or does not cover the input
+    Chybi,       // the file does not exist (or is empty where that cannot be)
+    Poskozen,    // the file's content is not what it must be
+    NelzeCist,   // the file exists but cannot be read
+    NelzeZapsat, // nothing written; the previous file is as it was
+    DataTlumice, // the silencer data is missing, damaged or does not cover the input
 };
 
 // The code and the Czech text for the user (empty when there is nothing to say).
@@ -23,4 +23,4 @@ struct VysledekSouboru {
     bool Ok() const { return Kod == KodVysledku::Ok; }
 };
 
-}  // namespace drun
+} // namespace drun

@@ -440,7 +440,8 @@ bool TextDat(const DrunVar& var, std::string& bajty) {
 
 VysledekSouboru UlozData(DrunVar& var, const std::string& soubor) {
     std::string bajty;
-    if (!TextDat(var, bajty) || !ZapisAtomicky(soubor, bajty)) return {KodVysledku::NelzeZapsat, ChybaZapisu};
+    if (!TextDat(var, bajty) || !ZapisAtomicky(soubor, bajty))
+        return {KodVysledku::NelzeZapsat, ChybaZapisu};
     var.Ulozeno = true;
     return {KodVysledku::Ok, "Data jsou uložena v souboru " + soubor};
 }

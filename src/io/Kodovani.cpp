@@ -34,7 +34,7 @@ std::optional<std::string> Preved(const char* do_, const char* z, const std::str
     return vystup;
 }
 
-}  // namespace
+} // namespace
 
 std::optional<std::string> Utf8DoCp1250(const std::string& utf8) {
     return Preved("CP1250", "UTF-8", utf8);
@@ -54,4 +54,4 @@ bool JeRadekCp1250(const std::string& utf8) {
     return Utf8DoCp1250(utf8).has_value();
 }
 
-}  // namespace drun
+} // namespace drun

@@ -17,4 +17,4 @@ bool JePlatneUtf8(const std::string& text);
 // representable in Windows-1250 and no control characters (line breaks, tabs).
 bool JeRadekCp1250(const std::string& utf8);
 
-}  // namespace drun
+} // namespace drun

@@ -18,4 +18,4 @@ void VypocetObecElementu(DrunVar& var) {
     SpoctiLA(e.VlastniDrun);
 }
 
-}  // namespace drun
+} // namespace drun

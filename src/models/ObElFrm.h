@@ -18,4 +18,4 @@ void ZapisObecElement(DrunVar& var, const ZadaniObecElementu& z);
 // Compute step: only the two L(A) values are derived.
 void VypocetObecElementu(DrunVar& var);
 
-}  // namespace drun
+} // namespace drun

@@ -9,10 +9,10 @@ namespace drun {
 
 struct ZadaniZdroje {
     std::string Popis;
-    std::array<double, PocetPasem> Vykon{};  // sound power, dB
+    std::array<double, PocetPasem> Vykon{}; // sound power, dB
 };
 
 // Writes the source (element 1) and its level behind; current becomes the source.
 void ZapisZdroj(DrunVar& var, const ZadaniZdroje& z);
 
-}  // namespace drun
+} // namespace drun

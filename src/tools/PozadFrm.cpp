@@ -23,14 +23,17 @@ const std::array<std::array<double, PocetPasem>, PocetNKrivek> NKrivky{{
     {94.7, 87.2, 81.7, 77.9, 75.0, 72.6, 70.8, 69.2},
 }};
 
-int CisloNKrivky(int index) { return 5 + 5 * index; }
+int CisloNKrivky(int index) {
+    return 5 + 5 * index;
+}
 
 void NastavPozadavek(DrunVar& var, const std::array<double, PocetPasem>& pasma) {
     NastavPozadavek(var.Pozadavek, pasma);
 }
 
 void NastavPozadavek(Spectrum& pozadavek, const std::array<double, PocetPasem>& pasma) {
-    for (int i = 0; i < PocetPasem; ++i) pozadavek[i] = pasma[i];
+    for (int i = 0; i < PocetPasem; ++i)
+        pozadavek[i] = pasma[i];
     SpoctiLA(pozadavek);
 }
 
@@ -63,19 +66,20 @@ std::string TextPozadavku(const Spectrum& pozadavek) {
     for (int k = 1; k <= PocetNKrivek; ++k) {
         const auto& krivka = NKrivky[static_cast<size_t>(k - 1)];
         bool stejna = true;
-        for (int i = 0; i < PocetPasem; ++i) stejna = stejna && pozadavek[i] == krivka[i];
+        for (int i = 0; i < PocetPasem; ++i)
+            stejna = stejna && pozadavek[i] == krivka[i];
         if (stejna) return "N" + std::to_string(CisloNKrivky(k));
     }
     std::string t;
     for (int i = 0; i < PocetPasem; ++i) {
         char buf[64];
         // Shortest fixed form that reads back exactly; + 0.0 turns -0 into 0.
-        const auto r = std::to_chars(buf, buf + sizeof buf, pozadavek[i] + 0.0,
-                                     std::chars_format::fixed);
+        const auto r =
+            std::to_chars(buf, buf + sizeof buf, pozadavek[i] + 0.0, std::chars_format::fixed);
         if (i > 0) t += ' ';
         t.append(buf, r.ptr);
     }
     return t;
 }
 
-}  // namespace drun
+} // namespace drun

@@ -13,7 +13,7 @@ constexpr int PocetNKrivek = 14;
 // N10, N15, ... N75, band values 63 Hz .. 8 kHz, as tabulated (one decimal).
 extern const std::array<std::array<double, PocetPasem>, PocetNKrivek> NKrivky;
 // "N10" ... "N75"
-int CisloNKrivky(int index);  // index 1..14 -> 10..75
+int CisloNKrivky(int index); // index 1..14 -> 10..75
 
 // Sets the requirement's bands and its L(A).
 void NastavPozadavek(DrunVar& var, const std::array<double, PocetPasem>& pasma);
@@ -27,4 +27,4 @@ std::optional<std::array<double, PocetPasem>> CtiPozadavek(std::string_view text
 // shortest form that reads back to the same number.
 std::string TextPozadavku(const Spectrum& pozadavek);
 
-}  // namespace drun
+} // namespace drun

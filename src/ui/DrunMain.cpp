@@ -16,8 +16,8 @@
 #include <QMouseEvent>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QShowEvent>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -27,10 +27,10 @@
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
-#include "tools/NR.h"
 #include "core/Konfigurace.h"
 #include "io/DataSoubor.h"
 #include "io/Protokol.h"
+#include "tools/NR.h"
 #include "ui/About.h"
 #include "ui/AkTlakFrm.h"
 #include "ui/ElemDialog.h"
@@ -39,9 +39,9 @@
 #include "ui/HrPotFrm.h"
 #include "ui/KTlumFrm.h"
 #include "ui/KuPotFrm.h"
+#include "ui/MistnFrm.h"
 #include "ui/Napoveda.h"
 #include "ui/Nastaveni.h"
-#include "ui/MistnFrm.h"
 #include "ui/ObElFrm.h"
 #include "ui/OblFrm.h"
 #include "ui/OdbFrm.h"
@@ -62,8 +62,7 @@ int SeznamModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant SeznamModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= var_.cesta.Pocet())
-        return {};
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= var_.cesta.Pocet()) return {};
     return QString::fromStdString(RadekSeznamu(var_.cesta.Prvek(index.row() + 1)));
 }
 
@@ -74,13 +73,16 @@ void SeznamModel::Obnov() {
 
 namespace {
 
-QString Text(double x) { return QString::fromStdString(FormatHodnota(x)); }
+QString Text(double x) {
+    return QString::fromStdString(FormatHodnota(x));
+}
 
 // The three panels share one column grid, so their values stand under each
 // other: captions, nine values, and room for the NR rating.
 void SloupcePanelu(QGridLayout* g) {
     g->setColumnMinimumWidth(0, 130);
-    for (int i = 1; i <= 9; ++i) g->setColumnMinimumWidth(i, 52);
+    for (int i = 1; i <= 9; ++i)
+        g->setColumnMinimumWidth(i, 52);
     g->setColumnMinimumWidth(10, 64);
     g->setColumnStretch(11, 1);
 }
@@ -124,7 +126,7 @@ RadekHodnot Radek(QGridLayout* g, int radek, const QString& nazev, QWidget* rodi
     return r;
 }
 
-}  // namespace
+} // namespace
 
 THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), var_(var) {
     setWindowTitle(QStringLiteral("DRUN"));
@@ -215,8 +217,8 @@ void THlavniForm::VytvorMenu() {
                     &QWidget::close, QKeySequence(Qt::ALT | Qt::Key_X));
 
     QMenu* element = menuBar()->addMenu(QStringLiteral("Element"));
-    ZdrojDrunuItem = akce(element, QStringLiteral("Zdroj drunu"), QString(),
-                          &THlavniForm::ZadejZdrojDrunu);
+    ZdrojDrunuItem =
+        akce(element, QStringLiteral("Zdroj drunu"), QString(), &THlavniForm::ZadejZdrojDrunu);
     element->addSeparator();
     QMenu* pridat = element->addMenu(QStringLiteral("Přidat element"));
     pridat->menuAction()->setStatusTip(QStringLiteral("Vložit nový element"));
@@ -263,8 +265,8 @@ void THlavniForm::VytvorMenu() {
     NapovedaItem->setShortcut(QKeySequence(Qt::Key_F1));
     connect(NapovedaItem, &QAction::triggered, this, &THlavniForm::NapovedaClick);
     napoveda->addSeparator();
-    AboutItem = akce(napoveda, QStringLiteral("&O programu..."), QString(),
-                     &THlavniForm::AboutClick);
+    AboutItem =
+        akce(napoveda, QStringLiteral("&O programu..."), QString(), &THlavniForm::AboutClick);
 
     // Tool bar.
     QToolBar* lista = addToolBar(QStringLiteral("SpeedPanel"));
@@ -367,7 +369,8 @@ QWidget* THlavniForm::VytvorPanely() {
         Poz = Radek(g, 2, QStringLiteral("Požadavek"), VysledekPanel);
         Rozdil = Radek(g, 3, QStringLiteral("Rozdíl"), VysledekPanel);
         SloupcePanelu(g);
-        for (QLabel* l : Poz) NastavHint(l, QStringLiteral("Po kliknutí zadejte požadavek na konci sítě"));
+        for (QLabel* l : Poz)
+            NastavHint(l, QStringLiteral("Po kliknutí zadejte požadavek na konci sítě"));
     }
     vlevo->addWidget(VysledekPanel);
     telo->addLayout(vlevo);
@@ -446,7 +449,8 @@ TElementDialog* THlavniForm::Dialog(int typ) const {
 }
 
 void THlavniForm::Zapis(const RadekHodnot& r, const Spectrum& s) {
-    for (size_t i = 0; i < 9; ++i) r[i]->setText(Text(s[i]));
+    for (size_t i = 0; i < 9; ++i)
+        r[i]->setText(Text(s[i]));
 }
 
 void THlavniForm::PrepocitejOd(int n) {
@@ -466,7 +470,8 @@ void THlavniForm::ZobrazElement(const TElementSite& e) {
     if (const TElementSite* p = var_.cesta.Predchozi(e)) {
         Zapis(PredEl, p->ZaElementem);
     } else {
-        for (QLabel* l : PredEl) l->setText(QStringLiteral("---"));
+        for (QLabel* l : PredEl)
+            l->setText(QStringLiteral("---"));
     }
     Zapis(UtlEl, e.Utlum);
     Zapis(MezEl, e.Mezisoucet);
@@ -486,14 +491,15 @@ void THlavniForm::ZobrazVysledek() {
     Zapis(Rozdil, var_.Rozdil);
     for (size_t i = 0; i < 9; ++i) {
         QPalette p = Rozdil[i]->palette();
-        p.setColor(QPalette::WindowText, var_.Rozdil[i] > 0
-                                             ? QColor(255, 0, 0)
-                                             : palette().color(QPalette::WindowText));
+        p.setColor(QPalette::WindowText,
+                   var_.Rozdil[i] > 0 ? QColor(255, 0, 0) : palette().color(QPalette::WindowText));
         Rozdil[i]->setPalette(p);
     }
 }
 
-void THlavniForm::ZobrazPozadavek() { Zapis(Poz, var_.Pozadavek); }
+void THlavniForm::ZobrazPozadavek() {
+    Zapis(Poz, var_.Pozadavek);
+}
 
 void THlavniForm::ZobrazZdroj() {
     const TElementSite& z = var_.cesta.Prvni();
@@ -567,17 +573,29 @@ void THlavniForm::SeznamElemListBoxClick() {
     ZobrazElement(var_.cesta.Aktualni());
 }
 
-void THlavniForm::ZadejZdrojDrunu() { ZadZdroj->exec(); }
+void THlavniForm::ZadejZdrojDrunu() {
+    ZadZdroj->exec();
+}
 
-void THlavniForm::PozadavekNaKonciSite() { Pozadavek->exec(); }
+void THlavniForm::PozadavekNaKonciSite() {
+    Pozadavek->exec();
+}
 
-void THlavniForm::AboutClick() { AboutBox->exec(); }
+void THlavniForm::AboutClick() {
+    AboutBox->exec();
+}
 
-void THlavniForm::PrevodnItemClick() { Prevod->Otevri(); }
+void THlavniForm::PrevodnItemClick() {
+    Prevod->Otevri();
+}
 
-void THlavniForm::Pevodaktlaku1Click() { AkTlak->Otevri(); }
+void THlavniForm::Pevodaktlaku1Click() {
+    AkTlak->Otevri();
+}
 
-void THlavniForm::NapovedaClick() { Napoveda->Otevri(); }
+void THlavniForm::NapovedaClick() {
+    Napoveda->Otevri();
+}
 
 void THlavniForm::AkceEditChange() {
     SaveBtn->setEnabled(false);
@@ -611,9 +629,11 @@ void THlavniForm::showEvent(QShowEvent* e) {
 
 namespace {
 
-QString ZCore(const std::string& s) { return QString::fromStdString(s); }
+QString ZCore(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
-}  // namespace
+} // namespace
 
 void THlavniForm::OpenItemClick() {
     QFileDialog d(this, QStringLiteral("Otevřít"), SlozkaDialogu(),
@@ -735,7 +755,9 @@ void THlavniForm::TiskItemClick() {
     if (d.exec() == QDialog::Accepted) TiskProtokolu(tiskarna);
 }
 
-void THlavniForm::ParametryClick() { ParametryForm->exec(); }
+void THlavniForm::ParametryClick() {
+    ParametryForm->exec();
+}
 
 void THlavniForm::closeEvent(QCloseEvent* e) {
     if (!var_.Ulozeno &&

@@ -27,7 +27,7 @@ class TNapovedaForm;
 namespace drun {
 struct DrunVar;
 struct TElementSite;
-}  // namespace drun
+} // namespace drun
 
 // The element list: one line per element, read straight from the path.
 class SeznamModel : public QAbstractListModel {
@@ -37,7 +37,7 @@ class SeznamModel : public QAbstractListModel {
         : QAbstractListModel(parent), var_(var) {}
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
-    void Obnov();  // the path changed shape or content
+    void Obnov(); // the path changed shape or content
 
   private:
     drun::DrunVar& var_;
@@ -70,7 +70,7 @@ class THlavniForm : public QMainWindow {
     QToolButton *NovyVypBtn, *OpenBtn, *SaveBtn, *PrintBtn, *ExitBtn;
     QAction *NovyItem, *OpenItem, *SaveItem, *TiskItem, *ExitItem;
     QAction *ZdrojDrunuItem, *VypustitElementItem, *ZmenElementItem, *PoadaveknakonciItem;
-    std::array<QAction*, 11> PridatItem{};  // by type code 2..10
+    std::array<QAction*, 11> PridatItem{}; // by type code 2..10
     QAction *ParametryItem, *PrevodnItem, *Pevodaktlaku1, *NapovedaItem, *AboutItem;
     QMenu* PomuckyMenu;
     QMenu* NaposledyMenu; // "Naposledy otevřené"
@@ -80,7 +80,7 @@ class THlavniForm : public QMainWindow {
     TAboutBox* AboutBox;
     TGrafForm* Graf;
     QAction* GrafItem;
-    QLabel* NRLbl;  // NR rating of the result, the deciding band in its hint
+    QLabel* NRLbl; // NR rating of the result, the deciding band in its hint
     TParametryForm* ParametryForm;
     TAkTlakForm* AkTlak;
     TPrevodForm* Prevod;
@@ -99,7 +99,7 @@ class THlavniForm : public QMainWindow {
     void ZmenElem();
     void VypustitElementClick();
     void PridatElemBtnClick();
-    void PridatTyp(int typ);  // the "Přidat element" submenu and the picker
+    void PridatTyp(int typ); // the "Přidat element" submenu and the picker
     void SeznamElemListBoxClick();
     void ZadejZdrojDrunu();
     void PozadavekNaKonciSite();
@@ -113,8 +113,8 @@ class THlavniForm : public QMainWindow {
     void ObnovNaposledy(); // rebuilds the "Naposledy otevřené" menu
     // The main window and the tools come back where they were.
     void PamatujPolohyOken();
-    void PrintItemClick();  // prints at once on the default printer
-    void TiskItemClick();   // the print dialog first
+    void PrintItemClick(); // prints at once on the default printer
+    void TiskItemClick();  // the print dialog first
     void ParametryClick();
     // Prints the protocol on a set-up printer; false (after the message) on failure.
     bool TiskProtokolu(QPrinter& tiskarna);

@@ -70,7 +70,9 @@ void TElementDialog::OKBtnClick() {
     var_.Ulozeno = false;
 }
 
-void TElementDialog::StornoBtnClick() { reject(); }
+void TElementDialog::StornoBtnClick() {
+    reject();
+}
 
 bool TElementDialog::KontrolaZadani(bool pripustne, const QString& zprava) {
     if (!PoleVMezich(this)) return false;

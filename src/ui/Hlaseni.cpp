@@ -15,9 +15,11 @@ struct Otevreno {
     ~Otevreno() { --otevreno; }
 };
 
-QWidget* Rodic() { return QApplication::activeWindow(); }
+QWidget* Rodic() {
+    return QApplication::activeWindow();
+}
 
-}  // namespace
+} // namespace
 
 void HlaseniOkna::Chyba(const QString& text) {
     QMessageBox::critical(Rodic(), QStringLiteral("Chyba"), text);
@@ -61,16 +63,20 @@ class Pocitadlo : public Hlaseni {
     }
 };
 
-}  // namespace
+} // namespace
 
 Hlaseni& hlaseni() {
     static Pocitadlo p;
     return p;
 }
 
-void NastavHlaseni(Hlaseni* h) { instalovane = h; }
+void NastavHlaseni(Hlaseni* h) {
+    instalovane = h;
+}
 
-bool HlaseniOtevreno() { return otevreno > 0; }
+bool HlaseniOtevreno() {
+    return otevreno > 0;
+}
 
 void NastavHint(QWidget* w, const QString& hint) {
     const int bar = hint.indexOf(QLatin1Char('|'));

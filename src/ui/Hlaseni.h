@@ -11,7 +11,7 @@ class Hlaseni {
     virtual ~Hlaseni() = default;
     virtual void Chyba(const QString& text) = 0;
     virtual void Informace(const QString& text) = 0;
-    virtual bool Potvrd(const QString& text) = 0;  // true only for "Yes"
+    virtual bool Potvrd(const QString& text) = 0; // true only for "Yes"
 };
 
 // The message boxes of the running program.

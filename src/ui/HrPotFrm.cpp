@@ -66,4 +66,3 @@ bool THrPotrubiForm::ZapisAVypocet() {
     return ZadejElement(
         var_, [&z](DrunVar& v) { ZapisHrPotrubi(v, z); }, Vzdy<VypocetHrPotrubi>);
 }
-

@@ -76,7 +76,8 @@ void TKTlumicForm::FormShow() {
     // refuses it until it is corrected.
     DelkaEdit->NastavCislo(CelaDelka(sam ? e.Delka : var_.vstupy.PosledniDelka));
     prutokEdit->NastavCislo(sam ? e.Prutok : var_.vstupy.PosledniPrutok, 1);
-    SirkaVlozekComboBox->setCurrentIndex(PolozkaSirky(sam ? e.Radius : var_.vstupy.PosledniSirkaVlozek));
+    SirkaVlozekComboBox->setCurrentIndex(
+        PolozkaSirky(sam ? e.Radius : var_.vstupy.PosledniSirkaVlozek));
     PocetVlozekEdit->NastavCislo(sam ? e.Druh : var_.vstupy.PosledniPocetVlozek);
     RozmAEdit->setFocus();
     RozmAEdit->selectAll();

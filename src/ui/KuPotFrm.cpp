@@ -62,4 +62,3 @@ bool TKuPotrubiForm::ZapisAVypocet() {
     return ZadejElement(
         var_, [&z](DrunVar& v) { ZapisKuPotrubi(v, z); }, Vzdy<VypocetKuPotrubi>);
 }
-

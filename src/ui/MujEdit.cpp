@@ -8,11 +8,10 @@
 
 namespace {
 
-bool validujeSe = false;  // a field is showing its message right now
+bool validujeSe = false; // a field is showing its message right now
 
 // A parsed text becomes the value only when it is a number within the limits.
-template <class T>
-bool PrevezmiCislo(std::optional<T> v, T min, T max, T& cislo, QString& chyba) {
+template <class T> bool PrevezmiCislo(std::optional<T> v, T min, T max, T& cislo, QString& chyba) {
     if (!v) {
         chyba = ZpravaNeniCislo();
         return false;
@@ -25,9 +24,11 @@ bool PrevezmiCislo(std::optional<T> v, T min, T max, T& cislo, QString& chyba) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
-QString ZpravaNeniCislo() { return QStringLiteral("V poli není číslo!"); }
+QString ZpravaNeniCislo() {
+    return QStringLiteral("V poli není číslo!");
+}
 
 QString ZpravaRozsah(double min, double max) {
     return QStringLiteral("V poli musi být číslo od ") +

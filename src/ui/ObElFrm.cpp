@@ -80,9 +80,11 @@ bool TObecElemForm::ZapisAVypocet() {
 }
 
 void TObecElemForm::UtlNulujBtnClick() {
-    for (TMDoubleEdit* f : Utl.pole) f->NastavCislo(0, QStringLiteral("0"));
+    for (TMDoubleEdit* f : Utl.pole)
+        f->NastavCislo(0, QStringLiteral("0"));
 }
 
 void TObecElemForm::VlDrunNulujBtnClick() {
-    for (TMDoubleEdit* f : VlDrun.pole) f->NastavCislo(0, QStringLiteral("0"));
+    for (TMDoubleEdit* f : VlDrun.pole)
+        f->NastavCislo(0, QStringLiteral("0"));
 }

@@ -96,4 +96,3 @@ bool TObloukForm::ZapisAVypocet() {
     return ZadejElement(
         var_, [&z](DrunVar& v) { ZapisOblouk(v, z); }, Vzdy<VypocetOblouku>);
 }
-

@@ -97,4 +97,3 @@ bool TOdbockaForm::ZapisAVypocet() {
     return ZadejElement(
         var_, [&z](DrunVar& v) { ZapisOdbocku(v, z); }, Vzdy<VypocetOdbocky>);
 }
-

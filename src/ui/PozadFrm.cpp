@@ -49,7 +49,8 @@ TPozadavekForm::TPozadavekForm(DrunVar& var, QWidget* parent)
     StornoBtn = new QPushButton(QStringLiteral("Storno"), this);
     NulujBtn = new QPushButton(QStringLiteral("Vynulovat"), this);
     OKBtn->setDefault(true);
-    for (QPushButton* b : {OKBtn, StornoBtn, NulujBtn}) b->setFocusPolicy(Qt::TabFocus);
+    for (QPushButton* b : {OKBtn, StornoBtn, NulujBtn})
+        b->setFocusPolicy(Qt::TabFocus);
     StornoBtn->setAutoDefault(false);
     NulujBtn->setAutoDefault(false);
     auto* h = new QHBoxLayout;
@@ -61,13 +62,12 @@ TPozadavekForm::TPozadavekForm(DrunVar& var, QWidget* parent)
     connect(OKBtn, &QPushButton::clicked, this, &TPozadavekForm::OKBtnClick);
     connect(StornoBtn, &QPushButton::clicked, this, &TPozadavekForm::StornoBtnClick);
     connect(NulujBtn, &QPushButton::clicked, this, &TPozadavekForm::NulujBtnClick);
-    connect(PozadRadioGroup, &QButtonGroup::idClicked, this,
-            &TPozadavekForm::PozadRadioGroupClick);
-    connect(NkrivkyComboBox, &QComboBox::activated, this,
-            &TPozadavekForm::NkrivkyComboBoxChange);
+    connect(PozadRadioGroup, &QButtonGroup::idClicked, this, &TPozadavekForm::PozadRadioGroupClick);
+    connect(NkrivkyComboBox, &QComboBox::activated, this, &TPozadavekForm::NkrivkyComboBoxChange);
 
     // FormCreate
-    for (TMDoubleEdit* f : Hodn.pole) f->NastavMeze(var_.MinUroven, var_.MaxUroven);
+    for (TMDoubleEdit* f : Hodn.pole)
+        f->NastavMeze(var_.MinUroven, var_.MaxUroven);
     NaplnSpektrum(var_.Pozadavek, 0);
     poOktavach->setChecked(true);
     PozadRadioGroupClick(0);
@@ -75,7 +75,8 @@ TPozadavekForm::TPozadavekForm(DrunVar& var, QWidget* parent)
 }
 
 void TPozadavekForm::FormShow() {
-    for (int i = 0; i < PocetPasem; ++i) Hodn.pole[i]->NastavCislo(var_.Pozadavek[i]);
+    for (int i = 0; i < PocetPasem; ++i)
+        Hodn.pole[i]->NastavCislo(var_.Pozadavek[i]);
 }
 
 void TPozadavekForm::PozadRadioGroupClick(int index) {
@@ -83,25 +84,29 @@ void TPozadavekForm::PozadRadioGroupClick(int index) {
     const bool krivky = index == 1;
     if (!krivky) NkrivkyComboBox->setCurrentIndex(0);
     NkrivkyComboBox->setEnabled(krivky);
-    for (TMDoubleEdit* f : Hodn.pole) f->setEnabled(!krivky);
+    for (TMDoubleEdit* f : Hodn.pole)
+        f->setEnabled(!krivky);
 }
 
 void TPozadavekForm::NkrivkyComboBoxChange(int index) {
     NkrivkyComboBox->setCurrentIndex(index);
     if (index < 1 || index > PocetNKrivek) return;
     const auto& k = NKrivky[static_cast<size_t>(index - 1)];
-    for (int i = 0; i < PocetPasem; ++i) Hodn.pole[i]->NastavCislo(k[static_cast<size_t>(i)]);
+    for (int i = 0; i < PocetPasem; ++i)
+        Hodn.pole[i]->NastavCislo(k[static_cast<size_t>(i)]);
 }
 
 void TPozadavekForm::NulujBtnClick() {
     PozadRadioGroupClick(0);
-    for (TMDoubleEdit* f : Hodn.pole) f->NastavCislo(0, QStringLiteral("0"));
+    for (TMDoubleEdit* f : Hodn.pole)
+        f->NastavCislo(0, QStringLiteral("0"));
 }
 
 void TPozadavekForm::OKBtnClick() {
     if (!TMEdit::OverVse(this)) return;
     std::array<double, PocetPasem> p{};
-    for (int i = 0; i < PocetPasem; ++i) p[static_cast<size_t>(i)] = Hodn.pole[i]->Cislo();
+    for (int i = 0; i < PocetPasem; ++i)
+        p[static_cast<size_t>(i)] = Hodn.pole[i]->Cislo();
     NastavPozadavek(var_, p);
     accept();
     emit PozadavekZmenen();

@@ -14,7 +14,7 @@ class TPozadavekForm : public TPlnenyDialog {
   public:
     TPozadavekForm(drun::DrunVar& var, QWidget* parent = nullptr);
 
-    QButtonGroup* PozadRadioGroup;  // 0 "Po oktávách", 1 "N křivky"
+    QButtonGroup* PozadRadioGroup; // 0 "Po oktávách", 1 "N křivky"
     QComboBox* NkrivkyComboBox;
     RadekPasem Hodn;
     QPushButton *OKBtn, *StornoBtn, *NulujBtn;

@@ -15,6 +15,8 @@ class Validator1250 : public QValidator {
     }
 };
 
-}  // namespace
+} // namespace
 
-void PovolJen1250(QLineEdit* pole) { pole->setValidator(new Validator1250(pole)); }
+void PovolJen1250(QLineEdit* pole) {
+    pole->setValidator(new Validator1250(pole));
+}

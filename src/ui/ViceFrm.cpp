@@ -53,4 +53,3 @@ bool TViceForm::ZapisAVypocet() {
     return ZadejElement(
         var_, [&z](DrunVar& v) { ZapisVice(v, z); }, Vzdy<VypocetVice>);
 }
-

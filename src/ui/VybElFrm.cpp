@@ -31,7 +31,7 @@ TVyberTypForm::TVyberTypForm(QWidget* parent) : QDialog(parent) {
         b->setAutoDefault(false);
         b->setMinimumWidth(220);
         if (*hint) NastavHint(b, QString::fromUtf8(hint));
-        b->setEnabled(false);  // until a dialog for the type is registered
+        b->setEnabled(false); // until a dialog for the type is registered
         connect(b, &QPushButton::clicked, this, [this, t = typ] { emit TypVybran(t); });
         v->addWidget(b);
         tlacitka_[static_cast<size_t>(typ)] = b;

@@ -110,4 +110,3 @@ bool TVyustkaForm::ZapisAVypocet() {
     return ZadejElement(
         var_, [&z](DrunVar& v) { ZapisVyustku(v, z); }, Vzdy<VypocetVyustky>);
 }
-

@@ -28,7 +28,8 @@ TZadZdrojForm::TZadZdrojForm(DrunVar& var, QWidget* parent)
     auto* g = new QGridLayout;
     PridejZahlaviPasem(g, 0, 1);
     Zdroj = PridejRadekPasem(g, 1, 1, QStringLiteral("Akustický výkon"), this);
-    for (TMDoubleEdit* f : Zdroj.pole) f->NastavCislo(0, QStringLiteral("0"));
+    for (TMDoubleEdit* f : Zdroj.pole)
+        f->NastavCislo(0, QStringLiteral("0"));
     v->addLayout(g);
 
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
@@ -36,7 +37,8 @@ TZadZdrojForm::TZadZdrojForm(DrunVar& var, QWidget* parent)
     NulujBtn = new QPushButton(QStringLiteral("Vynulovat"), this);
     VseBtn = new QPushButton(QStringLiteral("Vše->"), this);
     OKBtn->setDefault(true);
-    for (QPushButton* b : {OKBtn, StornoBtn, NulujBtn, VseBtn}) b->setFocusPolicy(Qt::TabFocus);
+    for (QPushButton* b : {OKBtn, StornoBtn, NulujBtn, VseBtn})
+        b->setFocusPolicy(Qt::TabFocus);
     VseBtn->setAutoDefault(false);
     NulujBtn->setAutoDefault(false);
     StornoBtn->setAutoDefault(false);
@@ -60,12 +62,14 @@ TZadZdrojForm::TZadZdrojForm(DrunVar& var, QWidget* parent)
 }
 
 void TZadZdrojForm::NastavMezeZdroj() {
-    for (TMDoubleEdit* f : Zdroj.pole) f->NastavMeze(var_.MinUroven, var_.MaxUroven);
+    for (TMDoubleEdit* f : Zdroj.pole)
+        f->NastavMeze(var_.MinUroven, var_.MaxUroven);
 }
 
 void TZadZdrojForm::FormShow() {
     const TElementSite& z = var_.cesta.Prvni();
-    for (int i = 0; i < PocetPasem; ++i) Zdroj.pole[i]->NastavCislo(z.VlastniDrun[i]);
+    for (int i = 0; i < PocetPasem; ++i)
+        Zdroj.pole[i]->NastavCislo(z.VlastniDrun[i]);
     ZdrojPopisEdit->setText(QString::fromStdString(z.Popis));
     ZdrojPopisEdit->setFocus();
 }
@@ -74,7 +78,8 @@ void TZadZdrojForm::OKBtnClick() {
     if (!TMEdit::OverVse(this)) return;
     ZadaniZdroje z;
     z.Popis = ZdrojPopisEdit->text().toStdString();
-    for (int i = 0; i < PocetPasem; ++i) z.Vykon[static_cast<size_t>(i)] = Zdroj.pole[i]->Cislo();
+    for (int i = 0; i < PocetPasem; ++i)
+        z.Vykon[static_cast<size_t>(i)] = Zdroj.pole[i]->Cislo();
     ZapisZdroj(var_, z);
     accept();
     emit ZdrojZmenen();
@@ -82,12 +87,14 @@ void TZadZdrojForm::OKBtnClick() {
 }
 
 void TZadZdrojForm::NulujBtnClick() {
-    for (TMDoubleEdit* f : Zdroj.pole) f->NastavCislo(0, QStringLiteral("0"));
+    for (TMDoubleEdit* f : Zdroj.pole)
+        f->NastavCislo(0, QStringLiteral("0"));
 }
 
 void TZadZdrojForm::VseBtnClick() {
     // The 63 Hz field may still hold typed text: take it as leaving it would.
     if (!Zdroj.pole[0]->Over()) return;
     const double v = Zdroj.pole[0]->Cislo();
-    for (int i = 1; i < PocetPasem; ++i) Zdroj.pole[i]->NastavCislo(v);
+    for (int i = 1; i < PocetPasem; ++i)
+        Zdroj.pole[i]->NastavCislo(v);
 }

@@ -29,7 +29,7 @@ void Pridej(Cesta& c, int kolik, std::uint8_t typ = TypObecny) {
     }
 }
 
-}  // namespace
+} // namespace
 
 TEST(Cesta, NovyVypocetMaJenZdroj) {
     DrunVar var;
@@ -43,7 +43,7 @@ TEST(Cesta, NovyVypocetMaJenZdroj) {
     EXPECT_EQ(var.cesta.Prvni().Popis, "Zdroj drunu");
     EXPECT_NEAR(var.cesta.Prvni().VlastniDrun[LA], 6.987, 1e-3);
     EXPECT_TRUE(var.Akce.empty());
-    EXPECT_FALSE(var.Ulozeno);  // a new calculation leaves the saved flag
+    EXPECT_FALSE(var.Ulozeno); // a new calculation leaves the saved flag
     EXPECT_EQ(var.Pozadavek[0], 30);
     EXPECT_EQ(var.MaxUroven, 150);
     OverInvarianty(var.cesta);
@@ -51,7 +51,7 @@ TEST(Cesta, NovyVypocetMaJenZdroj) {
 
 TEST(Cesta, VlozeniDoprostredPrecisluje) {
     Cesta c;
-    Pridej(c, 3);  // 1..4
+    Pridej(c, 3); // 1..4
     c.Prvek(3).Popis = "stary3";
     c.Prvek(4).Popis = "stary4";
     c.NajdiElement(2);
@@ -65,18 +65,19 @@ TEST(Cesta, VlozeniDoprostredPrecisluje) {
 
 TEST(Cesta, VypusteniPrecislujeAPosouvaAktualni) {
     Cesta c;
-    Pridej(c, 4);  // 1..5
-    for (int i = 1; i <= 5; ++i) c.Prvek(i).Popis = std::to_string(i);
+    Pridej(c, 4); // 1..5
+    for (int i = 1; i <= 5; ++i)
+        c.Prvek(i).Popis = std::to_string(i);
     EXPECT_TRUE(c.VypustElement(3));
     EXPECT_EQ(c.AktualniCislo(), 2);
     EXPECT_EQ(c.Prvek(3).Popis, "4");
     EXPECT_EQ(c.Prvek(4).Popis, "5");
     OverInvarianty(c);
-    EXPECT_TRUE(c.VypustElement(4));  // the last: predecessor becomes last and current
+    EXPECT_TRUE(c.VypustElement(4)); // the last: predecessor becomes last and current
     EXPECT_EQ(c.Pocet(), 3);
     EXPECT_EQ(c.AktualniCislo(), 3);
     OverInvarianty(c);
-    EXPECT_FALSE(c.VypustElement(1));  // the source stays
+    EXPECT_FALSE(c.VypustElement(1)); // the source stays
     EXPECT_FALSE(c.VypustElement(4));
     EXPECT_FALSE(c.VypustElement(0));
     EXPECT_EQ(c.Pocet(), 3);
@@ -108,7 +109,7 @@ TEST(Cesta, MistnostSePoznaZCesty) {
     EXPECT_FALSE(MistnostVCeste(var));
     Pridej(var.cesta, 1, TypMistnost);
     EXPECT_TRUE(MistnostVCeste(var));
-    Pridej(var.cesta, 1);  // nothing keeps the room last
+    Pridej(var.cesta, 1); // nothing keeps the room last
     EXPECT_TRUE(MistnostVCeste(var));
     var.cesta.VypustElement(2);
     EXPECT_FALSE(MistnostVCeste(var));
@@ -128,8 +129,9 @@ TEST(Cesta, NahradAktualniVraciPuvodni) {
 
 TEST(Akce, OrezNaSedesatZnaku) {
     std::string s;
-    for (int i = 0; i < 70; ++i) s += "č";
+    for (int i = 0; i < 70; ++i)
+        s += "č";
     std::string o = PrvnichZnaku(s, 60);
-    EXPECT_EQ(o.size(), 120u);  // two bytes each, never split
+    EXPECT_EQ(o.size(), 120u); // two bytes each, never split
     EXPECT_EQ(PrvnichZnaku("abc", 60), "abc");
 }

@@ -41,7 +41,7 @@ TEST(Matemat, CistiHorniPulkyVektoru) {
 }
 
 TEST(Matemat, InterpolaceBezOmezeni) {
-    EXPECT_DOUBLE_EQ(Interpolace(2, 5, 2, 9, 7), 5);  // equal abscissae
+    EXPECT_DOUBLE_EQ(Interpolace(2, 5, 2, 9, 7), 5); // equal abscissae
     EXPECT_DOUBLE_EQ(Interpolace(0, 0, 10, 100, 15), 150);
     EXPECT_DOUBLE_EQ(Interpolace(0, 0, 10, 100, -5), -50);
     EXPECT_DOUBLE_EQ(Interpolace(1, 10, 3, 20, 2), 15);
@@ -49,9 +49,10 @@ TEST(Matemat, InterpolaceBezOmezeni) {
 
 TEST(Spektrum, NulaAHodnotyLA) {
     Spectrum s{};
-    s[LA] = 1234;  // SpoctiLA must ignore what position 9 held
+    s[LA] = 1234; // SpoctiLA must ignore what position 9 held
     NaplnSpektrum(s, 0);
-    for (int i = 0; i < PocetPasem; ++i) EXPECT_EQ(s[i], 0);
+    for (int i = 0; i < PocetPasem; ++i)
+        EXPECT_EQ(s[i], 0);
     EXPECT_NEAR(s[LA], 6.987, 0.0005);
     EXPECT_EQ(FormatHodnota(s[LA]), "7.0");
     NaplnSpektrum(s, 80);
@@ -78,11 +79,12 @@ TEST(Spektrum, ZaporneRozdilyDavajiKonecneLA) {
 
 TEST(Cisla, ZobrazeniJednoDesetinneMisto) {
     const std::pair<double, const char*> pripady[] = {
-        {0, "0.0"},         {6.987, "7.0"},  {86.9871, "87.0"}, {-3.24, "-3.2"},
-        {149.96, "150.0"},  {0.001, "0.0"},  {-0.04, "0.0"},    {-0.0, "0.0"},
+        {0, "0.0"},           {6.987, "7.0"},         {86.9871, "87.0"}, {-3.24, "-3.2"},
+        {149.96, "150.0"},    {0.001, "0.0"},         {-0.04, "0.0"},    {-0.0, "0.0"},
         {99999.9, "99999.9"}, {100000, "1.0000E+05"},
     };
-    for (auto [x, text] : pripady) EXPECT_EQ(FormatHodnota(x), text) << x;
+    for (auto [x, text] : pripady)
+        EXPECT_EQ(FormatHodnota(x), text) << x;
     EXPECT_EQ(FormatCislo(2000, 0), "2000");
     EXPECT_EQ(FormatCislo(0.05, 2), "0.05");
 }
@@ -97,7 +99,7 @@ TEST(Cisla, ObecnyTvarMezi) {
 
 TEST(Cisla, PrisneCteniReal) {
     const std::pair<const char*, double> dobre[] = {
-        {"12.5", 12.5}, {"0", 0}, {"-3", -3}, {"1e2", 100}, {"1.5E-1", 0.15},
+        {"12.5", 12.5}, {"0", 0},  {"-3", -3},  {"1e2", 100}, {"1.5E-1", 0.15},
         {" 7 ", 7},     {"+4", 4}, {".5", 0.5}, {"5.", 5},
     };
     for (auto [t, v] : dobre) {
@@ -105,16 +107,18 @@ TEST(Cisla, PrisneCteniReal) {
         ASSERT_TRUE(r.has_value()) << t;
         EXPECT_DOUBLE_EQ(*r, v) << t;
     }
-    const char* spatne[] = {"",    "nan", "inf",  "-inf", "0x10", "12abc", "1,5",
+    const char* spatne[] = {"",     "nan", "inf", "-inf", "0x10", "12abc", "1,5",
                             "1.5,", "abc", "1e",  "--1",  "1 2",  "+",     "1e999"};
-    for (const char* t : spatne) EXPECT_FALSE(CtiDouble(t).has_value()) << t;
+    for (const char* t : spatne)
+        EXPECT_FALSE(CtiDouble(t).has_value()) << t;
 }
 
 TEST(Cisla, PrisneCteniInt) {
     EXPECT_EQ(CtiInt("42"), 42);
     EXPECT_EQ(CtiInt(" -7"), -7);
     const char* spatne[] = {"", "1.0", "1e2", "0x1", "12a", "99999999999", "nan"};
-    for (const char* t : spatne) EXPECT_FALSE(CtiInt(t).has_value()) << t;
+    for (const char* t : spatne)
+        EXPECT_FALSE(CtiInt(t).has_value()) << t;
 }
 
 // Every size a dialog accepts comes back as typed: whole millimetres and the

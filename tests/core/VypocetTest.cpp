@@ -34,9 +34,11 @@ TElementSite& Obecny(DrunVar& var, std::array<double, 8> utlum, std::array<doubl
     return e;
 }
 
-std::array<double, 8> Vse(double x) { return {x, x, x, x, x, x, x, x}; }
+std::array<double, 8> Vse(double x) {
+    return {x, x, x, x, x, x, x, x};
+}
 
-}  // namespace
+} // namespace
 
 TEST(Vypocet, UtlumBezVlastnihoDrunu) {
     DrunVar var;
@@ -83,7 +85,8 @@ TEST(Vypocet, EnergetickySoucetSeZapornymDrunem) {
     // A negative self-noise (only a file or a test can give one) still sums energetically.
     DrunVar var;
     Zdroj(var, 0);
-    for (int i = 0; i < 8; ++i) var.cesta.Prvni().VlastniDrun[i] = 0.5;
+    for (int i = 0; i < 8; ++i)
+        var.cesta.Prvni().VlastniDrun[i] = 0.5;
     var.cesta.Prvni().ZaElementem = var.cesta.Prvni().VlastniDrun;
     Obecny(var, Vse(0), Vse(0));
     var.cesta.Prvek(2).VlastniDrun[0] = -20;
@@ -121,9 +124,10 @@ TEST(Vypocet, ViceZdrojuNechavaNuluNulou) {
     TElementSite& e = var.cesta.Aktualni();
     e.NastavTyp(TypVice);
     e.Druh = 2;
-    NaplnSpektrum(e.Utlum, 99);  // never read
+    NaplnSpektrum(e.Utlum, 99); // never read
     PrepocitejOd(var, 1);
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(FormatHodnota(e.ZaElementem[i]), "63.0");
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(FormatHodnota(e.ZaElementem[i]), "63.0");
     EXPECT_EQ(e.ZaElementem[7], 0);
     EXPECT_EQ(e.Mezisoucet[0], 0);
     for (auto [n, k] : {std::pair{1, 0.0}, {3, 4.7712}, {10, 10.0}, {100, 20.0}}) {
@@ -138,7 +142,8 @@ TEST(Vypocet, RozdilProtiPozadavku) {
     Zdroj(var, 40);
     PrepocitejOd(var, 1);
     // requirement still zero: difference equals result, L(A) minus 6.987
-    for (int i = 0; i < 8; ++i) EXPECT_DOUBLE_EQ(var.Rozdil[i], 40);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_DOUBLE_EQ(var.Rozdil[i], 40);
     EXPECT_NEAR(var.Rozdil[LA], var.Vysledek[LA] - 6.987, 1e-3);
     NaplnSpektrum(var.Pozadavek, 40.04);
     PrepocitejOd(var, 1);
@@ -157,7 +162,8 @@ TEST(Vypocet, ZdrojKopirujeVykon) {
 TEST(Vypocet, PrepocetOdStredu) {
     DrunVar var;
     Zdroj(var, 80);
-    for (int i = 0; i < 10; ++i) Obecny(var, Vse(1), Vse(0));
+    for (int i = 0; i < 10; ++i)
+        Obecny(var, Vse(1), Vse(0));
     PrepocitejOd(var, 1);
     EXPECT_DOUBLE_EQ(var.Vysledek[0], 70);
     var.cesta.Prvek(5).Utlum[0] = 11;
@@ -176,7 +182,7 @@ TEST(ZadejElement, PridaniAZmenaAVraceniPriSelhani) {
     };
     auto ok = [](DrunVar&) { return true; };
     auto selze = [](DrunVar& v) {
-        v.cesta.Aktualni().RozmA = 123;  // half-done work must not survive
+        v.cesta.Aktualni().RozmA = 123; // half-done work must not survive
         return false;
     };
     var.RezimPridat = true;
@@ -203,7 +209,7 @@ TEST(Vypocet, ZiskNevytvariZvukZTicha) {
     Zdroj(var, 60);
     var.cesta.Prvni().VlastniDrun[7] = 0;
     var.cesta.Prvni().ZaElementem = var.cesta.Prvni().VlastniDrun;
-    TElementSite& e = Obecny(var, Vse(-4.3), Vse(0));  // a small hard room raises the level
+    TElementSite& e = Obecny(var, Vse(-4.3), Vse(0)); // a small hard room raises the level
     PrepocitejOd(var, 1);
     EXPECT_NEAR(e.ZaElementem[0], 64.3, 1e-9);
     EXPECT_EQ(e.ZaElementem[7], 0);

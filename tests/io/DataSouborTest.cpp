@@ -208,7 +208,8 @@ TEST(DataSoubor, CteniPrijme) {
 TEST(DataSoubor, AkceZkracenaNa60Znaku) {
     const std::string dlouha = std::string(55, 'x') + "ěščřžýáíé"; // 64 characters
     DrunVar var;
-    ASSERT_TRUE(NactiDataZTextu(var, Soubor({Hlava, dlouha, Sekce, "1", "Z", Nuly, Nuly, "0"})).Ok());
+    ASSERT_TRUE(
+        NactiDataZTextu(var, Soubor({Hlava, dlouha, Sekce, "1", "Z", Nuly, Nuly, "0"})).Ok());
     EXPECT_EQ(var.Akce, std::string(55, 'x') + "ěščřž");
 }
 

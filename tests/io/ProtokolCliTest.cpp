@@ -76,11 +76,11 @@ TEST_F(ProtokolCli, VypiseStejneRadkyJakoTiskarna) {
 TEST_F(ProtokolCli, SpatneVolby) {
     const std::string s = "'" + soubor + "'";
     const std::string chyby = (slozka / "chyby.txt").string();
-    for (const std::string& a : std::vector<std::string>
-         {std::string(""), "--stranka 24 " + s, "--stranka 101 " + s, "--stranka x " + s,
-          "--pozadavek N12 " + s, "--pozadavek N80 " + s, "--pozadavek '1 2 3' " + s,
-          "--pozadavek '1 2 3 4 5 6 7 151' " + s, "--pozadavek '1 2 3 4 5 6 7 8 9' " + s,
-          "--neznama " + s, s + " " + s, std::string("--datum")}) {
+    for (const std::string& a : std::vector<std::string>{
+             std::string(""), "--stranka 24 " + s, "--stranka 101 " + s, "--stranka x " + s,
+             "--pozadavek N12 " + s, "--pozadavek N80 " + s, "--pozadavek '1 2 3' " + s,
+             "--pozadavek '1 2 3 4 5 6 7 151' " + s, "--pozadavek '1 2 3 4 5 6 7 8 9' " + s,
+             "--neznama " + s, s + " " + s, std::string("--datum")}) {
         SCOPED_TRACE(a);
         const Beh b = Spust(a, chyby);
         EXPECT_EQ(b.status, 2);
@@ -114,7 +114,8 @@ TEST_F(ProtokolCli, SoucetCest) {
     ASSERT_TRUE(UlozData(var, druhy).Ok);
     PrepocitejOd(var, 1);
     std::vector<CestaSouctu> cesty{{soubor, soubor}, {"Sklad.DRN", druhy}};
-    for (CestaSouctu& c : cesty) NactiCestu(c, var.SouborTlumice);
+    for (CestaSouctu& c : cesty)
+        NactiCestu(c, var.SouborTlumice);
     Spectrum n30{};
     NastavPozadavek(n30, NKrivky[4]);
     const Beh b = Spust("--soucet '" + soubor + "' '" + druhy + "' --pozadavek N30");
@@ -142,9 +143,9 @@ TEST_F(ProtokolCli, SoucetCest) {
     CtiSoubor(chyby, text);
     EXPECT_EQ(text, chybi + ": Datový soubor " + chybi + " nenalezen, nebo je prázdný.\n");
     // Refused usage: no file, a bad requirement, an option of the protocol.
-    for (const std::string& a : {std::string("--soucet"), "--soucet --pozadavek N12 '" + soubor + "'",
-                                 "--soucet '" + soubor + "' --pozadavek",
-                                 "--soucet --stranka 30 '" + soubor + "'"}) {
+    for (const std::string& a :
+         {std::string("--soucet"), "--soucet --pozadavek N12 '" + soubor + "'",
+          "--soucet '" + soubor + "' --pozadavek", "--soucet --stranka 30 '" + soubor + "'"}) {
         SCOPED_TRACE(a);
         d = Spust(a, chyby);
         EXPECT_EQ(d.status, 2);

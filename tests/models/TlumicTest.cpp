@@ -305,7 +305,7 @@ TEST_F(Tlumic, SelhaniNechaPrvekBezeZmeny) {
             });
         EXPECT_FALSE(ok) << p.nazev;
         EXPECT_EQ(r.Zprava, "Soubor " + var.SouborTlumice +
-                               " nenalezen, poškozen, nebo zadané hodnoty mimo jeho rozsah.")
+                                " nenalezen, poškozen, nebo zadané hodnoty mimo jeho rozsah.")
             << p.nazev;
         EXPECT_EQ(E().Typ, pred.Typ) << p.nazev;
         EXPECT_EQ(E().Popis, "dříve") << p.nazev;

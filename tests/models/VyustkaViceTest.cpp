@@ -254,6 +254,6 @@ TEST(PotrubiVyustkaVice, SouborTamAZpet) {
     const VysledekSouboru v = NactiDataZTextu(znovu, bajty);
     ASSERT_TRUE(v.Ok()) << v.Zprava;
     ExpectStejnePrvky(var.cesta, znovu.cesta);
-    PrepocitejOd(znovu, 1);  // the main window evaluates after opening
+    PrepocitejOd(znovu, 1); // the main window evaluates after opening
     EXPECT_NEAR(znovu.Vysledek[LA], var.Vysledek[LA], 1e-9);
 }

@@ -47,18 +47,20 @@ void PridejObecny(THlavniForm& o, double utlum, double drun, const QString& popi
 
 void Zdroj(THlavniForm& o, double uroven) {
     o.ZadZdroj->FormShow();
-    for (TMDoubleEdit* f : o.ZadZdroj->Zdroj.pole) f->NastavCislo(uroven);
+    for (TMDoubleEdit* f : o.ZadZdroj->Zdroj.pole)
+        f->NastavCislo(uroven);
     o.ZadZdroj->OKBtnClick();
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(UiTest, ZdrojVseAStorno) {
     TZadZdrojForm* d = okno->ZadZdroj;
     d->FormShow();
     Napis(d->Zdroj.pole[0], "85");
     d->VseBtnClick();
-    for (TMDoubleEdit* f : d->Zdroj.pole) EXPECT_EQ(f->text(), f == d->Zdroj.pole[0] ? "85" : "85.0");
+    for (TMDoubleEdit* f : d->Zdroj.pole)
+        EXPECT_EQ(f->text(), f == d->Zdroj.pole[0] ? "85" : "85.0");
     d->StornoBtnClick();
     EXPECT_EQ(var.cesta.Prvni().VlastniDrun[0], 0);
     EXPECT_TRUE(var.Ulozeno);
@@ -102,13 +104,13 @@ TEST_F(UiTest, ObecnyElementPridaniPredvyplneniZmenaAStorno) {
 
     // Adding behind a general element offers its values.
     TObecElemForm* d = Obecny(*okno);
-    Napis(d->Utl.pole[0], "33");  // leftover text that FormShow must replace
+    Napis(d->Utl.pole[0], "33"); // leftover text that FormShow must replace
     var.RezimPridat = true;
     d->FormShow();
     EXPECT_EQ(d->NazevEdit->text(), "Tlumicí vložka");
     EXPECT_EQ(d->Utl.pole[0]->text(), "10.0");
     EXPECT_EQ(d->VlDrun.pole[7]->text(), "70.0");
-    d->OKBtnClick();  // a second, identical element behind it
+    d->OKBtnClick(); // a second, identical element behind it
     EXPECT_EQ(var.cesta.Pocet(), 3);
     EXPECT_EQ(var.cesta.Prvek(3).Popis, "Tlumicí vložka");
 
@@ -118,16 +120,16 @@ TEST_F(UiTest, ObecnyElementPridaniPredvyplneniZmenaAStorno) {
     var.RezimPridat = true;
     d->FormShow();
     EXPECT_EQ(d->Utl.pole[0]->text(), "0");
-    EXPECT_EQ(d->VlDrun.pole[0]->text(), "70.0");  // the other row untouched
+    EXPECT_EQ(d->VlDrun.pole[0]->text(), "70.0"); // the other row untouched
     d->OKBtnClick();
     EXPECT_EQ(var.cesta.Pocet(), 4);
-    EXPECT_EQ(var.cesta.AktualniCislo(), 2);  // inserted right behind the source
+    EXPECT_EQ(var.cesta.AktualniCislo(), 2); // inserted right behind the source
 
     // Change mode edits in place.
     var.RezimPridat = false;
     var.cesta.NajdiElement(3);
     d->FormShow();
-    Napis(d->Utl.pole[0], "20");  // typed, not yet validated: OK takes it
+    Napis(d->Utl.pole[0], "20"); // typed, not yet validated: OK takes it
     d->OKBtnClick();
     EXPECT_EQ(var.cesta.Pocet(), 4);
     EXPECT_DOUBLE_EQ(var.cesta.Prvek(3).Utlum[0], 20);
@@ -160,7 +162,8 @@ TEST_F(UiTest, RozdilCervenyJenNadNulou) {
     // requirement 40.04 in band 1, 39.96 in band 2, exactly 40 in the rest
     TPozadavekForm* p = okno->Pozadavek;
     p->FormShow();
-    for (TMDoubleEdit* f : p->Hodn.pole) f->NastavCislo(40);
+    for (TMDoubleEdit* f : p->Hodn.pole)
+        f->NastavCislo(40);
     p->Hodn.pole[0]->NastavCislo(40.04, 2);
     p->Hodn.pole[1]->NastavCislo(39.96, 2);
     p->OKBtnClick();
@@ -183,12 +186,12 @@ TEST_F(UiTest, PozadavekRezimyAKrivky) {
     EXPECT_FALSE(p->Hodn.pole[0]->isEnabled());
     p->NkrivkyComboBoxChange(5);
     EXPECT_EQ(p->Hodn.pole[0]->text(), "59.2");
-    p->NkrivkyComboBoxChange(0);  // "---" leaves the curve's values
+    p->NkrivkyComboBoxChange(0); // "---" leaves the curve's values
     EXPECT_EQ(p->Hodn.pole[0]->text(), "59.2");
     p->NkrivkyComboBoxChange(5);
     p->OKBtnClick();
-    EXPECT_EQ(Texty(okno->Poz), (QStringList{"59.2", "48.1", "39.9", "34.0", "30.0", "26.9",
-                                             "24.7", "22.9", "39.2"}));
+    EXPECT_EQ(Texty(okno->Poz), (QStringList{"59.2", "48.1", "39.9", "34.0", "30.0", "26.9", "24.7",
+                                             "22.9", "39.2"}));
     EXPECT_DOUBLE_EQ(var.Pozadavek[7], 22.9);
 
     // A curve picked and then Storno: requirement unchanged, list keeps the pick.
@@ -228,10 +231,11 @@ TEST_F(UiTest, PozadavekRezimyAKrivky) {
 }
 
 TEST_F(UiTest, VypusteniElementu) {
-    okno->VypustitElementClick();  // only the source
+    okno->VypustitElementClick(); // only the source
     EXPECT_EQ(Zaznam().texty, QStringList{"Zdroj drunu nelze odstranit"});
     Zdroj(*okno, 80);
-    for (int i = 0; i < 4; ++i) PridejObecny(*okno, 1, 0, QString::number(i + 2));
+    for (int i = 0; i < 4; ++i)
+        PridejObecny(*okno, 1, 0, QString::number(i + 2));
     var.Ulozeno = true;
 
     // Nothing selected: the last element is proposed.
@@ -253,7 +257,7 @@ TEST_F(UiTest, VypusteniElementu) {
     EXPECT_EQ(okno->Seznam->rowCount(), 4);
     EXPECT_EQ(okno->SeznamElemListBox->currentIndex().row(), 1);
     EXPECT_EQ(okno->Vysl[0]->text(), "77.0");
-    EXPECT_TRUE(var.Ulozeno);  // removal leaves the saved flag as it was
+    EXPECT_TRUE(var.Ulozeno); // removal leaves the saved flag as it was
 
     // The source selected: refused.
     okno->SeznamElemListBox->setCurrentIndex(okno->Seznam->index(0));
@@ -269,12 +273,12 @@ TEST_F(UiTest, NovyVypocetSPotvrzenim) {
     okno->NovyVypocet();
     EXPECT_EQ(Zaznam().texty, QStringList{"Výpočet není uložen. Skutečně nový výpočet?"});
     EXPECT_EQ(var.cesta.Pocet(), 2);
-    okno->NovyVypocet();  // answered Yes
+    okno->NovyVypocet(); // answered Yes
     EXPECT_EQ(var.cesta.Pocet(), 1);
     EXPECT_EQ(okno->Seznam->rowCount(), 1);
     EXPECT_EQ(okno->Zdroj[0]->text(), "0.0");
     EXPECT_EQ(okno->Vysl[8]->text(), "7.0");
-    EXPECT_FALSE(var.Ulozeno);  // a new calculation leaves the flag
+    EXPECT_FALSE(var.Ulozeno); // a new calculation leaves the flag
     Zaznam().Vymaz();
     var.Ulozeno = true;
     okno->NovyVypocet();

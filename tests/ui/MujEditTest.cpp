@@ -41,7 +41,7 @@ struct DvePole {
     TMIntegerEdit* i;
 };
 
-}  // namespace
+} // namespace
 
 TEST(MujEdit, ZpravaRozsahu) {
     EXPECT_EQ(ZpravaRozsah(0, 150), "V poli musi být číslo od 0 do 150");
@@ -62,7 +62,7 @@ TEST(MujEdit, CarkaSeMeniNaTecku) {
 TEST(MujEdit, OpustenimPoleSeOveri) {
     struct Pripad {
         const char* text;
-        const char* zprava;  // nullptr: accepted
+        const char* zprava; // nullptr: accepted
         double cislo;
     };
     const Pripad pripady[] = {
@@ -70,7 +70,7 @@ TEST(MujEdit, OpustenimPoleSeOveri) {
         {"nan", "V poli není číslo!", 500},
         {"12abc", "V poli není číslo!", 500},
         {"0x20", "V poli není číslo!", 500},
-        {"", "V poli musi být číslo od 50 do 5000", 500},  // empty becomes "0"
+        {"", "V poli musi být číslo od 50 do 5000", 500}, // empty becomes "0"
         {"49.99", "V poli musi být číslo od 50 do 5000", 500},
         {"5000.01", "V poli musi být číslo od 50 do 5000", 500},
         {"50", nullptr, 50},
@@ -81,10 +81,10 @@ TEST(MujEdit, OpustenimPoleSeOveri) {
         Zaznam().Vymaz();
         DvePole p;
         p.Napis(p.a, c.text);
-        QTest::keyClick(p.a, Qt::Key_Tab);  // leave the field
+        QTest::keyClick(p.a, Qt::Key_Tab); // leave the field
         if (c.zprava) {
             EXPECT_EQ(Zaznam().texty, QStringList{c.zprava}) << c.text;
-            EXPECT_TRUE(p.a->hasFocus()) << c.text;  // the focus comes back
+            EXPECT_TRUE(p.a->hasFocus()) << c.text; // the focus comes back
         } else {
             EXPECT_TRUE(Zaznam().texty.isEmpty()) << c.text;
             EXPECT_TRUE(p.b->hasFocus()) << c.text;
@@ -103,7 +103,7 @@ TEST(MujEdit, CeleCislo) {
     EXPECT_FALSE(p.i->Over());
     EXPECT_EQ(Zaznam().texty, QStringList{"V poli není číslo!"});
     p.Napis(p.i, "");
-    EXPECT_FALSE(p.i->Over());  // "0" is below the minimum 1
+    EXPECT_FALSE(p.i->Over()); // "0" is below the minimum 1
     EXPECT_EQ(Zaznam().texty.last(), "V poli musi být číslo od 1 do 100");
     EXPECT_EQ(p.i->Cislo(), 2);
     p.Napis(p.i, "100");
@@ -156,7 +156,7 @@ TEST(MujEdit, SkutecneModalniHlaseniPriOpusteniPole) {
 TEST(MujEdit, OverVseZastaviNaPrvnimChybnem) {
     Zaznam().Vymaz();
     DvePole p;
-    p.Napis(p.b, "151");  // still focused, not yet validated
+    p.Napis(p.b, "151"); // still focused, not yet validated
     EXPECT_TRUE(p.b->Neovereno());
     EXPECT_FALSE(TMEdit::OverVse(&p.okno));
     EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 0 do 150"});

@@ -89,7 +89,8 @@ class UiTest : public ::testing::Test {
     }
     static QStringList Texty(const RadekHodnot& r) {
         QStringList s;
-        for (QLabel* l : r) s << l->text();
+        for (QLabel* l : r)
+            s << l->text();
         return s;
     }
     QTemporaryDir slozka;

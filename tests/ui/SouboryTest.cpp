@@ -434,5 +434,5 @@ TEST_F(UiTest, TextovaPoleJenWindows1250) {
         EXPECT_EQ(e->validator()->validate(t, pos), QValidator::Acceptable);
         ++poli;
     }
-    EXPECT_GE(poli, 4);  // Akce, the source, the general element, the room
+    EXPECT_GE(poli, 4); // Akce, the source, the general element, the room
 }
