@@ -46,17 +46,6 @@ double Mocnina10(double x) {
     return std::exp(x * std::log(10.0));
 }
 
-double SoucetHladin(std::span<const double> hladiny) {
-    if (hladiny.empty()) return 0;
-    double max = hladiny[0];
-    for (double l : hladiny)
-        max = std::fmax(max, l);
-    double suma = 0;
-    for (double l : hladiny)
-        suma += Mocnina10(0.1 * (l - max));
-    return max + 10 * Log10(suma);
-}
-
 double Interpolace(double x1, double y1, double x2, double y2, double x) {
     if (x2 - x1 == 0.0) return y1;
     return y1 + (x - x1) * (y2 - y1) / (x2 - x1);
@@ -76,12 +65,8 @@ double RychlostVPrurezu(double aMm, double bMm, double prutok) {
     return prutok * 1000000 / (3600 * aMm * bMm);
 }
 
-} // namespace drun
-
-namespace drun {
-
 double SoucetHladin(std::span<const double> hladiny) {
-    if (hladiny.empty()) return -HUGE_VAL;
+    if (hladiny.empty()) return 0;
     const double m = *std::max_element(hladiny.begin(), hladiny.end());
     if (!std::isfinite(m)) return m;
     double suma = 0; // at least 1: the largest term itself

@@ -9,9 +9,6 @@ double Log10(double x);     // x > 0 is the caller's duty
 double Mocnina10(double x); // 10^x
 // Straight line through (x1,y1),(x2,y2) evaluated at x; no clamping.
 // Equal abscissae give y1.
-// Energetic sum 10 lg (10^(L1/10) + 10^(L2/10) + ...) of levels in dB. The
-// largest level is factored out, so no finite level overflows. No levels: 0.
-double SoucetHladin(std::span<const double> hladiny);
 double Interpolace(double x1, double y1, double x2, double y2, double x);
 // x forced into [min, max]; a NaN becomes min.
 double DoMezi(double x, double min, double max);
@@ -21,8 +18,9 @@ double NaMilimetry(double metry);
 // Air velocity in m/s of a flow in m3/h through an a x b mm cross-section.
 // No cross-section cannot carry any air: it counts as infinitely fast.
 double RychlostVPrurezu(double aMm, double bMm, double prutok);
-// Energetic sum of levels, 10*log10(sum of 10^(L/10)). The largest level is
-// factored out, so every finite level gives a finite sum (8000 dB included).
+// Energetic sum 10 lg (10^(L1/10) + 10^(L2/10) + ...) of levels in dB. The
+// largest level is factored out, so every finite level gives a finite sum
+// (8000 dB included). No levels: 0.
 double SoucetHladin(std::span<const double> hladiny);
 double SoucetHladin(double l1, double l2);
 
