@@ -51,11 +51,11 @@ void NactiCestu(CestaSouctu& c, const std::string& souborTlumice) {
     DrunVar var;
     var.SouborTlumice = souborTlumice;
     const VysledekSouboru v = NactiData(var, c.Soubor);
-    c.Ok = v.Ok;
-    c.Zprava = v.Ok ? std::string() : v.Zprava;
-    c.Akce = v.Ok ? var.Akce : std::string();
-    if (v.Ok) PrepocitejOd(var, 1);
-    c.Konec = v.Ok ? var.Vysledek : NulaSpektrum();
+    c.Ok = v.Ok();
+    c.Zprava = v.Ok() ? std::string() : v.Zprava;
+    c.Akce = v.Ok() ? var.Akce : std::string();
+    if (v.Ok()) PrepocitejOd(var, 1);
+    c.Konec = v.Ok() ? var.Vysledek : NulaSpektrum();
 }
 
 std::vector<Spectrum> KonceCest(const std::vector<CestaSouctu>& cesty) {

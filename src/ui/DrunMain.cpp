@@ -653,7 +653,7 @@ void THlavniForm::OtevriSoubor(const QString& soubor) {
         return;
     }
     const VysledekSouboru v = NactiData(var_, soubor.toStdString());
-    if (v.Ok) PridejNaposledy(soubor);
+    if (v.Ok()) PridejNaposledy(soubor);
     if (var_.Hlasky) {
         if (v.Ok())
             hlaseni().Informace(ZCore(v.Zprava));
@@ -686,7 +686,7 @@ void THlavniForm::SaveItemClick() {
                                                        QStringLiteral(" již existuje. Nahradit?")))
         return;
     const VysledekSouboru v = UlozData(var_, soubor.toStdString());
-    if (v.Ok) PridejNaposledy(soubor);
+    if (v.Ok()) PridejNaposledy(soubor);
     if (var_.Hlasky) {
         if (v.Ok())
             hlaseni().Informace(ZCore(v.Zprava));
