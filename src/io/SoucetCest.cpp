@@ -98,13 +98,14 @@ bool TextSady(const SadaSouctu& sada, const std::string& souborSady, std::string
 VysledekSouboru UlozSadu(const SadaSouctu& sada, const std::string& soubor) {
     std::string bajty;
     if (!TextSady(sada, soubor, bajty) || !ZapisAtomicky(soubor, bajty))
-        return {false, "Nepodařilo se zapsat sadu do souboru " + soubor + "."};
-    return {true, "Sada je uložena v souboru " + soubor};
+        return {KodVysledku::NelzeZapsat, "Nepodařilo se zapsat sadu do souboru " + soubor + "."};
+    return {KodVysledku::Ok, "Sada je uložena v souboru " + soubor};
 }
 
 VysledekSouboru CtiSaduZTextu(const std::string& bajty, const std::string& souborSady,
                               SadaSouctu& sada) {
-    const VysledekSouboru chyba{false, "Chyba při čtení souboru sady " + souborSady + "."};
+    const VysledekSouboru chyba{KodVysledku::Poskozen,
+                                "Chyba při čtení souboru sady " + souborSady + "."};
     std::string text = bajty;
     if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
     if (!JePlatneUtf8(text)) return chyba;
@@ -141,8 +142,9 @@ VysledekSouboru NactiSadu(const std::string& soubor, SadaSouctu& sada) {
     std::string bajty;
     const StavCteni s = CtiSoubor(soubor, bajty);
     if (s == StavCteni::Chybi || (s == StavCteni::Ok && bajty.empty()))
-        return {false, "Soubor sady " + soubor + " nenalezen, nebo je prázdný."};
-    if (s == StavCteni::Chyba) return {false, "Chyba při čtení souboru sady " + soubor + "."};
+        return {KodVysledku::Chybi, "Soubor sady " + soubor + " nenalezen, nebo je prázdný."};
+    if (s == StavCteni::Chyba)
+        return {KodVysledku::NelzeCist, "Chyba při čtení souboru sady " + soubor + "."};
     return CtiSaduZTextu(bajty, soubor, sada);
 }
 

@@ -70,10 +70,10 @@ TEST_F(Umisteni, PravidloProZapisovatelnouANezapisovatelnouSlozku) {
         // The user's folder is made ready for the first write, and reading follows.
         if (!p.cfgVedle) {
             var.parametry.DelkaStranky = 33;
-            EXPECT_TRUE(ZapisKonfiguraci(var).Ok);
+            EXPECT_TRUE(ZapisKonfiguraci(var).Ok());
             DrunVar znovu;
             NastavUmisteni(znovu, s, p.zapisovatelny);
-            EXPECT_TRUE(CtiKonfiguraci(znovu).Ok);
+            EXPECT_TRUE(CtiKonfiguraci(znovu).Ok());
             EXPECT_EQ(znovu.parametry.DelkaStranky, 33);
         }
     }

@@ -111,7 +111,7 @@ TEST_F(ProtokolCli, NecitelnySoubor) {
 TEST_F(ProtokolCli, SoucetCest) {
     // The same calculation twice: +3.0 dB in every band.
     const std::string druhy = (slozka / "Sklad.DRN").string();
-    ASSERT_TRUE(UlozData(var, druhy).Ok);
+    ASSERT_TRUE(UlozData(var, druhy).Ok());
     PrepocitejOd(var, 1);
     std::vector<CestaSouctu> cesty{{soubor, soubor}, {"Sklad.DRN", druhy}};
     for (CestaSouctu& c : cesty)

@@ -34,7 +34,7 @@ class SoucetCest : public ::testing::Test {
         z.Vykon.fill(uroven);
         ZapisZdroj(var, z);
         const std::string s = (slozka / jmeno).string();
-        EXPECT_TRUE(UlozData(var, s).Ok);
+        EXPECT_TRUE(UlozData(var, s).Ok());
         return s;
     }
     fs::path slozka;
@@ -77,17 +77,17 @@ TEST_F(SoucetCest, SadaTamAZpetBajtProBajt) {
     s.Soubory = {(slozka / "přívod.DRN").string(), (slozka / "podsložka" / "odvod.DRN").string(),
                  (slozka.parent_path() / "jinde.DRN").string()};
     NastavPozadavek(s.Pozadavek, NKrivky[4]);
-    ASSERT_TRUE(UlozSadu(s, sada).Ok);
+    ASSERT_TRUE(UlozSadu(s, sada).Ok());
     std::string bajty;
     ASSERT_EQ(CtiSoubor(sada, bajty), StavCteni::Ok);
     EXPECT_EQ(bajty, "[DRUN SOUCET]\r\npřívod.DRN\r\npodsložka/odvod.DRN\r\n../jinde.DRN\r\n"
                      "[POZADAVEK]\r\nN30\r\n");
     SadaSouctu zpet;
-    ASSERT_TRUE(NactiSadu(sada, zpet).Ok);
+    ASSERT_TRUE(NactiSadu(sada, zpet).Ok());
     EXPECT_EQ(zpet.Soubory, s.Soubory);
     EXPECT_EQ(zpet.Pozadavek, s.Pozadavek);
     // Written again from what was read, the file is the same byte for byte.
-    ASSERT_TRUE(UlozSadu(zpet, sada).Ok);
+    ASSERT_TRUE(UlozSadu(zpet, sada).Ok());
     std::string znovu;
     CtiSoubor(sada, znovu);
     EXPECT_EQ(znovu, bajty);
@@ -95,7 +95,7 @@ TEST_F(SoucetCest, SadaTamAZpetBajtProBajt) {
     // Eight levels, no files; LF line ends and trailing blank lines are read too.
     ASSERT_TRUE(CtiSaduZTextu("\xEF\xBB\xBF[DRUN SOUCET]\n[POZADAVEK]\n40 35 30 25 20 15 10 5\n\n",
                               sada, zpet)
-                    .Ok);
+                    .Ok());
     EXPECT_TRUE(zpet.Soubory.empty());
     EXPECT_EQ(TextPozadavku(zpet.Pozadavek), "40 35 30 25 20 15 10 5");
     EXPECT_EQ(FormatHodnota(zpet.Pozadavek[LA]), FormatHodnota([] {
@@ -126,7 +126,7 @@ TEST_F(SoucetCest, PoskozenaSadaSeOdmitne) {
          }) {
         SCOPED_TRACE(text);
         const VysledekSouboru v = CtiSaduZTextu(text, sada, s);
-        EXPECT_FALSE(v.Ok);
+        EXPECT_FALSE(v.Ok());
         EXPECT_EQ(v.Zprava, chyba);
         EXPECT_EQ(s.Soubory, puvodni.Soubory);
         EXPECT_EQ(s.Pozadavek, puvodni.Pozadavek);

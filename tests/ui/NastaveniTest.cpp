@@ -77,7 +77,7 @@ class NaposledyTest : public UiTest {
         const QString f = slozka.filePath(QStringLiteral("V%1.DRN").arg(i));
         drun::DrunVar jiny;
         jiny.Akce = "akce " + std::to_string(i);
-        EXPECT_TRUE(drun::UlozData(jiny, f.toStdString()).Ok);
+        EXPECT_TRUE(drun::UlozData(jiny, f.toStdString()).Ok());
         return f;
     }
     QStringList Polozky() {
