@@ -1,8 +1,8 @@
 #include "ui/About.h"
 
 #include <QDir>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -40,6 +40,6 @@ void TAboutBox::showEvent(QShowEvent* e) {
     };
     SouboryLbl->setText(QStringLiteral("Konfigurační soubor: ") + cesta(var_.SouborCfg) +
                         QStringLiteral("\nData kulisových tlumičů: ") + cesta(var_.SouborTlumice));
-    layout()->activate();  // the window takes the size of the new text before it appears
+    layout()->activate(); // the window takes the size of the new text before it appears
     QDialog::showEvent(e);
 }

@@ -83,8 +83,8 @@ TEST(Instalace, RozlozeniValidatoryAProtokol) {
     ZadaniTlumice z;
     z.A = 350, z.B = 500, z.Delka = 1, z.Prutok = 2700, z.SirkaVlozek = 200, z.PocetVlozek = 1;
     ZapisTlumic(var, z);
-    ASSERT_TRUE(VypocetTlumice(var).Ok);
-    ASSERT_TRUE(UlozData(var, (jinde / "Tlumic.DRN").string()).Ok);
+    ASSERT_TRUE(VypocetTlumice(var).Ok());
+    ASSERT_TRUE(UlozData(var, (jinde / "Tlumic.DRN").string()).Ok());
     const Beh protokol = Spust("cd " + Q(jinde) + " && " + Q(prefix / "bin/drun-protokol") +
                                " --datum 1.1.2027 Tlumic.DRN");
     EXPECT_EQ(protokol.status, 0) << protokol.vystup;
