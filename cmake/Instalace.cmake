@@ -27,10 +27,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so no library dependency names them: Qt's Czech texts.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Výpočet drunu ve VZT zařízení
- DRUN počítá hluk, který vzduchotechnická síť přenáší od ventilátoru do
- místnosti: útlum a vlastní drun každého elementu cesty v oktávových pásmech
- 63 Hz až 8 kHz a v L(A), hladinu na konci sítě a rozdíl proti požadavku.
- Obsahuje grafický program drun a protokol z příkazové řádky drun-protokol.")
+set(CPACK_PACKAGE_DESCRIPTION
+    "DRUN počítá hluk, který vzduchotechnická síť přenáší od ventilátoru do
+místnosti: útlum a vlastní drun každého elementu cesty v oktávových pásmech
+63 Hz až 8 kHz a v L(A), hladinu na konci sítě a rozdíl proti požadavku.
+Obsahuje grafický program drun a protokol z příkazové řádky drun-protokol.")
 include(CPack)
