@@ -29,6 +29,7 @@
 #include "tools/NR.h"
 #include "ui/DrunMain.h"
 #include "ui/Hlaseni.h"
+#include "ui/Nastaveni.h"
 
 using namespace drun;
 
@@ -414,12 +415,11 @@ void TGrafForm::UlozitBtnClick() {
     const QString png = QStringLiteral("Obrázek PNG (*.png)");
     const QString svg = QStringLiteral("Obrázek SVG (*.svg)");
     QString filtr = png;
-    const QString slozka =
-        QFileInfo(QString::fromStdString(hlavni_.Var().SouborDat)).absolutePath();
     QString soubor = QFileDialog::getSaveFileName(this, QStringLiteral("Uložit obrázek"),
-                                                  slozka + QStringLiteral("/graf.png"),
+                                                  SlozkaDialogu() + QStringLiteral("/graf.png"),
                                                   png + QStringLiteral(";;") + svg, &filtr);
     if (soubor.isEmpty()) return;
+    ZapamatujSlozku(soubor);
     if (QFileInfo(soubor).suffix().isEmpty())
         soubor += filtr == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
     UlozObrazek(soubor);

@@ -57,6 +57,7 @@ void PridejNaposledy(const QString& soubor) {
     s.removeAll(cesta);
     s.prepend(cesta);
     UlozNaposledy(s.mid(0, MaxNaposledy));
+    ZapamatujSlozku(cesta);
 }
 
 void OdeberNaposledy(const QString& soubor) {

@@ -17,7 +17,8 @@ void ZapamatujSlozku(const QString& soubor);
 // "Naposledy otevřené": the files last opened or saved, newest first.
 constexpr int MaxNaposledy = 8;
 QStringList NaposledyOtevrene();
-// Puts the file first (once), keeping at most MaxNaposledy.
+// Puts the file first (once), keeping at most MaxNaposledy; file dialogs
+// then start in its folder.
 void PridejNaposledy(const QString& soubor);
 void OdeberNaposledy(const QString& soubor);
 void VymazNaposledy();

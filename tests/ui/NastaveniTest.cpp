@@ -137,6 +137,29 @@ TEST_F(NaposledyTest, PoradiLimitChybejiciAVymazani) {
     EXPECT_TRUE(NaposledyOtevrene().isEmpty());
 }
 
+// The open dialog starts where the last file was opened or saved, however it was opened.
+TEST_F(NaposledyTest, DialogZacinaVeSlozcePoslednihoSouboru) {
+    QString videno;
+    const auto Otevri = [&] {
+        PriModalnim([&videno](QWidget* w) {
+            auto* d = qobject_cast<QFileDialog*>(w);
+            ASSERT_NE(d, nullptr);
+            videno = d->directory().absolutePath();
+            d->reject();
+        });
+        okno->OpenItemClick();
+    };
+    Otevri();
+    EXPECT_EQ(videno, SlozkaDialogu());
+    EXPECT_NE(videno, QCoreApplication::applicationDirPath());
+    ASSERT_TRUE(QDir(slozka.path()).mkdir("pod"));
+    const QString f = slozka.filePath("pod/P.DRN");
+    ASSERT_TRUE(QFile::rename(Soubor(1), f));
+    okno->OtevriNaposledy(f);
+    Otevri();
+    EXPECT_EQ(videno, slozka.filePath("pod"));
+}
+
 // A file named on the command line goes through the same reading and messages.
 TEST_F(NaposledyTest, SouborZPrikazoveRadky) {
     const QString chybi = slozka.filePath("Chybi.DRN");
