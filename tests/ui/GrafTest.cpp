@@ -16,6 +16,7 @@
 #include "tools/NR.h"
 #include "tools/PozadFrm.h"
 #include "ui/Graf.h"
+#include "ui/Nastaveni.h"
 
 using namespace drun;
 
@@ -210,6 +211,7 @@ TEST_F(UiTest, UlozitObrazekPresDialogDoplniPriponu) {
     TGrafForm& g = *okno->Graf;
     g.Zobraz();
     const QString jmeno = slozka.filePath("spektrum");
+    ZapamatujSlozku(jmeno); // the dialog starts in the folder of the last file
     PriModalnim([&](QWidget* w) {
         auto* d = qobject_cast<QFileDialog*>(w);
         ASSERT_NE(d, nullptr);
