@@ -52,7 +52,9 @@ QStringList NaposledyOtevrene() {
 }
 
 void PridejNaposledy(const QString& soubor) {
-    const QString cesta = QFileInfo(soubor).absoluteFilePath();
+    // One spelling per file, so that "a/../V.DRN" and "V.DRN" are one entry.
+    const QFileInfo f(soubor);
+    const QString cesta = f.exists() ? f.canonicalFilePath() : f.absoluteFilePath();
     QStringList s = NaposledyOtevrene();
     s.removeAll(cesta);
     s.prepend(cesta);
