@@ -1,5 +1,8 @@
 // drun-protokol SOUBOR.DRN: the printed protocol of a data file on standard
 // output (UTF-8), exactly the lines a printer receives, tabs and form feeds kept.
+// --csv prints the result table for spreadsheets instead; --pdf writes the
+// protocol with its charts as a PDF, drawn offscreen (only this mode starts Qt).
+#include <QApplication>
 #include <clocale>
 #include <cstdio>
 #include <ctime>
@@ -17,7 +20,9 @@
 #include "core/Umisteni.h"
 #include "io/DataSoubor.h"
 #include "io/Protokol.h"
+#include "io/Vysledky.h"
 #include "tools/PozadFrm.h"
+#include "ui/Tisk.h"
 
 using namespace drun;
 
@@ -25,7 +30,8 @@ namespace {
 
 const char* const Pouziti =
     "Použití: drun-protokol [--pozadavek N10…N75 | --pozadavek \"v63 v125 v250 v500 v1000 "
-    "v2000 v4000 v8000\"] [--stranka 25…100] [--datum TEXT] SOUBOR.DRN";
+    "v2000 v4000 v8000\"] [--stranka 25…100] [--datum TEXT] [--pdf VÝSTUP.pdf | --csv] "
+    "SOUBOR.DRN";
 
 int SpatnePouziti(const std::string& proc) {
     std::cerr << "drun-protokol: " << proc << "\n" << Pouziti << "\n" << PouzitiSouctu << "\n";
@@ -50,12 +56,46 @@ std::string SlozkaProgramu(const char* argv0) {
     return s.empty() ? s : s + "/";
 }
 
+// The result table as CSV on standard output, row by row; a failed write is
+// an error, never a silently short table.
+int VypisCsv(const DrunVar& var) {
+    const std::string hlavicka = std::string(BomUtf8) + HlavickaCsv();
+    bool ok = std::fwrite(hlavicka.data(), 1, hlavicka.size(), stdout) == hlavicka.size();
+    ProchazejVysledky(var, [&](const RadekVysledku& r) {
+        const std::string s = RadekCsv(r);
+        if (ok) ok = std::fwrite(s.data(), 1, s.size(), stdout) == s.size();
+    });
+    if (std::fflush(stdout) != 0) ok = false;
+    if (!ok) {
+        std::cerr << "drun-protokol: výsledky se nepodařilo zapsat na standardní výstup.\n";
+        return 1;
+    }
+    return 0;
+}
+
+// The PDF needs Qt's painting but no display: offscreen unless the user chose
+// a platform. Standard output stays empty.
+int ZapisPdf(const DrunVar& var, const std::string& datum, const std::string& vystup,
+             char* argv0) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1; // our own options are not Qt's
+    char* argv[] = {argv0, nullptr};
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    if (!UlozProtokolPdf(var, datum, vystup)) {
+        std::cerr << "Protokol se nepodařilo uložit do souboru " << vystup << ".\n";
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     std::optional<std::array<double, PocetPasem>> pozadavek;
     std::optional<int> stranka;
-    std::optional<std::string> datum;
+    std::optional<std::string> datum, pdf;
+    bool csv = false;
     std::string soubor;
     const std::vector<std::string> arg(argv + 1, argv + argc);
     for (const std::string& a : arg)
@@ -69,7 +109,7 @@ int main(int argc, char** argv) {
                 hodnota = a.substr(rovno + 1);
                 a = a.substr(0, rovno);
                 maHodnotu = true;
-            } else if (a == "--pozadavek" || a == "--stranka" || a == "--datum") {
+            } else if (a == "--pozadavek" || a == "--stranka" || a == "--datum" || a == "--pdf") {
                 if (i + 1 >= arg.size()) return SpatnePouziti(a + " bez hodnoty");
                 hodnota = arg[++i];
                 maHodnotu = true;
@@ -84,6 +124,11 @@ int main(int argc, char** argv) {
                 return SpatnePouziti("délka stránky musí být 25 až 100: " + hodnota);
         } else if (a == "--datum" && maHodnotu) {
             datum = hodnota;
+        } else if (a == "--pdf" && maHodnotu) {
+            if (hodnota.empty()) return SpatnePouziti("--pdf bez výstupního souboru");
+            pdf = hodnota;
+        } else if (a == "--csv" && !maHodnotu) {
+            csv = true;
         } else if (a == "-h" || a == "--help") {
             std::cout << Pouziti << "\n" << PouzitiSouctu << "\n";
             return 0;
@@ -96,6 +141,8 @@ int main(int argc, char** argv) {
         }
     }
     if (soubor.empty()) return SpatnePouziti("chybí datový soubor");
+    if (csv && pdf) return SpatnePouziti("--csv a --pdf se vylučují");
+    if (csv && (stranka || datum)) return SpatnePouziti("--csv nepoužívá --stranka ani --datum");
 
     DrunVar var;
     const std::string program = SlozkaProgramu(argv[0]);
@@ -108,6 +155,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     PrepocitejOd(var, 1);
+    if (csv) return VypisCsv(var);
+    if (pdf) return ZapisPdf(var, datum ? *datum : DnesniDatum(), *pdf, argv[0]);
     const std::string text = ProtokolJakoText(TextProtokolu(var, datum ? *datum : DnesniDatum()));
     std::fwrite(text.data(), 1, text.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;

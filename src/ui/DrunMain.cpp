@@ -212,9 +212,21 @@ void THlavniForm::VytvorMenu() {
     soubor->addSeparator();
     TiskItem = akce(soubor, QStringLiteral("&Tisk..."), QStringLiteral("Tisk|Vytiskme protokol"),
                     &THlavniForm::TiskItemClick, QKeySequence(Qt::CTRL | Qt::Key_P));
+    ExportPdfItem = akce(soubor, QStringLiteral("Export protokolu do PD&F..."),
+                         QStringLiteral("Uloží protokol s grafy jako dokument PDF"),
+                         &THlavniForm::ExportPdfItemClick);
+    ExportCsvItem = akce(soubor, QStringLiteral("Export výsledků do &CSV..."),
+                         QStringLiteral("Uloží tabulku výsledků pro tabulkový procesor"),
+                         &THlavniForm::ExportCsvItemClick);
     soubor->addSeparator();
     ExitItem = akce(soubor, QStringLiteral("&Konec"), QStringLiteral("Konec programu"),
                     &QWidget::close, QKeySequence(Qt::ALT | Qt::Key_X));
+
+    UpravyMenu = menuBar()->addMenu(QStringLiteral("Úpr&avy"));
+    KopirovatVysledkyItem =
+        akce(UpravyMenu, QStringLiteral("&Kopírovat výsledky"),
+             QStringLiteral("Zkopíruje tabulku výsledků do schránky (text a tabulka HTML)"),
+             &THlavniForm::KopirovatVysledkyClick, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
 
     QMenu* element = menuBar()->addMenu(QStringLiteral("Element"));
     ZdrojDrunuItem =
@@ -602,6 +614,8 @@ void THlavniForm::AkceEditChange() {
     SaveItem->setEnabled(false);
     PrintBtn->setEnabled(false);
     TiskItem->setEnabled(false);
+    ExportPdfItem->setEnabled(false);
+    ExportCsvItem->setEnabled(false);
 }
 
 void THlavniForm::AkceEditExit() {
@@ -614,6 +628,8 @@ void THlavniForm::PovolUlozeniTisk(bool povolit) {
     SaveItem->setEnabled(povolit);
     PrintBtn->setEnabled(povolit);
     TiskItem->setEnabled(povolit);
+    ExportPdfItem->setEnabled(povolit);
+    ExportCsvItem->setEnabled(povolit);
 }
 
 void THlavniForm::AktualizujMistnost() {
@@ -672,19 +688,28 @@ void THlavniForm::OtevriSoubor(const QString& soubor) {
     PovolUlozeniTisk(true);
 }
 
-void THlavniForm::SaveItemClick() {
-    QFileDialog d(this, QStringLiteral("Uložit"), SlozkaDialogu(),
-                  QStringLiteral("Datové soubory DRUN (*.DRN)"));
+QString THlavniForm::SouborKUlozeni(const QString& titul, const QString& filtr,
+                                    const QString& pripona, const QString& jmeno) {
+    QFileDialog d(this, titul,
+                  jmeno.isEmpty() ? SlozkaDialogu() : QDir(SlozkaDialogu()).filePath(jmeno), filtr);
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setFileMode(QFileDialog::AnyFile);
-    d.setDefaultSuffix(QStringLiteral("DRN"));
+    d.setDefaultSuffix(pripona);
     d.setOption(QFileDialog::DontConfirmOverwrite);
-    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return;
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
     const QString soubor = d.selectedFiles().constFirst();
     ZapamatujSlozku(soubor);
     if (QFileInfo::exists(soubor) && !hlaseni().Potvrd(QStringLiteral("Soubor ") + soubor +
                                                        QStringLiteral(" již existuje. Nahradit?")))
-        return;
+        return {};
+    return soubor;
+}
+
+void THlavniForm::SaveItemClick() {
+    const QString soubor = SouborKUlozeni(QStringLiteral("Uložit"),
+                                          QStringLiteral("Datové soubory DRUN (*.DRN)"),
+                                          QStringLiteral("DRN"));
+    if (soubor.isEmpty()) return;
     const VysledekSouboru v = UlozData(var_, soubor.toStdString());
     if (v.Ok()) PridejNaposledy(soubor);
     if (var_.Hlasky) {
@@ -733,7 +758,7 @@ void THlavniForm::PamatujPolohyOken() {
 }
 
 bool THlavniForm::TiskProtokolu(QPrinter& tiskarna) {
-    const QString datum = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QString datum = DatumProtokolu();
     tiskarna.setDocName(QStringLiteral("DRUN"));
     const VysledekTisku v = VykresliProtokol(tiskarna, TextProtokolu(var_, datum.toStdString()));
     if (!v.Ok) {

@@ -74,6 +74,8 @@ class THlavniForm : public QMainWindow {
     QAction *ParametryItem, *PrevodnItem, *Pevodaktlaku1, *NapovedaItem, *AboutItem;
     QMenu* PomuckyMenu;
     QMenu* NaposledyMenu; // "Naposledy otevřené"
+    QMenu* UpravyMenu;
+    QAction *KopirovatVysledkyItem, *ExportPdfItem, *ExportCsvItem;
     TVyberTypForm* VyberTyp;
     TZadZdrojForm* ZadZdroj;
     TPozadavekForm* Pozadavek;
@@ -118,6 +120,13 @@ class THlavniForm : public QMainWindow {
     void ParametryClick();
     // Prints the protocol on a set-up printer; false (after the message) on failure.
     bool TiskProtokolu(QPrinter& tiskarna);
+    // Handing the results over (ui/Vysledky.cpp): the clipboard, PDF and CSV.
+    void KopirovatVysledkyClick();
+    void ExportPdfItemClick();
+    void ExportCsvItemClick();
+    // Write the file atomically; false (after the message) on failure.
+    bool ExportujPdf(const QString& soubor);
+    bool ExportujCsv(const QString& soubor);
     void PrevodnItemClick();
     void Pevodaktlaku1Click();
     void NapovedaClick();
@@ -140,6 +149,9 @@ class THlavniForm : public QMainWindow {
     void VytvorMenu();
     QWidget* VytvorPanely();
     void Zapis(const RadekHodnot& r, const std::array<double, 9>& s);
+    // The save dialog: the chosen file, empty when cancelled or not to be replaced.
+    QString SouborKUlozeni(const QString& titul, const QString& filtr, const QString& pripona,
+                           const QString& jmeno = {});
 
     drun::DrunVar& var_;
     std::array<TElementDialog*, 11> dialogy_{};

@@ -2,20 +2,18 @@
 
 #include <QWidget>
 
-class QChart;
+#include "ui/Grafy.h"
+
 class QChartView;
 class QComboBox;
-class QLineSeries;
 class QPainter;
 class QPushButton;
-class QScatterSeries;
-class QValueAxis;
 class THlavniForm;
 
 // The result as pictures: the end-of-path spectrum against the requirement and
 // its NR curve, and the level along the path in one band. Modeless; it follows
 // every evaluation of the main window.
-class TGrafForm : public QWidget {
+class TGrafForm : public QWidget, public TGrafy {
     Q_OBJECT
   public:
     explicit TGrafForm(THlavniForm& hlavni);
@@ -31,11 +29,7 @@ class TGrafForm : public QWidget {
     void Vykresli(QPainter& p);
     QSize VelikostObrazku() const;
 
-    QChart *SpektrumGraf, *CestaGraf;
     QChartView *SpektrumView, *CestaView;
-    QLineSeries *VysledekSerie, *PozadavekSerie, *NRSerie, *CestaSerie;
-    QScatterSeries *PrekrocenoSerie, *AktualniSerie;
-    QValueAxis *SpektrumOsaY, *CestaOsaX, *CestaOsaY;
     QComboBox* PasmoComboBox;
     QPushButton* UlozitBtn;
 

@@ -1,9 +1,17 @@
 #pragma once
 
+#include <QString>
 #include <string>
 #include <vector>
 
+class QByteArray;
+class QChart;
 class QPaintDevice;
+class QPainter;
+
+namespace drun {
+struct DrunVar;
+}
 
 // Renders the protocol's text lines onto a paint device in a fixed-pitch font
 // of 10 points: tab stops every 8 characters, a new page at each form feed and
@@ -14,3 +22,35 @@ struct VysledekTisku {
     int Stranek = 0;
 };
 VysledekTisku VykresliProtokol(QPaintDevice& zarizeni, const std::vector<std::string>& radky);
+// The same into a painter already active on `zarizeni`, from its current page on.
+VysledekTisku VykresliProtokol(QPainter& p, QPaintDevice& zarizeni,
+                               const std::vector<std::string>& radky);
+
+// The date of the title block: today in the system's short format.
+QString DatumProtokolu();
+
+// PDF documents: text pages rendered exactly as printed (A4), then one page
+// with charts drawn as vectors under a heading. Text and charts need a
+// QApplication (offscreen is enough), nothing else; the bytes are written by
+// the caller, atomically.
+//
+// Reuse for another document of this kind: fill your own charts (TGrafy, or
+// any QChart not shown in a view) and call DokumentPdf with your lines.
+struct DokumentPdf {
+    QString Titul;                  // the document's title (Akce)
+    std::vector<std::string> Radky; // as the printer gets them, form feeds kept
+    QString Nadpis;                 // heading of the chart page
+    std::vector<QChart*> Grafy;     // one above the other on the chart page
+};
+struct VysledekPdf {
+    bool Ok = false;
+    int Stranek = 0; // text pages plus the chart page
+};
+VysledekPdf VytvorPdf(const DokumentPdf& d, QByteArray& pdf);
+
+// The printed protocol of the evaluated calculation with the charts of its
+// result (the end spectrum against the requirement, L(A) along the path),
+// titled with the Akce. Shared by the window's export and drun-protokol --pdf.
+VysledekPdf ProtokolPdf(const drun::DrunVar& var, const std::string& datum, QByteArray& pdf);
+// The same written atomically to `soubor`; false leaves the old file as it was.
+bool UlozProtokolPdf(const drun::DrunVar& var, const std::string& datum, const std::string& soubor);

@@ -80,7 +80,9 @@ TEST_F(ProtokolCli, SpatneVolby) {
              std::string(""), "--stranka 24 " + s, "--stranka 101 " + s, "--stranka x " + s,
              "--pozadavek N12 " + s, "--pozadavek N80 " + s, "--pozadavek '1 2 3' " + s,
              "--pozadavek '1 2 3 4 5 6 7 151' " + s, "--pozadavek '1 2 3 4 5 6 7 8 9' " + s,
-             "--neznama " + s, s + " " + s, std::string("--datum")}) {
+             "--neznama " + s, s + " " + s, std::string("--datum"),
+             "--csv --pdf x.pdf " + s, "--pdf x.pdf --csv " + s, "--csv --stranka 30 " + s,
+             "--csv --datum d " + s, "--pdf " + s, "--pdf= " + s, "--csv=1 " + s}) {
         SCOPED_TRACE(a);
         const Beh b = Spust(a, chyby);
         EXPECT_EQ(b.status, 2);
@@ -153,4 +155,27 @@ TEST_F(ProtokolCli, SoucetCest) {
         CtiSoubor(chyby, text);
         EXPECT_NE(text.find("Použití: drun-protokol --soucet"), std::string::npos);
     }
+}
+
+TEST_F(ProtokolCli, CsvPrikladovehoSouboru) {
+    const std::string data = DRUN_TEST_DATA;
+    std::string ocekavany;
+    ASSERT_EQ(CtiSoubor(data + "/Kancelar.csv", ocekavany), StavCteni::Ok);
+    const Beh b = Spust("--csv '" + data + "/Kancelar.DRN'");
+    EXPECT_EQ(b.status, 0);
+    EXPECT_EQ(b.vystup, ocekavany);
+
+    // The requirement reaches the table's last two rows.
+    const Beh c = Spust("--pozadavek N30 --csv '" + data + "/Kancelar.DRN'");
+    EXPECT_EQ(c.status, 0);
+    EXPECT_NE(c.vystup.find("\r\n;Požadavek;;;59,2;48,1;39,9;34,0;30,0;26,9;24,7;22,9;"),
+              std::string::npos);
+
+    // A table that cannot be written is a failure, not a short table.
+    const std::string chyby = (slozka / "chyby.txt").string();
+    const Beh d = Spust("--csv '" + data + "/Kancelar.DRN' >/dev/full", chyby);
+    EXPECT_EQ(d.status, 1);
+    std::string text;
+    CtiSoubor(chyby, text);
+    EXPECT_NE(text.find("nepodařilo zapsat"), std::string::npos);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -13,6 +14,7 @@
 #include <memory>
 
 #include "core/DrunVar.h"
+#include "models/ObElFrm.h"
 #include "ui/DrunMain.h"
 #include "ui/ElemDialog.h"
 #include "ui/Hlaseni.h"
@@ -51,6 +53,34 @@ inline void Napis(TMEdit* f, const QString& text) {
     f->selectAll();
     QTest::keyClick(f, Qt::Key_Backspace);
     QTest::keyClicks(f, text);
+}
+
+// Picks `soubor` in the next file dialog, or cancels it with an empty name.
+inline void VyberSoubor(const QString& soubor) {
+    PriModalnim([soubor](QWidget* w) {
+        auto* d = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(d, nullptr) << w->metaObject()->className();
+        if (soubor.isEmpty()) {
+            d->reject();
+        } else {
+            // The dialog's own name field, as if typed: the folder need not be listed yet.
+            auto* jmeno = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(jmeno, nullptr);
+            jmeno->setText(soubor);
+            static_cast<QDialog*>(d)->accept(); // public in QDialog
+        }
+    });
+}
+
+// A general element of `utlum` dB in every band behind the last one.
+inline void PridejObecny(drun::DrunVar& var, const std::string& popis, double utlum) {
+    var.cesta.NajdiElement(var.cesta.Pocet());
+    var.cesta.VlozElement();
+    drun::ZadaniObecElementu z;
+    z.Popis = popis;
+    z.Utlum.fill(utlum);
+    drun::ZapisObecElement(var, z);
+    drun::VypocetObecElementu(var);
 }
 
 inline QStringList TextyPoli(std::initializer_list<QLineEdit*> pole) {

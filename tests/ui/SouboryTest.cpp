@@ -28,33 +28,6 @@ using namespace drun;
 
 namespace {
 
-// Picks `soubor` in the next file dialog, or cancels it with an empty name.
-void VyberSoubor(const QString& soubor) {
-    PriModalnim([soubor](QWidget* w) {
-        auto* d = qobject_cast<QFileDialog*>(w);
-        ASSERT_NE(d, nullptr) << w->metaObject()->className();
-        if (soubor.isEmpty()) {
-            d->reject();
-        } else {
-            // The dialog's own name field, as if typed: the folder need not be listed yet.
-            auto* jmeno = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            ASSERT_NE(jmeno, nullptr);
-            jmeno->setText(soubor);
-            static_cast<QDialog*>(d)->accept(); // public in QDialog
-        }
-    });
-}
-
-void PridejObecny(DrunVar& var, const std::string& popis, double utlum) {
-    var.cesta.NajdiElement(var.cesta.Pocet());
-    var.cesta.VlozElement();
-    ZadaniObecElementu z;
-    z.Popis = popis;
-    z.Utlum.fill(utlum);
-    ZapisObecElement(var, z);
-    VypocetObecElementu(var);
-}
-
 std::string Obsah(const QString& soubor) {
     std::string s;
     CtiSoubor(soubor.toStdString(), s);
