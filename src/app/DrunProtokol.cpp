@@ -75,8 +75,7 @@ int VypisCsv(const DrunVar& var) {
 
 // The PDF needs Qt's painting but no display: offscreen unless the user chose
 // a platform. Standard output stays empty.
-int ZapisPdf(const DrunVar& var, const std::string& datum, const std::string& vystup,
-             char* argv0) {
+int ZapisPdf(const DrunVar& var, const std::string& datum, const std::string& vystup, char* argv0) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1; // our own options are not Qt's
     char* argv[] = {argv0, nullptr};

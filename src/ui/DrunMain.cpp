@@ -706,9 +706,9 @@ QString THlavniForm::SouborKUlozeni(const QString& titul, const QString& filtr,
 }
 
 void THlavniForm::SaveItemClick() {
-    const QString soubor = SouborKUlozeni(QStringLiteral("Uložit"),
-                                          QStringLiteral("Datové soubory DRUN (*.DRN)"),
-                                          QStringLiteral("DRN"));
+    const QString soubor =
+        SouborKUlozeni(QStringLiteral("Uložit"), QStringLiteral("Datové soubory DRUN (*.DRN)"),
+                       QStringLiteral("DRN"));
     if (soubor.isEmpty()) return;
     const VysledekSouboru v = UlozData(var_, soubor.toStdString());
     if (v.Ok()) PridejNaposledy(soubor);

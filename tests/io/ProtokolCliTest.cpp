@@ -80,9 +80,9 @@ TEST_F(ProtokolCli, SpatneVolby) {
              std::string(""), "--stranka 24 " + s, "--stranka 101 " + s, "--stranka x " + s,
              "--pozadavek N12 " + s, "--pozadavek N80 " + s, "--pozadavek '1 2 3' " + s,
              "--pozadavek '1 2 3 4 5 6 7 151' " + s, "--pozadavek '1 2 3 4 5 6 7 8 9' " + s,
-             "--neznama " + s, s + " " + s, std::string("--datum"),
-             "--csv --pdf x.pdf " + s, "--pdf x.pdf --csv " + s, "--csv --stranka 30 " + s,
-             "--csv --datum d " + s, "--pdf " + s, "--pdf= " + s, "--csv=1 " + s}) {
+             "--neznama " + s, s + " " + s, std::string("--datum"), "--csv --pdf x.pdf " + s,
+             "--pdf x.pdf --csv " + s, "--csv --stranka 30 " + s, "--csv --datum d " + s,
+             "--pdf " + s, "--pdf= " + s, "--csv=1 " + s}) {
         SCOPED_TRACE(a);
         const Beh b = Spust(a, chyby);
         EXPECT_EQ(b.status, 2);
