@@ -15,6 +15,7 @@
 #include "io/DataSoubor.h"
 #include "ui/About.h"
 #include "ui/Nastaveni.h"
+#include "ui/PrevFrm.h"
 #include "ui/Spusteni.h"
 
 namespace {
@@ -247,4 +248,18 @@ TEST_F(UiTest, OProgramuUkazujeOdkudCteSoubory) {
     okno->AboutBox->hide();
     EXPECT_EQ(text, "Konfigurační soubor: " + slozka.filePath("DRUN.CFG") +
                         "\nData kulisových tlumičů: " + slozka.filePath("KL385216.CAD"));
+}
+
+// A tool dialog shown again in a new run is not re-centred over the main window.
+TEST_F(NaposledyTest, NastrojSeVratiNaSveMisto) {
+    okno->PamatujPolohyOken();
+    okno->Prevod->Otevri();
+    okno->Prevod->move(70, 60);
+    const QPoint kde = okno->Prevod->pos();
+    okno->Prevod->close();
+    okno = std::make_unique<THlavniForm>(var);
+    okno->PamatujPolohyOken();
+    okno->Prevod->Otevri();
+    EXPECT_EQ(okno->Prevod->pos(), kde);
+    okno->Prevod->close();
 }
