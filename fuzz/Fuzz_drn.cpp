@@ -1,5 +1,6 @@
-// Any bytes as a data file: the reader must never crash, and what it accepts
-// must write, read back and write again to the same bytes.
+// Any bytes as a data file: the reader must never crash, what it accepts must
+// keep every invariant of the path (evaluated, too), and must write, read back
+// and write again to the same bytes.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -17,7 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (var.cesta.Pocet() != 1 || !var.Akce.empty()) std::abort();
         return 0;
     }
+    if (PorusenyInvariant(var.cesta)) std::abort();
     PrepocitejOd(var, 1);
+    if (PorusenyInvariant(var.cesta)) std::abort();
     TextProtokolu(var, "1.1.2000");
     std::string prvni, druhy;
     if (!TextDat(var, prvni)) std::abort();

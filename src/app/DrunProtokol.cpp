@@ -120,7 +120,8 @@ int main(int argc, char** argv) {
         } else if (a == "--stranka" && maHodnotu) {
             stranka = CtiInt(hodnota);
             if (!stranka || *stranka < MinDelkaStranky || *stranka > MaxDelkaStranky)
-                return SpatnePouziti("délka stránky musí být 25 až 100: " + hodnota);
+                return SpatnePouziti("délka stránky musí být " + std::to_string(MinDelkaStranky) +
+                                     " až " + std::to_string(MaxDelkaStranky) + ": " + hodnota);
         } else if (a == "--datum" && maHodnotu) {
             datum = hodnota;
         } else if (a == "--pdf" && maHodnotu) {
@@ -129,8 +130,7 @@ int main(int argc, char** argv) {
         } else if (a == "--csv" && !maHodnotu) {
             csv = true;
         } else if (a == "-h" || a == "--help") {
-            std::cout << Pouziti << "\n" << PouzitiSouctu << "\n";
-            return 0;
+            return VypisNaVystup(std::string(Pouziti) + "\n" + PouzitiSouctu + "\n");
         } else if (a.rfind("-", 0) == 0 && a != "-") {
             return SpatnePouziti("neznámá volba: " + a);
         } else if (soubor.empty()) {
@@ -157,6 +157,5 @@ int main(int argc, char** argv) {
     if (csv) return VypisCsv(var);
     if (pdf) return ZapisPdf(var, datum ? *datum : DnesniDatum(), *pdf, argv[0]);
     const std::string text = ProtokolJakoText(TextProtokolu(var, datum ? *datum : DnesniDatum()));
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return VypisNaVystup(text);
 }

@@ -59,6 +59,10 @@ int ProtokolSouctu(const std::vector<std::string>& arg, const std::string& slozk
         }
     }
     const std::string text = TabulkaSouctu(cesty, SectiCesty(KonceCest(cesty), pozadavek));
+    return VypisNaVystup(text);
+}
+
+int VypisNaVystup(const std::string& text) {
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
         std::fflush(stdout) != 0) {
         std::cerr << "drun-protokol: výsledek se nepodařilo zapsat na standardní výstup.\n";

@@ -1,5 +1,7 @@
 #include "DrunVar.h"
 
+#include <cmath>
+
 #include "Matemat.h"
 
 namespace drun {
@@ -115,6 +117,22 @@ std::string PrvnichZnaku(const std::string& utf8, std::size_t n) {
     return utf8;
 }
 
+const char* PorusenyInvariant(const Cesta& c) {
+    if (c.Pocet() < 1 || c.Prvek(1).Typ != TypZdroj) return "zdroj není první";
+    if (c.AktualniCislo() < 1 || c.AktualniCislo() > c.Pocet()) return "aktuální mimo cestu";
+    int mistnosti = 0;
+    for (int i = 1; i <= c.Pocet(); ++i) {
+        const TElementSite& e = c.Prvek(i);
+        if (e.Cislo != i) return "číslování";
+        if (i > 1 && e.Typ == TypZdroj) return "druhý zdroj";
+        if (e.Typ == TypMistnost && ++mistnosti > 1) return "druhá místnost";
+        for (const Spectrum* s : {&e.Utlum, &e.VlastniDrun, &e.Mezisoucet, &e.ZaElementem})
+            for (double x : *s)
+                if (!std::isfinite(x)) return "nekonečná hladina";
+    }
+    return nullptr;
+}
+
 void ZapamatujVstupy(DrunVar& var) {
     const TElementSite& e = var.cesta.Aktualni();
     PosledniVstupy& p = var.vstupy;
@@ -150,8 +168,8 @@ void ZapamatujVstupy(DrunVar& var) {
 
 void ZalozVypocet(DrunVar& var) {
     var.cesta.Zaloz();
-    var.MinUroven = 0;
-    var.MaxUroven = 150;
+    var.MinUroven = UrovenMin;
+    var.MaxUroven = UrovenMax;
     var.Akce.clear();
 }
 

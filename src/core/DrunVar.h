@@ -132,6 +132,9 @@ struct PosledniVstupy {
     std::array<double, PocetPasem> Smerovost{2, 2, 2, 2, 2, 2, 2, 2};
 };
 
+// The level limits of every band a user or a file gives, dB.
+constexpr std::uint8_t UrovenMin = 0, UrovenMax = 150;
+
 // Program-wide state of one running program.
 struct DrunVar {
     // Files beside the executable.
@@ -146,8 +149,8 @@ struct DrunVar {
     bool Ulozeno = true;
     bool Hlasky = false;
     bool RezimPridat = false;
-    std::uint8_t MinUroven = 0;
-    std::uint8_t MaxUroven = 150;
+    std::uint8_t MinUroven = UrovenMin;
+    std::uint8_t MaxUroven = UrovenMax;
 
     Spectrum Pozadavek = NulaSpektrum();
     Spectrum Vysledek = NulaSpektrum();
@@ -161,6 +164,11 @@ struct DrunVar {
 constexpr std::size_t MaxDelkaAkce = 60;
 // First n characters of a UTF-8 text (by code points, never splitting one).
 std::string PrvnichZnaku(const std::string& utf8, std::size_t n);
+
+// The first invariant of the path that does not hold, or nullptr: numbers
+// 1..N in order, exactly one source and it first, at most one room, the
+// current element inside, every level of every spectrum finite.
+const char* PorusenyInvariant(const Cesta& c);
 
 // Whether the path holds the room (there is at most one).
 inline bool MistnostVCeste(const DrunVar& var) {

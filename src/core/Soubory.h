@@ -14,7 +14,10 @@ StavCteni CtiSoubor(const std::string& cesta, std::string& obsah);
 
 // Writes the bytes to a temporary file in the target's folder, flushes it to
 // the disk and renames it over the target, so a failure leaves the previous
-// file as it was. False on any failure (the temporary file is removed).
+// file as it was. A link is written through to its target; a read-only target
+// is a failure. False on any failure (the temporary file is removed); a
+// success also removes what interrupted saves of the same target left
+// (".NAME.ukladani-XXXXXX").
 bool ZapisAtomicky(const std::string& cesta, const std::string& obsah);
 
 } // namespace drun

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "core/Cisla.h"
@@ -64,7 +65,7 @@ Polozka Cele(std::uint8_t TElementSite::*s, int min, int max) {
     return {Hodnota::Cele, nullptr, s, nullptr, double(min), double(max)};
 }
 Polozka Pasma(Spectrum TElementSite::*s) {
-    return {Hodnota::Pasma, nullptr, nullptr, s, 0, 150};
+    return {Hodnota::Pasma, nullptr, nullptr, s, UrovenMin, UrovenMax};
 }
 
 // Records by type code; an empty entry is a type the program cannot rebuild.
@@ -84,11 +85,11 @@ const std::vector<Typ>& Typy() {
                             Param(&E::Delka, KuPotDelkaMin, KuPotDelkaMax),
                             Param(&E::Prutok, KuPotPrutokMin, KuPotPrutokMax)},
                            Vzdy<VypocetKuPotrubi>};
-        t[TypOblouk] = {{Popis(), Cele(&E::Druh, 1, 2), Mm(&E::RozmA, OblRozmerMin, OblRozmerMax),
-                         Mm(&E::RozmB, OblRozmerMin, OblRozmerMax),
-                         Mm(&E::Radius, OblRadiusMin, OblRadiusMax),
-                         Param(&E::Prutok, OblPrutokMin, OblPrutokMax)},
-                        Vzdy<VypocetOblouku>};
+        t[TypOblouk] = {
+            {Popis(), Cele(&E::Druh, 1, OblPocetDruhu), Mm(&E::RozmA, OblRozmerMin, OblRozmerMax),
+             Mm(&E::RozmB, OblRozmerMin, OblRozmerMax), Mm(&E::Radius, OblRadiusMin, OblRadiusMax),
+             Param(&E::Prutok, OblPrutokMin, OblPrutokMax)},
+            Vzdy<VypocetOblouku>};
         t[TypOdbocka] = {
             {Popis(), Mm(&E::RozmA, OdbRozmerMin, OdbRozmerMax),
              Mm(&E::RozmB, OdbRozmerMin, OdbRozmerMax), Mm(&E::RozmA2, OdbRozmerMin, OdbRozmerMax),
@@ -98,15 +99,17 @@ const std::vector<Typ>& Typy() {
             Vzdy<VypocetOdbocky>};
         t[TypVyustka] = {{Popis(), Mm(&E::RozmA, VyustRozmerMin, VyustRozmerMax),
                           Mm(&E::RozmB, VyustRozmerMin, VyustRozmerMax),
-                          Param(&E::Prutok, VyustPrutokMin, VyustPrutokMax), Cele(&E::Druh, 1, 7),
-                          Cele(&E::Umisteni, 1, 4)},
+                          Param(&E::Prutok, VyustPrutokMin, VyustPrutokMax),
+                          Cele(&E::Druh, 1, VyustPocetDruhu),
+                          Cele(&E::Umisteni, 1, VyustPocetUmisteni)},
                          Vzdy<VypocetVyustky>};
         // The splitter width stays in millimetres in the element.
         t[TypTlumic] = {{Popis(), Mm(&E::RozmA, TlumicRozmerMin, TlumicRozmerMax),
                          Mm(&E::RozmB, TlumicRozmerMin, TlumicRozmerMax),
                          Param(&E::Delka, TlumicDelkaMin, TlumicDelkaMax),
                          Param(&E::Prutok, TlumicPrutokMin, TlumicPrutokMax),
-                         Cele(&E::Druh, 1, 255), Param(&E::Radius, 50, 500)},
+                         Cele(&E::Druh, TlumicPocetMin, TlumicPocetMax),
+                         Param(&E::Radius, SirkyVlozek[0], std::end(SirkyVlozek)[-1])},
                         [](DrunVar& v) { return VypocetTlumice(v).Ok(); }};
         t[TypVice] = {{Popis(), Cele(&E::Druh, VicePocetMin, VicePocetMax)}, Vzdy<VypocetVice>};
         t[TypMistnost] = {{Popis(),
@@ -160,14 +163,6 @@ template <typename Pole> std::string RadekPasem(const Pole& p, int sirka, int de
     std::string r;
     for (int i = 0; i < PocetPasem; ++i)
         r += FormatPole(p[static_cast<size_t>(i)], sirka, desetin);
-    return r;
-}
-
-// A text line as the file holds it: no control characters can break the line structure.
-std::string JedenRadek(const std::string& utf8) {
-    std::string r = utf8;
-    for (char& c : r)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
     return r;
 }
 
@@ -264,12 +259,17 @@ class Vstup {
     size_t i_ = 0;
 };
 
-// A line of the file as text of the program: Windows-1250 to UTF-8, control
-// characters as blanks. False for a byte Windows-1250 leaves undefined.
-bool TextZRadku(const std::string& radek, std::string& utf8) {
-    std::string r = radek;
-    for (char& c : r)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+// A line of the file as text of the program, control characters as blanks:
+// Windows-1250 to UTF-8, or UTF-8 (a file that begins with its byte-order
+// mark) limited to what Windows-1250 can hold, as a typed text is. False for
+// a byte Windows-1250 leaves undefined or a character it lacks.
+bool TextZRadku(const std::string& radek, bool jeUtf8, std::string& utf8) {
+    const std::string r = JedenRadek(radek);
+    if (jeUtf8) {
+        if (!Utf8DoCp1250(r)) return false;
+        utf8 = r;
+        return true;
+    }
     auto u = Cp1250DoUtf8(r);
     if (!u) return false;
     utf8 = std::move(*u);
@@ -292,12 +292,12 @@ struct Zaznam {
     std::vector<std::array<double, 8>> rady; // band rows in order
 };
 
-bool CtiZaznam(Vstup& v, const Typ& t, Zaznam& z) {
+bool CtiZaznam(Vstup& v, bool jeUtf8, const Typ& t, Zaznam& z) {
     for (const Polozka& p : t.polozky) {
         switch (p.druh) {
         case Hodnota::Popis: {
             std::string r;
-            if (!v.Radek(r) || !TextZRadku(r, z.popis)) return false;
+            if (!v.Radek(r) || !TextZRadku(r, jeUtf8, z.popis)) return false;
             break;
         }
         case Hodnota::Param:
@@ -321,8 +321,8 @@ bool CtiZaznam(Vstup& v, const Typ& t, Zaznam& z) {
         case Hodnota::Pohltivost:
         case Hodnota::Smerovost: {
             double min = p.min, max = p.max;
-            if (p.druh == Hodnota::Pohltivost) min = 0.01, max = 1;
-            if (p.druh == Hodnota::Smerovost) min = 1, max = 10;
+            if (p.druh == Hodnota::Pohltivost) min = PohltivostMin, max = PohltivostMax;
+            if (p.druh == Hodnota::Smerovost) min = SmerovostMin, max = SmerovostMax;
             std::array<double, 8> rada{};
             for (double& x : rada)
                 if (!CtiReal(v, min, max, x)) return false;
@@ -372,28 +372,36 @@ void UlozZaznam(DrunVar& var, const Typ& t, const Zaznam& z) {
     }
 }
 
-bool Cti(DrunVar& var, const std::string& bajty, std::string& akce) {
-    Vstup v(bajty);
+const char* const ZnackaUtf8 = "\xEF\xBB\xBF";
+
+KodVysledku Cti(DrunVar& var, const std::string& bajty, std::string& akce) {
+    constexpr KodVysledku Poskozen = KodVysledku::Poskozen;
+    const bool jeUtf8 = bajty.starts_with(ZnackaUtf8);
+    const std::string text = jeUtf8 ? bajty.substr(3) : std::string();
+    Vstup v(jeUtf8 ? text : bajty);
     std::string r;
-    if (!v.Radek(r)) return false; // "[DRUN]", any text
-    if (!v.Radek(r)) return false;
-    if (!TextZRadku(r.substr(0, MaxDelkaAkce), akce)) return false;
-    if (!v.Radek(r)) return false; // "[ZDROJ DRUNU]", any text
-    bool zdroj = false;
+    if (!v.Radek(r)) return Poskozen; // "[DRUN]", any text
+    // A Windows-1250 line holds a character per byte; UTF-8 is cut after converting.
+    if (!v.Radek(r) || !TextZRadku(jeUtf8 ? r : r.substr(0, MaxDelkaAkce), jeUtf8, akce))
+        return Poskozen;
+    akce = PrvnichZnaku(akce, MaxDelkaAkce);
+    if (!v.Radek(r)) return Poskozen; // "[ZDROJ DRUNU]", any text
+    bool zdroj = false, mistnost = false;
     for (;;) {
         std::string t;
-        // A file that ends cleanly after a complete record ends the list there.
-        if (!v.Token(t)) return zdroj;
+        // The program always ends the list with "0": a file without it was cut short.
+        if (!v.Token(t)) return Poskozen;
         const auto kod = CtiInt(t);
-        if (!kod) return false;
+        if (!kod) return Poskozen;
         v.PreskocRadek();
-        if (*kod == 0) return zdroj;
-        // The source comes first and only once.
-        if ((*kod == TypZdroj) == zdroj) return false;
+        if (*kod == 0) return zdroj ? KodVysledku::Ok : Poskozen;
+        // The source comes first and only once; a path has one room at the most.
+        if ((*kod == TypZdroj) == zdroj) return Poskozen;
+        if (*kod == TypMistnost && std::exchange(mistnost, true)) return Poskozen;
         const Typ* typ = NajdiTyp(*kod);
-        if (!typ) return false;
+        if (!typ) return Poskozen;
         Zaznam z;
-        if (!CtiZaznam(v, *typ, z)) return false;
+        if (!CtiZaznam(v, jeUtf8, *typ, z)) return Poskozen;
         if (*kod == TypZdroj) {
             var.cesta.NajdiElement(1);
             TElementSite& e = var.cesta.Aktualni();
@@ -409,7 +417,8 @@ bool Cti(DrunVar& var, const std::string& bajty, std::string& akce) {
         var.cesta.Aktualni().NastavTyp(static_cast<std::uint8_t>(*kod));
         UlozZaznam(var, *typ, z);
         // The silencer's model rebuilds its description; the others keep the file's.
-        if (!typ->vypocet(var)) return false;
+        // Only the silencer can fail, for want of its data.
+        if (!typ->vypocet(var)) return KodVysledku::DataTlumice;
     }
 }
 
@@ -451,10 +460,14 @@ VysledekSouboru NactiDataZTextu(DrunVar& var, const std::string& bajty) {
     const PosledniVstupy puvodni = var.vstupy;
     ZalozVypocet(var);
     std::string akce;
-    if (!Cti(var, bajty, akce)) {
+    const KodVysledku kod = Cti(var, bajty, akce);
+    if (kod != KodVysledku::Ok) {
         ZalozVypocet(var);
         var.vstupy = puvodni;
-        return {KodVysledku::Poskozen, ChybaCteni};
+        // The user is told where the fault is when it lies in the silencer data.
+        if (kod == KodVysledku::DataTlumice)
+            return {kod, std::string(ChybaCteni) + "\n" + ZpravaSouboruTlumice(var.SouborTlumice)};
+        return {kod, ChybaCteni};
     }
     var.Akce = akce;
     return {};

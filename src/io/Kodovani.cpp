@@ -48,9 +48,15 @@ bool JePlatneUtf8(const std::string& text) {
     return Preved("UTF-8", "UTF-8", text).has_value();
 }
 
+std::string JedenRadek(std::string text) {
+    for (char& c : text)
+        if (JeRidiciZnak(c)) c = ' ';
+    return text;
+}
+
 bool JeRadekCp1250(const std::string& utf8) {
     for (char c : utf8)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return false;
+        if (JeRidiciZnak(c)) return false;
     return Utf8DoCp1250(utf8).has_value();
 }
 

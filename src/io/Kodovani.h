@@ -13,6 +13,12 @@ std::optional<std::string> Utf8DoCp1250(const std::string& utf8);
 std::optional<std::string> Cp1250DoUtf8(const std::string& cp1250);
 // Whether the bytes are well-formed UTF-8.
 bool JePlatneUtf8(const std::string& text);
+// A control character (line breaks and tabs included), which no text line of a file holds.
+inline bool JeRidiciZnak(char c) {
+    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+}
+// The text with every control character as a blank, so it stays one line.
+std::string JedenRadek(std::string text);
 // A one-line text that a data file can carry as typed: every character
 // representable in Windows-1250 and no control characters (line breaks, tabs).
 bool JeRadekCp1250(const std::string& utf8);

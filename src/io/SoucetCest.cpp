@@ -41,7 +41,7 @@ fs::path Slozka(const std::string& souborSady) {
 
 bool JednaRadka(const std::string& t) {
     for (char c : t)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return false;
+        if (JeRidiciZnak(c)) return false;
     return !t.empty();
 }
 

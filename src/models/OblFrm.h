@@ -16,6 +16,7 @@ struct ZadaniOblouku {
 };
 
 // Field limits of the bend dialog; the data-file reader checks the same.
+constexpr int OblPocetDruhu = 2;
 constexpr double OblRozmerMin = 50, OblRozmerMax = 5000;   // mm
 constexpr double OblRadiusMin = 50, OblRadiusMax = 500;    // mm
 constexpr double OblPrutokMin = 10, OblPrutokMax = 100000; // m3/h

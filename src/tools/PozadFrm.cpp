@@ -54,7 +54,7 @@ std::optional<std::array<double, PocetPasem>> CtiPozadavek(std::string_view t) {
         if (konec == std::string_view::npos) konec = t.size();
         if (i >= p.size()) return std::nullopt;
         const auto v = CtiDouble(t.substr(pos, konec - pos));
-        if (!v || *v < 0 || *v > 150) return std::nullopt;
+        if (!v || *v < UrovenMin || *v > UrovenMax) return std::nullopt;
         p[i++] = *v;
         pos = konec;
     }

@@ -560,6 +560,7 @@ void THlavniForm::VypustitElementClick() {
                           QStringLiteral("?")))
         return;
     var_.cesta.VypustElement(n);
+    var_.Ulozeno = false;
     PrepocitejOd(n - 1);
 }
 
@@ -619,7 +620,10 @@ void THlavniForm::AkceEditChange() {
 }
 
 void THlavniForm::AkceEditExit() {
-    var_.Akce = PrvnichZnaku(AkceEdit->text().toStdString(), MaxDelkaAkce);
+    // Akce is part of the file: a new text is an unsaved change.
+    const std::string akce = PrvnichZnaku(AkceEdit->text().toStdString(), MaxDelkaAkce);
+    if (akce != var_.Akce) var_.Ulozeno = false;
+    var_.Akce = akce;
     PovolUlozeniTisk(true);
 }
 
@@ -785,17 +789,25 @@ void THlavniForm::ParametryClick() {
 }
 
 void THlavniForm::closeEvent(QCloseEvent* e) {
-    if (!var_.Ulozeno &&
-        !hlaseni().Potvrd(QStringLiteral("Výpočet není uložen. Skutečně skončit?"))) {
+    // Text typed into Akce belongs to the calculation, asked about and stored.
+    AkceEditExit();
+    const QString otazka = QStringLiteral("Výpočet není uložen. Skutečně skončit?");
+    if (!var_.Ulozeno && !hlaseni().Potvrd(otazka)) {
         e->ignore();
         return;
     }
     if (var_.parametry.AutoUlozeni) {
-        // Text typed into Akce belongs to the calculation that is stored.
-        AkceEditExit();
         var_.Hlasky = false;
-        UlozData(var_, var_.SouborDat);
+        const VysledekSouboru v = UlozData(var_, var_.SouborDat);
         var_.Hlasky = true;
+        // A save that failed must not end the program unasked: the user may save elsewhere.
+        if (!v.Ok()) {
+            hlaseni().Chyba(ZCore(v.Zprava));
+            if (!hlaseni().Potvrd(otazka)) {
+                e->ignore();
+                return;
+            }
+        }
     }
     VyberTyp->close();
     AkTlak->close();

@@ -6,8 +6,10 @@ using namespace drun;
 
 namespace {
 
-// Numbers 1..N along the path, the source first and only once, current inside.
+// Numbers 1..N along the path, the source first and only once, at most one
+// room, current inside, levels finite.
 void OverInvarianty(const Cesta& c) {
+    EXPECT_EQ(PorusenyInvariant(c), nullptr);
     ASSERT_GE(c.Pocet(), 1);
     EXPECT_EQ(c.Prvek(1).Typ, TypZdroj);
     for (int i = 1; i <= c.Pocet(); ++i) {
@@ -111,6 +113,9 @@ TEST(Cesta, MistnostSePoznaZCesty) {
     EXPECT_TRUE(MistnostVCeste(var));
     Pridej(var.cesta, 1); // nothing keeps the room last
     EXPECT_TRUE(MistnostVCeste(var));
+    Pridej(var.cesta, 1, TypMistnost); // only a damaged file could bring a second one
+    EXPECT_STREQ(PorusenyInvariant(var.cesta), "druhá místnost");
+    var.cesta.VypustElement(4);
     var.cesta.VypustElement(2);
     EXPECT_FALSE(MistnostVCeste(var));
 }

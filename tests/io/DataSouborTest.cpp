@@ -150,6 +150,11 @@ TEST(DataSoubor, CteniOdmitne) {
         {"konec_pred_druhou_radou", z.substr(0, z.find(radek) + radek.size() + 2)},
         {"konec_po_kodu", z.substr(0, z.find("\r\n2\r\n") + 5)},
         {"jen_hlavicka", Soubor({Hlava, "A", Sekce})},
+        // The program always writes the final "0": a file without it was cut short.
+        {"bez_ukoncovaciho_radku", z.substr(0, z.size() - 3)},
+        {"konec_uvnitr_cisla", z.substr(0, z.find("   62.0") + 4)},
+        {"bom_znak_mimo_cp1250",
+         "\xEF\xBB\xBF" + Nahrad(Nahrad(z, Cp("Vložka"), "Vložka"), "Akce", "日本")},
         {"jen_prvni_radek", Soubor({Hlava})},
         {"nedefinovany_bajt", Nahrad(z, "Akce",
                                      "Ak\x81"
@@ -181,7 +186,6 @@ TEST(DataSoubor, CteniPrijme) {
         {"text_za_radou", Nahrad(z, "   12.0   10.0\r\n", "   12.0   10.0 dB\r\n")},
         {"rada_na_dvou_radcich", Nahrad(z, "    8.0   12.0", "    8.0\r\n   12.0")},
         {"jine_sekce", Nahrad(Nahrad(z, "[DRUN]", "cokoli"), "[ZDROJ DRUNU]", "")},
-        {"bez_ukoncovaciho_radku", z.substr(0, z.size() - 3)},
         {"bez_konce_radku", z.substr(0, z.size() - 2)},
         {"jen_lf",
          [&] {
@@ -192,6 +196,7 @@ TEST(DataSoubor, CteniPrijme) {
          }()},
         {"vedecky_zapis", Nahrad(z, "    2.0", " 2.0E+0")},
         {"za_koncem_cokoli", z + "nesmysl\r\n"},
+        {"bom_utf8", "\xEF\xBB\xBF" + Nahrad(z, Cp("Vložka"), "Vložka")},
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.nazev);
@@ -303,4 +308,41 @@ TEST(DataSoubor, NepovedeneUlozeniNechaPredchoziSoubor) {
     // a folder that does not exist
     EXPECT_FALSE(UlozData(var, (slozka / "neni" / "B.DRN").string()).Ok());
     std::filesystem::remove_all(slozka);
+}
+
+TEST(DataSoubor, UlozeniPresOdkazJenProCteniAZbytky) {
+    namespace fs = std::filesystem;
+    const auto slozka = fs::temp_directory_path() / ("drun-drn4-" + std::to_string(::getpid()));
+    fs::create_directories(slozka);
+    const std::string cil = (slozka / "A.DRN").string();
+    const std::string odkaz = (slozka / "L.DRN").string();
+    DrunVar var;
+    ASSERT_TRUE(UlozData(var, cil).Ok());
+    fs::create_symlink("A.DRN", odkaz);
+    // What an interrupted save left; any other file stays.
+    ASSERT_TRUE(ZapisAtomicky((slozka / ".A.DRN.ukladani-Ab12Cd").string(), "zbytek"));
+    ASSERT_TRUE(ZapisAtomicky((slozka / ".A.DRN.ukladani-x").string(), "cizi"));
+    var.Akce = "přes odkaz";
+    var.Ulozeno = false;
+    ASSERT_TRUE(UlozData(var, odkaz).Ok());
+    EXPECT_TRUE(fs::is_symlink(odkaz));
+    DrunVar cteny;
+    ASSERT_TRUE(NactiData(cteny, cil).Ok());
+    EXPECT_EQ(cteny.Akce, "přes odkaz");
+    EXPECT_FALSE(fs::exists(slozka / ".A.DRN.ukladani-Ab12Cd"));
+    EXPECT_TRUE(fs::exists(slozka / ".A.DRN.ukladani-x"));
+
+    // A read-only file is a write error, and stays as it was.
+    fs::permissions(cil, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    var.Akce = "jiná";
+    var.Ulozeno = false;
+    for (const std::string& s : {cil, odkaz}) {
+        const VysledekSouboru v = UlozData(var, s);
+        EXPECT_EQ(v.Kod, KodVysledku::NelzeZapsat) << s;
+        EXPECT_EQ(v.Zprava, "Nepodařilo se zapsat data!");
+    }
+    EXPECT_FALSE(var.Ulozeno);
+    ASSERT_TRUE(NactiData(cteny, cil).Ok());
+    EXPECT_EQ(cteny.Akce, "přes odkaz");
+    fs::remove_all(slozka);
 }

@@ -95,11 +95,20 @@ TEST_F(ProtokolCli, SpatneVolby) {
 
 TEST_F(ProtokolCli, NecitelnySoubor) {
     const std::string chyby = (slozka / "chyby.txt").string();
+    std::string text;
+    // Standard output that cannot take the text is a failure, and says so.
+    for (const std::string& a :
+         {"'" + soubor + "'", std::string("--help"), "--soucet '" + soubor + "'"}) {
+        SCOPED_TRACE(a);
+        EXPECT_EQ(Spust(a + " >/dev/full", chyby).status, 1);
+        CtiSoubor(chyby, text);
+        EXPECT_EQ(text, "drun-protokol: výsledek se nepodařilo zapsat na standardní výstup.\n");
+    }
+
     const std::string chybi = (slozka / "NENI.DRN").string();
     Beh b = Spust("'" + chybi + "'", chyby);
     EXPECT_EQ(b.status, 1);
     EXPECT_TRUE(b.vystup.empty());
-    std::string text;
     CtiSoubor(chyby, text);
     EXPECT_EQ(text, "Datový soubor " + chybi + " nenalezen, nebo je prázdný.\n");
 

@@ -257,7 +257,7 @@ TEST_F(UiTest, VypusteniElementu) {
     EXPECT_EQ(okno->Seznam->rowCount(), 4);
     EXPECT_EQ(okno->SeznamElemListBox->currentIndex().row(), 1);
     EXPECT_EQ(okno->Vysl[0]->text(), "77.0");
-    EXPECT_TRUE(var.Ulozeno); // removal leaves the saved flag as it was
+    EXPECT_FALSE(var.Ulozeno); // a removal changes what the file holds
 
     // The source selected: refused.
     okno->SeznamElemListBox->setCurrentIndex(okno->Seznam->index(0));
@@ -326,8 +326,13 @@ TEST_F(UiTest, NapovedyAStavovyRadek) {
 
 TEST_F(UiTest, AkceSeUlozi) {
     okno->AkceEdit->setText(QString(70, QChar(u'ř')));
+    var.Ulozeno = true;
     okno->AkceEditExit();
     EXPECT_EQ(QString::fromStdString(var.Akce).size(), 60);
+    EXPECT_FALSE(var.Ulozeno); // Akce is part of the file
+    var.Ulozeno = true;
+    okno->AkceEditExit(); // the same text again is no change
+    EXPECT_TRUE(var.Ulozeno);
     // A character the data file cannot hold is refused by the field.
     QString cizi = QStringLiteral("ab中c");
     QString ceske = QStringLiteral("Kancelář 2.12 – přízemí");

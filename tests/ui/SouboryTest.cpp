@@ -162,8 +162,9 @@ TEST_F(UiTest, KonecUkladaPotichu) {
     var.Ulozeno = true;
     var.parametry.AutoUlozeni = true;
     okno->show();
+    // The new Akce is a change of the calculation: asked about, then stored.
     EXPECT_TRUE(okno->close());
-    EXPECT_TRUE(Zaznam().texty.isEmpty());
+    EXPECT_EQ(Zaznam().texty, QStringList{"Výpočet není uložen. Skutečně skončit?"});
     EXPECT_TRUE(var.Hlasky);
     const std::string drn = Obsah(QString::fromStdString(var.SouborDat));
     EXPECT_EQ(drn.substr(0, 15), "[DRUN]\r\nkonec\r\n");
@@ -179,6 +180,18 @@ TEST_F(UiTest, KonecBezUkladani) {
     Zaznam().odpovedi = {true};
     EXPECT_TRUE(okno->close());
     EXPECT_FALSE(QFile::exists(QString::fromStdString(var.SouborDat)));
+}
+
+TEST_F(UiTest, KonecSNepovedenymUlozenimSeZepta) {
+    var.parametry.AutoUlozeni = true;
+    var.SouborDat = slozka.filePath("neni/DRUN.DRN").toStdString();
+    okno->show();
+    Zaznam().odpovedi = {false};
+    EXPECT_FALSE(okno->close());
+    EXPECT_EQ(Zaznam().texty, (QStringList{"Nepodařilo se zapsat data!",
+                                           "Výpočet není uložen. Skutečně skončit?"}));
+    Zaznam().odpovedi = {true};
+    EXPECT_TRUE(okno->close());
 }
 
 TEST_F(UiTest, KonecSNeulozenymANeOdpovediNicNezapise) {
