@@ -74,14 +74,16 @@ int VypisCsv(const DrunVar& var) {
 }
 
 // The PDF needs Qt's painting but no display: offscreen unless the user chose
-// a platform. Standard output stays empty.
-int ZapisPdf(const DrunVar& var, const std::string& datum, const std::string& vystup, char* argv0) {
+// a platform. Standard output stays empty. Today's date is written as the
+// window writes it, so that both PDFs of one file are the same.
+int ZapisPdf(const DrunVar& var, const std::optional<std::string>& datum, const std::string& vystup,
+             char* argv0) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1; // our own options are not Qt's
     char* argv[] = {argv0, nullptr};
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
-    if (!UlozProtokolPdf(var, datum, vystup)) {
+    if (!UlozProtokolPdf(var, datum ? *datum : DatumProtokolu().toStdString(), vystup)) {
         std::cerr << "Protokol se nepodařilo uložit do souboru " << vystup << ".\n";
         return 1;
     }
@@ -155,7 +157,7 @@ int main(int argc, char** argv) {
     }
     PrepocitejOd(var, 1);
     if (csv) return VypisCsv(var);
-    if (pdf) return ZapisPdf(var, datum ? *datum : DnesniDatum(), *pdf, argv[0]);
+    if (pdf) return ZapisPdf(var, datum, *pdf, argv[0]);
     const std::string text = ProtokolJakoText(TextProtokolu(var, datum ? *datum : DnesniDatum()));
     return VypisNaVystup(text);
 }

@@ -188,3 +188,32 @@ TEST_F(ProtokolCli, CsvPrikladovehoSouboru) {
     CtiSoubor(chyby, text);
     EXPECT_NE(text.find("nepodařilo zapsat"), std::string::npos);
 }
+
+TEST_F(ProtokolCli, PdfBezDispleje) {
+    const std::string chyby = (slozka / "chyby.txt").string();
+    const std::string pdf = (slozka / "protokol.pdf").string();
+    // No display: the program draws offscreen by itself.
+    Beh b = Spust("--pdf '" + pdf + "' --stranka 30 '" + soubor + "'", chyby);
+    EXPECT_EQ(b.status, 0);
+    EXPECT_TRUE(b.vystup.empty());
+    std::string obsah;
+    ASSERT_EQ(CtiSoubor(pdf, obsah), StavCteni::Ok);
+    EXPECT_EQ(obsah.rfind("%PDF", 0), 0u);
+
+    // An unwritable place (a missing folder, a folder in the way): the message, nothing left.
+    for (const std::string& cil : {(slozka / "neni" / "p.pdf").string(), slozka.string()}) {
+        SCOPED_TRACE(cil);
+        b = Spust("--pdf '" + cil + "' '" + soubor + "'", chyby);
+        EXPECT_EQ(b.status, 1);
+        EXPECT_TRUE(b.vystup.empty());
+        std::string text;
+        CtiSoubor(chyby, text);
+        EXPECT_NE(text.find("Protokol se nepodařilo uložit do souboru " + cil + ".\n"),
+                  std::string::npos);
+    }
+    EXPECT_FALSE(std::filesystem::exists(slozka / "neni"));
+    size_t souboru = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(slozka))
+        ++souboru;
+    EXPECT_EQ(souboru, 3u); // the data file, the PDF and the messages
+}
