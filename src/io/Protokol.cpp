@@ -4,6 +4,7 @@
 
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
+#include "io/SoucetCest.h"
 
 namespace drun {
 
@@ -11,6 +12,13 @@ namespace {
 
 const std::string Okraj = "     ";
 const std::string Cara = std::string(79, '_') + " ";
+
+size_t DelkaUtf8(const std::string& s) {
+    size_t n = 0;
+    for (char c : s)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+    return n;
+}
 
 class Tiskarna {
   public:
@@ -22,6 +30,20 @@ class Tiskarna {
         strankaZacina_ = false;
         out_.push_back(std::move(r));
         ++radku_;
+    }
+
+    // The title block of the first page (7 lines), then the page heading.
+    void Titul(const std::string& nazev, const std::string& datum) {
+        Radek();
+        Radek();
+        Radek();
+        // The version stands in the same column whatever the title's length.
+        const size_t znaku = DelkaUtf8(nazev);
+        Radek(nazev + std::string(znaku < 70 ? 70 - znaku : 1, ' ') + "Ver. 3.010");
+        Radek(Cara);
+        Radek(datum);
+        Radek();
+        ZahlaviStranky();
     }
 
     void ZahlaviStranky() {
@@ -78,28 +100,27 @@ std::string Pole5(double x) {
     return s;
 }
 
+// A caption line with the nine values under the column heading below it.
+void Pod(Tiskarna& t, const std::string& nadpis, const Spectrum& s) {
+    t.Radek(nadpis);
+    t.Radek("\t\t" + Hodnoty(s));
+}
+
 // Heights of the blocks the page checks leave room for.
 constexpr int VyskaNejvetsihoBloku = 9; // the room
 constexpr int PrahZaveru = 8;           // the closing block, its first rule included
+constexpr int VyskaBlokuCesty = 3;      // a path of the sum
+constexpr int PrahZaveruSouctu = 9;     // the sum's closing block
 
 } // namespace
 
 std::vector<std::string> TextProtokolu(const DrunVar& var, const std::string& datum) {
     std::vector<std::string> out;
     Tiskarna t(var, out);
-    // Title block.
-    t.Radek();
-    t.Radek();
-    t.Radek();
-    t.Radek("VÝPOČET DRUNU VE VZT ZAŘÍZENÍ" + std::string(41, ' ') + "Ver. 3.010");
-    t.Radek(Cara);
-    t.Radek(datum);
-    t.Radek();
-    t.ZahlaviStranky();
+    t.Titul("VÝPOČET DRUNU VE VZT ZAŘÍZENÍ", datum);
     // The source.
     const TElementSite& zdroj = var.cesta.Prvek(1);
-    t.Radek("ZDROJ DRUNU: " + zdroj.Popis);
-    t.Radek("\t\t" + Hodnoty(zdroj.VlastniDrun));
+    Pod(t, "ZDROJ DRUNU: " + zdroj.Popis, zdroj.VlastniDrun);
     t.Radek();
 
     for (int n = 2; n <= var.cesta.Pocet(); ++n) {
@@ -131,10 +152,32 @@ std::vector<std::string> TextProtokolu(const DrunVar& var, const std::string& da
     // prints past the page length.
     t.Kontrola(PrahZaveru);
     t.Radek(Cara);
-    t.Radek("POŽADAVEK NA KONCI SÍTĚ:");
-    t.Radek("\t\t" + Hodnoty(var.Pozadavek));
-    t.Radek("ROZDÍL:");
-    t.Radek("\t\t" + Hodnoty(var.Rozdil));
+    Pod(t, "POŽADAVEK NA KONCI SÍTĚ:", var.Pozadavek);
+    Pod(t, "ROZDÍL:", var.Rozdil);
+    t.Radek(Cara);
+    return out;
+}
+
+std::vector<std::string> TextProtokoluSouctu(const DrunVar& var,
+                                             const std::vector<CestaSouctu>& cesty,
+                                             const VysledekSouctu& v, const std::string& datum) {
+    std::vector<std::string> out;
+    Tiskarna t(var, out);
+    t.Titul("SOUČET DRUNU Z VÍCE CEST", datum);
+    int n = 0;
+    for (const CestaSouctu& c : cesty) {
+        t.Kontrola(VyskaBlokuCesty);
+        t.Radek(std::to_string(++n) + "-" + c.Nazev + "-" + (c.Ok ? c.Akce : c.Zprava));
+        t.Radek(c.Ok ? "\t\t" + Hodnoty(c.Konec) : "NEZAPOČTENO");
+        t.Radek();
+    }
+    t.Kontrola(PrahZaveruSouctu);
+    t.Radek(Cara);
+    Pod(t, "SOUČET:", v.Soucet);
+    Pod(t, "POŽADAVEK:", v.Pozadavek);
+    Pod(t, "ROZDÍL:", v.Rozdil);
+    t.Radek("NR SOUČTU: " + FormatHodnota(v.NR.N) + " (rozhoduje pásmo " +
+            NazvyPasem[static_cast<size_t>(v.NR.Pasmo)] + ")");
     t.Radek(Cara);
     return out;
 }

@@ -47,10 +47,12 @@
 #include "ui/OdbFrm.h"
 #include "ui/PozadFrm.h"
 #include "ui/PrevFrm.h"
+#include "ui/SoucetFrm.h"
 #include "ui/TextPole.h"
 #include "ui/Tisk.h"
 #include "ui/ViceFrm.h"
 #include "ui/VybElFrm.h"
+#include "ui/VyberSouboru.h"
 #include "ui/VyustFrm.h"
 #include "ui/ZZdrFrm.h"
 #include "ui/param.h"
@@ -151,6 +153,10 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     GrafItem = PomuckyMenu->addAction(QStringLiteral("Graf"));
     GrafItem->setStatusTip(QStringLiteral("Graf spektra na konci sítě a hladiny podél cesty"));
     connect(GrafItem, &QAction::triggered, Graf, &TGrafForm::Zobraz);
+    Soucet = new TSoucetForm(*this);
+    SoucetItem = PomuckyMenu->addAction(QStringLiteral("Součet cest"));
+    SoucetItem->setStatusTip(QStringLiteral("Součet drunu několika cest do jedné místnosti"));
+    connect(SoucetItem, &QAction::triggered, Soucet, &TSoucetForm::Zobraz);
     ParametryForm = new TParametryForm(var_, this);
     AkTlak = new TAkTlakForm(var_, this);
     Prevod = new TPrevodForm(this);
@@ -692,27 +698,10 @@ void THlavniForm::OtevriSoubor(const QString& soubor) {
     PovolUlozeniTisk(true);
 }
 
-QString THlavniForm::SouborKUlozeni(const QString& titul, const QString& filtr,
-                                    const QString& pripona, const QString& jmeno) {
-    QFileDialog d(this, titul,
-                  jmeno.isEmpty() ? SlozkaDialogu() : QDir(SlozkaDialogu()).filePath(jmeno), filtr);
-    d.setAcceptMode(QFileDialog::AcceptSave);
-    d.setFileMode(QFileDialog::AnyFile);
-    d.setDefaultSuffix(pripona);
-    d.setOption(QFileDialog::DontConfirmOverwrite);
-    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
-    const QString soubor = d.selectedFiles().constFirst();
-    ZapamatujSlozku(soubor);
-    if (QFileInfo::exists(soubor) && !hlaseni().Potvrd(QStringLiteral("Soubor ") + soubor +
-                                                       QStringLiteral(" již existuje. Nahradit?")))
-        return {};
-    return soubor;
-}
-
 void THlavniForm::SaveItemClick() {
     const QString soubor =
-        SouborKUlozeni(QStringLiteral("Uložit"), QStringLiteral("Datové soubory DRUN (*.DRN)"),
-                       QStringLiteral("DRN"));
+        SouborKUlozeni(this, QStringLiteral("Uložit"),
+                       QStringLiteral("Datové soubory DRUN (*.DRN)"), QStringLiteral("DRN"));
     if (soubor.isEmpty()) return;
     const VysledekSouboru v = UlozData(var_, soubor.toStdString());
     if (v.Ok()) PridejNaposledy(soubor);
@@ -814,5 +803,6 @@ void THlavniForm::closeEvent(QCloseEvent* e) {
     Prevod->close();
     Napoveda->close();
     Graf->close();
+    Soucet->close();
     e->accept();
 }

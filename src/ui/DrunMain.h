@@ -23,6 +23,7 @@ class QPrinter;
 class TAkTlakForm;
 class TPrevodForm;
 class TNapovedaForm;
+class TSoucetForm;
 
 namespace drun {
 struct DrunVar;
@@ -87,6 +88,8 @@ class THlavniForm : public QMainWindow {
     TAkTlakForm* AkTlak;
     TPrevodForm* Prevod;
     TNapovedaForm* Napoveda;
+    TSoucetForm* Soucet;
+    QAction* SoucetItem;
 
   public slots:
     // Evaluates from element n and shows everything.
@@ -149,9 +152,6 @@ class THlavniForm : public QMainWindow {
     void VytvorMenu();
     QWidget* VytvorPanely();
     void Zapis(const RadekHodnot& r, const std::array<double, 9>& s);
-    // The save dialog: the chosen file, empty when cancelled or not to be replaced.
-    QString SouborKUlozeni(const QString& titul, const QString& filtr, const QString& pripona,
-                           const QString& jmeno = {});
 
     drun::DrunVar& var_;
     std::array<TElementDialog*, 11> dialogy_{};

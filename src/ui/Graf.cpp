@@ -28,6 +28,7 @@
 #include "core/DrunVar.h"
 #include "tools/NR.h"
 #include "ui/DrunMain.h"
+#include "ui/GrafPrvky.h"
 #include "ui/Hlaseni.h"
 #include "ui/Nastaveni.h"
 
@@ -37,11 +38,6 @@ namespace {
 
 // A click this close to an element's point picks the element.
 constexpr double DosahKliku = 8.0;
-
-QString NazevPasma(int i) {
-    return i < PocetPasem ? QString::fromUtf8(NazvyPasem[static_cast<size_t>(i)])
-                          : QStringLiteral("L(A)");
-}
 
 } // namespace
 

@@ -12,6 +12,7 @@
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
 #include "tools/NR.h"
+#include "ui/GrafPrvky.h"
 
 using namespace drun;
 
@@ -20,36 +21,10 @@ namespace {
 // Above this many elements the points would merge into a thick line.
 constexpr int MaxViditelnychBodu = 300;
 
-const QColor BarvaVysledku(0, 90, 200);
-const QColor BarvaPozadavku(40, 40, 40);
-const QColor BarvaNR(0, 150, 70);
-const QColor BarvaPrekroceni(255, 0, 0);
 const QColor BarvaAktualniho(255, 140, 0);
-
-QString NazevPasma(int i) {
-    return i < PocetPasem ? QString::fromUtf8(NazvyPasem[static_cast<size_t>(i)])
-                          : QStringLiteral("L(A)");
-}
 
 QString Text(double x) {
     return QString::fromStdString(FormatHodnota(x));
-}
-
-// The axis makes a label for every tick at once: a long range never meets a
-// short interval, or a path of thousands of elements would wait for as many labels.
-void NastavRozsah(QValueAxis* osa, double min, double max, double krok) {
-    osa->setTickInterval(std::max(osa->tickInterval(), krok));
-    osa->setRange(min, max);
-    osa->setTickInterval(krok);
-}
-
-// Whole tens of dB around the values, with a little room at both ends.
-void NastavRozsahHladin(QValueAxis* osa, double min, double max) {
-    if (!std::isfinite(min) || !std::isfinite(max)) min = max = 0;
-    double dolni = std::floor((min - 1) / 10) * 10;
-    double horni = std::ceil((max + 1) / 10) * 10;
-    if (horni - dolni < 20) horni = dolni + 20;
-    NastavRozsah(osa, dolni, horni, horni - dolni > 160 ? 20 : 10);
 }
 
 // 1, 2 or 5 times a power of ten, so that about a dozen elements get a label.
@@ -61,46 +36,6 @@ double KrokCisel(int pocet) {
         krok *= 10;
     }
     return krok;
-}
-
-QValueAxis* OsaHladin(QChart* graf) {
-    auto* y = new QValueAxis(graf);
-    y->setTitleText(QStringLiteral("Hladina [dB]"));
-    y->setLabelFormat(QStringLiteral("%.0f"));
-    y->setTickType(QValueAxis::TicksDynamic);
-    y->setTickAnchor(0);
-    y->setTickInterval(10);
-    graf->addAxis(y, Qt::AlignLeft);
-    return y;
-}
-
-QLineSeries* Cara(QChart* graf, const QString& nazev, const QColor& barva, Qt::PenStyle styl,
-                  qreal sirka) {
-    auto* s = new QLineSeries(graf);
-    s->setName(nazev);
-    QPen pero(barva, sirka, styl);
-    s->setPen(pero);
-    graf->addSeries(s);
-    return s;
-}
-
-QScatterSeries* Body(QChart* graf, const QString& nazev, const QColor& barva, qreal velikost) {
-    auto* s = new QScatterSeries(graf);
-    s->setName(nazev);
-    s->setColor(barva);
-    s->setBorderColor(barva.darker(130));
-    s->setMarkerSize(velikost);
-    graf->addSeries(s);
-    return s;
-}
-
-QChart* NovyGraf(const QString& titul) {
-    auto* g = new QChart;
-    g->setTitle(titul);
-    g->setAnimationOptions(QChart::NoAnimation);
-    g->legend()->setAlignment(Qt::AlignBottom);
-    g->setMargins(QMargins(4, 4, 4, 4));
-    return g;
 }
 
 } // namespace
@@ -116,14 +51,7 @@ TGrafy::TGrafy() {
     VysledekSerie->setPointsVisible(true);
     PrekrocenoSerie =
         Body(SpektrumGraf, QStringLiteral("Požadavek překročen"), BarvaPrekroceni, 13);
-    auto* pasma = new QCategoryAxis(SpektrumGraf);
-    pasma->setTitleText(QStringLiteral("Kmitočet [Hz]"));
-    pasma->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    pasma->setStartValue(0.5);
-    for (int i = 0; i < PocetPasem; ++i)
-        pasma->append(NazevPasma(i), i + 1);
-    pasma->setRange(0.5, PocetPasem + 0.5);
-    SpektrumGraf->addAxis(pasma, Qt::AlignBottom);
+    QCategoryAxis* pasma = OsaPasem(SpektrumGraf);
     SpektrumOsaY = OsaHladin(SpektrumGraf);
     for (QAbstractSeries* s : SpektrumGraf->series()) {
         s->attachAxis(pasma);

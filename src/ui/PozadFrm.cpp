@@ -17,7 +17,13 @@
 using namespace drun;
 
 TPozadavekForm::TPozadavekForm(DrunVar& var, QWidget* parent)
-    : TPlnenyDialog(QStringLiteral("Požadavek na konci sítě"), true, parent), var_(var) {
+    : TPozadavekForm(var, var.Pozadavek, parent) {
+    NaplnSpektrum(var_.Pozadavek, 0);
+}
+
+TPozadavekForm::TPozadavekForm(DrunVar& var, Spectrum& pozadavek, QWidget* parent)
+    : TPlnenyDialog(QStringLiteral("Požadavek na konci sítě"), true, parent), var_(var),
+      pozadavek_(pozadavek) {
     auto* v = new QVBoxLayout(this);
     auto* horni = new QHBoxLayout;
     auto* skupina = new QGroupBox(QStringLiteral("Zadání"), this);
@@ -68,7 +74,6 @@ TPozadavekForm::TPozadavekForm(DrunVar& var, QWidget* parent)
     // FormCreate
     for (TMDoubleEdit* f : Hodn.pole)
         f->NastavMeze(var_.MinUroven, var_.MaxUroven);
-    NaplnSpektrum(var_.Pozadavek, 0);
     poOktavach->setChecked(true);
     PozadRadioGroupClick(0);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -76,7 +81,7 @@ TPozadavekForm::TPozadavekForm(DrunVar& var, QWidget* parent)
 
 void TPozadavekForm::FormShow() {
     for (int i = 0; i < PocetPasem; ++i)
-        Hodn.pole[i]->NastavCislo(var_.Pozadavek[i]);
+        Hodn.pole[i]->NastavCislo(pozadavek_[i]);
 }
 
 void TPozadavekForm::PozadRadioGroupClick(int index) {
@@ -107,7 +112,7 @@ void TPozadavekForm::OKBtnClick() {
     std::array<double, PocetPasem> p{};
     for (int i = 0; i < PocetPasem; ++i)
         p[static_cast<size_t>(i)] = Hodn.pole[i]->Cislo();
-    NastavPozadavek(var_, p);
+    NastavPozadavek(pozadavek_, p);
     accept();
     emit PozadavekZmenen();
 }

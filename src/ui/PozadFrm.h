@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 
 #include "ui/ElemDialog.h"
 
@@ -12,7 +13,10 @@ class QButtonGroup;
 class TPozadavekForm : public TPlnenyDialog {
     Q_OBJECT
   public:
+    // The calculation's requirement; creating the dialog sets it to zeros.
     TPozadavekForm(drun::DrunVar& var, QWidget* parent = nullptr);
+    // The same dialog and rules for another requirement, which alone it edits.
+    TPozadavekForm(drun::DrunVar& var, std::array<double, 9>& pozadavek, QWidget* parent);
 
     QButtonGroup* PozadRadioGroup; // 0 "Po oktávách", 1 "N křivky"
     QComboBox* NkrivkyComboBox;
@@ -32,4 +36,5 @@ class TPozadavekForm : public TPlnenyDialog {
 
   private:
     drun::DrunVar& var_;
+    std::array<double, 9>& pozadavek_;
 };

@@ -16,6 +16,7 @@
 #include "ui/DrunMain.h"
 #include "ui/Hlaseni.h"
 #include "ui/Tisk.h"
+#include "ui/VyberSouboru.h"
 
 using namespace drun;
 
@@ -104,14 +105,14 @@ void THlavniForm::KopirovatVysledkyClick() {
 }
 
 void THlavniForm::ExportPdfItemClick() {
-    const QString soubor = SouborKUlozeni(QStringLiteral("Export protokolu do PDF"),
+    const QString soubor = SouborKUlozeni(this, QStringLiteral("Export protokolu do PDF"),
                                           QStringLiteral("Dokumenty PDF (*.pdf)"),
                                           QStringLiteral("pdf"), QStringLiteral("protokol.pdf"));
     if (!soubor.isEmpty()) ExportujPdf(soubor);
 }
 
 void THlavniForm::ExportCsvItemClick() {
-    const QString soubor = SouborKUlozeni(QStringLiteral("Export výsledků do CSV"),
+    const QString soubor = SouborKUlozeni(this, QStringLiteral("Export výsledků do CSV"),
                                           QStringLiteral("Tabulky CSV (*.csv)"),
                                           QStringLiteral("csv"), QStringLiteral("vysledky.csv"));
     if (!soubor.isEmpty()) ExportujCsv(soubor);

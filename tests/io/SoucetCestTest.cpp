@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "core/Cisla.h"
 #include "core/Soubory.h"
 #include "io/DataSoubor.h"
+#include "io/Protokol.h"
 #include "io/SoucetCest.h"
 #include "models/ZZdrFrm.h"
 #include "tools/PozadFrm.h"
@@ -139,4 +141,41 @@ TEST_F(SoucetCest, PoskozenaSadaSeOdmitne) {
     std::string obsah;
     CtiSoubor(sada, obsah);
     EXPECT_EQ(obsah, "staré");
+}
+
+TEST_F(SoucetCest, TiskSouctuPoStrankach) {
+    DrunVar var;
+    var.Akce = "Kancelář";
+    var.parametry.DelkaStranky = 25;
+    std::vector<CestaSouctu> cesty(10, CestaSouctu("a.DRN", "a.DRN"));
+    for (CestaSouctu& c : cesty) {
+        c.Ok = true;
+        c.Akce = "Přívod";
+        NaplnSpektrum(c.Konec, 40);
+    }
+    cesty[1].Ok = false;
+    cesty[1].Zprava = "Chyba při čtení datového souboru.";
+    const std::vector<std::string> r =
+        TextProtokoluSouctu(var, cesty, SectiCesty(KonceCest(cesty), NulaSpektrum()), "7.12.2026");
+    EXPECT_EQ(r[3], "     SOUČET DRUNU Z VÍCE CEST" + std::string(46, ' ') + "Ver. 3.010");
+    EXPECT_EQ(r[7], "     Akce:Kancelář");
+    EXPECT_EQ(r[12], "     1-a.DRN-Přívod");
+    EXPECT_EQ(r[13], "     \t\t40.0\t40.0\t40.0\t40.0\t40.0\t40.0\t40.0\t40.0\t47.0");
+    EXPECT_EQ(r[15], "     2-a.DRN-Chyba při čtení datového souboru.");
+    EXPECT_EQ(r[16], "     NEZAPOČTENO");
+    // Nine paths of 40 dB: + 9.5 dB.
+    const auto soucet = std::find(r.begin(), r.end(), "     SOUČET:");
+    ASSERT_NE(soucet, r.end());
+    EXPECT_EQ(soucet[1].substr(0, 11), "     \t\t49.5");
+    EXPECT_EQ(r.back(), "     " + std::string(79, '_') + " ");
+    // No page runs past the page length.
+    int naStrance = 0, stranek = 1;
+    for (const std::string& l : r) {
+        if (!l.empty() && l[0] == '\f') {
+            ++stranek;
+            naStrance = 0;
+        }
+        EXPECT_LE(++naStrance, 25);
+    }
+    EXPECT_EQ(stranek, 3);
 }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QCategoryAxis;
+class QChart;
+class QLineSeries;
+class QScatterSeries;
+class QValueAxis;
+
+// The pieces every chart of the program is drawn with, so that they all look alike.
+extern const QColor BarvaVysledku;
+extern const QColor BarvaPozadavku;
+extern const QColor BarvaNR;
+extern const QColor BarvaPrekroceni;
+
+// "63Hz" … "8kHz" for 0..7, "L(A)" for 8.
+QString NazevPasma(int i);
+// A chart with its title, the legend below, no animation.
+QChart* NovyGraf(const QString& titul);
+// The eight bands as categories along the bottom, centred on 1..8.
+QCategoryAxis* OsaPasem(QChart* graf);
+// Levels in dB on the left.
+QValueAxis* OsaHladin(QChart* graf);
+// Sets the range and the tick interval together (see the definition).
+void NastavRozsah(QValueAxis* osa, double min, double max, double krok);
+// Whole tens of dB around the values, with a little room at both ends.
+void NastavRozsahHladin(QValueAxis* osa, double min, double max);
+QLineSeries* Cara(QChart* graf, const QString& nazev, const QColor& barva, Qt::PenStyle styl,
+                  qreal sirka);
+QScatterSeries* Body(QChart* graf, const QString& nazev, const QColor& barva, qreal velikost);

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "io/SoucetCest.h"
+
+class QChart;
+class QChartView;
+class QLineSeries;
+class QPaintDevice;
+class QPushButton;
+class QScatterSeries;
+class QTableWidget;
+class QValueAxis;
+class THlavniForm;
+class TPozadavekForm;
+
+// The sum's chart, in the style of the "Graf" window: each path's end
+// spectrum, the sum, its requirement and the sum's NR curve. The chart is the
+// caller's to own (a view takes it over, or a document deletes it).
+struct TGrafSouctu {
+    TGrafSouctu();
+    void Kresli(const std::vector<drun::CestaSouctu>& cesty, const drun::VysledekSouctu& v);
+
+    QChart* Graf;
+    QValueAxis* OsaY;
+    QLineSeries *SoucetSerie, *PozadavekSerie, *NRSerie;
+    QScatterSeries* PrekrocenoSerie;
+    std::vector<QLineSeries*> CestySerie;
+};
+
+// "Součet cest": the end spectra of several paths into one room added up and
+// set against the sum's own requirement. The current calculation is always the
+// first row and follows every change; the other rows are calculation files,
+// read again whenever the window is shown and on "Obnovit". Modeless.
+class TSoucetForm : public QWidget {
+    Q_OBJECT
+  public:
+    explicit TSoucetForm(THlavniForm& hlavni);
+
+    // Columns of both tables: file, Akce, eight bands, L(A), NR.
+    static constexpr int SloupecAkce = 1, SloupecPasma = 2, SloupecLA = 10, SloupecNR = 11;
+    // Rows of the lower table.
+    static constexpr int RadekSoucet = 0, RadekPozadavek = 1, RadekRozdil = 2;
+
+    QTableWidget* CestyListBox;  // row 0 "Aktuální výpočet", then the files
+    QTableWidget* SoucetListBox; // "Součet", "Požadavek", "Rozdíl"
+    QPushButton *PridatBtn, *OdebratBtn, *ObnovitBtn, *PozadavekBtn, *OtevritSaduBtn,
+        *UlozitSaduBtn;
+    TPozadavekForm* PozadavekForm;
+    TGrafSouctu Graf;
+    QChartView* GrafView;
+
+    // The paths as summed: the current calculation first, then the files.
+    std::vector<drun::CestaSouctu> Cesty() const;
+    const drun::VysledekSouctu& Vysledek() const { return vysledek_; }
+    // The files of the set (absolute paths), in their order.
+    std::vector<std::string> Soubory() const;
+    // The sum's requirement: the calculation's until one of its own is given.
+    drun::Spectrum Pozadavek() const;
+    bool VlastniPozadavek() const { return vlastniPozadavek_; }
+
+    // The printed page of the sum: protocol-style lines.
+    std::vector<std::string> TextTisku(const std::string& datum) const;
+
+  public slots:
+    void Zobraz();
+    void PridejSoubory(const QStringList& soubory);
+    void PridatBtnClick();
+    void OdebratBtnClick(); // the selected row; the current calculation stays
+    // Reads every file again, then sums.
+    void Obnov();
+    // Sums what is held; the current calculation as it is now.
+    void Prepocitej();
+    void PozadavekBtnClick();
+    bool UlozSadu(const QString& soubor);
+    bool OtevriSadu(const QString& soubor);
+    void UlozitSaduBtnClick();
+    void OtevritSaduBtnClick();
+
+  protected:
+    void showEvent(QShowEvent* e) override;
+
+  private:
+    void ZobrazCesty(const std::vector<drun::CestaSouctu>& cesty);
+    void ZobrazSoucet();
+    void PovolTlacitka();
+
+    THlavniForm& hlavni_;
+    std::vector<drun::CestaSouctu> soubory_;
+    drun::Spectrum pozadavek_;
+    bool vlastniPozadavek_ = false;
+    drun::VysledekSouctu vysledek_;
+};
