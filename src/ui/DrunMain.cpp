@@ -747,6 +747,7 @@ void THlavniForm::PamatujPolohyOken() {
     PamatujPolohu(AkTlak, QStringLiteral("AkTlak"));
     PamatujPolohu(Prevod, QStringLiteral("Prevod"));
     PamatujPolohu(Graf, QStringLiteral("Graf"));
+    PamatujPolohu(Soucet, QStringLiteral("Soucet"));
     PamatujPolohu(Napoveda, QStringLiteral("Napoveda"));
 }
 
