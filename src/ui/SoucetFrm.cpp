@@ -397,7 +397,7 @@ bool TSoucetForm::UlozSadu(const QString& soubor) {
     sada.Soubory = Soubory();
     sada.Pozadavek = Pozadavek();
     const VysledekSouboru v = drun::UlozSadu(sada, soubor.toStdString());
-    if (!v.Ok) {
+    if (!v.Ok()) {
         hlaseni().Chyba(QString::fromStdString(v.Zprava));
         return false;
     }
@@ -408,7 +408,7 @@ bool TSoucetForm::UlozSadu(const QString& soubor) {
 bool TSoucetForm::OtevriSadu(const QString& soubor) {
     SadaSouctu sada;
     const VysledekSouboru v = NactiSadu(soubor.toStdString(), sada);
-    if (!v.Ok) {
+    if (!v.Ok()) {
         hlaseni().Chyba(QString::fromStdString(v.Zprava));
         return false;
     }

@@ -40,7 +40,7 @@ class SoucetOkno : public UiTest {
         z.Vykon.fill(uroven);
         ZapisZdroj(v, z);
         const QString cesta = slozka.path() + "/" + jmeno;
-        EXPECT_TRUE(UlozData(v, cesta.toStdString()).Ok);
+        EXPECT_TRUE(UlozData(v, cesta.toStdString()).Ok());
         return cesta;
     }
     QString Bunka(QTableWidget* t, int r, int c) {
