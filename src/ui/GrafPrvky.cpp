@@ -10,7 +10,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Cisla.h"
 #include "core/DrunVar.h"
+#include "tools/NR.h"
 
 using namespace drun;
 
@@ -90,4 +92,47 @@ QChart* NovyGraf(const QString& titul) {
     g->legend()->setAlignment(Qt::AlignBottom);
     g->setMargins(QMargins(4, 4, 4, 4));
     return g;
+}
+
+SpektrumProtiPozadavku PridejSpektrum(QChart* graf, const QString& nazev) {
+    SpektrumProtiPozadavku g{};
+    g.Pozadavek = Cara(graf, QStringLiteral("Požadavek"), BarvaPozadavku, Qt::DashLine, 2);
+    g.NR = Cara(graf, QStringLiteral("NR"), BarvaNR, Qt::DotLine, 2);
+    g.Spektrum = Cara(graf, nazev, BarvaVysledku, Qt::SolidLine, 3);
+    g.Spektrum->setPointsVisible(true);
+    g.Prekroceno = Body(graf, QStringLiteral("Požadavek překročen"), BarvaPrekroceni, 13);
+    QCategoryAxis* pasma = OsaPasem(graf);
+    g.OsaY = OsaHladin(graf);
+    for (QAbstractSeries* s : graf->series()) {
+        s->attachAxis(pasma);
+        s->attachAxis(g.OsaY);
+    }
+    return g;
+}
+
+void KresliProtiPozadavku(const SpektrumProtiPozadavku& g, const Spectrum& s,
+                          const Spectrum& pozadavek, const Spectrum& rozdil, double min, double max,
+                          const QString& priponaNR) {
+    const HodnoceniNR nr = SpoctiNR(s);
+    const Spectrum krivka = NKrivka(nr.N);
+    QList<QPointF> spektrum, pozadavky, nkrivka, prekroceno;
+    for (int i = 0; i < PocetPasem; ++i) {
+        const auto k = static_cast<size_t>(i);
+        const double x = i + 1;
+        spektrum << QPointF(x, s[k]);
+        pozadavky << QPointF(x, pozadavek[k]);
+        nkrivka << QPointF(x, krivka[k]);
+        if (rozdil[k] > 0) prekroceno << QPointF(x, s[k]);
+        for (double y : {s[k], pozadavek[k], krivka[k]}) {
+            min = std::min(min, y);
+            max = std::max(max, y);
+        }
+    }
+    NastavRozsahHladin(g.OsaY, min, max);
+    g.Spektrum->replace(spektrum);
+    g.Pozadavek->replace(pozadavky);
+    g.NR->replace(nkrivka);
+    g.NR->setName(QStringLiteral("Křivka NR ") + QString::fromStdString(FormatHodnota(nr.N)) +
+                  priponaNR);
+    g.Prekroceno->replace(prekroceno);
 }

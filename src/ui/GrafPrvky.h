@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QString>
 
+#include "core/DrunVar.h"
+
 class QCategoryAxis;
 class QChart;
 class QLineSeries;
@@ -30,3 +32,19 @@ void NastavRozsahHladin(QValueAxis* osa, double min, double max);
 QLineSeries* Cara(QChart* graf, const QString& nazev, const QColor& barva, Qt::PenStyle styl,
                   qreal sirka);
 QScatterSeries* Body(QChart* graf, const QString& nazev, const QColor& barva, qreal velikost);
+
+// A spectrum against its requirement and the spectrum's own NR curve, drawn
+// alike in every chart: the four series and the level axis.
+struct SpektrumProtiPozadavku {
+    QLineSeries *Spektrum, *Pozadavek, *NR;
+    QScatterSeries* Prekroceno;
+    QValueAxis* OsaY;
+};
+// Adds them to `graf` over the band axis; the spectrum is called `nazev`.
+SpektrumProtiPozadavku PridejSpektrum(QChart* graf, const QString& nazev);
+// Draws `s` against `pozadavek`, its points red where `rozdil` is above 0 (as
+// the difference row is red), and the NR curve of `s` named "Křivka NR …" and
+// `priponaNR`. The level axis covers them and the levels min..max besides.
+void KresliProtiPozadavku(const SpektrumProtiPozadavku& g, const drun::Spectrum& s,
+                          const drun::Spectrum& pozadavek, const drun::Spectrum& rozdil, double min,
+                          double max, const QString& priponaNR = {});

@@ -23,10 +23,6 @@ constexpr int MaxViditelnychBodu = 300;
 
 const QColor BarvaAktualniho(255, 140, 0);
 
-QString Text(double x) {
-    return QString::fromStdString(FormatHodnota(x));
-}
-
 // 1, 2 or 5 times a power of ten, so that about a dozen elements get a label.
 double KrokCisel(int pocet) {
     double krok = 1;
@@ -43,20 +39,13 @@ double KrokCisel(int pocet) {
 TGrafy::TGrafy() {
     // Spectrum at the end of the path.
     SpektrumGraf = NovyGraf(QStringLiteral("Spektrum na konci sítě"));
-    PozadavekSerie =
-        Cara(SpektrumGraf, QStringLiteral("Požadavek"), BarvaPozadavku, Qt::DashLine, 2);
-    NRSerie = Cara(SpektrumGraf, QStringLiteral("NR"), BarvaNR, Qt::DotLine, 2);
-    VysledekSerie =
-        Cara(SpektrumGraf, QStringLiteral("Výsledek celé sítě"), BarvaVysledku, Qt::SolidLine, 3);
-    VysledekSerie->setPointsVisible(true);
-    PrekrocenoSerie =
-        Body(SpektrumGraf, QStringLiteral("Požadavek překročen"), BarvaPrekroceni, 13);
-    QCategoryAxis* pasma = OsaPasem(SpektrumGraf);
-    SpektrumOsaY = OsaHladin(SpektrumGraf);
-    for (QAbstractSeries* s : SpektrumGraf->series()) {
-        s->attachAxis(pasma);
-        s->attachAxis(SpektrumOsaY);
-    }
+    const SpektrumProtiPozadavku g =
+        PridejSpektrum(SpektrumGraf, QStringLiteral("Výsledek celé sítě"));
+    VysledekSerie = g.Spektrum;
+    PozadavekSerie = g.Pozadavek;
+    NRSerie = g.NR;
+    PrekrocenoSerie = g.Prekroceno;
+    SpektrumOsaY = g.OsaY;
 
     // Level along the path.
     CestaGraf = NovyGraf(QStringLiteral("Hladina za elementy podél cesty"));
@@ -83,29 +72,8 @@ TGrafy::~TGrafy() {
 }
 
 void TGrafy::KresliSpektrum(const DrunVar& var) {
-    const HodnoceniNR nr = SpoctiNR(var.Vysledek);
-    const Spectrum krivka = NKrivka(nr.N);
-    QList<QPointF> vysledek, pozadavek, nkrivka, prekroceno;
-    double min = var.Vysledek[0], max = min;
-    for (int i = 0; i < PocetPasem; ++i) {
-        const auto k = static_cast<size_t>(i);
-        const double x = i + 1;
-        vysledek << QPointF(x, var.Vysledek[k]);
-        pozadavek << QPointF(x, var.Pozadavek[k]);
-        nkrivka << QPointF(x, krivka[k]);
-        // Red where the main window's difference row is red.
-        if (var.Rozdil[k] > 0) prekroceno << QPointF(x, var.Vysledek[k]);
-        for (double y : {var.Vysledek[k], var.Pozadavek[k], krivka[k]}) {
-            min = std::min(min, y);
-            max = std::max(max, y);
-        }
-    }
-    NastavRozsahHladin(SpektrumOsaY, min, max);
-    VysledekSerie->replace(vysledek);
-    PozadavekSerie->replace(pozadavek);
-    NRSerie->replace(nkrivka);
-    NRSerie->setName(QStringLiteral("Křivka NR ") + Text(nr.N));
-    PrekrocenoSerie->replace(prekroceno);
+    KresliProtiPozadavku({VysledekSerie, PozadavekSerie, NRSerie, PrekrocenoSerie, SpektrumOsaY},
+                         var.Vysledek, var.Pozadavek, var.Rozdil, var.Vysledek[0], var.Vysledek[0]);
 }
 
 void TGrafy::KresliCestu(const DrunVar& var, int pasmo) {

@@ -73,16 +73,7 @@ void ZapisHodnoty(QTableWidget* t, int radek, const Spectrum& s) {
 
 TGrafSouctu::TGrafSouctu() {
     Graf = NovyGraf(QStringLiteral("Spektra na konci cest a jejich součet"));
-    PozadavekSerie = Cara(Graf, QStringLiteral("Požadavek"), BarvaPozadavku, Qt::DashLine, 2);
-    NRSerie = Cara(Graf, QStringLiteral("NR"), BarvaNR, Qt::DotLine, 2);
-    SoucetSerie = Cara(Graf, QStringLiteral("Součet"), BarvaVysledku, Qt::SolidLine, 3);
-    SoucetSerie->setPointsVisible(true);
-    PrekrocenoSerie = Body(Graf, QStringLiteral("Požadavek překročen"), BarvaPrekroceni, 13);
-    OsaPasem(Graf);
-    OsaY = OsaHladin(Graf);
-    for (QAbstractSeries* s : Graf->series())
-        for (QAbstractAxis* a : Graf->axes())
-            s->attachAxis(a);
+    Soucet = PridejSpektrum(Graf, QStringLiteral("Součet"));
 }
 
 void TGrafSouctu::Kresli(const std::vector<CestaSouctu>& cesty, const VysledekSouctu& v) {
@@ -91,12 +82,7 @@ void TGrafSouctu::Kresli(const std::vector<CestaSouctu>& cesty, const VysledekSo
         delete s;
     }
     CestySerie.clear();
-    const Spectrum krivka = NKrivka(v.NR.N);
     double min = v.Soucet[0], max = min;
-    auto rozsah = [&](double y) {
-        min = std::min(min, y);
-        max = std::max(max, y);
-    };
     size_t barva = 0;
     for (const CestaSouctu& c : cesty) {
         if (!c.Ok) continue;
@@ -107,30 +93,16 @@ void TGrafSouctu::Kresli(const std::vector<CestaSouctu>& cesty, const VysledekSo
             s->attachAxis(a);
         QList<QPointF> body;
         for (int i = 0; i < PocetPasem; ++i) {
-            body << QPointF(i + 1, c.Konec[static_cast<size_t>(i)]);
-            rozsah(c.Konec[static_cast<size_t>(i)]);
+            const double y = c.Konec[static_cast<size_t>(i)];
+            body << QPointF(i + 1, y);
+            min = std::min(min, y);
+            max = std::max(max, y);
         }
         s->replace(body);
         CestySerie.push_back(s);
     }
-    QList<QPointF> soucet, pozadavek, nkrivka, prekroceno;
-    for (int i = 0; i < PocetPasem; ++i) {
-        const auto k = static_cast<size_t>(i);
-        const double x = i + 1;
-        soucet << QPointF(x, v.Soucet[k]);
-        pozadavek << QPointF(x, v.Pozadavek[k]);
-        nkrivka << QPointF(x, krivka[k]);
-        // Red where the difference row is red.
-        if (v.Rozdil[k] > 0) prekroceno << QPointF(x, v.Soucet[k]);
-        for (double y : {v.Soucet[k], v.Pozadavek[k], krivka[k]})
-            rozsah(y);
-    }
-    NastavRozsahHladin(OsaY, min, max);
-    SoucetSerie->replace(soucet);
-    PozadavekSerie->replace(pozadavek);
-    NRSerie->replace(nkrivka);
-    NRSerie->setName(QStringLiteral("Křivka NR ") + Text(v.NR.N) + QStringLiteral(" součtu"));
-    PrekrocenoSerie->replace(prekroceno);
+    KresliProtiPozadavku(Soucet, v.Soucet, v.Pozadavek, v.Rozdil, min, max,
+                         QStringLiteral(" součtu"));
 }
 
 TSoucetForm::TSoucetForm(THlavniForm& hlavni)

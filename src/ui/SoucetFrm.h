@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "io/SoucetCest.h"
+#include "ui/GrafPrvky.h"
 
 class QChart;
 class QChartView;
@@ -25,9 +26,7 @@ struct TGrafSouctu {
     void Kresli(const std::vector<drun::CestaSouctu>& cesty, const drun::VysledekSouctu& v);
 
     QChart* Graf;
-    QValueAxis* OsaY;
-    QLineSeries *SoucetSerie, *PozadavekSerie, *NRSerie;
-    QScatterSeries* PrekrocenoSerie;
+    SpektrumProtiPozadavku Soucet;
     std::vector<QLineSeries*> CestySerie;
 };
 
