@@ -158,6 +158,6 @@ int main(int argc, char** argv) {
     PrepocitejOd(var, 1);
     if (csv) return VypisCsv(var);
     if (pdf) return ZapisPdf(var, datum, *pdf, argv[0]);
-    const std::string text = ProtokolJakoText(TextProtokolu(var, datum ? *datum : DnesniDatum()));
-    return VypisNaVystup(text);
+    // Each line goes out as it is made, so a long path needs no second copy.
+    return StavVypisu(ZapisProtokol(var, datum ? *datum : DnesniDatum(), stdout));
 }

@@ -63,10 +63,12 @@ int ProtokolSouctu(const std::vector<std::string>& arg, const std::string& slozk
 }
 
 int VypisNaVystup(const std::string& text) {
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
-        std::fflush(stdout) != 0) {
-        std::cerr << "drun-protokol: výsledek se nepodařilo zapsat na standardní výstup.\n";
-        return 1;
-    }
-    return 0;
+    return StavVypisu(std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+                      std::fflush(stdout) == 0);
+}
+
+int StavVypisu(bool zapsano) {
+    if (zapsano) return 0;
+    std::cerr << "drun-protokol: výsledek se nepodařilo zapsat na standardní výstup.\n";
+    return 1;
 }

@@ -13,3 +13,5 @@ int ProtokolSouctu(const std::vector<std::string>& arg, const std::string& slozk
 // Writes `text` to standard output. A write that fails (a full disk, a closed
 // pipe) gets a Czech message on standard error and the exit status 1, else 0.
 int VypisNaVystup(const std::string& text);
+// The same status for output written otherwise: 0, or the message and 1.
+int StavVypisu(bool zapsano);

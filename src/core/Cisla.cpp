@@ -1,7 +1,9 @@
 #include "Cisla.h"
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 namespace drun {
@@ -51,18 +53,69 @@ std::optional<int> CtiInt(std::string_view text) {
     return v;
 }
 
-std::string FormatCislo(double x, int desetin) {
-    if (!std::isfinite(x)) return "0";
+namespace {
+
+constexpr double MocninyDeseti[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+
+// printf's "%.*f" for |x| < 1e5 and at most 9 decimals, without its cost
+// (the protocol of a long path prints millions of numbers): the exact value
+// of x * 10^desetin rounded half to even, as printf rounds the binary value.
+// A value that rounds to zero has no sign.
+void PridejPevnouCarku(std::string& r, double x, int desetin) {
+    const double m = MocninyDeseti[desetin];
+    const double y = x * m;
+    // Nearest integer, half to even. Where doubles are computed as doubles,
+    // adding and taking away 2^52 (|y| < 2^52) does it without a call.
+#if FLT_EVAL_METHOD == 0
+    const double posun = y < 0 ? -0x1p52 : 0x1p52;
+    double q = (y + posun) - posun;
+#else
+    double q = std::nearbyint(y);
+#endif
+    if (const double t = y - q; t == 0.5 || t == -0.5) {
+        // A tie only after rounding the product: its exact error decides.
+        const double chyba = std::fma(x, m, -y);
+        if (chyba > 0) q = std::floor(y) + 1;
+        if (chyba < 0) q = std::floor(y);
+    }
+    auto u = static_cast<std::uint64_t>(std::fabs(q));
+    char buf[32];
+    char* p = buf + sizeof buf;
+    for (int i = 0; i < desetin; ++i, u /= 10) *--p = char('0' + u % 10);
+    if (desetin > 0) *--p = '.';
+    do {
+        *--p = char('0' + u % 10);
+        u /= 10;
+    } while (u != 0);
+    if (q < 0) *--p = '-';
+    r.append(p, buf + sizeof buf);
+}
+
+}  // namespace
+
+void PridejCislo(std::string& r, double x, int desetin) {
+    if (!std::isfinite(x)) {
+        r += '0';
+        return;
+    }
     char buf[64];
     const double mez = 100000.0;
     if (std::fabs(x) >= mez) {
         std::snprintf(buf, sizeof buf, "%.4E", x);
-        return buf;
+        r += buf;
+        return;
     }
+    if (desetin >= 0 && desetin <= 9) return PridejPevnouCarku(r, x, desetin);
     std::snprintf(buf, sizeof buf, "%.*f", desetin, x);
     std::string s = buf;
     // A value that rounds to zero is shown without a sign.
     if (s.front() == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
+    r += s;
+}
+
+std::string FormatCislo(double x, int desetin) {
+    std::string s;
+    PridejCislo(s, x, desetin);
     return s;
 }
 

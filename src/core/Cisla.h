@@ -17,6 +17,8 @@ std::optional<int> CtiInt(std::string_view text);
 // Fixed notation with the given decimals; values with more than five digits
 // before the point switch to scientific notation. Never prints "-0.0".
 std::string FormatCislo(double x, int desetin);
+// The same appended to r, for text built from many numbers.
+void PridejCislo(std::string& r, double x, int desetin);
 // The one display format of levels: one decimal.
 inline std::string FormatHodnota(double x) {
     return FormatCislo(x, 1);

@@ -1,6 +1,7 @@
 #include "io/Protokol.h"
 
 #include <cstdio>
+#include <string_view>
 
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
@@ -20,15 +21,29 @@ size_t DelkaUtf8(const std::string& s) {
     return n;
 }
 
+// The values separated by tabs, appended to r.
+void PridejHodnoty(std::string& r, const Spectrum& s, int pocet = 9, int desetin = 1) {
+    for (int i = 0; i < pocet; ++i) {
+        if (i > 0) r += '\t';
+        PridejCislo(r, s[static_cast<size_t>(i)], desetin);
+    }
+}
+
 class Tiskarna {
   public:
-    Tiskarna(const DrunVar& var, std::vector<std::string>& out) : var_(var), out_(out) {}
+    Tiskarna(const DrunVar& var, const PrijemceRadku& out) : var_(var), out_(out) {}
 
-    void Radek(const std::string& text = {}) {
-        std::string r = text.empty() ? text : Okraj + text;
-        if (strankaZacina_) r.insert(0, "\f");
+    // The margin and the parts (texts, or spectra as their nine values); an
+    // empty line has no margin. One buffer serves every line.
+    template <class... Casti> void Radek(const Casti&... casti) {
+        radek_.clear();
+        if (strankaZacina_) radek_ += '\f';
         strankaZacina_ = false;
-        out_.push_back(std::move(r));
+        const size_t zacatek = radek_.size();
+        radek_ += Okraj;
+        (Pridej(casti), ...);
+        if (radek_.size() == zacatek + Okraj.size()) radek_.resize(zacatek);
+        out_(radek_);
         ++radku_;
     }
 
@@ -74,16 +89,17 @@ class Tiskarna {
 
   private:
     const DrunVar& var_;
-    std::vector<std::string>& out_;
+    const PrijemceRadku& out_;
     bool strankaZacina_ = false;
+    std::string radek_;
+
+    void Pridej(std::string_view text) { radek_ += text; }
+    void Pridej(const Spectrum& s) { PridejHodnoty(radek_, s); }
 };
 
 std::string Hodnoty(const Spectrum& s, int pocet = 9, int desetin = 1) {
     std::string r;
-    for (int i = 0; i < pocet; ++i) {
-        if (i > 0) r += '\t';
-        r += FormatCislo(s[static_cast<size_t>(i)], desetin);
-    }
+    PridejHodnoty(r, s, pocet, desetin);
     return r;
 }
 
@@ -103,7 +119,7 @@ std::string Pole5(double x) {
 // A caption line with the nine values under the column heading below it.
 void Pod(Tiskarna& t, const std::string& nadpis, const Spectrum& s) {
     t.Radek(nadpis);
-    t.Radek("\t\t" + Hodnoty(s));
+    t.Radek("\t\t", s);
 }
 
 // Heights of the blocks the page checks leave room for.
@@ -114,9 +130,8 @@ constexpr int PrahZaveruSouctu = 9;     // the sum's closing block
 
 } // namespace
 
-std::vector<std::string> TextProtokolu(const DrunVar& var, const std::string& datum) {
-    std::vector<std::string> out;
-    Tiskarna t(var, out);
+void RadkyProtokolu(const DrunVar& var, const std::string& datum, const PrijemceRadku& radek) {
+    Tiskarna t(var, radek);
     t.Titul("VÝPOČET DRUNU VE VZT ZAŘÍZENÍ", datum);
     // The source.
     const TElementSite& zdroj = var.cesta.Prvek(1);
@@ -127,9 +142,9 @@ std::vector<std::string> TextProtokolu(const DrunVar& var, const std::string& da
         t.Kontrola(VyskaNejvetsihoBloku);
         const TElementSite& e = var.cesta.Prvek(n);
         if (e.Typ == TypZadny || e.Typ == TypZdroj) continue;
-        t.Radek(std::to_string(e.Cislo) + "-" + e.NazevTypu + "-" + e.Popis);
+        t.Radek(std::to_string(e.Cislo), "-", e.NazevTypu, "-", e.Popis);
         if (e.Typ == TypVice) {
-            t.Radek("za elem.\t" + Hodnoty(e.ZaElementem));
+            t.Radek("za elem.\t", e.ZaElementem);
         } else if (e.Typ == TypMistnost) {
             t.Radek("Plocha stěn " + Pole5(e.RozmA) + "m2, vzdálenost od zdroje " + Pole5(e.Delka) +
                     "m");
@@ -137,13 +152,13 @@ std::vector<std::string> TextProtokolu(const DrunVar& var, const std::string& da
             t.Radek("\t\t" + Hodnoty8(var.vstupy.Pohltivost, 2));
             t.Radek("Směrový součinitel");
             t.Radek("\t\t" + Hodnoty8(var.vstupy.Smerovost, 1));
-            t.Radek("útlum\t" + Hodnoty(e.Utlum));
-            t.Radek("za elem.\t" + Hodnoty(e.ZaElementem));
+            t.Radek("útlum\t", e.Utlum);
+            t.Radek("za elem.\t", e.ZaElementem);
         } else {
-            t.Radek("útlum\t" + Hodnoty(e.Utlum));
-            t.Radek("mezisoučet\t" + Hodnoty(e.Mezisoucet));
-            t.Radek("vl. drun\t" + Hodnoty(e.VlastniDrun));
-            t.Radek("za elem.\t" + Hodnoty(e.ZaElementem));
+            t.Radek("útlum\t", e.Utlum);
+            t.Radek("mezisoučet\t", e.Mezisoucet);
+            t.Radek("vl. drun\t", e.VlastniDrun);
+            t.Radek("za elem.\t", e.ZaElementem);
         }
         t.Radek();
     }
@@ -155,6 +170,19 @@ std::vector<std::string> TextProtokolu(const DrunVar& var, const std::string& da
     Pod(t, "POŽADAVEK NA KONCI SÍTĚ:", var.Pozadavek);
     Pod(t, "ROZDÍL:", var.Rozdil);
     t.Radek(Cara);
+}
+
+bool ZapisProtokol(const DrunVar& var, const std::string& datum, std::FILE* f) {
+    bool ok = true;
+    RadkyProtokolu(var, datum, [&ok, f](const std::string& r) {
+        ok = ok && std::fwrite(r.data(), 1, r.size(), f) == r.size() && std::fputc('\n', f) != EOF;
+    });
+    return ok && std::fflush(f) == 0;
+}
+
+std::vector<std::string> TextProtokolu(const DrunVar& var, const std::string& datum) {
+    std::vector<std::string> out;
+    RadkyProtokolu(var, datum, [&out](const std::string& r) { out.push_back(r); });
     return out;
 }
 
@@ -162,7 +190,8 @@ std::vector<std::string> TextProtokoluSouctu(const DrunVar& var,
                                              const std::vector<CestaSouctu>& cesty,
                                              const VysledekSouctu& v, const std::string& datum) {
     std::vector<std::string> out;
-    Tiskarna t(var, out);
+    const PrijemceRadku sber = [&out](const std::string& r) { out.push_back(r); };
+    Tiskarna t(var, sber);
     t.Titul("SOUČET DRUNU Z VÍCE CEST", datum);
     int n = 0;
     for (const CestaSouctu& c : cesty) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,8 +16,20 @@ struct VysledekSouctu;
 
 constexpr int TabulatorProtokolu = 8;
 
-// The protocol of the evaluated calculation, paged by var.parametry.DelkaStranky.
+// Takes the protocol's lines one at a time, in order, without line ends.
+using PrijemceRadku = std::function<void(const std::string&)>;
+
+// The protocol of the evaluated calculation, paged by var.parametry.DelkaStranky,
+// handed to `radek` line by line as it is made: nothing of it is kept, so a
+// path of any length costs no more memory than the path itself.
 // `datum` is printed as the date of the title block.
+void RadkyProtokolu(const DrunVar& var, const std::string& datum, const PrijemceRadku& radek);
+
+// The lines written to `f` as they are made, each ended by a line feed.
+// False when the stream refused any of them.
+bool ZapisProtokol(const DrunVar& var, const std::string& datum, std::FILE* f);
+
+// The same lines gathered, for callers that want them all at once.
 std::vector<std::string> TextProtokolu(const DrunVar& var, const std::string& datum);
 
 // The printed page of a sum of paths: the paths (name, Akce, end spectrum and

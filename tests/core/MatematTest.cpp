@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <functional>
+#include <vector>
 
 #include "../VektorovyStav.h"
 #include "core/Cisla.h"
@@ -87,6 +90,30 @@ TEST(Cisla, ZobrazeniJednoDesetinneMisto) {
         EXPECT_EQ(FormatHodnota(x), text) << x;
     EXPECT_EQ(FormatCislo(2000, 0), "2000");
     EXPECT_EQ(FormatCislo(0.05, 2), "0.05");
+}
+
+// The fast fixed notation prints exactly what printf prints: ties of the
+// binary value (0.25, 2.5), values just beside a tie (0.35, 0.45, 2.675),
+// negative values that round to zero, and a sweep of ordinary values.
+TEST(Cisla, PevnaCarkaJakoPrintf) {
+    auto printfem = [](double x, int d) {
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%.*f", d, x);
+        std::string s = buf;
+        if (s.front() == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
+        return s;
+    };
+    std::vector<double> hodnoty = {0.25, 0.35, 0.45, 2.5, 3.5, -2.5, 2.675, 1.005, -0.05,
+                                   -0.04, 0.05, 99999.95, 99999.94, -99999.96, 1e-300};
+    std::uint64_t z = 88172645463325252ull;
+    for (int i = 0; i < 20000; ++i) {
+        hodnoty.push_back((i - 10000) * 0.05);
+        hodnoty.push_back((i - 10000) * 0.001);
+        z ^= z << 13, z ^= z >> 7, z ^= z << 17;
+        hodnoty.push_back((double(z % 2000000000) - 1e9) * 1e-4);
+    }
+    for (double x : hodnoty)
+        for (int d = 0; d <= 3; ++d) ASSERT_EQ(FormatCislo(x, d), printfem(x, d)) << x << " " << d;
 }
 
 TEST(Cisla, ObecnyTvarMezi) {
