@@ -33,7 +33,7 @@ const std::string& Soubor(int pocet) {
         s = (slozka / ("cesta" + std::to_string(pocet) + ".DRN")).string();
         DrunVar var;
         NaplnCestu(var, pocet);
-        if (!UlozData(var, s).Ok) s.clear();
+        if (!UlozData(var, s).Ok()) s.clear();
     }
     return s;
 }

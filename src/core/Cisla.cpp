@@ -81,7 +81,8 @@ void PridejPevnouCarku(std::string& r, double x, int desetin) {
     auto u = static_cast<std::uint64_t>(std::fabs(q));
     char buf[32];
     char* p = buf + sizeof buf;
-    for (int i = 0; i < desetin; ++i, u /= 10) *--p = char('0' + u % 10);
+    for (int i = 0; i < desetin; ++i, u /= 10)
+        *--p = char('0' + u % 10);
     if (desetin > 0) *--p = '.';
     do {
         *--p = char('0' + u % 10);
@@ -91,7 +92,7 @@ void PridejPevnouCarku(std::string& r, double x, int desetin) {
     r.append(p, buf + sizeof buf);
 }
 
-}  // namespace
+} // namespace
 
 void PridejCislo(std::string& r, double x, int desetin) {
     if (!std::isfinite(x)) {

@@ -103,8 +103,8 @@ TEST(Cisla, PevnaCarkaJakoPrintf) {
         if (s.front() == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
         return s;
     };
-    std::vector<double> hodnoty = {0.25, 0.35, 0.45, 2.5, 3.5, -2.5, 2.675, 1.005, -0.05,
-                                   -0.04, 0.05, 99999.95, 99999.94, -99999.96, 1e-300};
+    std::vector<double> hodnoty = {0.25,  0.35,  0.45, 2.5,      3.5,      -2.5,      2.675, 1.005,
+                                   -0.05, -0.04, 0.05, 99999.95, 99999.94, -99999.96, 1e-300};
     std::uint64_t z = 88172645463325252ull;
     for (int i = 0; i < 20000; ++i) {
         hodnoty.push_back((i - 10000) * 0.05);
@@ -113,7 +113,8 @@ TEST(Cisla, PevnaCarkaJakoPrintf) {
         hodnoty.push_back((double(z % 2000000000) - 1e9) * 1e-4);
     }
     for (double x : hodnoty)
-        for (int d = 0; d <= 3; ++d) ASSERT_EQ(FormatCislo(x, d), printfem(x, d)) << x << " " << d;
+        for (int d = 0; d <= 3; ++d)
+            ASSERT_EQ(FormatCislo(x, d), printfem(x, d)) << x << " " << d;
 }
 
 TEST(Cisla, ObecnyTvarMezi) {
