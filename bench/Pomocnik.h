@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -84,12 +85,7 @@ class Podlaha {
                 if (s < 0) s = 0.001;
                 m[b] = s;
                 const double vd = drun_[k * 8 + b];
-                if (s <= 0.01 || vd == 0.0) {
-                    z[b] = s + vd;
-                } else {
-                    const double l = 10 * L10(P10(0.1 * s) + P10(0.1 * vd));
-                    z[b] = l < 0 ? 0 : l;
-                }
+                z[b] = s <= 0.01 || vd == 0.0 ? s + vd : Soucet2(s, vd);
             }
             m[8] = LA(m);
             z[8] = LA(z);
@@ -113,11 +109,22 @@ class Podlaha {
   private:
     static double L10(double x) { return std::log(x) / std::log(10.0); }
     static double P10(double x) { return std::exp(x * std::log(10.0)); }
+    // The energetic sums with the largest level factored out.
+    static double Soucet2(double l1, double l2) {
+        const double m = std::max(l1, l2);
+        if (!std::isfinite(m)) return m;
+        return m + 10 * L10(1 + P10(0.1 * (std::min(l1, l2) - m)));
+    }
     static double LA(const double* s) {
-        double suma = 0;
+        double vazene[8];
         for (size_t b = 0; b < 8; ++b)
-            suma += P10((s[b] + drun::VahaA[b]) * 0.1);
-        return 10 * L10(suma);
+            vazene[b] = s[b] + drun::VahaA[b];
+        const double m = *std::max_element(vazene, vazene + 8);
+        if (!std::isfinite(m)) return m;
+        double suma = 0;
+        for (double l : vazene)
+            suma += P10(0.1 * (l - m));
+        return m + 10 * L10(suma);
     }
 
     int pocet_;
