@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QScrollBar>
@@ -19,9 +21,11 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <memory>
 
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
+#include "core/Soubory.h"
 #include "io/Protokol.h"
 #include "tools/NR.h"
 #include "ui/DrunMain.h"
@@ -29,6 +33,7 @@
 #include "ui/Hlaseni.h"
 #include "ui/Nastaveni.h"
 #include "ui/PozadFrm.h"
+#include "ui/Tisk.h"
 #include "ui/VyberSouboru.h"
 
 using namespace drun;
@@ -54,6 +59,7 @@ QTableWidget* Tabulka(QWidget* rodic, int radku) {
     t->setColumnWidth(TSoucetForm::SloupecAkce, 170);
     for (int i = TSoucetForm::SloupecPasma; i < PocetSloupcu; ++i)
         t->setColumnWidth(i, 54);
+    t->setColumnWidth(TSoucetForm::SloupecNR, 76);
     return t;
 }
 
@@ -169,6 +175,13 @@ TSoucetForm::TSoucetForm(THlavniForm& hlavni)
                              QStringLiteral("Uloží soubory a požadavek součtu jako sadu (*.DRS)"),
                              &TSoucetForm::UlozitSaduBtnClick);
 
+    TiskBtn = tlacitko(QStringLiteral("Tisk..."),
+                       QStringLiteral("Vytiskne součet s grafem ve formě protokolu"),
+                       &TSoucetForm::TiskBtnClick);
+    PdfBtn = tlacitko(QStringLiteral("Export do PDF..."),
+                      QStringLiteral("Uloží součet s grafem jako dokument PDF"),
+                      &TSoucetForm::PdfBtnClick);
+
     PozadavekForm = new TPozadavekForm(hlavni_.Var(), pozadavek_, this);
     connect(PozadavekForm, &TPozadavekForm::PozadavekZmenen, this, [this] {
         vlastniPozadavek_ = true;
@@ -186,6 +199,9 @@ TSoucetForm::TSoucetForm(THlavniForm& hlavni)
     tlacitka->addWidget(PozadavekBtn);
     tlacitka->addSpacing(12);
     for (QPushButton* b : {OtevritSaduBtn, UlozitSaduBtn})
+        tlacitka->addWidget(b);
+    tlacitka->addSpacing(12);
+    for (QPushButton* b : {TiskBtn, PdfBtn})
         tlacitka->addWidget(b);
     tlacitka->addStretch(1);
     auto* tabulky = new QVBoxLayout;
@@ -408,4 +424,61 @@ void TSoucetForm::OtevritSaduBtnClick() {
     if (s.isEmpty()) return;
     ZapamatujSlozku(s);
     OtevriSadu(s);
+}
+
+namespace {
+
+// The sum's document: its printed page, then its chart under the Akce.
+DokumentPdf DokumentSouctu(const QString& akce, std::vector<std::string> radky, QChart* graf) {
+    return {QStringLiteral("Součet cest – ") + akce,
+            std::move(radky),
+            QStringLiteral("Součet cest – Akce: ") + akce,
+            {graf}};
+}
+
+} // namespace
+
+bool TSoucetForm::VykresliTisk(QPagedPaintDevice& zarizeni) {
+    // A chart of its own: the one on screen belongs to its view.
+    TGrafSouctu graf;
+    const std::unique_ptr<QChart> vlastnik(graf.Graf);
+    graf.Kresli(Cesty(), vysledek_);
+    return VykresliDokument(zarizeni,
+                            DokumentSouctu(hlavni_.AkceEdit->text(),
+                                           TextTisku(DatumProtokolu().toStdString()), graf.Graf))
+        .Ok;
+}
+
+void TSoucetForm::TiskBtnClick() {
+    QPrinter tiskarna(QPrinter::HighResolution);
+    tiskarna.setDocName(QStringLiteral("DRUN – součet cest"));
+    QPrintDialog d(&tiskarna, this);
+    if (d.exec() != QDialog::Accepted) return;
+    if (!VykresliTisk(tiskarna)) hlaseni().Chyba(QStringLiteral("Chyba při zápisu na tiskárnu!"));
+}
+
+bool TSoucetForm::ExportujPdf(const QString& soubor) {
+    TGrafSouctu graf;
+    const std::unique_ptr<QChart> vlastnik(graf.Graf);
+    graf.Kresli(Cesty(), vysledek_);
+    QByteArray pdf;
+    const bool ok = VytvorPdf(DokumentSouctu(hlavni_.AkceEdit->text(),
+                                             TextTisku(DatumProtokolu().toStdString()), graf.Graf),
+                              pdf)
+                        .Ok &&
+                    ZapisAtomicky(soubor.toStdString(), pdf.toStdString());
+    if (!ok) {
+        hlaseni().Chyba(QStringLiteral("Součet se nepodařilo uložit do souboru ") + soubor +
+                        QStringLiteral("."));
+        return false;
+    }
+    hlaseni().Informace(QStringLiteral("Součet je uložen v souboru ") + soubor);
+    return true;
+}
+
+void TSoucetForm::PdfBtnClick() {
+    const QString soubor = SouborKUlozeni(this, QStringLiteral("Export součtu do PDF"),
+                                          QStringLiteral("Dokumenty PDF (*.pdf)"),
+                                          QStringLiteral("pdf"), QStringLiteral("soucet.pdf"));
+    if (!soubor.isEmpty()) ExportujPdf(soubor);
 }

@@ -10,7 +10,7 @@
 class QChart;
 class QChartView;
 class QLineSeries;
-class QPaintDevice;
+class QPagedPaintDevice;
 class QPushButton;
 class QScatterSeries;
 class QTableWidget;
@@ -47,7 +47,7 @@ class TSoucetForm : public QWidget {
     QTableWidget* CestyListBox;  // row 0 "Aktuální výpočet", then the files
     QTableWidget* SoucetListBox; // "Součet", "Požadavek", "Rozdíl"
     QPushButton *PridatBtn, *OdebratBtn, *ObnovitBtn, *PozadavekBtn, *OtevritSaduBtn,
-        *UlozitSaduBtn;
+        *UlozitSaduBtn, *TiskBtn, *PdfBtn;
     TPozadavekForm* PozadavekForm;
     TGrafSouctu Graf;
     QChartView* GrafView;
@@ -63,6 +63,8 @@ class TSoucetForm : public QWidget {
 
     // The printed page of the sum: protocol-style lines.
     std::vector<std::string> TextTisku(const std::string& datum) const;
+    // The printed page and then the chart page, on a printer set up by the caller.
+    bool VykresliTisk(QPagedPaintDevice& zarizeni);
 
   public slots:
     void Zobraz();
@@ -78,6 +80,10 @@ class TSoucetForm : public QWidget {
     bool OtevriSadu(const QString& soubor);
     void UlozitSaduBtnClick();
     void OtevritSaduBtnClick();
+    void TiskBtnClick(); // the print dialog first
+    // The same pages as a PDF, written atomically; reports a failure.
+    bool ExportujPdf(const QString& soubor);
+    void PdfBtnClick();
 
   protected:
     void showEvent(QShowEvent* e) override;

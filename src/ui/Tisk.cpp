@@ -126,6 +126,19 @@ void VykresliStranuGrafu(QPainter& p, const QRectF& stranka, const DokumentPdf& 
 
 } // namespace
 
+VysledekPdf VykresliDokument(QPagedPaintDevice& zarizeni, const DokumentPdf& d) {
+    VysledekPdf v;
+    QPainter p;
+    if (!p.begin(&zarizeni)) return v;
+    const VysledekTisku text = VykresliProtokol(p, zarizeni, d.Radky);
+    bool ok = text.Ok && zarizeni.newPage();
+    if (ok) VykresliStranuGrafu(p, QRectF(0, 0, zarizeni.width(), zarizeni.height()), d);
+    if (!p.end()) ok = false;
+    v.Ok = ok;
+    v.Stranek = text.Stranek + 1;
+    return v;
+}
+
 VysledekPdf VytvorPdf(const DokumentPdf& d, QByteArray& pdf) {
     VysledekPdf v;
     pdf.clear();
@@ -137,14 +150,7 @@ VysledekPdf VytvorPdf(const DokumentPdf& d, QByteArray& pdf) {
         zapis.setPageMargins(QMarginsF(10, 12, 10, 12), QPageLayout::Millimeter);
         zapis.setTitle(d.Titul);
         zapis.setCreator(QStringLiteral("DRUN"));
-        QPainter p;
-        if (!p.begin(&zapis)) return v;
-        const VysledekTisku text = VykresliProtokol(p, zapis, d.Radky);
-        bool ok = text.Ok && zapis.newPage();
-        if (ok) VykresliStranuGrafu(p, QRectF(0, 0, zapis.width(), zapis.height()), d);
-        if (!p.end()) ok = false;
-        v.Ok = ok;
-        v.Stranek = text.Stranek + 1;
+        v = VykresliDokument(zapis, d);
     }
     buffer.close();
     if (!v.Ok) pdf.clear();

@@ -7,6 +7,7 @@
 class QByteArray;
 class QChart;
 class QPaintDevice;
+class QPagedPaintDevice;
 class QPainter;
 
 namespace drun {
@@ -47,6 +48,8 @@ struct VysledekPdf {
     int Stranek = 0; // text pages plus the chart page
 };
 VysledekPdf VytvorPdf(const DokumentPdf& d, QByteArray& pdf);
+// The same document on a paged device the caller has set up (a printer).
+VysledekPdf VykresliDokument(QPagedPaintDevice& zarizeni, const DokumentPdf& d);
 
 // The printed protocol of the evaluated calculation with the charts of its
 // result (the end spectrum against the requirement, L(A) along the path),

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QStringList>
@@ -81,6 +82,17 @@ inline void PridejObecny(drun::DrunVar& var, const std::string& popis, double ut
     z.Utlum.fill(utlum);
     drun::ZapisObecElement(var, z);
     drun::VypocetObecElementu(var);
+}
+
+// Pages of a PDF file as its page objects count them; -1 when it cannot be read.
+inline int PocetStran(const QString& pdf) {
+    QFile f(pdf);
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray b = f.readAll();
+    int n = 0;
+    for (qsizetype i = b.indexOf("/Type /Page"); i >= 0; i = b.indexOf("/Type /Page", i + 1))
+        n += b.mid(i + 11, 1) != "s";
+    return n;
 }
 
 inline QStringList TextyPoli(std::initializer_list<QLineEdit*> pole) {

@@ -1,6 +1,7 @@
 // The "Součet cest" window: its rows, the sum's own requirement and the set file.
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -194,4 +195,27 @@ TEST_F(SoucetOkno, SadaTamAZpetAPoskozena) {
     std::string druhe;
     CtiSoubor(znovu.toStdString(), druhe);
     EXPECT_EQ(druhe, bajty);
+}
+
+TEST_F(SoucetOkno, TiskAPdfSGrafem) {
+    s->PridejSoubory({Vypocet("a.DRN", 50), Vypocet("b.DRN", 40)});
+    const QString pdf = slozka.path() + "/soucet.pdf";
+    ASSERT_TRUE(s->ExportujPdf(pdf));
+    EXPECT_EQ(Zaznam().texty, QStringList{"Součet je uložen v souboru " + pdf});
+    // The sum's page, then the chart page.
+    EXPECT_EQ(PocetStran(pdf), 2);
+    // The printer gets the same pages.
+    const QString tisk = slozka.path() + "/tisk.pdf";
+    QPrinter t;
+    t.setOutputFormat(QPrinter::PdfFormat);
+    t.setOutputFileName(tisk);
+    EXPECT_TRUE(s->VykresliTisk(t));
+    EXPECT_EQ(PocetStran(tisk), 2);
+    // A file that cannot be written: the message, nothing written.
+    Zaznam().Vymaz();
+    const QString spatne = slozka.path() + "/neni/soucet.pdf";
+    EXPECT_FALSE(s->ExportujPdf(spatne));
+    EXPECT_EQ(Zaznam().texty,
+              QStringList{"Součet se nepodařilo uložit do souboru " + spatne + "."});
+    EXPECT_FALSE(QFile::exists(spatne));
 }

@@ -39,16 +39,6 @@ QByteArray Spust(const QString& program, const QStringList& argumenty) {
     return p.readAllStandardOutput();
 }
 
-int PocetStran(const QString& pdf) {
-    QFile f(pdf);
-    if (!f.open(QIODevice::ReadOnly)) return -1;
-    const QByteArray b = f.readAll();
-    int n = 0;
-    for (qsizetype i = b.indexOf("/Type /Page"); i >= 0; i = b.indexOf("/Type /Page", i + 1))
-        n += b.mid(i + 11, 1) != "s";
-    return n;
-}
-
 // The text layer, one entry per page, each line with its runs of blanks made one.
 QList<QStringList> TextStran(const QString& pdf) {
     const QString text = QString::fromUtf8(Spust("pdftotext", {"-layout", pdf, "-"}));
