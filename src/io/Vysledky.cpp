@@ -46,8 +46,6 @@ void ProchazejVysledky(const DrunVar& var, const std::function<void(const RadekV
     radek({{}, "Rozdíl", {}, {}, &var.Rozdil, true});
 }
 
-namespace {
-
 std::string PoleCsv(const std::string& s) {
     if (s.find_first_of(";\"\r\n") == std::string::npos) return s;
     std::string q = "\"";
@@ -57,8 +55,6 @@ std::string PoleCsv(const std::string& s) {
     }
     return q + '"';
 }
-
-} // namespace
 
 std::string HlavickaCsv() {
     std::string s;

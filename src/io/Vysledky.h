@@ -28,6 +28,8 @@ void ProchazejVysledky(const DrunVar& var, const std::function<void(const RadekV
 // CSV for spreadsheets: ";" between fields, decimal comma, one decimal, CR LF,
 // fields with ";", '"' or a line break quoted. The byte-order mark comes first.
 constexpr const char* BomUtf8 = "\xEF\xBB\xBF";
+// One field: quoted when it holds ";", '"' or a line break.
+std::string PoleCsv(const std::string& s);
 std::string HlavickaCsv();
 std::string RadekCsv(const RadekVysledku& r);
 // The whole file: mark, header and every row.

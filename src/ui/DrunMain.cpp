@@ -38,6 +38,8 @@
 #include "ui/Hlaseni.h"
 #include "ui/HrPotFrm.h"
 #include "ui/KTlumFrm.h"
+#include "ui/Katalog.h"
+#include "ui/KatalogFrm.h"
 #include "ui/KuPotFrm.h"
 #include "ui/MistnFrm.h"
 #include "ui/Napoveda.h"
@@ -173,7 +175,15 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     });
     VyberTyp = new TVyberTypForm(this);
     connect(VyberTyp, &TVyberTypForm::TypVybran, this, &THlavniForm::PridatTyp);
-    RegistrujDialog(TypObecny, new TObecElemForm(var_, this));
+    Katalog = std::make_unique<TKatalog>(var_.MinUroven, var_.MaxUroven);
+    KatalogForm = new TKatalogForm(*Katalog, this);
+    KatalogItem = nastaveniMenu_->addAction(QStringLiteral("Katalog"));
+    KatalogItem->setStatusTip(QStringLiteral("Katalog zdrojů drunu a obecných elementů"));
+    connect(KatalogItem, &QAction::triggered, this, &THlavniForm::KatalogItemClick);
+    ZadZdroj->Katalog = Katalog.get();
+    auto* obecny = new TObecElemForm(var_, this);
+    obecny->Katalog = Katalog.get();
+    RegistrujDialog(TypObecny, obecny);
     RegistrujDialog(TypTlumic, new TKTlumicForm(var_, this));
     RegistrujDialog(TypMistnost, new TMistnostForm(var_, this));
     RegistrujDialog(TypOblouk, new TObloukForm(var_, this));
@@ -271,6 +281,7 @@ void THlavniForm::VytvorMenu() {
                                &THlavniForm::PozadavekNaKonciSite);
 
     QMenu* nastaveni = menuBar()->addMenu(QStringLiteral("Nastavení"));
+    nastaveniMenu_ = nastaveni;
     ParametryItem = nastaveni->addAction(QStringLiteral("Parametry"));
     connect(ParametryItem, &QAction::triggered, this, &THlavniForm::ParametryClick);
     PomuckyMenu = menuBar()->addMenu(QStringLiteral("Pomůcky"));
@@ -776,6 +787,10 @@ void THlavniForm::TiskItemClick() {
 
 void THlavniForm::ParametryClick() {
     ParametryForm->exec();
+}
+
+void THlavniForm::KatalogItemClick() {
+    KatalogForm->exec();
 }
 
 void THlavniForm::closeEvent(QCloseEvent* e) {

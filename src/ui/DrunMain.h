@@ -3,6 +3,7 @@
 #include <QAbstractListModel>
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 class QLabel;
 class QLineEdit;
@@ -24,6 +25,8 @@ class TAkTlakForm;
 class TPrevodForm;
 class TNapovedaForm;
 class TSoucetForm;
+class TKatalog;
+class TKatalogForm;
 
 namespace drun {
 struct DrunVar;
@@ -90,6 +93,9 @@ class THlavniForm : public QMainWindow {
     TNapovedaForm* Napoveda;
     TSoucetForm* Soucet;
     QAction* SoucetItem;
+    std::unique_ptr<TKatalog> Katalog;
+    TKatalogForm* KatalogForm;
+    QAction* KatalogItem;
 
   public slots:
     // Evaluates from element n and shows everything.
@@ -121,6 +127,7 @@ class THlavniForm : public QMainWindow {
     void PrintItemClick(); // prints at once on the default printer
     void TiskItemClick();  // the print dialog first
     void ParametryClick();
+    void KatalogItemClick();
     // Prints the protocol on a set-up printer; false (after the message) on failure.
     bool TiskProtokolu(QPrinter& tiskarna);
     // Handing the results over (ui/Vysledky.cpp): the clipboard, PDF and CSV.
@@ -157,4 +164,5 @@ class THlavniForm : public QMainWindow {
     std::array<TElementDialog*, 11> dialogy_{};
     QFrame* ZdrojPanel;
     QFrame* VysledekPanel;
+    QMenu* nastaveniMenu_ = nullptr;
 };

@@ -14,6 +14,11 @@ class TMEdit : public QLineEdit {
     // field's message, returns the focus to the field and keeps Cislo.
     bool Over();
     bool Neovereno() const { return neovereno_; }
+    // Text put in as if typed: validated on leaving the field or at OK.
+    void VlozText(const QString& text) {
+        setText(text);
+        neovereno_ = true;
+    }
 
     // Validates every pending field below w (in tab order); false at the first failure.
     static bool OverVse(QWidget* w);

@@ -10,6 +10,7 @@
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
 #include "models/ObElFrm.h"
+#include "ui/KatalogFrm.h"
 #include "ui/MujEdit.h"
 #include "ui/TextPole.h"
 
@@ -38,7 +39,11 @@ TObecElemForm::TObecElemForm(DrunVar& var, QWidget* parent)
     g->addWidget(UtlNulujBtn, 1, 9);
     g->addWidget(VlDrunNulujBtn, 2, 9);
     v->addLayout(g);
-    v->addLayout(Tlacitka());
+    auto* dole = TlacitkaKatalogu(this, ZKataloguBtn, DoKataloguBtn);
+    dole->addLayout(Tlacitka());
+    v->addLayout(dole);
+    connect(ZKataloguBtn, &QPushButton::clicked, this, &TObecElemForm::ZKataloguBtnClick);
+    connect(DoKataloguBtn, &QPushButton::clicked, this, &TObecElemForm::DoKataloguBtnClick);
     connect(UtlNulujBtn, &QPushButton::clicked, this, &TObecElemForm::UtlNulujBtnClick);
     connect(VlDrunNulujBtn, &QPushButton::clicked, this, &TObecElemForm::VlDrunNulujBtnClick);
     for (int i = 0; i < PocetPasem; ++i) {
@@ -87,4 +92,22 @@ void TObecElemForm::UtlNulujBtnClick() {
 void TObecElemForm::VlDrunNulujBtnClick() {
     for (TMDoubleEdit* f : VlDrun.pole)
         f->NastavCislo(0, QStringLiteral("0"));
+}
+
+void TObecElemForm::ZKataloguBtnClick() {
+    if (!Katalog) return;
+    const auto p = VyberZKatalogu(*Katalog, KatalogElement, this);
+    if (!p) return;
+    NazevEdit->setText(QString::fromStdString(p->Nazev));
+    VlozPasma(Utl, p->Utlum);
+    VlozPasma(VlDrun, p->VlastniDrun);
+}
+
+void TObecElemForm::DoKataloguBtnClick() {
+    if (!Katalog || !TMEdit::OverVse(this)) return;
+    PolozkaKatalogu p;
+    p.Nazev = NazevEdit->text().toStdString();
+    p.Utlum = HodnotyPasem(Utl);
+    p.VlastniDrun = HodnotyPasem(VlDrun);
+    UlozDoKatalogu(*Katalog, KatalogElement, p, this);
 }

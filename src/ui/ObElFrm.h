@@ -3,6 +3,7 @@
 #include "ui/ElemDialog.h"
 
 class QLineEdit;
+class TKatalog;
 
 // "Obecný element": attenuation and self-noise typed band by band.
 class TObecElemForm : public TElementDialog {
@@ -13,12 +14,16 @@ class TObecElemForm : public TElementDialog {
     QLineEdit* NazevEdit;
     RadekPasem Utl, VlDrun;
     QPushButton *UtlNulujBtn, *VlDrunNulujBtn;
+    QPushButton *ZKataloguBtn, *DoKataloguBtn;
+    TKatalog* Katalog = nullptr; // set by the main window
 
   public slots:
     void FormShow() override;
     void NastavMeze();
     void UtlNulujBtnClick();
     void VlDrunNulujBtnClick();
+    void ZKataloguBtnClick();
+    void DoKataloguBtnClick();
 
   protected:
     bool ZapisAVypocet() override;

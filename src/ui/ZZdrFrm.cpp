@@ -9,6 +9,7 @@
 
 #include "core/DrunVar.h"
 #include "models/ZZdrFrm.h"
+#include "ui/KatalogFrm.h"
 #include "ui/MujEdit.h"
 #include "ui/TextPole.h"
 
@@ -46,7 +47,9 @@ TZadZdrojForm::TZadZdrojForm(DrunVar& var, QWidget* parent)
     connect(StornoBtn, &QPushButton::clicked, this, &TZadZdrojForm::StornoBtnClick);
     connect(NulujBtn, &QPushButton::clicked, this, &TZadZdrojForm::NulujBtnClick);
     connect(VseBtn, &QPushButton::clicked, this, &TZadZdrojForm::VseBtnClick);
-    auto* h = new QHBoxLayout;
+    auto* h = TlacitkaKatalogu(this, ZKataloguBtn, DoKataloguBtn);
+    connect(ZKataloguBtn, &QPushButton::clicked, this, &TZadZdrojForm::ZKataloguBtnClick);
+    connect(DoKataloguBtn, &QPushButton::clicked, this, &TZadZdrojForm::DoKataloguBtnClick);
     h->addWidget(VseBtn);
     h->addWidget(NulujBtn);
     h->addStretch();
@@ -97,4 +100,20 @@ void TZadZdrojForm::VseBtnClick() {
     const double v = Zdroj.pole[0]->Cislo();
     for (int i = 1; i < PocetPasem; ++i)
         Zdroj.pole[i]->NastavCislo(v);
+}
+
+void TZadZdrojForm::ZKataloguBtnClick() {
+    if (!Katalog) return;
+    const auto p = VyberZKatalogu(*Katalog, KatalogZdroj, this);
+    if (!p) return;
+    ZdrojPopisEdit->setText(QString::fromStdString(p->Nazev));
+    VlozPasma(Zdroj, p->VlastniDrun);
+}
+
+void TZadZdrojForm::DoKataloguBtnClick() {
+    if (!Katalog || !TMEdit::OverVse(this)) return;
+    PolozkaKatalogu p;
+    p.Nazev = ZdrojPopisEdit->text().toStdString();
+    p.VlastniDrun = HodnotyPasem(Zdroj);
+    UlozDoKatalogu(*Katalog, KatalogZdroj, p, this);
 }

@@ -5,6 +5,7 @@
 #include "ui/ElemDialog.h"
 
 class QLineEdit;
+class TKatalog;
 
 // "Zadání zdroje drunu": always edits element 1.
 class TZadZdrojForm : public TPlnenyDialog {
@@ -15,6 +16,8 @@ class TZadZdrojForm : public TPlnenyDialog {
     QLineEdit* ZdrojPopisEdit;
     RadekPasem Zdroj;
     QPushButton *OKBtn, *StornoBtn, *NulujBtn, *VseBtn;
+    QPushButton *ZKataloguBtn, *DoKataloguBtn;
+    TKatalog* Katalog = nullptr; // set by the main window
 
   public slots:
     void FormShow() override;
@@ -23,6 +26,8 @@ class TZadZdrojForm : public TPlnenyDialog {
     void NulujBtnClick();
     void VseBtnClick();
     void NastavMezeZdroj();
+    void ZKataloguBtnClick();
+    void DoKataloguBtnClick();
 
   signals:
     void ZdrojZmenen();

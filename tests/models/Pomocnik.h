@@ -7,6 +7,13 @@
 
 #include "core/DrunVar.h"
 
+// Eight bands of one value.
+inline std::array<double, drun::PocetPasem> Pasma8(double x) {
+    std::array<double, drun::PocetPasem> a{};
+    a.fill(x);
+    return a;
+}
+
 // Bands 63 Hz .. 8 kHz of s against the expected values.
 inline void ExpectSpektrum(const drun::Spectrum& s,
                            const std::array<double, drun::PocetPasem>& ocek, double tol) {

@@ -19,7 +19,13 @@
 #include "ui/DrunMain.h"
 #include "ui/ElemDialog.h"
 #include "ui/Hlaseni.h"
+#include "ui/Katalog.h"
 #include "ui/MujEdit.h"
+
+// Readable failure output.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 
 // Keeps every message text and answers confirmations as the test says.
 class ZaznamHlaseni : public Hlaseni {
@@ -109,6 +115,8 @@ class UiTest : public ::testing::Test {
         Zaznam().Vymaz();
         var.NastavSlozku(slozka.path().toStdString() + "/");
         okno = std::make_unique<THlavniForm>(var);
+        // Never the user's own catalogue.
+        okno->Katalog->NastavSoubor(slozka.filePath(QStringLiteral("katalog.json")));
     }
     void TearDown() override {
         var.Ulozeno = true;
