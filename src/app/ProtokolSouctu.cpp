@@ -69,6 +69,6 @@ int VypisNaVystup(const std::string& text) {
 
 int StavVypisu(bool zapsano) {
     if (zapsano) return 0;
-    std::cerr << "drun-protokol: výsledky se nepodařilo zapsat na standardní výstup.\n";
+    std::cerr << "drun-protokol: výsledek se nepodařilo zapsat na standardní výstup.\n";
     return 1;
 }
