@@ -1,8 +1,10 @@
 // drun-protokol SOUBOR.DRN: the printed protocol of a data file on standard
 // output (UTF-8), exactly the lines a printer receives, tabs and form feeds kept.
 // --csv prints the result table for spreadsheets instead; --pdf writes the
-// protocol with its charts as a PDF, drawn offscreen (only this mode starts Qt).
-#include <QApplication>
+// protocol with its charts as a PDF, drawn offscreen by a module that only this
+// mode loads (only this mode starts Qt).
+#include <dlfcn.h>
+
 #include <clocale>
 #include <cstdio>
 #include <ctime>
@@ -12,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ProtokolPdf.h"
 #include "app/ProtokolSouctu.h"
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
@@ -22,7 +25,6 @@
 #include "io/Protokol.h"
 #include "io/Vysledky.h"
 #include "tools/PozadFrm.h"
-#include "ui/Tisk.h"
 
 using namespace drun;
 
@@ -73,21 +75,28 @@ int VypisCsv(const DrunVar& var) {
     return 0;
 }
 
-// The PDF needs Qt's painting but no display: offscreen unless the user chose
-// a platform. Standard output stays empty. Today's date is written as the
-// window writes it, so that both PDFs of one file are the same.
+// The PDF module: beside the program (its build folder or a portable copy),
+// else where the prefix installs it. Without it --pdf fails, never the rest.
 int ZapisPdf(const DrunVar& var, const std::optional<std::string>& datum, const std::string& vystup,
-             char* argv0) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1; // our own options are not Qt's
-    char* argv[] = {argv0, nullptr};
-    QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    if (!UlozProtokolPdf(var, datum ? *datum : DatumProtokolu().toStdString(), vystup)) {
-        std::cerr << "Protokol se nepodařilo uložit do souboru " << vystup << ".\n";
+             const std::string& program, char* argv0) {
+    const std::string instalovany =
+        (std::filesystem::path(program) / DRUN_MODUL_Z_BIN / JmenoModuluPdf).lexically_normal();
+    std::error_code ec;
+    const std::string vedle = program + JmenoModuluPdf;
+    const std::string& cesta = std::filesystem::exists(vedle, ec) ? vedle : instalovany;
+    void* modul = dlopen(cesta.c_str(), RTLD_NOW | RTLD_LOCAL);
+    auto* vstup = modul
+                      ? reinterpret_cast<decltype(&drun_protokol_pdf)>(dlsym(modul, VstupModuluPdf))
+                      : nullptr;
+    if (!vstup) {
+        const char* chyba = dlerror();
+        std::cerr << "drun-protokol: PDF nelze vytvořit, modul " << JmenoModuluPdf
+                  << " nelze načíst (hledán vedle programu a v " << instalovany
+                  << "): " << (chyba ? chyba : "") << "\n";
         return 1;
     }
-    return 0;
+    // The module stays loaded until the end: Qt's exit handlers live in it.
+    return vstup(var, datum ? datum->c_str() : nullptr, vystup.c_str(), argv0);
 }
 
 } // namespace
@@ -157,7 +166,7 @@ int main(int argc, char** argv) {
     }
     PrepocitejOd(var, 1);
     if (csv) return VypisCsv(var);
-    if (pdf) return ZapisPdf(var, datum, *pdf, argv[0]);
+    if (pdf) return ZapisPdf(var, datum, *pdf, program, argv[0]);
     // Each line goes out as it is made, so a long path needs no second copy.
     return StavVypisu(ZapisProtokol(var, datum ? *datum : DnesniDatum(), stdout));
 }

@@ -42,6 +42,7 @@ TEST(Instalace, RozlozeniValidatoryAProtokol) {
     const char* const soubory[] = {
         "bin/drun",
         "bin/drun-protokol",
+        DRUN_MODUL_PDF,
         "share/drun/KL385216.CAD",
         "share/applications/cz.drun.Drun.desktop",
         "share/mime/packages/cz.drun.Drun.xml",
@@ -89,6 +90,11 @@ TEST(Instalace, RozlozeniValidatoryAProtokol) {
                                " --datum 1.1.2027 Tlumic.DRN");
     EXPECT_EQ(protokol.status, 0) << protokol.vystup;
     EXPECT_NE(protokol.vystup.find(var.cesta.Prvek(2).Popis), std::string::npos) << protokol.vystup;
+    // ... and its PDF module in the prefix's library folder.
+    const Beh pdf = Spust("cd " + Q(jinde) + " && QT_QPA_PLATFORM=offscreen " +
+                          Q(prefix / "bin/drun-protokol") + " --pdf p.pdf Tlumic.DRN");
+    EXPECT_EQ(pdf.status, 0) << pdf.vystup;
+    EXPECT_TRUE(fs::is_regular_file(jinde / "p.pdf"));
 
     const Beh verze = Spust(Q(prefix / "bin/drun") + " --version");
     EXPECT_EQ(verze.status, 0);

@@ -216,4 +216,17 @@ TEST_F(ProtokolCli, PdfBezDispleje) {
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(slozka))
         ++souboru;
     EXPECT_EQ(souboru, 3u); // the data file, the PDF and the messages
+
+    // A copy without its PDF module: the text protocol still works, --pdf says why not.
+    const std::filesystem::path kopie = slozka / "bez" / "drun-protokol";
+    std::filesystem::create_directories(kopie.parent_path());
+    std::filesystem::copy_file(DRUN_PROTOKOL, kopie);
+    const std::string bez = "'" + kopie.string() + "' ";
+    EXPECT_EQ(SpustPrikaz(bez + "'" + soubor + "' >/dev/null").status, 0);
+    b = SpustPrikaz(bez + "--pdf '" + pdf + ".2' '" + soubor + "' 2>'" + chyby + "'");
+    EXPECT_EQ(b.status, 1);
+    std::string text;
+    CtiSoubor(chyby, text);
+    EXPECT_NE(text.find("modul drun-protokol-pdf.so nelze načíst"), std::string::npos) << text;
+    EXPECT_FALSE(std::filesystem::exists(pdf + ".2"));
 }
