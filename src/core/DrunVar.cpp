@@ -68,6 +68,15 @@ void Cesta::NajdiElement(int n) {
     aktualni_ = n;
 }
 
+void Cesta::NastavPrvky(std::vector<TElementSite> prvky) {
+    if (prvky.empty()) return Zaloz();
+    prvky_.clear();
+    for (TElementSite& e : prvky)
+        prvky_.push_back(std::make_unique<TElementSite>(std::move(e)));
+    Precisluj(1);
+    aktualni_ = 1;
+}
+
 void Cesta::Precisluj(int od) {
     for (int i = od; i <= Pocet(); ++i)
         prvky_[static_cast<size_t>(i - 1)]->Cislo = i;

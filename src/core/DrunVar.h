@@ -94,6 +94,8 @@ class Cesta {
     // Removes element n (2..last), current := its predecessor.
     // Returns false (and does nothing) for the source or a number outside the path.
     bool VypustElement(int n);
+    // The path becomes these elements (renumbered); current := the source.
+    void NastavPrvky(std::vector<TElementSite> prvky);
     // Puts back a copy of an element (used to undo a failed change).
     void NahradAktualni(const TElementSite& e);
 

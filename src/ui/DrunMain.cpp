@@ -22,6 +22,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "core/Cisla.h"
@@ -170,8 +171,10 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     });
     ZadZdroj = new TZadZdrojForm(var_, this);
     connect(ZadZdroj, &TZadZdrojForm::ZdrojZmenen, this, [this] {
+        const int pred = ZobrazenyPrvek();
         ZobrazZdroj();
         PrepocitejOd(1);
+        ZaznamenejKrok(QStringLiteral("Změnit zdroj drunu"), pred);
     });
     VyberTyp = new TVyberTypForm(this);
     connect(VyberTyp, &TVyberTypForm::TypVybran, this, &THlavniForm::PridatTyp);
@@ -195,12 +198,16 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
 
     ZobrazPozadavek();
     NaplnForm();
+    VytvorHistorii();
     var_.RezimPridat = false;
     adjustSize();
     setFixedSize(sizeHint());
 }
 
-THlavniForm::~THlavniForm() = default;
+THlavniForm::~THlavniForm() {
+    // Its signals would reach this window after it is gone.
+    delete Historie;
+}
 
 void THlavniForm::VytvorMenu() {
     auto akce = [this](QMenu* m, const QString& text, const QString& hint, auto slot,
@@ -467,7 +474,13 @@ bool THlavniForm::eventFilter(QObject* o, QEvent* e) {
 
 void THlavniForm::RegistrujDialog(int typ, TElementDialog* dialog) {
     dialogy_[static_cast<size_t>(typ)] = dialog;
-    connect(dialog, &TElementDialog::ElementZadan, this, &THlavniForm::PrepocitejOd);
+    connect(dialog, &TElementDialog::ElementZadan, this, [this](int n) {
+        const int pred = ZobrazenyPrvek();
+        const QString krok = var_.RezimPridat ? QStringLiteral("Přidat element ")
+                                              : QStringLiteral("Změnit element ");
+        PrepocitejOd(n);
+        ZaznamenejKrok(krok + QString::number(n), pred);
+    });
     if (QAction* a = PridatItem[static_cast<size_t>(typ)]) a->setEnabled(true);
     VyberTyp->PovolTyp(typ, true);
     AktualizujMistnost();
@@ -549,6 +562,7 @@ void THlavniForm::NovyVypocet() {
     ZalozVypocet(var_);
     NaplnForm();
     PovolUlozeniTisk(true);
+    NovaHistorie();
 }
 
 void THlavniForm::ZmenElem() {
@@ -579,6 +593,7 @@ void THlavniForm::VypustitElementClick() {
     var_.cesta.VypustElement(n);
     var_.Ulozeno = false;
     PrepocitejOd(n - 1);
+    ZaznamenejKrok(QStringLiteral("Vypustit element ") + QString::number(n), n);
 }
 
 void THlavniForm::PridatElemBtnClick() {
@@ -639,9 +654,11 @@ void THlavniForm::AkceEditChange() {
 void THlavniForm::AkceEditExit() {
     // Akce is part of the file: a new text is an unsaved change.
     const std::string akce = PrvnichZnaku(AkceEdit->text().toStdString(), MaxDelkaAkce);
-    if (akce != var_.Akce) var_.Ulozeno = false;
+    const bool zmena = akce != var_.Akce;
+    if (zmena) var_.Ulozeno = false;
     var_.Akce = akce;
     PovolUlozeniTisk(true);
+    if (zmena) ZaznamenejKrok(QStringLiteral("Změnit akci"), ZobrazenyPrvek());
 }
 
 void THlavniForm::PovolUlozeniTisk(bool povolit) {
@@ -707,6 +724,7 @@ void THlavniForm::OtevriSoubor(const QString& soubor) {
     SeznamElemListBox->setFocus();
     AktualizujMistnost();
     PovolUlozeniTisk(true);
+    NovaHistorie();
 }
 
 void THlavniForm::SaveItemClick() {
@@ -715,7 +733,10 @@ void THlavniForm::SaveItemClick() {
                        QStringLiteral("Datové soubory DRUN (*.DRN)"), QStringLiteral("DRN"));
     if (soubor.isEmpty()) return;
     const VysledekSouboru v = UlozData(var_, soubor.toStdString());
-    if (v.Ok()) PridejNaposledy(soubor);
+    if (v.Ok()) {
+        PridejNaposledy(soubor);
+        OznacUlozeno();
+    }
     if (var_.Hlasky) {
         if (v.Ok())
             hlaseni().Informace(ZCore(v.Zprava));
@@ -770,7 +791,7 @@ bool THlavniForm::TiskProtokolu(QPrinter& tiskarna) {
         hlaseni().Chyba(QStringLiteral("Chyba při zápisu na tiskárnu!"));
         return false;
     }
-    var_.Ulozeno = true;
+    OznacUlozeno();
     return true;
 }
 

@@ -27,9 +27,11 @@ class TNapovedaForm;
 class TSoucetForm;
 class TKatalog;
 class TKatalogForm;
+class QUndoStack;
 
 namespace drun {
 struct DrunVar;
+struct SnimekVypoctu;
 struct TElementSite;
 } // namespace drun
 
@@ -79,6 +81,10 @@ class THlavniForm : public QMainWindow {
     QMenu* PomuckyMenu;
     QMenu* NaposledyMenu; // "Naposledy otevřené"
     QMenu* UpravyMenu;
+    // Undo and redo of every change to what the file holds.
+    QUndoStack* Historie;
+    QAction *ZpetItem, *ZnovuItem;
+    static constexpr int MaxKrokuHistorie = 200;
     QAction *KopirovatVysledkyItem, *ExportPdfItem, *ExportCsvItem;
     TVyberTypForm* VyberTyp;
     TZadZdrojForm* ZadZdroj;
@@ -97,6 +103,15 @@ class THlavniForm : public QMainWindow {
     TKatalogForm* KatalogForm;
     QAction* KatalogItem;
 
+    // A change is done and evaluated: it becomes a step of the history;
+    // aktualniPred is the element shown before it.
+    void ZaznamenejKrok(const QString& text, int aktualniPred);
+    // Shows the calculation of a step, evaluated from its first changed element.
+    void ObnovKrok(const std::shared_ptr<const drun::SnimekVypoctu>& s, int aktualni);
+    // The calculation was written (or printed): this is the saved state.
+    void OznacUlozeno();
+    int ZobrazenyPrvek() const;
+
   public slots:
     // Evaluates from element n and shows everything.
     void PrepocitejOd(int n);
@@ -105,6 +120,9 @@ class THlavniForm : public QMainWindow {
     void ZobrazPozadavek();
     void ZobrazZdroj();
     void NaplnForm();
+    void NovaHistorie(); // "Nový" and an opened file start here
+    void ZpetItemClick();
+    void ZnovuItemClick();
 
     void NovyVypocet();
     void ZmenElem();
@@ -156,6 +174,8 @@ class THlavniForm : public QMainWindow {
     bool eventFilter(QObject* o, QEvent* e) override;
 
   private:
+    void VytvorHistorii();
+    void PotvrdAkci();
     void VytvorMenu();
     QWidget* VytvorPanely();
     void Zapis(const RadekHodnot& r, const std::array<double, 9>& s);
@@ -165,4 +185,5 @@ class THlavniForm : public QMainWindow {
     QFrame* ZdrojPanel;
     QFrame* VysledekPanel;
     QMenu* nastaveniMenu_ = nullptr;
+    std::shared_ptr<const drun::SnimekVypoctu> stav_; // the calculation as the history last saw it
 };
