@@ -107,11 +107,15 @@ void PridejCislo(std::string& r, double x, int desetin) {
         return;
     }
     if (desetin >= 0 && desetin <= 9) return PridejPevnouCarku(r, x, desetin);
+    r += FormatPevne(x, desetin);
+}
+
+std::string FormatPevne(double x, int desetin) {
+    char buf[400]; // the largest double in fixed notation
     std::snprintf(buf, sizeof buf, "%.*f", desetin, x);
     std::string s = buf;
-    // A value that rounds to zero is shown without a sign.
     if (s.front() == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
-    r += s;
+    return s;
 }
 
 std::string FormatCislo(double x, int desetin) {

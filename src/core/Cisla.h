@@ -14,6 +14,9 @@ std::optional<double> CtiDouble(std::string_view text);
 // Whole text must be a decimal integer that fits in 32 bits.
 std::optional<int> CtiInt(std::string_view text);
 
+// Fixed notation with the given decimals, whatever the size; a value that
+// rounds to zero has no sign ("0.0", never "-0.0").
+std::string FormatPevne(double x, int desetin);
 // Fixed notation with the given decimals; values with more than five digits
 // before the point switch to scientific notation. Never prints "-0.0".
 std::string FormatCislo(double x, int desetin);

@@ -150,10 +150,7 @@ std::string FormatParametr(double x) {
 
 std::string FormatPole(double x, int sirka, int desetin) {
     if (!std::isfinite(x)) x = 0;
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", desetin, x);
-    std::string s = buf;
-    if (s.front() == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
+    std::string s = FormatPevne(x, desetin);
     if (s.size() < static_cast<size_t>(sirka))
         s.insert(0, static_cast<size_t>(sirka) - s.size(), ' ');
     return s;

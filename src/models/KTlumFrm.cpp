@@ -158,8 +158,7 @@ std::string ZpravaSouboruTlumice(const std::string& cesta) {
 bool ZadaniTlumiceMozne(double aMm, double bMm, double prutok, double sirkaVlozek, int pocet) {
     const double volno = aMm - sirkaVlozek * pocet;
     if (!(volno > 0) || !(bMm > 0)) return false;
-    const double v = prutok * 1000000 / (volno * 3600 * bMm);
-    return v < MaxRychlostTlumice;
+    return RychlostVPrurezu(volno, bMm, prutok) < MaxRychlostTlumice;
 }
 
 void ZapisTlumic(DrunVar& var, const ZadaniTlumice& z) {
@@ -176,6 +175,12 @@ void ZapisTlumic(DrunVar& var, const ZadaniTlumice& z) {
 }
 
 VysledekSouboru VypocetTlumice(DrunVar& var) {
+    const std::optional<std::string> obsah = NactiSoubor(var.SouborTlumice);
+    if (!obsah) return {KodVysledku::DataTlumice, ZpravaSouboruTlumice(var.SouborTlumice)};
+    return VypocetTlumiceZDat(var, *obsah);
+}
+
+VysledekSouboru VypocetTlumiceZDat(DrunVar& var, std::string_view data) {
     TElementSite& e = var.cesta.Aktualni();
     const VysledekSouboru chyba{KodVysledku::DataTlumice, ZpravaSouboruTlumice(var.SouborTlumice)};
     const double A = e.RozmA, B = e.RozmB, L = e.Delka, w = e.Radius, Q = e.Prutok;
@@ -187,13 +192,11 @@ VysledekSouboru VypocetTlumice(DrunVar& var) {
     const double volno = A - w * n;
     if (!(volno > 0)) return chyba;
     const double s = volno / n;
-    const double v = Q / 3600 * 1000000 / (s * n * B);
+    const double v = RychlostVPrurezu(volno, B, Q);
 
     const std::optional<Rozmezi> g = RozmeziMezery(w, s);
     if (!g) return chyba;
-    const std::optional<std::string> obsah = NactiSoubor(var.SouborTlumice);
-    if (!obsah) return chyba;
-    const std::vector<std::string_view> oddily = Oddily(*obsah);
+    const std::vector<std::string_view> oddily = Oddily(data);
     if (oddily.size() < 2) return chyba;
     const std::optional<std::vector<Radek>> utlumy = CtiRadky(oddily[1], SloupcuUtlumu);
     if (!utlumy) return chyba;

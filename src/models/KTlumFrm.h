@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/DrunVar.h"
 #include "core/Vysledek.h"
@@ -38,6 +39,9 @@ void ZapisTlumic(DrunVar& var, const ZadaniTlumice& z);
 // written (spectra, description, sides in metres) and the remembered inputs
 // updated; on failure nothing changes, the code is DataTlumice and Zprava the message.
 VysledekSouboru VypocetTlumice(DrunVar& var);
+// The same from the bytes of the data file, parsed in memory (a fuzz target
+// runs it without touching the disk).
+VysledekSouboru VypocetTlumiceZDat(DrunVar& var, std::string_view data);
 
 // "Soubor <path> nenalezen, poškozen, nebo zadané hodnoty mimo jeho rozsah."
 std::string ZpravaSouboruTlumice(const std::string& cesta);

@@ -8,14 +8,12 @@
 
 #include "core/Cisla.h"
 #include "ui/MujEdit.h"
+#include "ui/TextHodnoty.h"
 
 using namespace drun;
 
 namespace {
 
-QString Text(double x) {
-    return QString::fromStdString(FormatHodnota(x));
-}
 const QString Nevim = QStringLiteral("nevím");
 const QString Otazniky = QStringLiteral("???");
 

@@ -51,6 +51,7 @@
 #include "ui/PozadFrm.h"
 #include "ui/PrevFrm.h"
 #include "ui/SoucetFrm.h"
+#include "ui/TextHodnoty.h"
 #include "ui/TextPole.h"
 #include "ui/Tisk.h"
 #include "ui/ViceFrm.h"
@@ -77,10 +78,6 @@ void SeznamModel::Obnov() {
 }
 
 namespace {
-
-QString Text(double x) {
-    return QString::fromStdString(FormatHodnota(x));
-}
 
 // The three panels share one column grid, so their values stand under each
 // other: captions, nine values, and room for the NR rating.
@@ -708,12 +705,7 @@ void THlavniForm::OtevriSoubor(const QString& soubor) {
     }
     const VysledekSouboru v = NactiData(var_, soubor.toStdString());
     if (v.Ok()) PridejNaposledy(soubor);
-    if (var_.Hlasky) {
-        if (v.Ok())
-            hlaseni().Informace(ZCore(v.Zprava));
-        else
-            hlaseni().Chyba(ZCore(v.Zprava));
-    }
+    if (var_.Hlasky) Ohlas(v);
     // What is shown now is what the file holds (or a new calculation).
     var_.Ulozeno = true;
     NaplnForm();
@@ -737,12 +729,7 @@ void THlavniForm::SaveItemClick() {
         PridejNaposledy(soubor);
         OznacUlozeno();
     }
-    if (var_.Hlasky) {
-        if (v.Ok())
-            hlaseni().Informace(ZCore(v.Zprava));
-        else
-            hlaseni().Chyba(ZCore(v.Zprava));
-    }
+    if (var_.Hlasky) Ohlas(v);
 }
 
 void THlavniForm::OtevriNaposledy(const QString& soubor) {
@@ -828,7 +815,7 @@ void THlavniForm::closeEvent(QCloseEvent* e) {
         var_.Hlasky = true;
         // A save that failed must not end the program unasked: the user may save elsewhere.
         if (!v.Ok()) {
-            hlaseni().Chyba(ZCore(v.Zprava));
+            Ohlas(v);
             if (!hlaseni().Potvrd(otazka)) {
                 e->ignore();
                 return;

@@ -28,6 +28,10 @@ void TPlnenyDialog::Otevri() {
     show();
 }
 
+bool TPlnenyDialog::event(QEvent* e) {
+    return PredejHint(this, e) || QDialog::event(e);
+}
+
 void TPlnenyDialog::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     if (!e->spontaneous()) FormShow();

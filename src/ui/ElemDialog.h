@@ -26,6 +26,7 @@ class TPlnenyDialog : public QDialog {
 
   protected:
     void showEvent(QShowEvent* e) override;
+    bool event(QEvent* e) override;
 };
 
 // The common protocol of every element dialog: FormShow fills the fields,

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "core/Vysledek.h"
+
 namespace {
 
 Hlaseni* instalovane = nullptr;
@@ -82,4 +84,19 @@ void NastavHint(QWidget* w, const QString& hint) {
     const int bar = hint.indexOf(QLatin1Char('|'));
     w->setToolTip(bar < 0 ? hint : hint.left(bar));
     w->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
+}
+
+bool PredejHint(QWidget* okno, QEvent* e) {
+    if (e->type() != QEvent::StatusTip || !okno->parentWidget()) return false;
+    QCoreApplication::sendEvent(okno->parentWidget()->window(), e);
+    return true;
+}
+
+void Ohlas(const drun::VysledekSouboru& v) {
+    if (v.Zprava.empty()) return;
+    const QString text = QString::fromStdString(v.Zprava);
+    if (v.Ok())
+        hlaseni().Informace(text);
+    else
+        hlaseni().Chyba(text);
 }

@@ -2,7 +2,12 @@
 
 #include <QString>
 
+class QEvent;
 class QWidget;
+
+namespace drun {
+struct VysledekSouboru;
+}
 
 // Every message box of the program goes through here, so that tests can
 // record the texts and answer confirmations without a real modal box.
@@ -31,3 +36,10 @@ bool HlaseniOtevreno();
 
 // "Short|Long" hint: the tool tip gets the short part, the status bar the long one.
 void NastavHint(QWidget* w, const QString& hint);
+// A window beside the main window passes the status hint of the control under
+// the mouse on to the main window's status bar. True when `e` was such a hint.
+bool PredejHint(QWidget* okno, QEvent* e);
+
+// The result of a file operation: its confirmation as information, its
+// failure as an error (nothing when there is no text).
+void Ohlas(const drun::VysledekSouboru& v);

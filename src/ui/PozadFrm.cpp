@@ -26,7 +26,7 @@ TPozadavekForm::TPozadavekForm(DrunVar& var, Spectrum& pozadavek, QWidget* paren
       pozadavek_(pozadavek) {
     auto* v = new QVBoxLayout(this);
     auto* horni = new QHBoxLayout;
-    auto* skupina = new QGroupBox(QStringLiteral("Zadání"), this);
+    auto* skupina = new QGroupBox(this);
     auto* sv = new QVBoxLayout(skupina);
     PozadRadioGroup = new QButtonGroup(this);
     auto* poOktavach = new QRadioButton(QStringLiteral("Po oktávách"), skupina);

@@ -12,14 +12,9 @@
 #include "core/Cisla.h"
 #include "tools/PrevFrm.h"
 #include "ui/MujEdit.h"
+#include "ui/TextHodnoty.h"
 
 using namespace drun;
-
-namespace {
-QString Text(double x) {
-    return QString::fromStdString(FormatHodnota(x));
-}
-} // namespace
 
 TPrevodForm::TPrevodForm(QWidget* parent) : TPlnenyDialog(QStringLiteral("Převod"), false, parent) {
     auto* v = new QVBoxLayout(this);
@@ -85,7 +80,8 @@ TPrevodForm::TPrevodForm(QWidget* parent) : TPlnenyDialog(QStringLiteral("Převo
         f->NastavMeze(MinHladinaPrevodu, MaxHladinaPrevodu);
         f->NastavCislo(0, QStringLiteral("0"));
     }
-    PrevodRadioGroupClick(VazeniA);
+    // The result is named "L(x)" until the user picks a weighting.
+    ZvolVazeni(VazeniA);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -95,12 +91,16 @@ void TPrevodForm::FormShow() {
 
 void TPrevodForm::PrevodRadioGroupClick(int index) {
     if (index < 0 || index >= PocetVazeni) return;
+    LxLbl->setText(QString::fromUtf8(NazevPrevodu(index)));
+    ZvolVazeni(index);
+}
+
+void TPrevodForm::ZvolVazeni(int index) {
     vazeni_ = index;
     PrevodRadioGroup->button(index)->setChecked(true);
     const auto& vaha = VahaPrevodu(index);
     for (int i = 0; i < PocetPasem; ++i)
         Kor[static_cast<size_t>(i)]->setText(Text(vaha[i]));
-    LxLbl->setText(QString::fromUtf8(NazevPrevodu(index)));
     // A level still being typed is validated first; a refused one leaves "nevím".
     if (TMEdit::OverVse(this)) Preved();
 }

@@ -32,6 +32,8 @@ class TPrevodForm : public TPlnenyDialog {
     void HodnEditChange();
 
   private:
+    // Checks the weighting's item, shows its corrections and converts.
+    void ZvolVazeni(int index);
     void Preved(); // from the fields' accepted values
 
     int vazeni_ = 0;

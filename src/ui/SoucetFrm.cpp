@@ -33,6 +33,7 @@
 #include "ui/Hlaseni.h"
 #include "ui/Nastaveni.h"
 #include "ui/PozadFrm.h"
+#include "ui/TextHodnoty.h"
 #include "ui/Tisk.h"
 #include "ui/VyberSouboru.h"
 
@@ -45,10 +46,6 @@ const QColor BarvaChyby(190, 0, 0);
 // Paths of the sum in the chart, apart from the sum's own colours.
 const QColor BarvyCest[] = {QColor(230, 120, 0),  QColor(150, 60, 180), QColor(0, 150, 160),
                             QColor(160, 110, 40), QColor(220, 70, 140), QColor(110, 110, 110)};
-
-QString Text(double x) {
-    return QString::fromStdString(FormatHodnota(x));
-}
 
 QTableWidget* Tabulka(QWidget* rodic, int radku) {
     auto* t = new QTableWidget(radku, PocetSloupcu, rodic);

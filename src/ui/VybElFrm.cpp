@@ -40,6 +40,10 @@ TVyberTypForm::TVyberTypForm(QWidget* parent) : QDialog(parent) {
     setFixedSize(sizeHint());
 }
 
+bool TVyberTypForm::event(QEvent* e) {
+    return PredejHint(this, e) || QDialog::event(e);
+}
+
 void TVyberTypForm::PovolTyp(int typ, bool povolit) {
     if (QPushButton* b = Tlacitko(typ)) b->setEnabled(povolit);
 }

@@ -18,6 +18,9 @@ class TVyberTypForm : public QDialog {
   signals:
     void TypVybran(int typ);
 
+  protected:
+    bool event(QEvent* e) override;
+
   private:
     std::array<QPushButton*, 11> tlacitka_{};
 };

@@ -84,11 +84,7 @@ void TParametryForm::ResetButtonClick() {
 
 void TParametryForm::SaveCfgButtonClick() {
     if (!Prevezmi()) return;
-    const VysledekSouboru v = ZapisKonfiguraci(var_);
-    if (v.Ok())
-        hlaseni().Informace(QString::fromStdString(v.Zprava));
-    else
-        hlaseni().Chyba(QString::fromStdString(v.Zprava));
+    Ohlas(ZapisKonfiguraci(var_));
 }
 
 void TParametryForm::StornoButonClick() {

@@ -65,17 +65,20 @@ TEST(Vypocet, PodlahaMezisouctuAPrahScitani) {
     DrunVar var;
     Zdroj(var, 50);
     // band 0: attenuation above the level -> floor 0.001, then plain addition
-    // band 1: subtotal exactly 0.01 -> plain addition (threshold inclusive)
+    // band 1: subtotal exactly 0.01 (the source's band, nothing removed) ->
+    //         plain addition (threshold inclusive)
     // band 2: subtotal 0.02 -> energetic sum
     // band 3: incoming 0, self-noise 0 -> 0
-    Obecny(var, {60, 49.99, 49.98, 50, 50, 50, 50, 50}, {30, 30, 30, 0, 0, 0, 0, 0});
+    var.cesta.Prvni().VlastniDrun[1] = 0.01;
+    Obecny(var, {60, 0, 49.98, 50, 50, 50, 50, 50}, {30, 30, 30, 0, 0, 0, 0, 0});
     PrepocitejOd(var, 1);
     const TElementSite& e = var.cesta.Prvek(2);
     EXPECT_DOUBLE_EQ(e.Mezisoucet[0], 0.001);
     EXPECT_EQ(FormatHodnota(e.Mezisoucet[0]), "0.0");
     EXPECT_DOUBLE_EQ(e.ZaElementem[0], 30.001);
     EXPECT_EQ(FormatHodnota(e.ZaElementem[0]), "30.0");
-    EXPECT_NEAR(e.ZaElementem[1], 30.01, 1e-9);
+    EXPECT_EQ(e.Mezisoucet[1], 0.01);
+    EXPECT_EQ(e.ZaElementem[1], 0.01 + 30);
     EXPECT_NEAR(e.ZaElementem[2], 10 * std::log10(std::pow(10, 0.002) + 1000), 1e-9);
     EXPECT_DOUBLE_EQ(e.ZaElementem[3], 0);
     EXPECT_DOUBLE_EQ(e.Mezisoucet[3], 0);

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "Pomocnik.h"
 #include "core/Cisla.h"
 #include "core/DrunVyp.h"
 #include "core/Soubory.h"
@@ -21,14 +22,6 @@ const std::string ChybaCteni = "Chyba při čtení datového souboru.";
 
 std::string Cp(const std::string& utf8) {
     return *Utf8DoCp1250(utf8);
-}
-
-// Lines joined with CR LF, converted to Windows-1250.
-std::string Soubor(std::initializer_list<std::string> radky) {
-    std::string s;
-    for (const auto& r : radky)
-        s += r + "\r\n";
-    return Cp(s);
 }
 
 void Zdroj(DrunVar& var, const std::string& popis, std::array<double, 8> vykon) {

@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "Pomocnik.h"
 #include "core/DrunVyp.h"
 #include "io/DataSoubor.h"
 #include "io/Kodovani.h"
@@ -21,13 +22,6 @@
 using namespace drun;
 
 namespace {
-
-std::string Soubor(std::initializer_list<std::string> radky) {
-    std::string s;
-    for (const auto& r : radky)
-        s += r + "\r\n";
-    return *Utf8DoCp1250(s);
-}
 
 const std::string Nuly = "    0.0    0.0    0.0    0.0    0.0    0.0    0.0    0.0";
 

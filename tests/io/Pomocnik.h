@@ -3,7 +3,10 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <initializer_list>
 #include <string>
+
+#include "io/Kodovani.h"
 
 // A command run through the shell: its exit status and standard output.
 struct Beh {
@@ -22,4 +25,12 @@ inline Beh SpustPrikaz(const std::string& prikaz) {
     const int s = pclose(p);
     b.status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
     return b;
+}
+
+// Lines joined with CR LF, converted to Windows-1250: a data file as the program writes it.
+inline std::string Soubor(std::initializer_list<std::string> radky) {
+    std::string s;
+    for (const auto& r : radky)
+        s += r + "\r\n";
+    return *drun::Utf8DoCp1250(s);
 }

@@ -1,10 +1,13 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTest>
 #include <QToolButton>
 #include <QValidator>
@@ -21,6 +24,7 @@
 #include "ui/OdbFrm.h"
 #include "ui/PozadFrm.h"
 #include "ui/ViceFrm.h"
+#include "ui/VybElFrm.h"
 #include "ui/VyustFrm.h"
 #include "ui/ZZdrFrm.h"
 
@@ -43,13 +47,6 @@ void PridejObecny(THlavniForm& o, double utlum, double drun, const QString& popi
         d->VlDrun.pole[i]->NastavCislo(drun);
     }
     d->OKBtnClick();
-}
-
-void Zdroj(THlavniForm& o, double uroven) {
-    o.ZadZdroj->FormShow();
-    for (TMDoubleEdit* f : o.ZadZdroj->Zdroj.pole)
-        f->NastavCislo(uroven);
-    o.ZadZdroj->OKBtnClick();
 }
 
 } // namespace
@@ -175,8 +172,24 @@ TEST_F(UiTest, RozdilCervenyJenNadNulou) {
     EXPECT_NE(okno->Rozdil[2]->palette().color(QPalette::WindowText), cervena);
 }
 
+TEST_F(UiTest, HintyOkenVeStavovemRadkuHlavnihoOkna) {
+    auto* mistnost = qobject_cast<TMistnostForm*>(okno->Dialog(TypMistnost));
+    ASSERT_NE(mistnost, nullptr);
+    for (QWidget* w : std::initializer_list<QWidget*>{okno->VyberTyp->Tlacitko(TypMistnost),
+                                                      okno->VyberTyp->Tlacitko(TypObecny),
+                                                      mistnost->PlochaStenEdit}) {
+        SCOPED_TRACE(w->statusTip().toStdString());
+        ASSERT_FALSE(w->statusTip().isEmpty());
+        QStatusTipEvent e(w->statusTip()); // what the mouse over the control sends
+        QApplication::sendEvent(w, &e);
+        EXPECT_EQ(okno->statusBar()->currentMessage(), w->statusTip());
+    }
+}
+
 TEST_F(UiTest, PozadavekRezimyAKrivky) {
     TPozadavekForm* p = okno->Pozadavek;
+    ASSERT_NE(p->findChild<QGroupBox*>(), nullptr);
+    EXPECT_EQ(p->findChild<QGroupBox*>()->title(), ""); // the radio group has no caption
     p->FormShow();
     EXPECT_EQ(p->PozadRadioGroup->checkedId(), 0);
     EXPECT_FALSE(p->NkrivkyComboBox->isEnabled());

@@ -21,6 +21,7 @@
 #include "ui/Hlaseni.h"
 #include "ui/Katalog.h"
 #include "ui/MujEdit.h"
+#include "ui/ZZdrFrm.h"
 
 // Readable failure output.
 inline void PrintTo(const QString& s, std::ostream* os) {
@@ -106,6 +107,17 @@ inline QStringList TextyPoli(std::initializer_list<QLineEdit*> pole) {
     for (QLineEdit* f : pole)
         s << f->text();
     return s;
+}
+
+// The source's sound power typed into its dialog and confirmed.
+inline void Zdroj(THlavniForm& o, const std::array<double, 8>& pasma) {
+    o.ZadZdroj->FormShow();
+    for (int i = 0; i < 8; ++i)
+        o.ZadZdroj->Zdroj.pole[i]->NastavCislo(pasma[static_cast<size_t>(i)]);
+    o.ZadZdroj->OKBtnClick();
+}
+inline void Zdroj(THlavniForm& o, double uroven) {
+    Zdroj(o, {uroven, uroven, uroven, uroven, uroven, uroven, uroven, uroven});
 }
 
 // A fresh program state and main window whose files live in a temporary folder.

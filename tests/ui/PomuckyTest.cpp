@@ -20,13 +20,6 @@ using namespace drun;
 
 namespace {
 
-void Zdroj(THlavniForm& o, const std::array<double, 8>& pasma) {
-    o.ZadZdroj->FormShow();
-    for (int i = 0; i < 8; ++i)
-        o.ZadZdroj->Zdroj.pole[i]->NastavCislo(pasma[static_cast<size_t>(i)]);
-    o.ZadZdroj->OKBtnClick();
-}
-
 QStringList TextyPoli(const RadekPasem& r) {
     QStringList s;
     for (TMDoubleEdit* f : r.pole)
@@ -177,7 +170,7 @@ TEST_F(UiTest, PrevodVahyAZnacky) {
     okno->PrevodnItem->trigger();
     ASSERT_TRUE(d->isVisible());
     EXPECT_EQ(TextyPoli(d->Hodn), QStringList(8, "0"));
-    EXPECT_EQ(d->LxLbl->text(), "L(A)");
+    EXPECT_EQ(d->LxLbl->text(), "L(x)"); // A is checked, but not yet chosen
     EXPECT_EQ(d->VyslLxLbl->text(), "7.0");
     EXPECT_EQ(TextyLbl(d->Kor),
               QStringList({"-26.2", "-16.1", "-8.6", "-3.2", "0.0", "1.2", "1.0", "-1.1"}));
