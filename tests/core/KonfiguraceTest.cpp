@@ -8,6 +8,7 @@
 
 #include "core/Konfigurace.h"
 #include "core/Soubory.h"
+#include "models/Pomocnik.h"
 
 using namespace drun;
 
@@ -63,9 +64,7 @@ TEST(Konfigurace, CteniSouboru) {
 class KonfiguraceSoubor : public ::testing::Test {
   protected:
     void SetUp() override {
-        slozka = std::filesystem::temp_directory_path() /
-                 ("drun-cfg-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        slozka = SlozkaTestu("drun-cfg-");
         std::filesystem::remove_all(slozka);
         std::filesystem::create_directories(slozka);
         var.NastavSlozku(slozka.string() + "/");

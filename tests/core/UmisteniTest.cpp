@@ -7,6 +7,7 @@
 
 #include "core/Konfigurace.h"
 #include "core/Umisteni.h"
+#include "models/Pomocnik.h"
 
 using namespace drun;
 namespace fs = std::filesystem;
@@ -16,9 +17,7 @@ namespace {
 class Umisteni : public ::testing::Test {
   protected:
     void SetUp() override {
-        koren = fs::temp_directory_path() /
-                ("drun-umisteni-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        koren = SlozkaTestu("drun-umisteni-");
         fs::remove_all(koren);
         fs::create_directories(koren / "prefix/bin");
         fs::create_directories(koren / "prefix/share/drun");

@@ -13,6 +13,7 @@
 #include "io/Protokol.h"
 #include "io/SoucetCest.h"
 #include "models/ObElFrm.h"
+#include "models/Pomocnik.h"
 #include "tools/PozadFrm.h"
 
 using namespace drun;
@@ -27,9 +28,7 @@ Beh Spust(const std::string& argumenty, const std::string& chyby = "/dev/null") 
 class ProtokolCli : public ::testing::Test {
   protected:
     void SetUp() override {
-        slozka = std::filesystem::temp_directory_path() /
-                 ("drun-cli-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        slozka = SlozkaTestu("drun-cli-");
         std::filesystem::create_directories(slozka);
         soubor = (slozka / "Kancelář.DRN").string();
         var.Akce = "Kancelář";

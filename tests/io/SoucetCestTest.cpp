@@ -10,6 +10,7 @@
 #include "io/DataSoubor.h"
 #include "io/Protokol.h"
 #include "io/SoucetCest.h"
+#include "models/Pomocnik.h"
 #include "models/ZZdrFrm.h"
 #include "tools/PozadFrm.h"
 
@@ -21,22 +22,14 @@ namespace {
 class SoucetCest : public ::testing::Test {
   protected:
     void SetUp() override {
-        slozka = fs::temp_directory_path() /
-                 ("drun-soucet-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        slozka = SlozkaTestu("drun-soucet-");
         fs::create_directories(slozka / "podsložka");
     }
     void TearDown() override { fs::remove_all(slozka); }
     // A calculation of the source alone with all bands at `uroven`.
     std::string Vypocet(const std::string& jmeno, double uroven, const std::string& akce) {
-        DrunVar var;
-        var.Akce = akce;
-        ZadaniZdroje z;
-        z.Popis = "ventilátor";
-        z.Vykon.fill(uroven);
-        ZapisZdroj(var, z);
         const std::string s = (slozka / jmeno).string();
-        EXPECT_TRUE(UlozData(var, s).Ok());
+        UlozZdrojSam(s, uroven, akce);
         return s;
     }
     fs::path slozka;

@@ -1,11 +1,16 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <array>
 #include <cmath>
+#include <filesystem>
+#include <string>
 
 #include "core/DrunVar.h"
+#include "io/DataSoubor.h"
+#include "models/ZZdrFrm.h"
 
 // Eight bands of one value.
 inline std::array<double, drun::PocetPasem> Pasma8(double x) {
@@ -53,4 +58,22 @@ inline void ExpectStejnePrvky(const drun::Cesta& zapsana, const drun::Cesta& pre
             EXPECT_NEAR(b.VlastniDrun[i], a.VlastniDrun[i], 1e-9);
         }
     }
+}
+
+// A temporary folder of the running test alone: prefix, process and test name.
+inline std::filesystem::path SlozkaTestu(const std::string& predpona) {
+    return std::filesystem::temp_directory_path() /
+           (predpona + std::to_string(::getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+}
+
+// Writes a calculation of the source alone, every band at `uroven`.
+inline void UlozZdrojSam(const std::string& soubor, double uroven, const std::string& akce) {
+    drun::DrunVar var;
+    var.Akce = akce;
+    drun::ZadaniZdroje z;
+    z.Popis = "ventilátor";
+    z.Vykon.fill(uroven);
+    drun::ZapisZdroj(var, z);
+    EXPECT_TRUE(drun::UlozData(var, soubor).Ok());
 }

@@ -9,6 +9,7 @@
 #include "core/Cisla.h"
 #include "core/Soubory.h"
 #include "io/DataSoubor.h"
+#include "models/Pomocnik.h"
 #include "models/ZZdrFrm.h"
 #include "tools/PozadFrm.h"
 #include "ui/MujEdit.h"
@@ -34,14 +35,8 @@ class SoucetOkno : public UiTest {
     }
     // A calculation file of the source alone, all bands at `uroven`.
     QString Vypocet(const QString& jmeno, double uroven, const std::string& akce = "Přívod") {
-        DrunVar v;
-        v.Akce = akce;
-        ZadaniZdroje z;
-        z.Popis = "ventilátor";
-        z.Vykon.fill(uroven);
-        ZapisZdroj(v, z);
         const QString cesta = slozka.path() + "/" + jmeno;
-        EXPECT_TRUE(UlozData(v, cesta.toStdString()).Ok());
+        UlozZdrojSam(cesta.toStdString(), uroven, akce);
         return cesta;
     }
     QString Bunka(QTableWidget* t, int r, int c) {
