@@ -7,7 +7,7 @@
 #include "Pomocnik.h"
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
-#include "ui/DrunMain.h"
+#include "ui/hlavni/DrunMain.h"
 
 using namespace drun;
 

@@ -9,8 +9,8 @@
 #include "Pomocnik.h"
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
-#include "ui/DrunMain.h"
-#include "ui/Graf.h"
+#include "ui/hlavni/DrunMain.h"
+#include "ui/nastroje/Graf.h"
 
 using namespace drun;
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "core/DrunVar.h"
-#include "models/KTlumFrm.h"
+#include "models/Tlumic.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace drun;

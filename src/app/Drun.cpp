@@ -3,9 +3,9 @@
 #include <QTimer>
 
 #include "core/DrunVar.h"
-#include "ui/DrunMain.h"
-#include "ui/Hlaseni.h"
-#include "ui/Spusteni.h"
+#include "ui/hlavni/DrunMain.h"
+#include "ui/hlavni/Hlaseni.h"
+#include "ui/hlavni/Spusteni.h"
 
 int main(int argc, char* argv[]) {
     // --help and --version answer without a window (and without a display).

@@ -24,7 +24,7 @@
 #include "io/DataSoubor.h"
 #include "io/Protokol.h"
 #include "io/Vysledky.h"
-#include "tools/PozadFrm.h"
+#include "tools/Pozadavek.h"
 
 using namespace drun;
 

@@ -7,7 +7,7 @@
 #include <iostream>
 #include <string>
 
-#include "ui/Tisk.h"
+#include "ui/tisk/Tisk.h"
 
 // The PDF needs Qt's painting but no display: offscreen unless the user chose
 // a platform. Standard output stays empty. Today's date is written as the

@@ -6,7 +6,7 @@
 
 #include "core/DrunVar.h"
 #include "io/SoucetCest.h"
-#include "tools/PozadFrm.h"
+#include "tools/Pozadavek.h"
 
 using namespace drun;
 

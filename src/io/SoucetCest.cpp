@@ -7,7 +7,7 @@
 #include "core/Soubory.h"
 #include "io/DataSoubor.h"
 #include "io/Kodovani.h"
-#include "tools/PozadFrm.h"
+#include "tools/Pozadavek.h"
 
 namespace drun {
 

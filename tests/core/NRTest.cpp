@@ -4,7 +4,7 @@
 
 #include "core/Cisla.h"
 #include "tools/NR.h"
-#include "tools/PozadFrm.h"
+#include "tools/Pozadavek.h"
 
 using namespace drun;
 

@@ -4,8 +4,8 @@
 #include <limits>
 
 #include "core/Cisla.h"
-#include "tools/AkTlakFrm.h"
-#include "tools/PrevFrm.h"
+#include "tools/AkTlak.h"
+#include "tools/Prevod.h"
 
 using namespace drun;
 

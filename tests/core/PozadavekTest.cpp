@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Cisla.h"
-#include "tools/PozadFrm.h"
+#include "tools/Pozadavek.h"
 
 using namespace drun;
 

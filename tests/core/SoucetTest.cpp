@@ -2,7 +2,7 @@
 
 #include "core/Cisla.h"
 #include "core/Matemat.h"
-#include "tools/PozadFrm.h"
+#include "tools/Pozadavek.h"
 #include "tools/Soucet.h"
 
 using namespace drun;

@@ -11,8 +11,8 @@
 #include "core/Soubory.h"
 #include "io/DataSoubor.h"
 #include "io/Kodovani.h"
-#include "models/ObElFrm.h"
-#include "models/ZZdrFrm.h"
+#include "models/Obecny.h"
+#include "models/Zdroj.h"
 
 using namespace drun;
 

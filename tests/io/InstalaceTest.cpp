@@ -8,7 +8,7 @@
 #include "Pomocnik.h"
 #include "core/DrunVar.h"
 #include "io/DataSoubor.h"
-#include "models/KTlumFrm.h"
+#include "models/Tlumic.h"
 
 using namespace drun;
 namespace fs = std::filesystem;

@@ -12,9 +12,9 @@
 #include "io/DataSoubor.h"
 #include "io/Protokol.h"
 #include "io/SoucetCest.h"
-#include "models/ObElFrm.h"
+#include "models/Obecny.h"
 #include "models/Pomocnik.h"
-#include "tools/PozadFrm.h"
+#include "tools/Pozadavek.h"
 
 using namespace drun;
 

@@ -11,8 +11,8 @@
 #include "io/Protokol.h"
 #include "io/SoucetCest.h"
 #include "models/Pomocnik.h"
-#include "models/ZZdrFrm.h"
-#include "tools/PozadFrm.h"
+#include "models/Zdroj.h"
+#include "tools/Pozadavek.h"
 
 using namespace drun;
 namespace fs = std::filesystem;

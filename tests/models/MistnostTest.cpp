@@ -4,7 +4,7 @@
 
 #include "core/Cisla.h"
 #include "core/DrunVyp.h"
-#include "models/MistnFrm.h"
+#include "models/Mistnost.h"
 
 using namespace drun;
 

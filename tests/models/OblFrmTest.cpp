@@ -6,7 +6,7 @@
 
 #include "Pomocnik.h"
 #include "core/Matemat.h"
-#include "models/OblFrm.h"
+#include "models/Oblouk.h"
 
 using namespace drun;
 

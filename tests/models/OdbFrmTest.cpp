@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "models/OblFrm.h"
-#include "models/OdbFrm.h"
+#include "models/Oblouk.h"
+#include "models/Odbocka.h"
 
 using namespace drun;
 

@@ -10,7 +10,7 @@
 
 #include "core/DrunVar.h"
 #include "io/DataSoubor.h"
-#include "models/ZZdrFrm.h"
+#include "models/Zdroj.h"
 
 // Eight bands of one value.
 inline std::array<double, drun::PocetPasem> Pasma8(double x) {

@@ -8,8 +8,8 @@
 #include "core/DrunVyp.h"
 #include "core/Matemat.h"
 #include "io/DataSoubor.h"
-#include "models/HrPotFrm.h"
-#include "models/KuPotFrm.h"
+#include "models/HrPotrubi.h"
+#include "models/KuPotrubi.h"
 
 using namespace drun;
 

@@ -13,7 +13,7 @@
 
 #include "core/Cisla.h"
 #include "core/DrunVyp.h"
-#include "models/KTlumFrm.h"
+#include "models/Tlumic.h"
 
 using namespace drun;
 

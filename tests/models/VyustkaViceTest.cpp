@@ -8,8 +8,8 @@
 #include "core/DrunVyp.h"
 #include "core/Matemat.h"
 #include "io/DataSoubor.h"
-#include "models/ViceFrm.h"
-#include "models/VyustFrm.h"
+#include "models/Vice.h"
+#include "models/Vyustka.h"
 
 using namespace drun;
 

@@ -2,8 +2,8 @@
 
 #include "core/Cisla.h"
 #include "core/DrunVyp.h"
-#include "models/ObElFrm.h"
-#include "models/ZZdrFrm.h"
+#include "models/Obecny.h"
+#include "models/Zdroj.h"
 
 using namespace drun;
 

@@ -14,9 +14,9 @@
 
 #include "Pomocnik.h"
 #include "tools/NR.h"
-#include "tools/PozadFrm.h"
-#include "ui/Graf.h"
-#include "ui/Nastaveni.h"
+#include "tools/Pozadavek.h"
+#include "ui/hlavni/Nastaveni.h"
+#include "ui/nastroje/Graf.h"
 
 using namespace drun;
 

@@ -6,9 +6,9 @@
 
 #include "Pomocnik.h"
 #include "io/DataSoubor.h"
-#include "ui/MistnFrm.h"
-#include "ui/ObElFrm.h"
-#include "ui/ZZdrFrm.h"
+#include "ui/dialogy/MistnFrm.h"
+#include "ui/dialogy/ObElFrm.h"
+#include "ui/dialogy/ZZdrFrm.h"
 
 using namespace drun;
 

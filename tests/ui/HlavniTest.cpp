@@ -5,7 +5,7 @@
 
 #include "Pomocnik.h"
 #include "core/DrunVyp.h"
-#include "ui/VybElFrm.h"
+#include "ui/dialogy/VybElFrm.h"
 
 using namespace drun;
 

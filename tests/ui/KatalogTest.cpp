@@ -9,9 +9,9 @@
 #include "Pomocnik.h"
 #include "core/Soubory.h"
 #include "models/Pomocnik.h"
-#include "ui/KatalogFrm.h"
-#include "ui/ObElFrm.h"
-#include "ui/ZZdrFrm.h"
+#include "ui/dialogy/ObElFrm.h"
+#include "ui/dialogy/ZZdrFrm.h"
+#include "ui/nastroje/KatalogFrm.h"
 
 using namespace drun;
 

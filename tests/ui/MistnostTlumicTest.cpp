@@ -8,11 +8,11 @@
 
 #include "Pomocnik.h"
 #include "core/Cisla.h"
-#include "ui/KTlumFrm.h"
-#include "ui/MistnFrm.h"
-#include "ui/MujEdit.h"
-#include "ui/VybElFrm.h"
-#include "ui/ZZdrFrm.h"
+#include "ui/dialogy/KTlumFrm.h"
+#include "ui/dialogy/MistnFrm.h"
+#include "ui/dialogy/MujEdit.h"
+#include "ui/dialogy/VybElFrm.h"
+#include "ui/dialogy/ZZdrFrm.h"
 
 using namespace drun;
 

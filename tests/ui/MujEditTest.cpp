@@ -4,7 +4,7 @@
 #include <QVBoxLayout>
 
 #include "Pomocnik.h"
-#include "ui/MujEdit.h"
+#include "ui/dialogy/MujEdit.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 #include "Pomocnik.h"
 #include "core/Soubory.h"
 #include "io/DataSoubor.h"
-#include "ui/About.h"
-#include "ui/Nastaveni.h"
-#include "ui/PrevFrm.h"
-#include "ui/Spusteni.h"
+#include "ui/hlavni/About.h"
+#include "ui/hlavni/Nastaveni.h"
+#include "ui/hlavni/Spusteni.h"
+#include "ui/nastroje/PrevFrm.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <QTest>
 
 #include "Pomocnik.h"
-#include "ui/MujEdit.h"
-#include "ui/OblFrm.h"
-#include "ui/OdbFrm.h"
+#include "ui/dialogy/MujEdit.h"
+#include "ui/dialogy/OblFrm.h"
+#include "ui/dialogy/OdbFrm.h"
 
 using namespace drun;
 

@@ -15,13 +15,13 @@
 #include <memory>
 
 #include "core/DrunVar.h"
-#include "models/ObElFrm.h"
-#include "ui/DrunMain.h"
-#include "ui/ElemDialog.h"
-#include "ui/Hlaseni.h"
-#include "ui/Katalog.h"
-#include "ui/MujEdit.h"
-#include "ui/ZZdrFrm.h"
+#include "models/Obecny.h"
+#include "ui/dialogy/ElemDialog.h"
+#include "ui/dialogy/MujEdit.h"
+#include "ui/dialogy/ZZdrFrm.h"
+#include "ui/hlavni/DrunMain.h"
+#include "ui/hlavni/Hlaseni.h"
+#include "ui/nastroje/Katalog.h"
 
 // Readable failure output.
 inline void PrintTo(const QString& s, std::ostream* os) {

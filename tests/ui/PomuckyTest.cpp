@@ -10,11 +10,11 @@
 
 #include "Pomocnik.h"
 #include "core/Cisla.h"
-#include "ui/AkTlakFrm.h"
-#include "ui/MujEdit.h"
-#include "ui/Napoveda.h"
-#include "ui/PrevFrm.h"
-#include "ui/ZZdrFrm.h"
+#include "ui/dialogy/MujEdit.h"
+#include "ui/dialogy/ZZdrFrm.h"
+#include "ui/hlavni/Napoveda.h"
+#include "ui/nastroje/AkTlakFrm.h"
+#include "ui/nastroje/PrevFrm.h"
 
 using namespace drun;
 

@@ -6,12 +6,12 @@
 #include <QTest>
 
 #include "Pomocnik.h"
-#include "ui/HrPotFrm.h"
-#include "ui/KuPotFrm.h"
-#include "ui/MujEdit.h"
-#include "ui/ViceFrm.h"
-#include "ui/VyustFrm.h"
-#include "ui/ZZdrFrm.h"
+#include "ui/dialogy/HrPotFrm.h"
+#include "ui/dialogy/KuPotFrm.h"
+#include "ui/dialogy/MujEdit.h"
+#include "ui/dialogy/ViceFrm.h"
+#include "ui/dialogy/VyustFrm.h"
+#include "ui/dialogy/ZZdrFrm.h"
 
 using namespace drun;
 

@@ -19,10 +19,10 @@
 #include "io/DataSoubor.h"
 #include "io/Kodovani.h"
 #include "io/Protokol.h"
-#include "models/ObElFrm.h"
-#include "ui/MujEdit.h"
-#include "ui/Tisk.h"
-#include "ui/param.h"
+#include "models/Obecny.h"
+#include "ui/dialogy/MujEdit.h"
+#include "ui/dialogy/param.h"
+#include "ui/tisk/Tisk.h"
 
 using namespace drun;
 

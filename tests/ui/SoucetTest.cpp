@@ -10,11 +10,11 @@
 #include "core/Soubory.h"
 #include "io/DataSoubor.h"
 #include "models/Pomocnik.h"
-#include "models/ZZdrFrm.h"
-#include "tools/PozadFrm.h"
-#include "ui/MujEdit.h"
-#include "ui/PozadFrm.h"
-#include "ui/SoucetFrm.h"
+#include "models/Zdroj.h"
+#include "tools/Pozadavek.h"
+#include "ui/dialogy/MujEdit.h"
+#include "ui/dialogy/PozadFrm.h"
+#include "ui/nastroje/SoucetFrm.h"
 
 using namespace drun;
 

@@ -17,10 +17,10 @@
 #include "io/DataSoubor.h"
 #include "io/Protokol.h"
 #include "io/Vysledky.h"
-#include "models/ZZdrFrm.h"
-#include "tools/PozadFrm.h"
-#include "ui/Tisk.h"
-#include "ui/Vysledky.h"
+#include "models/Zdroj.h"
+#include "tools/Pozadavek.h"
+#include "ui/tisk/Tisk.h"
+#include "ui/tisk/Vysledky.h"
 
 using namespace drun;
 

@@ -9,7 +9,7 @@
 #include <QTimer>
 
 #include "Pomocnik.h"
-#include "ui/Spusteni.h"
+#include "ui/hlavni/Spusteni.h"
 
 ZaznamHlaseni& Zaznam() {
     static ZaznamHlaseni z;

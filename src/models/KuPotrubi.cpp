@@ -1,0 +1,53 @@
+#include "models/KuPotrubi.h"
+
+#include <array>
+
+#include "core/Matemat.h"
+#include "models/HrPotrubi.h"
+
+namespace drun {
+
+namespace {
+
+// Attenuation per metre of circular duct (dB/m) by the diameter.
+constexpr std::array<std::array<double, PocetPasem>, 4> UtlumKuPotrubi{{
+    {0.1, 0.1, 0.15, 0.15, 0.3, 0.3, 0.3, 0.3},       // D <= 0.18 m
+    {0.1, 0.1, 0.1, 0.15, 0.2, 0.2, 0.2, 0.2},        // 0.18 < D <= 0.355
+    {0.06, 0.06, 0.06, 0.1, 0.15, 0.15, 0.15, 0.15},  // 0.355 < D <= 0.71
+    {0.03, 0.03, 0.03, 0.06, 0.06, 0.06, 0.06, 0.06}, // D > 0.71
+}};
+
+constexpr double Pi = 3.14159265358979323846;
+constexpr double Hodina3600Pi = 11309.733552923255; // 3600 * pi
+
+} // namespace
+
+double RychlostKuPotrubi(double prumerMm, double prutok) {
+    return 4 * 1000000 * prutok / (Hodina3600Pi * prumerMm * prumerMm);
+}
+
+void ZapisKuPotrubi(DrunVar& var, const ZadaniKuPotrubi& z) {
+    TElementSite& e = var.cesta.Aktualni();
+    e.NastavTyp(TypKuPotrubi);
+    e.Popis = "průměr " + z.TextPrumer + "mm, délka " + z.TextDelka + "m, průtok " + z.TextPrutok +
+              "m3/hod";
+    e.RozmA = z.Prumer;
+    e.Delka = z.Delka;
+    e.Prutok = z.Prutok;
+}
+
+void VypocetKuPotrubi(DrunVar& var) {
+    TElementSite& e = var.cesta.Aktualni();
+    // Out-of-range values (a damaged element) are taken at the nearest limit.
+    e.RozmA = DoMezi(e.RozmA, KuPotPrumerMin, KuPotPrumerMax) * 0.001;
+    e.Delka = DoMezi(e.Delka, KuPotDelkaMin, KuPotDelkaMax);
+    e.Prutok = DoMezi(e.Prutok, KuPotPrutokMin, KuPotPrutokMax);
+    const double d = e.RozmA;
+    const double s = d * d * Pi * 0.25;
+    var.vstupy.PosledniPrumer = d;
+    const double v = 4 * e.Prutok / (Hodina3600Pi * d * d);
+    const auto& radek = UtlumKuPotrubi[static_cast<size_t>(RadekUtlumuPotrubi(d))];
+    SpektraPotrubi(e, radek, v, s);
+}
+
+} // namespace drun

@@ -1,0 +1,21 @@
+#include "models/Obecny.h"
+
+namespace drun {
+
+void ZapisObecElement(DrunVar& var, const ZadaniObecElementu& z) {
+    TElementSite& e = var.cesta.Aktualni();
+    e.NastavTyp(TypObecny);
+    e.Popis = z.Popis;
+    for (int i = 0; i < PocetPasem; ++i) {
+        e.Utlum[i] = z.Utlum[i];
+        e.VlastniDrun[i] = z.VlastniDrun[i];
+    }
+}
+
+void VypocetObecElementu(DrunVar& var) {
+    TElementSite& e = var.cesta.Aktualni();
+    SpoctiLA(e.Utlum);
+    SpoctiLA(e.VlastniDrun);
+}
+
+} // namespace drun

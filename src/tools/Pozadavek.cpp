@@ -1,0 +1,85 @@
+#include "tools/Pozadavek.h"
+
+#include <charconv>
+
+#include "core/Cisla.h"
+
+namespace drun {
+
+const std::array<std::array<double, PocetPasem>, PocetNKrivek> NKrivky{{
+    {43.4, 30.7, 21.3, 14.5, 10.0, 6.6, 4.2, 2.3},
+    {47.3, 35.0, 25.9, 19.4, 15.0, 11.7, 9.3, 7.4},
+    {51.3, 39.4, 30.6, 24.3, 20.0, 16.8, 14.4, 12.6},
+    {55.2, 43.7, 35.2, 29.2, 25.0, 21.9, 19.5, 17.7},
+    {59.2, 48.1, 39.9, 34.0, 30.0, 26.9, 24.7, 22.9},
+    {63.1, 52.4, 44.5, 38.9, 35.0, 32.0, 29.8, 28.0},
+    {67.1, 56.8, 49.2, 43.8, 40.0, 37.1, 34.9, 33.2},
+    {71.0, 61.1, 53.8, 48.6, 45.0, 42.2, 40.0, 38.3},
+    {75.0, 65.5, 58.5, 53.5, 50.0, 47.2, 45.2, 43.5},
+    {78.9, 69.8, 63.1, 58.4, 55.0, 52.3, 50.3, 48.6},
+    {82.9, 74.2, 67.8, 63.2, 60.0, 57.4, 55.4, 53.8},
+    {86.8, 78.5, 72.4, 68.1, 65.0, 62.5, 60.5, 58.9},
+    {90.8, 82.9, 77.1, 73.0, 70.0, 67.5, 65.7, 64.1},
+    {94.7, 87.2, 81.7, 77.9, 75.0, 72.6, 70.8, 69.2},
+}};
+
+int CisloNKrivky(int index) {
+    return 5 + 5 * index;
+}
+
+void NastavPozadavek(DrunVar& var, const std::array<double, PocetPasem>& pasma) {
+    NastavPozadavek(var.Pozadavek, pasma);
+}
+
+void NastavPozadavek(Spectrum& pozadavek, const std::array<double, PocetPasem>& pasma) {
+    for (int i = 0; i < PocetPasem; ++i)
+        pozadavek[i] = pasma[i];
+    SpoctiLA(pozadavek);
+}
+
+std::optional<std::array<double, PocetPasem>> CtiPozadavek(std::string_view t) {
+    if (t.size() >= 2 && (t[0] == 'N' || t[0] == 'n')) {
+        const auto n = CtiInt(t.substr(1));
+        if (!n) return std::nullopt;
+        for (int i = 1; i <= PocetNKrivek; ++i)
+            if (CisloNKrivky(i) == *n) return NKrivky[static_cast<size_t>(i - 1)];
+        return std::nullopt;
+    }
+    std::array<double, PocetPasem> p{};
+    size_t i = 0, pos = 0;
+    while (true) {
+        pos = t.find_first_not_of(" \t", pos);
+        if (pos == std::string_view::npos) break;
+        size_t konec = t.find_first_of(" \t", pos);
+        if (konec == std::string_view::npos) konec = t.size();
+        if (i >= p.size()) return std::nullopt;
+        const auto v = CtiDouble(t.substr(pos, konec - pos));
+        if (!v || *v < UrovenMin || *v > UrovenMax) return std::nullopt;
+        p[i++] = *v;
+        pos = konec;
+    }
+    if (i != p.size()) return std::nullopt;
+    return p;
+}
+
+std::string TextPozadavku(const Spectrum& pozadavek) {
+    for (int k = 1; k <= PocetNKrivek; ++k) {
+        const auto& krivka = NKrivky[static_cast<size_t>(k - 1)];
+        bool stejna = true;
+        for (int i = 0; i < PocetPasem; ++i)
+            stejna = stejna && pozadavek[i] == krivka[i];
+        if (stejna) return "N" + std::to_string(CisloNKrivky(k));
+    }
+    std::string t;
+    for (int i = 0; i < PocetPasem; ++i) {
+        char buf[64];
+        // Shortest fixed form that reads back exactly; + 0.0 turns -0 into 0.
+        const auto r =
+            std::to_chars(buf, buf + sizeof buf, pozadavek[i] + 0.0, std::chars_format::fixed);
+        if (i > 0) t += ' ';
+        t.append(buf, r.ptr);
+    }
+    return t;
+}
+
+} // namespace drun

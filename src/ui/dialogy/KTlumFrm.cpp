@@ -1,0 +1,111 @@
+#include "ui/dialogy/KTlumFrm.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "core/DrunVar.h"
+#include "core/DrunVyp.h"
+#include "core/Matemat.h"
+#include "models/Tlumic.h"
+#include "ui/dialogy/MujEdit.h"
+#include "ui/hlavni/Hlaseni.h"
+
+using namespace drun;
+
+namespace {
+
+int PolozkaSirky(double sirka) {
+    for (int i = 0; i < 3; ++i)
+        if (SirkyVlozek[i] == sirka) return i;
+    return 1; // 200 mm, the start-up width
+}
+
+// Whole metres, a half to the even neighbour.
+int CelaDelka(double delka) {
+    if (!std::isfinite(delka) || std::fabs(delka) > 1e6) return 0;
+    return static_cast<int>(std::nearbyint(delka));
+}
+
+} // namespace
+
+QString ZpravaZadaniTlumice() {
+    return QStringLiteral("Chybné zadání. Příliš mnoho vložek či vysoká rychlost.");
+}
+
+TKTlumicForm::TKTlumicForm(DrunVar& var, QWidget* parent)
+    : TElementDialog(var, QStringLiteral("Kulisový tlumič drunu"), parent) {
+    auto* v = new QVBoxLayout(this);
+    auto* g = new QGridLayout;
+    RozmAEdit = PridejPole(g, 0, 0, QStringLiteral("Rozměr potrubí v mm šířka"), this);
+    RozmBEdit = PridejPole(g, 0, 2, QStringLiteral("x výška"), this);
+    DelkaEdit = PridejPole<TMIntegerEdit>(g, 1, 0, QStringLiteral("Délka"), this);
+    prutokEdit = PridejPole(g, 2, 0, QStringLiteral("Průtok v m3/hod"), this);
+    SirkaVlozekComboBox = new QComboBox(this);
+    SirkaVlozekComboBox->addItems(
+        {QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("300")});
+    SirkaVlozekComboBox->setEditable(false);
+    UmistiPole(g, 3, 0, QStringLiteral("Šířka vložek"), SirkaVlozekComboBox);
+    PocetVlozekEdit = PridejPole<TMIntegerEdit>(g, 4, 0, QStringLiteral("Počet vložek"), this);
+    g->setColumnStretch(4, 1);
+    v->addLayout(g);
+    v->addSpacing(6);
+    v->addLayout(Tlacitka());
+    PoradiTabulatoru({RozmAEdit, RozmBEdit, DelkaEdit, prutokEdit, SirkaVlozekComboBox,
+                      PocetVlozekEdit, OKBtn, StornoBtn});
+    NastavMeze();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TKTlumicForm::NastavMeze() {
+    RozmAEdit->NastavMeze(TlumicRozmerMin, TlumicRozmerMax);
+    RozmBEdit->NastavMeze(TlumicRozmerMin, TlumicRozmerMax);
+    DelkaEdit->NastavMeze(TlumicDelkaMin, TlumicDelkaMax);
+    prutokEdit->NastavMeze(TlumicPrutokMin, TlumicPrutokMax);
+    PocetVlozekEdit->NastavMeze(TlumicPocetMin, TlumicPocetMax);
+}
+
+void TKTlumicForm::FormShow() {
+    const TElementSite& e = var_.cesta.Aktualni();
+    const bool sam = e.Typ == TypTlumic;
+    RozmAEdit->NastavCislo(NaMilimetry(sam ? e.RozmA : var_.vstupy.PosledniA), 0);
+    RozmBEdit->NastavCislo(NaMilimetry(sam ? e.RozmB : var_.vstupy.PosledniB), 0);
+    // A remembered length of a duct or a room may lie outside 1..3 m; OK
+    // refuses it until it is corrected.
+    DelkaEdit->NastavCislo(CelaDelka(sam ? e.Delka : var_.vstupy.PosledniDelka));
+    prutokEdit->NastavCislo(sam ? e.Prutok : var_.vstupy.PosledniPrutok, 1);
+    SirkaVlozekComboBox->setCurrentIndex(
+        PolozkaSirky(sam ? e.Radius : var_.vstupy.PosledniSirkaVlozek));
+    PocetVlozekEdit->NastavCislo(sam ? e.Druh : var_.vstupy.PosledniPocetVlozek);
+    RozmAEdit->setFocus();
+    RozmAEdit->selectAll();
+}
+
+bool TKTlumicForm::PredKontrola() {
+    return KontrolaZadani(ZadaniTlumiceMozne(RozmAEdit->Cislo(), RozmBEdit->Cislo(),
+                                             prutokEdit->Cislo(),
+                                             SirkyVlozek[SirkaVlozekComboBox->currentIndex()],
+                                             PocetVlozekEdit->Cislo()),
+                          ZpravaZadaniTlumice());
+}
+
+bool TKTlumicForm::ZapisAVypocet() {
+    ZadaniTlumice z;
+    z.A = RozmAEdit->Cislo();
+    z.B = RozmBEdit->Cislo();
+    z.Delka = DelkaEdit->Cislo();
+    z.Prutok = prutokEdit->Cislo();
+    z.SirkaVlozek = SirkyVlozek[SirkaVlozekComboBox->currentIndex()];
+    z.PocetVlozek = PocetVlozekEdit->Cislo();
+    VysledekSouboru vysledek;
+    const bool ok = ZadejElement(
+        var_, [&z](DrunVar& v) { ZapisTlumic(v, z); },
+        [&vysledek](DrunVar& v) {
+            vysledek = VypocetTlumice(v);
+            return vysledek.Ok();
+        });
+    if (!ok && var_.Hlasky) hlaseni().Chyba(QString::fromStdString(vysledek.Zprava));
+    return ok;
+}

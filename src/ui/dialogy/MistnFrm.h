@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+
+#include "ui/dialogy/ElemDialog.h"
+
+class QButtonGroup;
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+
+// "Místnost": the room at the end of the path; wall area, distance and the
+// program-wide absorption and directivity tables.
+class TMistnostForm : public TElementDialog {
+    Q_OBJECT
+  public:
+    TMistnostForm(drun::DrunVar& var, QWidget* parent = nullptr);
+
+    // Items of the placement radio group.
+    enum Umisteni { VProstoru = 0, NaStene, VHrane, VRohu, Jinde };
+
+    QLineEdit* PopisMistnEdit;
+    TMDoubleEdit* PlochaStenEdit;
+    TMDoubleEdit* VzdalenostEdit;
+    RadekPasem SoucPohl, SmerSouc;
+    QGroupBox* SmerSoucRadioGroup;
+    std::array<QRadioButton*, 5> SmerSoucVolba{};
+
+  public slots:
+    void FormShow() override;
+    void NastavMeze();
+    void SmerSoucRadioGroupClick(int polozka);
+
+  protected:
+    bool PredKontrola() override;
+    bool ZapisAVypocet() override;
+
+  private:
+    QButtonGroup* volby_;
+};

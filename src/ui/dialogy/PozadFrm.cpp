@@ -1,0 +1,118 @@
+#include "ui/dialogy/PozadFrm.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/DrunVar.h"
+#include "tools/Pozadavek.h"
+#include "ui/dialogy/MujEdit.h"
+
+using namespace drun;
+
+TPozadavekForm::TPozadavekForm(DrunVar& var, QWidget* parent)
+    : TPozadavekForm(var, var.Pozadavek, parent) {
+    NaplnSpektrum(var_.Pozadavek, 0);
+}
+
+TPozadavekForm::TPozadavekForm(DrunVar& var, Spectrum& pozadavek, QWidget* parent)
+    : TPlnenyDialog(QStringLiteral("Požadavek na konci sítě"), true, parent), var_(var),
+      pozadavek_(pozadavek) {
+    auto* v = new QVBoxLayout(this);
+    auto* horni = new QHBoxLayout;
+    auto* skupina = new QGroupBox(this);
+    auto* sv = new QVBoxLayout(skupina);
+    PozadRadioGroup = new QButtonGroup(this);
+    auto* poOktavach = new QRadioButton(QStringLiteral("Po oktávách"), skupina);
+    auto* nKrivky = new QRadioButton(QStringLiteral("N křivky"), skupina);
+    PozadRadioGroup->addButton(poOktavach, 0);
+    PozadRadioGroup->addButton(nKrivky, 1);
+    sv->addWidget(poOktavach);
+    sv->addWidget(nKrivky);
+    horni->addWidget(skupina);
+    NkrivkyComboBox = new QComboBox(this);
+    NkrivkyComboBox->addItem(QStringLiteral("---"));
+    for (int i = 1; i <= PocetNKrivek; ++i)
+        NkrivkyComboBox->addItem(QStringLiteral("N") + QString::number(CisloNKrivky(i)));
+    NkrivkyComboBox->setMaxVisibleItems(15);
+    NkrivkyComboBox->setMinimumWidth(80);
+    horni->addWidget(NkrivkyComboBox, 0, Qt::AlignBottom);
+    horni->addStretch();
+    v->addLayout(horni);
+
+    auto* g = new QGridLayout;
+    PridejZahlaviPasem(g, 0, 1);
+    Hodn = PridejRadekPasem(g, 1, 1, QString(), this);
+    v->addLayout(g);
+
+    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    StornoBtn = new QPushButton(QStringLiteral("Storno"), this);
+    NulujBtn = new QPushButton(QStringLiteral("Vynulovat"), this);
+    OKBtn->setDefault(true);
+    for (QPushButton* b : {OKBtn, StornoBtn, NulujBtn})
+        b->setFocusPolicy(Qt::TabFocus);
+    StornoBtn->setAutoDefault(false);
+    NulujBtn->setAutoDefault(false);
+    auto* h = new QHBoxLayout;
+    h->addWidget(NulujBtn);
+    h->addStretch();
+    h->addWidget(OKBtn);
+    h->addWidget(StornoBtn);
+    v->addLayout(h);
+    connect(OKBtn, &QPushButton::clicked, this, &TPozadavekForm::OKBtnClick);
+    connect(StornoBtn, &QPushButton::clicked, this, &TPozadavekForm::StornoBtnClick);
+    connect(NulujBtn, &QPushButton::clicked, this, &TPozadavekForm::NulujBtnClick);
+    connect(PozadRadioGroup, &QButtonGroup::idClicked, this, &TPozadavekForm::PozadRadioGroupClick);
+    connect(NkrivkyComboBox, &QComboBox::activated, this, &TPozadavekForm::NkrivkyComboBoxChange);
+
+    // FormCreate
+    for (TMDoubleEdit* f : Hodn.pole)
+        f->NastavMeze(var_.MinUroven, var_.MaxUroven);
+    poOktavach->setChecked(true);
+    PozadRadioGroupClick(0);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TPozadavekForm::FormShow() {
+    for (int i = 0; i < PocetPasem; ++i)
+        Hodn.pole[i]->NastavCislo(pozadavek_[i]);
+}
+
+void TPozadavekForm::PozadRadioGroupClick(int index) {
+    PozadRadioGroup->button(index)->setChecked(true);
+    const bool krivky = index == 1;
+    if (!krivky) NkrivkyComboBox->setCurrentIndex(0);
+    NkrivkyComboBox->setEnabled(krivky);
+    for (TMDoubleEdit* f : Hodn.pole)
+        f->setEnabled(!krivky);
+}
+
+void TPozadavekForm::NkrivkyComboBoxChange(int index) {
+    NkrivkyComboBox->setCurrentIndex(index);
+    if (index < 1 || index > PocetNKrivek) return;
+    const auto& k = NKrivky[static_cast<size_t>(index - 1)];
+    for (int i = 0; i < PocetPasem; ++i)
+        Hodn.pole[i]->NastavCislo(k[static_cast<size_t>(i)]);
+}
+
+void TPozadavekForm::NulujBtnClick() {
+    PozadRadioGroupClick(0);
+    for (TMDoubleEdit* f : Hodn.pole)
+        f->NastavCislo(0, QStringLiteral("0"));
+}
+
+void TPozadavekForm::OKBtnClick() {
+    if (!TMEdit::OverVse(this)) return;
+    std::array<double, PocetPasem> p{};
+    for (int i = 0; i < PocetPasem; ++i)
+        p[static_cast<size_t>(i)] = Hodn.pole[i]->Cislo();
+    NastavPozadavek(pozadavek_, p);
+    accept();
+    emit PozadavekZmenen();
+}

@@ -1,0 +1,98 @@
+#include "ui/dialogy/param.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "core/Konfigurace.h"
+#include "ui/dialogy/MujEdit.h"
+#include "ui/hlavni/Hlaseni.h"
+
+using namespace drun;
+
+TParametryForm::TParametryForm(DrunVar& var, QWidget* parent) : QDialog(parent), var_(var) {
+    setWindowTitle(QStringLiteral("Parametry výpočtu"));
+    setModal(true);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    auto* v = new QVBoxLayout(this);
+    auto* g = new QGridLayout;
+    g->addWidget(new QLabel(QStringLiteral("Délka stránky na tiskárně"), this), 0, 0);
+    DelkaStranyEdit = new TMIntegerEdit(this);
+    DelkaStranyEdit->NastavMeze(MinDelkaStranky, MaxDelkaStranky);
+    DelkaStranyEdit->NastavCislo(60);
+    DelkaStranyEdit->setMaximumWidth(60);
+    g->addWidget(DelkaStranyEdit, 0, 1);
+    AutoSaveBox = new QCheckBox(QStringLiteral("Automaticky ukládat zadání"), this);
+    AutoSaveBox->setChecked(true);
+    g->addWidget(AutoSaveBox, 1, 0, 1, 2);
+    v->addLayout(g);
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    ResetButton = new QPushButton(QStringLiteral("Reset"), this);
+    SaveCfgButton = new QPushButton(QStringLiteral("Ulož"), this);
+    StornoButon = new QPushButton(QStringLiteral("Storno"), this);
+    OKButton->setDefault(true);
+    for (QPushButton* b : {ResetButton, SaveCfgButton, StornoButon})
+        b->setAutoDefault(false);
+    connect(OKButton, &QPushButton::clicked, this, &TParametryForm::OKButtonClick);
+    connect(ResetButton, &QPushButton::clicked, this, &TParametryForm::ResetButtonClick);
+    connect(SaveCfgButton, &QPushButton::clicked, this, &TParametryForm::SaveCfgButtonClick);
+    connect(StornoButon, &QPushButton::clicked, this, &TParametryForm::StornoButonClick);
+    auto* h = new QHBoxLayout;
+    for (QPushButton* b : {OKButton, ResetButton, SaveCfgButton, StornoButon})
+        h->addWidget(b);
+    v->addLayout(h);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TParametryForm::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (!e->spontaneous()) FormShow();
+}
+
+void TParametryForm::Zobraz() {
+    DelkaStranyEdit->NastavCislo(var_.parametry.DelkaStranky);
+    AutoSaveBox->setChecked(var_.parametry.AutoUlozeni);
+}
+
+bool TParametryForm::Prevezmi() {
+    if (!TMEdit::OverVse(this)) return false;
+    var_.parametry.DelkaStranky = DelkaStranyEdit->Cislo();
+    var_.parametry.AutoUlozeni = AutoSaveBox->isChecked();
+    return true;
+}
+
+void TParametryForm::FormShow() {
+    zaloha_ = var_.parametry;
+    Zobraz();
+    DelkaStranyEdit->setFocus();
+}
+
+void TParametryForm::OKButtonClick() {
+    if (Prevezmi()) accept();
+}
+
+void TParametryForm::ResetButtonClick() {
+    ResetParametru(var_.parametry);
+    Zobraz();
+}
+
+void TParametryForm::SaveCfgButtonClick() {
+    if (!Prevezmi()) return;
+    Ohlas(ZapisKonfiguraci(var_));
+}
+
+void TParametryForm::StornoButonClick() {
+    var_.parametry = zaloha_;
+    Zobraz();
+    QDialog::reject();
+}
+
+void TParametryForm::reject() {
+    StornoButonClick();
+}

@@ -1,0 +1,369 @@
+#include "ui/nastroje/KatalogFrm.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/Cisla.h"
+#include "core/Soubory.h"
+#include "ui/dialogy/ElemDialog.h"
+#include "ui/dialogy/MujEdit.h"
+#include "ui/dialogy/TextPole.h"
+#include "ui/hlavni/Hlaseni.h"
+#include "ui/hlavni/Nastaveni.h"
+#include "ui/nastroje/Katalog.h"
+
+using namespace drun;
+
+namespace {
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QString Uvozovky(const QString& s) {
+    return QStringLiteral("„") + s + QStringLiteral("“");
+}
+
+void BezVychozihoTlacitka(std::initializer_list<QPushButton*> tlacitka) {
+    for (QPushButton* b : tlacitka)
+        b->setAutoDefault(false);
+}
+
+// Messages of an import: how many entries came in, then the skipped lines.
+QString ZpravaImportu(int pridano, const std::vector<ChybnyRadek>& chyby) {
+    QString t = QStringLiteral("Do katalogu přidáno položek: %1.").arg(pridano);
+    if (chyby.empty()) return t;
+    t += QStringLiteral("\nVynechané řádky (%1):").arg(chyby.size());
+    constexpr size_t Nejvic = 20; // a message box must still fit the screen
+    for (size_t i = 0; i < chyby.size() && i < Nejvic; ++i)
+        t += QLatin1Char('\n') + Q(chyby[i].Text);
+    if (chyby.size() > Nejvic) t += QStringLiteral("\n…");
+    return t;
+}
+
+} // namespace
+
+TKatalogSeznam::TKatalogSeznam(TKatalog& katalog, int druh, QWidget* parent)
+    : QWidget(parent), katalog_(katalog), druh_(druh) {
+    auto* v = new QVBoxLayout(this);
+    v->setContentsMargins(0, 0, 0, 0);
+    auto* filtr = new QHBoxLayout;
+    filtr->addWidget(new QLabel(QStringLiteral("Hledat:"), this));
+    FiltrEdit = new QLineEdit(this);
+    FiltrEdit->setClearButtonEnabled(true);
+    PovolJen1250(FiltrEdit); // names hold nothing else
+    NastavHint(FiltrEdit, QStringLiteral("Zobrazí jen položky, jejichž název obsahuje tento text"));
+    filtr->addWidget(FiltrEdit, 1);
+    v->addLayout(filtr);
+    SeznamListBox = new QListWidget(this);
+    SeznamListBox->setMinimumHeight(180);
+    v->addWidget(SeznamListBox, 1);
+
+    const bool zdroj = druh == KatalogZdroj;
+    HodnotyTabulka = new QTableWidget(zdroj ? 1 : 2, PocetPasem + 1, this);
+    QStringList sloupce;
+    for (const char* n : NazvyPasem)
+        sloupce << QString::fromUtf8(n);
+    sloupce << QStringLiteral("L(A)");
+    HodnotyTabulka->setHorizontalHeaderLabels(sloupce);
+    HodnotyTabulka->setVerticalHeaderLabels(
+        zdroj ? QStringList{QStringLiteral("Akustický výkon")}
+              : QStringList{QStringLiteral("Útlum"), QStringLiteral("Vlastní drun")});
+    HodnotyTabulka->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    HodnotyTabulka->setSelectionMode(QAbstractItemView::NoSelection);
+    HodnotyTabulka->setFocusPolicy(Qt::NoFocus);
+    HodnotyTabulka->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    HodnotyTabulka->horizontalHeader()->setDefaultSectionSize(52);
+    HodnotyTabulka->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    HodnotyTabulka->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    HodnotyTabulka->resizeColumnsToContents();
+    int sirka = HodnotyTabulka->verticalHeader()->sizeHint().width() + 2;
+    for (int i = 0; i <= PocetPasem; ++i) {
+        HodnotyTabulka->setColumnWidth(i, 52);
+        sirka += 52;
+    }
+    int vyska = HodnotyTabulka->horizontalHeader()->sizeHint().height() + 2;
+    for (int r = 0; r < HodnotyTabulka->rowCount(); ++r)
+        vyska += HodnotyTabulka->rowHeight(r);
+    HodnotyTabulka->setFixedSize(sirka, vyska);
+    v->addWidget(HodnotyTabulka);
+
+    connect(FiltrEdit, &QLineEdit::textChanged, this, [this] { Obnov(Vybrany()); });
+    connect(SeznamListBox, &QListWidget::currentRowChanged, this, [this] { ZobrazHodnoty(); });
+    connect(SeznamListBox, &QListWidget::itemActivated, this, [this] { emit Potvrzen(); });
+}
+
+void TKatalogSeznam::Obnov(const QString& vybrat) {
+    const QString filtr = FiltrEdit->text().trimmed();
+    SeznamListBox->clear();
+    for (const PolozkaKatalogu& p : katalog_.Polozky(druh_)) {
+        const QString n = Q(p.Nazev);
+        if (filtr.isEmpty() || n.contains(filtr, Qt::CaseInsensitive)) SeznamListBox->addItem(n);
+    }
+    const auto nalez = SeznamListBox->findItems(vybrat, Qt::MatchExactly);
+    SeznamListBox->setCurrentRow(!vybrat.isEmpty() && !nalez.isEmpty()
+                                     ? SeznamListBox->row(nalez.first())
+                                     : (SeznamListBox->count() > 0 ? 0 : -1));
+    ZobrazHodnoty();
+}
+
+QString TKatalogSeznam::Vybrany() const {
+    const QListWidgetItem* i = SeznamListBox->currentItem();
+    return i ? i->text() : QString();
+}
+
+const PolozkaKatalogu* TKatalogSeznam::VybranaPolozka() const {
+    const QString n = Vybrany();
+    return n.isEmpty() ? nullptr : katalog_.Najdi(druh_, n.toStdString());
+}
+
+void TKatalogSeznam::ZobrazHodnoty() {
+    const PolozkaKatalogu* p = VybranaPolozka();
+    for (int r = 0; r < HodnotyTabulka->rowCount(); ++r) {
+        Spectrum s = NulaSpektrum();
+        if (p) {
+            const auto& h = (druh_ == KatalogElement && r == 0) ? p->Utlum : p->VlastniDrun;
+            std::copy(h.begin(), h.end(), s.begin());
+        }
+        SpoctiLA(s);
+        for (int i = 0; i <= PocetPasem; ++i) {
+            auto* b =
+                new QTableWidgetItem(p ? Q(FormatHodnota(s[static_cast<size_t>(i)])) : QString());
+            b->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            HodnotyTabulka->setItem(r, i, b);
+        }
+    }
+}
+
+TKatalogVyber::TKatalogVyber(TKatalog& katalog, int druh, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(druh == KatalogZdroj ? QStringLiteral("Katalog - zdroje drunu")
+                                        : QStringLiteral("Katalog - obecné elementy"));
+    setModal(true);
+    auto* v = new QVBoxLayout(this);
+    Seznam = new TKatalogSeznam(katalog, druh, this);
+    v->addWidget(Seznam);
+    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    StornoBtn = new QPushButton(QStringLiteral("Storno"), this);
+    OKBtn->setDefault(true);
+    auto* h = new QHBoxLayout;
+    h->addStretch();
+    h->addWidget(OKBtn);
+    h->addWidget(StornoBtn);
+    v->addLayout(h);
+    connect(OKBtn, &QPushButton::clicked, this, &TKatalogVyber::OKBtnClick);
+    connect(StornoBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Seznam, &TKatalogSeznam::Potvrzen, this, &TKatalogVyber::OKBtnClick);
+    Seznam->Obnov();
+    Seznam->FiltrEdit->setFocus();
+}
+
+void TKatalogVyber::OKBtnClick() {
+    if (Seznam->VybranaPolozka()) accept();
+}
+
+std::optional<PolozkaKatalogu> VyberZKatalogu(TKatalog& katalog, int druh, QWidget* rodic) {
+    if (katalog.Polozky(druh).empty()) {
+        hlaseni().Informace(druh == KatalogZdroj
+                                ? QStringLiteral("V katalogu zatím není žádný zdroj drunu.")
+                                : QStringLiteral("V katalogu zatím není žádný obecný element."));
+        return std::nullopt;
+    }
+    TKatalogVyber d(katalog, druh, rodic);
+    if (d.exec() != QDialog::Accepted) return std::nullopt;
+    if (const PolozkaKatalogu* p = d.Seznam->VybranaPolozka()) return *p;
+    return std::nullopt;
+}
+
+std::optional<QString> ZeptejSeNaNazev(QWidget* rodic, const QString& titulek,
+                                       const QString& navrh) {
+    QInputDialog d(rodic);
+    d.setWindowTitle(titulek);
+    d.setLabelText(QStringLiteral("Název položky:"));
+    d.setTextValue(navrh);
+    d.setOkButtonText(QStringLiteral("OK"));
+    d.setCancelButtonText(QStringLiteral("Storno"));
+    if (auto* e = d.findChild<QLineEdit*>()) PovolJen1250(e);
+    if (d.exec() != QDialog::Accepted) return std::nullopt;
+    return d.textValue();
+}
+
+bool UlozDoKatalogu(TKatalog& katalog, int druh, PolozkaKatalogu p, QWidget* rodic) {
+    const auto nazev = ZeptejSeNaNazev(rodic, QStringLiteral("Do katalogu"), Q(p.Nazev));
+    if (!nazev) return false;
+    p.Nazev = UpravNazev(nazev->toStdString());
+    if (katalog.Najdi(druh, p.Nazev) &&
+        !hlaseni().Potvrd(
+            QStringLiteral("Položka %1 už v katalogu je. Nahradit ji?").arg(Uvozovky(Q(p.Nazev)))))
+        return false;
+    return katalog.Uloz(druh, p);
+}
+
+TKatalogForm::TKatalogForm(TKatalog& katalog, QWidget* parent)
+    : QDialog(parent), katalog_(katalog) {
+    setWindowTitle(QStringLiteral("Katalog"));
+    setModal(true);
+    auto* v = new QVBoxLayout(this);
+    DruhyTab = new QTabWidget(this);
+    Seznamy[KatalogZdroj] = new TKatalogSeznam(katalog, KatalogZdroj, DruhyTab);
+    Seznamy[KatalogElement] = new TKatalogSeznam(katalog, KatalogElement, DruhyTab);
+    DruhyTab->addTab(Seznamy[KatalogZdroj], QStringLiteral("Zdroje drunu"));
+    DruhyTab->addTab(Seznamy[KatalogElement], QStringLiteral("Obecné elementy"));
+    auto* telo = new QHBoxLayout;
+    telo->addWidget(DruhyTab, 1);
+    auto* tlacitka = new QVBoxLayout;
+    PrejmenovatBtn = new QPushButton(QStringLiteral("Přejmenovat..."), this);
+    VypustitBtn = new QPushButton(QStringLiteral("Vypustit"), this);
+    ImportBtn = new QPushButton(QStringLiteral("Import CSV..."), this);
+    ExportBtn = new QPushButton(QStringLiteral("Export CSV..."), this);
+    ZavritBtn = new QPushButton(QStringLiteral("Zavřít"), this);
+    BezVychozihoTlacitka({PrejmenovatBtn, VypustitBtn, ImportBtn, ExportBtn});
+    NastavHint(ImportBtn,
+               QStringLiteral("Přidá do katalogu položky ze souboru CSV (Druh;Název;…)"));
+    NastavHint(ExportBtn,
+               QStringLiteral("Uloží celý katalog do souboru CSV pro tabulkový program"));
+    for (QPushButton* b : {PrejmenovatBtn, VypustitBtn})
+        tlacitka->addWidget(b);
+    tlacitka->addSpacing(12);
+    for (QPushButton* b : {ImportBtn, ExportBtn})
+        tlacitka->addWidget(b);
+    tlacitka->addStretch();
+    tlacitka->addWidget(ZavritBtn);
+    telo->addLayout(tlacitka);
+    v->addLayout(telo);
+    connect(PrejmenovatBtn, &QPushButton::clicked, this, &TKatalogForm::PrejmenovatBtnClick);
+    connect(VypustitBtn, &QPushButton::clicked, this, &TKatalogForm::VypustitBtnClick);
+    connect(ImportBtn, &QPushButton::clicked, this, &TKatalogForm::ImportBtnClick);
+    connect(ExportBtn, &QPushButton::clicked, this, &TKatalogForm::ExportBtnClick);
+    connect(ZavritBtn, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TKatalogSeznam* TKatalogForm::Aktivni() const {
+    return static_cast<TKatalogSeznam*>(DruhyTab->currentWidget());
+}
+
+void TKatalogForm::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (!e->spontaneous()) FormShow();
+}
+
+void TKatalogForm::FormShow() {
+    for (TKatalogSeznam* s : Seznamy)
+        s->Obnov(s->Vybrany());
+    Aktivni()->FiltrEdit->setFocus();
+}
+
+void TKatalogForm::PrejmenovatBtnClick() {
+    TKatalogSeznam* s = Aktivni();
+    const QString stary = s->Vybrany();
+    if (stary.isEmpty()) return;
+    const auto novy = ZeptejSeNaNazev(this, QStringLiteral("Přejmenovat"), stary);
+    if (!novy) return;
+    if (katalog_.Prejmenuj(s->Druh(), stary.toStdString(), novy->toStdString()))
+        s->Obnov(Q(UpravNazev(novy->toStdString())));
+}
+
+void TKatalogForm::VypustitBtnClick() {
+    TKatalogSeznam* s = Aktivni();
+    const QString nazev = s->Vybrany();
+    if (nazev.isEmpty()) return;
+    if (!hlaseni().Potvrd(
+            QStringLiteral("Skutečně vypustit z katalogu položku %1?").arg(Uvozovky(nazev))))
+        return;
+    const int radek = s->SeznamListBox->currentRow();
+    if (!katalog_.Vypust(s->Druh(), nazev.toStdString())) return;
+    s->Obnov();
+    s->SeznamListBox->setCurrentRow(std::min(radek, s->SeznamListBox->count() - 1));
+}
+
+void TKatalogForm::Importuj(const QString& soubor) {
+    std::string obsah;
+    if (CtiSoubor(QFile::encodeName(soubor).toStdString(), obsah) != StavCteni::Ok) {
+        hlaseni().Chyba(QStringLiteral("Soubor %1 nelze přečíst.").arg(soubor));
+        return;
+    }
+    const CsvKatalogu csv = KatalogZCsv(obsah, katalog_.Min(), katalog_.Max());
+    if (!csv.Ok) {
+        hlaseni().Chyba(Q(csv.Zprava));
+        return;
+    }
+    std::vector<ChybnyRadek> chyby = csv.Chyby;
+    int pridano = 0;
+    if (!katalog_.Pridej(csv.Polozky, chyby, pridano)) return;
+    for (TKatalogSeznam* s : Seznamy)
+        s->Obnov(s->Vybrany());
+    const QString t = ZpravaImportu(pridano, chyby);
+    if (chyby.empty())
+        hlaseni().Informace(t);
+    else
+        hlaseni().Chyba(t);
+}
+
+bool TKatalogForm::Exportuj(const QString& soubor) {
+    SeznamKatalogu k;
+    for (int d = 0; d < PocetDruhuKatalogu; ++d)
+        k[static_cast<size_t>(d)] = katalog_.Polozky(d);
+    if (!ZapisAtomicky(QFile::encodeName(soubor).toStdString(), KatalogDoCsv(k))) {
+        hlaseni().Chyba(QStringLiteral("Soubor %1 nelze zapsat.").arg(soubor));
+        return false;
+    }
+    return true;
+}
+
+void TKatalogForm::ImportBtnClick() {
+    const QString soubor = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Import do katalogu"), SlozkaDialogu(),
+        QStringLiteral("Soubory CSV (*.csv *.CSV);;Všechny soubory (*.*)"));
+    if (soubor.isEmpty()) return;
+    ZapamatujSlozku(soubor);
+    Importuj(soubor);
+}
+
+void TKatalogForm::ExportBtnClick() {
+    QString soubor = QFileDialog::getSaveFileName(this, QStringLiteral("Export katalogu"),
+                                                  SlozkaDialogu() + QStringLiteral("/katalog.csv"),
+                                                  QStringLiteral("Soubory CSV (*.csv *.CSV)"));
+    if (soubor.isEmpty()) return;
+    if (!soubor.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+        soubor += QStringLiteral(".csv");
+    ZapamatujSlozku(soubor);
+    if (Exportuj(soubor))
+        hlaseni().Informace(QStringLiteral("Katalog uložen do souboru %1.").arg(soubor));
+}
+
+QHBoxLayout* TlacitkaKatalogu(QWidget* dialog, QPushButton*& z, QPushButton*& do_) {
+    z = new QPushButton(QStringLiteral("Z katalogu..."), dialog);
+    do_ = new QPushButton(QStringLiteral("Do katalogu..."), dialog);
+    NastavHint(z, QStringLiteral("Vyplní popis a hodnoty položkou z katalogu"));
+    NastavHint(do_, QStringLiteral("Uloží popis a hodnoty do katalogu"));
+    auto* h = new QHBoxLayout;
+    for (QPushButton* b : {z, do_}) {
+        b->setAutoDefault(false);
+        // Clicking must not validate the field being left: the handlers decide.
+        b->setFocusPolicy(Qt::TabFocus);
+        h->addWidget(b);
+    }
+    return h;
+}
+
+void VlozPasma(const RadekPasem& r, const std::array<double, PocetPasem>& h) {
+    for (size_t i = 0; i < PocetPasem; ++i)
+        r.pole[i]->VlozText(QString::number(h[i], 'g', QLocale::FloatingPointShortest));
+}
+
+std::array<double, PocetPasem> HodnotyPasem(const RadekPasem& r) {
+    std::array<double, PocetPasem> h{};
+    for (size_t i = 0; i < PocetPasem; ++i)
+        h[i] = r.pole[i]->Cislo();
+    return h;
+}

@@ -1,0 +1,481 @@
+#include "ui/nastroje/SoucetFrm.h"
+
+#include <QBrush>
+#include <QChart>
+#include <QChartView>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QStyle>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+#include <memory>
+
+#include "core/Cisla.h"
+#include "core/DrunVar.h"
+#include "core/Soubory.h"
+#include "io/Protokol.h"
+#include "tools/NR.h"
+#include "ui/dialogy/PozadFrm.h"
+#include "ui/dialogy/TextHodnoty.h"
+#include "ui/hlavni/DrunMain.h"
+#include "ui/hlavni/Hlaseni.h"
+#include "ui/hlavni/Nastaveni.h"
+#include "ui/hlavni/VyberSouboru.h"
+#include "ui/tisk/GrafPrvky.h"
+#include "ui/tisk/Tisk.h"
+
+using namespace drun;
+
+namespace {
+
+constexpr int PocetSloupcu = TSoucetForm::SloupecNR + 1;
+const QColor BarvaChyby(190, 0, 0);
+// Paths of the sum in the chart, apart from the sum's own colours.
+const QColor BarvyCest[] = {QColor(230, 120, 0),  QColor(150, 60, 180), QColor(0, 150, 160),
+                            QColor(160, 110, 40), QColor(220, 70, 140), QColor(110, 110, 110)};
+
+QTableWidget* Tabulka(QWidget* rodic, int radku) {
+    auto* t = new QTableWidget(radku, PocetSloupcu, rodic);
+    t->verticalHeader()->hide();
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setWordWrap(false);
+    t->setColumnWidth(0, 170);
+    t->setColumnWidth(TSoucetForm::SloupecAkce, 170);
+    for (int i = TSoucetForm::SloupecPasma; i < PocetSloupcu; ++i)
+        t->setColumnWidth(i, 54);
+    t->setColumnWidth(TSoucetForm::SloupecNR, 76);
+    return t;
+}
+
+QTableWidgetItem* Bunka(const QString& text, bool cislo = true) {
+    auto* b = new QTableWidgetItem(text);
+    if (cislo) b->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return b;
+}
+
+// Eight bands and L(A) into the row from column SloupecPasma on.
+void ZapisHodnoty(QTableWidget* t, int radek, const Spectrum& s) {
+    for (int i = 0; i <= LA; ++i)
+        t->setItem(radek, TSoucetForm::SloupecPasma + i, Bunka(Text(s[static_cast<size_t>(i)])));
+}
+
+} // namespace
+
+TGrafSouctu::TGrafSouctu() {
+    Graf = NovyGraf(QStringLiteral("Spektra na konci cest a jejich součet"));
+    Soucet = PridejSpektrum(Graf, QStringLiteral("Součet"));
+}
+
+void TGrafSouctu::Kresli(const std::vector<CestaSouctu>& cesty, const VysledekSouctu& v) {
+    for (QLineSeries* s : CestySerie) {
+        Graf->removeSeries(s);
+        delete s;
+    }
+    CestySerie.clear();
+    double min = v.Soucet[0], max = min;
+    size_t barva = 0;
+    for (const CestaSouctu& c : cesty) {
+        if (!c.Ok) continue;
+        QLineSeries* s = Cara(Graf, QString::fromStdString(c.Nazev),
+                              BarvyCest[barva++ % std::size(BarvyCest)], Qt::SolidLine, 1.5);
+        s->setPointsVisible(true);
+        for (QAbstractAxis* a : Graf->axes())
+            s->attachAxis(a);
+        QList<QPointF> body;
+        for (int i = 0; i < PocetPasem; ++i) {
+            const double y = c.Konec[static_cast<size_t>(i)];
+            body << QPointF(i + 1, y);
+            min = std::min(min, y);
+            max = std::max(max, y);
+        }
+        s->replace(body);
+        CestySerie.push_back(s);
+    }
+    KresliProtiPozadavku(Soucet, v.Soucet, v.Pozadavek, v.Rozdil, min, max,
+                         QStringLiteral(" součtu"));
+}
+
+TSoucetForm::TSoucetForm(THlavniForm& hlavni)
+    : QWidget(&hlavni, Qt::Window), hlavni_(hlavni), pozadavek_(hlavni.Var().Pozadavek) {
+    setWindowTitle(QStringLiteral("Součet cest"));
+
+    CestyListBox = Tabulka(this, 1);
+    QStringList hlavicka{QStringLiteral("Soubor"), QStringLiteral("Akce")};
+    for (int i = 0; i <= PocetPasem; ++i)
+        hlavicka << NazevPasma(i);
+    hlavicka << QStringLiteral("NR");
+    CestyListBox->setHorizontalHeaderLabels(hlavicka);
+    CestyListBox->setSelectionBehavior(QAbstractItemView::SelectRows);
+    CestyListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+    CestyListBox->setMinimumHeight(150);
+    NastavHint(CestyListBox,
+               QStringLiteral("Cesty, jejichž drun se sčítá|Aktuální výpočet a "
+                              "přidané soubory; jejich drun na konci cesty se sčítá"));
+    connect(CestyListBox, &QTableWidget::itemSelectionChanged, this, &TSoucetForm::PovolTlacitka);
+
+    SoucetListBox = Tabulka(this, 3);
+    SoucetListBox->horizontalHeader()->hide();
+    SoucetListBox->setSelectionMode(QAbstractItemView::NoSelection);
+    SoucetListBox->setFocusPolicy(Qt::NoFocus);
+    SoucetListBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SoucetListBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const QString nazvy[] = {QStringLiteral("Součet"), QStringLiteral("Požadavek"),
+                             QStringLiteral("Rozdíl")};
+    for (int r = 0; r < 3; ++r)
+        SoucetListBox->setItem(r, 0, Bunka(nazvy[r], false));
+    QFont tucne = SoucetListBox->font();
+    tucne.setBold(true);
+    SoucetListBox->item(RadekSoucet, 0)->setFont(tucne);
+    SoucetListBox->setFixedHeight(3 * SoucetListBox->rowHeight(0) +
+                                  2 * SoucetListBox->frameWidth());
+    // The sum's columns stay under the paths' columns.
+    connect(CestyListBox->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int i, int, int sirka) { SoucetListBox->setColumnWidth(i, sirka); });
+    connect(CestyListBox->horizontalScrollBar(), &QScrollBar::valueChanged,
+            SoucetListBox->horizontalScrollBar(), &QScrollBar::setValue);
+
+    auto tlacitko = [this](const QString& text, const QString& hint, auto slot) {
+        auto* b = new QPushButton(text, this);
+        NastavHint(b, hint);
+        connect(b, &QPushButton::clicked, this, slot);
+        return b;
+    };
+    PridatBtn = tlacitko(QStringLiteral("Přidat soubory..."),
+                         QStringLiteral("Přidá do součtu uložené výpočty (*.DRN)"),
+                         &TSoucetForm::PridatBtnClick);
+    OdebratBtn =
+        tlacitko(QStringLiteral("Odebrat"), QStringLiteral("Odebere vybraný soubor ze součtu"),
+                 &TSoucetForm::OdebratBtnClick);
+    ObnovitBtn = tlacitko(QStringLiteral("Obnovit"),
+                          QStringLiteral("Znovu přečte soubory, změněné mezitím jinde"),
+                          &TSoucetForm::Obnov);
+    PozadavekBtn = tlacitko(QStringLiteral("Požadavek..."),
+                            QStringLiteral("Požadavek na součet; požadavek výpočtu se nemění"),
+                            &TSoucetForm::PozadavekBtnClick);
+    OtevritSaduBtn = tlacitko(QStringLiteral("Otevřít sadu..."),
+                              QStringLiteral("Otevře uloženou sadu souborů (*.DRS)"),
+                              &TSoucetForm::OtevritSaduBtnClick);
+    UlozitSaduBtn = tlacitko(QStringLiteral("Uložit sadu..."),
+                             QStringLiteral("Uloží soubory a požadavek součtu jako sadu (*.DRS)"),
+                             &TSoucetForm::UlozitSaduBtnClick);
+
+    TiskBtn = tlacitko(QStringLiteral("Tisk..."),
+                       QStringLiteral("Vytiskne součet s grafem ve formě protokolu"),
+                       &TSoucetForm::TiskBtnClick);
+    PdfBtn = tlacitko(QStringLiteral("Export do PDF..."),
+                      QStringLiteral("Uloží součet s grafem jako dokument PDF"),
+                      &TSoucetForm::PdfBtnClick);
+
+    PozadavekForm = new TPozadavekForm(hlavni_.Var(), pozadavek_, this);
+    connect(PozadavekForm, &TPozadavekForm::PozadavekZmenen, this, [this] {
+        vlastniPozadavek_ = true;
+        Prepocitej();
+    });
+
+    GrafView = new QChartView(Graf.Graf, this);
+    GrafView->setRenderHint(QPainter::Antialiasing);
+    GrafView->setMinimumSize(560, 300);
+
+    auto* tlacitka = new QVBoxLayout;
+    for (QPushButton* b : {PridatBtn, OdebratBtn, ObnovitBtn})
+        tlacitka->addWidget(b);
+    tlacitka->addSpacing(12);
+    tlacitka->addWidget(PozadavekBtn);
+    tlacitka->addSpacing(12);
+    for (QPushButton* b : {OtevritSaduBtn, UlozitSaduBtn})
+        tlacitka->addWidget(b);
+    tlacitka->addSpacing(12);
+    for (QPushButton* b : {TiskBtn, PdfBtn})
+        tlacitka->addWidget(b);
+    tlacitka->addStretch(1);
+    auto* tabulky = new QVBoxLayout;
+    tabulky->setSpacing(0);
+    tabulky->addWidget(CestyListBox, 1);
+    tabulky->addWidget(SoucetListBox);
+    auto* horni = new QHBoxLayout;
+    horni->addLayout(tabulky, 1);
+    horni->addLayout(tlacitka);
+    auto* svisle = new QVBoxLayout(this);
+    svisle->setContentsMargins(6, 6, 6, 6);
+    svisle->addLayout(horni, 2);
+    svisle->addWidget(GrafView, 3);
+    resize(1040, 820);
+
+    connect(&hlavni_, &THlavniForm::Prepocitano, this, [this] {
+        if (isVisible()) Prepocitej();
+    });
+    connect(hlavni_.AkceEdit, &QLineEdit::textChanged, this, [this] {
+        if (isVisible()) Prepocitej();
+    });
+    Prepocitej();
+}
+
+std::vector<CestaSouctu> TSoucetForm::Cesty() const {
+    const DrunVar& var = hlavni_.Var();
+    CestaSouctu aktualni("Aktuální výpočet", var.SouborDat);
+    aktualni.Ok = true;
+    // What is typed into Akce belongs to the calculation already.
+    aktualni.Akce = hlavni_.AkceEdit->text().toStdString();
+    aktualni.Konec = var.Vysledek;
+    std::vector<CestaSouctu> c{aktualni};
+    c.insert(c.end(), soubory_.begin(), soubory_.end());
+    return c;
+}
+
+std::vector<std::string> TSoucetForm::TextTisku(const std::string& datum) const {
+    return TextProtokoluSouctu(hlavni_.Var(), Cesty(), vysledek_, datum);
+}
+
+std::vector<std::string> TSoucetForm::Soubory() const {
+    std::vector<std::string> s;
+    for (const CestaSouctu& c : soubory_)
+        s.push_back(c.Soubor);
+    return s;
+}
+
+Spectrum TSoucetForm::Pozadavek() const {
+    return vlastniPozadavek_ ? pozadavek_ : hlavni_.Var().Pozadavek;
+}
+
+void TSoucetForm::Zobraz() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void TSoucetForm::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    // Files may have been changed and saved elsewhere meanwhile.
+    if (!e->spontaneous()) Obnov();
+}
+
+void TSoucetForm::PridejSoubory(const QStringList& soubory) {
+    for (const QString& s : soubory) {
+        const QFileInfo f(s);
+        CestaSouctu c(f.fileName().toStdString(), f.absoluteFilePath().toStdString());
+        NactiCestu(c, hlavni_.Var().SouborTlumice);
+        soubory_.push_back(std::move(c));
+    }
+    Prepocitej();
+}
+
+void TSoucetForm::PridatBtnClick() {
+    const QStringList s = QFileDialog::getOpenFileNames(
+        this, QStringLiteral("Přidat soubory"), SlozkaDialogu(),
+        QStringLiteral("Datové soubory DRUN (*.DRN);;Všechny soubory (*.*)"));
+    if (s.isEmpty()) return;
+    ZapamatujSlozku(s.constFirst());
+    PridejSoubory(s);
+}
+
+void TSoucetForm::OdebratBtnClick() {
+    const int r = CestyListBox->currentRow();
+    if (r < 1 || r > static_cast<int>(soubory_.size())) return;
+    soubory_.erase(soubory_.begin() + (r - 1));
+    Prepocitej();
+}
+
+void TSoucetForm::Obnov() {
+    for (CestaSouctu& c : soubory_)
+        NactiCestu(c, hlavni_.Var().SouborTlumice);
+    Prepocitej();
+}
+
+void TSoucetForm::Prepocitej() {
+    const std::vector<CestaSouctu> cesty = Cesty();
+    vysledek_ = SectiCesty(KonceCest(cesty), Pozadavek());
+    ZobrazCesty(cesty);
+    ZobrazSoucet();
+    Graf.Kresli(cesty, vysledek_);
+    PovolTlacitka();
+}
+
+void TSoucetForm::ZobrazCesty(const std::vector<CestaSouctu>& cesty) {
+    const int vybrany = CestyListBox->currentRow();
+    CestyListBox->clearSpans();
+    CestyListBox->setRowCount(static_cast<int>(cesty.size()));
+    for (int r = 0; r < static_cast<int>(cesty.size()); ++r) {
+        const CestaSouctu& c = cesty[static_cast<size_t>(r)];
+        auto* soubor = Bunka(QString::fromStdString(c.Nazev), false);
+        soubor->setToolTip(r == 0 ? QStringLiteral("Výpočet v hlavním okně")
+                                  : QString::fromStdString(c.Soubor));
+        CestyListBox->setItem(r, 0, soubor);
+        if (!c.Ok) {
+            // Marked, and not summed: the message where the numbers would be.
+            soubor->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+            soubor->setForeground(BarvaChyby);
+            auto* zprava =
+                Bunka(QString::fromStdString(c.Zprava) + QStringLiteral(" Do součtu se nepočítá."),
+                      false);
+            zprava->setForeground(BarvaChyby);
+            zprava->setToolTip(zprava->text());
+            CestyListBox->setItem(r, SloupecAkce, zprava);
+            for (int s = SloupecAkce + 1; s < PocetSloupcu; ++s)
+                CestyListBox->setItem(r, s, nullptr);
+            CestyListBox->setSpan(r, SloupecAkce, 1, PocetSloupcu - SloupecAkce);
+            continue;
+        }
+        auto* akce = Bunka(QString::fromStdString(c.Akce), false);
+        akce->setToolTip(akce->text());
+        CestyListBox->setItem(r, SloupecAkce, akce);
+        ZapisHodnoty(CestyListBox, r, c.Konec);
+        CestyListBox->setItem(r, SloupecNR,
+                              Bunka(QStringLiteral("NR ") + Text(SpoctiNR(c.Konec).N)));
+    }
+    if (CestyListBox->item(0, 0)) {
+        QFont f = CestyListBox->font();
+        f.setItalic(true);
+        CestyListBox->item(0, 0)->setFont(f);
+    }
+    if (vybrany >= 0 && vybrany < CestyListBox->rowCount()) CestyListBox->selectRow(vybrany);
+}
+
+void TSoucetForm::ZobrazSoucet() {
+    ZapisHodnoty(SoucetListBox, RadekSoucet, vysledek_.Soucet);
+    ZapisHodnoty(SoucetListBox, RadekPozadavek, vysledek_.Pozadavek);
+    ZapisHodnoty(SoucetListBox, RadekRozdil, vysledek_.Rozdil);
+    QFont tucne = SoucetListBox->font();
+    tucne.setBold(true);
+    for (int i = 0; i <= LA; ++i) {
+        SoucetListBox->item(RadekSoucet, SloupecPasma + i)->setFont(tucne);
+        // Red exactly where the main window's difference is red.
+        if (vysledek_.Rozdil[static_cast<size_t>(i)] > 0)
+            SoucetListBox->item(RadekRozdil, SloupecPasma + i)->setForeground(BarvaPrekroceni);
+    }
+    const QString pasmo = NazevPasma(vysledek_.NR.Pasmo);
+    auto* nr = Bunka(QStringLiteral("NR ") + Text(vysledek_.NR.N));
+    nr->setFont(tucne);
+    nr->setToolTip(QStringLiteral("Rozhoduje pásmo ") + pasmo);
+    SoucetListBox->setItem(RadekSoucet, SloupecNR, nr);
+    auto* popis = Bunka(vlastniPozadavek_ ? QStringLiteral("vlastní požadavek součtu")
+                                          : QStringLiteral("požadavek výpočtu"),
+                        false);
+    SoucetListBox->setItem(RadekPozadavek, SloupecAkce, popis);
+}
+
+void TSoucetForm::PovolTlacitka() {
+    const int r = CestyListBox->currentRow();
+    OdebratBtn->setEnabled(r >= 1 && CestyListBox->selectionModel()->hasSelection());
+}
+
+void TSoucetForm::PozadavekBtnClick() {
+    // The dialog starts from the requirement the sum has now.
+    if (!vlastniPozadavek_) pozadavek_ = hlavni_.Var().Pozadavek;
+    PozadavekForm->exec();
+}
+
+bool TSoucetForm::UlozSadu(const QString& soubor) {
+    SadaSouctu sada;
+    sada.Soubory = Soubory();
+    sada.Pozadavek = Pozadavek();
+    const VysledekSouboru v = drun::UlozSadu(sada, soubor.toStdString());
+    if (!v.Ok()) {
+        hlaseni().Chyba(QString::fromStdString(v.Zprava));
+        return false;
+    }
+    hlaseni().Informace(QString::fromStdString(v.Zprava));
+    return true;
+}
+
+bool TSoucetForm::OtevriSadu(const QString& soubor) {
+    SadaSouctu sada;
+    const VysledekSouboru v = NactiSadu(soubor.toStdString(), sada);
+    if (!v.Ok()) {
+        hlaseni().Chyba(QString::fromStdString(v.Zprava));
+        return false;
+    }
+    soubory_.clear();
+    for (const std::string& s : sada.Soubory)
+        soubory_.emplace_back(QFileInfo(QString::fromStdString(s)).fileName().toStdString(), s);
+    pozadavek_ = sada.Pozadavek;
+    vlastniPozadavek_ = true;
+    CestyListBox->clearSelection();
+    Obnov();
+    return true;
+}
+
+void TSoucetForm::UlozitSaduBtnClick() {
+    const QString soubor =
+        SouborKUlozeni(this, QStringLiteral("Uložit sadu"),
+                       QStringLiteral("Sady součtu DRUN (*.DRS)"), QStringLiteral("DRS"));
+    if (!soubor.isEmpty()) UlozSadu(soubor);
+}
+
+void TSoucetForm::OtevritSaduBtnClick() {
+    const QString s = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Otevřít sadu"), SlozkaDialogu(),
+        QStringLiteral("Sady součtu DRUN (*.DRS);;Všechny soubory (*.*)"));
+    if (s.isEmpty()) return;
+    ZapamatujSlozku(s);
+    OtevriSadu(s);
+}
+
+namespace {
+
+// The sum's document: its printed page, then its chart under the Akce.
+DokumentPdf DokumentSouctu(const QString& akce, std::vector<std::string> radky, QChart* graf) {
+    return {QStringLiteral("Součet cest – ") + akce,
+            std::move(radky),
+            QStringLiteral("Součet cest – Akce: ") + akce,
+            {graf}};
+}
+
+} // namespace
+
+bool TSoucetForm::VykresliTisk(QPagedPaintDevice& zarizeni) {
+    // A chart of its own: the one on screen belongs to its view.
+    TGrafSouctu graf;
+    const std::unique_ptr<QChart> vlastnik(graf.Graf);
+    graf.Kresli(Cesty(), vysledek_);
+    return VykresliDokument(zarizeni,
+                            DokumentSouctu(hlavni_.AkceEdit->text(),
+                                           TextTisku(DatumProtokolu().toStdString()), graf.Graf))
+        .Ok;
+}
+
+void TSoucetForm::TiskBtnClick() {
+    QPrinter tiskarna(QPrinter::HighResolution);
+    tiskarna.setDocName(QStringLiteral("DRUN – součet cest"));
+    QPrintDialog d(&tiskarna, this);
+    if (d.exec() != QDialog::Accepted) return;
+    if (!VykresliTisk(tiskarna)) hlaseni().Chyba(QStringLiteral("Chyba při zápisu na tiskárnu!"));
+}
+
+bool TSoucetForm::ExportujPdf(const QString& soubor) {
+    TGrafSouctu graf;
+    const std::unique_ptr<QChart> vlastnik(graf.Graf);
+    graf.Kresli(Cesty(), vysledek_);
+    QByteArray pdf;
+    const bool ok = VytvorPdf(DokumentSouctu(hlavni_.AkceEdit->text(),
+                                             TextTisku(DatumProtokolu().toStdString()), graf.Graf),
+                              pdf)
+                        .Ok &&
+                    ZapisAtomicky(soubor.toStdString(), pdf.toStdString());
+    if (!ok) {
+        hlaseni().Chyba(QStringLiteral("Součet se nepodařilo uložit do souboru ") + soubor +
+                        QStringLiteral("."));
+        return false;
+    }
+    hlaseni().Informace(QStringLiteral("Součet je uložen v souboru ") + soubor);
+    return true;
+}
+
+void TSoucetForm::PdfBtnClick() {
+    const QString soubor = SouborKUlozeni(this, QStringLiteral("Export součtu do PDF"),
+                                          QStringLiteral("Dokumenty PDF (*.pdf)"),
+                                          QStringLiteral("pdf"), QStringLiteral("soucet.pdf"));
+    if (!soubor.isEmpty()) ExportujPdf(soubor);
+}

@@ -1,0 +1,138 @@
+#include "ui/tisk/GrafPrvky.h"
+
+#include <QCategoryAxis>
+#include <QChart>
+#include <QLegend>
+#include <QLineSeries>
+#include <QPen>
+#include <QScatterSeries>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+#include "core/Cisla.h"
+#include "core/DrunVar.h"
+#include "tools/NR.h"
+
+using namespace drun;
+
+const QColor BarvaVysledku(0, 90, 200);
+const QColor BarvaPozadavku(40, 40, 40);
+const QColor BarvaNR(0, 150, 70);
+const QColor BarvaPrekroceni(255, 0, 0);
+
+QString NazevPasma(int i) {
+    return i < PocetPasem ? QString::fromUtf8(NazvyPasem[static_cast<size_t>(i)])
+                          : QStringLiteral("L(A)");
+}
+
+// The axis makes a label for every tick at once: a long range never meets a
+// short interval, or a path of thousands of elements would wait for as many labels.
+void NastavRozsah(QValueAxis* osa, double min, double max, double krok) {
+    osa->setTickInterval(std::max(osa->tickInterval(), krok));
+    osa->setRange(min, max);
+    osa->setTickInterval(krok);
+}
+
+void NastavRozsahHladin(QValueAxis* osa, double min, double max) {
+    if (!std::isfinite(min) || !std::isfinite(max)) min = max = 0;
+    double dolni = std::floor((min - 1) / 10) * 10;
+    double horni = std::ceil((max + 1) / 10) * 10;
+    if (horni - dolni < 20) horni = dolni + 20;
+    NastavRozsah(osa, dolni, horni, horni - dolni > 160 ? 20 : 10);
+}
+
+QValueAxis* OsaHladin(QChart* graf) {
+    auto* y = new QValueAxis(graf);
+    y->setTitleText(QStringLiteral("Hladina [dB]"));
+    y->setLabelFormat(QStringLiteral("%.0f"));
+    y->setTickType(QValueAxis::TicksDynamic);
+    y->setTickAnchor(0);
+    y->setTickInterval(10);
+    graf->addAxis(y, Qt::AlignLeft);
+    return y;
+}
+
+QCategoryAxis* OsaPasem(QChart* graf) {
+    auto* pasma = new QCategoryAxis(graf);
+    pasma->setTitleText(QStringLiteral("Kmitočet [Hz]"));
+    pasma->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    pasma->setStartValue(0.5);
+    for (int i = 0; i < PocetPasem; ++i)
+        pasma->append(NazevPasma(i), i + 1);
+    pasma->setRange(0.5, PocetPasem + 0.5);
+    graf->addAxis(pasma, Qt::AlignBottom);
+    return pasma;
+}
+
+QLineSeries* Cara(QChart* graf, const QString& nazev, const QColor& barva, Qt::PenStyle styl,
+                  qreal sirka) {
+    auto* s = new QLineSeries(graf);
+    s->setName(nazev);
+    QPen pero(barva, sirka, styl);
+    s->setPen(pero);
+    graf->addSeries(s);
+    return s;
+}
+
+QScatterSeries* Body(QChart* graf, const QString& nazev, const QColor& barva, qreal velikost) {
+    auto* s = new QScatterSeries(graf);
+    s->setName(nazev);
+    s->setColor(barva);
+    s->setBorderColor(barva.darker(130));
+    s->setMarkerSize(velikost);
+    graf->addSeries(s);
+    return s;
+}
+
+QChart* NovyGraf(const QString& titul) {
+    auto* g = new QChart;
+    g->setTitle(titul);
+    g->setAnimationOptions(QChart::NoAnimation);
+    g->legend()->setAlignment(Qt::AlignBottom);
+    g->setMargins(QMargins(4, 4, 4, 4));
+    return g;
+}
+
+SpektrumProtiPozadavku PridejSpektrum(QChart* graf, const QString& nazev) {
+    SpektrumProtiPozadavku g{};
+    g.Pozadavek = Cara(graf, QStringLiteral("Požadavek"), BarvaPozadavku, Qt::DashLine, 2);
+    g.NR = Cara(graf, QStringLiteral("NR"), BarvaNR, Qt::DotLine, 2);
+    g.Spektrum = Cara(graf, nazev, BarvaVysledku, Qt::SolidLine, 3);
+    g.Spektrum->setPointsVisible(true);
+    g.Prekroceno = Body(graf, QStringLiteral("Požadavek překročen"), BarvaPrekroceni, 13);
+    QCategoryAxis* pasma = OsaPasem(graf);
+    g.OsaY = OsaHladin(graf);
+    for (QAbstractSeries* s : graf->series()) {
+        s->attachAxis(pasma);
+        s->attachAxis(g.OsaY);
+    }
+    return g;
+}
+
+void KresliProtiPozadavku(const SpektrumProtiPozadavku& g, const Spectrum& s,
+                          const Spectrum& pozadavek, const Spectrum& rozdil, double min, double max,
+                          const QString& priponaNR) {
+    const HodnoceniNR nr = SpoctiNR(s);
+    const Spectrum krivka = NKrivka(nr.N);
+    QList<QPointF> spektrum, pozadavky, nkrivka, prekroceno;
+    for (int i = 0; i < PocetPasem; ++i) {
+        const auto k = static_cast<size_t>(i);
+        const double x = i + 1;
+        spektrum << QPointF(x, s[k]);
+        pozadavky << QPointF(x, pozadavek[k]);
+        nkrivka << QPointF(x, krivka[k]);
+        if (rozdil[k] > 0) prekroceno << QPointF(x, s[k]);
+        for (double y : {s[k], pozadavek[k], krivka[k]}) {
+            min = std::min(min, y);
+            max = std::max(max, y);
+        }
+    }
+    NastavRozsahHladin(g.OsaY, min, max);
+    g.Spektrum->replace(spektrum);
+    g.Pozadavek->replace(pozadavky);
+    g.NR->replace(nkrivka);
+    g.NR->setName(QStringLiteral("Křivka NR ") + QString::fromStdString(FormatHodnota(nr.N)) +
+                  priponaNR);
+    g.Prekroceno->replace(prekroceno);
+}
