@@ -21,7 +21,19 @@ install(FILES ${PROJECT_BINARY_DIR}/cz.drun.Drun.metainfo.xml
 # binaries; the menu, MIME and icon caches are refreshed by Debian's own triggers.
 set(CPACK_PACKAGE_NAME drun)
 set(CPACK_PACKAGE_VENDOR "DRUN")
-set(CPACK_PACKAGE_CONTACT "DRUN <drun@localhost>")
+# The maintainer named in the package: given with -DDRUN_SPRAVCE="Jméno <adresa>",
+# otherwise the author of the commit the package is built from.
+set(DRUN_SPRAVCE "" CACHE STRING "Maintainer of the Debian package, \"Name <address>\"")
+if(DRUN_SPRAVCE STREQUAL "")
+  execute_process(COMMAND git log -1 "--format=%an <%ae>" WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+                  OUTPUT_VARIABLE DRUN_SPRAVCE_GIT OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+  set(CPACK_PACKAGE_CONTACT "${DRUN_SPRAVCE_GIT}")
+else()
+  set(CPACK_PACKAGE_CONTACT "${DRUN_SPRAVCE}")
+endif()
+if(CPACK_PACKAGE_CONTACT STREQUAL "")
+  message(WARNING "DRUN_SPRAVCE is not set: the package names no maintainer")
+endif()
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Výpočet drunu ve VZT zařízení")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
