@@ -75,21 +75,50 @@ TEST_F(ProtokolCli, VypiseStejneRadkyJakoTiskarna) {
 TEST_F(ProtokolCli, SpatneVolby) {
     const std::string s = "'" + soubor + "'";
     const std::string chyby = (slozka / "chyby.txt").string();
-    for (const std::string& a : std::vector<std::string>{
-             std::string(""), "--stranka 24 " + s, "--stranka 101 " + s, "--stranka x " + s,
-             "--pozadavek N12 " + s, "--pozadavek N80 " + s, "--pozadavek '1 2 3' " + s,
-             "--pozadavek '1 2 3 4 5 6 7 151' " + s, "--pozadavek '1 2 3 4 5 6 7 8 9' " + s,
-             "--neznama " + s, s + " " + s, std::string("--datum"), "--csv --pdf x.pdf " + s,
-             "--pdf x.pdf --csv " + s, "--csv --stranka 30 " + s, "--csv --datum d " + s,
-             "--pdf " + s, "--pdf= " + s, "--csv=1 " + s}) {
+    std::string puvodni;
+    ASSERT_EQ(CtiSoubor(soubor, puvodni), StavCteni::Ok);
+    // The arguments and a part of the reason given.
+    const std::string jinak = (slozka / "." / "Kancelář.DRN").string();
+    for (const auto& [a, proc] : std::vector<std::pair<std::string, std::string>>{
+             {"", "chybí datový soubor"},
+             {"--stranka 24 " + s, "délka stránky musí být 25 až 100: 24"},
+             {"--stranka 101 " + s, ""},
+             {"--stranka x " + s, ""},
+             {"--pozadavek N12 " + s, "neplatný požadavek: N12"},
+             {"--pozadavek N80 " + s, ""},
+             {"--pozadavek '1 2 3' " + s, ""},
+             {"--pozadavek '1 2 3 4 5 6 7 151' " + s, ""},
+             {"--pozadavek '1 2 3 4 5 6 7 8 9' " + s, ""},
+             {"--neznama " + s, "neznámá volba: --neznama"},
+             {"-x " + s, "neznámá volba: -x"},
+             {s + " " + s, "jen jeden soubor"},
+             {"--datum", "--datum bez hodnoty"},
+             {"--csv --pdf x.pdf " + s, "--csv a --pdf se vylučují"},
+             {"--pdf x.pdf --csv " + s, ""},
+             {"--csv --stranka 30 " + s, "--csv nepoužívá --stranka ani --datum"},
+             {"--csv --datum d " + s, ""},
+             {"--pdf " + s, "chybí datový soubor"},
+             {"--pdf= " + s, "--pdf bez výstupního souboru"},
+             {"--csv=1 " + s, "volba --csv nemá hodnotu"},
+             {"--soucet=1 " + s, "volba --soucet nemá hodnotu"},
+             // An output that is the input, however spelled, is never written.
+             {"--pdf " + s + " " + s, "výstup " + soubor + " je vstupní soubor"},
+             {"--pdf '" + jinak + "' " + s, "výstup " + jinak + " je vstupní soubor " + soubor},
+             {s + " >>" + s, "standardní výstup je přesměrován do vstupního souboru"},
+             {"--csv " + s + " 1<>" + s, "standardní výstup je přesměrován"},
+             {"--soucet " + s + " >>" + s, "standardní výstup je přesměrován"}}) {
         SCOPED_TRACE(a);
         const Beh b = Spust(a, chyby);
         EXPECT_EQ(b.status, 2);
         EXPECT_TRUE(b.vystup.empty());
         std::string text;
         CtiSoubor(chyby, text);
+        EXPECT_TRUE(text.starts_with("drun-protokol: " + proc)) << text;
         EXPECT_NE(text.find("Použití: drun-protokol"), std::string::npos);
     }
+    std::string potom;
+    ASSERT_EQ(CtiSoubor(soubor, potom), StavCteni::Ok);
+    EXPECT_EQ(potom, puvodni);
 }
 
 TEST_F(ProtokolCli, NecitelnySoubor) {
@@ -109,13 +138,20 @@ TEST_F(ProtokolCli, NecitelnySoubor) {
     EXPECT_EQ(b.status, 1);
     EXPECT_TRUE(b.vystup.empty());
     CtiSoubor(chyby, text);
-    EXPECT_EQ(text, "Datový soubor " + chybi + " nenalezen, nebo je prázdný.\n");
+    EXPECT_EQ(text, "drun-protokol: Datový soubor " + chybi + " nenalezen, nebo je prázdný.\n");
 
+    // The file and the reason: a folder, a damaged file.
+    b = Spust("'" + slozka.string() + "'", chyby);
+    EXPECT_EQ(b.status, 1);
+    CtiSoubor(chyby, text);
+    EXPECT_EQ(text, "drun-protokol: Chyba při čtení datového souboru " + slozka.string() +
+                        ": je to složka.\n");
     ASSERT_TRUE(ZapisAtomicky(soubor, "[DRUN]\r\n\r\n[ZDROJ DRUNU]\r\n1\r\nZ\r\n500mm\r\n"));
     b = Spust("'" + soubor + "'", chyby);
     EXPECT_EQ(b.status, 1);
     CtiSoubor(chyby, text);
-    EXPECT_EQ(text, "Chyba při čtení datového souboru.\n");
+    EXPECT_EQ(text, "drun-protokol: Chyba při čtení datového souboru " + soubor +
+                        ": obsah souboru je poškozen.\n");
 }
 
 TEST_F(ProtokolCli, SoucetCest) {
@@ -151,7 +187,7 @@ TEST_F(ProtokolCli, SoucetCest) {
     EXPECT_TRUE(d.vystup.empty());
     std::string text;
     CtiSoubor(chyby, text);
-    EXPECT_EQ(text, chybi + ": Datový soubor " + chybi + " nenalezen, nebo je prázdný.\n");
+    EXPECT_EQ(text, "drun-protokol: Datový soubor " + chybi + " nenalezen, nebo je prázdný.\n");
     // Refused usage: no file, a bad requirement, an option of the protocol.
     for (const std::string& a :
          {std::string("--soucet"), "--soucet --pozadavek N12 '" + soubor + "'",

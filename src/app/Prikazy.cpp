@@ -1,0 +1,260 @@
+#include "app/Prikazy.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+
+#include "core/Cisla.h"
+#include "core/DrunVar.h"
+#include "core/DrunVyp.h"
+#include "core/Umisteni.h"
+#include "io/DataSoubor.h"
+#include "models/Tlumic.h"
+#include "tools/Pozadavek.h"
+
+using namespace drun;
+namespace fs = std::filesystem;
+
+namespace {
+
+const Volba* NajdiVolbu(const Rezim& r, std::string_view jmeno) {
+    for (const Volba& v : r.volby)
+        if (v.jmeno == jmeno) return &v;
+    return nullptr;
+}
+
+// The option's name in an argument: "--x" of "--x=v"; empty for other arguments.
+std::string_view JmenoVolby(std::string_view a) {
+    if (!a.starts_with("--") || a.size() <= 2) return {};
+    return a.substr(0, a.find('='));
+}
+
+// Every mode's usage: the first line after "Použití: ", the others under it.
+std::string VsechnaPouziti(std::span<const Rezim> rezimy, const std::string& program) {
+    std::string s;
+    for (const Rezim& r : rezimy)
+        s +=
+            (s.empty() ? "Použití: " : "         ") + program + " " + std::string(r.pouziti) + "\n";
+    return s;
+}
+
+// The arguments against the chosen mode's options; the refusal, or empty.
+std::string Rozloz(const std::vector<std::string>& arg, Prikaz& p) {
+    const Rezim& rezim = *p.rezim;
+    for (size_t i = 0; i < arg.size(); ++i) {
+        const std::string& a = arg[i];
+        const std::string_view jmeno = JmenoVolby(a);
+        if (jmeno.empty()) {
+            if (a.starts_with("-") && a != "-") return "neznámá volba: " + a;
+            p.soubory.push_back(a);
+            continue;
+        }
+        const Volba* v = NajdiVolbu(rezim, jmeno);
+        if (!v) {
+            for (const Rezim& jiny : p.rezimy)
+                if (NajdiVolbu(jiny, jmeno) && !rezim.cizi.empty())
+                    return std::string(rezim.cizi) + std::string(jmeno);
+            return "neznámá volba: " + std::string(jmeno);
+        }
+        const bool sRovnitkem = jmeno.size() < a.size();
+        std::string hodnota;
+        if (!v->hodnota) {
+            if (sRovnitkem) return "volba " + std::string(jmeno) + " nemá hodnotu";
+        } else if (sRovnitkem) {
+            hodnota = a.substr(jmeno.size() + 1);
+        } else {
+            if (i + 1 >= arg.size()) return a + " bez hodnoty";
+            hodnota = arg[++i];
+        }
+        p.volby[std::string(jmeno)] = hodnota; // the last one counts
+    }
+    return {};
+}
+
+std::string JmenoProgramu(const char* argv0) {
+    std::string s = argv0 ? fs::path(argv0).filename().string() : std::string();
+    if (s.ends_with(".exe")) s.resize(s.size() - 4);
+    return s.empty() ? "drun-protokol" : s;
+}
+
+} // namespace
+
+const std::string* Prikaz::Hodnota(std::string_view volba) const {
+    const auto it = volby.find(volba);
+    return it == volby.end() ? nullptr : &it->second;
+}
+
+int SpustPrikaz(std::span<const Rezim> rezimy, int argc, char** argv) {
+    Prikaz p;
+    p.argumenty.assign(argv + 1, argv + argc);
+    p.program = JmenoProgramu(argc > 0 ? argv[0] : nullptr);
+    p.rezimy = rezimy;
+    // The mode: the first mode option on the line, else the default mode.
+    for (const std::string& a : p.argumenty)
+        for (const Rezim& r : rezimy)
+            if (!r.volba.empty() && JmenoVolby(a) == r.volba) {
+                if (p.rezim && p.rezim != &r) {
+                    std::cerr << p.program << ": " << p.rezim->volba << " a " << r.volba
+                              << " se vylučují\n"
+                              << VsechnaPouziti(rezimy, p.program);
+                    return 2;
+                }
+                p.rezim = &r;
+            }
+    for (const Rezim& r : rezimy)
+        if (!p.rezim && r.volba.empty()) p.rezim = &r;
+    if (!p.rezim) return -1;
+    for (const std::string& a : p.argumenty)
+        if (a == "-h" || a == "--help") return VypisNaVystup(VsechnaPouziti(rezimy, p.program));
+    if (const std::string proc = Rozloz(p.argumenty, p); !proc.empty())
+        return SpatnePouziti(p, proc);
+    p.slozka = SlozkaProgramu(argc > 0 ? argv[0] : "");
+    return p.rezim->spust(p);
+}
+
+int SpatnePouziti(const Prikaz& p, const std::string& proc) {
+    std::cerr << p.program << ": " << proc << "\n";
+    // The default mode shows every mode, a chosen mode its own line.
+    if (p.rezim && !p.rezim->volba.empty())
+        std::cerr << "Použití: " << p.program << " " << p.rezim->pouziti << "\n";
+    else
+        std::cerr << VsechnaPouziti(p.rezimy, p.program);
+    return 2;
+}
+
+int Chyba(const Prikaz& p, const std::string& zprava, int status) {
+    std::cerr << p.program << ": " << zprava << "\n";
+    return status;
+}
+
+int CtiVolbuPozadavku(const Prikaz& p, std::optional<std::array<double, PocetPasem>>& pasma) {
+    const std::string* h = p.Hodnota("--pozadavek");
+    if (!h) return 0;
+    pasma = CtiPozadavek(*h);
+    return pasma ? 0 : SpatnePouziti(p, "neplatný požadavek: " + *h);
+}
+
+int PripravProtokol(const Prikaz& p, DrunVar& var) {
+    std::optional<std::array<double, PocetPasem>> pozadavek;
+    if (const int s = CtiVolbuPozadavku(p, pozadavek)) return s;
+    std::optional<int> stranka;
+    if (const std::string* h = p.Hodnota("--stranka")) {
+        stranka = CtiInt(*h);
+        if (!stranka || *stranka < MinDelkaStranky || *stranka > MaxDelkaStranky)
+            return SpatnePouziti(p, "délka stránky musí být " + std::to_string(MinDelkaStranky) +
+                                        " až " + std::to_string(MaxDelkaStranky) + ": " + *h);
+    }
+    const bool datum = p.Ma("--datum");
+    const std::string* pdf = p.Hodnota("--pdf");
+    if (pdf && pdf->empty()) return SpatnePouziti(p, "--pdf bez výstupního souboru");
+    const bool csv = p.Ma("--csv");
+    if (p.soubory.empty()) return SpatnePouziti(p, "chybí datový soubor");
+    if (p.soubory.size() > 1) return SpatnePouziti(p, "jen jeden soubor");
+    if (csv && pdf) return SpatnePouziti(p, "--csv a --pdf se vylučují");
+    if (csv && (stranka || datum)) return SpatnePouziti(p, "--csv nepoužívá --stranka ani --datum");
+    if (const int s = OdmitniPrepsaniVstupu(p, pdf ? *pdf : std::string(), p.soubory)) return s;
+
+    const std::string& soubor = p.soubory.front();
+    NastavUmisteni(var, Slozky(p.slozka, p.slozka), true);
+    if (pozadavek) NastavPozadavek(var, *pozadavek);
+    if (stranka) var.parametry.DelkaStranky = *stranka;
+    const VysledekSouboru v = NactiData(var, soubor);
+    if (!v.Ok()) return Chyba(p, ZpravaCteni(soubor, v, var));
+    PrepocitejOd(var, 1);
+    return 0;
+}
+
+std::string DuvodChyby(int kod) {
+    switch (kod) {
+    case 0:
+        return {};
+    case ENOENT:
+        return "soubor nebo složka neexistuje";
+    case EACCES:
+    case EPERM:
+        return "chybí oprávnění";
+    case EISDIR:
+        return "je to složka";
+    case ENOTDIR:
+        return "část cesty není složka";
+    case ENOSPC:
+        return "disk je plný";
+    case EROFS:
+        return "disk je jen pro čtení";
+    case EIO:
+        return "chyba vstupu nebo výstupu";
+    case ENAMETOOLONG:
+        return "příliš dlouhé jméno";
+    default:
+        return std::strerror(kod);
+    }
+}
+
+namespace {
+
+// Why an existing path cannot be read as a file.
+std::string DuvodCteni(const std::string& soubor) {
+    std::error_code ec;
+    if (fs::is_directory(soubor, ec)) return "je to složka";
+    errno = 0;
+    if (std::FILE* f = std::fopen(soubor.c_str(), "rb")) {
+        std::fclose(f);
+        return "chyba při čtení";
+    }
+    const std::string duvod = DuvodChyby(errno);
+    return duvod.empty() ? "soubor nelze otevřít" : duvod;
+}
+
+} // namespace
+
+std::string ZpravaCteni(const std::string& soubor, const VysledekSouboru& v, const DrunVar& var) {
+    switch (v.Kod) {
+    case KodVysledku::NelzeCist:
+        return "Chyba při čtení datového souboru " + soubor + ": " + DuvodCteni(soubor) + ".";
+    case KodVysledku::Poskozen:
+        return "Chyba při čtení datového souboru " + soubor + ": obsah souboru je poškozen.";
+    case KodVysledku::DataTlumice:
+        // The calculation file is sound: the fault lies in the silencer data.
+        return ZpravaSouboruTlumice(var.SouborTlumice) + " Tlumič v datovém souboru " + soubor +
+               " nelze spočítat.";
+    default:
+        return v.Zprava;
+    }
+}
+
+int OdmitniPrepsaniVstupu(const Prikaz& p, const std::string& vystup,
+                          const std::vector<std::string>& vstupy) {
+    // Standard output is seen through its descriptor's name where the system has one.
+    const std::string cil = vystup.empty() ? "/dev/stdout" : vystup;
+    for (const std::string& vstup : vstupy) {
+        std::error_code ec;
+        if (!fs::equivalent(cil, vstup, ec) || ec) continue;
+        return SpatnePouziti(p, vystup.empty() ? "standardní výstup je přesměrován do vstupního "
+                                                 "souboru " +
+                                                     vstup
+                                               : "výstup " + vystup + " je vstupní soubor " +
+                                                     vstup + ", přepsal by ho");
+    }
+    return 0;
+}
+
+int VypisNaVystup(const std::string& text) {
+    return StavVypisu(std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+                      std::fflush(stdout) == 0);
+}
+
+int StavVypisu(bool zapsano) {
+    if (zapsano) return 0;
+    std::cerr << "drun-protokol: výsledek se nepodařilo zapsat na standardní výstup.\n";
+    return 1;
+}
+
+std::string SlozkaProgramu(const char* argv0) {
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) exe = fs::absolute(argv0, ec);
+    const std::string s = exe.parent_path().string();
+    return s.empty() ? s : s + "/";
+}
