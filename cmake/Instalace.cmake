@@ -2,8 +2,6 @@
 include(GNUInstallDirs)
 
 install(TARGETS drun drun-protokol RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The PDF module of drun-protokol, found from the program's place in the prefix.
-install(TARGETS drun-protokol-pdf LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/drun)
 # The data folder that the programs look in when the file is not beside them.
 install(FILES ${PROJECT_SOURCE_DIR}/data/KL385216.CAD DESTINATION ${CMAKE_INSTALL_DATADIR}/drun)
 

@@ -2,12 +2,15 @@
 #include <QLocale>
 #include <QTimer>
 
+#include "app/ProtokolPdf.h"
 #include "core/DrunVar.h"
 #include "ui/hlavni/DrunMain.h"
 #include "ui/hlavni/Hlaseni.h"
 #include "ui/hlavni/Spusteni.h"
 
 int main(int argc, char* argv[]) {
+    // --pdf draws the protocol without a window (and without a display).
+    if (const int konec = ProtokolPdfZPrikazu(argc, argv); konec >= 0) return konec;
     // --help and --version answer without a window (and without a display).
     QStringList argumenty;
     for (int i = 1; i < argc; ++i)

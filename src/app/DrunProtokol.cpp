@@ -1,20 +1,24 @@
 // drun-protokol SOUBOR.DRN: the printed protocol of a data file on standard
 // output (UTF-8), exactly the lines a printer receives, tabs and form feeds kept.
-// --csv prints the result table for spreadsheets instead; --pdf writes the
-// protocol with its charts as a PDF, drawn offscreen by a module that only this
-// mode loads (only this mode starts Qt). Other modes have files of their own.
-#include <dlfcn.h>
+// --csv prints the result table for spreadsheets instead; --pdf hands over to
+// drun, which draws the protocol with its charts as a PDF (only drun links Qt).
+// Other modes have files of their own.
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
 
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <ctime>
-#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/Prikazy.h"
-#include "app/ProtokolPdf.h"
 #include "app/ProtokolSouctu.h"
 #include "core/DrunVar.h"
 #include "io/Protokol.h"
@@ -51,29 +55,42 @@ int VypisCsv(const DrunVar& var) {
     return 0;
 }
 
-// The PDF module: beside the program (its build folder or a portable copy),
-// else where the prefix installs it. Without it --pdf fails, never the rest.
-int ZapisPdf(const DrunVar& var, const std::string* datum, const std::string& vystup,
-             const std::string& program, const char* argv0) {
-    const std::string instalovany =
-        (std::filesystem::path(program) / DRUN_MODUL_Z_BIN / JmenoModuluPdf).lexically_normal();
-    std::error_code ec;
-    const std::string vedle = program + JmenoModuluPdf;
-    const std::string& cesta = std::filesystem::exists(vedle, ec) ? vedle : instalovany;
-    void* modul = dlopen(cesta.c_str(), RTLD_NOW | RTLD_LOCAL);
-    auto* vstup = modul
-                      ? reinterpret_cast<decltype(&drun_protokol_pdf)>(dlsym(modul, VstupModuluPdf))
-                      : nullptr;
-    if (!vstup) {
-        const char* chyba = dlerror();
-        std::cerr << "drun-protokol: PDF nelze vytvořit, modul " << JmenoModuluPdf
-                  << " nelze načíst (hledán vedle programu a v " << instalovany
-                  << "): " << (chyba ? chyba : "") << "\n";
-        return 1;
+// The PDF is drawn by drun, the program beside this one that links the
+// toolkit, so that the text modes start without it; it gets the same command
+// line and its exit status is ours.
+int PredejPdf(const Prikaz& p) {
+#ifdef _WIN32
+    const std::string drun = p.slozka + "drun.exe";
+#else
+    const std::string drun = p.slozka + "drun";
+#endif
+    std::vector<std::string> arg{p.program};
+    arg.insert(arg.end(), p.argumenty.begin(), p.argumenty.end());
+    std::vector<char*> argv;
+    for (std::string& a : arg)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    std::fflush(nullptr);
+    errno = 0;
+#ifdef _WIN32
+    // Windows joins the arguments into one line: each is quoted.
+    std::vector<std::string> uvozene;
+    for (const std::string& a : arg) {
+        std::string u = "\"";
+        for (const char c : a)
+            u += c == '"' ? std::string("\\\"") : std::string(1, c);
+        uvozene.push_back(u + "\"");
     }
-    // The module stays loaded until the end: Qt's exit handlers live in it.
-    std::string nazev(argv0);
-    return vstup(var, datum ? datum->c_str() : nullptr, vystup.c_str(), nazev.data());
+    for (size_t i = 0; i < uvozene.size(); ++i)
+        argv[i] = uvozene[i].data();
+    const intptr_t status = _spawnv(_P_WAIT, drun.c_str(), argv.data());
+    if (status != -1) return static_cast<int>(status);
+#else
+    ::execv(drun.c_str(), argv.data()); // returns only when it failed
+#endif
+    const int kod = errno;
+    return Chyba(p, "PDF nelze vytvořit, program " + drun + " nelze spustit: " + DuvodChyby(kod) +
+                        ".");
 }
 
 // The protocol of one calculation file: as text, as CSV or as a PDF.
@@ -82,8 +99,7 @@ int Protokol(const Prikaz& p) {
     if (const int s = PripravProtokol(p, var)) return s;
     const std::string* datum = p.Hodnota("--datum");
     if (p.Ma("--csv")) return VypisCsv(var);
-    if (const std::string* pdf = p.Hodnota("--pdf"))
-        return ZapisPdf(var, datum, *pdf, p.slozka, p.program.c_str());
+    if (p.Ma("--pdf")) return PredejPdf(p);
     // Each line goes out as it is made, so a long path needs no second copy.
     return StavVypisu(ZapisProtokol(var, datum ? *datum : DnesniDatum(), stdout));
 }

@@ -136,6 +136,10 @@ int CtiVolbuPozadavku(const Prikaz& p, std::optional<std::array<double, PocetPas
     return pasma ? 0 : SpatnePouziti(p, "neplatný požadavek: " + *h);
 }
 
+void NastavUmisteniProgramu(const Prikaz& p, DrunVar& var) {
+    NastavUmisteni(var, Slozky(p.slozka, p.slozka), true);
+}
+
 int PripravProtokol(const Prikaz& p, DrunVar& var) {
     std::optional<std::array<double, PocetPasem>> pozadavek;
     if (const int s = CtiVolbuPozadavku(p, pozadavek)) return s;
@@ -157,13 +161,39 @@ int PripravProtokol(const Prikaz& p, DrunVar& var) {
     if (const int s = OdmitniPrepsaniVstupu(p, pdf ? *pdf : std::string(), p.soubory)) return s;
 
     const std::string& soubor = p.soubory.front();
-    NastavUmisteni(var, Slozky(p.slozka, p.slozka), true);
+    NastavUmisteniProgramu(p, var);
     if (pozadavek) NastavPozadavek(var, *pozadavek);
     if (stranka) var.parametry.DelkaStranky = *stranka;
     const VysledekSouboru v = NactiData(var, soubor);
     if (!v.Ok()) return Chyba(p, ZpravaCteni(soubor, v, var));
     PrepocitejOd(var, 1);
+    // A place that cannot take the PDF is reported before it is drawn.
+    if (pdf)
+        if (const std::string duvod = DuvodNelzeZapsat(*pdf); !duvod.empty())
+            return ChybaUlozeni(p, *pdf, duvod);
     return 0;
+}
+
+std::string DuvodNelzeZapsat(const std::string& soubor) {
+    const fs::path cesta(soubor);
+    std::error_code ec;
+    if (fs::is_directory(cesta, ec)) return "je to složka";
+    const fs::path slozka = cesta.parent_path().empty() ? fs::path(".") : cesta.parent_path();
+    if (!fs::exists(slozka, ec)) return "složka " + slozka.string() + " neexistuje";
+    if (!fs::is_directory(slozka, ec)) return slozka.string() + " není složka";
+    const fs::file_status st = fs::status(cesta, ec);
+    if (fs::exists(st)) {
+        if (!fs::is_regular_file(st)) return "není to obyčejný soubor";
+        constexpr fs::perms zapis =
+            fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+        if ((st.permissions() & zapis) == fs::perms::none) return "soubor je jen pro čtení";
+    }
+    return {};
+}
+
+int ChybaUlozeni(const Prikaz& p, const std::string& soubor, const std::string& duvod) {
+    return Chyba(p, "Protokol se nepodařilo uložit do souboru " + soubor +
+                        (duvod.empty() ? "." : ": " + duvod + "."));
 }
 
 std::string DuvodChyby(int kod) {

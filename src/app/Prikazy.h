@@ -63,10 +63,14 @@ int Chyba(const Prikaz& p, const std::string& zprava, int status = 1);
 // 0, or 2 when its value is refused (the reason and the usage are out).
 int CtiVolbuPozadavku(const Prikaz& p, std::optional<std::array<double, drun::PocetPasem>>& pasma);
 
+// The silencer data for `var`: beside the program, else in the installed data folder.
+void NastavUmisteniProgramu(const Prikaz& p, drun::DrunVar& var);
+
 // The protocol of one calculation file (drun-protokol's default mode, drun
 // --pdf): --pozadavek, --stranka, --datum, --pdf and --csv checked, the file
-// read and evaluated into `var`. 0, or the exit status of a refusal or of a
-// file that cannot be read (the message is out).
+// read and evaluated into `var`, the PDF's place checked. 0, or the exit status
+// of a refusal, of a file that cannot be read or of a place that cannot take
+// the PDF (the message is out).
 int PripravProtokol(const Prikaz& p, drun::DrunVar& var);
 
 // The Czech message of a calculation file that cannot be used: it names the
@@ -76,6 +80,12 @@ std::string ZpravaCteni(const std::string& soubor, const drun::VysledekSouboru& 
 // Why a file cannot be read or written, in Czech ("je to složka", …), from the
 // C library's last error code; empty when the code says nothing.
 std::string DuvodChyby(int kod);
+
+// Why `soubor` cannot be written, as far as can be seen before writing it (its
+// folder missing, a folder in its place, a read-only file); empty otherwise.
+std::string DuvodNelzeZapsat(const std::string& soubor);
+// "Protokol se nepodařilo uložit do souboru X: <duvod>." on standard error; 1.
+int ChybaUlozeni(const Prikaz& p, const std::string& soubor, const std::string& duvod);
 
 // An output that is one of the inputs: the refusal (exit 2, naming it), or 0.
 // Paths are compared as files, however spelled; an empty `vystup` stands for

@@ -1,28 +1,69 @@
-// drun-protokol --pdf: the protocol with its charts drawn by the window's own
-// printing code, in a module that only this mode loads.
 #include "app/ProtokolPdf.h"
 
 #include <QApplication>
+#include <QStringList>
+#include <cerrno>
 #include <clocale>
 #include <iostream>
 #include <string>
 
+#include "app/Prikazy.h"
+#include "core/DrunVar.h"
+#include "core/Soubory.h"
 #include "ui/tisk/Tisk.h"
 
-// The PDF needs Qt's painting but no display: offscreen unless the user chose
-// a platform. Standard output stays empty. Today's date is written as the
-// window writes it, so that both PDFs of one file are the same.
-extern "C" __attribute__((visibility("default"))) int
-drun_protokol_pdf(const drun::DrunVar& var, const char* datum, const char* vystup, char* argv0) {
+using namespace drun;
+
+namespace {
+
+// Qt's own remarks (a missing runtime folder, a font) are kept back: a PDF
+// that is written says nothing, a failure shows them after its reason.
+QStringList& ZpravyQt() {
+    static QStringList zpravy;
+    return zpravy;
+}
+
+void ZadrzZpravu(QtMsgType, const QMessageLogContext&, const QString& zprava) {
+    ZpravyQt() << zprava;
+}
+
+int PdfProtokolu(const Prikaz& p) {
+    DrunVar var;
+    if (const int s = PripravProtokol(p, var)) return s;
+    const std::string& vystup = *p.Hodnota("--pdf");
+    // Offscreen unless the user chose a platform: no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(ZadrzZpravu);
     int argc = 1; // our own options are not Qt's
-    char* argv[] = {argv0, nullptr};
+    std::string nazev = p.program;
+    char* argv[] = {nazev.data(), nullptr};
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
-    if (!UlozProtokolPdf(var, datum ? std::string(datum) : DatumProtokolu().toStdString(),
-                         vystup)) {
-        std::cerr << "Protokol se nepodařilo uložit do souboru " << vystup << ".\n";
-        return 1;
-    }
-    return 0;
+    const std::string* datum = p.Hodnota("--datum");
+    QByteArray pdf;
+    const bool nakresleno =
+        ProtokolPdf(var, datum ? *datum : DatumProtokolu().toStdString(), pdf).Ok;
+    errno = 0;
+    if (nakresleno && ZapisAtomicky(vystup, pdf.toStdString())) return 0;
+    const int kod = errno;
+    std::string duvod = nakresleno ? DuvodNelzeZapsat(vystup) : "protokol nelze vykreslit";
+    if (duvod.empty()) duvod = DuvodChyby(kod); // a full disk, no permission, …
+    for (const QString& z : ZpravyQt())
+        std::cerr << z.toStdString() << "\n";
+    return ChybaUlozeni(p, vystup, duvod);
+}
+
+const Rezim RezimyDrun[] = {
+    {"--pdf",
+     {{"--pdf", true}, {"--pozadavek", true}, {"--stranka", true}, {"--datum", true}},
+     "--pdf VÝSTUP.pdf [--pozadavek N10…N75 | --pozadavek \"v63 v125 v250 v500 v1000 v2000 "
+     "v4000 v8000\"] [--stranka 25…100] [--datum TEXT] SOUBOR.DRN",
+     "",
+     PdfProtokolu},
+};
+
+} // namespace
+
+int ProtokolPdfZPrikazu(int argc, char** argv) {
+    return SpustPrikaz(RezimyDrun, argc, argv);
 }

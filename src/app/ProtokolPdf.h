@@ -1,14 +1,7 @@
 #pragma once
 
-#include "core/DrunVar.h"
-
-// The PDF of drun-protokol lives in a module of its own, loaded only for
-// --pdf, so that the text and CSV protocols start without the toolkit.
-// `datum` may be null (today's date as the window writes it); the result is
-// the program's exit status.
-extern "C" int drun_protokol_pdf(const drun::DrunVar& var, const char* datum, const char* vystup,
-                                 char* argv0);
-
-// The module's file name and the name of its entry point.
-inline constexpr const char* JmenoModuluPdf = "drun-protokol-pdf.so";
-inline constexpr const char* VstupModuluPdf = "drun_protokol_pdf";
+// drun --pdf VÝSTUP.pdf [--pozadavek …] [--stranka …] [--datum …] SOUBOR.DRN:
+// the protocol with its charts as a PDF, drawn by the window's own printing
+// code offscreen, without a window; drun-protokol --pdf hands over to it. The
+// exit status, or -1 when the command line does not ask for a PDF.
+int ProtokolPdfZPrikazu(int argc, char** argv);

@@ -20,7 +20,7 @@ int ProtokolSouctu(const Prikaz& p) {
         cesty.emplace_back(s, s);
 
     DrunVar var;
-    var.NastavSlozku(p.slozka);
+    NastavUmisteniProgramu(p, var);
     for (CestaSouctu& c : cesty) {
         NactiCestu(c, var.SouborTlumice);
         if (!c.Ok) {

@@ -21,8 +21,9 @@ using namespace drun;
 namespace {
 
 // Runs the program with the arguments (already quoted for the shell).
-Beh Spust(const std::string& argumenty, const std::string& chyby = "/dev/null") {
-    return SpustPrikaz(std::string("'") + DRUN_PROTOKOL + "' " + argumenty + " 2>" + chyby);
+Beh Spust(const std::string& argumenty, const std::string& chyby = "/dev/null",
+          const std::string& pred = "") {
+    return SpustPrikaz(pred + "'" + DRUN_PROTOKOL + "' " + argumenty + " 2>" + chyby);
 }
 
 class ProtokolCli : public ::testing::Test {
@@ -227,32 +228,46 @@ TEST_F(ProtokolCli, CsvPrikladovehoSouboru) {
 TEST_F(ProtokolCli, PdfBezDispleje) {
     const std::string chyby = (slozka / "chyby.txt").string();
     const std::string pdf = (slozka / "protokol.pdf").string();
-    // No display: the program draws offscreen by itself.
-    Beh b = Spust("--pdf '" + pdf + "' --stranka 30 '" + soubor + "'", chyby);
+    // No display, no runtime folder: drawn offscreen, and nothing said.
+    Beh b = Spust("--pdf '" + pdf + "' --stranka 30 '" + soubor + "'", chyby,
+                  "env -u DISPLAY -u XDG_RUNTIME_DIR ");
     EXPECT_EQ(b.status, 0);
     EXPECT_TRUE(b.vystup.empty());
+    std::string text;
+    CtiSoubor(chyby, text);
+    EXPECT_EQ(text, "");
     std::string obsah;
     ASSERT_EQ(CtiSoubor(pdf, obsah), StavCteni::Ok);
     EXPECT_EQ(obsah.rfind("%PDF", 0), 0u);
 
-    // An unwritable place (a missing folder, a folder in the way): the message, nothing left.
-    for (const std::string& cil : {(slozka / "neni" / "p.pdf").string(), slozka.string()}) {
+    // A place that cannot take it: the reason, nothing written.
+    const std::string jenKCteni = (slozka / "jen.pdf").string();
+    ASSERT_TRUE(ZapisAtomicky(jenKCteni, "x"));
+    std::filesystem::permissions(jenKCteni, std::filesystem::perms::owner_read |
+                                                std::filesystem::perms::group_read);
+    for (const auto& [cil, duvod] : std::vector<std::pair<std::string, std::string>>{
+             {(slozka / "neni" / "p.pdf").string(),
+              "složka " + (slozka / "neni").string() + " neexistuje"},
+             {slozka.string(), "je to složka"},
+             {jenKCteni, "soubor je jen pro čtení"}}) {
         SCOPED_TRACE(cil);
         b = Spust("--pdf '" + cil + "' '" + soubor + "'", chyby);
         EXPECT_EQ(b.status, 1);
         EXPECT_TRUE(b.vystup.empty());
-        std::string text;
         CtiSoubor(chyby, text);
-        EXPECT_NE(text.find("Protokol se nepodařilo uložit do souboru " + cil + ".\n"),
-                  std::string::npos);
+        EXPECT_EQ(text, "drun-protokol: Protokol se nepodařilo uložit do souboru " + cil + ": " +
+                            duvod + ".\n");
     }
     EXPECT_FALSE(std::filesystem::exists(slozka / "neni"));
+    ASSERT_EQ(CtiSoubor(jenKCteni, obsah), StavCteni::Ok);
+    EXPECT_EQ(obsah, "x");
     size_t souboru = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(slozka))
         ++souboru;
-    EXPECT_EQ(souboru, 3u); // the data file, the PDF and the messages
+    EXPECT_EQ(souboru, 4u); // the data file, the PDF, the read-only file and the messages
 
-    // A copy without its PDF module: the text protocol still works, --pdf says why not.
+    // A copy alone: the text protocol works, --pdf says why not, and a silencer
+    // without its data names the data file first.
     const std::filesystem::path kopie = slozka / "bez" / "drun-protokol";
     std::filesystem::create_directories(kopie.parent_path());
     std::filesystem::copy_file(DRUN_PROTOKOL, kopie);
@@ -260,8 +275,19 @@ TEST_F(ProtokolCli, PdfBezDispleje) {
     EXPECT_EQ(SpustPrikaz(bez + "'" + soubor + "' >/dev/null").status, 0);
     b = SpustPrikaz(bez + "--pdf '" + pdf + ".2' '" + soubor + "' 2>'" + chyby + "'");
     EXPECT_EQ(b.status, 1);
-    std::string text;
     CtiSoubor(chyby, text);
-    EXPECT_NE(text.find("modul drun-protokol-pdf.so nelze načíst"), std::string::npos) << text;
+    EXPECT_EQ(text, "drun-protokol: PDF nelze vytvořit, program " +
+                        (kopie.parent_path() / "drun").string() +
+                        " nelze spustit: soubor nebo složka neexistuje.\n");
     EXPECT_FALSE(std::filesystem::exists(pdf + ".2"));
+    const std::string tlumic = (slozka / "Tlumic.DRN").string();
+    UlozSTlumicem(tlumic);
+    b = SpustPrikaz(bez + "'" + tlumic + "' 2>'" + chyby + "'");
+    EXPECT_EQ(b.status, 1);
+    CtiSoubor(chyby, text);
+    EXPECT_TRUE(text.starts_with("drun-protokol: Soubor " +
+                                 (kopie.parent_path() / "KL385216.CAD").string() + " nenalezen"))
+        << text;
+    EXPECT_NE(text.find("Tlumič v datovém souboru " + tlumic + " nelze spočítat."),
+              std::string::npos);
 }

@@ -10,6 +10,7 @@
 
 #include "core/DrunVar.h"
 #include "io/DataSoubor.h"
+#include "models/Tlumic.h"
 #include "models/Zdroj.h"
 
 // Eight bands of one value.
@@ -76,4 +77,18 @@ inline void UlozZdrojSam(const std::string& soubor, double uroven, const std::st
     z.Vykon.fill(uroven);
     drun::ZapisZdroj(var, z);
     EXPECT_TRUE(drun::UlozData(var, soubor).Ok());
+}
+
+// Writes a calculation of a source and a silencer computed from the project's
+// silencer data; the silencer's description.
+inline std::string UlozSTlumicem(const std::string& soubor) {
+    drun::DrunVar var;
+    var.SouborTlumice = std::string(DRUN_DATA_DIR) + "/KL385216.CAD";
+    var.cesta.VlozElement();
+    drun::ZadaniTlumice z;
+    z.A = 350, z.B = 500, z.Delka = 1, z.Prutok = 2700, z.SirkaVlozek = 200, z.PocetVlozek = 1;
+    drun::ZapisTlumic(var, z);
+    EXPECT_TRUE(drun::VypocetTlumice(var).Ok());
+    EXPECT_TRUE(drun::UlozData(var, soubor).Ok());
+    return var.cesta.Prvek(2).Popis;
 }

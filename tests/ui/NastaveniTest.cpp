@@ -210,6 +210,11 @@ TEST(Argumenty, Program) {
         {"--help", 0, PouzitiDrun(), ""},
         {"--version", 0, VerzeDrun(), ""},
         {"--bla", 2, "", "drun: neznámá volba: --bla\n" + PouzitiDrun()},
+        // The PDF without a window: its own refusals.
+        {"--pdf", 2, "",
+         "drun: --pdf bez hodnoty\nPoužití: drun --pdf VÝSTUP.pdf [--pozadavek N10…N75 | "
+         "--pozadavek \"v63 v125 v250 v500 v1000 v2000 v4000 v8000\"] [--stranka 25…100] "
+         "[--datum TEXT] SOUBOR.DRN\n"},
     };
     for (const Pripad& p : pripady) {
         SCOPED_TRACE(p.arg.toStdString());

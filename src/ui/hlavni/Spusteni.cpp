@@ -90,9 +90,12 @@ Argumenty CtiArgumenty(const QStringList& argumenty) {
 
 QString PouzitiDrun() {
     return QStringLiteral("Použití: drun [SOUBOR.DRN]\n"
+                          "         drun --pdf VÝSTUP.pdf [--pozadavek …] [--stranka 25…100] "
+                          "[--datum TEXT] SOUBOR.DRN\n"
                           "Výpočet drunu ve VZT zařízení; se zadaným souborem ho rovnou otevře.\n"
-                          "  -h, --help      vypíše tuto nápovědu\n"
-                          "  -v, --version   vypíše verzi programu\n");
+                          "  --pdf VÝSTUP.pdf  uloží protokol souboru do PDF bez okna\n"
+                          "  -h, --help        vypíše tuto nápovědu\n"
+                          "  -v, --version     vypíše verzi programu\n");
 }
 
 QString VerzeDrun() {
