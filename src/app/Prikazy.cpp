@@ -181,6 +181,8 @@ std::string DuvodNelzeZapsat(const std::string& soubor) {
     const fs::path slozka = cesta.parent_path().empty() ? fs::path(".") : cesta.parent_path();
     if (!fs::exists(slozka, ec)) return "složka " + slozka.string() + " neexistuje";
     if (!fs::is_directory(slozka, ec)) return slozka.string() + " není složka";
+    if (!LzeZapsatDoSlozky(slozka.string() + "/"))
+        return "do složky " + slozka.string() + " nelze zapisovat";
     const fs::file_status st = fs::status(cesta, ec);
     if (fs::exists(st)) {
         if (!fs::is_regular_file(st)) return "není to obyčejný soubor";

@@ -82,7 +82,8 @@ std::string ZpravaCteni(const std::string& soubor, const drun::VysledekSouboru& 
 std::string DuvodChyby(int kod);
 
 // Why `soubor` cannot be written, as far as can be seen before writing it (its
-// folder missing, a folder in its place, a read-only file); empty otherwise.
+// folder missing or not writable, a folder in its place, a read-only file);
+// empty otherwise.
 std::string DuvodNelzeZapsat(const std::string& soubor);
 // "Protokol se nepodařilo uložit do souboru X: <duvod>." on standard error; 1.
 int ChybaUlozeni(const Prikaz& p, const std::string& soubor, const std::string& duvod);

@@ -6,6 +6,7 @@
 #include <clocale>
 #include <iostream>
 #include <string>
+#include <utility>
 
 #include "app/Prikazy.h"
 #include "core/DrunVar.h"
@@ -23,8 +24,15 @@ QStringList& ZpravyQt() {
     return zpravy;
 }
 
-void ZadrzZpravu(QtMsgType, const QMessageLogContext&, const QString& zprava) {
+void VypisZpravyQt() {
+    for (const QString& z : std::exchange(ZpravyQt(), {}))
+        std::cerr << z.toStdString() << "\n";
+}
+
+void ZadrzZpravu(QtMsgType typ, const QMessageLogContext&, const QString& zprava) {
     ZpravyQt() << zprava;
+    // Qt ends the program after a fatal message: it must be seen first.
+    if (typ == QtFatalMsg) VypisZpravyQt();
 }
 
 int PdfProtokolu(const Prikaz& p) {
@@ -48,9 +56,9 @@ int PdfProtokolu(const Prikaz& p) {
     const int kod = errno;
     std::string duvod = nakresleno ? DuvodNelzeZapsat(vystup) : "protokol nelze vykreslit";
     if (duvod.empty()) duvod = DuvodChyby(kod); // a full disk, no permission, …
-    for (const QString& z : ZpravyQt())
-        std::cerr << z.toStdString() << "\n";
-    return ChybaUlozeni(p, vystup, duvod);
+    const int status = ChybaUlozeni(p, vystup, duvod);
+    VypisZpravyQt();
+    return status;
 }
 
 const Rezim RezimyDrun[] = {

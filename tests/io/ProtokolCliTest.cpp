@@ -239,6 +239,13 @@ TEST_F(ProtokolCli, PdfBezDispleje) {
     std::string obsah;
     ASSERT_EQ(CtiSoubor(pdf, obsah), StavCteni::Ok);
     EXPECT_EQ(obsah.rfind("%PDF", 0), 0u);
+    // A platform that cannot start: Qt's own reason is shown, not swallowed.
+    b = Spust("--pdf '" + pdf + ".3' '" + soubor + "'", chyby,
+              "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb ");
+    EXPECT_NE(b.status, 0);
+    CtiSoubor(chyby, text);
+    EXPECT_NE(text.find("xcb"), std::string::npos) << text;
+    EXPECT_FALSE(std::filesystem::exists(pdf + ".3"));
 
     // A place that cannot take it: the reason, nothing written.
     const std::string jenKCteni = (slozka / "jen.pdf").string();
