@@ -461,9 +461,9 @@ VysledekSouboru NactiDataZTextu(DrunVar& var, const std::string& bajty) {
     if (kod != KodVysledku::Ok) {
         ZalozVypocet(var);
         var.vstupy = puvodni;
-        // The user is told where the fault is when it lies in the silencer data.
+        // A fault in the silencer data is named first: the calculation file is sound.
         if (kod == KodVysledku::DataTlumice)
-            return {kod, std::string(ChybaCteni) + "\n" + ZpravaSouboruTlumice(var.SouborTlumice)};
+            return {kod, ZpravaSouboruTlumice(var.SouborTlumice) + "\n" + ChybaCteni};
         return {kod, ChybaCteni};
     }
     var.Akce = akce;

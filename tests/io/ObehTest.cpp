@@ -346,7 +346,7 @@ TEST(Obeh, MistnostATlumic) {
     const VysledekSouboru b = NactiDataZTextu(bez, soubor);
     EXPECT_EQ(b.Kod, KodVysledku::DataTlumice);
     EXPECT_EQ(b.Zprava,
-              "Chyba při čtení datového souboru.\n" + ZpravaSouboruTlumice(bez.SouborTlumice));
+              ZpravaSouboruTlumice(bez.SouborTlumice) + "\nChyba při čtení datového souboru.");
     EXPECT_EQ(bez.cesta.Pocet(), 1);
 }
 
@@ -400,7 +400,8 @@ TEST(Obeh, HodnotyTesneMimoRozsah) {
         var.SouborTlumice = DRUN_DATA_DIR "/KL385216.CAD";
         const VysledekSouboru v = NactiDataZTextu(var, t);
         EXPECT_FALSE(v.Ok());
-        EXPECT_TRUE(v.Zprava.starts_with("Chyba při čtení datového souboru.")) << v.Zprava;
+        EXPECT_NE(v.Zprava.find("Chyba při čtení datového souboru."), std::string::npos)
+            << v.Zprava;
         EXPECT_EQ(var.cesta.Pocet(), 1);
         EXPECT_FALSE(MistnostVCeste(var));
     }
