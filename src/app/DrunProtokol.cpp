@@ -105,8 +105,11 @@ int Protokol(const Prikaz& p) {
 }
 
 // Every mode of drun-protokol. A new mode is one row here (its option, the
-// options it accepts, its usage line) and its function in an app file of its
-// own; the parser, the usage and the refusals come from app/Prikazy.
+// options it accepts with or without a value, its usage line, the refusal of
+// another mode's option, its function) and its code in an app file of its own
+// (like ProtokolSouctu.cpp); the parser, the usage, `--x=v`/`--x v`, --help
+// and the refusals come from app/Prikazy. A mode that writes a file checks it
+// with OdmitniPrepsaniVstupu, and names unreadable files with ZpravaCteni.
 const Rezim Rezimy[] = {
     {"",
      {{"--pozadavek", true}, {"--stranka", true}, {"--datum", true}, {"--pdf", true}, {"--csv"}},
@@ -120,6 +123,11 @@ const Rezim Rezimy[] = {
      "v4000 v8000\"]",
      "se součtem nelze použít volbu ",
      ProtokolSouctu},
+    // The design of a remedy behind an element (its row, its file):
+    // {"--navrh", {{"--navrh", true}, {"--pozadavek", true}, {"--rozmer", true}, …}, …},
+
+    // A whole project of rooms:
+    // {"--projekt", {{"--projekt", true}, {"--csv"}}, …},
 };
 
 } // namespace
