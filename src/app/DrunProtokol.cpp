@@ -13,7 +13,6 @@
 #include <clocale>
 #include <cstdio>
 #include <ctime>
-#include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,12 +46,7 @@ int VypisCsv(const DrunVar& var) {
         const std::string s = RadekCsv(r);
         if (ok) ok = std::fwrite(s.data(), 1, s.size(), stdout) == s.size();
     });
-    if (std::fflush(stdout) != 0) ok = false;
-    if (!ok) {
-        std::cerr << "drun-protokol: výsledky se nepodařilo zapsat na standardní výstup.\n";
-        return 1;
-    }
-    return 0;
+    return StavVypisu(std::fflush(stdout) == 0 && ok);
 }
 
 // The PDF is drawn by drun, the program beside this one that links the

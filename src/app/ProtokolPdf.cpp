@@ -20,8 +20,9 @@ namespace {
 // Qt's own remarks (a missing runtime folder, a font) are kept back: a PDF
 // that is written says nothing, a failure shows them after its reason.
 QStringList& ZpravyQt() {
-    static QStringList zpravy;
-    return zpravy;
+    // Never destroyed: Qt may still speak while the program ends.
+    static auto* zpravy = new QStringList;
+    return *zpravy;
 }
 
 void VypisZpravyQt() {
