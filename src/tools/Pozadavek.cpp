@@ -72,8 +72,9 @@ std::string TextPozadavku(const Spectrum& pozadavek) {
     }
     std::string t;
     for (int i = 0; i < PocetPasem; ++i) {
-        char buf[64];
-        // Shortest fixed form that reads back exactly; + 0.0 turns -0 into 0.
+        // Shortest fixed form that reads back exactly; + 0.0 turns -0 into 0. The
+        // longest is the smallest subnormal level: "0.", 323 zeros and "5".
+        char buf[336];
         const auto r =
             std::to_chars(buf, buf + sizeof buf, pozadavek[i] + 0.0, std::chars_format::fixed);
         if (i > 0) t += ' ';

@@ -74,7 +74,7 @@ TEST(Soucet, RozdilANR) {
 TEST(Soucet, TextPozadavkuSeCteZpet) {
     struct Pripad {
         std::array<double, PocetPasem> pasma;
-        const char* text;
+        std::string text;
     } pripady[] = {
         {NKrivky[4], "N30"},
         {NKrivky[13], "N75"},
@@ -82,6 +82,9 @@ TEST(Soucet, TextPozadavkuSeCteZpet) {
         {{59.2, 48.1, 39.9, 34, 30, 26.9, 24.7, 23}, "59.2 48.1 39.9 34 30 26.9 24.7 23"},
         {{0.1 + 0.2, 150, 1e-7, 12.345678901234567, 1, 2, 3, 4},
          "0.30000000000000004 150 0.0000001 12.345678901234567 1 2 3 4"},
+        // Tiny levels are written whole, never cut.
+        {{4.9406564584124654e-324, 7.11e-87, 0, 0, 0, 0, 0, 0},
+         "0." + std::string(323, '0') + "5 0." + std::string(86, '0') + "711 0 0 0 0 0 0"},
     };
     for (const Pripad& p : pripady) {
         SCOPED_TRACE(p.text);
