@@ -148,7 +148,6 @@ struct DrunVar {
     Cesta cesta;
 
     std::string Akce; // at most 60 characters
-    bool Ulozeno = true;
     bool Hlasky = false;
     bool RezimPridat = false;
     std::uint8_t MinUroven = UrovenMin;

@@ -448,7 +448,6 @@ VysledekSouboru UlozData(DrunVar& var, const std::string& soubor) {
     std::string bajty;
     if (!TextDat(var, bajty) || !ZapisAtomicky(soubor, bajty))
         return {KodVysledku::NelzeZapsat, ChybaZapisu};
-    var.Ulozeno = true;
     return {KodVysledku::Ok, "Data jsou uložena v souboru " + soubor};
 }
 

@@ -60,12 +60,12 @@ TEST_F(UiTest, ZdrojVseAStorno) {
         EXPECT_EQ(f->text(), f == d->Zdroj.pole[0] ? "85" : "85.0");
     d->StornoBtnClick();
     EXPECT_EQ(var.cesta.Prvni().VlastniDrun[0], 0);
-    EXPECT_TRUE(var.Ulozeno);
+    EXPECT_TRUE(okno->Ulozeno());
 
     Zdroj(*okno, 80);
     EXPECT_EQ(okno->Zdroj[8]->text(), "87.0");
     EXPECT_EQ(okno->Vysl[8]->text(), "87.0");
-    EXPECT_FALSE(var.Ulozeno);
+    EXPECT_FALSE(okno->Ulozeno());
     d->FormShow();
     d->NulujBtnClick();
     d->ZdrojPopisEdit->setText("Ventilátor");
@@ -87,11 +87,11 @@ TEST_F(UiTest, ZmenaZdrojePrepocitaCelouCestu) {
 
 TEST_F(UiTest, ObecnyElementPridaniPredvyplneniZmenaAStorno) {
     Zdroj(*okno, 80);
-    var.Ulozeno = true;
+    okno->Historie().OznacUlozeno();
     PridejObecny(*okno, 10, 70, "Tlumicí vložka");
     ASSERT_EQ(var.cesta.Pocet(), 2);
     EXPECT_EQ(var.cesta.AktualniCislo(), 2);
-    EXPECT_FALSE(var.Ulozeno);
+    EXPECT_FALSE(okno->Ulozeno());
     EXPECT_EQ(okno->Seznam->rowCount(), 2);
     EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(1), Qt::DisplayRole).toString(),
               "2     Obecný element");
@@ -132,14 +132,14 @@ TEST_F(UiTest, ObecnyElementPridaniPredvyplneniZmenaAStorno) {
     EXPECT_DOUBLE_EQ(var.cesta.Prvek(3).Utlum[0], 20);
 
     // Storno in add mode changes nothing at all.
-    var.Ulozeno = true;
+    okno->Historie().OznacUlozeno();
     var.RezimPridat = true;
     d->FormShow();
     Napis(d->Utl.pole[0], "5");
     d->StornoBtnClick();
     EXPECT_EQ(var.cesta.Pocet(), 4);
     EXPECT_EQ(okno->Seznam->rowCount(), 4);
-    EXPECT_TRUE(var.Ulozeno);
+    EXPECT_TRUE(okno->Ulozeno());
 }
 
 TEST_F(UiTest, OkSNeplatnymTextemNicNezmeni) {
@@ -151,7 +151,7 @@ TEST_F(UiTest, OkSNeplatnymTextemNicNezmeni) {
     d->OKBtnClick();
     EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 0 do 150"});
     EXPECT_EQ(var.cesta.Pocet(), 1);
-    EXPECT_TRUE(var.Ulozeno);
+    EXPECT_TRUE(okno->Ulozeno());
 }
 
 TEST_F(UiTest, RozdilCervenyJenNadNulou) {
@@ -235,7 +235,7 @@ TEST_F(UiTest, PozadavekRezimyAKrivky) {
     EXPECT_EQ(okno->Poz[8]->text(), "7.0");
 
     // The requirement survives a new calculation and does not touch the saved flag.
-    EXPECT_TRUE(var.Ulozeno);
+    EXPECT_TRUE(okno->Ulozeno());
     p->NkrivkyComboBoxChange(1);
     p->OKBtnClick();
     okno->NovyVypocet();
@@ -249,7 +249,7 @@ TEST_F(UiTest, VypusteniElementu) {
     Zdroj(*okno, 80);
     for (int i = 0; i < 4; ++i)
         PridejObecny(*okno, 1, 0, QString::number(i + 2));
-    var.Ulozeno = true;
+    okno->Historie().OznacUlozeno();
 
     // Nothing selected: the last element is proposed.
     okno->SeznamElemListBox->setCurrentIndex(QModelIndex());
@@ -270,7 +270,7 @@ TEST_F(UiTest, VypusteniElementu) {
     EXPECT_EQ(okno->Seznam->rowCount(), 4);
     EXPECT_EQ(okno->SeznamElemListBox->currentIndex().row(), 1);
     EXPECT_EQ(okno->Vysl[0]->text(), "77.0");
-    EXPECT_FALSE(var.Ulozeno); // a removal changes what the file holds
+    EXPECT_FALSE(okno->Ulozeno()); // a removal changes what the file holds
 
     // The source selected: refused.
     okno->SeznamElemListBox->setCurrentIndex(okno->Seznam->index(0));
@@ -291,9 +291,9 @@ TEST_F(UiTest, NovyVypocetSPotvrzenim) {
     EXPECT_EQ(okno->Seznam->rowCount(), 1);
     EXPECT_EQ(okno->Zdroj[0]->text(), "0.0");
     EXPECT_EQ(okno->Vysl[8]->text(), "7.0");
-    EXPECT_FALSE(var.Ulozeno); // a new calculation leaves the flag
+    EXPECT_FALSE(okno->Ulozeno()); // a new calculation leaves the flag
     Zaznam().Vymaz();
-    var.Ulozeno = true;
+    okno->Historie().OznacUlozeno();
     okno->NovyVypocet();
     EXPECT_TRUE(Zaznam().texty.isEmpty());
 }
@@ -327,25 +327,25 @@ TEST_F(UiTest, KlikVSeznamuAZmenaPresExec) {
 }
 
 TEST_F(UiTest, NapovedyAStavovyRadek) {
-    EXPECT_EQ(okno->OpenBtn->toolTip(), "Otevřít");
-    EXPECT_EQ(okno->OpenBtn->statusTip(), "Otevře uložený soubor");
-    EXPECT_EQ(okno->NovyVypBtn->statusTip(), "Nový výpočet");
-    EXPECT_EQ(okno->ExitBtn->statusTip(), "Ukončí program");
+    EXPECT_EQ(okno->Akce(Prikaz::Otevrit)->toolTip(), "Otevřít");
+    EXPECT_EQ(okno->Akce(Prikaz::Otevrit)->statusTip(), "Otevře uložený soubor");
+    EXPECT_EQ(okno->Akce(Prikaz::Novy)->statusTip(), "Nový výpočet");
+    EXPECT_EQ(okno->Akce(Prikaz::Konec)->statusTip(), "Ukončí program");
     EXPECT_EQ(okno->AkceEdit->statusTip(), "Libovolný text - max. 60 znaků");
-    EXPECT_EQ(okno->PridatItem[TypMistnost]->statusTip(), "Místnost (může být jen jedna)");
-    EXPECT_EQ(okno->NovyItem->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-    EXPECT_EQ(okno->ExitItem->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
+    EXPECT_EQ(okno->PridatAkce(TypMistnost)->statusTip(), "Místnost (může být jen jedna)");
+    EXPECT_EQ(okno->Akce(Prikaz::Novy)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(okno->Akce(Prikaz::Konec)->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
 }
 
 TEST_F(UiTest, AkceSeUlozi) {
     okno->AkceEdit->setText(QString(70, QChar(u'ř')));
-    var.Ulozeno = true;
+    okno->Historie().OznacUlozeno();
     okno->AkceEditExit();
     EXPECT_EQ(QString::fromStdString(var.Akce).size(), 60);
-    EXPECT_FALSE(var.Ulozeno); // Akce is part of the file
-    var.Ulozeno = true;
+    EXPECT_FALSE(okno->Ulozeno()); // Akce is part of the file
+    okno->Historie().OznacUlozeno();
     okno->AkceEditExit(); // the same text again is no change
-    EXPECT_TRUE(var.Ulozeno);
+    EXPECT_TRUE(okno->Ulozeno());
     // A character the data file cannot hold is refused by the field.
     QString cizi = QStringLiteral("ab中c");
     QString ceske = QStringLiteral("Kancelář 2.12 – přízemí");
@@ -356,7 +356,7 @@ TEST_F(UiTest, AkceSeUlozi) {
 
 TEST_F(UiTest, KonecSNeulozenymVypoctem) {
     okno->show();
-    var.Ulozeno = false;
+    okno->Historie().Nova(false);
     Zaznam().odpovedi = {false};
     EXPECT_FALSE(okno->close());
     EXPECT_EQ(Zaznam().texty, QStringList{"Výpočet není uložen. Skutečně skončit?"});

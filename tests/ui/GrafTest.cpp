@@ -81,7 +81,7 @@ TEST_F(UiTest, NRVysledkuSRozhodujicimPasmem) {
 }
 
 TEST_F(UiTest, GrafDrziCislaVysledkuPozadavkuAKrivky) {
-    okno->GrafItem->trigger();
+    okno->Akce(Prikaz::Graf)->trigger();
     TGrafForm& g = *okno->Graf;
     ASSERT_TRUE(g.isVisible());
     PostavCestu(var, *okno, 2, 80, 10); // 70 dB at the end

@@ -22,9 +22,9 @@ class HistorieTest : public UiTest {
         var.Akce = "Kancelář";
         PridejObecny(var, "Vstup", 3);
         PridejObecny(var, "Výstup", 5);
-        var.Ulozeno = true;
+        okno->Historie().OznacUlozeno();
         okno->NaplnForm();
-        okno->NovaHistorie();
+        okno->Historie().Nova(true);
     }
     std::string Data() {
         std::string b;
@@ -97,7 +97,7 @@ TEST_F(HistorieTest, KazdyKrokZpetAZnovu) {
              m->FormShow();
              Napis(m->SoucPohl.pole[2], "0.55");
              m->OKBtnClick();
-             EXPECT_FALSE(okno->PridatItem[TypMistnost]->isEnabled());
+             EXPECT_FALSE(okno->PridatAkce(TypMistnost)->isEnabled());
          }},
     };
     for (const Krok& k : kroky) {
@@ -106,10 +106,11 @@ TEST_F(HistorieTest, KazdyKrokZpetAZnovu) {
         Vyber(k.zobrazenyPred);
         const std::string pred = Data();
         const auto urovnePred = Urovne();
-        EXPECT_FALSE(okno->ZpetItem->isEnabled());
+        EXPECT_FALSE(okno->Akce(Prikaz::Zpet)->isEnabled());
         k.proved();
-        EXPECT_EQ(okno->ZpetItem->text(), QStringLiteral("Zpět: ") + QString::fromUtf8(k.text));
-        EXPECT_FALSE(var.Ulozeno);
+        EXPECT_EQ(okno->Akce(Prikaz::Zpet)->text(),
+                  QStringLiteral("Zpět: ") + QString::fromUtf8(k.text));
+        EXPECT_FALSE(okno->Ulozeno());
         const std::string po = Data();
         const auto urovnePo = Urovne();
         ASSERT_NE(po, pred);
@@ -120,33 +121,35 @@ TEST_F(HistorieTest, KazdyKrokZpetAZnovu) {
         EXPECT_EQ(Urovne(), urovnePred);
         EXPECT_EQ(Zobrazeny(), k.zobrazenyPred);
         EXPECT_EQ(okno->AkceEdit->text(), "Kancelář");
-        EXPECT_TRUE(var.Ulozeno);
-        EXPECT_TRUE(okno->PridatItem[TypMistnost]->isEnabled());
-        EXPECT_EQ(okno->ZnovuItem->text(), QStringLiteral("Znovu: ") + QString::fromUtf8(k.text));
+        EXPECT_TRUE(okno->Ulozeno());
+        EXPECT_TRUE(okno->PridatAkce(TypMistnost)->isEnabled());
+        EXPECT_EQ(okno->Akce(Prikaz::Znovu)->text(),
+                  QStringLiteral("Znovu: ") + QString::fromUtf8(k.text));
 
         okno->ZnovuItemClick();
         EXPECT_EQ(Data(), po);
         EXPECT_EQ(Urovne(), urovnePo);
         EXPECT_EQ(Zobrazeny(), k.zobrazenyPo);
-        EXPECT_FALSE(var.Ulozeno);
+        EXPECT_FALSE(okno->Ulozeno());
     }
 }
 
 TEST_F(HistorieTest, UlozenoPodleHistorie) {
     Zaklad();
-    EXPECT_EQ(okno->menuBar()->actions().value(1)->menu(), okno->UpravyMenu);
-    EXPECT_EQ(okno->ZpetItem->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    EXPECT_EQ(okno->ZnovuItem->shortcuts(),
+    EXPECT_EQ(okno->menuBar()->actions().value(1)->menu()->actions().value(0),
+              okno->Akce(Prikaz::Zpet));
+    EXPECT_EQ(okno->Akce(Prikaz::Zpet)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(okno->Akce(Prikaz::Znovu)->shortcuts(),
               (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Y),
                                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
     ZmenAkci("A");
     VyberSoubor(slozka.filePath(QStringLiteral("H.DRN")));
     okno->SaveItemClick();
-    EXPECT_TRUE(var.Ulozeno);
+    EXPECT_TRUE(okno->Ulozeno());
     ZmenAkci("B");
-    EXPECT_FALSE(var.Ulozeno);
+    EXPECT_FALSE(okno->Ulozeno());
     ZmenAkci("B"); // no change, no step
-    EXPECT_EQ(okno->Historie->count(), 2);
+    EXPECT_EQ(okno->Historie().PocetKroku(), 2);
     // Back to the saved state, before it, and forward again.
     const struct {
         bool zpet;
@@ -157,23 +160,51 @@ TEST_F(HistorieTest, UlozenoPodleHistorie) {
     for (const auto& c : cesta) {
         c.zpet ? okno->ZpetItemClick() : okno->ZnovuItemClick();
         EXPECT_EQ(var.Akce, c.akce);
-        EXPECT_EQ(var.Ulozeno, c.ulozeno) << c.akce;
+        EXPECT_EQ(okno->Ulozeno(), c.ulozeno) << c.akce;
     }
     // Text still being typed into Akce is its own step, undone first.
     okno->AkceEdit->setText("C");
     okno->ZpetItemClick();
     EXPECT_EQ(var.Akce, "B");
-    EXPECT_FALSE(okno->ZnovuItem->text().isEmpty());
+    EXPECT_FALSE(okno->Akce(Prikaz::Znovu)->text().isEmpty());
 
     // "Nový" and opening a file start a new history.
     okno->NovyVypocet();
-    EXPECT_EQ(okno->Historie->count(), 0);
-    EXPECT_FALSE(okno->ZpetItem->isEnabled());
+    EXPECT_EQ(okno->Historie().PocetKroku(), 0);
+    EXPECT_FALSE(okno->Akce(Prikaz::Zpet)->isEnabled());
     ZmenAkci("D");
     okno->OtevriSoubor(slozka.filePath(QStringLiteral("H.DRN")));
-    EXPECT_EQ(okno->Historie->count(), 0);
-    EXPECT_TRUE(var.Ulozeno);
-    EXPECT_EQ(okno->ZpetItem->text(), "Zpět");
+    EXPECT_EQ(okno->Historie().PocetKroku(), 0);
+    EXPECT_TRUE(okno->Ulozeno());
+    EXPECT_EQ(okno->Akce(Prikaz::Zpet)->text(), "Zpět");
+
+    // Nový over unsaved work: a step of the new calculation undone never makes it look saved.
+    ZmenAkci("E");
+    okno->NovyVypocet();
+    EXPECT_FALSE(okno->Ulozeno());
+    ZmenAkci("F");
+    okno->ZpetItemClick();
+    EXPECT_FALSE(okno->Ulozeno());
+}
+
+TEST_F(HistorieTest, OkBezZmenyNeniKrok) {
+    const std::vector<std::pair<const char*, std::function<void()>>> beze_zmeny = {
+        {"element", [this] { ZmenObecny(2, false, "3"); }},
+        {"zdroj",
+         [this] {
+             okno->ZadZdroj->FormShow();
+             okno->ZadZdroj->OKBtnClick();
+         }},
+        {"akce", [this] { ZmenAkci("Kancelář"); }},
+    };
+    for (const auto& [co, proved] : beze_zmeny) {
+        SCOPED_TRACE(co);
+        Zaklad();
+        proved();
+        EXPECT_EQ(okno->Historie().PocetKroku(), 0);
+        EXPECT_TRUE(okno->Ulozeno());
+        EXPECT_EQ(okno->windowTitle(), "DRUN");
+    }
 }
 
 TEST_F(HistorieTest, StoKrokuZpet) {

@@ -25,6 +25,6 @@ TEST_F(UiTest, PoStartuNuloveRadkyANicCerveneho) {
               "1     Zdroj drunu");
     EXPECT_EQ(okno->ZdrojPopisLbl->text(), "Zdroj drunu");
     EXPECT_EQ(okno->windowTitle(), "DRUN");
-    EXPECT_TRUE(var.Ulozeno);
+    EXPECT_TRUE(okno->Ulozeno());
     EXPECT_TRUE(Zaznam().texty.isEmpty());
 }

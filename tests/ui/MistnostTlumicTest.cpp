@@ -30,10 +30,10 @@ class MistnostTlumicTest : public UiTest {
         for (TMDoubleEdit* f : okno->ZadZdroj->Zdroj.pole)
             f->NastavCislo(60);
         okno->ZadZdroj->OKBtnClick();
-        var.Ulozeno = true;
+        okno->Historie().OznacUlozeno();
     }
     bool MistnostPovolena() const {
-        const bool menu = okno->PridatItem[TypMistnost]->isEnabled();
+        const bool menu = okno->PridatAkce(TypMistnost)->isEnabled();
         EXPECT_EQ(okno->VyberTyp->Tlacitko(TypMistnost)->isEnabled(), menu);
         return menu;
     }
@@ -79,7 +79,7 @@ TEST_F(MistnostTlumicTest, MistnostJenJednaAZvyseniVMaleMistnosti) {
     EXPECT_EQ(okno->UtlEl[0]->text(), "-4.3");
     EXPECT_EQ(okno->ZaEl[0]->text(), "64.3");
     EXPECT_EQ(okno->Vysl[7]->text(), "64.3");
-    EXPECT_FALSE(var.Ulozeno);
+    EXPECT_FALSE(okno->Ulozeno());
     EXPECT_FALSE(MistnostPovolena());
     okno->PridatTyp(TypMistnost); // refused without opening anything
     EXPECT_EQ(var.cesta.Pocet(), 2);
@@ -128,7 +128,7 @@ TEST_F(MistnostTlumicTest, UmisteniZdrojeAStorno) {
     }
     mistnost->StornoBtnClick();
     EXPECT_EQ(var.cesta.Pocet(), 1);
-    EXPECT_TRUE(var.Ulozeno);
+    EXPECT_TRUE(okno->Ulozeno());
     EXPECT_DOUBLE_EQ(var.vstupy.Smerovost[0], 2);
     // The next showing starts again from the tables, with "Jinde".
     mistnost->FormShow();
@@ -155,7 +155,7 @@ TEST_F(MistnostTlumicTest, TlumicPridanyDialogem) {
     EXPECT_EQ(okno->UtlEl[4]->text(), "37.8"); // the 200/100/1 m row
     EXPECT_EQ(okno->VlEl[0]->text(), "40.8");  // the 6 m/s row
     EXPECT_EQ(var.vstupy.PosledniPocetVlozek, 2);
-    EXPECT_FALSE(var.Ulozeno);
+    EXPECT_FALSE(okno->Ulozeno());
     EXPECT_TRUE(Zaznam().texty.isEmpty());
 
     // Changing it shows the sides in millimetres again; a second one added
@@ -194,7 +194,7 @@ TEST_F(MistnostTlumicTest, TlumicKontrolaPredOK) {
     tlumic->OKBtnClick();
     EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 1 do 3"});
     EXPECT_EQ(var.cesta.Pocet(), 1);
-    EXPECT_TRUE(var.Ulozeno);
+    EXPECT_TRUE(okno->Ulozeno());
 }
 
 TEST_F(MistnostTlumicTest, TlumicSelhaniVypoctu) {
@@ -203,7 +203,7 @@ TEST_F(MistnostTlumicTest, TlumicSelhaniVypoctu) {
     tlumic->OKBtnClick();
     ASSERT_EQ(var.cesta.Pocet(), 2);
     const Spectrum utlum = var.cesta.Aktualni().Utlum;
-    var.Ulozeno = true;
+    okno->Historie().OznacUlozeno();
 
     // No data file: adding takes the new element out again.
     var.SouborTlumice = slozka.filePath("KL385216.CAD").toStdString();
@@ -224,7 +224,7 @@ TEST_F(MistnostTlumicTest, TlumicSelhaniVypoctu) {
     EXPECT_DOUBLE_EQ(e.RozmA, 0.6);
     EXPECT_EQ(e.Druh, 2);
     EXPECT_EQ(e.Popis, "600x500mm, délka 1.0m, 2000.0m3/hod, 2 vl. šířky 200mm");
-    EXPECT_TRUE(var.Ulozeno);
+    EXPECT_TRUE(okno->Ulozeno());
 
     // One 100 mm splitter in 500 mm leaves 400 mm, beyond the table; without
     // messages nothing is shown.

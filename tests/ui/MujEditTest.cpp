@@ -123,6 +123,7 @@ TEST(MujEdit, SkutecneModalniHlaseniPriOpusteniPole) {
         }
         void Informace(const QString& t) override { cil.Informace(t); }
         bool Potvrd(const QString& t) override { return cil.Potvrd(t); }
+        Volba ZeptejUlozeni(const QString& t) override { return cil.ZeptejUlozeni(t); }
         Hlaseni& cil;
         int pocet = 0;
     } pocitej(okna);

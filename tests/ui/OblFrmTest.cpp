@@ -74,7 +74,7 @@ TEST_F(ObloukTest, PridaniZapiseVypoctePamatujeAPrepocita) {
     EXPECT_DOUBLE_EQ(var.vstupy.PosledniB, 0.25);
     EXPECT_DOUBLE_EQ(var.vstupy.PosledniRadius, 0.15);
     EXPECT_EQ(var.vstupy.PosledniPrutok, 2000);
-    EXPECT_FALSE(var.Ulozeno);
+    EXPECT_FALSE(okno->Ulozeno());
     EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(1), Qt::DisplayRole).toString(),
               "2     Oblouk");
     EXPECT_EQ(okno->PorElemLbl->text(), "2     " + QString::fromStdString(e.Popis));
@@ -101,7 +101,7 @@ TEST_F(ObloukTest, RychlostOdTricetiOdmitnutaNaObouStranachMeze) {
         Zaznam().Vymaz();
         const int pocet = var.cesta.Pocet();
         const double a = var.vstupy.PosledniA;
-        var.Ulozeno = true;
+        okno->Historie().OznacUlozeno();
         Pridej("100", "100", "50", p.prutok);
         if (p.prijat) {
             EXPECT_EQ(var.cesta.Pocet(), pocet + 1);
@@ -112,7 +112,7 @@ TEST_F(ObloukTest, RychlostOdTricetiOdmitnutaNaObouStranachMeze) {
                       QStringList{"Chybné zadání. Příliš vysoká rychlost v potrubí."});
             EXPECT_EQ(var.cesta.Pocet(), pocet);
             EXPECT_EQ(var.vstupy.PosledniA, a);
-            EXPECT_TRUE(var.Ulozeno);
+            EXPECT_TRUE(okno->Ulozeno());
             EXPECT_EQ(d->result(), QDialog::Rejected);
         }
     }
@@ -175,5 +175,5 @@ TEST_F(ObloukTest, PredvyplnenaHodnotaMimoMezeOdmitnuta) {
     d->OKBtnClick();
     EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 50 do 500"});
     EXPECT_EQ(var.cesta.Pocet(), 1);
-    EXPECT_TRUE(var.Ulozeno);
+    EXPECT_TRUE(okno->Ulozeno());
 }

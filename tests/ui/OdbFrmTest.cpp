@@ -61,7 +61,7 @@ TEST_F(OdbockaTest, VzorovaOdbockaPamatujeJenPocitanySmer) {
     EXPECT_DOUBLE_EQ(var.vstupy.PosledniRadius, 0.05);
     EXPECT_EQ(var.vstupy.PosledniPrutok, 3000);
     EXPECT_EQ(var.vstupy.PosledniOdbPrutok, 1000);
-    EXPECT_FALSE(var.Ulozeno);
+    EXPECT_FALSE(okno->Ulozeno());
     EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(1), Qt::DisplayRole).toString(),
               "2     Odbočka");
 
@@ -90,7 +90,7 @@ TEST_F(OdbockaTest, RychlostVPocitanemSmeruNaObouStranachMeze) {
     for (const Pripad& p : pripady) {
         Zaznam().Vymaz();
         const int pocet = var.cesta.Pocet();
-        var.Ulozeno = true;
+        okno->Historie().OznacUlozeno();
         const double odb = var.vstupy.PosledniOdbPrutok;
         Pridej(p.pole);
         if (p.prijat) {
@@ -101,7 +101,7 @@ TEST_F(OdbockaTest, RychlostVPocitanemSmeruNaObouStranachMeze) {
                       QStringList{"Chybné zadání. Příliš vysoká rychlost v potrubí."});
             EXPECT_EQ(var.cesta.Pocet(), pocet);
             EXPECT_EQ(var.vstupy.PosledniOdbPrutok, odb);
-            EXPECT_TRUE(var.Ulozeno);
+            EXPECT_TRUE(okno->Ulozeno());
         }
     }
 }
@@ -134,5 +134,5 @@ TEST_F(OdbockaTest, PredvyplnenaHodnotaMimoMezeOdmitnuta) {
     d->OKBtnClick();
     EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 10 do 100000"});
     EXPECT_EQ(var.cesta.Pocet(), 1);
-    EXPECT_TRUE(var.Ulozeno);
+    EXPECT_TRUE(okno->Ulozeno());
 }

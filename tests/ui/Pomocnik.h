@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QStatusBar>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,6 +21,7 @@
 #include "ui/dialogy/MujEdit.h"
 #include "ui/dialogy/ZZdrFrm.h"
 #include "ui/hlavni/DrunMain.h"
+#include "ui/hlavni/Historie.h"
 #include "ui/hlavni/Hlaseni.h"
 #include "ui/nastroje/Katalog.h"
 
@@ -40,13 +42,24 @@ class ZaznamHlaseni : public Hlaseni {
         odpovedi.pop_front();
         return a;
     }
+    // The question about unsaved work: the next of `volby`, else the next
+    // confirmation answer (yes: go on without saving, no: Storno).
+    Volba ZeptejUlozeni(const QString& t) override {
+        if (volby.empty()) return Potvrd(t) ? Volba::Neukladat : Volba::Storno;
+        texty << t;
+        const Volba v = volby.front();
+        volby.pop_front();
+        return v;
+    }
     void Vymaz() {
         texty.clear();
         odpovedi.clear();
+        volby.clear();
         vychozi = true;
     }
     QStringList texty;
     std::deque<bool> odpovedi;
+    std::deque<Volba> volby;
     bool vychozi = true;
 };
 
@@ -131,7 +144,7 @@ class UiTest : public ::testing::Test {
         okno->Katalog->NastavSoubor(slozka.filePath(QStringLiteral("katalog.json")));
     }
     void TearDown() override {
-        var.Ulozeno = true;
+        okno->Historie().OznacUlozeno(); // closing asks nothing
         okno.reset();
     }
     // `text` typed into `pole` of an element dialog opened to add an element is
@@ -149,6 +162,8 @@ class UiTest : public ::testing::Test {
         EXPECT_EQ(Zaznam().texty, QStringList{zprava});
         EXPECT_EQ(var.cesta.Pocet(), pocet);
     }
+    // The status bar's message: what went well is told there.
+    QString Stav() const { return okno->statusBar()->currentMessage(); }
     static QStringList Texty(const RadekHodnot& r) {
         QStringList s;
         for (QLabel* l : r)

@@ -37,10 +37,10 @@ QStringList TextyLbl(const std::array<QLabel*, 8>& r) {
 } // namespace
 
 TEST_F(UiTest, PomuckyJsouVNabidce) {
-    EXPECT_TRUE(okno->PrevodnItem->isEnabled());
-    EXPECT_TRUE(okno->Pevodaktlaku1->isEnabled());
-    EXPECT_TRUE(okno->NapovedaItem->isEnabled());
-    EXPECT_EQ(okno->NapovedaItem->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_TRUE(okno->Akce(Prikaz::PrevodLx)->isEnabled());
+    EXPECT_TRUE(okno->Akce(Prikaz::PrevodTlaku)->isEnabled());
+    EXPECT_TRUE(okno->Akce(Prikaz::Napoveda)->isEnabled());
+    EXPECT_EQ(okno->Akce(Prikaz::Napoveda)->shortcut(), QKeySequence(Qt::Key_F1));
     EXPECT_FALSE(okno->AkTlak->isModal());
     EXPECT_FALSE(okno->Prevod->isModal());
     EXPECT_EQ(okno->AkTlak->windowTitle(), "Převod akustického tlaku podle vzdálenosti");
@@ -50,7 +50,7 @@ TEST_F(UiTest, PomuckyJsouVNabidce) {
 TEST_F(UiTest, AkTlakZacinaZdrojemAPamatujeSiVzdalenosti) {
     Zdroj(*okno, {80, 80, 80, 80, 80, 80, 80, 80});
     TAkTlakForm* d = okno->AkTlak;
-    okno->Pevodaktlaku1->trigger();
+    okno->Akce(Prikaz::PrevodTlaku)->trigger();
     ASSERT_TRUE(d->isVisible());
     EXPECT_EQ(TextyPoli(d->AkTlak1Hodn), QStringList(8, "80.0"));
     EXPECT_EQ(d->Vzd1Edit->text(), "1.0");
@@ -67,7 +67,7 @@ TEST_F(UiTest, AkTlakZacinaZdrojemAPamatujeSiVzdalenosti) {
 
     // The source changed meanwhile: the new spectrum, the old distances.
     Zdroj(*okno, {90, 30, 45, 90, 90, 90, 90, 90});
-    okno->Pevodaktlaku1->trigger();
+    okno->Akce(Prikaz::PrevodTlaku)->trigger();
     EXPECT_EQ(TextyPoli(d->AkTlak1Hodn),
               QStringList({"90.0", "30.0", "45.0", "90.0", "90.0", "90.0", "90.0", "90.0"}));
     EXPECT_EQ(d->Vzd1Edit->text(), "1.0");
@@ -85,7 +85,7 @@ TEST_F(UiTest, AkTlakZacinaZdrojemAPamatujeSiVzdalenosti) {
 TEST_F(UiTest, AkTlakZnackyPoPsani) {
     TAkTlakForm* d = okno->AkTlak;
     Zdroj(*okno, {60, 60, 60, 60, 60, 60, 60, 60});
-    okno->Pevodaktlaku1->trigger();
+    okno->Akce(Prikaz::PrevodTlaku)->trigger();
     Napis(d->AkTlak1Hodn.pole[3], "70");
     QStringList cekane(8, "54.0");
     cekane[3] = "???";
@@ -107,7 +107,7 @@ TEST_F(UiTest, AkTlakZnackyPoPsani) {
 
 TEST_F(UiTest, AkTlakVseNeprevadi) {
     TAkTlakForm* d = okno->AkTlak;
-    okno->Pevodaktlaku1->trigger();
+    okno->Akce(Prikaz::PrevodTlaku)->trigger();
     ASSERT_EQ(d->AkTlak2Hodn[0]->text(), "0.0");
     Napis(d->AkTlak1Hodn.pole[0], "85");
     d->VseBtnClick();
@@ -131,7 +131,7 @@ TEST_F(UiTest, AkTlakVseNeprevadi) {
 
 TEST_F(UiTest, AkTlakSpatnyVstupNicNemeni) {
     TAkTlakForm* d = okno->AkTlak;
-    okno->Pevodaktlaku1->trigger();
+    okno->Akce(Prikaz::PrevodTlaku)->trigger();
     struct Radek {
         TMDoubleEdit* pole;
         const char* text;
@@ -167,7 +167,7 @@ TEST_F(UiTest, AkTlakSpatnyVstupNicNemeni) {
 
 TEST_F(UiTest, PrevodVahyAZnacky) {
     TPrevodForm* d = okno->Prevod;
-    okno->PrevodnItem->trigger();
+    okno->Akce(Prikaz::PrevodLx)->trigger();
     ASSERT_TRUE(d->isVisible());
     EXPECT_EQ(TextyPoli(d->Hodn), QStringList(8, "0"));
     EXPECT_EQ(d->LxLbl->text(), "L(x)"); // A is checked, but not yet chosen
@@ -208,7 +208,7 @@ TEST_F(UiTest, PrevodVahyAZnacky) {
     // Everything stays for the next opening.
     d->StornoBtnClick();
     EXPECT_FALSE(d->isVisible());
-    okno->PrevodnItem->trigger();
+    okno->Akce(Prikaz::PrevodLx)->trigger();
     EXPECT_EQ(d->LxLbl->text(), "L(C)");
     EXPECT_TRUE(d->PrevodRadioGroup->button(2)->isChecked());
     EXPECT_EQ(d->Hodn.pole[4]->text(), "80");
@@ -217,7 +217,7 @@ TEST_F(UiTest, PrevodVahyAZnacky) {
 
 TEST_F(UiTest, PrevodSpatnaHodnotaNechaNevim) {
     TPrevodForm* d = okno->Prevod;
-    okno->PrevodnItem->trigger();
+    okno->Akce(Prikaz::PrevodLx)->trigger();
     Napis(d->Hodn.pole[2], "12abc");
     d->OKBtnClick();
     EXPECT_EQ(Zaznam().texty, QStringList{"V poli není číslo!"});
@@ -234,7 +234,7 @@ TEST_F(UiTest, PrevodSpatnaHodnotaNechaNevim) {
 
 TEST_F(UiTest, NapovedaOteviraObsah) {
     TNapovedaForm* n = okno->Napoveda;
-    okno->NapovedaItem->trigger();
+    okno->Akce(Prikaz::Napoveda)->trigger();
     ASSERT_TRUE(n->isVisible());
     EXPECT_EQ(n->Stranka->source(), TNapovedaForm::Obsah());
     const QString obsah = n->Stranka->toPlainText();
@@ -244,7 +244,7 @@ TEST_F(UiTest, NapovedaOteviraObsah) {
 
     n->Stranka->setSource(QUrl(QStringLiteral("qrc:/napoveda/tlumic.html")));
     EXPECT_TRUE(n->Stranka->toPlainText().contains("KL385216.CAD"));
-    okno->NapovedaItem->trigger(); // again at the contents page
+    okno->Akce(Prikaz::Napoveda)->trigger(); // again at the contents page
     EXPECT_EQ(n->Stranka->source(), TNapovedaForm::Obsah());
 }
 

@@ -66,7 +66,7 @@ class DialogyPotrubiTest : public UiTest {
     // Nothing in the path, the remembered inputs or the saved flag moved.
     void ExpectBezZmeny(int pocet) {
         EXPECT_EQ(var.cesta.Pocet(), pocet);
-        EXPECT_TRUE(var.Ulozeno);
+        EXPECT_TRUE(okno->Ulozeno());
         EXPECT_EQ(var.vstupy.PosledniA, 0.5);
         EXPECT_EQ(var.vstupy.PosledniB, 0.5);
         EXPECT_EQ(var.vstupy.PosledniDelka, 1.0);
@@ -83,7 +83,7 @@ class DialogyPotrubiTest : public UiTest {
 
 TEST_F(DialogyPotrubiTest, RegistrovanyVNabidceAVyberu) {
     for (int typ : {TypHrPotrubi, TypKuPotrubi, TypVyustka, TypVice})
-        EXPECT_TRUE(okno->PridatItem[static_cast<size_t>(typ)]->isEnabled()) << typ;
+        EXPECT_TRUE(okno->PridatAkce(typ)->isEnabled()) << typ;
     EXPECT_EQ(hr->windowTitle(), "Hranaté potrubí");
     EXPECT_EQ(ku->windowTitle(), "Kruhové potrubí");
     EXPECT_EQ(vy->windowTitle(), "Vyústka, žaluzie");
@@ -128,7 +128,7 @@ TEST_F(DialogyPotrubiTest, HranatePridaniPamatujeAZobraziMilimetry) {
     EXPECT_DOUBLE_EQ(var.vstupy.PosledniB, 0.25);
     EXPECT_EQ(var.vstupy.PosledniDelka, 10);
     EXPECT_EQ(var.vstupy.PosledniPrutok, 2000);
-    EXPECT_FALSE(var.Ulozeno);
+    EXPECT_FALSE(okno->Ulozeno());
     EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(1), Qt::DisplayRole).toString(),
               "2     Hranaté potrubí");
     EXPECT_EQ(okno->PorElemLbl->text(), "2     500x250mm, délka 10m, průtok 2000m3/hod");
@@ -199,7 +199,7 @@ TEST_F(DialogyPotrubiTest, RychlostNaObouStranachHranice) {
 TEST_F(DialogyPotrubiTest, ZmenaOdmitnutaRychlostiNechaElementJakByl) {
     PridejHr("500", "250", "10", "2000");
     const TElementSite pred = var.cesta.Aktualni();
-    var.Ulozeno = true;
+    okno->Historie().OznacUlozeno();
     var.RezimPridat = false;
     hr->FormShow();
     Napis(hr->PrutokEdit, "100000");
@@ -208,7 +208,7 @@ TEST_F(DialogyPotrubiTest, ZmenaOdmitnutaRychlostiNechaElementJakByl) {
     EXPECT_EQ(var.cesta.Aktualni().Popis, pred.Popis);
     EXPECT_EQ(var.cesta.Aktualni().Prutok, 2000);
     EXPECT_EQ(var.vstupy.PosledniPrutok, 2000);
-    EXPECT_TRUE(var.Ulozeno);
+    EXPECT_TRUE(okno->Ulozeno());
 }
 
 // Every field refuses values beyond its limits and texts that are not numbers.
@@ -356,7 +356,7 @@ TEST_F(DialogyPotrubiTest, PresHlavniOkno) {
         Napis(d->PrutokEdit, "2000");
         d->OKBtnClick();
     });
-    okno->PridatItem[TypHrPotrubi]->trigger();
+    okno->PridatAkce(TypHrPotrubi)->trigger();
     ASSERT_EQ(var.cesta.Pocet(), 2);
     QStringList videno;
     PriModalnim([&videno](QWidget* w) {
@@ -396,5 +396,5 @@ TEST_F(DialogyPotrubiTest, PredvyplnenaHodnotaMimoMezeOdmitnuta) {
     vi->OKBtnClick();
     EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 1 do 100"});
     EXPECT_EQ(var.cesta.Pocet(), 1);
-    EXPECT_TRUE(var.Ulozeno);
+    EXPECT_TRUE(okno->Ulozeno());
 }

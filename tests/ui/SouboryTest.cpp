@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 
 #include "Pomocnik.h"
@@ -37,10 +38,20 @@ std::string Obsah(const QString& soubor) {
 } // namespace
 
 TEST_F(UiTest, UlozeniATiskJsouKDispozici) {
-    for (QWidget* w : {static_cast<QWidget*>(okno->SaveBtn), static_cast<QWidget*>(okno->PrintBtn),
-                       static_cast<QWidget*>(okno->OpenBtn)})
-        EXPECT_TRUE(w->isEnabled()) << w->toolTip().toStdString();
-    for (QAction* a : {okno->SaveItem, okno->TiskItem, okno->OpenItem, okno->ParametryItem})
+    // The toolbar's buttons are the menu's commands themselves.
+    auto* lista = okno->findChild<QToolBar*>();
+    ASSERT_NE(lista, nullptr);
+    QList<QAction*> tlacitka;
+    for (QAction* a : lista->actions())
+        if (qobject_cast<QToolButton*>(lista->widgetForAction(a))) tlacitka << a;
+    EXPECT_EQ(tlacitka, (QList<QAction*>{okno->Akce(Prikaz::Novy), okno->Akce(Prikaz::Otevrit),
+                                         okno->Akce(Prikaz::Ulozit), okno->Akce(Prikaz::Tisk),
+                                         okno->Akce(Prikaz::Konec)}));
+    for (QAction* a : tlacitka)
+        EXPECT_FALSE(a->icon().isNull()) << a->toolTip().toStdString();
+    okno->AkceEdit->setText("píše se");
+    for (QAction* a : {okno->Akce(Prikaz::Ulozit), okno->Akce(Prikaz::Tisk),
+                       okno->Akce(Prikaz::Otevrit), okno->Akce(Prikaz::Parametry)})
         EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
 }
 
@@ -49,12 +60,13 @@ TEST_F(UiTest, UlozitAOtevrit) {
     PridejObecny(var, "Vložka", 3);
     PridejObecny(var, "Druhá", 5);
     okno->NaplnForm();
-    var.Ulozeno = false;
+    okno->Historie().Nova(false);
     const QString soubor = slozka.filePath("Moje.DRN");
     VyberSoubor(soubor);
     okno->SaveItemClick();
-    EXPECT_EQ(Zaznam().texty, QStringList{"Data jsou uložena v souboru " + soubor});
-    EXPECT_TRUE(var.Ulozeno);
+    EXPECT_TRUE(Zaznam().texty.isEmpty());
+    EXPECT_EQ(Stav(), "Data jsou uložena v souboru " + soubor);
+    EXPECT_TRUE(okno->Ulozeno());
     const std::string bajty = Obsah(soubor);
     EXPECT_EQ(bajty.substr(0, 18), *Utf8DoCp1250("[DRUN]\r\nKancelář\r\n"));
 
@@ -63,47 +75,48 @@ TEST_F(UiTest, UlozitAOtevrit) {
     Zaznam().Vymaz();
     VyberSoubor(soubor);
     okno->OpenItemClick();
-    EXPECT_EQ(Zaznam().texty, QStringList{"Data přečtena ze souboru " + soubor});
+    EXPECT_TRUE(Zaznam().texty.isEmpty());
+    EXPECT_EQ(Stav(), "Data přečtena ze souboru " + soubor);
     EXPECT_EQ(var.cesta.Pocet(), 3);
     EXPECT_EQ(var.cesta.AktualniCislo(), 3);
     EXPECT_EQ(okno->SeznamElemListBox->currentIndex().row(), 2);
     EXPECT_EQ(okno->AkceEdit->text(), "Kancelář");
     EXPECT_TRUE(okno->PorElemLbl->text().endsWith("Druhá"));
     EXPECT_EQ(okno->Seznam->rowCount(), 3);
-    EXPECT_TRUE(var.Ulozeno);
+    EXPECT_TRUE(okno->Ulozeno());
 }
 
 TEST_F(UiTest, UlozeniPresExistujiciSouborSePta) {
     const QString soubor = slozka.filePath("A.DRN");
     ASSERT_TRUE(ZapisAtomicky(soubor.toStdString(), "puvodni"));
     PridejObecny(var, "x", 1);
-    var.Ulozeno = false;
+    okno->Historie().Nova(false);
     Zaznam().odpovedi = {false};
     VyberSoubor(soubor);
     okno->SaveItemClick();
     EXPECT_EQ(Zaznam().texty, QStringList{"Soubor " + soubor + " již existuje. Nahradit?"});
     EXPECT_EQ(Obsah(soubor), "puvodni");
-    EXPECT_FALSE(var.Ulozeno);
+    EXPECT_FALSE(okno->Ulozeno());
 
     Zaznam().Vymaz();
     Zaznam().odpovedi = {true};
     VyberSoubor(soubor);
     okno->SaveItemClick();
-    EXPECT_EQ(Zaznam().texty.size(), 2);
+    EXPECT_EQ(Zaznam().texty.size(), 1);
     EXPECT_EQ(Obsah(soubor).substr(0, 6), "[DRUN]");
-    EXPECT_TRUE(var.Ulozeno);
+    EXPECT_TRUE(okno->Ulozeno());
 
     // A read-only file that cannot take the calculation stays as it was.
     QFile::setPermissions(soubor, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     const std::string ulozeny = Obsah(soubor);
     Zaznam().Vymaz();
-    var.Ulozeno = false;
+    okno->Historie().Nova(false);
     VyberSoubor(soubor);
-    okno->SaveItemClick();
+    okno->SaveAsItemClick();
     EXPECT_EQ(Zaznam().texty, (QStringList{"Soubor " + soubor + " již existuje. Nahradit?",
                                            "Nepodařilo se zapsat data!"}));
     EXPECT_EQ(Obsah(soubor), ulozeny);
-    EXPECT_FALSE(var.Ulozeno);
+    EXPECT_FALSE(okno->Ulozeno());
 }
 
 TEST_F(UiTest, OtevreniNeulozenehoSePta) {
@@ -115,20 +128,18 @@ TEST_F(UiTest, OtevreniNeulozenehoSePta) {
     }
     PridejObecny(var, "neuloženo", 1);
     okno->PrepocitejOd(2);
-    var.Ulozeno = false;
+    okno->Historie().Nova(false);
     Zaznam().odpovedi = {false};
-    VyberSoubor(soubor);
-    okno->AkceEditChange();
-    okno->OpenItemClick();
+    okno->OpenItemClick(); // Storno: no file dialog follows
     EXPECT_EQ(Zaznam().texty, QStringList{"Výpočet není uložen. Pokračovat?"});
     EXPECT_EQ(var.cesta.Prvek(2).Popis, "neuloženo");
-    EXPECT_TRUE(okno->SaveBtn->isEnabled()); // enabled again even without opening
 
     // Cancelling the dialog changes nothing and asks nothing.
     Zaznam().Vymaz();
+    Zaznam().odpovedi = {true};
     VyberSoubor(QString());
     okno->OpenItemClick();
-    EXPECT_TRUE(Zaznam().texty.isEmpty());
+    EXPECT_EQ(Zaznam().texty, QStringList{"Výpočet není uložen. Pokračovat?"});
     EXPECT_EQ(var.cesta.Prvek(2).Popis, "neuloženo");
 }
 
@@ -160,8 +171,7 @@ TEST_F(UiTest, KonecUkladaPotichu) {
     okno->PrepocitejOd(2);
     // Text still being typed into Akce is taken into the stored calculation.
     okno->AkceEdit->setText("konec");
-    okno->AkceEditChange();
-    var.Ulozeno = true;
+    okno->Historie().OznacUlozeno();
     var.parametry.AutoUlozeni = true;
     okno->show();
     // The new Akce is a change of the calculation: asked about, then stored.
@@ -174,7 +184,7 @@ TEST_F(UiTest, KonecUkladaPotichu) {
 
 TEST_F(UiTest, KonecBezUkladani) {
     var.parametry.AutoUlozeni = false;
-    var.Ulozeno = false;
+    okno->Historie().Nova(false);
     okno->show();
     Zaznam().odpovedi = {false};
     EXPECT_FALSE(okno->close());
@@ -198,7 +208,7 @@ TEST_F(UiTest, KonecSNepovedenymUlozenimSeZepta) {
 
 TEST_F(UiTest, KonecSNeulozenymANeOdpovediNicNezapise) {
     var.parametry.AutoUlozeni = true;
-    var.Ulozeno = false;
+    okno->Historie().Nova(false);
     okno->show();
     Zaznam().odpovedi = {false};
     EXPECT_FALSE(okno->close());
@@ -282,7 +292,7 @@ TEST_F(KonfiguraceUi, ParametryZMenuJsouModalni) {
         Napis(d->DelkaStranyEdit, "70");
         d->OKButtonClick();
     });
-    okno->ParametryItem->trigger();
+    okno->Akce(Prikaz::Parametry)->trigger();
     EXPECT_EQ(titulek, "Parametry výpočtu");
     EXPECT_EQ(var.parametry.DelkaStranky, 70);
 }
@@ -305,14 +315,14 @@ TEST_F(UiTest, TiskDoPdf) {
     for (int i = 0; i < 4; ++i)
         PridejObecny(var, "prvek", 2);
     okno->PrepocitejOd(3);
-    var.Ulozeno = false;
+    okno->Historie().Nova(false);
     QPrinter tiskarna(QPrinter::HighResolution);
     tiskarna.setOutputFormat(QPrinter::PdfFormat);
     const QString pdf = slozka.filePath("protokol.pdf");
     tiskarna.setOutputFileName(pdf);
     EXPECT_TRUE(okno->TiskProtokolu(tiskarna));
     EXPECT_TRUE(Zaznam().texty.isEmpty());
-    EXPECT_TRUE(var.Ulozeno);
+    EXPECT_TRUE(okno->Ulozeno());
     EXPECT_EQ(var.cesta.AktualniCislo(), 3); // current element as before
     QFile f(pdf);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -324,26 +334,26 @@ TEST_F(UiTest, TiskDoPdf) {
 }
 
 TEST_F(UiTest, ChybaTiskarny) {
-    var.Ulozeno = false;
+    okno->Historie().Nova(false);
     QPrinter tiskarna;
     tiskarna.setOutputFormat(QPrinter::PdfFormat);
     tiskarna.setOutputFileName(slozka.filePath("neni/protokol.pdf"));
     EXPECT_FALSE(okno->TiskProtokolu(tiskarna));
     EXPECT_EQ(Zaznam().texty, QStringList{"Chyba při zápisu na tiskárnu!"});
-    EXPECT_FALSE(var.Ulozeno);
+    EXPECT_FALSE(okno->Ulozeno());
 }
 
 TEST_F(UiTest, TiskovyDialogStornoNetiskne) {
-    var.Ulozeno = false;
+    okno->Historie().Nova(false);
     QString titulek;
     PriModalnim([&](QWidget* w) {
         titulek = w->metaObject()->className();
         static_cast<QDialog*>(w)->reject();
     });
-    okno->TiskItem->trigger();
+    okno->Akce(Prikaz::Tisk)->trigger();
     EXPECT_EQ(titulek, "QPrintDialog");
     EXPECT_TRUE(Zaznam().texty.isEmpty());
-    EXPECT_FALSE(var.Ulozeno);
+    EXPECT_FALSE(okno->Ulozeno());
 }
 
 namespace {

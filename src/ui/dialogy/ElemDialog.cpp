@@ -71,7 +71,6 @@ void TElementDialog::OKBtnClick() {
     if (!ZapisAVypocet()) return;
     accept();
     emit ElementZadan(var_.cesta.AktualniCislo());
-    var_.Ulozeno = false;
 }
 
 void TElementDialog::StornoBtnClick() {

@@ -86,7 +86,6 @@ void TZadZdrojForm::OKBtnClick() {
     ZapisZdroj(var_, z);
     accept();
     emit ZdrojZmenen();
-    var_.Ulozeno = false;
 }
 
 void TZadZdrojForm::NulujBtnClick() {

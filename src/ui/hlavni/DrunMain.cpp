@@ -21,9 +21,8 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
-#include <QToolButton>
-#include <QUndoStack>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
@@ -49,6 +48,7 @@
 #include "ui/dialogy/ZZdrFrm.h"
 #include "ui/dialogy/param.h"
 #include "ui/hlavni/About.h"
+#include "ui/hlavni/Historie.h"
 #include "ui/hlavni/Hlaseni.h"
 #include "ui/hlavni/Napoveda.h"
 #include "ui/hlavni/Nastaveni.h"
@@ -132,17 +132,16 @@ RadekHodnot Radek(QGridLayout* g, int radek, const QString& nazev, QWidget* rodi
 
 THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), var_(var) {
     setWindowTitle(QStringLiteral("DRUN"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
     Seznam = new SeznamModel(var_, this);
-    VytvorMenu();
+    historie_ = new THistorie(
+        var_, [this](const THistorie::Snimek& s, int aktualni) { ObnovKrok(s, aktualni); }, this);
+    connect(historie_, &THistorie::UlozenoZmeneno, this, &THlavniForm::ObnovTitulek);
+    VytvorPrikazy();
     setCentralWidget(VytvorPanely());
-    statusBar()->setSizeGripEnabled(false);
+    statusBar(); // hints go there from the start
 
     // Start-up of a calculation.
     ZalozVypocet(var_);
-    var_.Ulozeno = true;
     // Messages are still off: a missing or faulty DRUN.CFG silently gives the defaults.
     CtiKonfiguraci(var_);
     var_.Hlasky = true;
@@ -150,13 +149,7 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     // The windows that live as long as the main window, created once.
     AboutBox = new TAboutBox(var_, this);
     Graf = new TGrafForm(*this);
-    GrafItem = PomuckyMenu->addAction(QStringLiteral("Graf"));
-    GrafItem->setStatusTip(QStringLiteral("Graf spektra na konci sítě a hladiny podél cesty"));
-    connect(GrafItem, &QAction::triggered, Graf, &TGrafForm::Zobraz);
     Soucet = new TSoucetForm(*this);
-    SoucetItem = PomuckyMenu->addAction(QStringLiteral("Součet cest"));
-    SoucetItem->setStatusTip(QStringLiteral("Součet drunu několika cest do jedné místnosti"));
-    connect(SoucetItem, &QAction::triggered, Soucet, &TSoucetForm::Zobraz);
     ParametryForm = new TParametryForm(var_, this);
     AkTlak = new TAkTlakForm(var_, this);
     Prevod = new TPrevodForm(this);
@@ -177,9 +170,6 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     connect(VyberTyp, &TVyberTypForm::TypVybran, this, &THlavniForm::PridatTyp);
     Katalog = std::make_unique<TKatalog>(var_.MinUroven, var_.MaxUroven);
     KatalogForm = new TKatalogForm(*Katalog, this);
-    KatalogItem = nastaveniMenu_->addAction(QStringLiteral("Katalog"));
-    KatalogItem->setStatusTip(QStringLiteral("Katalog zdrojů drunu a obecných elementů"));
-    connect(KatalogItem, &QAction::triggered, this, &THlavniForm::KatalogItemClick);
     ZadZdroj->Katalog = Katalog.get();
     auto* obecny = new TObecElemForm(var_, this);
     obecny->Katalog = Katalog.get();
@@ -195,7 +185,7 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
 
     ZobrazPozadavek();
     NaplnForm();
-    VytvorHistorii();
+    historie_->Nova(true);
     var_.RezimPridat = false;
     adjustSize();
     setFixedSize(sizeHint());
@@ -203,130 +193,163 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
 
 THlavniForm::~THlavniForm() {
     // Its signals would reach this window after it is gone.
-    delete Historie;
+    delete historie_;
 }
 
-void THlavniForm::VytvorMenu() {
-    auto akce = [this](QMenu* m, const QString& text, const QString& hint, auto slot,
-                       const QKeySequence& klavesa = {}) {
-        QAction* a = m->addAction(text);
-        const int bar = hint.indexOf(QLatin1Char('|'));
-        a->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
-        if (!klavesa.isEmpty()) a->setShortcut(klavesa);
-        connect(a, &QAction::triggered, this, slot);
-        return a;
+bool THlavniForm::Ulozeno() const {
+    return historie_->Ulozeno();
+}
+
+void THlavniForm::VytvorPrikazy() {
+    enum Nabidka { Soubor, Upravy, Element, Nastaveni, Pomucky, NapovedaM, PocetNabidek };
+    const std::array<const char*, PocetNabidek> nazvy{"&Soubor",    "&Úpravy",  "&Element",
+                                                      "N&astavení", "&Pomůcky", "&Nápověda"};
+    struct Radek {
+        Prikaz prikaz;
+        Nabidka nabidka;
+        const char* text;
+        const char* hint; // "Short|Long": the tool tip gets the short part, the status bar the long
+        QKeySequence klavesa;
+        const char* ikona; // the desktop theme's icon, the style's own when the theme has none
+        QStyle::StandardPixmap nahradni;
+        bool lista;   // also a toolbar button
+        bool oddelit; // a separator before it
+        void (THlavniForm::*slot)();
     };
-    QMenu* soubor = menuBar()->addMenu(QStringLiteral("&Soubor"));
-    NovyItem = akce(soubor, QStringLiteral("&Nový"), QStringLiteral("Nový|Nový výpočet"),
-                    &THlavniForm::NovyVypocet, QKeySequence(Qt::CTRL | Qt::Key_N));
-    OpenItem =
-        akce(soubor, QStringLiteral("&Otevřít..."), QStringLiteral("Otevřít|Otevře uložený soubor"),
-             &THlavniForm::OpenItemClick, QKeySequence(Qt::CTRL | Qt::Key_O));
-    SaveItem =
-        akce(soubor, QStringLiteral("&Uložit zadání"), QStringLiteral("Uloží aktuální výpočet"),
-             &THlavniForm::SaveItemClick, QKeySequence(Qt::CTRL | Qt::Key_S));
-    NaposledyMenu = soubor->addMenu(QStringLiteral("Naposledy otevřené"));
-    // Built as it opens, never while one of its items is still being handled.
-    connect(NaposledyMenu, &QMenu::aboutToShow, this, &THlavniForm::ObnovNaposledy);
-    ObnovNaposledy();
-    soubor->addSeparator();
-    TiskItem = akce(soubor, QStringLiteral("&Tisk..."), QStringLiteral("Tisk|Vytiskme protokol"),
-                    &THlavniForm::TiskItemClick, QKeySequence(Qt::CTRL | Qt::Key_P));
-    ExportPdfItem = akce(soubor, QStringLiteral("Export protokolu do PD&F..."),
-                         QStringLiteral("Uloží protokol s grafy jako dokument PDF"),
-                         &THlavniForm::ExportPdfItemClick);
-    ExportCsvItem = akce(soubor, QStringLiteral("Export výsledků do &CSV..."),
-                         QStringLiteral("Uloží tabulku výsledků pro tabulkový procesor"),
-                         &THlavniForm::ExportCsvItemClick);
-    soubor->addSeparator();
-    ExitItem = akce(soubor, QStringLiteral("&Konec"), QStringLiteral("Konec programu"),
-                    &QWidget::close, QKeySequence(Qt::ALT | Qt::Key_X));
+    using K = QKeySequence;
+    constexpr auto Zadna = QStyle::SP_CustomBase;
+    const Radek tabulka[] = {
+        {Prikaz::Novy, Soubor, "&Nový", "Nový|Nový výpočet", K(Qt::CTRL | Qt::Key_N),
+         "document-new", QStyle::SP_FileIcon, true, false, &THlavniForm::NovyVypocet},
+        {Prikaz::Otevrit, Soubor, "&Otevřít...", "Otevřít|Otevře uložený soubor",
+         K(Qt::CTRL | Qt::Key_O), "document-open", QStyle::SP_DialogOpenButton, true, false,
+         &THlavniForm::OpenItemClick},
+        {Prikaz::Ulozit, Soubor, "&Uložit", "Uložit|Uloží aktuální výpočet",
+         K(Qt::CTRL | Qt::Key_S), "document-save", QStyle::SP_DialogSaveButton, true, false,
+         &THlavniForm::SaveItemClick},
+        {Prikaz::UlozitJako, Soubor, "Uložit j&ako...",
+         "Uložit jako|Uloží aktuální výpočet do jiného souboru",
+         K(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "document-save-as", Zadna, false, false,
+         &THlavniForm::SaveAsItemClick},
+        {Prikaz::Tisk, Soubor, "&Tisk...", "Tisk|Vytiskne protokol", K(Qt::CTRL | Qt::Key_P),
+         "document-print", QStyle::SP_FileDialogDetailedView, true, true,
+         &THlavniForm::TiskItemClick},
+        {Prikaz::ExportPdf, Soubor, "Export protokolu do PD&F...",
+         "Uloží protokol s grafy jako dokument PDF", K(), nullptr, Zadna, false, false,
+         &THlavniForm::ExportPdfItemClick},
+        {Prikaz::ExportCsv, Soubor, "Export výsledků do &CSV...",
+         "Uloží tabulku výsledků pro tabulkový procesor", K(), nullptr, Zadna, false, false,
+         &THlavniForm::ExportCsvItemClick},
+        {Prikaz::Konec, Soubor, "&Konec", "Konec|Ukončí program", K(Qt::ALT | Qt::Key_X),
+         "application-exit", QStyle::SP_DialogCloseButton, true, true, nullptr},
+        {Prikaz::Zpet, Upravy, "Zpět", "Vrátí poslední změnu výpočtu", K(Qt::CTRL | Qt::Key_Z),
+         "edit-undo", Zadna, false, false, &THlavniForm::ZpetItemClick},
+        {Prikaz::Znovu, Upravy, "Znovu", "Provede znovu vrácenou změnu", K(Qt::CTRL | Qt::Key_Y),
+         "edit-redo", Zadna, false, false, &THlavniForm::ZnovuItemClick},
+        {Prikaz::Kopirovat, Upravy, "&Kopírovat výsledky",
+         "Zkopíruje tabulku výsledků do schránky (text a tabulka HTML)",
+         K(Qt::CTRL | Qt::SHIFT | Qt::Key_C), "edit-copy", Zadna, false, true,
+         &THlavniForm::KopirovatVysledkyClick},
+        {Prikaz::Zdroj, Element, "&Zdroj drunu", "Zadání zdroje drunu", K(), nullptr, Zadna, false,
+         false, &THlavniForm::ZadejZdrojDrunu},
+        {Prikaz::Vypustit, Element, "&Vypustit element", "Vypustí vybraný element", K(), nullptr,
+         Zadna, false, true, &THlavniForm::VypustitElementClick},
+        {Prikaz::Zmenit, Element, "Z&měnit element", "Změní vybraný element", K(), nullptr, Zadna,
+         false, false, &THlavniForm::ZmenElem},
+        {Prikaz::Pozadavek, Element, "&Požadavek na konci sítě",
+         "Požadavek na hladiny drunu na konci sítě", K(), nullptr, Zadna, false, true,
+         &THlavniForm::PozadavekNaKonciSite},
+        {Prikaz::Parametry, Nastaveni, "&Parametry", "Parametry programu", K(), nullptr, Zadna,
+         false, false, &THlavniForm::ParametryClick},
+        {Prikaz::Katalog, Nastaveni, "&Katalog", "Katalog zdrojů drunu a obecných elementů", K(),
+         nullptr, Zadna, false, false, &THlavniForm::KatalogItemClick},
+        {Prikaz::PrevodLx, Pomucky, "Převod na &L(x)", "Převod spektra na hladinu L(x)", K(),
+         nullptr, Zadna, false, false, &THlavniForm::PrevodnItemClick},
+        {Prikaz::PrevodTlaku, Pomucky, "Převod ak. &tlaku", "Převod akustického tlaku", K(),
+         nullptr, Zadna, false, false, &THlavniForm::Pevodaktlaku1Click},
+        {Prikaz::Graf, Pomucky, "&Graf", "Graf spektra na konci sítě a hladiny podél cesty", K(),
+         nullptr, Zadna, false, false, &THlavniForm::GrafClick},
+        {Prikaz::Soucet, Pomucky, "&Součet cest", "Součet drunu několika cest do jedné místnosti",
+         K(), nullptr, Zadna, false, false, &THlavniForm::SoucetClick},
+        {Prikaz::Napoveda, NapovedaM, "&Nápověda", "Nápověda k programu", K(Qt::Key_F1),
+         "help-contents", Zadna, false, false, &THlavniForm::NapovedaClick},
+        {Prikaz::OProgramu, NapovedaM, "&O programu...", "O programu DRUN", K(), "help-about",
+         Zadna, false, true, &THlavniForm::AboutClick},
+    };
+    static_assert(std::size(tabulka) == static_cast<size_t>(Prikaz::Pocet));
 
-    UpravyMenu = menuBar()->addMenu(QStringLiteral("Úpr&avy"));
-    KopirovatVysledkyItem =
-        akce(UpravyMenu, QStringLiteral("&Kopírovat výsledky"),
-             QStringLiteral("Zkopíruje tabulku výsledků do schránky (text a tabulka HTML)"),
-             &THlavniForm::KopirovatVysledkyClick, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-
-    QMenu* element = menuBar()->addMenu(QStringLiteral("Element"));
-    ZdrojDrunuItem =
-        akce(element, QStringLiteral("Zdroj drunu"), QString(), &THlavniForm::ZadejZdrojDrunu);
-    element->addSeparator();
-    QMenu* pridat = element->addMenu(QStringLiteral("Přidat element"));
-    pridat->menuAction()->setStatusTip(QStringLiteral("Vložit nový element"));
-    const std::array<std::pair<int, const char*>, 9> polozky{{
-        {TypObecny, "Obecný element"},
-        {TypHrPotrubi, "Hranaté potrubí"},
-        {TypKuPotrubi, "Kruhové potrubí"},
-        {TypOblouk, "Oblouk, koleno"},
-        {TypOdbocka, "Odbočka, rozbočka"},
-        {TypVyustka, "Vyústka, žaluzie"},
-        {TypTlumic, "Kulisový tlumič drunu (KL 38 5216)"},
-        {TypVice, "Korekce na více zdrojů drunu"},
-        {TypMistnost, "Místnost"},
-    }};
-    for (auto [typ, text] : polozky) {
-        QAction* a = pridat->addAction(QString::fromUtf8(text));
-        a->setEnabled(false);
-        connect(a, &QAction::triggered, this, [this, typ = typ] { PridatTyp(typ); });
-        PridatItem[static_cast<size_t>(typ)] = a;
-    }
-    PridatItem[TypObecny]->setStatusTip(
-        QStringLiteral("Obecný element - zadání útlumu a vlastního drunu ručně"));
-    PridatItem[TypVyustka]->setStatusTip(
-        QStringLiteral("Spíše orientační hodnoty pro vyústku a žaluzii"));
-    PridatItem[TypMistnost]->setStatusTip(QStringLiteral("Místnost (může být jen jedna)"));
-    VypustitElementItem = akce(element, QStringLiteral("Vypustit element"), QString(),
-                               &THlavniForm::VypustitElementClick);
-    ZmenElementItem =
-        akce(element, QStringLiteral("Změnit element"), QString(), &THlavniForm::ZmenElem);
-    element->addSeparator();
-    PoadaveknakonciItem = akce(element, QStringLiteral("Požadavek na konci sítě"), QString(),
-                               &THlavniForm::PozadavekNaKonciSite);
-
-    QMenu* nastaveni = menuBar()->addMenu(QStringLiteral("Nastavení"));
-    nastaveniMenu_ = nastaveni;
-    ParametryItem = nastaveni->addAction(QStringLiteral("Parametry"));
-    connect(ParametryItem, &QAction::triggered, this, &THlavniForm::ParametryClick);
-    PomuckyMenu = menuBar()->addMenu(QStringLiteral("Pomůcky"));
-    PrevodnItem = PomuckyMenu->addAction(QStringLiteral("Převod na L(x)"));
-    connect(PrevodnItem, &QAction::triggered, this, &THlavniForm::PrevodnItemClick);
-    Pevodaktlaku1 = PomuckyMenu->addAction(QStringLiteral("Převod ak. tlaku"));
-    connect(Pevodaktlaku1, &QAction::triggered, this, &THlavniForm::Pevodaktlaku1Click);
-    QMenu* napoveda = menuBar()->addMenu(QStringLiteral("&Nápověda"));
-    NapovedaItem = napoveda->addAction(QStringLiteral("Nápověda"));
-    NapovedaItem->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(NapovedaItem, &QAction::triggered, this, &THlavniForm::NapovedaClick);
-    napoveda->addSeparator();
-    AboutItem =
-        akce(napoveda, QStringLiteral("&O programu..."), QString(), &THlavniForm::AboutClick);
-
-    // Tool bar.
+    std::array<QMenu*, PocetNabidek> menu{};
+    for (int i = 0; i < PocetNabidek; ++i)
+        menu[static_cast<size_t>(i)] =
+            menuBar()->addMenu(QString::fromUtf8(nazvy[static_cast<size_t>(i)]));
     QToolBar* lista = addToolBar(QStringLiteral("SpeedPanel"));
     lista->setMovable(false);
     lista->setFloatable(false);
     lista->toggleViewAction()->setVisible(false);
     setContextMenuPolicy(Qt::NoContextMenu);
-    auto tlacitko = [&](QStyle::StandardPixmap ikona, const QString& hint, auto slot) {
-        auto* b = new QToolButton(lista);
-        b->setIcon(style()->standardIcon(ikona));
-        b->setAutoRaise(true);
-        NastavHint(b, hint);
-        connect(b, &QToolButton::clicked, this, slot);
-        lista->addWidget(b);
-        return b;
-    };
-    NovyVypBtn = tlacitko(QStyle::SP_FileIcon, QStringLiteral("Nový|Nový výpočet"),
-                          &THlavniForm::NovyVypocet);
-    OpenBtn = tlacitko(QStyle::SP_DialogOpenButton, QStringLiteral("Otevřít|Otevře uložený soubor"),
-                       &THlavniForm::OpenItemClick);
-    SaveBtn = tlacitko(QStyle::SP_DialogSaveButton, QStringLiteral("Uložit|Uloží aktuální výpočet"),
-                       &THlavniForm::SaveItemClick);
-    PrintBtn = tlacitko(QStyle::SP_FileDialogDetailedView, QStringLiteral("Tisk|Vytiskne protokol"),
-                        &THlavniForm::PrintItemClick);
-    ExitBtn = tlacitko(QStyle::SP_DialogCloseButton, QStringLiteral("Konec|Ukončí program"),
-                       &QWidget::close);
-    PovolUlozeniTisk(true);
+    for (const Radek& r : tabulka) {
+        QMenu* m = menu[static_cast<size_t>(r.nabidka)];
+        if (r.oddelit && !m->isEmpty()) m->addSeparator();
+        QAction* a = m->addAction(QString::fromUtf8(r.text));
+        const QString hint = QString::fromUtf8(r.hint);
+        const int bar = hint.indexOf(QLatin1Char('|'));
+        a->setToolTip(bar < 0 ? a->text().remove(QLatin1Char('&')) : hint.left(bar));
+        a->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
+        if (!r.klavesa.isEmpty()) a->setShortcut(r.klavesa);
+        QIcon nahradni;
+        if (r.nahradni != Zadna) nahradni = style()->standardIcon(r.nahradni);
+        if (r.ikona) a->setIcon(QIcon::fromTheme(QString::fromLatin1(r.ikona), nahradni));
+        // Menus show their text; icons are for the toolbar.
+        a->setIconVisibleInMenu(false);
+        if (r.lista) lista->addAction(a);
+        // Text still being typed into Akce is part of the calculation each command sees.
+        auto slot = r.slot;
+        connect(a, &QAction::triggered, this, [this, slot] {
+            if (slot != &THlavniForm::ZpetItemClick && slot != &THlavniForm::ZnovuItemClick)
+                PotvrdAkci();
+            if (slot)
+                (this->*slot)();
+            else
+                close();
+        });
+        prikazy_[static_cast<size_t>(r.prikaz)] = a;
+    }
+    Akce(Prikaz::Znovu)
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    historie_->Pripoj(Akce(Prikaz::Zpet), Akce(Prikaz::Znovu));
+
+    // "Naposledy otevřené" after the saving commands.
+    QMenu* soubor = menu[Soubor];
+    NaposledyMenu = new QMenu(QStringLiteral("Naposledy otevřené"), soubor);
+    soubor->insertMenu(Akce(Prikaz::Tisk), NaposledyMenu);
+    // Built as it opens, never while one of its items is still being handled.
+    connect(NaposledyMenu, &QMenu::aboutToShow, this, &THlavniForm::ObnovNaposledy);
+    ObnovNaposledy();
+
+    // "Přidat element": one item per type code, enabled once its dialog is registered.
+    QMenu* pridat = new QMenu(QStringLiteral("&Přidat element"), menu[Element]);
+    pridat->menuAction()->setStatusTip(QStringLiteral("Vložit nový element"));
+    menu[Element]->insertMenu(Akce(Prikaz::Vypustit), pridat);
+    menu[Element]->insertSeparator(pridat->menuAction());
+    const std::array<std::tuple<int, const char*, const char*>, 9> polozky{{
+        {TypObecny, "Obecný element", "Obecný element - zadání útlumu a vlastního drunu ručně"},
+        {TypHrPotrubi, "Hranaté potrubí", ""},
+        {TypKuPotrubi, "Kruhové potrubí", ""},
+        {TypOblouk, "Oblouk, koleno", ""},
+        {TypOdbocka, "Odbočka, rozbočka", ""},
+        {TypVyustka, "Vyústka, žaluzie", "Spíše orientační hodnoty pro vyústku a žaluzii"},
+        {TypTlumic, "Kulisový tlumič drunu (KL 38 5216)", ""},
+        {TypVice, "Korekce na více zdrojů drunu", ""},
+        {TypMistnost, "Místnost", "Místnost (může být jen jedna)"},
+    }};
+    for (auto [typ, text, hint] : polozky) {
+        QAction* a = pridat->addAction(QString::fromUtf8(text));
+        a->setStatusTip(QString::fromUtf8(hint));
+        a->setEnabled(false);
+        connect(a, &QAction::triggered, this, [this, typ = typ] { PridatTyp(typ); });
+        pridat_[static_cast<size_t>(typ)] = a;
+    }
 }
 
 QWidget* THlavniForm::VytvorPanely() {
@@ -343,7 +366,6 @@ QWidget* THlavniForm::VytvorPanely() {
     PovolJen1250(AkceEdit);
     NastavHint(AkceEdit, QStringLiteral("Libovolný text - max. 60 znaků"));
     AkceEdit->installEventFilter(this);
-    connect(AkceEdit, &QLineEdit::textEdited, this, &THlavniForm::AkceEditChange);
     akcePanel->addWidget(AkceEdit, 1);
     hlavni->addLayout(akcePanel);
 
@@ -478,7 +500,7 @@ void THlavniForm::RegistrujDialog(int typ, TElementDialog* dialog) {
         PrepocitejOd(n);
         ZaznamenejKrok(krok + QString::number(n), pred);
     });
-    if (QAction* a = PridatItem[static_cast<size_t>(typ)]) a->setEnabled(true);
+    if (QAction* a = PridatAkce(typ)) a->setEnabled(true);
     VyberTyp->PovolTyp(typ, true);
     AktualizujMistnost();
 }
@@ -553,13 +575,15 @@ void THlavniForm::NaplnForm() {
 }
 
 void THlavniForm::NovyVypocet() {
-    if (!var_.Ulozeno &&
-        !hlaseni().Potvrd(QStringLiteral("Výpočet není uložen. Skutečně nový výpočet?")))
-        return;
+    const bool ulozeno = Ulozeno();
+    if (!PustitPrace(QStringLiteral("Výpočet není uložen. Skutečně nový výpočet?"))) return;
     ZalozVypocet(var_);
+    soubor_.clear();
     NaplnForm();
-    PovolUlozeniTisk(true);
-    NovaHistorie();
+    // Work left unsaved keeps the new calculation unsaved, as it always did;
+    // work saved on the way is saved.
+    historie_->Nova(ulozeno || Ulozeno());
+    ObnovTitulek();
 }
 
 void THlavniForm::ZmenElem() {
@@ -588,7 +612,6 @@ void THlavniForm::VypustitElementClick() {
                           QStringLiteral("?")))
         return;
     var_.cesta.VypustElement(n);
-    var_.Ulozeno = false;
     PrepocitejOd(n - 1);
     ZaznamenejKrok(QStringLiteral("Vypustit element ") + QString::number(n), n);
 }
@@ -639,38 +662,58 @@ void THlavniForm::NapovedaClick() {
     Napoveda->Otevri();
 }
 
-void THlavniForm::AkceEditChange() {
-    SaveBtn->setEnabled(false);
-    SaveItem->setEnabled(false);
-    PrintBtn->setEnabled(false);
-    TiskItem->setEnabled(false);
-    ExportPdfItem->setEnabled(false);
-    ExportCsvItem->setEnabled(false);
-}
-
 void THlavniForm::AkceEditExit() {
-    // Akce is part of the file: a new text is an unsaved change.
-    const std::string akce = PrvnichZnaku(AkceEdit->text().toStdString(), MaxDelkaAkce);
-    const bool zmena = akce != var_.Akce;
-    if (zmena) var_.Ulozeno = false;
-    var_.Akce = akce;
-    PovolUlozeniTisk(true);
-    if (zmena) ZaznamenejKrok(QStringLiteral("Změnit akci"), ZobrazenyPrvek());
-}
-
-void THlavniForm::PovolUlozeniTisk(bool povolit) {
-    SaveBtn->setEnabled(povolit);
-    SaveItem->setEnabled(povolit);
-    PrintBtn->setEnabled(povolit);
-    TiskItem->setEnabled(povolit);
-    ExportPdfItem->setEnabled(povolit);
-    ExportCsvItem->setEnabled(povolit);
+    // Akce is part of the file: a new text is a step of the history.
+    var_.Akce = PrvnichZnaku(AkceEdit->text().toStdString(), MaxDelkaAkce);
+    ZaznamenejKrok(QStringLiteral("Změnit akci"), ZobrazenyPrvek());
 }
 
 void THlavniForm::AktualizujMistnost() {
     const bool b = Dialog(TypMistnost) != nullptr && !MistnostVCeste(var_);
-    PridatItem[TypMistnost]->setEnabled(b);
+    PridatAkce(TypMistnost)->setEnabled(b);
     VyberTyp->PovolTyp(TypMistnost, b);
+}
+
+void THlavniForm::OznacUlozeno() {
+    historie_->OznacUlozeno();
+}
+
+int THlavniForm::ZobrazenyPrvek() const {
+    const QModelIndex i = SeznamElemListBox->currentIndex();
+    return i.isValid() ? i.row() + 1 : var_.cesta.AktualniCislo();
+}
+
+void THlavniForm::ZaznamenejKrok(const QString& text, int aktualniPred) {
+    historie_->Zaznamenej(text, aktualniPred);
+}
+
+void THlavniForm::ObnovKrok(const std::shared_ptr<const SnimekVypoctu>& s, int aktualni) {
+    const int od = PrvniZmena(var_.cesta, *s);
+    Obnov(var_, *s, aktualni);
+    AkceEdit->setText(QString::fromStdString(var_.Akce));
+    ZobrazZdroj();
+    const int pocet = var_.cesta.Pocet();
+    PrepocitejOd(std::clamp(od == 0 ? pocet : od, 1, pocet));
+    // The element shown at that step, not the first one evaluated.
+    var_.cesta.NajdiElement(aktualni);
+    const QModelIndex i = Seznam->index(var_.cesta.AktualniCislo() - 1);
+    SeznamElemListBox->setCurrentIndex(i);
+    SeznamElemListBox->scrollTo(i);
+    ZobrazVysledek();
+}
+
+void THlavniForm::PotvrdAkci() {
+    if (AkceEdit->text().toStdString() != var_.Akce) AkceEditExit();
+}
+
+void THlavniForm::ZpetItemClick() {
+    PotvrdAkci(); // text still being typed is a step of its own
+    historie_->Zpet();
+}
+
+void THlavniForm::ZnovuItemClick() {
+    PotvrdAkci();
+    historie_->Znovu();
 }
 
 void THlavniForm::showEvent(QShowEvent* e) {
@@ -687,6 +730,8 @@ QString ZCore(const std::string& s) {
 } // namespace
 
 void THlavniForm::OpenItemClick() {
+    // Unsaved work is settled before a file is chosen.
+    if (!PustitPrace(QStringLiteral("Výpočet není uložen. Pokračovat?"))) return;
     QFileDialog d(this, QStringLiteral("Otevřít"), SlozkaDialogu(),
                   QStringLiteral("Datové soubory DRUN (*.DRN);;Všechny soubory (*.*)"));
     d.setAcceptMode(QFileDialog::AcceptOpen);
@@ -695,19 +740,20 @@ void THlavniForm::OpenItemClick() {
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return;
     const QString soubor = d.selectedFiles().constFirst();
     ZapamatujSlozku(soubor);
-    OtevriSoubor(soubor);
+    NactiSoubor(soubor);
 }
 
 void THlavniForm::OtevriSoubor(const QString& soubor) {
-    if (!var_.Ulozeno && !hlaseni().Potvrd(QStringLiteral("Výpočet není uložen. Pokračovat?"))) {
-        PovolUlozeniTisk(true);
-        return;
-    }
+    if (!PustitPrace(QStringLiteral("Výpočet není uložen. Pokračovat?"))) return;
+    NactiSoubor(soubor);
+}
+
+void THlavniForm::NactiSoubor(const QString& soubor) {
     const VysledekSouboru v = NactiData(var_, soubor.toStdString());
     if (v.Ok()) PridejNaposledy(soubor);
-    if (var_.Hlasky) Ohlas(v);
+    soubor_ = v.Ok() ? soubor : QString();
+    if (var_.Hlasky) OhlasVeStavu(v);
     // What is shown now is what the file holds (or a new calculation).
-    var_.Ulozeno = true;
     NaplnForm();
     const int posledni = var_.cesta.Pocet();
     var_.cesta.NajdiElement(posledni);
@@ -715,21 +761,63 @@ void THlavniForm::OtevriSoubor(const QString& soubor) {
     SeznamElemListBox->setCurrentIndex(Seznam->index(posledni - 1));
     SeznamElemListBox->setFocus();
     AktualizujMistnost();
-    PovolUlozeniTisk(true);
-    NovaHistorie();
+    historie_->Nova(true);
+    ObnovTitulek();
+}
+
+bool THlavniForm::PustitPrace(const QString& otazka) {
+    if (Ulozeno()) return true;
+    switch (hlaseni().ZeptejUlozeni(otazka)) {
+    case Hlaseni::Volba::Ulozit:
+        SaveItemClick();
+        return Ulozeno();
+    case Hlaseni::Volba::Neukladat:
+        return true;
+    case Hlaseni::Volba::Storno:
+        break;
+    }
+    return false;
 }
 
 void THlavniForm::SaveItemClick() {
-    const QString soubor =
-        SouborKUlozeni(this, QStringLiteral("Uložit"),
-                       QStringLiteral("Datové soubory DRUN (*.DRN)"), QStringLiteral("DRN"));
-    if (soubor.isEmpty()) return;
+    if (soubor_.isEmpty()) {
+        SaveAsItemClick();
+    } else {
+        UlozDo(soubor_);
+    }
+}
+
+void THlavniForm::SaveAsItemClick() {
+    const QString soubor = SouborKUlozeni(
+        this, QStringLiteral("Uložit"), QStringLiteral("Datové soubory DRUN (*.DRN)"),
+        QStringLiteral("DRN"), soubor_.isEmpty() ? QString() : QFileInfo(soubor_).fileName());
+    if (!soubor.isEmpty()) UlozDo(soubor);
+}
+
+bool THlavniForm::UlozDo(const QString& soubor) {
     const VysledekSouboru v = UlozData(var_, soubor.toStdString());
     if (v.Ok()) {
         PridejNaposledy(soubor);
+        soubor_ = soubor;
         OznacUlozeno();
+        ObnovTitulek();
     }
-    if (var_.Hlasky) Ohlas(v);
+    if (var_.Hlasky) OhlasVeStavu(v);
+    return v.Ok();
+}
+
+void THlavniForm::OhlasVeStavu(const VysledekSouboru& v) {
+    // Success is told in passing; a failure stays a message the user must see.
+    if (v.Ok())
+        statusBar()->showMessage(ZCore(v.Zprava), 5000);
+    else
+        Ohlas(v);
+}
+
+void THlavniForm::ObnovTitulek() {
+    QString t = QStringLiteral("DRUN");
+    if (!soubor_.isEmpty()) t = QFileInfo(soubor_).fileName() + QStringLiteral(" – ") + t;
+    setWindowTitle(Ulozeno() ? t : QStringLiteral("*") + t);
 }
 
 void THlavniForm::OtevriNaposledy(const QString& soubor) {
@@ -782,11 +870,6 @@ bool THlavniForm::TiskProtokolu(QPrinter& tiskarna) {
     return true;
 }
 
-void THlavniForm::PrintItemClick() {
-    QPrinter tiskarna(QPrinter::HighResolution);
-    TiskProtokolu(tiskarna);
-}
-
 void THlavniForm::TiskItemClick() {
     QPrinter tiskarna(QPrinter::HighResolution);
     QPrintDialog d(&tiskarna, this);
@@ -797,15 +880,23 @@ void THlavniForm::ParametryClick() {
     ParametryForm->exec();
 }
 
+void THlavniForm::GrafClick() {
+    Graf->Zobraz();
+}
+
+void THlavniForm::SoucetClick() {
+    Soucet->Zobraz();
+}
+
 void THlavniForm::KatalogItemClick() {
     KatalogForm->exec();
 }
 
 void THlavniForm::closeEvent(QCloseEvent* e) {
     // Text typed into Akce belongs to the calculation, asked about and stored.
-    AkceEditExit();
+    PotvrdAkci();
     const QString otazka = QStringLiteral("Výpočet není uložen. Skutečně skončit?");
-    if (!var_.Ulozeno && !hlaseni().Potvrd(otazka)) {
+    if (!PustitPrace(otazka)) {
         e->ignore();
         return;
     }

@@ -9,7 +9,6 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
-class QToolButton;
 class QAction;
 class QMenu;
 class QFrame;
@@ -27,12 +26,13 @@ class TNapovedaForm;
 class TSoucetForm;
 class TKatalog;
 class TKatalogForm;
-class QUndoStack;
+class THistorie;
 
 namespace drun {
 struct DrunVar;
 struct SnimekVypoctu;
 struct TElementSite;
+struct VysledekSouboru;
 } // namespace drun
 
 // The element list: one line per element, read straight from the path.
@@ -52,6 +52,39 @@ class SeznamModel : public QAbstractListModel {
 // Nine value labels of one row (eight bands and L(A)).
 using RadekHodnot = std::array<QLabel*, 9>;
 
+// Commands of the main window. Each is one QAction (one text, one hint, one
+// enabled state) serving its menu item and, where it has one, its toolbar
+// button. A new command: add its name here (before Pocet) and a row to the
+// table in THlavniForm::VytvorPrikazy (DrunMain.cpp) naming its menu, text,
+// hint, shortcut, icon and the slot it calls; the row's place among the rows
+// of its menu is its place in the menu.
+enum class Prikaz {
+    Novy,
+    Otevrit,
+    Ulozit,
+    UlozitJako,
+    Tisk,
+    ExportPdf,
+    ExportCsv,
+    Konec,
+    Zpet,
+    Znovu,
+    Kopirovat,
+    Zdroj,
+    Vypustit,
+    Zmenit,
+    Pozadavek,
+    Parametry,
+    Katalog,
+    PrevodLx,
+    PrevodTlaku,
+    Graf,
+    Soucet,
+    Napoveda,
+    OProgramu,
+    Pocet
+};
+
 class THlavniForm : public QMainWindow {
     Q_OBJECT
   public:
@@ -61,6 +94,15 @@ class THlavniForm : public QMainWindow {
     // An element dialog for a type code; types without one stay disabled.
     void RegistrujDialog(int typ, TElementDialog* dialog);
     TElementDialog* Dialog(int typ) const;
+
+    QAction* Akce(Prikaz p) const { return prikazy_[static_cast<size_t>(p)]; }
+    // The "Přidat element" submenu's item of a type code 2..10.
+    QAction* PridatAkce(int typ) const { return pridat_[static_cast<size_t>(typ)]; }
+    THistorie& Historie() const { return *historie_; }
+    // The calculation is as it was last written, printed or opened.
+    bool Ulozeno() const;
+    // The file the calculation was last opened from or saved to; empty for a new one.
+    const QString& Soubor() const { return soubor_; }
 
     // Rows and controls, for the tests and the companion windows.
     drun::DrunVar& Var() { return var_; }
@@ -73,41 +115,24 @@ class THlavniForm : public QMainWindow {
     QListView* SeznamElemListBox;
     SeznamModel* Seznam;
     QPushButton *PridatElemBtn, *ZmenElemBtn, *VypustElemBtn;
-    QToolButton *NovyVypBtn, *OpenBtn, *SaveBtn, *PrintBtn, *ExitBtn;
-    QAction *NovyItem, *OpenItem, *SaveItem, *TiskItem, *ExitItem;
-    QAction *ZdrojDrunuItem, *VypustitElementItem, *ZmenElementItem, *PoadaveknakonciItem;
-    std::array<QAction*, 11> PridatItem{}; // by type code 2..10
-    QAction *ParametryItem, *PrevodnItem, *Pevodaktlaku1, *NapovedaItem, *AboutItem;
-    QMenu* PomuckyMenu;
     QMenu* NaposledyMenu; // "Naposledy otevřené"
-    QMenu* UpravyMenu;
-    // Undo and redo of every change to what the file holds.
-    QUndoStack* Historie;
-    QAction *ZpetItem, *ZnovuItem;
-    static constexpr int MaxKrokuHistorie = 200;
-    QAction *KopirovatVysledkyItem, *ExportPdfItem, *ExportCsvItem;
     TVyberTypForm* VyberTyp;
     TZadZdrojForm* ZadZdroj;
     TPozadavekForm* Pozadavek;
     TAboutBox* AboutBox;
     TGrafForm* Graf;
-    QAction* GrafItem;
     QLabel* NRLbl; // NR rating of the result, the deciding band in its hint
     TParametryForm* ParametryForm;
     TAkTlakForm* AkTlak;
     TPrevodForm* Prevod;
     TNapovedaForm* Napoveda;
     TSoucetForm* Soucet;
-    QAction* SoucetItem;
     std::unique_ptr<TKatalog> Katalog;
     TKatalogForm* KatalogForm;
-    QAction* KatalogItem;
 
     // A change is done and evaluated: it becomes a step of the history;
     // aktualniPred is the element shown before it.
     void ZaznamenejKrok(const QString& text, int aktualniPred);
-    // Shows the calculation of a step, evaluated from its first changed element.
-    void ObnovKrok(const std::shared_ptr<const drun::SnimekVypoctu>& s, int aktualni);
     // The calculation was written (or printed): this is the saved state.
     void OznacUlozeno();
     int ZobrazenyPrvek() const;
@@ -120,7 +145,6 @@ class THlavniForm : public QMainWindow {
     void ZobrazPozadavek();
     void ZobrazZdroj();
     void NaplnForm();
-    void NovaHistorie(); // "Nový" and an opened file start here
     void ZpetItemClick();
     void ZnovuItemClick();
 
@@ -134,7 +158,9 @@ class THlavniForm : public QMainWindow {
     void PozadavekNaKonciSite();
     void AboutClick();
     void OpenItemClick();
+    // Writes to the file the calculation came from; a new one asks for a name.
     void SaveItemClick();
+    void SaveAsItemClick();
     // Opens a data file as "Otevřít..." does once the file is chosen.
     void OtevriSoubor(const QString& soubor);
     // A file from "Naposledy otevřené"; a missing one is refused and dropped.
@@ -142,10 +168,11 @@ class THlavniForm : public QMainWindow {
     void ObnovNaposledy(); // rebuilds the "Naposledy otevřené" menu
     // The main window and the tools come back where they were.
     void PamatujPolohyOken();
-    void PrintItemClick(); // prints at once on the default printer
-    void TiskItemClick();  // the print dialog first
+    void TiskItemClick(); // the print dialog first
     void ParametryClick();
     void KatalogItemClick();
+    void GrafClick();
+    void SoucetClick();
     // Prints the protocol on a set-up printer; false (after the message) on failure.
     bool TiskProtokolu(QPrinter& tiskarna);
     // Handing the results over (ui/tisk/Vysledky.cpp): the clipboard, PDF and CSV.
@@ -158,10 +185,7 @@ class THlavniForm : public QMainWindow {
     void PrevodnItemClick();
     void Pevodaktlaku1Click();
     void NapovedaClick();
-    void AkceEditChange();
     void AkceEditExit();
-    // Save and print are offered only when the calculation can be written.
-    void PovolUlozeniTisk(bool povolit);
     void AktualizujMistnost();
 
   signals:
@@ -174,16 +198,29 @@ class THlavniForm : public QMainWindow {
     bool eventFilter(QObject* o, QEvent* e) override;
 
   private:
-    void VytvorHistorii();
+    void VytvorPrikazy();
     void PotvrdAkci();
-    void VytvorMenu();
     QWidget* VytvorPanely();
     void Zapis(const RadekHodnot& r, const std::array<double, 9>& s);
+    // Shows the calculation of a step, evaluated from its first changed element.
+    void ObnovKrok(const std::shared_ptr<const drun::SnimekVypoctu>& s, int aktualni);
+    // Unsaved work is asked about before it is left: saved first, left or kept.
+    // True when the caller may go on.
+    bool PustitPrace(const QString& otazka);
+    bool UlozDo(const QString& soubor);
+    void NactiSoubor(const QString& soubor);
+    void ObnovTitulek();
+    // A file read or written: success in the status bar, failure as a message.
+    void OhlasVeStavu(const drun::VysledekSouboru& v);
+    // A file's name with another extension, for the export dialogs.
+    QString JmenoExportu(const QString& pripona, const QString& vychozi) const;
 
     drun::DrunVar& var_;
     std::array<TElementDialog*, 11> dialogy_{};
+    std::array<QAction*, static_cast<size_t>(Prikaz::Pocet)> prikazy_{};
+    std::array<QAction*, 11> pridat_{}; // by type code 2..10
+    THistorie* historie_ = nullptr;
+    QString soubor_;
     QFrame* ZdrojPanel;
     QFrame* VysledekPanel;
-    QMenu* nastaveniMenu_ = nullptr;
-    std::shared_ptr<const drun::SnimekVypoctu> stav_; // the calculation as the history last saw it
 };

@@ -40,6 +40,24 @@ bool HlaseniOkna::Potvrd(const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
+Hlaseni::Volba HlaseniOkna::ZeptejUlozeni(const QString& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Potvrzení"), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, Rodic());
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Uložit"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Neukládat"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Storno"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return Volba::Ulozit;
+    case QMessageBox::Discard:
+        return Volba::Neukladat;
+    default:
+        return Volba::Storno;
+    }
+}
+
 namespace {
 
 // Wraps the installed implementation with the "box is open" counter.
@@ -56,6 +74,10 @@ class Pocitadlo : public Hlaseni {
     bool Potvrd(const QString& t) override {
         Otevreno o;
         return Cil().Potvrd(t);
+    }
+    Volba ZeptejUlozeni(const QString& t) override {
+        Otevreno o;
+        return Cil().ZeptejUlozeni(t);
     }
 
   private:

@@ -17,6 +17,9 @@ class Hlaseni {
     virtual void Chyba(const QString& text) = 0;
     virtual void Informace(const QString& text) = 0;
     virtual bool Potvrd(const QString& text) = 0; // true only for "Yes"
+    // Unsaved work about to be left: "Uložit", "Neukládat" or "Storno".
+    enum class Volba { Ulozit, Neukladat, Storno };
+    virtual Volba ZeptejUlozeni(const QString& text) = 0;
 };
 
 // The message boxes of the running program.
@@ -25,6 +28,7 @@ class HlaseniOkna : public Hlaseni {
     void Chyba(const QString& text) override;
     void Informace(const QString& text) override;
     bool Potvrd(const QString& text) override;
+    Volba ZeptejUlozeni(const QString& text) override;
 };
 
 // The installed implementation; the program installs HlaseniOkna, tests a recorder.

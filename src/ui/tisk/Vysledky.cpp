@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDate>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMimeData>
 #include <QStatusBar>
@@ -105,17 +106,23 @@ void THlavniForm::KopirovatVysledkyClick() {
 }
 
 void THlavniForm::ExportPdfItemClick() {
-    const QString soubor = SouborKUlozeni(this, QStringLiteral("Export protokolu do PDF"),
-                                          QStringLiteral("Dokumenty PDF (*.pdf)"),
-                                          QStringLiteral("pdf"), QStringLiteral("protokol.pdf"));
+    const QString soubor = SouborKUlozeni(
+        this, QStringLiteral("Export protokolu do PDF"), QStringLiteral("Dokumenty PDF (*.pdf)"),
+        QStringLiteral("pdf"), JmenoExportu(QStringLiteral("pdf"), QStringLiteral("protokol.pdf")));
     if (!soubor.isEmpty()) ExportujPdf(soubor);
 }
 
 void THlavniForm::ExportCsvItemClick() {
-    const QString soubor = SouborKUlozeni(this, QStringLiteral("Export výsledků do CSV"),
-                                          QStringLiteral("Tabulky CSV (*.csv)"),
-                                          QStringLiteral("csv"), QStringLiteral("vysledky.csv"));
+    const QString soubor = SouborKUlozeni(
+        this, QStringLiteral("Export výsledků do CSV"), QStringLiteral("Tabulky CSV (*.csv)"),
+        QStringLiteral("csv"), JmenoExportu(QStringLiteral("csv"), QStringLiteral("vysledky.csv")));
     if (!soubor.isEmpty()) ExportujCsv(soubor);
+}
+
+QString THlavniForm::JmenoExportu(const QString& pripona, const QString& vychozi) const {
+    // The calculation's own name: "scenario1.DRN" exports as "scenario1.pdf".
+    if (soubor_.isEmpty()) return vychozi;
+    return QFileInfo(soubor_).completeBaseName() + QLatin1Char('.') + pripona;
 }
 
 bool THlavniForm::ExportujPdf(const QString& soubor) {
