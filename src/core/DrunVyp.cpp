@@ -10,32 +10,45 @@ constexpr double PodlahaMezisouctu = 0.001;
 constexpr double PrahScitani = 0.01;
 } // namespace
 
-void SpoctiElement(DrunVar& var) {
-    TElementSite& e = var.cesta.Aktualni();
-    const TElementSite* p = var.cesta.Predchozi(e);
-    if (p == nullptr) {
-        e.ZaElementem = e.VlastniDrun;
+void SpoctiUrovne(const TElementSite& e, const Spectrum* pred, Spectrum& mezisoucet, Spectrum& za) {
+    if (pred == nullptr) {
+        za = e.VlastniDrun;
     } else if (e.Typ == TypVice) {
-        NaplnSpektrum(e.Mezisoucet, 0);
+        NaplnSpektrum(mezisoucet, 0);
         const int n = e.Druh < 1 ? 1 : e.Druh; // a count of 0 never reaches the logarithm
         const double k = 10 * Log10(n);
         for (int i = 0; i < PocetPasem; ++i)
-            e.ZaElementem[i] = p->ZaElementem[i] == 0.0 ? 0.0 : p->ZaElementem[i] + k;
+            za[i] = (*pred)[i] == 0.0 ? 0.0 : (*pred)[i] + k;
     } else {
         for (int i = 0; i < PocetPasem; ++i) {
             // A gain (the room's negative attenuation) cannot make sound out of
             // a band that carries none.
-            const bool ticho = p->ZaElementem[i] == 0.0 && e.Utlum[i] < 0;
-            double s = ticho ? 0.0 : p->ZaElementem[i] - e.Utlum[i];
+            const bool ticho = (*pred)[i] == 0.0 && e.Utlum[i] < 0;
+            double s = ticho ? 0.0 : (*pred)[i] - e.Utlum[i];
             if (s < 0) s = PodlahaMezisouctu;
-            e.Mezisoucet[i] = s;
+            mezisoucet[i] = s;
             const double vd = e.VlastniDrun[i];
             // Above the threshold the energetic sum is at least s, never below 0.
-            e.ZaElementem[i] = s <= PrahScitani || vd == 0.0 ? s + vd : SoucetHladin(s, vd);
+            za[i] = s <= PrahScitani || vd == 0.0 ? s + vd : SoucetHladin(s, vd);
         }
     }
-    SpoctiLA(e.Mezisoucet);
-    SpoctiLA(e.ZaElementem);
+    SpoctiLA(mezisoucet);
+    SpoctiLA(za);
+}
+
+void SpoctiElement(DrunVar& var) {
+    TElementSite& e = var.cesta.Aktualni();
+    const TElementSite* p = var.cesta.Predchozi(e);
+    SpoctiUrovne(e, p == nullptr ? nullptr : &p->ZaElementem, e.Mezisoucet, e.ZaElementem);
+}
+
+Spectrum UrovenNaKonci(const Cesta& c, int k, const Spectrum& za) {
+    Spectrum uroven = za, mezisoucet = NulaSpektrum(), dalsi;
+    for (int j = k + 1; j <= c.Pocet(); ++j) {
+        SpoctiUrovne(c.Prvek(j), &uroven, mezisoucet, dalsi);
+        uroven = dalsi;
+    }
+    return uroven;
 }
 
 void PrepocitejOd(DrunVar& var, int n) {

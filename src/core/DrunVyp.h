@@ -2,12 +2,19 @@
 
 #include <functional>
 
-namespace drun {
+#include "core/DrunVar.h"
 
-struct DrunVar;
+namespace drun {
 
 // Subtotal and level behind of the current element from its predecessor.
 void SpoctiElement(DrunVar& var);
+// The same for any element e reached by the level `pred` (nullptr: e is the
+// source), written into the two spectra given: what-if questions evaluate
+// elements that are not in the path, or not with these levels.
+void SpoctiUrovne(const TElementSite& e, const Spectrum* pred, Spectrum& mezisoucet, Spectrum& za);
+// The level behind the last element when the level `za` leaves element k and
+// elements k+1..last are evaluated as PrepocitejOd would; the path stays as it is.
+Spectrum UrovenNaKonci(const Cesta& c, int k, const Spectrum& za);
 // Evaluates elements n..last in order, leaves n current, then result and
 // difference against the requirement. n is clamped to the path.
 void PrepocitejOd(DrunVar& var, int n);

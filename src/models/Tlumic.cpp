@@ -175,35 +175,54 @@ void ZapisTlumic(DrunVar& var, const ZadaniTlumice& z) {
 }
 
 VysledekSouboru VypocetTlumice(DrunVar& var) {
-    const std::optional<std::string> obsah = NactiSoubor(var.SouborTlumice);
-    if (!obsah) return {KodVysledku::DataTlumice, ZpravaSouboruTlumice(var.SouborTlumice)};
-    return VypocetTlumiceZDat(var, *obsah);
+    const std::optional<DataTlumice> d = NactiDataTlumice(var.SouborTlumice);
+    if (!d) return {KodVysledku::DataTlumice, ZpravaSouboruTlumice(var.SouborTlumice)};
+    return VypocetTlumice(var, *d);
 }
 
-VysledekSouboru VypocetTlumiceZDat(DrunVar& var, std::string_view data) {
-    TElementSite& e = var.cesta.Aktualni();
-    const VysledekSouboru chyba{KodVysledku::DataTlumice, ZpravaSouboruTlumice(var.SouborTlumice)};
-    const double A = e.RozmA, B = e.RozmB, L = e.Delka, w = e.Radius, Q = e.Prutok;
-    const int n = e.Druh;
+DataTlumice CtiDataTlumice(std::string_view data) {
+    DataTlumice d;
+    const std::vector<std::string_view> oddily = Oddily(data);
+    if (oddily.size() >= 2) {
+        if (auto r = CtiRadky(oddily[1], SloupcuUtlumu)) {
+            d.UtlumyOk = true;
+            d.Utlumy = std::move(*r);
+        }
+    }
+    if (oddily.size() >= 3) {
+        if (auto r = CtiRadky(oddily[2], SloupcuHluku)) {
+            d.HlukyOk = true;
+            d.Hluky = std::move(*r);
+        }
+    }
+    return d;
+}
+
+std::optional<DataTlumice> NactiDataTlumice(const std::string& cesta) {
+    const std::optional<std::string> obsah = NactiSoubor(cesta);
+    if (!obsah) return std::nullopt;
+    return CtiDataTlumice(*obsah);
+}
+
+bool SpektraTlumice(const DataTlumice& d, const RozmeryTlumice& r, const DrunVar& var,
+                    Spectrum& utlumVen, Spectrum& drunVen) {
+    const double A = r.A, B = r.B, L = r.Delka, w = r.SirkaVlozek, Q = r.Prutok;
+    const int n = r.PocetVlozek;
     if (!std::isfinite(A) || !std::isfinite(B) || !std::isfinite(L) || !std::isfinite(Q) || n < 1 ||
-        !(B > 0) || Q < 0)
-        return chyba;
+        n > 255 || !(B > 0) || Q < 0)
+        return false;
     // Splitters that fill the duct leave no passage to look up or to blow through.
     const double volno = A - w * n;
-    if (!(volno > 0)) return chyba;
+    if (!(volno > 0)) return false;
     const double s = volno / n;
     const double v = RychlostVPrurezu(volno, B, Q);
 
     const std::optional<Rozmezi> g = RozmeziMezery(w, s);
-    if (!g) return chyba;
-    const std::vector<std::string_view> oddily = Oddily(data);
-    if (oddily.size() < 2) return chyba;
-    const std::optional<std::vector<Radek>> utlumy = CtiRadky(oddily[1], SloupcuUtlumu);
-    if (!utlumy) return chyba;
-    const Radek* dolni = Najdi(*utlumy, {w, g->dolni, L});
-    const Radek* horni = Najdi(*utlumy, {w, g->horni, L});
-    if (!dolni || !horni) return chyba;
-    if (!HladinyVMezich(*dolni, 3, var) || !HladinyVMezich(*horni, 3, var)) return chyba;
+    if (!g || !d.UtlumyOk) return false;
+    const Radek* dolni = Najdi(d.Utlumy, {w, g->dolni, L});
+    const Radek* horni = Najdi(d.Utlumy, {w, g->horni, L});
+    if (!dolni || !horni) return false;
+    if (!HladinyVMezich(*dolni, 3, var) || !HladinyVMezich(*horni, 3, var)) return false;
 
     Spectrum utlum = NulaSpektrum();
     const double podil = (s - g->dolni) / (g->horni - g->dolni + PridavekSirky);
@@ -213,11 +232,9 @@ VysledekSouboru VypocetTlumiceZDat(DrunVar& var, std::string_view data) {
     Spectrum drun = NulaSpektrum();
     const double V = NaSude(v);
     if (V >= NejmensiRychlost) {
-        if (oddily.size() < 3) return chyba;
-        const std::optional<std::vector<Radek>> hluky = CtiRadky(oddily[2], SloupcuHluku);
-        if (!hluky) return chyba;
-        const Radek* radek = Najdi(*hluky, {V});
-        if (!radek || !HladinyVMezich(*radek, 1, var)) return chyba;
+        if (!d.HlukyOk) return false;
+        const Radek* radek = Najdi(d.Hluky, {V});
+        if (!radek || !HladinyVMezich(*radek, 1, var)) return false;
         // The table holds the noise of n * B = 1 m.
         const double korekce = 10 * Log10(n * B / 1000);
         for (std::size_t i = 0; i < PocetPasem; ++i)
@@ -225,22 +242,36 @@ VysledekSouboru VypocetTlumiceZDat(DrunVar& var, std::string_view data) {
     }
     SpoctiLA(utlum);
     SpoctiLA(drun);
+    utlumVen = utlum;
+    drunVen = drun;
+    return true;
+}
 
+VysledekSouboru VypocetTlumiceZDat(DrunVar& var, std::string_view data) {
+    return VypocetTlumice(var, CtiDataTlumice(data));
+}
+
+VysledekSouboru VypocetTlumice(DrunVar& var, const DataTlumice& d) {
+    TElementSite& e = var.cesta.Aktualni();
+    const RozmeryTlumice r{e.RozmA, e.RozmB, e.Delka, e.Radius, e.Prutok, e.Druh};
+    Spectrum utlum, drun;
+    if (!SpektraTlumice(d, r, var, utlum, drun))
+        return {KodVysledku::DataTlumice, ZpravaSouboruTlumice(var.SouborTlumice)};
     e.NastavTyp(TypTlumic);
     e.Utlum = utlum;
     e.VlastniDrun = drun;
-    e.Popis = Popis(A, B, L, Q, n, w);
-    e.RozmA = A * 0.001;
-    e.RozmB = B * 0.001;
-    e.Delka = L;
-    e.Druh = static_cast<std::uint8_t>(n);
-    e.Radius = w;
+    e.Popis = Popis(r.A, r.B, r.Delka, r.Prutok, r.PocetVlozek, r.SirkaVlozek);
+    e.RozmA = r.A * 0.001;
+    e.RozmB = r.B * 0.001;
+    e.Delka = r.Delka;
+    e.Druh = static_cast<std::uint8_t>(r.PocetVlozek);
+    e.Radius = r.SirkaVlozek;
     var.vstupy.PosledniA = e.RozmA;
     var.vstupy.PosledniB = e.RozmB;
-    var.vstupy.PosledniDelka = L;
-    var.vstupy.PosledniPrutok = Q;
+    var.vstupy.PosledniDelka = r.Delka;
+    var.vstupy.PosledniPrutok = r.Prutok;
     var.vstupy.PosledniPocetVlozek = e.Druh;
-    var.vstupy.PosledniSirkaVlozek = w;
+    var.vstupy.PosledniSirkaVlozek = r.SirkaVlozek;
     return {};
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/DrunVar.h"
 #include "core/Vysledek.h"
@@ -31,6 +33,31 @@ struct ZadaniTlumice {
 // width free and the air in the passages must stay below 30 m/s.
 bool ZadaniTlumiceMozne(double aMm, double bMm, double prutok, double sirkaVlozek, int pocet);
 
+// The data file parsed once, for a search over many silencers. A section that
+// is missing or damaged fails only the computations that need it.
+struct DataTlumice {
+    bool UtlumyOk = false; // attenuation rows: w, passage, length, 8 bands
+    std::vector<std::vector<double>> Utlumy;
+    bool HlukyOk = false; // flow-noise rows: velocity, 8 bands
+    std::vector<std::vector<double>> Hluky;
+};
+DataTlumice CtiDataTlumice(std::string_view data);
+// The file read and parsed; nullopt when it is missing, empty or unreadable.
+std::optional<DataTlumice> NactiDataTlumice(const std::string& cesta);
+
+// A silencer's inputs as the compute step takes them from the element.
+struct RozmeryTlumice {
+    double A = 0, B = 0;      // mm
+    double Delka = 1;         // m
+    double SirkaVlozek = 200; // mm
+    double Prutok = 0;        // m3/h
+    int PocetVlozek = 1;
+};
+// The attenuation and self-noise (with their L(A)) of that silencer; false
+// when the data do not cover it, and then nothing is written.
+bool SpektraTlumice(const DataTlumice& d, const RozmeryTlumice& r, const DrunVar& var,
+                    Spectrum& utlum, Spectrum& drun);
+
 // Store step: type 8, and A, B (mm), L, w, Q and n into the slots, where the
 // compute step takes them from (the data-file reader fills the same slots).
 void ZapisTlumic(DrunVar& var, const ZadaniTlumice& z);
@@ -42,6 +69,8 @@ VysledekSouboru VypocetTlumice(DrunVar& var);
 // The same from the bytes of the data file, parsed in memory (a fuzz target
 // runs it without touching the disk).
 VysledekSouboru VypocetTlumiceZDat(DrunVar& var, std::string_view data);
+// The same from data parsed beforehand.
+VysledekSouboru VypocetTlumice(DrunVar& var, const DataTlumice& d);
 
 // "Soubor <path> nenalezen, poškozen, nebo zadané hodnoty mimo jeho rozsah."
 std::string ZpravaSouboruTlumice(const std::string& cesta);

@@ -1,0 +1,275 @@
+#include "tools/Navrh.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/Cisla.h"
+#include "core/DrunVyp.h"
+#include "core/Matemat.h"
+#include "tools/NR.h"
+
+namespace drun {
+
+namespace {
+
+// Levels behind elements 1..k, evaluated from the source as the path would be.
+Spectrum UrovenZa(const Cesta& c, int k) {
+    Spectrum za = NulaSpektrum(), mezisoucet = NulaSpektrum(), dalsi;
+    for (int j = 1; j <= k; ++j) {
+        SpoctiUrovne(c.Prvek(j), j == 1 ? nullptr : &za, mezisoucet, dalsi);
+        za = dalsi;
+    }
+    return za;
+}
+
+int CisloMistnosti(const Cesta& c) {
+    for (int j = 1; j <= c.Pocet(); ++j)
+        if (c.Prvek(j).Typ == TypMistnost) return j;
+    return 0;
+}
+
+// An element of no self-noise that attenuates the given bands.
+TElementSite Tlumeni() {
+    TElementSite e;
+    e.NastavTyp(TypObecny);
+    NaplnSpektrum(e.Utlum, 0);
+    NaplnSpektrum(e.VlastniDrun, 0);
+    return e;
+}
+
+// The end level of the path with e placed behind element k (levelK: behind k).
+Spectrum KonecS(const Cesta& c, int k, const Spectrum& urovenK, const TElementSite& e) {
+    Spectrum mezisoucet = NulaSpektrum(), za;
+    SpoctiUrovne(e, &urovenK, mezisoucet, za);
+    return UrovenNaKonci(c, k, za);
+}
+
+// The element behind k whose own noise in band i reaches the end loudest,
+// carried down by the later elements' attenuations and corrections; the
+// first on a tie, 0 when none makes noise there.
+int Nejhlucnejsi(const Cesta& c, int k, int i) {
+    const auto p = static_cast<size_t>(i);
+    double posun = 0, nej = 0;
+    int cislo = 0;
+    for (int j = c.Pocet(); j > k; --j) {
+        const TElementSite& e = c.Prvek(j);
+        if (e.Typ == TypVice) {
+            posun += 10 * Log10(e.Druh < 1 ? 1 : e.Druh);
+            continue;
+        }
+        if (e.VlastniDrun[p] != 0.0) {
+            const double h = e.VlastniDrun[p] + posun;
+            if (cislo == 0 || h >= nej) {
+                nej = h;
+                cislo = j;
+            }
+        }
+        posun -= e.Utlum[p];
+    }
+    return cislo;
+}
+
+bool MaPozadavek(const Spectrum& pozadavek, int i) {
+    return pozadavek[static_cast<size_t>(i)] != 0.0;
+}
+
+} // namespace
+
+std::string ChybaNavrhu(const Cesta& c, int k, const Spectrum& pozadavek) {
+    if (k < 1 || k > c.Pocet())
+        return "Element " + std::to_string(k) + " v cestě není (cesta má " +
+               std::to_string(c.Pocet()) + " elementů).";
+    const int mistnost = CisloMistnosti(c);
+    if (mistnost != 0 && k >= mistnost)
+        return "Za elementem " + std::to_string(k) +
+               " nelze navrhovat: útlum se vkládá jen před místnost.";
+    bool zadan = false;
+    for (int i = 0; i < PocetPasem; ++i)
+        zadan = zadan || MaPozadavek(pozadavek, i);
+    if (!zadan)
+        return "Požadavek na konci sítě není zadán (je nulový ve všech pásmech): nejprve jej "
+               "zadejte.";
+    return {};
+}
+
+PotrebnyUtlum SpoctiPotrebnyUtlum(const Cesta& c, int k, const Spectrum& pozadavek) {
+    PotrebnyUtlum r;
+    const Spectrum urovenK = UrovenZa(c, k);
+    TElementSite e = Tlumeni();
+    // Attenuation above the level removes the whole band: the subtotal's floor.
+    for (int i = 0; i < PocetPasem; ++i)
+        e.Utlum[static_cast<size_t>(i)] = urovenK[static_cast<size_t>(i)] + 1;
+    const Spectrum naplno = KonecS(c, k, urovenK, e);
+    int zbyva = 0;
+    std::array<bool, PocetPasem> hotovo{};
+    for (int i = 0; i < PocetPasem; ++i) {
+        const auto p = static_cast<size_t>(i);
+        if (!MaPozadavek(pozadavek, i)) {
+            r.Stav[p] = StavPasma::BezPozadavku;
+            hotovo[p] = true;
+        } else if (naplno[p] > pozadavek[p]) {
+            r.Stav[p] = StavPasma::Nelze;
+            r.Blokuje[p] = Nejhlucnejsi(c, k, i);
+            hotovo[p] = true;
+        } else {
+            r.Stav[p] = StavPasma::Utlum;
+            ++zbyva;
+        }
+    }
+    // Tenth by tenth: the end level need not fall steadily with the
+    // attenuation (the evaluation's thresholds), so the first tenth that
+    // meets is the answer. Once the attenuation removes the band it meets, as
+    // the full attenuation did, so the loop ends.
+    for (int m = 0; zbyva > 0; ++m) {
+        const double u = m / 10.0;
+        for (int i = 0; i < PocetPasem; ++i)
+            e.Utlum[static_cast<size_t>(i)] = u;
+        SpoctiLA(e.Utlum);
+        const Spectrum konec = KonecS(c, k, urovenK, e);
+        for (int i = 0; i < PocetPasem; ++i) {
+            const auto p = static_cast<size_t>(i);
+            if (!hotovo[p] && (konec[p] <= pozadavek[p] || u > urovenK[p])) {
+                r.Utlum[p] = u;
+                hotovo[p] = true;
+                --zbyva;
+            }
+        }
+    }
+    return r;
+}
+
+std::vector<KandidatTlumice> NajdiTlumice(const DrunVar& var, int k, const Spectrum& pozadavek,
+                                          double a, double b, double q, const DataTlumice& data) {
+    const Cesta& c = var.cesta;
+    std::vector<KandidatTlumice> vysledek;
+    const Spectrum urovenK = UrovenZa(c, k);
+    TElementSite e;
+    e.NastavTyp(TypTlumic);
+    for (int delka = TlumicDelkaMin; delka <= TlumicDelkaMax; ++delka)
+        for (const int w : SirkyVlozek)
+            for (int n = TlumicPocetMin; n <= TlumicPocetMax; ++n) {
+                if (!ZadaniTlumiceMozne(a, b, q, w, n)) continue;
+                const RozmeryTlumice r{a, b, double(delka), double(w), q, n};
+                if (!SpektraTlumice(data, r, var, e.Utlum, e.VlastniDrun)) continue;
+                const Spectrum konec = KonecS(c, k, urovenK, e);
+                bool splni = true;
+                double rezerva = HUGE_VAL;
+                for (int i = 0; i < PocetPasem && splni; ++i) {
+                    const auto p = static_cast<size_t>(i);
+                    if (!MaPozadavek(pozadavek, i)) continue;
+                    splni = konec[p] <= pozadavek[p];
+                    rezerva = std::min(rezerva, pozadavek[p] - konec[p]);
+                }
+                if (!splni) continue;
+                const double volno = a - double(w) * n;
+                vysledek.push_back(
+                    {r, volno / n, RychlostVPrurezu(volno, b, q), rezerva, e.Utlum, konec});
+            }
+    std::stable_sort(vysledek.begin(), vysledek.end(),
+                     [](const KandidatTlumice& x, const KandidatTlumice& y) {
+                         if (x.Rozmery.Delka != y.Rozmery.Delka)
+                             return x.Rozmery.Delka < y.Rozmery.Delka;
+                         if (x.Rychlost != y.Rychlost) return x.Rychlost < y.Rychlost;
+                         if (x.Rozmery.SirkaVlozek != y.Rozmery.SirkaVlozek)
+                             return x.Rozmery.SirkaVlozek < y.Rozmery.SirkaVlozek;
+                         return x.Rozmery.PocetVlozek < y.Rozmery.PocetVlozek;
+                     });
+    return vysledek;
+}
+
+std::vector<VlivElementu> CoRozhoduje(const Cesta& c) {
+    const int pocet = c.Pocet();
+    // Levels behind every element, [0] before the source.
+    std::vector<Spectrum> za(static_cast<size_t>(pocet) + 1, NulaSpektrum());
+    Spectrum mezisoucet = NulaSpektrum();
+    for (int j = 1; j <= pocet; ++j)
+        SpoctiUrovne(c.Prvek(j), j == 1 ? nullptr : &za[size_t(j - 1)], mezisoucet, za[size_t(j)]);
+    const Spectrum& konec = za[size_t(pocet)];
+
+    std::vector<VlivElementu> vlivy;
+    for (int j = 1; j <= pocet; ++j) {
+        const Spectrum* pred = j == 1 ? nullptr : &za[size_t(j - 1)];
+        TElementSite e = c.Prvek(j);
+        const auto pokles = [&](const TElementSite& zmeneny) {
+            Spectrum z;
+            SpoctiUrovne(zmeneny, pred, mezisoucet, z);
+            const Spectrum jinak = UrovenNaKonci(c, j, z);
+            Spectrum p{};
+            for (size_t i = 0; i <= LA; ++i)
+                p[i] = konec[i] - jinak[i];
+            return p;
+        };
+        VlivElementu v;
+        v.Cislo = j;
+        NaplnSpektrum(e.VlastniDrun, 0);
+        v.BezDrunu = pokles(e);
+        e = c.Prvek(j);
+        for (int i = 0; i < PocetPasem; ++i)
+            e.Utlum[static_cast<size_t>(i)] += PridavekUtlumu;
+        SpoctiLA(e.Utlum);
+        v.VyssiUtlum = pokles(e);
+        vlivy.push_back(v);
+    }
+    const auto p = static_cast<size_t>(SpoctiNR(konec).Pasmo);
+    std::stable_sort(vlivy.begin(), vlivy.end(), [p](const VlivElementu& x, const VlivElementu& y) {
+        return std::max(x.BezDrunu[p], x.VyssiUtlum[p]) > std::max(y.BezDrunu[p], y.VyssiUtlum[p]);
+    });
+    return vlivy;
+}
+
+std::string TextNavrhu(const Cesta& c, int k, const PotrebnyUtlum& u,
+                       const std::vector<KandidatTlumice>& tlumice, int kandidatu) {
+    std::string t = "Za elementem\t" + std::to_string(k) + "\t" + c.Prvek(k).NazevTypu + "\n";
+    t += "Potřebný útlum";
+    for (size_t i = 0; i < PocetPasem; ++i) {
+        t += '\t';
+        if (u.Stav[i] == StavPasma::Utlum)
+            PridejCislo(t, u.Utlum[i], 1);
+        else
+            t += u.Stav[i] == StavPasma::Nelze ? "nelze" : "-";
+    }
+    t += '\n';
+    for (size_t i = 0; i < PocetPasem; ++i) {
+        if (u.Stav[i] != StavPasma::Nelze) continue;
+        t += std::string("Nelze\t") + NazvyPasem[i] + '\t';
+        t += u.Blokuje[i] == 0
+                 ? std::string("-\t-")
+                 : std::to_string(u.Blokuje[i]) + '\t' + c.Prvek(u.Blokuje[i]).NazevTypu;
+        t += '\n';
+    }
+    if (tlumice.empty() || kandidatu < 1) {
+        t += "Žádný tlumič nevyhoví\n";
+        return t;
+    }
+    t += "Tlumič\tŠířka vložek\tPočet vložek\tMezera\tDélka\tRychlost\tRezerva\n";
+    const size_t pocet = std::min(tlumice.size(), static_cast<size_t>(kandidatu));
+    for (size_t j = 0; j < pocet; ++j) {
+        const KandidatTlumice& x = tlumice[j];
+        t += "Tlumič\t" + FormatObecne(x.Rozmery.SirkaVlozek) + '\t' +
+             std::to_string(x.Rozmery.PocetVlozek) + '\t' + FormatCislo(x.Mezera, 0) + '\t' +
+             FormatObecne(x.Rozmery.Delka) + '\t' + FormatCislo(x.Rychlost, 1) + '\t' +
+             FormatCislo(x.Rezerva, 1) + '\n';
+    }
+    return t;
+}
+
+std::optional<PrurezPrutok> PrurezElementu(const TElementSite& e) {
+    if (e.Typ != TypHrPotrubi && e.Typ != TypOblouk && e.Typ != TypTlumic) return std::nullopt;
+    return PrurezPrutok{NaMilimetry(e.RozmA), NaMilimetry(e.RozmB), e.Prutok};
+}
+
+std::string ChybaPrurezu(double a, double b, double q) {
+    const auto mimo = [](double x, double min, double max) {
+        return !std::isfinite(x) || x < min || x > max;
+    };
+    const auto rozsah = [](double min, double max) {
+        return " musí být číslo od " + FormatObecne(min) + " do " + FormatObecne(max);
+    };
+    if (mimo(a, TlumicRozmerMin, TlumicRozmerMax) || mimo(b, TlumicRozmerMin, TlumicRozmerMax))
+        return "Rozměr potrubí" + rozsah(TlumicRozmerMin, TlumicRozmerMax) + " mm.";
+    if (mimo(q, TlumicPrutokMin, TlumicPrutokMax))
+        return "Průtok" + rozsah(TlumicPrutokMin, TlumicPrutokMax) + " m3/hod.";
+    return {};
+}
+
+} // namespace drun

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/DrunVar.h"
+#include "models/Tlumic.h"
+
+// From "too loud" to the remedy: what must be attenuated behind an element,
+// which splitter silencers do it there, and which elements decide the result.
+// Every answer comes from the path's own evaluation of elements placed or
+// changed in it; the path itself is never touched.
+namespace drun {
+
+// Why nothing can be designed behind element k against this requirement, or
+// empty: k must lie in the path and before the room, and the requirement must
+// be set (not 0 in every band).
+std::string ChybaNavrhu(const Cesta& c, int k, const Spectrum& pozadavek);
+
+enum class StavPasma : std::uint8_t {
+    BezPozadavku, // the requirement is 0 in this band
+    Utlum,        // the attenuation needed, in Utlum
+    Nelze,        // the elements behind k are too loud themselves
+};
+
+struct PotrebnyUtlum {
+    std::array<StavPasma, PocetPasem> Stav{};
+    // Multiples of 0.1 dB.
+    std::array<double, PocetPasem> Utlum{};
+    // For a band that cannot be met: the element behind k whose own noise
+    // reaches the end loudest there; 0 when none of them makes any.
+    std::array<int, PocetPasem> Blokuje{};
+};
+// What an element without self-noise behind element k must attenuate in each
+// band so that the end level is at or below the requirement there.
+// ChybaNavrhu must be empty.
+PotrebnyUtlum SpoctiPotrebnyUtlum(const Cesta& c, int k, const Spectrum& pozadavek);
+
+// A splitter silencer that meets the requirement behind element k.
+struct KandidatTlumice {
+    RozmeryTlumice Rozmery; // A, B in mm
+    double Mezera = 0;      // passage width, mm
+    double Rychlost = 0;    // air velocity in the passages, m/s
+    double Rezerva = 0;     // smallest (requirement - end level), dB
+    Spectrum Utlum{};       // the silencer's own attenuation
+    Spectrum Konec{};       // the end level with it in the path
+};
+// Every silencer of section a x b mm for flow q (m3/h) that the silencer
+// element accepts and that, placed behind element k, keeps the end level at
+// or below the requirement in every band that has one. Shortest first, then
+// the slower air, the narrower splitters, the fewer splitters.
+// ChybaNavrhu must be empty.
+std::vector<KandidatTlumice> NajdiTlumice(const DrunVar& var, int k, const Spectrum& pozadavek,
+                                          double a, double b, double q, const DataTlumice& data);
+
+// How much the end level (8 bands and L(A)) falls when an element's own noise
+// is gone, and when its attenuation is 3 dB higher.
+struct VlivElementu {
+    int Cislo = 0;
+    Spectrum BezDrunu{};
+    Spectrum VyssiUtlum{};
+};
+constexpr double PridavekUtlumu = 3; // dB
+// Every element of the path; those that matter most in the band that sets
+// the NR of the result come first.
+std::vector<VlivElementu> CoRozhoduje(const Cesta& c);
+
+// The design as text, UTF-8, tab-separated, one line per LF: the position,
+// the attenuation needed, the bands that cannot be met with their loudest
+// element, then at most `kandidatu` silencers or "Žádný tlumič nevyhoví".
+std::string TextNavrhu(const Cesta& c, int k, const PotrebnyUtlum& u,
+                       const std::vector<KandidatTlumice>& tlumice, int kandidatu);
+
+// The section (mm) and flow of element k when it holds a rectangular section
+// and a flow: a rectangular duct, a bend or a silencer.
+struct PrurezPrutok {
+    double A = 0, B = 0, Q = 0;
+};
+std::optional<PrurezPrutok> PrurezElementu(const TElementSite& e);
+
+// Checks a section and a flow as the silencer dialog's fields do; empty when
+// they are fine, otherwise the Czech message.
+std::string ChybaPrurezu(double a, double b, double q);
+
+} // namespace drun
