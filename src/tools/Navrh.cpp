@@ -77,8 +77,8 @@ bool MaPozadavek(const Spectrum& pozadavek, int i) {
 
 std::string ChybaNavrhu(const Cesta& c, int k, const Spectrum& pozadavek) {
     if (k < 1 || k > c.Pocet())
-        return "Element " + std::to_string(k) + " v cestě není (cesta má " +
-               std::to_string(c.Pocet()) + " elementů).";
+        return "Element " + std::to_string(k) + " v cestě není; cesta má elementy 1 až " +
+               std::to_string(c.Pocet()) + ".";
     const int mistnost = CisloMistnosti(c);
     if (mistnost != 0 && k >= mistnost)
         return "Za elementem " + std::to_string(k) +
