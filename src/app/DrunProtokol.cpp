@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app/Prikazy.h"
+#include "app/ProtokolProjektu.h"
 #include "app/ProtokolSouctu.h"
 #include "core/DrunVar.h"
 #include "io/Protokol.h"
@@ -121,7 +122,11 @@ const Rezim Rezimy[] = {
     // {"--navrh", {{"--navrh", true}, {"--pozadavek", true}, {"--rozmer", true}, …}, …},
 
     // A whole project of rooms:
-    // {"--projekt", {{"--projekt", true}, {"--csv"}}, …},
+    {"--projekt",
+     {{"--projekt", true}, {"--csv"}},
+     "--projekt PROJEKT.DRP [--csv]",
+     "s projektem nelze použít volbu ",
+     ProtokolProjektu},
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
+#include "io/Projekt.h"
 #include "io/SoucetCest.h"
 
 namespace drun {
@@ -207,6 +208,39 @@ std::vector<std::string> TextProtokoluSouctu(const DrunVar& var,
     Pod(t, "ROZDÍL:", v.Rozdil);
     t.Radek("NR SOUČTU: " + FormatHodnota(v.NR.N) + " (rozhoduje pásmo " +
             NazvyPasem[static_cast<size_t>(v.NR.Pasmo)] + ")");
+    t.Radek(Cara);
+    return out;
+}
+
+std::vector<std::string> TextProtokoluProjektu(const DrunVar& var, const Projekt& p,
+                                               const PrehledProjektu& pr,
+                                               const std::string& datum) {
+    std::vector<std::string> out;
+    const PrijemceRadku sber = [&out](const std::string& r) { out.push_back(r); };
+    Tiskarna t(var, sber);
+    t.Titul("PŘEHLED MÍSTNOSTÍ PROJEKTU", datum);
+    for (size_t i = 0; i < p.Mistnosti.size() && i < pr.Mistnosti.size(); ++i) {
+        const MistnostProjektu& m = p.Mistnosti[i];
+        const PrehledMistnosti& r = pr.Mistnosti[i];
+        t.Kontrola(VyskaBlokuCesty + 1);
+        t.Radek(std::to_string(i + 1) + "-" + m.Nazev + "-" + TextStavu(r.Stav));
+        if (r.Stav == StavMistnosti::Chyba) {
+            t.Radek("\t\t" + r.Cesta + ": " + r.Zprava);
+        } else {
+            const std::string nc = TextNCSouctu(r.Soucet.Soucet);
+            t.Radek("\t\tL(A) " + FormatHodnota(r.Soucet.Soucet[LA]) + "   NR " +
+                    FormatHodnota(r.Soucet.NR.N) + (nc.empty() ? "" : "   NC " + nc) +
+                    "   požadavek " + m.Pozadavek);
+            if (r.Pasmo >= 0)
+                t.Radek("\t\tpásmo " + std::string(NazvyPasem[static_cast<size_t>(r.Pasmo)]) +
+                        "   rezerva " + FormatHodnota(r.Rezerva) + " dB   cesta " + r.Cesta);
+        }
+        t.Radek();
+    }
+    t.Kontrola(3);
+    t.Radek(Cara);
+    t.Radek("NEVYHOVÍ: " + std::to_string(pr.Nevyhovi) + " z " +
+            std::to_string(p.Mistnosti.size()) + " místností");
     t.Radek(Cara);
     return out;
 }

@@ -13,6 +13,8 @@ namespace drun {
 struct DrunVar;
 struct CestaSouctu;
 struct VysledekSouctu;
+struct Projekt;
+struct PrehledProjektu;
 
 constexpr int TabulatorProtokolu = 8;
 
@@ -39,6 +41,12 @@ std::vector<std::string> TextProtokolu(const DrunVar& var, const std::string& da
 std::vector<std::string> TextProtokoluSouctu(const DrunVar& var,
                                              const std::vector<CestaSouctu>& cesty,
                                              const VysledekSouctu& v, const std::string& datum);
+
+// The printed overview of a project: a block per room (its state, the sum's
+// L(A), NR and NC, the requirement, the worst band with its margin and the
+// loudest path, or the unreadable path's message), then the rooms that fail.
+std::vector<std::string> TextProtokoluProjektu(const DrunVar& var, const Projekt& p,
+                                               const PrehledProjektu& pr, const std::string& datum);
 
 // The lines joined by line feeds, form feeds kept: the stream a text printer gets.
 std::string ProtokolJakoText(const std::vector<std::string>& radky);

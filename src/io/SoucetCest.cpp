@@ -32,10 +32,12 @@ std::string Pole(std::string t) {
     return t;
 }
 
-fs::path Slozka(const std::string& souborSady) {
+} // namespace
+
+fs::path Slozka(const std::string& soubor) {
     std::error_code ec;
-    fs::path p = fs::absolute(souborSady, ec);
-    if (ec) p = souborSady;
+    fs::path p = fs::absolute(soubor, ec);
+    if (ec) p = soubor;
     return p.lexically_normal().parent_path();
 }
 
@@ -45,7 +47,21 @@ bool JednaRadka(const std::string& t) {
     return !t.empty();
 }
 
-} // namespace
+std::vector<std::string> RadkyTextu(const std::string& text) {
+    std::vector<std::string> radky;
+    for (size_t pos = 0; pos < text.size();) {
+        size_t konec = text.find('\n', pos);
+        if (konec == std::string::npos) konec = text.size();
+        std::string r = text.substr(pos, konec - pos);
+        if (!r.empty() && r.back() == '\r') r.pop_back();
+        radky.push_back(std::move(r));
+        pos = konec + 1;
+    }
+    // Blank lines at the end are an editor's, not damage.
+    while (!radky.empty() && radky.back().empty())
+        radky.pop_back();
+    return radky;
+}
 
 void NactiCestu(CestaSouctu& c, const std::string& souborTlumice) {
     DrunVar var;
@@ -138,14 +154,21 @@ VysledekSouboru CtiSaduZTextu(const std::string& bajty, const std::string& soubo
     return {};
 }
 
-VysledekSouboru NactiSadu(const std::string& soubor, SadaSouctu& sada) {
-    std::string bajty;
+VysledekSouboru CtiTextovySoubor(const std::string& soubor, const std::string& druh,
+                                 std::string& bajty) {
     const StavCteni s = CtiSoubor(soubor, bajty);
     if (s == StavCteni::Chybi || (s == StavCteni::Ok && bajty.empty()))
-        return {KodVysledku::Chybi, "Soubor sady " + soubor + " nenalezen, nebo je prázdný."};
+        return {KodVysledku::Chybi,
+                "Soubor " + druh + " " + soubor + " nenalezen, nebo je prázdný."};
     if (s == StavCteni::Chyba)
-        return {KodVysledku::NelzeCist, "Chyba při čtení souboru sady " + soubor + "."};
-    return CtiSaduZTextu(bajty, soubor, sada);
+        return {KodVysledku::NelzeCist, "Chyba při čtení souboru " + druh + " " + soubor + "."};
+    return {};
+}
+
+VysledekSouboru NactiSadu(const std::string& soubor, SadaSouctu& sada) {
+    std::string bajty;
+    const VysledekSouboru v = CtiTextovySoubor(soubor, "sady", bajty);
+    return v.Ok() ? CtiSaduZTextu(bajty, soubor, sada) : v;
 }
 
 } // namespace drun

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -54,5 +55,17 @@ VysledekSouboru UlozSadu(const SadaSouctu& sada, const std::string& soubor);
 VysledekSouboru CtiSaduZTextu(const std::string& bajty, const std::string& souborSady,
                               SadaSouctu& sada);
 VysledekSouboru NactiSadu(const std::string& soubor, SadaSouctu& sada);
+
+// Shared by the set and project files.
+// The absolute folder of a file.
+std::filesystem::path Slozka(const std::string& soubor);
+// A non-empty text without line breaks, tabs or other control characters.
+bool JednaRadka(const std::string& t);
+// A set or project file's bytes; when it is missing, empty or unreadable, the
+// message names it as a file of `druh` ("sady", "projektu").
+VysledekSouboru CtiTextovySoubor(const std::string& soubor, const std::string& druh,
+                                 std::string& bajty);
+// The lines of a text file (LF or CR LF), blank lines at its end dropped.
+std::vector<std::string> RadkyTextu(const std::string& text);
 
 } // namespace drun

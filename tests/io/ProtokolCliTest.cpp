@@ -10,6 +10,7 @@
 #include "core/DrunVyp.h"
 #include "core/Soubory.h"
 #include "io/DataSoubor.h"
+#include "io/Projekt.h"
 #include "io/Protokol.h"
 #include "io/SoucetCest.h"
 #include "models/Obecny.h"
@@ -297,4 +298,64 @@ TEST_F(ProtokolCli, PdfBezDispleje) {
         << text;
     EXPECT_NE(text.find("Tlumič v datovém souboru " + tlumic + " nelze spočítat."),
               std::string::npos);
+}
+
+TEST_F(ProtokolCli, ProjektStavyAVystup) {
+    const std::string projekt = (slozka / "budova.DRP").string();
+    const std::string chyby = (slozka / "chyby.txt").string();
+    PrepocitejOd(var, 1);
+    // The end level of the calculation against requirements above and below it.
+    const std::string nad = "150 150 150 150 150 150 150 150";
+    const struct {
+        std::vector<MistnostProjektu> mistnosti;
+        const char* argumenty;
+        int status;
+        const char* chyba; // the start of standard error
+    } pripady[] = {
+        {{}, " --stranka 30", 2, "drun-protokol: s projektem nelze použít volbu --stranka"},
+        {{}, " druhý.DRP", 2, "drun-protokol: s projektem nelze uvést další soubor: druhý.DRP"},
+        {{{"Kancelář", nad, {"Kancelář.DRN"}}}, "", 0, ""},
+        {{{"Kancelář", nad, {"Kancelář.DRN"}}, {"Sklad", "N10", {"Kancelář.DRN"}}},
+         " --csv",
+         3,
+         ""},
+        {{{"Sklad", "N10", {"Kancelář.DRN"}}, {"Kancelář", nad, {"NENI.DRN"}}},
+         "",
+         1,
+         "drun-protokol: "},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.argumenty);
+        Projekt pr{p.mistnosti};
+        ASSERT_TRUE(UlozProjekt(pr, projekt).Ok());
+        const Beh b = Spust("--projekt '" + projekt + "'" + p.argumenty, chyby);
+        EXPECT_EQ(b.status, p.status);
+        std::string text;
+        CtiSoubor(chyby, text);
+        EXPECT_EQ(text.rfind(p.chyba, 0), 0u) << text;
+        if (p.status == 2) {
+            EXPECT_TRUE(b.vystup.empty());
+            continue;
+        }
+        const PrehledProjektu ocek = SpoctiPrehled(pr, projekt, var.SouborTlumice);
+        EXPECT_EQ(b.vystup, std::string(p.argumenty) == " --csv" ? CsvPrehledu(pr, ocek)
+                                                                 : TabulkaPrehledu(pr, ocek));
+    }
+    // The unreadable path is named with its message; its room's line ends "chyba".
+    std::string text;
+    CtiSoubor(chyby, text);
+    const std::string neni = (slozka / "NENI.DRN").string();
+    EXPECT_EQ(text, "drun-protokol: Datový soubor " + neni + " nenalezen, nebo je prázdný.\n");
+    const Beh b = Spust("--projekt '" + projekt + "'");
+    EXPECT_NE(b.vystup.find("\tNENI.DRN\tchyba\nNevyhoví\t1\n"), std::string::npos) << b.vystup;
+    // A damaged or missing project: its message and nothing on standard output.
+    ASSERT_TRUE(ZapisAtomicky(projekt, "[DRUN PROJEKT]\r\nNazev=A\r\n"));
+    for (const std::string& s : {projekt, neni}) {
+        const Beh d = Spust("--projekt='" + s + "'", chyby);
+        EXPECT_EQ(d.status, 1);
+        EXPECT_TRUE(d.vystup.empty());
+    }
+    CtiSoubor(chyby, text);
+    EXPECT_EQ(text, "drun-protokol: Soubor projektu " + neni + " nenalezen, nebo je prázdný.\n");
+    EXPECT_EQ(Spust("--projekt").status, 2);
 }

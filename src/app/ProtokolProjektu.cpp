@@ -1,0 +1,34 @@
+#include "app/ProtokolProjektu.h"
+
+#include "app/Prikazy.h"
+#include "core/DrunVar.h"
+#include "io/DataSoubor.h"
+#include "io/Projekt.h"
+
+using namespace drun;
+
+int ProtokolProjektu(const Prikaz& p) {
+    const std::string soubor = *p.Hodnota("--projekt");
+    if (soubor.empty()) return SpatnePouziti(p, "chybí soubor projektu");
+    if (!p.soubory.empty())
+        return SpatnePouziti(p, "s projektem nelze uvést další soubor: " + p.soubory[0]);
+    if (const int s = OdmitniPrepsaniVstupu(p, {}, {soubor})) return s;
+    Projekt projekt;
+    const VysledekSouboru v = NactiProjekt(soubor, projekt);
+    if (!v.Ok()) return Chyba(p, v.Zprava);
+
+    DrunVar var;
+    var.NastavSlozku(p.slozka);
+    const PrehledProjektu pr = SpoctiPrehled(projekt, soubor, var.SouborTlumice);
+    // Each unreadable file once, with its reason; its rooms end in "chyba".
+    for (const auto& [cesta, c] : pr.Soubory)
+        if (!c.Ok) {
+            DrunVar chybna;
+            chybna.SouborTlumice = var.SouborTlumice;
+            Chyba(p, ZpravaCteni(cesta, NactiData(chybna, cesta), chybna));
+        }
+    const int vypis =
+        VypisNaVystup(p.Ma("--csv") ? CsvPrehledu(projekt, pr) : TabulkaPrehledu(projekt, pr));
+    if (vypis != 0 || pr.Chyba) return 1;
+    return pr.Nevyhovi > 0 ? 3 : 0;
+}

@@ -1,0 +1,155 @@
+// The project file *.DRP and the overview of its rooms.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/Cisla.h"
+#include "core/Soubory.h"
+#include "io/Projekt.h"
+#include "models/Pomocnik.h"
+
+using namespace drun;
+namespace fs = std::filesystem;
+
+namespace {
+
+class ProjektTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        slozka = SlozkaTestu("drun-projekt-");
+        fs::create_directories(slozka / "rozvody");
+        soubor = (slozka / "budova.DRP").string();
+    }
+    void TearDown() override { fs::remove_all(slozka); }
+    fs::path slozka;
+    std::string soubor;
+};
+
+} // namespace
+
+TEST_F(ProjektTest, TamAZpetBajtProBajt) {
+    Projekt p;
+    p.Mistnosti = {{"Kancelář 101", "N30", {"rozvody/přívod.DRN", "odvod 101.DRN"}},
+                   {"Sklad", "40 35.5 30 25 20 15 10 5", {"rozvody/přívod.DRN", "/abs/x.DRN"}},
+                   {"Chodba", "N25", {}}};
+    ASSERT_TRUE(UlozProjekt(p, soubor).Ok());
+    std::string bajty;
+    ASSERT_EQ(CtiSoubor(soubor, bajty), StavCteni::Ok);
+    EXPECT_EQ(bajty, "[DRUN PROJEKT]\r\n"
+                     "[MISTNOST]\r\nNazev=Kancelář 101\r\nPozadavek=N30\r\n"
+                     "Cesta=rozvody/přívod.DRN\r\nCesta=odvod 101.DRN\r\n"
+                     "[MISTNOST]\r\nNazev=Sklad\r\nPozadavek=40 35.5 30 25 20 15 10 5\r\n"
+                     "Cesta=rozvody/přívod.DRN\r\nCesta=/abs/x.DRN\r\n"
+                     "[MISTNOST]\r\nNazev=Chodba\r\nPozadavek=N25\r\n");
+    Projekt zpet;
+    ASSERT_TRUE(NactiProjekt(soubor, zpet).Ok());
+    ASSERT_TRUE(UlozProjekt(zpet, soubor).Ok());
+    std::string znovu;
+    CtiSoubor(soubor, znovu);
+    EXPECT_EQ(znovu, bajty);
+    // LF line ends and blank lines at the end are read too.
+    ASSERT_TRUE(
+        CtiProjektZTextu("[DRUN PROJEKT]\n[MISTNOST]\nPozadavek=N30\nNazev=A\n\n", soubor, zpet)
+            .Ok());
+    ASSERT_EQ(zpet.Mistnosti.size(), 1u);
+    EXPECT_EQ(zpet.Mistnosti[0].Nazev, "A");
+
+    // Paths: relative from the project's folder, absolute as written; moved
+    // elsewhere, the project names the same files.
+    EXPECT_EQ(CestaNaDisku(soubor, "rozvody/přívod.DRN"),
+              (slozka / "rozvody" / "přívod.DRN").string());
+    EXPECT_EQ(CestaNaDisku(soubor, "/abs/x.DRN"), "/abs/x.DRN");
+    EXPECT_EQ(CestaVProjektu(soubor, (slozka / "rozvody" / "a.DRN").string()), "rozvody/a.DRN");
+    EXPECT_EQ(CestaVProjektu(soubor, (slozka.parent_path() / "a.DRN").string()),
+              (slozka.parent_path() / "a.DRN").string());
+    PresunProjekt(p, soubor, (slozka / "rozvody" / "nový.DRP").string());
+    EXPECT_EQ(p.Mistnosti[0].Cesty,
+              (std::vector<std::string>{"přívod.DRN", (slozka / "odvod 101.DRN").string()}));
+    EXPECT_EQ(p.Mistnosti[1].Cesty[1], "/abs/x.DRN");
+}
+
+TEST_F(ProjektTest, PoskozenySeOdmitne) {
+    const std::string m = "[MISTNOST]\r\nNazev=A\r\nPozadavek=N30\r\n";
+    const std::pair<std::string, std::string> pripady[] = {
+        {"", "1: chybí záhlaví [DRUN PROJEKT]"},
+        {"[DRUN SOUCET]\r\n" + m, "1: chybí záhlaví [DRUN PROJEKT]"},
+        {"[DRUN PROJEKT]\r\nNazev=A\r\n", "2: očekáván řádek [MISTNOST]"},
+        {"[DRUN PROJEKT]\r\n[MISTNOST]\r\nPozadavek=N30\r\n", "2: místnost bez názvu"},
+        {"[DRUN PROJEKT]\r\n[MISTNOST]\r\nNazev=\r\nPozadavek=N30\r\n", "3: místnost bez názvu"},
+        {"[DRUN PROJEKT]\r\n" + m + "[MISTNOST]\r\nNazev=B\r\n", "5: místnost bez požadavku"},
+        {"[DRUN PROJEKT]\r\n[MISTNOST]\r\nNazev=A\r\nPozadavek=N31\r\n", "4: neplatný požadavek"},
+        {"[DRUN PROJEKT]\r\n[MISTNOST]\r\nNazev=A\r\nPozadavek=1 2 3\r\n", "4: neplatný požadavek"},
+        {"[DRUN PROJEKT]\r\n" + m + "Cesta=\r\n", "5: prázdná cesta"},
+        {"[DRUN PROJEKT]\r\n" + m + "Nazev=B\r\n", "5: název místnosti je uveden dvakrát"},
+        {"[DRUN PROJEKT]\r\n" + m + "Pozadavek=N30\r\n", "5: požadavek je uveden dvakrát"},
+        {"[DRUN PROJEKT]\r\n" + m + "\r\nCesta=a.DRN\r\n", "5: prázdný řádek"},
+        {"[DRUN PROJEKT]\r\n" + m + "cesta=a.DRN\r\n", "5: neznámý řádek"},
+        {"[DRUN PROJEKT]\r\n" + m + "Cesta=a\tb.DRN\r\n", "5: neplatný znak"},
+        {"[DRUN PROJEKT]\r\n" + m + "Cesta=\xE1.DRN\r\n", "5: text není v kódování UTF-8"},
+    };
+    Projekt p;
+    p.Mistnosti = {{"Původní", "N40", {"a.DRN"}}};
+    for (const auto& [text, chyba] : pripady) {
+        SCOPED_TRACE(text);
+        const VysledekSouboru v = CtiProjektZTextu(text, soubor, p);
+        EXPECT_EQ(v.Kod, KodVysledku::Poskozen);
+        EXPECT_EQ(v.Zprava,
+                  "Chyba při čtení souboru projektu " + soubor + ", řádek " + chyba + ".");
+        ASSERT_EQ(p.Mistnosti.size(), 1u);
+        EXPECT_EQ(p.Mistnosti[0].Nazev, "Původní");
+    }
+    EXPECT_EQ(NactiProjekt(soubor, p).Zprava,
+              "Soubor projektu " + soubor + " nenalezen, nebo je prázdný.");
+    // What cannot be read back is not written, and the old file stays.
+    ASSERT_TRUE(ZapisAtomicky(soubor, "staré"));
+    for (const auto& [mistnost, chyba] : std::vector<std::pair<MistnostProjektu, std::string>>{
+             {{"", "N30", {}}, "Místnost „“ nelze zapsat: místnost bez názvu."},
+             {{"A\r\nB", "N30", {}}, "Místnost „A\r\nB“ nelze zapsat: neplatný název místnosti."},
+             {{"A", "N31", {}}, "Místnost „A“ nelze zapsat: neplatný požadavek."},
+             {{"A", "N30", {""}}, "Místnost „A“ nelze zapsat: prázdná cesta."}}) {
+        p.Mistnosti = {mistnost};
+        EXPECT_EQ(UlozProjekt(p, soubor).Zprava, chyba);
+    }
+    std::string obsah;
+    CtiSoubor(soubor, obsah);
+    EXPECT_EQ(obsah, "staré");
+}
+
+TEST_F(ProjektTest, PrehledSdilenaCestaANejhorsiPasmo) {
+    // Rooms of hand-summed levels: 40 + 46 dB = 46.97 dB, 46 + 46 dB = 49.01 dB.
+    UlozZdrojSam((slozka / "pokoj.DRN").string(), 40, "Pokoj");
+    UlozZdrojSam((slozka / "rozvody" / "přívod.DRN").string(), 46, "Přívod");
+    UlozZdrojSam((slozka / "odvod.DRN").string(), 46, "Odvod");
+    Projekt p;
+    p.Mistnosti = {{"Pokoj", "0 50 50 50 50 50 50 50", {"pokoj.DRN", "rozvody/přívod.DRN"}},
+                   {"Sál", "N30", {"rozvody/přívod.DRN", "odvod.DRN"}},
+                   {"Chodba", "N30", {"chybí.DRN"}},
+                   {"Sklad", "0 0 0 0 0 0 0 0", {"odvod.DRN"}}};
+    const PrehledProjektu pr = SpoctiPrehled(p, soubor, "KL385216.CAD");
+    // The shared supply path is read once and counted in both rooms.
+    EXPECT_EQ(pr.Soubory.size(), 4u);
+    EXPECT_EQ(pr.Nevyhovi, 1);
+    EXPECT_TRUE(pr.Chyba);
+    EXPECT_EQ(FormatHodnota(pr.Mistnosti[1].Soucet.Soucet[0]), "49.0");
+    const std::string chybi = (slozka / "chybí.DRN").string();
+    EXPECT_EQ(pr.Mistnosti[2].Zprava, "Datový soubor " + chybi + " nenalezen, nebo je prázdný.");
+    // 63 Hz has no requirement; the other bands tie and the lower one is named.
+    EXPECT_EQ(TabulkaPrehledu(p, pr),
+              "Místnost\tCest\tL(A)\tNR\tNC\tPožadavek\tPásmo\tRezerva\tCesta\tStav\n"
+              "Pokoj\t2\t54.0\t53.4\t\t0 50 50 50 50 50 50 50\t125Hz\t3.0\trozvody/přívod.DRN"
+              "\tvyhoví\n"
+              "Sál\t2\t56.0\t55.4\t\tN30\t8kHz\t-26.1\trozvody/přívod.DRN\tnevyhoví\n"
+              "Chodba\t1\t\t\t\tN30\t\t\tchybí.DRN\tchyba\n"
+              "Sklad\t1\t53.0\t52.5\t\t0 0 0 0 0 0 0 0\t\t\t\tvyhoví\n"
+              "Nevyhoví\t1\n");
+    EXPECT_EQ(
+        CsvPrehledu(p, pr).rfind(
+            "\xEF\xBB\xBFMístnost;Cest;L(A);NR;NC;Požadavek;Pásmo;Rezerva;Cesta;Stav\r\n"
+            "Pokoj;2;54,0;53,4;;0 50 50 50 50 50 50 50;125Hz;3,0;rozvody/přívod.DRN;vyhoví\r\n",
+            0),
+        0u);
+    const std::vector<CestaSouctu> c = CestyMistnosti(pr, p.Mistnosti[1], soubor);
+    ASSERT_EQ(c.size(), 2u);
+    EXPECT_EQ(c[1].Nazev, "odvod.DRN");
+    EXPECT_EQ(c[1].Akce, "Odvod");
+}
