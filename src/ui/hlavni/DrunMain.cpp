@@ -58,6 +58,7 @@
 #include "ui/nastroje/Katalog.h"
 #include "ui/nastroje/KatalogFrm.h"
 #include "ui/nastroje/PrevFrm.h"
+#include "ui/nastroje/ProjektFrm.h"
 #include "ui/nastroje/SoucetFrm.h"
 #include "ui/tisk/Tisk.h"
 
@@ -150,6 +151,7 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     AboutBox = new TAboutBox(var_, this);
     Graf = new TGrafForm(*this);
     Soucet = new TSoucetForm(*this);
+    Projekt = new TProjektForm(*this);
     ParametryForm = new TParametryForm(var_, this);
     AkTlak = new TAkTlakForm(var_, this);
     Prevod = new TPrevodForm(this);
@@ -240,6 +242,8 @@ void THlavniForm::VytvorPrikazy() {
         {Prikaz::ExportCsv, Soubor, "Export výsledků do &CSV...",
          "Uloží tabulku výsledků pro tabulkový procesor", K(), nullptr, Zadna, false, false,
          &THlavniForm::ExportCsvItemClick},
+        {Prikaz::Projekt, Soubor, "&Projekt...", "Místnosti budovy, jejich cesty a požadavky", K(),
+         nullptr, Zadna, false, true, &THlavniForm::ProjektClick},
         {Prikaz::Konec, Soubor, "&Konec", "Konec|Ukončí program", K(Qt::ALT | Qt::Key_X),
          "application-exit", QStyle::SP_DialogCloseButton, true, true, nullptr},
         {Prikaz::Zpet, Upravy, "Zpět", "Vrátí poslední změnu výpočtu", K(Qt::CTRL | Qt::Key_Z),
@@ -271,6 +275,8 @@ void THlavniForm::VytvorPrikazy() {
          nullptr, Zadna, false, false, &THlavniForm::GrafClick},
         {Prikaz::Soucet, Pomucky, "&Součet cest", "Součet drunu několika cest do jedné místnosti",
          K(), nullptr, Zadna, false, false, &THlavniForm::SoucetClick},
+        {Prikaz::ProjektPomucky, Pomucky, "P&rojekt", "Místnosti budovy a které z nich nevyhoví",
+         K(), nullptr, Zadna, false, false, &THlavniForm::ProjektClick},
         {Prikaz::Napoveda, NapovedaM, "&Nápověda", "Nápověda k programu", K(Qt::Key_F1),
          "help-contents", Zadna, false, false, &THlavniForm::NapovedaClick},
         {Prikaz::OProgramu, NapovedaM, "&O programu...", "O programu DRUN", K(), "help-about",
@@ -888,11 +894,20 @@ void THlavniForm::SoucetClick() {
     Soucet->Zobraz();
 }
 
+void THlavniForm::ProjektClick() {
+    Projekt->Zobraz();
+}
+
 void THlavniForm::KatalogItemClick() {
     KatalogForm->exec();
 }
 
 void THlavniForm::closeEvent(QCloseEvent* e) {
+    // The project window asks about its own unsaved changes.
+    if (!Projekt->close()) {
+        e->ignore();
+        return;
+    }
     // Text typed into Akce belongs to the calculation, asked about and stored.
     PotvrdAkci();
     const QString otazka = QStringLiteral("Výpočet není uložen. Skutečně skončit?");

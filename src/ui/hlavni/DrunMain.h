@@ -24,6 +24,7 @@ class TAkTlakForm;
 class TPrevodForm;
 class TNapovedaForm;
 class TSoucetForm;
+class TProjektForm;
 class TKatalog;
 class TKatalogForm;
 class THistorie;
@@ -66,6 +67,7 @@ enum class Prikaz {
     Tisk,
     ExportPdf,
     ExportCsv,
+    Projekt,
     Konec,
     Zpet,
     Znovu,
@@ -80,6 +82,7 @@ enum class Prikaz {
     PrevodTlaku,
     Graf,
     Soucet,
+    ProjektPomucky,
     Napoveda,
     OProgramu,
     Pocet
@@ -127,6 +130,7 @@ class THlavniForm : public QMainWindow {
     TPrevodForm* Prevod;
     TNapovedaForm* Napoveda;
     TSoucetForm* Soucet;
+    TProjektForm* Projekt;
     std::unique_ptr<TKatalog> Katalog;
     TKatalogForm* KatalogForm;
 
@@ -173,6 +177,7 @@ class THlavniForm : public QMainWindow {
     void KatalogItemClick();
     void GrafClick();
     void SoucetClick();
+    void ProjektClick();
     // Prints the protocol on a set-up printer; false (after the message) on failure.
     bool TiskProtokolu(QPrinter& tiskarna);
     // Handing the results over (ui/tisk/Vysledky.cpp): the clipboard, PDF and CSV.

@@ -230,6 +230,7 @@ std::vector<CestaSouctu> TSoucetForm::Cesty() const {
     // What is typed into Akce belongs to the calculation already.
     aktualni.Akce = hlavni_.AkceEdit->text().toStdString();
     aktualni.Konec = var.Vysledek;
+    if (!sAktualnim_) return soubory_;
     std::vector<CestaSouctu> c{aktualni};
     c.insert(c.end(), soubory_.begin(), soubory_.end());
     return c;
@@ -251,9 +252,36 @@ Spectrum TSoucetForm::Pozadavek() const {
 }
 
 void TSoucetForm::Zobraz() {
+    if (!sAktualnim_) {
+        sAktualnim_ = true;
+        setWindowTitle(QStringLiteral("Součet cest"));
+        CestyListBox->clearSelection();
+        Prepocitej();
+    }
     show();
     raise();
     activateWindow();
+}
+
+void TSoucetForm::ZobrazMistnost(const QString& nazev, const std::vector<std::string>& soubory,
+                                 const Spectrum& pozadavek) {
+    sAktualnim_ = false;
+    setWindowTitle(QStringLiteral("Součet cest – ") + nazev);
+    NastavSoubory(soubory, pozadavek);
+    if (isVisible()) Obnov();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TSoucetForm::NastavSoubory(const std::vector<std::string>& soubory,
+                                const Spectrum& pozadavek) {
+    soubory_.clear();
+    for (const std::string& s : soubory)
+        soubory_.emplace_back(QFileInfo(QString::fromStdString(s)).fileName().toStdString(), s);
+    pozadavek_ = pozadavek;
+    vlastniPozadavek_ = true;
+    CestyListBox->clearSelection();
 }
 
 void TSoucetForm::showEvent(QShowEvent* e) {
@@ -282,9 +310,9 @@ void TSoucetForm::PridatBtnClick() {
 }
 
 void TSoucetForm::OdebratBtnClick() {
-    const int r = CestyListBox->currentRow();
-    if (r < 1 || r > static_cast<int>(soubory_.size())) return;
-    soubory_.erase(soubory_.begin() + (r - 1));
+    const int r = CestyListBox->currentRow() - PrvniSoubor();
+    if (r < 0 || r >= static_cast<int>(soubory_.size())) return;
+    soubory_.erase(soubory_.begin() + r);
     Prepocitej();
 }
 
@@ -310,8 +338,8 @@ void TSoucetForm::ZobrazCesty(const std::vector<CestaSouctu>& cesty) {
     for (int r = 0; r < static_cast<int>(cesty.size()); ++r) {
         const CestaSouctu& c = cesty[static_cast<size_t>(r)];
         auto* soubor = Bunka(QString::fromStdString(c.Nazev), false);
-        soubor->setToolTip(r == 0 ? QStringLiteral("Výpočet v hlavním okně")
-                                  : QString::fromStdString(c.Soubor));
+        soubor->setToolTip(r < PrvniSoubor() ? QStringLiteral("Výpočet v hlavním okně")
+                                             : QString::fromStdString(c.Soubor));
         CestyListBox->setItem(r, 0, soubor);
         if (!c.Ok) {
             // Marked, and not summed: the message where the numbers would be.
@@ -335,7 +363,7 @@ void TSoucetForm::ZobrazCesty(const std::vector<CestaSouctu>& cesty) {
         CestyListBox->setItem(r, SloupecNR,
                               Bunka(QStringLiteral("NR ") + Text(SpoctiNR(c.Konec).N)));
     }
-    if (CestyListBox->item(0, 0)) {
+    if (sAktualnim_ && CestyListBox->item(0, 0)) {
         QFont f = CestyListBox->font();
         f.setItalic(true);
         CestyListBox->item(0, 0)->setFont(f);
@@ -368,7 +396,7 @@ void TSoucetForm::ZobrazSoucet() {
 
 void TSoucetForm::PovolTlacitka() {
     const int r = CestyListBox->currentRow();
-    OdebratBtn->setEnabled(r >= 1 && CestyListBox->selectionModel()->hasSelection());
+    OdebratBtn->setEnabled(r >= PrvniSoubor() && CestyListBox->selectionModel()->hasSelection());
 }
 
 void TSoucetForm::PozadavekBtnClick() {
@@ -397,12 +425,7 @@ bool TSoucetForm::OtevriSadu(const QString& soubor) {
         hlaseni().Chyba(QString::fromStdString(v.Zprava));
         return false;
     }
-    soubory_.clear();
-    for (const std::string& s : sada.Soubory)
-        soubory_.emplace_back(QFileInfo(QString::fromStdString(s)).fileName().toStdString(), s);
-    pozadavek_ = sada.Pozadavek;
-    vlastniPozadavek_ = true;
-    CestyListBox->clearSelection();
+    NastavSoubory(sada.Soubory, sada.Pozadavek);
     Obnov();
     return true;
 }

@@ -52,7 +52,8 @@ class TSoucetForm : public QWidget {
     TGrafSouctu Graf;
     QChartView* GrafView;
 
-    // The paths as summed: the current calculation first, then the files.
+    // The paths as summed: the current calculation first (unless a room of a
+    // project is shown), then the files.
     std::vector<drun::CestaSouctu> Cesty() const;
     const drun::VysledekSouctu& Vysledek() const { return vysledek_; }
     // The files of the set (absolute paths), in their order.
@@ -66,8 +67,14 @@ class TSoucetForm : public QWidget {
     // The printed page and then the chart page, on a printer set up by the caller.
     bool VykresliTisk(QPagedPaintDevice& zarizeni);
 
+    bool SAktualnim() const { return sAktualnim_; }
+
   public slots:
+    // The sum with the current calculation.
     void Zobraz();
+    // A room of a project: its files and requirement alone.
+    void ZobrazMistnost(const QString& nazev, const std::vector<std::string>& soubory,
+                        const drun::Spectrum& pozadavek);
     void PridejSoubory(const QStringList& soubory);
     void PridatBtnClick();
     void OdebratBtnClick(); // the selected row; the current calculation stays
@@ -92,10 +99,13 @@ class TSoucetForm : public QWidget {
     void ZobrazCesty(const std::vector<drun::CestaSouctu>& cesty);
     void ZobrazSoucet();
     void PovolTlacitka();
+    void NastavSoubory(const std::vector<std::string>& soubory, const drun::Spectrum& pozadavek);
+    int PrvniSoubor() const { return sAktualnim_ ? 1 : 0; } // row of the first file
 
     THlavniForm& hlavni_;
     std::vector<drun::CestaSouctu> soubory_;
     drun::Spectrum pozadavek_;
     bool vlastniPozadavek_ = false;
+    bool sAktualnim_ = true;
     drun::VysledekSouctu vysledek_;
 };

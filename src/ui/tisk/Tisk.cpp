@@ -79,6 +79,7 @@ VysledekTisku VykresliProtokol(QPainter& p, QPaintDevice& zarizeni,
     }
     p.restore();
     v.Ok = ok;
+    v.Konec = y;
     return v;
 }
 
@@ -101,7 +102,9 @@ void VykresliGraf(QPainter& p, QChart* graf, const QRectF& cil) {
     scena.removeItem(graf); // the caller still owns the chart
 }
 
-void VykresliStranuGrafu(QPainter& p, const QRectF& stranka, const DokumentPdf& d) {
+} // namespace
+
+void VykresliGrafy(QPainter& p, const QRectF& stranka, const DokumentPdf& d) {
     p.save();
     QFont pismo;
     pismo.setStyleHint(QFont::SansSerif);
@@ -124,36 +127,47 @@ void VykresliStranuGrafu(QPainter& p, const QRectF& stranka, const DokumentPdf& 
             QRectF(stranka.left(), vrch + static_cast<double>(i) * vyska, stranka.width(), vyska));
 }
 
-} // namespace
-
 VysledekPdf VykresliDokument(QPagedPaintDevice& zarizeni, const DokumentPdf& d) {
     VysledekPdf v;
     QPainter p;
     if (!p.begin(&zarizeni)) return v;
     const VysledekTisku text = VykresliProtokol(p, zarizeni, d.Radky);
     bool ok = text.Ok && zarizeni.newPage();
-    if (ok) VykresliStranuGrafu(p, QRectF(0, 0, zarizeni.width(), zarizeni.height()), d);
+    if (ok) VykresliGrafy(p, QRectF(0, 0, zarizeni.width(), zarizeni.height()), d);
     if (!p.end()) ok = false;
     v.Ok = ok;
     v.Stranek = text.Stranek + 1;
     return v;
 }
 
-VysledekPdf VytvorPdf(const DokumentPdf& d, QByteArray& pdf) {
-    VysledekPdf v;
+bool VytvorPdf(const QString& titul, const std::function<bool(QPagedPaintDevice&)>& kresli,
+               QByteArray& pdf) {
     pdf.clear();
     QBuffer buffer(&pdf);
-    if (!buffer.open(QIODevice::WriteOnly)) return v;
+    if (!buffer.open(QIODevice::WriteOnly)) return false;
+    bool ok = false;
     {
         QPdfWriter zapis(&buffer);
         zapis.setPageSize(QPageSize(QPageSize::A4));
         zapis.setPageMargins(QMarginsF(10, 12, 10, 12), QPageLayout::Millimeter);
-        zapis.setTitle(d.Titul);
+        zapis.setTitle(titul);
         zapis.setCreator(QStringLiteral("DRUN"));
-        v = VykresliDokument(zapis, d);
+        ok = kresli(zapis);
     }
     buffer.close();
-    if (!v.Ok) pdf.clear();
+    if (!ok) pdf.clear();
+    return ok;
+}
+
+VysledekPdf VytvorPdf(const DokumentPdf& d, QByteArray& pdf) {
+    VysledekPdf v;
+    VytvorPdf(
+        d.Titul,
+        [&](QPagedPaintDevice& z) {
+            v = VykresliDokument(z, d);
+            return v.Ok;
+        },
+        pdf);
     return v;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@ class QChart;
 class QPaintDevice;
 class QPagedPaintDevice;
 class QPainter;
+class QRectF;
 
 namespace drun {
 struct DrunVar;
@@ -21,6 +23,7 @@ struct DrunVar;
 struct VysledekTisku {
     bool Ok = false;
     int Stranek = 0;
+    double Konec = 0; // where the last line ended on the last page
 };
 VysledekTisku VykresliProtokol(QPaintDevice& zarizeni, const std::vector<std::string>& radky);
 // The same into a painter already active on `zarizeni`, from its current page on.
@@ -48,8 +51,14 @@ struct VysledekPdf {
     int Stranek = 0; // text pages plus the chart page
 };
 VysledekPdf VytvorPdf(const DokumentPdf& d, QByteArray& pdf);
+// A PDF of the same page set-up whose pages `kresli` draws itself.
+bool VytvorPdf(const QString& titul, const std::function<bool(QPagedPaintDevice&)>& kresli,
+               QByteArray& pdf);
 // The same document on a paged device the caller has set up (a printer).
 VysledekPdf VykresliDokument(QPagedPaintDevice& zarizeni, const DokumentPdf& d);
+
+// The heading and charts of a document into `oblast` of the current page.
+void VykresliGrafy(QPainter& p, const QRectF& oblast, const DokumentPdf& d);
 
 // The printed protocol of the evaluated calculation with the charts of its
 // result (the end spectrum against the requirement, L(A) along the path),

@@ -1,0 +1,618 @@
+#include "ui/nastroje/ProjektFrm.h"
+
+#include <QChart>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStyle>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <limits>
+#include <memory>
+#include <optional>
+
+#include "core/Cisla.h"
+#include "core/DrunVar.h"
+#include "core/Soubory.h"
+#include "io/Protokol.h"
+#include "tools/Pozadavek.h"
+#include "ui/dialogy/PozadFrm.h"
+#include "ui/dialogy/TextHodnoty.h"
+#include "ui/hlavni/DrunMain.h"
+#include "ui/hlavni/Hlaseni.h"
+#include "ui/hlavni/Nastaveni.h"
+#include "ui/hlavni/VyberSouboru.h"
+#include "ui/nastroje/SoucetFrm.h"
+#include "ui/tisk/GrafPrvky.h"
+#include "ui/tisk/Tisk.h"
+
+using namespace drun;
+
+namespace {
+
+constexpr int RoleMistnosti = Qt::UserRole;
+constexpr int RoleKlice = Qt::UserRole + 1;
+const QColor BarvaChyby(190, 0, 0);
+const QString FiltrProjektu = QStringLiteral("Projekty DRUN (*.DRP)");
+
+// Sorts by its number where it has one, else by its text.
+class Polozka : public QTableWidgetItem {
+  public:
+    explicit Polozka(const QString& text) : QTableWidgetItem(text) {}
+    bool operator<(const QTableWidgetItem& o) const override {
+        const QVariant a = data(RoleKlice), b = o.data(RoleKlice);
+        if (a.isValid() && b.isValid()) return a.toDouble() < b.toDouble();
+        return text().localeAwareCompare(o.text()) < 0;
+    }
+};
+
+Polozka* Bunka(const std::string& text, std::optional<double> klic = std::nullopt) {
+    auto* b = new Polozka(QString::fromStdString(text));
+    if (klic) {
+        b->setData(RoleKlice, *klic);
+        b->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    return b;
+}
+
+// A room's name as the file can hold it, or the reason why not.
+QString ChybaNazvu(const QString& nazev) {
+    if (nazev.trimmed().isEmpty()) return QStringLiteral("Název místnosti nesmí být prázdný.");
+    for (const QChar c : nazev)
+        if (c.category() == QChar::Other_Control)
+            return QStringLiteral("Název místnosti musí být jeden řádek bez tabulátorů.");
+    return {};
+}
+
+} // namespace
+
+TProjektForm::TProjektForm(THlavniForm& hlavni) : QWidget(&hlavni, Qt::Window), hlavni_(hlavni) {
+    MistnostiListBox = new QTableWidget(0, PocetSloupcu, this);
+    MistnostiListBox->setHorizontalHeaderLabels(
+        {QStringLiteral("Místnost"), QStringLiteral("Cest"), QStringLiteral("L(A)"),
+         QStringLiteral("NR"), QStringLiteral("NC"), QStringLiteral("Požadavek"),
+         QStringLiteral("Pásmo"), QStringLiteral("Rezerva"), QStringLiteral("Nejhlasitější cesta"),
+         QStringLiteral("Stav")});
+    MistnostiListBox->verticalHeader()->hide();
+    MistnostiListBox->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MistnostiListBox->setSelectionBehavior(QAbstractItemView::SelectRows);
+    MistnostiListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+    MistnostiListBox->setWordWrap(false);
+    MistnostiListBox->setSortingEnabled(true);
+    MistnostiListBox->horizontalHeader()->setSortIndicator(SloupecRezerva, Qt::AscendingOrder);
+    MistnostiListBox->horizontalHeader()->setStretchLastSection(true);
+    const int sirky[] = {170, 44, 56, 56, 56, 170, 60, 76, 190};
+    for (int i = 0; i < SloupecStav; ++i)
+        MistnostiListBox->setColumnWidth(i, sirky[i]);
+    NastavHint(MistnostiListBox,
+               QStringLiteral("Místnosti projektu|Místnosti s jejich součtem a požadavkem; "
+                              "dvojklik otevře součet cest místnosti"));
+    connect(MistnostiListBox, &QTableWidget::itemSelectionChanged, this, [this] {
+        ZobrazCesty();
+        PovolTlacitka();
+    });
+    connect(MistnostiListBox, &QTableWidget::cellDoubleClicked, this,
+            [this](int radek, int) { OtevriMistnost(MistnostRadku(radek)); });
+
+    CestyListBox = new QListWidget(this);
+    CestyListBox->setMaximumHeight(130);
+    NastavHint(CestyListBox,
+               QStringLiteral("Cesty vybrané místnosti|Výpočty cest vybrané místnosti; "
+                              "dvojklik otevře cestu v hlavním okně"));
+    connect(CestyListBox, &QListWidget::itemSelectionChanged, this, &TProjektForm::PovolTlacitka);
+    connect(CestyListBox, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* i) { OtevriCestu(VybranaMistnost(), CestyListBox->row(i)); });
+
+    auto tlacitko = [this](const QString& text, const QString& hint, auto slot) {
+        auto* b = new QPushButton(text, this);
+        NastavHint(b, hint);
+        connect(b, &QPushButton::clicked, this, slot);
+        return b;
+    };
+    NovyBtn = tlacitko(QStringLiteral("Nový"), QStringLiteral("Začne nový prázdný projekt"),
+                       &TProjektForm::NovyBtnClick);
+    OtevritBtn =
+        tlacitko(QStringLiteral("Otevřít..."), QStringLiteral("Otevře uložený projekt (*.DRP)"),
+                 &TProjektForm::OtevritBtnClick);
+    UlozitBtn = tlacitko(QStringLiteral("Uložit"), QStringLiteral("Uloží projekt"),
+                         &TProjektForm::UlozitBtnClick);
+    UlozitJakoBtn = tlacitko(QStringLiteral("Uložit jako..."),
+                             QStringLiteral("Uloží projekt do jiného souboru"),
+                             &TProjektForm::UlozitJakoBtnClick);
+    PridatMistnostBtn =
+        tlacitko(QStringLiteral("Přidat místnost..."), QStringLiteral("Přidá do projektu místnost"),
+                 &TProjektForm::PridatMistnostBtnClick);
+    PrejmenovatBtn =
+        tlacitko(QStringLiteral("Přejmenovat..."), QStringLiteral("Přejmenuje vybranou místnost"),
+                 &TProjektForm::PrejmenovatBtnClick);
+    OdebratMistnostBtn = tlacitko(QStringLiteral("Odebrat místnost"),
+                                  QStringLiteral("Odebere vybranou místnost z projektu"),
+                                  &TProjektForm::OdebratMistnostBtnClick);
+    PozadavekBtn =
+        tlacitko(QStringLiteral("Požadavek..."), QStringLiteral("Požadavek vybrané místnosti"),
+                 &TProjektForm::PozadavekBtnClick);
+    PridatCestyBtn = tlacitko(QStringLiteral("Přidat cesty..."),
+                              QStringLiteral("Přidá vybrané místnosti uložené výpočty (*.DRN)"),
+                              &TProjektForm::PridatCestyBtnClick);
+    OdebratCestuBtn = tlacitko(QStringLiteral("Odebrat cestu"),
+                               QStringLiteral("Odebere vybranou cestu z místnosti"),
+                               &TProjektForm::OdebratCestuBtnClick);
+    ObnovitBtn = tlacitko(QStringLiteral("Obnovit"),
+                          QStringLiteral("Znovu přečte výpočty cest, změněné mezitím jinde"),
+                          &TProjektForm::Obnov);
+    PdfBtn = tlacitko(QStringLiteral("Export do PDF..."),
+                      QStringLiteral("Uloží přehled a součet každé místnosti jako dokument PDF"),
+                      &TProjektForm::PdfBtnClick);
+    CsvBtn = tlacitko(QStringLiteral("Export do CSV..."),
+                      QStringLiteral("Uloží tabulku místností pro tabulkový procesor"),
+                      &TProjektForm::CsvBtnClick);
+
+    PozadavekForm = new TPozadavekForm(hlavni_.Var(), pozadavek_, this);
+    connect(PozadavekForm, &TPozadavekForm::PozadavekZmenen, this, [this] {
+        const int m = VybranaMistnost();
+        if (m < 0) return;
+        Spectrum s = NulaSpektrum();
+        for (int i = 0; i < PocetPasem; ++i)
+            s[static_cast<size_t>(i)] = pozadavek_[static_cast<size_t>(i)];
+        projekt_.Mistnosti[static_cast<size_t>(m)].Pozadavek = TextPozadavku(s);
+        Zmena();
+    });
+
+    auto* tlacitka = new QVBoxLayout;
+    const std::initializer_list<std::initializer_list<QPushButton*>> skupiny{
+        {NovyBtn, OtevritBtn, UlozitBtn, UlozitJakoBtn},
+        {PridatMistnostBtn, PrejmenovatBtn, OdebratMistnostBtn, PozadavekBtn},
+        {PridatCestyBtn, OdebratCestuBtn},
+        {ObnovitBtn},
+        {PdfBtn, CsvBtn}};
+    for (const auto& skupina : skupiny) {
+        if (tlacitka->count() > 0) tlacitka->addSpacing(12);
+        for (QPushButton* b : skupina)
+            tlacitka->addWidget(b);
+    }
+    tlacitka->addStretch(1);
+    auto* levy = new QVBoxLayout;
+    levy->addWidget(MistnostiListBox, 1);
+    levy->addWidget(new QLabel(QStringLiteral("Cesty vybrané místnosti:"), this));
+    levy->addWidget(CestyListBox);
+    auto* vse = new QHBoxLayout(this);
+    vse->setContentsMargins(6, 6, 6, 6);
+    vse->addLayout(levy, 1);
+    vse->addLayout(tlacitka);
+    resize(1180, 620);
+    NastavTitulek();
+    PovolTlacitka();
+}
+
+int TProjektForm::MistnostRadku(int radek) const {
+    const QTableWidgetItem* i = MistnostiListBox->item(radek, SloupecNazev);
+    return i ? i->data(RoleMistnosti).toInt() : -1;
+}
+
+int TProjektForm::RadekMistnosti(int mistnost) const {
+    for (int r = 0; r < MistnostiListBox->rowCount(); ++r)
+        if (MistnostRadku(r) == mistnost) return r;
+    return -1;
+}
+
+int TProjektForm::VybranaMistnost() const {
+    const QList<QTableWidgetItem*> v = MistnostiListBox->selectedItems();
+    return v.isEmpty() ? -1 : MistnostRadku(v.front()->row());
+}
+
+void TProjektForm::VyberMistnost(int mistnost) {
+    const int r = RadekMistnosti(mistnost);
+    if (r >= 0)
+        MistnostiListBox->selectRow(r);
+    else
+        MistnostiListBox->clearSelection();
+}
+
+std::string TProjektForm::SouborStd() const {
+    return soubor_.toStdString();
+}
+
+void TProjektForm::Zobraz() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void TProjektForm::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    // Path files may have been changed and saved meanwhile.
+    if (!e->spontaneous()) Obnov();
+}
+
+void TProjektForm::closeEvent(QCloseEvent* e) {
+    if (MuzeZahodit())
+        e->accept();
+    else
+        e->ignore();
+}
+
+bool TProjektForm::MuzeZahodit() {
+    return !zmeneno_ ||
+           hlaseni().Potvrd(QStringLiteral("Projekt není uložen. Pokračovat bez uložení?"));
+}
+
+void TProjektForm::NastavTitulek() {
+    const QString nazev =
+        soubor_.isEmpty() ? QStringLiteral("nový projekt") : QFileInfo(soubor_).fileName();
+    setWindowTitle(QStringLiteral("Projekt – ") + nazev + (zmeneno_ ? QStringLiteral(" *") : ""));
+}
+
+void TProjektForm::Zmena() {
+    zmeneno_ = true;
+    NastavTitulek();
+    Prepocitej();
+}
+
+void TProjektForm::NovyBtnClick() {
+    if (!MuzeZahodit()) return;
+    projekt_ = {};
+    soubor_.clear();
+    zmeneno_ = false;
+    NastavTitulek();
+    Obnov();
+}
+
+bool TProjektForm::OtevriProjekt(const QString& soubor) {
+    if (!MuzeZahodit()) return false;
+    drun::Projekt p;
+    const VysledekSouboru v = NactiProjekt(soubor.toStdString(), p);
+    if (!v.Ok()) {
+        hlaseni().Chyba(QString::fromStdString(v.Zprava));
+        return false;
+    }
+    projekt_ = std::move(p);
+    soubor_ = QFileInfo(soubor).absoluteFilePath();
+    zmeneno_ = false;
+    NastavTitulek();
+    MistnostiListBox->clearSelection();
+    Obnov();
+    return true;
+}
+
+void TProjektForm::OtevritBtnClick() {
+    const QString s =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Otevřít projekt"), SlozkaDialogu(),
+                                     FiltrProjektu + QStringLiteral(";;Všechny soubory (*.*)"));
+    if (s.isEmpty()) return;
+    ZapamatujSlozku(s);
+    OtevriProjekt(s);
+}
+
+bool TProjektForm::UlozProjekt(const QString& soubor) {
+    const QString cil = QFileInfo(soubor).absoluteFilePath();
+    drun::Projekt p = projekt_;
+    if (soubor_.isEmpty()) {
+        // A new project's paths were added as absolute ones: relative where they can be.
+        for (MistnostProjektu& m : p.Mistnosti)
+            for (std::string& c : m.Cesty)
+                c = CestaVProjektu(cil.toStdString(), c);
+    } else {
+        // Relative paths keep naming the same files from the new folder.
+        PresunProjekt(p, SouborStd(), cil.toStdString());
+    }
+    const VysledekSouboru v = drun::UlozProjekt(p, cil.toStdString());
+    if (!v.Ok()) {
+        hlaseni().Chyba(QString::fromStdString(v.Zprava));
+        return false;
+    }
+    projekt_ = std::move(p);
+    soubor_ = cil;
+    zmeneno_ = false;
+    NastavTitulek();
+    Prepocitej();
+    return true;
+}
+
+void TProjektForm::UlozitBtnClick() {
+    if (soubor_.isEmpty())
+        UlozitJakoBtnClick();
+    else
+        UlozProjekt(soubor_);
+}
+
+void TProjektForm::UlozitJakoBtnClick() {
+    const QString s = SouborKUlozeni(this, QStringLiteral("Uložit projekt"), FiltrProjektu,
+                                     QStringLiteral("DRP"));
+    if (!s.isEmpty()) UlozProjekt(s);
+}
+
+bool TProjektForm::PridejMistnost(const QString& nazev) {
+    if (const QString chyba = ChybaNazvu(nazev); !chyba.isEmpty()) {
+        hlaseni().Chyba(chyba);
+        return false;
+    }
+    // A new room starts from the calculation's requirement.
+    projekt_.Mistnosti.push_back(
+        {nazev.trimmed().toStdString(), TextPozadavku(hlavni_.Var().Pozadavek), {}});
+    Zmena();
+    VyberMistnost(static_cast<int>(projekt_.Mistnosti.size()) - 1);
+    return true;
+}
+
+bool TProjektForm::PrejmenujMistnost(int mistnost, const QString& nazev) {
+    if (mistnost < 0 || mistnost >= static_cast<int>(projekt_.Mistnosti.size())) return false;
+    if (const QString chyba = ChybaNazvu(nazev); !chyba.isEmpty()) {
+        hlaseni().Chyba(chyba);
+        return false;
+    }
+    projekt_.Mistnosti[static_cast<size_t>(mistnost)].Nazev = nazev.trimmed().toStdString();
+    Zmena();
+    return true;
+}
+
+void TProjektForm::PridatMistnostBtnClick() {
+    bool ok = false;
+    const QString n =
+        QInputDialog::getText(this, QStringLiteral("Přidat místnost"),
+                              QStringLiteral("Název místnosti:"), QLineEdit::Normal, {}, &ok);
+    if (ok) PridejMistnost(n);
+}
+
+void TProjektForm::PrejmenovatBtnClick() {
+    const int m = VybranaMistnost();
+    if (m < 0) return;
+    bool ok = false;
+    const QString n = QInputDialog::getText(
+        this, QStringLiteral("Přejmenovat místnost"), QStringLiteral("Název místnosti:"),
+        QLineEdit::Normal, QString::fromStdString(projekt_.Mistnosti[static_cast<size_t>(m)].Nazev),
+        &ok);
+    if (ok) PrejmenujMistnost(m, n);
+}
+
+void TProjektForm::OdebratMistnostBtnClick() {
+    const int m = VybranaMistnost();
+    if (m < 0) return;
+    const auto& nazev = projekt_.Mistnosti[static_cast<size_t>(m)].Nazev;
+    if (!hlaseni().Potvrd(QStringLiteral("Skutečně odebrat místnost ") +
+                          QString::fromStdString(nazev) + QStringLiteral("?")))
+        return;
+    projekt_.Mistnosti.erase(projekt_.Mistnosti.begin() + m);
+    MistnostiListBox->clearSelection();
+    Zmena();
+}
+
+void TProjektForm::PozadavekBtnClick() {
+    const int m = VybranaMistnost();
+    if (m < 0) return;
+    const Spectrum s = PozadavekMistnosti(projekt_.Mistnosti[static_cast<size_t>(m)]);
+    std::copy(s.begin(), s.end(), pozadavek_.begin());
+    PozadavekForm->setWindowTitle(
+        QStringLiteral("Požadavek – ") +
+        QString::fromStdString(projekt_.Mistnosti[static_cast<size_t>(m)].Nazev));
+    PozadavekForm->exec();
+}
+
+void TProjektForm::PridejCesty(const QStringList& soubory) {
+    const int m = VybranaMistnost();
+    if (m < 0 || soubory.isEmpty()) return;
+    auto& cesty = projekt_.Mistnosti[static_cast<size_t>(m)].Cesty;
+    for (const QString& s : soubory)
+        cesty.push_back(CestaVProjektu(SouborStd(), QFileInfo(s).absoluteFilePath().toStdString()));
+    Zmena();
+}
+
+void TProjektForm::PridatCestyBtnClick() {
+    if (VybranaMistnost() < 0) return;
+    const QStringList s = QFileDialog::getOpenFileNames(
+        this, QStringLiteral("Přidat cesty"), SlozkaDialogu(),
+        QStringLiteral("Datové soubory DRUN (*.DRN);;Všechny soubory (*.*)"));
+    if (s.isEmpty()) return;
+    ZapamatujSlozku(s.constFirst());
+    PridejCesty(s);
+}
+
+void TProjektForm::OdebratCestuBtnClick() {
+    const int m = VybranaMistnost();
+    const int c = CestyListBox->currentRow();
+    if (m < 0 || c < 0) return;
+    auto& cesty = projekt_.Mistnosti[static_cast<size_t>(m)].Cesty;
+    if (c >= static_cast<int>(cesty.size())) return;
+    cesty.erase(cesty.begin() + c);
+    Zmena();
+}
+
+void TProjektForm::Obnov() {
+    prehled_ = SpoctiPrehled(projekt_, SouborStd(), hlavni_.Var().SouborTlumice);
+    ZobrazMistnosti();
+}
+
+void TProjektForm::Prepocitej() {
+    prehled_ = SpoctiPrehled(projekt_, SouborStd(), hlavni_.Var().SouborTlumice, &prehled_.Soubory);
+    ZobrazMistnosti();
+}
+
+void TProjektForm::ZobrazMistnosti() {
+    const int vybrana = VybranaMistnost();
+    QTableWidget* t = MistnostiListBox;
+    const QSignalBlocker blok(t);
+    t->setSortingEnabled(false);
+    t->clearContents();
+    t->setRowCount(static_cast<int>(projekt_.Mistnosti.size()));
+    constexpr double Nahore = -std::numeric_limits<double>::infinity();
+    constexpr double Dole = std::numeric_limits<double>::infinity();
+    const auto radky = RadkyPrehledu(projekt_, prehled_);
+    for (size_t i = 0; i < projekt_.Mistnosti.size(); ++i) {
+        const auto& pole = radky[i + 1];
+        const PrehledMistnosti& r = prehled_.Mistnosti[i];
+        const bool chyba = r.Stav == StavMistnosti::Chyba;
+        const int radek = static_cast<int>(i);
+        auto* nazev = Bunka(pole[SloupecNazev]);
+        nazev->setData(RoleMistnosti, radek);
+        t->setItem(radek, SloupecNazev, nazev);
+        t->setItem(
+            radek, SloupecCest,
+            Bunka(pole[SloupecCest], static_cast<double>(projekt_.Mistnosti[i].Cesty.size())));
+        const Spectrum& s = r.Soucet.Soucet;
+        t->setItem(radek, SloupecLA, Bunka(pole[SloupecLA], chyba ? Nahore : s[LA]));
+        t->setItem(radek, SloupecNR, Bunka(pole[SloupecNR], chyba ? Nahore : r.Soucet.NR.N));
+        t->setItem(radek, SloupecNC, Bunka(pole[SloupecNC]));
+        t->setItem(radek, SloupecPozadavek, Bunka(pole[SloupecPozadavek]));
+        t->setItem(radek, SloupecPasmo, Bunka(pole[SloupecPasmo], r.Pasmo < 0 ? Dole : r.Pasmo));
+        // Unreadable rooms first, rooms without a requirement last.
+        t->setItem(radek, SloupecRezerva,
+                   Bunka(pole[SloupecRezerva], chyba         ? Nahore
+                                               : r.Pasmo < 0 ? Dole
+                                                             : r.Rezerva));
+        t->setItem(radek, SloupecCesta, Bunka(pole[SloupecCesta]));
+        auto* stav = Bunka(pole[SloupecStav]);
+        if (r.Stav != StavMistnosti::Vyhovi) {
+            stav->setForeground(chyba ? BarvaChyby : BarvaPrekroceni);
+            QFont f = stav->font();
+            f.setBold(true);
+            stav->setFont(f);
+            t->item(radek, SloupecRezerva)->setForeground(BarvaPrekroceni);
+        }
+        if (chyba) {
+            stav->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+            stav->setText(QStringLiteral("chyba: ") + QString::fromStdString(r.Zprava));
+            stav->setToolTip(QString::fromStdString(r.Cesta + ": " + r.Zprava));
+        }
+        t->setItem(radek, SloupecStav, stav);
+    }
+    t->setSortingEnabled(true);
+    VyberMistnost(vybrana < static_cast<int>(projekt_.Mistnosti.size()) ? vybrana : -1);
+    ZobrazCesty();
+    PovolTlacitka();
+}
+
+void TProjektForm::ZobrazCesty() {
+    const int vybrana = CestyListBox->currentRow();
+    CestyListBox->clear();
+    const int m = VybranaMistnost();
+    if (m < 0) return;
+    const auto& mistnost = projekt_.Mistnosti[static_cast<size_t>(m)];
+    for (const CestaSouctu& c : CestyMistnosti(prehled_, mistnost, SouborStd())) {
+        auto* i = new QListWidgetItem(QString::fromStdString(c.Nazev), CestyListBox);
+        if (c.Ok) {
+            i->setText(i->text() + QStringLiteral(" – ") + QString::fromStdString(c.Akce) +
+                       QStringLiteral(" – L(A) ") + Text(c.Konec[LA]));
+            i->setToolTip(QString::fromStdString(c.Soubor));
+        } else {
+            i->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+            i->setForeground(BarvaChyby);
+            i->setText(i->text() + QStringLiteral(" – ") + QString::fromStdString(c.Zprava));
+            i->setToolTip(QString::fromStdString(c.Zprava));
+        }
+    }
+    if (vybrana >= 0 && vybrana < CestyListBox->count()) CestyListBox->setCurrentRow(vybrana);
+}
+
+void TProjektForm::PovolTlacitka() {
+    const bool mistnost = VybranaMistnost() >= 0;
+    for (QPushButton* b : {PrejmenovatBtn, OdebratMistnostBtn, PozadavekBtn, PridatCestyBtn})
+        b->setEnabled(mistnost);
+    OdebratCestuBtn->setEnabled(mistnost && CestyListBox->currentRow() >= 0);
+    const bool mistnosti = !projekt_.Mistnosti.empty();
+    PdfBtn->setEnabled(mistnosti);
+    CsvBtn->setEnabled(mistnosti);
+}
+
+void TProjektForm::OtevriMistnost(int mistnost) {
+    if (mistnost < 0 || mistnost >= static_cast<int>(projekt_.Mistnosti.size())) return;
+    const auto& m = projekt_.Mistnosti[static_cast<size_t>(mistnost)];
+    std::vector<std::string> soubory;
+    for (const std::string& c : m.Cesty)
+        soubory.push_back(CestaNaDisku(SouborStd(), c));
+    hlavni_.Soucet->ZobrazMistnost(QString::fromStdString(m.Nazev), soubory, PozadavekMistnosti(m));
+}
+
+void TProjektForm::OtevriCestu(int mistnost, int cesta) {
+    if (mistnost < 0 || mistnost >= static_cast<int>(projekt_.Mistnosti.size())) return;
+    const auto& cesty = projekt_.Mistnosti[static_cast<size_t>(mistnost)].Cesty;
+    if (cesta < 0 || cesta >= static_cast<int>(cesty.size())) return;
+    // The main window asks about its unsaved work first.
+    hlavni_.OtevriSoubor(
+        QString::fromStdString(CestaNaDisku(SouborStd(), cesty[static_cast<size_t>(cesta)])));
+    hlavni_.raise();
+    hlavni_.activateWindow();
+}
+
+bool TProjektForm::ExportujPdf(const QString& soubor) {
+    const std::string datum = DatumProtokolu().toStdString();
+    DrunVar var;
+    var.parametry = hlavni_.Var().parametry;
+    var.Akce = soubor_.isEmpty() ? std::string("nový projekt")
+                                 : QFileInfo(soubor_).completeBaseName().toStdString();
+    const std::vector<std::string> prehled = TextProtokoluProjektu(var, projekt_, prehled_, datum);
+    // The overview, then each room as the sum of its paths prints it, its
+    // chart below its text where it fits, else on the next page.
+    const auto kresli = [&](QPagedPaintDevice& z) {
+        QPainter p;
+        if (!p.begin(&z)) return false;
+        bool ok = VykresliProtokol(p, z, prehled).Ok;
+        for (size_t i = 0; ok && i < projekt_.Mistnosti.size(); ++i) {
+            const MistnostProjektu& m = projekt_.Mistnosti[i];
+            var.Akce = m.Nazev;
+            const std::vector<CestaSouctu> cesty = CestyMistnosti(prehled_, m, SouborStd());
+            const VysledekSouctu v = SectiCesty(KonceCest(cesty), PozadavekMistnosti(m));
+            ok = z.newPage();
+            const VysledekTisku text =
+                VykresliProtokol(p, z, TextProtokoluSouctu(var, cesty, v, datum));
+            ok = ok && text.Ok;
+            TGrafSouctu graf;
+            const std::unique_ptr<QChart> vlastnik(graf.Graf);
+            graf.Kresli(cesty, v);
+            const double mezera = z.height() * 0.02;
+            double vrch = text.Konec + mezera;
+            if (z.height() - vrch < z.height() * 0.4) {
+                ok = ok && z.newPage();
+                vrch = 0;
+            }
+            VykresliGrafy(p, QRectF(0, vrch, z.width(), z.height() - vrch),
+                          {{},
+                           {},
+                           QStringLiteral("Součet cest – ") + QString::fromStdString(m.Nazev),
+                           {graf.Graf}});
+        }
+        return p.end() && ok;
+    };
+    QByteArray pdf;
+    const bool ok =
+        VytvorPdf(QStringLiteral("Projekt – ") + QString::fromStdString(var.Akce), kresli, pdf) &&
+        ZapisAtomicky(soubor.toStdString(), pdf.toStdString());
+    if (!ok) {
+        hlaseni().Chyba(QStringLiteral("Projekt se nepodařilo uložit do souboru ") + soubor +
+                        QStringLiteral("."));
+        return false;
+    }
+    hlaseni().Informace(QStringLiteral("Projekt je uložen v souboru ") + soubor);
+    return true;
+}
+
+bool TProjektForm::ExportujCsv(const QString& soubor) {
+    if (!ZapisAtomicky(soubor.toStdString(), CsvPrehledu(projekt_, prehled_))) {
+        hlaseni().Chyba(QStringLiteral("Tabulku místností se nepodařilo uložit do souboru ") +
+                        soubor + QStringLiteral("."));
+        return false;
+    }
+    hlaseni().Informace(QStringLiteral("Tabulka místností je uložena v souboru ") + soubor);
+    return true;
+}
+
+void TProjektForm::PdfBtnClick() {
+    const QString s = SouborKUlozeni(this, QStringLiteral("Export projektu do PDF"),
+                                     QStringLiteral("Dokumenty PDF (*.pdf)"), QStringLiteral("pdf"),
+                                     QStringLiteral("projekt.pdf"));
+    if (!s.isEmpty()) ExportujPdf(s);
+}
+
+void TProjektForm::CsvBtnClick() {
+    const QString s = SouborKUlozeni(this, QStringLiteral("Export tabulky místností do CSV"),
+                                     QStringLiteral("Soubory CSV (*.csv)"), QStringLiteral("csv"),
+                                     QStringLiteral("projekt.csv"));
+    if (!s.isEmpty()) ExportujCsv(s);
+}
