@@ -1,8 +1,10 @@
 #include "tools/Pozadavek.h"
 
 #include <charconv>
+#include <iterator>
 
 #include "core/Cisla.h"
+#include "tools/NR.h"
 
 namespace drun {
 
@@ -37,12 +39,44 @@ void NastavPozadavek(Spectrum& pozadavek, const std::array<double, PocetPasem>& 
     SpoctiLA(pozadavek);
 }
 
+namespace {
+
+// The named curve families: "NC" is looked at before "N", which it begins with.
+struct Rodina {
+    std::string_view Predpona;
+    const std::array<double, PocetPasem>* Krivky;
+    int Pocet;
+    int (*Cislo)(int index);
+};
+const Rodina Rodiny[] = {
+    {"NC", NCKrivky.data(), PocetNCKrivek, CisloNCKrivky},
+    {"N", NKrivky.data(), PocetNKrivek, [](int i) { return CisloNKrivky(i + 1); }},
+};
+
+bool ZacinaNa(std::string_view t, std::string_view predpona) {
+    if (t.size() <= predpona.size()) return false;
+    for (size_t i = 0; i < predpona.size(); ++i)
+        if ((t[i] & ~0x20) != predpona[i]) return false; // either case
+    return true;
+}
+
+} // namespace
+
+std::vector<std::string> NazvyKrivek() {
+    std::vector<std::string> r;
+    for (auto it = std::rbegin(Rodiny); it != std::rend(Rodiny); ++it)
+        for (int i = 0; i < it->Pocet; ++i)
+            r.push_back(std::string(it->Predpona) + std::to_string(it->Cislo(i)));
+    return r;
+}
+
 std::optional<std::array<double, PocetPasem>> CtiPozadavek(std::string_view t) {
-    if (t.size() >= 2 && (t[0] == 'N' || t[0] == 'n')) {
-        const auto n = CtiInt(t.substr(1));
+    for (const Rodina& r : Rodiny) {
+        if (!ZacinaNa(t, r.Predpona)) continue;
+        const auto n = CtiInt(t.substr(r.Predpona.size()));
         if (!n) return std::nullopt;
-        for (int i = 1; i <= PocetNKrivek; ++i)
-            if (CisloNKrivky(i) == *n) return NKrivky[static_cast<size_t>(i - 1)];
+        for (int i = 0; i < r.Pocet; ++i)
+            if (r.Cislo(i) == *n) return r.Krivky[i];
         return std::nullopt;
     }
     std::array<double, PocetPasem> p{};
@@ -63,13 +97,13 @@ std::optional<std::array<double, PocetPasem>> CtiPozadavek(std::string_view t) {
 }
 
 std::string TextPozadavku(const Spectrum& pozadavek) {
-    for (int k = 1; k <= PocetNKrivek; ++k) {
-        const auto& krivka = NKrivky[static_cast<size_t>(k - 1)];
-        bool stejna = true;
-        for (int i = 0; i < PocetPasem; ++i)
-            stejna = stejna && pozadavek[i] == krivka[i];
-        if (stejna) return "N" + std::to_string(CisloNKrivky(k));
-    }
+    for (const Rodina& r : Rodiny)
+        for (int k = 0; k < r.Pocet; ++k) {
+            bool stejna = true;
+            for (size_t i = 0; i < PocetPasem; ++i)
+                stejna = stejna && pozadavek[i] == r.Krivky[k][i];
+            if (stejna) return std::string(r.Predpona) + std::to_string(r.Cislo(k));
+        }
     std::string t;
     for (int i = 0; i < PocetPasem; ++i) {
         // Shortest fixed form that reads back exactly; + 0.0 turns -0 into 0. The

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/DrunVar.h"
 
@@ -19,7 +20,11 @@ int CisloNKrivky(int index); // index 1..14 -> 10..75
 void NastavPozadavek(DrunVar& var, const std::array<double, PocetPasem>& pasma);
 void NastavPozadavek(Spectrum& pozadavek, const std::array<double, PocetPasem>& pasma);
 
-// A requirement written as text: an N curve's name ("N30") or the eight band
+// The named curves a requirement may be, as CtiPozadavek reads them:
+// "N10" ... "N75", then "NC15" ... "NC70".
+std::vector<std::string> NazvyKrivek();
+
+// A requirement written as text: a curve's name ("N30", "NC30") or the eight band
 // levels separated by blanks, each within 0..150 dB. Anything else: nullopt.
 std::optional<std::array<double, PocetPasem>> CtiPozadavek(std::string_view text);
 // The requirement's text as CtiPozadavek reads it: the curve's name when the

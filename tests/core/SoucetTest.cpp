@@ -78,6 +78,8 @@ TEST(Soucet, TextPozadavkuSeCteZpet) {
     } pripady[] = {
         {NKrivky[4], "N30"},
         {NKrivky[13], "N75"},
+        {NCKrivky[3], "NC30"},
+        {NCKrivky[11], "NC70"},
         {{0, 0, 0, 0, 0, 0, 0, 0}, "0 0 0 0 0 0 0 0"},
         {{59.2, 48.1, 39.9, 34, 30, 26.9, 24.7, 23}, "59.2 48.1 39.9 34 30 26.9 24.7 23"},
         {{0.1 + 0.2, 150, 1e-7, 12.345678901234567, 1, 2, 3, 4},
@@ -95,9 +97,16 @@ TEST(Soucet, TextPozadavkuSeCteZpet) {
         ASSERT_TRUE(zpet);
         EXPECT_EQ(*zpet, p.pasma);
     }
-    for (const char* spatne :
-         {"", "N12", "N", "N30x", "1 2 3", "1 2 3 4 5 6 7 8 9", "1 2 3 4 5 6 7 151",
-          "1 2 3 4 5 6 7 -1", "1,5 2 3 4 5 6 7 8", "nan 2 3 4 5 6 7 8"})
+    for (const char* spatne : {"", "N12", "N", "N30x", "1 2 3", "1 2 3 4 5 6 7 8 9",
+                               "1 2 3 4 5 6 7 151", "1 2 3 4 5 6 7 -1", "1,5 2 3 4 5 6 7 8",
+                               "nan 2 3 4 5 6 7 8", "NC", "NC10", "NC75", "NC32", "NCx"})
         EXPECT_FALSE(CtiPozadavek(spatne)) << spatne;
+    EXPECT_EQ(CtiPozadavek("nc30"), NCKrivky[3]);
+    EXPECT_EQ(CtiPozadavek("n30"), NKrivky[4]);
+    const auto nazvy = NazvyKrivek();
+    ASSERT_EQ(nazvy.size(), size_t{PocetNKrivek + PocetNCKrivek});
+    EXPECT_EQ(nazvy.front(), "N10");
+    EXPECT_EQ(nazvy[PocetNKrivek], "NC15");
+    EXPECT_EQ(nazvy.back(), "NC70");
     EXPECT_DOUBLE_EQ(SoucetHladin({}), 0);
 }

@@ -193,12 +193,16 @@ TEST_F(UiTest, PozadavekRezimyAKrivky) {
     p->FormShow();
     EXPECT_EQ(p->PozadRadioGroup->checkedId(), 0);
     EXPECT_FALSE(p->NkrivkyComboBox->isEnabled());
-    EXPECT_EQ(p->NkrivkyComboBox->count(), 15);
+    EXPECT_EQ(p->NkrivkyComboBox->count(), 27); // "---", N10..N75, NC15..NC70
     p->PozadRadioGroupClick(1);
     EXPECT_TRUE(p->NkrivkyComboBox->isEnabled());
     EXPECT_FALSE(p->Hodn.pole[0]->isEnabled());
     p->NkrivkyComboBoxChange(5);
     EXPECT_EQ(p->Hodn.pole[0]->text(), "59.2");
+    p->NkrivkyComboBoxChange(18);
+    EXPECT_EQ(p->NkrivkyComboBox->currentText(), "NC30");
+    EXPECT_EQ(p->Hodn.pole[7]->text(), "27.0");
+    p->NkrivkyComboBoxChange(5);
     p->NkrivkyComboBoxChange(0); // "---" leaves the curve's values
     EXPECT_EQ(p->Hodn.pole[0]->text(), "59.2");
     p->NkrivkyComboBoxChange(5);

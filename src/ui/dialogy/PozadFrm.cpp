@@ -38,9 +38,9 @@ TPozadavekForm::TPozadavekForm(DrunVar& var, Spectrum& pozadavek, QWidget* paren
     horni->addWidget(skupina);
     NkrivkyComboBox = new QComboBox(this);
     NkrivkyComboBox->addItem(QStringLiteral("---"));
-    for (int i = 1; i <= PocetNKrivek; ++i)
-        NkrivkyComboBox->addItem(QStringLiteral("N") + QString::number(CisloNKrivky(i)));
-    NkrivkyComboBox->setMaxVisibleItems(15);
+    for (const std::string& nazev : NazvyKrivek())
+        NkrivkyComboBox->addItem(QString::fromStdString(nazev));
+    NkrivkyComboBox->setMaxVisibleItems(27);
     NkrivkyComboBox->setMinimumWidth(80);
     horni->addWidget(NkrivkyComboBox, 0, Qt::AlignBottom);
     horni->addStretch();
@@ -95,10 +95,11 @@ void TPozadavekForm::PozadRadioGroupClick(int index) {
 
 void TPozadavekForm::NkrivkyComboBoxChange(int index) {
     NkrivkyComboBox->setCurrentIndex(index);
-    if (index < 1 || index > PocetNKrivek) return;
-    const auto& k = NKrivky[static_cast<size_t>(index - 1)];
+    if (index < 1) return;
+    const auto k = CtiPozadavek(NkrivkyComboBox->itemText(index).toStdString());
+    if (!k) return;
     for (int i = 0; i < PocetPasem; ++i)
-        Hodn.pole[i]->NastavCislo(k[static_cast<size_t>(i)]);
+        Hodn.pole[i]->NastavCislo((*k)[static_cast<size_t>(i)]);
 }
 
 void TPozadavekForm::NulujBtnClick() {
