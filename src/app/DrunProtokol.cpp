@@ -12,7 +12,6 @@
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
-#include <ctime>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,16 +26,6 @@
 using namespace drun;
 
 namespace {
-
-std::string DnesniDatum() {
-    std::setlocale(LC_TIME, "");
-    const std::time_t t = std::time(nullptr);
-    std::tm tm{};
-    localtime_r(&t, &tm);
-    char buf[64];
-    if (std::strftime(buf, sizeof buf, "%x", &tm) == 0) return {};
-    return buf;
-}
 
 // The result table as CSV on standard output, row by row; a failed write is
 // an error, never a silently short table.
@@ -108,14 +97,15 @@ int Protokol(const Prikaz& p) {
 const Rezim Rezimy[] = {
     {"",
      {{"--pozadavek", true}, {"--stranka", true}, {"--datum", true}, {"--pdf", true}, {"--csv"}},
-     "[--pozadavek N10…N75 | --pozadavek \"v63 v125 v250 v500 v1000 v2000 v4000 v8000\"] "
+     "[--pozadavek N10…N75 | --pozadavek NC15…NC70 | "
+     "--pozadavek \"v63 v125 v250 v500 v1000 v2000 v4000 v8000\"] "
      "[--stranka 25…100] [--datum TEXT] [--pdf VÝSTUP.pdf | --csv] SOUBOR.DRN",
      "",
      Protokol},
     {"--soucet",
      {{"--soucet"}, {"--pozadavek", true}},
-     "--soucet SOUBOR.DRN… [--pozadavek N10…N75 | --pozadavek \"v63 v125 v250 v500 v1000 v2000 "
-     "v4000 v8000\"]",
+     "--soucet SOUBOR.DRN… [--pozadavek N10…N75 | --pozadavek NC15…NC70 | "
+     "--pozadavek \"v63 v125 v250 v500 v1000 v2000 v4000 v8000\"]",
      "se součtem nelze použít volbu ",
      ProtokolSouctu},
     // The design of a remedy behind an element (its row, its file):

@@ -1,6 +1,7 @@
 #include "io/Protokol.h"
 
 #include <cstdio>
+#include <ctime>
 #include <string_view>
 
 #include "core/Cisla.h"
@@ -243,6 +244,17 @@ std::vector<std::string> TextProtokoluProjektu(const DrunVar& var, const Projekt
             std::to_string(p.Mistnosti.size()) + " místností");
     t.Radek(Cara);
     return out;
+}
+
+std::string CeskeDatum(int den, int mesic, int rok) {
+    return std::to_string(den) + "." + std::to_string(mesic) + "." + std::to_string(rok);
+}
+
+std::string DnesniDatum() {
+    const std::time_t t = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    return CeskeDatum(tm.tm_mday, tm.tm_mon + 1, tm.tm_year + 1900);
 }
 
 std::string ProtokolJakoText(const std::vector<std::string>& radky) {

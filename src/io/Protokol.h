@@ -48,6 +48,11 @@ std::vector<std::string> TextProtokoluSouctu(const DrunVar& var,
 std::vector<std::string> TextProtokoluProjektu(const DrunVar& var, const Projekt& p,
                                                const PrehledProjektu& pr, const std::string& datum);
 
+// The protocol's date, the Czech way whatever the system's language: "7.12.2026".
+std::string CeskeDatum(int den, int mesic, int rok);
+// Today's local date in that form.
+std::string DnesniDatum();
+
 // The lines joined by line feeds, form feeds kept: the stream a text printer gets.
 std::string ProtokolJakoText(const std::vector<std::string>& radky);
 

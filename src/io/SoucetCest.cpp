@@ -92,6 +92,8 @@ std::string TabulkaSouctu(const std::vector<CestaSouctu>& cesty, const VysledekS
     t += "Požadavek\t" + Hodnoty(v.Pozadavek) + '\n';
     t += "Rozdíl\t" + Hodnoty(v.Rozdil) + '\n';
     t += "NR\t" + FormatHodnota(v.NR.N) + '\n';
+    t += "NC\t" + TextNC(v.NC) + '\n';
+    t += "RC\t" + TextRC(v.RC) + '\n';
     return t;
 }
 

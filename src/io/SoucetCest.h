@@ -35,7 +35,8 @@ void NactiCestu(CestaSouctu& c, const std::string& souborTlumice);
 std::vector<Spectrum> KonceCest(const std::vector<CestaSouctu>& cesty);
 
 // "Soubor\tAkce\t63Hz … L(A)", a line per path, then "Součet", "Požadavek",
-// "Rozdíl" and "NR"; every line ends in a line feed.
+// "Rozdíl", "NR", "NC" ("26.7", "<15", ">70") and "RC" ("61 N"); every line
+// ends in a line feed.
 std::string TabulkaSouctu(const std::vector<CestaSouctu>& cesty, const VysledekSouctu& v);
 
 // The set: the files (absolute paths) and the sum's requirement.

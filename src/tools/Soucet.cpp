@@ -25,6 +25,8 @@ VysledekSouctu SectiCesty(const std::vector<Spectrum>& konce, const Spectrum& po
     for (int k = 0; k <= LA; ++k)
         v.Rozdil[k] = v.Soucet[k] - v.Pozadavek[k];
     v.NR = SpoctiNR(v.Soucet);
+    v.NC = SpoctiNC(v.Soucet);
+    v.RC = SpoctiRC(v.Soucet);
     return v;
 }
 

@@ -20,6 +20,8 @@ struct VysledekSouctu {
     Spectrum Pozadavek = NulaSpektrum();
     Spectrum Rozdil = NulaSpektrum(); // all nine positions subtracted
     HodnoceniNR NR;
+    HodnoceniNC NC;
+    HodnoceniRC RC;
 };
 VysledekSouctu SectiCesty(const std::vector<Spectrum>& konce, const Spectrum& pozadavek);
 

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <tuple>
 
 #include "Pomocnik.h"
 #include "core/Cisla.h"
@@ -88,6 +89,7 @@ TEST_F(ProtokolCli, SpatneVolby) {
              {"--stranka x " + s, ""},
              {"--pozadavek N12 " + s, "neplatný požadavek: N12"},
              {"--pozadavek N80 " + s, ""},
+             {"--pozadavek NC75 " + s, "neplatný požadavek: NC75"},
              {"--pozadavek '1 2 3' " + s, ""},
              {"--pozadavek '1 2 3 4 5 6 7 151' " + s, ""},
              {"--pozadavek '1 2 3 4 5 6 7 8 9' " + s, ""},
@@ -180,6 +182,16 @@ TEST_F(ProtokolCli, SoucetCest) {
               std::string::npos);
     EXPECT_NE(Spust("--soucet '" + soubor + "'").vystup.find("\nPožadavek\t\t0.0\t"),
               std::string::npos);
+    // An NC curve as the requirement; the ratings follow the NR line.
+    const Beh n = Spust("--soucet '" + soubor + "' --pozadavek NC30");
+    EXPECT_EQ(n.status, 0);
+    EXPECT_NE(n.vystup.find("\nPožadavek\t\t57.0\t48.0\t41.0\t35.0\t32.0\t29.0\t28.0\t27.0\t"),
+              std::string::npos);
+    const HodnoceniNR nr = SpoctiNR(var.Vysledek);
+    EXPECT_NE(n.vystup.find("\nNR\t" + FormatHodnota(nr.N) + "\nNC\t" +
+                            TextNC(SpoctiNC(var.Vysledek)) + "\nRC\t" +
+                            TextRC(SpoctiRC(var.Vysledek)) + "\n"),
+              std::string::npos);
 
     // An unreadable file: its name and the message, nothing on standard output.
     const std::string chyby = (slozka / "chyby.txt").string();
@@ -215,6 +227,10 @@ TEST_F(ProtokolCli, CsvPrikladovehoSouboru) {
     const Beh c = Spust("--pozadavek N30 --csv '" + data + "/Kancelar.DRN'");
     EXPECT_EQ(c.status, 0);
     EXPECT_NE(c.vystup.find("\r\n;Požadavek;;;59,2;48,1;39,9;34,0;30,0;26,9;24,7;22,9;"),
+              std::string::npos);
+    const Beh nc = Spust("--pozadavek NC30 --csv '" + data + "/Kancelar.DRN'");
+    EXPECT_EQ(nc.status, 0);
+    EXPECT_NE(nc.vystup.find("\r\n;Požadavek;;;57,0;48,0;41,0;35,0;32,0;29,0;28,0;27,0;"),
               std::string::npos);
 
     // A table that cannot be written is a failure, not a short table.
@@ -358,4 +374,20 @@ TEST_F(ProtokolCli, ProjektStavyAVystup) {
     CtiSoubor(chyby, text);
     EXPECT_EQ(text, "drun-protokol: Soubor projektu " + neni + " nenalezen, nebo je prázdný.\n");
     EXPECT_EQ(Spust("--projekt").status, 2);
+}
+
+TEST_F(ProtokolCli, CeskeDatumVKazdemJazyce) {
+    for (auto [den, mesic, rok, text] : {std::tuple{7, 12, 2026, "7.12.2026"},
+                                         {1, 1, 2000, "1.1.2000"},
+                                         {31, 10, 1999, "31.10.1999"}})
+        EXPECT_EQ(CeskeDatum(den, mesic, rok), text);
+    // --datum's default is today the Czech way, whatever the system's language.
+    for (const char* jazyk : {"LC_ALL=C LANG=C", "LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 LANGUAGE=en",
+                              "LC_ALL= LC_TIME=en_GB.UTF-8 LANG=en_GB.UTF-8"}) {
+        SCOPED_TRACE(jazyk);
+        const Beh b = SpustPrikaz(std::string("env ") + jazyk + " '" + DRUN_PROTOKOL + "' '" +
+                                  soubor + "' 2>/dev/null");
+        EXPECT_EQ(b.status, 0);
+        EXPECT_NE(b.vystup.find("\n     " + DnesniDatum() + "\n"), std::string::npos);
+    }
 }

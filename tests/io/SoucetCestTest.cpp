@@ -63,7 +63,7 @@ TEST_F(SoucetCest, CestyZeSouboruATabulka) {
                  "Součet\t\t63.0\t63.0\t63.0\t63.0\t63.0\t63.0\t63.0\t63.0\t70.0\n"
                  "Požadavek\t\t59.2\t48.1\t39.9\t34.0\t30.0\t26.9\t24.7\t22.9\t39.2\n"
                  "Rozdíl\t\t3.8\t14.9\t23.1\t29.0\t33.0\t36.1\t38.3\t40.1\t30.8\n"
-                 "NR\t69.0\n");
+                 "NR\t69.0\nNC\t65.9\nRC\t63 H\n");
 }
 
 TEST_F(SoucetCest, SadaTamAZpetBajtProBajt) {
@@ -98,6 +98,11 @@ TEST_F(SoucetCest, SadaTamAZpetBajtProBajt) {
                   NastavPozadavek(p, {40, 35, 30, 25, 20, 15, 10, 5});
                   return p[LA];
               }()));
+    // An NC curve by its name, written back by its name.
+    ASSERT_TRUE(CtiSaduZTextu("[DRUN SOUCET]\r\n[POZADAVEK]\r\nNC30\r\n", sada, zpet).Ok());
+    EXPECT_EQ(zpet.Pozadavek[0], 57);
+    ASSERT_TRUE(TextSady(zpet, sada, znovu));
+    EXPECT_EQ(znovu, "[DRUN SOUCET]\r\n[POZADAVEK]\r\nNC30\r\n");
 }
 
 TEST_F(SoucetCest, PoskozenaSadaSeOdmitne) {
@@ -111,6 +116,7 @@ TEST_F(SoucetCest, PoskozenaSadaSeOdmitne) {
              "[DRUN SOUCET]\r\na.DRN\r\nN30\r\n",
              "[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\n",
              "[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\nN31\r\n",
+             "[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\nNC31\r\n",
              "[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\n1 2 3 4 5 6 7\r\n",
              "[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\n1 2 3 4 5 6 7 151\r\n",
              "[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\nN30\r\nN30\r\n",

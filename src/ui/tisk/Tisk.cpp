@@ -2,11 +2,9 @@
 
 #include <QBuffer>
 #include <QChart>
-#include <QDate>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
-#include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -19,7 +17,7 @@
 #include "ui/tisk/Grafy.h"
 
 QString DatumProtokolu() {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    return QString::fromStdString(drun::DnesniDatum());
 }
 
 VysledekTisku VykresliProtokol(QPaintDevice& zarizeni, const std::vector<std::string>& radky) {

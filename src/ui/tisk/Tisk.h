@@ -30,7 +30,7 @@ VysledekTisku VykresliProtokol(QPaintDevice& zarizeni, const std::vector<std::st
 VysledekTisku VykresliProtokol(QPainter& p, QPaintDevice& zarizeni,
                                const std::vector<std::string>& radky);
 
-// The date of the title block: today in the system's short format.
+// The date of the title block: today, "7.12.2026" whatever the system's language.
 QString DatumProtokolu();
 
 // PDF documents: text pages rendered exactly as printed (A4), then one page
