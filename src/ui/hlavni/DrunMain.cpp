@@ -57,6 +57,7 @@
 #include "ui/nastroje/Graf.h"
 #include "ui/nastroje/Katalog.h"
 #include "ui/nastroje/KatalogFrm.h"
+#include "ui/nastroje/NavrhFrm.h"
 #include "ui/nastroje/PrevFrm.h"
 #include "ui/nastroje/ProjektFrm.h"
 #include "ui/nastroje/SoucetFrm.h"
@@ -152,6 +153,7 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     Graf = new TGrafForm(*this);
     Soucet = new TSoucetForm(*this);
     Projekt = new TProjektForm(*this);
+    Navrh = new TNavrhForm(*this);
     ParametryForm = new TParametryForm(var_, this);
     AkTlak = new TAkTlakForm(var_, this);
     Prevod = new TPrevodForm(this);
@@ -277,6 +279,9 @@ void THlavniForm::VytvorPrikazy() {
          K(), nullptr, Zadna, false, false, &THlavniForm::SoucetClick},
         {Prikaz::ProjektPomucky, Pomucky, "P&rojekt", "Místnosti budovy a které z nich nevyhoví",
          K(), nullptr, Zadna, false, false, &THlavniForm::ProjektClick},
+        {Prikaz::Navrh, Pomucky, "Návrh &opatření",
+         "Potřebný útlum, tlumiče, které vyhoví, a co rozhoduje o výsledku", K(), nullptr, Zadna,
+         false, false, &THlavniForm::NavrhClick},
         {Prikaz::Napoveda, NapovedaM, "&Nápověda", "Nápověda k programu", K(Qt::Key_F1),
          "help-contents", Zadna, false, false, &THlavniForm::NapovedaClick},
         {Prikaz::OProgramu, NapovedaM, "&O programu...", "O programu DRUN", K(), "help-about",
@@ -861,6 +866,7 @@ void THlavniForm::PamatujPolohyOken() {
     PamatujPolohu(Prevod, QStringLiteral("Prevod"));
     PamatujPolohu(Graf, QStringLiteral("Graf"));
     PamatujPolohu(Soucet, QStringLiteral("Soucet"));
+    PamatujPolohu(Navrh, QStringLiteral("Navrh"));
     PamatujPolohu(Napoveda, QStringLiteral("Napoveda"));
 }
 
@@ -896,6 +902,10 @@ void THlavniForm::SoucetClick() {
 
 void THlavniForm::ProjektClick() {
     Projekt->Zobraz();
+}
+
+void THlavniForm::NavrhClick() {
+    Navrh->Zobraz();
 }
 
 void THlavniForm::KatalogItemClick() {
@@ -934,5 +944,6 @@ void THlavniForm::closeEvent(QCloseEvent* e) {
     Napoveda->close();
     Graf->close();
     Soucet->close();
+    Navrh->close();
     e->accept();
 }

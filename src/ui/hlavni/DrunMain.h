@@ -25,6 +25,7 @@ class TPrevodForm;
 class TNapovedaForm;
 class TSoucetForm;
 class TProjektForm;
+class TNavrhForm;
 class TKatalog;
 class TKatalogForm;
 class THistorie;
@@ -83,6 +84,7 @@ enum class Prikaz {
     Graf,
     Soucet,
     ProjektPomucky,
+    Navrh,
     Napoveda,
     OProgramu,
     Pocet
@@ -131,6 +133,7 @@ class THlavniForm : public QMainWindow {
     TNapovedaForm* Napoveda;
     TSoucetForm* Soucet;
     TProjektForm* Projekt;
+    TNavrhForm* Navrh;
     std::unique_ptr<TKatalog> Katalog;
     TKatalogForm* KatalogForm;
 
@@ -178,6 +181,7 @@ class THlavniForm : public QMainWindow {
     void GrafClick();
     void SoucetClick();
     void ProjektClick();
+    void NavrhClick();
     // Prints the protocol on a set-up printer; false (after the message) on failure.
     bool TiskProtokolu(QPrinter& tiskarna);
     // Handing the results over (ui/tisk/Vysledky.cpp): the clipboard, PDF and CSV.
