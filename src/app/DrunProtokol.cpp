@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/Prikazy.h"
+#include "app/ProtokolNavrhu.h"
 #include "app/ProtokolProjektu.h"
 #include "app/ProtokolSouctu.h"
 #include "core/DrunVar.h"
@@ -108,9 +109,16 @@ const Rezim Rezimy[] = {
      "--pozadavek \"v63 v125 v250 v500 v1000 v2000 v4000 v8000\"]",
      "se součtem nelze použít volbu ",
      ProtokolSouctu},
-    // The design of a remedy behind an element (its row, its file):
-    // {"--navrh", {{"--navrh", true}, {"--pozadavek", true}, {"--rozmer", true}, …}, …},
-
+    {"--navrh",
+     {{"--navrh", true},
+      {"--pozadavek", true},
+      {"--rozmer", true},
+      {"--prutok", true},
+      {"--kandidatu", true}},
+     "--navrh K SOUBOR.DRN --pozadavek (N10…N75 | \"v63 … v8000\") [--rozmer AxB] [--prutok Q] "
+     "[--kandidatu N]",
+     "s návrhem nelze použít volbu ",
+     ProtokolNavrhu},
     // A whole project of rooms:
     {"--projekt",
      {{"--projekt", true}, {"--csv"}},

@@ -105,6 +105,22 @@ TEST_F(ProtokolCli, SpatneVolby) {
              {"--pdf= " + s, "--pdf bez výstupního souboru"},
              {"--csv=1 " + s, "volba --csv nemá hodnotu"},
              {"--soucet=1 " + s, "volba --soucet nemá hodnotu"},
+             {"--navrh 1 " + s, "chybí --pozadavek"},
+             {"--navrh x --pozadavek N45 " + s, "K není číslo elementu: x"},
+             {"--navrh 12 --pozadavek N45 " + s,
+              "Element 12 v cestě není; cesta má elementy 1 až 11."},
+             {"--navrh 1 --pozadavek '0 0 0 0 0 0 0 0' " + s, "Požadavek na konci sítě není zadán"},
+             {"--navrh 2 --pozadavek N45 " + s,
+              "element 2 nemá obdélníkový průřez a průtok, chybí --rozmer a --prutok"},
+             {"--navrh 2 --pozadavek N45 --prutok 4000 " + s, "element 2 nemá obdélníkový průřez a "
+                                                              "průtok, chybí --rozmer"},
+             {"--navrh 2 --pozadavek N45 --rozmer 600 --prutok 4000 " + s,
+              "rozměr musí být AxB v mm: 600"},
+             {"--navrh 2 --pozadavek N45 --rozmer 600x400 --prutok 5 " + s,
+              "Průtok musí být číslo od 10 do 100000 m3/hod."},
+             {"--navrh 2 --pozadavek N45 --kandidatu 0 " + s, "počet tlumičů musí být aspoň 1: 0"},
+             {"--navrh 2 --pozadavek N45 --stranka 30 " + s,
+              "s návrhem nelze použít volbu --stranka"},
              // An output that is the input, however spelled, is never written.
              {"--pdf " + s + " " + s, "výstup " + soubor + " je vstupní soubor"},
              {"--pdf '" + jinak + "' " + s, "výstup " + jinak + " je vstupní soubor " + soubor},
@@ -213,6 +229,36 @@ TEST_F(ProtokolCli, SoucetCest) {
         CtiSoubor(chyby, text);
         EXPECT_NE(text.find("Použití: drun-protokol --soucet"), std::string::npos);
     }
+}
+
+// The remedy of the path with a known one, to the character; the room is no place for it.
+TEST_F(ProtokolCli, NavrhTlumice) {
+    DrunVar v;
+    CestaSTlumenim(v);
+    const std::string f = (slozka / "Tlumeni.DRN").string();
+    ASSERT_TRUE(UlozData(v, f).Ok());
+    const std::string tabulka =
+        "Tlumič\tŠířka vložek\tPočet vložek\tMezera\tDélka\tRychlost\tRezerva\n"
+        "Tlumič\t100\t3\t100\t2\t9.3\t2.5\n"
+        "Tlumič\t100\t2\t200\t3\t6.9\t1.0\n";
+    const std::string potreba = "Potřebný útlum\t0.0\t7.5\t15.2\t17.6\t17.2\t16.0\t14.2\t11.9\n";
+    Beh b = Spust("--navrh 1 '" + f + "' --pozadavek N45 --rozmer 600x400 --prutok 4000");
+    EXPECT_EQ(b.status, 0);
+    EXPECT_EQ(b.vystup, "Za elementem\t1\tZdroj drunu\n" + potreba + tabulka +
+                            "Tlumič\t100\t3\t100\t3\t9.3\t7.4\n"
+                            "Tlumič\t300\t1\t300\t3\t9.3\t2.9\n");
+    // The duct's own section and flow; two lines asked for.
+    b = Spust("--navrh=2 --kandidatu 2 --pozadavek N45 '" + f + "'");
+    EXPECT_EQ(b.status, 0);
+    EXPECT_EQ(b.vystup, "Za elementem\t2\tHranaté potrubí\n" + potreba + tabulka);
+    const std::string chyby = (slozka / "chyby.txt").string();
+    b = Spust("--navrh 3 --pozadavek N45 '" + f + "'", chyby);
+    EXPECT_EQ(b.status, 2);
+    std::string text;
+    CtiSoubor(chyby, text);
+    EXPECT_TRUE(text.starts_with("drun-protokol: Za elementem 3 nelze navrhovat: útlum se vkládá "
+                                 "jen před místnost.\nPoužití: drun-protokol --navrh K"))
+        << text;
 }
 
 TEST_F(ProtokolCli, CsvPrikladovehoSouboru) {

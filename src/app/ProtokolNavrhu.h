@@ -1,0 +1,8 @@
+#pragma once
+
+struct Prikaz;
+
+// drun-protokol --navrh K SOUBOR.DRN --pozadavek …: the attenuation needed
+// behind element K and the silencers that meet the requirement there, as
+// tab-separated lines on standard output.
+int ProtokolNavrhu(const Prikaz& p);
