@@ -10,7 +10,6 @@
 #include "models/Pomocnik.h"
 #include "models/Tlumic.h"
 #include "models/Vice.h"
-#include "models/Vyustka.h"
 #include "tools/Navrh.h"
 #include "tools/Pozadavek.h"
 
@@ -247,17 +246,7 @@ TEST(Navrh, PrikladJakoText) {
 TEST(Navrh, VyustkaBlokujePasmo) {
     DrunVar var;
     CestaSTlumenim(var);
-    var.cesta.NajdiElement(2);
-    var.RezimPridat = true;
-    ZadaniVyustky z;
-    z.A = 200;
-    z.B = 100;
-    z.Prutok = 1500;
-    z.TextA = "200";
-    z.TextB = "100";
-    z.TextPrutok = "1500";
-    ASSERT_TRUE(ZadejElement(
-        var, [&](DrunVar& v) { ZapisVyustku(v, z); }, Vzdy<VypocetVyustky>));
+    VlozHlucnouVyustku(var, 2);
     PrepocitejOd(var, 1);
     const Spectrum poz = Pozadavek("N25");
     const PotrebnyUtlum u = SpoctiPotrebnyUtlum(var.cesta, 1, poz);

@@ -15,6 +15,7 @@
 #include "models/HrPotrubi.h"
 #include "models/Mistnost.h"
 #include "models/Tlumic.h"
+#include "models/Vyustka.h"
 #include "models/Zdroj.h"
 
 // Eight bands of one value.
@@ -143,4 +144,19 @@ inline void CestaSTlumenim(drun::DrunVar& var) {
     NastavZdroj(var, {80, 78, 76, 72, 68, 64, 60, 56});
     PridejPotrubi(var, 600, 400, 8, 4000);
     PridejMistnost(var, 120, 2);
+}
+
+// A 200 x 100 outlet blowing 1500 m3/h behind element k: loud on its own.
+inline void VlozHlucnouVyustku(drun::DrunVar& var, int k) {
+    drun::ZadaniVyustky z;
+    z.A = 200;
+    z.B = 100;
+    z.Prutok = 1500;
+    z.TextA = "200";
+    z.TextB = "100";
+    z.TextPrutok = "1500";
+    var.cesta.NajdiElement(k);
+    var.RezimPridat = true;
+    ASSERT_TRUE(drun::ZadejElement(
+        var, [&](drun::DrunVar& v) { ZapisVyustku(v, z); }, drun::Vzdy<drun::VypocetVyustky>));
 }

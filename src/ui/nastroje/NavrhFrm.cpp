@@ -43,10 +43,11 @@ namespace {
 
 const QColor BarvaNelze(255, 0, 0);
 const QColor BarvaTlumice(0, 130, 60);
-const QString NazvyPasem[PocetPasem] = {QStringLiteral("63 Hz"),  QStringLiteral("125 Hz"),
-                                        QStringLiteral("250 Hz"), QStringLiteral("500 Hz"),
-                                        QStringLiteral("1 kHz"),  QStringLiteral("2 kHz"),
-                                        QStringLiteral("4 kHz"),  QStringLiteral("8 kHz")};
+// The bands as a sentence names them.
+const QString PasmaVeVete[PocetPasem] = {QStringLiteral("63 Hz"),  QStringLiteral("125 Hz"),
+                                         QStringLiteral("250 Hz"), QStringLiteral("500 Hz"),
+                                         QStringLiteral("1 kHz"),  QStringLiteral("2 kHz"),
+                                         QStringLiteral("4 kHz"),  QStringLiteral("8 kHz")};
 
 // Runs on a thread of its own: only the task's copy is read.
 VysledekNavrhu SpoctiNavrh(const UlohaNavrhu& u) {
@@ -97,8 +98,8 @@ TNavrhForm::TNavrhForm(THlavniForm& hlavni) : QWidget(&hlavni, Qt::Window), hlav
     connect(PoziceComboBox, &QComboBox::activated, this, &TNavrhForm::PoziceComboBoxChange);
 
     QStringList pasma;
-    for (const QString& p : NazvyPasem)
-        pasma << p;
+    for (int i = 0; i < PocetPasem; ++i)
+        pasma << NazevPasma(i);
     UtlumListBox = Tabulka(this, 1, pasma);
     UtlumListBox->setVerticalHeaderLabels({QStringLiteral("Potřebný útlum")});
     UtlumListBox->verticalHeader()->show();
@@ -229,7 +230,7 @@ void TNavrhForm::showEvent(QShowEvent* e) {
     const bool prvni = PoziceComboBox->count() == 0;
     NaplnPozice();
     if (prvni) PredvyplnPole();
-    Prepocitej();
+    NaplanujPrepocet();
 }
 
 void TNavrhForm::NaplnPozice() {
@@ -278,12 +279,6 @@ std::shared_ptr<UlohaNavrhu> TNavrhForm::Uloha() const {
     u->b = RozmBEdit->Cislo();
     u->q = PrutokEdit->Cislo();
     return u;
-}
-
-void TNavrhForm::Prepocitej() {
-    DokonciPrepocet();
-    NaplnPozice();
-    Ukaz(SpoctiNavrh(*Uloha()));
 }
 
 void TNavrhForm::NaplanujPrepocet() {
@@ -341,7 +336,7 @@ void TNavrhForm::Ukaz(const VysledekNavrhu& v) {
             case StavPasma::Nelze:
                 text = QStringLiteral("nelze");
                 const int j = v.Potrebny.Blokuje[p];
-                blokuje << NazvyPasem[p] + QStringLiteral(": ") +
+                blokuje << PasmaVeVete[p] + QStringLiteral(": ") +
                                (j > 0 && j <= c.Pocet()
                                     ? QStringLiteral("vlastní drun elementu ") + Prvek(c, j)
                                     : QStringLiteral("nelze ani úplným útlumem"));
@@ -374,7 +369,7 @@ void TNavrhForm::Ukaz(const VysledekNavrhu& v) {
     if (!v.Tlumice.empty()) TlumiceListBox->selectRow(0);
     VlozitBtn->setEnabled(!v.Tlumice.empty());
 
-    const QString pasmo = NazvyPasem[v.PasmoNR];
+    const QString pasmo = PasmaVeVete[v.PasmoNR];
     RozhodujeListBox->setColumnCount(5);
     RozhodujeListBox->setHorizontalHeaderLabels(
         {QStringLiteral("Element"), QStringLiteral("Bez vlastního drunu: ") + pasmo,

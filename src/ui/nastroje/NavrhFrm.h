@@ -71,10 +71,8 @@ class TNavrhForm : public QWidget {
 
   public slots:
     void Zobraz();
-    // Computes now and shows it (on showing the window, and for the tests).
-    void Prepocitej();
-    // After an evaluation of the main window: in the background, the last
-    // request winning.
+    // On showing and after an evaluation of the main window: in the
+    // background, the last request winning.
     void NaplanujPrepocet();
     // Waits for a background computation and shows it.
     void DokonciPrepocet();
