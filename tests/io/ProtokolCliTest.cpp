@@ -237,20 +237,23 @@ TEST_F(ProtokolCli, NavrhTlumice) {
     CestaSTlumenim(v);
     const std::string f = (slozka / "Tlumeni.DRN").string();
     ASSERT_TRUE(UlozData(v, f).Ok());
-    const std::string tabulka =
-        "Tlumič\tŠířka vložek\tPočet vložek\tMezera\tDélka\tRychlost\tRezerva\n"
-        "Tlumič\t100\t3\t100\t2\t9.3\t2.5\n"
-        "Tlumič\t100\t2\t200\t3\t6.9\t1.0\n";
-    const std::string potreba = "Potřebný útlum\t0.0\t7.5\t15.2\t17.6\t17.2\t16.0\t14.2\t11.9\n";
+    const std::string zacatek =
+        "Potřebný útlum\t0.0\t7.5\t15.2\t17.6\t17.2\t16.0\t14.2\t11.9\n"
+        "Tlumič\tŠířka vložek\tPočet vložek\tMezera\tDélka\tRychlost\tRezerva\n";
     Beh b = Spust("--navrh 1 '" + f + "' --pozadavek N45 --rozmer 600x400 --prutok 4000");
     EXPECT_EQ(b.status, 0);
-    EXPECT_EQ(b.vystup, "Za elementem\t1\tZdroj drunu\n" + potreba + tabulka +
+    EXPECT_EQ(b.vystup, "Za elementem\t1\tZdroj drunu\n" + zacatek +
+                            "Tlumič\t100\t3\t100\t2\t9.3\t2.5\n"
+                            "Tlumič\t100\t2\t200\t3\t6.9\t1.0\n"
                             "Tlumič\t100\t3\t100\t3\t9.3\t7.4\n"
                             "Tlumič\t300\t1\t300\t3\t9.3\t2.9\n");
-    // The duct's own section and flow; two lines asked for.
+    // The duct's own section and flow, two lines asked for; its own flow noise
+    // takes a little off the first margin.
     b = Spust("--navrh=2 --kandidatu 2 --pozadavek N45 '" + f + "'");
     EXPECT_EQ(b.status, 0);
-    EXPECT_EQ(b.vystup, "Za elementem\t2\tHranaté potrubí\n" + potreba + tabulka);
+    EXPECT_EQ(b.vystup, "Za elementem\t2\tHranaté potrubí\n" + zacatek +
+                            "Tlumič\t100\t3\t100\t2\t9.3\t2.4\n"
+                            "Tlumič\t100\t2\t200\t3\t6.9\t1.0\n");
     const std::string chyby = (slozka / "chyby.txt").string();
     b = Spust("--navrh 3 --pozadavek N45 '" + f + "'", chyby);
     EXPECT_EQ(b.status, 2);

@@ -137,10 +137,10 @@ TNavrhForm::TNavrhForm(THlavniForm& hlavni) : QWidget(&hlavni, Qt::Window), hlav
     }
 
     TlumiceListBox = Tabulka(this, 0,
-                             {QStringLiteral("Šířka vložek"), QStringLiteral("Počet vložek"),
-                              QStringLiteral("Mezera [mm]"), QStringLiteral("Délka [m]"),
-                              QStringLiteral("Rychlost v mezerách [m/s]"),
-                              QStringLiteral("Rezerva [dB]"), QStringLiteral("L(A) na konci")});
+                             {QStringLiteral("Šířka\nvložek"), QStringLiteral("Počet\nvložek"),
+                              QStringLiteral("Mezera\n[mm]"), QStringLiteral("Délka\n[m]"),
+                              QStringLiteral("Rychlost v\nmezerách [m/s]"),
+                              QStringLiteral("Rezerva\n[dB]"), QStringLiteral("L(A)\nna konci")});
     TlumiceListBox->setSelectionBehavior(QAbstractItemView::SelectRows);
     TlumiceListBox->setSelectionMode(QAbstractItemView::SingleSelection);
     TlumiceListBox->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -178,7 +178,7 @@ TNavrhForm::TNavrhForm(THlavniForm& hlavni) : QWidget(&hlavni, Qt::Window), hlav
     }
     GrafView = new QChartView(Graf, this);
     GrafView->setRenderHint(QPainter::Antialiasing);
-    GrafView->setMinimumSize(420, 260);
+    GrafView->setMinimumSize(480, 260);
 
     auto* pozice = new QHBoxLayout;
     pozice->addWidget(new QLabel(QStringLiteral("Za elementem"), this));
@@ -192,8 +192,8 @@ TNavrhForm::TNavrhForm(THlavniForm& hlavni) : QWidget(&hlavni, Qt::Window), hlav
     vlozit->addWidget(VlozitBtn);
     tlumice->addLayout(vlozit);
     auto* stred = new QHBoxLayout;
-    stred->addLayout(tlumice, 3);
-    stred->addWidget(GrafView, 2);
+    stred->addLayout(tlumice, 1);
+    stred->addWidget(GrafView, 1);
     auto* svisle = new QVBoxLayout(this);
     svisle->setContentsMargins(6, 6, 6, 6);
     svisle->addLayout(pozice);
@@ -203,7 +203,7 @@ TNavrhForm::TNavrhForm(THlavniForm& hlavni) : QWidget(&hlavni, Qt::Window), hlav
     svisle->addLayout(stred, 3);
     svisle->addWidget(new QLabel(QStringLiteral("Co rozhoduje"), this));
     svisle->addWidget(RozhodujeListBox, 2);
-    resize(1040, 780);
+    resize(1180, 800);
 
     connect(&hlavni_, &THlavniForm::Prepocitano, this, [this] {
         if (isVisible()) NaplanujPrepocet();
@@ -322,7 +322,8 @@ void TNavrhForm::Ukaz(const VysledekNavrhu& v) {
     ZpravaLbl->setText(QString::fromStdString(v.Chyba));
     ZpravaLbl->setVisible(!lze);
 
-    QStringList blokuje;
+    // Bands blocked by the same element share a line.
+    std::vector<std::pair<int, QStringList>> blokuje;
     for (int i = 0; i < PocetPasem; ++i) {
         const auto p = static_cast<size_t>(i);
         QString text;
@@ -336,18 +337,24 @@ void TNavrhForm::Ukaz(const VysledekNavrhu& v) {
             case StavPasma::Nelze:
                 text = QStringLiteral("nelze");
                 const int j = v.Potrebny.Blokuje[p];
-                blokuje << PasmaVeVete[p] + QStringLiteral(": ") +
-                               (j > 0 && j <= c.Pocet()
-                                    ? QStringLiteral("vlastní drun elementu ") + Prvek(c, j)
-                                    : QStringLiteral("nelze ani úplným útlumem"));
+                auto it = std::find_if(blokuje.begin(), blokuje.end(),
+                                       [j](const auto& b) { return b.first == j; });
+                if (it == blokuje.end()) it = blokuje.insert(blokuje.end(), {j, {}});
+                it->second << PasmaVeVete[p];
                 break;
             }
         QTableWidgetItem* b = Bunka(text);
         if (lze && v.Potrebny.Stav[p] == StavPasma::Nelze) b->setForeground(QBrush(BarvaNelze));
         UtlumListBox->setItem(0, i, b);
     }
-    BlokujeLbl->setText(blokuje.join(QStringLiteral("\n")));
-    BlokujeLbl->setVisible(!blokuje.isEmpty());
+    QStringList radky;
+    for (const auto& [j, pasma] : blokuje)
+        radky << pasma.join(QStringLiteral(", ")) + QStringLiteral(": ") +
+                     (j > 0 && j <= c.Pocet()
+                          ? QStringLiteral("vlastní drun elementu ") + Prvek(c, j)
+                          : QStringLiteral("nelze ani úplným útlumem"));
+    BlokujeLbl->setText(radky.join(QStringLiteral("\n")));
+    BlokujeLbl->setVisible(!radky.isEmpty());
 
     TlumiceListBox->setRowCount(0);
     TlumiceListBox->setRowCount(int(v.Tlumice.size()));
