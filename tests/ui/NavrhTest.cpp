@@ -28,7 +28,7 @@ TEST_F(UiTest, NavrhOpatreniVlozeniAZpet) {
     var.SouborTlumice = std::string(DRUN_DATA_DIR) + "/KL385216.CAD";
     CestaSTlumenim(var);
     okno->PrepocitejOd(1);
-    okno->NovaHistorie(); // as after opening it
+    okno->Historie().Nova(true); // as after opening it
     TNavrhForm* n = okno->Navrh;
     n->Zobraz();
     n->DokonciPrepocet();
@@ -67,7 +67,7 @@ TEST_F(UiTest, NavrhOpatreniVlozeniAZpet) {
     EXPECT_EQ(var.cesta.Prvek(3).Typ, TypTlumic);
     for (size_t i = 0; i < PocetPasem; ++i)
         EXPECT_LE(var.Vysledek[i], var.Pozadavek[i]) << i;
-    EXPECT_EQ(okno->Historie->count(), 1);
+    EXPECT_EQ(okno->Historie().PocetKroku(), 1);
     EXPECT_EQ(okno->Vysl[LA]->text(), QString::fromStdString(FormatHodnota(var.Vysledek[LA])));
     n->DokonciPrepocet();
     EXPECT_EQ(Radek(n->UtlumListBox, 0).join(' '), "0.0 0.0 0.0 0.0 0.0 0.0 0.0 0.0");
