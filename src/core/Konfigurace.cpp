@@ -58,15 +58,10 @@ VysledekSouboru CtiKonfiguraciZTextu(const std::string& text, Parametry& p) {
 
 VysledekSouboru CtiKonfiguraci(DrunVar& var) {
     std::string text;
-    switch (CtiSoubor(var.SouborCfg, text)) {
-    case StavCteni::Chybi:
+    if (const KodVysledku k = CtiSoubor(var.SouborCfg, text); k != KodVysledku::Ok) {
         ResetParametru(var.parametry);
-        return {};
-    case StavCteni::Chyba:
-        ResetParametru(var.parametry);
-        return {KodVysledku::NelzeCist, ChybaCteni};
-    case StavCteni::Ok:
-        break;
+        if (k == KodVysledku::Chybi) return {};
+        return {k, ChybaCteni};
     }
     return CtiKonfiguraciZTextu(text, var.parametry);
 }

@@ -12,14 +12,14 @@
 
 namespace drun {
 
-StavCteni CtiSoubor(const std::string& cesta, std::string& obsah) {
+KodVysledku CtiSoubor(const std::string& cesta, std::string& obsah) {
     obsah.clear();
     struct stat st {};
     if (::stat(cesta.c_str(), &st) != 0)
-        return errno == ENOENT ? StavCteni::Chybi : StavCteni::Chyba;
-    if (!S_ISREG(st.st_mode)) return StavCteni::Chyba;
+        return errno == ENOENT ? KodVysledku::Chybi : KodVysledku::NelzeCist;
+    if (!S_ISREG(st.st_mode)) return KodVysledku::NelzeCist;
     const int fd = ::open(cesta.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return StavCteni::Chyba;
+    if (fd < 0) return KodVysledku::NelzeCist;
     char buf[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buf, sizeof buf);
@@ -27,13 +27,18 @@ StavCteni CtiSoubor(const std::string& cesta, std::string& obsah) {
             if (errno == EINTR) continue;
             ::close(fd);
             obsah.clear();
-            return StavCteni::Chyba;
+            return KodVysledku::NelzeCist;
         }
         if (n == 0) break;
         obsah.append(buf, static_cast<size_t>(n));
     }
     ::close(fd);
-    return StavCteni::Ok;
+    return KodVysledku::Ok;
+}
+
+KodVysledku CtiNeprazdny(const std::string& cesta, std::string& obsah) {
+    const KodVysledku k = CtiSoubor(cesta, obsah);
+    return k == KodVysledku::Ok && obsah.empty() ? KodVysledku::Chybi : k;
 }
 
 namespace {

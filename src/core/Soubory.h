@@ -1,16 +1,18 @@
 #pragma once
 
-#include <optional>
 #include <string>
+
+#include "core/Vysledek.h"
 
 // Whole-file reading and atomic writing at the file boundary.
 namespace drun {
 
-enum class StavCteni { Ok, Chybi, Chyba };
-
-// The file's bytes. Chybi: the file does not exist; Chyba: it exists but
+// The file's bytes. Chybi: the file does not exist; NelzeCist: it exists but
 // cannot be read (a folder, no permission, an I/O error).
-StavCteni CtiSoubor(const std::string& cesta, std::string& obsah);
+KodVysledku CtiSoubor(const std::string& cesta, std::string& obsah);
+
+// As CtiSoubor, but an empty file counts as missing (a file that must hold data).
+KodVysledku CtiNeprazdny(const std::string& cesta, std::string& obsah);
 
 // Writes the bytes to a temporary file in the target's folder, flushes it to
 // the disk and renames it over the target, so a failure leaves the previous

@@ -471,12 +471,12 @@ VysledekSouboru NactiDataZTextu(DrunVar& var, const std::string& bajty) {
 
 VysledekSouboru NactiData(DrunVar& var, const std::string& soubor) {
     std::string bajty;
-    const StavCteni s = CtiSoubor(soubor, bajty);
-    if (s == StavCteni::Chybi || (s == StavCteni::Ok && bajty.empty())) {
+    const KodVysledku s = CtiNeprazdny(soubor, bajty);
+    if (s == KodVysledku::Chybi) {
         ZalozVypocet(var);
         return {KodVysledku::Chybi, "Datový soubor " + soubor + " nenalezen, nebo je prázdný."};
     }
-    if (s == StavCteni::Chyba) {
+    if (s == KodVysledku::NelzeCist) {
         ZalozVypocet(var);
         return {KodVysledku::NelzeCist, ChybaCteni};
     }

@@ -158,11 +158,11 @@ VysledekSouboru CtiSaduZTextu(const std::string& bajty, const std::string& soubo
 
 VysledekSouboru CtiTextovySoubor(const std::string& soubor, const std::string& druh,
                                  std::string& bajty) {
-    const StavCteni s = CtiSoubor(soubor, bajty);
-    if (s == StavCteni::Chybi || (s == StavCteni::Ok && bajty.empty()))
+    const KodVysledku s = CtiNeprazdny(soubor, bajty);
+    if (s == KodVysledku::Chybi)
         return {KodVysledku::Chybi,
                 "Soubor " + druh + " " + soubor + " nenalezen, nebo je prázdný."};
-    if (s == StavCteni::Chyba)
+    if (s == KodVysledku::NelzeCist)
         return {KodVysledku::NelzeCist, "Chyba při čtení souboru " + druh + " " + soubor + "."};
     return {};
 }

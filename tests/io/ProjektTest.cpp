@@ -34,7 +34,7 @@ TEST_F(ProjektTest, TamAZpetBajtProBajt) {
                    {"Chodba", "N25", {}}};
     ASSERT_TRUE(UlozProjekt(p, soubor).Ok());
     std::string bajty;
-    ASSERT_EQ(CtiSoubor(soubor, bajty), StavCteni::Ok);
+    ASSERT_EQ(CtiSoubor(soubor, bajty), KodVysledku::Ok);
     EXPECT_EQ(bajty, "[DRUN PROJEKT]\r\n"
                      "[MISTNOST]\r\nNazev=Kancelář 101\r\nPozadavek=N30\r\n"
                      "Cesta=rozvody/přívod.DRN\r\nCesta=odvod 101.DRN\r\n"

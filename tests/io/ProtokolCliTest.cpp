@@ -79,7 +79,7 @@ TEST_F(ProtokolCli, SpatneVolby) {
     const std::string s = "'" + soubor + "'";
     const std::string chyby = (slozka / "chyby.txt").string();
     std::string puvodni;
-    ASSERT_EQ(CtiSoubor(soubor, puvodni), StavCteni::Ok);
+    ASSERT_EQ(CtiSoubor(soubor, puvodni), KodVysledku::Ok);
     // The arguments and a part of the reason given.
     const std::string jinak = (slozka / "." / "Kancelář.DRN").string();
     for (const auto& [a, proc] : std::vector<std::pair<std::string, std::string>>{
@@ -137,7 +137,7 @@ TEST_F(ProtokolCli, SpatneVolby) {
         EXPECT_NE(text.find("Použití: drun-protokol"), std::string::npos);
     }
     std::string potom;
-    ASSERT_EQ(CtiSoubor(soubor, potom), StavCteni::Ok);
+    ASSERT_EQ(CtiSoubor(soubor, potom), KodVysledku::Ok);
     EXPECT_EQ(potom, puvodni);
 }
 
@@ -267,7 +267,7 @@ TEST_F(ProtokolCli, NavrhTlumice) {
 TEST_F(ProtokolCli, CsvPrikladovehoSouboru) {
     const std::string data = DRUN_TEST_DATA;
     std::string ocekavany;
-    ASSERT_EQ(CtiSoubor(data + "/Kancelar.csv", ocekavany), StavCteni::Ok);
+    ASSERT_EQ(CtiSoubor(data + "/Kancelar.csv", ocekavany), KodVysledku::Ok);
     const Beh b = Spust("--csv '" + data + "/Kancelar.DRN'");
     EXPECT_EQ(b.status, 0);
     EXPECT_EQ(b.vystup, ocekavany);
@@ -303,7 +303,7 @@ TEST_F(ProtokolCli, PdfBezDispleje) {
     CtiSoubor(chyby, text);
     EXPECT_EQ(text, "");
     std::string obsah;
-    ASSERT_EQ(CtiSoubor(pdf, obsah), StavCteni::Ok);
+    ASSERT_EQ(CtiSoubor(pdf, obsah), KodVysledku::Ok);
     EXPECT_EQ(obsah.rfind("%PDF", 0), 0u);
     // A platform that cannot start: Qt's own reason is shown, not swallowed.
     b = Spust("--pdf '" + pdf + ".3' '" + soubor + "'", chyby,
@@ -332,7 +332,7 @@ TEST_F(ProtokolCli, PdfBezDispleje) {
                             duvod + ".\n");
     }
     EXPECT_FALSE(std::filesystem::exists(slozka / "neni"));
-    ASSERT_EQ(CtiSoubor(jenKCteni, obsah), StavCteni::Ok);
+    ASSERT_EQ(CtiSoubor(jenKCteni, obsah), KodVysledku::Ok);
     EXPECT_EQ(obsah, "x");
     size_t souboru = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(slozka))

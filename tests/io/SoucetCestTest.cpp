@@ -74,7 +74,7 @@ TEST_F(SoucetCest, SadaTamAZpetBajtProBajt) {
     NastavPozadavek(s.Pozadavek, NKrivky[4]);
     ASSERT_TRUE(UlozSadu(s, sada).Ok());
     std::string bajty;
-    ASSERT_EQ(CtiSoubor(sada, bajty), StavCteni::Ok);
+    ASSERT_EQ(CtiSoubor(sada, bajty), KodVysledku::Ok);
     EXPECT_EQ(bajty, "[DRUN SOUCET]\r\npřívod.DRN\r\npodsložka/odvod.DRN\r\n../jinde.DRN\r\n"
                      "[POZADAVEK]\r\nN30\r\n");
     SadaSouctu zpet;

@@ -12,7 +12,7 @@ namespace {
 
 std::string Data(const std::string& jmeno) {
     std::string s;
-    EXPECT_EQ(CtiSoubor(std::string(DRUN_TEST_DATA) + "/" + jmeno, s), StavCteni::Ok) << jmeno;
+    EXPECT_EQ(CtiSoubor(std::string(DRUN_TEST_DATA) + "/" + jmeno, s), KodVysledku::Ok) << jmeno;
     return s;
 }
 

@@ -62,7 +62,7 @@ TEST_F(KatalogTest, UlozitZDialoguAVybratDoDialogu) {
     EXPECT_EQ(K().Polozky(KatalogZdroj)[0].VlastniDrun[7], 77.25);
     EXPECT_EQ(ZeSouboru(), Vse()); // written at once, Czech kept
     std::string json;
-    ASSERT_EQ(CtiSoubor(Soubor().toStdString(), json), StavCteni::Ok);
+    ASSERT_EQ(CtiSoubor(Soubor().toStdString(), json), KodVysledku::Ok);
     EXPECT_NE(json.find("Ventilátor Řada 315"), std::string::npos);
 
     // Picked into a dialog of the general element's kind? No: each kind its own list.
@@ -239,7 +239,7 @@ TEST_F(KatalogTest, PoskozenyKatalogJeOdlozenStranou) {
         EXPECT_TRUE(
             Zaznam().texty[0].endsWith(QStringLiteral(".poskozeny, katalog začíná prázdný.")));
         std::string stranou;
-        ASSERT_EQ(CtiSoubor((Soubor() + ".poskozeny").toStdString(), stranou), StavCteni::Ok);
+        ASSERT_EQ(CtiSoubor((Soubor() + ".poskozeny").toStdString(), stranou), KodVysledku::Ok);
         EXPECT_EQ(stranou, obsah);
         EXPECT_FALSE(QFile::exists(Soubor()));
     }

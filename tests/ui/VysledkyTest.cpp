@@ -169,7 +169,7 @@ TEST_F(UiTest, ExportCsvZMenu) {
     VyberSoubor(slozka.filePath("vysledky"));
     okno->Akce(Prikaz::ExportCsv)->trigger();
     std::string csv;
-    ASSERT_EQ(CtiSoubor(slozka.filePath("vysledky.csv").toStdString(), csv), StavCteni::Ok);
+    ASSERT_EQ(CtiSoubor(slozka.filePath("vysledky.csv").toStdString(), csv), KodVysledku::Ok);
     EXPECT_EQ(csv, VysledkyCsv(var));
     EXPECT_NE(csv.find("\r\n2;Obecný element;\"vložka; \"\"A\"\"\";Útlum;3,0;"), std::string::npos);
     // An existing file is replaced only when the user agrees.

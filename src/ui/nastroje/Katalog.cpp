@@ -133,11 +133,12 @@ void TKatalog::Nacti() {
     if (nacteno_) return;
     nacteno_ = true;
     std::string obsah;
-    const StavCteni st = CtiSoubor(QFile::encodeName(soubor_).toStdString(), obsah);
-    if (st == StavCteni::Chybi) return;
+    const KodVysledku st = CtiSoubor(QFile::encodeName(soubor_).toStdString(), obsah);
+    if (st == KodVysledku::Chybi) return;
     SeznamKatalogu k;
-    QString proc = st == StavCteni::Chyba ? QStringLiteral("nelze jej přečíst")
-                                          : ZJson(QByteArray::fromStdString(obsah), min_, max_, k);
+    QString proc = st == KodVysledku::NelzeCist
+                       ? QStringLiteral("nelze jej přečíst")
+                       : ZJson(QByteArray::fromStdString(obsah), min_, max_, k);
     if (proc.isEmpty()) {
         for (auto& s : k)
             Serad(s);

@@ -288,7 +288,7 @@ void TKatalogForm::VypustitBtnClick() {
 
 void TKatalogForm::Importuj(const QString& soubor) {
     std::string obsah;
-    if (CtiSoubor(QFile::encodeName(soubor).toStdString(), obsah) != StavCteni::Ok) {
+    if (CtiSoubor(QFile::encodeName(soubor).toStdString(), obsah) != KodVysledku::Ok) {
         hlaseni().Chyba(QStringLiteral("Soubor %1 nelze přečíst.").arg(soubor));
         return;
     }
