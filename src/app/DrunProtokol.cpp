@@ -3,13 +3,6 @@
 // --csv prints the result table for spreadsheets instead; --pdf hands over to
 // drun, which draws the protocol with its charts as a PDF (only drun links Qt).
 // Other modes have files of their own.
-#ifdef _WIN32
-#include <process.h>
-#else
-#include <unistd.h>
-#endif
-
-#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <optional>
@@ -21,6 +14,7 @@
 #include "app/ProtokolProjektu.h"
 #include "app/ProtokolSouctu.h"
 #include "core/DrunVar.h"
+#include "core/Platforma.h"
 #include "io/Protokol.h"
 #include "io/Vysledky.h"
 
@@ -51,29 +45,9 @@ int PredejPdf(const Prikaz& p) {
 #endif
     std::vector<std::string> arg{p.program};
     arg.insert(arg.end(), p.argumenty.begin(), p.argumenty.end());
-    std::vector<char*> argv;
-    for (std::string& a : arg)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    std::fflush(nullptr);
-    errno = 0;
-#ifdef _WIN32
-    // Windows joins the arguments into one line: each is quoted.
-    std::vector<std::string> uvozene;
-    for (const std::string& a : arg) {
-        std::string u = "\"";
-        for (const char c : a)
-            u += c == '"' ? std::string("\\\"") : std::string(1, c);
-        uvozene.push_back(u + "\"");
-    }
-    for (size_t i = 0; i < uvozene.size(); ++i)
-        argv[i] = uvozene[i].data();
-    const intptr_t status = _spawnv(_P_WAIT, drun.c_str(), argv.data());
-    if (status != -1) return static_cast<int>(status);
-#else
-    ::execv(drun.c_str(), argv.data()); // returns only when it failed
-#endif
-    const int kod = errno;
+    int kod = 0;
+    const int status = PredejProgramu(drun, arg, kod);
+    if (status >= 0) return status;
     return Chyba(p, "PDF nelze vytvořit, program " + drun + " nelze spustit: " + DuvodChyby(kod) +
                         ".");
 }

@@ -88,7 +88,8 @@ const std::string* Prikaz::Hodnota(std::string_view volba) const {
 
 int SpustPrikaz(std::span<const Rezim> rezimy, int argc, char** argv) {
     Prikaz p;
-    p.argumenty.assign(argv + 1, argv + argc);
+    BinarniVystup();
+    p.argumenty = Argumenty(argc, argv);
     p.program = JmenoProgramu(argc > 0 ? argv[0] : nullptr);
     p.rezimy = rezimy;
     // The mode: the first mode option on the line, else the default mode.
@@ -281,12 +282,4 @@ int StavVypisu(bool zapsano) {
     if (zapsano) return 0;
     std::cerr << "drun-protokol: výsledek se nepodařilo zapsat na standardní výstup.\n";
     return 1;
-}
-
-std::string SlozkaProgramu(const char* argv0) {
-    std::error_code ec;
-    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec) exe = fs::absolute(argv0, ec);
-    const std::string s = exe.parent_path().string();
-    return s.empty() ? s : s + "/";
 }

@@ -99,6 +99,3 @@ int OdmitniPrepsaniVstupu(const Prikaz& p, const std::string& vystup,
 int VypisNaVystup(const std::string& text);
 // The same status for output written otherwise: 0, or the message and 1.
 int StavVypisu(bool zapsano);
-
-// The program's folder (ending with "/"): where it was started from.
-std::string SlozkaProgramu(const char* argv0);

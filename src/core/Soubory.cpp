@@ -1,40 +1,14 @@
 #include "core/Soubory.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <vector>
+
+#include "core/Platforma.h"
 
 namespace drun {
 
-KodVysledku CtiSoubor(const std::string& cesta, std::string& obsah) {
-    obsah.clear();
-    struct stat st {};
-    if (::stat(cesta.c_str(), &st) != 0)
-        return errno == ENOENT ? KodVysledku::Chybi : KodVysledku::NelzeCist;
-    if (!S_ISREG(st.st_mode)) return KodVysledku::NelzeCist;
-    const int fd = ::open(cesta.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return KodVysledku::NelzeCist;
-    char buf[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ::close(fd);
-            obsah.clear();
-            return KodVysledku::NelzeCist;
-        }
-        if (n == 0) break;
-        obsah.append(buf, static_cast<size_t>(n));
-    }
-    ::close(fd);
-    return KodVysledku::Ok;
-}
+namespace fs = std::filesystem;
 
 KodVysledku CtiNeprazdny(const std::string& cesta, std::string& obsah) {
     const KodVysledku k = CtiSoubor(cesta, obsah);
@@ -45,26 +19,24 @@ namespace {
 
 // The name of a temporary file of `soubor` without its last six characters:
 // hidden, beside the target, recognisable as a save of that file.
-std::string ZacatekDocasneho(const std::filesystem::path& soubor) {
-    return "." + soubor.filename().string() + ".ukladani-";
+std::string ZacatekDocasneho(const fs::path& soubor) {
+    return "." + TextCesty(soubor.filename()) + ".ukladani-";
 }
 
 // Temporary files that an earlier, interrupted save of the same target left.
-void SmazStareDocasne(const std::filesystem::path& soubor) {
+void SmazStareDocasne(const fs::path& soubor) {
     const std::string zacatek = ZacatekDocasneho(soubor);
     std::error_code ec;
-    std::vector<std::filesystem::path> stare;
-    const std::filesystem::path slozka =
-        soubor.parent_path().empty() ? std::filesystem::path(".") : soubor.parent_path();
-    for (std::filesystem::directory_iterator it(slozka, ec), konec; !ec && it != konec;
-         it.increment(ec)) {
-        const std::string jmeno = it->path().filename().string();
+    std::vector<fs::path> stare;
+    const fs::path slozka = soubor.parent_path().empty() ? fs::path(".") : soubor.parent_path();
+    for (fs::directory_iterator it(slozka, ec), konec; !ec && it != konec; it.increment(ec)) {
+        const std::string jmeno = TextCesty(it->path().filename());
         if (jmeno.size() == zacatek.size() + 6 && jmeno.starts_with(zacatek) &&
             it->is_regular_file(ec))
             stare.push_back(it->path());
     }
     for (const auto& p : stare)
-        std::filesystem::remove(p, ec);
+        fs::remove(p, ec);
 }
 
 } // namespace
@@ -73,53 +45,35 @@ bool ZapisAtomicky(const std::string& cesta, const std::string& obsah) {
     if (cesta.empty()) return false;
     // Saving over a link writes the file it points to (in that file's folder),
     // and the link stays a link.
-    std::filesystem::path cil(cesta);
+    fs::path cil = CestaSouboru(cesta);
     std::error_code ec;
-    for (int i = 0; std::filesystem::is_symlink(cil, ec); ++i) {
+    for (int i = 0; fs::is_symlink(cil, ec); ++i) {
         if (i == 40) return false; // a loop of links
-        const std::filesystem::path odkaz = std::filesystem::read_symlink(cil, ec);
+        const fs::path odkaz = fs::read_symlink(cil, ec);
         if (ec) return false;
         cil = odkaz.is_absolute() ? odkaz : cil.parent_path() / odkaz;
     }
     if (cil.filename().empty()) return false;
-    // A read-only file is not silently replaced (root could, so the mode bits count too).
-    struct stat st {};
-    const bool existuje = ::stat(cil.c_str(), &st) == 0;
-    if (existuje &&
-        (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0 || ::access(cil.c_str(), W_OK) != 0))
-        return false;
-    // The temporary file sits beside the target so that rename() stays on one file system.
-    const std::filesystem::path slozka = cil.parent_path();
-    const std::string zacatek = (slozka / ZacatekDocasneho(cil)).string();
-    std::vector<char> vzor(zacatek.begin(), zacatek.end());
-    const char pripona[] = "XXXXXX";
-    vzor.insert(vzor.end(), pripona, pripona + sizeof pripona); // with the terminating zero
-    const int fd = ::mkstemp(vzor.data());
-    if (fd < 0) return false;
-    const std::string docasny(vzor.data());
-    bool ok = true;
-    size_t zapsano = 0;
-    while (ok && zapsano < obsah.size()) {
-        const ssize_t n = ::write(fd, obsah.data() + zapsano, obsah.size() - zapsano);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ok = false;
-        } else {
-            zapsano += static_cast<size_t>(n);
+    // The temporary file sits beside the target so that the rename stays on one file system.
+    const std::string zacatek = ZacatekDocasneho(cil);
+    static constexpr char Znaky[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device nahoda;
+    for (int pokus = 0; pokus < 100; ++pokus) {
+        std::string jmeno = zacatek;
+        for (int i = 0; i < 6; ++i)
+            jmeno += Znaky[nahoda() % (sizeof Znaky - 1)];
+        switch (NahradSoubor(cil, cil.parent_path() / CestaSouboru(jmeno), obsah)) {
+        case Nahrazeni::Ok:
+            SmazStareDocasne(cil);
+            return true;
+        case Nahrazeni::Chyba:
+            return false;
+        case Nahrazeni::JmenoObsazeno:
+            break;
         }
     }
-    // A replaced file keeps the permissions the user gave it; a new one gets the usual 0644.
-    const mode_t prava = existuje ? (st.st_mode & 07777) : 0644;
-    if (ok) ok = ::fchmod(fd, prava) == 0;
-    if (ok) ok = ::fsync(fd) == 0;
-    if (::close(fd) != 0) ok = false;
-    if (ok) ok = ::rename(docasny.c_str(), cil.c_str()) == 0;
-    if (!ok) {
-        ::unlink(docasny.c_str());
-        return false;
-    }
-    SmazStareDocasne(cil);
-    return true;
+    return false;
 }
 
 } // namespace drun

@@ -4,7 +4,7 @@
 
 #include "core/Vysledek.h"
 
-// Whole-file reading and atomic writing at the file boundary.
+// Whole-file reading and atomic writing at the file boundary; paths are UTF-8.
 namespace drun {
 
 // The file's bytes. Chybi: the file does not exist; NelzeCist: it exists but
@@ -16,8 +16,9 @@ KodVysledku CtiNeprazdny(const std::string& cesta, std::string& obsah);
 
 // Writes the bytes to a temporary file in the target's folder, flushes it to
 // the disk and renames it over the target, so a failure leaves the previous
-// file as it was. A link is written through to its target; a read-only target
-// is a failure. False on any failure (the temporary file is removed); a
+// file as it was. A new file gets the user's default permissions, a replaced
+// one keeps its own; the folder is flushed after the rename. A link is written
+// through to its target; a read-only target is a failure. False on any failure (the temporary file is removed); a
 // success also removes what interrupted saves of the same target left
 // (".NAME.ukladani-XXXXXX").
 bool ZapisAtomicky(const std::string& cesta, const std::string& obsah);

@@ -1,29 +1,21 @@
 #include "core/Umisteni.h"
 
-#include <unistd.h>
-
 #include <filesystem>
-#include <vector>
+
+// Where an install puts the data folder, from the executable's folder; a
+// build for a system without that layout keeps the data beside the program.
+#ifndef DRUN_DATA_Z_BIN
+#define DRUN_DATA_Z_BIN "../share/drun"
+#endif
 
 namespace drun {
 
 namespace fs = std::filesystem;
 
 SlozkyProgramu Slozky(const std::string& program, const std::string& uzivatel) {
-    std::string data = (fs::path(program) / DRUN_DATA_Z_BIN).lexically_normal().string();
+    std::string data = TextCesty((CestaSouboru(program) / DRUN_DATA_Z_BIN).lexically_normal());
     if (!data.empty() && data.back() != '/') data += '/';
     return {program, uzivatel, data};
-}
-
-bool LzeZapsatDoSlozky(const std::string& slozka) {
-    std::string vzor = (slozka.empty() ? std::string("./") : slozka) + ".drun-zapis.XXXXXX";
-    std::vector<char> jmeno(vzor.begin(), vzor.end());
-    jmeno.push_back('\0');
-    const int fd = ::mkstemp(jmeno.data());
-    if (fd < 0) return false;
-    ::close(fd);
-    ::unlink(jmeno.data());
-    return true;
 }
 
 namespace {
@@ -32,7 +24,7 @@ const char* const JmenoTlumice = "KL385216.CAD";
 
 bool Existuje(const std::string& cesta) {
     std::error_code ec;
-    return fs::exists(cesta, ec);
+    return fs::exists(CestaSouboru(cesta), ec);
 }
 
 } // namespace
@@ -48,7 +40,7 @@ void NastavUmisteni(DrunVar& var, const SlozkyProgramu& s, bool programZapisovat
     } else {
         // A failure to create it shows later as the usual write-error message.
         std::error_code ec;
-        fs::create_directories(s.Uzivatel, ec);
+        fs::create_directories(CestaSouboru(s.Uzivatel), ec);
         var.NastavSlozku(s.Uzivatel);
     }
     const bool vedle = Existuje(s.Program + JmenoTlumice);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/DrunVar.h"
+#include "core/Platforma.h"
 
 // Where the program's own files live, for a copy run from its build or a
 // portable folder as much as for an installed one.
@@ -18,9 +19,6 @@ struct SlozkyProgramu {
 // The folders for an executable in `program` and a user folder `uzivatel`;
 // the data folder is found from the executable's place in the install prefix.
 SlozkyProgramu Slozky(const std::string& program, const std::string& uzivatel);
-
-// True when a file can be created in the folder (tries one and removes it).
-bool LzeZapsatDoSlozky(const std::string& slozka);
 
 // Whether DRUN.CFG and DRUN.DRN belong beside the program: its folder can be
 // written and it is not an installed program (one whose silencer data is in

@@ -1,51 +1,113 @@
 #include "io/Kodovani.h"
 
-#include <iconv.h>
-
-#include <cerrno>
-#include <vector>
+#include <array>
+#include <cstdint>
 
 namespace drun {
 
 namespace {
 
-std::optional<std::string> Preved(const char* do_, const char* z, const std::string& vstup) {
-    iconv_t cd = iconv_open(do_, z);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-    std::vector<char> in(vstup.begin(), vstup.end());
-    std::string vystup;
-    std::vector<char> buf(4 * vstup.size() + 16);
-    char* pin = in.data();
-    size_t zbyva = in.size();
-    bool ok = true;
-    while (zbyva > 0) {
-        char* pout = buf.data();
-        size_t volno = buf.size();
-        size_t r = iconv(cd, &pin, &zbyva, &pout, &volno);
-        vystup.append(buf.data(), static_cast<size_t>(pout - buf.data()));
-        if (r == static_cast<size_t>(-1)) {
-            if (errno == E2BIG) continue;
-            ok = false;
-            break;
-        }
+// The characters of the bytes 0x80 to 0xFF; 0 where Windows-1250 defines none.
+// The bytes below 0x80 are ASCII.
+constexpr std::array<std::uint16_t, 128> Horni = {
+    0x20AC, 0x0000, 0x201A, 0x0000, 0x201E, 0x2026, 0x2020, 0x2021, //
+    0x0000, 0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179, //
+    0x0000, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, //
+    0x0000, 0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A, //
+    0x00A0, 0x02C7, 0x02D8, 0x0141, 0x00A4, 0x0104, 0x00A6, 0x00A7, //
+    0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B, //
+    0x00B0, 0x00B1, 0x02DB, 0x0142, 0x00B4, 0x00B5, 0x00B6, 0x00B7, //
+    0x00B8, 0x0105, 0x015F, 0x00BB, 0x013D, 0x02DD, 0x013E, 0x017C, //
+    0x0154, 0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7, //
+    0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD, 0x00CE, 0x010E, //
+    0x0110, 0x0143, 0x0147, 0x00D3, 0x00D4, 0x0150, 0x00D6, 0x00D7, //
+    0x0158, 0x016E, 0x00DA, 0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF, //
+    0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7, //
+    0x010D, 0x00E9, 0x0119, 0x00EB, 0x011B, 0x00ED, 0x00EE, 0x010F, //
+    0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7, //
+    0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9, //
+};
+
+// The next character of well-formed UTF-8 at `i` (advanced past it); -1 for
+// a malformed, overlong, surrogate or out-of-range sequence.
+long DalsiZnak(const std::string& s, size_t& i) {
+    const auto b = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char c = b(i);
+    if (c < 0x80) {
+        ++i;
+        return c;
     }
-    iconv_close(cd);
-    if (!ok) return std::nullopt;
-    return vystup;
+    int delka;
+    long z, min;
+    if ((c & 0xE0) == 0xC0) {
+        delka = 2, z = c & 0x1F, min = 0x80;
+    } else if ((c & 0xF0) == 0xE0) {
+        delka = 3, z = c & 0x0F, min = 0x800;
+    } else if ((c & 0xF8) == 0xF0) {
+        delka = 4, z = c & 0x07, min = 0x10000;
+    } else {
+        return -1;
+    }
+    if (s.size() - i < static_cast<size_t>(delka)) return -1;
+    for (int k = 1; k < delka; ++k) {
+        if ((b(i + k) & 0xC0) != 0x80) return -1;
+        z = (z << 6) | (b(i + k) & 0x3F);
+    }
+    if (z < min || z > 0x10FFFF || (z >= 0xD800 && z <= 0xDFFF)) return -1;
+    i += static_cast<size_t>(delka);
+    return z;
+}
+
+void PridejUtf8(std::string& s, unsigned z) {
+    if (z < 0x80) {
+        s += static_cast<char>(z);
+    } else if (z < 0x800) {
+        s += static_cast<char>(0xC0 | (z >> 6));
+        s += static_cast<char>(0x80 | (z & 0x3F));
+    } else {
+        s += static_cast<char>(0xE0 | (z >> 12));
+        s += static_cast<char>(0x80 | ((z >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (z & 0x3F));
+    }
 }
 
 } // namespace
 
 std::optional<std::string> Utf8DoCp1250(const std::string& utf8) {
-    return Preved("CP1250", "UTF-8", utf8);
+    std::string vystup;
+    vystup.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        const long z = DalsiZnak(utf8, i);
+        if (z < 0) return std::nullopt;
+        if (z < 0x80) {
+            vystup += static_cast<char>(z);
+            continue;
+        }
+        size_t k = 0;
+        while (k < Horni.size() && Horni[k] != z)
+            ++k;
+        if (k == Horni.size()) return std::nullopt;
+        vystup += static_cast<char>(0x80 + k);
+    }
+    return vystup;
 }
 
 std::optional<std::string> Cp1250DoUtf8(const std::string& cp1250) {
-    return Preved("UTF-8", "CP1250", cp1250);
+    std::string vystup;
+    vystup.reserve(cp1250.size() + cp1250.size() / 4);
+    for (const char c : cp1250) {
+        const auto b = static_cast<unsigned char>(c);
+        const unsigned z = b < 0x80 ? b : Horni[b - 0x80];
+        if (z == 0 && b != 0) return std::nullopt;
+        PridejUtf8(vystup, z);
+    }
+    return vystup;
 }
 
 bool JePlatneUtf8(const std::string& text) {
-    return Preved("UTF-8", "UTF-8", text).has_value();
+    for (size_t i = 0; i < text.size();)
+        if (DalsiZnak(text, i) < 0) return false;
+    return true;
 }
 
 std::string JedenRadek(std::string text) {

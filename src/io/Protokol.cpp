@@ -6,6 +6,7 @@
 
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
+#include "core/Platforma.h"
 #include "io/Projekt.h"
 #include "io/SoucetCest.h"
 
@@ -251,9 +252,8 @@ std::string CeskeDatum(int den, int mesic, int rok) {
 }
 
 std::string DnesniDatum() {
-    const std::time_t t = std::time(nullptr);
     std::tm tm{};
-    localtime_r(&t, &tm);
+    if (!MistniCas(std::time(nullptr), tm)) return {};
     return CeskeDatum(tm.tm_mday, tm.tm_mon + 1, tm.tm_year + 1900);
 }
 

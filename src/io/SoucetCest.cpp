@@ -4,6 +4,7 @@
 
 #include "core/Cisla.h"
 #include "core/DrunVyp.h"
+#include "core/Platforma.h"
 #include "core/Soubory.h"
 #include "io/DataSoubor.h"
 #include "io/Kodovani.h"
@@ -36,8 +37,8 @@ std::string Pole(std::string t) {
 
 fs::path Slozka(const std::string& soubor) {
     std::error_code ec;
-    fs::path p = fs::absolute(soubor, ec);
-    if (ec) p = soubor;
+    fs::path p = fs::absolute(CestaSouboru(soubor), ec);
+    if (ec) p = CestaSouboru(soubor);
     return p.lexically_normal().parent_path();
 }
 
@@ -101,10 +102,10 @@ bool TextSady(const SadaSouctu& sada, const std::string& souborSady, std::string
     const fs::path slozka = Slozka(souborSady);
     std::string t = HlavickaSady + "\r\n";
     for (const std::string& s : sada.Soubory) {
-        const fs::path p = fs::path(s).lexically_normal();
+        const fs::path p = CestaSouboru(s).lexically_normal();
         fs::path r = p.lexically_relative(slozka);
         if (r.empty()) r = p;
-        const std::string radek = r.generic_string();
+        const std::string radek = Utf8(r.generic_u8string());
         if (!JednaRadka(radek) || !JePlatneUtf8(radek)) return false;
         t += radek + "\r\n";
     }
@@ -149,8 +150,8 @@ VysledekSouboru CtiSaduZTextu(const std::string& bajty, const std::string& soubo
     const fs::path slozka = Slozka(souborSady);
     for (size_t i = 1; i + 2 < radky.size(); ++i) {
         if (!JednaRadka(radky[i])) return chyba;
-        const fs::path p(radky[i]);
-        nova.Soubory.push_back((p.is_absolute() ? p : slozka / p).lexically_normal().string());
+        const fs::path p = CestaSouboru(radky[i]);
+        nova.Soubory.push_back(TextCesty((p.is_absolute() ? p : slozka / p).lexically_normal()));
     }
     sada = std::move(nova);
     return {};

@@ -10,6 +10,7 @@
 
 #include "core/Cisla.h"
 #include "core/Matemat.h"
+#include "core/Platforma.h"
 
 namespace drun {
 
@@ -66,10 +67,11 @@ double NaSude(double x) {
 
 std::optional<std::string> NactiSoubor(const std::string& cesta) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(cesta, ec) || ec) return std::nullopt;
-    const std::uintmax_t velikost = std::filesystem::file_size(cesta, ec);
+    const std::filesystem::path p = CestaSouboru(cesta);
+    if (!std::filesystem::is_regular_file(p, ec) || ec) return std::nullopt;
+    const std::uintmax_t velikost = std::filesystem::file_size(p, ec);
     if (ec || velikost == 0 || velikost > NejvetsiSoubor) return std::nullopt;
-    std::ifstream f(cesta, std::ios::binary);
+    std::ifstream f(p, std::ios::binary);
     if (!f) return std::nullopt;
     std::string obsah((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
     if (f.bad() || obsah.empty()) return std::nullopt;

@@ -1,6 +1,5 @@
 // Where DRUN.CFG, DRUN.DRN and KL385216.CAD are found.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -35,7 +34,7 @@ class Umisteni : public ::testing::Test {
 } // namespace
 
 TEST_F(Umisteni, DatovaSlozkaVPrefixu) {
-    EXPECT_EQ(s.Data, (koren / "prefix/share/drun").string() + "/");
+    EXPECT_EQ(s.Data, TextCesty((koren / "prefix/share/drun").lexically_normal()) + "/");
 }
 
 TEST_F(Umisteni, PravidloProZapisovatelnouANezapisovatelnouSlozku) {
@@ -94,8 +93,10 @@ TEST_F(Umisteni, ZapisovatelnostSlozky) {
     Vytvor((koren / "soubor").string());
     EXPECT_FALSE(LzeZapsatDoSlozky((koren / "soubor").string() + "/"));
     EXPECT_FALSE(LzeZapsatDoSlozky((koren / "neni").string() + "/"));
+#ifndef _WIN32
     fs::permissions(s.Program, fs::perms::owner_read | fs::perms::owner_exec);
     if (::geteuid() != 0) { // root writes anyway
         EXPECT_FALSE(LzeZapsatDoSlozky(s.Program));
     }
+#endif
 }

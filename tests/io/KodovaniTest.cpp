@@ -2,6 +2,10 @@
 
 #include "io/Kodovani.h"
 
+#if __has_include(<iconv.h>) && !defined(_WIN32)
+#include <iconv.h>
+#endif
+
 using namespace drun;
 
 TEST(Kodovani, CestinaTamAZpet) {
@@ -23,3 +27,78 @@ TEST(Kodovani, CoSoubornemuRadkuNepatri) {
     EXPECT_FALSE(JeRadekCp1250(std::string("\xC3", 1))); // broken UTF-8
     EXPECT_FALSE(Cp1250DoUtf8(std::string("\x81", 1)).has_value());
 }
+
+TEST(Kodovani, KazdyBajtTamAZpet) {
+    // Five bytes have no character; every other one comes back as it was.
+    for (int b = 0; b < 256; ++b) {
+        const std::string bajt(1, static_cast<char>(b));
+        const auto utf8 = Cp1250DoUtf8(bajt);
+        const bool nedefinovany = b == 0x81 || b == 0x83 || b == 0x88 || b == 0x90 || b == 0x98;
+        ASSERT_EQ(utf8.has_value(), !nedefinovany) << b;
+        if (utf8) {
+            EXPECT_EQ(Utf8DoCp1250(*utf8), bajt) << b;
+        }
+    }
+}
+
+TEST(Kodovani, PlatneUtf8) {
+    struct Radek {
+        const char* bajty;
+        bool platne;
+    };
+    for (const Radek& r :
+         std::initializer_list<Radek>{{"", true},
+                                      {"\x7F", true},
+                                      {"\xC2\x80", true},
+                                      {"\xEF\xBF\xBF", true},
+                                      {"\xF4\x8F\xBF\xBF", true},  // U+10FFFF, the last one
+                                      {"\xF4\x90\x80\x80", false}, // past U+10FFFF
+                                      {"\xED\xA0\x80", false},     // a surrogate
+                                      {"\xC0\x80", false},         // overlong
+                                      {"\xE0\x80\x80", false},     // overlong
+                                      {"\xF0\x80\x80\x80", false}, // overlong
+                                      {"\xF8\x88\x80\x80\x80", false},
+                                      {"\x80", false},
+                                      {"\xE2\x82", false}, // cut short
+                                      {"a\xC3", false},
+                                      {"\xFF", false}})
+        EXPECT_EQ(JePlatneUtf8(r.bajty), r.platne) << r.bajty;
+}
+
+#if __has_include(<iconv.h>) && !defined(_WIN32)
+// The system's converter, which the files were always converted with: the
+// table gives the same bytes for every character and refuses the same ones.
+std::optional<std::string> Iconv(const char* do_, const char* z, const std::string& vstup) {
+    iconv_t cd = iconv_open(do_, z);
+    std::string in = vstup, out(4 * vstup.size() + 4, '\0');
+    char* pin = in.data();
+    char* pout = out.data();
+    size_t zbyva = in.size(), volno = out.size();
+    const size_t r = iconv(cd, &pin, &zbyva, &pout, &volno);
+    iconv_close(cd);
+    if (r == static_cast<size_t>(-1)) return std::nullopt;
+    out.resize(out.size() - volno);
+    return out;
+}
+
+TEST(Kodovani, StejneJakoSystemovyPrevod) {
+    for (int b = 0; b < 256; ++b) {
+        const std::string bajt(1, static_cast<char>(b));
+        ASSERT_EQ(Cp1250DoUtf8(bajt), Iconv("UTF-8", "CP1250", bajt)) << b;
+    }
+    for (unsigned z = 0; z < 0x10000; ++z) {
+        if (z >= 0xD800 && z <= 0xDFFF) continue;
+        std::string utf8;
+        if (z < 0x80) {
+            utf8 = std::string(1, static_cast<char>(z));
+        } else if (z < 0x800) {
+            utf8 = {static_cast<char>(0xC0 | (z >> 6)), static_cast<char>(0x80 | (z & 0x3F))};
+        } else {
+            utf8 = {static_cast<char>(0xE0 | (z >> 12)),
+                    static_cast<char>(0x80 | ((z >> 6) & 0x3F)),
+                    static_cast<char>(0x80 | (z & 0x3F))};
+        }
+        ASSERT_EQ(Utf8DoCp1250(utf8), Iconv("CP1250", "UTF-8", utf8)) << z;
+    }
+}
+#endif

@@ -1,6 +1,8 @@
 #pragma once
 
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <cstdio>
 #include <initializer_list>
@@ -14,6 +16,7 @@ struct Beh {
     std::string vystup;
 };
 
+#ifndef _WIN32
 inline Beh SpustPrikaz(const std::string& prikaz) {
     Beh b;
     FILE* p = popen(prikaz.c_str(), "r");
@@ -26,6 +29,7 @@ inline Beh SpustPrikaz(const std::string& prikaz) {
     b.status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
     return b;
 }
+#endif
 
 // Lines joined with CR LF, converted to Windows-1250: a data file as the program writes it.
 inline std::string Soubor(std::initializer_list<std::string> radky) {

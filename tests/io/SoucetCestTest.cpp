@@ -1,11 +1,11 @@
 // The sum's paths read from files, its table and the set file *.DRS.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 
 #include "core/Cisla.h"
+#include "core/Platforma.h"
 #include "core/Soubory.h"
 #include "io/DataSoubor.h"
 #include "io/Protokol.h"
@@ -69,7 +69,8 @@ TEST_F(SoucetCest, CestyZeSouboruATabulka) {
 TEST_F(SoucetCest, SadaTamAZpetBajtProBajt) {
     const std::string sada = (slozka / "pokoj.DRS").string();
     SadaSouctu s;
-    s.Soubory = {(slozka / "přívod.DRN").string(), (slozka / "podsložka" / "odvod.DRN").string(),
+    s.Soubory = {TextCesty(slozka / CestaSouboru("přívod.DRN")),
+                 TextCesty(slozka / CestaSouboru("podsložka") / "odvod.DRN"),
                  (slozka.parent_path() / "jinde.DRN").string()};
     NastavPozadavek(s.Pozadavek, NKrivky[4]);
     ASSERT_TRUE(UlozSadu(s, sada).Ok());

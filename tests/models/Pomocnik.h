@@ -1,7 +1,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <array>
 #include <cmath>
@@ -11,6 +10,7 @@
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
+#include "core/Platforma.h"
 #include "io/DataSoubor.h"
 #include "models/HrPotrubi.h"
 #include "models/Mistnost.h"
@@ -69,7 +69,7 @@ inline void ExpectStejnePrvky(const drun::Cesta& zapsana, const drun::Cesta& pre
 // A temporary folder of the running test alone: prefix, process and test name.
 inline std::filesystem::path SlozkaTestu(const std::string& predpona) {
     return std::filesystem::temp_directory_path() /
-           (predpona + std::to_string(::getpid()) + "-" +
+           (predpona + std::to_string(drun::CisloProcesu()) + "-" +
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
 }
 

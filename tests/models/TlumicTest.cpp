@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -13,6 +11,7 @@
 
 #include "core/Cisla.h"
 #include "core/DrunVyp.h"
+#include "core/Platforma.h"
 #include "models/Tlumic.h"
 
 using namespace drun;
@@ -76,7 +75,7 @@ class Tlumic : public ::testing::Test {
   protected:
     void SetUp() override {
         slozka = std::filesystem::path(::testing::TempDir()) /
-                 ("drun-tlumic-" + std::to_string(::getpid()) + "-" +
+                 ("drun-tlumic-" + std::to_string(CisloProcesu()) + "-" +
                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(slozka);
         var.SouborTlumice = (slozka / "KL385216.CAD").string();
