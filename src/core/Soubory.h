@@ -18,9 +18,9 @@ KodVysledku CtiNeprazdny(const std::string& cesta, std::string& obsah);
 // the disk and renames it over the target, so a failure leaves the previous
 // file as it was. A new file gets the user's default permissions, a replaced
 // one keeps its own; the folder is flushed after the rename. A link is written
-// through to its target; a read-only target is a failure. False on any failure (the temporary file is removed); a
-// success also removes what interrupted saves of the same target left
-// (".NAME.ukladani-XXXXXX").
+// through to its target; a read-only target is a failure. False on any
+// failure (the temporary file is removed); a success also removes what
+// interrupted saves of the same target left (".NAME.ukladani-XXXXXX").
 bool ZapisAtomicky(const std::string& cesta, const std::string& obsah);
 
 } // namespace drun
