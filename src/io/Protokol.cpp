@@ -127,7 +127,7 @@ void Pod(Tiskarna& t, const std::string& nadpis, const Spectrum& s) {
 
 // Heights of the blocks the page checks leave room for.
 constexpr int VyskaNejvetsihoBloku = 9; // the room
-constexpr int PrahZaveru = 8;           // the closing block, its first rule included
+constexpr int PrahZaveru = 10;          // the closing block, its first rule included
 constexpr int VyskaBlokuCesty = 3;      // a path of the sum
 constexpr int PrahZaveruSouctu = 9;     // the sum's closing block
 
@@ -167,9 +167,11 @@ void RadkyProtokolu(const DrunVar& var, const std::string& datum, const Prijemce
     }
 
     // The closing block, its first rule counted with it so that nothing
-    // prints past the page length.
+    // prints past the page length: the result, the requirement and the
+    // difference always stand on one page.
     t.Kontrola(PrahZaveru);
     t.Radek(Cara);
+    Pod(t, "VÝSLEDEK CELÉ SÍTĚ:", var.Vysledek);
     Pod(t, "POŽADAVEK NA KONCI SÍTĚ:", var.Pozadavek);
     Pod(t, "ROZDÍL:", var.Rozdil);
     t.Radek(Cara);

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "core/Cisla.h"
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
+#include "io/DataSoubor.h"
 #include "io/Protokol.h"
+#include "tools/Pozadavek.h"
 
 using namespace drun;
 
@@ -75,6 +78,8 @@ TEST(Protokol, JenZdrojNaJedneStrance) {
         "     \t\t80.0\t80.0\t80.0\t80.0\t80.0\t80.0\t80.0\t80.0\t87.0",
         "",
         Cara,
+        "     VÝSLEDEK CELÉ SÍTĚ:",
+        "     \t\t80.0\t80.0\t80.0\t80.0\t80.0\t80.0\t80.0\t80.0\t87.0",
         "     POŽADAVEK NA KONCI SÍTĚ:",
         "     \t\t0.0\t0.0\t0.0\t0.0\t0.0\t0.0\t0.0\t0.0\t7.0",
         "     ROZDÍL:",
@@ -204,7 +209,8 @@ TEST(Protokol, ZadnaStrankaNePresahneDelku) {
                         << "length " << delka << ", " << prvku << " elements, page " << k + 1;
                 // the closing block stays together
                 ASSERT_EQ(s.back().back(), Cara);
-                ASSERT_EQ(s.back()[s.back().size() - 6], Cara);
+                ASSERT_EQ(s.back()[s.back().size() - 8], Cara);
+                ASSERT_EQ(s.back()[s.back().size() - 7], "     VÝSLEDEK CELÉ SÍTĚ:");
             }
         }
     }
@@ -212,7 +218,7 @@ TEST(Protokol, ZadnaStrankaNePresahneDelku) {
 
 TEST(Protokol, UzaviraciCaraJdeSBlokem) {
     // Page length 25 with two standard blocks on page 2 leaves the counter at 20,
-    // above 25 - 8: the closing block, rule first, moves to page 3 whole.
+    // above 25 - 10: the closing block, rule first, moves to page 3 whole.
     DrunVar var;
     var.parametry.DelkaStranky = 25;
     for (int n = 2; n <= 4; ++n)
@@ -222,8 +228,33 @@ TEST(Protokol, UzaviraciCaraJdeSBlokem) {
     ASSERT_EQ(s.size(), 3u);
     EXPECT_EQ(s[1].size(), 20u);
     EXPECT_EQ(s[1].back(), "");
-    EXPECT_EQ(s[2].size(), 8u + 6u);
+    EXPECT_EQ(s[2].size(), 8u + 8u);
     EXPECT_EQ(s[2][8], Cara);
+}
+
+// The example calculation at every page length: the result, the requirement
+// and the difference stand on the last page together, the result as the
+// last element leaves it.
+TEST(Protokol, ZaverPrikladuNaJedneStrance) {
+    DrunVar var;
+    ASSERT_TRUE(NactiData(var, std::string(DRUN_TEST_DATA) + "/Kancelar.DRN").Ok());
+    NastavPozadavek(var, NKrivky[4]);
+    PrepocitejOd(var, 1);
+    std::string vysledek = "     \t\t";
+    for (int k = 0; k <= LA; ++k)
+        vysledek += (k > 0 ? "\t" : "") + FormatHodnota(var.Vysledek[static_cast<size_t>(k)]);
+    for (int delka = 25; delka <= 100; ++delka) {
+        SCOPED_TRACE(delka);
+        var.parametry.DelkaStranky = delka;
+        const auto posledni = Stranky(TextProtokolu(var, "d")).back();
+        ASSERT_GE(posledni.size(), 8u);
+        const auto zaver = posledni.end() - 8;
+        EXPECT_EQ(std::vector<std::string>(zaver, zaver + 4),
+                  (std::vector<std::string>{Cara, "     VÝSLEDEK CELÉ SÍTĚ:", vysledek,
+                                            "     POŽADAVEK NA KONCI SÍTĚ:"}));
+        EXPECT_EQ(zaver[6], "     ROZDÍL:");
+        EXPECT_EQ(posledni.back(), Cara);
+    }
 }
 
 TEST(Protokol, TextovyProud) {

@@ -17,6 +17,7 @@
 #include "tools/Pozadavek.h"
 #include "ui/hlavni/Nastaveni.h"
 #include "ui/nastroje/Graf.h"
+#include "ui/tisk/GrafPrvky.h"
 
 using namespace drun;
 
@@ -60,12 +61,45 @@ TEST_F(UiTest, NRVysledkuSRozhodujicimPasmem) {
         std::array<double, PocetPasem> zdroj;
         const char* text;
         const char* pasmo;
+        const char *nc, *pasmoNC, *rc, *hintRC;
     };
     const Radek tabulka[] = {
-        {{0, 0, 0, 0, 0, 0, 0, 0}, "NR 7.8", "8kHz"},
-        {{59.2, 0, 0, 0, 0, 0, 0, 0}, "NR 30.0", "63Hz"},
-        {{59.2, 48.1, 39.9, 34.0, 30.0, 26.9, 24.7, 22.9}, "NR 30.1", "4kHz"},
-        {{80, 80, 80, 80, 80, 80, 80, 80}, "NR 85.5", "8kHz"},
+        {{0, 0, 0, 0, 0, 0, 0, 0},
+         "NR 7.8",
+         "8kHz",
+         "NC < 15",
+         "8kHz",
+         "RC 0 (H)",
+         "Nejvýše pásmo 8kHz 15.0 dB nad křivkou RC"},
+        {{59.2, 0, 0, 0, 0, 0, 0, 0},
+         "NR 30.0",
+         "63Hz",
+         "NC 33.7",
+         "63Hz",
+         "RC 0 (R)",
+         "Nejvýše pásmo 63Hz 39.2 dB nad křivkou RC"},
+        {{59.2, 48.1, 39.9, 34.0, 30.0, 26.9, 24.7, 22.9},
+         "NR 30.1",
+         "4kHz",
+         "NC 33.7",
+         "63Hz",
+         "RC 30 (R)",
+         "Nejvýše pásmo 63Hz 9.2 dB nad křivkou RC"},
+        {{80, 80, 80, 80, 80, 80, 80, 80},
+         "NR 85.5",
+         "8kHz",
+         "NC > 70",
+         "4kHz",
+         "RC 80 (H)",
+         "Nejvýše pásmo 8kHz 15.0 dB nad křivkou RC"},
+        // 500 Hz to 2 kHz all 0.4 dB under the curve: the lowest is named
+        {{60, 50, 40, 54.6, 49.6, 44.6, 30, 20},
+         "NR 51.2",
+         "500Hz",
+         "NC 50.8",
+         "500Hz",
+         "RC 50 (N)",
+         "Nejvýše pásmo 500Hz 0.4 dB pod křivkou RC"},
     };
     for (const Radek& r : tabulka) {
         Spectrum& z = var.cesta.Prvni().VlastniDrun;
@@ -77,6 +111,10 @@ TEST_F(UiTest, NRVysledkuSRozhodujicimPasmem) {
         EXPECT_EQ(okno->NRLbl->toolTip(), QStringLiteral("Rozhoduje pásmo ") + r.pasmo);
         EXPECT_TRUE(
             okno->NRLbl->statusTip().endsWith(QStringLiteral("rozhoduje pásmo ") + r.pasmo));
+        EXPECT_EQ(okno->NCLbl->text(), r.nc);
+        EXPECT_EQ(okno->NCLbl->toolTip(), QStringLiteral("Rozhoduje pásmo ") + r.pasmoNC);
+        EXPECT_EQ(okno->RCLbl->text(), r.rc);
+        EXPECT_EQ(okno->RCLbl->toolTip(), r.hintRC);
     }
 }
 
@@ -92,6 +130,10 @@ TEST_F(UiTest, GrafDrziCislaVysledkuPozadavkuAKrivky) {
     EXPECT_EQ(Y(g.PozadavekSerie), Pasma(var.Pozadavek));
     // 8 kHz decides: (70 + 8) / 1.03 = 75.73
     EXPECT_EQ(g.NRSerie->name(), "Křivka NR 75.8");
+    // 4 kHz: 70 + 5 * (70 - 68) / 5 = 72, beyond the table; RC 70 hisses at 8 kHz
+    EXPECT_EQ(g.NCSerie->name(), "Křivka NC > 70");
+    EXPECT_EQ(g.SpektrumGraf->title(), "Spektrum na konci sítě – NR 75.8, NC > 70, RC 70 (H)");
+    EXPECT_DOUBLE_EQ(g.NCSerie->at(6).y(), 70.0);
     // The curve itself, worked by hand: L = A + B * 75.8 per band.
     const QList<double> nr75_8{95.382, 87.946, 82.494, 78.6292, 75.8, 73.437, 71.595, 70.074};
     ASSERT_EQ(g.NRSerie->count(), 8);
@@ -229,4 +271,29 @@ TEST_F(UiTest, UlozitObrazekPresDialogDoplniPriponu) {
     EXPECT_TRUE(QFile::exists(jmeno + ".svg"));
     EXPECT_FALSE(QFile::exists(jmeno));
     EXPECT_TRUE(Zaznam().texty.isEmpty());
+}
+
+// Levels of thousands of dB keep a readable level axis: at most 16 labels.
+TEST(GrafPrvky, OsaHladinProExtremy) {
+    struct Radek {
+        double min, max, dolni, horni, krok;
+    } tabulka[] = {
+        {0, 80, -10, 90, 10},
+        {0, 140, -10, 150, 10},
+        {0, 150, -10, 160, 20},
+        {0, 300, -10, 310, 20},
+        {0, 310, -10, 320, 50},
+        {0, 8000, -10, 8010, 1000},
+        {-5000, 5000, -5010, 5010, 1000},
+        {70, 70, 60, 80, 10},
+        {0, 1e6, -10, 1000010, 100000},
+    };
+    QValueAxis osa;
+    for (const Radek& r : tabulka) {
+        SCOPED_TRACE(r.max);
+        NastavRozsahHladin(&osa, r.min, r.max);
+        EXPECT_EQ(osa.min(), r.dolni);
+        EXPECT_EQ(osa.max(), r.horni);
+        EXPECT_EQ(osa.tickInterval(), r.krok);
+    }
 }

@@ -395,22 +395,79 @@ TEST(Tisk, TabulatoryKazdychOsmZnaku) {
     EXPECT_EQ(v.Stranek, 3);
 }
 
+// The protocol's pages are the paper's pages at every page length, also
+// where that many lines need a smaller font than 10 points.
 TEST(Tisk, PdfMaTolikStranKolikProtokol) {
     DrunVar var;
-    var.parametry.DelkaStranky = 30;
-    for (int i = 0; i < 12; ++i)
+    for (int i = 0; i < 40; ++i)
         PridejObecny(var, "prvek", 1);
     PrepocitejOd(var, 1);
-    const auto radky = TextProtokolu(var, "1.1.2026");
-    int predelu = 0;
-    for (const auto& r : radky)
-        predelu += !r.empty() && r[0] == '\f';
+    QTemporaryDir d;
+    for (int delka : {25, 30, 60, 70, 85, 100}) {
+        SCOPED_TRACE(delka);
+        var.parametry.DelkaStranky = delka;
+        const auto radky = TextProtokolu(var, "1.1.2026");
+        int predelu = 0;
+        for (const auto& r : radky)
+            predelu += !r.empty() && r[0] == '\f';
+        QPdfWriter pdf(d.filePath("p.pdf"));
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        const VysledekTisku v = VykresliProtokol(pdf, radky, delka);
+        EXPECT_TRUE(v.Ok);
+        EXPECT_EQ(v.Stranek, predelu + 1);
+    }
+}
+
+// Lines that exactly fill a page stay on it; the next one opens a page.
+TEST(Tisk, ZlomNaSpoduStranky) {
     QTemporaryDir d;
     QPdfWriter pdf(d.filePath("p.pdf"));
     pdf.setPageSize(QPageSize(QPageSize::A4));
-    const VysledekTisku v = VykresliProtokol(pdf, radky);
-    EXPECT_TRUE(v.Ok);
-    EXPECT_EQ(v.Stranek, predelu + 1);
+    QImage img(900, 300, QImage::Format_RGB32);
+    for (QPaintDevice* z : std::initializer_list<QPaintDevice*>{&img, &pdf}) {
+        const int n = RadkuNaStranku(*z);
+        ASSERT_GT(n, 3);
+        for (auto [radku, stranek] :
+             {std::pair{n - 1, 1}, {n, 1}, {n + 1, 2}, {2 * n, 2}, {2 * n + 1, 3}}) {
+            SCOPED_TRACE(std::to_string(radku) + " lines of " + std::to_string(n));
+            img.fill(Qt::white);
+            const VysledekTisku v =
+                VykresliProtokol(*z, std::vector<std::string>(static_cast<size_t>(radku), "W"));
+            EXPECT_TRUE(v.Ok);
+            EXPECT_EQ(v.Stranek, stranek);
+        }
+    }
+    // The page's last line is drawn on it, in its lowest tenth.
+    img.fill(Qt::white);
+    VykresliProtokol(img, std::vector<std::string>(static_cast<size_t>(RadkuNaStranku(img)), "W"));
+    EXPECT_GE(Inkoust(img, img.height() * 9 / 10, img.height()).second, 0);
+}
+
+// A line wider than the page ends inside it with an ellipsis; short lines
+// are drawn whole.
+TEST(Tisk, DlouhyRadekSeZkrati) {
+    QImage img(400, 60, QImage::Format_RGB32);
+    auto sirka = [&](const std::string& radek) {
+        img.fill(Qt::white);
+        EXPECT_TRUE(VykresliProtokol(img, {radek}).Ok);
+        return Inkoust(img, 0, img.height()).second;
+    };
+    const int plny = sirka(std::string(300, 'W'));
+    EXPECT_LT(plny, img.width() - 1);
+    EXPECT_GT(plny, img.width() * 8 / 10);
+    EXPECT_EQ(sirka(std::string(299, 'W') + "\tW"), plny);
+    EXPECT_EQ(sirka("\t\t\t\t\t\t\t\t\t\t\t\t\t\t\tW"), plny);
+    // The last cell holds the ellipsis' dots, far lower than a W.
+    auto vyskaInkoustu = [&](int x) {
+        const QImage sloupec = img.copy(x, 0, 1, img.height()).transformed(QTransform().rotate(90));
+        const auto [od, po] = Inkoust(sloupec, 0, 1);
+        return po - od;
+    };
+    sirka(std::string(300, 'W'));
+    const int tecky = vyskaInkoustu(plny);
+    const int w = sirka("HHH");
+    EXPECT_LT(w, img.width() / 10);
+    EXPECT_LT(tecky * 3, vyskaInkoustu(w - 1));
 }
 
 // Every free-text field of the program ends up in the data file or the

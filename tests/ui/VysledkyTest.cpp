@@ -20,6 +20,7 @@
 #include "io/Vysledky.h"
 #include "models/Zdroj.h"
 #include "tools/Pozadavek.h"
+#include "ui/tisk/GrafPrvky.h"
 #include "ui/tisk/Tisk.h"
 #include "ui/tisk/Vysledky.h"
 
@@ -100,7 +101,8 @@ TEST_F(UiTest, PdfProtokoluJakoTiskSGrafem) {
         for (qsizetype s = 0; s < ocekavane.size(); ++s)
             EXPECT_EQ(text[s], ocekavane[s]) << "page " << s + 1;
         EXPECT_EQ(text.last().first(), "Akce: Kancelář 2.12");
-        EXPECT_TRUE(text.last().contains("Spektrum na konci sítě"));
+        // the chart page names the three ratings of the result
+        EXPECT_TRUE(text.last().contains("Spektrum na konci sítě – " + Hodnoceni(var.Vysledek)));
     }
     if (!MaNastroj("pdftoppm")) GTEST_SKIP() << "pdftoppm missing";
     // The chart page shows the result's blue line.

@@ -23,6 +23,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <tuple>
 
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
@@ -61,6 +62,7 @@
 #include "ui/nastroje/PrevFrm.h"
 #include "ui/nastroje/ProjektFrm.h"
 #include "ui/nastroje/SoucetFrm.h"
+#include "ui/tisk/GrafPrvky.h"
 #include "ui/tisk/Tisk.h"
 
 using namespace drun;
@@ -82,13 +84,15 @@ void SeznamModel::Obnov() {
 namespace {
 
 // The three panels share one column grid, so their values stand under each
-// other: captions, nine values, and room for the NR rating.
+// other: captions, nine values, and room for the NR, NC and RC ratings.
 void SloupcePanelu(QGridLayout* g) {
     g->setColumnMinimumWidth(0, 130);
     for (int i = 1; i <= 9; ++i)
         g->setColumnMinimumWidth(i, 52);
     g->setColumnMinimumWidth(10, 64);
-    g->setColumnStretch(11, 1);
+    g->setColumnMinimumWidth(11, 72);
+    g->setColumnMinimumWidth(12, 84);
+    g->setColumnStretch(13, 1);
 }
 
 QLabel* HodnotaLbl(QWidget* rodic) {
@@ -427,11 +431,16 @@ QWidget* THlavniForm::VytvorPanely() {
         g->setVerticalSpacing(1);
         Zahlavi(g, 0);
         Vysl = Radek(g, 1, QStringLiteral("Výsledek celé sítě"), VysledekPanel, true);
-        NRLbl = new QLabel(QStringLiteral("NR ????"), VysledekPanel);
-        NRLbl->setFont(Vysl[0]->font());
-        NRLbl->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        NRLbl->setMinimumWidth(64);
-        g->addWidget(NRLbl, 1, 10);
+        int sloupec = 10;
+        for (auto [lbl, text, sirka] : {std::tuple{&NRLbl, "NR ????", 64},
+                                        {&NCLbl, "NC ????", 72},
+                                        {&RCLbl, "RC ????", 84}}) {
+            *lbl = new QLabel(QString::fromUtf8(text), VysledekPanel);
+            (*lbl)->setFont(Vysl[0]->font());
+            (*lbl)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            (*lbl)->setMinimumWidth(sirka);
+            g->addWidget(*lbl, 1, sloupec++);
+        }
         Poz = Radek(g, 2, QStringLiteral("Požadavek"), VysledekPanel);
         Rozdil = Radek(g, 3, QStringLiteral("Rozdíl"), VysledekPanel);
         SloupcePanelu(g);
@@ -555,11 +564,14 @@ void THlavniForm::ZobrazVysledek() {
     ZobrazElement(var_.cesta.Aktualni());
     Zapis(Vysl, var_.Vysledek);
     const HodnoceniNR nr = SpoctiNR(var_.Vysledek);
-    const QString pasmo = QString::fromUtf8(NazvyPasem[static_cast<size_t>(nr.Pasmo)]);
     NRLbl->setText(QStringLiteral("NR ") + Text(nr.N));
-    NastavHint(NRLbl, QStringLiteral("Rozhoduje pásmo ") + pasmo +
-                          QStringLiteral("|Hodnocení výsledku křivkami NR, rozhoduje pásmo ") +
-                          pasmo);
+    NastavHint(NRLbl, HintNR(nr));
+    const HodnoceniNC nc = SpoctiNC(var_.Vysledek);
+    NCLbl->setText(QString::fromStdString(PopisNC(nc)));
+    NastavHint(NCLbl, HintNC(nc));
+    const HodnoceniRC rc = SpoctiRC(var_.Vysledek);
+    RCLbl->setText(QString::fromStdString(PopisRC(rc)));
+    NastavHint(RCLbl, HintRC(rc));
     Zapis(Rozdil, var_.Rozdil);
     for (size_t i = 0; i < 9; ++i) {
         QPalette p = Rozdil[i]->palette();
@@ -873,7 +885,8 @@ void THlavniForm::PamatujPolohyOken() {
 bool THlavniForm::TiskProtokolu(QPrinter& tiskarna) {
     const QString datum = DatumProtokolu();
     tiskarna.setDocName(QStringLiteral("DRUN"));
-    const VysledekTisku v = VykresliProtokol(tiskarna, TextProtokolu(var_, datum.toStdString()));
+    const VysledekTisku v = VykresliProtokol(tiskarna, TextProtokolu(var_, datum.toStdString()),
+                                             var_.parametry.DelkaStranky);
     if (!v.Ok) {
         hlaseni().Chyba(QStringLiteral("Chyba při zápisu na tiskárnu!"));
         return false;

@@ -126,7 +126,8 @@ class THlavniForm : public QMainWindow {
     TPozadavekForm* Pozadavek;
     TAboutBox* AboutBox;
     TGrafForm* Graf;
-    QLabel* NRLbl; // NR rating of the result, the deciding band in its hint
+    QLabel* NRLbl;         // NR rating of the result, the deciding band in its hint
+    QLabel *NCLbl, *RCLbl; // NC and RC of the result beside it, likewise
     TParametryForm* ParametryForm;
     TAkTlakForm* AkTlak;
     TPrevodForm* Prevod;

@@ -19,11 +19,41 @@ using namespace drun;
 const QColor BarvaVysledku(0, 90, 200);
 const QColor BarvaPozadavku(40, 40, 40);
 const QColor BarvaNR(0, 150, 70);
+const QColor BarvaNC(150, 60, 170);
 const QColor BarvaPrekroceni(255, 0, 0);
 
 QString NazevPasma(int i) {
     return i < PocetPasem ? QString::fromUtf8(NazvyPasem[static_cast<size_t>(i)])
                           : QStringLiteral("L(A)");
+}
+
+QString HintNR(const HodnoceniNR& h) {
+    const QString pasmo = NazevPasma(h.Pasmo);
+    return QStringLiteral("Rozhoduje pásmo ") + pasmo +
+           QStringLiteral("|Hodnocení výsledku křivkami NR, rozhoduje pásmo ") + pasmo;
+}
+
+QString HintNC(const HodnoceniNC& h) {
+    const QString pasmo = NazevPasma(h.Pasmo);
+    return QStringLiteral("Rozhoduje pásmo ") + pasmo +
+           QStringLiteral("|Hodnocení výsledku křivkami NC, rozhoduje pásmo ") + pasmo;
+}
+
+QString HintRC(const HodnoceniRC& h) {
+    const QString kde = QStringLiteral("pásmo ") + NazevPasma(h.Pasmo) + QLatin1Char(' ') +
+                        QString::fromStdString(FormatHodnota(std::fabs(h.Prebytek))) +
+                        (h.Prebytek > 0 ? QStringLiteral(" dB nad křivkou RC")
+                                        : QStringLiteral(" dB pod křivkou RC"));
+    return QStringLiteral("Nejvýše ") + kde +
+           QStringLiteral("|Hodnocení RC Mark II: R hučení, H syčení, N vyvážené spektrum; "
+                          "nejvýše ") +
+           kde;
+}
+
+QString Hodnoceni(const Spectrum& s) {
+    return QStringLiteral("NR ") + QString::fromStdString(FormatHodnota(SpoctiNR(s).N)) +
+           QStringLiteral(", ") + QString::fromStdString(PopisNC(SpoctiNC(s))) +
+           QStringLiteral(", ") + QString::fromStdString(PopisRC(SpoctiRC(s)));
 }
 
 // The axis makes a label for every tick at once: a long range never meets a
@@ -39,7 +69,12 @@ void NastavRozsahHladin(QValueAxis* osa, double min, double max) {
     double dolni = std::floor((min - 1) / 10) * 10;
     double horni = std::ceil((max + 1) / 10) * 10;
     if (horni - dolni < 20) horni = dolni + 20;
-    NastavRozsah(osa, dolni, horni, horni - dolni > 160 ? 20 : 10);
+    // 10 or 20 dB for ordinary levels; extreme ones (thousands of dB) get a
+    // step of 50, 100, 200, 500, … so that no more than 16 labels crowd the axis.
+    double krok = horni - dolni > 160 ? 20 : 10;
+    for (int i = 0; (horni - dolni) / krok > 16 && i < 1000; ++i)
+        krok *= i % 3 == 0 ? 2.5 : 2; // 20, 50, 100, 200, 500, 1000, …
+    NastavRozsah(osa, dolni, horni, krok);
 }
 
 QValueAxis* OsaHladin(QChart* graf) {
@@ -98,6 +133,7 @@ SpektrumProtiPozadavku PridejSpektrum(QChart* graf, const QString& nazev) {
     SpektrumProtiPozadavku g{};
     g.Pozadavek = Cara(graf, QStringLiteral("Požadavek"), BarvaPozadavku, Qt::DashLine, 2);
     g.NR = Cara(graf, QStringLiteral("NR"), BarvaNR, Qt::DotLine, 2);
+    g.NC = Cara(graf, QStringLiteral("NC"), BarvaNC, Qt::DashDotLine, 2);
     g.Spektrum = Cara(graf, nazev, BarvaVysledku, Qt::SolidLine, 3);
     g.Spektrum->setPointsVisible(true);
     g.Prekroceno = Body(graf, QStringLiteral("Požadavek překročen"), BarvaPrekroceni, 13);
@@ -114,16 +150,18 @@ void KresliProtiPozadavku(const SpektrumProtiPozadavku& g, const Spectrum& s,
                           const Spectrum& pozadavek, const Spectrum& rozdil, double min, double max,
                           const QString& priponaNR) {
     const HodnoceniNR nr = SpoctiNR(s);
-    const Spectrum krivka = NKrivka(nr.N);
-    QList<QPointF> spektrum, pozadavky, nkrivka, prekroceno;
+    const HodnoceniNC nc = SpoctiNC(s);
+    const Spectrum krivka = NKrivka(nr.N), ncKrivka = NCKrivka(nc.NC);
+    QList<QPointF> spektrum, pozadavky, nkrivka, nckrivka, prekroceno;
     for (int i = 0; i < PocetPasem; ++i) {
         const auto k = static_cast<size_t>(i);
         const double x = i + 1;
         spektrum << QPointF(x, s[k]);
         pozadavky << QPointF(x, pozadavek[k]);
         nkrivka << QPointF(x, krivka[k]);
+        nckrivka << QPointF(x, ncKrivka[k]);
         if (rozdil[k] > 0) prekroceno << QPointF(x, s[k]);
-        for (double y : {s[k], pozadavek[k], krivka[k]}) {
+        for (double y : {s[k], pozadavek[k], krivka[k], ncKrivka[k]}) {
             min = std::min(min, y);
             max = std::max(max, y);
         }
@@ -134,5 +172,7 @@ void KresliProtiPozadavku(const SpektrumProtiPozadavku& g, const Spectrum& s,
     g.NR->replace(nkrivka);
     g.NR->setName(QStringLiteral("Křivka NR ") + QString::fromStdString(FormatHodnota(nr.N)) +
                   priponaNR);
+    g.NC->replace(nckrivka);
+    g.NC->setName(QStringLiteral("Křivka ") + QString::fromStdString(PopisNC(nc)) + priponaNR);
     g.Prekroceno->replace(prekroceno);
 }

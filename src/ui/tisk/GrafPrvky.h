@@ -15,10 +15,24 @@ class QValueAxis;
 extern const QColor BarvaVysledku;
 extern const QColor BarvaPozadavku;
 extern const QColor BarvaNR;
+extern const QColor BarvaNC;
 extern const QColor BarvaPrekroceni;
 
 // "63Hz" … "8kHz" for 0..7, "L(A)" for 8.
 QString NazevPasma(int i);
+
+namespace drun {
+struct HodnoceniNR;
+struct HodnoceniNC;
+struct HodnoceniRC;
+} // namespace drun
+// "Short|Long" hints of the three ratings (see NastavHint): the deciding band,
+// for RC the band furthest above its curve and by how much.
+QString HintNR(const drun::HodnoceniNR& h);
+QString HintNC(const drun::HodnoceniNC& h);
+QString HintRC(const drun::HodnoceniRC& h);
+// The three ratings of a spectrum in one line: "NR 30.0, NC 26.7, RC 25 (R)".
+QString Hodnoceni(const drun::Spectrum& s);
 // A chart with its title, the legend below, no animation.
 QChart* NovyGraf(const QString& titul);
 // The eight bands as categories along the bottom, centred on 1..8.
@@ -33,18 +47,20 @@ QLineSeries* Cara(QChart* graf, const QString& nazev, const QColor& barva, Qt::P
                   qreal sirka);
 QScatterSeries* Body(QChart* graf, const QString& nazev, const QColor& barva, qreal velikost);
 
-// A spectrum against its requirement and the spectrum's own NR curve, drawn
-// alike in every chart: the four series and the level axis.
+// A spectrum against its requirement and the spectrum's own NR and NC
+// curves, drawn alike in every chart: the five series and the level axis.
 struct SpektrumProtiPozadavku {
     QLineSeries *Spektrum, *Pozadavek, *NR;
     QScatterSeries* Prekroceno;
     QValueAxis* OsaY;
+    QLineSeries* NC;
 };
 // Adds them to `graf` over the band axis; the spectrum is called `nazev`.
 SpektrumProtiPozadavku PridejSpektrum(QChart* graf, const QString& nazev);
 // Draws `s` against `pozadavek`, its points red where `rozdil` is above 0 (as
-// the difference row is red), and the NR curve of `s` named "Křivka NR …" and
-// `priponaNR`. The level axis covers them and the levels min..max besides.
+// the difference row is red), the NR curve of `s` named "Křivka NR …" and
+// `priponaNR`, and its NC curve named "Křivka NC …" likewise. The level axis
+// covers them and the levels min..max besides.
 void KresliProtiPozadavku(const SpektrumProtiPozadavku& g, const drun::Spectrum& s,
                           const drun::Spectrum& pozadavek, const drun::Spectrum& rozdil, double min,
                           double max, const QString& priponaNR = {});

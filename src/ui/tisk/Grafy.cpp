@@ -22,6 +22,7 @@ namespace {
 constexpr int MaxViditelnychBodu = 300;
 
 const QColor BarvaAktualniho(255, 140, 0);
+const QString NazevSpektra = QStringLiteral("Spektrum na konci sítě");
 
 // 1, 2 or 5 times a power of ten, so that about a dozen elements get a label.
 double KrokCisel(int pocet) {
@@ -38,12 +39,13 @@ double KrokCisel(int pocet) {
 
 TGrafy::TGrafy() {
     // Spectrum at the end of the path.
-    SpektrumGraf = NovyGraf(QStringLiteral("Spektrum na konci sítě"));
+    SpektrumGraf = NovyGraf(NazevSpektra);
     const SpektrumProtiPozadavku g =
         PridejSpektrum(SpektrumGraf, QStringLiteral("Výsledek celé sítě"));
     VysledekSerie = g.Spektrum;
     PozadavekSerie = g.Pozadavek;
     NRSerie = g.NR;
+    NCSerie = g.NC;
     PrekrocenoSerie = g.Prekroceno;
     SpektrumOsaY = g.OsaY;
 
@@ -72,8 +74,10 @@ TGrafy::~TGrafy() {
 }
 
 void TGrafy::KresliSpektrum(const DrunVar& var) {
-    KresliProtiPozadavku({VysledekSerie, PozadavekSerie, NRSerie, PrekrocenoSerie, SpektrumOsaY},
-                         var.Vysledek, var.Pozadavek, var.Rozdil, var.Vysledek[0], var.Vysledek[0]);
+    SpektrumGraf->setTitle(NazevSpektra + QStringLiteral(" – ") + Hodnoceni(var.Vysledek));
+    KresliProtiPozadavku(
+        {VysledekSerie, PozadavekSerie, NRSerie, PrekrocenoSerie, SpektrumOsaY, NCSerie},
+        var.Vysledek, var.Pozadavek, var.Rozdil, var.Vysledek[0], var.Vysledek[0]);
 }
 
 void TGrafy::KresliCestu(const DrunVar& var, int pasmo) {

@@ -10,7 +10,7 @@ struct DrunVar;
 }
 
 // The two charts of a calculation, without a window: the end-of-path spectrum
-// against the requirement and its NR curve, and the level along the path in
+// against the requirement and its NR and NC curves, and the level along the path in
 // one band. The chart window shows them; the PDF protocol draws them on its
 // last page. Charts that no view has taken over are deleted with this object.
 class TGrafy {
@@ -26,7 +26,7 @@ class TGrafy {
     void KresliAktualni(const drun::DrunVar& var, int pasmo);
 
     QChart *SpektrumGraf, *CestaGraf;
-    QLineSeries *VysledekSerie, *PozadavekSerie, *NRSerie, *CestaSerie;
+    QLineSeries *VysledekSerie, *PozadavekSerie, *NRSerie, *NCSerie, *CestaSerie;
     QScatterSeries *PrekrocenoSerie, *AktualniSerie;
     QValueAxis *SpektrumOsaY, *CestaOsaX, *CestaOsaY;
 };

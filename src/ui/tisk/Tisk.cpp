@@ -10,6 +10,7 @@
 #include <QPdfWriter>
 #include <QScatterSeries>
 #include <QString>
+#include <algorithm>
 
 #include "core/DrunVar.h"
 #include "core/Soubory.h"
@@ -20,30 +21,73 @@ QString DatumProtokolu() {
     return QString::fromStdString(drun::DnesniDatum());
 }
 
-VysledekTisku VykresliProtokol(QPaintDevice& zarizeni, const std::vector<std::string>& radky) {
+namespace {
+
+constexpr double VelikostPisma = 10; // points
+constexpr double NejmensiPismo = 4;
+
+// The protocol's fixed-pitch font on `zarizeni`, 10 points unless a page of
+// `delkaStranky` lines needs a smaller one to fit the device's page.
+struct PismoTisku {
+    QFont Pismo;
+    double SirkaZnaku = 0, VyskaRadku = 0, Ascent = 0;
+};
+
+PismoTisku Pismo(QPaintDevice& zarizeni, double velikost) {
+    PismoTisku p;
+    p.Pismo = QFont(QStringLiteral("Courier"));
+    p.Pismo.setStyleHint(QFont::TypeWriter);
+    p.Pismo.setFixedPitch(true);
+    p.Pismo.setPointSizeF(velikost);
+    const QFontMetricsF m(p.Pismo, &zarizeni);
+    // Columns are placed by character cells, so the tab stops hold even if a
+    // glyph of the substituted font is not exactly one cell wide.
+    p.SirkaZnaku = m.horizontalAdvance(QLatin1Char('M'));
+    p.VyskaRadku = m.lineSpacing();
+    p.Ascent = m.ascent();
+    return p;
+}
+
+PismoTisku PismoProtokolu(QPaintDevice& zarizeni, int delkaStranky) {
+    double velikost = VelikostPisma;
+    PismoTisku p = Pismo(zarizeni, velikost);
+    // Font sizes do not scale the line spacing exactly: shrink until it fits.
+    for (int i = 0;
+         i < 50 && velikost > NejmensiPismo && delkaStranky * p.VyskaRadku > zarizeni.height();
+         ++i) {
+        velikost =
+            std::max(NejmensiPismo,
+                     velikost * std::min(0.98, zarizeni.height() / (delkaStranky * p.VyskaRadku)));
+        p = Pismo(zarizeni, velikost);
+    }
+    return p;
+}
+
+} // namespace
+
+int RadkuNaStranku(QPaintDevice& zarizeni) {
+    return static_cast<int>(zarizeni.height() / Pismo(zarizeni, VelikostPisma).VyskaRadku);
+}
+
+VysledekTisku VykresliProtokol(QPaintDevice& zarizeni, const std::vector<std::string>& radky,
+                               int delkaStranky) {
     QPainter p;
     if (!p.begin(&zarizeni)) return {};
-    VysledekTisku v = VykresliProtokol(p, zarizeni, radky);
+    VysledekTisku v = VykresliProtokol(p, zarizeni, radky, delkaStranky);
     if (!p.end()) v.Ok = false;
     return v;
 }
 
 VysledekTisku VykresliProtokol(QPainter& p, QPaintDevice& zarizeni,
-                               const std::vector<std::string>& radky) {
+                               const std::vector<std::string>& radky, int delkaStranky) {
     VysledekTisku v;
     p.save();
-    QFont pismo(QStringLiteral("Courier"));
-    pismo.setStyleHint(QFont::TypeWriter);
-    pismo.setFixedPitch(true);
-    pismo.setPointSizeF(10);
-    p.setFont(pismo);
+    const PismoTisku pismo = PismoProtokolu(zarizeni, delkaStranky);
+    p.setFont(pismo.Pismo);
     p.setPen(Qt::black);
-    const QFontMetricsF m(p.font(), &zarizeni);
-    // Columns are placed by character cells, so the tab stops hold even if a
-    // glyph of the substituted font is not exactly one cell wide.
-    const double sirkaZnaku = m.horizontalAdvance(QLatin1Char('M'));
-    const double vyskaRadku = m.lineSpacing();
     const double vyskaStranky = zarizeni.height();
+    // A line longer than the page is wide is cut, its last cell an ellipsis.
+    const int sloupcu = std::max(1, static_cast<int>(zarizeni.width() / pismo.SirkaZnaku));
     auto* strankove = dynamic_cast<QPagedPaintDevice*>(&zarizeni);
 
     bool ok = true;
@@ -54,26 +98,41 @@ VysledekTisku VykresliProtokol(QPainter& p, QPaintDevice& zarizeni,
         y = 0;
         if (strankove && !strankove->newPage()) ok = false;
     };
+    struct Usek {
+        int Sloupec;
+        QString Text;
+    };
+    std::vector<Usek> useky;
     for (const std::string& r : radky) {
         QString radek = QString::fromStdString(r);
         if (radek.startsWith(QLatin1Char('\f'))) {
             radek.remove(0, 1);
             novaStranka();
-        } else if (y + vyskaRadku > vyskaStranky && y > 0) {
+        } else if (y + pismo.VyskaRadku > vyskaStranky && y > 0) {
             novaStranka();
         }
         if (!ok) break;
-        const bool kreslit = strankove || v.Stranek == 1;
+        useky.clear();
         int sloupec = 0;
-        const QStringList useky = radek.split(QLatin1Char('\t'));
-        for (int i = 0; i < useky.size(); ++i) {
+        const QStringList casti = radek.split(QLatin1Char('\t'));
+        for (int i = 0; i < casti.size(); ++i) {
             if (i > 0)
                 sloupec = (sloupec / drun::TabulatorProtokolu + 1) * drun::TabulatorProtokolu;
-            if (kreslit && !useky[i].isEmpty())
-                p.drawText(QPointF(sloupec * sirkaZnaku, y + m.ascent()), useky[i]);
-            sloupec += static_cast<int>(useky[i].size());
+            useky.push_back({sloupec, casti[i]});
+            sloupec += static_cast<int>(casti[i].size());
         }
-        y += vyskaRadku;
+        if (sloupec > sloupcu) {
+            const int mez = sloupcu - 1; // the ellipsis' cell
+            while (!useky.empty() && useky.back().Sloupec >= mez)
+                useky.pop_back();
+            if (!useky.empty()) useky.back().Text.truncate(mez - useky.back().Sloupec);
+            useky.push_back({mez, QStringLiteral("…")});
+        }
+        if (strankove || v.Stranek == 1)
+            for (const Usek& u : useky)
+                if (!u.Text.isEmpty())
+                    p.drawText(QPointF(u.Sloupec * pismo.SirkaZnaku, y + pismo.Ascent), u.Text);
+        y += pismo.VyskaRadku;
     }
     p.restore();
     v.Ok = ok;
@@ -129,7 +188,7 @@ VysledekPdf VykresliDokument(QPagedPaintDevice& zarizeni, const DokumentPdf& d) 
     VysledekPdf v;
     QPainter p;
     if (!p.begin(&zarizeni)) return v;
-    const VysledekTisku text = VykresliProtokol(p, zarizeni, d.Radky);
+    const VysledekTisku text = VykresliProtokol(p, zarizeni, d.Radky, d.DelkaStranky);
     bool ok = text.Ok && zarizeni.newPage();
     if (ok) VykresliGrafy(p, QRectF(0, 0, zarizeni.width(), zarizeni.height()), d);
     if (!p.end()) ok = false;
@@ -179,7 +238,8 @@ VysledekPdf ProtokolPdf(const drun::DrunVar& var, const std::string& datum, QByt
     return VytvorPdf({akce,
                       drun::TextProtokolu(var, datum),
                       QStringLiteral("Akce: ") + akce,
-                      {grafy.SpektrumGraf, grafy.CestaGraf}},
+                      {grafy.SpektrumGraf, grafy.CestaGraf},
+                      var.parametry.DelkaStranky},
                      pdf);
 }
 

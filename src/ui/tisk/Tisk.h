@@ -19,16 +19,22 @@ struct DrunVar;
 // Renders the protocol's text lines onto a paint device in a fixed-pitch font
 // of 10 points: tab stops every 8 characters, a new page at each form feed and
 // whenever a line would not fit the page. A printer or a PDF writer gets every
-// page; any other device (an image) only the first.
+// page; any other device (an image) only the first. With `delkaStranky` the
+// font shrinks where needed so that a page of that many lines is one page of
+// the device, and the protocol's own page breaks are the only ones. A line
+// wider than the page is cut inside it and ends with "…".
 struct VysledekTisku {
     bool Ok = false;
     int Stranek = 0;
     double Konec = 0; // where the last line ended on the last page
 };
-VysledekTisku VykresliProtokol(QPaintDevice& zarizeni, const std::vector<std::string>& radky);
+VysledekTisku VykresliProtokol(QPaintDevice& zarizeni, const std::vector<std::string>& radky,
+                               int delkaStranky = 0);
 // The same into a painter already active on `zarizeni`, from its current page on.
 VysledekTisku VykresliProtokol(QPainter& p, QPaintDevice& zarizeni,
-                               const std::vector<std::string>& radky);
+                               const std::vector<std::string>& radky, int delkaStranky = 0);
+// How many lines of the 10-point font one page of `zarizeni` holds.
+int RadkuNaStranku(QPaintDevice& zarizeni);
 
 // The date of the title block: today, "7.12.2026" whatever the system's language.
 QString DatumProtokolu();
@@ -45,6 +51,7 @@ struct DokumentPdf {
     std::vector<std::string> Radky; // as the printer gets them, form feeds kept
     QString Nadpis;                 // heading of the chart page
     std::vector<QChart*> Grafy;     // one above the other on the chart page
+    int DelkaStranky = 0;           // lines of a text page (see VykresliProtokol)
 };
 struct VysledekPdf {
     bool Ok = false;
