@@ -252,7 +252,7 @@ TEST(Protokol, ZaverPrikladuNaJedneStrance) {
         EXPECT_EQ(std::vector<std::string>(zaver, zaver + 4),
                   (std::vector<std::string>{Cara, "     VÝSLEDEK CELÉ SÍTĚ:", vysledek,
                                             "     POŽADAVEK NA KONCI SÍTĚ:"}));
-        EXPECT_EQ(zaver[6], "     ROZDÍL:");
+        EXPECT_EQ(zaver[5], "     ROZDÍL:");
         EXPECT_EQ(posledni.back(), Cara);
     }
 }
