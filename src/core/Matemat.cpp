@@ -56,6 +56,10 @@ double DoMezi(double x, double min, double max) {
     return x > max ? max : x;
 }
 
+double NaMetry(double mm, double minMm, double maxMm) {
+    return DoMezi(mm, minMm, maxMm) * 0.001;
+}
+
 double NaMilimetry(double metry) {
     return std::round(metry * 1000 * 1e6) / 1e6;
 }

@@ -12,6 +12,10 @@ double Mocnina10(double x); // 10^x
 double Interpolace(double x1, double y1, double x2, double y2, double x);
 // x forced into [min, max]; a NaN becomes min.
 double DoMezi(double x, double min, double max);
+// A size typed in millimetres as the models compute with it: in metres, and
+// taken at the nearest limit of [minMm, maxMm] first, since only a damaged
+// element holds a value outside it and no logarithm may see 0 or less.
+double NaMetry(double mm, double minMm, double maxMm);
 // A size kept in metres back in millimetres, without the conversion's
 // rounding noise (0.051 m shows as 51 mm, not 51.00000000000001).
 double NaMilimetry(double metry);

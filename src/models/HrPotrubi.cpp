@@ -53,8 +53,8 @@ void VypocetHrPotrubi(DrunVar& var) {
     TElementSite& e = var.cesta.Aktualni();
     // Values beyond the accepted ranges (only a damaged element could hold
     // them) are taken at the nearest limit, so no logarithm sees 0 or less.
-    e.RozmA = DoMezi(e.RozmA, HrPotRozmerMin, HrPotRozmerMax) * 0.001;
-    e.RozmB = DoMezi(e.RozmB, HrPotRozmerMin, HrPotRozmerMax) * 0.001;
+    e.RozmA = NaMetry(e.RozmA, HrPotRozmerMin, HrPotRozmerMax);
+    e.RozmB = NaMetry(e.RozmB, HrPotRozmerMin, HrPotRozmerMax);
     e.Delka = DoMezi(e.Delka, HrPotDelkaMin, HrPotDelkaMax);
     e.Prutok = DoMezi(e.Prutok, HrPotPrutokMin, HrPotPrutokMax);
     const double a = e.RozmA, b = e.RozmB;

@@ -39,7 +39,7 @@ void ZapisKuPotrubi(DrunVar& var, const ZadaniKuPotrubi& z) {
 void VypocetKuPotrubi(DrunVar& var) {
     TElementSite& e = var.cesta.Aktualni();
     // Out-of-range values (a damaged element) are taken at the nearest limit.
-    e.RozmA = DoMezi(e.RozmA, KuPotPrumerMin, KuPotPrumerMax) * 0.001;
+    e.RozmA = NaMetry(e.RozmA, KuPotPrumerMin, KuPotPrumerMax);
     e.Delka = DoMezi(e.Delka, KuPotDelkaMin, KuPotDelkaMax);
     e.Prutok = DoMezi(e.Prutok, KuPotPrutokMin, KuPotPrutokMax);
     const double d = e.RozmA;

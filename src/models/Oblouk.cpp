@@ -132,9 +132,11 @@ void ZapisOblouk(DrunVar& var, const ZadaniOblouku& z) {
 
 void VypocetOblouku(DrunVar& var) {
     TElementSite& e = var.cesta.Aktualni();
-    e.RozmA *= 0.001;
-    e.RozmB *= 0.001;
-    e.Radius *= 0.001;
+    // Out-of-range values (a damaged element) are taken at the nearest limit.
+    e.RozmA = NaMetry(e.RozmA, OblRozmerMin, OblRozmerMax);
+    e.RozmB = NaMetry(e.RozmB, OblRozmerMin, OblRozmerMax);
+    e.Radius = NaMetry(e.Radius, OblRadiusMin, OblRadiusMax);
+    e.Prutok = DoMezi(e.Prutok, OblPrutokMin, OblPrutokMax);
     const double dmin = e.RozmA >= e.RozmB ? e.RozmB : e.RozmA;
     size_t radek = MezeDmin.size();
     for (size_t i = 0; i < MezeDmin.size(); ++i)

@@ -24,11 +24,14 @@ void ZapisOdbocku(DrunVar& var, const ZadaniOdbocky& z) {
 
 void VypocetOdbocky(DrunVar& var) {
     TElementSite& e = var.cesta.Aktualni();
-    e.RozmA *= 0.001;
-    e.RozmB *= 0.001;
-    e.RozmA2 *= 0.001;
-    e.RozmB2 *= 0.001;
-    e.Radius *= 0.001;
+    // Out-of-range values (a damaged element) are taken at the nearest limit.
+    e.RozmA = NaMetry(e.RozmA, OdbRozmerMin, OdbRozmerMax);
+    e.RozmB = NaMetry(e.RozmB, OdbRozmerMin, OdbRozmerMax);
+    e.RozmA2 = NaMetry(e.RozmA2, OdbRozmerMin, OdbRozmerMax);
+    e.RozmB2 = NaMetry(e.RozmB2, OdbRozmerMin, OdbRozmerMax);
+    e.Radius = NaMetry(e.Radius, OdbRadiusMin, OdbRadiusMax);
+    e.Prutok = DoMezi(e.Prutok, OdbPrutokMin, OdbPrutokMax);
+    e.Prutok2 = DoMezi(e.Prutok2, OdbPrutokMin, OdbPrutokMax);
     const double S1 = e.RozmA * e.RozmB;
     const double S2 = e.RozmA2 * e.RozmB2;
     // The sound power divides by cross-section; without a computed

@@ -78,8 +78,8 @@ void VypocetVyustky(DrunVar& var) {
     TElementSite& e = var.cesta.Aktualni();
     // Out-of-range values (a damaged element) are taken at the nearest limit,
     // so the tables are never indexed outside and no logarithm sees 0.
-    e.RozmA = DoMezi(e.RozmA, VyustRozmerMin, VyustRozmerMax) * 0.001;
-    e.RozmB = DoMezi(e.RozmB, VyustRozmerMin, VyustRozmerMax) * 0.001;
+    e.RozmA = NaMetry(e.RozmA, VyustRozmerMin, VyustRozmerMax);
+    e.RozmB = NaMetry(e.RozmB, VyustRozmerMin, VyustRozmerMax);
     e.Prutok = DoMezi(e.Prutok, VyustPrutokMin, VyustPrutokMax);
     e.Druh = DoRozsahu(e.Druh, VyustPocetDruhu);
     e.Umisteni = DoRozsahu(e.Umisteni, VyustPocetUmisteni);

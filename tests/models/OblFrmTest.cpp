@@ -208,6 +208,7 @@ TEST(Oblouk, KrajniMezeVypoctu) {
         SCOPED_TRACE(m);
         ExpectKonecne(e);
     }
+    ExpectPoskozeneSlotyNaMezi(VypocetOblouku);
 }
 
 TEST(Oblouk, RychlostProKontroluDialogu) {

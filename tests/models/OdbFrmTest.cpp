@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "Pomocnik.h"
 #include "models/Oblouk.h"
 #include "models/Odbocka.h"
 
@@ -127,4 +128,5 @@ TEST(Odbocka, KrajniMezeVypoctu) {
             ASSERT_GT(e.Utlum[i], 0) << m;
         }
     }
+    ExpectPoskozeneSlotyNaMezi(VypocetOdbocky);
 }

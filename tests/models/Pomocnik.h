@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
+#include <limits>
 #include <string>
 
 #include "core/Cisla.h"
@@ -40,6 +41,23 @@ inline void ExpectKonecne(const drun::TElementSite& e) {
         if (i < drun::LA) {
             EXPECT_GE(e.VlastniDrun[i], 0) << i;
         }
+    }
+}
+
+// Every size and flow slot of a new element at a value a damaged element could
+// hold (0, negative, NaN, huge): `vypocet` takes each at its nearest limit, so
+// both spectra stay finite and the sizes come out as metres above 0.
+template <class Vypocet> void ExpectPoskozeneSlotyNaMezi(Vypocet vypocet) {
+    for (double x : {0.0, -5.0, std::numeric_limits<double>::quiet_NaN(), 1e300}) {
+        drun::DrunVar var;
+        var.cesta.VlozElement();
+        drun::TElementSite& e = var.cesta.Aktualni();
+        e.RozmA = e.RozmB = e.RozmA2 = e.RozmB2 = e.Radius = e.Delka = e.Prutok = e.Prutok2 = x;
+        vypocet(var);
+        SCOPED_TRACE(x);
+        ExpectKonecne(e);
+        EXPECT_GT(e.RozmA, 0);
+        EXPECT_LE(e.RozmA, 5);
     }
 }
 
