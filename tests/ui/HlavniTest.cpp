@@ -5,6 +5,8 @@
 
 #include "Pomocnik.h"
 #include "core/DrunVyp.h"
+#include "tools/Pozadavek.h"
+#include "ui/dialogy/PozadFrm.h"
 #include "ui/dialogy/VybElFrm.h"
 
 using namespace drun;
@@ -27,4 +29,47 @@ TEST_F(UiTest, PoStartuNuloveRadkyANicCerveneho) {
     EXPECT_EQ(okno->windowTitle(), "DRUN");
     EXPECT_TRUE(okno->Ulozeno());
     EXPECT_TRUE(Zaznam().texty.isEmpty());
+}
+
+// The window grows and the element list takes the added height; the smallest
+// size is about the one it opens at.
+TEST_F(UiTest, OknoRosteSeSeznamem) {
+    okno->show();
+    QApplication::processEvents();
+    const QSize puvodni = okno->size();
+    const int seznam = okno->SeznamElemListBox->height();
+    const int panel = okno->Vysl[0]->y();
+    okno->resize(puvodni + QSize(200, 300));
+    QApplication::processEvents();
+    EXPECT_GE(okno->SeznamElemListBox->height(), seznam + 250);
+    EXPECT_EQ(okno->Vysl[0]->y(), panel); // the panels keep their place
+    okno->resize(100, 100);
+    QApplication::processEvents();
+    EXPECT_EQ(okno->width(), puvodni.width());
+    EXPECT_NEAR(okno->height(), puvodni.height(), 20);
+}
+
+// The requirement last chosen comes back at the next start, its name beside its row.
+TEST_F(UiTest, PozadavekPrezijeRestart) {
+    EXPECT_EQ(okno->NazevPozLbl->text(), "");
+    const struct {
+        std::array<double, 8> pasma;
+        const char* nazev;
+    } pozadavky[] = {
+        {NKrivky[4], "N30"},
+        {{50, 45, 40, 35, 30, 25, 20, 15}, "vlastní"},
+    };
+    for (const auto& p : pozadavky) {
+        NastavPozadavek(var, p.pasma);
+        emit okno->Pozadavek->PozadavekZmenen();
+        EXPECT_EQ(okno->NazevPozLbl->text(), p.nazev);
+        okno->Historie().OznacUlozeno();
+        okno.reset();
+        DrunVar nova;
+        nova.NastavSlozku(slozka.path().toStdString() + "/");
+        THlavniForm dalsi(nova);
+        EXPECT_EQ(nova.Pozadavek, var.Pozadavek) << p.nazev;
+        EXPECT_EQ(dalsi.NazevPozLbl->text(), p.nazev);
+        okno = std::make_unique<THlavniForm>(var);
+    }
 }

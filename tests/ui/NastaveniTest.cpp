@@ -10,13 +10,22 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <QScreen>
+#include <QShortcut>
+#include <QTextBrowser>
+
 #include "Pomocnik.h"
 #include "core/Soubory.h"
 #include "io/DataSoubor.h"
 #include "ui/hlavni/About.h"
+#include "ui/hlavni/Napoveda.h"
 #include "ui/hlavni/Nastaveni.h"
 #include "ui/hlavni/Spusteni.h"
+#include "ui/nastroje/AkTlakFrm.h"
+#include "ui/nastroje/Graf.h"
+#include "ui/nastroje/KatalogFrm.h"
 #include "ui/nastroje/PrevFrm.h"
+#include "ui/nastroje/SoucetFrm.h"
 
 namespace {
 
@@ -255,19 +264,40 @@ TEST_F(UiTest, OProgramuUkazujeOdkudCteSoubory) {
     const QString text = okno->AboutBox->SouboryLbl->text();
     okno->AboutBox->hide();
     EXPECT_EQ(text, "Konfigurační soubor: " + slozka.filePath("DRUN.CFG") +
-                        "\nData kulisových tlumičů: " + slozka.filePath("KL385216.CAD"));
+                        "\nData kulisových tlumičů: " + slozka.filePath("KL385216.CAD") +
+                        "\nKatalog: " + slozka.filePath("katalog.json") +
+                        "\nAutomatické uložení: " + slozka.filePath("DRUN.DRN"));
 }
 
-// A tool dialog shown again in a new run is not re-centred over the main window.
-TEST_F(NaposledyTest, NastrojSeVratiNaSveMisto) {
-    okno->PamatujPolohyOken();
-    okno->Prevod->Otevri();
-    okno->Prevod->move(70, 60);
-    const QPoint kde = okno->Prevod->pos();
-    okno->Prevod->close();
-    okno = std::make_unique<THlavniForm>(var);
-    okno->PamatujPolohyOken();
-    okno->Prevod->Otevri();
-    EXPECT_EQ(okno->Prevod->pos(), kde);
-    okno->Prevod->close();
+TEST(Okna, NaObrazovce) {
+    const QRect maly(0, 0, 1024, 700);
+    const struct {
+        QRect okno, cekane;
+    } tabulka[] = {
+        {{0, 0, 860, 760}, {0, 0, 860, 700}},         // Graf
+        {{50, 40, 1040, 820}, {0, 0, 1024, 700}},     // Součet cest
+        {{-30, -20, 680, 600}, {0, 0, 680, 600}},     // title bar above the screen
+        {{900, 600, 300, 200}, {724, 500, 300, 200}}, // beyond the right and bottom edge
+        {{10, 10, 300, 200}, {10, 10, 300, 200}},
+    };
+    for (const auto& r : tabulka)
+        EXPECT_EQ(NaObrazovce(r.okno, maly), r.cekane) << r.okno.x() << "," << r.okno.y();
+}
+
+TEST_F(UiTest, F1VNastrojiOtevreJehoNapovedu) {
+    const std::pair<QWidget*, QString> okna[] = {
+        {okno->Prevod, "pomucky.html#lx"},   {okno->AkTlak, "pomucky.html#tlak"},
+        {okno->Graf, "pomucky.html#graf"},   {okno->Soucet, "soucet.html"},
+        {okno->KatalogForm, "katalog.html"},
+    };
+    for (const auto& [w, stranka] : okna) {
+        QShortcut* f1 = nullptr;
+        for (QShortcut* s : w->findChildren<QShortcut*>())
+            if (s->key() == QKeySequence(Qt::Key_F1)) f1 = s;
+        ASSERT_NE(f1, nullptr) << stranka.toStdString();
+        emit f1->activated();
+        EXPECT_EQ(okno->Napoveda->Stranka->source().toString(), stranka);
+        EXPECT_TRUE(okno->Napoveda->isVisible());
+    }
+    okno->Napoveda->close();
 }

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -138,6 +139,7 @@ class UiTest : public ::testing::Test {
   protected:
     void SetUp() override {
         Zaznam().Vymaz();
+        QSettings().remove(QStringLiteral("Vypocet/Pozadavek"));
         var.NastavSlozku(slozka.path().toStdString() + "/");
         okno = std::make_unique<THlavniForm>(var);
         // Never the user's own catalogue.

@@ -182,6 +182,57 @@ TEST_F(UiTest, KonecUkladaPotichu) {
     EXPECT_EQ(drn.substr(0, 15), "[DRUN]\r\nkonec\r\n");
 }
 
+// Uložit writes to the file the calculation came from; the title names it, * while unsaved.
+TEST_F(UiTest, UlozitBezDialoguATitulek) {
+    const QString soubor = slozka.filePath("scenario1.DRN");
+    {
+        DrunVar jiny;
+        PridejObecny(jiny, "ze souboru", 2);
+        ASSERT_TRUE(UlozData(jiny, soubor.toStdString()).Ok());
+    }
+    okno->OtevriSoubor(soubor);
+    EXPECT_EQ(okno->windowTitle(), "scenario1.DRN – DRUN");
+    okno->AkceEdit->setText("Změna");
+    okno->AkceEditExit();
+    EXPECT_EQ(okno->windowTitle(), "*scenario1.DRN – DRUN");
+    EXPECT_EQ(okno->Akce(Prikaz::Ulozit)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(okno->Akce(Prikaz::UlozitJako)->shortcut(),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    okno->Akce(Prikaz::Ulozit)->trigger(); // no dialog: one would fail the test
+    std::string bajty;
+    ASSERT_TRUE(TextDat(var, bajty));
+    EXPECT_EQ(Obsah(soubor), bajty);
+    EXPECT_EQ(okno->windowTitle(), "scenario1.DRN – DRUN");
+    EXPECT_TRUE(Zaznam().texty.isEmpty());
+
+    // The question about unsaved work, each answer, before "Nový".
+    const struct {
+        Hlaseni::Volba volba;
+        const char* akce;
+        int pocet;    // elements after it
+        bool zapsano; // the file holds the change
+        const char* titulek;
+    } odpovedi[] = {
+        {Hlaseni::Volba::Ulozit, "A1", 1, true, "DRUN"},
+        {Hlaseni::Volba::Neukladat, "A2", 1, false, "*DRUN"},
+        {Hlaseni::Volba::Storno, "A3", 2, false, "*scenario1.DRN – DRUN"},
+    };
+    for (const auto& o : odpovedi) {
+        SCOPED_TRACE(o.akce);
+        okno->OtevriSoubor(soubor);
+        okno->AkceEdit->setText(o.akce);
+        okno->AkceEditExit();
+        Zaznam().Vymaz();
+        Zaznam().volby = {o.volba};
+        okno->NovyVypocet();
+        EXPECT_EQ(Zaznam().texty, QStringList{"Výpočet není uložen. Skutečně nový výpočet?"});
+        EXPECT_EQ(var.cesta.Pocet(), o.pocet);
+        EXPECT_EQ(Obsah(soubor).find(o.akce) != std::string::npos, o.zapsano);
+        EXPECT_EQ(okno->windowTitle(), o.titulek);
+        okno->Historie().OznacUlozeno();
+    }
+}
+
 TEST_F(UiTest, KonecBezUkladani) {
     var.parametry.AutoUlozeni = false;
     okno->Historie().Nova(false);
@@ -200,8 +251,10 @@ TEST_F(UiTest, KonecSNepovedenymUlozenimSeZepta) {
     okno->show();
     Zaznam().odpovedi = {false};
     EXPECT_FALSE(okno->close());
-    EXPECT_EQ(Zaznam().texty, (QStringList{"Nepodařilo se zapsat data!",
-                                           "Výpočet není uložen. Skutečně skončit?"}));
+    EXPECT_EQ(Zaznam().texty,
+              (QStringList{"Automatické uložení do souboru " + slozka.filePath("neni/DRUN.DRN") +
+                               " se nepodařilo: složka " + slozka.filePath("neni") + " neexistuje.",
+                           "Výpočet není uložen. Skutečně skončit?"}));
     Zaznam().odpovedi = {true};
     EXPECT_TRUE(okno->close());
 }
@@ -344,6 +397,14 @@ TEST_F(UiTest, ChybaTiskarny) {
 }
 
 TEST_F(UiTest, TiskovyDialogStornoNetiskne) {
+    // Without a printer the program says so and where the protocol can go instead.
+    okno->JeTiskarna = [] { return false; };
+    okno->Akce(Prikaz::Tisk)->trigger();
+    EXPECT_EQ(Zaznam().texty,
+              QStringList{"Není k dispozici žádná tiskárna. Protokol lze uložit "
+                          "příkazem „Export protokolu do PDF...“ v nabídce Soubor."});
+    Zaznam().Vymaz();
+    okno->JeTiskarna = [] { return true; };
     okno->Historie().Nova(false);
     QString titulek;
     PriModalnim([&](QWidget* w) {

@@ -39,7 +39,10 @@ void TAboutBox::showEvent(QShowEvent* e) {
         return QDir::toNativeSeparators(QString::fromStdString(s));
     };
     SouboryLbl->setText(QStringLiteral("Konfigurační soubor: ") + cesta(var_.SouborCfg) +
-                        QStringLiteral("\nData kulisových tlumičů: ") + cesta(var_.SouborTlumice));
+                        QStringLiteral("\nData kulisových tlumičů: ") + cesta(var_.SouborTlumice) +
+                        QStringLiteral("\nKatalog: ") +
+                        QDir::toNativeSeparators(SouborKatalogu ? SouborKatalogu() : QString()) +
+                        QStringLiteral("\nAutomatické uložení: ") + cesta(var_.SouborDat));
     layout()->activate(); // the window takes the size of the new text before it appears
     QDialog::showEvent(e);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 class QLabel;
 
@@ -14,6 +15,7 @@ class TAboutBox : public QDialog {
     explicit TAboutBox(const drun::DrunVar& var, QWidget* parent = nullptr);
     // Where the configuration file and the silencer data are read from.
     QLabel* SouboryLbl;
+    std::function<QString()> SouborKatalogu; // the catalogue the program works with
 
   protected:
     void showEvent(QShowEvent* e) override;

@@ -16,7 +16,10 @@
 #include <QMouseEvent>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
+#include <QSettings>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QStyle>
@@ -32,6 +35,7 @@
 #include "io/DataSoubor.h"
 #include "io/Protokol.h"
 #include "tools/NR.h"
+#include "tools/Pozadavek.h"
 #include "ui/dialogy/ElemDialog.h"
 #include "ui/dialogy/HrPotFrm.h"
 #include "ui/dialogy/KTlumFrm.h"
@@ -82,6 +86,8 @@ void SeznamModel::Obnov() {
 }
 
 namespace {
+
+const QString KlicPozadavku = QStringLiteral("Vypocet/Pozadavek");
 
 // The three panels share one column grid, so their values stand under each
 // other: captions, nine values, and room for the NR, NC and RC ratings.
@@ -163,7 +169,11 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     Prevod = new TPrevodForm(this);
     Napoveda = new TNapovedaForm(this);
     Pozadavek = new TPozadavekForm(var_, this);
+    // The requirement last used comes back with the next start.
+    if (const auto pasma = CtiPozadavek(QSettings().value(KlicPozadavku).toString().toStdString()))
+        NastavPozadavek(var_, *pasma);
     connect(Pozadavek, &TPozadavekForm::PozadavekZmenen, this, [this] {
+        QSettings().setValue(KlicPozadavku, QString::fromStdString(TextPozadavku(var_.Pozadavek)));
         ZobrazPozadavek();
         PrepocitejOd(var_.cesta.Pocet());
     });
@@ -178,6 +188,7 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     connect(VyberTyp, &TVyberTypForm::TypVybran, this, &THlavniForm::PridatTyp);
     Katalog = std::make_unique<TKatalog>(var_.MinUroven, var_.MaxUroven);
     KatalogForm = new TKatalogForm(*Katalog, this);
+    AboutBox->SouborKatalogu = [this] { return Katalog->Soubor(); };
     ZadZdroj->Katalog = Katalog.get();
     auto* obecny = new TObecElemForm(var_, this);
     obecny->Katalog = Katalog.get();
@@ -191,12 +202,27 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     RegistrujDialog(TypVyustka, new TVyustkaForm(var_, this));
     RegistrujDialog(TypVice, new TViceForm(var_, this));
 
+    // F1 in a tool window opens the help at that tool's page.
+    const std::pair<QWidget*, const char*> napovedy[] = {
+        {Prevod, "pomucky.html#lx"}, {AkTlak, "pomucky.html#tlak"}, {Graf, "pomucky.html#graf"},
+        {Soucet, "soucet.html"},     {KatalogForm, "katalog.html"},
+    };
+    for (auto [okno, stranka] : napovedy) {
+        auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), okno);
+        f1->setContext(Qt::WindowShortcut);
+        connect(f1, &QShortcut::activated, Napoveda,
+                [this, s = QString::fromLatin1(stranka)] { Napoveda->OtevriStranku(s); });
+    }
+
     ZobrazPozadavek();
     NaplnForm();
     historie_->Nova(true);
     var_.RezimPridat = false;
     adjustSize();
-    setFixedSize(sizeHint());
+    // The smallest window is the one that fits the panels and today's list;
+    // a larger one gives the list the room.
+    SeznamElemListBox->setMinimumHeight(SeznamElemListBox->height());
+    JeTiskarna = [] { return !QPrinterInfo::availablePrinters().isEmpty(); };
 }
 
 THlavniForm::~THlavniForm() {
@@ -442,12 +468,16 @@ QWidget* THlavniForm::VytvorPanely() {
             g->addWidget(*lbl, 1, sloupec++);
         }
         Poz = Radek(g, 2, QStringLiteral("Požadavek"), VysledekPanel);
+        NazevPozLbl = new QLabel(VysledekPanel);
+        NazevPozLbl->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        g->addWidget(NazevPozLbl, 2, 10);
         Rozdil = Radek(g, 3, QStringLiteral("Rozdíl"), VysledekPanel);
         SloupcePanelu(g);
         for (QLabel* l : Poz)
             NastavHint(l, QStringLiteral("Po kliknutí zadejte požadavek na konci sítě"));
     }
     vlevo->addWidget(VysledekPanel);
+    vlevo->addStretch(1); // the panels keep their height; the list takes the rest
     telo->addLayout(vlevo);
 
     // Element list
@@ -473,7 +503,7 @@ QWidget* THlavniForm::VytvorPanely() {
     vpravo->addWidget(PridatElemBtn);
     vpravo->addWidget(ZmenElemBtn);
     vpravo->addWidget(VypustElemBtn);
-    telo->addLayout(vpravo);
+    telo->addLayout(vpravo, 1);
     hlavni->addLayout(telo);
 
     // Clicks on the source and result panels open their dialogs; their labels
@@ -583,6 +613,13 @@ void THlavniForm::ZobrazVysledek() {
 
 void THlavniForm::ZobrazPozadavek() {
     Zapis(Poz, var_.Pozadavek);
+    // A curve by its name, other levels as the user's own; none while all are zero.
+    const std::string text = TextPozadavku(var_.Pozadavek);
+    const bool nula = std::all_of(var_.Pozadavek.begin(), var_.Pozadavek.begin() + PocetPasem,
+                                  [](double d) { return d == 0; });
+    NazevPozLbl->setText(nula                                  ? QString()
+                         : text.find(' ') == std::string::npos ? QString::fromStdString(text)
+                                                               : QStringLiteral("vlastní"));
 }
 
 void THlavniForm::ZobrazZdroj() {
@@ -750,6 +787,21 @@ QString ZCore(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// Why a file cannot be written, as far as the folder and the file tell.
+QString ProcNelzeZapsat(const QString& soubor) {
+    const QFileInfo f(soubor);
+    const QFileInfo slozka(f.absolutePath());
+    if (!slozka.isDir())
+        return QStringLiteral("složka ") + QDir::toNativeSeparators(slozka.filePath()) +
+               QStringLiteral(" neexistuje.");
+    if (f.isDir()) return QStringLiteral("na jeho místě je složka.");
+    if (f.exists() && !f.isWritable()) return QStringLiteral("soubor je jen pro čtení.");
+    if (!slozka.isWritable())
+        return QStringLiteral("do složky ") + QDir::toNativeSeparators(slozka.filePath()) +
+               QStringLiteral(" nelze zapisovat.");
+    return QStringLiteral("zápis selhal (plný disk?).");
+}
+
 } // namespace
 
 void THlavniForm::OpenItemClick() {
@@ -896,6 +948,11 @@ bool THlavniForm::TiskProtokolu(QPrinter& tiskarna) {
 }
 
 void THlavniForm::TiskItemClick() {
+    if (!JeTiskarna()) {
+        hlaseni().Chyba(QStringLiteral("Není k dispozici žádná tiskárna. Protokol lze uložit "
+                                       "příkazem „Export protokolu do PDF...“ v nabídce Soubor."));
+        return;
+    }
     QPrinter tiskarna(QPrinter::HighResolution);
     QPrintDialog d(&tiskarna, this);
     if (d.exec() == QDialog::Accepted) TiskProtokolu(tiskarna);
@@ -944,7 +1001,10 @@ void THlavniForm::closeEvent(QCloseEvent* e) {
         var_.Hlasky = true;
         // A save that failed must not end the program unasked: the user may save elsewhere.
         if (!v.Ok()) {
-            Ohlas(v);
+            hlaseni().Chyba(QStringLiteral("Automatické uložení do souboru ") +
+                            QDir::toNativeSeparators(ZCore(var_.SouborDat)) +
+                            QStringLiteral(" se nepodařilo: ") +
+                            ProcNelzeZapsat(ZCore(var_.SouborDat)));
             if (!hlaseni().Potvrd(otazka)) {
                 e->ignore();
                 return;

@@ -3,6 +3,7 @@
 #include <QAbstractListModel>
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -12,6 +13,7 @@ class QPushButton;
 class QAction;
 class QMenu;
 class QFrame;
+class QHBoxLayout;
 class TElementDialog;
 class TVyberTypForm;
 class TZadZdrojForm;
@@ -128,6 +130,9 @@ class THlavniForm : public QMainWindow {
     TGrafForm* Graf;
     QLabel* NRLbl;         // NR rating of the result, the deciding band in its hint
     QLabel *NCLbl, *RCLbl; // NC and RC of the result beside it, likewise
+    QLabel* NazevPozLbl;   // the requirement's name: "N30", "NC35", "vlastní"
+    // Whether a printer is there to print on; tests replace it.
+    std::function<bool()> JeTiskarna;
     TParametryForm* ParametryForm;
     TAkTlakForm* AkTlak;
     TPrevodForm* Prevod;

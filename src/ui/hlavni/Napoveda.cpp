@@ -54,7 +54,12 @@ TNapovedaForm::TNapovedaForm(QWidget* parent) : QDialog(parent) {
 }
 
 void TNapovedaForm::Otevri() {
-    if (Stranka->source() != Obsah()) Stranka->setSource(Obsah());
+    OtevriStranku(Obsah().toString());
+}
+
+void TNapovedaForm::OtevriStranku(const QString& stranka) {
+    const QUrl url(stranka);
+    if (Stranka->source() != url) Stranka->setSource(url);
     show();
     raise();
     activateWindow();

@@ -21,4 +21,6 @@ class TNapovedaForm : public QDialog {
   public slots:
     // Shows the window at the contents page and brings it forward.
     void Otevri();
+    // Shows the window at a page of the help ("soucet.html", "pomucky.html#graf").
+    void OtevriStranku(const QString& stranka);
 };

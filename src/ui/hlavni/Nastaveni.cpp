@@ -3,9 +3,11 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
@@ -21,6 +23,7 @@ class StrazcePolohy : public QObject {
   public:
     StrazcePolohy(QWidget* okno, const QString& nazev) : QObject(okno), klic_(nazev) {}
     bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Show) VejdiSeNaObrazovku(static_cast<QWidget*>(o));
         if (e->type() == QEvent::Hide && !static_cast<QWidget*>(o)->isMinimized())
             QSettings().setValue(klic_, static_cast<QWidget*>(o)->saveGeometry());
         return false;
@@ -70,6 +73,31 @@ void OdeberNaposledy(const QString& soubor) {
 
 void VymazNaposledy() {
     QSettings().remove(KlicNaposledy);
+}
+
+QRect NaObrazovce(const QRect& ram, const QRect& dostupne) {
+    QRect r(ram.topLeft(), ram.size().boundedTo(dostupne.size()));
+    r.moveLeft(std::clamp(r.left(), dostupne.left(), dostupne.right() - r.width() + 1));
+    r.moveTop(std::clamp(r.top(), dostupne.top(), dostupne.bottom() - r.height() + 1));
+    return r;
+}
+
+void VejdiSeNaObrazovku(QWidget* okno) {
+    const QScreen* s = okno->screen();
+    if (!s || okno->isMaximized() || okno->isFullScreen()) return;
+    // Before the window manager frames it, leave room for a title bar.
+    QSize okraj = okno->frameGeometry().size() - okno->geometry().size();
+    if (okraj.isEmpty()) okraj = QSize(8, 32);
+    const QRect dostupne = s->availableGeometry();
+    const QRect ram =
+        NaObrazovce(QRect(okno->frameGeometry().topLeft(), okno->size() + okraj), dostupne);
+    const QSize velikost = ram.size() - okraj;
+    // Only a window larger than the screen gets a smaller minimum of its own;
+    // the others keep following their layout.
+    if (okno->minimumWidth() > velikost.width() || okno->minimumHeight() > velikost.height())
+        okno->setMinimumSize(okno->minimumSize().boundedTo(velikost));
+    if (velikost != okno->size()) okno->resize(velikost);
+    if (ram.topLeft() != okno->frameGeometry().topLeft()) okno->move(ram.topLeft());
 }
 
 void PamatujPolohu(QWidget* okno, const QString& nazev) {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class QRect;
 class QWidget;
 
 // What DRUN remembers for the user between runs (QSettings, in the user's
@@ -24,5 +25,10 @@ void OdeberNaposledy(const QString& soubor);
 void VymazNaposledy();
 
 // The window comes back where it was (and as large): restores it now and
-// remembers it whenever it is hidden or closed.
+// remembers it whenever it is hidden or closed. Each time it is shown it is
+// kept within the screen's available area.
 void PamatujPolohu(QWidget* okno, const QString& nazev);
+// A window's frame moved and shrunk into the available area `dostupne`.
+QRect NaObrazovce(const QRect& ram, const QRect& dostupne);
+// Keeps the window within its screen, smaller if need be, and lets it be shrunk that far.
+void VejdiSeNaObrazovku(QWidget* okno);
