@@ -1,7 +1,5 @@
 #include "io/Vysledky.h"
 
-#include "core/Cisla.h"
-
 namespace drun {
 
 const std::array<const char*, 4 + PocetPasem + 1>& SloupceVysledku() {
@@ -46,35 +44,19 @@ void ProchazejVysledky(const DrunVar& var, const std::function<void(const RadekV
     radek({{}, "Rozdíl", {}, {}, &var.Rozdil, true});
 }
 
-std::string PoleCsv(const std::string& s) {
-    if (s.find_first_of(";\"\r\n") == std::string::npos) return s;
-    std::string q = "\"";
-    for (char c : s) {
-        if (c == '"') q += '"';
-        q += c;
-    }
-    return q + '"';
-}
-
 std::string HlavickaCsv() {
-    std::string s;
-    for (const char* c : SloupceVysledku()) {
-        if (!s.empty()) s += ';';
-        s += c;
-    }
-    return s + "\r\n";
+    ZapisCsv z(false);
+    for (const char* c : SloupceVysledku())
+        z.Text(c);
+    return z.Konec().Vezmi();
 }
 
 std::string RadekCsv(const RadekVysledku& r) {
-    std::string s = PoleCsv(r.Cislo) + ';' + PoleCsv(r.Element) + ';' + PoleCsv(r.Popis) + ';' +
-                    PoleCsv(r.Radek);
-    for (double x : *r.Hodnoty) {
-        std::string h = FormatHodnota(x);
-        for (char& c : h)
-            if (c == '.') c = ',';
-        s += ';' + h;
-    }
-    return s + "\r\n";
+    ZapisCsv z(false);
+    z.Text(r.Cislo).Text(r.Element).Text(r.Popis).Text(r.Radek);
+    for (double x : *r.Hodnoty)
+        z.Hodnota(x);
+    return z.Konec().Vezmi();
 }
 
 std::string VysledkyCsv(const DrunVar& var) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/DrunVar.h"
+#include "io/Csv.h"
 
 // The result table as it goes to a spreadsheet: one row per shown spectrum of
 // every element, then the result, the requirement and the difference.
@@ -25,11 +26,8 @@ const std::array<const char*, 4 + PocetPasem + 1>& SloupceVysledku();
 // that a long path costs no memory beyond one row.
 void ProchazejVysledky(const DrunVar& var, const std::function<void(const RadekVysledku&)>& radek);
 
-// CSV for spreadsheets: ";" between fields, decimal comma, one decimal, CR LF,
-// fields with ";", '"' or a line break quoted. The byte-order mark comes first.
-constexpr const char* BomUtf8 = "\xEF\xBB\xBF";
-// One field: quoted when it holds ";", '"' or a line break.
-std::string PoleCsv(const std::string& s);
+// The table as CSV (io/Csv), levels with one decimal; the file opens with the
+// byte-order mark (BomUtf8), then the header and the rows.
 std::string HlavickaCsv();
 std::string RadekCsv(const RadekVysledku& r);
 // The whole file: mark, header and every row.

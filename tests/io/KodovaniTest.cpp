@@ -25,6 +25,19 @@ TEST(Kodovani, CoSoubornemuRadkuNepatri) {
     EXPECT_FALSE(JeRadekCp1250("€ ok, ale 中 ne"));
     EXPECT_TRUE(JeRadekCp1250("cena 5 €"));
     EXPECT_FALSE(JeRadekCp1250(std::string("\xC3", 1))); // broken UTF-8
+    EXPECT_FALSE(JeRadekCp1250("\xE0\x83\xA1"));         // "á" overlong
+    // Every character of the first plane: what the conversion can hold, and nothing else.
+    for (char32_t u = 0x80; u < 0x10000; ++u) {
+        if (u >= 0xD800 && u < 0xE000) continue;
+        std::string t;
+        if (u < 0x800) {
+            t = {char(0xC0 | u >> 6), char(0x80 | (u & 0x3F))};
+        } else {
+            t = {char(0xE0 | u >> 12), char(0x80 | (u >> 6 & 0x3F)), char(0x80 | (u & 0x3F))};
+        }
+        ASSERT_EQ(JeRadekCp1250(t), Utf8DoCp1250(t).has_value())
+            << std::hex << static_cast<unsigned>(u);
+    }
     EXPECT_FALSE(Cp1250DoUtf8(std::string("\x81", 1)).has_value());
 }
 

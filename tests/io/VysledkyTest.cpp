@@ -27,19 +27,24 @@ TEST(Vysledky, CsvPrikladovehoSouboru) {
 }
 
 TEST(Vysledky, CsvUvozovkyAOddelovace) {
-    const Spectrum s{1.25, -0.04, 0, 100, 12.34, 0.05, 150, 7, 6.987};
+    const Spectrum s{1.25, -1.04, 0, 100, 12.34, 0.05, 150, 7, 6.987};
     struct Radek {
         std::string popis, ocekavany;
     };
     const Radek tabulka[] = {
-        {"prostý text", "prostý text"},         {"A;B", "\"A;B\""},
-        {"palec 3\"", "\"palec 3\"\"\""},       {"\"x\";y", "\"\"\"x\"\";y\""},
-        {"řádek\r\nzlom", "\"řádek\r\nzlom\""}, {"", ""},
+        {"prostý text", "prostý text"},
+        {"A;B", "\"A;B\""},
+        {"palec 3\"", "\"palec 3\"\"\""},
+        {"\"x\";y", "\"\"\"x\"\";y\""},
+        {"řádek\r\nzlom", "\"řádek\r\nzlom\""},
+        {"", ""},
+        {"=1+1", "'=1+1"},
+        {"-x;y", "\"'-x;y\""},
     };
     for (const Radek& r : tabulka) {
         SCOPED_TRACE(r.popis);
         const RadekVysledku v{"12", "Obecný element", r.popis, "Útlum", &s, false};
         EXPECT_EQ(RadekCsv(v), "12;Obecný element;" + r.ocekavany +
-                                   ";Útlum;1,2;0,0;0,0;100,0;12,3;0,1;150,0;7,0;7,0\r\n");
+                                   ";Útlum;1,2;-1,0;0,0;100,0;12,3;0,1;150,0;7,0;7,0\r\n");
     }
 }

@@ -1,10 +1,14 @@
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTest>
 
 #include "Pomocnik.h"
 #include "core/Soubory.h"
@@ -214,16 +218,13 @@ TEST_F(KatalogTest, ImportSChybnymRadkemAExportZpet) {
     EXPECT_EQ(Vse(), puvodni);
 }
 
-TEST_F(KatalogTest, PoskozenyKatalogJeOdlozenStranou) {
+TEST_F(KatalogTest, PoskozenyKatalogSeUschovaPredZapisem) {
     const std::vector<std::string> poskozene = {
         "",
         "{ \"zdroje\": [",
         "[1, 2]",
         R"({"zdroje": {"nazev": "A"}})",
         R"({"zdroje": [{"nazev": "A", "vykon": [1, 2, 3]}]})",
-        R"({"zdroje": [{"nazev": "A", "vykon": [1, 2, 3, 4, 5, 6, 7, "8"]}]})",
-        R"({"elementy": [{"nazev": "A", "utlum": [1,1,1,1,1,1,1,1], "vlastniDrun": [1,1,1,1,1,1,1,200]}]})",
-        R"({"zdroje": [{"nazev": "A", "vykon": [1,1,1,1,1,1,1,1]}, {"nazev": "A", "vykon": [2,2,2,2,2,2,2,2]}]})",
         R"({"zdroje": [{"nazev": "", "vykon": [1,1,1,1,1,1,1,1]}]})",
     };
     for (const std::string& obsah : poskozene) {
@@ -236,19 +237,54 @@ TEST_F(KatalogTest, PoskozenyKatalogJeOdlozenStranou) {
         EXPECT_TRUE(K().Polozky(KatalogElement).empty());
         ASSERT_EQ(Zaznam().texty.size(), 1); // once
         EXPECT_TRUE(Zaznam().texty[0].startsWith(QStringLiteral("Soubor katalogu ")));
-        EXPECT_TRUE(
-            Zaznam().texty[0].endsWith(QStringLiteral(".poskozeny, katalog začíná prázdný.")));
+        EXPECT_FALSE(QFile::exists(Soubor() + ".poskozeny")); // the file stays for the user
+        ASSERT_TRUE(K().Uloz(KatalogZdroj, {"Nový", {}, Pasma8(1)}));
+        EXPECT_EQ(Zaznam().texty.last(),
+                  "Poškozený soubor katalogu byl uschován jako " + Soubor() + ".poskozeny.");
         std::string stranou;
         ASSERT_EQ(CtiSoubor((Soubor() + ".poskozeny").toStdString(), stranou), KodVysledku::Ok);
         EXPECT_EQ(stranou, obsah);
-        EXPECT_FALSE(QFile::exists(Soubor()));
+        EXPECT_EQ(ZeSouboru(), Vse());
     }
-    // A second damaged file does not overwrite the first one kept aside.
-    ASSERT_TRUE(ZapisAtomicky(Soubor().toStdString(), "{"));
-    K().NastavSoubor(Soubor());
-    K().Polozky(KatalogZdroj);
-    EXPECT_TRUE(QFile::exists(Soubor() + ".poskozeny-2"));
-    // The empty catalogue works as usual.
-    ASSERT_TRUE(K().Uloz(KatalogZdroj, {"Nový", {}, Pasma8(1)}));
+}
+
+// Two running programs: neither loses the other's entries, and the open
+// window's list follows what the other one stored.
+TEST_F(KatalogTest, DveOknaSdilejiKatalog) {
+    TKatalog jiny(0, 150);
+    jiny.NastavSoubor(Soubor());
+    TKatalogForm& f = *okno->KatalogForm;
+    f.FormShow();
+    ASSERT_TRUE(jiny.Uloz(KatalogZdroj, {"Jinde", {}, Pasma8(50)}));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return f.Seznamy[KatalogZdroj]->SeznamListBox->count() == 1; }));
+    ASSERT_TRUE(K().Uloz(KatalogZdroj, {"Tady", {}, Pasma8(60)}));
+    EXPECT_EQ(Nazvy(jiny, KatalogZdroj), (std::vector<std::string>{"Jinde"})); // not yet seen
+    ASSERT_TRUE(jiny.Uloz(KatalogElement, {"Klapka", Pasma8(1), Pasma8(2)}));
+    EXPECT_EQ(Nazvy(jiny, KatalogZdroj), (std::vector<std::string>{"Jinde", "Tady"}));
+    EXPECT_EQ(ZeSouboru(),
+              (SeznamKatalogu{jiny.Polozky(KatalogZdroj), jiny.Polozky(KatalogElement)}));
+    K().Obnov();
     EXPECT_EQ(ZeSouboru(), Vse());
+}
+
+// The catalogue of earlier versions, a folder deeper, is moved once and never
+// over a catalogue already in the new place.
+TEST_F(KatalogTest, JednaSlozkaDat) {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString novy = data + "/drun/katalog.json", stary = data + "/drun/DRUN/katalog.json";
+    for (bool uzJe : {false, true}) {
+        SCOPED_TRACE(uzJe);
+        QDir(data + "/drun").removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(data + "/drun/DRUN"));
+        ASSERT_TRUE(ZapisAtomicky(stary.toStdString(), "starý"));
+        ASSERT_TRUE(!uzJe || ZapisAtomicky(novy.toStdString(), "nový"));
+        EXPECT_EQ(TKatalog::VychoziSoubor(), novy);
+        std::string obsah;
+        ASSERT_EQ(CtiSoubor(novy.toStdString(), obsah), KodVysledku::Ok);
+        EXPECT_EQ(obsah, uzJe ? "nový" : "starý");
+        EXPECT_EQ(QFile::exists(stary), uzJe);
+        EXPECT_EQ(QFileInfo::exists(data + "/drun/DRUN"), uzJe); // nothing else was there
+    }
+    QDir(data + "/drun").removeRecursively();
 }

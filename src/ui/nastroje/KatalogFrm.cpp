@@ -100,6 +100,7 @@ TKatalogSeznam::TKatalogSeznam(TKatalog& katalog, int druh, QWidget* parent)
     v->addWidget(HodnotyTabulka);
 
     connect(FiltrEdit, &QLineEdit::textChanged, this, [this] { Obnov(Vybrany()); });
+    connect(&katalog, &TKatalog::Zmenen, this, [this] { Obnov(Vybrany()); });
     connect(SeznamListBox, &QListWidget::currentRowChanged, this, [this] { ZobrazHodnoty(); });
     connect(SeznamListBox, &QListWidget::itemActivated, this, [this] { emit Potvrzen(); });
 }
@@ -173,6 +174,7 @@ void TKatalogVyber::OKBtnClick() {
 }
 
 std::optional<PolozkaKatalogu> VyberZKatalogu(TKatalog& katalog, int druh, QWidget* rodic) {
+    katalog.Obnov();
     if (katalog.Polozky(druh).empty()) {
         hlaseni().Informace(druh == KatalogZdroj
                                 ? QStringLiteral("V katalogu zatím není žádný zdroj drunu.")
@@ -258,6 +260,7 @@ void TKatalogForm::showEvent(QShowEvent* e) {
 }
 
 void TKatalogForm::FormShow() {
+    katalog_.Obnov();
     for (TKatalogSeznam* s : Seznamy)
         s->Obnov(s->Vybrany());
     Aktivni()->FiltrEdit->setFocus();

@@ -29,13 +29,12 @@ QString Cislo(double x, const QLocale& jazyk) {
     return s.replace(QLatin1Char('.'), jazyk.decimalPoint());
 }
 
-// A cell of the text flavour: tabs and line breaks would shift the columns.
-QString BunkaTextu(const std::string& s) {
-    QString t = QString::fromStdString(s);
-    for (QChar& c : t)
-        if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
-            c = QLatin1Char(' ');
-    return t;
+// A cell of the text flavour: tabs and line breaks would shift the columns,
+// and a spreadsheet pasted into must not run it as a formula.
+QString BunkaTextu(std::string s) {
+    for (char& c : s)
+        if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+    return QString::fromStdString(BezVzorce(s));
 }
 
 QString BunkaHtml(const std::string& s) {
