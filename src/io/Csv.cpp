@@ -52,19 +52,19 @@ void ZapisCsv::Oddel() {
     zacatekRadku_ = false;
 }
 
+std::string PoleCsv(std::string_view t) {
+    if (t.find_first_of(";\"\r\n") == std::string_view::npos) return std::string(t);
+    std::string q = "\"";
+    for (char c : t) {
+        if (c == '"') q += '"';
+        q += c;
+    }
+    return q + '"';
+}
+
 ZapisCsv& ZapisCsv::Text(std::string_view text) {
     Oddel();
-    const std::string t = BezVzorce(text);
-    if (t.find_first_of(";\"\r\n") == std::string::npos) {
-        s_ += t;
-        return *this;
-    }
-    s_ += '"';
-    for (char c : t) {
-        if (c == '"') s_ += '"';
-        s_ += c;
-    }
-    s_ += '"';
+    s_ += PoleCsv(BezVzorce(text));
     return *this;
 }
 
@@ -73,6 +73,12 @@ ZapisCsv& ZapisCsv::Cislo(double x) {
     char buf[64];
     const auto [p, ec] = std::to_chars(buf, buf + sizeof buf, x);
     s_ += DesetinnaCarka(std::string(buf, ec == std::errc() ? p : buf));
+    return *this;
+}
+
+ZapisCsv& ZapisCsv::CisloJakoText(std::string_view cislo) {
+    Oddel();
+    s_ += DesetinnaCarka(std::string(cislo));
     return *this;
 }
 
@@ -94,7 +100,7 @@ ZapisCsv& ZapisCsv::Konec() {
 }
 
 std::optional<std::string> TextCsv(std::string_view bajty) {
-    if (bajty.starts_with(BomUtf8)) return std::string(bajty.substr(BomUtf8.size()));
+    if (bajty.starts_with(BomUtf8)) return std::string(bajty.substr(DelkaBom));
     if (JePlatneUtf8(std::string(bajty))) return std::string(bajty);
     // A spreadsheet on a Czech system saves its CSV in Windows-1250.
     return Cp1250DoUtf8(std::string(bajty));

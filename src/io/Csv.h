@@ -10,7 +10,8 @@
 namespace drun {
 
 // The byte-order mark that opens every CSV file the program writes.
-inline constexpr std::string_view BomUtf8 = "\xEF\xBB\xBF";
+inline constexpr char BomUtf8[] = "\xEF\xBB\xBF";
+inline constexpr size_t DelkaBom = sizeof BomUtf8 - 1;
 
 // A text as a spreadsheet must show it, not run it: a text starting with
 // '=', '+', '-', '@', a tab or a CR (after any apostrophes already there)
@@ -18,6 +19,9 @@ inline constexpr std::string_view BomUtf8 = "\xEF\xBB\xBF";
 std::string BezVzorce(std::string_view text);
 // The inverse, for reading back what BezVzorce wrote.
 std::string ZrusBezVzorce(std::string_view text);
+
+// One cell as it stands: quoted when it holds ';', '"' or a line break.
+std::string PoleCsv(std::string_view text);
 
 // "." replaced by the decimal comma.
 std::string DesetinnaCarka(std::string cislo);
@@ -33,6 +37,8 @@ class ZapisCsv {
     ZapisCsv& Text(std::string_view text);
     // A number cell, exact: the shortest text that reads back as the same number.
     ZapisCsv& Cislo(double x);
+    // A number already written with '.', given the decimal comma; never guarded.
+    ZapisCsv& CisloJakoText(std::string_view cislo);
     // A level as the program shows it, with one decimal.
     ZapisCsv& Hodnota(double x);
     ZapisCsv& Prazdna();

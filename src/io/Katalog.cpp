@@ -427,7 +427,7 @@ std::string KatalogDoJson(const SeznamKatalogu& katalog) {
 
 JsonKatalogu KatalogZJson(std::string_view json, double min, double max) {
     JsonKatalogu v;
-    if (json.starts_with(BomUtf8)) json.remove_prefix(BomUtf8.size());
+    if (json.starts_with(BomUtf8)) json.remove_prefix(DelkaBom);
     CteniJson c(json);
     if (c.Dalsi() != '{') {
         v.Chyba = c.Dalsi() == '\0' ? "soubor je prázdný" : "soubor neobsahuje katalog";
