@@ -165,8 +165,7 @@ const char* TextStavu(StavMistnosti s) {
 }
 
 std::string TextNCSouctu(const Spectrum& s) {
-    (void)s;
-    return {};
+    return TextNC(SpoctiNC(s));
 }
 
 Spectrum PozadavekMistnosti(const MistnostProjektu& m) {

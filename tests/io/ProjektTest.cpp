@@ -136,16 +136,16 @@ TEST_F(ProjektTest, PrehledSdilenaCestaANejhorsiPasmo) {
     // 63 Hz has no requirement; the other bands tie and the lower one is named.
     EXPECT_EQ(TabulkaPrehledu(p, pr),
               "Místnost\tCest\tL(A)\tNR\tNC\tPožadavek\tPásmo\tRezerva\tCesta\tStav\n"
-              "Pokoj\t2\t54.0\t53.4\t\t0 50 50 50 50 50 50 50\t125Hz\t3.0\trozvody/přívod.DRN"
+              "Pokoj\t2\t54.0\t53.4\t50.0\t0 50 50 50 50 50 50 50\t125Hz\t3.0\trozvody/přívod.DRN"
               "\tvyhoví\n"
-              "Sál\t2\t56.0\t55.4\t\tN30\t8kHz\t-26.1\trozvody/přívod.DRN\tnevyhoví\n"
+              "Sál\t2\t56.0\t55.4\t52.1\tN30\t8kHz\t-26.1\trozvody/přívod.DRN\tnevyhoví\n"
               "Chodba\t1\t\t\t\tN30\t\t\tchybí.DRN\tchyba\n"
-              "Sklad\t1\t53.0\t52.5\t\t0 0 0 0 0 0 0 0\t\t\t\tvyhoví\n"
+              "Sklad\t1\t53.0\t52.5\t49.0\t0 0 0 0 0 0 0 0\t\t\t\tvyhoví\n"
               "Nevyhoví\t1\n");
     EXPECT_EQ(
         CsvPrehledu(p, pr).rfind(
             "\xEF\xBB\xBFMístnost;Cest;L(A);NR;NC;Požadavek;Pásmo;Rezerva;Cesta;Stav\r\n"
-            "Pokoj;2;54,0;53,4;;0 50 50 50 50 50 50 50;125Hz;3,0;rozvody/přívod.DRN;vyhoví\r\n",
+            "Pokoj;2;54,0;53,4;50,0;0 50 50 50 50 50 50 50;125Hz;3,0;rozvody/přívod.DRN;vyhoví\r\n",
             0),
         0u);
     const std::vector<CestaSouctu> c = CestyMistnosti(pr, p.Mistnosti[1], soubor);
