@@ -128,18 +128,7 @@ VysledekSouboru CtiSaduZTextu(const std::string& bajty, const std::string& soubo
     std::string text = bajty;
     if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
     if (!JePlatneUtf8(text)) return chyba;
-    std::vector<std::string> radky;
-    for (size_t pos = 0; pos < text.size();) {
-        size_t konec = text.find('\n', pos);
-        if (konec == std::string::npos) konec = text.size();
-        std::string r = text.substr(pos, konec - pos);
-        if (!r.empty() && r.back() == '\r') r.pop_back();
-        radky.push_back(std::move(r));
-        pos = konec + 1;
-    }
-    // Blank lines at the end are an editor's, not damage.
-    while (!radky.empty() && radky.back().empty())
-        radky.pop_back();
+    const std::vector<std::string> radky = RadkyTextu(text);
     if (radky.size() < 3 || radky.front() != HlavickaSady ||
         radky[radky.size() - 2] != SekcePozadavku)
         return chyba;

@@ -1,6 +1,7 @@
 #include "tools/NR.h"
 
 #include <cmath>
+#include <utility>
 
 #include "core/Cisla.h"
 
@@ -22,20 +23,32 @@ double NahoruNaDesetiny(double x) {
     return r / 10 + 0.0; // + 0.0 turns -0 into 0
 }
 
-HodnoceniNR SpoctiNR(const Spectrum& s) {
+namespace {
+
+// The largest per-band rating (rounded up to a tenth) and its band, the lowest
+// of bands that decide equally; bands whose rating is not finite do not count.
+template <class F> std::pair<double, int> NejvyssiPasmo(const Spectrum& s, F hodnoceniPasma) {
     double nej = 0;
     int pasmo = -1;
     for (int i = 0; i < PocetPasem; ++i) {
         const auto k = static_cast<size_t>(i);
-        const double n = (s[k] - NRKoefA[k]) / NRKoefB[k];
+        const double n = hodnoceniPasma(k, s[k]);
         if (!std::isfinite(n)) continue;
         if (pasmo < 0 || n > nej + Sum * std::fmax(1.0, std::fabs(nej))) {
             nej = n;
             pasmo = i;
         }
     }
-    if (pasmo < 0) return {};
+    if (pasmo < 0) return {0.0, 0};
     return {NahoruNaDesetiny(nej), pasmo};
+}
+
+} // namespace
+
+HodnoceniNR SpoctiNR(const Spectrum& s) {
+    const auto [n, pasmo] =
+        NejvyssiPasmo(s, [](size_t k, double l) { return (l - NRKoefA[k]) / NRKoefB[k]; });
+    return {n, pasmo};
 }
 
 Spectrum NKrivka(double n) {
@@ -61,19 +74,8 @@ double NCPasma(size_t k, double l) {
 } // namespace
 
 HodnoceniNC SpoctiNC(const Spectrum& s) {
-    double nej = 0;
-    int pasmo = -1;
-    for (int i = 0; i < PocetPasem; ++i) {
-        const auto k = static_cast<size_t>(i);
-        const double n = NCPasma(k, s[k]);
-        if (!std::isfinite(n)) continue;
-        if (pasmo < 0 || n > nej + Sum * std::fmax(1.0, std::fabs(nej))) {
-            nej = n;
-            pasmo = i;
-        }
-    }
-    if (pasmo < 0) return {};
-    return {NahoruNaDesetiny(nej), pasmo};
+    const auto [nc, pasmo] = NejvyssiPasmo(s, NCPasma);
+    return {nc, pasmo};
 }
 
 Spectrum NCKrivka(double nc) {
