@@ -123,25 +123,43 @@ VysledekSouboru UlozSadu(const SadaSouctu& sada, const std::string& soubor) {
 
 VysledekSouboru CtiSaduZTextu(const std::string& bajty, const std::string& souborSady,
                               SadaSouctu& sada) {
-    const VysledekSouboru chyba{KodVysledku::Poskozen,
-                                "Chyba při čtení souboru sady " + souborSady + "."};
+    // The first bad line (numbered from 1) and why, after the file's name.
+    const auto chyba = [&](size_t radek, const std::string& proc) {
+        return VysledekSouboru{KodVysledku::Poskozen, "Chyba při čtení souboru sady " + souborSady +
+                                                          ", řádek " + std::to_string(radek) +
+                                                          ": " + proc + "."};
+    };
     std::string text = bajty;
     if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
-    if (!JePlatneUtf8(text)) return chyba;
     const std::vector<std::string> radky = RadkyTextu(text);
-    if (radky.size() < 3 || radky.front() != HlavickaSady ||
-        radky[radky.size() - 2] != SekcePozadavku)
-        return chyba;
-    const auto pozadavek = CtiPozadavek(radky.back());
-    if (!pozadavek) return chyba;
+    if (radky.empty() || radky.front() != HlavickaSady)
+        return chyba(1, "chybí záhlaví " + HlavickaSady);
+    // The requirement's section is the last one: a file may be named like it.
+    size_t sekce = radky.size();
+    for (size_t i = radky.size(); i-- > 1;)
+        if (radky[i] == SekcePozadavku) {
+            sekce = i;
+            break;
+        }
     SadaSouctu nova;
-    NastavPozadavek(nova.Pozadavek, *pozadavek);
     const fs::path slozka = Slozka(souborSady);
-    for (size_t i = 1; i + 2 < radky.size(); ++i) {
-        if (!JednaRadka(radky[i])) return chyba;
-        const fs::path p = CestaSouboru(radky[i]);
+    for (size_t i = 1; i < sekce; ++i) {
+        const std::string& radek = radky[i];
+        if (radek.empty()) return chyba(i + 1, "prázdný řádek místo názvu souboru");
+        if (!JednaRadka(radek)) return chyba(i + 1, "řídicí znak v názvu souboru");
+        if (!JePlatneUtf8(radek)) return chyba(i + 1, "název souboru není v kódování UTF-8");
+        const fs::path p = CestaSouboru(radek);
         nova.Soubory.push_back(TextCesty((p.is_absolute() ? p : slozka / p).lexically_normal()));
     }
+    if (sekce == radky.size()) return chyba(sekce + 1, "chybí oddíl " + SekcePozadavku);
+    if (sekce + 1 == radky.size()) return chyba(sekce + 2, "chybí požadavek");
+    const auto pozadavek = CtiPozadavek(radky[sekce + 1]);
+    if (!pozadavek)
+        return chyba(
+            sekce + 2,
+            "požadavek není křivka N10 až N75 ani NC15 až NC70 ani osm hladin od 0 do 150 dB");
+    if (sekce + 2 < radky.size()) return chyba(sekce + 3, "za požadavkem nesmí nic být");
+    NastavPozadavek(nova.Pozadavek, *pozadavek);
     sada = std::move(nova);
     return {};
 }

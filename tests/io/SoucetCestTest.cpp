@@ -108,28 +108,36 @@ TEST_F(SoucetCest, SadaTamAZpetBajtProBajt) {
 
 TEST_F(SoucetCest, PoskozenaSadaSeOdmitne) {
     const std::string sada = (slozka / "pokoj.DRS").string();
-    const std::string chyba = "Chyba při čtení souboru sady " + sada + ".";
     SadaSouctu s;
     s.Soubory = {"/x/a.DRN"};
     const SadaSouctu puvodni = s;
-    for (const std::string& text : std::vector<std::string>{
-             "[DRUN]\r\na.DRN\r\n[POZADAVEK]\r\nN30\r\n",
-             "[DRUN SOUCET]\r\na.DRN\r\nN30\r\n",
-             "[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\n",
-             "[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\nN31\r\n",
-             "[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\nNC31\r\n",
-             "[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\n1 2 3 4 5 6 7\r\n",
-             "[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\n1 2 3 4 5 6 7 151\r\n",
-             "[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\nN30\r\nN30\r\n",
-             "[DRUN SOUCET]\r\n\r\n[POZADAVEK]\r\nN30\r\n",
-             "[DRUN SOUCET]\r\na\tb.DRN\r\n[POZADAVEK]\r\nN30\r\n",
-             "[DRUN SOUCET]\r\n\xE1.DRN\r\n[POZADAVEK]\r\nN30\r\n",
-             std::string("[DRUN SOUCET]\r\na\0.DRN\r\n[POZADAVEK]\r\nN30\r\n", 38),
+    // The text, then the first bad line and why.
+    const std::string poz =
+        "požadavek není křivka N10 až N75 ani NC15 až NC70 ani osm hladin od 0 do 150 dB";
+    for (const auto& [text, chyba] : std::vector<std::pair<std::string, std::string>>{
+             {"", "1: chybí záhlaví [DRUN SOUCET]"},
+             {"[DRUN]\r\na.DRN\r\n[POZADAVEK]\r\nN30\r\n", "1: chybí záhlaví [DRUN SOUCET]"},
+             {"[DRUN SOUCET]\r\na.DRN\r\nN30\r\n", "4: chybí oddíl [POZADAVEK]"},
+             {"[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\n", "4: chybí požadavek"},
+             {"[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\nN31\r\n", "4: " + poz},
+             {"[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\nNC31\r\n", "4: " + poz},
+             {"[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\n1 2 3 4 5 6 7\r\n", "4: " + poz},
+             {"[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\n1 2 3 4 5 6 7 151\r\n", "4: " + poz},
+             {"[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\nN30\r\nN30\r\n",
+              "5: za požadavkem nesmí nic být"},
+             {"[DRUN SOUCET]\r\na.DRN\r\n\r\n[POZADAVEK]\r\nN30\r\n",
+              "3: prázdný řádek místo názvu souboru"},
+             {"[DRUN SOUCET]\r\na\tb.DRN\r\n[POZADAVEK]\r\nN30\r\n",
+              "2: řídicí znak v názvu souboru"},
+             {"[DRUN SOUCET]\r\n\xE1.DRN\r\n[POZADAVEK]\r\nN30\r\n",
+              "2: název souboru není v kódování UTF-8"},
+             {std::string("[DRUN SOUCET]\r\na\0.DRN\r\n[POZADAVEK]\r\nN30\r\n", 38),
+              "2: řídicí znak v názvu souboru"},
          }) {
         SCOPED_TRACE(text);
         const VysledekSouboru v = CtiSaduZTextu(text, sada, s);
         EXPECT_FALSE(v.Ok());
-        EXPECT_EQ(v.Zprava, chyba);
+        EXPECT_EQ(v.Zprava, "Chyba při čtení souboru sady " + sada + ", řádek " + chyba + ".");
         EXPECT_EQ(s.Soubory, puvodni.Soubory);
         EXPECT_EQ(s.Pozadavek, puvodni.Pozadavek);
     }

@@ -1,6 +1,7 @@
 // The "Součet cest" window: its rows, the sum's own requirement and the set file.
 #include <QComboBox>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
@@ -70,6 +71,17 @@ TEST_F(SoucetOkno, ZivyPrvniRadekPridaniAOdebrani) {
     EXPECT_EQ(Bunka(t, 2, TSoucetForm::SloupecAkce), "Odvod");
     EXPECT_EQ(Soucet(7), "74.8");
     EXPECT_EQ(Bunka(t, 1, TSoucetForm::SloupecNR), "NR 75.8");
+    // A change in the main window redraws the first row and the sum alone.
+    t->item(2, TSoucetForm::SloupecPasma)->setData(Qt::UserRole, 1);
+    s->Graf.CestySerie[2]->setObjectName("b");
+    NaplnSpektrum(var.cesta.Prvni().VlastniDrun, 60);
+    okno->PrepocitejOd(1);
+    EXPECT_EQ(Soucet(7), "73.2");
+    EXPECT_EQ(s->Graf.CestySerie[0]->at(7).y(), 60);
+    EXPECT_EQ(t->item(2, TSoucetForm::SloupecPasma)->data(Qt::UserRole), 1);
+    EXPECT_EQ(s->Graf.CestySerie[2]->objectName(), "b");
+    NaplnSpektrum(var.cesta.Prvni().VlastniDrun, 70);
+    okno->PrepocitejOd(1);
 
     // A file that cannot be read is marked with the message and not summed.
     const QString chybi = slozka.path() + "/c.DRN";
@@ -171,7 +183,10 @@ TEST_F(SoucetOkno, SadaTamAZpetAPoskozena) {
     ASSERT_TRUE(
         ZapisAtomicky(poskozena.toStdString(), "[DRUN SOUCET]\r\nx.DRN\r\n[POZADAVEK]\r\nN99\r\n"));
     EXPECT_FALSE(s->OtevriSadu(poskozena));
-    EXPECT_EQ(Zaznam().texty, QStringList{"Chyba při čtení souboru sady " + poskozena + "."});
+    EXPECT_EQ(Zaznam().texty,
+              QStringList{"Chyba při čtení souboru sady " + poskozena +
+                          ", řádek 4: požadavek není křivka N10 až N75 ani NC15 až NC70 ani "
+                          "osm hladin od 0 do 150 dB."});
     EXPECT_EQ(s->CestyListBox->rowCount(), 3);
     EXPECT_EQ(TextPozadavku(s->Pozadavek()), "45.5 0 0 0 0 0 0 0");
 

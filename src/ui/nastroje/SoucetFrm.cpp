@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPainter>
@@ -21,6 +22,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "core/Cisla.h"
@@ -79,13 +81,31 @@ TGrafSouctu::TGrafSouctu() {
     Soucet = PridejSpektrum(Graf, QStringLiteral("Součet"));
 }
 
+namespace {
+
+// A path's eight bands as points over the band axis, widening min..max.
+QList<QPointF> BodyCesty(const Spectrum& konec, double& min, double& max) {
+    QList<QPointF> body;
+    for (int i = 0; i < PocetPasem; ++i) {
+        const double y = konec[static_cast<size_t>(i)];
+        body << QPointF(i + 1, y);
+        min = std::min(min, y);
+        max = std::max(max, y);
+    }
+    return body;
+}
+
+} // namespace
+
 void TGrafSouctu::Kresli(const std::vector<CestaSouctu>& cesty, const VysledekSouctu& v) {
     for (QLineSeries* s : CestySerie) {
         Graf->removeSeries(s);
         delete s;
     }
     CestySerie.clear();
-    double min = v.Soucet[0], max = min;
+    minOstatnich_ = HUGE_VAL;
+    maxOstatnich_ = -HUGE_VAL;
+    double min = HUGE_VAL, max = -HUGE_VAL;
     size_t barva = 0;
     for (const CestaSouctu& c : cesty) {
         if (!c.Ok) continue;
@@ -94,16 +114,18 @@ void TGrafSouctu::Kresli(const std::vector<CestaSouctu>& cesty, const VysledekSo
         s->setPointsVisible(true);
         for (QAbstractAxis* a : Graf->axes())
             s->attachAxis(a);
-        QList<QPointF> body;
-        for (int i = 0; i < PocetPasem; ++i) {
-            const double y = c.Konec[static_cast<size_t>(i)];
-            body << QPointF(i + 1, y);
-            min = std::min(min, y);
-            max = std::max(max, y);
-        }
-        s->replace(body);
+        // The range of the paths after the first is kept for KresliPrvni.
+        s->replace(CestySerie.empty() ? BodyCesty(c.Konec, min, max)
+                                      : BodyCesty(c.Konec, minOstatnich_, maxOstatnich_));
         CestySerie.push_back(s);
     }
+    KresliProtiPozadavku(Soucet, v.Soucet, v.Pozadavek, v.Rozdil, std::min(min, minOstatnich_),
+                         std::max(max, maxOstatnich_), QStringLiteral(" součtu"));
+}
+
+void TGrafSouctu::KresliPrvni(const CestaSouctu& prvni, const VysledekSouctu& v) {
+    double min = minOstatnich_, max = maxOstatnich_;
+    if (!CestySerie.empty()) CestySerie.front()->replace(BodyCesty(prvni.Konec, min, max));
     KresliProtiPozadavku(Soucet, v.Soucet, v.Pozadavek, v.Rozdil, min, max,
                          QStringLiteral(" součtu"));
 }
@@ -214,24 +236,29 @@ TSoucetForm::TSoucetForm(THlavniForm& hlavni)
     svisle->addWidget(GrafView, 3);
     resize(1040, 820);
 
+    // Hidden, the window catches up when it is shown.
     connect(&hlavni_, &THlavniForm::Prepocitano, this, [this] {
-        if (isVisible()) Prepocitej();
+        if (isVisible()) PrepocitejAktualni();
     });
     connect(hlavni_.AkceEdit, &QLineEdit::textChanged, this, [this] {
-        if (isVisible()) Prepocitej();
+        if (isVisible() && sAktualnim_) ZobrazRadek(0, Aktualni());
     });
     Prepocitej();
 }
 
-std::vector<CestaSouctu> TSoucetForm::Cesty() const {
+CestaSouctu TSoucetForm::Aktualni() const {
     const DrunVar& var = hlavni_.Var();
     CestaSouctu aktualni("Aktuální výpočet", var.SouborDat);
     aktualni.Ok = true;
     // What is typed into Akce belongs to the calculation already.
     aktualni.Akce = hlavni_.AkceEdit->text().toStdString();
     aktualni.Konec = var.Vysledek;
+    return aktualni;
+}
+
+std::vector<CestaSouctu> TSoucetForm::Cesty() const {
     if (!sAktualnim_) return soubory_;
-    std::vector<CestaSouctu> c{aktualni};
+    std::vector<CestaSouctu> c{Aktualni()};
     c.insert(c.end(), soubory_.begin(), soubory_.end());
     return c;
 }
@@ -286,8 +313,18 @@ void TSoucetForm::NastavSoubory(const std::vector<std::string>& soubory,
 
 void TSoucetForm::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
-    // Files may have been changed and saved elsewhere meanwhile.
-    if (!e->spontaneous()) Obnov();
+    if (e->spontaneous()) return;
+    // Files may have been changed and saved elsewhere meanwhile, unless they
+    // were read (a set opened) while the window was hidden.
+    if (nacteno_)
+        PrepocitejAktualni();
+    else
+        Obnov();
+}
+
+void TSoucetForm::hideEvent(QHideEvent* e) {
+    QWidget::hideEvent(e);
+    if (!e->spontaneous()) nacteno_ = false;
 }
 
 void TSoucetForm::PridejSoubory(const QStringList& soubory) {
@@ -316,59 +353,78 @@ void TSoucetForm::OdebratBtnClick() {
     Prepocitej();
 }
 
-void TSoucetForm::Obnov() {
+void TSoucetForm::NactiSoubory() {
     for (CestaSouctu& c : soubory_)
         NactiCestu(c, hlavni_.Var().SouborTlumice);
+    nacteno_ = true;
+}
+
+void TSoucetForm::Obnov() {
+    NactiSoubory();
     Prepocitej();
+}
+
+void TSoucetForm::Secti() {
+    vysledek_ = SectiCesty(konce_, Pozadavek());
 }
 
 void TSoucetForm::Prepocitej() {
     const std::vector<CestaSouctu> cesty = Cesty();
-    vysledek_ = SectiCesty(KonceCest(cesty), Pozadavek());
-    ZobrazCesty(cesty);
+    konce_ = KonceCest(cesty);
+    Secti();
+    const int vybrany = CestyListBox->currentRow();
+    CestyListBox->clearSpans();
+    CestyListBox->setRowCount(static_cast<int>(cesty.size()));
+    for (size_t r = 0; r < cesty.size(); ++r)
+        ZobrazRadek(static_cast<int>(r), cesty[r]);
+    if (vybrany >= 0 && vybrany < CestyListBox->rowCount()) CestyListBox->selectRow(vybrany);
     ZobrazSoucet();
     Graf.Kresli(cesty, vysledek_);
     PovolTlacitka();
 }
 
-void TSoucetForm::ZobrazCesty(const std::vector<CestaSouctu>& cesty) {
-    const int vybrany = CestyListBox->currentRow();
-    CestyListBox->clearSpans();
-    CestyListBox->setRowCount(static_cast<int>(cesty.size()));
-    for (int r = 0; r < static_cast<int>(cesty.size()); ++r) {
-        const CestaSouctu& c = cesty[static_cast<size_t>(r)];
-        auto* soubor = Bunka(QString::fromStdString(c.Nazev), false);
-        soubor->setToolTip(r < PrvniSoubor() ? QStringLiteral("Výpočet v hlavním okně")
-                                             : QString::fromStdString(c.Soubor));
-        CestyListBox->setItem(r, 0, soubor);
-        if (!c.Ok) {
-            // Marked, and not summed: the message where the numbers would be.
-            soubor->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
-            soubor->setForeground(BarvaChyby);
-            auto* zprava =
-                Bunka(QString::fromStdString(c.Zprava) + QStringLiteral(" Do součtu se nepočítá."),
-                      false);
-            zprava->setForeground(BarvaChyby);
-            zprava->setToolTip(zprava->text());
-            CestyListBox->setItem(r, SloupecAkce, zprava);
-            for (int s = SloupecAkce + 1; s < PocetSloupcu; ++s)
-                CestyListBox->setItem(r, s, nullptr);
-            CestyListBox->setSpan(r, SloupecAkce, 1, PocetSloupcu - SloupecAkce);
-            continue;
-        }
-        auto* akce = Bunka(QString::fromStdString(c.Akce), false);
-        akce->setToolTip(akce->text());
-        CestyListBox->setItem(r, SloupecAkce, akce);
-        ZapisHodnoty(CestyListBox, r, c.Konec);
-        CestyListBox->setItem(r, SloupecNR,
-                              Bunka(QStringLiteral("NR ") + Text(SpoctiNR(c.Konec).N)));
-    }
-    if (sAktualnim_ && CestyListBox->item(0, 0)) {
+void TSoucetForm::PrepocitejAktualni() {
+    // A room's sum does not hold the current calculation.
+    if (!sAktualnim_) return;
+    const CestaSouctu aktualni = Aktualni();
+    // The current calculation is always read, so it is always the first summed.
+    konce_.front() = aktualni.Konec;
+    Secti();
+    ZobrazRadek(0, aktualni);
+    ZobrazSoucet();
+    Graf.KresliPrvni(aktualni, vysledek_);
+}
+
+void TSoucetForm::ZobrazRadek(int r, const CestaSouctu& c) {
+    auto* soubor = Bunka(QString::fromStdString(c.Nazev), false);
+    soubor->setToolTip(r < PrvniSoubor() ? QStringLiteral("Výpočet v hlavním okně")
+                                         : QString::fromStdString(c.Soubor));
+    if (r < PrvniSoubor()) {
         QFont f = CestyListBox->font();
         f.setItalic(true);
-        CestyListBox->item(0, 0)->setFont(f);
+        soubor->setFont(f);
     }
-    if (vybrany >= 0 && vybrany < CestyListBox->rowCount()) CestyListBox->selectRow(vybrany);
+    CestyListBox->setItem(r, 0, soubor);
+    if (!c.Ok) {
+        // Marked, and not summed: the message where the numbers would be.
+        soubor->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+        soubor->setForeground(BarvaChyby);
+        auto* zprava = Bunka(
+            QString::fromStdString(c.Zprava) + QStringLiteral(" Do součtu se nepočítá."), false);
+        zprava->setForeground(BarvaChyby);
+        zprava->setToolTip(zprava->text());
+        CestyListBox->setItem(r, SloupecAkce, zprava);
+        for (int s = SloupecAkce + 1; s < PocetSloupcu; ++s)
+            CestyListBox->setItem(r, s, nullptr);
+        CestyListBox->setSpan(r, SloupecAkce, 1, PocetSloupcu - SloupecAkce);
+        return;
+    }
+    if (CestyListBox->columnSpan(r, SloupecAkce) > 1) CestyListBox->setSpan(r, SloupecAkce, 1, 1);
+    auto* akce = Bunka(QString::fromStdString(c.Akce), false);
+    akce->setToolTip(akce->text());
+    CestyListBox->setItem(r, SloupecAkce, akce);
+    ZapisHodnoty(CestyListBox, r, c.Konec);
+    CestyListBox->setItem(r, SloupecNR, Bunka(QStringLiteral("NR ") + Text(SpoctiNR(c.Konec).N)));
 }
 
 void TSoucetForm::ZobrazSoucet() {

@@ -23,17 +23,26 @@ class TPozadavekForm;
 // caller's to own (a view takes it over, or a document deletes it).
 struct TGrafSouctu {
     TGrafSouctu();
+    // Every path that was read, and the sum.
     void Kresli(const std::vector<drun::CestaSouctu>& cesty, const drun::VysledekSouctu& v);
+    // The first path (one that was read) and the sum again; the other paths
+    // stay as last drawn.
+    void KresliPrvni(const drun::CestaSouctu& prvni, const drun::VysledekSouctu& v);
 
     QChart* Graf;
     SpektrumProtiPozadavku Soucet;
     std::vector<QLineSeries*> CestySerie;
+
+  private:
+    // The range of the paths after the first, for the level axis.
+    double minOstatnich_ = 0, maxOstatnich_ = 0;
 };
 
 // "Součet cest": the end spectra of several paths into one room added up and
 // set against the sum's own requirement. The current calculation is always the
-// first row and follows every change; the other rows are calculation files,
-// read again whenever the window is shown and on "Obnovit". Modeless.
+// first row and follows every change, which redraws that row and the sum
+// alone; the other rows are calculation files, read once whenever the window
+// is shown, a set is opened and on "Obnovit". Modeless.
 class TSoucetForm : public QWidget {
     Q_OBJECT
   public:
@@ -80,8 +89,10 @@ class TSoucetForm : public QWidget {
     void OdebratBtnClick(); // the selected row; the current calculation stays
     // Reads every file again, then sums.
     void Obnov();
-    // Sums what is held; the current calculation as it is now.
+    // Sums what is held and shows every row; the current calculation as it is now.
     void Prepocitej();
+    // The current calculation changed: its row, the sum and their lines only.
+    void PrepocitejAktualni();
     void PozadavekBtnClick();
     bool UlozSadu(const QString& soubor);
     bool OtevriSadu(const QString& soubor);
@@ -94,9 +105,13 @@ class TSoucetForm : public QWidget {
 
   protected:
     void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
   private:
-    void ZobrazCesty(const std::vector<drun::CestaSouctu>& cesty);
+    drun::CestaSouctu Aktualni() const;
+    void NactiSoubory();
+    void Secti();
+    void ZobrazRadek(int r, const drun::CestaSouctu& c);
     void ZobrazSoucet();
     void PovolTlacitka();
     void NastavSoubory(const std::vector<std::string>& soubory, const drun::Spectrum& pozadavek);
@@ -104,6 +119,10 @@ class TSoucetForm : public QWidget {
 
     THlavniForm& hlavni_;
     std::vector<drun::CestaSouctu> soubory_;
+    // End spectra summed: the current calculation's first, then the files read.
+    std::vector<drun::Spectrum> konce_;
+    // The files were read since the window was shown.
+    bool nacteno_ = false;
     drun::Spectrum pozadavek_;
     bool vlastniPozadavek_ = false;
     bool sAktualnim_ = true;
