@@ -149,7 +149,10 @@ VysledekSouboru CtiSaduZTextu(const std::string& bajty, const std::string& soubo
         if (!JednaRadka(radek)) return chyba(i + 1, "řídicí znak v názvu souboru");
         if (!JePlatneUtf8(radek)) return chyba(i + 1, "název souboru není v kódování UTF-8");
         const fs::path p = CestaSouboru(radek);
-        nova.Soubory.push_back(TextCesty((p.is_absolute() ? p : slozka / p).lexically_normal()));
+        std::string cesta = TextCesty((p.is_absolute() ? p : slozka / p).lexically_normal());
+        // Normalising leaves a root of several slashes as written; it is the root.
+        if (cesta.find_first_not_of('/') == std::string::npos) cesta = "/";
+        nova.Soubory.push_back(std::move(cesta));
     }
     if (sekce == radky.size()) return chyba(sekce + 1, "chybí oddíl " + SekcePozadavku);
     if (sekce + 1 == radky.size()) return chyba(sekce + 2, "chybí požadavek");

@@ -104,6 +104,9 @@ TEST_F(SoucetCest, SadaTamAZpetBajtProBajt) {
     EXPECT_EQ(zpet.Pozadavek[0], 57);
     ASSERT_TRUE(TextSady(zpet, sada, znovu));
     EXPECT_EQ(znovu, "[DRUN SOUCET]\r\n[POZADAVEK]\r\nNC30\r\n");
+    // The root however many slashes name it, so that it is written back the same.
+    ASSERT_TRUE(CtiSaduZTextu("[DRUN SOUCET]\n//\n[POZADAVEK]\nN30\n", sada, zpet).Ok());
+    EXPECT_EQ(zpet.Soubory, std::vector<std::string>{"/"});
 }
 
 TEST_F(SoucetCest, PoskozenaSadaSeOdmitne) {
