@@ -63,6 +63,11 @@ TEST_F(SoucetOkno, ZivyPrvniRadekPridaniAOdebrani) {
     EXPECT_EQ(Bunka(t, 0, TSoucetForm::SloupecPasma + 3), "70.0");
     EXPECT_EQ(Bunka(t, 0, TSoucetForm::SloupecAkce), "Sklad 2");
     EXPECT_EQ(Soucet(0), "70.0");
+    const QTableWidgetItem* hodnoceni =
+        s->SoucetListBox->item(TSoucetForm::RadekSoucet, TSoucetForm::SloupecAkce);
+    EXPECT_EQ(hodnoceni->text(), "NC > 70, RC 70 (H)");
+    EXPECT_EQ(hodnoceni->toolTip(), "NC > 70: Rozhoduje pásmo 4kHz\n"
+                                    "RC 70 (H): Nejvýše pásmo 8kHz 15.0 dB nad křivkou RC");
 
     // Two more paths of 70 dB: three equal paths give +4.8 dB.
     s->PridejSoubory({Vypocet("a.DRN", 70), Vypocet("b.DRN", 70, "Odvod")});

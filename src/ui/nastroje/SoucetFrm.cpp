@@ -68,6 +68,11 @@ QTableWidgetItem* Bunka(const QString& text, bool cislo = true) {
     return b;
 }
 
+// The tool tip of a "Short|Long" hint.
+QString KratkyHint(const QString& hint) {
+    return hint.section(QLatin1Char('|'), 0, 0);
+}
+
 // Eight bands and L(A) into the row from column SloupecPasma on.
 void ZapisHodnoty(QTableWidget* t, int radek, const Spectrum& s) {
     for (int i = 0; i <= LA; ++i)
@@ -439,11 +444,19 @@ void TSoucetForm::ZobrazSoucet() {
         if (vysledek_.Rozdil[static_cast<size_t>(i)] > 0)
             SoucetListBox->item(RadekRozdil, SloupecPasma + i)->setForeground(BarvaPrekroceni);
     }
-    const QString pasmo = NazevPasma(vysledek_.NR.Pasmo);
     auto* nr = Bunka(QStringLiteral("NR ") + Text(vysledek_.NR.N));
     nr->setFont(tucne);
-    nr->setToolTip(QStringLiteral("Rozhoduje pásmo ") + pasmo);
+    nr->setToolTip(KratkyHint(HintNR(vysledek_.NR)));
     SoucetListBox->setItem(RadekSoucet, SloupecNR, nr);
+    // The other two ratings of the sum beside it, where the paths have their Akce.
+    const QString nc = QString::fromStdString(PopisNC(vysledek_.NC));
+    const QString rc = QString::fromStdString(PopisRC(vysledek_.RC));
+    auto* hodnoceni = Bunka(nc + QStringLiteral(", ") + rc, false);
+    hodnoceni->setFont(tucne);
+    hodnoceni->setToolTip(nc + QStringLiteral(": ") + KratkyHint(HintNC(vysledek_.NC)) +
+                          QLatin1Char('\n') + rc + QStringLiteral(": ") +
+                          KratkyHint(HintRC(vysledek_.RC)));
+    SoucetListBox->setItem(RadekSoucet, SloupecAkce, hodnoceni);
     auto* popis = Bunka(vlastniPozadavek_ ? QStringLiteral("vlastní požadavek součtu")
                                           : QStringLiteral("požadavek výpočtu"),
                         false);
