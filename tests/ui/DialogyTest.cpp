@@ -63,24 +63,24 @@ TEST_F(UiTest, ZdrojVseAStorno) {
     EXPECT_TRUE(okno->Ulozeno());
 
     Zdroj(*okno, 80);
-    EXPECT_EQ(okno->Zdroj[8]->text(), "87.0");
-    EXPECT_EQ(okno->Vysl[8]->text(), "87.0");
+    EXPECT_EQ(Texty(RadekPanelu::Zdroj)[8], "87.0");
+    EXPECT_EQ(Texty(RadekPanelu::Vysledek)[8], "87.0");
     EXPECT_FALSE(okno->Ulozeno());
     d->FormShow();
     d->NulujBtnClick();
     d->ZdrojPopisEdit->setText("Ventilátor");
     d->OKBtnClick();
-    EXPECT_EQ(okno->ZdrojPopisLbl->text(), "Ventilátor");
-    EXPECT_EQ(okno->Zdroj[8]->text(), "7.0");
+    EXPECT_EQ(Stitek(StitekPanelu::PopisZdroje).text(), "Ventilátor");
+    EXPECT_EQ(Texty(RadekPanelu::Zdroj)[8], "7.0");
 }
 
 TEST_F(UiTest, ZmenaZdrojePrepocitaCelouCestu) {
     Zdroj(*okno, 80);
     PridejObecny(*okno, 10, 0);
     PridejObecny(*okno, 10, 0);
-    EXPECT_EQ(okno->Vysl[0]->text(), "60.0");
+    EXPECT_EQ(Texty(RadekPanelu::Vysledek)[0], "60.0");
     Zdroj(*okno, 90);
-    EXPECT_EQ(okno->Vysl[0]->text(), "70.0");
+    EXPECT_EQ(Texty(RadekPanelu::Vysledek)[0], "70.0");
     EXPECT_EQ(var.cesta.AktualniCislo(), 1);
     EXPECT_EQ(okno->SeznamElemListBox->currentIndex().row(), 0);
 }
@@ -95,9 +95,9 @@ TEST_F(UiTest, ObecnyElementPridaniPredvyplneniZmenaAStorno) {
     EXPECT_EQ(okno->Seznam->rowCount(), 2);
     EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(1), Qt::DisplayRole).toString(),
               "2     Obecný element");
-    EXPECT_EQ(okno->PorElemLbl->text(), "2     Tlumicí vložka");
-    EXPECT_EQ(okno->ZaEl[0]->text(), "73.0");
-    EXPECT_EQ(okno->PredEl[0]->text(), "80.0");
+    EXPECT_EQ(Stitek(StitekPanelu::PopisElementu).text(), "2     Tlumicí vložka");
+    EXPECT_EQ(Texty(RadekPanelu::ZaEl)[0], "73.0");
+    EXPECT_EQ(Texty(RadekPanelu::PredEl)[0], "80.0");
 
     // Adding behind a general element offers its values.
     TObecElemForm* d = Obecny(*okno);
@@ -165,11 +165,11 @@ TEST_F(UiTest, RozdilCervenyJenNadNulou) {
     p->Hodn.pole[1]->NastavCislo(39.96, 2);
     p->OKBtnClick();
     const QColor cervena(255, 0, 0);
-    EXPECT_EQ(okno->Rozdil[0]->text(), "0.0");
-    EXPECT_NE(okno->Rozdil[0]->palette().color(QPalette::WindowText), cervena);
-    EXPECT_EQ(okno->Rozdil[1]->text(), "0.0");
-    EXPECT_EQ(okno->Rozdil[1]->palette().color(QPalette::WindowText), cervena);
-    EXPECT_NE(okno->Rozdil[2]->palette().color(QPalette::WindowText), cervena);
+    EXPECT_EQ(Texty(RadekPanelu::Rozdil)[0], "0.0");
+    EXPECT_NE(Barva(RadekPanelu::Rozdil, 0), cervena);
+    EXPECT_EQ(Texty(RadekPanelu::Rozdil)[1], "0.0");
+    EXPECT_EQ(Barva(RadekPanelu::Rozdil, 1), cervena);
+    EXPECT_NE(Barva(RadekPanelu::Rozdil, 2), cervena);
 }
 
 TEST_F(UiTest, HintyOkenVeStavovemRadkuHlavnihoOkna) {
@@ -207,8 +207,8 @@ TEST_F(UiTest, PozadavekRezimyAKrivky) {
     EXPECT_EQ(p->Hodn.pole[0]->text(), "59.2");
     p->NkrivkyComboBoxChange(5);
     p->OKBtnClick();
-    EXPECT_EQ(Texty(okno->Poz), (QStringList{"59.2", "48.1", "39.9", "34.0", "30.0", "26.9", "24.7",
-                                             "22.9", "39.2"}));
+    EXPECT_EQ(Texty(RadekPanelu::Pozadavek), (QStringList{"59.2", "48.1", "39.9", "34.0", "30.0",
+                                                          "26.9", "24.7", "22.9", "39.2"}));
     EXPECT_DOUBLE_EQ(var.Pozadavek[7], 22.9);
 
     // A curve picked and then Storno: requirement unchanged, list keeps the pick.
@@ -236,7 +236,7 @@ TEST_F(UiTest, PozadavekRezimyAKrivky) {
     EXPECT_EQ(p->PozadRadioGroup->checkedId(), 0);
     EXPECT_EQ(p->Hodn.pole[0]->text(), "0");
     p->OKBtnClick();
-    EXPECT_EQ(okno->Poz[8]->text(), "7.0");
+    EXPECT_EQ(Texty(RadekPanelu::Pozadavek)[8], "7.0");
 
     // The requirement survives a new calculation and does not touch the saved flag.
     EXPECT_TRUE(okno->Ulozeno());
@@ -244,7 +244,7 @@ TEST_F(UiTest, PozadavekRezimyAKrivky) {
     p->OKBtnClick();
     okno->NovyVypocet();
     EXPECT_DOUBLE_EQ(var.Pozadavek[0], 43.4);
-    EXPECT_EQ(okno->Poz[0]->text(), "43.4");
+    EXPECT_EQ(Texty(RadekPanelu::Pozadavek)[0], "43.4");
 }
 
 TEST_F(UiTest, VypusteniElementu) {
@@ -273,7 +273,7 @@ TEST_F(UiTest, VypusteniElementu) {
     EXPECT_EQ(var.cesta.Prvek(3).Popis, "4");
     EXPECT_EQ(okno->Seznam->rowCount(), 4);
     EXPECT_EQ(okno->SeznamElemListBox->currentIndex().row(), 1);
-    EXPECT_EQ(okno->Vysl[0]->text(), "77.0");
+    EXPECT_EQ(Texty(RadekPanelu::Vysledek)[0], "77.0");
     EXPECT_FALSE(okno->Ulozeno()); // a removal changes what the file holds
 
     // The source selected: refused.
@@ -293,8 +293,8 @@ TEST_F(UiTest, NovyVypocetSPotvrzenim) {
     okno->NovyVypocet(); // answered Yes
     EXPECT_EQ(var.cesta.Pocet(), 1);
     EXPECT_EQ(okno->Seznam->rowCount(), 1);
-    EXPECT_EQ(okno->Zdroj[0]->text(), "0.0");
-    EXPECT_EQ(okno->Vysl[8]->text(), "7.0");
+    EXPECT_EQ(Texty(RadekPanelu::Zdroj)[0], "0.0");
+    EXPECT_EQ(Texty(RadekPanelu::Vysledek)[8], "7.0");
     EXPECT_FALSE(okno->Ulozeno()); // a new calculation leaves the flag
     Zaznam().Vymaz();
     okno->Historie().OznacUlozeno();
@@ -309,11 +309,11 @@ TEST_F(UiTest, KlikVSeznamuAZmenaPresExec) {
     okno->SeznamElemListBox->setCurrentIndex(okno->Seznam->index(1));
     okno->SeznamElemListBoxClick();
     EXPECT_EQ(var.cesta.AktualniCislo(), 2);
-    EXPECT_EQ(okno->PorElemLbl->text(), "2     první");
-    EXPECT_EQ(okno->PredEl[0]->text(), "80.0");
+    EXPECT_EQ(Stitek(StitekPanelu::PopisElementu).text(), "2     první");
+    EXPECT_EQ(Texty(RadekPanelu::PredEl)[0], "80.0");
     okno->SeznamElemListBox->setCurrentIndex(okno->Seznam->index(0));
     okno->SeznamElemListBoxClick();
-    EXPECT_EQ(Texty(okno->PredEl), QStringList(9, "---"));
+    EXPECT_EQ(Texty(RadekPanelu::PredEl), QStringList(9, "---"));
 
     // "Změnit element" on element 2 through the real modal dialog, then Storno.
     okno->SeznamElemListBox->setCurrentIndex(okno->Seznam->index(1));

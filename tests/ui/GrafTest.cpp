@@ -107,14 +107,16 @@ TEST_F(UiTest, NRVysledkuSRozhodujicimPasmem) {
             z[i] = r.zdroj[i];
         SpoctiLA(z);
         okno->PrepocitejOd(1);
-        EXPECT_EQ(okno->NRLbl->text(), r.text);
-        EXPECT_EQ(okno->NRLbl->toolTip(), QStringLiteral("Rozhoduje pásmo ") + r.pasmo);
-        EXPECT_TRUE(
-            okno->NRLbl->statusTip().endsWith(QStringLiteral("rozhoduje pásmo ") + r.pasmo));
-        EXPECT_EQ(okno->NCLbl->text(), r.nc);
-        EXPECT_EQ(okno->NCLbl->toolTip(), QStringLiteral("Rozhoduje pásmo ") + r.pasmoNC);
-        EXPECT_EQ(okno->RCLbl->text(), r.rc);
-        EXPECT_EQ(okno->RCLbl->toolTip(), r.hintRC);
+        EXPECT_EQ(Stitek(StitekPanelu::NR).text(), r.text);
+        EXPECT_EQ(Stitek(StitekPanelu::NR).toolTip(), QStringLiteral("Rozhoduje pásmo ") + r.pasmo);
+        EXPECT_TRUE(Stitek(StitekPanelu::NR)
+                        .statusTip()
+                        .endsWith(QStringLiteral("rozhoduje pásmo ") + r.pasmo));
+        EXPECT_EQ(Stitek(StitekPanelu::NC).text(), r.nc);
+        EXPECT_EQ(Stitek(StitekPanelu::NC).toolTip(),
+                  QStringLiteral("Rozhoduje pásmo ") + r.pasmoNC);
+        EXPECT_EQ(Stitek(StitekPanelu::RC).text(), r.rc);
+        EXPECT_EQ(Stitek(StitekPanelu::RC).toolTip(), r.hintRC);
     }
 }
 
@@ -184,8 +186,8 @@ TEST_F(UiTest, KliknutiNaBodVybereElement) {
     QTest::mouseClick(g.CestaView->viewport(), Qt::LeftButton, {}, PoziceElementu(g, 7, 66));
     EXPECT_EQ(var.cesta.AktualniCislo(), 7);
     EXPECT_EQ(okno->SeznamElemListBox->currentIndex().row(), 6);
-    EXPECT_TRUE(okno->PorElemLbl->text().startsWith("7     "));
-    EXPECT_EQ(Texty(okno->ZaEl)[0], "66.0");
+    EXPECT_TRUE(Stitek(StitekPanelu::PopisElementu).text().startsWith("7     "));
+    EXPECT_EQ(Texty(RadekPanelu::ZaEl)[0], "66.0");
     EXPECT_EQ(g.AktualniSerie->at(0), QPointF(7, 66));
 
     // Far from every point: nothing changes.

@@ -42,8 +42,9 @@ class HistorieTest : public UiTest {
     void Vyber(int n) { okno->SeznamElemListBox->setCurrentIndex(okno->Seznam->index(n - 1)); }
     int Zobrazeny() {
         EXPECT_EQ(okno->SeznamElemListBox->currentIndex().row() + 1, var.cesta.AktualniCislo());
-        EXPECT_EQ(okno->PorElemLbl->text().section(QLatin1Char(' '), 0, 0).toInt(),
-                  var.cesta.AktualniCislo());
+        EXPECT_EQ(
+            Stitek(StitekPanelu::PopisElementu).text().section(QLatin1Char(' '), 0, 0).toInt(),
+            var.cesta.AktualniCislo());
         return var.cesta.AktualniCislo();
     }
     TObecElemForm& Obecny() { return *static_cast<TObecElemForm*>(okno->Dialog(TypObecny)); }

@@ -13,19 +13,19 @@ using namespace drun;
 
 TEST_F(UiTest, PoStartuNuloveRadkyANicCerveneho) {
     const QStringList nuly{"0.0", "0.0", "0.0", "0.0", "0.0", "0.0", "0.0", "0.0", "7.0"};
-    EXPECT_EQ(Texty(okno->Zdroj), nuly);
-    EXPECT_EQ(Texty(okno->Vysl), nuly);
-    EXPECT_EQ(Texty(okno->Poz), nuly);
+    EXPECT_EQ(Texty(RadekPanelu::Zdroj), nuly);
+    EXPECT_EQ(Texty(RadekPanelu::Vysledek), nuly);
+    EXPECT_EQ(Texty(RadekPanelu::Pozadavek), nuly);
     QStringList rozdil = nuly;
     rozdil[8] = "0.0";
-    EXPECT_EQ(Texty(okno->Rozdil), rozdil);
-    for (QLabel* l : okno->Rozdil)
-        EXPECT_NE(l->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    EXPECT_EQ(Texty(okno->PredEl), QStringList(9, "---"));
+    EXPECT_EQ(Texty(RadekPanelu::Rozdil), rozdil);
+    for (int i = 0; i < 9; ++i)
+        EXPECT_NE(Barva(RadekPanelu::Rozdil, i), QColor(255, 0, 0));
+    EXPECT_EQ(Texty(RadekPanelu::PredEl), QStringList(9, "---"));
     EXPECT_EQ(okno->Seznam->rowCount(), 1);
     EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(0), Qt::DisplayRole).toString(),
               "1     Zdroj drunu");
-    EXPECT_EQ(okno->ZdrojPopisLbl->text(), "Zdroj drunu");
+    EXPECT_EQ(Stitek(StitekPanelu::PopisZdroje).text(), "Zdroj drunu");
     EXPECT_EQ(okno->windowTitle(), "DRUN");
     EXPECT_TRUE(okno->Ulozeno());
     EXPECT_TRUE(Zaznam().texty.isEmpty());
@@ -38,11 +38,12 @@ TEST_F(UiTest, OknoRosteSeSeznamem) {
     QApplication::processEvents();
     const QSize puvodni = okno->size();
     const int seznam = okno->SeznamElemListBox->height();
-    const int panel = okno->Vysl[0]->y();
+    const QLabel& nr = Stitek(StitekPanelu::NR);
+    const QPoint panel = nr.mapTo(okno.get(), QPoint());
     okno->resize(puvodni + QSize(200, 300));
     QApplication::processEvents();
     EXPECT_GE(okno->SeznamElemListBox->height(), seznam + 250);
-    EXPECT_EQ(okno->Vysl[0]->y(), panel); // the panels keep their place
+    EXPECT_EQ(nr.mapTo(okno.get(), QPoint()), panel); // the panels keep their place
     okno->resize(100, 100);
     QApplication::processEvents();
     EXPECT_EQ(okno->width(), puvodni.width());
@@ -51,7 +52,7 @@ TEST_F(UiTest, OknoRosteSeSeznamem) {
 
 // The requirement last chosen comes back at the next start, its name beside its row.
 TEST_F(UiTest, PozadavekPrezijeRestart) {
-    EXPECT_EQ(okno->NazevPozLbl->text(), "");
+    EXPECT_EQ(Stitek(StitekPanelu::NazevPozadavku).text(), "");
     const struct {
         std::array<double, 8> pasma;
         const char* nazev;
@@ -62,14 +63,51 @@ TEST_F(UiTest, PozadavekPrezijeRestart) {
     for (const auto& p : pozadavky) {
         NastavPozadavek(var, p.pasma);
         emit okno->Pozadavek->PozadavekZmenen();
-        EXPECT_EQ(okno->NazevPozLbl->text(), p.nazev);
+        EXPECT_EQ(Stitek(StitekPanelu::NazevPozadavku).text(), p.nazev);
         okno->Historie().OznacUlozeno();
         okno.reset();
         DrunVar nova;
         nova.NastavSlozku(slozka.path().toStdString() + "/");
         THlavniForm dalsi(nova);
         EXPECT_EQ(nova.Pozadavek, var.Pozadavek) << p.nazev;
-        EXPECT_EQ(dalsi.NazevPozLbl->text(), p.nazev);
+        EXPECT_EQ(dalsi.Panely().Stitek(StitekPanelu::NazevPozadavku).text(), p.nazev);
         okno = std::make_unique<THlavniForm>(var);
     }
+}
+
+// Every value and rating is shown whole, from quiet to thousands of dB, and
+// the three panels keep one column grid; normal values keep the first size.
+TEST_F(UiTest, HodnotyCeleAMrizkaPanelu) {
+    okno->show();
+    QApplication::processEvents();
+    const int sirka = okno->width();
+    NastavPozadavek(var, NKrivky[4]);
+    emit okno->Pozadavek->PozadavekZmenen();
+    for (double uroven : {80.0, 0.0, 5000.0, 123456.0}) {
+        SCOPED_TRACE(uroven);
+        Zdroj(*okno, uroven);
+        // Each layout tells its parent by an event of its own.
+        for (int i = 0; i < 8; ++i)
+            QApplication::processEvents();
+        const TPanelyHodnot& p = okno->Panely();
+        std::vector<const QLabel*> stitky;
+        for (auto s :
+             {StitekPanelu::NR, StitekPanelu::NC, StitekPanelu::RC, StitekPanelu::NazevPozadavku})
+            stitky.push_back(&p.Stitek(s));
+        for (int i = 0; i < 9; ++i) {
+            const int x = p.Hodnota(RadekPanelu::Zdroj, i).mapTo(&p, QPoint()).x();
+            for (int r = 0; r < static_cast<int>(RadekPanelu::Pocet); ++r) {
+                const QLabel& l = p.Hodnota(static_cast<RadekPanelu>(r), i);
+                stitky.push_back(&l);
+                EXPECT_EQ(l.mapTo(&p, QPoint()).x(), x) << r << " " << i;
+            }
+        }
+        for (const QLabel* l : stitky)
+            EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width())
+                << l->text().toStdString();
+        if (uroven < 100) {
+            EXPECT_EQ(okno->width(), sirka);
+        }
+    }
+    EXPECT_EQ(Stitek(StitekPanelu::NR).text(), "NR 1.5623E+05"); // the widest form
 }

@@ -75,10 +75,10 @@ TEST_F(MistnostTlumicTest, MistnostJenJednaAZvyseniVMaleMistnosti) {
     ASSERT_EQ(var.cesta.Pocet(), 2);
     EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(1), Qt::DisplayRole).toString(),
               "2     Místnost");
-    EXPECT_EQ(okno->PorElemLbl->text(), "2     Koupelna");
-    EXPECT_EQ(okno->UtlEl[0]->text(), "-4.3");
-    EXPECT_EQ(okno->ZaEl[0]->text(), "64.3");
-    EXPECT_EQ(okno->Vysl[7]->text(), "64.3");
+    EXPECT_EQ(Stitek(StitekPanelu::PopisElementu).text(), "2     Koupelna");
+    EXPECT_EQ(Texty(RadekPanelu::Utlum)[0], "-4.3");
+    EXPECT_EQ(Texty(RadekPanelu::ZaEl)[0], "64.3");
+    EXPECT_EQ(Texty(RadekPanelu::Vysledek)[7], "64.3");
     EXPECT_FALSE(okno->Ulozeno());
     EXPECT_FALSE(MistnostPovolena());
     okno->PridatTyp(TypMistnost); // refused without opening anything
@@ -99,8 +99,8 @@ TEST_F(MistnostTlumicTest, MistnostJenJednaAZvyseniVMaleMistnosti) {
         f->NastavCislo(0.1, 2);
     mistnost->OKBtnClick();
     EXPECT_EQ(var.cesta.Pocet(), 2);
-    EXPECT_EQ(okno->UtlEl[0]->text(), "2.8");
-    EXPECT_EQ(okno->Vysl[0]->text(), "57.2");
+    EXPECT_EQ(Texty(RadekPanelu::Utlum)[0], "2.8");
+    EXPECT_EQ(Texty(RadekPanelu::Vysledek)[0], "57.2");
 
     // Removing the room gives the menu item and the picker button back.
     okno->SeznamElemListBox->setCurrentIndex(okno->Seznam->index(1));
@@ -150,10 +150,10 @@ TEST_F(MistnostTlumicTest, TlumicPridanyDialogem) {
     ASSERT_EQ(var.cesta.Pocet(), 2);
     const TElementSite& e = var.cesta.Aktualni();
     EXPECT_EQ(e.Typ, TypTlumic);
-    EXPECT_EQ(okno->PorElemLbl->text(),
+    EXPECT_EQ(Stitek(StitekPanelu::PopisElementu).text(),
               "2     600x500mm, délka 1.0m, 2000.0m3/hod, 2 vl. šířky 200mm");
-    EXPECT_EQ(okno->UtlEl[4]->text(), "37.8"); // the 200/100/1 m row
-    EXPECT_EQ(okno->VlEl[0]->text(), "40.8");  // the 6 m/s row
+    EXPECT_EQ(Texty(RadekPanelu::Utlum)[4], "37.8");   // the 200/100/1 m row
+    EXPECT_EQ(Texty(RadekPanelu::Vlastni)[0], "40.8"); // the 6 m/s row
     EXPECT_EQ(var.vstupy.PosledniPocetVlozek, 2);
     EXPECT_FALSE(okno->Ulozeno());
     EXPECT_TRUE(Zaznam().texty.isEmpty());

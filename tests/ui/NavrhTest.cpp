@@ -68,7 +68,8 @@ TEST_F(UiTest, NavrhOpatreniVlozeniAZpet) {
     for (size_t i = 0; i < PocetPasem; ++i)
         EXPECT_LE(var.Vysledek[i], var.Pozadavek[i]) << i;
     EXPECT_EQ(okno->Historie().PocetKroku(), 1);
-    EXPECT_EQ(okno->Vysl[LA]->text(), QString::fromStdString(FormatHodnota(var.Vysledek[LA])));
+    EXPECT_EQ(Texty(RadekPanelu::Vysledek)[LA],
+              QString::fromStdString(FormatHodnota(var.Vysledek[LA])));
     n->DokonciPrepocet();
     EXPECT_EQ(Radek(n->UtlumListBox, 0).join(' '), "0.0 0.0 0.0 0.0 0.0 0.0 0.0 0.0");
     okno->ZpetItemClick();

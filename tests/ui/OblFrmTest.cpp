@@ -77,7 +77,8 @@ TEST_F(ObloukTest, PridaniZapiseVypoctePamatujeAPrepocita) {
     EXPECT_FALSE(okno->Ulozeno());
     EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(1), Qt::DisplayRole).toString(),
               "2     Oblouk");
-    EXPECT_EQ(okno->PorElemLbl->text(), "2     " + QString::fromStdString(e.Popis));
+    EXPECT_EQ(Stitek(StitekPanelu::PopisElementu).text(),
+              "2     " + QString::fromStdString(e.Popis));
     EXPECT_TRUE(Zaznam().texty.isEmpty());
 
     // Opened again on the bend: its own values, the kind and the radius with one decimal.

@@ -24,6 +24,7 @@
 #include "ui/hlavni/DrunMain.h"
 #include "ui/hlavni/Historie.h"
 #include "ui/hlavni/Hlaseni.h"
+#include "ui/hlavni/Panely.h"
 #include "ui/nastroje/Katalog.h"
 
 // Readable failure output.
@@ -166,11 +167,11 @@ class UiTest : public ::testing::Test {
     }
     // The status bar's message: what went well is told there.
     QString Stav() const { return okno->statusBar()->currentMessage(); }
-    static QStringList Texty(const RadekHodnot& r) {
-        QStringList s;
-        for (QLabel* l : r)
-            s << l->text();
-        return s;
+    // What the main window's panels show.
+    QStringList Texty(RadekPanelu r) const { return okno->Panely().Texty(r); }
+    const QLabel& Stitek(StitekPanelu s) const { return okno->Panely().Stitek(s); }
+    QColor Barva(RadekPanelu r, int pasmo) const {
+        return okno->Panely().Hodnota(r, pasmo).palette().color(QPalette::WindowText);
     }
     QTemporaryDir slozka;
     drun::DrunVar var;

@@ -131,8 +131,9 @@ TEST_F(DialogyPotrubiTest, HranatePridaniPamatujeAZobraziMilimetry) {
     EXPECT_FALSE(okno->Ulozeno());
     EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(1), Qt::DisplayRole).toString(),
               "2     Hranaté potrubí");
-    EXPECT_EQ(okno->PorElemLbl->text(), "2     500x250mm, délka 10m, průtok 2000m3/hod");
-    EXPECT_EQ(okno->UtlEl[0]->text(), "6.0");
+    EXPECT_EQ(Stitek(StitekPanelu::PopisElementu).text(),
+              "2     500x250mm, délka 10m, průtok 2000m3/hod");
+    EXPECT_EQ(Texty(RadekPanelu::Utlum)[0], "6.0");
     Zaznam().Vymaz();
 
     // A new duct behind a duct starts from that duct's values, in millimetres.
@@ -295,8 +296,8 @@ TEST_F(DialogyPotrubiTest, VyustkaPridaniDruhUmisteniAPredvyplneni) {
     ASSERT_EQ(var.cesta.Pocet(), 2);
     EXPECT_EQ(var.cesta.Aktualni().Popis,
               "Vyústka 300x150mm, průtok500m3/hod, na stěně (stropě), 2 řadá, 100% otevř.");
-    EXPECT_EQ(okno->UtlEl[0]->text(), "9.0");
-    EXPECT_EQ(okno->VlEl[0]->text(), "36.5");
+    EXPECT_EQ(Texty(RadekPanelu::Utlum)[0], "9.0");
+    EXPECT_EQ(Texty(RadekPanelu::Vlastni)[0], "36.5");
     EXPECT_DOUBLE_EQ(var.vstupy.PosledniA, 0.3);
     EXPECT_DOUBLE_EQ(var.vstupy.PosledniB, 0.15);
     EXPECT_EQ(var.vstupy.PosledniPrutok, 500);
@@ -330,7 +331,7 @@ TEST_F(DialogyPotrubiTest, ViceZdrojuPocetPamatujeAZvysiUroven) {
     EXPECT_EQ(var.cesta.Aktualni().Popis, "korekce na počet zdrojů drunu. Počet= 4");
     EXPECT_EQ(var.cesta.Aktualni().Druh, 4);
     EXPECT_EQ(var.vstupy.PosledniPocetZdroju, 4);
-    EXPECT_EQ(okno->Vysl[0]->text(), "66.0");
+    EXPECT_EQ(Texty(RadekPanelu::Vysledek)[0], "66.0");
     EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(1), Qt::DisplayRole).toString(),
               "2     Více zdrojů");
     // behind another type the last confirmed count is offered

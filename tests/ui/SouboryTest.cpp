@@ -81,7 +81,7 @@ TEST_F(UiTest, UlozitAOtevrit) {
     EXPECT_EQ(var.cesta.AktualniCislo(), 3);
     EXPECT_EQ(okno->SeznamElemListBox->currentIndex().row(), 2);
     EXPECT_EQ(okno->AkceEdit->text(), "Kancelář");
-    EXPECT_TRUE(okno->PorElemLbl->text().endsWith("Druhá"));
+    EXPECT_TRUE(Stitek(StitekPanelu::PopisElementu).text().endsWith("Druhá"));
     EXPECT_EQ(okno->Seznam->rowCount(), 3);
     EXPECT_TRUE(okno->Ulozeno());
 }

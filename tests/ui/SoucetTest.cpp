@@ -142,8 +142,8 @@ TEST_F(SoucetOkno, VlastniPozadavekACervenyRozdil) {
     EXPECT_EQ(TextPozadavku(s->Pozadavek()), "N30");
     // The calculation's requirement is untouched, on the main window too.
     EXPECT_EQ(var.Pozadavek[0], 60);
-    EXPECT_EQ(Texty(okno->Poz)[0], "60.0");
-    EXPECT_EQ(Texty(okno->Rozdil)[0], "0.0");
+    EXPECT_EQ(Texty(RadekPanelu::Pozadavek)[0], "60.0");
+    EXPECT_EQ(Texty(RadekPanelu::Rozdil)[0], "0.0");
 
     // 60 dB against N30: 63 Hz 0.8, 125 Hz 11.9 above.
     const QTableWidget* t = s->SoucetListBox;

@@ -7,13 +7,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -34,7 +32,6 @@
 #include "core/Konfigurace.h"
 #include "io/DataSoubor.h"
 #include "io/Protokol.h"
-#include "tools/NR.h"
 #include "tools/Pozadavek.h"
 #include "ui/dialogy/ElemDialog.h"
 #include "ui/dialogy/HrPotFrm.h"
@@ -45,7 +42,6 @@
 #include "ui/dialogy/OblFrm.h"
 #include "ui/dialogy/OdbFrm.h"
 #include "ui/dialogy/PozadFrm.h"
-#include "ui/dialogy/TextHodnoty.h"
 #include "ui/dialogy/TextPole.h"
 #include "ui/dialogy/ViceFrm.h"
 #include "ui/dialogy/VybElFrm.h"
@@ -57,6 +53,7 @@
 #include "ui/hlavni/Hlaseni.h"
 #include "ui/hlavni/Napoveda.h"
 #include "ui/hlavni/Nastaveni.h"
+#include "ui/hlavni/Panely.h"
 #include "ui/hlavni/VyberSouboru.h"
 #include "ui/nastroje/AkTlakFrm.h"
 #include "ui/nastroje/Graf.h"
@@ -66,7 +63,6 @@
 #include "ui/nastroje/PrevFrm.h"
 #include "ui/nastroje/ProjektFrm.h"
 #include "ui/nastroje/SoucetFrm.h"
-#include "ui/tisk/GrafPrvky.h"
 #include "ui/tisk/Tisk.h"
 
 using namespace drun;
@@ -88,57 +84,6 @@ void SeznamModel::Obnov() {
 namespace {
 
 const QString KlicPozadavku = QStringLiteral("Vypocet/Pozadavek");
-
-// The three panels share one column grid, so their values stand under each
-// other: captions, nine values, and room for the NR, NC and RC ratings.
-void SloupcePanelu(QGridLayout* g) {
-    g->setColumnMinimumWidth(0, 130);
-    for (int i = 1; i <= 9; ++i)
-        g->setColumnMinimumWidth(i, 52);
-    g->setColumnMinimumWidth(10, 64);
-    g->setColumnMinimumWidth(11, 72);
-    g->setColumnMinimumWidth(12, 84);
-    g->setColumnStretch(13, 1);
-}
-
-QLabel* HodnotaLbl(QWidget* rodic) {
-    auto* l = new QLabel(QStringLiteral("????"), rodic);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    l->setMinimumWidth(46);
-    return l;
-}
-
-QFrame* Panel(QWidget* rodic) {
-    auto* f = new QFrame(rodic);
-    f->setFrameShape(QFrame::StyledPanel);
-    f->setFrameShadow(QFrame::Raised);
-    return f;
-}
-
-void Zahlavi(QGridLayout* g, int radek) {
-    for (int i = 0; i < 9; ++i) {
-        auto* l = new QLabel(i < PocetPasem ? QString::fromUtf8(NazvyPasem[static_cast<size_t>(i)])
-                                            : QStringLiteral("L(A)"));
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        g->addWidget(l, radek, i + 1);
-    }
-}
-
-RadekHodnot Radek(QGridLayout* g, int radek, const QString& nazev, QWidget* rodic,
-                  bool tucne = false) {
-    g->addWidget(new QLabel(nazev, rodic), radek, 0);
-    RadekHodnot r{};
-    for (int i = 0; i < 9; ++i) {
-        r[static_cast<size_t>(i)] = HodnotaLbl(rodic);
-        if (tucne) {
-            QFont f = r[static_cast<size_t>(i)]->font();
-            f.setBold(true);
-            r[static_cast<size_t>(i)]->setFont(f);
-        }
-        g->addWidget(r[static_cast<size_t>(i)], radek, i + 1);
-    }
-    return r;
-}
 
 } // namespace
 
@@ -411,74 +356,10 @@ QWidget* THlavniForm::VytvorPanely() {
     hlavni->addLayout(akcePanel);
 
     auto* telo = new QHBoxLayout;
-    auto* vlevo = new QVBoxLayout;
-    vlevo->setSpacing(4);
-
-    // Source panel
-    ZdrojPanel = Panel(stred);
-    NastavHint(ZdrojPanel, QStringLiteral("Po kliknutí zadejte zdroj drunu"));
-    {
-        auto* g = new QGridLayout(ZdrojPanel);
-        g->setVerticalSpacing(1);
-        auto* titul = new QLabel(QStringLiteral("<b>Zdroj drunu</b>"), ZdrojPanel);
-        g->addWidget(titul, 0, 0);
-        ZdrojPopisLbl = new QLabel(QStringLiteral("??????????????????????????"), ZdrojPanel);
-        NastavHint(ZdrojPopisLbl, QStringLiteral("Po kliknutí zadejte popis"));
-        g->addWidget(ZdrojPopisLbl, 0, 1, 1, 10);
-        Zahlavi(g, 1);
-        Zdroj = Radek(g, 2, QStringLiteral("Akustický výkon"), ZdrojPanel);
-        SloupcePanelu(g);
-    }
-    vlevo->addWidget(ZdrojPanel);
-
-    // Element panel
-    auto* elementPanel = Panel(stred);
-    {
-        auto* g = new QGridLayout(elementPanel);
-        g->setVerticalSpacing(1);
-        g->addWidget(new QLabel(QStringLiteral("<b>Element</b>"), elementPanel), 0, 0);
-        PorElemLbl = new QLabel(QStringLiteral("------"), elementPanel);
-        g->addWidget(PorElemLbl, 0, 1, 1, 10);
-        Zahlavi(g, 1);
-        PredEl = Radek(g, 2, QStringLiteral("Před elementem"), elementPanel);
-        UtlEl = Radek(g, 3, QStringLiteral("Útlum"), elementPanel);
-        MezEl = Radek(g, 4, QStringLiteral("Mezisoučet"), elementPanel);
-        VlEl = Radek(g, 5, QStringLiteral("Vlastní drun"), elementPanel);
-        ZaEl = Radek(g, 6, QStringLiteral("Za elementem"), elementPanel);
-        SloupcePanelu(g);
-    }
-    vlevo->addWidget(elementPanel);
-
-    // Result panel
-    VysledekPanel = Panel(stred);
-    NastavHint(VysledekPanel, QStringLiteral("Po kliknutí zadejte požadavek na konci sítě"));
-    {
-        auto* g = new QGridLayout(VysledekPanel);
-        g->setVerticalSpacing(1);
-        Zahlavi(g, 0);
-        Vysl = Radek(g, 1, QStringLiteral("Výsledek celé sítě"), VysledekPanel, true);
-        int sloupec = 10;
-        for (auto [lbl, text, sirka] : {std::tuple{&NRLbl, "NR ????", 64},
-                                        {&NCLbl, "NC ????", 72},
-                                        {&RCLbl, "RC ????", 84}}) {
-            *lbl = new QLabel(QString::fromUtf8(text), VysledekPanel);
-            (*lbl)->setFont(Vysl[0]->font());
-            (*lbl)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            (*lbl)->setMinimumWidth(sirka);
-            g->addWidget(*lbl, 1, sloupec++);
-        }
-        Poz = Radek(g, 2, QStringLiteral("Požadavek"), VysledekPanel);
-        NazevPozLbl = new QLabel(VysledekPanel);
-        NazevPozLbl->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        g->addWidget(NazevPozLbl, 2, 10);
-        Rozdil = Radek(g, 3, QStringLiteral("Rozdíl"), VysledekPanel);
-        SloupcePanelu(g);
-        for (QLabel* l : Poz)
-            NastavHint(l, QStringLiteral("Po kliknutí zadejte požadavek na konci sítě"));
-    }
-    vlevo->addWidget(VysledekPanel);
-    vlevo->addStretch(1); // the panels keep their height; the list takes the rest
-    telo->addLayout(vlevo);
+    panely_ = new TPanelyHodnot(stred);
+    connect(panely_, &TPanelyHodnot::ZdrojKliknut, this, &THlavniForm::ZadejZdrojDrunu);
+    connect(panely_, &TPanelyHodnot::PozadavekKliknut, this, &THlavniForm::PozadavekNaKonciSite);
+    telo->addWidget(panely_);
 
     // Element list
     auto* vpravo = new QVBoxLayout;
@@ -506,18 +387,6 @@ QWidget* THlavniForm::VytvorPanely() {
     telo->addLayout(vpravo, 1);
     hlavni->addLayout(telo);
 
-    // Clicks on the source and result panels open their dialogs; their labels
-    // carry the panel's hint unless they have their own.
-    for (QFrame* panel : {ZdrojPanel, VysledekPanel}) {
-        panel->installEventFilter(this);
-        for (QWidget* w : panel->findChildren<QWidget*>()) {
-            w->installEventFilter(this);
-            if (w->statusTip().isEmpty()) {
-                w->setStatusTip(panel->statusTip());
-                w->setToolTip(panel->toolTip());
-            }
-        }
-    }
     return stred;
 }
 
@@ -525,18 +394,6 @@ bool THlavniForm::eventFilter(QObject* o, QEvent* e) {
     if (o == AkceEdit && e->type() == QEvent::FocusOut) {
         AkceEditExit();
         return false;
-    }
-    if (e->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
-        auto* w = qobject_cast<QWidget*>(o);
-        if (w && (w == ZdrojPanel || ZdrojPanel->isAncestorOf(w))) {
-            ZadejZdrojDrunu();
-            return true;
-        }
-        if (w && (w == VysledekPanel || VysledekPanel->isAncestorOf(w))) {
-            PozadavekNaKonciSite();
-            return true;
-        }
     }
     return QMainWindow::eventFilter(o, e);
 }
@@ -559,11 +416,6 @@ TElementDialog* THlavniForm::Dialog(int typ) const {
     return typ >= 0 && typ <= PocetTypu ? dialogy_[static_cast<size_t>(typ)] : nullptr;
 }
 
-void THlavniForm::Zapis(const RadekHodnot& r, const Spectrum& s) {
-    for (size_t i = 0; i < 9; ++i)
-        r[i]->setText(Text(s[i]));
-}
-
 void THlavniForm::PrepocitejOd(int n) {
     drun::PrepocitejOd(var_, n);
     Seznam->Obnov();
@@ -576,56 +428,20 @@ void THlavniForm::PrepocitejOd(int n) {
 }
 
 void THlavniForm::ZobrazElement(const TElementSite& e) {
-    PorElemLbl->setText(QString::number(e.Cislo) + QStringLiteral("     ") +
-                        QString::fromStdString(e.Popis));
-    if (const TElementSite* p = var_.cesta.Predchozi(e)) {
-        Zapis(PredEl, p->ZaElementem);
-    } else {
-        for (QLabel* l : PredEl)
-            l->setText(QStringLiteral("---"));
-    }
-    Zapis(UtlEl, e.Utlum);
-    Zapis(MezEl, e.Mezisoucet);
-    Zapis(VlEl, e.VlastniDrun);
-    Zapis(ZaEl, e.ZaElementem);
+    panely_->ZobrazElement(e, var_.cesta.Predchozi(e));
 }
 
 void THlavniForm::ZobrazVysledek() {
     ZobrazElement(var_.cesta.Aktualni());
-    Zapis(Vysl, var_.Vysledek);
-    const HodnoceniNR nr = SpoctiNR(var_.Vysledek);
-    NRLbl->setText(QStringLiteral("NR ") + Text(nr.N));
-    NastavHint(NRLbl, HintNR(nr));
-    const HodnoceniNC nc = SpoctiNC(var_.Vysledek);
-    NCLbl->setText(QString::fromStdString(PopisNC(nc)));
-    NastavHint(NCLbl, HintNC(nc));
-    const HodnoceniRC rc = SpoctiRC(var_.Vysledek);
-    RCLbl->setText(QString::fromStdString(PopisRC(rc)));
-    NastavHint(RCLbl, HintRC(rc));
-    Zapis(Rozdil, var_.Rozdil);
-    for (size_t i = 0; i < 9; ++i) {
-        QPalette p = Rozdil[i]->palette();
-        p.setColor(QPalette::WindowText,
-                   var_.Rozdil[i] > 0 ? QColor(255, 0, 0) : palette().color(QPalette::WindowText));
-        Rozdil[i]->setPalette(p);
-    }
+    panely_->ZobrazVysledek(var_.Vysledek, var_.Rozdil);
 }
 
 void THlavniForm::ZobrazPozadavek() {
-    Zapis(Poz, var_.Pozadavek);
-    // A curve by its name, other levels as the user's own; none while all are zero.
-    const std::string text = TextPozadavku(var_.Pozadavek);
-    const bool nula = std::all_of(var_.Pozadavek.begin(), var_.Pozadavek.begin() + PocetPasem,
-                                  [](double d) { return d == 0; });
-    NazevPozLbl->setText(nula                                  ? QString()
-                         : text.find(' ') == std::string::npos ? QString::fromStdString(text)
-                                                               : QStringLiteral("vlastní"));
+    panely_->ZobrazPozadavek(var_.Pozadavek);
 }
 
 void THlavniForm::ZobrazZdroj() {
-    const TElementSite& z = var_.cesta.Prvni();
-    ZdrojPopisLbl->setText(QString::fromStdString(z.Popis));
-    Zapis(Zdroj, z.VlastniDrun);
+    panely_->ZobrazZdroj(var_.cesta.Prvni());
 }
 
 void THlavniForm::NaplnForm() {

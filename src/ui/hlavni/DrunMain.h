@@ -12,7 +12,6 @@ class QListView;
 class QPushButton;
 class QAction;
 class QMenu;
-class QFrame;
 class QHBoxLayout;
 class TElementDialog;
 class TVyberTypForm;
@@ -31,6 +30,7 @@ class TNavrhForm;
 class TKatalog;
 class TKatalogForm;
 class THistorie;
+class TPanelyHodnot;
 
 namespace drun {
 struct DrunVar;
@@ -52,9 +52,6 @@ class SeznamModel : public QAbstractListModel {
   private:
     drun::DrunVar& var_;
 };
-
-// Nine value labels of one row (eight bands and L(A)).
-using RadekHodnot = std::array<QLabel*, 9>;
 
 // Commands of the main window. Each is one QAction (one text, one hint, one
 // enabled state) serving its menu item and, where it has one, its toolbar
@@ -111,13 +108,10 @@ class THlavniForm : public QMainWindow {
     // The file the calculation was last opened from or saved to; empty for a new one.
     const QString& Soubor() const { return soubor_; }
 
+    // What the read-out panels show.
+    const TPanelyHodnot& Panely() const { return *panely_; }
     // Rows and controls, for the tests and the companion windows.
     drun::DrunVar& Var() { return var_; }
-    QLabel* ZdrojPopisLbl;
-    RadekHodnot Zdroj;
-    QLabel* PorElemLbl;
-    RadekHodnot PredEl, UtlEl, MezEl, VlEl, ZaEl;
-    RadekHodnot Vysl, Poz, Rozdil;
     QLineEdit* AkceEdit;
     QListView* SeznamElemListBox;
     SeznamModel* Seznam;
@@ -128,9 +122,6 @@ class THlavniForm : public QMainWindow {
     TPozadavekForm* Pozadavek;
     TAboutBox* AboutBox;
     TGrafForm* Graf;
-    QLabel* NRLbl;         // NR rating of the result, the deciding band in its hint
-    QLabel *NCLbl, *RCLbl; // NC and RC of the result beside it, likewise
-    QLabel* NazevPozLbl;   // the requirement's name: "N30", "NC35", "vlastní"
     // Whether a printer is there to print on; tests replace it.
     std::function<bool()> JeTiskarna;
     TParametryForm* ParametryForm;
@@ -216,7 +207,6 @@ class THlavniForm : public QMainWindow {
     void VytvorPrikazy();
     void PotvrdAkci();
     QWidget* VytvorPanely();
-    void Zapis(const RadekHodnot& r, const std::array<double, 9>& s);
     // Shows the calculation of a step, evaluated from its first changed element.
     void ObnovKrok(const std::shared_ptr<const drun::SnimekVypoctu>& s, int aktualni);
     // Unsaved work is asked about before it is left: saved first, left or kept.
@@ -236,6 +226,5 @@ class THlavniForm : public QMainWindow {
     std::array<QAction*, 11> pridat_{}; // by type code 2..10
     THistorie* historie_ = nullptr;
     QString soubor_;
-    QFrame* ZdrojPanel;
-    QFrame* VysledekPanel;
+    TPanelyHodnot* panely_ = nullptr;
 };
