@@ -148,8 +148,12 @@ VysledekSouboru CtiSaduZTextu(const std::string& bajty, const std::string& soubo
         if (radek.empty()) return chyba(i + 1, "prázdný řádek místo názvu souboru");
         if (!JednaRadka(radek)) return chyba(i + 1, "řídicí znak v názvu souboru");
         if (!JePlatneUtf8(radek)) return chyba(i + 1, "název souboru není v kódování UTF-8");
-        const fs::path p = CestaSouboru(radek);
-        std::string cesta = TextCesty((p.is_absolute() ? p : slozka / p).lexically_normal());
+        fs::path p = CestaSouboru(radek);
+        p = (p.is_absolute() ? p : slozka / p).lexically_normal();
+        // A file is named without a trailing separator ("..", "a/.." and "a/"
+        // normalise to a folder with one), so that it is written back the same.
+        if (!p.has_filename() && p.has_relative_path()) p = p.parent_path();
+        std::string cesta = TextCesty(p);
         // Normalising leaves a root of several slashes as written; it is the root.
         if (cesta.find_first_not_of('/') == std::string::npos) cesta = "/";
         nova.Soubory.push_back(std::move(cesta));

@@ -109,6 +109,10 @@ TEST_F(SoucetCest, SadaTamAZpetBajtProBajt) {
     ASSERT_TRUE(CtiSaduZTextu("[DRUN SOUCET]\n/\n[POZADAVEK]\nN30\n", sada, koren).Ok());
     ASSERT_TRUE(CtiSaduZTextu("[DRUN SOUCET]\n//\n[POZADAVEK]\nN30\n", sada, zpet).Ok());
     EXPECT_EQ(zpet.Soubory, koren.Soubory);
+    // A folder's name ends without a separator however it was written.
+    ASSERT_TRUE(CtiSaduZTextu("[DRUN SOUCET]\n..\na/\n[POZADAVEK]\nN30\n", sada, zpet).Ok());
+    EXPECT_EQ(zpet.Soubory, (std::vector<std::string>{TextCesty(Slozka(sada).parent_path()),
+                                                      TextCesty(Slozka(sada) / "a")}));
 }
 
 TEST_F(SoucetCest, PoskozenaSadaSeOdmitne) {
