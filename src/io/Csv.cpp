@@ -52,6 +52,9 @@ void ZapisCsv::Oddel() {
     zacatekRadku_ = false;
 }
 
+namespace {
+
+// One cell as it stands: quoted when it holds ';', '"' or a line break.
 std::string PoleCsv(std::string_view t) {
     if (t.find_first_of(";\"\r\n") == std::string_view::npos) return std::string(t);
     std::string q = "\"";
@@ -61,6 +64,8 @@ std::string PoleCsv(std::string_view t) {
     }
     return q + '"';
 }
+
+} // namespace
 
 ZapisCsv& ZapisCsv::Text(std::string_view text) {
     Oddel();
@@ -100,7 +105,7 @@ ZapisCsv& ZapisCsv::Konec() {
 }
 
 std::optional<std::string> TextCsv(std::string_view bajty) {
-    if (bajty.starts_with(BomUtf8)) return std::string(bajty.substr(DelkaBom));
+    if (bajty.starts_with(BomUtf8)) return std::string(BezBom(bajty));
     if (JePlatneUtf8(std::string(bajty))) return std::string(bajty);
     // A spreadsheet on a Czech system saves its CSV in Windows-1250.
     return Cp1250DoUtf8(std::string(bajty));

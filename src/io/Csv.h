@@ -5,13 +5,11 @@
 #include <string_view>
 #include <vector>
 
+#include "io/Kodovani.h"
+
 // CSV as a spreadsheet on a Czech system reads and writes it: ';' between
 // cells, a decimal comma, CR LF, UTF-8 opened by a byte-order mark.
 namespace drun {
-
-// The byte-order mark that opens every CSV file the program writes.
-inline constexpr char BomUtf8[] = "\xEF\xBB\xBF";
-inline constexpr size_t DelkaBom = sizeof BomUtf8 - 1;
 
 // A text as a spreadsheet must show it, not run it: a text starting with
 // '=', '+', '-', '@', a tab or a CR (after any apostrophes already there)
@@ -19,9 +17,6 @@ inline constexpr size_t DelkaBom = sizeof BomUtf8 - 1;
 std::string BezVzorce(std::string_view text);
 // The inverse, for reading back what BezVzorce wrote.
 std::string ZrusBezVzorce(std::string_view text);
-
-// One cell as it stands: quoted when it holds ';', '"' or a line break.
-std::string PoleCsv(std::string_view text);
 
 // "." replaced by the decimal comma.
 std::string DesetinnaCarka(std::string cislo);

@@ -369,12 +369,10 @@ void UlozZaznam(DrunVar& var, const Typ& t, const Zaznam& z) {
     }
 }
 
-const char* const ZnackaUtf8 = "\xEF\xBB\xBF";
-
 KodVysledku Cti(DrunVar& var, const std::string& bajty, std::string& akce) {
     constexpr KodVysledku Poskozen = KodVysledku::Poskozen;
-    const bool jeUtf8 = bajty.starts_with(ZnackaUtf8);
-    const std::string text = jeUtf8 ? bajty.substr(3) : std::string();
+    const bool jeUtf8 = bajty.starts_with(BomUtf8);
+    const std::string text = jeUtf8 ? std::string(BezBom(bajty)) : std::string();
     Vstup v(jeUtf8 ? text : bajty);
     std::string r;
     if (!v.Radek(r)) return Poskozen; // "[DRUN]", any text

@@ -2,9 +2,18 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 // Windows-1250 at the file boundary; inside the program text is UTF-8.
 namespace drun {
+
+// The byte-order mark that opens a UTF-8 file (every CSV file the program writes).
+inline constexpr char BomUtf8[] = "\xEF\xBB\xBF";
+inline constexpr size_t DelkaBom = sizeof BomUtf8 - 1;
+// The text after a byte-order mark, if there is one.
+inline std::string_view BezBom(std::string_view bajty) {
+    return bajty.starts_with(BomUtf8) ? bajty.substr(DelkaBom) : bajty;
+}
 
 // nullopt when the text holds a character that Windows-1250 cannot hold
 // or is not valid UTF-8.

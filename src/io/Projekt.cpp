@@ -6,6 +6,7 @@
 
 #include "core/Cisla.h"
 #include "core/Soubory.h"
+#include "io/Csv.h"
 #include "io/Kodovani.h"
 #include "io/Vysledky.h"
 #include "tools/NR.h"
@@ -72,9 +73,7 @@ VysledekSouboru CtiProjektZTextu(const std::string& bajty, const std::string& so
                                                           ", řádek " + std::to_string(radek) +
                                                           ": " + proc + "."};
     };
-    std::string text = bajty;
-    if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
-    const std::vector<std::string> radky = RadkyTextu(text);
+    const std::vector<std::string> radky = RadkyTextu(std::string(BezBom(bajty)));
     if (radky.empty() || radky.front() != HlavickaProjektu)
         return chyba(1, "chybí záhlaví " + HlavickaProjektu);
     Projekt novy;
@@ -289,18 +288,16 @@ std::string CsvPrehledu(const Projekt& p, const PrehledProjektu& pr) {
     // The columns of numbers get the decimal comma.
     constexpr bool Cislo[] = {false, true, true, true, true, false, false, true, false, false};
     const auto radky = RadkyPrehledu(p, pr);
-    std::string t = BomUtf8;
+    ZapisCsv csv;
     for (size_t r = 0; r < radky.size(); ++r) {
-        for (size_t i = 0; i < radky[r].size(); ++i) {
-            if (i) t += ';';
-            std::string pole = radky[r][i];
+        for (size_t i = 0; i < radky[r].size(); ++i)
             if (r > 0 && i < std::size(Cislo) && Cislo[i])
-                std::replace(pole.begin(), pole.end(), '.', ',');
-            t += PoleCsv(pole);
-        }
-        t += "\r\n";
+                csv.CisloJakoText(radky[r][i]);
+            else
+                csv.Text(radky[r][i]);
+        csv.Konec();
     }
-    return t;
+    return csv.Vezmi();
 }
 
 } // namespace drun

@@ -129,9 +129,7 @@ VysledekSouboru CtiSaduZTextu(const std::string& bajty, const std::string& soubo
                                                           ", řádek " + std::to_string(radek) +
                                                           ": " + proc + "."};
     };
-    std::string text = bajty;
-    if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
-    const std::vector<std::string> radky = RadkyTextu(text);
+    const std::vector<std::string> radky = RadkyTextu(std::string(BezBom(bajty)));
     if (radky.empty() || radky.front() != HlavickaSady)
         return chyba(1, "chybí záhlaví " + HlavickaSady);
     // The requirement's section is the last one: a file may be named like it.

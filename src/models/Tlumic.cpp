@@ -249,10 +249,6 @@ bool SpektraTlumice(const DataTlumice& d, const RozmeryTlumice& r, const DrunVar
     return true;
 }
 
-VysledekSouboru VypocetTlumiceZDat(DrunVar& var, std::string_view data) {
-    return VypocetTlumice(var, CtiDataTlumice(data));
-}
-
 VysledekSouboru VypocetTlumice(DrunVar& var, const DataTlumice& d) {
     TElementSite& e = var.cesta.Aktualni();
     const RozmeryTlumice r{e.RozmA, e.RozmB, e.Delka, e.Radius, e.Prutok, e.Druh};

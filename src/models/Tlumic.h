@@ -66,9 +66,6 @@ void ZapisTlumic(DrunVar& var, const ZadaniTlumice& z);
 // written (spectra, description, sides in metres) and the remembered inputs
 // updated; on failure nothing changes, the code is DataTlumice and Zprava the message.
 VysledekSouboru VypocetTlumice(DrunVar& var);
-// The same from the bytes of the data file, parsed in memory (a fuzz target
-// runs it without touching the disk).
-VysledekSouboru VypocetTlumiceZDat(DrunVar& var, std::string_view data);
 // The same from data parsed beforehand.
 VysledekSouboru VypocetTlumice(DrunVar& var, const DataTlumice& d);
 

@@ -148,6 +148,11 @@ TEST_F(ProjektTest, PrehledSdilenaCestaANejhorsiPasmo) {
             "Pokoj;2;54,0;53,4;50,0;0 50 50 50 50 50 50 50;125Hz;3,0;rozvody/přívod.DRN;vyhoví\r\n",
             0),
         0u);
+    // A name a spreadsheet would run is written as text; a negative margin stays a number.
+    p.Mistnosti[3].Nazev = "=Sklad";
+    const std::string csv = CsvPrehledu(p, pr);
+    EXPECT_NE(csv.find("\r\n'=Sklad;1;53,0;"), std::string::npos);
+    EXPECT_NE(csv.find(";-26,1;"), std::string::npos);
     const std::vector<CestaSouctu> c = CestyMistnosti(pr, p.Mistnosti[1], soubor);
     ASSERT_EQ(c.size(), 2u);
     EXPECT_EQ(c[1].Nazev, "odvod.DRN");
