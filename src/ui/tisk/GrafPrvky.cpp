@@ -56,6 +56,12 @@ QString Hodnoceni(const Spectrum& s) {
            QStringLiteral(", ") + QString::fromStdString(PopisRC(SpoctiRC(s)));
 }
 
+QString TextGrafu(const QString& text) {
+    QString t = text;
+    return t.replace(QLatin1Char('&'), QStringLiteral("&amp;"))
+        .replace(QLatin1Char('<'), QStringLiteral("&lt;"));
+}
+
 // The axis makes a label for every tick at once: a long range never meets a
 // short interval, or a path of thousands of elements would wait for as many labels.
 void NastavRozsah(QValueAxis* osa, double min, double max, double krok) {
@@ -103,7 +109,7 @@ QCategoryAxis* OsaPasem(QChart* graf) {
 QLineSeries* Cara(QChart* graf, const QString& nazev, const QColor& barva, Qt::PenStyle styl,
                   qreal sirka) {
     auto* s = new QLineSeries(graf);
-    s->setName(nazev);
+    s->setName(TextGrafu(nazev));
     QPen pero(barva, sirka, styl);
     s->setPen(pero);
     graf->addSeries(s);
@@ -112,7 +118,7 @@ QLineSeries* Cara(QChart* graf, const QString& nazev, const QColor& barva, Qt::P
 
 QScatterSeries* Body(QChart* graf, const QString& nazev, const QColor& barva, qreal velikost) {
     auto* s = new QScatterSeries(graf);
-    s->setName(nazev);
+    s->setName(TextGrafu(nazev));
     s->setColor(barva);
     s->setBorderColor(barva.darker(130));
     s->setMarkerSize(velikost);
@@ -122,7 +128,7 @@ QScatterSeries* Body(QChart* graf, const QString& nazev, const QColor& barva, qr
 
 QChart* NovyGraf(const QString& titul) {
     auto* g = new QChart;
-    g->setTitle(titul);
+    g->setTitle(TextGrafu(titul));
     g->setAnimationOptions(QChart::NoAnimation);
     g->legend()->setAlignment(Qt::AlignBottom);
     g->setMargins(QMargins(4, 4, 4, 4));
@@ -173,6 +179,7 @@ void KresliProtiPozadavku(const SpektrumProtiPozadavku& g, const Spectrum& s,
     g.NR->setName(QStringLiteral("Křivka NR ") + QString::fromStdString(FormatHodnota(nr.N)) +
                   priponaNR);
     g.NC->replace(nckrivka);
-    g.NC->setName(QStringLiteral("Křivka ") + QString::fromStdString(PopisNC(nc)) + priponaNR);
+    g.NC->setName(
+        TextGrafu(QStringLiteral("Křivka ") + QString::fromStdString(PopisNC(nc)) + priponaNR));
     g.Prekroceno->replace(prekroceno);
 }

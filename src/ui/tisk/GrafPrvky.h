@@ -33,6 +33,9 @@ QString HintNC(const drun::HodnoceniNC& h);
 QString HintRC(const drun::HodnoceniRC& h);
 // The three ratings of a spectrum in one line: "NR 30.0, NC 26.7, RC 25 (R)".
 QString Hodnoceni(const drun::Spectrum& s);
+// A text as a chart's title or a series' name: the chart reads both as rich
+// text, where "NC < 15" or a file "a<b.DRN" would lose everything after '<'.
+QString TextGrafu(const QString& text);
 // A chart with its title, the legend below, no animation.
 QChart* NovyGraf(const QString& titul);
 // The eight bands as categories along the bottom, centred on 1..8.

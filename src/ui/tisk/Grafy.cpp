@@ -74,7 +74,8 @@ TGrafy::~TGrafy() {
 }
 
 void TGrafy::KresliSpektrum(const DrunVar& var) {
-    SpektrumGraf->setTitle(NazevSpektra + QStringLiteral(" – ") + Hodnoceni(var.Vysledek));
+    SpektrumGraf->setTitle(
+        TextGrafu(NazevSpektra + QStringLiteral(" – ") + Hodnoceni(var.Vysledek)));
     KresliProtiPozadavku(
         {VysledekSerie, PozadavekSerie, NRSerie, PrekrocenoSerie, SpektrumOsaY, NCSerie},
         var.Vysledek, var.Pozadavek, var.Rozdil, var.Vysledek[0], var.Vysledek[0]);
