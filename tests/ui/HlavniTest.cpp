@@ -102,11 +102,16 @@ TEST_F(UiTest, HodnotyCeleAMrizkaPanelu) {
                 EXPECT_EQ(l.mapTo(&p, QPoint()).x(), x) << r << " " << i;
             }
         }
+        // The row captions too, in the smallest window.
+        for (const QLabel* l : p.findChildren<QLabel*>())
+            if (l->text().size() < 30 && !l->text().startsWith('<')) stitky.push_back(l);
         for (const QLabel* l : stitky)
             EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width())
                 << l->text().toStdString();
         if (uroven < 100) {
             EXPECT_EQ(okno->width(), sirka);
+            // Whole within the smallest window (a 1024 pixels wide screen).
+            EXPECT_LE(okno->minimumSizeHint().width(), 1014);
         }
     }
     EXPECT_EQ(Stitek(StitekPanelu::NR).text(), "NR 1.5623E+05"); // the widest form

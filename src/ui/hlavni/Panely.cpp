@@ -21,7 +21,7 @@ namespace {
 
 // Narrowest widths of the grid's columns: captions, nine values, and the NR,
 // NC and RC ratings. A wider text widens its column in all three panels.
-constexpr std::array<int, 13> ZakladSloupcu{130, 52, 52, 52, 52, 52, 52, 52, 52, 52, 64, 72, 84};
+constexpr std::array<int, 13> ZakladSloupcu{110, 52, 52, 52, 52, 52, 52, 52, 52, 52, 60, 60, 72};
 
 QFrame* Panel(QWidget* rodic, QGridLayout*& g) {
     auto* f = new QFrame(rodic);
@@ -29,6 +29,7 @@ QFrame* Panel(QWidget* rodic, QGridLayout*& g) {
     f->setFrameShadow(QFrame::Raised);
     g = new QGridLayout(f);
     g->setVerticalSpacing(1);
+    g->setHorizontalSpacing(2);
     g->setColumnStretch(static_cast<int>(ZakladSloupcu.size()), 1);
     return f;
 }
