@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/Cisla.h"
 #include "core/Matemat.h"
 #include "tools/Pozadavek.h"
@@ -58,6 +61,57 @@ TEST(Soucet, RucneSpocteneHodnoty) {
     }
     // One path alone is its own end spectrum, L(A) included.
     EXPECT_EQ(FormatHodnota(SoucetSpekter({a})[LA]), FormatHodnota(a[LA]));
+}
+
+// Files summed once, then the edited calculation added to them change after
+// change: the same bits as summing everything again, in either order, and as
+// close to summing in floating point as a rounding error.
+TEST(Soucet, PridanaCestaJakoCelySoucet) {
+    const Spectrum a = Spektrum({80, 75, 70, 65, 60, 55, 50, 45});
+    const Spectrum ticho = Spektrum({60, 55, 50, 45, 40, 35, 30, 25});
+    const Spectrum nuly = Spektrum({60, 0, 50, 0, 40, 0, 0, 0});
+    const Spectrum velke = Spektrum({8000, 8000, 8000, 8000, 8000, 8000, 8000, 8000});
+    Spectrum nekonecno = a;
+    nekonecno[3] = HUGE_VAL;
+    struct Pripad {
+        const char* nazev;
+        std::vector<Spectrum> soubory;
+        std::vector<Spectrum> zmeny; // the calculation, one change after another
+    } pripady[] = {
+        // below the files' largest, over the next 10 dB grid line and back, to
+        // the largest itself, silent, between
+        {"pod, nad a zpět",
+         {a, ticho, nuly, ticho},
+         {ticho, Spektrum({95, 85.5, 70.1, 65, 71, 55, 50, 45}), ticho, a, NulaSpektrum(),
+          Spektrum({95, 85.5, 70.1, 65, 71, 55, 50, 45}), nuly}},
+        {"jediný soubor", {nuly}, {nuly, ticho, NulaSpektrum()}},
+        {"žádný soubor", {}, {a, NulaSpektrum()}},
+        {"obrovské", {velke, a}, {velke, a}},
+        {"nekonečno", {a, nekonecno}, {ticho}},
+    };
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.nazev);
+        const CastecnySoucet soubory(p.soubory);
+        EXPECT_EQ(soubory.Soucet(), SoucetSpekter(p.soubory));
+        for (size_t z = 0; z < p.zmeny.size(); ++z) {
+            SCOPED_TRACE(z);
+            std::vector<Spectrum> vse{p.zmeny[z]};
+            vse.insert(vse.end(), p.soubory.begin(), p.soubory.end());
+            const Spectrum s = soubory.Soucet(&p.zmeny[z]);
+            EXPECT_EQ(s, SoucetSpekter(vse));
+            std::reverse(vse.begin(), vse.end());
+            EXPECT_EQ(s, SoucetSpekter(vse));
+            for (int i = 0; i < PocetPasem; ++i) {
+                std::vector<double> hladiny;
+                for (const Spectrum& x : vse)
+                    if (x[i] != 0) hladiny.push_back(x[i]);
+                if (std::isfinite(s[i]))
+                    EXPECT_NEAR(s[i], SoucetHladin(hladiny), 1e-12 * std::fabs(s[i])) << i;
+                else
+                    EXPECT_EQ(s[i], SoucetHladin(hladiny)) << i;
+            }
+        }
+    }
 }
 
 TEST(Soucet, RozdilANR) {

@@ -13,6 +13,7 @@
 #include "models/Pomocnik.h"
 #include "models/Zdroj.h"
 #include "tools/Pozadavek.h"
+#include "tools/Soucet.h"
 #include "ui/dialogy/MujEdit.h"
 #include "ui/dialogy/PozadFrm.h"
 #include "ui/nastroje/SoucetFrm.h"
@@ -85,6 +86,12 @@ TEST_F(SoucetOkno, ZivyPrvniRadekPridaniAOdebrani) {
     EXPECT_EQ(s->Graf.CestySerie[0]->at(7).y(), 60);
     EXPECT_EQ(t->item(2, TSoucetForm::SloupecPasma)->data(Qt::UserRole), 1);
     EXPECT_EQ(s->Graf.CestySerie[2]->objectName(), "b");
+    // Change after change the sum is what summing every path again gives.
+    for (double zdroj : {75.0, 95.0, 0.0, 61.5}) {
+        NaplnSpektrum(var.cesta.Prvni().VlastniDrun, zdroj);
+        okno->PrepocitejOd(1);
+        EXPECT_EQ(s->Vysledek().Soucet, SoucetSpekter(KonceCest(s->Cesty()))) << zdroj;
+    }
     NaplnSpektrum(var.cesta.Prvni().VlastniDrun, 70);
     okno->PrepocitejOd(1);
 

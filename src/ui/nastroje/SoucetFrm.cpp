@@ -73,10 +73,22 @@ QString KratkyHint(const QString& hint) {
     return hint.section(QLatin1Char('|'), 0, 0);
 }
 
+// The cell's item takes the text, so that a value that stays costs nothing on
+// a change (what else the item holds, its caller sets every time).
+QTableWidgetItem* Bunka(QTableWidget* t, int radek, int sloupec, const QString& text,
+                        bool cislo = true) {
+    QTableWidgetItem* b = t->item(radek, sloupec);
+    if (b)
+        b->setText(text);
+    else
+        t->setItem(radek, sloupec, b = Bunka(text, cislo));
+    return b;
+}
+
 // Eight bands and L(A) into the row from column SloupecPasma on.
 void ZapisHodnoty(QTableWidget* t, int radek, const Spectrum& s) {
     for (int i = 0; i <= LA; ++i)
-        t->setItem(radek, TSoucetForm::SloupecPasma + i, Bunka(Text(s[static_cast<size_t>(i)])));
+        Bunka(t, radek, TSoucetForm::SloupecPasma + i, Text(s[static_cast<size_t>(i)]));
 }
 
 } // namespace
@@ -369,14 +381,15 @@ void TSoucetForm::Obnov() {
     Prepocitej();
 }
 
-void TSoucetForm::Secti() {
-    vysledek_ = SectiCesty(konce_, Pozadavek());
+void TSoucetForm::Secti(const CestaSouctu* aktualni) {
+    vysledek_ =
+        VyhodnotSoucet(soucetSouboru_.Soucet(aktualni ? &aktualni->Konec : nullptr), Pozadavek());
 }
 
 void TSoucetForm::Prepocitej() {
     const std::vector<CestaSouctu> cesty = Cesty();
-    konce_ = KonceCest(cesty);
-    Secti();
+    soucetSouboru_ = CastecnySoucet(KonceCest(soubory_));
+    Secti(sAktualnim_ ? &cesty.front() : nullptr);
     const int vybrany = CestyListBox->currentRow();
     CestyListBox->clearSpans();
     CestyListBox->setRowCount(static_cast<int>(cesty.size()));
@@ -392,9 +405,7 @@ void TSoucetForm::PrepocitejAktualni() {
     // A room's sum does not hold the current calculation.
     if (!sAktualnim_) return;
     const CestaSouctu aktualni = Aktualni();
-    // The current calculation is always read, so it is always the first summed.
-    konce_.front() = aktualni.Konec;
-    Secti();
+    Secti(&aktualni);
     ZobrazRadek(0, aktualni);
     ZobrazSoucet();
     Graf.KresliPrvni(aktualni, vysledek_);
@@ -429,7 +440,7 @@ void TSoucetForm::ZobrazRadek(int r, const CestaSouctu& c) {
     akce->setToolTip(akce->text());
     CestyListBox->setItem(r, SloupecAkce, akce);
     ZapisHodnoty(CestyListBox, r, c.Konec);
-    CestyListBox->setItem(r, SloupecNR, Bunka(QStringLiteral("NR ") + Text(SpoctiNR(c.Konec).N)));
+    Bunka(CestyListBox, r, SloupecNR, QStringLiteral("NR ") + Text(SpoctiNR(c.Konec).N));
 }
 
 void TSoucetForm::ZobrazSoucet() {
@@ -441,26 +452,28 @@ void TSoucetForm::ZobrazSoucet() {
     for (int i = 0; i <= LA; ++i) {
         SoucetListBox->item(RadekSoucet, SloupecPasma + i)->setFont(tucne);
         // Red exactly where the main window's difference is red.
-        if (vysledek_.Rozdil[static_cast<size_t>(i)] > 0)
-            SoucetListBox->item(RadekRozdil, SloupecPasma + i)->setForeground(BarvaPrekroceni);
+        SoucetListBox->item(RadekRozdil, SloupecPasma + i)
+            ->setData(Qt::ForegroundRole, vysledek_.Rozdil[static_cast<size_t>(i)] > 0
+                                              ? QVariant(QBrush(BarvaPrekroceni))
+                                              : QVariant());
     }
-    auto* nr = Bunka(QStringLiteral("NR ") + Text(vysledek_.NR.N));
+    auto* nr =
+        Bunka(SoucetListBox, RadekSoucet, SloupecNR, QStringLiteral("NR ") + Text(vysledek_.NR.N));
     nr->setFont(tucne);
     nr->setToolTip(KratkyHint(HintNR(vysledek_.NR)));
-    SoucetListBox->setItem(RadekSoucet, SloupecNR, nr);
     // The other two ratings of the sum beside it, where the paths have their Akce.
     const QString nc = QString::fromStdString(PopisNC(vysledek_.NC));
     const QString rc = QString::fromStdString(PopisRC(vysledek_.RC));
-    auto* hodnoceni = Bunka(nc + QStringLiteral(", ") + rc, false);
+    auto* hodnoceni =
+        Bunka(SoucetListBox, RadekSoucet, SloupecAkce, nc + QStringLiteral(", ") + rc, false);
     hodnoceni->setFont(tucne);
     hodnoceni->setToolTip(nc + QStringLiteral(": ") + KratkyHint(HintNC(vysledek_.NC)) +
                           QLatin1Char('\n') + rc + QStringLiteral(": ") +
                           KratkyHint(HintRC(vysledek_.RC)));
-    SoucetListBox->setItem(RadekSoucet, SloupecAkce, hodnoceni);
-    auto* popis = Bunka(vlastniPozadavek_ ? QStringLiteral("vlastní požadavek součtu")
-                                          : QStringLiteral("požadavek výpočtu"),
-                        false);
-    SoucetListBox->setItem(RadekPozadavek, SloupecAkce, popis);
+    Bunka(SoucetListBox, RadekPozadavek, SloupecAkce,
+          vlastniPozadavek_ ? QStringLiteral("vlastní požadavek součtu")
+                            : QStringLiteral("požadavek výpočtu"),
+          false);
 }
 
 void TSoucetForm::PovolTlacitka() {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "io/SoucetCest.h"
+#include "tools/Soucet.h"
 #include "ui/tisk/GrafPrvky.h"
 
 class QChart;
@@ -110,7 +111,8 @@ class TSoucetForm : public QWidget {
   private:
     drun::CestaSouctu Aktualni() const;
     void NactiSoubory();
-    void Secti();
+    // The files and the current calculation (none: the files alone).
+    void Secti(const drun::CestaSouctu* aktualni);
     void ZobrazRadek(int r, const drun::CestaSouctu& c);
     void ZobrazSoucet();
     void PovolTlacitka();
@@ -119,8 +121,8 @@ class TSoucetForm : public QWidget {
 
     THlavniForm& hlavni_;
     std::vector<drun::CestaSouctu> soubory_;
-    // End spectra summed: the current calculation's first, then the files read.
-    std::vector<drun::Spectrum> konce_;
+    // The files' end spectra summed, the current calculation is added to them.
+    drun::CastecnySoucet soucetSouboru_;
     // The files were read since the window was shown.
     bool nacteno_ = false;
     drun::Spectrum pozadavek_;
