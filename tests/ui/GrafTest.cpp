@@ -136,6 +136,12 @@ TEST_F(UiTest, GrafDrziCislaVysledkuPozadavkuAKrivky) {
     EXPECT_EQ(g.NCSerie->name(), "Křivka NC > 70");
     EXPECT_EQ(g.SpektrumGraf->title(), "Spektrum na konci sítě – NR 75.8, NC > 70, RC 70 (H)");
     EXPECT_DOUBLE_EQ(g.NCSerie->at(6).y(), 70.0);
+    // On a low screen the level axis keeps fewer labels, not elided ones.
+    EXPECT_EQ(g.SpektrumOsaY->tickInterval(), 10);
+    g.resize(g.width(), 400);
+    for (int i = 0; i < 8; ++i)
+        QApplication::processEvents();
+    EXPECT_GT(g.SpektrumOsaY->tickInterval(), 10);
     // The curve itself, worked by hand: L = A + B * 75.8 per band.
     const QList<double> nr75_8{95.382, 87.946, 82.494, 78.6292, 75.8, 73.437, 71.595, 70.074};
     ASSERT_EQ(g.NRSerie->count(), 8);
@@ -298,4 +304,7 @@ TEST(GrafPrvky, OsaHladinProExtremy) {
         EXPECT_EQ(osa.max(), r.horni);
         EXPECT_EQ(osa.tickInterval(), r.krok);
     }
+    // A low chart: as few intervals as fit its height.
+    EXPECT_EQ(KrokHladin(110, 6), 20);
+    EXPECT_EQ(KrokHladin(110, 2), 100);
 }

@@ -2,6 +2,7 @@
 
 #include <QCategoryAxis>
 #include <QChart>
+#include <QFontMetricsF>
 #include <QLegend>
 #include <QLineSeries>
 #include <QPen>
@@ -70,17 +71,37 @@ void NastavRozsah(QValueAxis* osa, double min, double max, double krok) {
     osa->setTickInterval(krok);
 }
 
+double KrokHladin(double rozsah, int intervalu) {
+    double krok = rozsah > 160 ? 20 : 10;
+    for (int i = 0; rozsah / krok > intervalu && i < 1000; ++i) {
+        const double rad = std::pow(10, std::floor(std::log10(krok)));
+        krok *= krok / rad == 2 ? 2.5 : 2; // 20, 50, 100, 200, 500, 1000, …
+    }
+    return krok;
+}
+
+namespace {
+
+// As many intervals as the plot's height holds labels, at most 16. The chart
+// owns its axes through an object of its own: look for it up the parents.
+int IntervalyOsy(const QValueAxis* osa) {
+    const QObject* o = osa->parent();
+    while (o && !qobject_cast<const QChart*>(o))
+        o = o->parent();
+    const qreal vyska = o ? static_cast<const QChart*>(o)->plotArea().height() : 0;
+    if (vyska <= 0) return 16;
+    const qreal radek = QFontMetricsF(osa->labelsFont()).height() * 1.25;
+    return std::clamp(static_cast<int>(vyska / radek), 2, 16);
+}
+
+} // namespace
+
 void NastavRozsahHladin(QValueAxis* osa, double min, double max) {
     if (!std::isfinite(min) || !std::isfinite(max)) min = max = 0;
     double dolni = std::floor((min - 1) / 10) * 10;
     double horni = std::ceil((max + 1) / 10) * 10;
     if (horni - dolni < 20) horni = dolni + 20;
-    // 10 or 20 dB for ordinary levels; extreme ones (thousands of dB) get a
-    // step of 50, 100, 200, 500, … so that no more than 16 labels crowd the axis.
-    double krok = horni - dolni > 160 ? 20 : 10;
-    for (int i = 0; (horni - dolni) / krok > 16 && i < 1000; ++i)
-        krok *= i % 3 == 0 ? 2.5 : 2; // 20, 50, 100, 200, 500, 1000, …
-    NastavRozsah(osa, dolni, horni, krok);
+    NastavRozsah(osa, dolni, horni, KrokHladin(horni - dolni, IntervalyOsy(osa)));
 }
 
 QValueAxis* OsaHladin(QChart* graf) {
@@ -91,6 +112,11 @@ QValueAxis* OsaHladin(QChart* graf) {
     y->setTickAnchor(0);
     y->setTickInterval(10);
     graf->addAxis(y, Qt::AlignLeft);
+    // A lower chart (a small screen) gets fewer labels, never elided ones.
+    QObject::connect(graf, &QChart::plotAreaChanged, y, [y] {
+        const double krok = KrokHladin(y->max() - y->min(), IntervalyOsy(y));
+        if (krok != y->tickInterval()) NastavRozsah(y, y->min(), y->max(), krok);
+    });
     return y;
 }
 

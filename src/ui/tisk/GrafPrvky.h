@@ -45,6 +45,9 @@ QValueAxis* OsaHladin(QChart* graf);
 // Sets the range and the tick interval together (see the definition).
 void NastavRozsah(QValueAxis* osa, double min, double max, double krok);
 // Whole tens of dB around the values, with a little room at both ends.
+// The label step: 10 dB, 20 above 160 dB, or the next of 50, 100, 200,
+// 500, … that leaves no more than `intervalu` intervals in `rozsah`.
+double KrokHladin(double rozsah, int intervalu);
 void NastavRozsahHladin(QValueAxis* osa, double min, double max);
 QLineSeries* Cara(QChart* graf, const QString& nazev, const QColor& barva, Qt::PenStyle styl,
                   qreal sirka);
