@@ -124,7 +124,9 @@ TNavrhForm::TNavrhForm(THlavniForm& hlavni) : QWidget(&hlavni, Qt::Window), hlav
     auto* pole = new QGridLayout;
     RozmAEdit = PridejPole(pole, 0, 0, QStringLiteral("Rozměr potrubí v mm šířka"), this);
     RozmBEdit = PridejPole(pole, 0, 2, QStringLiteral("x výška"), this);
-    PrutokEdit = PridejPole(pole, 0, 4, QStringLiteral("Průtok v m3/hod"), this);
+    // The flow on a row of its own, so the chart keeps room for its band labels.
+    PrutokEdit = PridejPole(pole, 1, 0, QStringLiteral("Průtok v m3/hod"), this);
+    pole->setColumnStretch(4, 1);
     RozmAEdit->NastavMeze(TlumicRozmerMin, TlumicRozmerMax);
     RozmBEdit->NastavMeze(TlumicRozmerMin, TlumicRozmerMax);
     PrutokEdit->NastavMeze(TlumicPrutokMin, TlumicPrutokMax);
