@@ -19,7 +19,7 @@ namespace {
 struct Okno {
     explicit Okno(int pocet) : okno(var) {
         NaplnCestu(var, pocet);
-        okno.Graf->Zobraz();
+        okno.Okno<TGrafForm>()->Zobraz();
         okno.PrepocitejOd(1);
         QApplication::processEvents();
     }
@@ -31,7 +31,7 @@ struct Okno {
 void PrekresleniGrafu(benchmark::State& st) {
     Okno o(static_cast<int>(st.range(0)));
     for (auto _ : st)
-        o.okno.Graf->PrekresliHned();
+        o.okno.Okno<TGrafForm>()->PrekresliHned();
     st.SetItemsProcessed(st.iterations() * st.range(0));
 }
 BENCHMARK(PrekresleniGrafu)->Arg(1)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
@@ -39,7 +39,7 @@ BENCHMARK(PrekresleniGrafu)->Arg(1)->Arg(1000)->Arg(10000)->Unit(benchmark::kMil
 // The same and the painting of both charts, as the screen gets them.
 void PrekresleniAVykresleni(benchmark::State& st) {
     Okno o(static_cast<int>(st.range(0)));
-    TGrafForm& g = *o.okno.Graf;
+    TGrafForm& g = *o.okno.Okno<TGrafForm>();
     QImage obr(g.VelikostObrazku(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : st) {
         g.PrekresliHned();

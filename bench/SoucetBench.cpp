@@ -76,9 +76,10 @@ struct Okno {
 std::string ChybaSouctu(const Okno& o, const Soubory& f) {
     std::vector<Spectrum> k{o.var.Vysledek};
     k.insert(k.end(), f.konce.begin(), f.konce.end());
-    if (o.okno.Soucet->CestyListBox->rowCount() != static_cast<int>(k.size()))
+    if (o.okno.Okno<TSoucetForm>()->CestyListBox->rowCount() != static_cast<int>(k.size()))
         return "the window does not hold every file";
-    if (SectiCesty(k, o.okno.Soucet->Pozadavek()).Soucet != o.okno.Soucet->Vysledek().Soucet)
+    if (SectiCesty(k, o.okno.Okno<TSoucetForm>()->Pozadavek()).Soucet !=
+        o.okno.Okno<TSoucetForm>()->Vysledek().Soucet)
         return "the window's sum differs from the sum of the files";
     return {};
 }
@@ -90,8 +91,9 @@ void ZmenaSeSouctem(benchmark::State& st) {
     const bool kreslit = st.range(1) != 0;
     const Soubory f(static_cast<int>(st.range(0)));
     auto se = std::make_unique<Okno>(), bez = std::make_unique<Okno>();
-    if (!f.ok || !se->okno.Soucet->OtevriSadu(f.sada)) return st.SkipWithError("no set");
-    se->okno.Soucet->Zobraz();
+    if (!f.ok || !se->okno.Okno<TSoucetForm>()->OtevriSadu(f.sada))
+        return st.SkipWithError("no set");
+    se->okno.Okno<TSoucetForm>()->Zobraz();
     QApplication::processEvents();
     se->Zmena(true);
     if (const std::string chyba = ChybaSouctu(*se, f); !chyba.empty())
@@ -105,13 +107,13 @@ BENCHMARK(ZmenaSeSouctem)->Args({2000, 0})->Args({2000, 1})->Unit(benchmark::kMi
 void Zobrazeni(benchmark::State& st) {
     const Soubory f(static_cast<int>(st.range(0)));
     Okno o;
-    if (!f.ok || !o.okno.Soucet->OtevriSadu(f.sada)) return st.SkipWithError("no set");
+    if (!f.ok || !o.okno.Okno<TSoucetForm>()->OtevriSadu(f.sada)) return st.SkipWithError("no set");
     for (auto _ : st) {
         st.PauseTiming();
-        o.okno.Soucet->close();
+        o.okno.Okno<TSoucetForm>()->close();
         QApplication::processEvents();
         st.ResumeTiming();
-        o.okno.Soucet->Zobraz();
+        o.okno.Okno<TSoucetForm>()->Zobraz();
         QApplication::processEvents();
     }
 }
@@ -121,10 +123,11 @@ BENCHMARK(Zobrazeni)->Arg(2000)->Iterations(3)->Unit(benchmark::kMillisecond);
 void OtevreniSady(benchmark::State& st) {
     const Soubory f(static_cast<int>(st.range(0)));
     Okno o;
-    o.okno.Soucet->Zobraz();
+    o.okno.Okno<TSoucetForm>()->Zobraz();
     QApplication::processEvents();
     for (auto _ : st) {
-        if (!f.ok || !o.okno.Soucet->OtevriSadu(f.sada)) return st.SkipWithError("no set");
+        if (!f.ok || !o.okno.Okno<TSoucetForm>()->OtevriSadu(f.sada))
+            return st.SkipWithError("no set");
         QApplication::processEvents();
     }
 }

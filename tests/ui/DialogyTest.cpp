@@ -52,7 +52,7 @@ void PridejObecny(THlavniForm& o, double utlum, double drun, const QString& popi
 } // namespace
 
 TEST_F(UiTest, ZdrojVseAStorno) {
-    TZadZdrojForm* d = okno->ZadZdroj;
+    TZadZdrojForm* d = okno->Okno<TZadZdrojForm>();
     d->FormShow();
     Napis(d->Zdroj.pole[0], "85");
     d->VseBtnClick();
@@ -82,7 +82,7 @@ TEST_F(UiTest, ZmenaZdrojePrepocitaCelouCestu) {
     Zdroj(*okno, 90);
     EXPECT_EQ(Texty(RadekPanelu::Vysledek)[0], "70.0");
     EXPECT_EQ(var.cesta.AktualniCislo(), 1);
-    EXPECT_EQ(okno->SeznamElemListBox->currentIndex().row(), 0);
+    EXPECT_EQ(Seznam()->currentIndex().row(), 0);
 }
 
 TEST_F(UiTest, ObecnyElementPridaniPredvyplneniZmenaAStorno) {
@@ -92,9 +92,8 @@ TEST_F(UiTest, ObecnyElementPridaniPredvyplneniZmenaAStorno) {
     ASSERT_EQ(var.cesta.Pocet(), 2);
     EXPECT_EQ(var.cesta.AktualniCislo(), 2);
     EXPECT_FALSE(okno->Ulozeno());
-    EXPECT_EQ(okno->Seznam->rowCount(), 2);
-    EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(1), Qt::DisplayRole).toString(),
-              "2     Obecný element");
+    EXPECT_EQ(Seznam()->model()->rowCount(), 2);
+    EXPECT_EQ(RadekSeznamu(1), "2     Obecný element");
     EXPECT_EQ(Stitek(StitekPanelu::PopisElementu).text(), "2     Tlumicí vložka");
     EXPECT_EQ(Texty(RadekPanelu::ZaEl)[0], "73.0");
     EXPECT_EQ(Texty(RadekPanelu::PredEl)[0], "80.0");
@@ -138,7 +137,7 @@ TEST_F(UiTest, ObecnyElementPridaniPredvyplneniZmenaAStorno) {
     Napis(d->Utl.pole[0], "5");
     d->StornoBtnClick();
     EXPECT_EQ(var.cesta.Pocet(), 4);
-    EXPECT_EQ(okno->Seznam->rowCount(), 4);
+    EXPECT_EQ(Seznam()->model()->rowCount(), 4);
     EXPECT_TRUE(okno->Ulozeno());
 }
 
@@ -157,7 +156,7 @@ TEST_F(UiTest, OkSNeplatnymTextemNicNezmeni) {
 TEST_F(UiTest, RozdilCervenyJenNadNulou) {
     Zdroj(*okno, 40);
     // requirement 40.04 in band 1, 39.96 in band 2, exactly 40 in the rest
-    TPozadavekForm* p = okno->Pozadavek;
+    TPozadavekForm* p = okno->Okno<TPozadavekForm>();
     p->FormShow();
     for (TMDoubleEdit* f : p->Hodn.pole)
         f->NastavCislo(40);
@@ -175,9 +174,9 @@ TEST_F(UiTest, RozdilCervenyJenNadNulou) {
 TEST_F(UiTest, HintyOkenVeStavovemRadkuHlavnihoOkna) {
     auto* mistnost = qobject_cast<TMistnostForm*>(okno->Dialog(TypMistnost));
     ASSERT_NE(mistnost, nullptr);
-    for (QWidget* w : std::initializer_list<QWidget*>{okno->VyberTyp->Tlacitko(TypMistnost),
-                                                      okno->VyberTyp->Tlacitko(TypObecny),
-                                                      mistnost->PlochaStenEdit}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             okno->Okno<TVyberTypForm>()->Tlacitko(TypMistnost),
+             okno->Okno<TVyberTypForm>()->Tlacitko(TypObecny), mistnost->PlochaStenEdit}) {
         SCOPED_TRACE(w->statusTip().toStdString());
         ASSERT_FALSE(w->statusTip().isEmpty());
         QStatusTipEvent e(w->statusTip()); // what the mouse over the control sends
@@ -187,7 +186,7 @@ TEST_F(UiTest, HintyOkenVeStavovemRadkuHlavnihoOkna) {
 }
 
 TEST_F(UiTest, PozadavekRezimyAKrivky) {
-    TPozadavekForm* p = okno->Pozadavek;
+    TPozadavekForm* p = okno->Okno<TPozadavekForm>();
     ASSERT_NE(p->findChild<QGroupBox*>(), nullptr);
     EXPECT_EQ(p->findChild<QGroupBox*>()->title(), ""); // the radio group has no caption
     p->FormShow();
@@ -256,7 +255,7 @@ TEST_F(UiTest, VypusteniElementu) {
     okno->Historie().OznacUlozeno();
 
     // Nothing selected: the last element is proposed.
-    okno->SeznamElemListBox->setCurrentIndex(QModelIndex());
+    Seznam()->setCurrentIndex(QModelIndex());
     Zaznam().Vymaz();
     Zaznam().odpovedi = {false};
     okno->VypustitElementClick();
@@ -264,20 +263,20 @@ TEST_F(UiTest, VypusteniElementu) {
     EXPECT_EQ(var.cesta.Pocet(), 5);
 
     // Element 3 selected, confirmed.
-    okno->SeznamElemListBox->setCurrentIndex(okno->Seznam->index(2));
+    Vyber(3);
     Zaznam().Vymaz();
     okno->VypustitElementClick();
     EXPECT_EQ(Zaznam().texty, QStringList{"Skutečně vypustit element č. 3?"});
     EXPECT_EQ(var.cesta.Pocet(), 4);
     EXPECT_EQ(var.cesta.AktualniCislo(), 2);
     EXPECT_EQ(var.cesta.Prvek(3).Popis, "4");
-    EXPECT_EQ(okno->Seznam->rowCount(), 4);
-    EXPECT_EQ(okno->SeznamElemListBox->currentIndex().row(), 1);
+    EXPECT_EQ(Seznam()->model()->rowCount(), 4);
+    EXPECT_EQ(Seznam()->currentIndex().row(), 1);
     EXPECT_EQ(Texty(RadekPanelu::Vysledek)[0], "77.0");
     EXPECT_FALSE(okno->Ulozeno()); // a removal changes what the file holds
 
     // The source selected: refused.
-    okno->SeznamElemListBox->setCurrentIndex(okno->Seznam->index(0));
+    Vyber(1);
     Zaznam().Vymaz();
     okno->VypustitElementClick();
     EXPECT_EQ(Zaznam().texty, QStringList{"Zdroj drunu nelze odstranit"});
@@ -292,7 +291,7 @@ TEST_F(UiTest, NovyVypocetSPotvrzenim) {
     EXPECT_EQ(var.cesta.Pocet(), 2);
     okno->NovyVypocet(); // answered Yes
     EXPECT_EQ(var.cesta.Pocet(), 1);
-    EXPECT_EQ(okno->Seznam->rowCount(), 1);
+    EXPECT_EQ(Seznam()->model()->rowCount(), 1);
     EXPECT_EQ(Texty(RadekPanelu::Zdroj)[0], "0.0");
     EXPECT_EQ(Texty(RadekPanelu::Vysledek)[8], "7.0");
     EXPECT_FALSE(okno->Ulozeno()); // a new calculation leaves the flag
@@ -306,17 +305,17 @@ TEST_F(UiTest, KlikVSeznamuAZmenaPresExec) {
     Zdroj(*okno, 80);
     PridejObecny(*okno, 5, 0, "první");
     PridejObecny(*okno, 5, 0, "druhý");
-    okno->SeznamElemListBox->setCurrentIndex(okno->Seznam->index(1));
+    Vyber(2);
     okno->SeznamElemListBoxClick();
     EXPECT_EQ(var.cesta.AktualniCislo(), 2);
     EXPECT_EQ(Stitek(StitekPanelu::PopisElementu).text(), "2     první");
     EXPECT_EQ(Texty(RadekPanelu::PredEl)[0], "80.0");
-    okno->SeznamElemListBox->setCurrentIndex(okno->Seznam->index(0));
+    Vyber(1);
     okno->SeznamElemListBoxClick();
     EXPECT_EQ(Texty(RadekPanelu::PredEl), QStringList(9, "---"));
 
     // "Změnit element" on element 2 through the real modal dialog, then Storno.
-    okno->SeznamElemListBox->setCurrentIndex(okno->Seznam->index(1));
+    Vyber(2);
     okno->SeznamElemListBoxClick();
     QString titulek;
     PriModalnim([&](QWidget* w) {
@@ -335,14 +334,14 @@ TEST_F(UiTest, NapovedyAStavovyRadek) {
     EXPECT_EQ(okno->Akce(Prikaz::Otevrit)->statusTip(), "Otevře uložený soubor");
     EXPECT_EQ(okno->Akce(Prikaz::Novy)->statusTip(), "Nový výpočet");
     EXPECT_EQ(okno->Akce(Prikaz::Konec)->statusTip(), "Ukončí program");
-    EXPECT_EQ(okno->AkceEdit->statusTip(), "Libovolný text - max. 60 znaků");
+    EXPECT_EQ(AkceEdit()->statusTip(), "Libovolný text - max. 60 znaků");
     EXPECT_EQ(okno->PridatAkce(TypMistnost)->statusTip(), "Místnost (může být jen jedna)");
     EXPECT_EQ(okno->Akce(Prikaz::Novy)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
     EXPECT_EQ(okno->Akce(Prikaz::Konec)->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
 }
 
 TEST_F(UiTest, AkceSeUlozi) {
-    okno->AkceEdit->setText(QString(70, QChar(u'ř')));
+    AkceEdit()->setText(QString(70, QChar(u'ř')));
     okno->Historie().OznacUlozeno();
     okno->AkceEditExit();
     EXPECT_EQ(QString::fromStdString(var.Akce).size(), 60);
@@ -354,8 +353,8 @@ TEST_F(UiTest, AkceSeUlozi) {
     QString cizi = QStringLiteral("ab中c");
     QString ceske = QStringLiteral("Kancelář 2.12 – přízemí");
     int pozice = 0;
-    EXPECT_EQ(okno->AkceEdit->validator()->validate(cizi, pozice), QValidator::Invalid);
-    EXPECT_EQ(okno->AkceEdit->validator()->validate(ceske, pozice), QValidator::Acceptable);
+    EXPECT_EQ(AkceEdit()->validator()->validate(cizi, pozice), QValidator::Invalid);
+    EXPECT_EQ(AkceEdit()->validator()->validate(ceske, pozice), QValidator::Acceptable);
 }
 
 TEST_F(UiTest, KonecSNeulozenymVypoctem) {

@@ -122,7 +122,7 @@ TEST_F(UiTest, NRVysledkuSRozhodujicimPasmem) {
 
 TEST_F(UiTest, GrafDrziCislaVysledkuPozadavkuAKrivky) {
     okno->Akce(Prikaz::Graf)->trigger();
-    TGrafForm& g = *okno->Graf;
+    TGrafForm& g = *okno->Okno<TGrafForm>();
     ASSERT_TRUE(g.isVisible());
     PostavCestu(var, *okno, 2, 80, 10); // 70 dB at the end
     NastavPozadavek(var, NKrivky[4]);
@@ -170,7 +170,7 @@ TEST_F(UiTest, GrafDrziCislaVysledkuPozadavkuAKrivky) {
 }
 
 TEST_F(UiTest, SkrytyGrafSeDoplniPriZobrazeni) {
-    TGrafForm& g = *okno->Graf;
+    TGrafForm& g = *okno->Okno<TGrafForm>();
     PostavCestu(var, *okno, 3, 90, 5);
     EXPECT_FALSE(g.isVisible());
     g.Zobraz();
@@ -183,7 +183,7 @@ TEST_F(UiTest, SkrytyGrafSeDoplniPriZobrazeni) {
 }
 
 TEST_F(UiTest, KliknutiNaBodVybereElement) {
-    TGrafForm& g = *okno->Graf;
+    TGrafForm& g = *okno->Okno<TGrafForm>();
     g.Zobraz();
     g.PasmoComboBox->setCurrentIndex(0);
     PostavCestu(var, *okno, 10, 90, 4);
@@ -191,7 +191,7 @@ TEST_F(UiTest, KliknutiNaBodVybereElement) {
 
     QTest::mouseClick(g.CestaView->viewport(), Qt::LeftButton, {}, PoziceElementu(g, 7, 66));
     EXPECT_EQ(var.cesta.AktualniCislo(), 7);
-    EXPECT_EQ(okno->SeznamElemListBox->currentIndex().row(), 6);
+    EXPECT_EQ(Seznam()->currentIndex().row(), 6);
     EXPECT_TRUE(Stitek(StitekPanelu::PopisElementu).text().startsWith("7     "));
     EXPECT_EQ(Texty(RadekPanelu::ZaEl)[0], "66.0");
     EXPECT_EQ(g.AktualniSerie->at(0), QPointF(7, 66));
@@ -201,13 +201,12 @@ TEST_F(UiTest, KliknutiNaBodVybereElement) {
     EXPECT_EQ(var.cesta.AktualniCislo(), 7);
 
     // A click in the main window's list moves the highlight too.
-    const QModelIndex i = okno->Seznam->index(1);
-    okno->SeznamElemListBox->setCurrentIndex(i);
+    Vyber(2);
     EXPECT_EQ(g.AktualniSerie->at(0), QPointF(2, 86));
 }
 
 TEST_F(UiTest, GrafCestyOJednomADesetiTisicichElementech) {
-    TGrafForm& g = *okno->Graf;
+    TGrafForm& g = *okno->Okno<TGrafForm>();
     g.Zobraz();
     g.PasmoComboBox->setCurrentIndex(0);
     ASSERT_EQ(g.CestaSerie->count(), 1);
@@ -226,7 +225,7 @@ TEST_F(UiTest, GrafCestyOJednomADesetiTisicichElementech) {
     const int n = g.ElementNaPozici(PoziceElementu(g, 5000, var.cesta.Prvek(5000).ZaElementem[0]));
     EXPECT_NEAR(n, 5000, 20);
     g.VyberElement(n);
-    EXPECT_EQ(okno->SeznamElemListBox->currentIndex().row(), n - 1);
+    EXPECT_EQ(Seznam()->currentIndex().row(), n - 1);
     EXPECT_FALSE(g.grab().isNull());
 
     okno->NovyVypocet();
@@ -234,7 +233,7 @@ TEST_F(UiTest, GrafCestyOJednomADesetiTisicichElementech) {
 }
 
 TEST_F(UiTest, UlozeniObrazkuPngASvg) {
-    TGrafForm& g = *okno->Graf;
+    TGrafForm& g = *okno->Okno<TGrafForm>();
     g.Zobraz();
     PostavCestu(var, *okno, 4, 80, 3);
     const QString png = slozka.filePath("graf.png");
@@ -262,7 +261,7 @@ TEST_F(UiTest, UlozeniObrazkuPngASvg) {
 }
 
 TEST_F(UiTest, UlozitObrazekPresDialogDoplniPriponu) {
-    TGrafForm& g = *okno->Graf;
+    TGrafForm& g = *okno->Okno<TGrafForm>();
     g.Zobraz();
     const QString jmeno = slozka.filePath("spektrum");
     ZapamatujSlozku(jmeno); // the dialog starts in the folder of the last file

@@ -39,9 +39,8 @@ class HistorieTest : public UiTest {
         u.insert(u.end(), {var.Vysledek, var.Rozdil});
         return u;
     }
-    void Vyber(int n) { okno->SeznamElemListBox->setCurrentIndex(okno->Seznam->index(n - 1)); }
     int Zobrazeny() {
-        EXPECT_EQ(okno->SeznamElemListBox->currentIndex().row() + 1, var.cesta.AktualniCislo());
+        EXPECT_EQ(Seznam()->currentIndex().row() + 1, var.cesta.AktualniCislo());
         EXPECT_EQ(
             Stitek(StitekPanelu::PopisElementu).text().section(QLatin1Char(' '), 0, 0).toInt(),
             var.cesta.AktualniCislo());
@@ -56,7 +55,7 @@ class HistorieTest : public UiTest {
         Obecny().OKBtnClick();
     }
     void ZmenAkci(const QString& t) {
-        okno->AkceEdit->setText(t);
+        AkceEdit()->setText(t);
         okno->AkceEditExit();
     }
 };
@@ -80,9 +79,9 @@ TEST_F(HistorieTest, KazdyKrokZpetAZnovu) {
         {"Změnit zdroj drunu", 3, 1,
          [this] {
              Vyber(3);
-             okno->ZadZdroj->FormShow();
-             Napis(okno->ZadZdroj->Zdroj.pole[0], "95");
-             okno->ZadZdroj->OKBtnClick();
+             okno->Okno<TZadZdrojForm>()->FormShow();
+             Napis(okno->Okno<TZadZdrojForm>()->Zdroj.pole[0], "95");
+             okno->Okno<TZadZdrojForm>()->OKBtnClick();
          }},
         {"Změnit akci", 2, 2,
          [this] {
@@ -121,7 +120,7 @@ TEST_F(HistorieTest, KazdyKrokZpetAZnovu) {
         EXPECT_EQ(Data(), pred);
         EXPECT_EQ(Urovne(), urovnePred);
         EXPECT_EQ(Zobrazeny(), k.zobrazenyPred);
-        EXPECT_EQ(okno->AkceEdit->text(), "Kancelář");
+        EXPECT_EQ(AkceEdit()->text(), "Kancelář");
         EXPECT_TRUE(okno->Ulozeno());
         EXPECT_TRUE(okno->PridatAkce(TypMistnost)->isEnabled());
         EXPECT_EQ(okno->Akce(Prikaz::Znovu)->text(),
@@ -164,7 +163,7 @@ TEST_F(HistorieTest, UlozenoPodleHistorie) {
         EXPECT_EQ(okno->Ulozeno(), c.ulozeno) << c.akce;
     }
     // Text still being typed into Akce is its own step, undone first.
-    okno->AkceEdit->setText("C");
+    AkceEdit()->setText("C");
     okno->ZpetItemClick();
     EXPECT_EQ(var.Akce, "B");
     EXPECT_FALSE(okno->Akce(Prikaz::Znovu)->text().isEmpty());
@@ -193,8 +192,8 @@ TEST_F(HistorieTest, OkBezZmenyNeniKrok) {
         {"element", [this] { ZmenObecny(2, false, "3"); }},
         {"zdroj",
          [this] {
-             okno->ZadZdroj->FormShow();
-             okno->ZadZdroj->OKBtnClick();
+             okno->Okno<TZadZdrojForm>()->FormShow();
+             okno->Okno<TZadZdrojForm>()->OKBtnClick();
          }},
         {"akce", [this] { ZmenAkci("Kancelář"); }},
     };

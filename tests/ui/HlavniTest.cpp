@@ -22,9 +22,8 @@ TEST_F(UiTest, PoStartuNuloveRadkyANicCerveneho) {
     for (int i = 0; i < 9; ++i)
         EXPECT_NE(Barva(RadekPanelu::Rozdil, i), QColor(255, 0, 0));
     EXPECT_EQ(Texty(RadekPanelu::PredEl), QStringList(9, "---"));
-    EXPECT_EQ(okno->Seznam->rowCount(), 1);
-    EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(0), Qt::DisplayRole).toString(),
-              "1     Zdroj drunu");
+    EXPECT_EQ(Seznam()->model()->rowCount(), 1);
+    EXPECT_EQ(RadekSeznamu(0), "1     Zdroj drunu");
     EXPECT_EQ(Stitek(StitekPanelu::PopisZdroje).text(), "Zdroj drunu");
     EXPECT_EQ(okno->windowTitle(), "DRUN");
     EXPECT_TRUE(okno->Ulozeno());
@@ -37,12 +36,12 @@ TEST_F(UiTest, OknoRosteSeSeznamem) {
     okno->show();
     QApplication::processEvents();
     const QSize puvodni = okno->size();
-    const int seznam = okno->SeznamElemListBox->height();
+    const int seznam = Seznam()->height();
     const QLabel& nr = Stitek(StitekPanelu::NR);
     const QPoint panel = nr.mapTo(okno.get(), QPoint());
     okno->resize(puvodni + QSize(200, 300));
     QApplication::processEvents();
-    EXPECT_GE(okno->SeznamElemListBox->height(), seznam + 250);
+    EXPECT_GE(Seznam()->height(), seznam + 250);
     EXPECT_EQ(nr.mapTo(okno.get(), QPoint()), panel); // the panels keep their place
     okno->resize(100, 100);
     QApplication::processEvents();
@@ -62,7 +61,7 @@ TEST_F(UiTest, PozadavekPrezijeRestart) {
     };
     for (const auto& p : pozadavky) {
         NastavPozadavek(var, p.pasma);
-        emit okno->Pozadavek->PozadavekZmenen();
+        emit okno->Okno<TPozadavekForm>()->PozadavekZmenen();
         EXPECT_EQ(Stitek(StitekPanelu::NazevPozadavku).text(), p.nazev);
         okno->Historie().OznacUlozeno();
         okno.reset();
@@ -82,7 +81,7 @@ TEST_F(UiTest, HodnotyCeleAMrizkaPanelu) {
     QApplication::processEvents();
     const int sirka = okno->width();
     NastavPozadavek(var, NKrivky[4]);
-    emit okno->Pozadavek->PozadavekZmenen();
+    emit okno->Okno<TPozadavekForm>()->PozadavekZmenen();
     for (double uroven : {80.0, 0.0, 5000.0, 123456.0}) {
         SCOPED_TRACE(uroven);
         Zdroj(*okno, uroven);

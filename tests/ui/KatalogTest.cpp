@@ -41,7 +41,7 @@ std::vector<std::string> Nazvy(TKatalog& k, int druh) {
 
 class KatalogTest : public UiTest {
   protected:
-    TKatalog& K() { return *okno->Katalog; }
+    TKatalog& K() { return okno->Katalog(); }
     QString Soubor() const { return slozka.filePath(QStringLiteral("katalog.json")); }
     // The catalogue as another run of the program reads it from the file.
     SeznamKatalogu ZeSouboru() {
@@ -55,7 +55,7 @@ class KatalogTest : public UiTest {
 } // namespace
 
 TEST_F(KatalogTest, UlozitZDialoguAVybratDoDialogu) {
-    TZadZdrojForm& d = *okno->ZadZdroj;
+    TZadZdrojForm& d = *okno->Okno<TZadZdrojForm>();
     d.FormShow();
     d.ZdrojPopisEdit->setText(QStringLiteral("Ventilátor Řada 315"));
     for (int i = 0; i < PocetPasem; ++i)
@@ -151,7 +151,7 @@ TEST_F(KatalogTest, PrejmenovatAVypustitVOkne) {
     ASSERT_TRUE(K().Uloz(KatalogZdroj, {"Alfa", {}, Pasma8(80)}));
     ASSERT_TRUE(K().Uloz(KatalogZdroj, {"Beta", {}, Pasma8(81)}));
     ASSERT_TRUE(K().Uloz(KatalogElement, {"Alfa", Pasma8(1), Pasma8(2)})); // other kind, same name
-    TKatalogForm& f = *okno->KatalogForm;
+    TKatalogForm& f = *okno->Okno<TKatalogForm>();
     f.FormShow();
     TKatalogSeznam* s = f.Seznamy[KatalogZdroj];
     EXPECT_EQ(s->SeznamListBox->count(), 2);
@@ -187,8 +187,8 @@ TEST_F(KatalogTest, ImportSChybnymRadkemAExportZpet) {
              "Obecný element;Vadný;;;;;;;;;x;1;1;1;1;1;1;1;1;1;1;1;1;1;1;1\r\n"
              "Zdroj drunu;Fan DN 400;88,5;90;91;92;89;85;80;75;;;;;;;;;;;;;;;;\r\n";
     ASSERT_TRUE(ZapisAtomicky(csv.toStdString(), obsah));
-    okno->KatalogForm->FormShow();
-    okno->KatalogForm->Importuj(csv);
+    okno->Okno<TKatalogForm>()->FormShow();
+    okno->Okno<TKatalogForm>()->Importuj(csv);
     EXPECT_EQ(Zaznam().texty,
               QStringList{QStringLiteral(
                   "Do katalogu přidáno položek: 2.\nVynechané řádky (2):\n"
@@ -197,23 +197,23 @@ TEST_F(KatalogTest, ImportSChybnymRadkemAExportZpet) {
     EXPECT_EQ(Nazvy(K(), KatalogZdroj), (std::vector<std::string>{"Fan DN 400", "Stávající"}));
     EXPECT_EQ(K().Najdi(KatalogZdroj, "Stávající")->VlastniDrun, Pasma8(60));
     EXPECT_EQ(K().Najdi(KatalogElement, "Klapka K2")->Utlum[2], 1.5);
-    EXPECT_EQ(okno->KatalogForm->Seznamy[KatalogElement]->SeznamListBox->count(), 1);
+    EXPECT_EQ(okno->Okno<TKatalogForm>()->Seznamy[KatalogElement]->SeznamListBox->count(), 1);
 
     // Exported and read into an empty catalogue: the same entries.
     const QString ven = slozka.filePath(QStringLiteral("ven.csv"));
-    ASSERT_TRUE(okno->KatalogForm->Exportuj(ven));
+    ASSERT_TRUE(okno->Okno<TKatalogForm>()->Exportuj(ven));
     const SeznamKatalogu puvodni = Vse();
     K().NastavSoubor(slozka.filePath(QStringLiteral("druhy.json")));
     Zaznam().Vymaz();
-    okno->KatalogForm->Importuj(ven);
+    okno->Okno<TKatalogForm>()->Importuj(ven);
     EXPECT_EQ(Zaznam().texty, QStringList{QStringLiteral("Do katalogu přidáno položek: 3.")});
     EXPECT_EQ(Vse(), puvodni);
     // Once more: nothing new, nothing lost.
-    okno->KatalogForm->Importuj(ven);
+    okno->Okno<TKatalogForm>()->Importuj(ven);
     EXPECT_EQ(Vse(), puvodni);
 
     Zaznam().Vymaz();
-    okno->KatalogForm->Importuj(slozka.filePath(QStringLiteral("neni.csv")));
+    okno->Okno<TKatalogForm>()->Importuj(slozka.filePath(QStringLiteral("neni.csv")));
     EXPECT_EQ(Zaznam().texty.size(), 1);
     EXPECT_EQ(Vse(), puvodni);
 }
@@ -253,7 +253,7 @@ TEST_F(KatalogTest, PoskozenyKatalogSeUschovaPredZapisem) {
 TEST_F(KatalogTest, DveOknaSdilejiKatalog) {
     TKatalog jiny(0, 150);
     jiny.NastavSoubor(Soubor());
-    TKatalogForm& f = *okno->KatalogForm;
+    TKatalogForm& f = *okno->Okno<TKatalogForm>();
     f.FormShow();
     ASSERT_TRUE(jiny.Uloz(KatalogZdroj, {"Jinde", {}, Pasma8(50)}));
     EXPECT_TRUE(

@@ -26,15 +26,15 @@ class MistnostTlumicTest : public UiTest {
         mistnost = qobject_cast<TMistnostForm*>(okno->Dialog(TypMistnost));
         tlumic = qobject_cast<TKTlumicForm*>(okno->Dialog(TypTlumic));
         ASSERT_TRUE(mistnost && tlumic);
-        okno->ZadZdroj->FormShow();
-        for (TMDoubleEdit* f : okno->ZadZdroj->Zdroj.pole)
+        okno->Okno<TZadZdrojForm>()->FormShow();
+        for (TMDoubleEdit* f : okno->Okno<TZadZdrojForm>()->Zdroj.pole)
             f->NastavCislo(60);
-        okno->ZadZdroj->OKBtnClick();
+        okno->Okno<TZadZdrojForm>()->OKBtnClick();
         okno->Historie().OznacUlozeno();
     }
     bool MistnostPovolena() const {
         const bool menu = okno->PridatAkce(TypMistnost)->isEnabled();
-        EXPECT_EQ(okno->VyberTyp->Tlacitko(TypMistnost)->isEnabled(), menu);
+        EXPECT_EQ(okno->Okno<TVyberTypForm>()->Tlacitko(TypMistnost)->isEnabled(), menu);
         return menu;
     }
     void PridejMistnost(double plocha, double alfa, int umisteni) {
@@ -73,8 +73,7 @@ TEST_F(MistnostTlumicTest, MistnostJenJednaAZvyseniVMaleMistnosti) {
     // A tiled room of 30 m2, outlet on the wall: 4.3 dB above the power.
     PridejMistnost(30, 0.05, TMistnostForm::NaStene);
     ASSERT_EQ(var.cesta.Pocet(), 2);
-    EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(1), Qt::DisplayRole).toString(),
-              "2     Místnost");
+    EXPECT_EQ(RadekSeznamu(1), "2     Místnost");
     EXPECT_EQ(Stitek(StitekPanelu::PopisElementu).text(), "2     Koupelna");
     EXPECT_EQ(Texty(RadekPanelu::Utlum)[0], "-4.3");
     EXPECT_EQ(Texty(RadekPanelu::ZaEl)[0], "64.3");
@@ -103,7 +102,7 @@ TEST_F(MistnostTlumicTest, MistnostJenJednaAZvyseniVMaleMistnosti) {
     EXPECT_EQ(Texty(RadekPanelu::Vysledek)[0], "57.2");
 
     // Removing the room gives the menu item and the picker button back.
-    okno->SeznamElemListBox->setCurrentIndex(okno->Seznam->index(1));
+    Vyber(2);
     okno->VypustitElementClick();
     EXPECT_EQ(var.cesta.Pocet(), 1);
     EXPECT_TRUE(MistnostPovolena());
@@ -247,14 +246,14 @@ TEST_F(MistnostTlumicTest, PridaniPresVyberTypu) {
         VyplnTlumic(600, 500, 1, 2000, 1, 2);
         tlumic->OKBtnClick();
     });
-    okno->VyberTyp->Tlacitko(TypTlumic)->click();
+    okno->Okno<TVyberTypForm>()->Tlacitko(TypTlumic)->click();
     PriModalnim([this](QWidget* w) {
         EXPECT_EQ(w->windowTitle(), "Místnost");
         mistnost->OKBtnClick();
     });
-    okno->VyberTyp->Tlacitko(TypMistnost)->click();
+    okno->Okno<TVyberTypForm>()->Tlacitko(TypMistnost)->click();
     EXPECT_EQ(var.cesta.Pocet(), 3);
     EXPECT_EQ(var.cesta.Posledni().Typ, TypMistnost);
-    EXPECT_FALSE(okno->VyberTyp->Tlacitko(TypMistnost)->isEnabled());
-    okno->VyberTyp->close();
+    EXPECT_FALSE(okno->Okno<TVyberTypForm>()->Tlacitko(TypMistnost)->isEnabled());
+    okno->Okno<TVyberTypForm>()->close();
 }

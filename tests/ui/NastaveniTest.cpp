@@ -93,7 +93,7 @@ class NaposledyTest : public UiTest {
     QStringList Polozky() {
         okno->ObnovNaposledy();
         QStringList s;
-        for (QAction* a : okno->NaposledyMenu->actions())
+        for (QAction* a : okno->findChild<QMenu*>("Naposledy")->actions())
             if (!a->isSeparator()) s << a->text() + (a->isEnabled() ? "" : " (-)");
         return s;
     }
@@ -134,12 +134,12 @@ TEST_F(NaposledyTest, PoradiLimitChybejiciAVymazani) {
     // A menu item opens its file.
     Zaznam().Vymaz();
     okno->ObnovNaposledy();
-    okno->NaposledyMenu->actions().at(1)->trigger();
+    okno->findChild<QMenu*>("Naposledy")->actions().at(1)->trigger();
     EXPECT_EQ(Stav(), "Data přečtena ze souboru " + slozka.filePath("V10.DRN"));
     EXPECT_EQ(var.Akce, "akce 10");
 
     okno->ObnovNaposledy();
-    okno->NaposledyMenu->actions().last()->trigger();
+    okno->findChild<QMenu*>("Naposledy")->actions().last()->trigger();
     EXPECT_TRUE(NaposledyOtevrene().isEmpty());
     EXPECT_EQ(Polozky(), QStringList{"Vymazat seznam (-)"});
 
@@ -260,9 +260,9 @@ TEST(Okna, PolohaSeObnovi) {
 }
 
 TEST_F(UiTest, OProgramuUkazujeOdkudCteSoubory) {
-    okno->AboutBox->show();
-    const QString text = okno->AboutBox->SouboryLbl->text();
-    okno->AboutBox->hide();
+    okno->Okno<TAboutBox>()->show();
+    const QString text = okno->Okno<TAboutBox>()->SouboryLbl->text();
+    okno->Okno<TAboutBox>()->hide();
     EXPECT_EQ(text, "Konfigurační soubor: " + slozka.filePath("DRUN.CFG") +
                         "\nData kulisových tlumičů: " + slozka.filePath("KL385216.CAD") +
                         "\nKatalog: " + slozka.filePath("katalog.json") +
@@ -286,9 +286,11 @@ TEST(Okna, NaObrazovce) {
 
 TEST_F(UiTest, F1VNastrojiOtevreJehoNapovedu) {
     const std::pair<QWidget*, QString> okna[] = {
-        {okno->Prevod, "pomucky.html#lx"},   {okno->AkTlak, "pomucky.html#tlak"},
-        {okno->Graf, "pomucky.html#graf"},   {okno->Soucet, "soucet.html"},
-        {okno->KatalogForm, "katalog.html"},
+        {okno->Okno<TPrevodForm>(), "pomucky.html#lx"},
+        {okno->Okno<TAkTlakForm>(), "pomucky.html#tlak"},
+        {okno->Okno<TGrafForm>(), "pomucky.html#graf"},
+        {okno->Okno<TSoucetForm>(), "soucet.html"},
+        {okno->Okno<TKatalogForm>(), "katalog.html"},
     };
     for (const auto& [w, stranka] : okna) {
         QShortcut* f1 = nullptr;
@@ -296,8 +298,8 @@ TEST_F(UiTest, F1VNastrojiOtevreJehoNapovedu) {
             if (s->key() == QKeySequence(Qt::Key_F1)) f1 = s;
         ASSERT_NE(f1, nullptr) << stranka.toStdString();
         emit f1->activated();
-        EXPECT_EQ(okno->Napoveda->Stranka->source().toString(), stranka);
-        EXPECT_TRUE(okno->Napoveda->isVisible());
+        EXPECT_EQ(okno->Okno<TNapovedaForm>()->Stranka->source().toString(), stranka);
+        EXPECT_TRUE(okno->Okno<TNapovedaForm>()->isVisible());
     }
-    okno->Napoveda->close();
+    okno->Okno<TNapovedaForm>()->close();
 }

@@ -29,7 +29,7 @@ TEST_F(UiTest, NavrhOpatreniVlozeniAZpet) {
     CestaSTlumenim(var);
     okno->PrepocitejOd(1);
     okno->Historie().Nova(true); // as after opening it
-    TNavrhForm* n = okno->Navrh;
+    TNavrhForm* n = okno->Okno<TNavrhForm>();
     n->Zobraz();
     n->DokonciPrepocet();
     // Nothing without a requirement.

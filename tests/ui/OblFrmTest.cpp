@@ -75,8 +75,7 @@ TEST_F(ObloukTest, PridaniZapiseVypoctePamatujeAPrepocita) {
     EXPECT_DOUBLE_EQ(var.vstupy.PosledniRadius, 0.15);
     EXPECT_EQ(var.vstupy.PosledniPrutok, 2000);
     EXPECT_FALSE(okno->Ulozeno());
-    EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(1), Qt::DisplayRole).toString(),
-              "2     Oblouk");
+    EXPECT_EQ(RadekSeznamu(1), "2     Oblouk");
     EXPECT_EQ(Stitek(StitekPanelu::PopisElementu).text(),
               "2     " + QString::fromStdString(e.Popis));
     EXPECT_TRUE(Zaznam().texty.isEmpty());

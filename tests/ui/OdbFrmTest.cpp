@@ -62,8 +62,7 @@ TEST_F(OdbockaTest, VzorovaOdbockaPamatujeJenPocitanySmer) {
     EXPECT_EQ(var.vstupy.PosledniPrutok, 3000);
     EXPECT_EQ(var.vstupy.PosledniOdbPrutok, 1000);
     EXPECT_FALSE(okno->Ulozeno());
-    EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(1), Qt::DisplayRole).toString(),
-              "2     Odbočka");
+    EXPECT_EQ(RadekSeznamu(1), "2     Odbočka");
 
     // Opened on the branch: its own values, the other directions included.
     d->FormShow();

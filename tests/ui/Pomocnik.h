@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QListView>
 #include <QSettings>
 #include <QStatusBar>
 #include <QStringList>
@@ -126,10 +127,10 @@ inline QStringList TextyPoli(std::initializer_list<QLineEdit*> pole) {
 
 // The source's sound power typed into its dialog and confirmed.
 inline void Zdroj(THlavniForm& o, const std::array<double, 8>& pasma) {
-    o.ZadZdroj->FormShow();
+    o.Okno<TZadZdrojForm>()->FormShow();
     for (int i = 0; i < 8; ++i)
-        o.ZadZdroj->Zdroj.pole[i]->NastavCislo(pasma[static_cast<size_t>(i)]);
-    o.ZadZdroj->OKBtnClick();
+        o.Okno<TZadZdrojForm>()->Zdroj.pole[i]->NastavCislo(pasma[static_cast<size_t>(i)]);
+    o.Okno<TZadZdrojForm>()->OKBtnClick();
 }
 inline void Zdroj(THlavniForm& o, double uroven) {
     Zdroj(o, {uroven, uroven, uroven, uroven, uroven, uroven, uroven, uroven});
@@ -144,7 +145,7 @@ class UiTest : public ::testing::Test {
         var.NastavSlozku(slozka.path().toStdString() + "/");
         okno = std::make_unique<THlavniForm>(var);
         // Never the user's own catalogue.
-        okno->Katalog->NastavSoubor(slozka.filePath(QStringLiteral("katalog.json")));
+        okno->Katalog().NastavSoubor(slozka.filePath(QStringLiteral("katalog.json")));
     }
     void TearDown() override {
         okno->Historie().OznacUlozeno(); // closing asks nothing
@@ -167,6 +168,11 @@ class UiTest : public ::testing::Test {
     }
     // The status bar's message: what went well is told there.
     QString Stav() const { return okno->statusBar()->currentMessage(); }
+    // The main window's controls, as the user finds them.
+    QLineEdit* AkceEdit() const { return okno->findChild<QLineEdit*>(QStringLiteral("Akce")); }
+    QListView* Seznam() const { return okno->findChild<QListView*>(QStringLiteral("Elementy")); }
+    QString RadekSeznamu(int r) const { return Seznam()->model()->index(r, 0).data().toString(); }
+    void Vyber(int n) { Seznam()->setCurrentIndex(Seznam()->model()->index(n - 1, 0)); }
     // What the main window's panels show.
     QStringList Texty(RadekPanelu r) const { return okno->Panely().Texty(r); }
     const QLabel& Stitek(StitekPanelu s) const { return okno->Panely().Stitek(s); }

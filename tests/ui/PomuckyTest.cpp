@@ -41,15 +41,16 @@ TEST_F(UiTest, PomuckyJsouVNabidce) {
     EXPECT_TRUE(okno->Akce(Prikaz::PrevodTlaku)->isEnabled());
     EXPECT_TRUE(okno->Akce(Prikaz::Napoveda)->isEnabled());
     EXPECT_EQ(okno->Akce(Prikaz::Napoveda)->shortcut(), QKeySequence(Qt::Key_F1));
-    EXPECT_FALSE(okno->AkTlak->isModal());
-    EXPECT_FALSE(okno->Prevod->isModal());
-    EXPECT_EQ(okno->AkTlak->windowTitle(), "Převod akustického tlaku podle vzdálenosti");
-    EXPECT_EQ(okno->Prevod->windowTitle(), "Převod");
+    EXPECT_FALSE(okno->Okno<TAkTlakForm>()->isModal());
+    EXPECT_FALSE(okno->Okno<TPrevodForm>()->isModal());
+    EXPECT_EQ(okno->Okno<TAkTlakForm>()->windowTitle(),
+              "Převod akustického tlaku podle vzdálenosti");
+    EXPECT_EQ(okno->Okno<TPrevodForm>()->windowTitle(), "Převod");
 }
 
 TEST_F(UiTest, AkTlakZacinaZdrojemAPamatujeSiVzdalenosti) {
     Zdroj(*okno, {80, 80, 80, 80, 80, 80, 80, 80});
-    TAkTlakForm* d = okno->AkTlak;
+    TAkTlakForm* d = okno->Okno<TAkTlakForm>();
     okno->Akce(Prikaz::PrevodTlaku)->trigger();
     ASSERT_TRUE(d->isVisible());
     EXPECT_EQ(TextyPoli(d->AkTlak1Hodn), QStringList(8, "80.0"));
@@ -83,7 +84,7 @@ TEST_F(UiTest, AkTlakZacinaZdrojemAPamatujeSiVzdalenosti) {
 }
 
 TEST_F(UiTest, AkTlakZnackyPoPsani) {
-    TAkTlakForm* d = okno->AkTlak;
+    TAkTlakForm* d = okno->Okno<TAkTlakForm>();
     Zdroj(*okno, {60, 60, 60, 60, 60, 60, 60, 60});
     okno->Akce(Prikaz::PrevodTlaku)->trigger();
     Napis(d->AkTlak1Hodn.pole[3], "70");
@@ -106,7 +107,7 @@ TEST_F(UiTest, AkTlakZnackyPoPsani) {
 }
 
 TEST_F(UiTest, AkTlakVseNeprevadi) {
-    TAkTlakForm* d = okno->AkTlak;
+    TAkTlakForm* d = okno->Okno<TAkTlakForm>();
     okno->Akce(Prikaz::PrevodTlaku)->trigger();
     ASSERT_EQ(d->AkTlak2Hodn[0]->text(), "0.0");
     Napis(d->AkTlak1Hodn.pole[0], "85");
@@ -130,7 +131,7 @@ TEST_F(UiTest, AkTlakVseNeprevadi) {
 }
 
 TEST_F(UiTest, AkTlakSpatnyVstupNicNemeni) {
-    TAkTlakForm* d = okno->AkTlak;
+    TAkTlakForm* d = okno->Okno<TAkTlakForm>();
     okno->Akce(Prikaz::PrevodTlaku)->trigger();
     struct Radek {
         TMDoubleEdit* pole;
@@ -166,7 +167,7 @@ TEST_F(UiTest, AkTlakSpatnyVstupNicNemeni) {
 }
 
 TEST_F(UiTest, PrevodVahyAZnacky) {
-    TPrevodForm* d = okno->Prevod;
+    TPrevodForm* d = okno->Okno<TPrevodForm>();
     okno->Akce(Prikaz::PrevodLx)->trigger();
     ASSERT_TRUE(d->isVisible());
     EXPECT_EQ(TextyPoli(d->Hodn), QStringList(8, "0"));
@@ -216,7 +217,7 @@ TEST_F(UiTest, PrevodVahyAZnacky) {
 }
 
 TEST_F(UiTest, PrevodSpatnaHodnotaNechaNevim) {
-    TPrevodForm* d = okno->Prevod;
+    TPrevodForm* d = okno->Okno<TPrevodForm>();
     okno->Akce(Prikaz::PrevodLx)->trigger();
     Napis(d->Hodn.pole[2], "12abc");
     d->OKBtnClick();
@@ -233,7 +234,7 @@ TEST_F(UiTest, PrevodSpatnaHodnotaNechaNevim) {
 }
 
 TEST_F(UiTest, NapovedaOteviraObsah) {
-    TNapovedaForm* n = okno->Napoveda;
+    TNapovedaForm* n = okno->Okno<TNapovedaForm>();
     okno->Akce(Prikaz::Napoveda)->trigger();
     ASSERT_TRUE(n->isVisible());
     EXPECT_EQ(n->Stranka->source(), TNapovedaForm::Obsah());
@@ -252,14 +253,15 @@ TEST_F(UiTest, F1OteviraNapovedu) {
     okno->show();
     okno->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(okno.get()));
-    okno->Napoveda->Stranka->setSource(QUrl(QStringLiteral("qrc:/napoveda/mistnost.html")));
+    okno->Okno<TNapovedaForm>()->Stranka->setSource(
+        QUrl(QStringLiteral("qrc:/napoveda/mistnost.html")));
     QTest::keyClick(okno.get(), Qt::Key_F1);
-    EXPECT_TRUE(okno->Napoveda->isVisible());
-    EXPECT_EQ(okno->Napoveda->Stranka->source(), TNapovedaForm::Obsah());
+    EXPECT_TRUE(okno->Okno<TNapovedaForm>()->isVisible());
+    EXPECT_EQ(okno->Okno<TNapovedaForm>()->Stranka->source(), TNapovedaForm::Obsah());
 }
 
 TEST_F(UiTest, NapovedaOdkazyVedouNaStranky) {
-    (void)okno->Napoveda; // the window loads the pages
+    (void)okno->Okno<TNapovedaForm>(); // the window loads the pages
     const QStringList stranky = QDir(QStringLiteral(":/napoveda")).entryList({"*.html"});
     ASSERT_GE(stranky.size(), 15);
     QSet<QString> odkazovane;
@@ -289,7 +291,7 @@ TEST_F(UiTest, NapovedaOdkazyVedouNaStranky) {
 // stays; the next opening after closing starts from the source again.
 TEST_F(UiTest, OtevreneOknoNastrojeSeJenPrinese) {
     Zdroj(*okno, {60, 60, 60, 60, 60, 60, 60, 60});
-    TAkTlakForm* d = okno->AkTlak;
+    TAkTlakForm* d = okno->Okno<TAkTlakForm>();
     d->Otevri();
     ASSERT_TRUE(d->isVisible());
     Napis(d->AkTlak1Hodn.pole[0], "70");

@@ -129,8 +129,7 @@ TEST_F(DialogyPotrubiTest, HranatePridaniPamatujeAZobraziMilimetry) {
     EXPECT_EQ(var.vstupy.PosledniDelka, 10);
     EXPECT_EQ(var.vstupy.PosledniPrutok, 2000);
     EXPECT_FALSE(okno->Ulozeno());
-    EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(1), Qt::DisplayRole).toString(),
-              "2     Hranaté potrubí");
+    EXPECT_EQ(RadekSeznamu(1), "2     Hranaté potrubí");
     EXPECT_EQ(Stitek(StitekPanelu::PopisElementu).text(),
               "2     500x250mm, délka 10m, průtok 2000m3/hod");
     EXPECT_EQ(Texty(RadekPanelu::Utlum)[0], "6.0");
@@ -192,7 +191,7 @@ TEST_F(DialogyPotrubiTest, RychlostNaObouStranachHranice) {
         } else {
             EXPECT_EQ(Zaznam().texty, QStringList{r.zprava});
             ExpectBezZmeny(1);
-            EXPECT_EQ(okno->Seznam->rowCount(), 1);
+            EXPECT_EQ(Seznam()->model()->rowCount(), 1);
         }
     }
 }
@@ -322,18 +321,17 @@ TEST_F(DialogyPotrubiTest, VyustkaPridaniDruhUmisteniAPredvyplneni) {
 }
 
 TEST_F(DialogyPotrubiTest, ViceZdrojuPocetPamatujeAZvysiUroven) {
-    okno->ZadZdroj->FormShow();
-    for (TMDoubleEdit* f : okno->ZadZdroj->Zdroj.pole)
+    okno->Okno<TZadZdrojForm>()->FormShow();
+    for (TMDoubleEdit* f : okno->Okno<TZadZdrojForm>()->Zdroj.pole)
         f->NastavCislo(60);
-    okno->ZadZdroj->OKBtnClick();
+    okno->Okno<TZadZdrojForm>()->OKBtnClick();
     PridejVice("4");
     ASSERT_EQ(var.cesta.Pocet(), 2);
     EXPECT_EQ(var.cesta.Aktualni().Popis, "korekce na počet zdrojů drunu. Počet= 4");
     EXPECT_EQ(var.cesta.Aktualni().Druh, 4);
     EXPECT_EQ(var.vstupy.PosledniPocetZdroju, 4);
     EXPECT_EQ(Texty(RadekPanelu::Vysledek)[0], "66.0");
-    EXPECT_EQ(okno->Seznam->data(okno->Seznam->index(1), Qt::DisplayRole).toString(),
-              "2     Více zdrojů");
+    EXPECT_EQ(RadekSeznamu(1), "2     Více zdrojů");
     // behind another type the last confirmed count is offered
     PridejHr("500", "500", "1", "1000");
     vi->FormShow();
@@ -380,7 +378,7 @@ TEST_F(DialogyPotrubiTest, StornoNicNemeni) {
         d->StornoBtnClick();
     }
     ExpectBezZmeny(1);
-    EXPECT_EQ(okno->Seznam->rowCount(), 1);
+    EXPECT_EQ(Seznam()->model()->rowCount(), 1);
 }
 
 // A prefilled value outside the field's limits is refused at OK like a typed one.

@@ -20,7 +20,7 @@ class ProjektOkno : public UiTest {
   protected:
     void SetUp() override {
         UiTest::SetUp();
-        p = okno->Projekt;
+        p = okno->Okno<TProjektForm>();
         for (auto [jmeno, uroven] :
              {std::pair{"pokoj.DRN", 40.0}, {"přívod.DRN", 46.0}, {"odvod.DRN", 46.0}})
             UlozZdrojSam(Cesta(jmeno).toStdString(), uroven, jmeno);
@@ -107,7 +107,7 @@ TEST_F(ProjektOkno, TabulkaUpravyAObnoveni) {
 
     // A room opens as its sum, without the current calculation; a path in the main window.
     p->OtevriMistnost(1);
-    TSoucetForm* s = okno->Soucet;
+    TSoucetForm* s = okno->Okno<TSoucetForm>();
     EXPECT_FALSE(s->SAktualnim());
     ASSERT_EQ(s->CestyListBox->rowCount(), 2);
     EXPECT_EQ(TextPozadavku(s->Pozadavek()), "N30");

@@ -49,7 +49,7 @@ TEST_F(UiTest, UlozeniATiskJsouKDispozici) {
                                          okno->Akce(Prikaz::Konec)}));
     for (QAction* a : tlacitka)
         EXPECT_FALSE(a->icon().isNull()) << a->toolTip().toStdString();
-    okno->AkceEdit->setText("píše se");
+    AkceEdit()->setText("píše se");
     for (QAction* a : {okno->Akce(Prikaz::Ulozit), okno->Akce(Prikaz::Tisk),
                        okno->Akce(Prikaz::Otevrit), okno->Akce(Prikaz::Parametry)})
         EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
@@ -79,10 +79,10 @@ TEST_F(UiTest, UlozitAOtevrit) {
     EXPECT_EQ(Stav(), "Data přečtena ze souboru " + soubor);
     EXPECT_EQ(var.cesta.Pocet(), 3);
     EXPECT_EQ(var.cesta.AktualniCislo(), 3);
-    EXPECT_EQ(okno->SeznamElemListBox->currentIndex().row(), 2);
-    EXPECT_EQ(okno->AkceEdit->text(), "Kancelář");
+    EXPECT_EQ(Seznam()->currentIndex().row(), 2);
+    EXPECT_EQ(AkceEdit()->text(), "Kancelář");
     EXPECT_TRUE(Stitek(StitekPanelu::PopisElementu).text().endsWith("Druhá"));
-    EXPECT_EQ(okno->Seznam->rowCount(), 3);
+    EXPECT_EQ(Seznam()->model()->rowCount(), 3);
     EXPECT_TRUE(okno->Ulozeno());
 }
 
@@ -154,7 +154,7 @@ TEST_F(UiTest, VadnySouborDaNovyVypocet) {
     okno->OpenItemClick();
     EXPECT_EQ(Zaznam().texty, QStringList{"Chyba při čtení datového souboru."});
     EXPECT_EQ(var.cesta.Pocet(), 1);
-    EXPECT_EQ(okno->Seznam->rowCount(), 1);
+    EXPECT_EQ(Seznam()->model()->rowCount(), 1);
     EXPECT_EQ(var.Pozadavek[0], 40); // opening never touches the requirement
 
     Zaznam().Vymaz();
@@ -170,7 +170,7 @@ TEST_F(UiTest, KonecUkladaPotichu) {
     PridejObecny(var, "x", 1);
     okno->PrepocitejOd(2);
     // Text still being typed into Akce is taken into the stored calculation.
-    okno->AkceEdit->setText("konec");
+    AkceEdit()->setText("konec");
     okno->Historie().OznacUlozeno();
     var.parametry.AutoUlozeni = true;
     okno->show();
@@ -192,7 +192,7 @@ TEST_F(UiTest, UlozitBezDialoguATitulek) {
     }
     okno->OtevriSoubor(soubor);
     EXPECT_EQ(okno->windowTitle(), "scenario1.DRN – DRUN");
-    okno->AkceEdit->setText("Změna");
+    AkceEdit()->setText("Změna");
     okno->AkceEditExit();
     EXPECT_EQ(okno->windowTitle(), "*scenario1.DRN – DRUN");
     EXPECT_EQ(okno->Akce(Prikaz::Ulozit)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -220,7 +220,7 @@ TEST_F(UiTest, UlozitBezDialoguATitulek) {
     for (const auto& o : odpovedi) {
         SCOPED_TRACE(o.akce);
         okno->OtevriSoubor(soubor);
-        okno->AkceEdit->setText(o.akce);
+        AkceEdit()->setText(o.akce);
         okno->AkceEditExit();
         Zaznam().Vymaz();
         Zaznam().volby = {o.volba};
@@ -295,7 +295,7 @@ TEST_F(KonfiguraceUi, StartCteKonfiguraciPotichu) {
 
 TEST_F(KonfiguraceUi, DialogParametru) {
     Start("[DRUN]\r\n50\r\nTRUE\r\n");
-    TParametryForm* d = okno->ParametryForm;
+    TParametryForm* d = okno->Okno<TParametryForm>();
     d->FormShow();
     EXPECT_EQ(d->DelkaStranyEdit->text(), "50");
     EXPECT_TRUE(d->AutoSaveBox->isChecked());
@@ -353,7 +353,7 @@ TEST_F(KonfiguraceUi, ParametryZMenuJsouModalni) {
 TEST_F(KonfiguraceUi, ChybaZapisuKonfigurace) {
     Start("");
     var.SouborCfg = slozka.filePath("neni/DRUN.CFG").toStdString();
-    TParametryForm* d = okno->ParametryForm;
+    TParametryForm* d = okno->Okno<TParametryForm>();
     d->FormShow();
     Napis(d->DelkaStranyEdit, "40");
     d->SaveCfgButtonClick();

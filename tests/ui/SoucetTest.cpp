@@ -26,7 +26,7 @@ class SoucetOkno : public UiTest {
   protected:
     void SetUp() override {
         UiTest::SetUp();
-        s = okno->Soucet;
+        s = okno->Okno<TSoucetForm>();
         NaplnSpektrum(var.cesta.Prvni().VlastniDrun, 60);
         okno->PrepocitejOd(1);
         s->Zobraz();
@@ -60,7 +60,7 @@ TEST_F(SoucetOkno, ZivyPrvniRadekPridaniAOdebrani) {
     // The first row follows the calculation and its Akce as it is typed.
     NaplnSpektrum(var.cesta.Prvni().VlastniDrun, 70);
     okno->PrepocitejOd(1);
-    QTest::keyClicks(okno->AkceEdit, "Sklad 2");
+    QTest::keyClicks(AkceEdit(), "Sklad 2");
     EXPECT_EQ(Bunka(t, 0, TSoucetForm::SloupecPasma + 3), "70.0");
     EXPECT_EQ(Bunka(t, 0, TSoucetForm::SloupecAkce), "Sklad 2");
     EXPECT_EQ(Soucet(0), "70.0");
@@ -206,7 +206,7 @@ TEST_F(SoucetOkno, SadaTamAZpetAPoskozena) {
     s->close();
     okno.reset();
     okno = std::make_unique<THlavniForm>(var);
-    s = okno->Soucet;
+    s = okno->Okno<TSoucetForm>();
     s->Zobraz();
     ASSERT_TRUE(s->OtevriSadu(sada));
     EXPECT_EQ(s->CestyListBox->rowCount(), 3);

@@ -258,7 +258,7 @@ TEST_F(UiTest, MenuUpravyAExporty) {
     EXPECT_EQ(okno->Akce(Prikaz::ExportPdf)->text().remove('&'), "Export protokolu do PDF...");
     EXPECT_EQ(okno->Akce(Prikaz::ExportCsv)->text().remove('&'), "Export výsledků do CSV...");
     // Akce being typed is taken before an export, which stays offered meanwhile.
-    okno->AkceEdit->setText("Psaná akce");
+    AkceEdit()->setText("Psaná akce");
     EXPECT_TRUE(okno->Akce(Prikaz::ExportCsv)->isEnabled());
     VyberSoubor(QString());
     okno->Akce(Prikaz::ExportCsv)->trigger();

@@ -131,12 +131,12 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     });
     VyberTyp = new TVyberTypForm(this);
     connect(VyberTyp, &TVyberTypForm::TypVybran, this, &THlavniForm::PridatTyp);
-    Katalog = std::make_unique<TKatalog>(var_.MinUroven, var_.MaxUroven);
-    KatalogForm = new TKatalogForm(*Katalog, this);
-    AboutBox->SouborKatalogu = [this] { return Katalog->Soubor(); };
-    ZadZdroj->Katalog = Katalog.get();
+    katalog_ = std::make_unique<TKatalog>(var_.MinUroven, var_.MaxUroven);
+    KatalogForm = new TKatalogForm(*katalog_, this);
+    AboutBox->SouborKatalogu = [this] { return katalog_->Soubor(); };
+    ZadZdroj->Katalog = katalog_.get();
     auto* obecny = new TObecElemForm(var_, this);
-    obecny->Katalog = Katalog.get();
+    obecny->Katalog = katalog_.get();
     RegistrujDialog(TypObecny, obecny);
     RegistrujDialog(TypTlumic, new TKTlumicForm(var_, this));
     RegistrujDialog(TypMistnost, new TMistnostForm(var_, this));
@@ -308,6 +308,7 @@ void THlavniForm::VytvorPrikazy() {
     // "Naposledy otevřené" after the saving commands.
     QMenu* soubor = menu[Soubor];
     NaposledyMenu = new QMenu(QStringLiteral("Naposledy otevřené"), soubor);
+    NaposledyMenu->setObjectName(QStringLiteral("Naposledy"));
     soubor->insertMenu(Akce(Prikaz::Tisk), NaposledyMenu);
     // Built as it opens, never while one of its items is still being handled.
     connect(NaposledyMenu, &QMenu::aboutToShow, this, &THlavniForm::ObnovNaposledy);
@@ -348,10 +349,12 @@ QWidget* THlavniForm::VytvorPanely() {
     auto* akcePanel = new QHBoxLayout;
     akcePanel->addWidget(new QLabel(QStringLiteral("Akce:"), stred));
     AkceEdit = new QLineEdit(stred);
+    AkceEdit->setObjectName(QStringLiteral("Akce"));
     AkceEdit->setMaxLength(static_cast<int>(MaxDelkaAkce));
     PovolJen1250(AkceEdit);
     NastavHint(AkceEdit, QStringLiteral("Libovolný text - max. 60 znaků"));
     AkceEdit->installEventFilter(this);
+    connect(AkceEdit, &QLineEdit::textChanged, this, &THlavniForm::AkceUpravena);
     akcePanel->addWidget(AkceEdit, 1);
     hlavni->addLayout(akcePanel);
 
@@ -365,6 +368,7 @@ QWidget* THlavniForm::VytvorPanely() {
     auto* vpravo = new QVBoxLayout;
     vpravo->addWidget(new QLabel(QStringLiteral("Elementy sítě"), stred));
     SeznamElemListBox = new QListView(stred);
+    SeznamElemListBox->setObjectName(QStringLiteral("Elementy"));
     SeznamElemListBox->setModel(Seznam);
     SeznamElemListBox->setUniformItemSizes(true);
     SeznamElemListBox->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -373,6 +377,8 @@ QWidget* THlavniForm::VytvorPanely() {
     // Selection by mouse or keyboard shows that element.
     connect(SeznamElemListBox->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &THlavniForm::SeznamElemListBoxClick);
+    connect(SeznamElemListBox->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &THlavniForm::PrvekZobrazen);
     connect(SeznamElemListBox, &QListView::doubleClicked, this, &THlavniForm::ZmenElem);
     vpravo->addWidget(SeznamElemListBox, 1);
     PridatElemBtn = new QPushButton(QStringLiteral("Přidat element"), stred);
@@ -419,9 +425,7 @@ TElementDialog* THlavniForm::Dialog(int typ) const {
 void THlavniForm::PrepocitejOd(int n) {
     drun::PrepocitejOd(var_, n);
     Seznam->Obnov();
-    const QModelIndex i = Seznam->index(var_.cesta.AktualniCislo() - 1);
-    SeznamElemListBox->setCurrentIndex(i);
-    SeznamElemListBox->scrollTo(i);
+    UkazVSeznamu(var_.cesta.AktualniCislo());
     ZobrazVysledek();
     AktualizujMistnost();
     emit Prepocitano();
@@ -507,6 +511,22 @@ void THlavniForm::PridatTyp(int typ) {
     d->exec();
 }
 
+void THlavniForm::UkazVSeznamu(int n) {
+    const QModelIndex i = Seznam->index(n - 1);
+    SeznamElemListBox->setCurrentIndex(i);
+    SeznamElemListBox->scrollTo(i);
+}
+
+void THlavniForm::VyberPrvek(int n) {
+    var_.cesta.NajdiElement(n);
+    ZobrazElement(var_.cesta.Aktualni());
+    UkazVSeznamu(n);
+}
+
+QString THlavniForm::TextAkce() const {
+    return AkceEdit->text();
+}
+
 void THlavniForm::SeznamElemListBoxClick() {
     const QModelIndex i = SeznamElemListBox->currentIndex();
     if (!i.isValid()) return;
@@ -572,9 +592,7 @@ void THlavniForm::ObnovKrok(const std::shared_ptr<const SnimekVypoctu>& s, int a
     PrepocitejOd(std::clamp(od == 0 ? pocet : od, 1, pocet));
     // The element shown at that step, not the first one evaluated.
     var_.cesta.NajdiElement(aktualni);
-    const QModelIndex i = Seznam->index(var_.cesta.AktualniCislo() - 1);
-    SeznamElemListBox->setCurrentIndex(i);
-    SeznamElemListBox->scrollTo(i);
+    UkazVSeznamu(var_.cesta.AktualniCislo());
     ZobrazVysledek();
 }
 

@@ -6,13 +6,11 @@
 #include <functional>
 #include <memory>
 
-class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
 class QAction;
 class QMenu;
-class QHBoxLayout;
 class TElementDialog;
 class TVyberTypForm;
 class TZadZdrojForm;
@@ -110,29 +108,18 @@ class THlavniForm : public QMainWindow {
 
     // What the read-out panels show.
     const TPanelyHodnot& Panely() const { return *panely_; }
-    // Rows and controls, for the tests and the companion windows.
     drun::DrunVar& Var() { return var_; }
-    QLineEdit* AkceEdit;
-    QListView* SeznamElemListBox;
-    SeznamModel* Seznam;
-    QPushButton *PridatElemBtn, *ZmenElemBtn, *VypustElemBtn;
-    QMenu* NaposledyMenu; // "Naposledy otevřené"
-    TVyberTypForm* VyberTyp;
-    TZadZdrojForm* ZadZdroj;
-    TPozadavekForm* Pozadavek;
-    TAboutBox* AboutBox;
-    TGrafForm* Graf;
+    TKatalog& Katalog() const { return *katalog_; }
+    // A tool window or dialog of the main window, by its class.
+    template <class T> T* Okno() const {
+        return findChild<T*>(QString(), Qt::FindDirectChildrenOnly);
+    }
+    // Akce as typed so far, before it becomes part of the calculation.
+    QString TextAkce() const;
+    // Shows element n and makes it the list's current line.
+    void VyberPrvek(int n);
     // Whether a printer is there to print on; tests replace it.
     std::function<bool()> JeTiskarna;
-    TParametryForm* ParametryForm;
-    TAkTlakForm* AkTlak;
-    TPrevodForm* Prevod;
-    TNapovedaForm* Napoveda;
-    TSoucetForm* Soucet;
-    TProjektForm* Projekt;
-    TNavrhForm* Navrh;
-    std::unique_ptr<TKatalog> Katalog;
-    TKatalogForm* KatalogForm;
 
     // A change is done and evaluated: it becomes a step of the history;
     // aktualniPred is the element shown before it.
@@ -197,6 +184,9 @@ class THlavniForm : public QMainWindow {
   signals:
     // Every evaluation ends here; companion windows redraw.
     void Prepocitano();
+    // The list's current line changed: another element is shown.
+    void PrvekZobrazen();
+    void AkceUpravena(); // Akce typed, not yet taken
 
   protected:
     void showEvent(QShowEvent* e) override;
@@ -219,6 +209,7 @@ class THlavniForm : public QMainWindow {
     void OhlasVeStavu(const drun::VysledekSouboru& v);
     // A file's name with another extension, for the export dialogs.
     QString JmenoExportu(const QString& pripona, const QString& vychozi) const;
+    void UkazVSeznamu(int n); // element n the list's current line, scrolled to
 
     drun::DrunVar& var_;
     std::array<TElementDialog*, 11> dialogy_{};
@@ -227,4 +218,24 @@ class THlavniForm : public QMainWindow {
     THistorie* historie_ = nullptr;
     QString soubor_;
     TPanelyHodnot* panely_ = nullptr;
+    std::unique_ptr<TKatalog> katalog_;
+    // Controls and the windows that live as long as the main window.
+    QLineEdit* AkceEdit;
+    QListView* SeznamElemListBox;
+    SeznamModel* Seznam;
+    QPushButton *PridatElemBtn, *ZmenElemBtn, *VypustElemBtn;
+    QMenu* NaposledyMenu; // "Naposledy otevřené"
+    TVyberTypForm* VyberTyp;
+    TZadZdrojForm* ZadZdroj;
+    TPozadavekForm* Pozadavek;
+    TAboutBox* AboutBox;
+    TGrafForm* Graf;
+    TParametryForm* ParametryForm;
+    TAkTlakForm* AkTlak;
+    TPrevodForm* Prevod;
+    TNapovedaForm* Napoveda;
+    TSoucetForm* Soucet;
+    TProjektForm* Projekt;
+    TNavrhForm* Navrh;
+    TKatalogForm* KatalogForm;
 };

@@ -85,10 +85,9 @@ TGrafForm::TGrafForm(THlavniForm& hlavni) : QWidget(&hlavni, Qt::Window), hlavni
 
     connect(&hlavni_, &THlavniForm::Prepocitano, this, &TGrafForm::Prekresli);
     // The main window makes the list's current line the current element.
-    connect(hlavni_.SeznamElemListBox->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this] {
-                if (isVisible() && !zastarale_) ZvyrazniAktualni();
-            });
+    connect(&hlavni_, &THlavniForm::PrvekZobrazen, this, [this] {
+        if (isVisible() && !zastarale_) ZvyrazniAktualni();
+    });
 }
 
 int TGrafForm::Pasmo() const {
@@ -147,13 +146,8 @@ void TGrafForm::ZvyrazniAktualni() {
 }
 
 void TGrafForm::VyberElement(int n) {
-    DrunVar& var = hlavni_.Var();
-    if (n < 1 || n > var.cesta.Pocet()) return;
-    var.cesta.NajdiElement(n);
-    hlavni_.ZobrazElement(var.cesta.Aktualni());
-    const QModelIndex i = hlavni_.Seznam->index(n - 1);
-    hlavni_.SeznamElemListBox->setCurrentIndex(i);
-    hlavni_.SeznamElemListBox->scrollTo(i);
+    if (n < 1 || n > hlavni_.Var().cesta.Pocet()) return;
+    hlavni_.VyberPrvek(n);
     ZvyrazniAktualni();
 }
 

@@ -527,7 +527,8 @@ void TProjektForm::OtevriMistnost(int mistnost) {
     std::vector<std::string> soubory;
     for (const std::string& c : m.Cesty)
         soubory.push_back(CestaNaDisku(SouborStd(), c));
-    hlavni_.Soucet->ZobrazMistnost(QString::fromStdString(m.Nazev), soubory, PozadavekMistnosti(m));
+    hlavni_.Okno<TSoucetForm>()->ZobrazMistnost(QString::fromStdString(m.Nazev), soubory,
+                                                PozadavekMistnosti(m));
 }
 
 void TProjektForm::OtevriCestu(int mistnost, int cesta) {

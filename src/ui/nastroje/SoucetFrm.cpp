@@ -257,7 +257,7 @@ TSoucetForm::TSoucetForm(THlavniForm& hlavni)
     connect(&hlavni_, &THlavniForm::Prepocitano, this, [this] {
         if (isVisible()) PrepocitejAktualni();
     });
-    connect(hlavni_.AkceEdit, &QLineEdit::textChanged, this, [this] {
+    connect(&hlavni_, &THlavniForm::AkceUpravena, this, [this] {
         if (isVisible() && sAktualnim_) ZobrazRadek(0, Aktualni());
     });
     Prepocitej();
@@ -268,7 +268,7 @@ CestaSouctu TSoucetForm::Aktualni() const {
     CestaSouctu aktualni("Aktuální výpočet", var.SouborDat);
     aktualni.Ok = true;
     // What is typed into Akce belongs to the calculation already.
-    aktualni.Akce = hlavni_.AkceEdit->text().toStdString();
+    aktualni.Akce = hlavni_.TextAkce().toStdString();
     aktualni.Konec = var.Vysledek;
     return aktualni;
 }
@@ -546,7 +546,7 @@ bool TSoucetForm::VykresliTisk(QPagedPaintDevice& zarizeni) {
     const std::unique_ptr<QChart> vlastnik(graf.Graf);
     graf.Kresli(Cesty(), vysledek_);
     return VykresliDokument(zarizeni,
-                            DokumentSouctu(hlavni_.AkceEdit->text(),
+                            DokumentSouctu(hlavni_.TextAkce(),
                                            TextTisku(DatumProtokolu().toStdString()), graf.Graf))
         .Ok;
 }
@@ -564,7 +564,7 @@ bool TSoucetForm::ExportujPdf(const QString& soubor) {
     const std::unique_ptr<QChart> vlastnik(graf.Graf);
     graf.Kresli(Cesty(), vysledek_);
     QByteArray pdf;
-    const bool ok = VytvorPdf(DokumentSouctu(hlavni_.AkceEdit->text(),
+    const bool ok = VytvorPdf(DokumentSouctu(hlavni_.TextAkce(),
                                              TextTisku(DatumProtokolu().toStdString()), graf.Graf),
                               pdf)
                         .Ok &&
