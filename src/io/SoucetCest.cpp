@@ -153,7 +153,7 @@ VysledekSouboru CtiSaduZTextu(const std::string& bajty, const std::string& soubo
         if (!p.has_filename() && p.has_relative_path()) p = p.parent_path();
         std::string cesta = TextCesty(p);
         // Normalising leaves a root of several slashes as written; it is the root.
-        if (cesta.find_first_not_of('/') == std::string::npos) cesta = "/";
+        if (cesta.find_first_not_of('/') == std::string::npos) cesta = std::string(1, '/');
         nova.Soubory.push_back(std::move(cesta));
     }
     if (sekce == radky.size()) return chyba(sekce + 1, "chybí oddíl " + SekcePozadavku);

@@ -1,5 +1,8 @@
 // The "Součet cest" window: its rows, the sum's own requirement and the set file.
+#include <QChart>
 #include <QComboBox>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPrinter>
@@ -170,6 +173,32 @@ TEST_F(SoucetOkno, VlastniPozadavekACervenyRozdil) {
     NastavPozadavek(var, {1, 1, 1, 1, 1, 1, 1, 1});
     okno->PrepocitejOd(1);
     EXPECT_EQ(TextPozadavku(s->Pozadavek()), "N30");
+}
+
+TEST_F(SoucetOkno, MnohoCestJednouVrstvou) {
+    // Beyond a few dozen, the files are one layer with one legend entry.
+    QStringList soubory;
+    for (size_t i = 0; i <= TGrafSouctu::MaloCest; ++i)
+        soubory << Vypocet(QString("c%1.DRN").arg(i), 40);
+    s->PridejSoubory(soubory);
+    const auto legenda = [&] {
+        QApplication::processEvents(); // the legend lays its markers out
+        QStringList nazvy;
+        for (QLegendMarker* m : s->Graf.Graf->legend()->markers())
+            if (m->isVisible()) nazvy << m->label();
+        return nazvy;
+    };
+    EXPECT_EQ(s->Graf.CestySerie.size(), 1u);
+    EXPECT_EQ(s->Graf.Vrstva->Pocet(), TGrafSouctu::MaloCest + 1);
+    EXPECT_TRUE(legenda().contains("Další cesty (31)"));
+    EXPECT_FALSE(legenda().contains("c0.DRN"));
+    // A few less, and each is its own line again.
+    s->CestyListBox->selectRow(1);
+    s->OdebratBtn->click();
+    EXPECT_EQ(s->Graf.CestySerie.size(), TGrafSouctu::MaloCest + 1);
+    EXPECT_EQ(s->Graf.Vrstva->Pocet(), 0u);
+    EXPECT_TRUE(legenda().contains("c1.DRN"));
+    EXPECT_FALSE(legenda().contains("Další cesty (0)"));
 }
 
 TEST_F(SoucetOkno, SadaTamAZpetAPoskozena) {

@@ -8,9 +8,12 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHideEvent>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPainter>
+#include <QPolygonF>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -46,6 +49,8 @@ namespace {
 constexpr int PocetSloupcu = TSoucetForm::SloupecNR + 1;
 const QColor BarvaChyby(190, 0, 0);
 // Paths of the sum in the chart, apart from the sum's own colours.
+// Many paths drawn as one layer: one colour, a little transparent.
+const QColor BarvaDalsichCest(110, 110, 110, 150);
 const QColor BarvyCest[] = {QColor(230, 120, 0),  QColor(150, 60, 180), QColor(0, 150, 160),
                             QColor(160, 110, 40), QColor(220, 70, 140), QColor(110, 110, 110)};
 
@@ -93,9 +98,49 @@ void ZapisHodnoty(QTableWidget* t, int radek, const Spectrum& s) {
 
 } // namespace
 
+TVrstvaCest::TVrstvaCest(QChart* graf, QLineSeries* mapa)
+    : QGraphicsObject(graf), graf_(graf), mapa_(mapa) {
+    // Above the grid, under the axes and the series.
+    setZValue(2.5);
+    setVisible(false);
+    connect(graf, &QChart::plotAreaChanged, this, &TVrstvaCest::Prekresli);
+    for (QAbstractAxis* a : graf->axes())
+        if (auto* osa = qobject_cast<QValueAxis*>(a))
+            connect(osa, &QValueAxis::rangeChanged, this, &TVrstvaCest::Prekresli);
+}
+
+void TVrstvaCest::Nastav(std::vector<Spectrum> konce) {
+    konce_ = std::move(konce);
+    setVisible(!konce_.empty());
+    Prekresli();
+}
+
+void TVrstvaCest::Prekresli() {
+    prepareGeometryChange();
+    obdelnik_ = graf_->plotArea();
+    update();
+}
+
+void TVrstvaCest::paint(QPainter* p, const QStyleOptionGraphicsItem*, QWidget*) {
+    p->setRenderHint(QPainter::Antialiasing);
+    p->setPen(QPen(BarvaDalsichCest, 1));
+    p->setClipRect(obdelnik_);
+    QPolygonF cara(PocetPasem);
+    for (const Spectrum& k : konce_) {
+        for (int i = 0; i < PocetPasem; ++i)
+            cara[i] = graf_->mapToPosition(QPointF(i + 1, k[static_cast<size_t>(i)]), mapa_);
+        p->drawPolyline(cara);
+    }
+}
+
 TGrafSouctu::TGrafSouctu() {
     Graf = NovyGraf(QStringLiteral("Spektra na konci cest a jejich součet"));
     Soucet = PridejSpektrum(Graf, QStringLiteral("Součet"));
+    DalsiCesty = Cara(Graf, {}, BarvaDalsichCest, Qt::SolidLine, 1);
+    for (QAbstractAxis* a : Graf->axes())
+        DalsiCesty->attachAxis(a);
+    Graf->legend()->markers(DalsiCesty).constFirst()->setVisible(false);
+    Vrstva = new TVrstvaCest(Graf, Soucet.Spektrum);
 }
 
 namespace {
@@ -124,8 +169,18 @@ void TGrafSouctu::Kresli(const std::vector<CestaSouctu>& cesty, const VysledekSo
     maxOstatnich_ = -HUGE_VAL;
     double min = HUGE_VAL, max = -HUGE_VAL;
     size_t barva = 0;
+    // Thousands of series are slow to draw and make a useless legend.
+    const bool vrstva =
+        static_cast<size_t>(std::count_if(
+            cesty.begin(), cesty.end(), [](const CestaSouctu& c) { return c.Ok; })) > MaloCest + 1;
+    std::vector<Spectrum> doVrstvy;
     for (const CestaSouctu& c : cesty) {
         if (!c.Ok) continue;
+        if (vrstva && !CestySerie.empty()) {
+            BodyCesty(c.Konec, minOstatnich_, maxOstatnich_);
+            doVrstvy.push_back(c.Konec);
+            continue;
+        }
         QLineSeries* s = Cara(Graf, QString::fromStdString(c.Nazev),
                               BarvyCest[barva++ % std::size(BarvyCest)], Qt::SolidLine, 1.5);
         s->setPointsVisible(true);
@@ -136,6 +191,9 @@ void TGrafSouctu::Kresli(const std::vector<CestaSouctu>& cesty, const VysledekSo
                                       : BodyCesty(c.Konec, minOstatnich_, maxOstatnich_));
         CestySerie.push_back(s);
     }
+    DalsiCesty->setName(QStringLiteral("Další cesty (%1)").arg(doVrstvy.size()));
+    Graf->legend()->markers(DalsiCesty).constFirst()->setVisible(vrstva);
+    Vrstva->Nastav(std::move(doVrstvy));
     KresliProtiPozadavku(Soucet, v.Soucet, v.Pozadavek, v.Rozdil, std::min(min, minOstatnich_),
                          std::max(max, maxOstatnich_), QStringLiteral(" součtu"));
 }
@@ -226,6 +284,8 @@ TSoucetForm::TSoucetForm(THlavniForm& hlavni)
 
     GrafView = new QChartView(Graf.Graf, this);
     GrafView->setRenderHint(QPainter::Antialiasing);
+    // On screen the layer of many paths is kept as a pixmap (a printed one is drawn as lines).
+    Graf.Vrstva->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
     GrafView->setMinimumSize(560, 300);
 
     auto* tlacitka = new QVBoxLayout;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QGraphicsObject>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -19,11 +20,34 @@ class QValueAxis;
 class THlavniForm;
 class TPozadavekForm;
 
+// The lines of many paths as one item under the series, painted into a
+// pixmap once and again only when they, the plot area or the axes change, so
+// that a change of the sum does not repaint thousands of lines.
+class TVrstvaCest : public QGraphicsObject {
+  public:
+    // `mapa`: a series over both axes, whose values the lines are mapped as.
+    TVrstvaCest(QChart* graf, QLineSeries* mapa);
+    void Nastav(std::vector<drun::Spectrum> konce);
+    size_t Pocet() const { return konce_.size(); }
+    QRectF boundingRect() const override { return obdelnik_; }
+    void paint(QPainter* p, const QStyleOptionGraphicsItem*, QWidget*) override;
+
+  private:
+    void Prekresli();
+    QChart* graf_;
+    QLineSeries* mapa_;
+    std::vector<drun::Spectrum> konce_;
+    QRectF obdelnik_;
+};
+
 // The sum's chart, in the style of the "Graf" window: each path's end
 // spectrum, the sum, its requirement and the sum's NR curve. The chart is the
 // caller's to own (a view takes it over, or a document deletes it).
 struct TGrafSouctu {
     TGrafSouctu();
+    // Up to this many paths after the first are series with their names in
+    // the legend; more are drawn as one layer with one legend entry.
+    static constexpr size_t MaloCest = 30;
     // Every path that was read, and the sum.
     void Kresli(const std::vector<drun::CestaSouctu>& cesty, const drun::VysledekSouctu& v);
     // The first path (one that was read) and the sum again; the other paths
@@ -33,6 +57,8 @@ struct TGrafSouctu {
     QChart* Graf;
     SpektrumProtiPozadavku Soucet;
     std::vector<QLineSeries*> CestySerie;
+    TVrstvaCest* Vrstva;
+    QLineSeries* DalsiCesty; // the layer's legend entry, no points
 
   private:
     // The range of the paths after the first, for the level axis.
