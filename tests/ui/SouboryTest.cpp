@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -49,6 +50,9 @@ TEST_F(UiTest, UlozeniATiskJsouKDispozici) {
                                          okno->Akce(Prikaz::Konec)}));
     for (QAction* a : tlacitka)
         EXPECT_FALSE(a->icon().isNull()) << a->toolTip().toStdString();
+    // Without a desktop theme printing shows a printer, not the style's list symbol.
+    EXPECT_NE(okno->Akce(Prikaz::Tisk)->icon().pixmap(24).toImage(),
+              okno->style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(24).toImage());
     AkceEdit()->setText("píše se");
     for (QAction* a : {okno->Akce(Prikaz::Ulozit), okno->Akce(Prikaz::Tisk),
                        okno->Akce(Prikaz::Otevrit), okno->Akce(Prikaz::Parametry)})

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -282,8 +283,14 @@ void THlavniForm::VytvorPrikazy() {
         a->setToolTip(bar < 0 ? a->text().remove(QLatin1Char('&')) : hint.left(bar));
         a->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
         if (!r.klavesa.isEmpty()) a->setShortcut(r.klavesa);
+        // Without a desktop theme the program's own drawing, else the style's.
         QIcon nahradni;
-        if (r.nahradni != Zadna) nahradni = style()->standardIcon(r.nahradni);
+        const QString vlastni =
+            QStringLiteral(":/ikony/") + QString::fromLatin1(r.ikona ? r.ikona : "") + ".svg";
+        if (r.ikona && QFile::exists(vlastni))
+            nahradni = QIcon(vlastni);
+        else if (r.nahradni != Zadna)
+            nahradni = style()->standardIcon(r.nahradni);
         if (r.ikona) a->setIcon(QIcon::fromTheme(QString::fromLatin1(r.ikona), nahradni));
         // Menus show their text; icons are for the toolbar.
         a->setIconVisibleInMenu(false);
