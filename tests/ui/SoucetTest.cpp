@@ -72,6 +72,7 @@ TEST_F(SoucetOkno, ZivyPrvniRadekPridaniAOdebrani) {
     EXPECT_EQ(hodnoceni->text(), "NC > 70, RC 70 (H)");
     EXPECT_EQ(hodnoceni->toolTip(), "NC > 70: Rozhoduje pásmo 4kHz\n"
                                     "RC 70 (H): Nejvýše pásmo 8kHz 15.0 dB nad křivkou RC");
+    EXPECT_TRUE(s->Graf.Graf->title().endsWith("– NR 75.8, NC > 70, RC 70 (H)"));
 
     // Two more paths of 70 dB: three equal paths give +4.8 dB.
     s->PridejSoubory({Vypocet("a.DRN", 70), Vypocet("b.DRN", 70, "Odvod")});

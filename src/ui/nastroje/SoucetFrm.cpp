@@ -47,6 +47,7 @@ using namespace drun;
 namespace {
 
 constexpr int PocetSloupcu = TSoucetForm::SloupecNR + 1;
+const QString NazevGrafuSouctu = QStringLiteral("Spektra na konci cest a jejich součet");
 const QColor BarvaChyby(190, 0, 0);
 // Paths of the sum in the chart, apart from the sum's own colours.
 // Many paths drawn as one layer: one colour, a little transparent.
@@ -134,7 +135,7 @@ void TVrstvaCest::paint(QPainter* p, const QStyleOptionGraphicsItem*, QWidget*) 
 }
 
 TGrafSouctu::TGrafSouctu() {
-    Graf = NovyGraf(QStringLiteral("Spektra na konci cest a jejich součet"));
+    Graf = NovyGraf(NazevGrafuSouctu);
     Soucet = PridejSpektrum(Graf, QStringLiteral("Součet"));
     DalsiCesty = Cara(Graf, {}, BarvaDalsichCest, Qt::SolidLine, 1);
     for (QAbstractAxis* a : Graf->axes())
@@ -158,6 +159,13 @@ QList<QPointF> BodyCesty(const Spectrum& konec, double& min, double& max) {
 }
 
 } // namespace
+
+void TGrafSouctu::KresliSoucet(const VysledekSouctu& v, double min, double max) {
+    KresliProtiPozadavku(Soucet, v.Soucet, v.Pozadavek, v.Rozdil, min, max,
+                         QStringLiteral(" součtu"));
+    // The sum's three ratings in the title, as the result's chart names them.
+    Graf->setTitle(TextGrafu(NazevGrafuSouctu + QStringLiteral(" – ") + Hodnoceni(v.Soucet)));
+}
 
 void TGrafSouctu::Kresli(const std::vector<CestaSouctu>& cesty, const VysledekSouctu& v) {
     for (QLineSeries* s : CestySerie) {
@@ -194,15 +202,13 @@ void TGrafSouctu::Kresli(const std::vector<CestaSouctu>& cesty, const VysledekSo
     DalsiCesty->setName(QStringLiteral("Další cesty (%1)").arg(doVrstvy.size()));
     Graf->legend()->markers(DalsiCesty).constFirst()->setVisible(vrstva);
     Vrstva->Nastav(std::move(doVrstvy));
-    KresliProtiPozadavku(Soucet, v.Soucet, v.Pozadavek, v.Rozdil, std::min(min, minOstatnich_),
-                         std::max(max, maxOstatnich_), QStringLiteral(" součtu"));
+    KresliSoucet(v, std::min(min, minOstatnich_), std::max(max, maxOstatnich_));
 }
 
 void TGrafSouctu::KresliPrvni(const CestaSouctu& prvni, const VysledekSouctu& v) {
     double min = minOstatnich_, max = maxOstatnich_;
     if (!CestySerie.empty()) CestySerie.front()->replace(BodyCesty(prvni.Konec, min, max));
-    KresliProtiPozadavku(Soucet, v.Soucet, v.Pozadavek, v.Rozdil, min, max,
-                         QStringLiteral(" součtu"));
+    KresliSoucet(v, min, max);
 }
 
 TSoucetForm::TSoucetForm(THlavniForm& hlavni)

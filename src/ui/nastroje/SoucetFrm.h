@@ -53,6 +53,8 @@ struct TGrafSouctu {
     // The first path (one that was read) and the sum again; the other paths
     // stay as last drawn.
     void KresliPrvni(const drun::CestaSouctu& prvni, const drun::VysledekSouctu& v);
+    // The sum against its requirement, its ratings in the title.
+    void KresliSoucet(const drun::VysledekSouctu& v, double min, double max);
 
     QChart* Graf;
     SpektrumProtiPozadavku Soucet;
