@@ -69,9 +69,7 @@ VysledekSouboru UlozProjekt(const Projekt& p, const std::string& soubor) {
 
 VysledekSouboru CtiProjektZTextu(const std::string& bajty, const std::string& soubor, Projekt& p) {
     auto chyba = [&soubor](size_t radek, const std::string& proc) {
-        return VysledekSouboru{KodVysledku::Poskozen, "Chyba při čtení souboru projektu " + soubor +
-                                                          ", řádek " + std::to_string(radek) +
-                                                          ": " + proc + "."};
+        return ChybaRadku("projektu", soubor, radek, proc);
     };
     const std::vector<std::string> radky = RadkyTextu(std::string(BezBom(bajty)));
     if (radky.empty() || radky.front() != HlavickaProjektu)

@@ -48,6 +48,12 @@ bool JednaRadka(const std::string& t) {
     return !t.empty();
 }
 
+VysledekSouboru ChybaRadku(const std::string& druh, const std::string& soubor, size_t radek,
+                           const std::string& proc) {
+    return {KodVysledku::Poskozen, "Chyba při čtení souboru " + druh + " " + soubor + ", řádek " +
+                                       std::to_string(radek) + ": " + proc + "."};
+}
+
 std::vector<std::string> RadkyTextu(const std::string& text) {
     std::vector<std::string> radky;
     for (size_t pos = 0; pos < text.size();) {
@@ -125,9 +131,7 @@ VysledekSouboru CtiSaduZTextu(const std::string& bajty, const std::string& soubo
                               SadaSouctu& sada) {
     // The first bad line (numbered from 1) and why, after the file's name.
     const auto chyba = [&](size_t radek, const std::string& proc) {
-        return VysledekSouboru{KodVysledku::Poskozen, "Chyba při čtení souboru sady " + souborSady +
-                                                          ", řádek " + std::to_string(radek) +
-                                                          ": " + proc + "."};
+        return ChybaRadku("sady", souborSady, radek, proc);
     };
     const std::vector<std::string> radky = RadkyTextu(std::string(BezBom(bajty)));
     if (radky.empty() || radky.front() != HlavickaSady)

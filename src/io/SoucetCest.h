@@ -66,6 +66,10 @@ bool JednaRadka(const std::string& t);
 // message names it as a file of `druh` ("sady", "projektu").
 VysledekSouboru CtiTextovySoubor(const std::string& soubor, const std::string& druh,
                                  std::string& bajty);
+// A damaged set or project file: "Chyba při čtení souboru <druh> <soubor>,
+// řádek N: <proc>."
+VysledekSouboru ChybaRadku(const std::string& druh, const std::string& soubor, size_t radek,
+                           const std::string& proc);
 // The lines of a text file (LF or CR LF), blank lines at its end dropped.
 std::vector<std::string> RadkyTextu(const std::string& text);
 
