@@ -2,16 +2,13 @@
 
 #include <cmath>
 
+#include "Druhy.h"
 #include "Matemat.h"
 
 namespace drun {
 
 const std::array<const char*, PocetPasem> NazvyPasem{"63Hz", "125Hz", "250Hz", "500Hz",
                                                      "1kHz", "2kHz",  "4kHz",  "8kHz"};
-
-const std::array<const char*, PocetTypu + 1> NazvyTypu{
-    "",        "Zdroj drunu", "Obecný element", "Hranaté potrubí", "Kruhové potrubí", "Oblouk",
-    "Odbočka", "Vyústka",     "Tlumič drunu",   "Více zdrojů",     "Místnost"};
 
 void SpoctiLA(Spectrum& s, const std::array<double, 9>& vaha) {
     std::array<double, PocetPasem> vazene{};
@@ -36,23 +33,37 @@ TElementSite::TElementSite()
     : Utlum(NulaSpektrum()), VlastniDrun(Utlum), Mezisoucet(Utlum), ZaElementem(Utlum) {}
 
 void TElementSite::NastavTyp(std::uint8_t typ) {
-    Typ = typ;
-    NazevTypu = (typ >= 1 && typ <= PocetTypu) ? NazvyTypu[typ] : "";
+    if (typ != Typ()) Vstupy = VychoziVstupy(typ);
+}
+
+std::string TElementSite::NazevTypu() const {
+    return drun::NazevTypu(Typ());
 }
 
 std::string RadekSeznamu(const TElementSite& e) {
-    return std::to_string(e.Cislo) + "     " + e.NazevTypu;
+    return std::to_string(e.Cislo) + "     " + e.NazevTypu();
 }
 
 Cesta::Cesta() {
     Zaloz();
 }
 
+Cesta::Cesta(const Cesta& c) : aktualni_(c.aktualni_) {
+    prvky_.reserve(c.prvky_.size());
+    for (const auto& p : c.prvky_)
+        prvky_.push_back(std::make_unique<TElementSite>(*p));
+}
+
+Cesta& Cesta::operator=(const Cesta& c) {
+    if (this != &c) *this = Cesta(c);
+    return *this;
+}
+
 void Cesta::Zaloz() {
     prvky_.clear();
     auto zdroj = std::make_unique<TElementSite>();
     zdroj->NastavTyp(TypZdroj);
-    zdroj->Popis = NazvyTypu[TypZdroj];
+    zdroj->Popis = drun::NazevTypu(TypZdroj);
     prvky_.push_back(std::move(zdroj));
     aktualni_ = 1;
 }
@@ -104,8 +115,14 @@ void Cesta::NahradAktualni(const TElementSite& e) {
 
 bool Cesta::ObsahujeTyp(std::uint8_t typ) const {
     for (const auto& p : prvky_)
-        if (p->Typ == typ) return true;
+        if (p->Typ() == typ) return true;
     return false;
+}
+
+int Cesta::CisloMistnosti() const {
+    for (const auto& p : prvky_)
+        if (p->Typ() == TypMistnost) return p->Cislo;
+    return 0;
 }
 
 void DrunVar::NastavSlozku(const std::string& slozka) {
@@ -127,14 +144,14 @@ std::string PrvnichZnaku(const std::string& utf8, std::size_t n) {
 }
 
 const char* PorusenyInvariant(const Cesta& c) {
-    if (c.Pocet() < 1 || c.Prvek(1).Typ != TypZdroj) return "zdroj není první";
+    if (c.Pocet() < 1 || c.Prvek(1).Typ() != TypZdroj) return "zdroj není první";
     if (c.AktualniCislo() < 1 || c.AktualniCislo() > c.Pocet()) return "aktuální mimo cestu";
     int mistnosti = 0;
     for (int i = 1; i <= c.Pocet(); ++i) {
         const TElementSite& e = c.Prvek(i);
         if (e.Cislo != i) return "číslování";
-        if (i > 1 && e.Typ == TypZdroj) return "druhý zdroj";
-        if (e.Typ == TypMistnost && ++mistnosti > 1) return "druhá místnost";
+        if (i > 1 && e.Typ() == TypZdroj) return "druhý zdroj";
+        if (e.Typ() == TypMistnost && ++mistnosti > 1) return "druhá místnost";
         for (const Spectrum* s : {&e.Utlum, &e.VlastniDrun, &e.Mezisoucet, &e.ZaElementem})
             for (double x : *s)
                 if (!std::isfinite(x)) return "nekonečná hladina";
@@ -142,37 +159,46 @@ const char* PorusenyInvariant(const Cesta& c) {
     return nullptr;
 }
 
+namespace {
+
+template <class... F> struct Pretizeni : F... { using F::operator()...; };
+
+} // namespace
+
 void ZapamatujVstupy(DrunVar& var) {
-    const TElementSite& e = var.cesta.Aktualni();
     PosledniVstupy& p = var.vstupy;
-    switch (e.Typ) {
-    case TypHrPotrubi:
-        p.PosledniA = e.RozmA, p.PosledniB = e.RozmB, p.PosledniDelka = e.Delka;
-        p.PosledniPrutok = e.Prutok;
-        break;
-    case TypKuPotrubi:
-        p.PosledniPrumer = e.RozmA, p.PosledniDelka = e.Delka, p.PosledniPrutok = e.Prutok;
-        break;
-    case TypOblouk:
-        p.PosledniA = e.RozmA, p.PosledniB = e.RozmB, p.PosledniRadius = e.Radius;
-        p.PosledniPrutok = e.Prutok;
-        break;
-    case TypOdbocka:
-        // The other directions' sides are offered afresh every time.
-        p.PosledniA = e.RozmA, p.PosledniB = e.RozmB, p.PosledniRadius = e.Radius;
-        p.PosledniPrutok = e.Prutok, p.PosledniOdbPrutok = e.Prutok2;
-        break;
-    case TypVyustka:
-        p.PosledniA = e.RozmA, p.PosledniB = e.RozmB, p.PosledniPrutok = e.Prutok;
-        break;
-    case TypVice:
-        p.PosledniPocetZdroju = e.Druh;
-        break;
-    default:
-        // The silencer and the room remember in their compute steps, so a
-        // read file offers their values too.
-        break;
-    }
+    // Sizes are remembered in metres; the other directions of a branch are
+    // offered afresh every time.
+    std::visit(Pretizeni{
+                   [&p](const VstupyHrPotrubi& v) {
+                       p.PosledniA = v.A * 0.001, p.PosledniB = v.B * 0.001;
+                       p.PosledniDelka = v.Delka, p.PosledniPrutok = v.Prutok;
+                   },
+                   [&p](const VstupyKuPotrubi& v) {
+                       p.PosledniPrumer = v.Prumer * 0.001, p.PosledniDelka = v.Delka;
+                       p.PosledniPrutok = v.Prutok;
+                   },
+                   [&p](const VstupyOblouk& v) {
+                       p.PosledniA = v.A * 0.001, p.PosledniB = v.B * 0.001;
+                       p.PosledniRadius = v.Radius * 0.001, p.PosledniPrutok = v.Prutok;
+                   },
+                   [&p](const VstupyOdbocka& v) {
+                       p.PosledniA = v.A * 0.001, p.PosledniB = v.B * 0.001;
+                       p.PosledniRadius = v.Radius * 0.001;
+                       p.PosledniPrutok = v.Prutok, p.PosledniOdbPrutok = v.OdbPrutok;
+                   },
+                   [&p](const VstupyVyustka& v) {
+                       p.PosledniA = v.A * 0.001, p.PosledniB = v.B * 0.001;
+                       p.PosledniPrutok = v.Prutok;
+                   },
+                   [&p](const VstupyVice& v) {
+                       p.PosledniPocetZdroju = static_cast<std::uint8_t>(v.PocetZdroju);
+                   },
+                   // The silencer and the room remember in their compute
+                   // steps, so a read file offers their values too.
+                   [](const auto&) {},
+               },
+               var.cesta.Aktualni().Vstupy);
 }
 
 void ZalozVypocet(DrunVar& var) {

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "core/Vstupy.h"
+
 // The calculation's data: spectra, the element record, the path and the
 // program-wide state that one calculation session keeps.
 namespace drun {
-
-constexpr int PocetPasem = 8;
 
 // Bands 0..7 in dB, index 8 is L(A) derived from them.
 using Spectrum = std::array<double, 9>;
@@ -27,41 +27,26 @@ void SpoctiLA(Spectrum& s, const std::array<double, 9>& vaha = VahaA);
 void NaplnSpektrum(Spectrum& s, double hodnota);
 Spectrum NulaSpektrum();
 
-enum TypElementu : std::uint8_t {
-    TypZadny = 0,
-    TypZdroj = 1,
-    TypObecny = 2,
-    TypHrPotrubi = 3,
-    TypKuPotrubi = 4,
-    TypOblouk = 5,
-    TypOdbocka = 6,
-    TypVyustka = 7,
-    TypTlumic = 8,
-    TypVice = 9,
-    TypMistnost = 10,
-};
-constexpr int PocetTypu = 10;
-// Type names indexed by type code 1..10 (index 0 is empty).
-extern const std::array<const char*, PocetTypu + 1> NazvyTypu;
-
 struct TElementSite {
     TElementSite();
 
     std::int32_t Cislo = 1; // position in the path, 1-based
-    std::uint8_t Typ = TypZadny;
-    std::string NazevTypu;
     std::string Popis;
-
-    double RozmA = 0, RozmB = 0, Delka = 0, RozmA2 = 0, RozmB2 = 0, Radius = 0, Prutok = 0,
-           Prutok2 = 0;
-    std::uint8_t Druh = 0, Umisteni = 0;
+    // What its dialog or the data file gave it; the alternative is the type.
+    VstupyElementu Vstupy;
 
     Spectrum Utlum;       // attenuation
     Spectrum VlastniDrun; // self-noise (the source's sound power for type 1)
     Spectrum Mezisoucet;  // subtotal
     Spectrum ZaElementem; // level behind
 
+    std::uint8_t Typ() const { return static_cast<std::uint8_t>(Vstupy.index()); }
+    std::string NazevTypu() const;
+    // Another type starts from that type's default inputs; the same type keeps its own.
     void NastavTyp(std::uint8_t typ);
+    // The inputs of the element's own type V.
+    template <class V> V& Vstup() { return std::get<V>(Vstupy); }
+    template <class V> const V& Vstup() const { return std::get<V>(Vstupy); }
 };
 
 // "1     Zdroj drunu": the line of an element in the element list.
@@ -72,6 +57,11 @@ std::string RadekSeznamu(const TElementSite& e);
 class Cesta {
   public:
     Cesta();
+    // A copy holds copies of the elements (background work takes one).
+    Cesta(const Cesta& c);
+    Cesta& operator=(const Cesta& c);
+    Cesta(Cesta&&) noexcept = default;
+    Cesta& operator=(Cesta&&) noexcept = default;
 
     int Pocet() const { return static_cast<int>(prvky_.size()); }
     TElementSite& Prvek(int cislo) { return *prvky_[static_cast<size_t>(cislo - 1)]; }
@@ -100,6 +90,8 @@ class Cesta {
     void NahradAktualni(const TElementSite& e);
 
     bool ObsahujeTyp(std::uint8_t typ) const;
+    // The number of the room, 0 when the path has none.
+    int CisloMistnosti() const;
 
   private:
     void Precisluj(int od);
@@ -130,8 +122,9 @@ struct PosledniVstupy {
     std::uint8_t PosledniPocetVlozek = 1;
     std::uint8_t PosledniPocetZdroju = 2;
     double PosledniPlochaSten = 100;
-    std::array<double, PocetPasem> Pohltivost{0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1};
-    std::array<double, PocetPasem> Smerovost{2, 2, 2, 2, 2, 2, 2, 2};
+    // The tables a new room is offered: the last room's.
+    RadaPasem Pohltivost = VstupyMistnost{}.Pohltivost;
+    RadaPasem Smerovost = VstupyMistnost{}.Smerovost;
 };
 
 // The level limits of every band a user or a file gives, dB.
@@ -149,7 +142,6 @@ struct DrunVar {
 
     std::string Akce; // at most 60 characters
     bool Hlasky = false;
-    bool RezimPridat = false;
     std::uint8_t MinUroven = UrovenMin;
     std::uint8_t MaxUroven = UrovenMax;
 

@@ -10,13 +10,18 @@ constexpr double PodlahaMezisouctu = 0.001;
 constexpr double PrahScitani = 0.01;
 } // namespace
 
+double KorekceViceZdroju(const TElementSite& e) {
+    if (e.Typ() != TypVice) return 0;
+    const int n = e.Vstup<VstupyVice>().PocetZdroju;
+    return 10 * Log10(n < 1 ? 1 : n); // a count of 0 never reaches the logarithm
+}
+
 void SpoctiUrovne(const TElementSite& e, const Spectrum* pred, Spectrum& mezisoucet, Spectrum& za) {
     if (pred == nullptr) {
         za = e.VlastniDrun;
-    } else if (e.Typ == TypVice) {
+    } else if (e.Typ() == TypVice) {
         NaplnSpektrum(mezisoucet, 0);
-        const int n = e.Druh < 1 ? 1 : e.Druh; // a count of 0 never reaches the logarithm
-        const double k = 10 * Log10(n);
+        const double k = KorekceViceZdroju(e);
         for (int i = 0; i < PocetPasem; ++i)
             za[i] = (*pred)[i] == 0.0 ? 0.0 : (*pred)[i] + k;
     } else {
@@ -42,13 +47,27 @@ void SpoctiElement(DrunVar& var) {
     SpoctiUrovne(e, p == nullptr ? nullptr : &p->ZaElementem, e.Mezisoucet, e.ZaElementem);
 }
 
-Spectrum UrovenNaKonci(const Cesta& c, int k, const Spectrum& za) {
+namespace {
+
+// The level behind element `po` when `za` leaves element `od` (od 0: nothing
+// enters, element 1 is the source), elements od+1..po evaluated in order.
+Spectrum Vyhodnot(const Cesta& c, int od, int po, const Spectrum& za) {
     Spectrum uroven = za, mezisoucet = NulaSpektrum(), dalsi;
-    for (int j = k + 1; j <= c.Pocet(); ++j) {
-        SpoctiUrovne(c.Prvek(j), &uroven, mezisoucet, dalsi);
+    for (int j = od + 1; j <= po; ++j) {
+        SpoctiUrovne(c.Prvek(j), j == 1 ? nullptr : &uroven, mezisoucet, dalsi);
         uroven = dalsi;
     }
     return uroven;
+}
+
+} // namespace
+
+Spectrum UrovenNaKonci(const Cesta& c, int k, const Spectrum& za) {
+    return Vyhodnot(c, k, c.Pocet(), za);
+}
+
+Spectrum UrovenZa(const Cesta& c, int k) {
+    return Vyhodnot(c, 0, k, NulaSpektrum());
 }
 
 void PrepocitejOd(DrunVar& var, int n) {
@@ -66,10 +85,9 @@ void PrepocitejOd(DrunVar& var, int n) {
         var.Rozdil[k] = var.Vysledek[k] - var.Pozadavek[k];
 }
 
-bool ZadejElement(DrunVar& var, const std::function<void(DrunVar&)>& zapis,
+bool ZadejElement(DrunVar& var, bool pridat, const std::function<void(DrunVar&)>& zapis,
                   const std::function<bool(DrunVar&)>& vypocet) {
     Cesta& c = var.cesta;
-    const bool pridat = var.RezimPridat;
     const TElementSite puvodni = c.Aktualni();
     if (pridat) c.VlozElement();
     zapis(var);

@@ -9,11 +9,8 @@ namespace {
 // The inputs of an element: what its dialog or the data file gave it. The
 // evaluation's outputs (subtotal, level behind) follow from them.
 bool StejneVstupy(const TElementSite& a, const TElementSite& b) {
-    return a.Typ == b.Typ && a.NazevTypu == b.NazevTypu && a.Popis == b.Popis &&
-           a.RozmA == b.RozmA && a.RozmB == b.RozmB && a.Delka == b.Delka && a.RozmA2 == b.RozmA2 &&
-           a.RozmB2 == b.RozmB2 && a.Radius == b.Radius && a.Prutok == b.Prutok &&
-           a.Prutok2 == b.Prutok2 && a.Druh == b.Druh && a.Umisteni == b.Umisteni &&
-           a.Utlum == b.Utlum && a.VlastniDrun == b.VlastniDrun;
+    return a.Popis == b.Popis && a.Vstupy == b.Vstupy && a.Utlum == b.Utlum &&
+           a.VlastniDrun == b.VlastniDrun;
 }
 
 bool Stejne(const TElementSite& a, const TElementSite& b) {
@@ -36,8 +33,6 @@ SnimekVypoctu Sejmi(const DrunVar& var, const SnimekVypoctu* predchozi) {
             s.Prvky.push_back(std::make_shared<const TElementSite>(e));
     }
     s.Akce = var.Akce;
-    s.Pohltivost = var.vstupy.Pohltivost;
-    s.Smerovost = var.vstupy.Smerovost;
     return s;
 }
 
@@ -49,8 +44,6 @@ void Obnov(DrunVar& var, const SnimekVypoctu& s, int aktualni) {
     var.cesta.NastavPrvky(std::move(prvky));
     var.cesta.NajdiElement(aktualni);
     var.Akce = s.Akce;
-    var.vstupy.Pohltivost = s.Pohltivost;
-    var.vstupy.Smerovost = s.Smerovost;
 }
 
 int PrvniZmena(const Cesta& cesta, const SnimekVypoctu& s) {

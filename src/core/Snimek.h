@@ -7,8 +7,8 @@
 
 #include "core/DrunVar.h"
 
-// What a calculation file holds, taken as one value: the path, Akce and the
-// room's tables. Steps of the history keep two of them.
+// What a calculation file holds, taken as one value: the path and Akce. Steps of the history keep
+// two of them.
 namespace drun {
 
 struct SnimekVypoctu {
@@ -16,13 +16,11 @@ struct SnimekVypoctu {
     // so a long path costs little per step.
     std::vector<std::shared_ptr<const TElementSite>> Prvky;
     std::string Akce;
-    std::array<double, PocetPasem> Pohltivost{};
-    std::array<double, PocetPasem> Smerovost{};
 };
 
 // The calculation as it is now; elements equal to those of `predchozi` are shared with it.
 SnimekVypoctu Sejmi(const DrunVar& var, const SnimekVypoctu* predchozi = nullptr);
-// Puts the snapshot back: path (current := aktualni), Akce and the room's tables.
+// Puts the snapshot back: path (current := aktualni) and Akce.
 void Obnov(DrunVar& var, const SnimekVypoctu& s, int aktualni);
 // Number of the first element whose inputs differ between the path and the
 // snapshot (one past the shorter when one is the other's beginning); 0 when

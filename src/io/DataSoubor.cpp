@@ -1,24 +1,19 @@
 #include "io/DataSoubor.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "core/Cisla.h"
+#include "core/Druhy.h"
 #include "core/DrunVar.h"
-#include "core/DrunVyp.h"
 #include "core/Soubory.h"
 #include "io/Kodovani.h"
-#include "models/HrPotrubi.h"
-#include "models/KuPotrubi.h"
-#include "models/Mistnost.h"
-#include "models/Obecny.h"
-#include "models/Oblouk.h"
-#include "models/Odbocka.h"
 #include "models/Tlumic.h"
-#include "models/Vice.h"
-#include "models/Vyustka.h"
+#include "models/Vypocet.h"
 
 namespace drun {
 
@@ -26,108 +21,6 @@ namespace {
 
 const char* const ChybaZapisu = "Nepodařilo se zapsat data!";
 const char* const ChybaCteni = "Chyba při čtení datového souboru.";
-
-// What one line (or one band row) of a record holds.
-enum class Hodnota {
-    Popis,      // the description, a whole line
-    Param,      // a real parameter, stored as is
-    ParamMm,    // a size the model holds in metres; the file carries millimetres
-    Cele,       // an integer in a byte slot
-    Pasma,      // eight bands of a spectrum, width 7, one decimal
-    Pohltivost, // the room's absorption table, width 5, two decimals
-    Smerovost,  // the room's directivity table, width 5, one decimal
-};
-
-struct Polozka {
-    Hodnota druh;
-    double TElementSite::*realne = nullptr;
-    std::uint8_t TElementSite::*cele = nullptr;
-    Spectrum TElementSite::*spektrum = nullptr;
-    double min = 0, max = 0;
-};
-
-struct Typ {
-    std::vector<Polozka> polozky;
-    // The model's compute step; false when it refused the values.
-    bool (*vypocet)(DrunVar&) = nullptr;
-};
-
-Polozka Popis() {
-    return {Hodnota::Popis};
-}
-Polozka Mm(double TElementSite::*s, double min, double max) {
-    return {Hodnota::ParamMm, s, nullptr, nullptr, min, max};
-}
-Polozka Param(double TElementSite::*s, double min, double max) {
-    return {Hodnota::Param, s, nullptr, nullptr, min, max};
-}
-Polozka Cele(std::uint8_t TElementSite::*s, int min, int max) {
-    return {Hodnota::Cele, nullptr, s, nullptr, double(min), double(max)};
-}
-Polozka Pasma(Spectrum TElementSite::*s) {
-    return {Hodnota::Pasma, nullptr, nullptr, s, UrovenMin, UrovenMax};
-}
-
-// Records by type code; an empty entry is a type the program cannot rebuild.
-const std::vector<Typ>& Typy() {
-    using E = TElementSite;
-    static const std::vector<Typ> typy = [] {
-        std::vector<Typ> t(PocetTypu + 1);
-        t[TypZdroj] = {{Popis(), Pasma(&E::Utlum), Pasma(&E::VlastniDrun)}, nullptr};
-        t[TypObecny] = {{Popis(), Pasma(&E::Utlum), Pasma(&E::VlastniDrun)},
-                        Vzdy<VypocetObecElementu>};
-        t[TypHrPotrubi] = {{Popis(), Mm(&E::RozmA, HrPotRozmerMin, HrPotRozmerMax),
-                            Mm(&E::RozmB, HrPotRozmerMin, HrPotRozmerMax),
-                            Param(&E::Delka, HrPotDelkaMin, HrPotDelkaMax),
-                            Param(&E::Prutok, HrPotPrutokMin, HrPotPrutokMax)},
-                           Vzdy<VypocetHrPotrubi>};
-        t[TypKuPotrubi] = {{Popis(), Mm(&E::RozmA, KuPotPrumerMin, KuPotPrumerMax),
-                            Param(&E::Delka, KuPotDelkaMin, KuPotDelkaMax),
-                            Param(&E::Prutok, KuPotPrutokMin, KuPotPrutokMax)},
-                           Vzdy<VypocetKuPotrubi>};
-        t[TypOblouk] = {
-            {Popis(), Cele(&E::Druh, 1, OblPocetDruhu), Mm(&E::RozmA, OblRozmerMin, OblRozmerMax),
-             Mm(&E::RozmB, OblRozmerMin, OblRozmerMax), Mm(&E::Radius, OblRadiusMin, OblRadiusMax),
-             Param(&E::Prutok, OblPrutokMin, OblPrutokMax)},
-            Vzdy<VypocetOblouku>};
-        t[TypOdbocka] = {
-            {Popis(), Mm(&E::RozmA, OdbRozmerMin, OdbRozmerMax),
-             Mm(&E::RozmB, OdbRozmerMin, OdbRozmerMax), Mm(&E::RozmA2, OdbRozmerMin, OdbRozmerMax),
-             Mm(&E::RozmB2, OdbRozmerMin, OdbRozmerMax), Mm(&E::Radius, OdbRadiusMin, OdbRadiusMax),
-             Param(&E::Prutok2, OdbPrutokMin, OdbPrutokMax),
-             Param(&E::Prutok, OdbPrutokMin, OdbPrutokMax)},
-            Vzdy<VypocetOdbocky>};
-        t[TypVyustka] = {{Popis(), Mm(&E::RozmA, VyustRozmerMin, VyustRozmerMax),
-                          Mm(&E::RozmB, VyustRozmerMin, VyustRozmerMax),
-                          Param(&E::Prutok, VyustPrutokMin, VyustPrutokMax),
-                          Cele(&E::Druh, 1, VyustPocetDruhu),
-                          Cele(&E::Umisteni, 1, VyustPocetUmisteni)},
-                         Vzdy<VypocetVyustky>};
-        // The splitter width stays in millimetres in the element.
-        t[TypTlumic] = {{Popis(), Mm(&E::RozmA, TlumicRozmerMin, TlumicRozmerMax),
-                         Mm(&E::RozmB, TlumicRozmerMin, TlumicRozmerMax),
-                         Param(&E::Delka, TlumicDelkaMin, TlumicDelkaMax),
-                         Param(&E::Prutok, TlumicPrutokMin, TlumicPrutokMax),
-                         Cele(&E::Druh, TlumicPocetMin, TlumicPocetMax),
-                         Param(&E::Radius, SirkyVlozek[0], std::end(SirkyVlozek)[-1])},
-                        [](DrunVar& v) { return VypocetTlumice(v).Ok(); }};
-        t[TypVice] = {{Popis(), Cele(&E::Druh, VicePocetMin, VicePocetMax)}, Vzdy<VypocetVice>};
-        t[TypMistnost] = {{Popis(),
-                           Param(&E::RozmA, MistnostPlochaMin, MistnostPlochaMax),
-                           Param(&E::Delka, MistnostVzdalenostMin, MistnostVzdalenostMax),
-                           {Hodnota::Pohltivost},
-                           {Hodnota::Smerovost}},
-                          Vzdy<VypocetMistnosti>};
-        return t;
-    }();
-    return typy;
-}
-
-const Typ* NajdiTyp(int typ) {
-    if (typ < 1 || typ > PocetTypu) return nullptr;
-    const Typ& t = Typy()[static_cast<size_t>(typ)];
-    return t.polozky.empty() ? nullptr : &t;
-}
 
 // ---- writing ----
 
@@ -184,30 +77,32 @@ std::string Do1250(const std::string& utf8) {
     return out;
 }
 
-void ZapisZaznam(const DrunVar& var, const TElementSite& e, const Typ& t, std::string& out) {
+void ZapisZaznam(const TElementSite& e, const DruhElementu& d, std::string& out) {
     auto radek = [&out](const std::string& s) { out += s + "\r\n"; };
-    for (const Polozka& p : t.polozky) {
-        switch (p.druh) {
-        case Hodnota::Popis:
+    // The accessors take the inputs as a whole; writing reads them only.
+    auto& v = const_cast<VstupyElementu&>(e.Vstupy);
+    for (const VstupDruhu& p : d.Vstupy) {
+        switch (p.Forma) {
+        case FormaVstupu::Popis:
             radek(JedenRadek(e.Popis));
             break;
-        case Hodnota::Param:
-            radek(FormatParametr(e.*p.realne));
+        case FormaVstupu::Real:
+            radek(FormatParametr(*p.Real(v)));
             break;
-        case Hodnota::ParamMm:
-            radek(FormatParametr(e.*p.realne * 1000));
+        case FormaVstupu::Cele:
+            radek(std::to_string(*p.Cele(v)));
             break;
-        case Hodnota::Cele:
-            radek(std::to_string(int(e.*p.cele)));
+        case FormaVstupu::Pasma:
+            if (p.Spektrum)
+                radek(RadekPasem(e.*p.Spektrum, 7, 1));
+            else
+                radek(RadekPasem(*p.Rada(v), 7, 1));
             break;
-        case Hodnota::Pasma:
-            radek(RadekPasem(e.*p.spektrum, 7, 1));
+        case FormaVstupu::Pasma5x2:
+            radek(RadekPasem(*p.Rada(v), 5, 2));
             break;
-        case Hodnota::Pohltivost:
-            radek(RadekPasem(var.vstupy.Pohltivost, 5, 2));
-            break;
-        case Hodnota::Smerovost:
-            radek(RadekPasem(var.vstupy.Smerovost, 5, 1));
+        case FormaVstupu::Pasma5x1:
+            radek(RadekPasem(*p.Rada(v), 5, 1));
             break;
         }
     }
@@ -282,49 +177,42 @@ bool CtiReal(Vstup& v, double min, double max, double& x) {
     return true;
 }
 
-// One record's values, kept apart from the path until the record is complete.
-struct Zaznam {
-    std::string popis;
-    std::vector<double> hodnoty;             // parameters and integers in order
-    std::vector<std::array<double, 8>> rady; // band rows in order
-};
-
-bool CtiZaznam(Vstup& v, bool jeUtf8, const Typ& t, Zaznam& z) {
-    for (const Polozka& p : t.polozky) {
-        switch (p.druh) {
-        case Hodnota::Popis: {
+// Reads one record into the inputs of its kind and the description; false
+// on the first value that is missing, not a number or out of its range.
+bool CtiZaznam(Vstup& v, bool jeUtf8, const DruhElementu& d, TElementSite& e) {
+    VstupyElementu& vstupy = e.Vstupy;
+    for (const VstupDruhu& p : d.Vstupy) {
+        switch (p.Forma) {
+        case FormaVstupu::Popis: {
             std::string r;
-            if (!v.Radek(r) || !TextZRadku(r, jeUtf8, z.popis)) return false;
+            if (!v.Radek(r) || !TextZRadku(r, jeUtf8, e.Popis)) return false;
             break;
         }
-        case Hodnota::Param:
-        case Hodnota::ParamMm: {
-            double x;
-            if (!CtiReal(v, p.min, p.max, x)) return false;
+        case FormaVstupu::Real:
+            if (!CtiReal(v, p.Min, p.Max, *p.Real(vstupy))) return false;
             v.PreskocRadek();
-            z.hodnoty.push_back(x);
             break;
-        }
-        case Hodnota::Cele: {
+        case FormaVstupu::Cele: {
             std::string t;
             if (!v.Token(t)) return false;
             auto n = CtiInt(t);
-            if (!n || *n < p.min || *n > p.max) return false;
+            if (!n || *n < p.Min || *n > p.Max) return false;
+            *p.Cele(vstupy) = *n;
             v.PreskocRadek();
-            z.hodnoty.push_back(*n);
             break;
         }
-        case Hodnota::Pasma:
-        case Hodnota::Pohltivost:
-        case Hodnota::Smerovost: {
-            double min = p.min, max = p.max;
-            if (p.druh == Hodnota::Pohltivost) min = PohltivostMin, max = PohltivostMax;
-            if (p.druh == Hodnota::Smerovost) min = SmerovostMin, max = SmerovostMax;
-            std::array<double, 8> rada{};
+        case FormaVstupu::Pasma:
+        case FormaVstupu::Pasma5x2:
+        case FormaVstupu::Pasma5x1: {
+            RadaPasem rada{};
             for (double& x : rada)
-                if (!CtiReal(v, min, max, x)) return false;
+                if (!CtiReal(v, p.Min, p.Max, x)) return false;
             v.PreskocRadek();
-            z.rady.push_back(rada);
+            if (!p.Cteni) break;
+            if (p.Spektrum)
+                std::copy(rada.begin(), rada.end(), (e.*p.Spektrum).begin());
+            else
+                *p.Rada(vstupy) = rada;
             break;
         }
         }
@@ -332,44 +220,7 @@ bool CtiZaznam(Vstup& v, bool jeUtf8, const Typ& t, Zaznam& z) {
     return true;
 }
 
-// Puts a read record into the current element as a dialog's store step does.
-void UlozZaznam(DrunVar& var, const Typ& t, const Zaznam& z) {
-    TElementSite& e = var.cesta.Aktualni();
-    e.Popis = z.popis;
-    size_t h = 0, r = 0;
-    for (const Polozka& p : t.polozky) {
-        switch (p.druh) {
-        case Hodnota::Popis:
-            break;
-        case Hodnota::Param:
-        case Hodnota::ParamMm:
-            e.*p.realne = z.hodnoty[h++];
-            break;
-        case Hodnota::Cele:
-            e.*p.cele = static_cast<std::uint8_t>(z.hodnoty[h++]);
-            break;
-        case Hodnota::Pasma: {
-            Spectrum& s = e.*p.spektrum;
-            for (int i = 0; i < PocetPasem; ++i)
-                s[i] = z.rady[r][static_cast<size_t>(i)];
-            ++r;
-            break;
-        }
-        case Hodnota::Pohltivost:
-            for (int i = 0; i < PocetPasem; ++i)
-                var.vstupy.Pohltivost[static_cast<size_t>(i)] = z.rady[r][static_cast<size_t>(i)];
-            ++r;
-            break;
-        case Hodnota::Smerovost:
-            for (int i = 0; i < PocetPasem; ++i)
-                var.vstupy.Smerovost[static_cast<size_t>(i)] = z.rady[r][static_cast<size_t>(i)];
-            ++r;
-            break;
-        }
-    }
-}
-
-KodVysledku Cti(DrunVar& var, const std::string& bajty, std::string& akce) {
+KodVysledku Cti(DrunVar& var, const std::string& bajty, std::string& akce, int& neznamy) {
     constexpr KodVysledku Poskozen = KodVysledku::Poskozen;
     const bool jeUtf8 = bajty.starts_with(BomUtf8);
     const std::string text = jeUtf8 ? std::string(BezBom(bajty)) : std::string();
@@ -390,37 +241,34 @@ KodVysledku Cti(DrunVar& var, const std::string& bajty, std::string& akce) {
         if (!kod) return Poskozen;
         v.PreskocRadek();
         if (*kod == 0) return zdroj ? KodVysledku::Ok : Poskozen;
+        const DruhElementu* druh = Druh(*kod);
+        if (!druh) {
+            // A later version's kind: said as such, not as damage.
+            if (*kod > PocetTypu) neznamy = *kod;
+            return Poskozen;
+        }
         // The source comes first and only once; a path has one room at the most.
         if ((*kod == TypZdroj) == zdroj) return Poskozen;
         if (*kod == TypMistnost && std::exchange(mistnost, true)) return Poskozen;
-        const Typ* typ = NajdiTyp(*kod);
-        if (!typ) return Poskozen;
-        Zaznam z;
-        if (!CtiZaznam(v, jeUtf8, *typ, z)) return Poskozen;
         if (*kod == TypZdroj) {
             var.cesta.NajdiElement(1);
-            TElementSite& e = var.cesta.Aktualni();
-            e.Popis = z.popis;
-            for (int i = 0; i < PocetPasem; ++i)
-                e.VlastniDrun[i] = z.rady[1][static_cast<size_t>(i)];
-            SpoctiLA(e.VlastniDrun);
-            e.ZaElementem = e.VlastniDrun;
-            zdroj = true;
-            continue;
+        } else {
+            var.cesta.VlozElement();
         }
-        var.cesta.VlozElement();
-        var.cesta.Aktualni().NastavTyp(static_cast<std::uint8_t>(*kod));
-        UlozZaznam(var, *typ, z);
+        TElementSite& e = var.cesta.Aktualni();
+        e.NastavTyp(static_cast<std::uint8_t>(*kod));
+        if (!CtiZaznam(v, jeUtf8, *druh, e)) return Poskozen;
+        zdroj = true;
         // The silencer's model rebuilds its description; the others keep the file's.
         // Only the silencer can fail, for want of its data.
-        if (!typ->vypocet(var)) return KodVysledku::DataTlumice;
+        if (!SpoctiPrvek(var)) return KodVysledku::DataTlumice;
     }
 }
 
 } // namespace
 
 bool ZnamyTyp(int typ) {
-    return NajdiTyp(typ) != nullptr;
+    return Druh(typ) != nullptr;
 }
 
 bool TextDat(const DrunVar& var, std::string& bajty) {
@@ -431,11 +279,12 @@ bool TextDat(const DrunVar& var, std::string& bajty) {
     radek("[ZDROJ DRUNU]");
     for (int n = 1; n <= var.cesta.Pocet(); ++n) {
         const TElementSite& e = var.cesta.Prvek(n);
-        const int kod = n == 1 ? int(TypZdroj) : int(e.Typ);
-        const Typ* typ = NajdiTyp(kod);
-        if (!typ) return false; // an element that the file could not give back
+        const int kod = n == 1 ? int(TypZdroj) : int(e.Typ());
+        const DruhElementu* druh = Druh(kod);
+        if (!druh || (n == 1 && e.Typ() != TypZdroj))
+            return false; // an element that the file could not give back
         radek(std::to_string(kod));
-        ZapisZaznam(var, e, *typ, out);
+        ZapisZaznam(e, *druh, out);
     }
     radek("0");
     bajty = Do1250(out);
@@ -454,10 +303,14 @@ VysledekSouboru NactiDataZTextu(DrunVar& var, const std::string& bajty) {
     const PosledniVstupy puvodni = var.vstupy;
     ZalozVypocet(var);
     std::string akce;
-    const KodVysledku kod = Cti(var, bajty, akce);
+    int neznamy = 0;
+    const KodVysledku kod = Cti(var, bajty, akce, neznamy);
     if (kod != KodVysledku::Ok) {
         ZalozVypocet(var);
         var.vstupy = puvodni;
+        if (neznamy)
+            return {kod, "Datový soubor obsahuje element typu " + std::to_string(neznamy) +
+                             ", který tato verze DRUN nezná."};
         // A fault in the silencer data is named first: the calculation file is sound.
         if (kod == KodVysledku::DataTlumice)
             return {kod, ZpravaSouboruTlumice(var.SouborTlumice) + "\n" + ChybaCteni};
@@ -480,6 +333,9 @@ VysledekSouboru NactiData(DrunVar& var, const std::string& soubor) {
     }
     VysledekSouboru v = NactiDataZTextu(var, bajty);
     if (v.Ok()) v.Zprava = "Data přečtena ze souboru " + soubor;
+    // "Datový soubor obsahuje element typu ..." names the file.
+    else if (v.Zprava.starts_with("Datový soubor obsahuje"))
+        v.Zprava.insert(std::string_view("Datový soubor").size(), " " + soubor);
     return v;
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/Cisla.h"
+#include "core/Druhy.h"
 #include "core/DrunVar.h"
 #include "core/Platforma.h"
 #include "io/Projekt.h"
@@ -144,25 +145,20 @@ void RadkyProtokolu(const DrunVar& var, const std::string& datum, const Prijemce
     for (int n = 2; n <= var.cesta.Pocet(); ++n) {
         t.Kontrola(VyskaNejvetsihoBloku);
         const TElementSite& e = var.cesta.Prvek(n);
-        if (e.Typ == TypZadny || e.Typ == TypZdroj) continue;
-        t.Radek(std::to_string(e.Cislo), "-", e.NazevTypu, "-", e.Popis);
-        if (e.Typ == TypVice) {
-            t.Radek("za elem.\t", e.ZaElementem);
-        } else if (e.Typ == TypMistnost) {
-            t.Radek("Plocha stěn " + Pole5(e.RozmA) + "m2, vzdálenost od zdroje " + Pole5(e.Delka) +
-                    "m");
+        const DruhElementu* druh = Druh(e.Typ());
+        if (!druh || e.Typ() == TypZdroj) continue;
+        t.Radek(std::to_string(e.Cislo), "-", druh->Nazev, "-", e.Popis);
+        // The room's inputs are part of its block.
+        if (const auto* m = std::get_if<VstupyMistnost>(&e.Vstupy)) {
+            t.Radek("Plocha stěn " + Pole5(m->PlochaSten) + "m2, vzdálenost od zdroje " +
+                    Pole5(m->Vzdalenost) + "m");
             t.Radek("Součinitel pohltivosti stěn");
-            t.Radek("\t\t" + Hodnoty8(var.vstupy.Pohltivost, 2));
+            t.Radek("\t\t" + Hodnoty8(m->Pohltivost, 2));
             t.Radek("Směrový součinitel");
-            t.Radek("\t\t" + Hodnoty8(var.vstupy.Smerovost, 1));
-            t.Radek("útlum\t", e.Utlum);
-            t.Radek("za elem.\t", e.ZaElementem);
-        } else {
-            t.Radek("útlum\t", e.Utlum);
-            t.Radek("mezisoučet\t", e.Mezisoucet);
-            t.Radek("vl. drun\t", e.VlastniDrun);
-            t.Radek("za elem.\t", e.ZaElementem);
+            t.Radek("\t\t" + Hodnoty8(m->Smerovost, 1));
         }
+        for (const RadekSpektra& r : RadkySpekter(*druh, e))
+            t.Radek(std::string(r.Protokol) + "\t", *r.Hodnoty);
         t.Radek();
     }
 

@@ -1,5 +1,7 @@
 #include "io/Vysledky.h"
 
+#include "core/Druhy.h"
+
 namespace drun {
 
 const std::array<const char*, 4 + PocetPasem + 1>& SloupceVysledku() {
@@ -13,30 +15,13 @@ void ProchazejVysledky(const DrunVar& var, const std::function<void(const RadekV
     const Cesta& cesta = var.cesta;
     for (int n = 1; n <= cesta.Pocet(); ++n) {
         const TElementSite& e = cesta.Prvek(n);
-        RadekVysledku r{std::to_string(e.Cislo), e.NazevTypu, e.Popis, {}, nullptr, false};
-        auto dej = [&](const char* nazev, const Spectrum& s) {
-            r.Radek = nazev;
-            r.Hodnoty = &s;
+        const DruhElementu* druh = Druh(e.Typ());
+        if (!druh) continue;
+        RadekVysledku r{std::to_string(e.Cislo), druh->Nazev, e.Popis, {}, nullptr, false};
+        for (const RadekSpektra& s : RadkySpekter(*druh, e)) {
+            r.Radek = s.Vysledky;
+            r.Hodnoty = s.Hodnoty;
             radek(r);
-        };
-        switch (e.Typ) {
-        case TypZdroj:
-            dej("Akustický výkon", e.VlastniDrun);
-            break;
-        case TypVice:
-            dej("Za elementem", e.ZaElementem);
-            break;
-        case TypMistnost:
-            dej("Útlum", e.Utlum);
-            dej("Za elementem", e.ZaElementem);
-            break;
-        case TypZadny:
-            break;
-        default:
-            dej("Útlum", e.Utlum);
-            dej("Mezisoučet", e.Mezisoucet);
-            dej("Vlastní drun", e.VlastniDrun);
-            dej("Za elementem", e.ZaElementem);
         }
     }
     radek({{}, "Výsledek celé sítě", {}, {}, &var.Vysledek, false});

@@ -25,10 +25,10 @@ int RadekUtlumuPotrubi(double rozmerM) {
     return 3;
 }
 
-void SpektraPotrubi(TElementSite& e, const std::array<double, PocetPasem>& utlumNaMetr, double v,
-                    double s) {
+void SpektraPotrubi(TElementSite& e, const std::array<double, PocetPasem>& utlumNaMetr,
+                    double delka, double v, double s) {
     for (int i = 0; i < PocetPasem; ++i)
-        e.Utlum[i] = utlumNaMetr[static_cast<size_t>(i)] * e.Delka;
+        e.Utlum[i] = utlumNaMetr[static_cast<size_t>(i)] * delka;
     SpoctiLA(e.Utlum);
     const double lw = 10 + 50 * Log10(v) + 10 * Log10(s);
     for (int i = 0; i < PocetPasem; ++i) {
@@ -43,26 +43,24 @@ void ZapisHrPotrubi(DrunVar& var, const ZadaniHrPotrubi& z) {
     e.NastavTyp(TypHrPotrubi);
     e.Popis = z.TextA + "x" + z.TextB + "mm, délka " + z.TextDelka + "m, průtok " + z.TextPrutok +
               "m3/hod";
-    e.RozmA = z.A;
-    e.RozmB = z.B;
-    e.Delka = z.Delka;
-    e.Prutok = z.Prutok;
+    e.Vstup<VstupyHrPotrubi>() = {z.A, z.B, z.Delka, z.Prutok};
 }
 
 void VypocetHrPotrubi(DrunVar& var) {
     TElementSite& e = var.cesta.Aktualni();
+    VstupyHrPotrubi& h = e.Vstup<VstupyHrPotrubi>();
     // Values beyond the accepted ranges (only a damaged element could hold
     // them) are taken at the nearest limit, so no logarithm sees 0 or less.
-    e.RozmA = NaMetry(e.RozmA, HrPotRozmerMin, HrPotRozmerMax);
-    e.RozmB = NaMetry(e.RozmB, HrPotRozmerMin, HrPotRozmerMax);
-    e.Delka = DoMezi(e.Delka, HrPotDelkaMin, HrPotDelkaMax);
-    e.Prutok = DoMezi(e.Prutok, HrPotPrutokMin, HrPotPrutokMax);
-    const double a = e.RozmA, b = e.RozmB;
+    h.A = DoMezi(h.A, HrPotRozmerMin, HrPotRozmerMax);
+    h.B = DoMezi(h.B, HrPotRozmerMin, HrPotRozmerMax);
+    h.Delka = DoMezi(h.Delka, HrPotDelkaMin, HrPotDelkaMax);
+    h.Prutok = DoMezi(h.Prutok, HrPotPrutokMin, HrPotPrutokMax);
+    const double a = h.A * 0.001, b = h.B * 0.001;
     const double s = a * b;
-    const double v = e.Prutok / (s * 3600);
+    const double v = h.Prutok / (s * 3600);
     const double dmin = a >= b ? b : a;
     const auto& radek = UtlumHrPotrubi[static_cast<size_t>(RadekUtlumuPotrubi(dmin))];
-    SpektraPotrubi(e, radek, v, s);
+    SpektraPotrubi(e, radek, h.Delka, v, s);
 }
 
 } // namespace drun

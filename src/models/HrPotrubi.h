@@ -7,11 +7,6 @@
 
 namespace drun {
 
-// Input ranges of a rectangular duct; the dialog's fields and the data-file
-// reader accept exactly these, which keeps every logarithm's argument positive.
-constexpr double HrPotRozmerMin = 50, HrPotRozmerMax = 5000;   // mm
-constexpr double HrPotDelkaMin = 1, HrPotDelkaMax = 100;       // m
-constexpr double HrPotPrutokMin = 10, HrPotPrutokMax = 100000; // m3/h
 // Air at this velocity or faster is refused by the dialogs of both duct kinds.
 constexpr double MaxRychlostPotrubi = 30; // m/s
 
@@ -25,8 +20,8 @@ struct ZadaniHrPotrubi {
 
 // Store step: type 3, description, sides in mm, length, flow.
 void ZapisHrPotrubi(DrunVar& var, const ZadaniHrPotrubi& z);
-// Compute step: converts the sides to metres in place, then attenuation and
-// self-noise. Runs once per set of values put into the element.
+// Compute step: attenuation and self-noise; inputs beyond their ranges (a
+// damaged element) are taken at the nearest limit.
 void VypocetHrPotrubi(DrunVar& var);
 
 // Shared by both straight duct kinds.
@@ -37,7 +32,7 @@ int RadekUtlumuPotrubi(double rozmerM);
 // Both spectra of a straight duct: the per-metre attenuation row times the
 // element's length, and the flow self-noise at velocity v (m/s) through the
 // cross-section s (m2).
-void SpektraPotrubi(TElementSite& e, const std::array<double, PocetPasem>& utlumNaMetr, double v,
-                    double s);
+void SpektraPotrubi(TElementSite& e, const std::array<double, PocetPasem>& utlumNaMetr,
+                    double delka, double v, double s);
 
 } // namespace drun

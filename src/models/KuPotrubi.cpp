@@ -31,23 +31,22 @@ void ZapisKuPotrubi(DrunVar& var, const ZadaniKuPotrubi& z) {
     e.NastavTyp(TypKuPotrubi);
     e.Popis = "průměr " + z.TextPrumer + "mm, délka " + z.TextDelka + "m, průtok " + z.TextPrutok +
               "m3/hod";
-    e.RozmA = z.Prumer;
-    e.Delka = z.Delka;
-    e.Prutok = z.Prutok;
+    e.Vstup<VstupyKuPotrubi>() = {z.Prumer, z.Delka, z.Prutok};
 }
 
 void VypocetKuPotrubi(DrunVar& var) {
     TElementSite& e = var.cesta.Aktualni();
+    VstupyKuPotrubi& k = e.Vstup<VstupyKuPotrubi>();
     // Out-of-range values (a damaged element) are taken at the nearest limit.
-    e.RozmA = NaMetry(e.RozmA, KuPotPrumerMin, KuPotPrumerMax);
-    e.Delka = DoMezi(e.Delka, KuPotDelkaMin, KuPotDelkaMax);
-    e.Prutok = DoMezi(e.Prutok, KuPotPrutokMin, KuPotPrutokMax);
-    const double d = e.RozmA;
+    k.Prumer = DoMezi(k.Prumer, KuPotPrumerMin, KuPotPrumerMax);
+    k.Delka = DoMezi(k.Delka, KuPotDelkaMin, KuPotDelkaMax);
+    k.Prutok = DoMezi(k.Prutok, KuPotPrutokMin, KuPotPrutokMax);
+    const double d = k.Prumer * 0.001;
     const double s = d * d * Pi * 0.25;
     var.vstupy.PosledniPrumer = d;
-    const double v = 4 * e.Prutok / (Hodina3600Pi * d * d);
+    const double v = 4 * k.Prutok / (Hodina3600Pi * d * d);
     const auto& radek = UtlumKuPotrubi[static_cast<size_t>(RadekUtlumuPotrubi(d))];
-    SpektraPotrubi(e, radek, v, s);
+    SpektraPotrubi(e, radek, k.Delka, v, s);
 }
 
 } // namespace drun

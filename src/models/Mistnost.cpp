@@ -16,18 +16,16 @@ void ZapisMistnost(DrunVar& var, const ZadaniMistnosti& z) {
     TElementSite& e = var.cesta.Aktualni();
     e.NastavTyp(TypMistnost);
     e.Popis = z.Popis;
-    e.RozmA = z.PlochaSten;
-    e.Delka = z.Vzdalenost;
-    var.vstupy.Pohltivost = z.Pohltivost;
-    var.vstupy.Smerovost = z.Smerovost;
+    e.Vstup<VstupyMistnost>() = {z.PlochaSten, z.Vzdalenost, z.Pohltivost, z.Smerovost};
 }
 
 void VypocetMistnosti(DrunVar& var) {
     TElementSite& e = var.cesta.Aktualni();
-    const double S = e.RozmA;
-    const double r = e.Delka;
+    const VstupyMistnost& m = e.Vstup<VstupyMistnost>();
+    const double S = m.PlochaSten;
+    const double r = m.Vzdalenost;
     double soucet = 0;
-    for (double a : var.vstupy.Pohltivost)
+    for (double a : m.Pohltivost)
         soucet += a;
     // One mean coefficient serves every band.
     const double alfa = soucet / PocetPasem;
@@ -37,7 +35,7 @@ void VypocetMistnosti(DrunVar& var) {
         std::isfinite(S) && std::isfinite(r) && std::isfinite(alfa) && S > 0 && r > 0 && alfa > 0;
     const double dozvuk = lzeSpocitat ? 4 * (1 - alfa) / (S * alfa) : 0;
     for (int i = 0; i < PocetPasem; ++i) {
-        const double q = var.vstupy.Smerovost[static_cast<size_t>(i)];
+        const double q = m.Smerovost[static_cast<size_t>(i)];
         double x = lzeSpocitat ? q / (4 * std::numbers::pi * r * r) + dozvuk : 0;
         if (!(x > 0) || !std::isfinite(x)) x = NahradniX;
         // A room that raises the level (x > 1) shows a negative attenuation.
@@ -47,6 +45,8 @@ void VypocetMistnosti(DrunVar& var) {
     NaplnSpektrum(e.VlastniDrun, 0);
     var.vstupy.PosledniPlochaSten = S;
     var.vstupy.PosledniDelka = r;
+    var.vstupy.Pohltivost = m.Pohltivost;
+    var.vstupy.Smerovost = m.Smerovost;
 }
 
 } // namespace drun

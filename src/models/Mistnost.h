@@ -7,13 +7,6 @@
 
 namespace drun {
 
-// Input ranges of the room; the dialog's fields and the data-file reader
-// accept exactly these, which keeps both terms of the room equation finite.
-constexpr double MistnostPlochaMin = 1, MistnostPlochaMax = 1000;        // m2
-constexpr double MistnostVzdalenostMin = 1, MistnostVzdalenostMax = 100; // m
-constexpr double PohltivostMin = 0.01, PohltivostMax = 1;
-constexpr double SmerovostMin = 1, SmerovostMax = 10;
-
 struct ZadaniMistnosti {
     std::string Popis;
     double PlochaSten = 0; // m2, every wall including floor and ceiling
@@ -22,13 +15,14 @@ struct ZadaniMistnosti {
     std::array<double, PocetPasem> Smerovost{};
 };
 
-// Store step: type 10, the user's description, wall area (RozmA) and distance
-// (Delka) into the element; the two band tables are program-wide and go to var.
+// Store step: type 10, the user's description, wall area, distance and the
+// two band tables into the element.
 void ZapisMistnost(DrunVar& var, const ZadaniMistnosti& z);
 // Compute step: attenuation from the room equation, no self-noise. Leaves its
 // inputs alone, so it may run again on the same element. A small hard room
 // gives a negative attenuation: the level at the listener lies above the
-// sound power that reaches the room.
+// sound power that reaches the room. Its tables become the ones a new room
+// is offered.
 void VypocetMistnosti(DrunVar& var);
 
 } // namespace drun

@@ -7,8 +7,8 @@ void ZapisObecElement(DrunVar& var, const ZadaniObecElementu& z) {
     e.NastavTyp(TypObecny);
     e.Popis = z.Popis;
     for (int i = 0; i < PocetPasem; ++i) {
-        e.Utlum[i] = z.Utlum[i];
-        e.VlastniDrun[i] = z.VlastniDrun[i];
+        e.Utlum[i] = z.Utlum[static_cast<size_t>(i)];
+        e.VlastniDrun[i] = z.VlastniDrun[static_cast<size_t>(i)];
     }
 }
 

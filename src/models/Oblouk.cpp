@@ -120,38 +120,35 @@ double ZvukTvarovky(int pasmo, double Ao, double Bo, double Qo, double Ac, doubl
 void ZapisOblouk(DrunVar& var, const ZadaniOblouku& z) {
     TElementSite& e = var.cesta.Aktualni();
     e.NastavTyp(TypOblouk);
-    e.Druh = static_cast<std::uint8_t>(z.Druh);
     e.Popis = std::string(z.Druh == 2 ? "koleno bez plechů " : "oblouk, koleno s plechy ") +
               z.TextA + "x" + z.TextB + "mm, rádius " + z.TextRadius + "mm, průtok " +
               z.TextPrutok + "m3/hod";
-    e.RozmA = z.RozmA;
-    e.RozmB = z.RozmB;
-    e.Radius = z.Radius;
-    e.Prutok = z.Prutok;
+    e.Vstup<VstupyOblouk>() = {z.Druh, z.RozmA, z.RozmB, z.Radius, z.Prutok};
 }
 
 void VypocetOblouku(DrunVar& var) {
     TElementSite& e = var.cesta.Aktualni();
+    VstupyOblouk& o = e.Vstup<VstupyOblouk>();
     // Out-of-range values (a damaged element) are taken at the nearest limit.
-    e.RozmA = NaMetry(e.RozmA, OblRozmerMin, OblRozmerMax);
-    e.RozmB = NaMetry(e.RozmB, OblRozmerMin, OblRozmerMax);
-    e.Radius = NaMetry(e.Radius, OblRadiusMin, OblRadiusMax);
-    e.Prutok = DoMezi(e.Prutok, OblPrutokMin, OblPrutokMax);
-    const double dmin = e.RozmA >= e.RozmB ? e.RozmB : e.RozmA;
+    o.A = DoMezi(o.A, OblRozmerMin, OblRozmerMax);
+    o.B = DoMezi(o.B, OblRozmerMin, OblRozmerMax);
+    o.Radius = DoMezi(o.Radius, OblRadiusMin, OblRadiusMax);
+    o.Prutok = DoMezi(o.Prutok, OblPrutokMin, OblPrutokMax);
+    const double A = o.A * 0.001, B = o.B * 0.001, R = o.Radius * 0.001;
+    const double dmin = A >= B ? B : A;
     size_t radek = MezeDmin.size();
     for (size_t i = 0; i < MezeDmin.size(); ++i)
         if (dmin <= MezeDmin[i]) {
             radek = i;
             break;
         }
-    const std::array<RadekPasem, 4>* tabulka = e.Druh == 1   ? &UtlumSPlechy
-                                               : e.Druh == 2 ? &UtlumBezPlechu
+    const std::array<RadekPasem, 4>* tabulka = o.Druh == 1   ? &UtlumSPlechy
+                                               : o.Druh == 2 ? &UtlumBezPlechu
                                                              : nullptr;
     for (int k = 0; k < PocetPasem; ++k) {
         const size_t i = static_cast<size_t>(k);
         if (tabulka) e.Utlum[i] = (*tabulka)[radek][i];
-        e.VlastniDrun[i] =
-            ZvukTvarovky(k + 1, e.RozmA, e.RozmB, e.Prutok, e.RozmA, e.RozmB, e.Prutok, e.Radius);
+        e.VlastniDrun[i] = ZvukTvarovky(k + 1, A, B, o.Prutok, A, B, o.Prutok, R);
     }
     SpoctiLA(e.Utlum);
     SpoctiLA(e.VlastniDrun);

@@ -15,16 +15,10 @@ struct ZadaniOblouku {
     std::string TextA, TextB, TextRadius, TextPrutok;
 };
 
-// Field limits of the bend dialog; the data-file reader checks the same.
-constexpr int OblPocetDruhu = 2;
-constexpr double OblRozmerMin = 50, OblRozmerMax = 5000;   // mm
-constexpr double OblRadiusMin = 50, OblRadiusMax = 500;    // mm
-constexpr double OblPrutokMin = 10, OblPrutokMax = 100000; // m3/h
-
 // Store step: type, kind, description and the sizes in mm.
 void ZapisOblouk(DrunVar& var, const ZadaniOblouku& z);
-// Compute step: sizes mm -> m in place, attenuation by kind and the smaller
-// side, self-noise from ZvukTvarovky. Runs once per set of stored values.
+// Compute step: attenuation by kind and the smaller side, self-noise from
+// ZvukTvarovky.
 void VypocetOblouku(DrunVar& var);
 
 // Flow-noise sound power (dB, never below 0) in band 1..8 of a fitting where

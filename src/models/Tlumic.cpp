@@ -166,14 +166,7 @@ bool ZadaniTlumiceMozne(double aMm, double bMm, double prutok, double sirkaVloze
 void ZapisTlumic(DrunVar& var, const ZadaniTlumice& z) {
     TElementSite& e = var.cesta.Aktualni();
     e.NastavTyp(TypTlumic);
-    e.RozmA = z.A;
-    e.RozmB = z.B;
-    e.Delka = z.Delka;
-    e.Radius = z.SirkaVlozek;
-    e.Prutok = z.Prutok;
-    // A count the byte cannot hold is stored as 0, which the compute step refuses.
-    e.Druh =
-        z.PocetVlozek >= 0 && z.PocetVlozek <= 255 ? static_cast<std::uint8_t>(z.PocetVlozek) : 0;
+    e.Vstup<VstupyTlumic>() = {z.A, z.B, double(z.Delka), z.Prutok, z.PocetVlozek, z.SirkaVlozek};
 }
 
 VysledekSouboru VypocetTlumice(DrunVar& var) {
@@ -251,24 +244,19 @@ bool SpektraTlumice(const DataTlumice& d, const RozmeryTlumice& r, const DrunVar
 
 VysledekSouboru VypocetTlumice(DrunVar& var, const DataTlumice& d) {
     TElementSite& e = var.cesta.Aktualni();
-    const RozmeryTlumice r{e.RozmA, e.RozmB, e.Delka, e.Radius, e.Prutok, e.Druh};
+    const VstupyTlumic& t = e.Vstup<VstupyTlumic>();
+    const RozmeryTlumice r{t.A, t.B, t.Delka, t.SirkaVlozek, t.Prutok, t.PocetVlozek};
     Spectrum utlum, drun;
     if (!SpektraTlumice(d, r, var, utlum, drun))
         return {KodVysledku::DataTlumice, ZpravaSouboruTlumice(var.SouborTlumice)};
-    e.NastavTyp(TypTlumic);
     e.Utlum = utlum;
     e.VlastniDrun = drun;
     e.Popis = Popis(r.A, r.B, r.Delka, r.Prutok, r.PocetVlozek, r.SirkaVlozek);
-    e.RozmA = r.A * 0.001;
-    e.RozmB = r.B * 0.001;
-    e.Delka = r.Delka;
-    e.Druh = static_cast<std::uint8_t>(r.PocetVlozek);
-    e.Radius = r.SirkaVlozek;
-    var.vstupy.PosledniA = e.RozmA;
-    var.vstupy.PosledniB = e.RozmB;
+    var.vstupy.PosledniA = r.A * 0.001;
+    var.vstupy.PosledniB = r.B * 0.001;
     var.vstupy.PosledniDelka = r.Delka;
     var.vstupy.PosledniPrutok = r.Prutok;
-    var.vstupy.PosledniPocetVlozek = e.Druh;
+    var.vstupy.PosledniPocetVlozek = static_cast<std::uint8_t>(r.PocetVlozek);
     var.vstupy.PosledniSirkaVlozek = r.SirkaVlozek;
     return {};
 }

@@ -10,14 +10,6 @@
 
 namespace drun {
 
-// Input ranges of a splitter silencer; the dialog's fields and the data-file
-// reader accept exactly these.
-constexpr double TlumicRozmerMin = 50, TlumicRozmerMax = 5000;   // mm
-constexpr int TlumicDelkaMin = 1, TlumicDelkaMax = 3;            // m
-constexpr double TlumicPrutokMin = 10, TlumicPrutokMax = 100000; // m3/h
-constexpr int TlumicPocetMin = 1, TlumicPocetMax = 100;
-// The splitter widths the data file knows, mm.
-constexpr int SirkyVlozek[] = {100, 200, 300};
 // Passage velocity from which the dialog refuses the input, m/s.
 constexpr double MaxRychlostTlumice = 30;
 
@@ -58,13 +50,14 @@ struct RozmeryTlumice {
 bool SpektraTlumice(const DataTlumice& d, const RozmeryTlumice& r, const DrunVar& var,
                     Spectrum& utlum, Spectrum& drun);
 
-// Store step: type 8, and A, B (mm), L, w, Q and n into the slots, where the
-// compute step takes them from (the data-file reader fills the same slots).
+// Store step: type 8 and its inputs, where the compute step takes them from
+// (the data-file reader fills the same).
 void ZapisTlumic(DrunVar& var, const ZadaniTlumice& z);
 // Compute step: looks the attenuation and flow noise up in the data file
 // var.SouborTlumice, read afresh each time. Only on success is the element
 // written (spectra, description, sides in metres) and the remembered inputs
 // updated; on failure nothing changes, the code is DataTlumice and Zprava the message.
+// A count of splitters outside 1..100 is refused the same way.
 VysledekSouboru VypocetTlumice(DrunVar& var);
 // The same from data parsed beforehand.
 VysledekSouboru VypocetTlumice(DrunVar& var, const DataTlumice& d);

@@ -6,15 +6,12 @@
 
 namespace drun {
 
-// Accepted number of equal sources (dialog field and data-file reader alike).
-constexpr int VicePocetMin = 1, VicePocetMax = 100;
-
 struct ZadaniVice {
     int Pocet = 0;
     std::string TextPocet; // as typed
 };
 
-// Store step: type 9, description, the number of sources in Druh.
+// Store step: type 9, description, the number of sources.
 void ZapisVice(DrunVar& var, const ZadaniVice& z);
 // Compute step: no attenuation and no self-noise; the path evaluation adds
 // 10 log n behind the element.

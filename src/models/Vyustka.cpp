@@ -50,9 +50,9 @@ int TridaPlochy(double s) {
     return t;
 }
 
-std::uint8_t DoRozsahu(std::uint8_t x, int max) {
+int DoRozsahu(int x, int max) {
     if (x < 1) return 1;
-    return x > max ? static_cast<std::uint8_t>(max) : x;
+    return x > max ? max : x;
 }
 
 } // namespace
@@ -60,42 +60,41 @@ std::uint8_t DoRozsahu(std::uint8_t x, int max) {
 void ZapisVyustku(DrunVar& var, const ZadaniVyustky& z) {
     TElementSite& e = var.cesta.Aktualni();
     e.NastavTyp(TypVyustka);
-    e.Druh = DoRozsahu(z.Druh, VyustPocetDruhu);
-    e.Umisteni = DoRozsahu(z.Umisteni, VyustPocetUmisteni);
+    VstupyVyustka& v = e.Vstup<VstupyVyustka>();
+    v = {z.A, z.B, z.Prutok, DoRozsahu(z.Druh, VyustPocetDruhu),
+         DoRozsahu(z.Umisteni, VyustPocetUmisteni)};
     const std::string rozmery = z.TextA + "x" + z.TextB + "mm, průtok" + z.TextPrutok + "m3/hod";
-    if (e.Druh == Zaluzie) {
+    if (v.Druh == Zaluzie) {
         e.Popis = "Žaluzie " + rozmery;
     } else {
-        e.Popis = e.NazevTypu + " " + rozmery + ", " + UmisteniVyustek[e.Umisteni - 1u].Popis +
-                  DruhyVyustek[e.Druh - 1u].Popis;
+        e.Popis = e.NazevTypu() + " " + rozmery + ", " + UmisteniVyustek[v.Umisteni - 1u].Popis +
+                  DruhyVyustek[v.Druh - 1u].Popis;
     }
-    e.RozmA = z.A;
-    e.RozmB = z.B;
-    e.Prutok = z.Prutok;
 }
 
 void VypocetVyustky(DrunVar& var) {
     TElementSite& e = var.cesta.Aktualni();
     // Out-of-range values (a damaged element) are taken at the nearest limit,
     // so the tables are never indexed outside and no logarithm sees 0.
-    e.RozmA = NaMetry(e.RozmA, VyustRozmerMin, VyustRozmerMax);
-    e.RozmB = NaMetry(e.RozmB, VyustRozmerMin, VyustRozmerMax);
-    e.Prutok = DoMezi(e.Prutok, VyustPrutokMin, VyustPrutokMax);
-    e.Druh = DoRozsahu(e.Druh, VyustPocetDruhu);
-    e.Umisteni = DoRozsahu(e.Umisteni, VyustPocetUmisteni);
+    VstupyVyustka& vy = e.Vstup<VstupyVyustka>();
+    vy.A = DoMezi(vy.A, VyustRozmerMin, VyustRozmerMax);
+    vy.B = DoMezi(vy.B, VyustRozmerMin, VyustRozmerMax);
+    vy.Prutok = DoMezi(vy.Prutok, VyustPrutokMin, VyustPrutokMax);
+    vy.Druh = DoRozsahu(vy.Druh, VyustPocetDruhu);
+    vy.Umisteni = DoRozsahu(vy.Umisteni, VyustPocetUmisteni);
 
-    const double s = e.RozmA * e.RozmB;
+    const double s = (vy.A * 0.001) * (vy.B * 0.001);
     const auto& radek = UtlumOtvoru[static_cast<size_t>(TridaPlochy(s))];
-    const double k = UmisteniVyustek[e.Umisteni - 1u].K;
+    const double k = UmisteniVyustek[vy.Umisteni - 1u].K;
     for (int i = 0; i < PocetPasem; ++i) {
         const double u = radek[static_cast<size_t>(i)] - k;
         e.Utlum[i] = u < 0 ? 0 : u;
     }
     SpoctiLA(e.Utlum);
 
-    const DruhVyustky& d = DruhyVyustek[e.Druh - 1u];
+    const DruhVyustky& d = DruhyVyustek[vy.Druh - 1u];
     const double sf = d.Fi * s;
-    const double v = e.Prutok / (3600 * sf);
+    const double v = vy.Prutok / (3600 * sf);
     const double l = 60 * Log10(v) + 10 + 30 * Log10(d.Zeta) + 10 * Log10(sf);
     for (int i = 0; i < PocetPasem; ++i) {
         const double x = l + RelativniSpektrum[static_cast<size_t>(i)];

@@ -8,11 +8,6 @@
 
 namespace drun {
 
-// Input ranges of an outlet (dialog fields and data-file reader alike).
-constexpr double VyustRozmerMin = 50, VyustRozmerMax = 5000;   // mm
-constexpr double VyustPrutokMin = 10, VyustPrutokMax = 100000; // m3/h
-constexpr int VyustPocetDruhu = 7;
-constexpr int VyustPocetUmisteni = 4;
 // Air through the face at this velocity or faster is refused by the dialog.
 constexpr double MaxRychlostVyustky = 30; // m/s
 

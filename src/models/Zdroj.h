@@ -14,5 +14,7 @@ struct ZadaniZdroje {
 
 // Writes the source (element 1) and its level behind; current becomes the source.
 void ZapisZdroj(DrunVar& var, const ZadaniZdroje& z);
+// Compute step of the source (the current element): its sound power is the level behind.
+void VypocetZdroje(DrunVar& var);
 
 } // namespace drun

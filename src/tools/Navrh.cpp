@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/Cisla.h"
+#include "core/Druhy.h"
 #include "core/DrunVyp.h"
 #include "core/Matemat.h"
 #include "tools/NR.h"
@@ -11,22 +12,6 @@
 namespace drun {
 
 namespace {
-
-// Levels behind elements 1..k, evaluated from the source as the path would be.
-Spectrum UrovenZa(const Cesta& c, int k) {
-    Spectrum za = NulaSpektrum(), mezisoucet = NulaSpektrum(), dalsi;
-    for (int j = 1; j <= k; ++j) {
-        SpoctiUrovne(c.Prvek(j), j == 1 ? nullptr : &za, mezisoucet, dalsi);
-        za = dalsi;
-    }
-    return za;
-}
-
-int CisloMistnosti(const Cesta& c) {
-    for (int j = 1; j <= c.Pocet(); ++j)
-        if (c.Prvek(j).Typ == TypMistnost) return j;
-    return 0;
-}
 
 // An element of no self-noise that attenuates the given bands.
 TElementSite Tlumeni() {
@@ -53,8 +38,8 @@ int Nejhlucnejsi(const Cesta& c, int k, int i) {
     int cislo = 0;
     for (int j = c.Pocet(); j > k; --j) {
         const TElementSite& e = c.Prvek(j);
-        if (e.Typ == TypVice) {
-            posun += 10 * Log10(e.Druh < 1 ? 1 : e.Druh);
+        if (e.Typ() == TypVice) {
+            posun += KorekceViceZdroju(e);
             continue;
         }
         if (e.VlastniDrun[p] != 0.0) {
@@ -79,7 +64,7 @@ std::string ChybaNavrhu(const Cesta& c, int k, const Spectrum& pozadavek) {
     if (k < 1 || k > c.Pocet())
         return "Element " + std::to_string(k) + " v cestě není; cesta má elementy 1 až " +
                std::to_string(c.Pocet()) + ".";
-    const int mistnost = CisloMistnosti(c);
+    const int mistnost = c.CisloMistnosti();
     if (mistnost != 0 && k >= mistnost)
         return "Za elementem " + std::to_string(k) +
                " nelze navrhovat: útlum se vkládá jen před místnost.";
@@ -219,7 +204,7 @@ std::vector<VlivElementu> CoRozhoduje(const Cesta& c) {
 
 std::string TextNavrhu(const Cesta& c, int k, const PotrebnyUtlum& u,
                        const std::vector<KandidatTlumice>& tlumice, int kandidatu) {
-    std::string t = "Za elementem\t" + std::to_string(k) + "\t" + c.Prvek(k).NazevTypu + "\n";
+    std::string t = "Za elementem\t" + std::to_string(k) + "\t" + c.Prvek(k).NazevTypu() + "\n";
     t += "Potřebný útlum";
     for (size_t i = 0; i < PocetPasem; ++i) {
         t += '\t';
@@ -234,7 +219,7 @@ std::string TextNavrhu(const Cesta& c, int k, const PotrebnyUtlum& u,
         t += std::string("Nelze\t") + NazvyPasem[i] + '\t';
         t += u.Blokuje[i] == 0
                  ? std::string("-\t-")
-                 : std::to_string(u.Blokuje[i]) + '\t' + c.Prvek(u.Blokuje[i]).NazevTypu;
+                 : std::to_string(u.Blokuje[i]) + '\t' + c.Prvek(u.Blokuje[i]).NazevTypu();
         t += '\n';
     }
     if (tlumice.empty() || kandidatu < 1) {
@@ -254,8 +239,16 @@ std::string TextNavrhu(const Cesta& c, int k, const PotrebnyUtlum& u,
 }
 
 std::optional<PrurezPrutok> PrurezElementu(const TElementSite& e) {
-    if (e.Typ != TypHrPotrubi && e.Typ != TypOblouk && e.Typ != TypTlumic) return std::nullopt;
-    return PrurezPrutok{NaMilimetry(e.RozmA), NaMilimetry(e.RozmB), e.Prutok};
+    const DruhElementu* d = Druh(e.Typ());
+    if (!d || !d->PrurezProNavrh) return std::nullopt;
+    return std::visit(
+        [](const auto& v) -> std::optional<PrurezPrutok> {
+            if constexpr (requires { v.A, v.B, v.Prutok; })
+                return PrurezPrutok{v.A, v.B, v.Prutok};
+            else
+                return std::nullopt;
+        },
+        e.Vstupy);
 }
 
 std::string ChybaPrurezu(double a, double b, double q) {

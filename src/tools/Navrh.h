@@ -73,8 +73,8 @@ std::vector<VlivElementu> CoRozhoduje(const Cesta& c);
 std::string TextNavrhu(const Cesta& c, int k, const PotrebnyUtlum& u,
                        const std::vector<KandidatTlumice>& tlumice, int kandidatu);
 
-// The section (mm) and flow of element k when it holds a rectangular section
-// and a flow: a rectangular duct, a bend or a silencer.
+// The section (mm) and flow of element k when its kind offers them to the
+// remedy (a rectangular duct, a bend, a silencer).
 struct PrurezPrutok {
     double A = 0, B = 0, Q = 0;
 };

@@ -11,11 +11,11 @@ namespace {
 void OverInvarianty(const Cesta& c) {
     EXPECT_EQ(PorusenyInvariant(c), nullptr);
     ASSERT_GE(c.Pocet(), 1);
-    EXPECT_EQ(c.Prvek(1).Typ, TypZdroj);
+    EXPECT_EQ(c.Prvek(1).Typ(), TypZdroj);
     for (int i = 1; i <= c.Pocet(); ++i) {
         ASSERT_EQ(c.Prvek(i).Cislo, i);
         if (i > 1) {
-            EXPECT_NE(c.Prvek(i).Typ, TypZdroj);
+            EXPECT_NE(c.Prvek(i).Typ(), TypZdroj);
             EXPECT_EQ(c.Predchozi(c.Prvek(i)), &c.Prvek(i - 1));
         }
     }
@@ -57,7 +57,7 @@ TEST(Cesta, VlozeniDoprostredPrecisluje) {
     c.NajdiElement(2);
     c.VlozElement();
     EXPECT_EQ(c.AktualniCislo(), 3);
-    EXPECT_EQ(c.Aktualni().Typ, TypZadny);
+    EXPECT_EQ(c.Aktualni().Typ(), TypZadny);
     EXPECT_EQ(c.Prvek(4).Popis, "stary3");
     EXPECT_EQ(c.Prvek(5).Popis, "stary4");
     OverInvarianty(c);

@@ -107,8 +107,7 @@ void NahodnaCesta(DrunVar& var, std::mt19937& g) {
 template <class Z, class V>
 std::optional<Spectrum> KonecSVlozenym(DrunVar& var, int k, Z zapis, V vypocet) {
     var.cesta.NajdiElement(k);
-    var.RezimPridat = true;
-    if (!ZadejElement(var, zapis, vypocet)) return std::nullopt;
+    if (!ZadejElement(var, true, zapis, vypocet)) return std::nullopt;
     PrepocitejOd(var, k + 1);
     const Spectrum konec = var.Vysledek;
     var.cesta.VypustElement(k + 1);

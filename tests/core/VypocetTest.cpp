@@ -107,7 +107,7 @@ TEST(Vypocet, ObrovskeHladinyZustavajiKonecne) {
         var.cesta.NajdiElement(var.cesta.Pocet());
         var.cesta.VlozElement();
         var.cesta.Aktualni().NastavTyp(TypVice);
-        var.cesta.Aktualni().Druh = 100;
+        var.cesta.Aktualni().Vstup<VstupyVice>().PocetZdroju = 100;
     }
     Obecny(var, Vse(0), Vse(8100));
     PrepocitejOd(var, 1);
@@ -126,7 +126,7 @@ TEST(Vypocet, ViceZdrojuNechavaNuluNulou) {
     var.cesta.VlozElement();
     TElementSite& e = var.cesta.Aktualni();
     e.NastavTyp(TypVice);
-    e.Druh = 2;
+    e.Vstup<VstupyVice>().PocetZdroju = 2;
     NaplnSpektrum(e.Utlum, 99); // never read
     PrepocitejOd(var, 1);
     for (int i = 0; i < 7; ++i)
@@ -134,7 +134,7 @@ TEST(Vypocet, ViceZdrojuNechavaNuluNulou) {
     EXPECT_EQ(e.ZaElementem[7], 0);
     EXPECT_EQ(e.Mezisoucet[0], 0);
     for (auto [n, k] : {std::pair{1, 0.0}, {3, 4.7712}, {10, 10.0}, {100, 20.0}}) {
-        e.Druh = static_cast<std::uint8_t>(n);
+        e.Vstup<VstupyVice>().PocetZdroju = n;
         PrepocitejOd(var, 2);
         EXPECT_NEAR(e.ZaElementem[0], 60 + k, 1e-4) << n;
     }
@@ -179,31 +179,29 @@ TEST(ZadejElement, PridaniAZmenaAVraceniPriSelhani) {
     DrunVar var;
     auto zapis = [](const char* popis) {
         return [popis](DrunVar& v) {
-            v.cesta.Aktualni().NastavTyp(TypObecny);
+            v.cesta.Aktualni().NastavTyp(TypHrPotrubi);
             v.cesta.Aktualni().Popis = popis;
         };
     };
     auto ok = [](DrunVar&) { return true; };
     auto selze = [](DrunVar& v) {
-        v.cesta.Aktualni().RozmA = 123; // half-done work must not survive
+        v.cesta.Aktualni().Vstup<VstupyHrPotrubi>().A = 123; // half-done work must not survive
         return false;
     };
-    var.RezimPridat = true;
-    ASSERT_TRUE(ZadejElement(var, zapis("a"), ok));
-    ASSERT_TRUE(ZadejElement(var, zapis("b"), ok));
+    ASSERT_TRUE(ZadejElement(var, true, zapis("a"), ok));
+    ASSERT_TRUE(ZadejElement(var, true, zapis("b"), ok));
     EXPECT_EQ(var.cesta.Pocet(), 3);
     EXPECT_EQ(var.cesta.AktualniCislo(), 3);
     // a failing add takes the new element out again
     var.cesta.NajdiElement(2);
-    EXPECT_FALSE(ZadejElement(var, zapis("c"), selze));
+    EXPECT_FALSE(ZadejElement(var, true, zapis("c"), selze));
     EXPECT_EQ(var.cesta.Pocet(), 3);
     EXPECT_EQ(var.cesta.AktualniCislo(), 2);
     EXPECT_EQ(var.cesta.Prvek(3).Popis, "b");
     // a failing change restores the element exactly
-    var.RezimPridat = false;
-    EXPECT_FALSE(ZadejElement(var, zapis("d"), selze));
+    EXPECT_FALSE(ZadejElement(var, false, zapis("d"), selze));
     EXPECT_EQ(var.cesta.Prvek(2).Popis, "a");
-    EXPECT_EQ(var.cesta.Prvek(2).RozmA, 0);
+    EXPECT_EQ(var.cesta.Prvek(2).Vstup<VstupyHrPotrubi>().A, 0);
     EXPECT_EQ(var.cesta.Pocet(), 3);
 }
 

@@ -89,8 +89,8 @@ TEST(DataSoubor, CtiZakladniSoubor) {
     EXPECT_DOUBLE_EQ(z.VlastniDrun[0], 85);
     EXPECT_DOUBLE_EQ(z.VlastniDrun[7], 62);
     const TElementSite& e = var.cesta.Prvek(2);
-    EXPECT_EQ(e.Typ, TypObecny);
-    EXPECT_EQ(e.NazevTypu, "Obecný element");
+    EXPECT_EQ(e.Typ(), TypObecny);
+    EXPECT_EQ(e.NazevTypu(), "Obecný element");
     EXPECT_EQ(e.Popis, "Vložka");
     EXPECT_DOUBLE_EQ(e.Utlum[3], 12);
     EXPECT_EQ(FormatHodnota(e.Utlum[LA]), FormatHodnota([&] {
@@ -134,7 +134,7 @@ TEST(DataSoubor, CteniOdmitne) {
         {"nan", Nahrad(z, "    2.0", "    nan")},
         {"inf", Nahrad(z, "    2.0", "    inf")},
         {"hex", Nahrad(z, "    2.0", "   0x10")},
-        {"kod_11", Nahrad(z, "\r\n2\r\n", "\r\n11\r\n")},
+        {"kod_16", Nahrad(z, "\r\n2\r\n", "\r\n16\r\n")},
         {"kod_zaporny", Nahrad(z, "\r\n2\r\n", "\r\n-2\r\n")},
         {"kod_neni_cislo", Nahrad(z, "\r\n2\r\n", "\r\nX\r\n")},
         {"kod_desetinny", Nahrad(z, "\r\n2\r\n", "\r\n2.0\r\n")},
@@ -163,7 +163,11 @@ TEST(DataSoubor, CteniOdmitne) {
         var.vstupy.Pohltivost[3] = 0.5;
         const VysledekSouboru v = NactiDataZTextu(var, p.text);
         EXPECT_FALSE(v.Ok());
-        EXPECT_EQ(v.Zprava, ChybaCteni);
+        // A kind of a later version is named as such, not as damage.
+        EXPECT_EQ(v.Zprava, p.nazev == std::string("kod_16")
+                                ? "Datový soubor obsahuje element typu 16, který tato verze "
+                                  "DRUN nezná."
+                                : ChybaCteni);
         // a new, empty calculation; remembered inputs as before
         EXPECT_EQ(var.cesta.Pocet(), 1);
         EXPECT_EQ(var.cesta.Prvni().Popis, "Zdroj drunu");

@@ -213,7 +213,7 @@ TEST(Obeh, NahodneVypoctyVsechTypu) {
         for (int n = 1; n <= var.cesta.Pocet(); ++n) {
             const TElementSite& a = var.cesta.Prvek(n);
             const TElementSite& b = cteny.cesta.Prvek(n);
-            EXPECT_EQ(b.Typ, a.Typ) << n;
+            EXPECT_EQ(b.Typ(), a.Typ()) << n;
             EXPECT_EQ(b.Popis, a.Popis) << n;
             EXPECT_EQ(b.Utlum, a.Utlum) << n;
             EXPECT_EQ(b.VlastniDrun, a.VlastniDrun) << n;
@@ -278,15 +278,15 @@ TEST(Obeh, PrikladovySoubor) {
     ASSERT_TRUE(NactiDataZTextu(cteny, priklad).Ok());
     ASSERT_EQ(cteny.cesta.Pocet(), 4);
     EXPECT_EQ(cteny.Akce, "Kancelář 2.12");
-    EXPECT_EQ(cteny.cesta.Prvek(2).NazevTypu, "Obecný element");
-    EXPECT_EQ(cteny.cesta.Prvek(3).Typ, TypVice);
-    EXPECT_EQ(cteny.cesta.Prvek(3).Druh, 3);
+    EXPECT_EQ(cteny.cesta.Prvek(2).NazevTypu(), "Obecný element");
+    EXPECT_EQ(cteny.cesta.Prvek(3).Typ(), TypVice);
+    EXPECT_EQ(cteny.cesta.Prvek(3).Vstup<VstupyVice>().PocetZdroju, 3);
     const TElementSite& d = cteny.cesta.Prvek(4);
-    EXPECT_EQ(d.Typ, TypKuPotrubi);
+    EXPECT_EQ(d.Typ(), TypKuPotrubi);
     EXPECT_EQ(d.Popis, "průměr 250mm, délka 5m, průtok 1200m3/hod");
-    EXPECT_DOUBLE_EQ(d.RozmA, 0.25); // metres after the model
-    EXPECT_DOUBLE_EQ(d.Delka, 5);
-    EXPECT_DOUBLE_EQ(d.Prutok, 1200);
+    EXPECT_DOUBLE_EQ(d.Vstup<VstupyKuPotrubi>().Prumer, 250);
+    EXPECT_DOUBLE_EQ(d.Vstup<VstupyKuPotrubi>().Delka, 5);
+    EXPECT_DOUBLE_EQ(d.Vstup<VstupyKuPotrubi>().Prutok, 1200);
     EXPECT_EQ(d.Utlum, var.cesta.Prvek(4).Utlum);
     EXPECT_EQ(d.VlastniDrun, var.cesta.Prvek(4).VlastniDrun);
 }
@@ -319,17 +319,17 @@ TEST(Obeh, MistnostATlumic) {
     const VysledekSouboru v = NactiDataZTextu(var, soubor);
     ASSERT_TRUE(v.Ok()) << v.Zprava;
     const TElementSite& t = var.cesta.Prvek(2);
-    EXPECT_EQ(t.Typ, TypTlumic);
+    EXPECT_EQ(t.Typ(), TypTlumic);
     EXPECT_NE(t.Popis, "cokoli, model popíše znovu");
-    EXPECT_DOUBLE_EQ(t.RozmA, 0.6);
-    EXPECT_EQ(t.Druh, 2);
-    EXPECT_DOUBLE_EQ(t.Radius, 100);
+    EXPECT_DOUBLE_EQ(t.Vstup<VstupyTlumic>().A, 600);
+    EXPECT_EQ(t.Vstup<VstupyTlumic>().PocetVlozek, 2);
+    EXPECT_DOUBLE_EQ(t.Vstup<VstupyTlumic>().SirkaVlozek, 100);
     const TElementSite& m = var.cesta.Prvek(3);
     EXPECT_EQ(m.Popis, "Kancelář");
-    EXPECT_DOUBLE_EQ(m.RozmA, 30);
-    EXPECT_DOUBLE_EQ(m.Delka, 2.5);
-    EXPECT_EQ(var.vstupy.Pohltivost[2], 0.15);
-    EXPECT_EQ(var.vstupy.Smerovost[7], 10);
+    EXPECT_DOUBLE_EQ(m.Vstup<VstupyMistnost>().PlochaSten, 30);
+    EXPECT_DOUBLE_EQ(m.Vstup<VstupyMistnost>().Vzdalenost, 2.5);
+    EXPECT_EQ(m.Vstup<VstupyMistnost>().Pohltivost[2], 0.15);
+    EXPECT_EQ(m.Vstup<VstupyMistnost>().Smerovost[7], 10);
     EXPECT_TRUE(MistnostVCeste(var));
     std::string znovu;
     ASSERT_TRUE(TextDat(var, znovu));

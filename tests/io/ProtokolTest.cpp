@@ -18,7 +18,7 @@ void Pridej(DrunVar& var, std::uint8_t typ, const std::string& popis = "popis") 
     TElementSite& e = var.cesta.Aktualni();
     e.NastavTyp(typ);
     e.Popis = popis;
-    if (typ == TypVice) e.Druh = 2;
+    if (typ == TypVice) e.Vstup<VstupyVice>().PocetZdroju = 2;
 }
 
 // Pages of the stream: a line starting with a form feed opens the next one.
@@ -98,11 +98,9 @@ TEST(Protokol, BlokyPodleTypu) {
     Pridej(var, TypVice, "korekce na počet zdrojů drunu. Počet= 2");
     Pridej(var, TypMistnost, "Kancelář");
     TElementSite& m = var.cesta.Aktualni();
-    m.RozmA = 30;
-    m.Delka = 2.5;
+    m.Vstup<VstupyMistnost>() = {
+        30, 2.5, {0.1, 0.1, 0.15, 0.2, 0.25, 0.3, 0.3, 1}, {2, 2, 2, 2, 4, 4, 8, 10}};
     NaplnSpektrum(m.Utlum, 5);
-    var.vstupy.Pohltivost = {0.1, 0.1, 0.15, 0.2, 0.25, 0.3, 0.3, 1};
-    var.vstupy.Smerovost = {2, 2, 2, 2, 4, 4, 8, 10};
     NaplnSpektrum(var.Pozadavek, 70);
     PrepocitejOd(var, 1);
     const auto r = TextProtokolu(var, "d");

@@ -48,15 +48,16 @@ TEST(Oblouk, ZapisPopisATypZTextuPoli) {
         ZadaniOblouku z{p.druh, 500, 250, 150, 2000, "500", "250", "150", "2000"};
         ZapisOblouk(var, z);
         const TElementSite& e = var.cesta.Aktualni();
-        EXPECT_EQ(e.Typ, TypOblouk);
-        EXPECT_EQ(e.NazevTypu, "Oblouk");
-        EXPECT_EQ(e.Druh, p.druh);
+        EXPECT_EQ(e.Typ(), TypOblouk);
+        EXPECT_EQ(e.NazevTypu(), "Oblouk");
+        const VstupyOblouk& o = e.Vstup<VstupyOblouk>();
+        EXPECT_EQ(o.Druh, p.druh);
         EXPECT_EQ(e.Popis, p.popis);
-        // stored in millimetres until computed
-        EXPECT_EQ(e.RozmA, 500);
-        EXPECT_EQ(e.RozmB, 250);
-        EXPECT_EQ(e.Radius, 150);
-        EXPECT_EQ(e.Prutok, 2000);
+        // stored in millimetres
+        EXPECT_EQ(o.A, 500);
+        EXPECT_EQ(o.B, 250);
+        EXPECT_EQ(o.Radius, 150);
+        EXPECT_EQ(o.Prutok, 2000);
     }
 }
 
@@ -70,10 +71,10 @@ TEST(Oblouk, VzorovyOblouk) {
          {Pripad{1, {0, 0, 0, 1, 2, 3, 3, 3}}, Pripad{2, {0, 0, 2, 9, 7, 5, 5, 5}}}) {
         DrunVar var;
         const TElementSite& e = Oblouk(var, p.druh, 500, 250, 150, 2000);
-        EXPECT_DOUBLE_EQ(e.RozmA, 0.5);
-        EXPECT_DOUBLE_EQ(e.RozmB, 0.25);
-        EXPECT_DOUBLE_EQ(e.Radius, 0.15);
-        EXPECT_EQ(e.Prutok, 2000);
+        EXPECT_DOUBLE_EQ(e.Vstup<VstupyOblouk>().A, 500);
+        EXPECT_DOUBLE_EQ(e.Vstup<VstupyOblouk>().B, 250);
+        EXPECT_DOUBLE_EQ(e.Vstup<VstupyOblouk>().Radius, 150);
+        EXPECT_EQ(e.Vstup<VstupyOblouk>().Prutok, 2000);
         ExpectSpektrum(e.Utlum, p.utlum, 0);
         ExpectSpektrum(e.VlastniDrun, drun, 0.05);
         // bands cut to 0 are exactly 0, which the evaluation treats as silence
@@ -208,7 +209,7 @@ TEST(Oblouk, KrajniMezeVypoctu) {
         SCOPED_TRACE(m);
         ExpectKonecne(e);
     }
-    ExpectPoskozeneSlotyNaMezi(VypocetOblouku);
+    ExpectPoskozeneSlotyNaMezi<VstupyOblouk>(VypocetOblouku);
 }
 
 TEST(Oblouk, RychlostProKontroluDialogu) {

@@ -30,16 +30,17 @@ TEST(Odbocka, ZapisPopisZTextuPoli) {
                     "400", "200", "500", "300", "50", "3000", "1000"};
     ZapisOdbocku(var, z);
     const TElementSite& e = var.cesta.Aktualni();
-    EXPECT_EQ(e.Typ, TypOdbocka);
-    EXPECT_EQ(e.NazevTypu, "Odbočka");
+    EXPECT_EQ(e.Typ(), TypOdbocka);
+    EXPECT_EQ(e.NazevTypu(), "Odbočka");
     EXPECT_EQ(e.Popis, "Odbočka 400x200 / 500x300mm, rádius 50mm, průtok 3000 / 1000m3/hod");
-    EXPECT_EQ(e.RozmA, 400);
-    EXPECT_EQ(e.RozmB, 200);
-    EXPECT_EQ(e.RozmA2, 500);
-    EXPECT_EQ(e.RozmB2, 300);
-    EXPECT_EQ(e.Radius, 50);
-    EXPECT_EQ(e.Prutok, 3000);
-    EXPECT_EQ(e.Prutok2, 1000);
+    const VstupyOdbocka& o = e.Vstup<VstupyOdbocka>();
+    EXPECT_EQ(o.A, 400);
+    EXPECT_EQ(o.B, 200);
+    EXPECT_EQ(o.A2, 500);
+    EXPECT_EQ(o.B2, 300);
+    EXPECT_EQ(o.Radius, 50);
+    EXPECT_EQ(o.Prutok, 3000);
+    EXPECT_EQ(o.OdbPrutok, 1000);
 }
 
 TEST(Odbocka, VzoroveOdbocky) {
@@ -68,13 +69,14 @@ TEST(Odbocka, VzoroveOdbocky) {
             EXPECT_NEAR(e.Utlum[i], p.utlum, 0.005) << i;
             EXPECT_NEAR(e.VlastniDrun[i], p.drun[i], 0.05) << i;
         }
-        EXPECT_DOUBLE_EQ(e.RozmA, p.a1 / 1000);
-        EXPECT_DOUBLE_EQ(e.RozmB, p.b1 / 1000);
-        EXPECT_DOUBLE_EQ(e.RozmA2, p.a2 / 1000);
-        EXPECT_DOUBLE_EQ(e.RozmB2, p.b2 / 1000);
-        EXPECT_DOUBLE_EQ(e.Radius, p.r / 1000);
-        EXPECT_EQ(e.Prutok, p.celk);
-        EXPECT_EQ(e.Prutok2, p.odb);
+        const VstupyOdbocka& o = e.Vstup<VstupyOdbocka>();
+        EXPECT_DOUBLE_EQ(o.A, p.a1);
+        EXPECT_DOUBLE_EQ(o.B, p.b1);
+        EXPECT_DOUBLE_EQ(o.A2, p.a2);
+        EXPECT_DOUBLE_EQ(o.B2, p.b2);
+        EXPECT_DOUBLE_EQ(o.Radius, p.r);
+        EXPECT_EQ(o.Prutok, p.celk);
+        EXPECT_EQ(o.OdbPrutok, p.odb);
     }
 }
 
@@ -128,5 +130,5 @@ TEST(Odbocka, KrajniMezeVypoctu) {
             ASSERT_GT(e.Utlum[i], 0) << m;
         }
     }
-    ExpectPoskozeneSlotyNaMezi(VypocetOdbocky);
+    ExpectPoskozeneSlotyNaMezi<VstupyOdbocka>(VypocetOdbocky);
 }

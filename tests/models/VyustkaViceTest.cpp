@@ -40,14 +40,14 @@ const TElementSite& SpoctiVyustku(DrunVar& var, const ZadaniVyustky& z) {
 TEST(Vyustka, Priklad300x150) {
     DrunVar var;
     const TElementSite& e = SpoctiVyustku(var, Vyustka(300, 150, 500, 1, 1));
-    EXPECT_EQ(e.Typ, TypVyustka);
-    EXPECT_EQ(e.NazevTypu, "Vyústka");
+    EXPECT_EQ(e.Typ(), TypVyustka);
+    EXPECT_EQ(e.NazevTypu(), "Vyústka");
     EXPECT_EQ(e.Popis,
               "Vyústka 300x150mm, průtok500m3/hod, na stěně (stropě), 2 řadá, 100% otevř.");
-    EXPECT_DOUBLE_EQ(e.RozmA, 0.3);
-    EXPECT_DOUBLE_EQ(e.RozmB, 0.15);
-    EXPECT_EQ(e.Druh, 1);
-    EXPECT_EQ(e.Umisteni, 1);
+    EXPECT_DOUBLE_EQ(e.Vstup<VstupyVyustka>().A, 300);
+    EXPECT_DOUBLE_EQ(e.Vstup<VstupyVyustka>().B, 150);
+    EXPECT_EQ(e.Vstup<VstupyVyustka>().Druh, 1);
+    EXPECT_EQ(e.Vstup<VstupyVyustka>().Umisteni, 1);
     ExpectSpektrum(e.Utlum, {9, 9, 4, 0, 0, 0, 0, 0}, 0);
     ExpectSpektrum(e.VlastniDrun, {36.5, 37.5, 37.5, 36.5, 33.5, 25.5, 16.5, 6.5}, 0.05);
     EXPECT_NEAR(e.VlastniDrun[0] + 8, 44.50, 0.005);
@@ -161,14 +161,13 @@ TEST(Vyustka, KrajeMeziAPoskozeneSloty) {
             DrunVar var;
             var.cesta.VlozElement();
             TElementSite& e = var.cesta.Aktualni();
-            e.RozmA = e.RozmB = e.Prutok = x;
-            e.Druh = d;
-            e.Umisteni = d;
+            e.Vstupy = VstupyVyustka{x, x, x, d, d};
             VypocetVyustky(var);
-            EXPECT_GE(e.Druh, 1);
-            EXPECT_LE(e.Druh, 7);
-            EXPECT_GE(e.Umisteni, 1);
-            EXPECT_LE(e.Umisteni, 4);
+            const VstupyVyustka& v = e.Vstup<VstupyVyustka>();
+            EXPECT_GE(v.Druh, 1);
+            EXPECT_LE(v.Druh, 7);
+            EXPECT_GE(v.Umisteni, 1);
+            EXPECT_LE(v.Umisteni, 4);
             for (int i = 0; i <= LA; ++i)
                 EXPECT_TRUE(std::isfinite(e.VlastniDrun[i]));
         }
@@ -181,14 +180,12 @@ TEST(Vice, ZapisAVypocet) {
     ZapisVice(var, ZadaniVice{100, "100"});
     VypocetVice(var);
     const TElementSite& e = var.cesta.Aktualni();
-    EXPECT_EQ(e.Typ, TypVice);
-    EXPECT_EQ(e.NazevTypu, "Více zdrojů");
+    EXPECT_EQ(e.Typ(), TypVice);
+    EXPECT_EQ(e.NazevTypu(), "Více zdrojů");
     EXPECT_EQ(e.Popis, "korekce na počet zdrojů drunu. Počet= 100");
-    EXPECT_EQ(e.Druh, 100);
+    EXPECT_EQ(e.Vstup<VstupyVice>().PocetZdroju, 100);
     EXPECT_EQ(e.Utlum, NulaSpektrum());
     EXPECT_EQ(e.VlastniDrun, NulaSpektrum());
-    EXPECT_EQ(e.RozmA, 0);
-    EXPECT_EQ(e.Prutok, 0);
 }
 
 TEST(Vice, KorekceVCeste) {
@@ -223,12 +220,13 @@ TEST(Vice, PoskozenyPocetSeBereNaMezi) {
     DrunVar var;
     var.cesta.VlozElement();
     ZapisVice(var, ZadaniVice{256, "256"}); // low 8 bits: 0
-    EXPECT_EQ(var.cesta.Aktualni().Druh, 0);
+    int& n = var.cesta.Aktualni().Vstup<VstupyVice>().PocetZdroju;
+    EXPECT_EQ(n, 0);
     VypocetVice(var);
-    EXPECT_EQ(var.cesta.Aktualni().Druh, 1);
-    var.cesta.Aktualni().Druh = 200;
+    EXPECT_EQ(n, 1);
+    n = 200;
     VypocetVice(var);
-    EXPECT_EQ(var.cesta.Aktualni().Druh, 100);
+    EXPECT_EQ(n, 100);
 }
 
 // Written with sizes in millimetres and read back through the same compute

@@ -30,8 +30,8 @@ TEST(ObecnyElement, ZapisAVypocetLA) {
     ZapisObecElement(var, z);
     VypocetObecElementu(var);
     const TElementSite& e = var.cesta.Aktualni();
-    EXPECT_EQ(e.Typ, TypObecny);
-    EXPECT_EQ(e.NazevTypu, "Obecný element");
+    EXPECT_EQ(e.Typ(), TypObecny);
+    EXPECT_EQ(e.NazevTypu(), "Obecný element");
     EXPECT_EQ(FormatHodnota(e.Utlum[LA]), "7.0");
     // a zero element passes the level unchanged
     NaplnSpektrum(var.cesta.Prvni().VlastniDrun, 65);

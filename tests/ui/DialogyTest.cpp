@@ -39,7 +39,7 @@ TObecElemForm* Obecny(THlavniForm& o) {
 // Adds a general element through the dialog as a user would.
 void PridejObecny(THlavniForm& o, double utlum, double drun, const QString& popis = "x") {
     TObecElemForm* d = Obecny(o);
-    o.Var().RezimPridat = true;
+    d->NastavPridat(true);
     d->FormShow();
     d->NazevEdit->setText(popis);
     for (int i = 0; i < 8; ++i) {
@@ -101,7 +101,7 @@ TEST_F(UiTest, ObecnyElementPridaniPredvyplneniZmenaAStorno) {
     // Adding behind a general element offers its values.
     TObecElemForm* d = Obecny(*okno);
     Napis(d->Utl.pole[0], "33"); // leftover text that FormShow must replace
-    var.RezimPridat = true;
+    d->NastavPridat(true);
     d->FormShow();
     EXPECT_EQ(d->NazevEdit->text(), "Tlumicí vložka");
     EXPECT_EQ(d->Utl.pole[0]->text(), "10.0");
@@ -113,7 +113,7 @@ TEST_F(UiTest, ObecnyElementPridaniPredvyplneniZmenaAStorno) {
     // Adding behind the source keeps what the dialog last held.
     var.cesta.NajdiElement(1);
     d->UtlNulujBtnClick();
-    var.RezimPridat = true;
+    d->NastavPridat(true);
     d->FormShow();
     EXPECT_EQ(d->Utl.pole[0]->text(), "0");
     EXPECT_EQ(d->VlDrun.pole[0]->text(), "70.0"); // the other row untouched
@@ -122,7 +122,7 @@ TEST_F(UiTest, ObecnyElementPridaniPredvyplneniZmenaAStorno) {
     EXPECT_EQ(var.cesta.AktualniCislo(), 2); // inserted right behind the source
 
     // Change mode edits in place.
-    var.RezimPridat = false;
+    d->NastavPridat(false);
     var.cesta.NajdiElement(3);
     d->FormShow();
     Napis(d->Utl.pole[0], "20"); // typed, not yet validated: OK takes it
@@ -132,7 +132,7 @@ TEST_F(UiTest, ObecnyElementPridaniPredvyplneniZmenaAStorno) {
 
     // Storno in add mode changes nothing at all.
     okno->Historie().OznacUlozeno();
-    var.RezimPridat = true;
+    d->NastavPridat(true);
     d->FormShow();
     Napis(d->Utl.pole[0], "5");
     d->StornoBtnClick();
@@ -143,7 +143,7 @@ TEST_F(UiTest, ObecnyElementPridaniPredvyplneniZmenaAStorno) {
 
 TEST_F(UiTest, OkSNeplatnymTextemNicNezmeni) {
     TObecElemForm* d = Obecny(*okno);
-    var.RezimPridat = true;
+    d->NastavPridat(true);
     d->FormShow();
     Napis(d->VlDrun.pole[3], "151");
     d->VlDrun.pole[3]->setFocus();
@@ -324,7 +324,7 @@ TEST_F(UiTest, KlikVSeznamuAZmenaPresExec) {
     });
     okno->ZmenElem();
     EXPECT_EQ(titulek, "Obecný element");
-    EXPECT_FALSE(var.RezimPridat);
+    EXPECT_FALSE(okno->Dialog(TypObecny)->Pridat());
     EXPECT_EQ(var.cesta.AktualniCislo(), 2);
     EXPECT_EQ(var.cesta.Pocet(), 3);
 }

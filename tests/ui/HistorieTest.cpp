@@ -49,7 +49,7 @@ class HistorieTest : public UiTest {
     TObecElemForm& Obecny() { return *static_cast<TObecElemForm*>(okno->Dialog(TypObecny)); }
     void ZmenObecny(int n, bool pridat, const QString& utlum) {
         Vyber(n);
-        var.RezimPridat = pridat;
+        Obecny().NastavPridat(pridat);
         Obecny().FormShow();
         Napis(Obecny().Utl.pole[0], utlum);
         Obecny().OKBtnClick();
@@ -92,8 +92,8 @@ TEST_F(HistorieTest, KazdyKrokZpetAZnovu) {
         {"Přidat element 4", 3, 4,
          [this] {
              Vyber(3);
-             var.RezimPridat = true;
              auto* m = static_cast<TMistnostForm*>(okno->Dialog(TypMistnost));
+             m->NastavPridat(true);
              m->FormShow();
              Napis(m->SoucPohl.pole[2], "0.55");
              m->OKBtnClick();

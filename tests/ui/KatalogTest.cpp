@@ -97,7 +97,7 @@ TEST_F(KatalogTest, UlozitZDialoguAVybratDoDialogu) {
 
 TEST_F(KatalogTest, ObecnyElementANahrazeniSPotvrzenim) {
     auto& d = *static_cast<TObecElemForm*>(okno->Dialog(TypObecny));
-    var.RezimPridat = true;
+    d.NastavPridat(true);
     d.FormShow();
     d.NazevEdit->setText(QStringLiteral("Tlumič T1"));
     for (int i = 0; i < PocetPasem; ++i) {

@@ -38,7 +38,7 @@ class MistnostTlumicTest : public UiTest {
         return menu;
     }
     void PridejMistnost(double plocha, double alfa, int umisteni) {
-        var.RezimPridat = true;
+        mistnost->NastavPridat(true);
         mistnost->FormShow();
         mistnost->PopisMistnEdit->setText(QStringLiteral("Koupelna"));
         mistnost->PlochaStenEdit->NastavCislo(plocha);
@@ -84,7 +84,7 @@ TEST_F(MistnostTlumicTest, MistnostJenJednaAZvyseniVMaleMistnosti) {
     EXPECT_EQ(var.cesta.Pocet(), 2);
 
     // Changing the existing room is still possible and shows its values.
-    var.RezimPridat = false;
+    mistnost->NastavPridat(false);
     mistnost->PopisMistnEdit->setText(QStringLiteral("jiný text"));
     mistnost->FormShow();
     EXPECT_EQ(mistnost->PopisMistnEdit->text(), "Koupelna");
@@ -109,7 +109,7 @@ TEST_F(MistnostTlumicTest, MistnostJenJednaAZvyseniVMaleMistnosti) {
 }
 
 TEST_F(MistnostTlumicTest, UmisteniZdrojeAStorno) {
-    var.RezimPridat = true;
+    mistnost->NastavPridat(true);
     mistnost->FormShow();
     EXPECT_EQ(mistnost->PlochaStenEdit->text(), "100.0");
     EXPECT_EQ(mistnost->SoucPohl.pole[3]->text(), "0.10");
@@ -136,7 +136,7 @@ TEST_F(MistnostTlumicTest, UmisteniZdrojeAStorno) {
 }
 
 TEST_F(MistnostTlumicTest, TlumicPridanyDialogem) {
-    var.RezimPridat = true;
+    tlumic->NastavPridat(true);
     tlumic->FormShow();
     // From the remembered inputs: 500 x 500, 1 m, 1000 m3/h, one 200 mm splitter.
     EXPECT_EQ(tlumic->RozmAEdit->text(), "500");
@@ -148,7 +148,7 @@ TEST_F(MistnostTlumicTest, TlumicPridanyDialogem) {
     tlumic->OKBtnClick();
     ASSERT_EQ(var.cesta.Pocet(), 2);
     const TElementSite& e = var.cesta.Aktualni();
-    EXPECT_EQ(e.Typ, TypTlumic);
+    EXPECT_EQ(e.Typ(), TypTlumic);
     EXPECT_EQ(Stitek(StitekPanelu::PopisElementu).text(),
               "2     600x500mm, délka 1.0m, 2000.0m3/hod, 2 vl. šířky 200mm");
     EXPECT_EQ(Texty(RadekPanelu::Utlum)[4], "37.8");   // the 200/100/1 m row
@@ -159,23 +159,23 @@ TEST_F(MistnostTlumicTest, TlumicPridanyDialogem) {
 
     // Changing it shows the sides in millimetres again; a second one added
     // behind it starts from its values.
-    var.RezimPridat = false;
+    tlumic->NastavPridat(false);
     tlumic->FormShow();
     EXPECT_EQ(tlumic->RozmAEdit->text(), "600");
     EXPECT_EQ(tlumic->RozmBEdit->text(), "500");
     EXPECT_EQ(tlumic->prutokEdit->text(), "2000.0");
     EXPECT_EQ(tlumic->PocetVlozekEdit->text(), "2");
-    var.RezimPridat = true;
+    tlumic->NastavPridat(true);
     tlumic->FormShow();
     tlumic->SirkaVlozekComboBox->setCurrentIndex(2);
     tlumic->PocetVlozekEdit->NastavCislo(1);
     tlumic->OKBtnClick();
     EXPECT_EQ(var.cesta.Pocet(), 3);
-    EXPECT_DOUBLE_EQ(var.cesta.Aktualni().Radius, 300);
+    EXPECT_DOUBLE_EQ(var.cesta.Aktualni().Vstup<VstupyTlumic>().SirkaVlozek, 300);
 }
 
 TEST_F(MistnostTlumicTest, TlumicKontrolaPredOK) {
-    var.RezimPridat = true;
+    tlumic->NastavPridat(true);
     // Two 300 mm splitters fill a 600 mm duct; 10800 m3/h is 30 m/s.
     for (auto [polozka, prutok] : {std::pair{2, 500.0}, std::pair{1, 10800.0}}) {
         Zaznam().Vymaz();
@@ -197,7 +197,7 @@ TEST_F(MistnostTlumicTest, TlumicKontrolaPredOK) {
 }
 
 TEST_F(MistnostTlumicTest, TlumicSelhaniVypoctu) {
-    var.RezimPridat = true;
+    tlumic->NastavPridat(true);
     VyplnTlumic(600, 500, 1, 2000, 1, 2);
     tlumic->OKBtnClick();
     ASSERT_EQ(var.cesta.Pocet(), 2);
@@ -214,14 +214,14 @@ TEST_F(MistnostTlumicTest, TlumicSelhaniVypoctu) {
 
     // Changing: the element keeps what it held, values typed are not kept.
     Zaznam().Vymaz();
-    var.RezimPridat = false;
+    tlumic->NastavPridat(false);
     VyplnTlumic(900, 700, 2, 3000, 0, 3);
     tlumic->OKBtnClick();
     EXPECT_EQ(Zaznam().texty, QStringList{ZpravaSouboru(var.SouborTlumice)});
     const TElementSite& e = var.cesta.Aktualni();
     EXPECT_EQ(e.Utlum, utlum);
-    EXPECT_DOUBLE_EQ(e.RozmA, 0.6);
-    EXPECT_EQ(e.Druh, 2);
+    EXPECT_DOUBLE_EQ(e.Vstup<VstupyTlumic>().A, 600);
+    EXPECT_EQ(e.Vstup<VstupyTlumic>().PocetVlozek, 2);
     EXPECT_EQ(e.Popis, "600x500mm, délka 1.0m, 2000.0m3/hod, 2 vl. šířky 200mm");
     EXPECT_TRUE(okno->Ulozeno());
 
@@ -230,7 +230,7 @@ TEST_F(MistnostTlumicTest, TlumicSelhaniVypoctu) {
     Zaznam().Vymaz();
     var.SouborTlumice = DRUN_DATA_DIR "/KL385216.CAD";
     var.Hlasky = false;
-    var.RezimPridat = true;
+    tlumic->NastavPridat(true);
     VyplnTlumic(500, 500, 1, 2000, 0, 1);
     tlumic->OKBtnClick();
     EXPECT_TRUE(Zaznam().texty.isEmpty());
@@ -253,7 +253,7 @@ TEST_F(MistnostTlumicTest, PridaniPresVyberTypu) {
     });
     okno->Okno<TVyberTypForm>()->Tlacitko(TypMistnost)->click();
     EXPECT_EQ(var.cesta.Pocet(), 3);
-    EXPECT_EQ(var.cesta.Posledni().Typ, TypMistnost);
+    EXPECT_EQ(var.cesta.Posledni().Typ(), TypMistnost);
     EXPECT_FALSE(okno->Okno<TVyberTypForm>()->Tlacitko(TypMistnost)->isEnabled());
     okno->Okno<TVyberTypForm>()->close();
 }

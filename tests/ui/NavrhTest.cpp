@@ -64,7 +64,7 @@ TEST_F(UiTest, NavrhOpatreniVlozeniAZpet) {
     n->TlumiceListBox->selectRow(0);
     n->VlozitBtnClick();
     ASSERT_EQ(var.cesta.Pocet(), 4);
-    EXPECT_EQ(var.cesta.Prvek(3).Typ, TypTlumic);
+    EXPECT_EQ(var.cesta.Prvek(3).Typ(), TypTlumic);
     for (size_t i = 0; i < PocetPasem; ++i)
         EXPECT_LE(var.Vysledek[i], var.Pozadavek[i]) << i;
     EXPECT_EQ(okno->Historie().PocetKroku(), 1);

@@ -30,7 +30,7 @@ class ObloukTest : public UiTest {
     // Adds a bend behind the current element through the dialog's OK.
     void Pridej(const QString& a, const QString& b, const QString& r, const QString& q,
                 int druh = 0) {
-        var.RezimPridat = true;
+        d->NastavPridat(true);
         d->FormShow();
         Vypln(a, b, r, q, druh);
         d->OKBtnClick();
@@ -66,8 +66,8 @@ TEST_F(ObloukTest, PridaniZapiseVypoctePamatujeAPrepocita) {
     Pridej("500", "250", "150", "2000");
     ASSERT_EQ(var.cesta.Pocet(), 2);
     const TElementSite& e = var.cesta.Aktualni();
-    EXPECT_EQ(e.Typ, TypOblouk);
-    EXPECT_EQ(e.Druh, 1);
+    EXPECT_EQ(e.Typ(), TypOblouk);
+    EXPECT_EQ(e.Vstup<VstupyOblouk>().Druh, 1);
     EXPECT_EQ(e.Popis, "oblouk, koleno s plechy 500x250mm, rádius 150mm, průtok 2000m3/hod");
     EXPECT_NEAR(e.VlastniDrun[0], 31.1, 0.05);
     EXPECT_DOUBLE_EQ(var.vstupy.PosledniA, 0.5);
@@ -134,12 +134,12 @@ TEST_F(ObloukTest, NepotvrzenePoleSeOveriPredOK) {
 
 TEST_F(ObloukTest, ZmenaPrepiseAktualniPrvek) {
     Pridej("500", "250", "150", "2000");
-    var.RezimPridat = false;
+    d->NastavPridat(false);
     d->FormShow();
     Napis(d->RadiusEdit, "200");
     d->OKBtnClick();
     ASSERT_EQ(var.cesta.Pocet(), 2);
-    EXPECT_DOUBLE_EQ(var.cesta.Aktualni().Radius, 0.2);
+    EXPECT_DOUBLE_EQ(var.cesta.Aktualni().Vstup<VstupyOblouk>().Radius, 200);
     EXPECT_EQ(var.cesta.Aktualni().Popis,
               "oblouk, koleno s plechy 500x250mm, rádius 200mm, průtok 2000m3/hod");
 }
@@ -156,7 +156,7 @@ TEST_F(ObloukTest, PridaniPresHlavniOknoASdileneHodnotyProOdbocku) {
     });
     okno->PridatTyp(TypOblouk);
     ASSERT_EQ(var.cesta.Pocet(), 2);
-    EXPECT_EQ(var.cesta.Aktualni().Typ, TypOblouk);
+    EXPECT_EQ(var.cesta.Aktualni().Typ(), TypOblouk);
 
     // A branch behind the bend starts from what the bend remembered.
     auto* odb = qobject_cast<TOdbockaForm*>(okno->Dialog(TypOdbocka));
@@ -170,7 +170,7 @@ TEST_F(ObloukTest, PridaniPresHlavniOknoASdileneHodnotyProOdbocku) {
 // A prefilled value outside a field's limits is refused at OK like a typed one.
 TEST_F(ObloukTest, PredvyplnenaHodnotaMimoMezeOdmitnuta) {
     var.vstupy.PosledniRadius = 0.6;
-    var.RezimPridat = true;
+    d->NastavPridat(true);
     d->FormShow();
     d->OKBtnClick();
     EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 50 do 500"});

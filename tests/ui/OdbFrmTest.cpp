@@ -22,7 +22,7 @@ class OdbockaTest : public UiTest {
     }
     // A1, B1, A2, B2, radius, branch flow, total flow: the order of the fields' texts.
     void Pridej(const QStringList& t) {
-        var.RezimPridat = true;
+        d->NastavPridat(true);
         d->FormShow();
         TMDoubleEdit* pole[] = {d->OdbA1Edit,  d->OdbB1Edit,     d->OdbA2Edit,     d->OdbB2Edit,
                                 d->RadiusEdit, d->OdbPrutokEdit, d->CelkPrutokEdit};
@@ -128,7 +128,7 @@ TEST_F(OdbockaTest, MezePoli) {
 // A prefilled value outside a field's limits is refused at OK like a typed one.
 TEST_F(OdbockaTest, PredvyplnenaHodnotaMimoMezeOdmitnuta) {
     var.vstupy.PosledniPrutok = 200000;
-    var.RezimPridat = true;
+    d->NastavPridat(true);
     d->FormShow();
     d->OKBtnClick();
     EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 10 do 100000"});

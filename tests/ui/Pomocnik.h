@@ -159,7 +159,7 @@ class UiTest : public ::testing::Test {
         ASSERT_NE(d, nullptr);
         SCOPED_TRACE(text.toStdString());
         Zaznam().Vymaz();
-        var.RezimPridat = true;
+        d->NastavPridat(true);
         d->FormShow();
         Napis(pole, text);
         d->OKBtnClick();

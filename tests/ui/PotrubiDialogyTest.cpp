@@ -31,7 +31,7 @@ class DialogyPotrubiTest : public UiTest {
         ASSERT_TRUE(hr && ku && vy && vi);
     }
     void PridejHr(const QString& a, const QString& b, const QString& l, const QString& q) {
-        var.RezimPridat = true;
+        hr->NastavPridat(true);
         hr->FormShow();
         Napis(hr->RozmAEdit, a);
         Napis(hr->RozmBEdit, b);
@@ -40,7 +40,7 @@ class DialogyPotrubiTest : public UiTest {
         hr->OKBtnClick();
     }
     void PridejKu(const QString& d, const QString& l, const QString& q) {
-        var.RezimPridat = true;
+        ku->NastavPridat(true);
         ku->FormShow();
         Napis(ku->PrumerEdit, d);
         Napis(ku->DelkaEdit, l);
@@ -48,7 +48,7 @@ class DialogyPotrubiTest : public UiTest {
         ku->OKBtnClick();
     }
     void PridejVy(const QString& a, const QString& b, const QString& q, int druh, int umisteni) {
-        var.RezimPridat = true;
+        vy->NastavPridat(true);
         vy->FormShow();
         Napis(vy->RozmAEdit, a);
         Napis(vy->RozmBEdit, b);
@@ -58,7 +58,7 @@ class DialogyPotrubiTest : public UiTest {
         vy->OKBtnClick();
     }
     void PridejVice(const QString& n) {
-        var.RezimPridat = true;
+        vi->NastavPridat(true);
         vi->FormShow();
         Napis(vi->PocetEdit, n);
         vi->OKBtnClick();
@@ -121,8 +121,8 @@ TEST_F(DialogyPotrubiTest, HranatePridaniPamatujeAZobraziMilimetry) {
     const TElementSite& e = var.cesta.Aktualni();
     EXPECT_EQ(e.Cislo, 2);
     EXPECT_EQ(e.Popis, "500x250mm, délka 10m, průtok 2000m3/hod");
-    EXPECT_DOUBLE_EQ(e.RozmA, 0.5);
-    EXPECT_DOUBLE_EQ(e.RozmB, 0.25);
+    EXPECT_DOUBLE_EQ(e.Vstup<VstupyHrPotrubi>().A, 500);
+    EXPECT_DOUBLE_EQ(e.Vstup<VstupyHrPotrubi>().B, 250);
     EXPECT_NEAR(e.VlastniDrun[0], 29.36, 0.005);
     EXPECT_DOUBLE_EQ(var.vstupy.PosledniA, 0.5);
     EXPECT_DOUBLE_EQ(var.vstupy.PosledniB, 0.25);
@@ -136,7 +136,7 @@ TEST_F(DialogyPotrubiTest, HranatePridaniPamatujeAZobraziMilimetry) {
     Zaznam().Vymaz();
 
     // A new duct behind a duct starts from that duct's values, in millimetres.
-    var.RezimPridat = true;
+    hr->NastavPridat(true);
     hr->FormShow();
     EXPECT_EQ(TextyPoli({hr->RozmAEdit, hr->RozmBEdit, hr->DelkaEdit, hr->PrutokEdit}),
               QStringList({"500", "250", "10.0", "2000"}));
@@ -150,14 +150,14 @@ TEST_F(DialogyPotrubiTest, HranatePridaniPamatujeAZobraziMilimetry) {
 
 TEST_F(DialogyPotrubiTest, HranateZmenaPrepiseJenTentoElement) {
     PridejHr("500", "250", "10", "2000");
-    var.RezimPridat = false;
+    hr->NastavPridat(false);
     hr->FormShow();
     Napis(hr->DelkaEdit, "20");
     hr->OKBtnClick();
     ASSERT_EQ(var.cesta.Pocet(), 2);
     EXPECT_EQ(var.cesta.Aktualni().Popis, "500x250mm, délka 20m, průtok 2000m3/hod");
     EXPECT_DOUBLE_EQ(var.cesta.Aktualni().Utlum[0], 12);
-    EXPECT_DOUBLE_EQ(var.cesta.Aktualni().RozmA, 0.5); // converted once, not twice
+    EXPECT_DOUBLE_EQ(var.cesta.Aktualni().Vstup<VstupyHrPotrubi>().A, 500); // as typed
 }
 
 // The velocity checks refuse before anything changes; one flow less passes.
@@ -187,7 +187,7 @@ TEST_F(DialogyPotrubiTest, RychlostNaObouStranachHranice) {
         if (r.zprava.isEmpty()) {
             EXPECT_TRUE(Zaznam().texty.isEmpty());
             EXPECT_EQ(var.cesta.Pocet(), 2);
-            EXPECT_EQ(var.cesta.Aktualni().Typ, r.typ);
+            EXPECT_EQ(var.cesta.Aktualni().Typ(), r.typ);
         } else {
             EXPECT_EQ(Zaznam().texty, QStringList{r.zprava});
             ExpectBezZmeny(1);
@@ -200,13 +200,13 @@ TEST_F(DialogyPotrubiTest, ZmenaOdmitnutaRychlostiNechaElementJakByl) {
     PridejHr("500", "250", "10", "2000");
     const TElementSite pred = var.cesta.Aktualni();
     okno->Historie().OznacUlozeno();
-    var.RezimPridat = false;
+    hr->NastavPridat(false);
     hr->FormShow();
     Napis(hr->PrutokEdit, "100000");
     hr->OKBtnClick();
     EXPECT_EQ(Zaznam().texty, QStringList{RychlostPotrubi});
     EXPECT_EQ(var.cesta.Aktualni().Popis, pred.Popis);
-    EXPECT_EQ(var.cesta.Aktualni().Prutok, 2000);
+    EXPECT_EQ(var.cesta.Aktualni().Vstup<VstupyHrPotrubi>().Prutok, 2000);
     EXPECT_EQ(var.vstupy.PosledniPrutok, 2000);
     EXPECT_TRUE(okno->Ulozeno());
 }
@@ -259,13 +259,13 @@ TEST_F(DialogyPotrubiTest, KruhovePridaniAZmena) {
     ASSERT_EQ(var.cesta.Pocet(), 2);
     const TElementSite& e = var.cesta.Aktualni();
     EXPECT_EQ(e.Popis, "průměr 200mm, délka 10m, průtok 500m3/hod");
-    EXPECT_DOUBLE_EQ(e.RozmA, 0.2);
+    EXPECT_DOUBLE_EQ(e.Vstup<VstupyKuPotrubi>().Prumer, 200);
     EXPECT_NEAR(e.VlastniDrun[0], 23.25, 0.005);
     EXPECT_DOUBLE_EQ(var.vstupy.PosledniPrumer, 0.2);
     EXPECT_EQ(var.vstupy.PosledniDelka, 10);
     EXPECT_EQ(var.vstupy.PosledniPrutok, 500);
     EXPECT_EQ(var.vstupy.PosledniA, 0.5); // not its quantity
-    var.RezimPridat = false;
+    ku->NastavPridat(false);
     ku->FormShow();
     EXPECT_EQ(TextyPoli({ku->PrumerEdit, ku->DelkaEdit, ku->PrutokEdit}),
               QStringList({"200", "10.0", "500"}));
@@ -303,11 +303,11 @@ TEST_F(DialogyPotrubiTest, VyustkaPridaniDruhUmisteniAPredvyplneni) {
 
     PridejVy("600", "600", "2000", 7, 3);
     EXPECT_EQ(var.cesta.Aktualni().Popis, "Žaluzie 600x600mm, průtok2000m3/hod");
-    EXPECT_EQ(var.cesta.Aktualni().Druh, 7);
-    EXPECT_EQ(var.cesta.Aktualni().Umisteni, 3);
+    EXPECT_EQ(var.cesta.Aktualni().Vstup<VstupyVyustka>().Druh, 7);
+    EXPECT_EQ(var.cesta.Aktualni().Vstup<VstupyVyustka>().Umisteni, 3);
     // Behind an outlet the dialog offers that outlet, kind and position included.
     vy->DruhTlacitka->button(0)->setChecked(true);
-    var.RezimPridat = true;
+    vy->NastavPridat(true);
     vy->FormShow();
     EXPECT_EQ(TextyPoli({vy->RozmAEdit, vy->RozmBEdit, vy->PrutokEdit}),
               QStringList({"600", "600", "2000"}));
@@ -328,7 +328,7 @@ TEST_F(DialogyPotrubiTest, ViceZdrojuPocetPamatujeAZvysiUroven) {
     PridejVice("4");
     ASSERT_EQ(var.cesta.Pocet(), 2);
     EXPECT_EQ(var.cesta.Aktualni().Popis, "korekce na počet zdrojů drunu. Počet= 4");
-    EXPECT_EQ(var.cesta.Aktualni().Druh, 4);
+    EXPECT_EQ(var.cesta.Aktualni().Vstup<VstupyVice>().PocetZdroju, 4);
     EXPECT_EQ(var.vstupy.PosledniPocetZdroju, 4);
     EXPECT_EQ(Texty(RadekPanelu::Vysledek)[0], "66.0");
     EXPECT_EQ(RadekSeznamu(1), "2     Více zdrojů");
@@ -367,13 +367,13 @@ TEST_F(DialogyPotrubiTest, PresHlavniOkno) {
     okno->ZmenElem();
     EXPECT_EQ(videno, QStringList({"500", "250", "10.0", "2000"}));
     EXPECT_EQ(var.cesta.Pocet(), 2);
-    EXPECT_DOUBLE_EQ(var.cesta.Aktualni().RozmA, 0.5);
+    EXPECT_DOUBLE_EQ(var.cesta.Aktualni().Vstup<VstupyHrPotrubi>().A, 500);
 }
 
 TEST_F(DialogyPotrubiTest, StornoNicNemeni) {
     for (TElementDialog* d : {static_cast<TElementDialog*>(hr), static_cast<TElementDialog*>(ku),
                               static_cast<TElementDialog*>(vy), static_cast<TElementDialog*>(vi)}) {
-        var.RezimPridat = true;
+        d->NastavPridat(true);
         d->FormShow();
         d->StornoBtnClick();
     }
@@ -384,7 +384,7 @@ TEST_F(DialogyPotrubiTest, StornoNicNemeni) {
 // A prefilled value outside the field's limits is refused at OK like a typed one.
 TEST_F(DialogyPotrubiTest, PredvyplnenaHodnotaMimoMezeOdmitnuta) {
     var.vstupy.PosledniDelka = 0.5;
-    var.RezimPridat = true;
+    hr->NastavPridat(true);
     hr->FormShow();
     hr->OKBtnClick();
     EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 1 do 100"});

@@ -38,6 +38,11 @@ class TElementDialog : public TPlnenyDialog {
   public:
     TElementDialog(drun::DrunVar& var, const QString& titulek, QWidget* parent = nullptr);
 
+    // Whether OK inserts a new element behind the current one or changes the
+    // current one; each opening says which.
+    void NastavPridat(bool pridat) { pridat_ = pridat; }
+    bool Pridat() const { return pridat_; }
+
   public slots:
     void OKBtnClick();
     void StornoBtnClick();
@@ -64,6 +69,9 @@ class TElementDialog : public TPlnenyDialog {
     drun::DrunVar& var_;
     QPushButton* OKBtn;
     QPushButton* StornoBtn;
+
+  private:
+    bool pridat_ = false;
 };
 
 // Puts `pole` at the dialogs' usual field width (a text field right aligned)

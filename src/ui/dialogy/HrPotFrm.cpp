@@ -38,11 +38,12 @@ void THrPotrubiForm::NastavMeze() {
 
 void THrPotrubiForm::FormShow() {
     const TElementSite& e = var_.cesta.Aktualni();
-    const bool sam = e.Typ == TypHrPotrubi;
-    RozmAEdit->NastavCislo(NaMilimetry(sam ? e.RozmA : var_.vstupy.PosledniA), 0);
-    RozmBEdit->NastavCislo(NaMilimetry(sam ? e.RozmB : var_.vstupy.PosledniB), 0);
-    DelkaEdit->NastavCislo(sam ? e.Delka : var_.vstupy.PosledniDelka, 1);
-    PrutokEdit->NastavCislo(sam ? e.Prutok : var_.vstupy.PosledniPrutok, 0);
+    const auto* h = std::get_if<VstupyHrPotrubi>(&e.Vstupy);
+    const PosledniVstupy& p = var_.vstupy;
+    RozmAEdit->NastavCislo(h ? h->A : NaMilimetry(p.PosledniA), 0);
+    RozmBEdit->NastavCislo(h ? h->B : NaMilimetry(p.PosledniB), 0);
+    DelkaEdit->NastavCislo(h ? h->Delka : p.PosledniDelka, 1);
+    PrutokEdit->NastavCislo(h ? h->Prutok : p.PosledniPrutok, 0);
     RozmAEdit->setFocus();
     RozmAEdit->selectAll();
 }
@@ -64,5 +65,5 @@ bool THrPotrubiForm::ZapisAVypocet() {
     z.TextDelka = DelkaEdit->text().toStdString();
     z.TextPrutok = PrutokEdit->text().toStdString();
     return ZadejElement(
-        var_, [&z](DrunVar& v) { ZapisHrPotrubi(v, z); }, Vzdy<VypocetHrPotrubi>);
+        var_, Pridat(), [&z](DrunVar& v) { ZapisHrPotrubi(v, z); }, Vzdy<VypocetHrPotrubi>);
 }

@@ -69,16 +69,16 @@ void TKTlumicForm::NastavMeze() {
 
 void TKTlumicForm::FormShow() {
     const TElementSite& e = var_.cesta.Aktualni();
-    const bool sam = e.Typ == TypTlumic;
-    RozmAEdit->NastavCislo(NaMilimetry(sam ? e.RozmA : var_.vstupy.PosledniA), 0);
-    RozmBEdit->NastavCislo(NaMilimetry(sam ? e.RozmB : var_.vstupy.PosledniB), 0);
+    const auto* t = std::get_if<VstupyTlumic>(&e.Vstupy);
+    const PosledniVstupy& p = var_.vstupy;
+    RozmAEdit->NastavCislo(t ? t->A : NaMilimetry(p.PosledniA), 0);
+    RozmBEdit->NastavCislo(t ? t->B : NaMilimetry(p.PosledniB), 0);
     // A remembered length of a duct or a room may lie outside 1..3 m; OK
     // refuses it until it is corrected.
-    DelkaEdit->NastavCislo(CelaDelka(sam ? e.Delka : var_.vstupy.PosledniDelka));
-    prutokEdit->NastavCislo(sam ? e.Prutok : var_.vstupy.PosledniPrutok, 1);
-    SirkaVlozekComboBox->setCurrentIndex(
-        PolozkaSirky(sam ? e.Radius : var_.vstupy.PosledniSirkaVlozek));
-    PocetVlozekEdit->NastavCislo(sam ? e.Druh : var_.vstupy.PosledniPocetVlozek);
+    DelkaEdit->NastavCislo(CelaDelka(t ? t->Delka : p.PosledniDelka));
+    prutokEdit->NastavCislo(t ? t->Prutok : p.PosledniPrutok, 1);
+    SirkaVlozekComboBox->setCurrentIndex(PolozkaSirky(t ? t->SirkaVlozek : p.PosledniSirkaVlozek));
+    PocetVlozekEdit->NastavCislo(t ? t->PocetVlozek : p.PosledniPocetVlozek);
     RozmAEdit->setFocus();
     RozmAEdit->selectAll();
 }
@@ -101,7 +101,7 @@ bool TKTlumicForm::ZapisAVypocet() {
     z.PocetVlozek = PocetVlozekEdit->Cislo();
     VysledekSouboru vysledek;
     const bool ok = ZadejElement(
-        var_, [&z](DrunVar& v) { ZapisTlumic(v, z); },
+        var_, Pridat(), [&z](DrunVar& v) { ZapisTlumic(v, z); },
         [&vysledek](DrunVar& v) {
             vysledek = VypocetTlumice(v);
             return vysledek.Ok();

@@ -37,10 +37,11 @@ void TKuPotrubiForm::NastavMeze() {
 
 void TKuPotrubiForm::FormShow() {
     const TElementSite& e = var_.cesta.Aktualni();
-    const bool sam = e.Typ == TypKuPotrubi;
-    PrumerEdit->NastavCislo(NaMilimetry(sam ? e.RozmA : var_.vstupy.PosledniPrumer), 0);
-    DelkaEdit->NastavCislo(sam ? e.Delka : var_.vstupy.PosledniDelka, 1);
-    PrutokEdit->NastavCislo(sam ? e.Prutok : var_.vstupy.PosledniPrutok, 0);
+    const auto* k = std::get_if<VstupyKuPotrubi>(&e.Vstupy);
+    const PosledniVstupy& p = var_.vstupy;
+    PrumerEdit->NastavCislo(k ? k->Prumer : NaMilimetry(p.PosledniPrumer), 0);
+    DelkaEdit->NastavCislo(k ? k->Delka : p.PosledniDelka, 1);
+    PrutokEdit->NastavCislo(k ? k->Prutok : p.PosledniPrutok, 0);
     PrumerEdit->setFocus();
     PrumerEdit->selectAll();
 }
@@ -60,5 +61,5 @@ bool TKuPotrubiForm::ZapisAVypocet() {
     z.TextDelka = DelkaEdit->text().toStdString();
     z.TextPrutok = PrutokEdit->text().toStdString();
     return ZadejElement(
-        var_, [&z](DrunVar& v) { ZapisKuPotrubi(v, z); }, Vzdy<VypocetKuPotrubi>);
+        var_, Pridat(), [&z](DrunVar& v) { ZapisKuPotrubi(v, z); }, Vzdy<VypocetKuPotrubi>);
 }

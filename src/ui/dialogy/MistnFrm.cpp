@@ -99,18 +99,22 @@ void TMistnostForm::NastavMeze() {
 
 void TMistnostForm::FormShow() {
     const TElementSite& e = var_.cesta.Aktualni();
-    if (e.Typ == TypMistnost) {
+    const auto* m = std::get_if<VstupyMistnost>(&e.Vstupy);
+    if (m) {
         PopisMistnEdit->setText(QString::fromStdString(e.Popis));
-        PlochaStenEdit->NastavCislo(e.RozmA, 1);
-        VzdalenostEdit->NastavCislo(e.Delka, 1);
+        PlochaStenEdit->NastavCislo(m->PlochaSten, 1);
+        VzdalenostEdit->NastavCislo(m->Vzdalenost, 1);
     } else {
         // The description keeps whatever was typed last.
         PlochaStenEdit->NastavCislo(var_.vstupy.PosledniPlochaSten, 1);
         VzdalenostEdit->NastavCislo(var_.vstupy.PosledniDelka, 1);
     }
+    // A new room is offered the last room's tables.
+    const RadaPasem& pohltivost = m ? m->Pohltivost : var_.vstupy.Pohltivost;
+    const RadaPasem& smerovost = m ? m->Smerovost : var_.vstupy.Smerovost;
     for (int i = 0; i < PocetPasem; ++i) {
-        SoucPohl.pole[i]->NastavCislo(var_.vstupy.Pohltivost[static_cast<size_t>(i)], 2);
-        SmerSouc.pole[i]->NastavCislo(var_.vstupy.Smerovost[static_cast<size_t>(i)], 1);
+        SoucPohl.pole[i]->NastavCislo(pohltivost[static_cast<size_t>(i)], 2);
+        SmerSouc.pole[i]->NastavCislo(smerovost[static_cast<size_t>(i)], 1);
         SmerSouc.pole[i]->setEnabled(true);
     }
     SmerSoucVolba[Jinde]->setChecked(true);
@@ -147,5 +151,5 @@ bool TMistnostForm::ZapisAVypocet() {
         z.Smerovost[static_cast<size_t>(i)] = SmerSouc.pole[i]->Cislo();
     }
     return ZadejElement(
-        var_, [&z](DrunVar& v) { ZapisMistnost(v, z); }, Vzdy<VypocetMistnosti>);
+        var_, Pridat(), [&z](DrunVar& v) { ZapisMistnost(v, z); }, Vzdy<VypocetMistnosti>);
 }

@@ -63,7 +63,7 @@ void TObecElemForm::NastavMeze() {
 
 void TObecElemForm::FormShow() {
     const TElementSite& e = var_.cesta.Aktualni();
-    if (e.Typ == TypObecny) {
+    if (e.Typ() == TypObecny) {
         NazevEdit->setText(QString::fromStdString(e.Popis));
         for (int i = 0; i < PocetPasem; ++i) {
             Utl.pole[i]->NastavCislo(e.Utlum[i]);
@@ -81,7 +81,7 @@ bool TObecElemForm::ZapisAVypocet() {
         z.VlastniDrun[static_cast<size_t>(i)] = VlDrun.pole[i]->Cislo();
     }
     return ZadejElement(
-        var_, [&z](DrunVar& v) { ZapisObecElement(v, z); }, Vzdy<VypocetObecElementu>);
+        var_, Pridat(), [&z](DrunVar& v) { ZapisObecElement(v, z); }, Vzdy<VypocetObecElementu>);
 }
 
 void TObecElemForm::UtlNulujBtnClick() {

@@ -66,12 +66,13 @@ void TObloukForm::NastavDruhIndex(int index) {
 
 void TObloukForm::FormShow() {
     const TElementSite& e = var_.cesta.Aktualni();
-    const bool sam = e.Typ == TypOblouk;
-    NastavDruhIndex(sam ? e.Druh - 1 : 0);
-    RozmAEdit->NastavCislo(NaMilimetry(sam ? e.RozmA : var_.vstupy.PosledniA), 0);
-    RozmBEdit->NastavCislo(NaMilimetry(sam ? e.RozmB : var_.vstupy.PosledniB), 0);
-    RadiusEdit->NastavCislo(NaMilimetry(sam ? e.Radius : var_.vstupy.PosledniRadius), 1);
-    PrutokEdit->NastavCislo(sam ? e.Prutok : var_.vstupy.PosledniPrutok, 0);
+    const auto* o = std::get_if<VstupyOblouk>(&e.Vstupy);
+    const PosledniVstupy& p = var_.vstupy;
+    NastavDruhIndex(o ? o->Druh - 1 : 0);
+    RozmAEdit->NastavCislo(o ? o->A : NaMilimetry(p.PosledniA), 0);
+    RozmBEdit->NastavCislo(o ? o->B : NaMilimetry(p.PosledniB), 0);
+    RadiusEdit->NastavCislo(o ? o->Radius : NaMilimetry(p.PosledniRadius), 1);
+    PrutokEdit->NastavCislo(o ? o->Prutok : p.PosledniPrutok, 0);
     RozmAEdit->setFocus();
     RozmAEdit->selectAll();
 }
@@ -94,5 +95,5 @@ bool TObloukForm::ZapisAVypocet() {
     z.TextRadius = RadiusEdit->text().toStdString();
     z.TextPrutok = PrutokEdit->text().toStdString();
     return ZadejElement(
-        var_, [&z](DrunVar& v) { ZapisOblouk(v, z); }, Vzdy<VypocetOblouku>);
+        var_, Pridat(), [&z](DrunVar& v) { ZapisOblouk(v, z); }, Vzdy<VypocetOblouku>);
 }

@@ -59,14 +59,15 @@ void TOdbockaForm::NastavMeze() {
 
 void TOdbockaForm::FormShow() {
     const TElementSite& e = var_.cesta.Aktualni();
-    const bool sam = e.Typ == TypOdbocka;
-    OdbA1Edit->NastavCislo(NaMilimetry(sam ? e.RozmA : var_.vstupy.PosledniA), 0);
-    OdbB1Edit->NastavCislo(NaMilimetry(sam ? e.RozmB : var_.vstupy.PosledniB), 0);
-    OdbA2Edit->NastavCislo(NaMilimetry(sam ? e.RozmA2 : PosledniVstupy::VychoziA2), 0);
-    OdbB2Edit->NastavCislo(NaMilimetry(sam ? e.RozmB2 : PosledniVstupy::VychoziB2), 0);
-    RadiusEdit->NastavCislo(NaMilimetry(sam ? e.Radius : var_.vstupy.PosledniRadius), 1);
-    OdbPrutokEdit->NastavCislo(sam ? e.Prutok2 : var_.vstupy.PosledniOdbPrutok, 0);
-    CelkPrutokEdit->NastavCislo(sam ? e.Prutok : var_.vstupy.PosledniPrutok, 0);
+    const auto* o = std::get_if<VstupyOdbocka>(&e.Vstupy);
+    const PosledniVstupy& p = var_.vstupy;
+    OdbA1Edit->NastavCislo(o ? o->A : NaMilimetry(p.PosledniA), 0);
+    OdbB1Edit->NastavCislo(o ? o->B : NaMilimetry(p.PosledniB), 0);
+    OdbA2Edit->NastavCislo(o ? o->A2 : NaMilimetry(PosledniVstupy::VychoziA2), 0);
+    OdbB2Edit->NastavCislo(o ? o->B2 : NaMilimetry(PosledniVstupy::VychoziB2), 0);
+    RadiusEdit->NastavCislo(o ? o->Radius : NaMilimetry(p.PosledniRadius), 1);
+    OdbPrutokEdit->NastavCislo(o ? o->OdbPrutok : p.PosledniOdbPrutok, 0);
+    CelkPrutokEdit->NastavCislo(o ? o->Prutok : p.PosledniPrutok, 0);
     OdbA1Edit->setFocus();
     OdbA1Edit->selectAll();
 }
@@ -95,5 +96,5 @@ bool TOdbockaForm::ZapisAVypocet() {
     z.TextCelkPrutok = CelkPrutokEdit->text().toStdString();
     z.TextOdbPrutok = OdbPrutokEdit->text().toStdString();
     return ZadejElement(
-        var_, [&z](DrunVar& v) { ZapisOdbocku(v, z); }, Vzdy<VypocetOdbocky>);
+        var_, Pridat(), [&z](DrunVar& v) { ZapisOdbocku(v, z); }, Vzdy<VypocetOdbocky>);
 }

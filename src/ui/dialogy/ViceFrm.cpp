@@ -36,7 +36,8 @@ void TViceForm::NastavMeze() {
 
 void TViceForm::FormShow() {
     const TElementSite& e = var_.cesta.Aktualni();
-    PocetEdit->NastavCislo(e.Typ == TypVice ? e.Druh : var_.vstupy.PosledniPocetZdroju);
+    const auto* v = std::get_if<VstupyVice>(&e.Vstupy);
+    PocetEdit->NastavCislo(v ? v->PocetZdroju : var_.vstupy.PosledniPocetZdroju);
     PocetEdit->setFocus();
     PocetEdit->selectAll();
 }
@@ -51,5 +52,5 @@ bool TViceForm::ZapisAVypocet() {
     z.Pocet = PocetEdit->Cislo();
     z.TextPocet = PocetEdit->text().toStdString();
     return ZadejElement(
-        var_, [&z](DrunVar& v) { ZapisVice(v, z); }, Vzdy<VypocetVice>);
+        var_, Pridat(), [&z](DrunVar& v) { ZapisVice(v, z); }, Vzdy<VypocetVice>);
 }

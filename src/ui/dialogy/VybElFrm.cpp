@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/DrunVar.h"
+#include "core/Druhy.h"
 #include "ui/hlavni/Hlaseni.h"
 
 using namespace drun;
@@ -14,27 +14,18 @@ TVyberTypForm::TVyberTypForm(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     auto* v = new QVBoxLayout(this);
-    const std::array<std::tuple<int, const char*, const char*, const char*>, 9> tab{{
-        {TypObecny, "ObecElemBtn", "Obecný element", "Zadáte útlum a vlastní drun"},
-        {TypHrPotrubi, "HranPotrBtn", "Hranaté potrubí", ""},
-        {TypKuPotrubi, "KulPotrBtn", "Kruhové potrubí", ""},
-        {TypOblouk, "ObloukBtn", "Oblouk, koleno", ""},
-        {TypOdbocka, "OdbockaBtn", "Odbočka, rozbočka", ""},
-        {TypVyustka, "VyustkaBtn", "Vyústka, žaluzie", ""},
-        {TypTlumic, "KTlumicBtn", "Kulisový tlumič drunu", ""},
-        {TypVice, "ViceBtn", "Korekce na více zdrojů drunu", ""},
-        {TypMistnost, "MistnostBtn", "Místnost", "Místnost (může být jen jedna)"},
-    }};
-    for (const auto& [typ, jmeno, text, hint] : tab) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
-        b->setObjectName(QString::fromLatin1(jmeno));
+    for (const DruhElementu& d : Druhy()) {
+        const NabidkaDruhu& n = d.Nabidka;
+        if (!*n.Text) continue; // the source is never added
+        auto* b = new QPushButton(QString::fromUtf8(n.Text), this);
+        b->setObjectName(QString::fromLatin1(n.Tlacitko));
         b->setAutoDefault(false);
         b->setMinimumWidth(220);
-        if (*hint) NastavHint(b, QString::fromUtf8(hint));
+        if (*n.Tip) NastavHint(b, QString::fromUtf8(n.Tip));
         b->setEnabled(false); // until a dialog for the type is registered
-        connect(b, &QPushButton::clicked, this, [this, t = typ] { emit TypVybran(t); });
+        connect(b, &QPushButton::clicked, this, [this, t = int(d.Kod)] { emit TypVybran(t); });
         v->addWidget(b);
-        tlacitka_[static_cast<size_t>(typ)] = b;
+        tlacitka_[d.Kod] = b;
     }
     adjustSize();
     setFixedSize(sizeHint());

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <array>
 
+#include "core/Vstupy.h"
+
 class QPushButton;
 
 // The modeless picker of a new element's type; it stays open so that
@@ -22,5 +24,5 @@ class TVyberTypForm : public QDialog {
     bool event(QEvent* e) override;
 
   private:
-    std::array<QPushButton*, 11> tlacitka_{};
+    std::array<QPushButton*, drun::PocetTypu + 1> tlacitka_{}; // by type code
 };

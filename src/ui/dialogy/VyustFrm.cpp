@@ -74,12 +74,12 @@ void TVyustkaForm::NastavMeze() {
 
 void TVyustkaForm::FormShow() {
     const TElementSite& e = var_.cesta.Aktualni();
-    if (e.Typ == TypVyustka) {
-        RozmAEdit->NastavCislo(NaMilimetry(e.RozmA), 0);
-        RozmBEdit->NastavCislo(NaMilimetry(e.RozmB), 0);
-        PrutokEdit->NastavCislo(e.Prutok, 0);
-        if (QAbstractButton* b = DruhTlacitka->button(e.Druh - 1)) b->setChecked(true);
-        if (QAbstractButton* b = UmisteniTlacitka->button(e.Umisteni - 1)) b->setChecked(true);
+    if (const auto* v = std::get_if<VstupyVyustka>(&e.Vstupy)) {
+        RozmAEdit->NastavCislo(v->A, 0);
+        RozmBEdit->NastavCislo(v->B, 0);
+        PrutokEdit->NastavCislo(v->Prutok, 0);
+        if (QAbstractButton* b = DruhTlacitka->button(v->Druh - 1)) b->setChecked(true);
+        if (QAbstractButton* b = UmisteniTlacitka->button(v->Umisteni - 1)) b->setChecked(true);
     } else {
         RozmAEdit->NastavCislo(NaMilimetry(var_.vstupy.PosledniA), 0);
         RozmBEdit->NastavCislo(NaMilimetry(var_.vstupy.PosledniB), 0);
@@ -108,5 +108,5 @@ bool TVyustkaForm::ZapisAVypocet() {
     z.TextB = RozmBEdit->text().toStdString();
     z.TextPrutok = PrutokEdit->text().toStdString();
     return ZadejElement(
-        var_, [&z](DrunVar& v) { ZapisVyustku(v, z); }, Vzdy<VypocetVyustky>);
+        var_, Pridat(), [&z](DrunVar& v) { ZapisVyustku(v, z); }, Vzdy<VypocetVyustky>);
 }

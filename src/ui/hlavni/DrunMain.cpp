@@ -28,6 +28,7 @@
 #include <tuple>
 
 #include "core/Cisla.h"
+#include "core/Druhy.h"
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
 #include "core/Konfigurace.h"
@@ -163,7 +164,6 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     ZobrazPozadavek();
     NaplnForm();
     historie_->Nova(true);
-    var_.RezimPridat = false;
     adjustSize();
     // The smallest window is the one that fits the panels and today's list;
     // a larger one gives the list the room.
@@ -326,23 +326,13 @@ void THlavniForm::VytvorPrikazy() {
     pridat->menuAction()->setStatusTip(QStringLiteral("Vložit nový element"));
     menu[Element]->insertMenu(Akce(Prikaz::Vypustit), pridat);
     menu[Element]->insertSeparator(pridat->menuAction());
-    const std::array<std::tuple<int, const char*, const char*>, 9> polozky{{
-        {TypObecny, "Obecný element", "Obecný element - zadání útlumu a vlastního drunu ručně"},
-        {TypHrPotrubi, "Hranaté potrubí", ""},
-        {TypKuPotrubi, "Kruhové potrubí", ""},
-        {TypOblouk, "Oblouk, koleno", ""},
-        {TypOdbocka, "Odbočka, rozbočka", ""},
-        {TypVyustka, "Vyústka, žaluzie", "Spíše orientační hodnoty pro vyústku a žaluzii"},
-        {TypTlumic, "Kulisový tlumič drunu (KL 38 5216)", ""},
-        {TypVice, "Korekce na více zdrojů drunu", ""},
-        {TypMistnost, "Místnost", "Místnost (může být jen jedna)"},
-    }};
-    for (auto [typ, text, hint] : polozky) {
-        QAction* a = pridat->addAction(QString::fromUtf8(text));
-        a->setStatusTip(QString::fromUtf8(hint));
+    for (const DruhElementu& d : Druhy()) {
+        if (!*d.Nabidka.TextMenu) continue; // the source is never added
+        QAction* a = pridat->addAction(QString::fromUtf8(d.Nabidka.TextMenu));
+        a->setStatusTip(QString::fromUtf8(d.Nabidka.TipMenu));
         a->setEnabled(false);
-        connect(a, &QAction::triggered, this, [this, typ = typ] { PridatTyp(typ); });
-        pridat_[static_cast<size_t>(typ)] = a;
+        connect(a, &QAction::triggered, this, [this, typ = int(d.Kod)] { PridatTyp(typ); });
+        pridat_[d.Kod] = a;
     }
 }
 
@@ -413,9 +403,9 @@ bool THlavniForm::eventFilter(QObject* o, QEvent* e) {
 
 void THlavniForm::RegistrujDialog(int typ, TElementDialog* dialog) {
     dialogy_[static_cast<size_t>(typ)] = dialog;
-    connect(dialog, &TElementDialog::ElementZadan, this, [this](int n) {
+    connect(dialog, &TElementDialog::ElementZadan, this, [this, dialog](int n) {
         const int pred = ZobrazenyPrvek();
-        const QString krok = var_.RezimPridat ? QStringLiteral("Přidat element ")
+        const QString krok = dialog->Pridat() ? QStringLiteral("Přidat element ")
                                               : QStringLiteral("Změnit element ");
         PrepocitejOd(n);
         ZaznamenejKrok(krok + QString::number(n), pred);
@@ -474,12 +464,12 @@ void THlavniForm::NovyVypocet() {
 }
 
 void THlavniForm::ZmenElem() {
-    var_.RezimPridat = false;
     const int ulozenyAktualni = var_.cesta.AktualniCislo();
-    const int typ = var_.cesta.Aktualni().Typ;
+    const int typ = var_.cesta.Aktualni().Typ();
     if (typ == TypZdroj) {
         ZadejZdrojDrunu();
     } else if (TElementDialog* d = Dialog(typ)) {
+        d->NastavPridat(false);
         d->exec();
     }
     var_.cesta.NajdiElement(ulozenyAktualni);
@@ -504,7 +494,6 @@ void THlavniForm::VypustitElementClick() {
 }
 
 void THlavniForm::PridatElemBtnClick() {
-    var_.RezimPridat = true;
     VyberTyp->show();
     VyberTyp->raise();
     VyberTyp->activateWindow();
@@ -514,7 +503,7 @@ void THlavniForm::PridatTyp(int typ) {
     TElementDialog* d = Dialog(typ);
     if (!d) return;
     if (typ == TypMistnost && MistnostVCeste(var_)) return;
-    var_.RezimPridat = true;
+    d->NastavPridat(true);
     d->exec();
 }
 

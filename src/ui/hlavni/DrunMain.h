@@ -30,6 +30,8 @@ class TKatalogForm;
 class THistorie;
 class TPanelyHodnot;
 
+#include "core/Vstupy.h"
+
 namespace drun {
 struct DrunVar;
 struct SnimekVypoctu;
@@ -212,9 +214,9 @@ class THlavniForm : public QMainWindow {
     void UkazVSeznamu(int n); // element n the list's current line, scrolled to
 
     drun::DrunVar& var_;
-    std::array<TElementDialog*, 11> dialogy_{};
+    std::array<TElementDialog*, drun::PocetTypu + 1> dialogy_{}; // by type code
     std::array<QAction*, static_cast<size_t>(Prikaz::Pocet)> prikazy_{};
-    std::array<QAction*, 11> pridat_{}; // by type code 2..10
+    std::array<QAction*, drun::PocetTypu + 1> pridat_{}; // by type code 2..
     THistorie* historie_ = nullptr;
     QString soubor_;
     TPanelyHodnot* panely_ = nullptr;

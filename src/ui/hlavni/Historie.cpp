@@ -41,8 +41,7 @@ namespace {
 
 bool Stejne(const SnimekVypoctu& a, const SnimekVypoctu& b) {
     // Unchanged elements are shared, so equal pointers are equal elements.
-    return a.Prvky == b.Prvky && a.Akce == b.Akce && a.Pohltivost == b.Pohltivost &&
-           a.Smerovost == b.Smerovost;
+    return a.Prvky == b.Prvky && a.Akce == b.Akce;
 }
 
 QString TextKroku(const QString& zaklad, const QString& krok) {

@@ -85,7 +85,7 @@ QTableWidgetItem* Bunka(const QString& text, bool cislo = true) {
 
 QString Prvek(const Cesta& c, int cislo) {
     return QString::number(cislo) + QStringLiteral(" ") +
-           QString::fromStdString(c.Prvek(cislo).NazevTypu);
+           QString::fromStdString(c.Prvek(cislo).NazevTypu());
 }
 
 } // namespace
@@ -237,9 +237,9 @@ void TNavrhForm::showEvent(QShowEvent* e) {
 
 void TNavrhForm::NaplnPozice() {
     const Cesta& c = hlavni_.Var().cesta;
-    int posledni = c.Pocet();
-    for (int j = 2; j <= c.Pocet(); ++j)
-        if (c.Prvek(j).Typ == TypMistnost) posledni = j - 1;
+    // Places up to the room, before it.
+    const int mistnost = c.CisloMistnosti();
+    const int posledni = mistnost > 1 ? mistnost - 1 : c.Pocet();
     QSignalBlocker b(PoziceComboBox);
     PoziceComboBox->clear();
     for (int j = 1; j <= posledni; ++j)
@@ -265,17 +265,9 @@ void TNavrhForm::PoziceComboBoxChange() {
 
 std::shared_ptr<UlohaNavrhu> TNavrhForm::Uloha() const {
     const DrunVar& var = hlavni_.Var();
-    auto u = std::make_shared<UlohaNavrhu>();
-    std::vector<TElementSite> prvky;
-    prvky.reserve(static_cast<size_t>(var.cesta.Pocet()));
-    for (int j = 1; j <= var.cesta.Pocet(); ++j)
-        prvky.push_back(var.cesta.Prvek(j));
-    u->var.cesta.NastavPrvky(std::move(prvky));
-    u->var.Pozadavek = var.Pozadavek;
-    u->var.Vysledek = var.Vysledek;
-    u->var.MinUroven = var.MinUroven;
-    u->var.MaxUroven = var.MaxUroven;
-    u->var.SouborTlumice = var.SouborTlumice;
+    // The whole calculation, copied: the thread reads nothing of the window's.
+    auto u = std::make_shared<UlohaNavrhu>(UlohaNavrhu{var});
+    u->var.cesta.NajdiElement(1);
     u->k = pozice_;
     u->a = RozmAEdit->Cislo();
     u->b = RozmBEdit->Cislo();
@@ -436,16 +428,14 @@ void TNavrhForm::VlozitBtnClick() {
     const ZadaniTlumice z{t.A, t.B, int(t.Delka), t.Prutok, t.SirkaVlozek, t.PocetVlozek};
     const int pred = hlavni_.ZobrazenyPrvek();
     var.cesta.NajdiElement(k);
-    var.RezimPridat = true;
     std::string chyba;
     const bool ok = ZadejElement(
-        var, [&](DrunVar& v) { ZapisTlumic(v, z); },
+        var, true, [&](DrunVar& v) { ZapisTlumic(v, z); },
         [&](DrunVar& v) {
             const VysledekSouboru s = VypocetTlumice(v);
             chyba = s.Zprava;
             return s.Ok();
         });
-    var.RezimPridat = false;
     if (!ok) {
         var.cesta.NajdiElement(pred);
         hlaseni().Chyba(QString::fromStdString(chyba));

@@ -1,0 +1,196 @@
+#include "core/Druhy.h"
+
+#include <utility>
+
+namespace drun {
+
+namespace {
+
+template <class V, double V::*P> double* RealVstup(VstupyElementu& v) {
+    return &(std::get<V>(v).*P);
+}
+template <class V, int V::*P> int* CelyVstup(VstupyElementu& v) {
+    return &(std::get<V>(v).*P);
+}
+template <class V, RadaPasem V::*P> RadaPasem* RadaVstupu(VstupyElementu& v) {
+    return &(std::get<V>(v).*P);
+}
+
+VstupDruhu Popis() {
+    return {FormaVstupu::Popis, "Popis"};
+}
+template <class V, double V::*P>
+VstupDruhu Real(const char* nazev, const char* jednotka, double min, double max, int desetin) {
+    VstupDruhu d{FormaVstupu::Real, nazev, jednotka, min, max, desetin};
+    d.Real = RealVstup<V, P>;
+    return d;
+}
+template <class V, int V::*P> VstupDruhu Cele(const char* nazev, int min, int max) {
+    VstupDruhu d{FormaVstupu::Cele, nazev, "", double(min), double(max), 0};
+    d.Cele = CelyVstup<V, P>;
+    return d;
+}
+template <class V, RadaPasem V::*P>
+VstupDruhu Rada(FormaVstupu forma, const char* nazev, double min, double max, int desetin) {
+    VstupDruhu d{forma, nazev, "", min, max, desetin};
+    d.Rada = RadaVstupu<V, P>;
+    return d;
+}
+VstupDruhu Spektrum(Spectrum TElementSite::*s, const char* nazev, bool cteni = true) {
+    VstupDruhu d{FormaVstupu::Pasma, nazev, "dB", UrovenMin, UrovenMax, 1};
+    d.Spektrum = s;
+    d.Cteni = cteni;
+    return d;
+}
+
+std::vector<DruhElementu> Tabulka() {
+    using H = VstupyHrPotrubi;
+    using K = VstupyKuPotrubi;
+    using Ob = VstupyOblouk;
+    using Od = VstupyOdbocka;
+    using Vy = VstupyVyustka;
+    using T = VstupyTlumic;
+    using Vi = VstupyVice;
+    using M = VstupyMistnost;
+    std::vector<DruhElementu> t;
+    using E = TElementSite;
+    // The source's attenuation row is kept for the file's shape only.
+    t.push_back({TypZdroj,
+                 "Zdroj drunu",
+                 {Popis(), Spektrum(&E::Utlum, "Útlum", false),
+                  Spektrum(&E::VlastniDrun, "Akustický výkon")},
+                 RadekVykon});
+    t.push_back({TypObecny,
+                 "Obecný element",
+                 {Popis(), Spektrum(&E::Utlum, "Útlum"), Spektrum(&E::VlastniDrun, "Vlastní drun")},
+                 RadkyPrvku,
+                 false,
+                 {"ObecElemBtn", "Obecný element", "Zadáte útlum a vlastní drun", "Obecný element",
+                  "Obecný element - zadání útlumu a vlastního drunu ručně"}});
+    t.push_back({TypHrPotrubi,
+                 "Hranaté potrubí",
+                 {Popis(), Real<H, &H::A>("Rozměr A", "mm", HrPotRozmerMin, HrPotRozmerMax, 0),
+                  Real<H, &H::B>("Rozměr B", "mm", HrPotRozmerMin, HrPotRozmerMax, 0),
+                  Real<H, &H::Delka>("Délka", "m", HrPotDelkaMin, HrPotDelkaMax, 1),
+                  Real<H, &H::Prutok>("Průtok", "m3/hod", HrPotPrutokMin, HrPotPrutokMax, 0)},
+                 RadkyPrvku,
+                 true,
+                 {"HranPotrBtn", "Hranaté potrubí", "", "Hranaté potrubí", ""}});
+    t.push_back({TypKuPotrubi,
+                 "Kruhové potrubí",
+                 {Popis(), Real<K, &K::Prumer>("Průměr", "mm", KuPotPrumerMin, KuPotPrumerMax, 0),
+                  Real<K, &K::Delka>("Délka", "m", KuPotDelkaMin, KuPotDelkaMax, 1),
+                  Real<K, &K::Prutok>("Průtok", "m3/hod", KuPotPrutokMin, KuPotPrutokMax, 0)},
+                 RadkyPrvku,
+                 false,
+                 {"KulPotrBtn", "Kruhové potrubí", "", "Kruhové potrubí", ""}});
+    t.push_back({TypOblouk,
+                 "Oblouk",
+                 {Popis(), Cele<Ob, &Ob::Druh>("Druh", 1, OblPocetDruhu),
+                  Real<Ob, &Ob::A>("Rozměr A", "mm", OblRozmerMin, OblRozmerMax, 0),
+                  Real<Ob, &Ob::B>("Rozměr B", "mm", OblRozmerMin, OblRozmerMax, 0),
+                  Real<Ob, &Ob::Radius>("Rádius", "mm", OblRadiusMin, OblRadiusMax, 0),
+                  Real<Ob, &Ob::Prutok>("Průtok", "m3/hod", OblPrutokMin, OblPrutokMax, 0)},
+                 RadkyPrvku,
+                 true,
+                 {"ObloukBtn", "Oblouk, koleno", "", "Oblouk, koleno", ""}});
+    t.push_back(
+        {TypOdbocka,
+         "Odbočka",
+         {Popis(), Real<Od, &Od::A>("Rozměr A", "mm", OdbRozmerMin, OdbRozmerMax, 0),
+          Real<Od, &Od::B>("Rozměr B", "mm", OdbRozmerMin, OdbRozmerMax, 0),
+          Real<Od, &Od::A2>("Rozměr A2", "mm", OdbRozmerMin, OdbRozmerMax, 0),
+          Real<Od, &Od::B2>("Rozměr B2", "mm", OdbRozmerMin, OdbRozmerMax, 0),
+          Real<Od, &Od::Radius>("Rádius", "mm", OdbRadiusMin, OdbRadiusMax, 0),
+          Real<Od, &Od::OdbPrutok>("Průtok odbočkou", "m3/hod", OdbPrutokMin, OdbPrutokMax, 0),
+          Real<Od, &Od::Prutok>("Průtok", "m3/hod", OdbPrutokMin, OdbPrutokMax, 0)},
+         RadkyPrvku,
+         false,
+         {"OdbockaBtn", "Odbočka, rozbočka", "", "Odbočka, rozbočka", ""}});
+    t.push_back({TypVyustka,
+                 "Vyústka",
+                 {Popis(), Real<Vy, &Vy::A>("Rozměr A", "mm", VyustRozmerMin, VyustRozmerMax, 0),
+                  Real<Vy, &Vy::B>("Rozměr B", "mm", VyustRozmerMin, VyustRozmerMax, 0),
+                  Real<Vy, &Vy::Prutok>("Průtok", "m3/hod", VyustPrutokMin, VyustPrutokMax, 0),
+                  Cele<Vy, &Vy::Druh>("Druh", 1, VyustPocetDruhu),
+                  Cele<Vy, &Vy::Umisteni>("Umístění", 1, VyustPocetUmisteni)},
+                 RadkyPrvku,
+                 false,
+                 {"VyustkaBtn", "Vyústka, žaluzie", "", "Vyústka, žaluzie",
+                  "Spíše orientační hodnoty pro vyústku a žaluzii"}});
+    t.push_back(
+        {TypTlumic,
+         "Tlumič drunu",
+         {Popis(), Real<T, &T::A>("Rozměr A", "mm", TlumicRozmerMin, TlumicRozmerMax, 0),
+          Real<T, &T::B>("Rozměr B", "mm", TlumicRozmerMin, TlumicRozmerMax, 0),
+          Real<T, &T::Delka>("Délka", "m", TlumicDelkaMin, TlumicDelkaMax, 0),
+          Real<T, &T::Prutok>("Průtok", "m3/hod", TlumicPrutokMin, TlumicPrutokMax, 0),
+          Cele<T, &T::PocetVlozek>("Počet vložek", TlumicPocetMin, TlumicPocetMax),
+          Real<T, &T::SirkaVlozek>("Šířka vložek", "mm", SirkyVlozek[0], std::end(SirkyVlozek)[-1],
+                                   0)},
+         RadkyPrvku,
+         true,
+         {"KTlumicBtn", "Kulisový tlumič drunu", "", "Kulisový tlumič drunu (KL 38 5216)", ""}});
+    t.push_back(
+        {TypVice,
+         "Více zdrojů",
+         {Popis(), Cele<Vi, &Vi::PocetZdroju>("Počet zdrojů", VicePocetMin, VicePocetMax)},
+         RadekZa,
+         false,
+         {"ViceBtn", "Korekce na více zdrojů drunu", "", "Korekce na více zdrojů drunu", ""}});
+    t.push_back(
+        {TypMistnost,
+         "Místnost",
+         {Popis(),
+          Real<M, &M::PlochaSten>("Plocha stěn", "m2", MistnostPlochaMin, MistnostPlochaMax, 1),
+          Real<M, &M::Vzdalenost>("Vzdálenost", "m", MistnostVzdalenostMin, MistnostVzdalenostMax,
+                                  1),
+          Rada<M, &M::Pohltivost>(FormaVstupu::Pasma5x2, "Součinitel pohltivosti", PohltivostMin,
+                                  PohltivostMax, 2),
+          Rada<M, &M::Smerovost>(FormaVstupu::Pasma5x1, "Směrový součinitel", SmerovostMin,
+                                 SmerovostMax, 1)},
+         RadekUtlum | RadekZa,
+         false,
+         {"MistnostBtn", "Místnost", "Místnost (může být jen jedna)", "Místnost",
+          "Místnost (může být jen jedna)"}});
+    return t;
+}
+
+} // namespace
+
+const std::vector<DruhElementu>& Druhy() {
+    static const std::vector<DruhElementu> t = Tabulka();
+    return t;
+}
+
+const DruhElementu* Druh(int kod) {
+    const auto& t = Druhy();
+    if (kod < 1 || kod > static_cast<int>(t.size())) return nullptr;
+    return &t[static_cast<size_t>(kod - 1)];
+}
+
+std::vector<RadekSpektra> RadkySpekter(const DruhElementu& d, const TElementSite& e) {
+    std::vector<RadekSpektra> r;
+    if (d.Radky & RadekVykon) r.push_back({"Akustický výkon", "akust. výkon", &e.VlastniDrun});
+    if (d.Radky & RadekUtlum) r.push_back({"Útlum", "útlum", &e.Utlum});
+    if (d.Radky & RadekMezisoucet) r.push_back({"Mezisoučet", "mezisoučet", &e.Mezisoucet});
+    if (d.Radky & RadekVlastni) r.push_back({"Vlastní drun", "vl. drun", &e.VlastniDrun});
+    if (d.Radky & RadekZa) r.push_back({"Za elementem", "za elem.", &e.ZaElementem});
+    return r;
+}
+
+const char* NazevTypu(int kod) {
+    const DruhElementu* d = Druh(kod);
+    return d ? d->Nazev : "";
+}
+
+VstupyElementu VychoziVstupy(int kod) {
+    VstupyElementu v;
+    [&]<std::size_t... I>(std::index_sequence<I...>) {
+        ((kod == int(I) ? (void)v.emplace<I>() : (void)0), ...);
+    }
+    (std::make_index_sequence<std::variant_size_v<VstupyElementu>>{});
+    return v;
+}
+
+} // namespace drun
