@@ -13,6 +13,7 @@
 #include "app/ProtokolNavrhu.h"
 #include "app/ProtokolProjektu.h"
 #include "app/ProtokolSouctu.h"
+#include "app/ProtokolVentilatoru.h"
 #include "core/DrunVar.h"
 #include "core/Platforma.h"
 #include "io/Protokol.h"
@@ -99,6 +100,18 @@ const Rezim Rezimy[] = {
      "--projekt PROJEKT.DRP [--csv]",
      "s projektem nelze použít volbu ",
      ProtokolProjektu},
+    // A fan's sound power estimated from its flow and pressure:
+    {"--ventilator",
+     {{"--ventilator"},
+      {"--prutok", true},
+      {"--tlak", true},
+      {"--otacky", true},
+      {"--druh", true},
+      {"--pomer", true},
+      {"--lopatek", true}},
+     "--ventilator --prutok Q --tlak DP --otacky N --druh RR|T|AM [--pomer X] [--lopatek Z]",
+     "s odhadem ventilátoru nelze použít volbu ",
+     ProtokolVentilatoru},
 };
 
 } // namespace

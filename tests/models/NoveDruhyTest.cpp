@@ -12,6 +12,7 @@
 #include "models/Klapka.h"
 #include "models/Komora.h"
 #include "models/ObPotrubi.h"
+#include "tools/Ventilator.h"
 
 using namespace drun;
 
@@ -212,4 +213,42 @@ TEST(NoveDruhy, PoskozeneHodnotyNaMezi) {
                 }
             }
     }
+}
+
+// The fan's bands, their L(A) and L(W) as shown; with blades, the +4 dB tone
+// lands in the band nearest to n z / 60 on a log scale.
+TEST(NoveDruhy, OdhadVentilatoru) {
+    using enum DruhVentilatoru;
+    const struct {
+        VstupyVentilatoru v;
+        std::string pasma, la, lw;
+    } pripady[] = {
+        {{16000, 600, 1250, RR}, "90.4 88.8 86.3 82.9 78.6 73.4 67.2 60.2", "84.5", "96.0"},
+        {{5000, 400, 900, T}, "84.2 82.9 80.7 77.7 73.7 68.8 63.0 56.3", "79.3", "89.5"},
+        {{40000, 800, 1450, AM}, "103.3 104.9 105.6 105.4 104.3 102.3 99.3 95.5", "", "110.5"},
+        // 1450 * 8 / 60 = 193 Hz: nearer to 250 Hz than to 125 Hz.
+        {{40000, 800, 1450, AM, 1, 8}, "103.3 104.9 109.6 105.4 104.3 102.3 99.3 95.5", "", ""},
+        // Blades count only for the axial kind.
+        {{16000, 600, 1250, RR, 1, 8}, "90.4 88.8 86.3 82.9 78.6 73.4 67.2 60.2", "", ""},
+        // Off the best point: 18.9 - 46.6 x + 33 x^2 - 5.2 x^3 at 0.5 and 1.5 (T: its own).
+        {{16000, 600, 1250, RR, 0.5}, "93.5 91.9 89.4 86.0 81.7 76.5 70.3 63.3", "", ""},
+        {{16000, 600, 1250, RR, 1.5}, "96.0 94.4 91.9 88.5 84.2 79.0 72.8 65.8", "", ""},
+        {{5000, 400, 900, T, 0.5}, "84.4 83.1 80.9 77.8 73.8 68.9 63.1 56.4", "", ""},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.pasma);
+        ASSERT_EQ(ChybaVentilatoru(p.v), "");
+        const OdhadVentilatoru o = OdhadniVentilator(p.v);
+        EXPECT_EQ(Pasma(o.Pasma), p.pasma);
+        if (!p.la.empty()) {
+            EXPECT_EQ(FormatHodnota(o.Pasma[LA]), p.la);
+        }
+        if (!p.lw.empty()) {
+            EXPECT_EQ(FormatHodnota(o.LW), p.lw);
+        }
+    }
+    EXPECT_EQ(CtiDruhVentilatoru("AM"), AM);
+    EXPECT_FALSE(CtiDruhVentilatoru("am"));
+    EXPECT_EQ(ChybaVentilatoru({16000, 600, 1250, RR, 1.51}), "Poměr V/V_opt musí být 0.5 až 1.5.");
+    EXPECT_EQ(ChybaVentilatoru({16000, 600, 1250, RR, 0.5, 1}), "Počet lopatek musí být 2 až 100.");
 }
