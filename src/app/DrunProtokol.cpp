@@ -73,14 +73,14 @@ int Protokol(const Prikaz& p) {
 const Rezim Rezimy[] = {
     {"",
      {{"--pozadavek", true}, {"--stranka", true}, {"--datum", true}, {"--pdf", true}, {"--csv"}},
-     "[--pozadavek N10…N75 | --pozadavek NC15…NC70 | "
+     "[--pozadavek N10…N75 | --pozadavek NC15…NC70 | --pozadavek LA35 | "
      "--pozadavek \"v63 v125 v250 v500 v1000 v2000 v4000 v8000\"] "
      "[--stranka 25…100] [--datum TEXT] [--pdf VÝSTUP.pdf | --csv] SOUBOR.DRN",
      "",
      Protokol},
     {"--soucet",
      {{"--soucet"}, {"--pozadavek", true}},
-     "--soucet SOUBOR.DRN… [--pozadavek N10…N75 | --pozadavek NC15…NC70 | "
+     "--soucet SOUBOR.DRN… [--pozadavek N10…N75 | --pozadavek NC15…NC70 | --pozadavek LA35 | "
      "--pozadavek \"v63 v125 v250 v500 v1000 v2000 v4000 v8000\"]",
      "se součtem nelze použít volbu ",
      ProtokolSouctu},
@@ -90,7 +90,8 @@ const Rezim Rezimy[] = {
       {"--rozmer", true},
       {"--prutok", true},
       {"--kandidatu", true}},
-     "--navrh K SOUBOR.DRN --pozadavek (N10…N75 | \"v63 … v8000\") [--rozmer AxB] [--prutok Q] "
+     "--navrh K SOUBOR.DRN --pozadavek (N10…N75 | LA35 | \"v63 … v8000\") [--rozmer AxB] [--prutok "
+     "Q] "
      "[--kandidatu N]",
      "s návrhem nelze použít volbu ",
      ProtokolNavrhu},

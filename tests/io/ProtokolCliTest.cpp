@@ -90,6 +90,7 @@ TEST_F(ProtokolCli, SpatneVolby) {
              {"--pozadavek N12 " + s, "neplatný požadavek: N12"},
              {"--pozadavek N80 " + s, ""},
              {"--pozadavek NC75 " + s, "neplatný požadavek: NC75"},
+             {"--pozadavek LA32.55 " + s, "neplatný požadavek: LA32.55"},
              {"--pozadavek '1 2 3' " + s, ""},
              {"--pozadavek '1 2 3 4 5 6 7 151' " + s, ""},
              {"--pozadavek '1 2 3 4 5 6 7 8 9' " + s, ""},
@@ -229,6 +230,11 @@ TEST_F(ProtokolCli, SoucetCest) {
     EXPECT_NE(c.vystup.find("\nPožadavek\t\t60.0\t55.0\t"), std::string::npos);
     EXPECT_NE(c.vystup.find("\nSoučet\t\t" + FormatHodnota(var.Vysledek[0]) + "\t"),
               std::string::npos);
+    // A limit in dB(A): its bands, and the limit as their L(A).
+    EXPECT_NE(
+        Spust("--soucet '" + soubor + "' --pozadavek LA35")
+            .vystup.find("\nPožadavek\t\t56.0\t46.0\t39.0\t33.0\t30.0\t29.0\t29.0\t31.0\t35.0\n"),
+        std::string::npos);
     EXPECT_NE(Spust("--soucet '" + soubor + "'").vystup.find("\nPožadavek\t\t0.0\t"),
               std::string::npos);
     // An NC curve as the requirement; the ratings follow the NR line.
