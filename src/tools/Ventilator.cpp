@@ -63,7 +63,7 @@ std::string ChybaVentilatoru(const VstupyVentilatoru& v) {
         return Rozsah("Otáčky", VentOtackyMin, VentOtackyMax, " min⁻¹");
     if (MimoMez(v.Pomer, VentPomerMin, VentPomerMax))
         return Rozsah("Poměr V/V_opt", VentPomerMin, VentPomerMax, "");
-    if (v.Lopatek != 0 && (v.Lopatek < VentLopatekMin || v.Lopatek > VentLopatekMax))
+    if (v.Lopatek && (*v.Lopatek < VentLopatekMin || *v.Lopatek > VentLopatekMax))
         return Rozsah("Počet lopatek", VentLopatekMin, VentLopatekMax, "");
     return {};
 }
@@ -82,9 +82,9 @@ OdhadVentilatoru OdhadniVentilator(const VstupyVentilatoru& v) {
     // A band below 0 dB (a tiny fan far off its best point) is none at all.
     for (int i = 0; i < PocetPasem; ++i)
         if (o.Pasma[i] < 0) o.Pasma[i] = 0;
-    if (v.Druh == DruhVentilatoru::AM && v.Lopatek > 0) {
+    if (v.Druh == DruhVentilatoru::AM && v.Lopatek) {
         // The band nearest to the blade-passing frequency on a log scale.
-        const double lgTon = Log10(v.Otacky * v.Lopatek / 60);
+        const double lgTon = Log10(v.Otacky * *v.Lopatek / 60);
         int nejblizsi = 0;
         for (int i = 1; i < PocetPasem; ++i)
             if (std::abs(Log10(StredniKmitocty[static_cast<size_t>(i)]) - lgTon) <

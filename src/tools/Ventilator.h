@@ -29,8 +29,8 @@ struct VstupyVentilatoru {
     double Tlak = 0;   // Pa, total pressure rise
     double Otacky = 0; // 1/min
     DruhVentilatoru Druh = DruhVentilatoru::RR;
-    double Pomer = 1; // V/V_opt
-    int Lopatek = 0;  // 0: not known
+    double Pomer = 1;             // V/V_opt
+    std::optional<int> Lopatek{}; // none: not known
     bool operator==(const VstupyVentilatoru&) const = default;
 };
 

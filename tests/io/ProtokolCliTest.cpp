@@ -132,6 +132,8 @@ TEST_F(ProtokolCli, SpatneVolby) {
               "Celkový tlak musí být 1 až 10000 Pa."},
              {"--ventilator --prutok 16000 --tlak 600 --otacky 1250 --druh AM --lopatek 2.5",
               "počet lopatek není celé číslo: 2.5"},
+             {"--ventilator --prutok 16000 --tlak 600 --otacky 1250 --druh AM --lopatek 0",
+              "Počet lopatek musí být 2 až 100."},
              {"--ventilator --prutok 16000 --tlak 600 --otacky 1250 --druh AM --pomer 0.49",
               "Poměr V/V_opt musí být 0.5 až 1.5."},
              {"--ventilator --prutok 16000 --tlak 600 --otacky 1250 --druh RR " + s,
