@@ -102,6 +102,9 @@ TEST(NoveDruhy, PrikladySpekter) {
          "49.6 49.4 49.2 49.0 47.4 39.6 31.8 24.0"},
         {"klapka jednolista", klapka({400, 300, 1800, 120, KlapJedenList}), nic,
          "50.9 50.7 50.5 50.3 50.1 45.8 38.0 30.2"},
+        // A single blade at C <= 4 is blocked as several are.
+        {"klapka jednolista C 3.3", klapka({600, 400, 4320, 50, KlapJedenList}), nic,
+         "49.6 49.4 49.2 49.0 47.4 39.6 31.8 24.0"},
     };
     for (const Priklad& p : priklady) {
         SCOPED_TRACE(p.nazev);
@@ -205,6 +208,8 @@ TEST(NoveDruhy, PoskozeneHodnotyNaMezi) {
         SpektraHadice({x, x}, spektra[2].first, spektra[2].second);
         SpektraKomory(Komora(x, x, x, x, x, x, x, x, x, Pasma8(x)), spektra[3].first,
                       spektra[3].second);
+        Spectrum u{}, d{};
+        if (SpektraKlapky({x, x, x, x, KlapViceListu}, u, d)) spektra.emplace_back(u, d);
         for (const auto& [u, d] : spektra)
             for (int i = 0; i <= LA; ++i) {
                 EXPECT_TRUE(std::isfinite(u[i]) && std::isfinite(d[i])) << i;
