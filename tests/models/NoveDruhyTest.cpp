@@ -194,6 +194,10 @@ TEST(NoveDruhy, Popisy) {
               "600x400mm, vícelistá, průtok 4320m3/hod, tlaková ztráta 50Pa");
     EXPECT_EQ(PopisKlapky("400", "300", KlapJedenList, "1800", "120"),
               "400x300mm, jednolistá, průtok 1800m3/hod, tlaková ztráta 120Pa");
+    EXPECT_EQ(PopisOdhaduVentilatoru(DruhVentilatoru::AM, "40000", "800", "1450", "0.8", "8"),
+              "odhad z parametrů: AM, 40000m3/hod, 800Pa, 1450ot/min, V/Vopt 0.8, 8 lopatek");
+    EXPECT_EQ(PopisOdhaduVentilatoru(DruhVentilatoru::T, "5000", "400", "900", "", ""),
+              "odhad z parametrů: T, 5000m3/hod, 400Pa, 900ot/min");
 }
 
 // Values a damaged element could hold are taken at their limits: every band
