@@ -255,6 +255,10 @@ TEST_F(UiTest, PozadavekLimitLA) {
     EXPECT_TRUE(p->LimitLAEdit->isEnabled());
     EXPECT_FALSE(p->NkrivkyComboBox->isEnabled());
     EXPECT_FALSE(p->Hodn.pole[0]->isEnabled());
+    Zaznam().Vymaz();
+    p->OKBtnClick(); // nothing typed
+    EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 6 do 129"});
+    EXPECT_EQ(var.Pozadavek[0], 0);
     p->LimitLAEdit->VlozText("35");
     EXPECT_EQ(p->Hodn.pole[0]->text(), "56.0");
     p->OKBtnClick();

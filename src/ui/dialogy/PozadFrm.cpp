@@ -142,6 +142,8 @@ void TPozadavekForm::NulujBtnClick() {
 void TPozadavekForm::OKBtnClick() {
     if (!TMEdit::OverVse(this)) return;
     if (PozadRadioGroup->checkedId() == 2) {
+        // An empty field holds 0, which is no limit.
+        if (!PoleVMezich(this)) return;
         const Spectrum s = PozadavekLA(LimitLAEdit->Cislo());
         // The limit is written by its name, which holds one decimal.
         if (!LimitLA(s)) {
