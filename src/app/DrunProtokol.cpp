@@ -13,6 +13,7 @@
 #include "app/ProtokolNavrhu.h"
 #include "app/ProtokolProjektu.h"
 #include "app/ProtokolSouctu.h"
+#include "app/ProtokolVentilatoru.h"
 #include "core/DrunVar.h"
 #include "core/Platforma.h"
 #include "io/Protokol.h"
@@ -72,14 +73,14 @@ int Protokol(const Prikaz& p) {
 const Rezim Rezimy[] = {
     {"",
      {{"--pozadavek", true}, {"--stranka", true}, {"--datum", true}, {"--pdf", true}, {"--csv"}},
-     "[--pozadavek N10…N75 | --pozadavek NC15…NC70 | "
+     "[--pozadavek N10…N75 | --pozadavek NC15…NC70 | --pozadavek LA35 | "
      "--pozadavek \"v63 v125 v250 v500 v1000 v2000 v4000 v8000\"] "
      "[--stranka 25…100] [--datum TEXT] [--pdf VÝSTUP.pdf | --csv] SOUBOR.DRN",
      "",
      Protokol},
     {"--soucet",
      {{"--soucet"}, {"--pozadavek", true}},
-     "--soucet SOUBOR.DRN… [--pozadavek N10…N75 | --pozadavek NC15…NC70 | "
+     "--soucet SOUBOR.DRN… [--pozadavek N10…N75 | --pozadavek NC15…NC70 | --pozadavek LA35 | "
      "--pozadavek \"v63 v125 v250 v500 v1000 v2000 v4000 v8000\"]",
      "se součtem nelze použít volbu ",
      ProtokolSouctu},
@@ -89,7 +90,8 @@ const Rezim Rezimy[] = {
       {"--rozmer", true},
       {"--prutok", true},
       {"--kandidatu", true}},
-     "--navrh K SOUBOR.DRN --pozadavek (N10…N75 | \"v63 … v8000\") [--rozmer AxB] [--prutok Q] "
+     "--navrh K SOUBOR.DRN --pozadavek (N10…N75 | LA35 | \"v63 … v8000\") [--rozmer AxB] [--prutok "
+     "Q] "
      "[--kandidatu N]",
      "s návrhem nelze použít volbu ",
      ProtokolNavrhu},
@@ -99,6 +101,18 @@ const Rezim Rezimy[] = {
      "--projekt PROJEKT.DRP [--csv]",
      "s projektem nelze použít volbu ",
      ProtokolProjektu},
+    // A fan's sound power estimated from its flow and pressure:
+    {"--ventilator",
+     {{"--ventilator"},
+      {"--prutok", true},
+      {"--tlak", true},
+      {"--otacky", true},
+      {"--druh", true},
+      {"--pomer", true},
+      {"--lopatek", true}},
+     "--ventilator --prutok Q --tlak DP --otacky N --druh RR|T|AM [--pomer X] [--lopatek Z]",
+     "s odhadem ventilátoru nelze použít volbu ",
+     ProtokolVentilatoru},
 };
 
 } // namespace

@@ -130,11 +130,11 @@ int Chyba(const Prikaz& p, const std::string& zprava, int status) {
     return status;
 }
 
-int CtiVolbuPozadavku(const Prikaz& p, std::optional<std::array<double, PocetPasem>>& pasma) {
+int CtiVolbuPozadavku(const Prikaz& p, std::optional<Spectrum>& pozadavek) {
     const std::string* h = p.Hodnota("--pozadavek");
     if (!h) return 0;
-    pasma = CtiPozadavek(*h);
-    return pasma ? 0 : SpatnePouziti(p, "neplatný požadavek: " + *h);
+    pozadavek = PozadavekZTextu(*h);
+    return pozadavek ? 0 : SpatnePouziti(p, "neplatný požadavek: " + *h);
 }
 
 void NastavUmisteniProgramu(const Prikaz& p, DrunVar& var) {
@@ -142,7 +142,7 @@ void NastavUmisteniProgramu(const Prikaz& p, DrunVar& var) {
 }
 
 int PripravProtokol(const Prikaz& p, DrunVar& var) {
-    std::optional<std::array<double, PocetPasem>> pozadavek;
+    std::optional<Spectrum> pozadavek;
     if (const int s = CtiVolbuPozadavku(p, pozadavek)) return s;
     std::optional<int> stranka;
     if (const std::string* h = p.Hodnota("--stranka")) {
@@ -163,7 +163,7 @@ int PripravProtokol(const Prikaz& p, DrunVar& var) {
 
     const std::string& soubor = p.soubory.front();
     NastavUmisteniProgramu(p, var);
-    if (pozadavek) NastavPozadavek(var, *pozadavek);
+    if (pozadavek) var.Pozadavek = *pozadavek;
     if (stranka) var.parametry.DelkaStranky = *stranka;
     const VysledekSouboru v = NactiData(var, soubor);
     if (!v.Ok()) return Chyba(p, ZpravaCteni(soubor, v, var));

@@ -59,9 +59,10 @@ int SpatnePouziti(const Prikaz& p, const std::string& proc);
 // A message on standard error prefixed with the program's name; returns `status`.
 int Chyba(const Prikaz& p, const std::string& zprava, int status = 1);
 
-// --pozadavek's bands when it was given (an N curve's name or eight levels).
-// 0, or 2 when its value is refused (the reason and the usage are out).
-int CtiVolbuPozadavku(const Prikaz& p, std::optional<std::array<double, drun::PocetPasem>>& pasma);
+// --pozadavek's requirement when it was given (a curve's name, a limit in dB(A)
+// or eight levels). 0, or 2 when its value is refused (the reason and the usage
+// are out).
+int CtiVolbuPozadavku(const Prikaz& p, std::optional<drun::Spectrum>& pozadavek);
 
 // The silencer data for `var`: beside the program, else in the installed data folder.
 void NastavUmisteniProgramu(const Prikaz& p, drun::DrunVar& var);

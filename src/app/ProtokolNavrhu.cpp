@@ -28,7 +28,7 @@ std::optional<std::pair<double, double>> CtiRozmer(const std::string& t) {
 int ProtokolNavrhu(const Prikaz& p) {
     const std::optional<int> k = CtiInt(*p.Hodnota("--navrh"));
     if (!k) return SpatnePouziti(p, "K není číslo elementu: " + *p.Hodnota("--navrh"));
-    std::optional<std::array<double, PocetPasem>> pasma;
+    std::optional<Spectrum> pasma;
     if (const int s = CtiVolbuPozadavku(p, pasma)) return s;
     if (!pasma) return SpatnePouziti(p, "chybí --pozadavek");
     std::optional<std::pair<double, double>> rozmer;
@@ -52,7 +52,7 @@ int ProtokolNavrhu(const Prikaz& p) {
 
     DrunVar var;
     NastavUmisteni(var, Slozky(p.slozka, p.slozka), true);
-    NastavPozadavek(var, *pasma);
+    var.Pozadavek = *pasma;
     const std::string& soubor = p.soubory.front();
     const VysledekSouboru v = NactiData(var, soubor);
     if (!v.Ok()) return Chyba(p, ZpravaCteni(soubor, v, var));

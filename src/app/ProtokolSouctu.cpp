@@ -9,12 +9,12 @@
 using namespace drun;
 
 int ProtokolSouctu(const Prikaz& p) {
-    std::optional<std::array<double, PocetPasem>> pasma;
+    std::optional<Spectrum> pasma;
     if (const int s = CtiVolbuPozadavku(p, pasma)) return s;
     if (p.soubory.empty()) return SpatnePouziti(p, "chybí datové soubory součtu");
     if (const int s = OdmitniPrepsaniVstupu(p, {}, p.soubory)) return s;
     Spectrum pozadavek = NulaSpektrum();
-    if (pasma) NastavPozadavek(pozadavek, *pasma);
+    if (pasma) pozadavek = *pasma;
     std::vector<CestaSouctu> cesty;
     for (const std::string& s : p.soubory)
         cesty.emplace_back(s, s);

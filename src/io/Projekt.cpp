@@ -167,7 +167,7 @@ std::string TextNCSouctu(const Spectrum& s) {
 
 Spectrum PozadavekMistnosti(const MistnostProjektu& m) {
     Spectrum s = NulaSpektrum();
-    if (const auto pasma = CtiPozadavek(m.Pozadavek)) NastavPozadavek(s, *pasma);
+    if (const auto p = PozadavekZTextu(m.Pozadavek)) s = *p;
     return s;
 }
 

@@ -162,13 +162,13 @@ VysledekSouboru CtiSaduZTextu(const std::string& bajty, const std::string& soubo
     }
     if (sekce == radky.size()) return chyba(sekce + 1, "chybí oddíl " + SekcePozadavku);
     if (sekce + 1 == radky.size()) return chyba(sekce + 2, "chybí požadavek");
-    const auto pozadavek = CtiPozadavek(radky[sekce + 1]);
+    const auto pozadavek = PozadavekZTextu(radky[sekce + 1]);
     if (!pozadavek)
         return chyba(
             sekce + 2,
             "požadavek není křivka N10 až N75 ani NC15 až NC70 ani osm hladin od 0 do 150 dB");
     if (sekce + 2 < radky.size()) return chyba(sekce + 3, "za požadavkem nesmí nic být");
-    NastavPozadavek(nova.Pozadavek, *pozadavek);
+    nova.Pozadavek = *pozadavek;
     sada = std::move(nova);
     return {};
 }

@@ -25,17 +25,25 @@ int RadekUtlumuPotrubi(double rozmerM) {
     return 3;
 }
 
+const std::array<double, PocetPasem>& UtlumNaMetrHrPotrubi(double mensiStranaM) {
+    return UtlumHrPotrubi[static_cast<size_t>(RadekUtlumuPotrubi(mensiStranaM))];
+}
+
+void DrunPotrubi(Spectrum& drun, double v, double s) {
+    const double lw = 10 + 50 * Log10(v) + 10 * Log10(s);
+    for (int i = 0; i < PocetPasem; ++i) {
+        const double x = lw + KorekcePrimehoPotrubi[static_cast<size_t>(i)];
+        drun[i] = x < 0 ? 0 : x;
+    }
+    SpoctiLA(drun);
+}
+
 void SpektraPotrubi(TElementSite& e, const std::array<double, PocetPasem>& utlumNaMetr,
                     double delka, double v, double s) {
     for (int i = 0; i < PocetPasem; ++i)
         e.Utlum[i] = utlumNaMetr[static_cast<size_t>(i)] * delka;
     SpoctiLA(e.Utlum);
-    const double lw = 10 + 50 * Log10(v) + 10 * Log10(s);
-    for (int i = 0; i < PocetPasem; ++i) {
-        const double x = lw + KorekcePrimehoPotrubi[static_cast<size_t>(i)];
-        e.VlastniDrun[i] = x < 0 ? 0 : x;
-    }
-    SpoctiLA(e.VlastniDrun);
+    DrunPotrubi(e.VlastniDrun, v, s);
 }
 
 void ZapisHrPotrubi(DrunVar& var, const ZadaniHrPotrubi& z) {

@@ -29,6 +29,11 @@ void VypocetHrPotrubi(DrunVar& var);
 constexpr std::array<double, PocetPasem> KorekcePrimehoPotrubi{-4, -5, -6, -8, -9, -10, -13, -20};
 // Row 0..3 of a per-metre attenuation table for a governing size in metres.
 int RadekUtlumuPotrubi(double rozmerM);
+// The rectangular duct's attenuation per metre (dB/m) for its smaller side in metres.
+const std::array<double, PocetPasem>& UtlumNaMetrHrPotrubi(double mensiStranaM);
+// Flow self-noise of a straight duct at velocity v (m/s) through the
+// cross-section s (m2); bands below 0 dB are 0, L(A) included.
+void DrunPotrubi(Spectrum& drun, double v, double s);
 // Both spectra of a straight duct: the per-metre attenuation row times the
 // element's length, and the flow self-noise at velocity v (m/s) through the
 // cross-section s (m2).

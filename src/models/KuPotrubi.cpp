@@ -22,6 +22,10 @@ constexpr double Hodina3600Pi = 11309.733552923255; // 3600 * pi
 
 } // namespace
 
+const std::array<double, PocetPasem>& UtlumNaMetrKuPotrubi(double prumerM) {
+    return UtlumKuPotrubi[static_cast<size_t>(RadekUtlumuPotrubi(prumerM))];
+}
+
 double RychlostKuPotrubi(double prumerMm, double prutok) {
     return 4 * 1000000 * prutok / (Hodina3600Pi * prumerMm * prumerMm);
 }

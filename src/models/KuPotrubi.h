@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "core/DrunVar.h"
@@ -12,6 +13,9 @@ struct ZadaniKuPotrubi {
     double Prutok = 0;                             // m3/h
     std::string TextPrumer, TextDelka, TextPrutok; // as typed
 };
+
+// The circular duct's attenuation per metre (dB/m) for its diameter in metres.
+const std::array<double, PocetPasem>& UtlumNaMetrKuPotrubi(double prumerM);
 
 // Velocity in the duct from the dialog's values (diameter in mm), m/s.
 double RychlostKuPotrubi(double prumerMm, double prutok);

@@ -1,6 +1,8 @@
 #include "tools/Pozadavek.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <iterator>
 
 #include "core/Cisla.h"
@@ -39,6 +41,22 @@ void NastavPozadavek(Spectrum& pozadavek, const std::array<double, PocetPasem>& 
     SpoctiLA(pozadavek);
 }
 
+Spectrum PozadavekLA(double la) {
+    Spectrum s{};
+    for (size_t i = 0; i < PocetPasem; ++i)
+        s[i] = la + KorekceLimituLA[i];
+    s[LA] = la;
+    return s;
+}
+
+std::optional<double> LimitLA(const Spectrum& pozadavek) {
+    const double la = pozadavek[LA];
+    if (!(la >= LimitLAMin && la <= LimitLAMax) || std::round(la * 10) / 10 != la)
+        return std::nullopt;
+    if (PozadavekLA(la) != pozadavek) return std::nullopt;
+    return la;
+}
+
 namespace {
 
 // The named curve families: "NC" is looked at before "N", which it begins with.
@@ -70,7 +88,23 @@ std::vector<std::string> NazvyKrivek() {
     return r;
 }
 
-std::optional<std::array<double, PocetPasem>> CtiPozadavek(std::string_view t) {
+namespace {
+
+// "LA35", "LA32.5" (either case): digits, at most one of them after the point.
+std::optional<double> CtiLimitLA(std::string_view t) {
+    const std::string_view c = t.substr(2);
+    const size_t tecka = c.find('.');
+    const std::string_view cele = c.substr(0, tecka);
+    const bool cislice =
+        !cele.empty() && cele.find_first_not_of("0123456789") == c.npos &&
+        (tecka == c.npos || (c.size() == tecka + 2 && c.back() >= '0' && c.back() <= '9'));
+    if (!cislice) return std::nullopt;
+    const auto la = CtiDouble(c);
+    if (!la || *la < LimitLAMin || *la > LimitLAMax) return std::nullopt;
+    return la;
+}
+
+std::optional<std::array<double, PocetPasem>> Pasma(std::string_view t) {
     for (const Rodina& r : Rodiny) {
         if (!ZacinaNa(t, r.Predpona)) continue;
         const auto n = CtiInt(t.substr(r.Predpona.size()));
@@ -96,7 +130,31 @@ std::optional<std::array<double, PocetPasem>> CtiPozadavek(std::string_view t) {
     return p;
 }
 
+} // namespace
+
+std::optional<Spectrum> PozadavekZTextu(std::string_view t) {
+    if (ZacinaNa(t, "LA")) {
+        const auto la = CtiLimitLA(t);
+        if (!la) return std::nullopt;
+        return PozadavekLA(*la);
+    }
+    const auto p = Pasma(t);
+    if (!p) return std::nullopt;
+    Spectrum s{};
+    NastavPozadavek(s, *p);
+    return s;
+}
+
+std::optional<std::array<double, PocetPasem>> CtiPozadavek(std::string_view t) {
+    const auto s = PozadavekZTextu(t);
+    if (!s) return std::nullopt;
+    std::array<double, PocetPasem> p{};
+    std::copy_n(s->begin(), PocetPasem, p.begin());
+    return p;
+}
+
 std::string TextPozadavku(const Spectrum& pozadavek) {
+    if (const auto la = LimitLA(pozadavek)) return "LA" + FormatObecne(*la);
     for (const Rodina& r : Rodiny)
         for (int k = 0; k < r.Pocet; ++k) {
             bool stejna = true;

@@ -53,6 +53,12 @@ TEST_F(ProjektTest, TamAZpetBajtProBajt) {
             .Ok());
     ASSERT_EQ(zpet.Mistnosti.size(), 1u);
     EXPECT_EQ(zpet.Mistnosti[0].Nazev, "A");
+    // A limit in dB(A): its bands L_A + K_A, its L(A) the limit itself.
+    ASSERT_TRUE(
+        CtiProjektZTextu("[DRUN PROJEKT]\n[MISTNOST]\nNazev=A\nPozadavek=LA32.5\n", soubor, zpet)
+            .Ok());
+    EXPECT_EQ(PozadavekMistnosti(zpet.Mistnosti[0])[0], 53.5);
+    EXPECT_EQ(PozadavekMistnosti(zpet.Mistnosti[0])[LA], 32.5);
 
     // Paths: relative from the project's folder, absolute as written; moved
     // elsewhere, the project names the same files.
@@ -79,6 +85,8 @@ TEST_F(ProjektTest, PoskozenySeOdmitne) {
         {"[DRUN PROJEKT]\r\n" + m + "[MISTNOST]\r\nNazev=B\r\n", "5: místnost bez požadavku"},
         {"[DRUN PROJEKT]\r\n[MISTNOST]\r\nNazev=A\r\nPozadavek=N31\r\n", "4: neplatný požadavek"},
         {"[DRUN PROJEKT]\r\n[MISTNOST]\r\nNazev=A\r\nPozadavek=1 2 3\r\n", "4: neplatný požadavek"},
+        {"[DRUN PROJEKT]\r\n[MISTNOST]\r\nNazev=A\r\nPozadavek=LA32.55\r\n",
+         "4: neplatný požadavek"},
         {"[DRUN PROJEKT]\r\n" + m + "Cesta=\r\n", "5: prázdná cesta"},
         {"[DRUN PROJEKT]\r\n" + m + "Nazev=B\r\n", "5: název místnosti je uveden dvakrát"},
         {"[DRUN PROJEKT]\r\n" + m + "Pozadavek=N30\r\n", "5: požadavek je uveden dvakrát"},

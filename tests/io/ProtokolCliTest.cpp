@@ -90,6 +90,7 @@ TEST_F(ProtokolCli, SpatneVolby) {
              {"--pozadavek N12 " + s, "neplatný požadavek: N12"},
              {"--pozadavek N80 " + s, ""},
              {"--pozadavek NC75 " + s, "neplatný požadavek: NC75"},
+             {"--pozadavek LA32.55 " + s, "neplatný požadavek: LA32.55"},
              {"--pozadavek '1 2 3' " + s, ""},
              {"--pozadavek '1 2 3 4 5 6 7 151' " + s, ""},
              {"--pozadavek '1 2 3 4 5 6 7 8 9' " + s, ""},
@@ -121,6 +122,24 @@ TEST_F(ProtokolCli, SpatneVolby) {
              {"--navrh 2 --pozadavek N45 --kandidatu 0 " + s, "počet tlumičů musí být aspoň 1: 0"},
              {"--navrh 2 --pozadavek N45 --stranka 30 " + s,
               "s návrhem nelze použít volbu --stranka"},
+             {"--ventilator --prutok 16000 --tlak 600 --otacky 1250", "chybí --druh"},
+             {"--ventilator --tlak 600 --otacky 1250 --druh RR", "chybí --prutok"},
+             {"--ventilator --prutok 1e4x --tlak 600 --otacky 1250 --druh RR",
+              "průtok není číslo: 1e4x"},
+             {"--ventilator --prutok 16000 --tlak 600 --otacky 1250 --druh rr",
+              "druh ventilátoru musí být RR, T nebo AM: rr"},
+             {"--ventilator --prutok 16000 --tlak 0.5 --otacky 1250 --druh RR",
+              "Celkový tlak musí být 1 až 10000 Pa."},
+             {"--ventilator --prutok 16000 --tlak 600 --otacky 1250 --druh AM --lopatek 2.5",
+              "počet lopatek není celé číslo: 2.5"},
+             {"--ventilator --prutok 16000 --tlak 600 --otacky 1250 --druh AM --lopatek 0",
+              "Počet lopatek musí být 2 až 100."},
+             {"--ventilator --prutok 16000 --tlak 600 --otacky 1250 --druh AM --pomer 0.49",
+              "Poměr V/V_opt musí být 0.5 až 1.5."},
+             {"--ventilator --prutok 16000 --tlak 600 --otacky 1250 --druh RR " + s,
+              "odhad ventilátoru nečte soubor: " + soubor},
+             {"--ventilator --prutok 16000 --stranka 30",
+              "s odhadem ventilátoru nelze použít volbu --stranka"},
              // An output that is the input, however spelled, is never written.
              {"--pdf " + s + " " + s, "výstup " + soubor + " je vstupní soubor"},
              {"--pdf '" + jinak + "' " + s, "výstup " + jinak + " je vstupní soubor " + soubor},
@@ -139,6 +158,23 @@ TEST_F(ProtokolCli, SpatneVolby) {
     std::string potom;
     ASSERT_EQ(CtiSoubor(soubor, potom), KodVysledku::Ok);
     EXPECT_EQ(potom, puvodni);
+}
+
+// A fan estimated from its flow and pressure: the heading and one line.
+TEST_F(ProtokolCli, OdhadVentilatoru) {
+    const std::string hlavicka = "63Hz\t125Hz\t250Hz\t500Hz\t1kHz\t2kHz\t4kHz\t8kHz\tL(A)\tL(W)\n";
+    for (const auto& [a, radek] : std::vector<std::pair<std::string, std::string>>{
+             {"--prutok 16000 --tlak 600 --otacky 1250 --druh RR",
+              "90.4\t88.8\t86.3\t82.9\t78.6\t73.4\t67.2\t60.2\t84.5\t96.0\n"},
+             {"--druh=T --prutok 5000 --tlak 400 --otacky 900 --pomer 1",
+              "84.2\t82.9\t80.7\t77.7\t73.7\t68.8\t63.0\t56.3\t79.3\t89.5\n"},
+             {"--prutok 40000 --tlak 800 --otacky 1450 --druh AM --lopatek 8",
+              "103.3\t104.9\t109.6\t105.4\t104.3\t102.3\t99.3\t95.5\t109.7\t110.5\n"}}) {
+        SCOPED_TRACE(a);
+        const Beh b = Spust("--ventilator " + a);
+        EXPECT_EQ(b.status, 0);
+        EXPECT_EQ(b.vystup, hlavicka + radek);
+    }
 }
 
 TEST_F(ProtokolCli, NecitelnySoubor) {
@@ -196,6 +232,11 @@ TEST_F(ProtokolCli, SoucetCest) {
     EXPECT_NE(c.vystup.find("\nPožadavek\t\t60.0\t55.0\t"), std::string::npos);
     EXPECT_NE(c.vystup.find("\nSoučet\t\t" + FormatHodnota(var.Vysledek[0]) + "\t"),
               std::string::npos);
+    // A limit in dB(A): its bands, and the limit as their L(A).
+    EXPECT_NE(
+        Spust("--soucet '" + soubor + "' --pozadavek LA35")
+            .vystup.find("\nPožadavek\t\t56.0\t46.0\t39.0\t33.0\t30.0\t29.0\t29.0\t31.0\t35.0\n"),
+        std::string::npos);
     EXPECT_NE(Spust("--soucet '" + soubor + "'").vystup.find("\nPožadavek\t\t0.0\t"),
               std::string::npos);
     // An NC curve as the requirement; the ratings follow the NR line.

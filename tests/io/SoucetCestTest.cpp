@@ -104,6 +104,11 @@ TEST_F(SoucetCest, SadaTamAZpetBajtProBajt) {
     EXPECT_EQ(zpet.Pozadavek[0], 57);
     ASSERT_TRUE(TextSady(zpet, sada, znovu));
     EXPECT_EQ(znovu, "[DRUN SOUCET]\r\n[POZADAVEK]\r\nNC30\r\n");
+    // A limit in dB(A) keeps its L(A) and its name.
+    ASSERT_TRUE(CtiSaduZTextu("[DRUN SOUCET]\r\n[POZADAVEK]\r\nla32.5\r\n", sada, zpet).Ok());
+    EXPECT_EQ(zpet.Pozadavek[LA], 32.5);
+    ASSERT_TRUE(TextSady(zpet, sada, znovu));
+    EXPECT_EQ(znovu, "[DRUN SOUCET]\r\n[POZADAVEK]\r\nLA32.5\r\n");
     // The root however many slashes name it, so that it is written back the same.
     SadaSouctu koren;
     ASSERT_TRUE(CtiSaduZTextu("[DRUN SOUCET]\n/\n[POZADAVEK]\nN30\n", sada, koren).Ok());
@@ -131,6 +136,7 @@ TEST_F(SoucetCest, PoskozenaSadaSeOdmitne) {
              {"[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\nN31\r\n", "4: " + poz},
              {"[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\nNC31\r\n", "4: " + poz},
              {"[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\n1 2 3 4 5 6 7\r\n", "4: " + poz},
+             {"[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\nLA130\r\n", "4: " + poz},
              {"[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\n1 2 3 4 5 6 7 151\r\n", "4: " + poz},
              {"[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\nN30\r\nN30\r\n",
               "5: za požadavkem nesmí nic být"},

@@ -14,6 +14,7 @@
 
 #include "Pomocnik.h"
 #include "core/Cisla.h"
+#include "tools/Pozadavek.h"
 #include "ui/dialogy/HrPotFrm.h"
 #include "ui/dialogy/KTlumFrm.h"
 #include "ui/dialogy/KuPotFrm.h"
@@ -244,6 +245,47 @@ TEST_F(UiTest, PozadavekRezimyAKrivky) {
     okno->NovyVypocet();
     EXPECT_DOUBLE_EQ(var.Pozadavek[0], 43.4);
     EXPECT_EQ(Texty(RadekPanelu::Pozadavek)[0], "43.4");
+}
+
+// A limit in dB(A): its bands shown, its L(A) the limit, shown again as the limit.
+TEST_F(UiTest, PozadavekLimitLA) {
+    TPozadavekForm* p = okno->Okno<TPozadavekForm>();
+    p->FormShow();
+    p->PozadRadioGroupClick(2);
+    EXPECT_TRUE(p->LimitLAEdit->isEnabled());
+    EXPECT_FALSE(p->NkrivkyComboBox->isEnabled());
+    EXPECT_FALSE(p->Hodn.pole[0]->isEnabled());
+    Zaznam().Vymaz();
+    p->OKBtnClick(); // nothing typed
+    EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 6 do 129"});
+    EXPECT_EQ(var.Pozadavek[0], 0);
+    p->LimitLAEdit->VlozText("35");
+    EXPECT_EQ(p->Hodn.pole[0]->text(), "56.0");
+    p->OKBtnClick();
+    EXPECT_EQ(Texty(RadekPanelu::Pozadavek), (QStringList{"56.0", "46.0", "39.0", "33.0", "30.0",
+                                                          "29.0", "29.0", "31.0", "35.0"}));
+    EXPECT_EQ(TextPozadavku(var.Pozadavek), "LA35");
+    p->PozadRadioGroupClick(0);
+    p->FormShow();
+    EXPECT_EQ(p->PozadRadioGroup->checkedId(), 2);
+    EXPECT_EQ(p->LimitLAEdit->text(), "35");
+    // Two decimals or a band beyond 150 dB: refused, the requirement kept.
+    for (const auto& [text, zprava] : std::vector<std::pair<QString, QString>>{
+             {"32.55", "Limit v dB(A) se zadává nejvýš s jedním desetinným místem."},
+             {"129.1", "V poli musi být číslo od 6 do 129"}}) {
+        Zaznam().Vymaz();
+        p->LimitLAEdit->VlozText(text);
+        p->OKBtnClick();
+        EXPECT_EQ(Zaznam().texty, QStringList{zprava});
+        EXPECT_EQ(var.Pozadavek[LA], 35);
+    }
+    // Per octave, the same bands are levels: their L(A) is their own.
+    p->LimitLAEdit->VlozText("35");
+    p->PozadRadioGroupClick(0);
+    p->OKBtnClick();
+    EXPECT_EQ(Texty(RadekPanelu::Pozadavek)[8], "39.0");
+    p->FormShow();
+    EXPECT_EQ(p->PozadRadioGroup->checkedId(), 0);
 }
 
 TEST_F(UiTest, VypusteniElementu) {

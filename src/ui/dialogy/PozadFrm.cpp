@@ -10,9 +10,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/Cisla.h"
 #include "core/DrunVar.h"
 #include "tools/Pozadavek.h"
 #include "ui/dialogy/MujEdit.h"
+#include "ui/hlavni/Hlaseni.h"
 
 using namespace drun;
 
@@ -31,18 +33,30 @@ TPozadavekForm::TPozadavekForm(DrunVar& var, Spectrum& pozadavek, QWidget* paren
     PozadRadioGroup = new QButtonGroup(this);
     auto* poOktavach = new QRadioButton(QStringLiteral("Po oktávách"), skupina);
     auto* nKrivky = new QRadioButton(QStringLiteral("N křivky"), skupina);
+    auto* limit = new QRadioButton(QStringLiteral("Limit v dB(A)"), skupina);
     PozadRadioGroup->addButton(poOktavach, 0);
     PozadRadioGroup->addButton(nKrivky, 1);
+    PozadRadioGroup->addButton(limit, 2);
     sv->addWidget(poOktavach);
     sv->addWidget(nKrivky);
+    sv->addWidget(limit);
     horni->addWidget(skupina);
+    auto* vyber = new QVBoxLayout;
     NkrivkyComboBox = new QComboBox(this);
     NkrivkyComboBox->addItem(QStringLiteral("---"));
     for (const std::string& nazev : NazvyKrivek())
         NkrivkyComboBox->addItem(QString::fromStdString(nazev));
     NkrivkyComboBox->setMaxVisibleItems(27);
     NkrivkyComboBox->setMinimumWidth(80);
-    horni->addWidget(NkrivkyComboBox, 0, Qt::AlignBottom);
+    LimitLAEdit = new TMDoubleEdit(this);
+    LimitLAEdit->setMaximumWidth(80);
+    LimitLAEdit->NastavMeze(LimitLAMin, LimitLAMax);
+    LimitLAEdit->setStatusTip(QStringLiteral("Limit hladiny A na konci sítě v dB(A), nejvýš jedno "
+                                             "desetinné místo"));
+    vyber->addStretch();
+    vyber->addWidget(NkrivkyComboBox);
+    vyber->addWidget(LimitLAEdit);
+    horni->addLayout(vyber);
     horni->addStretch();
     v->addLayout(horni);
 
@@ -70,6 +84,7 @@ TPozadavekForm::TPozadavekForm(DrunVar& var, Spectrum& pozadavek, QWidget* paren
     connect(NulujBtn, &QPushButton::clicked, this, &TPozadavekForm::NulujBtnClick);
     connect(PozadRadioGroup, &QButtonGroup::idClicked, this, &TPozadavekForm::PozadRadioGroupClick);
     connect(NkrivkyComboBox, &QComboBox::activated, this, &TPozadavekForm::NkrivkyComboBoxChange);
+    connect(LimitLAEdit, &QLineEdit::textChanged, this, &TPozadavekForm::LimitLAEditChange);
 
     // FormCreate
     for (TMDoubleEdit* f : Hodn.pole)
@@ -82,6 +97,13 @@ TPozadavekForm::TPozadavekForm(DrunVar& var, Spectrum& pozadavek, QWidget* paren
 void TPozadavekForm::FormShow() {
     for (int i = 0; i < PocetPasem; ++i)
         Hodn.pole[i]->NastavCislo(pozadavek_[i]);
+    // A limit is shown as the limit, so that OK keeps its L(A).
+    if (const auto la = LimitLA(pozadavek_)) {
+        PozadRadioGroupClick(2);
+        LimitLAEdit->NastavCislo(*la, QString::fromStdString(FormatObecne(*la)));
+    } else if (PozadRadioGroup->checkedId() == 2) {
+        PozadRadioGroupClick(0);
+    }
 }
 
 void TPozadavekForm::PozadRadioGroupClick(int index) {
@@ -89,8 +111,17 @@ void TPozadavekForm::PozadRadioGroupClick(int index) {
     const bool krivky = index == 1;
     if (!krivky) NkrivkyComboBox->setCurrentIndex(0);
     NkrivkyComboBox->setEnabled(krivky);
+    LimitLAEdit->setEnabled(index == 2);
     for (TMDoubleEdit* f : Hodn.pole)
-        f->setEnabled(!krivky);
+        f->setEnabled(index == 0);
+}
+
+void TPozadavekForm::LimitLAEditChange(const QString& text) {
+    const auto la = CtiDouble(text.toStdString());
+    if (!la || *la < LimitLAMin || *la > LimitLAMax) return;
+    const Spectrum s = PozadavekLA(*la);
+    for (int i = 0; i < PocetPasem; ++i)
+        Hodn.pole[i]->NastavCislo(s[i]);
 }
 
 void TPozadavekForm::NkrivkyComboBoxChange(int index) {
@@ -110,10 +141,24 @@ void TPozadavekForm::NulujBtnClick() {
 
 void TPozadavekForm::OKBtnClick() {
     if (!TMEdit::OverVse(this)) return;
-    std::array<double, PocetPasem> p{};
-    for (int i = 0; i < PocetPasem; ++i)
-        p[static_cast<size_t>(i)] = Hodn.pole[i]->Cislo();
-    NastavPozadavek(pozadavek_, p);
+    if (PozadRadioGroup->checkedId() == 2) {
+        // An empty field holds 0, which is no limit.
+        if (!PoleVMezich(this)) return;
+        const Spectrum s = PozadavekLA(LimitLAEdit->Cislo());
+        // The limit is written by its name, which holds one decimal.
+        if (!LimitLA(s)) {
+            hlaseni().Chyba(QStringLiteral("Limit v dB(A) se zadává nejvýš s jedním desetinným "
+                                           "místem."));
+            LimitLAEdit->setFocus();
+            return;
+        }
+        pozadavek_ = s;
+    } else {
+        std::array<double, PocetPasem> p{};
+        for (int i = 0; i < PocetPasem; ++i)
+            p[static_cast<size_t>(i)] = Hodn.pole[i]->Cislo();
+        NastavPozadavek(pozadavek_, p);
+    }
     accept();
     emit PozadavekZmenen();
 }

@@ -117,8 +117,8 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     Napoveda = new TNapovedaForm(this);
     Pozadavek = new TPozadavekForm(var_, this);
     // The requirement last used comes back with the next start.
-    if (const auto pasma = CtiPozadavek(QSettings().value(KlicPozadavku).toString().toStdString()))
-        NastavPozadavek(var_, *pasma);
+    if (const auto p = PozadavekZTextu(QSettings().value(KlicPozadavku).toString().toStdString()))
+        var_.Pozadavek = *p;
     connect(Pozadavek, &TPozadavekForm::PozadavekZmenen, this, [this] {
         QSettings().setValue(KlicPozadavku, QString::fromStdString(TextPozadavku(var_.Pozadavek)));
         ZobrazPozadavek();
