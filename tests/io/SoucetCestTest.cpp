@@ -77,10 +77,18 @@ TEST_F(SoucetCest, SadaTamAZpetBajtProBajt) {
     std::string bajty;
     ASSERT_EQ(CtiSoubor(sada, bajty), KodVysledku::Ok);
     EXPECT_EQ(bajty, "[DRUN SOUCET]\r\npřívod.DRN\r\npodsložka/odvod.DRN\r\n../jinde.DRN\r\n"
-                     "[POZADAVEK]\r\nN30\r\n");
+                     "[POZADAVEK]\r\nN30\r\n[KONEC]\r\n");
     SadaSouctu zpet;
-    ASSERT_TRUE(NactiSadu(sada, zpet).Ok());
+    ASSERT_EQ(NactiSadu(sada, zpet).Zprava, "");
     EXPECT_EQ(zpet.Soubory, s.Soubory);
+    // Cut short anywhere before its end line is whole, the file is refused or
+    // read with the notice that the end line is missing; never taken silently
+    // as a smaller set.
+    for (size_t n = 0; n + 2 < bajty.size(); ++n) {
+        SadaSouctu kus;
+        const VysledekSouboru v = CtiSaduZTextu(bajty.substr(0, n), sada, kus);
+        EXPECT_TRUE(!v.Ok() || v.Zprava == ZpravaBezKonce("sady", sada)) << n;
+    }
     EXPECT_EQ(zpet.Pozadavek, s.Pozadavek);
     // Written again from what was read, the file is the same byte for byte.
     ASSERT_TRUE(UlozSadu(zpet, sada).Ok());
@@ -100,10 +108,16 @@ TEST_F(SoucetCest, SadaTamAZpetBajtProBajt) {
                   return p[LA];
               }()));
     // An NC curve by its name, written back by its name.
-    ASSERT_TRUE(CtiSaduZTextu("[DRUN SOUCET]\r\n[POZADAVEK]\r\nNC30\r\n", sada, zpet).Ok());
+    // A file of the previous version, without the end line, is read with a notice.
+    const VysledekSouboru stara =
+        CtiSaduZTextu("[DRUN SOUCET]\r\n[POZADAVEK]\r\nNC30\r\n", sada, zpet);
+    ASSERT_TRUE(stara.Ok());
+    EXPECT_EQ(stara.Zprava, "Soubor sady " + sada +
+                                " nemá na konci řádek [KONEC]: je ze starší verze DRUN, nebo byl "
+                                "zkrácen. Přečten je tak, jak je.");
     EXPECT_EQ(zpet.Pozadavek[0], 57);
     ASSERT_TRUE(TextSady(zpet, sada, znovu));
-    EXPECT_EQ(znovu, "[DRUN SOUCET]\r\n[POZADAVEK]\r\nNC30\r\n");
+    EXPECT_EQ(znovu, "[DRUN SOUCET]\r\n[POZADAVEK]\r\nNC30\r\n[KONEC]\r\n");
     // The root however many slashes name it, so that it is written back the same.
     SadaSouctu koren;
     ASSERT_TRUE(CtiSaduZTextu("[DRUN SOUCET]\n/\n[POZADAVEK]\nN30\n", sada, koren).Ok());
@@ -134,6 +148,9 @@ TEST_F(SoucetCest, PoskozenaSadaSeOdmitne) {
              {"[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\n1 2 3 4 5 6 7 151\r\n", "4: " + poz},
              {"[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\nN30\r\nN30\r\n",
               "5: za požadavkem nesmí nic být"},
+             {"[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\nN30\r\n[KONEC]\r\nb.DRN\r\n",
+              "5: za požadavkem nesmí nic být"},
+             {"[DRUN SOUCET]\r\na.DRN\r\n[KONEC]\r\n", "3: chybí oddíl [POZADAVEK]"},
              {"[DRUN SOUCET]\r\na.DRN\r\n\r\n[POZADAVEK]\r\nN30\r\n",
               "3: prázdný řádek místo názvu souboru"},
              {"[DRUN SOUCET]\r\na\tb.DRN\r\n[POZADAVEK]\r\nN30\r\n",

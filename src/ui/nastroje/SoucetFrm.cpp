@@ -573,6 +573,7 @@ bool TSoucetForm::OtevriSadu(const QString& soubor) {
         hlaseni().Chyba(QString::fromStdString(v.Zprava));
         return false;
     }
+    if (!v.Zprava.empty()) hlaseni().Informace(QString::fromStdString(v.Zprava));
     NastavSoubory(sada.Soubory, sada.Pozadavek);
     Obnov();
     return true;
