@@ -383,6 +383,10 @@ TEST_F(ProtokolCli, NecitelneVstupyVeVsechRezimech) {
     ASSERT_TRUE(ZapisAtomicky(s + "/roura.DRP", "[DRUN PROJEKT]\r\n[MISTNOST]\r\nNazev=A\r\n"
                                                 "Pozadavek=N30\r\nCesta=roura.DRN\r\n[KONEC]\r\n"));
     ASSERT_TRUE(ZapisAtomicky(s + "/prázdný.DRP", "[DRUN PROJEKT]\r\n[KONEC]\r\n"));
+    // Larger than any calculation: refused before it is read (a sparse file).
+    const std::string velky = s + "/velký.DRN";
+    ASSERT_TRUE(ZapisAtomicky(velky, "[DRUN]\r\n"));
+    fs::resize_file(velky, NejvetsiDatovySoubor + 1);
     ASSERT_TRUE(ZapisAtomicky(s + "/starý.DRP", "[DRUN PROJEKT]\r\n[MISTNOST]\r\nNazev=A\r\n"
                                                 "Pozadavek=N30\r\nCesta=Kancelář.DRN\r\n"));
     // Data from which not one table of silencers reads, beside a copy of the program.
@@ -405,6 +409,7 @@ TEST_F(ProtokolCli, NecitelneVstupyVeVsechRezimech) {
     } pripady[] = {
         {P + "'" + roura + "'", 1, datovy + roura + ": není to obyčejný soubor.\n"},
         {P + "--csv /dev/zero", 1, datovy + "/dev/zero: není to obyčejný soubor.\n"},
+        {P + "'" + velky + "'", 1, datovy + velky + ": soubor je větší než 16 MB.\n"},
         {P + "--soucet '" + soubor + "' '" + roura + "'", 1,
          datovy + roura + ": není to obyčejný soubor.\n"},
         {P + "--navrh 1 --pozadavek N30 '" + roura + "'", 1,
