@@ -30,7 +30,7 @@ class ProjektOkno : public UiTest {
                                   "[MISTNOST]\r\nNazev=Pokoj\r\nPozadavek=N60\r\n"
                                   "Cesta=pokoj.DRN\r\nCesta=přívod.DRN\r\n"
                                   "[MISTNOST]\r\nNazev=Sál\r\nPozadavek=N30\r\n"
-                                  "Cesta=přívod.DRN\r\nCesta=odvod.DRN\r\n"));
+                                  "Cesta=přívod.DRN\r\nCesta=odvod.DRN\r\n[KONEC]\r\n"));
         p->Zobraz();
         ASSERT_TRUE(p->OtevriProjekt(soubor));
     }

@@ -217,7 +217,8 @@ TEST_F(SoucetOkno, SadaTamAZpetAPoskozena) {
     EXPECT_EQ(Zaznam().texty, QStringList{"Sada je uložena v souboru " + sada});
     std::string bajty;
     CtiSoubor(sada.toStdString(), bajty);
-    EXPECT_EQ(bajty, "[DRUN SOUCET]\r\na.DRN\r\nb.DRN\r\n[POZADAVEK]\r\n45.5 0 0 0 0 0 0 0\r\n");
+    EXPECT_EQ(bajty, "[DRUN SOUCET]\r\na.DRN\r\nb.DRN\r\n[POZADAVEK]\r\n45.5 0 0 0 0 0 0 0\r\n"
+                     "[KONEC]\r\n");
 
     // A damaged set is refused and nothing changes.
     Zaznam().Vymaz();
