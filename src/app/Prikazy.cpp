@@ -180,14 +180,14 @@ int PripravProtokol(const Prikaz& p, DrunVar& var) {
 }
 
 std::string DuvodNelzeZapsat(const std::string& soubor) {
-    const fs::path cesta(soubor);
+    const fs::path cesta = CestaSouboru(soubor);
     std::error_code ec;
     if (fs::is_directory(cesta, ec)) return "je to složka";
     const fs::path slozka = cesta.parent_path().empty() ? fs::path(".") : cesta.parent_path();
-    if (!fs::exists(slozka, ec)) return "složka " + slozka.string() + " neexistuje";
-    if (!fs::is_directory(slozka, ec)) return slozka.string() + " není složka";
-    if (!LzeZapsatDoSlozky(slozka.string() + "/"))
-        return "do složky " + slozka.string() + " nelze zapisovat";
+    const std::string jmeno = TextCesty(slozka);
+    if (!fs::exists(slozka, ec)) return "složka " + jmeno + " neexistuje";
+    if (!fs::is_directory(slozka, ec)) return jmeno + " není složka";
+    if (!LzeZapsatDoSlozky(jmeno + "/")) return "do složky " + jmeno + " nelze zapisovat";
     const fs::file_status st = fs::status(cesta, ec);
     if (fs::exists(st)) {
         if (!fs::is_regular_file(st)) return "není to obyčejný soubor";

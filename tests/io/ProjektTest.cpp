@@ -23,9 +23,9 @@ class ProjektTest : public ::testing::Test {
     void TearDown() override { fs::remove_all(slozka); }
     fs::path slozka;
     std::string soubor;
-    // A file in the test's folder, by its UTF-8 name.
+    // A file in the test's folder, by its UTF-8 name, with the system's separators.
     std::string V(const std::string& jmeno) const {
-        return TextCesty(slozka / CestaSouboru(jmeno));
+        return TextCesty((slozka / CestaSouboru(jmeno)).lexically_normal());
     }
 };
 
