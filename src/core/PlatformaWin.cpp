@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <new>
 
 #include "core/Platforma.h"
@@ -268,22 +269,42 @@ void VypisChybu(const std::string& text) {
 
 namespace {
 
-// The volume and the file number: a file's identity however its path is spelled.
-bool Identita(HANDLE h, BY_HANDLE_FILE_INFORMATION& info) {
-    return h != INVALID_HANDLE_VALUE && h != nullptr && GetFileType(h) == FILE_TYPE_DISK &&
-           GetFileInformationByHandle(h, &info);
+// A file's identity however its path is spelled: its volume and its number.
+// A handle opened for writing alone may not tell the older form, and one the
+// system made for a redirection may not tell its volume (0 then).
+struct Identita {
+    ULONGLONG svazek = 0;
+    FILE_ID_128 cislo{};
+};
+
+bool ZjistiIdentitu(HANDLE h, Identita& id) {
+    if (h == INVALID_HANDLE_VALUE || h == nullptr || GetFileType(h) != FILE_TYPE_DISK) return false;
+    FILE_ID_INFO info{};
+    if (GetFileInformationByHandleEx(h, FileIdInfo, &info, sizeof info)) {
+        id.svazek = info.VolumeSerialNumber;
+        id.cislo = info.FileId;
+        return true;
+    }
+    BY_HANDLE_FILE_INFORMATION b{};
+    if (!GetFileInformationByHandle(h, &b)) return false;
+    id.svazek = b.dwVolumeSerialNumber;
+    const ULONGLONG n = (static_cast<ULONGLONG>(b.nFileIndexHigh) << 32) | b.nFileIndexLow;
+    std::memcpy(id.cislo.Identifier, &n, sizeof n);
+    return true;
 }
 
 } // namespace
 
 bool VystupJeSoubor(const std::string& soubor) {
-    BY_HANDLE_FILE_INFORMATION v{}, s{};
-    if (!Identita(GetStdHandle(STD_OUTPUT_HANDLE), v)) return false;
+    Identita v, s;
+    if (!ZjistiIdentitu(GetStdHandle(STD_OUTPUT_HANDLE), v)) return false;
     Handle f{CreateFileW(CestaSouboru(soubor).c_str(), FILE_READ_ATTRIBUTES,
                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)};
-    return Identita(f.h, s) && v.dwVolumeSerialNumber == s.dwVolumeSerialNumber &&
-           v.nFileIndexHigh == s.nFileIndexHigh && v.nFileIndexLow == s.nFileIndexLow;
+    if (!ZjistiIdentitu(f.h, s)) return false;
+    // An unknown volume is taken as the same one: refusing is the safe side.
+    return std::memcmp(&v.cislo, &s.cislo, sizeof v.cislo) == 0 &&
+           (v.svazek == 0 || s.svazek == 0 || v.svazek == s.svazek);
 }
 
 bool MistniCas(std::time_t t, std::tm& tm) {
