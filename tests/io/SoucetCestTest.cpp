@@ -64,6 +64,11 @@ TEST_F(SoucetCest, CestyZeSouboruATabulka) {
                  "Požadavek\t\t59.2\t48.1\t39.9\t34.0\t30.0\t26.9\t24.7\t22.9\t39.2\n"
                  "Rozdíl\t\t3.8\t14.9\t23.1\t29.0\t33.0\t36.1\t38.3\t40.1\t30.8\n"
                  "NR\t69.0\nNC\t65.9\nRC\t63 H\n");
+    // A difference that rounds to zero keeps its sign, as the verdict beside it does.
+    Spectrum tesne{};
+    NastavPozadavek(tesne, {60.04, 59.96, 60.06, 60, 0, 0, 0, 0});
+    const std::string r = TabulkaSouctu({cesty[0]}, SectiCesty({cesty[0].Konec}, tesne));
+    EXPECT_NE(r.find("\nRozdíl\t\t-0.0\t0.0\t-0.1\t0.0\t"), std::string::npos) << r;
 }
 
 TEST_F(SoucetCest, SadaTamAZpetBajtProBajt) {
