@@ -38,7 +38,8 @@ VysledekSouboru UlozProjekt(const Projekt& p, const std::string& soubor);
 VysledekSouboru CtiProjektZTextu(const std::string& bajty, const std::string& soubor, Projekt& p);
 VysledekSouboru NactiProjekt(const std::string& soubor, Projekt& p);
 
-// Where a path as written lies: CestaNaDisku of the set and project files.
+// Where a path as written lies: CestaNaDisku (io/SoucetCest.h), shared with
+// the set file.
 // A file as the project writes it: relative to the project's folder when it
 // lies in or under it, absolute otherwise.
 std::string CestaVProjektu(const std::string& souborProjektu, const std::string& soubor);
