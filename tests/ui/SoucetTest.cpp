@@ -13,6 +13,7 @@
 #include "core/Cisla.h"
 #include "core/Soubory.h"
 #include "io/DataSoubor.h"
+#include "io/SoucetCest.h"
 #include "models/Pomocnik.h"
 #include "models/Zdroj.h"
 #include "tools/Pozadavek.h"
@@ -232,6 +233,13 @@ TEST_F(SoucetOkno, SadaTamAZpetAPoskozena) {
                           "osm hladin od 0 do 150 dB."});
     EXPECT_EQ(s->CestyListBox->rowCount(), 3);
     EXPECT_EQ(TextPozadavku(s->Pozadavek()), "45.5 0 0 0 0 0 0 0");
+    // A set of the previous version, without its end line, opens with a notice.
+    const QString stara = slozka.path() + "/stará.DRS";
+    ASSERT_TRUE(ZapisAtomicky(stara.toStdString(), "[DRUN SOUCET]\r\n[POZADAVEK]\r\nN30\r\n"));
+    Zaznam().Vymaz();
+    EXPECT_TRUE(s->OtevriSadu(stara));
+    EXPECT_EQ(Zaznam().texty,
+              QStringList{QString::fromStdString(ZpravaBezKonce("sady", stara.toStdString()))});
 
     // Read back into a fresh window and written again: the same bytes.
     s->close();
