@@ -171,6 +171,11 @@ TEST_F(SoucetOkno, VlastniPozadavekACervenyRozdil) {
     okno->PrepocitejOd(1);
     EXPECT_EQ(rozdil(0)->text(), "0.0");
     EXPECT_NE(rozdil(0)->foreground().color(), QColor(255, 0, 0));
+    // Just under it, the difference keeps its sign.
+    var.cesta.Prvni().VlastniDrun[0] = 59.16;
+    okno->PrepocitejOd(1);
+    EXPECT_EQ(rozdil(0)->text(), "-0.0");
+    EXPECT_NE(rozdil(0)->foreground().color(), QColor(255, 0, 0));
     // A new requirement of the calculation no longer changes the sum's.
     NastavPozadavek(var, {1, 1, 1, 1, 1, 1, 1, 1});
     okno->PrepocitejOd(1);
