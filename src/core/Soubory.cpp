@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <random>
+#include <string_view>
 #include <vector>
 
 #include "core/Platforma.h"
@@ -71,19 +72,22 @@ namespace {
 
 // Leftovers older than this belong to no save still running.
 constexpr int StariZbytku = 60;
+// ".NAME.ukladani-XXXXXX": a temporary file of a save of NAME.
+constexpr std::string_view PriponaDocasneho = ".ukladani-";
+constexpr size_t NahodnychZnaku = 6;
 
-// The name of a temporary file of `soubor` without its last six characters:
+// The name of a temporary file of `soubor` without its random characters:
 // hidden, beside the target, recognisable as a save of that file.
 std::string ZacatekDocasneho(const fs::path& soubor) {
-    return "." + TextCesty(soubor.filename()) + ".ukladani-";
+    return "." + TextCesty(soubor.filename()) + std::string(PriponaDocasneho);
 }
 
 // Whether `jmeno` is a temporary file of a save, and of which file.
 bool JeDocasny(const std::string& jmeno, std::string& soubor) {
-    static const std::string Pripona = ".ukladani-";
-    if (jmeno.size() < 1 + 1 + Pripona.size() + 6 || jmeno.front() != '.') return false;
-    const size_t p = jmeno.size() - 6 - Pripona.size();
-    if (jmeno.compare(p, Pripona.size(), Pripona) != 0) return false;
+    const size_t n = PriponaDocasneho.size() + NahodnychZnaku;
+    if (jmeno.size() < 2 + n || jmeno.front() != '.') return false;
+    const size_t p = jmeno.size() - n;
+    if (jmeno.compare(p, PriponaDocasneho.size(), PriponaDocasneho) != 0) return false;
     soubor = jmeno.substr(1, p - 1);
     return true;
 }
@@ -96,9 +100,9 @@ void SmazStareDocasne(const fs::path& slozka, const std::string& soubor) {
     std::vector<std::pair<fs::path, bool>> stare;
     for (fs::directory_iterator it(slozka.empty() ? fs::path(".") : slozka, ec), konec;
          !ec && it != konec; it.increment(ec)) {
-        std::string cej;
-        if (JeDocasny(TextCesty(it->path().filename()), cej))
-            stare.emplace_back(it->path(), !soubor.empty() && cej == soubor);
+        std::string vlastnik;
+        if (JeDocasny(TextCesty(it->path().filename()), vlastnik))
+            stare.emplace_back(it->path(), !soubor.empty() && vlastnik == soubor);
     }
     for (const auto& [p, svuj] : stare)
         SmazOpustenyDocasny(p, svuj ? 0 : StariZbytku);
@@ -130,7 +134,7 @@ bool ZapisAtomicky(const std::string& cesta, const std::string& obsah) {
     std::random_device nahoda;
     for (int pokus = 0; pokus < 100; ++pokus) {
         std::string jmeno = zacatek;
-        for (int i = 0; i < 6; ++i)
+        for (size_t i = 0; i < NahodnychZnaku; ++i)
             jmeno += Znaky[nahoda() % (sizeof Znaky - 1)];
         switch (NahradSoubor(cil, cil.parent_path() / CestaSouboru(jmeno), obsah)) {
         case Nahrazeni::Ok:
