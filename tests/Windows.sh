@@ -60,4 +60,31 @@ porovnej --soucet Kancelář.DRN Druhá.DRN --pozadavek N35
 if "$protokol" --help 2>/dev/null | grep -q -- '--navrh'; then
   porovnej --navrh 2 Kancelář.DRN
 fi
+
+# Messages: the same UTF-8 bytes on standard error, and the same status.
+porovnej_chyby() {
+  local linux windows
+  linux=$("$protokol" "$@" 2>&1 >/dev/null | od -An -tx1 | tr -d ' \n'; echo "${PIPESTATUS[0]}")
+  windows=$(wine "$sestaveni/src/drun-protokol.exe" "$@" 2>&1 >/dev/null | od -An -tx1 | tr -d ' \n'; echo "${PIPESTATUS[0]}")
+  if [ "$linux" = "$windows" ]; then
+    echo "stejné chyby: drun-protokol $*"
+  else
+    echo "ROZDÍL v chybách: drun-protokol $*"
+    diff <("$protokol" "$@" 2>&1 >/dev/null) <(wine "$sestaveni/src/drun-protokol.exe" "$@" 2>&1 >/dev/null) | head -20 || true
+    chyb=1
+  fi
+}
+porovnej_chyby Chybí.DRN
+porovnej_chyby --pozadavek N12 Kancelář.DRN
+
+# Standard output appended to the input is refused, and the input stays as it was.
+cp Kancelář.DRN původní.DRN
+status=0
+wine "$sestaveni/src/drun-protokol.exe" Kancelář.DRN >>Kancelář.DRN 2>/dev/null || status=$?
+if [ "$status" = 2 ] && cmp -s Kancelář.DRN původní.DRN; then
+  echo "odmítnuto: drun-protokol Kancelář.DRN >>Kancelář.DRN"
+else
+  echo "PŘEPSÁN VSTUP: drun-protokol Kancelář.DRN >>Kancelář.DRN (status $status)"
+  chyb=1
+fi
 exit $chyb

@@ -4,6 +4,8 @@
 
 #include "app/ProtokolPdf.h"
 #include "core/DrunVar.h"
+#include "core/Platforma.h"
+#include "core/Soubory.h"
 #include "ui/hlavni/DrunMain.h"
 #include "ui/hlavni/Hlaseni.h"
 #include "ui/hlavni/Spusteni.h"
@@ -25,6 +27,10 @@ int main(int argc, char* argv[]) {
 
     drun::DrunVar var;
     UmisteniZeSystemu(var);
+    // What saves killed midway left beside the settings and the file to open.
+    for (const std::string& soubor : {var.SouborCfg, a.soubor.toStdString()})
+        if (!soubor.empty())
+            drun::UklidDocasne(drun::TextCesty(drun::CestaSouboru(soubor).parent_path()));
     HlaseniOkna okna;
     NastavHlaseni(&okna);
 

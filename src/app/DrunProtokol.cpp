@@ -5,6 +5,7 @@
 // Other modes have files of their own.
 #include <clocale>
 #include <cstdio>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "app/ProtokolVentilatoru.h"
 #include "core/DrunVar.h"
 #include "core/Platforma.h"
+#include "core/Soubory.h"
 #include "io/Protokol.h"
 #include "io/Vysledky.h"
 
@@ -118,5 +120,12 @@ const Rezim Rezimy[] = {
 } // namespace
 
 int main(int argc, char** argv) {
-    return SpustPrikaz(Rezimy, argc, argv);
+    // The readers hold every file to its format's size; whatever still cannot
+    // get its memory ends with a message, not an abort.
+    try {
+        return SpustPrikaz(Rezimy, argc, argv);
+    } catch (const std::bad_alloc&) {
+        VypisChybu("drun-protokol: nedostatek paměti.\n");
+        return 1;
+    }
 }

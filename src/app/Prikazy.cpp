@@ -4,13 +4,15 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <iostream>
 
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
+#include "core/Platforma.h"
+#include "core/Soubory.h"
 #include "core/Umisteni.h"
 #include "io/DataSoubor.h"
+#include "io/SoucetCest.h"
 #include "models/Tlumic.h"
 #include "tools/Pozadavek.h"
 
@@ -97,9 +99,9 @@ int SpustPrikaz(std::span<const Rezim> rezimy, int argc, char** argv) {
         for (const Rezim& r : rezimy)
             if (!r.volba.empty() && JmenoVolby(a) == r.volba) {
                 if (p.rezim && p.rezim != &r) {
-                    std::cerr << p.program << ": " << p.rezim->volba << " a " << r.volba
-                              << " se vylučují\n"
-                              << VsechnaPouziti(rezimy, p.program);
+                    VypisChybu(p.program + ": " + std::string(p.rezim->volba) + " a " +
+                               std::string(r.volba) + " se vylučují\n" +
+                               VsechnaPouziti(rezimy, p.program));
                     return 2;
                 }
                 p.rezim = &r;
@@ -116,17 +118,16 @@ int SpustPrikaz(std::span<const Rezim> rezimy, int argc, char** argv) {
 }
 
 int SpatnePouziti(const Prikaz& p, const std::string& proc) {
-    std::cerr << p.program << ": " << proc << "\n";
     // The default mode shows every mode, a chosen mode its own line.
-    if (p.rezim && !p.rezim->volba.empty())
-        std::cerr << "Použití: " << p.program << " " << p.rezim->pouziti << "\n";
-    else
-        std::cerr << VsechnaPouziti(p.rezimy, p.program);
+    VypisChybu(p.program + ": " + proc + "\n" +
+               (p.rezim && !p.rezim->volba.empty()
+                    ? "Použití: " + p.program + " " + std::string(p.rezim->pouziti) + "\n"
+                    : VsechnaPouziti(p.rezimy, p.program)));
     return 2;
 }
 
 int Chyba(const Prikaz& p, const std::string& zprava, int status) {
-    std::cerr << p.program << ": " << zprava << "\n";
+    VypisChybu(p.program + ": " + zprava + "\n");
     return status;
 }
 
@@ -152,6 +153,9 @@ int PripravProtokol(const Prikaz& p, DrunVar& var) {
                                         " až " + std::to_string(MaxDelkaStranky) + ": " + *h);
     }
     const bool datum = p.Ma("--datum");
+    // A line break or a form feed would break the protocol's title.
+    if (const std::string* h = p.Hodnota("--datum"); h && !h->empty() && !JednaRadka(*h))
+        return SpatnePouziti(p, "datum nesmí obsahovat řídicí znaky");
     const std::string* pdf = p.Hodnota("--pdf");
     if (pdf && pdf->empty()) return SpatnePouziti(p, "--pdf bez výstupního souboru");
     const bool csv = p.Ma("--csv");
@@ -176,14 +180,14 @@ int PripravProtokol(const Prikaz& p, DrunVar& var) {
 }
 
 std::string DuvodNelzeZapsat(const std::string& soubor) {
-    const fs::path cesta(soubor);
+    const fs::path cesta = CestaSouboru(soubor);
     std::error_code ec;
     if (fs::is_directory(cesta, ec)) return "je to složka";
     const fs::path slozka = cesta.parent_path().empty() ? fs::path(".") : cesta.parent_path();
-    if (!fs::exists(slozka, ec)) return "složka " + slozka.string() + " neexistuje";
-    if (!fs::is_directory(slozka, ec)) return slozka.string() + " není složka";
-    if (!LzeZapsatDoSlozky(slozka.string() + "/"))
-        return "do složky " + slozka.string() + " nelze zapisovat";
+    const std::string jmeno = TextCesty(slozka);
+    if (!fs::exists(slozka, ec)) return "složka " + jmeno + " neexistuje";
+    if (!fs::is_directory(slozka, ec)) return jmeno + " není složka";
+    if (!LzeZapsatDoSlozky(jmeno + "/")) return "do složky " + jmeno + " nelze zapisovat";
     const fs::file_status st = fs::status(cesta, ec);
     if (fs::exists(st)) {
         if (!fs::is_regular_file(st)) return "není to obyčejný soubor";
@@ -199,53 +203,14 @@ int ChybaUlozeni(const Prikaz& p, const std::string& soubor, const std::string& 
                         (duvod.empty() ? "." : ": " + duvod + "."));
 }
 
-std::string DuvodChyby(int kod) {
-    switch (kod) {
-    case 0:
-        return {};
-    case ENOENT:
-        return "soubor nebo složka neexistuje";
-    case EACCES:
-    case EPERM:
-        return "chybí oprávnění";
-    case EISDIR:
-        return "je to složka";
-    case ENOTDIR:
-        return "část cesty není složka";
-    case ENOSPC:
-        return "disk je plný";
-    case EROFS:
-        return "disk je jen pro čtení";
-    case EIO:
-        return "chyba vstupu nebo výstupu";
-    case ENAMETOOLONG:
-        return "příliš dlouhé jméno";
-    default:
-        return std::strerror(kod);
-    }
-}
-
-namespace {
-
-// Why an existing path cannot be read as a file.
-std::string DuvodCteni(const std::string& soubor) {
-    std::error_code ec;
-    if (fs::is_directory(soubor, ec)) return "je to složka";
-    errno = 0;
-    if (std::FILE* f = std::fopen(soubor.c_str(), "rb")) {
-        std::fclose(f);
-        return "chyba při čtení";
-    }
-    const std::string duvod = DuvodChyby(errno);
-    return duvod.empty() ? "soubor nelze otevřít" : duvod;
-}
-
-} // namespace
-
 std::string ZpravaCteni(const std::string& soubor, const VysledekSouboru& v, const DrunVar& var) {
     switch (v.Kod) {
-    case KodVysledku::NelzeCist:
-        return "Chyba při čtení datového souboru " + soubor + ": " + DuvodCteni(soubor) + ".";
+    case KodVysledku::NelzeCist: {
+        // Found without opening it again: a FIFO would block.
+        const std::string duvod = DuvodNecitelnosti(soubor, NejvetsiDatovySoubor);
+        return "Chyba při čtení datového souboru " + soubor + ": " +
+               (duvod.empty() ? "chyba při čtení" : duvod) + ".";
+    }
     case KodVysledku::Poskozen:
         return "Chyba při čtení datového souboru " + soubor + ": obsah souboru je poškozen.";
     case KodVysledku::DataTlumice:
@@ -259,11 +224,12 @@ std::string ZpravaCteni(const std::string& soubor, const VysledekSouboru& v, con
 
 int OdmitniPrepsaniVstupu(const Prikaz& p, const std::string& vystup,
                           const std::vector<std::string>& vstupy) {
-    // Standard output is seen through its descriptor's name where the system has one.
-    const std::string cil = vystup.empty() ? "/dev/stdout" : vystup;
     for (const std::string& vstup : vstupy) {
+        // Standard output is compared by the identity of the file behind it.
         std::error_code ec;
-        if (!fs::equivalent(cil, vstup, ec) || ec) continue;
+        if (vystup.empty() ? !VystupJeSoubor(vstup)
+                           : !fs::equivalent(CestaSouboru(vystup), CestaSouboru(vstup), ec) || ec)
+            continue;
         return SpatnePouziti(p, vystup.empty() ? "standardní výstup je přesměrován do vstupního "
                                                  "souboru " +
                                                      vstup
@@ -280,6 +246,6 @@ int VypisNaVystup(const std::string& text) {
 
 int StavVypisu(bool zapsano) {
     if (zapsano) return 0;
-    std::cerr << "drun-protokol: výsledek se nepodařilo zapsat na standardní výstup.\n";
+    VypisChybu("drun-protokol: výsledek se nepodařilo zapsat na standardní výstup.\n");
     return 1;
 }

@@ -78,9 +78,6 @@ int PripravProtokol(const Prikaz& p, drun::DrunVar& var);
 // file and the reason (the silencer data lead when they are at fault).
 std::string ZpravaCteni(const std::string& soubor, const drun::VysledekSouboru& v,
                         const drun::DrunVar& var);
-// Why a file cannot be read or written, in Czech ("je to složka", …), from the
-// C library's last error code; empty when the code says nothing.
-std::string DuvodChyby(int kod);
 
 // Why `soubor` cannot be written, as far as can be seen before writing it (its
 // folder missing or not writable, a folder in its place, a read-only file);

@@ -1,5 +1,7 @@
 #include "app/ProtokolNavrhu.h"
 
+#include <cmath>
+
 #include "app/Prikazy.h"
 #include "core/Cisla.h"
 #include "core/DrunVyp.h"
@@ -44,6 +46,10 @@ int ProtokolNavrhu(const Prikaz& p) {
     int kandidatu = 10;
     if (const std::string* h = p.Hodnota("--kandidatu")) {
         const std::optional<int> n = CtiInt(*h);
+        // A whole number too large for a count is named as such.
+        if (const std::optional<double> d = CtiDouble(*h);
+            !n && d && *d >= 1 && *d == std::floor(*d))
+            return SpatnePouziti(p, "počet tlumičů je příliš velký: " + *h);
         if (!n || *n < 1) return SpatnePouziti(p, "počet tlumičů musí být aspoň 1: " + *h);
         kandidatu = *n;
     }

@@ -4,12 +4,12 @@
 #include <QStringList>
 #include <cerrno>
 #include <clocale>
-#include <iostream>
 #include <string>
 #include <utility>
 
 #include "app/Prikazy.h"
 #include "core/DrunVar.h"
+#include "core/Platforma.h"
 #include "core/Soubory.h"
 #include "ui/tisk/Tisk.h"
 
@@ -27,7 +27,7 @@ QStringList& ZpravyQt() {
 
 void VypisZpravyQt() {
     for (const QString& z : std::exchange(ZpravyQt(), {}))
-        std::cerr << z.toStdString() << "\n";
+        drun::VypisChybu(z.toStdString() + "\n");
 }
 
 void ZadrzZpravu(QtMsgType typ, const QMessageLogContext&, const QString& zprava) {

@@ -2,7 +2,6 @@
 
 #include "app/Prikazy.h"
 #include "core/DrunVar.h"
-#include "io/DataSoubor.h"
 #include "io/Projekt.h"
 
 using namespace drun;
@@ -16,17 +15,18 @@ int ProtokolProjektu(const Prikaz& p) {
     Projekt projekt;
     const VysledekSouboru v = NactiProjekt(soubor, projekt);
     if (!v.Ok()) return Chyba(p, v.Zprava);
-
+    if (!v.Zprava.empty()) Chyba(p, v.Zprava); // read, with a notice
+    // Nothing to check is no "all is well".
+    if (projekt.Mistnosti.empty()) return Chyba(p, "Projekt " + soubor + " nemá žádnou místnost.");
     DrunVar var;
     var.NastavSlozku(p.slozka);
     const PrehledProjektu pr = SpoctiPrehled(projekt, soubor, var.SouborTlumice);
-    // Each unreadable file once, with its reason; its rooms end in "chyba".
+    // Each unreadable file once, with its reason, and each room without
+    // paths; their rooms end in "chyba".
     for (const auto& [cesta, c] : pr.Soubory)
-        if (!c.Ok) {
-            DrunVar chybna;
-            chybna.SouborTlumice = var.SouborTlumice;
-            Chyba(p, ZpravaCteni(cesta, NactiData(chybna, cesta), chybna));
-        }
+        if (!c.Ok) Chyba(p, ZpravaCteni(cesta, {c.Kod, c.Zprava}, var));
+    for (size_t i = 0; i < projekt.Mistnosti.size(); ++i)
+        if (projekt.Mistnosti[i].Cesty.empty()) Chyba(p, pr.Mistnosti[i].Zprava);
     const int vypis =
         VypisNaVystup(p.Ma("--csv") ? CsvPrehledu(projekt, pr) : TabulkaPrehledu(projekt, pr));
     if (vypis != 0 || pr.Chyba) return 1;

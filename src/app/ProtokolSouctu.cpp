@@ -2,7 +2,6 @@
 
 #include "app/Prikazy.h"
 #include "core/DrunVar.h"
-#include "io/DataSoubor.h"
 #include "io/SoucetCest.h"
 #include "tools/Pozadavek.h"
 
@@ -23,12 +22,7 @@ int ProtokolSouctu(const Prikaz& p) {
     NastavUmisteniProgramu(p, var);
     for (CestaSouctu& c : cesty) {
         NactiCestu(c, var.SouborTlumice);
-        if (!c.Ok) {
-            // Read once more for the reason: the sum keeps only the message.
-            DrunVar chybna;
-            chybna.SouborTlumice = var.SouborTlumice;
-            return Chyba(p, ZpravaCteni(c.Soubor, NactiData(chybna, c.Soubor), chybna));
-        }
+        if (!c.Ok) return Chyba(p, ZpravaCteni(c.Soubor, {c.Kod, c.Zprava}, var));
     }
     const std::string text = TabulkaSouctu(cesty, SectiCesty(KonceCest(cesty), pozadavek));
     return VypisNaVystup(text);

@@ -26,6 +26,13 @@ void PridejCislo(std::string& r, double x, int desetin);
 inline std::string FormatHodnota(double x) {
     return FormatCislo(x, 1);
 }
+// A margin or a difference in one decimal, as FormatHodnota, but a negative
+// value that rounds to zero keeps its sign ("-0.0"): the sign agrees with the
+// verdict beside it.
+inline std::string FormatRozdil(double x) {
+    std::string t = FormatHodnota(x);
+    return x < 0 && t == "0.0" ? "-" + t : t;
+}
 // Shortest general form for limits in messages: 0, 150, 0.5, 100000.
 std::string FormatObecne(double x);
 

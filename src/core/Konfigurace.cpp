@@ -58,7 +58,10 @@ VysledekSouboru CtiKonfiguraciZTextu(const std::string& text, Parametry& p) {
 
 VysledekSouboru CtiKonfiguraci(DrunVar& var) {
     std::string text;
-    if (const KodVysledku k = CtiSoubor(var.SouborCfg, text); k != KodVysledku::Ok) {
+    // Three short lines: anything much larger is not this file.
+    constexpr std::uintmax_t NejvetsiKonfigurace = 64u << 10;
+    if (const KodVysledku k = CtiSoubor(var.SouborCfg, text, NejvetsiKonfigurace);
+        k != KodVysledku::Ok) {
         ResetParametru(var.parametry);
         if (k == KodVysledku::Chybi) return {};
         return {k, ChybaCteni};

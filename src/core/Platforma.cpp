@@ -2,12 +2,14 @@
 #include "core/Platforma.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 
 #include "core/Soubory.h"
 
@@ -15,28 +17,53 @@ namespace drun {
 
 namespace fs = std::filesystem;
 
-KodVysledku CtiSoubor(const std::string& cesta, std::string& obsah) {
+KodVysledku CtiSoubor(const std::string& cesta, std::string& obsah, std::uintmax_t nejvic) {
     obsah.clear();
     struct stat st {};
     if (::stat(cesta.c_str(), &st) != 0)
         return errno == ENOENT ? KodVysledku::Chybi : KodVysledku::NelzeCist;
     if (!S_ISREG(st.st_mode)) return KodVysledku::NelzeCist;
-    const int fd = ::open(cesta.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: what was a regular file a moment ago may be a FIFO now.
+    const int fd = ::open(cesta.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return KodVysledku::NelzeCist;
-    char buf[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ::close(fd);
-            obsah.clear();
-            return KodVysledku::NelzeCist;
+    const auto konec = [fd, &obsah](KodVysledku k) {
+        ::close(fd);
+        if (k != KodVysledku::Ok) obsah.clear();
+        return k;
+    };
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+        static_cast<std::uintmax_t>(st.st_size) > nejvic)
+        return konec(KodVysledku::NelzeCist);
+    try {
+        obsah.reserve(static_cast<size_t>(st.st_size));
+        char buf[65536];
+        for (;;) {
+            const ssize_t n = ::read(fd, buf, sizeof buf);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                return konec(KodVysledku::NelzeCist);
+            }
+            if (n == 0) break;
+            // A file that grows while it is read is held to the same limit.
+            if (obsah.size() + static_cast<size_t>(n) > nejvic)
+                return konec(KodVysledku::NelzeCist);
+            obsah.append(buf, static_cast<size_t>(n));
         }
-        if (n == 0) break;
-        obsah.append(buf, static_cast<size_t>(n));
+    } catch (const std::bad_alloc&) {
+        obsah.shrink_to_fit();
+        return konec(KodVysledku::NelzeCist);
     }
-    ::close(fd);
-    return KodVysledku::Ok;
+    return konec(KodVysledku::Ok);
+}
+
+std::string DuvodNecitelnosti(const std::string& cesta, std::uintmax_t nejvic) {
+    struct stat st {};
+    if (::stat(cesta.c_str(), &st) != 0) return DuvodChyby(errno);
+    if (S_ISDIR(st.st_mode)) return "je to složka";
+    if (!S_ISREG(st.st_mode)) return "není to obyčejný soubor";
+    if (::access(cesta.c_str(), R_OK) != 0) return DuvodChyby(errno);
+    if (static_cast<std::uintmax_t>(st.st_size) > nejvic) return TextVelikosti(nejvic);
+    return {};
 }
 
 namespace {
@@ -73,17 +100,32 @@ Nahrazeni NahradSoubor(const fs::path& cil, const fs::path& docasny, const std::
     // 0666 less the umask, as any program creates a file.
     const int fd = ::open(docasny.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) return errno == EEXIST ? Nahrazeni::JmenoObsazeno : Nahrazeni::Chyba;
+    // Held while it is written, so that another DRUN does not take it for a leftover.
+    ::flock(fd, LOCK_EX | LOCK_NB);
     bool ok = ZapisVse(fd, obsah);
     // A replaced file keeps the permissions the user gave it.
     if (ok && existuje) ok = ::fchmod(fd, st.st_mode & 07777) == 0;
     if (ok) ok = ::fsync(fd) == 0;
     if (::close(fd) != 0) ok = false;
-    if (ok) ok = ::rename(docasny.c_str(), cil.c_str()) == 0;
+    if (ok) ok = !SelhaniPrejmenovani() && ::rename(docasny.c_str(), cil.c_str()) == 0;
     if (!ok) {
         ::unlink(docasny.c_str());
         return Nahrazeni::Chyba;
     }
     return SynchronizujSlozku(cil.parent_path()) ? Nahrazeni::Ok : Nahrazeni::Chyba;
+}
+
+bool SmazOpustenyDocasny(const fs::path& soubor, int stari) {
+    const int fd =
+        ::open(soubor.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    bool smaz = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+                (stari == 0 || st.st_mtime < std::time(nullptr) - stari) &&
+                ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    if (smaz) smaz = ::unlink(soubor.c_str()) == 0;
+    ::close(fd);
+    return smaz;
 }
 
 bool NastavJenProCteni(const fs::path& soubor, bool jenCteni) {
@@ -140,6 +182,18 @@ std::vector<std::string> Argumenty(int argc, char** argv) {
 }
 
 void BinarniVystup() {}
+
+void VypisChybu(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stderr);
+    std::fflush(stderr);
+}
+
+bool VystupJeSoubor(const std::string& soubor) {
+    struct stat v {};
+    struct stat s {};
+    return ::fstat(STDOUT_FILENO, &v) == 0 && ::stat(soubor.c_str(), &s) == 0 &&
+           v.st_dev == s.st_dev && v.st_ino == s.st_ino;
+}
 
 bool MistniCas(std::time_t t, std::tm& tm) {
     return ::localtime_r(&t, &tm) != nullptr;

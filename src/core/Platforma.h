@@ -34,6 +34,18 @@ enum class Nahrazeni { Ok, JmenoObsazeno, Chyba };
 Nahrazeni NahradSoubor(const std::filesystem::path& cil, const std::filesystem::path& docasny,
                        const std::string& obsah);
 
+// The seam through which a test makes the rename that ends NahradSoubor fail,
+// as a full disk or a vanished folder would: while `selze` returns true the
+// rename is not done. Null (the default) renames.
+void NastavSelhaniPrejmenovani(bool (*selze)());
+// What the seam says now: true when the rename is to fail.
+bool SelhaniPrejmenovani();
+
+// Removes `soubor` (a temporary file of a save) when it was last written more
+// than `stari` seconds ago (0: any age) and no running program holds it open
+// for writing; false when it stays.
+bool SmazOpustenyDocasny(const std::filesystem::path& soubor, int stari);
+
 // Makes the file read-only, or writable again.
 bool NastavJenProCteni(const std::filesystem::path& soubor, bool jenCteni);
 
@@ -57,8 +69,16 @@ std::optional<std::string> Promenna(const char* jmeno);
 std::vector<std::string> Argumenty(int argc, char** argv);
 
 // Standard output carries bytes as they are (no line-end translation) and a
-// console shows them as UTF-8.
+// console shows it and standard error as UTF-8.
 void BinarniVystup();
+
+// Writes UTF-8 text to standard error: a console shows it whole (on Windows
+// as wide characters, whatever its code page), a file or a pipe gets the bytes.
+void VypisChybu(const std::string& text);
+
+// True when standard output is the file `soubor` (the same file however the
+// path is spelled, seen by identity); false when it is not or cannot be told.
+bool VystupJeSoubor(const std::string& soubor);
 
 // The local time of `t`; false when the system cannot convert it.
 bool MistniCas(std::time_t t, std::tm& tm);

@@ -9,6 +9,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <new>
 
 #include "core/Platforma.h"
 #include "core/Soubory.h"
@@ -37,6 +39,30 @@ std::string ZeSirokeho(const wchar_t* w) {
     return s;
 }
 
+// The Czech reason of a system error code, as DuvodChyby of the C library's.
+std::string DuvodWin(DWORD e) {
+    switch (e) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return DuvodChyby(ENOENT);
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return DuvodChyby(EACCES);
+    case ERROR_CANT_RESOLVE_FILENAME:
+        return DuvodChyby(ELOOP);
+    case ERROR_FILENAME_EXCED_RANGE:
+        return DuvodChyby(ENAMETOOLONG);
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return DuvodChyby(ENOSPC);
+    case ERROR_WRITE_PROTECT:
+        return DuvodChyby(EROFS);
+    default:
+        return "chyba systému " + std::to_string(e);
+    }
+}
+
 struct Handle {
     HANDLE h;
     ~Handle() {
@@ -46,7 +72,7 @@ struct Handle {
 
 } // namespace
 
-KodVysledku CtiSoubor(const std::string& cesta, std::string& obsah) {
+KodVysledku CtiSoubor(const std::string& cesta, std::string& obsah, std::uintmax_t nejvic) {
     obsah.clear();
     const std::wstring w = CestaSouboru(cesta).wstring();
     const DWORD atributy = GetFileAttributesW(w.c_str());
@@ -59,17 +85,49 @@ KodVysledku CtiSoubor(const std::string& cesta, std::string& obsah) {
     Handle f{CreateFileW(w.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
     if (f.h == INVALID_HANDLE_VALUE) return KodVysledku::NelzeCist;
-    char buf[65536];
-    for (;;) {
-        DWORD n = 0;
-        if (!ReadFile(f.h, buf, sizeof buf, &n, nullptr)) {
-            obsah.clear();
-            return KodVysledku::NelzeCist;
+    // A pipe or a device is never read: it could block.
+    LARGE_INTEGER velikost{};
+    if (GetFileType(f.h) != FILE_TYPE_DISK || !GetFileSizeEx(f.h, &velikost) ||
+        static_cast<std::uintmax_t>(velikost.QuadPart) > nejvic)
+        return KodVysledku::NelzeCist;
+    try {
+        obsah.reserve(static_cast<size_t>(velikost.QuadPart));
+        char buf[65536];
+        for (;;) {
+            DWORD n = 0;
+            if (!ReadFile(f.h, buf, sizeof buf, &n, nullptr) || obsah.size() + n > nejvic) {
+                obsah.clear();
+                return KodVysledku::NelzeCist;
+            }
+            if (n == 0) break;
+            obsah.append(buf, n);
         }
-        if (n == 0) break;
-        obsah.append(buf, n);
+    } catch (const std::bad_alloc&) {
+        obsah.clear();
+        obsah.shrink_to_fit();
+        return KodVysledku::NelzeCist;
     }
     return KodVysledku::Ok;
+}
+
+std::string DuvodNecitelnosti(const std::string& cesta, std::uintmax_t nejvic) {
+    const std::wstring w = CestaSouboru(cesta).wstring();
+    const DWORD atributy = GetFileAttributesW(w.c_str());
+    if (atributy == INVALID_FILE_ATTRIBUTES) return DuvodWin(GetLastError());
+    if (atributy & FILE_ATTRIBUTE_DIRECTORY) return "je to složka";
+    // Opened for its attributes only: no data is read, nothing waits.
+    Handle f{CreateFileW(w.c_str(), FILE_READ_ATTRIBUTES,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
+    if (f.h == INVALID_HANDLE_VALUE) return DuvodWin(GetLastError());
+    if (GetFileType(f.h) != FILE_TYPE_DISK) return "není to obyčejný soubor";
+    LARGE_INTEGER velikost{};
+    if (GetFileSizeEx(f.h, &velikost) && static_cast<std::uintmax_t>(velikost.QuadPart) > nejvic)
+        return TextVelikosti(nejvic);
+    Handle cteni{CreateFileW(w.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
+    if (cteni.h == INVALID_HANDLE_VALUE) return DuvodWin(GetLastError());
+    return {};
 }
 
 Nahrazeni NahradSoubor(const fs::path& cil, const fs::path& docasny, const std::string& obsah) {
@@ -96,6 +154,7 @@ Nahrazeni NahradSoubor(const fs::path& cil, const fs::path& docasny, const std::
     }
     // ReplaceFileW keeps the replaced file's attributes and security; a new
     // name is moved into place, written through to the disk.
+    if (ok && SelhaniPrejmenovani()) ok = false;
     if (ok)
         ok = existuje ? ReplaceFileW(cil.c_str(), docasny.c_str(), nullptr,
                                      REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
@@ -105,6 +164,31 @@ Nahrazeni NahradSoubor(const fs::path& cil, const fs::path& docasny, const std::
         return Nahrazeni::Chyba;
     }
     return Nahrazeni::Ok;
+}
+
+bool SmazOpustenyDocasny(const fs::path& soubor, int stari) {
+    // Opened for deleting and shared with nobody: a save still writing it holds
+    // it without sharing, so this fails and it stays.
+    Handle f{CreateFileW(soubor.c_str(), DELETE | FILE_READ_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+                         FILE_FLAG_OPEN_REPARSE_POINT, nullptr)};
+    if (f.h == INVALID_HANDLE_VALUE) return false;
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(f.h, &info) ||
+        (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
+        return false;
+    if (stari > 0) {
+        FILETIME ted{};
+        GetSystemTimeAsFileTime(&ted);
+        const auto cislo = [](const FILETIME& t) {
+            return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+        };
+        // File times count 100 ns.
+        if (cislo(ted) - cislo(info.ftLastWriteTime) <=
+            10'000'000ull * static_cast<unsigned>(stari))
+            return false;
+    }
+    FILE_DISPOSITION_INFO smazat{TRUE};
+    return SetFileInformationByHandle(f.h, FileDispositionInfo, &smazat, sizeof smazat);
 }
 
 bool NastavJenProCteni(const fs::path& soubor, bool jenCteni) {
@@ -164,7 +248,63 @@ std::vector<std::string> Argumenty(int, char**) {
 
 void BinarniVystup() {
     _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
     SetConsoleOutputCP(CP_UTF8);
+}
+
+void VypisChybu(const std::string& text) {
+    const HANDLE h = GetStdHandle(STD_ERROR_HANDLE);
+    DWORD rezim = 0;
+    if (h != INVALID_HANDLE_VALUE && h != nullptr && GetConsoleMode(h, &rezim)) {
+        // A console shows wide characters whatever its code page.
+        std::fflush(stderr);
+        const std::wstring w = Siroky(text);
+        DWORD n = 0;
+        WriteConsoleW(h, w.data(), static_cast<DWORD>(w.size()), &n, nullptr);
+        return;
+    }
+    std::fwrite(text.data(), 1, text.size(), stderr);
+    std::fflush(stderr);
+}
+
+namespace {
+
+// A file's identity however its path is spelled: its volume and its number.
+// A handle opened for writing alone may not tell the older form, and one the
+// system made for a redirection may not tell its volume (0 then).
+struct Identita {
+    ULONGLONG svazek = 0;
+    FILE_ID_128 cislo{};
+};
+
+bool ZjistiIdentitu(HANDLE h, Identita& id) {
+    if (h == INVALID_HANDLE_VALUE || h == nullptr || GetFileType(h) != FILE_TYPE_DISK) return false;
+    FILE_ID_INFO info{};
+    if (GetFileInformationByHandleEx(h, FileIdInfo, &info, sizeof info)) {
+        id.svazek = info.VolumeSerialNumber;
+        id.cislo = info.FileId;
+        return true;
+    }
+    BY_HANDLE_FILE_INFORMATION b{};
+    if (!GetFileInformationByHandle(h, &b)) return false;
+    id.svazek = b.dwVolumeSerialNumber;
+    const ULONGLONG n = (static_cast<ULONGLONG>(b.nFileIndexHigh) << 32) | b.nFileIndexLow;
+    std::memcpy(id.cislo.Identifier, &n, sizeof n);
+    return true;
+}
+
+} // namespace
+
+bool VystupJeSoubor(const std::string& soubor) {
+    Identita v, s;
+    if (!ZjistiIdentitu(GetStdHandle(STD_OUTPUT_HANDLE), v)) return false;
+    Handle f{CreateFileW(CestaSouboru(soubor).c_str(), FILE_READ_ATTRIBUTES,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)};
+    if (!ZjistiIdentitu(f.h, s)) return false;
+    // An unknown volume is taken as the same one: refusing is the safe side.
+    return std::memcmp(&v.cislo, &s.cislo, sizeof v.cislo) == 0 &&
+           (v.svazek == 0 || s.svazek == 0 || v.svazek == s.svazek);
 }
 
 bool MistniCas(std::time_t t, std::tm& tm) {

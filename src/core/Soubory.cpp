@@ -1,7 +1,11 @@
 #include "core/Soubory.h"
 
+#include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <random>
+#include <string_view>
 #include <vector>
 
 #include "core/Platforma.h"
@@ -10,36 +14,105 @@ namespace drun {
 
 namespace fs = std::filesystem;
 
-KodVysledku CtiNeprazdny(const std::string& cesta, std::string& obsah) {
-    const KodVysledku k = CtiSoubor(cesta, obsah);
+KodVysledku CtiNeprazdny(const std::string& cesta, std::string& obsah, std::uintmax_t nejvic) {
+    const KodVysledku k = CtiSoubor(cesta, obsah, nejvic);
     return k == KodVysledku::Ok && obsah.empty() ? KodVysledku::Chybi : k;
+}
+
+std::string DuvodChyby(int kod) {
+    switch (kod) {
+    case 0:
+        return {};
+    case ENOENT:
+        return "soubor nebo složka neexistuje";
+    case EACCES:
+    case EPERM:
+        return "chybí oprávnění";
+    case EISDIR:
+        return "je to složka";
+    case ENOTDIR:
+        return "část cesty není složka";
+    case ENOSPC:
+        return "disk je plný";
+    case EROFS:
+        return "disk je jen pro čtení";
+    case EIO:
+        return "chyba vstupu nebo výstupu";
+    case ENAMETOOLONG:
+        return "příliš dlouhé jméno";
+    case ELOOP:
+        return "smyčka symbolických odkazů";
+    case ENOMEM:
+        return "nedostatek paměti";
+    default:
+        return std::strerror(kod);
+    }
+}
+
+std::string TextVelikosti(std::uintmax_t nejvic) {
+    return "soubor je větší než " + std::to_string(nejvic >> 20) + " MB";
 }
 
 namespace {
 
-// The name of a temporary file of `soubor` without its last six characters:
-// hidden, beside the target, recognisable as a save of that file.
-std::string ZacatekDocasneho(const fs::path& soubor) {
-    return "." + TextCesty(soubor.filename()) + ".ukladani-";
+std::atomic<bool (*)()> SeamPrejmenovani{nullptr};
+
+} // namespace
+
+void NastavSelhaniPrejmenovani(bool (*selze)()) {
+    SeamPrejmenovani = selze;
 }
 
-// Temporary files that an earlier, interrupted save of the same target left.
-void SmazStareDocasne(const fs::path& soubor) {
-    const std::string zacatek = ZacatekDocasneho(soubor);
+bool SelhaniPrejmenovani() {
+    const auto selze = SeamPrejmenovani.load();
+    return selze && selze();
+}
+
+namespace {
+
+// Leftovers older than this belong to no save still running.
+constexpr int StariZbytku = 60;
+// ".NAME.ukladani-XXXXXX": a temporary file of a save of NAME.
+constexpr std::string_view PriponaDocasneho = ".ukladani-";
+constexpr size_t NahodnychZnaku = 6;
+
+// The name of a temporary file of `soubor` without its random characters:
+// hidden, beside the target, recognisable as a save of that file.
+std::string ZacatekDocasneho(const fs::path& soubor) {
+    return "." + TextCesty(soubor.filename()) + std::string(PriponaDocasneho);
+}
+
+// Whether `jmeno` is a temporary file of a save, and of which file.
+bool JeDocasny(const std::string& jmeno, std::string& soubor) {
+    const size_t n = PriponaDocasneho.size() + NahodnychZnaku;
+    if (jmeno.size() < 2 + n || jmeno.front() != '.') return false;
+    const size_t p = jmeno.size() - n;
+    if (jmeno.compare(p, PriponaDocasneho.size(), PriponaDocasneho) != 0) return false;
+    soubor = jmeno.substr(1, p - 1);
+    return true;
+}
+
+// What interrupted saves left in the folder: those of `soubor` whatever their
+// age (its save has just succeeded), those of other files after a minute.
+// A file a running save holds stays.
+void SmazStareDocasne(const fs::path& slozka, const std::string& soubor) {
     std::error_code ec;
-    std::vector<fs::path> stare;
-    const fs::path slozka = soubor.parent_path().empty() ? fs::path(".") : soubor.parent_path();
-    for (fs::directory_iterator it(slozka, ec), konec; !ec && it != konec; it.increment(ec)) {
-        const std::string jmeno = TextCesty(it->path().filename());
-        if (jmeno.size() == zacatek.size() + 6 && jmeno.starts_with(zacatek) &&
-            it->is_regular_file(ec))
-            stare.push_back(it->path());
+    std::vector<std::pair<fs::path, bool>> stare;
+    for (fs::directory_iterator it(slozka.empty() ? fs::path(".") : slozka, ec), konec;
+         !ec && it != konec; it.increment(ec)) {
+        std::string vlastnik;
+        if (JeDocasny(TextCesty(it->path().filename()), vlastnik))
+            stare.emplace_back(it->path(), !soubor.empty() && vlastnik == soubor);
     }
-    for (const auto& p : stare)
-        fs::remove(p, ec);
+    for (const auto& [p, svuj] : stare)
+        SmazOpustenyDocasny(p, svuj ? 0 : StariZbytku);
 }
 
 } // namespace
+
+void UklidDocasne(const std::string& slozka) {
+    SmazStareDocasne(CestaSouboru(slozka), {});
+}
 
 bool ZapisAtomicky(const std::string& cesta, const std::string& obsah) {
     if (cesta.empty()) return false;
@@ -61,11 +134,11 @@ bool ZapisAtomicky(const std::string& cesta, const std::string& obsah) {
     std::random_device nahoda;
     for (int pokus = 0; pokus < 100; ++pokus) {
         std::string jmeno = zacatek;
-        for (int i = 0; i < 6; ++i)
+        for (size_t i = 0; i < NahodnychZnaku; ++i)
             jmeno += Znaky[nahoda() % (sizeof Znaky - 1)];
         switch (NahradSoubor(cil, cil.parent_path() / CestaSouboru(jmeno), obsah)) {
         case Nahrazeni::Ok:
-            SmazStareDocasne(cil);
+            SmazStareDocasne(cil.parent_path(), TextCesty(cil.filename()));
             return true;
         case Nahrazeni::Chyba:
             return false;

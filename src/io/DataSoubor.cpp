@@ -322,7 +322,7 @@ VysledekSouboru NactiDataZTextu(DrunVar& var, const std::string& bajty) {
 
 VysledekSouboru NactiData(DrunVar& var, const std::string& soubor) {
     std::string bajty;
-    const KodVysledku s = CtiNeprazdny(soubor, bajty);
+    const KodVysledku s = CtiNeprazdny(soubor, bajty, NejvetsiDatovySoubor);
     if (s == KodVysledku::Chybi) {
         ZalozVypocet(var);
         return {KodVysledku::Chybi, "Datový soubor " + soubor + " nenalezen, nebo je prázdný."};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "core/Konfigurace.h"
@@ -23,7 +24,11 @@ VysledekSouboru UlozData(DrunVar& var, const std::string& soubor);
 // element by its model. On failure the calculation is a new, empty one and
 // the remembered inputs and room tables are as before.
 VysledekSouboru NactiDataZTextu(DrunVar& var, const std::string& bajty);
-// Reads `soubor` (a missing or empty file is refused with its own message).
+// The largest calculation file read: an element's record has about 200 bytes,
+// so some 80 000 elements, eight times the longest path ever met.
+constexpr std::uintmax_t NejvetsiDatovySoubor = 16u << 20;
+// Reads `soubor` (a missing or empty file is refused with its own message; a
+// larger one than NejvetsiDatovySoubor, a FIFO or a device cannot be read).
 VysledekSouboru NactiData(DrunVar& var, const std::string& soubor);
 
 // Whether the reader and writer know the element type.

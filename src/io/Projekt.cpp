@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/Cisla.h"
+#include "core/Platforma.h"
 #include "core/Soubory.h"
 #include "io/Csv.h"
 #include "io/Kodovani.h"
@@ -23,6 +24,8 @@ const std::string SekceMistnosti = "[MISTNOST]";
 const std::string KlicNazvu = "Nazev=";
 const std::string KlicPozadavku = "Pozadavek=";
 const std::string KlicCesty = "Cesta=";
+// What the overview shows in place of the path of a room that has none.
+const std::string BezCest = "(bez cest)";
 
 // Why a room cannot be written, or nothing when it can.
 std::optional<std::string> ChybaMistnosti(const MistnostProjektu& m) {
@@ -53,7 +56,7 @@ VysledekSouboru TextProjektu(const Projekt& p, std::string& bajty) {
         for (const std::string& c : m.Cesty)
             t += KlicCesty + c + "\r\n";
     }
-    bajty = std::move(t);
+    bajty = std::move(t) + KonecSeznamu + "\r\n";
     return {};
 }
 
@@ -75,6 +78,7 @@ VysledekSouboru CtiProjektZTextu(const std::string& bajty, const std::string& so
     if (radky.empty() || radky.front() != HlavickaProjektu)
         return chyba(1, "chybí záhlaví " + HlavickaProjektu);
     Projekt novy;
+    bool konec = false;
     size_t zacatek = 0; // line of the room's section
     bool maNazev = false, maPozadavek = false;
     // A room is complete when its section ends.
@@ -89,6 +93,11 @@ VysledekSouboru CtiProjektZTextu(const std::string& bajty, const std::string& so
         const size_t cislo = i + 1;
         if (!JePlatneUtf8(r)) return chyba(cislo, "text není v kódování UTF-8");
         if (!r.empty() && !JednaRadka(r)) return chyba(cislo, "neplatný znak");
+        if (konec) return chyba(cislo, std::string("za řádkem ") + KonecSeznamu + " nesmí nic být");
+        if (r == KonecSeznamu) {
+            konec = true;
+            continue;
+        }
         if (r == SekceMistnosti) {
             if (auto v = uzavri()) return *v;
             novy.Mistnosti.emplace_back();
@@ -118,35 +127,34 @@ VysledekSouboru CtiProjektZTextu(const std::string& bajty, const std::string& so
     }
     if (auto v = uzavri()) return *v;
     p = std::move(novy);
+    if (!konec) return {KodVysledku::Ok, ZpravaBezKonce("projektu", soubor)};
     return {};
 }
 
 VysledekSouboru NactiProjekt(const std::string& soubor, Projekt& p) {
     std::string bajty;
     const VysledekSouboru v = CtiTextovySoubor(soubor, "projektu", bajty);
-    return v.Ok() ? CtiProjektZTextu(bajty, soubor, p) : v;
-}
-
-std::string CestaNaDisku(const std::string& souborProjektu, const std::string& cesta) {
-    const fs::path c(cesta);
-    if (c.is_absolute()) return c.lexically_normal().string();
-    std::error_code ec;
-    const fs::path slozka = souborProjektu.empty() ? fs::current_path(ec) : Slozka(souborProjektu);
-    return (slozka / c).lexically_normal().string();
+    if (!v.Ok()) return v;
+    try {
+        return CtiProjektZTextu(bajty, soubor, p);
+    } catch (const std::bad_alloc&) {
+        return {KodVysledku::NelzeCist,
+                "Chyba při čtení souboru projektu " + soubor + ": nedostatek paměti."};
+    }
 }
 
 std::string CestaVProjektu(const std::string& souborProjektu, const std::string& soubor) {
-    const fs::path p = fs::path(CestaNaDisku(souborProjektu, soubor));
-    if (souborProjektu.empty()) return p.string();
-    const fs::path r = p.lexically_relative(Slozka(souborProjektu));
-    if (r.empty() || *r.begin() == "..") return p.string();
-    return r.generic_string();
+    const std::string naDisku = CestaNaDisku(souborProjektu, soubor);
+    if (souborProjektu.empty()) return naDisku;
+    const fs::path r = CestaSouboru(naDisku).lexically_relative(Slozka(souborProjektu));
+    if (r.empty() || *r.begin() == "..") return naDisku;
+    return Utf8(r.generic_u8string());
 }
 
 void PresunProjekt(Projekt& p, const std::string& z, const std::string& na) {
     for (MistnostProjektu& m : p.Mistnosti)
         for (std::string& c : m.Cesty)
-            if (!fs::path(c).is_absolute()) c = CestaVProjektu(na, CestaNaDisku(z, c));
+            if (!CestaSouboru(c).is_absolute()) c = CestaVProjektu(na, CestaNaDisku(z, c));
 }
 
 const char* TextStavu(StavMistnosti s) {
@@ -197,6 +205,11 @@ PrehledProjektu SpoctiPrehled(const Projekt& p, const std::string& souborProjekt
                 r.Zprava = it->second.Zprava;
             }
             konce.push_back(it->second.Konec);
+        }
+        if (m.Cesty.empty()) {
+            r.Stav = StavMistnosti::Chyba;
+            r.Cesta = BezCest;
+            r.Zprava = "Místnost „" + m.Nazev + "“ nemá žádnou cestu.";
         }
         if (r.Stav == StavMistnosti::Chyba) {
             pr.Chyba = true;
@@ -261,7 +274,7 @@ std::vector<std::vector<std::string>> RadkyPrehledu(const Projekt& p, const Preh
                          {FormatHodnota(s[LA]), FormatHodnota(r.Soucet.NR.N), TextNCSouctu(s),
                           m.Pozadavek,
                           pasmo ? NazvyPasem[static_cast<size_t>(r.Pasmo)] : std::string(),
-                          pasmo ? FormatHodnota(r.Rezerva) : std::string(), r.Cesta});
+                          pasmo ? FormatRozdil(r.Rezerva) : std::string(), r.Cesta});
         }
         radek.push_back(TextStavu(r.Stav));
         t.push_back(std::move(radek));

@@ -24,20 +24,22 @@ struct Projekt {
 };
 
 // The project file's bytes: UTF-8, CR LF, "[DRUN PROJEKT]", then per room
-// "[MISTNOST]", "Nazev=", "Pozadavek=" and a "Cesta=" line per path. A room
-// that cannot be written so (an empty or multi-line name, a requirement that
-// does not read, an empty path) gets its Czech message and no bytes.
+// "[MISTNOST]", "Nazev=", "Pozadavek=" and a "Cesta=" line per path, and the
+// end line "[KONEC]". A room that cannot be written so (an empty or
+// multi-line name, a requirement that does not read, an empty path) gets its
+// Czech message and no bytes.
 VysledekSouboru TextProjektu(const Projekt& p, std::string& bajty);
 // Writes the project atomically; on failure the previous file is as it was.
 VysledekSouboru UlozProjekt(const Projekt& p, const std::string& soubor);
 // Parses a project file's bytes strictly; a damaged file is refused with a
-// message naming the line, and `p` is left unchanged.
+// message naming the line, and `p` is left unchanged. A
+// file without the end line (an older version's, or one cut short) is read,
+// Zprava the notice that says so.
 VysledekSouboru CtiProjektZTextu(const std::string& bajty, const std::string& soubor, Projekt& p);
 VysledekSouboru NactiProjekt(const std::string& soubor, Projekt& p);
 
-// Where a path as written lies: relative paths from the project file's folder
-// (from the working folder while the project has no file).
-std::string CestaNaDisku(const std::string& souborProjektu, const std::string& cesta);
+// Where a path as written lies: CestaNaDisku (io/SoucetCest.h), shared with
+// the set file.
 // A file as the project writes it: relative to the project's folder when it
 // lies in or under it, absolute otherwise.
 std::string CestaVProjektu(const std::string& souborProjektu, const std::string& soubor);
@@ -52,7 +54,8 @@ struct PrehledMistnosti {
     VysledekSouctu Soucet;
     int Pasmo = -1;     // the band of the smallest margin; -1 when no band has a requirement
     double Rezerva = 0; // requirement - level of the sum in that band
-    std::string Cesta;  // the loudest path in that band (or the unreadable one), as written
+    std::string Cesta;  // the loudest path in that band (or the unreadable one), as written;
+                        // "(bez cest)" for a room without paths, which is an error
     StavMistnosti Stav = StavMistnosti::Vyhovi;
     std::string Zprava; // the read-error message of an unreadable path
 };

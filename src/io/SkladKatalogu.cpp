@@ -51,7 +51,9 @@ void SkladKatalogu::Zarad(std::vector<PolozkaKatalogu>& s, PolozkaKatalogu p) co
 
 VysledekSouboru SkladKatalogu::Obnov() {
     std::string obsah;
-    const KodVysledku st = CtiSoubor(soubor_, obsah);
+    // Some hundred bytes an entry: far more entries than anyone keeps.
+    constexpr std::uintmax_t NejvetsiKatalog = 16u << 20;
+    const KodVysledku st = CtiSoubor(soubor_, obsah, NejvetsiKatalog);
     if (st == KodVysledku::NelzeCist) {
         if (necitelny_) return {};
         necitelny_ = true;

@@ -19,10 +19,10 @@ namespace {
 const std::string HlavickaSady = "[DRUN SOUCET]";
 const std::string SekcePozadavku = "[POZADAVEK]";
 
-std::string Hodnoty(const Spectrum& s) {
+std::string Hodnoty(const Spectrum& s, std::string (*format)(double) = FormatHodnota) {
     std::string r;
     for (int i = 0; i <= LA; ++i)
-        r += '\t' + FormatHodnota(s[i]);
+        r += '\t' + format(s[i]);
     return r;
 }
 
@@ -35,11 +35,32 @@ std::string Pole(std::string t) {
 
 } // namespace
 
+std::string ZpravaBezKonce(const std::string& druh, const std::string& soubor) {
+    return "Soubor " + druh + " " + soubor + " nemá na konci řádek " + KonecSeznamu +
+           ": je ze starší verze DRUN, nebo byl zkrácen. Přečten je tak, jak je.";
+}
+
 fs::path Slozka(const std::string& soubor) {
     std::error_code ec;
     fs::path p = fs::absolute(CestaSouboru(soubor), ec);
     if (ec) p = CestaSouboru(soubor);
     return p.lexically_normal().parent_path();
+}
+
+std::string CestaNaDisku(const std::string& seznam, const std::string& cesta) {
+    fs::path p = CestaSouboru(cesta);
+    if (!p.is_absolute()) {
+        std::error_code ec;
+        p = (seznam.empty() ? fs::current_path(ec) : Slozka(seznam)) / p;
+    }
+    p = p.lexically_normal();
+    // A file is named without a trailing separator ("..", "a/.." and "a/"
+    // normalise to a folder with one), so that it is written back the same.
+    if (!p.has_filename() && p.has_relative_path()) p = p.parent_path();
+    std::string t = TextCesty(p);
+    // Normalising leaves a root of several slashes as written; it is the root.
+    if (!t.empty() && t.find_first_not_of('/') == std::string::npos) t = std::string(1, '/');
+    return t;
 }
 
 bool JednaRadka(const std::string& t) {
@@ -75,6 +96,7 @@ void NactiCestu(CestaSouctu& c, const std::string& souborTlumice) {
     var.SouborTlumice = souborTlumice;
     const VysledekSouboru v = NactiData(var, c.Soubor);
     c.Ok = v.Ok();
+    c.Kod = v.Kod;
     c.Zprava = v.Ok() ? std::string() : v.Zprava;
     c.Akce = v.Ok() ? var.Akce : std::string();
     if (v.Ok()) PrepocitejOd(var, 1);
@@ -97,7 +119,7 @@ std::string TabulkaSouctu(const std::vector<CestaSouctu>& cesty, const VysledekS
         if (c.Ok) t += Pole(c.Nazev) + '\t' + Pole(c.Akce) + Hodnoty(c.Konec) + '\n';
     t += "Součet\t" + Hodnoty(v.Soucet) + '\n';
     t += "Požadavek\t" + Hodnoty(v.Pozadavek) + '\n';
-    t += "Rozdíl\t" + Hodnoty(v.Rozdil) + '\n';
+    t += "Rozdíl\t" + Hodnoty(v.Rozdil, FormatRozdil) + '\n';
     t += "NR\t" + FormatHodnota(v.NR.N) + '\n';
     t += "NC\t" + TextNC(v.NC) + '\n';
     t += "RC\t" + TextRC(v.RC) + '\n';
@@ -115,7 +137,7 @@ bool TextSady(const SadaSouctu& sada, const std::string& souborSady, std::string
         if (!JednaRadka(radek) || !JePlatneUtf8(radek)) return false;
         t += radek + "\r\n";
     }
-    t += SekcePozadavku + "\r\n" + TextPozadavku(sada.Pozadavek) + "\r\n";
+    t += SekcePozadavku + "\r\n" + TextPozadavku(sada.Pozadavek) + "\r\n" + KonecSeznamu + "\r\n";
     bajty = std::move(t);
     return true;
 }
@@ -133,9 +155,11 @@ VysledekSouboru CtiSaduZTextu(const std::string& bajty, const std::string& soubo
     const auto chyba = [&](size_t radek, const std::string& proc) {
         return ChybaRadku("sady", souborSady, radek, proc);
     };
-    const std::vector<std::string> radky = RadkyTextu(std::string(BezBom(bajty)));
+    std::vector<std::string> radky = RadkyTextu(std::string(BezBom(bajty)));
     if (radky.empty() || radky.front() != HlavickaSady)
         return chyba(1, "chybí záhlaví " + HlavickaSady);
+    const bool konec = radky.back() == KonecSeznamu;
+    if (konec) radky.pop_back();
     // The requirement's section is the last one: a file may be named like it.
     size_t sekce = radky.size();
     for (size_t i = radky.size(); i-- > 1;)
@@ -144,21 +168,12 @@ VysledekSouboru CtiSaduZTextu(const std::string& bajty, const std::string& soubo
             break;
         }
     SadaSouctu nova;
-    const fs::path slozka = Slozka(souborSady);
     for (size_t i = 1; i < sekce; ++i) {
         const std::string& radek = radky[i];
         if (radek.empty()) return chyba(i + 1, "prázdný řádek místo názvu souboru");
         if (!JednaRadka(radek)) return chyba(i + 1, "řídicí znak v názvu souboru");
         if (!JePlatneUtf8(radek)) return chyba(i + 1, "název souboru není v kódování UTF-8");
-        fs::path p = CestaSouboru(radek);
-        p = (p.is_absolute() ? p : slozka / p).lexically_normal();
-        // A file is named without a trailing separator ("..", "a/.." and "a/"
-        // normalise to a folder with one), so that it is written back the same.
-        if (!p.has_filename() && p.has_relative_path()) p = p.parent_path();
-        std::string cesta = TextCesty(p);
-        // Normalising leaves a root of several slashes as written; it is the root.
-        if (cesta.find_first_not_of('/') == std::string::npos) cesta = std::string(1, '/');
-        nova.Soubory.push_back(std::move(cesta));
+        nova.Soubory.push_back(CestaNaDisku(souborSady, radek));
     }
     if (sekce == radky.size()) return chyba(sekce + 1, "chybí oddíl " + SekcePozadavku);
     if (sekce + 1 == radky.size()) return chyba(sekce + 2, "chybí požadavek");
@@ -170,24 +185,34 @@ VysledekSouboru CtiSaduZTextu(const std::string& bajty, const std::string& soubo
     if (sekce + 2 < radky.size()) return chyba(sekce + 3, "za požadavkem nesmí nic být");
     nova.Pozadavek = *pozadavek;
     sada = std::move(nova);
+    if (!konec) return {KodVysledku::Ok, ZpravaBezKonce("sady", souborSady)};
     return {};
 }
 
 VysledekSouboru CtiTextovySoubor(const std::string& soubor, const std::string& druh,
                                  std::string& bajty) {
-    const KodVysledku s = CtiNeprazdny(soubor, bajty);
+    const KodVysledku s = CtiNeprazdny(soubor, bajty, NejvetsiSeznam);
     if (s == KodVysledku::Chybi)
         return {KodVysledku::Chybi,
                 "Soubor " + druh + " " + soubor + " nenalezen, nebo je prázdný."};
-    if (s == KodVysledku::NelzeCist)
-        return {KodVysledku::NelzeCist, "Chyba při čtení souboru " + druh + " " + soubor + "."};
+    if (s == KodVysledku::NelzeCist) {
+        const std::string duvod = DuvodNecitelnosti(soubor, NejvetsiSeznam);
+        return {KodVysledku::NelzeCist, "Chyba při čtení souboru " + druh + " " + soubor +
+                                            (duvod.empty() ? "." : ": " + duvod + ".")};
+    }
     return {};
 }
 
 VysledekSouboru NactiSadu(const std::string& soubor, SadaSouctu& sada) {
     std::string bajty;
     const VysledekSouboru v = CtiTextovySoubor(soubor, "sady", bajty);
-    return v.Ok() ? CtiSaduZTextu(bajty, soubor, sada) : v;
+    if (!v.Ok()) return v;
+    try {
+        return CtiSaduZTextu(bajty, soubor, sada);
+    } catch (const std::bad_alloc&) {
+        return {KodVysledku::NelzeCist,
+                "Chyba při čtení souboru sady " + soubor + ": nedostatek paměti."};
+    }
 }
 
 } // namespace drun

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -21,7 +22,8 @@ struct CestaSouctu {
     std::string Nazev;  // as shown and printed
     std::string Soubor; // where it is read from
     bool Ok = false;
-    std::string Zprava; // the Czech read-error message when not Ok
+    KodVysledku Kod = KodVysledku::Chybi; // what reading it came to
+    std::string Zprava;                   // the Czech read-error message when not Ok
     std::string Akce;
     Spectrum Konec = NulaSpektrum(); // level behind the path's last element
 };
@@ -46,24 +48,38 @@ struct SadaSouctu {
 };
 
 // The set file's bytes: UTF-8, CR LF, "[DRUN SOUCET]", one file per line
-// relative to the folder of `souborSady`, "[POZADAVEK]" and the requirement.
+// relative to the folder of `souborSady`, "[POZADAVEK]", the requirement and
+// the end line "[KONEC]".
 // False when a file name cannot stand on one line.
 bool TextSady(const SadaSouctu& sada, const std::string& souborSady, std::string& bajty);
 // Writes the set atomically; on failure the previous file is as it was.
 VysledekSouboru UlozSadu(const SadaSouctu& sada, const std::string& soubor);
 // Parses a set file's bytes; the files come back absolute, resolved against
 // `souborSady`'s folder. A damaged file is refused and `sada` left unchanged.
+// A file without the end line (an older version's, or one cut short) is read,
+// Zprava the notice that says so.
 VysledekSouboru CtiSaduZTextu(const std::string& bajty, const std::string& souborSady,
                               SadaSouctu& sada);
 VysledekSouboru NactiSadu(const std::string& soubor, SadaSouctu& sada);
 
 // Shared by the set and project files.
+// The largest set or project file read: a line per path, a million paths.
+constexpr std::uintmax_t NejvetsiSeznam = 64u << 20;
+// The line that ends a set or project file, so that one cut short is told apart.
+inline constexpr char KonecSeznamu[] = "[KONEC]";
+// The notice of a file without it: "Soubor <druh> <soubor> nemá na konci
+// řádek [KONEC]: …"
+std::string ZpravaBezKonce(const std::string& druh, const std::string& soubor);
 // The absolute folder of a file.
 std::filesystem::path Slozka(const std::string& soubor);
+// Where a path as a set or project file names it lies: a relative one from the
+// folder of the file `seznam` (from the working folder while it has none),
+// normalised, without a trailing separator.
+std::string CestaNaDisku(const std::string& seznam, const std::string& cesta);
 // A non-empty text without line breaks, tabs or other control characters.
 bool JednaRadka(const std::string& t);
 // A set or project file's bytes; when it is missing, empty or unreadable, the
-// message names it as a file of `druh` ("sady", "projektu").
+// message names it as a file of `druh` ("sady", "projektu") and the reason.
 VysledekSouboru CtiTextovySoubor(const std::string& soubor, const std::string& druh,
                                  std::string& bajty);
 // A damaged set or project file: "Chyba při čtení souboru <druh> <soubor>,

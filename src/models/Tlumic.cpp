@@ -1,16 +1,13 @@
 #include "models/Tlumic.h"
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 #include "core/Cisla.h"
 #include "core/Matemat.h"
-#include "core/Platforma.h"
+#include "core/Soubory.h"
 
 namespace drun {
 
@@ -66,15 +63,8 @@ double NaSude(double x) {
 }
 
 std::optional<std::string> NactiSoubor(const std::string& cesta) {
-    std::error_code ec;
-    const std::filesystem::path p = CestaSouboru(cesta);
-    if (!std::filesystem::is_regular_file(p, ec) || ec) return std::nullopt;
-    const std::uintmax_t velikost = std::filesystem::file_size(p, ec);
-    if (ec || velikost == 0 || velikost > NejvetsiSoubor) return std::nullopt;
-    std::ifstream f(p, std::ios::binary);
-    if (!f) return std::nullopt;
-    std::string obsah((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    if (f.bad() || obsah.empty()) return std::nullopt;
+    std::string obsah;
+    if (CtiNeprazdny(cesta, obsah, NejvetsiSoubor) != KodVysledku::Ok) return std::nullopt;
     return obsah;
 }
 
@@ -196,7 +186,10 @@ DataTlumice CtiDataTlumice(std::string_view data) {
 std::optional<DataTlumice> NactiDataTlumice(const std::string& cesta) {
     const std::optional<std::string> obsah = NactiSoubor(cesta);
     if (!obsah) return std::nullopt;
-    return CtiDataTlumice(*obsah);
+    DataTlumice d = CtiDataTlumice(*obsah);
+    // Data from which not one table reads are damaged, not data without silencers.
+    if (!(d.UtlumyOk && !d.Utlumy.empty()) && !(d.HlukyOk && !d.Hluky.empty())) return std::nullopt;
+    return d;
 }
 
 bool SpektraTlumice(const DataTlumice& d, const RozmeryTlumice& r, const DrunVar& var,

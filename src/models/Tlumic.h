@@ -34,7 +34,8 @@ struct DataTlumice {
     std::vector<std::vector<double>> Hluky;
 };
 DataTlumice CtiDataTlumice(std::string_view data);
-// The file read and parsed; nullopt when it is missing, empty or unreadable.
+// The file read and parsed; nullopt when it is missing, empty, unreadable or
+// larger than 4 MB, or when not one of its tables can be read.
 std::optional<DataTlumice> NactiDataTlumice(const std::string& cesta);
 
 // A silencer's inputs as the compute step takes them from the element.

@@ -13,8 +13,11 @@ Spectrum SoucetSpekter(const std::vector<Spectrum>& spektra) {
 namespace {
 
 // Energies in units of 2^-Rad of the reference's: a level 290 dB below it
-// still counts, and 2^32 levels at the reference fit into 128 bits.
+// still counts. No level lies above the reference, so each term is at most
+// 2^Rad and 2^(128-Rad) - 1 terms fit into 128 bits (2^(128-Rad) of them at
+// the reference would wrap to 0).
 constexpr int Rad = 96;
+constexpr unsigned long long NejvicHladin = (1ull << (128 - Rad)) - 1;
 
 // At or above the largest level, on a 10 dB grid: a new largest level that
 // stays below the grid line keeps the reference and the others' energies.
@@ -56,13 +59,14 @@ CastecnySoucet::Energie CastecnySoucet::Pasmo::EnergieVuci(double reference) con
 
 double CastecnySoucet::Pasmo::Soucet(double dalsi) const {
     const bool sDalsi = dalsi != 0.0;
-    if (!konecne || !std::isfinite(dalsi)) {
-        // Not a number or infinite: as any sum of levels makes it.
+    const size_t n = hladiny.size() + (sDalsi ? 1 : 0);
+    // Not a number or infinite, or beyond what the fixed point holds (never
+    // met: 32 GB of levels in one band): as any sum of levels makes it.
+    if (!konecne || !std::isfinite(dalsi) || n > NejvicHladin) {
         std::vector<double> v = hladiny;
         if (sDalsi) v.push_back(dalsi);
         return SoucetHladin(v);
     }
-    const size_t n = hladiny.size() + (sDalsi ? 1 : 0);
     if (n == 0) return 0;
     // One level alone is its own sum, exactly.
     if (n == 1) return sDalsi ? dalsi : hladiny.front();

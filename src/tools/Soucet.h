@@ -18,7 +18,8 @@ Spectrum SoucetSpekter(const std::vector<Spectrum>& spektra);
 // The sum of fixed spectra kept so that one more spectrum is added in constant
 // time per band (many files and the calculation being edited). The energies
 // are added exactly, in fixed point, so a sum has the same bits whatever the
-// order or grouping of its terms: always what SoucetSpekter of all gives.
+// order or grouping of its terms: always what SoucetSpekter of all gives (up
+// to 2^32 - 1 levels in a band; more are summed in floating point).
 class CastecnySoucet {
   public:
     explicit CastecnySoucet(const std::vector<Spectrum>& spektra = {});

@@ -148,6 +148,9 @@ TEST(RC, Hodnoceni) {
         // exactly 5 dB above at 63 Hz is not rumble; 5.1 is
         {"low limit", {55, 0, 0, 35, 30, 25, 0, 0}, "30 N", "RC 30 (N)", 0, 5},
         {"just over", {55.1, 0, 0, 35, 30, 25, 0, 0}, "30 R", "RC 30 (R)", 0, 5.1},
+        // 500 Hz belongs to the low bands: 4 dB above is neither, 6 dB above is rumble
+        {"500 Hz within", {0, 0, 0, 39, 27, 23, 0, 0}, "30 N", "RC 30 (N)", 3, 4},
+        {"500 Hz rumble", {0, 0, 0, 41, 26, 23, 0, 0}, "30 R", "RC 30 (R)", 3, 6},
         // rumble wins over hiss; mean 30.5 goes up to 31
         {"both", {60, 0, 0, 30, 30, 31.5, 40, 0}, "31 R", "RC 31 (R)", 6, 19},
         // the sum 91.5 is a hair under it in doubles, still upwards

@@ -308,3 +308,62 @@ TEST(Navrh, CoRozhoduje) {
     }
     EXPECT_GT(v[0].BezDrunu[LA], 20);
 }
+
+// Boundaries a changed comparison would move: an end level exactly at the
+// requirement meets it; the element named as blocking a band is the first of
+// equally loud ones, and a correction for several sources raises the noise
+// of what lies before it.
+TEST(Navrh, HraniceARozhodnutiPasma) {
+    // The fan alone at 60 dB: 5.0 dB behind it end exactly at 55.
+    DrunVar var;
+    NastavZdroj(var, Pasma8(60));
+    const Spectrum p55 = Pozadavek("55 55 55 55 55 55 55 55");
+    const PotrebnyUtlum u = SpoctiPotrebnyUtlum(var.cesta, 1, p55);
+    for (size_t i = 0; i < PocetPasem; ++i) {
+        EXPECT_EQ(u.Stav[i], StavPasma::Utlum) << i;
+        EXPECT_EQ(u.Utlum[i], 5.0) << i;
+    }
+    // A silencer whose end level is the requirement, exactly, is listed with no margin.
+    DrunVar t;
+    CestaSTlumenim(t);
+    const Spectrum n45 = Pozadavek("N45");
+    const std::vector<KandidatTlumice> k = NajdiTlumice(t, 1, n45, 600, 400, 4000, Data());
+    ASSERT_FALSE(k.empty());
+    const std::vector<KandidatTlumice> naMezi =
+        NajdiTlumice(t, 1, k.front().Konec, 600, 400, 4000, Data());
+    ASSERT_FALSE(naMezi.empty());
+    EXPECT_EQ(naMezi.front().Rozmery.SirkaVlozek, k.front().Rozmery.SirkaVlozek);
+    EXPECT_EQ(naMezi.front().Rozmery.PocetVlozek, k.front().Rozmery.PocetVlozek);
+    EXPECT_EQ(naMezi.front().Rozmery.Delka, k.front().Rozmery.Delka);
+    EXPECT_EQ(naMezi.front().Rezerva, 0);
+
+    // Elements behind the fan: their own noise and what blocks the band at 30 dB.
+    const struct {
+        const char* co;
+        std::vector<std::pair<int, double>> prvky; // sources (0: self-noise), else self-noise
+        int blokuje;
+    } pripady[] = {
+        {"the first of two equal", {{0, 50}, {0, 50}}, 2},
+        {"the louder later", {{0, 50}, {0, 51}}, 3},
+        {"raised by two sources", {{0, 50}, {2, 0}, {0, 52}}, 2},
+    };
+    const Spectrum p30 = Pozadavek("30 30 30 30 30 30 30 30");
+    for (const auto& r : pripady) {
+        SCOPED_TRACE(r.co);
+        DrunVar v;
+        NastavZdroj(v, Pasma8(20));
+        for (const auto& [zdroju, drun] : r.prvky)
+            if (zdroju > 0) {
+                const ZadaniVice z{zdroju, std::to_string(zdroju)};
+                Pridej(
+                    v, [&](DrunVar& x) { ZapisVice(x, z); }, Vzdy<VypocetVice>);
+            } else {
+                PridejObecny(v, Pasma8(0), Pasma8(drun));
+            }
+        const PotrebnyUtlum b = SpoctiPotrebnyUtlum(v.cesta, 1, p30);
+        for (size_t i = 0; i < PocetPasem; ++i) {
+            EXPECT_EQ(b.Stav[i], StavPasma::Nelze) << i;
+            EXPECT_EQ(b.Blokuje[i], r.blokuje) << i;
+        }
+    }
+}

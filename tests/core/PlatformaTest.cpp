@@ -4,12 +4,16 @@
 
 #ifndef _WIN32
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include "core/Platforma.h"
@@ -109,3 +113,118 @@ TEST(Platforma, PravaNovychANahrazenychSouboru) {
     fs::remove_all(slozka);
 }
 #endif
+
+// Nothing but a regular file is read, nothing blocks, and the reason is found
+// without opening it again.
+TEST(Platforma, CoNelzeCistAProc) {
+    const fs::path slozka = SlozkaTestu("drun-necitelne-Přízemí-");
+    fs::create_directories(slozka);
+    const std::string s = TextCesty(slozka);
+    const std::string velky = s + "/velký.DRN";
+    ASSERT_TRUE(ZapisAtomicky(velky, std::string((1u << 20) + 1, 'x')));
+    struct Radek {
+        std::string cesta;
+        KodVysledku kod;
+        std::string duvod;
+    };
+    std::vector<Radek> radky{
+        {s, KodVysledku::NelzeCist, "je to složka"},
+        {velky, KodVysledku::NelzeCist, "soubor je větší než 1 MB"},
+        {s + "/není", KodVysledku::Chybi, "soubor nebo složka neexistuje"},
+    };
+#ifndef _WIN32
+    const std::string fifo = s + "/roura.DRN", smycka = s + "/smyčka.DRN";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    fs::create_symlink("smyčka.DRN", CestaSouboru(smycka));
+    radky.push_back({fifo, KodVysledku::NelzeCist, "není to obyčejný soubor"});
+    radky.push_back({"/dev/zero", KodVysledku::NelzeCist, "není to obyčejný soubor"});
+    radky.push_back({smycka, KodVysledku::NelzeCist, "smyčka symbolických odkazů"});
+    const std::string zamceny = s + "/zamčený.DRN";
+    ASSERT_TRUE(ZapisAtomicky(zamceny, "x"));
+    ::chmod(zamceny.c_str(), 0);
+    if (::geteuid() != 0) radky.push_back({zamceny, KodVysledku::NelzeCist, "chybí oprávnění"});
+#endif
+    for (const Radek& r : radky) {
+        SCOPED_TRACE(r.cesta);
+        std::string obsah = "x";
+        EXPECT_EQ(CtiSoubor(r.cesta, obsah, 1u << 20), r.kod);
+        EXPECT_EQ(obsah, "");
+        EXPECT_EQ(DuvodNecitelnosti(r.cesta, 1u << 20), r.duvod);
+    }
+    // The default limit takes the large file.
+    std::string obsah;
+    EXPECT_EQ(CtiSoubor(velky, obsah), KodVysledku::Ok);
+    EXPECT_EQ(DuvodNecitelnosti(velky), "");
+    fs::remove_all(slozka);
+}
+
+namespace {
+bool VzdySelze() {
+    return true;
+}
+} // namespace
+
+// A rename that fails at the end of a save leaves the previous file whole,
+// says so and leaves no temporary file.
+TEST(Platforma, SelhanePrejmenovaniNechaPredchoziSoubor) {
+    const fs::path slozka = SlozkaTestu("drun-prejmenovani-Přízemí-");
+    fs::create_directories(slozka);
+    const std::string cil = TextCesty(slozka / CestaSouboru("Kancelář.DRN"));
+    for (const bool existuje : {true, false}) {
+        SCOPED_TRACE(existuje);
+        if (existuje) {
+            ASSERT_TRUE(ZapisAtomicky(cil, "předchozí"));
+        }
+        NastavSelhaniPrejmenovani(VzdySelze);
+        EXPECT_FALSE(ZapisAtomicky(cil, "nový"));
+        NastavSelhaniPrejmenovani(nullptr);
+        std::string obsah;
+        EXPECT_EQ(CtiSoubor(cil, obsah), existuje ? KodVysledku::Ok : KodVysledku::Chybi);
+        EXPECT_EQ(obsah, existuje ? "předchozí" : "");
+        EXPECT_EQ(std::distance(fs::directory_iterator(slozka), fs::directory_iterator()),
+                  existuje ? 1 : 0);
+        fs::remove(CestaSouboru(cil));
+    }
+    fs::remove_all(slozka);
+}
+
+// What saves killed midway left goes at the next start or the next save in
+// the folder: older than a minute and held by no running save; anything else stays.
+TEST(Platforma, ZbytkyPrerusenychUlozeni) {
+    const fs::path slozka = SlozkaTestu("drun-zbytky-Přízemí-");
+    fs::create_directories(slozka);
+    const auto zbytek = [&](const std::string& jmeno, bool stary) {
+        const fs::path p = slozka / CestaSouboru(jmeno);
+        std::ofstream(p) << "zbytek";
+        if (stary)
+            fs::last_write_time(p, fs::file_time_type::clock::now() - std::chrono::minutes(2));
+        return p;
+    };
+    const fs::path stary = zbytek(".Kancelář.DRN.ukladani-Ab12Cd", true);
+    const fs::path cerstvy = zbytek(".Sklad.DRN.ukladani-Ef34Gh", false);
+    const fs::path cizi = zbytek(".Sklad.DRN.ukladani-x", true);
+    const fs::path jiny = zbytek("Sklad.DRN", true);
+    UklidDocasne(TextCesty(slozka));
+    EXPECT_FALSE(fs::exists(stary));
+    for (const fs::path& p : {cerstvy, cizi, jiny})
+        EXPECT_TRUE(fs::exists(p)) << TextCesty(p);
+    // The next save of any file in the folder removes the old ones too; one a
+    // running save holds stays.
+    const fs::path druhy = zbytek(".Chodba.DRP.ukladani-Ij56Kl", true);
+#ifndef _WIN32
+    const fs::path drzeny = zbytek(".Sál.DRP.ukladani-Mn78Op", true);
+    const int fd = ::open(drzeny.c_str(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+#endif
+    ASSERT_TRUE(ZapisAtomicky(TextCesty(slozka / "jiný.DRS"), "x"));
+    EXPECT_FALSE(fs::exists(druhy));
+    EXPECT_TRUE(fs::exists(cerstvy));
+#ifndef _WIN32
+    EXPECT_TRUE(fs::exists(drzeny));
+    ::close(fd);
+    UklidDocasne(TextCesty(slozka));
+    EXPECT_FALSE(fs::exists(drzeny));
+#endif
+    fs::remove_all(slozka);
+}

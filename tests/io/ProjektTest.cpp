@@ -16,21 +16,32 @@ namespace {
 class ProjektTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        slozka = SlozkaTestu("drun-projekt-");
+        slozka = SlozkaTestu("drun-projekt-Přízemí-");
         fs::create_directories(slozka / "rozvody");
-        soubor = (slozka / "budova.DRP").string();
+        soubor = TextCesty(slozka / "budova.DRP");
     }
     void TearDown() override { fs::remove_all(slozka); }
     fs::path slozka;
     std::string soubor;
+    // A file in the test's folder, by its UTF-8 name, with the system's separators.
+    std::string V(const std::string& jmeno) const {
+        return TextCesty((slozka / CestaSouboru(jmeno)).lexically_normal());
+    }
 };
+
+// An absolute path on this system.
+#ifdef _WIN32
+const std::string Abs = "C:\\abs\\x.DRN";
+#else
+const std::string Abs = "/abs/x.DRN";
+#endif
 
 } // namespace
 
 TEST_F(ProjektTest, TamAZpetBajtProBajt) {
     Projekt p;
     p.Mistnosti = {{"Kancelář 101", "N30", {"rozvody/přívod.DRN", "odvod 101.DRN"}},
-                   {"Sklad", "40 35.5 30 25 20 15 10 5", {"rozvody/přívod.DRN", "/abs/x.DRN"}},
+                   {"Sklad", "40 35.5 30 25 20 15 10 5", {"rozvody/přívod.DRN", Abs}},
                    {"Chodba", "N25", {}}};
     ASSERT_TRUE(UlozProjekt(p, soubor).Ok());
     std::string bajty;
@@ -39,18 +50,32 @@ TEST_F(ProjektTest, TamAZpetBajtProBajt) {
                      "[MISTNOST]\r\nNazev=Kancelář 101\r\nPozadavek=N30\r\n"
                      "Cesta=rozvody/přívod.DRN\r\nCesta=odvod 101.DRN\r\n"
                      "[MISTNOST]\r\nNazev=Sklad\r\nPozadavek=40 35.5 30 25 20 15 10 5\r\n"
-                     "Cesta=rozvody/přívod.DRN\r\nCesta=/abs/x.DRN\r\n"
-                     "[MISTNOST]\r\nNazev=Chodba\r\nPozadavek=N25\r\n");
+                     "Cesta=rozvody/přívod.DRN\r\nCesta=" +
+                         Abs +
+                         "\r\n"
+                         "[MISTNOST]\r\nNazev=Chodba\r\nPozadavek=N25\r\n[KONEC]\r\n");
     Projekt zpet;
-    ASSERT_TRUE(NactiProjekt(soubor, zpet).Ok());
+    ASSERT_EQ(NactiProjekt(soubor, zpet).Zprava, "");
+    // Cut short anywhere before its end line is whole, the file is refused or
+    // read with the notice that the end line is missing; never taken silently
+    // as a smaller project.
+    for (size_t n = 0; n + 2 < bajty.size(); ++n) {
+        Projekt kus;
+        const VysledekSouboru v = CtiProjektZTextu(bajty.substr(0, n), soubor, kus);
+        EXPECT_TRUE(!v.Ok() || v.Zprava == ZpravaBezKonce("projektu", soubor)) << n;
+    }
     ASSERT_TRUE(UlozProjekt(zpet, soubor).Ok());
     std::string znovu;
     CtiSoubor(soubor, znovu);
     EXPECT_EQ(znovu, bajty);
-    // LF line ends and blank lines at the end are read too.
-    ASSERT_TRUE(
-        CtiProjektZTextu("[DRUN PROJEKT]\n[MISTNOST]\nPozadavek=N30\nNazev=A\n\n", soubor, zpet)
-            .Ok());
+    // LF line ends and blank lines at the end are read too; a file of the
+    // previous version, without the end line, with a notice.
+    const VysledekSouboru stary =
+        CtiProjektZTextu("[DRUN PROJEKT]\n[MISTNOST]\nPozadavek=N30\nNazev=A\n\n", soubor, zpet);
+    ASSERT_TRUE(stary.Ok());
+    EXPECT_EQ(stary.Zprava, "Soubor projektu " + soubor +
+                                " nemá na konci řádek [KONEC]: je ze starší verze DRUN, nebo byl "
+                                "zkrácen. Přečten je tak, jak je.");
     ASSERT_EQ(zpet.Mistnosti.size(), 1u);
     EXPECT_EQ(zpet.Mistnosti[0].Nazev, "A");
     // A limit in dB(A): its bands L_A + K_A, its L(A) the limit itself.
@@ -62,16 +87,14 @@ TEST_F(ProjektTest, TamAZpetBajtProBajt) {
 
     // Paths: relative from the project's folder, absolute as written; moved
     // elsewhere, the project names the same files.
-    EXPECT_EQ(CestaNaDisku(soubor, "rozvody/přívod.DRN"),
-              (slozka / "rozvody" / "přívod.DRN").string());
-    EXPECT_EQ(CestaNaDisku(soubor, "/abs/x.DRN"), "/abs/x.DRN");
-    EXPECT_EQ(CestaVProjektu(soubor, (slozka / "rozvody" / "a.DRN").string()), "rozvody/a.DRN");
-    EXPECT_EQ(CestaVProjektu(soubor, (slozka.parent_path() / "a.DRN").string()),
-              (slozka.parent_path() / "a.DRN").string());
-    PresunProjekt(p, soubor, (slozka / "rozvody" / "nový.DRP").string());
-    EXPECT_EQ(p.Mistnosti[0].Cesty,
-              (std::vector<std::string>{"přívod.DRN", (slozka / "odvod 101.DRN").string()}));
-    EXPECT_EQ(p.Mistnosti[1].Cesty[1], "/abs/x.DRN");
+    EXPECT_EQ(CestaNaDisku(soubor, "rozvody/přívod.DRN"), V("rozvody/přívod.DRN"));
+    EXPECT_EQ(CestaNaDisku(soubor, Abs), Abs);
+    EXPECT_EQ(CestaVProjektu(soubor, V("rozvody/a.DRN")), "rozvody/a.DRN");
+    EXPECT_EQ(CestaVProjektu(soubor, TextCesty(slozka.parent_path() / "a.DRN")),
+              TextCesty(slozka.parent_path() / "a.DRN"));
+    PresunProjekt(p, soubor, V("rozvody/nový.DRP"));
+    EXPECT_EQ(p.Mistnosti[0].Cesty, (std::vector<std::string>{"přívod.DRN", V("odvod 101.DRN")}));
+    EXPECT_EQ(p.Mistnosti[1].Cesty[1], Abs);
 }
 
 TEST_F(ProjektTest, PoskozenySeOdmitne) {
@@ -94,6 +117,8 @@ TEST_F(ProjektTest, PoskozenySeOdmitne) {
         {"[DRUN PROJEKT]\r\n" + m + "cesta=a.DRN\r\n", "5: neznámý řádek"},
         {"[DRUN PROJEKT]\r\n" + m + "Cesta=a\tb.DRN\r\n", "5: neplatný znak"},
         {"[DRUN PROJEKT]\r\n" + m + "Cesta=\xE1.DRN\r\n", "5: text není v kódování UTF-8"},
+        {"[DRUN PROJEKT]\r\n" + m + "[KONEC]\r\nCesta=a.DRN\r\n",
+         "6: za řádkem [KONEC] nesmí nic být"},
     };
     Projekt p;
     p.Mistnosti = {{"Původní", "N40", {"a.DRN"}}};
@@ -125,9 +150,9 @@ TEST_F(ProjektTest, PoskozenySeOdmitne) {
 
 TEST_F(ProjektTest, PrehledSdilenaCestaANejhorsiPasmo) {
     // Rooms of hand-summed levels: 40 + 46 dB = 46.97 dB, 46 + 46 dB = 49.01 dB.
-    UlozZdrojSam((slozka / "pokoj.DRN").string(), 40, "Pokoj");
-    UlozZdrojSam((slozka / "rozvody" / "přívod.DRN").string(), 46, "Přívod");
-    UlozZdrojSam((slozka / "odvod.DRN").string(), 46, "Odvod");
+    UlozZdrojSam(V("pokoj.DRN"), 40, "Pokoj");
+    UlozZdrojSam(V("rozvody/přívod.DRN"), 46, "Přívod");
+    UlozZdrojSam(V("odvod.DRN"), 46, "Odvod");
     Projekt p;
     p.Mistnosti = {{"Pokoj", "0 50 50 50 50 50 50 50", {"pokoj.DRN", "rozvody/přívod.DRN"}},
                    {"Sál", "N30", {"rozvody/přívod.DRN", "odvod.DRN"}},
@@ -139,7 +164,7 @@ TEST_F(ProjektTest, PrehledSdilenaCestaANejhorsiPasmo) {
     EXPECT_EQ(pr.Nevyhovi, 1);
     EXPECT_TRUE(pr.Chyba);
     EXPECT_EQ(FormatHodnota(pr.Mistnosti[1].Soucet.Soucet[0]), "49.0");
-    const std::string chybi = (slozka / "chybí.DRN").string();
+    const std::string chybi = V("chybí.DRN");
     EXPECT_EQ(pr.Mistnosti[2].Zprava, "Datový soubor " + chybi + " nenalezen, nebo je prázdný.");
     // 63 Hz has no requirement; the other bands tie and the lower one is named.
     EXPECT_EQ(TabulkaPrehledu(p, pr),
@@ -165,4 +190,31 @@ TEST_F(ProjektTest, PrehledSdilenaCestaANejhorsiPasmo) {
     ASSERT_EQ(c.size(), 2u);
     EXPECT_EQ(c[1].Nazev, "odvod.DRN");
     EXPECT_EQ(c[1].Akce, "Odvod");
+}
+
+// The boundaries of a room's verdict: exactly at the limit it passes; 0.01 dB
+// over it fails and the margin keeps its sign; the first unreadable path is
+// the one named; a room without paths is an error.
+TEST_F(ProjektTest, HraniceVerdiktuMistnosti) {
+    UlozZdrojSam(V("a.DRN"), 40, "A");
+    UlozZdrojSam(V("b.DRN"), 37, "B");
+    const std::string P = "40 40 40 40 40 40 40 40";
+    const struct {
+        MistnostProjektu mistnost;
+        std::string konec; // the overview's line of the room from the band on
+    } pripady[] = {
+        {{"Na mezi", P, {"a.DRN"}}, "63Hz\t0.0\ta.DRN\tvyhoví"},
+        {{"Nad mezí", P, {"b.DRN", "b.DRN"}}, "63Hz\t-0.0\tb.DRN\tnevyhoví"},
+        {{"Dvě chybí", P, {"a.DRN", "chybí 1.DRN", "chybí 2.DRN"}}, "\t\tchybí 1.DRN\tchyba"},
+        {{"Prázdná", P, {}}, "\t\t(bez cest)\tchyba"},
+    };
+    for (const auto& r : pripady) {
+        SCOPED_TRACE(r.mistnost.Nazev);
+        const Projekt p{{r.mistnost}};
+        const PrehledProjektu pr = SpoctiPrehled(p, soubor, "KL385216.CAD");
+        const std::string t = TabulkaPrehledu(p, pr);
+        const size_t z = t.find('\t' + P + '\t') + P.size() + 2;
+        EXPECT_EQ(t.substr(z, t.find('\n', z) - z), r.konec);
+        EXPECT_EQ(pr.Chyba, r.konec.ends_with("chyba"));
+    }
 }

@@ -1,5 +1,6 @@
 // drun-protokol as a program: its output, exit statuses and messages.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -120,6 +121,11 @@ TEST_F(ProtokolCli, SpatneVolby) {
              {"--navrh 2 --pozadavek N45 --rozmer 600x400 --prutok 5 " + s,
               "Průtok musí být číslo od 10 do 100000 m3/hod."},
              {"--navrh 2 --pozadavek N45 --kandidatu 0 " + s, "počet tlumičů musí být aspoň 1: 0"},
+             {"--navrh 2 --pozadavek N45 --kandidatu 1000000000000 " + s,
+              "počet tlumičů je příliš velký: 1000000000000"},
+             // A line break or a form feed would break the protocol's title.
+             {"--datum \"$(printf '7.12.\\n2026')\" " + s, "datum nesmí obsahovat řídicí znaky"},
+             {"--datum \"$(printf '\\f')\" --pdf x.pdf " + s, "datum nesmí obsahovat řídicí znaky"},
              {"--navrh 2 --pozadavek N45 --stranka 30 " + s,
               "s návrhem nelze použít volbu --stranka"},
              {"--ventilator --prutok 16000 --tlak 600 --otacky 1250", "chybí --druh"},
@@ -404,6 +410,77 @@ TEST_F(ProtokolCli, PdfBezDispleje) {
         << text;
     EXPECT_NE(text.find("Tlumič v datovém souboru " + tlumic + " nelze spočítat."),
               std::string::npos);
+}
+
+// Nothing that is not a regular file is read or waited on, in any mode, and
+// the message says why; data that cannot be used are refused, never taken
+// as a calculation in which all is well.
+TEST_F(ProtokolCli, NecitelneVstupyVeVsechRezimech) {
+    namespace fs = std::filesystem;
+    const std::string s = slozka.string(), chyby = s + "/chyby.txt";
+    const std::string roura = s + "/roura.DRN", smycka = s + "/smyčka.DRP";
+    ASSERT_EQ(::mkfifo(roura.c_str(), 0600), 0);
+    fs::create_symlink("smyčka.DRP", smycka);
+    ASSERT_TRUE(ZapisAtomicky(s + "/roura.DRP", "[DRUN PROJEKT]\r\n[MISTNOST]\r\nNazev=A\r\n"
+                                                "Pozadavek=N30\r\nCesta=roura.DRN\r\n[KONEC]\r\n"));
+    ASSERT_TRUE(ZapisAtomicky(s + "/prázdný.DRP", "[DRUN PROJEKT]\r\n[KONEC]\r\n"));
+    // Larger than any calculation: refused before it is read (a sparse file).
+    const std::string velky = s + "/velký.DRN";
+    ASSERT_TRUE(ZapisAtomicky(velky, "[DRUN]\r\n"));
+    fs::resize_file(velky, NejvetsiDatovySoubor + 1);
+    ASSERT_TRUE(ZapisAtomicky(s + "/starý.DRP", "[DRUN PROJEKT]\r\n[MISTNOST]\r\nNazev=A\r\n"
+                                                "Pozadavek=N30\r\nCesta=Kancelář.DRN\r\n"));
+    // Data from which not one table of silencers reads, beside a copy of the program.
+    const fs::path kopie = slozka / "poškozená" / "drun-protokol";
+    fs::create_directories(kopie.parent_path());
+    fs::copy_file(DRUN_PROTOKOL, kopie);
+    ASSERT_TRUE(ZapisAtomicky((kopie.parent_path() / "KL385216.CAD").string(),
+                              "DATA\r\n@ nic než smetí @ ani tady\r\n"));
+    const std::string tlumic = s + "/Tlumič.DRN",
+                      cad = (kopie.parent_path() / "KL385216.CAD").string();
+    UlozSTlumicem(tlumic);
+    const std::string datovy = "drun-protokol: Chyba při čtení datového souboru ";
+    const std::string tlumice = "drun-protokol: Soubor " + cad +
+                                " nenalezen, poškozen, nebo zadané hodnoty mimo jeho rozsah.";
+    const std::string P = "'" + std::string(DRUN_PROTOKOL) + "' ", K = "'" + kopie.string() + "' ";
+    const struct {
+        std::string prikaz; // the program and its arguments
+        int status;
+        std::string chyba; // standard error, from its start
+    } pripady[] = {
+        {P + "'" + roura + "'", 1, datovy + roura + ": není to obyčejný soubor.\n"},
+        {P + "--csv /dev/zero", 1, datovy + "/dev/zero: není to obyčejný soubor.\n"},
+        {P + "'" + velky + "'", 1, datovy + velky + ": soubor je větší než 16 MB.\n"},
+        {P + "--soucet '" + soubor + "' '" + roura + "'", 1,
+         datovy + roura + ": není to obyčejný soubor.\n"},
+        {P + "--navrh 1 --pozadavek N30 '" + roura + "'", 1,
+         datovy + roura + ": není to obyčejný soubor.\n"},
+        {P + "--projekt '" + roura + "'", 1,
+         "drun-protokol: Chyba při čtení souboru projektu " + roura +
+             ": není to obyčejný soubor.\n"},
+        {P + "--projekt '" + s + "'", 1,
+         "drun-protokol: Chyba při čtení souboru projektu " + s + ": je to složka.\n"},
+        {P + "--projekt '" + smycka + "'", 1,
+         "drun-protokol: Chyba při čtení souboru projektu " + smycka +
+             ": smyčka symbolických odkazů.\n"},
+        {P + "--projekt '" + s + "/roura.DRP'", 1, datovy + roura + ": není to obyčejný soubor.\n"},
+        {P + "--projekt '" + s + "/prázdný.DRP'", 1,
+         "drun-protokol: Projekt " + s + "/prázdný.DRP nemá žádnou místnost.\n"},
+        {P + "--projekt '" + s + "/starý.DRP'", 3,
+         "drun-protokol: Soubor projektu " + s + "/starý.DRP nemá na konci řádek [KONEC]"},
+        {K + "'" + tlumic + "'", 1, tlumice + " Tlumič v datovém souboru " + tlumic},
+        {K + "--navrh 2 --pozadavek N45 --rozmer 600x400 --prutok 4000 '" + soubor + "'", 1,
+         tlumice + "\n"},
+    };
+    for (const auto& r : pripady) {
+        SCOPED_TRACE(r.prikaz);
+        // A hang would end in the timeout's status, not the one expected.
+        const Beh b = SpustPrikaz("timeout 20 " + r.prikaz + " 2>'" + chyby + "'");
+        EXPECT_EQ(b.status, r.status);
+        std::string text;
+        CtiSoubor(chyby, text);
+        EXPECT_TRUE(text.starts_with(r.chyba)) << text;
+    }
 }
 
 TEST_F(ProtokolCli, ProjektStavyAVystup) {

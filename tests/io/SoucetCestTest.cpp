@@ -64,6 +64,11 @@ TEST_F(SoucetCest, CestyZeSouboruATabulka) {
                  "Požadavek\t\t59.2\t48.1\t39.9\t34.0\t30.0\t26.9\t24.7\t22.9\t39.2\n"
                  "Rozdíl\t\t3.8\t14.9\t23.1\t29.0\t33.0\t36.1\t38.3\t40.1\t30.8\n"
                  "NR\t69.0\nNC\t65.9\nRC\t63 H\n");
+    // A difference that rounds to zero keeps its sign, as the verdict beside it does.
+    Spectrum tesne{};
+    NastavPozadavek(tesne, {60.04, 59.96, 60.06, 60, 0, 0, 0, 0});
+    const std::string r = TabulkaSouctu({cesty[0]}, SectiCesty({cesty[0].Konec}, tesne));
+    EXPECT_NE(r.find("\nRozdíl\t\t-0.0\t0.0\t-0.1\t0.0\t"), std::string::npos) << r;
 }
 
 TEST_F(SoucetCest, SadaTamAZpetBajtProBajt) {
@@ -77,10 +82,18 @@ TEST_F(SoucetCest, SadaTamAZpetBajtProBajt) {
     std::string bajty;
     ASSERT_EQ(CtiSoubor(sada, bajty), KodVysledku::Ok);
     EXPECT_EQ(bajty, "[DRUN SOUCET]\r\npřívod.DRN\r\npodsložka/odvod.DRN\r\n../jinde.DRN\r\n"
-                     "[POZADAVEK]\r\nN30\r\n");
+                     "[POZADAVEK]\r\nN30\r\n[KONEC]\r\n");
     SadaSouctu zpet;
-    ASSERT_TRUE(NactiSadu(sada, zpet).Ok());
+    ASSERT_EQ(NactiSadu(sada, zpet).Zprava, "");
     EXPECT_EQ(zpet.Soubory, s.Soubory);
+    // Cut short anywhere before its end line is whole, the file is refused or
+    // read with the notice that the end line is missing; never taken silently
+    // as a smaller set.
+    for (size_t n = 0; n + 2 < bajty.size(); ++n) {
+        SadaSouctu kus;
+        const VysledekSouboru v = CtiSaduZTextu(bajty.substr(0, n), sada, kus);
+        EXPECT_TRUE(!v.Ok() || v.Zprava == ZpravaBezKonce("sady", sada)) << n;
+    }
     EXPECT_EQ(zpet.Pozadavek, s.Pozadavek);
     // Written again from what was read, the file is the same byte for byte.
     ASSERT_TRUE(UlozSadu(zpet, sada).Ok());
@@ -100,15 +113,22 @@ TEST_F(SoucetCest, SadaTamAZpetBajtProBajt) {
                   return p[LA];
               }()));
     // An NC curve by its name, written back by its name.
-    ASSERT_TRUE(CtiSaduZTextu("[DRUN SOUCET]\r\n[POZADAVEK]\r\nNC30\r\n", sada, zpet).Ok());
+    // A file of the previous version, without the end line, is read with a notice.
+    const VysledekSouboru stara =
+        CtiSaduZTextu("[DRUN SOUCET]\r\n[POZADAVEK]\r\nNC30\r\n", sada, zpet);
+    ASSERT_TRUE(stara.Ok());
+    EXPECT_EQ(stara.Zprava, "Soubor sady " + sada +
+                                " nemá na konci řádek [KONEC]: je ze starší verze DRUN, nebo byl "
+                                "zkrácen. Přečten je tak, jak je.");
     EXPECT_EQ(zpet.Pozadavek[0], 57);
     ASSERT_TRUE(TextSady(zpet, sada, znovu));
-    EXPECT_EQ(znovu, "[DRUN SOUCET]\r\n[POZADAVEK]\r\nNC30\r\n");
+    EXPECT_EQ(znovu, "[DRUN SOUCET]\r\n[POZADAVEK]\r\nNC30\r\n[KONEC]\r\n");
     // A limit in dB(A) keeps its L(A) and its name.
-    ASSERT_TRUE(CtiSaduZTextu("[DRUN SOUCET]\r\n[POZADAVEK]\r\nla32.5\r\n", sada, zpet).Ok());
+    ASSERT_TRUE(
+        CtiSaduZTextu("[DRUN SOUCET]\r\n[POZADAVEK]\r\nla32.5\r\n[KONEC]\r\n", sada, zpet).Ok());
     EXPECT_EQ(zpet.Pozadavek[LA], 32.5);
     ASSERT_TRUE(TextSady(zpet, sada, znovu));
-    EXPECT_EQ(znovu, "[DRUN SOUCET]\r\n[POZADAVEK]\r\nLA32.5\r\n");
+    EXPECT_EQ(znovu, "[DRUN SOUCET]\r\n[POZADAVEK]\r\nLA32.5\r\n[KONEC]\r\n");
     // The root however many slashes name it, so that it is written back the same.
     SadaSouctu koren;
     ASSERT_TRUE(CtiSaduZTextu("[DRUN SOUCET]\n/\n[POZADAVEK]\nN30\n", sada, koren).Ok());
@@ -140,6 +160,9 @@ TEST_F(SoucetCest, PoskozenaSadaSeOdmitne) {
              {"[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\n1 2 3 4 5 6 7 151\r\n", "4: " + poz},
              {"[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\nN30\r\nN30\r\n",
               "5: za požadavkem nesmí nic být"},
+             {"[DRUN SOUCET]\r\na.DRN\r\n[POZADAVEK]\r\nN30\r\n[KONEC]\r\nb.DRN\r\n",
+              "5: za požadavkem nesmí nic být"},
+             {"[DRUN SOUCET]\r\na.DRN\r\n[KONEC]\r\n", "3: chybí oddíl [POZADAVEK]"},
              {"[DRUN SOUCET]\r\na.DRN\r\n\r\n[POZADAVEK]\r\nN30\r\n",
               "3: prázdný řádek místo názvu souboru"},
              {"[DRUN SOUCET]\r\na\tb.DRN\r\n[POZADAVEK]\r\nN30\r\n",

@@ -98,9 +98,10 @@ inline void ExpectStejnePrvky(const drun::Cesta& zapsana, const drun::Cesta& pre
 
 // A temporary folder of the running test alone: prefix, process and test name.
 inline std::filesystem::path SlozkaTestu(const std::string& predpona) {
+    // UTF-8, so that a Czech prefix is the same name on every system.
     return std::filesystem::temp_directory_path() /
-           (predpona + std::to_string(drun::CisloProcesu()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+           drun::CestaSouboru(predpona + std::to_string(drun::CisloProcesu()) + "-" +
+                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
 }
 
 // Writes a calculation of the source alone, every band at `uroven`.

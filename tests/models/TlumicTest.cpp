@@ -331,6 +331,25 @@ TEST_F(Tlumic, NizkaRychlostNepotrebujeDruhyOddil) {
     EXPECT_EQ(E().VlastniDrun, NulaSpektrum());
 }
 
+// Data from which not one table reads are damaged, not data without a silencer
+// that fits: the search refuses them as it refuses a missing file.
+TEST_F(Tlumic, DataBezJedineTabulkySeOdmitnou) {
+    const std::string cely = Soubor();
+    const std::pair<std::string, bool> pripady[] = {
+        {cely, true},
+        {cely.substr(0, cely.rfind('@')), true}, // the attenuation table alone
+        {Soubor({}, RadkyHluku()), true},        // the flow-noise table alone
+        {"DATA\r\n@ nic než smetí @ ani tady\r\n", false},
+        {Soubor({}, {}), false}, // both tables without a row
+        {"bez značky 200 100 1 1 2 3 4 5 6 7 8", false},
+    };
+    for (const auto& [obsah, cte] : pripady) {
+        SCOPED_TRACE(obsah.substr(0, 40));
+        Zapis(obsah);
+        EXPECT_EQ(NactiDataTlumice(var.SouborTlumice).has_value(), cte);
+    }
+}
+
 TEST_F(Tlumic, AdresarMistoSouboru) {
     var.SouborTlumice = slozka.string();
     EXPECT_FALSE(Spocti(600, 500, 1, 2000, 200, 2).Ok());

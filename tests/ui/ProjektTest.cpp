@@ -5,6 +5,7 @@
 
 #include "Pomocnik.h"
 #include "core/Soubory.h"
+#include "io/SoucetCest.h"
 #include "models/Pomocnik.h"
 #include "tools/Pozadavek.h"
 #include "ui/dialogy/PozadFrm.h"
@@ -30,7 +31,7 @@ class ProjektOkno : public UiTest {
                                   "[MISTNOST]\r\nNazev=Pokoj\r\nPozadavek=N60\r\n"
                                   "Cesta=pokoj.DRN\r\nCesta=přívod.DRN\r\n"
                                   "[MISTNOST]\r\nNazev=Sál\r\nPozadavek=N30\r\n"
-                                  "Cesta=přívod.DRN\r\nCesta=odvod.DRN\r\n"));
+                                  "Cesta=přívod.DRN\r\nCesta=odvod.DRN\r\n[KONEC]\r\n"));
         p->Zobraz();
         ASSERT_TRUE(p->OtevriProjekt(soubor));
     }
@@ -133,6 +134,16 @@ TEST_F(ProjektOkno, TabulkaUpravyAObnoveni) {
     EXPECT_EQ(Zaznam().texty.last(),
               "Chyba při čtení souboru projektu " + zly + ", řádek 2: místnost bez požadavku.");
     EXPECT_EQ(p->Projekt().Mistnosti.size(), 4u);
+    // A project of the previous version, without its end line, opens with a notice.
+    const QString stary = Cesta("starý.DRP");
+    ASSERT_TRUE(ZapisAtomicky(stary.toStdString(),
+                              "[DRUN PROJEKT]\r\n[MISTNOST]\r\nNazev=A\r\nPozadavek=N30\r\n"));
+    Zaznam().Vymaz();
+    Zaznam().odpovedi = {true};
+    EXPECT_TRUE(p->OtevriProjekt(stary));
+    EXPECT_EQ(Zaznam().texty.last(),
+              QString::fromStdString(ZpravaBezKonce("projektu", stary.toStdString())));
+    EXPECT_EQ(p->Projekt().Mistnosti.size(), 1u);
     // A new project's paths are written relative to where it is saved.
     p->NovyBtnClick();
     ASSERT_TRUE(p->PridejMistnost("Nová"));

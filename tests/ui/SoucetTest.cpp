@@ -13,6 +13,7 @@
 #include "core/Cisla.h"
 #include "core/Soubory.h"
 #include "io/DataSoubor.h"
+#include "io/SoucetCest.h"
 #include "models/Pomocnik.h"
 #include "models/Zdroj.h"
 #include "tools/Pozadavek.h"
@@ -170,6 +171,11 @@ TEST_F(SoucetOkno, VlastniPozadavekACervenyRozdil) {
     okno->PrepocitejOd(1);
     EXPECT_EQ(rozdil(0)->text(), "0.0");
     EXPECT_NE(rozdil(0)->foreground().color(), QColor(255, 0, 0));
+    // Just under it, the difference keeps its sign.
+    var.cesta.Prvni().VlastniDrun[0] = 59.16;
+    okno->PrepocitejOd(1);
+    EXPECT_EQ(rozdil(0)->text(), "-0.0");
+    EXPECT_NE(rozdil(0)->foreground().color(), QColor(255, 0, 0));
     // A new requirement of the calculation no longer changes the sum's.
     NastavPozadavek(var, {1, 1, 1, 1, 1, 1, 1, 1});
     okno->PrepocitejOd(1);
@@ -217,7 +223,8 @@ TEST_F(SoucetOkno, SadaTamAZpetAPoskozena) {
     EXPECT_EQ(Zaznam().texty, QStringList{"Sada je uložena v souboru " + sada});
     std::string bajty;
     CtiSoubor(sada.toStdString(), bajty);
-    EXPECT_EQ(bajty, "[DRUN SOUCET]\r\na.DRN\r\nb.DRN\r\n[POZADAVEK]\r\n45.5 0 0 0 0 0 0 0\r\n");
+    EXPECT_EQ(bajty, "[DRUN SOUCET]\r\na.DRN\r\nb.DRN\r\n[POZADAVEK]\r\n45.5 0 0 0 0 0 0 0\r\n"
+                     "[KONEC]\r\n");
 
     // A damaged set is refused and nothing changes.
     Zaznam().Vymaz();
@@ -231,6 +238,13 @@ TEST_F(SoucetOkno, SadaTamAZpetAPoskozena) {
                           "osm hladin od 0 do 150 dB."});
     EXPECT_EQ(s->CestyListBox->rowCount(), 3);
     EXPECT_EQ(TextPozadavku(s->Pozadavek()), "45.5 0 0 0 0 0 0 0");
+    // A set of the previous version, without its end line, opens with a notice.
+    const QString stara = slozka.path() + "/stará.DRS";
+    ASSERT_TRUE(ZapisAtomicky(stara.toStdString(), "[DRUN SOUCET]\r\n[POZADAVEK]\r\nN30\r\n"));
+    Zaznam().Vymaz();
+    EXPECT_TRUE(s->OtevriSadu(stara));
+    EXPECT_EQ(Zaznam().texty,
+              QStringList{QString::fromStdString(ZpravaBezKonce("sady", stara.toStdString()))});
 
     // Read back into a fresh window and written again: the same bytes.
     s->close();

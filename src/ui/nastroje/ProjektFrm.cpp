@@ -274,6 +274,7 @@ bool TProjektForm::OtevriProjekt(const QString& soubor) {
         hlaseni().Chyba(QString::fromStdString(v.Zprava));
         return false;
     }
+    if (!v.Zprava.empty()) hlaseni().Informace(QString::fromStdString(v.Zprava));
     projekt_ = std::move(p);
     soubor_ = QFileInfo(soubor).absoluteFilePath();
     zmeneno_ = false;

@@ -92,9 +92,11 @@ QTableWidgetItem* Bunka(QTableWidget* t, int radek, int sloupec, const QString& 
 }
 
 // Eight bands and L(A) into the row from column SloupecPasma on.
-void ZapisHodnoty(QTableWidget* t, int radek, const Spectrum& s) {
+void ZapisHodnoty(QTableWidget* t, int radek, const Spectrum& s,
+                  std::string (*format)(double) = FormatHodnota) {
     for (int i = 0; i <= LA; ++i)
-        Bunka(t, radek, TSoucetForm::SloupecPasma + i, Text(s[static_cast<size_t>(i)]));
+        Bunka(t, radek, TSoucetForm::SloupecPasma + i,
+              QString::fromStdString(format(s[static_cast<size_t>(i)])));
 }
 
 } // namespace
@@ -512,7 +514,7 @@ void TSoucetForm::ZobrazRadek(int r, const CestaSouctu& c) {
 void TSoucetForm::ZobrazSoucet() {
     ZapisHodnoty(SoucetListBox, RadekSoucet, vysledek_.Soucet);
     ZapisHodnoty(SoucetListBox, RadekPozadavek, vysledek_.Pozadavek);
-    ZapisHodnoty(SoucetListBox, RadekRozdil, vysledek_.Rozdil);
+    ZapisHodnoty(SoucetListBox, RadekRozdil, vysledek_.Rozdil, FormatRozdil);
     QFont tucne = SoucetListBox->font();
     tucne.setBold(true);
     for (int i = 0; i <= LA; ++i) {
@@ -573,6 +575,7 @@ bool TSoucetForm::OtevriSadu(const QString& soubor) {
         hlaseni().Chyba(QString::fromStdString(v.Zprava));
         return false;
     }
+    if (!v.Zprava.empty()) hlaseni().Informace(QString::fromStdString(v.Zprava));
     NastavSoubory(sada.Soubory, sada.Pozadavek);
     Obnov();
     return true;
