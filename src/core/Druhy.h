@@ -14,12 +14,12 @@ namespace drun {
 
 // How one line (or band row) of a kind's record in the data file is written.
 enum class FormaVstupu : std::uint8_t {
-    Popis,     // the description, a whole line
-    Real,      // a real in the parameter format
-    Cele,      // an integer
-    Pasma,     // eight bands, width 7, one decimal
-    Pasma5x2,  // eight values, width 5, two decimals
-    Pasma5x1,  // eight values, width 5, one decimal
+    Popis,    // the description, a whole line
+    Real,     // a real in the parameter format
+    Cele,     // an integer
+    Pasma,    // eight bands, width 7, one decimal
+    Pasma5x2, // eight values, width 5, two decimals
+    Pasma5x1, // eight values, width 5, one decimal
 };
 
 struct VstupDruhu {
