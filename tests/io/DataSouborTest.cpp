@@ -196,12 +196,22 @@ TEST(DataSoubor, CteniPrijme) {
         {"vedecky_zapis", Nahrad(z, "    2.0", " 2.0E+0")},
         {"za_koncem_cokoli", z + "nesmysl\r\n"},
         {"bom_utf8", "\xEF\xBB\xBF" + Nahrad(z, Cp("Vložka"), "Vložka")},
+        {"cr_cr_lf",
+         [&] {
+             std::string s;
+             for (char c : z)
+                 s += c == '\r' ? std::string("\r\r") : std::string(1, c);
+             return s;
+         }()},
+        {"utf8_bez_bom", Nahrad(z, Cp("Vložka"), "Vložka")},
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.nazev);
         DrunVar var;
         const VysledekSouboru v = NactiDataZTextu(var, p.text);
         ASSERT_TRUE(v.Ok());
+        // UTF-8 without its mark is read as UTF-8, and the reader says so.
+        EXPECT_EQ(v.Zprava, std::string(p.nazev) == "utf8_bez_bom" ? "text v kódování UTF-8" : "");
         ASSERT_EQ(var.cesta.Pocet(), 2);
         EXPECT_EQ(var.cesta.Prvek(2).Popis, "Vložka");
         EXPECT_DOUBLE_EQ(var.cesta.Prvek(2).Utlum[2], 8);
