@@ -117,57 +117,18 @@ std::string Duvod(std::string_view zprava) {
     return "neočekávaný znak";
 }
 
-// Whether the whole text is a number as JSON writes it.
-bool JeCisloJson(std::string_view t) {
-    size_t i = t.starts_with('-') ? 1 : 0;
-    auto cislice = [&] {
-        const size_t z = i;
-        while (i < t.size() && t[i] >= '0' && t[i] <= '9')
-            ++i;
-        return i > z;
-    };
-    if (i < t.size() && t[i] == '0')
-        ++i;
-    else if (!cislice())
+// The library gives up the whole text at a number that a double cannot hold;
+// the catalogue leaves out only the entry that holds it. Such a number, where
+// the library points, is made an empty object of its length (the lines stay),
+// which the reader leaves out as any value that is not a number. False when
+// the library does not point at a number.
+bool BezPreteceni(std::string& text, size_t pozice, const std::string& cislo) {
+    if (cislo.size() < 2 || pozice < cislo.size() || pozice > text.size() ||
+        text.compare(pozice - cislo.size(), cislo.size(), cislo) != 0)
         return false;
-    if (i < t.size() && t[i] == '.') {
-        ++i;
-        if (!cislice()) return false;
-    }
-    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
-        ++i;
-        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-        if (!cislice()) return false;
-    }
-    return i == t.size();
-}
-
-// The library gives up the whole text at a number a double cannot hold; such
-// a number is made an empty object of its length (the lines stay), which the
-// reader leaves out with its entry, as any other value that is not a number.
-std::string BezPreteceni(std::string t) {
-    bool vTextu = false;
-    for (size_t i = 0; i < t.size(); ++i) {
-        const char c = t[i];
-        if (vTextu) {
-            if (c == '\\')
-                ++i;
-            else if (c == '"')
-                vTextu = false;
-        } else if (c == '"') {
-            vTextu = true;
-        } else if (c == '-' || (c >= '0' && c <= '9')) {
-            size_t k = t.find_first_not_of("0123456789+-.eE", i);
-            if (k == std::string::npos) k = t.size();
-            double x = 0;
-            const auto r = std::from_chars(t.data() + i, t.data() + k, x);
-            if (r.ec == std::errc::result_out_of_range && r.ptr == t.data() + k &&
-                JeCisloJson(std::string_view(t).substr(i, k - i)))
-                t.replace(i, k - i, "{" + std::string(k - i - 2, ' ') + "}");
-            i = k - 1;
-        }
-    }
-    return t;
+    text.replace(pozice - cislo.size(), cislo.size(),
+                 "{" + std::string(cislo.size() - 2, ' ') + "}");
+    return true;
 }
 
 // The catalogue from the library's events (its SAX interface): each entry
@@ -181,7 +142,8 @@ class CteniKatalogu {
     std::vector<std::pair<int, std::string>> Vynechane;
     // The library's refusal; 0 when the text was read.
     int Chyba = 0;
-    size_t Pozice = 0;
+    size_t Pozice = 0;    // just past the character it stopped at
+    std::string Posledni; // the text it read last
     std::string Zprava;
 
     bool null() { return Hodnota(Typ::Jine); }
@@ -222,9 +184,10 @@ class CteniKatalogu {
         }
         return true;
     }
-    bool parse_error(std::size_t pozice, const std::string&, const Json::exception& e) {
+    bool parse_error(std::size_t pozice, const std::string& posledni, const Json::exception& e) {
         Chyba = e.id;
         Pozice = pozice;
+        Posledni = posledni;
         Zprava = e.what();
         return false;
     }
@@ -469,18 +432,20 @@ JsonKatalogu KatalogZJson(std::string_view json, double min, double max) {
     std::string text(json);
     if (!JePlatneUtf8(text)) text = OpravUtf8(text);
     std::vector<std::pair<int, std::string>> vynechane;
-    for (bool znovu = true;;) {
+    // Each such number costs a reading of the whole text: a file with more is
+    // refused rather than read for long.
+    constexpr int NejvicPreteceni = 64;
+    constexpr int PretekloCislo = 406; // the library's "number overflow"
+    for (int preteceni = 0;; ++preteceni) {
         v = {};
         Stopa stopa;
         CteniKatalogu c(stopa, min, max, v);
         Json::sax_parse(ZnakySRadky(text.data(), &stopa),
                         ZnakySRadky(text.data() + text.size(), &stopa), &c);
         vynechane = std::move(c.Vynechane);
-        if (c.Chyba == 406 && znovu) {
-            text = BezPreteceni(std::move(text));
-            znovu = false;
+        if (c.Chyba == PretekloCislo && preteceni < NejvicPreteceni &&
+            BezPreteceni(text, c.Pozice, c.Posledni))
             continue;
-        }
         if (c.Chyba != 0) {
             // The line of the character the library stopped at (past the end: the last).
             const size_t konec = std::clamp<size_t>(c.Pozice, 1, text.size() + 1) - 1;
