@@ -175,12 +175,16 @@ class CteniKatalogu {
         if (uroven_ == Uroven::Katalog) {
             klic_ = k;
         } else if (uroven_ == Uroven::Polozka) {
-            pole_ = nullptr;
             nazev_ = k == "nazev";
-            if (druh_ == KatalogZdroj && k == "vykon") pole_ = &p_.VlastniDrun, dobre_ = &pasma2_;
-            if (druh_ == KatalogElement && k == "utlum") pole_ = &p_.Utlum, dobre_ = &pasma_;
-            if (druh_ == KatalogElement && k == "vlastniDrun")
-                pole_ = &p_.VlastniDrun, dobre_ = &pasma2_;
+            pole_ = nullptr;
+            // A source keeps its sound power where an element keeps its self-noise.
+            if (k == (druh_ == KatalogZdroj ? "vykon" : "vlastniDrun")) {
+                pole_ = &p_.VlastniDrun;
+                dobre_ = &maDrun_;
+            } else if (druh_ == KatalogElement && k == "utlum") {
+                pole_ = &p_.Utlum;
+                dobre_ = &maUtlum_;
+            }
         }
         return true;
     }
@@ -245,8 +249,8 @@ class CteniKatalogu {
                 nazev_ = false;
                 pole_ = nullptr;
                 maNazev_ = false;
-                pasma_ = druh_ == KatalogZdroj;
-                pasma2_ = false;
+                maUtlum_ = druh_ == KatalogZdroj;
+                maDrun_ = false;
             } else {
                 Vynechej("chybná položka v seznamu " + Seznam() + ".");
             }
@@ -299,7 +303,7 @@ class CteniKatalogu {
     }
     void KonecPolozky() {
         std::string proc;
-        if (!maNazev_ || !pasma_ || !pasma2_)
+        if (!maNazev_ || !maUtlum_ || !maDrun_)
             proc = "chybná položka v seznamu " + Seznam() + ".";
         else if (const std::string ch = ChybaPolozky(p_, min_, max_); !ch.empty())
             proc = "položka „" + p_.Nazev + "“: " + ch;
@@ -342,10 +346,10 @@ class CteniKatalogu {
     std::vector<int> radky_; // of the entries kept in the list being read
     PolozkaKatalogu p_;
     int radek_ = 0;
-    bool nazev_ = false;                             // the entry's value is its name
-    std::array<double, PocetPasem>* pole_ = nullptr; // or these bands
-    bool* dobre_ = nullptr;                          // set when the bands are whole
-    bool maNazev_ = false, pasma_ = false, pasma2_ = false;
+    bool nazev_ = false;                                      // the entry's value is its name
+    std::array<double, PocetPasem>* pole_ = nullptr;          // or these bands
+    bool* dobre_ = nullptr;                                   // set when the bands are whole
+    bool maNazev_ = false, maUtlum_ = false, maDrun_ = false; // the entry has them whole
     size_t n_ = 0;
     bool cisla_ = false;
     double cislo_ = 0;
