@@ -23,7 +23,7 @@
 #include "io/Protokol.h"
 #include "models/Obecny.h"
 #include "ui/dialogy/MujEdit.h"
-#include "ui/dialogy/param.h"
+#include "ui/dialogy/ParametryFrm.h"
 #include "ui/tisk/Tisk.h"
 
 using namespace drun;

@@ -42,13 +42,13 @@
 #include "ui/dialogy/ObElFrm.h"
 #include "ui/dialogy/OblFrm.h"
 #include "ui/dialogy/OdbFrm.h"
+#include "ui/dialogy/ParametryFrm.h"
 #include "ui/dialogy/PozadFrm.h"
 #include "ui/dialogy/TextPole.h"
 #include "ui/dialogy/ViceFrm.h"
 #include "ui/dialogy/VybElFrm.h"
 #include "ui/dialogy/VyustFrm.h"
 #include "ui/dialogy/ZZdrFrm.h"
-#include "ui/dialogy/param.h"
 #include "ui/hlavni/About.h"
 #include "ui/hlavni/Historie.h"
 #include "ui/hlavni/Hlaseni.h"
@@ -246,9 +246,9 @@ void THlavniForm::VytvorPrikazy() {
         {Prikaz::Katalog, Nastaveni, "&Katalog", "Katalog zdrojů drunu a obecných elementů", K(),
          nullptr, Zadna, false, false, &THlavniForm::KatalogItemClick},
         {Prikaz::PrevodLx, Pomucky, "Převod na &L(x)", "Převod spektra na hladinu L(x)", K(),
-         nullptr, Zadna, false, false, &THlavniForm::PrevodnItemClick},
+         nullptr, Zadna, false, false, &THlavniForm::PrevodLxClick},
         {Prikaz::PrevodTlaku, Pomucky, "Převod ak. &tlaku", "Převod akustického tlaku", K(),
-         nullptr, Zadna, false, false, &THlavniForm::Pevodaktlaku1Click},
+         nullptr, Zadna, false, false, &THlavniForm::PrevodTlakuClick},
         {Prikaz::Graf, Pomucky, "&Graf", "Graf spektra na konci sítě a hladiny podél cesty", K(),
          nullptr, Zadna, false, false, &THlavniForm::GrafClick},
         {Prikaz::Soucet, Pomucky, "&Součet cest", "Součet drunu několika cest do jedné místnosti",
@@ -553,11 +553,11 @@ void THlavniForm::AboutClick() {
     AboutBox->exec();
 }
 
-void THlavniForm::PrevodnItemClick() {
+void THlavniForm::PrevodLxClick() {
     Prevod->Otevri();
 }
 
-void THlavniForm::Pevodaktlaku1Click() {
+void THlavniForm::PrevodTlakuClick() {
     AkTlak->Otevri();
 }
 

@@ -175,8 +175,8 @@ class THlavniForm : public QMainWindow {
     // Write the file atomically; false (after the message) on failure.
     bool ExportujPdf(const QString& soubor);
     bool ExportujCsv(const QString& soubor);
-    void PrevodnItemClick();
-    void Pevodaktlaku1Click();
+    void PrevodLxClick();
+    void PrevodTlakuClick();
     void NapovedaClick();
     void AkceEditExit();
     void AktualizujMistnost();

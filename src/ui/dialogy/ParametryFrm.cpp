@@ -1,4 +1,4 @@
-#include "ui/dialogy/param.h"
+#include "ui/dialogy/ParametryFrm.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
