@@ -19,13 +19,13 @@
 #include "io/DataSoubor.h"
 #include "ui/hlavni/About.h"
 #include "ui/hlavni/Napoveda.h"
-#include "ui/hlavni/Nastaveni.h"
 #include "ui/hlavni/Spusteni.h"
 #include "ui/nastroje/AkTlakFrm.h"
 #include "ui/nastroje/Graf.h"
 #include "ui/nastroje/KatalogFrm.h"
 #include "ui/nastroje/PrevFrm.h"
 #include "ui/nastroje/SoucetFrm.h"
+#include "ui/spolecne/Nastaveni.h"
 
 namespace {
 

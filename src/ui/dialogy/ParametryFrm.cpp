@@ -10,7 +10,7 @@
 
 #include "core/Konfigurace.h"
 #include "ui/dialogy/MujEdit.h"
-#include "ui/hlavni/Hlaseni.h"
+#include "ui/spolecne/Hlaseni.h"
 
 using namespace drun;
 

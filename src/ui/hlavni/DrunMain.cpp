@@ -51,11 +51,8 @@
 #include "ui/dialogy/ZZdrFrm.h"
 #include "ui/hlavni/About.h"
 #include "ui/hlavni/Historie.h"
-#include "ui/hlavni/Hlaseni.h"
 #include "ui/hlavni/Napoveda.h"
-#include "ui/hlavni/Nastaveni.h"
 #include "ui/hlavni/Panely.h"
-#include "ui/hlavni/VyberSouboru.h"
 #include "ui/nastroje/AkTlakFrm.h"
 #include "ui/nastroje/Graf.h"
 #include "ui/nastroje/Katalog.h"
@@ -64,6 +61,9 @@
 #include "ui/nastroje/PrevFrm.h"
 #include "ui/nastroje/ProjektFrm.h"
 #include "ui/nastroje/SoucetFrm.h"
+#include "ui/spolecne/Hlaseni.h"
+#include "ui/spolecne/Nastaveni.h"
+#include "ui/spolecne/VyberSouboru.h"
 #include "ui/tisk/Tisk.h"
 
 using namespace drun;

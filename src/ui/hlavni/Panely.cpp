@@ -12,7 +12,7 @@
 #include "tools/NR.h"
 #include "tools/Pozadavek.h"
 #include "ui/dialogy/TextHodnoty.h"
-#include "ui/hlavni/Hlaseni.h"
+#include "ui/spolecne/Hlaseni.h"
 #include "ui/tisk/GrafPrvky.h"
 
 using namespace drun;

@@ -28,8 +28,8 @@
 #include "core/DrunVar.h"
 #include "tools/NR.h"
 #include "ui/hlavni/DrunMain.h"
-#include "ui/hlavni/Hlaseni.h"
-#include "ui/hlavni/Nastaveni.h"
+#include "ui/spolecne/Hlaseni.h"
+#include "ui/spolecne/Nastaveni.h"
 #include "ui/tisk/GrafPrvky.h"
 
 using namespace drun;

@@ -28,7 +28,7 @@
 #include "ui/dialogy/MujEdit.h"
 #include "ui/dialogy/TextHodnoty.h"
 #include "ui/hlavni/DrunMain.h"
-#include "ui/hlavni/Hlaseni.h"
+#include "ui/spolecne/Hlaseni.h"
 #include "ui/tisk/GrafPrvky.h"
 
 using namespace drun;

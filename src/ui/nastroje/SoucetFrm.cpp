@@ -36,9 +36,9 @@
 #include "ui/dialogy/PozadFrm.h"
 #include "ui/dialogy/TextHodnoty.h"
 #include "ui/hlavni/DrunMain.h"
-#include "ui/hlavni/Hlaseni.h"
-#include "ui/hlavni/Nastaveni.h"
-#include "ui/hlavni/VyberSouboru.h"
+#include "ui/spolecne/Hlaseni.h"
+#include "ui/spolecne/Nastaveni.h"
+#include "ui/spolecne/VyberSouboru.h"
 #include "ui/tisk/GrafPrvky.h"
 #include "ui/tisk/Tisk.h"
 

@@ -15,8 +15,8 @@
 #include "core/Soubory.h"
 #include "io/Vysledky.h"
 #include "ui/hlavni/DrunMain.h"
-#include "ui/hlavni/Hlaseni.h"
-#include "ui/hlavni/VyberSouboru.h"
+#include "ui/spolecne/Hlaseni.h"
+#include "ui/spolecne/VyberSouboru.h"
 #include "ui/tisk/Tisk.h"
 
 using namespace drun;

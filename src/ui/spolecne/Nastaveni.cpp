@@ -1,4 +1,4 @@
-#include "ui/hlavni/Nastaveni.h"
+#include "ui/spolecne/Nastaveni.h"
 
 #include <QDir>
 #include <QEvent>
