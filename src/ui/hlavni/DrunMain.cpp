@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDate>
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -33,6 +35,7 @@
 #include "core/Konfigurace.h"
 #include "io/DataSoubor.h"
 #include "io/Protokol.h"
+#include "io/Vysledky.h"
 #include "tools/Pozadavek.h"
 #include "ui/dialogy/ElemDialog.h"
 #include "ui/dialogy/HrPotFrm.h"
@@ -50,6 +53,7 @@
 #include "ui/dialogy/VyustFrm.h"
 #include "ui/dialogy/ZZdrFrm.h"
 #include "ui/hlavni/About.h"
+#include "ui/hlavni/Dokument.h"
 #include "ui/hlavni/Historie.h"
 #include "ui/hlavni/Napoveda.h"
 #include "ui/hlavni/Panely.h"
@@ -64,7 +68,9 @@
 #include "ui/spolecne/Hlaseni.h"
 #include "ui/spolecne/Nastaveni.h"
 #include "ui/spolecne/VyberSouboru.h"
+#include "ui/tisk/Export.h"
 #include "ui/tisk/Tisk.h"
+#include "ui/tisk/Vysledky.h"
 
 using namespace drun;
 
@@ -91,9 +97,18 @@ const QString KlicPozadavku = QStringLiteral("Vypocet/Pozadavek");
 THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), var_(var) {
     setWindowTitle(QStringLiteral("DRUN"));
     Seznam = new SeznamModel(var_, this);
-    historie_ = new THistorie(
-        var_, [this](const THistorie::Snimek& s, int aktualni) { ObnovKrok(s, aktualni); }, this);
-    connect(historie_, &THistorie::UlozenoZmeneno, this, &THlavniForm::ObnovTitulek);
+    dokument_ = new TDokument(var_, this);
+    // Connected before any tool window: the main window shows an evaluation first.
+    connect(dokument_, &TDokument::Prepocitano, this, &THlavniForm::UkazPrepocet);
+    connect(dokument_, &TDokument::Nahrazen, this, [this] {
+        AkceEdit->setText(QString::fromStdString(var_.Akce));
+        ZobrazZdroj();
+    });
+    connect(dokument_, &TDokument::Vybran, this, [this](int n) {
+        ZobrazElement(var_.cesta.Aktualni());
+        UkazVSeznamu(n);
+    });
+    connect(dokument_, &TDokument::StavZmenen, this, &THlavniForm::ObnovTitulek);
     VytvorPrikazy();
     setCentralWidget(VytvorPanely());
     statusBar(); // hints go there from the start
@@ -106,10 +121,17 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
 
     // The windows that live as long as the main window, created once.
     AboutBox = new TAboutBox(var_, this);
-    Graf = new TGrafForm(*this);
-    Soucet = new TSoucetForm(*this);
-    Projekt = new TProjektForm(*this);
-    Navrh = new TNavrhForm(*this);
+    Graf = new TGrafForm(*dokument_, this);
+    Soucet = new TSoucetForm(*dokument_, this);
+    Projekt = new TProjektForm(*dokument_, this);
+    Navrh = new TNavrhForm(*dokument_, this);
+    connect(Projekt, &TProjektForm::MistnostOtevrena, Soucet, &TSoucetForm::ZobrazMistnost);
+    connect(Projekt, &TProjektForm::CestaOtevrena, this, [this](const QString& soubor) {
+        // Unsaved work is asked about first.
+        OtevriSoubor(soubor);
+        raise();
+        activateWindow();
+    });
     ParametryForm = new TParametryForm(var_, this);
     AkTlak = new TAkTlakForm(var_, this);
     Prevod = new TPrevodForm(this);
@@ -162,7 +184,7 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
 
     ZobrazPozadavek();
     NaplnForm();
-    historie_->Nova(true);
+    Historie().Nova(true);
     var_.RezimPridat = false;
     adjustSize();
     // The smallest window is the one that fits the panels and today's list;
@@ -173,11 +195,15 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
 
 THlavniForm::~THlavniForm() {
     // Its signals would reach this window after it is gone.
-    delete historie_;
+    delete dokument_;
+}
+
+THistorie& THlavniForm::Historie() const {
+    return dokument_->Historie();
 }
 
 bool THlavniForm::Ulozeno() const {
-    return historie_->Ulozeno();
+    return dokument_->Ulozeno();
 }
 
 void THlavniForm::VytvorPrikazy() {
@@ -310,7 +336,7 @@ void THlavniForm::VytvorPrikazy() {
     Akce(Prikaz::Znovu)
         ->setShortcuts(
             {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    historie_->Pripoj(Akce(Prikaz::Zpet), Akce(Prikaz::Znovu));
+    Historie().Pripoj(Akce(Prikaz::Zpet), Akce(Prikaz::Znovu));
 
     // "Naposledy otevřené" after the saving commands.
     QMenu* soubor = menu[Soubor];
@@ -361,7 +387,7 @@ QWidget* THlavniForm::VytvorPanely() {
     PovolJen1250(AkceEdit);
     NastavHint(AkceEdit, QStringLiteral("Libovolný text - max. 60 znaků"));
     AkceEdit->installEventFilter(this);
-    connect(AkceEdit, &QLineEdit::textChanged, this, &THlavniForm::AkceUpravena);
+    connect(AkceEdit, &QLineEdit::textChanged, dokument_, &TDokument::NastavTextAkce);
     akcePanel->addWidget(AkceEdit, 1);
     hlavni->addLayout(akcePanel);
 
@@ -384,8 +410,10 @@ QWidget* THlavniForm::VytvorPanely() {
     // Selection by mouse or keyboard shows that element.
     connect(SeznamElemListBox->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &THlavniForm::SeznamElemListBoxClick);
-    connect(SeznamElemListBox->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &THlavniForm::PrvekZobrazen);
+    connect(SeznamElemListBox->selectionModel(), &QItemSelectionModel::currentChanged, dokument_,
+            [this](const QModelIndex& i) {
+                dokument_->NastavZobrazeny(i.isValid() ? i.row() + 1 : 0);
+            });
     connect(SeznamElemListBox, &QListView::doubleClicked, this, &THlavniForm::ZmenElem);
     vpravo->addWidget(SeznamElemListBox, 1);
     PridatElemBtn = new QPushButton(QStringLiteral("Přidat element"), stred);
@@ -430,12 +458,14 @@ TElementDialog* THlavniForm::Dialog(int typ) const {
 }
 
 void THlavniForm::PrepocitejOd(int n) {
-    drun::PrepocitejOd(var_, n);
+    dokument_->PrepocitejOd(n);
+}
+
+void THlavniForm::UkazPrepocet() {
     Seznam->Obnov();
     UkazVSeznamu(var_.cesta.AktualniCislo());
     ZobrazVysledek();
     AktualizujMistnost();
-    emit Prepocitano();
 }
 
 void THlavniForm::ZobrazElement(const TElementSite& e) {
@@ -464,13 +494,9 @@ void THlavniForm::NaplnForm() {
 void THlavniForm::NovyVypocet() {
     const bool ulozeno = Ulozeno();
     if (!PustitPrace(QStringLiteral("Výpočet není uložen. Skutečně nový výpočet?"))) return;
-    ZalozVypocet(var_);
-    soubor_.clear();
-    NaplnForm();
     // Work left unsaved keeps the new calculation unsaved, as it always did;
     // work saved on the way is saved.
-    historie_->Nova(ulozeno || Ulozeno());
-    ObnovTitulek();
+    dokument_->Novy(ulozeno || Ulozeno());
 }
 
 void THlavniForm::ZmenElem() {
@@ -525,13 +551,7 @@ void THlavniForm::UkazVSeznamu(int n) {
 }
 
 void THlavniForm::VyberPrvek(int n) {
-    var_.cesta.NajdiElement(n);
-    ZobrazElement(var_.cesta.Aktualni());
-    UkazVSeznamu(n);
-}
-
-QString THlavniForm::TextAkce() const {
-    return AkceEdit->text();
+    dokument_->VyberPrvek(n);
 }
 
 void THlavniForm::SeznamElemListBoxClick() {
@@ -578,29 +598,15 @@ void THlavniForm::AktualizujMistnost() {
 }
 
 void THlavniForm::OznacUlozeno() {
-    historie_->OznacUlozeno();
+    dokument_->OznacUlozeno();
 }
 
 int THlavniForm::ZobrazenyPrvek() const {
-    const QModelIndex i = SeznamElemListBox->currentIndex();
-    return i.isValid() ? i.row() + 1 : var_.cesta.AktualniCislo();
+    return dokument_->ZobrazenyPrvek();
 }
 
 void THlavniForm::ZaznamenejKrok(const QString& text, int aktualniPred) {
-    historie_->Zaznamenej(text, aktualniPred);
-}
-
-void THlavniForm::ObnovKrok(const std::shared_ptr<const SnimekVypoctu>& s, int aktualni) {
-    const int od = PrvniZmena(var_.cesta, *s);
-    Obnov(var_, *s, aktualni);
-    AkceEdit->setText(QString::fromStdString(var_.Akce));
-    ZobrazZdroj();
-    const int pocet = var_.cesta.Pocet();
-    PrepocitejOd(std::clamp(od == 0 ? pocet : od, 1, pocet));
-    // The element shown at that step, not the first one evaluated.
-    var_.cesta.NajdiElement(aktualni);
-    UkazVSeznamu(var_.cesta.AktualniCislo());
-    ZobrazVysledek();
+    dokument_->ZaznamenejKrok(text, aktualniPred);
 }
 
 void THlavniForm::PotvrdAkci() {
@@ -609,12 +615,12 @@ void THlavniForm::PotvrdAkci() {
 
 void THlavniForm::ZpetItemClick() {
     PotvrdAkci(); // text still being typed is a step of its own
-    historie_->Zpet();
+    Historie().Zpet();
 }
 
 void THlavniForm::ZnovuItemClick() {
     PotvrdAkci();
-    historie_->Znovu();
+    Historie().Znovu();
 }
 
 void THlavniForm::showEvent(QShowEvent* e) {
@@ -665,20 +671,10 @@ void THlavniForm::OtevriSoubor(const QString& soubor) {
 }
 
 void THlavniForm::NactiSoubor(const QString& soubor) {
-    const VysledekSouboru v = NactiData(var_, soubor.toStdString());
+    const VysledekSouboru v = dokument_->Otevri(soubor);
     if (v.Ok()) PridejNaposledy(soubor);
-    soubor_ = v.Ok() ? soubor : QString();
     if (var_.Hlasky) OhlasVeStavu(v);
-    // What is shown now is what the file holds (or a new calculation).
-    NaplnForm();
-    const int posledni = var_.cesta.Pocet();
-    var_.cesta.NajdiElement(posledni);
-    ZobrazElement(var_.cesta.Aktualni());
-    SeznamElemListBox->setCurrentIndex(Seznam->index(posledni - 1));
     SeznamElemListBox->setFocus();
-    AktualizujMistnost();
-    historie_->Nova(true);
-    ObnovTitulek();
 }
 
 bool THlavniForm::PustitPrace(const QString& otazka) {
@@ -696,28 +692,25 @@ bool THlavniForm::PustitPrace(const QString& otazka) {
 }
 
 void THlavniForm::SaveItemClick() {
-    if (soubor_.isEmpty()) {
+    if (dokument_->Soubor().isEmpty()) {
         SaveAsItemClick();
     } else {
-        UlozDo(soubor_);
+        UlozDo(dokument_->Soubor());
     }
 }
 
 void THlavniForm::SaveAsItemClick() {
     const QString soubor = SouborKUlozeni(
         this, QStringLiteral("Uložit"), QStringLiteral("Datové soubory DRUN (*.DRN)"),
-        QStringLiteral("DRN"), soubor_.isEmpty() ? QString() : QFileInfo(soubor_).fileName());
+        QStringLiteral("DRN"),
+        dokument_->Soubor().isEmpty() ? QString() : QFileInfo(dokument_->Soubor()).fileName());
     if (!soubor.isEmpty()) UlozDo(soubor);
 }
 
 bool THlavniForm::UlozDo(const QString& soubor) {
-    const VysledekSouboru v = UlozData(var_, soubor.toStdString());
-    if (v.Ok()) {
-        PridejNaposledy(soubor);
-        soubor_ = soubor;
-        OznacUlozeno();
-        ObnovTitulek();
-    }
+    // A copy: the document's own name changes as it saves.
+    const VysledekSouboru v = dokument_->Uloz(QString(soubor));
+    if (v.Ok()) PridejNaposledy(soubor);
     if (var_.Hlasky) OhlasVeStavu(v);
     return v.Ok();
 }
@@ -732,7 +725,8 @@ void THlavniForm::OhlasVeStavu(const VysledekSouboru& v) {
 
 void THlavniForm::ObnovTitulek() {
     QString t = QStringLiteral("DRUN");
-    if (!soubor_.isEmpty()) t = QFileInfo(soubor_).fileName() + QStringLiteral(" – ") + t;
+    const QString& soubor = dokument_->Soubor();
+    if (!soubor.isEmpty()) t = QFileInfo(soubor).fileName() + QStringLiteral(" – ") + t;
     setWindowTitle(Ulozeno() ? t : QStringLiteral("*") + t);
 }
 
@@ -860,4 +854,44 @@ void THlavniForm::closeEvent(QCloseEvent* e) {
     Soucet->close();
     Navrh->close();
     e->accept();
+}
+
+void THlavniForm::KopirovatVysledkyClick() {
+    // The program formats numbers with "."; a spreadsheet expects the user's own separator.
+    QApplication::clipboard()->setMimeData(VysledkyProSchranku(var_, QLocale::system()));
+    statusBar()->showMessage(QStringLiteral("Výsledky jsou ve schránce"), 5000);
+}
+
+void THlavniForm::ExportPdfItemClick() {
+    const QString soubor = SouborKUlozeni(
+        this, QStringLiteral("Export protokolu do PDF"), QStringLiteral("Dokumenty PDF (*.pdf)"),
+        QStringLiteral("pdf"), JmenoExportu(QStringLiteral("pdf"), QStringLiteral("protokol.pdf")));
+    if (!soubor.isEmpty()) ExportujPdf(soubor);
+}
+
+void THlavniForm::ExportCsvItemClick() {
+    const QString soubor = SouborKUlozeni(
+        this, QStringLiteral("Export výsledků do CSV"), QStringLiteral("Tabulky CSV (*.csv)"),
+        QStringLiteral("csv"), JmenoExportu(QStringLiteral("csv"), QStringLiteral("vysledky.csv")));
+    if (!soubor.isEmpty()) ExportujCsv(soubor);
+}
+
+QString THlavniForm::JmenoExportu(const QString& pripona, const QString& vychozi) const {
+    // The calculation's own name: "scenario1.DRN" exports as "scenario1.pdf".
+    const QString& soubor = dokument_->Soubor();
+    if (soubor.isEmpty()) return vychozi;
+    return QFileInfo(soubor).completeBaseName() + QLatin1Char('.') + pripona;
+}
+
+bool THlavniForm::ExportujPdf(const QString& soubor) {
+    return OhlasExport(UlozProtokolPdf(var_, DatumProtokolu().toStdString(), soubor.toStdString()),
+                       soubor, QStringLiteral("Protokol"),
+                       QStringLiteral("Protokol je uložen v souboru"),
+                       [this](const QString& t) { statusBar()->showMessage(t, 5000); });
+}
+
+bool THlavniForm::ExportujCsv(const QString& soubor) {
+    return ZapisExport(soubor, VysledkyCsv(var_), QStringLiteral("Výsledky"),
+                       QStringLiteral("Výsledky jsou uloženy v souboru"),
+                       [this](const QString& t) { statusBar()->showMessage(t, 5000); });
 }

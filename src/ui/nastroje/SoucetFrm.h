@@ -17,7 +17,7 @@ class QPushButton;
 class QScatterSeries;
 class QTableWidget;
 class QValueAxis;
-class THlavniForm;
+class TDokument;
 class TPozadavekForm;
 
 // The lines of many paths as one item under the series, painted into a
@@ -75,7 +75,7 @@ struct TGrafSouctu {
 class TSoucetForm : public QWidget {
     Q_OBJECT
   public:
-    explicit TSoucetForm(THlavniForm& hlavni);
+    TSoucetForm(TDokument& dokument, QWidget* rodic);
 
     // Columns of both tables: file, Akce, eight bands, L(A), NR.
     static constexpr int SloupecAkce = 1, SloupecPasma = 2, SloupecLA = 10, SloupecNR = 11;
@@ -147,7 +147,7 @@ class TSoucetForm : public QWidget {
     void NastavSoubory(const std::vector<std::string>& soubory, const drun::Spectrum& pozadavek);
     int PrvniSoubor() const { return sAktualnim_ ? 1 : 0; } // row of the first file
 
-    THlavniForm& hlavni_;
+    TDokument& dokument_;
     std::vector<drun::CestaSouctu> soubory_;
     // The files' end spectra summed, the current calculation is added to them.
     drun::CastecnySoucet soucetSouboru_;
