@@ -22,6 +22,7 @@
 #include "ui/dialogy/ElemDialog.h"
 #include "ui/dialogy/MujEdit.h"
 #include "ui/dialogy/ZZdrFrm.h"
+#include "ui/hlavni/Dokument.h"
 #include "ui/hlavni/DrunMain.h"
 #include "ui/hlavni/Historie.h"
 #include "ui/hlavni/Panely.h"

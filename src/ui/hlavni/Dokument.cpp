@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/Prikazy.h"
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
 #include "io/DataSoubor.h"
@@ -24,6 +25,12 @@ TDokument::~TDokument() {
 
 bool TDokument::Ulozeno() const {
     return historie_->Ulozeno();
+}
+
+bool TDokument::Prazdny() const {
+    DrunVar novy;
+    ZalozVypocet(novy);
+    return var_.Akce.empty() && PrvniZmena(var_.cesta, Sejmi(novy)) == 0;
 }
 
 void TDokument::PrepocitejOd(int n) {
@@ -49,9 +56,22 @@ void TDokument::Novy(bool ulozeno) {
 }
 
 VysledekSouboru TDokument::Otevri(const QString& soubor) {
-    const VysledekSouboru v = NactiData(var_, soubor.toStdString());
-    soubor_ = v.Ok() ? soubor : QString();
-    // What is shown now is what the file holds (or a new calculation).
+    // A file that cannot be read leaves the calculation as it was.
+    const int aktualni = var_.cesta.AktualniCislo();
+    const SnimekVypoctu pred = Sejmi(var_);
+    const double min = var_.MinUroven, max = var_.MaxUroven;
+    VysledekSouboru v = NactiData(var_, soubor.toStdString());
+    if (!v.Ok()) {
+        v.Zprava = ZpravaCteni(soubor.toStdString(), v, var_);
+        Obnov(var_, pred, aktualni);
+        var_.MinUroven = min;
+        var_.MaxUroven = max;
+        drun::PrepocitejOd(var_, 1);
+        var_.cesta.NajdiElement(aktualni);
+        return v;
+    }
+    soubor_ = soubor;
+    // What is shown now is what the file holds.
     emit Nahrazen();
     PrepocitejOd(1);
     VyberPrvek(var_.cesta.Pocet());

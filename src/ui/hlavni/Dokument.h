@@ -30,6 +30,10 @@ class TDokument : public QObject {
     // The calculation is as it was last written, printed or opened.
     bool Ulozeno() const;
 
+    // Still the empty calculation a new one starts with: the blank source
+    // alone and no Akce.
+    bool Prazdny() const;
+
     // Evaluates from element n and announces it (Prepocitano).
     void PrepocitejOd(int n);
     // A change is done and evaluated: it becomes a step of the history;
@@ -40,7 +44,8 @@ class TDokument : public QObject {
 
     // A new calculation; work left unsaved keeps it unsaved.
     void Novy(bool ulozeno);
-    // Reads a data file; the result says how it went.
+    // Reads a data file; the result says how it went, a failure naming the
+    // file and why. A file that cannot be read changes nothing.
     drun::VysledekSouboru Otevri(const QString& soubor);
     drun::VysledekSouboru Uloz(const QString& soubor);
 

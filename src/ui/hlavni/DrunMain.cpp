@@ -474,7 +474,10 @@ void THlavniForm::ZobrazElement(const TElementSite& e) {
 
 void THlavniForm::ZobrazVysledek() {
     ZobrazElement(var_.cesta.Aktualni());
-    panely_->ZobrazVysledek(var_.Vysledek, var_.Rozdil);
+    const bool sPozadavkem =
+        std::any_of(var_.Pozadavek.begin(), var_.Pozadavek.begin() + PocetPasem,
+                    [](double d) { return d != 0; });
+    panely_->ZobrazVysledek(var_.Vysledek, var_.Rozdil, sPozadavkem);
 }
 
 void THlavniForm::ZobrazPozadavek() {
@@ -830,7 +833,8 @@ void THlavniForm::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
-    if (var_.parametry.AutoUlozeni) {
+    // A calculation the user never touched does not replace another window's work.
+    if (var_.parametry.AutoUlozeni && !dokument_->Prazdny()) {
         var_.Hlasky = false;
         const VysledekSouboru v = UlozData(var_, var_.SouborDat);
         var_.Hlasky = true;
