@@ -1,6 +1,9 @@
 #include <QAction>
+#include <QButtonGroup>
+#include <QComboBox>
 #include <QListView>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QToolButton>
 
 #include "Pomocnik.h"
@@ -51,6 +54,35 @@ TEST_F(UiTest, OknoRosteSeSeznamem) {
     QApplication::processEvents();
     EXPECT_EQ(okno->width(), puvodni.width());
     EXPECT_NEAR(okno->height(), puvodni.height(), 20);
+}
+
+// The dialog opens on the requirement it edits; OK without a change changes nothing.
+TEST_F(UiTest, PozadavekOteviraToCoUpravuje) {
+    TPozadavekForm* p = okno->Okno<TPozadavekForm>();
+    const struct {
+        std::array<double, 8> pasma;
+        int volba;
+        const char* krivka;
+    } radky[] = {
+        {NKrivky[4], 1, "N30"},
+        {*CtiPozadavek("NC35"), 1, "NC35"},
+        {{50, 45, 40, 35, 30, 25, 20, 15}, 0, "---"},
+        {{}, 0, "---"},
+    };
+    // A curve chosen before does not stay.
+    p->PozadRadioGroupClick(1);
+    p->NkrivkyComboBoxChange(p->NkrivkyComboBox->findText("N70"));
+    for (const auto& r : radky) {
+        SCOPED_TRACE(r.krivka);
+        NastavPozadavek(var, r.pasma);
+        p->FormShow();
+        EXPECT_EQ(p->PozadRadioGroup->checkedId(), r.volba);
+        EXPECT_EQ(p->NkrivkyComboBox->currentText(), r.krivka);
+        QSignalSpy zmeny(p, &TPozadavekForm::PozadavekZmenen);
+        p->OKBtnClick();
+        EXPECT_EQ(zmeny.count(), 0);
+        EXPECT_EQ(Zaznam().texty, QStringList{});
+    }
 }
 
 // The requirement last chosen comes back at the next start, its name beside its row.

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/DrunVar.h"
 #include "tools/Pozadavek.h"
@@ -80,6 +81,10 @@ TPozadavekForm::TPozadavekForm(DrunVar& var, Spectrum& pozadavek, QWidget* paren
 }
 
 void TPozadavekForm::FormShow() {
+    // The requirement being edited: its curve chosen when it is one, else its levels.
+    const int krivka = NkrivkyComboBox->findText(QString::fromStdString(TextPozadavku(pozadavek_)));
+    PozadRadioGroupClick(krivka > 0 ? 1 : 0);
+    if (krivka > 0) NkrivkyComboBox->setCurrentIndex(krivka);
     for (int i = 0; i < PocetPasem; ++i)
         Hodn.pole[i]->NastavCislo(pozadavek_[i]);
 }
@@ -113,7 +118,9 @@ void TPozadavekForm::OKBtnClick() {
     std::array<double, PocetPasem> p{};
     for (int i = 0; i < PocetPasem; ++i)
         p[static_cast<size_t>(i)] = Hodn.pole[i]->Cislo();
+    // OK without a change changes nothing.
+    const bool zmena = !std::equal(p.begin(), p.end(), pozadavek_.begin());
     NastavPozadavek(pozadavek_, p);
     accept();
-    emit PozadavekZmenen();
+    if (zmena) emit PozadavekZmenen();
 }

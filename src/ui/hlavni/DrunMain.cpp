@@ -543,8 +543,23 @@ void THlavniForm::PridatTyp(int typ) {
     TElementDialog* d = Dialog(typ);
     if (!d) return;
     if (typ == TypMistnost && MistnostVCeste(var_)) return;
+    const int aktualni = var_.cesta.AktualniCislo(), pocet = var_.cesta.Pocet();
+    PredMistnost();
     var_.RezimPridat = true;
     d->exec();
+    // Nothing added: the element shown stays the current one.
+    if (var_.cesta.Pocet() == pocet) var_.cesta.NajdiElement(aktualni);
+}
+
+void THlavniForm::PredMistnost() {
+    // The room ends the path: what is added at it or behind it goes before it.
+    const Cesta& c = var_.cesta;
+    for (int j = 2; j <= c.Pocet(); ++j)
+        if (c.Prvek(j).Typ == TypMistnost && c.AktualniCislo() >= j) {
+            var_.cesta.NajdiElement(j - 1);
+            statusBar()->showMessage(QStringLiteral("Nový element se vloží před místnost."), 5000);
+            return;
+        }
 }
 
 void THlavniForm::UkazVSeznamu(int n) {

@@ -199,6 +199,8 @@ class THlavniForm : public QMainWindow {
     // A file's name with another extension, for the export dialogs.
     QString JmenoExportu(const QString& pripona, const QString& vychozi) const;
     void UkazVSeznamu(int n); // element n the list's current line, scrolled to
+    // An element to be added at the room or behind it is inserted before it.
+    void PredMistnost();
 
     drun::DrunVar& var_;
     TDokument* dokument_;
