@@ -7,10 +7,10 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 
-#include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 
@@ -282,6 +282,31 @@ TEST(Okna, NaObrazovce) {
     };
     for (const auto& r : tabulka)
         EXPECT_EQ(NaObrazovce(r.okno, maly), r.cekane) << r.okno.x() << "," << r.okno.y();
+}
+
+// Every window and dialog lies within its screen when shown, and each fits a
+// 1024x700 screen with its title bar without being squeezed below its layout.
+TEST_F(UiTest, KazdeOknoSeVejdeNaObrazovku) {
+    okno->PamatujPolohyOken(); // as the program starts
+    okno->show();
+    const QSize maly(1024 - 8, 700 - 32);
+    QList<QWidget*> okna{okno.get()};
+    for (QWidget* w : okno->findChildren<QWidget*>())
+        if (w->isWindow() && !qobject_cast<QMenu*>(w)) okna << w;
+    EXPECT_GE(okna.size(), 20);
+    for (QWidget* w : okna) {
+        const std::string nazev = w->metaObject()->className();
+        w->show();
+        QApplication::processEvents();
+        const QRect obrazovka = w->screen()->availableGeometry();
+        EXPECT_TRUE(obrazovka.contains(w->frameGeometry()))
+            << nazev << " " << w->frameGeometry().x() << "," << w->frameGeometry().y() << " "
+            << w->frameGeometry().width() << "x" << w->frameGeometry().height() << " on "
+            << obrazovka.width() << "x" << obrazovka.height();
+        EXPECT_LE(w->minimumSizeHint().width(), maly.width()) << nazev;
+        EXPECT_LE(w->minimumSizeHint().height(), maly.height()) << nazev;
+        if (w != okno.get()) w->hide();
+    }
 }
 
 TEST_F(UiTest, F1VNastrojiOtevreJehoNapovedu) {

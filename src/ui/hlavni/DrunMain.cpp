@@ -182,6 +182,10 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
                 [this, s = QString::fromLatin1(stranka)] { Napoveda->OtevriStranku(s); });
     }
 
+    // Every window and dialog fits the screen it opens on, title bar and all.
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->isWindow() && !qobject_cast<QMenu*>(w)) HlidejObrazovku(w);
+
     ZobrazPozadavek();
     NaplnForm();
     Historie().Nova(true);
