@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTextBrowser>
 
@@ -23,7 +24,9 @@
 #include "ui/nastroje/AkTlakFrm.h"
 #include "ui/nastroje/Graf.h"
 #include "ui/nastroje/KatalogFrm.h"
+#include "ui/nastroje/NavrhFrm.h"
 #include "ui/nastroje/PrevFrm.h"
+#include "ui/nastroje/ProjektFrm.h"
 #include "ui/nastroje/SoucetFrm.h"
 #include "ui/spolecne/Nastaveni.h"
 
@@ -316,6 +319,8 @@ TEST_F(UiTest, F1VNastrojiOtevreJehoNapovedu) {
         {okno->Okno<TGrafForm>(), "pomucky.html#graf"},
         {okno->Okno<TSoucetForm>(), "soucet.html"},
         {okno->Okno<TKatalogForm>(), "katalog.html"},
+        {okno->Okno<TNavrhForm>(), "navrh.html"},
+        {okno->Okno<TProjektForm>(), "projekt.html"},
     };
     for (const auto& [w, stranka] : okna) {
         QShortcut* f1 = nullptr;
@@ -325,6 +330,14 @@ TEST_F(UiTest, F1VNastrojiOtevreJehoNapovedu) {
         emit f1->activated();
         EXPECT_EQ(okno->Okno<TNapovedaForm>()->Stranka->source().toString(), stranka);
         EXPECT_TRUE(okno->Okno<TNapovedaForm>()->isVisible());
+        // A section's page opens at the section's top.
+        if (stranka.contains('#')) {
+            QTextBrowser* t = okno->Okno<TNapovedaForm>()->Stranka;
+            QApplication::processEvents();
+            const int poloha = t->verticalScrollBar()->value();
+            t->scrollToAnchor(stranka.section('#', 1));
+            EXPECT_EQ(t->verticalScrollBar()->value(), poloha) << stranka.toStdString();
+        }
     }
     okno->Okno<TNapovedaForm>()->close();
 }
