@@ -319,6 +319,11 @@ TSoucetForm::TSoucetForm(TDokument& dokument, QWidget* rodic)
     connect(&dokument_, &TDokument::Prepocitano, this, [this] {
         if (isVisible()) PrepocitejAktualni();
     });
+    // Saved under another name, the calculation may now be one of the files.
+    connect(&dokument_, &TDokument::StavZmenen, this, [this] {
+        if (isVisible() && dokument_.Soubor() != otevreny_) Prepocitej();
+        otevreny_ = dokument_.Soubor();
+    });
     connect(&dokument_, &TDokument::AkceUpravena, this, [this] {
         if (isVisible() && sAktualnim_) ZobrazRadek(0, Aktualni());
     });
@@ -342,8 +347,23 @@ std::vector<CestaSouctu> TSoucetForm::Cesty() const {
     return c;
 }
 
+bool TSoucetForm::JeOtevreny(const CestaSouctu& c) const {
+    // The calculation's own file is the current calculation, summed once.
+    const QString& otevreny = dokument_.Soubor();
+    if (!sAktualnim_ || otevreny.isEmpty() || c.Soubor.empty()) return false;
+    const QFileInfo a(QString::fromStdString(c.Soubor)), b(otevreny);
+    return a.exists() ? a.canonicalFilePath() == b.canonicalFilePath()
+                      : a.absoluteFilePath() == b.absoluteFilePath();
+}
+
+std::vector<CestaSouctu> TSoucetForm::Secitane() const {
+    std::vector<CestaSouctu> c = Cesty();
+    std::erase_if(c, [this](const CestaSouctu& x) { return JeOtevreny(x); });
+    return c;
+}
+
 std::vector<std::string> TSoucetForm::TextTisku(const std::string& datum) const {
-    return TextProtokoluSouctu(dokument_.Var(), Cesty(), vysledek_, datum);
+    return TextProtokoluSouctu(dokument_.Var(), Secitane(), vysledek_, datum);
 }
 
 std::vector<std::string> TSoucetForm::Soubory() const {
@@ -450,7 +470,9 @@ void TSoucetForm::Secti(const CestaSouctu* aktualni) {
 
 void TSoucetForm::Prepocitej() {
     const std::vector<CestaSouctu> cesty = Cesty();
-    soucetSouboru_ = CastecnySoucet(KonceCest(soubory_));
+    std::vector<CestaSouctu> soubory = soubory_;
+    std::erase_if(soubory, [this](const CestaSouctu& x) { return JeOtevreny(x); });
+    soucetSouboru_ = CastecnySoucet(KonceCest(soubory));
     Secti(sAktualnim_ ? &cesty.front() : nullptr);
     const int vybrany = CestyListBox->currentRow();
     CestyListBox->clearSpans();
@@ -459,7 +481,7 @@ void TSoucetForm::Prepocitej() {
         ZobrazRadek(static_cast<int>(r), cesty[r]);
     if (vybrany >= 0 && vybrany < CestyListBox->rowCount()) CestyListBox->selectRow(vybrany);
     ZobrazSoucet();
-    Graf.Kresli(cesty, vysledek_);
+    Graf.Kresli(Secitane(), vysledek_);
     PovolTlacitka();
 }
 
@@ -503,6 +525,14 @@ void TSoucetForm::ZobrazRadek(int r, const CestaSouctu& c) {
     CestyListBox->setItem(r, SloupecAkce, akce);
     ZapisHodnoty(CestyListBox, r, c.Konec);
     Bunka(CestyListBox, r, SloupecNR, QStringLiteral("NR ") + Text(SpoctiNR(c.Konec).N));
+    if (r >= PrvniSoubor() && JeOtevreny(c)) {
+        akce->setText(QStringLiteral("aktuální výpočet"));
+        akce->setToolTip(QStringLiteral("Soubor je otevřen v hlavním okně a sčítá se jednou, "
+                                        "jako aktuální výpočet"));
+        QFont f = CestyListBox->font();
+        f.setItalic(true);
+        akce->setFont(f);
+    }
 }
 
 void TSoucetForm::ZobrazSoucet() {
@@ -606,7 +636,7 @@ bool TSoucetForm::VykresliTisk(QPagedPaintDevice& zarizeni) {
     // A chart of its own: the one on screen belongs to its view.
     TGrafSouctu graf;
     const std::unique_ptr<QChart> vlastnik(graf.Graf);
-    graf.Kresli(Cesty(), vysledek_);
+    graf.Kresli(Secitane(), vysledek_);
     return VykresliDokument(zarizeni,
                             DokumentSouctu(dokument_.TextAkce(),
                                            TextTisku(DatumProtokolu().toStdString()), graf.Graf))
@@ -624,7 +654,7 @@ void TSoucetForm::TiskBtnClick() {
 bool TSoucetForm::ExportujPdf(const QString& soubor) {
     TGrafSouctu graf;
     const std::unique_ptr<QChart> vlastnik(graf.Graf);
-    graf.Kresli(Cesty(), vysledek_);
+    graf.Kresli(Secitane(), vysledek_);
     QByteArray pdf;
     const bool ok = VytvorPdf(DokumentSouctu(dokument_.TextAkce(),
                                              TextTisku(DatumProtokolu().toStdString()), graf.Graf),

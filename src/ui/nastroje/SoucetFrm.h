@@ -146,6 +146,10 @@ class TSoucetForm : public QWidget {
     void PovolTlacitka();
     void NastavSoubory(const std::vector<std::string>& soubory, const drun::Spectrum& pozadavek);
     int PrvniSoubor() const { return sAktualnim_ ? 1 : 0; } // row of the first file
+    // A file that is the calculation open in the main window: shown, not summed again.
+    bool JeOtevreny(const drun::CestaSouctu& c) const;
+    // The paths that are summed, drawn and printed.
+    std::vector<drun::CestaSouctu> Secitane() const;
 
     TDokument& dokument_;
     std::vector<drun::CestaSouctu> soubory_;
@@ -157,4 +161,5 @@ class TSoucetForm : public QWidget {
     bool vlastniPozadavek_ = false;
     bool sAktualnim_ = true;
     drun::VysledekSouctu vysledek_;
+    QString otevreny_; // the main window's file when last seen
 };
