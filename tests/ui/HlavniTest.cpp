@@ -85,6 +85,41 @@ TEST_F(UiTest, PozadavekOteviraToCoUpravuje) {
     }
 }
 
+// In the element list Enter edits, Delete removes (asked first), Insert adds;
+// the Element menu shows the keys.
+TEST_F(UiTest, KlavesyVSeznamu) {
+    PridejObecny(var, "x", 1);
+    okno->PrepocitejOd(2);
+    okno->show();
+    okno->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(okno.get()));
+    Seznam()->setFocus();
+    Vyber(2);
+    Zaznam().odpovedi = {false};
+    QTest::keyClick(Seznam(), Qt::Key_Delete);
+    EXPECT_EQ(Zaznam().texty, QStringList{"Skutečně vypustit element č. 2?"});
+    EXPECT_EQ(var.cesta.Pocet(), 2);
+    QTest::keyClick(Seznam(), Qt::Key_Insert);
+    EXPECT_TRUE(okno->Okno<TVyberTypForm>()->isVisible());
+    okno->Okno<TVyberTypForm>()->close();
+    okno->activateWindow();
+    Seznam()->setFocus();
+    QString otevreno;
+    PriModalnim([&otevreno](QWidget* w) {
+        otevreno = w->metaObject()->className();
+        static_cast<QDialog*>(w)->reject();
+    });
+    QTest::keyClick(Seznam(), Qt::Key_Return);
+    EXPECT_EQ(otevreno, "TObecElemForm");
+    EXPECT_EQ(okno->Akce(Prikaz::Zmenit)->shortcut(), QKeySequence(Qt::Key_Return));
+    EXPECT_EQ(okno->Akce(Prikaz::Vypustit)->shortcut(), QKeySequence(Qt::Key_Delete));
+    // Akce keeps its own keys.
+    AkceEdit()->setFocus();
+    Zaznam().Vymaz();
+    QTest::keyClick(AkceEdit(), Qt::Key_Delete);
+    EXPECT_EQ(Zaznam().texty, QStringList{});
+}
+
 // The requirement last chosen comes back at the next start, its name beside its row.
 TEST_F(UiTest, PozadavekPrezijeRestart) {
     EXPECT_EQ(Stitek(StitekPanelu::NazevPozadavku).text(), "");

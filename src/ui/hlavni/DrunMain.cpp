@@ -111,6 +111,7 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     connect(dokument_, &TDokument::StavZmenen, this, &THlavniForm::ObnovTitulek);
     VytvorPrikazy();
     setCentralWidget(VytvorPanely());
+    KlavesySeznamu();
     statusBar(); // hints go there from the start
 
     // Start-up of a calculation.
@@ -357,6 +358,7 @@ void THlavniForm::VytvorPrikazy() {
     pridat->menuAction()->setStatusTip(QStringLiteral("Vložit nový element"));
     menu[Element]->insertMenu(Akce(Prikaz::Vypustit), pridat);
     menu[Element]->insertSeparator(pridat->menuAction());
+    pridatMenu_ = pridat;
     const std::array<std::tuple<int, const char*, const char*>, 9> polozky{{
         {TypObecny, "Obecný element", "Obecný element - zadání útlumu a vlastního drunu ručně"},
         {TypHrPotrubi, "Hranaté potrubí", ""},
@@ -434,6 +436,23 @@ QWidget* THlavniForm::VytvorPanely() {
     hlavni->addLayout(telo);
 
     return stred;
+}
+
+void THlavniForm::KlavesySeznamu() {
+    // Active while the list has the focus, so that Akce keeps its own Enter and Delete.
+    const std::pair<QAction*, QList<QKeySequence>> klavesy[] = {
+        {Akce(Prikaz::Zmenit), {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}},
+        {Akce(Prikaz::Vypustit), {QKeySequence(Qt::Key_Delete)}},
+        {new QAction(QStringLiteral("Přidat element"), this), {QKeySequence(Qt::Key_Insert)}},
+    };
+    for (const auto& [a, k] : klavesy) {
+        a->setShortcuts(k);
+        a->setShortcutContext(Qt::WidgetShortcut);
+        SeznamElemListBox->addAction(a);
+    }
+    connect(klavesy[2].first, &QAction::triggered, this, &THlavniForm::PridatElemBtnClick);
+    // A submenu shows no key of its own: its title names it.
+    pridatMenu_->setTitle(pridatMenu_->title() + QStringLiteral("\tIns"));
 }
 
 bool THlavniForm::eventFilter(QObject* o, QEvent* e) {

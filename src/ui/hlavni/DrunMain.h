@@ -186,6 +186,8 @@ class THlavniForm : public QMainWindow {
     void VytvorPrikazy();
     void PotvrdAkci();
     QWidget* VytvorPanely();
+    // Enter, Delete and Insert in the element list.
+    void KlavesySeznamu();
     // An evaluation of the document shown: the list, the panels, the room's commands.
     void UkazPrepocet();
     // Unsaved work is asked about before it is left: saved first, left or kept.
@@ -214,7 +216,8 @@ class THlavniForm : public QMainWindow {
     QListView* SeznamElemListBox;
     SeznamModel* Seznam;
     QPushButton *PridatElemBtn, *ZmenElemBtn, *VypustElemBtn;
-    QMenu* NaposledyMenu; // "Naposledy otevřené"
+    QMenu* NaposledyMenu;         // "Naposledy otevřené"
+    QMenu* pridatMenu_ = nullptr; // "Přidat element"
     TVyberTypForm* VyberTyp;
     TZadZdrojForm* ZadZdroj;
     TPozadavekForm* Pozadavek;
