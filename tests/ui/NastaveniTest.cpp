@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
@@ -173,6 +174,22 @@ TEST_F(NaposledyTest, DialogZacinaVeSlozcePoslednihoSouboru) {
     okno->OtevriNaposledy(f);
     Otevri();
     EXPECT_EQ(videno, slozka.filePath("pod"));
+    // Another window's file dialog went elsewhere: opening and exporting still
+    // start beside the open calculation.
+    ZapamatujSlozku(slozka.filePath("jinde.DRS"));
+    Otevri();
+    EXPECT_EQ(videno, slozka.filePath("pod"));
+    QString jmeno;
+    PriModalnim([&videno, &jmeno](QWidget* w) {
+        auto* d = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(d, nullptr);
+        videno = d->directory().absolutePath();
+        jmeno = d->findChild<QLineEdit*>("fileNameEdit")->text();
+        d->reject();
+    });
+    okno->ExportPdfItemClick();
+    EXPECT_EQ(videno, slozka.filePath("pod"));
+    EXPECT_EQ(jmeno, "P.pdf");
 }
 
 // A file named on the command line goes through the same reading and messages.

@@ -696,7 +696,7 @@ QString ProcNelzeZapsat(const QString& soubor) {
 void THlavniForm::OpenItemClick() {
     // Unsaved work is settled before a file is chosen.
     if (!PustitPrace(QStringLiteral("Výpočet není uložen. Pokračovat?"))) return;
-    QFileDialog d(this, QStringLiteral("Otevřít"), SlozkaDialogu(),
+    QFileDialog d(this, QStringLiteral("Otevřít"), SlozkaVypoctu(),
                   QStringLiteral("Datové soubory DRUN (*.DRN);;Všechny soubory (*.*)"));
     d.setAcceptMode(QFileDialog::AcceptOpen);
     d.setFileMode(QFileDialog::ExistingFile);
@@ -920,10 +920,16 @@ void THlavniForm::ExportCsvItemClick() {
 }
 
 QString THlavniForm::JmenoExportu(const QString& pripona, const QString& vychozi) const {
-    // The calculation's own name: "scenario1.DRN" exports as "scenario1.pdf".
+    // The calculation's own name beside it: "scenario1.DRN" exports as "scenario1.pdf".
     const QString& soubor = dokument_->Soubor();
     if (soubor.isEmpty()) return vychozi;
-    return QFileInfo(soubor).completeBaseName() + QLatin1Char('.') + pripona;
+    const QFileInfo f(soubor);
+    return QDir(f.absolutePath()).filePath(f.completeBaseName() + QLatin1Char('.') + pripona);
+}
+
+QString THlavniForm::SlozkaVypoctu() const {
+    const QString& soubor = dokument_->Soubor();
+    return soubor.isEmpty() ? SlozkaDialogu() : QFileInfo(soubor).absolutePath();
 }
 
 bool THlavniForm::ExportujPdf(const QString& soubor) {

@@ -200,6 +200,8 @@ class THlavniForm : public QMainWindow {
     void OhlasVeStavu(const drun::VysledekSouboru& v);
     // A file's name with another extension, for the export dialogs.
     QString JmenoExportu(const QString& pripona, const QString& vychozi) const;
+    // Where the open and export dialogs start: beside the open calculation.
+    QString SlozkaVypoctu() const;
     void UkazVSeznamu(int n); // element n the list's current line, scrolled to
     // An element to be added at the room or behind it is inserted before it.
     void PredMistnost();
