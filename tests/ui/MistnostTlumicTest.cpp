@@ -94,7 +94,9 @@ TEST_F(MistnostTlumicTest, MistnostJenJednaAZvyseniVMaleMistnosti) {
         d->NazevEdit->setText("před místností");
         d->OKBtnClick();
     });
+    okno->PridatElemBtnClick(); // through the picker, which closes once the element is added
     okno->PridatTyp(TypObecny);
+    EXPECT_FALSE(okno->Okno<TVyberTypForm>()->isVisible());
     ASSERT_EQ(var.cesta.Pocet(), 3);
     EXPECT_EQ(var.cesta.Prvek(2).Typ, TypObecny);
     EXPECT_EQ(var.cesta.Prvek(3).Typ, TypMistnost);

@@ -571,8 +571,11 @@ void THlavniForm::PridatTyp(int typ) {
     PredMistnost();
     var_.RezimPridat = true;
     d->exec();
-    // Nothing added: the element shown stays the current one.
-    if (var_.cesta.Pocet() == pocet) var_.cesta.NajdiElement(aktualni);
+    // Nothing added: the element shown stays the current one; added: the picker's work is done.
+    if (var_.cesta.Pocet() == pocet)
+        var_.cesta.NajdiElement(aktualni);
+    else
+        VyberTyp->close();
 }
 
 void THlavniForm::PredMistnost() {
