@@ -811,6 +811,7 @@ void THlavniForm::PamatujPolohyOken() {
     PamatujPolohu(Graf, QStringLiteral("Graf"));
     PamatujPolohu(Soucet, QStringLiteral("Soucet"));
     PamatujPolohu(Navrh, QStringLiteral("Navrh"));
+    PamatujPolohu(Projekt, QStringLiteral("Projekt"));
     PamatujPolohu(Napoveda, QStringLiteral("Napoveda"));
 }
 
