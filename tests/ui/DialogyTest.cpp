@@ -211,14 +211,14 @@ TEST_F(UiTest, PozadavekRezimyAKrivky) {
                                                           "26.9", "24.7", "22.9", "39.2"}));
     EXPECT_DOUBLE_EQ(var.Pozadavek[7], 22.9);
 
-    // A curve picked and then Storno: requirement unchanged, list keeps the pick.
+    // A curve picked and then Storno: requirement unchanged, the dialog opens on it again.
     p->FormShow();
     p->NkrivkyComboBoxChange(14);
     p->StornoBtnClick();
     EXPECT_DOUBLE_EQ(var.Pozadavek[0], 59.2);
     p->FormShow();
     EXPECT_EQ(p->Hodn.pole[0]->text(), "59.2");
-    EXPECT_EQ(p->NkrivkyComboBox->currentText(), "N75");
+    EXPECT_EQ(p->NkrivkyComboBox->currentText(), "N30");
 
     // Back to per-octave: list to "---", values stay for editing.
     p->PozadRadioGroupClick(0);

@@ -9,9 +9,9 @@
 
 #include "core/DrunVar.h"
 #include "models/Zdroj.h"
+#include "ui/dialogy/KatalogVyber.h"
 #include "ui/dialogy/MujEdit.h"
 #include "ui/dialogy/TextPole.h"
-#include "ui/nastroje/KatalogFrm.h"
 
 using namespace drun;
 

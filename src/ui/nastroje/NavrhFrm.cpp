@@ -27,8 +27,8 @@
 #include "ui/dialogy/ElemDialog.h"
 #include "ui/dialogy/MujEdit.h"
 #include "ui/dialogy/TextHodnoty.h"
-#include "ui/hlavni/DrunMain.h"
-#include "ui/hlavni/Hlaseni.h"
+#include "ui/hlavni/Dokument.h"
+#include "ui/spolecne/Hlaseni.h"
 #include "ui/tisk/GrafPrvky.h"
 
 using namespace drun;
@@ -90,7 +90,8 @@ QString Prvek(const Cesta& c, int cislo) {
 
 } // namespace
 
-TNavrhForm::TNavrhForm(THlavniForm& hlavni) : QWidget(&hlavni, Qt::Window), hlavni_(hlavni) {
+TNavrhForm::TNavrhForm(TDokument& dokument, QWidget* rodic)
+    : QWidget(rodic, Qt::Window), dokument_(dokument) {
     setWindowTitle(QStringLiteral("Návrh opatření"));
 
     PoziceComboBox = new QComboBox(this);
@@ -207,7 +208,7 @@ TNavrhForm::TNavrhForm(THlavniForm& hlavni) : QWidget(&hlavni, Qt::Window), hlav
     svisle->addWidget(RozhodujeListBox, 2);
     resize(1180, 800);
 
-    connect(&hlavni_, &THlavniForm::Prepocitano, this, [this] {
+    connect(&dokument_, &TDokument::Prepocitano, this, [this] {
         if (isVisible()) NaplanujPrepocet();
     });
 }
@@ -236,7 +237,7 @@ void TNavrhForm::showEvent(QShowEvent* e) {
 }
 
 void TNavrhForm::NaplnPozice() {
-    const Cesta& c = hlavni_.Var().cesta;
+    const Cesta& c = dokument_.Var().cesta;
     // Places up to the room, before it.
     const int mistnost = c.CisloMistnosti();
     const int posledni = mistnost > 1 ? mistnost - 1 : c.Pocet();
@@ -249,7 +250,7 @@ void TNavrhForm::NaplnPozice() {
 }
 
 void TNavrhForm::PredvyplnPole() {
-    const DrunVar& var = hlavni_.Var();
+    const DrunVar& var = dokument_.Var();
     const int k = std::clamp(pozice_, 1, var.cesta.Pocet());
     const std::optional<PrurezPrutok> p = PrurezElementu(var.cesta.Prvek(k));
     RozmAEdit->NastavCislo(p ? p->A : NaMilimetry(var.vstupy.PosledniA), 0);
@@ -264,7 +265,7 @@ void TNavrhForm::PoziceComboBoxChange() {
 }
 
 std::shared_ptr<UlohaNavrhu> TNavrhForm::Uloha() const {
-    const DrunVar& var = hlavni_.Var();
+    const DrunVar& var = dokument_.Var();
     // The whole calculation, copied: the thread reads nothing of the window's.
     auto u = std::make_shared<UlohaNavrhu>(UlohaNavrhu{var});
     u->var.cesta.NajdiElement(1);
@@ -311,7 +312,7 @@ void TNavrhForm::DokonciPrepocet() {
 
 void TNavrhForm::Ukaz(const VysledekNavrhu& v) {
     vysledek_ = v;
-    const Cesta& c = hlavni_.Var().cesta;
+    const Cesta& c = dokument_.Var().cesta;
     const bool lze = v.Chyba.empty();
     ZpravaLbl->setText(QString::fromStdString(v.Chyba));
     ZpravaLbl->setVisible(!lze);
@@ -417,7 +418,7 @@ void TNavrhForm::KresliGraf() {
 void TNavrhForm::VlozitBtnClick() {
     const int r = TlumiceListBox->currentRow();
     if (r < 0 || r >= int(vysledek_.Tlumice.size())) return;
-    DrunVar& var = hlavni_.Var();
+    DrunVar& var = dokument_.Var();
     const int k = pozice_;
     // The path may have changed since the list was made.
     if (const std::string chyba = ChybaNavrhu(var.cesta, k, var.Pozadavek); !chyba.empty()) {
@@ -426,7 +427,7 @@ void TNavrhForm::VlozitBtnClick() {
     }
     const RozmeryTlumice& t = vysledek_.Tlumice[size_t(r)].Rozmery;
     const ZadaniTlumice z{t.A, t.B, int(t.Delka), t.Prutok, t.SirkaVlozek, t.PocetVlozek};
-    const int pred = hlavni_.ZobrazenyPrvek();
+    const int pred = dokument_.ZobrazenyPrvek();
     var.cesta.NajdiElement(k);
     std::string chyba;
     const bool ok = ZadejElement(
@@ -441,6 +442,7 @@ void TNavrhForm::VlozitBtnClick() {
         hlaseni().Chyba(QString::fromStdString(chyba));
         return;
     }
-    hlavni_.PrepocitejOd(k + 1);
-    hlavni_.ZaznamenejKrok(QStringLiteral("Vložit tlumič za element ") + QString::number(k), pred);
+    dokument_.PrepocitejOd(k + 1);
+    dokument_.ZaznamenejKrok(QStringLiteral("Vložit tlumič za element ") + QString::number(k),
+                             pred);
 }

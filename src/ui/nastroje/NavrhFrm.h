@@ -16,7 +16,7 @@ class QPushButton;
 class QTableWidget;
 class QThread;
 class QValueAxis;
-class THlavniForm;
+class TDokument;
 class TMDoubleEdit;
 
 // What the window asks and what it gets back, computed away from the
@@ -38,7 +38,7 @@ struct VysledekNavrhu {
 class TNavrhForm : public QWidget {
     Q_OBJECT
   public:
-    explicit TNavrhForm(THlavniForm& hlavni);
+    TNavrhForm(TDokument& dokument, QWidget* rodic);
     ~TNavrhForm() override;
 
     // Columns of the silencer table.
@@ -94,7 +94,7 @@ class TNavrhForm : public QWidget {
     void KresliGraf();
     void SpustVlakno();
 
-    THlavniForm& hlavni_;
+    TDokument& dokument_;
     int pozice_ = 1;
     VysledekNavrhu vysledek_;
     QValueAxis* osaY_;
