@@ -924,6 +924,7 @@ QString THlavniForm::SlozkaVypoctu() const {
 }
 
 bool THlavniForm::ExportujPdf(const QString& soubor) {
+    if (PrepsalByOtevreny(soubor, {dokument_->Soubor()})) return false;
     return OhlasExport(UlozProtokolPdf(var_, DatumProtokolu().toStdString(), soubor.toStdString()),
                        soubor, QStringLiteral("Protokol"),
                        QStringLiteral("Protokol je uložen v souboru"),
@@ -931,6 +932,7 @@ bool THlavniForm::ExportujPdf(const QString& soubor) {
 }
 
 bool THlavniForm::ExportujCsv(const QString& soubor) {
+    if (PrepsalByOtevreny(soubor, {dokument_->Soubor()})) return false;
     return ZapisExport(soubor, VysledkyCsv(var_), QStringLiteral("Výsledky"),
                        QStringLiteral("Výsledky jsou uloženy v souboru"),
                        [this](const QString& t) { statusBar()->showMessage(t, 5000); });

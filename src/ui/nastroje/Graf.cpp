@@ -30,6 +30,7 @@
 #include "ui/hlavni/Dokument.h"
 #include "ui/spolecne/Hlaseni.h"
 #include "ui/spolecne/Nastaveni.h"
+#include "ui/tisk/Export.h"
 #include "ui/tisk/GrafPrvky.h"
 
 using namespace drun;
@@ -205,6 +206,7 @@ bool TGrafForm::UlozObrazek(const QString& soubor) {
             QStringLiteral("Obrázek lze uložit jen jako PNG (*.png) nebo SVG (*.svg)."));
         return false;
     }
+    if (PrepsalByOtevreny(soubor, {dokument_.Soubor()})) return false;
     if (zastarale_) PrekresliHned();
     // Both charts at the size they have on screen, one above the other.
     const QSize velikost = VelikostObrazku();

@@ -538,6 +538,7 @@ void TProjektForm::OtevriCestu(int mistnost, int cesta) {
 }
 
 bool TProjektForm::ExportujPdf(const QString& soubor) {
+    if (PrepsalByOtevreny(soubor, {soubor_})) return false;
     const std::string datum = DatumProtokolu().toStdString();
     DrunVar var;
     var.parametry = dokument_.Var().parametry;
@@ -584,6 +585,7 @@ bool TProjektForm::ExportujPdf(const QString& soubor) {
 }
 
 bool TProjektForm::ExportujCsv(const QString& soubor) {
+    if (PrepsalByOtevreny(soubor, {soubor_})) return false;
     return ZapisExport(soubor, CsvPrehledu(projekt_, prehled_), QStringLiteral("Tabulku místností"),
                        QStringLiteral("Tabulka místností je uložena v souboru"));
 }

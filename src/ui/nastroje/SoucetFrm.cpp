@@ -655,6 +655,11 @@ void TSoucetForm::TiskBtnClick() {
 }
 
 bool TSoucetForm::ExportujPdf(const QString& soubor) {
+    // The sum's files and the open calculation are never written over.
+    QStringList otevrene{otevreny_};
+    for (const std::string& s : Soubory())
+        otevrene.push_back(QString::fromStdString(s));
+    if (PrepsalByOtevreny(soubor, otevrene)) return false;
     TGrafSouctu graf;
     const std::unique_ptr<QChart> vlastnik(graf.Graf);
     graf.Kresli(Secitane(), vysledek_);

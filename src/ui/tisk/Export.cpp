@@ -1,7 +1,19 @@
 #include "ui/tisk/Export.h"
 
+#include "core/Platforma.h"
 #include "core/Soubory.h"
 #include "ui/spolecne/Hlaseni.h"
+
+bool PrepsalByOtevreny(const QString& soubor, const QStringList& otevrene) {
+    for (const QString& o : otevrene) {
+        if (o.isEmpty() || !drun::TentyzSoubor(soubor.toStdString(), o.toStdString())) continue;
+        hlaseni().Chyba(QStringLiteral("Soubor ") + soubor +
+                        QStringLiteral(" je otevřen v tomto okně; export by ho přepsal. Zvolte "
+                                       "jiný soubor."));
+        return true;
+    }
+    return false;
+}
 
 bool OhlasExport(bool ok, const QString& soubor, const QString& co, const QString& hotovo,
                  const std::function<void(const QString&)>& ohlas) {

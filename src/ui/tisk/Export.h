@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <string>
 
@@ -10,6 +11,9 @@
 // Returns `ok`.
 bool OhlasExport(bool ok, const QString& soubor, const QString& co, const QString& hotovo,
                  const std::function<void(const QString&)>& ohlas = {});
+// True (after a message naming it) when `soubor` is one of the files the
+// window has open, however spelled: an export never writes over them.
+bool PrepsalByOtevreny(const QString& soubor, const QStringList& otevrene);
 // `obsah` written atomically to `soubor`, then told as OhlasExport tells it.
 bool ZapisExport(const QString& soubor, const std::string& obsah, const QString& co,
                  const QString& hotovo, const std::function<void(const QString&)>& ohlas = {});
