@@ -154,6 +154,7 @@ TOdhadVentilatoruForm::TOdhadVentilatoruForm(QWidget* parent) : QDialog(parent) 
     g->addWidget(DruhComboBox, 3, 1, 1, 2);
     PomerEdit = PridejPole(g, 4, 0, QStringLiteral("Poměr V/V_opt (nepovinný)"), this);
     LopatekEdit = new QLineEdit(this);
+    LopatekEdit->setAlignment(Qt::AlignRight);
     UmistiPole(g, 5, 0, QStringLiteral("Počet lopatek (nepovinný)"), LopatekEdit);
     PrutokEdit->NastavMeze(VentPrutokMin, VentPrutokMax);
     TlakEdit->NastavMeze(VentTlakMin, VentTlakMax);

@@ -234,7 +234,8 @@ TNavrhForm::TNavrhForm(THlavniForm& hlavni) : QWidget(&hlavni, Qt::Window), hlav
     tlumice->addWidget(new QLabel(QStringLiteral("Obložené potrubí"), this));
     tlumice->addWidget(OblozeniListBox);
     auto* oblozeni = new QHBoxLayout;
-    oblozeni->addWidget(ZadneOblozeniLbl, 1);
+    oblozeni->addWidget(ZadneOblozeniLbl);
+    oblozeni->addStretch(1);
     oblozeni->addWidget(VlozitOblozeniBtn);
     tlumice->addLayout(oblozeni);
     auto* stred = new QHBoxLayout;
@@ -247,8 +248,11 @@ TNavrhForm::TNavrhForm(THlavniForm& hlavni) : QWidget(&hlavni, Qt::Window), hlav
     svisle->addWidget(UtlumListBox);
     svisle->addWidget(BlokujeLbl);
     svisle->addLayout(stred, 3);
-    svisle->addWidget(new QLabel(QStringLiteral("Co rozhoduje"), this));
-    svisle->addWidget(RozhodujeListBox, 2);
+    svisle->addWidget(new QLabel(
+        QStringLiteral("Co rozhoduje: hladina, kterou na konci cesty dává každý zdroj drunu sám "
+                       "[dB]"),
+        this));
+    svisle->addWidget(RozhodujeListBox, 1);
     svisle->addWidget(RozhodujeLbl);
     resize(1180, 800);
 
