@@ -62,6 +62,9 @@ const QString TextPocitam = QStringLiteral("Počítám…");
 VysledekNavrhu SpoctiNavrh(const UlohaNavrhu& u) {
     const std::stop_token stop = u.zastav.get_token();
     VysledekNavrhu v;
+    v.A = u.a;
+    v.B = u.b;
+    v.Q = u.q;
     v.Podily = PodilyNaKonci(u.var.cesta);
     v.Chyba = ChybaNavrhu(u.var.cesta, u.k, u.var.Pozadavek);
     if (!v.Chyba.empty()) return v;
@@ -162,7 +165,7 @@ TNavrhForm::TNavrhForm(THlavniForm& hlavni) : QWidget(&hlavni, Qt::Window), hlav
                QStringLiteral("Kulisové tlumiče, které za zvoleným místem vyhoví|Nejkratší první, "
                               "pak s nižší rychlostí v mezerách, užšími a méně vložkami"));
     connect(TlumiceListBox, &QTableWidget::itemSelectionChanged, this, [this] {
-        VlozitBtn->setEnabled(TlumiceListBox->currentRow() >= 0);
+        VlozitBtn->setEnabled(!Pocita() && TlumiceListBox->currentRow() >= 0);
         KresliGraf();
     });
     ZadnyLbl = new QLabel(QStringLiteral("Žádný tlumič nevyhoví"), this);
@@ -581,8 +584,7 @@ void TNavrhForm::VlozitOblozeniBtnClick() {
     const int r = OblozeniListBox->currentRow();
     if (Pocita() || r < 0 || r >= int(vysledek_.Oblozeni.size())) return;
     const KandidatOblozeni& o = vysledek_.Oblozeni[size_t(r)];
-    const VstupyObHrPotrubi vstupy =
-        VstupyOblozeni(o, RozmAEdit->Cislo(), RozmBEdit->Cislo(), PrutokEdit->Cislo());
+    const VstupyObHrPotrubi vstupy = VstupyOblozeni(o, vysledek_.A, vysledek_.B, vysledek_.Q);
     // Until the lined duct is a kind of the path, it goes in as a general
     // element with the lined duct's spectra and description.
     ZadaniObecElementu z;

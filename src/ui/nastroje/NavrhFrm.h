@@ -30,7 +30,8 @@ struct VysledekNavrhu {
     bool Splnen = false; // nothing more needed: no remedy looked for
     std::vector<drun::KandidatTlumice> Tlumice;
     std::vector<drun::KandidatOblozeni> Oblozeni;
-    std::string ChybaTlumice; // why no silencer or lining was looked for, or empty
+    double A = 0, B = 0, Q = 0; // the section (mm) and flow (m3/h) searched with
+    std::string ChybaTlumice;   // why no silencer or lining was looked for, or empty
     drun::PodilyHladiny Podily;
 };
 
