@@ -155,4 +155,7 @@ TEST_F(UiTest, NavrhOpatreniPocitaRusiAPamatuje) {
               (QStringList{"700", "400", "4000.0"}));
     nove.DokonciPrepocet();
     nove.close();
+    // A window going away while computing stops the computation and leaves.
+    nove.NaplanujPrepocet();
+    EXPECT_TRUE(nove.Pocita());
 }
