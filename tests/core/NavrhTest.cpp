@@ -482,6 +482,12 @@ TEST(Navrh, PodilyNaKonci) {
     EXPECT_EQ(p.Rozhoduje, (std::array<int, PocetPasem>{0, 1, 1, 1, 1, 1, 1, 1}));
     for (size_t i = 0; i <= LA; ++i)
         EXPECT_EQ(p.Celkem[i], var.Vysledek[i]) << i;
+    // Equal at the end: the first origin decides; a louder later one takes over.
+    DrunVar rovne;
+    NastavZdroj(rovne, Pasma8(50));
+    PridejObecny(rovne, Pasma8(10), {40, 40.1, 0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(PodilyNaKonci(rovne.cesta).Rozhoduje,
+              (std::array<int, PocetPasem>{1, 2, 1, 1, 1, 1, 1, 1}));
 
     std::mt19937 g(9);
     for (int pokus = 0; pokus < 8; ++pokus) {
