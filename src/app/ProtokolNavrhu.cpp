@@ -55,6 +55,7 @@ int ProtokolNavrhu(const Prikaz& p) {
     }
     if (p.soubory.empty()) return SpatnePouziti(p, "chybí datový soubor");
     if (p.soubory.size() > 1) return SpatnePouziti(p, "jen jeden soubor");
+    if (const int s = OdmitniPrepsaniVstupu(p, "", p.soubory)) return s;
 
     DrunVar var;
     NastavUmisteni(var, Slozky(p.slozka, p.slozka), true);
@@ -83,5 +84,19 @@ int ProtokolNavrhu(const Prikaz& p) {
 
     const PotrebnyUtlum u = SpoctiPotrebnyUtlum(var.cesta, *k, var.Pozadavek);
     const std::vector<KandidatTlumice> t = NajdiTlumice(var, *k, var.Pozadavek, a, b, q, *data);
-    return VypisNaVystup(TextNavrhu(var.cesta, *k, u, t, kandidatu));
+    const std::vector<KandidatOblozeni> o = NajdiOblozeni(var.cesta, *k, var.Pozadavek, a, b, q);
+    return VypisNaVystup(TextNavrhu(var.cesta, *k, u, t, kandidatu) + TextOblozeni(o));
+}
+
+int ProtokolPodilu(const Prikaz& p) {
+    if (p.soubory.empty()) return SpatnePouziti(p, "chybí datový soubor");
+    if (p.soubory.size() > 1) return SpatnePouziti(p, "jen jeden soubor");
+    if (const int s = OdmitniPrepsaniVstupu(p, "", p.soubory)) return s;
+    DrunVar var;
+    NastavUmisteni(var, Slozky(p.slozka, p.slozka), true);
+    const std::string& soubor = p.soubory.front();
+    const VysledekSouboru v = NactiData(var, soubor);
+    if (!v.Ok()) return Chyba(p, ZpravaCteni(soubor, v, var));
+    PrepocitejOd(var, 1);
+    return VypisNaVystup(TextPodilu(var.cesta, PodilyNaKonci(var.cesta)));
 }

@@ -58,6 +58,19 @@ bool MaPozadavek(const Spectrum& pozadavek, int i) {
     return pozadavek[static_cast<size_t>(i)] != 0.0;
 }
 
+// The smallest margin of an end level against the requirement over the bands
+// that have one, or nullopt when a band is above it.
+std::optional<double> Rezerva(const Spectrum& konec, const Spectrum& pozadavek) {
+    double rezerva = HUGE_VAL;
+    for (int i = 0; i < PocetPasem; ++i) {
+        const auto p = static_cast<size_t>(i);
+        if (!MaPozadavek(pozadavek, i)) continue;
+        if (konec[p] > pozadavek[p]) return std::nullopt;
+        rezerva = std::min(rezerva, pozadavek[p] - konec[p]);
+    }
+    return rezerva;
+}
+
 } // namespace
 
 std::string ChybaNavrhu(const Cesta& c, int k, const Spectrum& pozadavek) {
@@ -77,7 +90,8 @@ std::string ChybaNavrhu(const Cesta& c, int k, const Spectrum& pozadavek) {
     return {};
 }
 
-PotrebnyUtlum SpoctiPotrebnyUtlum(const Cesta& c, int k, const Spectrum& pozadavek) {
+PotrebnyUtlum SpoctiPotrebnyUtlum(const Cesta& c, int k, const Spectrum& pozadavek,
+                                  std::stop_token stop) {
     PotrebnyUtlum r;
     const Spectrum urovenK = UrovenZa(c, k);
     TElementSite e = Tlumeni();
@@ -105,7 +119,7 @@ PotrebnyUtlum SpoctiPotrebnyUtlum(const Cesta& c, int k, const Spectrum& pozadav
     // attenuation (the evaluation's thresholds), so the first tenth that
     // meets is the answer. Once the attenuation removes the band it meets, as
     // the full attenuation did, so the loop ends.
-    for (int m = 0; zbyva > 0; ++m) {
+    for (int m = 0; zbyva > 0 && !stop.stop_requested(); ++m) {
         const double u = m / 10.0;
         for (int i = 0; i < PocetPasem; ++i)
             e.Utlum[static_cast<size_t>(i)] = u;
@@ -123,8 +137,16 @@ PotrebnyUtlum SpoctiPotrebnyUtlum(const Cesta& c, int k, const Spectrum& pozadav
     return r;
 }
 
+bool PozadavekSplnen(const PotrebnyUtlum& u) {
+    for (size_t i = 0; i < PocetPasem; ++i)
+        if (u.Stav[i] == StavPasma::Nelze || (u.Stav[i] == StavPasma::Utlum && u.Utlum[i] > 0))
+            return false;
+    return true;
+}
+
 std::vector<KandidatTlumice> NajdiTlumice(const DrunVar& var, int k, const Spectrum& pozadavek,
-                                          double a, double b, double q, const DataTlumice& data) {
+                                          double a, double b, double q, const DataTlumice& data,
+                                          std::stop_token stop) {
     const Cesta& c = var.cesta;
     std::vector<KandidatTlumice> vysledek;
     const Spectrum urovenK = UrovenZa(c, k);
@@ -133,22 +155,16 @@ std::vector<KandidatTlumice> NajdiTlumice(const DrunVar& var, int k, const Spect
     for (int delka = TlumicDelkaMin; delka <= TlumicDelkaMax; ++delka)
         for (const int w : SirkyVlozek)
             for (int n = TlumicPocetMin; n <= TlumicPocetMax; ++n) {
+                if (stop.stop_requested()) return {};
                 if (!ZadaniTlumiceMozne(a, b, q, w, n)) continue;
                 const RozmeryTlumice r{a, b, double(delka), double(w), q, n};
                 if (!SpektraTlumice(data, r, var, e.Utlum, e.VlastniDrun)) continue;
                 const Spectrum konec = KonecS(c, k, urovenK, e);
-                bool splni = true;
-                double rezerva = HUGE_VAL;
-                for (int i = 0; i < PocetPasem && splni; ++i) {
-                    const auto p = static_cast<size_t>(i);
-                    if (!MaPozadavek(pozadavek, i)) continue;
-                    splni = konec[p] <= pozadavek[p];
-                    rezerva = std::min(rezerva, pozadavek[p] - konec[p]);
-                }
-                if (!splni) continue;
+                const std::optional<double> rezerva = Rezerva(konec, pozadavek);
+                if (!rezerva) continue;
                 const double volno = a - double(w) * n;
                 vysledek.push_back(
-                    {r, volno / n, RychlostVPrurezu(volno, b, q), rezerva, e.Utlum, konec});
+                    {r, volno / n, RychlostVPrurezu(volno, b, q), *rezerva, e.Utlum, konec});
             }
     std::stable_sort(vysledek.begin(), vysledek.end(),
                      [](const KandidatTlumice& x, const KandidatTlumice& y) {
@@ -160,6 +176,113 @@ std::vector<KandidatTlumice> NajdiTlumice(const DrunVar& var, int k, const Spect
                          return x.Rozmery.PocetVlozek < y.Rozmery.PocetVlozek;
                      });
     return vysledek;
+}
+
+VstupyObHrPotrubi VstupyOblozeni(const KandidatOblozeni& o, double a, double b, double q) {
+    return {a, b, double(o.Tloustka), double(o.Delka), q};
+}
+
+std::vector<KandidatOblozeni> NajdiOblozeni(const Cesta& c, int k, const Spectrum& pozadavek,
+                                            double a, double b, double q, std::stop_token stop) {
+    std::vector<KandidatOblozeni> vysledek;
+    const Spectrum urovenK = UrovenZa(c, k);
+    // Evaluated as any element that attenuates and makes its own noise.
+    TElementSite e = Tlumeni();
+    for (const int t : TloustkyOblozeni)
+        for (int delka = OblozeniDelkaMin; delka <= OblozeniDelkaMax; ++delka) {
+            if (stop.stop_requested()) return {};
+            KandidatOblozeni o{t, delka, 0, {}, {}};
+            SpektraObHrPotrubi(VstupyOblozeni(o, a, b, q), e.Utlum, e.VlastniDrun);
+            o.Konec = KonecS(c, k, urovenK, e);
+            const std::optional<double> rezerva = Rezerva(o.Konec, pozadavek);
+            if (!rezerva) continue;
+            o.Rezerva = *rezerva;
+            o.Utlum = e.Utlum;
+            vysledek.push_back(o);
+            break;
+        }
+    std::stable_sort(vysledek.begin(), vysledek.end(),
+                     [](const KandidatOblozeni& x, const KandidatOblozeni& y) {
+                         return x.Delka != y.Delka ? x.Delka < y.Delka : x.Tloustka < y.Tloustka;
+                     });
+    return vysledek;
+}
+
+bool PodilPuvodu::MaLA() const {
+    return std::find(Ma.begin(), Ma.end(), true) != Ma.end();
+}
+
+PodilyHladiny PodilyNaKonci(const Cesta& c) {
+    PodilyHladiny r;
+    const int pocet = c.Pocet();
+    // Whether the evaluation reaches each element with a level, band by band:
+    // only then does a several-sources element raise it.
+    std::vector<std::array<bool, PocetPasem>> zvysuje(static_cast<size_t>(pocet) + 1);
+    Spectrum uroven = NulaSpektrum(), mezisoucet = NulaSpektrum(), dalsi;
+    for (int j = 1; j <= pocet; ++j) {
+        const TElementSite& e = c.Prvek(j);
+        for (size_t i = 0; i < PocetPasem; ++i)
+            zvysuje[size_t(j)][i] = e.Typ() == TypVice && j > 1 && uroven[i] != 0.0;
+        SpoctiUrovne(e, j == 1 ? nullptr : &uroven, mezisoucet, dalsi);
+        uroven = dalsi;
+    }
+    r.Celkem = uroven;
+    // From the end back: what every later element does to a level passing it.
+    std::array<double, PocetPasem> posun{};
+    for (int j = pocet; j >= 1; --j) {
+        const TElementSite& e = c.Prvek(j);
+        const bool vice = e.Typ() == TypVice;
+        if (j == 1 || !vice) {
+            PodilPuvodu p;
+            p.Cislo = j;
+            std::vector<double> vazene;
+            for (size_t i = 0; i < PocetPasem; ++i) {
+                p.Ma[i] = e.VlastniDrun[i] != 0.0;
+                p.Uroven[i] = p.Ma[i] ? e.VlastniDrun[i] + posun[i] : 0.0;
+                if (p.Ma[i]) vazene.push_back(p.Uroven[i] + VahaA[i]);
+            }
+            p.Uroven[LA] = SoucetHladin(vazene);
+            if (j == 1 || p.MaLA()) r.Puvody.push_back(p);
+        }
+        for (size_t i = 0; i < PocetPasem; ++i) {
+            if (vice)
+                posun[i] += zvysuje[size_t(j)][i] ? KorekceViceZdroju(e) : 0.0;
+            else if (j > 1)
+                posun[i] -= e.Utlum[i];
+        }
+    }
+    std::reverse(r.Puvody.begin(), r.Puvody.end());
+    for (size_t i = 0; i < PocetPasem; ++i) {
+        const PodilPuvodu* nej = nullptr;
+        for (const PodilPuvodu& p : r.Puvody)
+            if (p.Ma[i] && (!nej || p.Uroven[i] > nej->Uroven[i])) nej = &p;
+        r.Rozhoduje[i] = nej ? nej->Cislo : 0;
+    }
+    return r;
+}
+
+std::string TextPodilu(const Cesta& c, const PodilyHladiny& p) {
+    std::string t = "Element";
+    for (const char* n : NazvyPasem)
+        t += std::string("\t") + n;
+    t += "\tL(A)\n";
+    for (const PodilPuvodu& x : p.Puvody) {
+        t += std::to_string(x.Cislo) + ' ' + c.Prvek(x.Cislo).NazevTypu();
+        for (size_t i = 0; i <= LA; ++i) {
+            t += '\t';
+            if (i == LA ? x.MaLA() : x.Ma[i])
+                PridejCislo(t, x.Uroven[i], 1);
+            else
+                t += '-';
+        }
+        t += '\n';
+    }
+    t += "Celkem";
+    for (size_t i = 0; i <= LA; ++i) {
+        t += '\t';
+        PridejCislo(t, p.Celkem[i], 1);
+    }
+    return t + '\n';
 }
 
 std::vector<VlivElementu> CoRozhoduje(const Cesta& c) {
@@ -235,6 +358,15 @@ std::string TextNavrhu(const Cesta& c, int k, const PotrebnyUtlum& u,
              FormatObecne(x.Rozmery.Delka) + '\t' + FormatCislo(x.Rychlost, 1) + '\t' +
              FormatCislo(x.Rezerva, 1) + '\n';
     }
+    return t;
+}
+
+std::string TextOblozeni(const std::vector<KandidatOblozeni>& oblozeni) {
+    if (oblozeni.empty()) return "Žádné obložení nevyhoví\n";
+    std::string t = "Obložení\tTloušťka\tDélka\tRezerva\n";
+    for (const KandidatOblozeni& o : oblozeni)
+        t += "Obložení\t" + std::to_string(o.Tloustka) + '\t' + std::to_string(o.Delka) + '\t' +
+             FormatCislo(o.Rezerva, 1) + '\n';
     return t;
 }
 

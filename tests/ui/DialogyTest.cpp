@@ -75,6 +75,71 @@ TEST_F(UiTest, ZdrojVseAStorno) {
     EXPECT_EQ(Texty(RadekPanelu::Zdroj)[8], "7.0");
 }
 
+// The fan estimate fills the bands (one decimal) and the description; its
+// refusals name the field and fill nothing.
+TEST_F(UiTest, ZdrojOdhadZParametruVentilatoru) {
+    TZadZdrojForm* d = okno->Okno<TZadZdrojForm>();
+    const struct {
+        QStringList pole; // flow, pressure, speed, ratio, blades
+        int druh;
+        QString chyba, pasma, popis;
+    } pripady[] = {
+        {{"", "600", "1250", "1", ""}, 0, "Průtok musí být 10 až 1000000 m3/h.", "", ""},
+        {{"16000", "600", "1250", "1", "2.5"}, 2, "Počet lopatek musí být 2 až 100.", "", ""},
+        {{"16000", "600", "1250", "1", ""},
+         0,
+         "",
+         "90.4 88.8 86.3 82.9 78.6 73.4 67.2 60.2",
+         "odhad z parametrů: RR, 16000m3/hod, 600Pa, 1250ot/min"},
+        {{"40000", "800", "1450", "1", "8"},
+         2,
+         "",
+         "103.3 104.9 109.6 105.4 104.3 102.3 99.3 95.5",
+         "odhad z parametrů: AM, 40000m3/hod, 800Pa, 1450ot/min, 8 lopatek"},
+        {{"5000", "400", "900", "0.8", ""},
+         1,
+         "",
+         "",
+         "odhad z parametrů: T, 5000m3/hod, 400Pa, 900ot/min, V/Vopt 0.8"},
+    };
+    for (const auto& r : pripady) {
+        SCOPED_TRACE(r.popis.toStdString());
+        Zaznam().Vymaz();
+        d->FormShow();
+        d->NulujBtnClick();
+        bool prijat = false;
+        PriModalnim([&](QWidget* w) {
+            auto* o = qobject_cast<TOdhadVentilatoruForm*>(w);
+            ASSERT_NE(o, nullptr);
+            const QList<QLineEdit*> pole{o->PrutokEdit, o->TlakEdit, o->OtackyEdit, o->PomerEdit,
+                                         o->LopatekEdit};
+            for (int i = 0; i < pole.size(); ++i)
+                if (auto* m = qobject_cast<TMEdit*>(pole[i]))
+                    Napis(m, r.pole[i]);
+                else
+                    pole[i]->setText(r.pole[i]);
+            o->DruhComboBox->setCurrentIndex(r.druh);
+            o->OKBtnClick();
+            prijat = o->result() == QDialog::Accepted;
+            if (!prijat) o->reject();
+        });
+        d->OdhadBtnClick();
+        EXPECT_EQ(Zaznam().texty, r.chyba.isEmpty() ? QStringList{} : QStringList{r.chyba});
+        EXPECT_EQ(prijat, r.chyba.isEmpty());
+        QStringList pasma;
+        for (TMDoubleEdit* f : d->Zdroj.pole)
+            pasma << f->text();
+        if (!r.pasma.isEmpty()) EXPECT_EQ(pasma.join(' '), r.pasma);
+        if (!r.chyba.isEmpty()) EXPECT_EQ(pasma.join(' '), "0 0 0 0 0 0 0 0");
+        if (!r.popis.isEmpty()) EXPECT_EQ(d->ZdrojPopisEdit->text(), r.popis);
+    }
+    // The source takes the last estimate's bands.
+    d->OKBtnClick();
+    EXPECT_EQ(var.cesta.Prvni().Popis,
+              "odhad z parametrů: T, 5000m3/hod, 400Pa, 900ot/min, V/Vopt 0.8");
+    EXPECT_GT(var.cesta.Prvni().VlastniDrun[0], 0);
+}
+
 TEST_F(UiTest, ZmenaZdrojePrepocitaCelouCestu) {
     Zdroj(*okno, 80);
     PridejObecny(*okno, 10, 0);
