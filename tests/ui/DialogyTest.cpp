@@ -474,6 +474,8 @@ TEST_F(UiTest, DialogyZTabulkyVratiElement) {
         ++dialogu;
         SCOPED_TRACE(d.Nazev);
         EXPECT_EQ(f->windowTitle(), QString::fromUtf8(d.Nazev));
+        EXPECT_TRUE(okno->PridatAkce(d.Kod)->isEnabled());
+        EXPECT_TRUE(okno->Okno<TVyberTypForm>()->Tlacitko(d.Kod)->isEnabled());
         // The middle of each range at the decimals shown: no value the dialog offers.
         VstupyElementu v = VychoziVstupy(d.Kod);
         const auto stred = [](const VstupDruhu& p) {
