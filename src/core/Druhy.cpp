@@ -73,6 +73,7 @@ std::vector<DruhElementu> Tabulka() {
     using Kl = VstupyKlapky;
     std::vector<DruhElementu> t;
     using E = TElementSite;
+    const char* prutok = "Průtok vzduchu v m3/hod";
     // The source's attenuation row is kept for the file's shape only.
     t.push_back({TypZdroj,
                  "Zdroj drunu",
@@ -95,14 +96,16 @@ std::vector<DruhElementu> Tabulka() {
                  RadkyPrvku,
                  true,
                  {"HranPotrBtn", "Hranaté potrubí", "", "Hranaté potrubí", ""}});
-    t.push_back({TypKuPotrubi,
-                 "Kruhové potrubí",
-                 {Popis(), Real<K, &K::Prumer>("Průměr", "mm", KuPotPrumerMin, KuPotPrumerMax, 0),
-                  Real<K, &K::Delka>("Délka", "m", KuPotDelkaMin, KuPotDelkaMax, 1),
-                  Real<K, &K::Prutok>("Průtok", "m3/hod", KuPotPrutokMin, KuPotPrutokMax, 0)},
-                 RadkyPrvku,
-                 false,
-                 {"KulPotrBtn", "Kruhové potrubí", "", "Kruhové potrubí", ""}});
+    t.push_back(
+        {TypKuPotrubi,
+         "Kruhové potrubí",
+         {Popis(),
+          Real<K, &K::Prumer>("Průměr", "mm", KuPotPrumerMin, KuPotPrumerMax, 0, "Průměr v mm"),
+          Real<K, &K::Delka>("Délka", "m", KuPotDelkaMin, KuPotDelkaMax, 1, "Délka v m"),
+          Real<K, &K::Prutok>("Průtok", "m3/hod", KuPotPrutokMin, KuPotPrutokMax, 0, prutok)},
+         RadkyPrvku,
+         false,
+         {"KulPotrBtn", "Kruhové potrubí", "", "Kruhové potrubí", ""}});
     t.push_back({TypOblouk,
                  "Oblouk",
                  {Popis(), Cele<Ob, &Ob::Druh>("Druh", 1, OblPocetDruhu),
@@ -153,7 +156,8 @@ std::vector<DruhElementu> Tabulka() {
     t.push_back(
         {TypVice,
          "Více zdrojů",
-         {Popis(), Cele<Vi, &Vi::PocetZdroju>("Počet zdrojů", VicePocetMin, VicePocetMax)},
+         {Popis(), Cele<Vi, &Vi::PocetZdroju>("Počet zdrojů", VicePocetMin, VicePocetMax,
+                                              "Počet stejných zdrojů drunu")},
          RadekZa,
          false,
          {"ViceBtn", "Korekce na více zdrojů drunu", "", "Korekce na více zdrojů drunu", ""}});
@@ -172,7 +176,6 @@ std::vector<DruhElementu> Tabulka() {
          false,
          {"MistnostBtn", "Místnost", "Místnost (může být jen jedna)", "Místnost",
           "Místnost (může být jen jedna)"}});
-    const char* prutok = "Průtok vzduchu v m3/hod";
     t.push_back(
         {TypObHrPotrubi,
          "Obložené hranaté potrubí",

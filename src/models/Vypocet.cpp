@@ -75,6 +75,12 @@ bool Spocti(DrunVar& var, const VstupyKlapky&) {
 template <class V> std::string Popis(const V&, const TextyVstupu&) {
     return {};
 }
+std::string Popis(const VstupyKuPotrubi&, const TextyVstupu& t) {
+    return PopisKuPotrubi(t[0], t[1], t[2]);
+}
+std::string Popis(const VstupyVice&, const TextyVstupu& t) {
+    return PopisVice(t[0]);
+}
 std::string Popis(const VstupyObHrPotrubi&, const TextyVstupu& t) {
     return PopisObHrPotrubi(t[0], t[1], t[2], t[3], t[4]);
 }

@@ -15,8 +15,10 @@
 
 using namespace drun;
 
-TDruhForm::TDruhForm(DrunVar& var, int kod, QWidget* parent)
-    : TElementDialog(var, QString::fromUtf8(Druh(kod)->Nazev), parent), druh_(*Druh(kod)) {
+TDruhForm::TDruhForm(DrunVar& var, int kod, QWidget* parent, const QString& titulek)
+    : TElementDialog(var, titulek.isEmpty() ? QString::fromUtf8(Druh(kod)->Nazev) : titulek,
+                     parent),
+      druh_(*Druh(kod)) {
     auto* v = new QVBoxLayout(this);
     auto* g = new QGridLayout;
     std::vector<QWidget*> poradi;
@@ -77,8 +79,7 @@ TDruhForm::TDruhForm(DrunVar& var, int kod, QWidget* parent)
 
 void TDruhForm::FormShow() {
     const TElementSite& e = var_.cesta.Aktualni();
-    // An element of another kind is offered the kind's usual one.
-    VstupyElementu v = e.Typ() == druh_.Kod ? e.Vstupy : VychoziVstupy(druh_.Kod);
+    VstupyElementu v = e.Typ() == druh_.Kod ? e.Vstupy : Nabidka();
     size_t i = 0;
     for (const VstupDruhu& p : druh_.Vstupy) {
         if (p.Forma == FormaVstupu::Popis) continue;
@@ -99,6 +100,11 @@ void TDruhForm::FormShow() {
         pole_.front().Pole->setFocus();
         if (auto* t = qobject_cast<QLineEdit*>(pole_.front().Pole)) t->selectAll();
     }
+}
+
+// The kind's usual element.
+VstupyElementu TDruhForm::Nabidka() const {
+    return VychoziVstupy(druh_.Kod);
 }
 
 VstupyElementu TDruhForm::Zadani() const {

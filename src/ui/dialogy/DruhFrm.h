@@ -18,7 +18,9 @@ struct DruhElementu;
 class TDruhForm : public TElementDialog {
     Q_OBJECT
   public:
-    TDruhForm(drun::DrunVar& var, int kod, QWidget* parent = nullptr);
+    // `titulek` empty: the kind's type name.
+    TDruhForm(drun::DrunVar& var, int kod, QWidget* parent = nullptr,
+              const QString& titulek = QString());
 
     // The widget of input i (in the table's order, the description not
     // counted): a TMDoubleEdit, a TMIntegerEdit or a QComboBox; a band row's
@@ -31,16 +33,19 @@ class TDruhForm : public TElementDialog {
     void FormShow() override;
 
   protected:
+    // The inputs offered when the current element is of another kind.
+    virtual drun::VstupyElementu Nabidka() const;
+    // Every field within its limits, then the kind's check.
     bool PredKontrola() override;
     bool ZapisAVypocet() override;
+    // The inputs as the fields hold them.
+    drun::VstupyElementu Zadani() const;
 
   private:
     struct PoleVstupu {
         QWidget* Pole = nullptr;
         RadekPasem Pasma{};
     };
-    // The inputs as the fields hold them.
-    drun::VstupyElementu Zadani() const;
     const drun::DruhElementu& druh_;
     std::vector<PoleVstupu> pole_; // by the table's inputs after the description
 };
