@@ -8,8 +8,9 @@
 #include "core/Vstupy.h"
 
 // The element kinds: one row each. The data file's reader and writer, the
-// protocol, the result table, the type picker and the remedy read this table;
-// the compute step of a kind is the model's overload for its input struct.
+// protocol, the result table, the type picker, the remedy and the dialog of
+// every kind without one of its own (ui/dialogy/DruhFrm) read this table; the
+// compute step of a kind is the model's overload for its input struct.
 namespace drun {
 
 // How one line (or band row) of a kind's record in the data file is written.
