@@ -270,6 +270,8 @@ KodVysledku Cti(DrunVar& var, const std::string& bajty, std::string& akce, int& 
         TElementSite& e = var.cesta.Aktualni();
         e.NastavTyp(static_cast<std::uint8_t>(*kod));
         if (!CtiZaznam(v, jeUtf8, *druh, e)) return Poskozen;
+        // What its dialog refuses is as damaged as a value out of range.
+        if (druh->Kontrola && !druh->Kontrola(e.Vstupy).empty()) return Poskozen;
         zdroj = true;
         // The silencer's model rebuilds its description; the others keep the file's.
         // Only the silencer can fail, for want of its data.

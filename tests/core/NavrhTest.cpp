@@ -291,6 +291,32 @@ TEST(Navrh, Odmitnuti) {
     EXPECT_EQ(ChybaPrurezu(600, 400, 5), "Průtok musí být číslo od 10 do 100000 m3/hod.");
 }
 
+// The section of element K: the kinds whose row says so, a damper's not
+// (its section is not the duct's).
+TEST(Navrh, PrurezElementuPodleTabulky) {
+    const struct {
+        VstupyElementu v;
+        std::optional<PrurezPrutok> prurez;
+    } pripady[] = {
+        {VstupyHrPotrubi{600, 400, 2, 4000}, PrurezPrutok{600, 400, 4000}},
+        {VstupyObHrPotrubi{500, 250, 50, 3, 2000}, PrurezPrutok{500, 250, 2000}},
+        {VstupyKlapky{600, 400, 4320, 50, KlapViceListu}, std::nullopt},
+        {VstupyObKuPotrubi{305, 25, 1, 2000}, std::nullopt},
+    };
+    for (const auto& p : pripady) {
+        TElementSite e;
+        e.Vstupy = p.v;
+        SCOPED_TRACE(e.NazevTypu());
+        const std::optional<PrurezPrutok> z = PrurezElementu(e);
+        ASSERT_EQ(z.has_value(), p.prurez.has_value());
+        if (z) {
+            EXPECT_EQ(z->A, p.prurez->A);
+            EXPECT_EQ(z->B, p.prurez->B);
+            EXPECT_EQ(z->Q, p.prurez->Q);
+        }
+    }
+}
+
 // Without its own noise the fan leaves only the duct's; 3 dB more in the room
 // take 3 dB off every band; the fan's attenuation is never read.
 TEST(Navrh, CoRozhoduje) {

@@ -14,7 +14,10 @@
 
 #include "Pomocnik.h"
 #include "core/Cisla.h"
+#include "core/Druhy.h"
+#include "models/Vypocet.h"
 #include "tools/Pozadavek.h"
+#include "ui/dialogy/DruhFrm.h"
 #include "ui/dialogy/HrPotFrm.h"
 #include "ui/dialogy/KTlumFrm.h"
 #include "ui/dialogy/KuPotFrm.h"
@@ -48,6 +51,17 @@ void PridejObecny(THlavniForm& o, double utlum, double drun, const QString& popi
         d->VlDrun.pole[i]->NastavCislo(drun);
     }
     d->OKBtnClick();
+}
+
+// One round of the focus chain from the first of `pole`, reduced to those listed.
+std::vector<QWidget*> KoloFokusu(const std::vector<QWidget*>& pole) {
+    std::vector<QWidget*> videno;
+    QWidget* w = pole.front();
+    do {
+        if (std::find(pole.begin(), pole.end(), w) != pole.end()) videno.push_back(w);
+        w = w->nextInFocusChain();
+    } while (w != pole.front());
+    return videno;
 }
 
 } // namespace
@@ -509,13 +523,90 @@ TEST_F(UiTest, PoradiTabulatoruPrvkovychDialogu) {
             cekane.push_back(ob->SPlechyRadio);
             cekane.push_back(ob->BezPlechuRadio);
         }
-        // One round of the focus chain, reduced to the widgets listed.
-        std::vector<QWidget*> videno;
-        QWidget* w = cekane.front();
-        do {
-            if (std::find(cekane.begin(), cekane.end(), w) != cekane.end()) videno.push_back(w);
-            w = w->nextInFocusChain();
-        } while (w != cekane.front());
+        std::vector<QWidget*> videno = KoloFokusu(cekane);
         EXPECT_EQ(videno, cekane);
     }
+}
+
+// Every dialog the table builds: the focus runs through its fields in the
+// file's order, then OK and Storno; an element of its kind shown and confirmed
+// keeps its inputs, and its description is composed anew.
+TEST_F(UiTest, DialogyZTabulkyVratiElement) {
+    int dialogu = 0;
+    for (const DruhElementu& d : Druhy()) {
+        auto* f = qobject_cast<TDruhForm*>(okno->Dialog(d.Kod));
+        if (!f) continue;
+        ++dialogu;
+        SCOPED_TRACE(d.Nazev);
+        EXPECT_TRUE(okno->PridatAkce(d.Kod)->isEnabled());
+        EXPECT_TRUE(okno->Okno<TVyberTypForm>()->Tlacitko(d.Kod)->isEnabled());
+        // The middle of each range at the decimals shown: no value the dialog offers.
+        VstupyElementu v = VychoziVstupy(d.Kod);
+        const auto stred = [](const VstupDruhu& p) {
+            const double k = std::pow(10, p.Desetin);
+            return std::round((p.Min + p.Max) / 2 * k) / k;
+        };
+        std::vector<QWidget*> cekane;
+        int i = 0;
+        for (const VstupDruhu& p : d.Vstupy) {
+            if (p.Forma == FormaVstupu::Popis) continue;
+            if (p.Real) *p.Real(v) = stred(p);
+            if (p.Cele) *p.Cele(v) = int(stred(p));
+            if (p.Rada) {
+                p.Rada(v)->fill(stred(p));
+                cekane.insert(cekane.end(), f->Pasma(i).pole, f->Pasma(i).pole + PocetPasem);
+            } else {
+                cekane.push_back(f->Pole(i));
+            }
+            ++i;
+        }
+        cekane.push_back(f->findChild<QPushButton*>(QString(), Qt::FindDirectChildrenOnly));
+        ASSERT_TRUE(!d.Kontrola || d.Kontrola(v).empty());
+        var.cesta.NajdiElement(var.cesta.Pocet());
+        var.cesta.VlozElement();
+        var.cesta.Aktualni().Vstupy = v;
+        var.cesta.Aktualni().Popis = "přečteno";
+        ASSERT_TRUE(SpoctiPrvek(var));
+        const int pocet = var.cesta.Pocet();
+        Zaznam().Vymaz();
+        f->NastavPridat(false);
+        f->FormShow();
+        f->OKBtnClick();
+        EXPECT_TRUE(Zaznam().texty.isEmpty()) << Zaznam().texty.join(" ").toStdString();
+        EXPECT_EQ(var.cesta.Pocet(), pocet);
+        EXPECT_EQ(var.cesta.Aktualni().Vstupy, v);
+        EXPECT_NE(var.cesta.Aktualni().Popis, "přečteno");
+        EXPECT_FALSE(var.cesta.Aktualni().Popis.empty());
+        EXPECT_EQ(KoloFokusu(cekane), cekane);
+    }
+    EXPECT_EQ(dialogu, 7); // the circular duct, the several sources and the five new kinds
+}
+
+// What the table-built dialogs refuse, and a description as typed.
+TEST_F(UiTest, DialogyZTabulkyOdmitnutiAPopis) {
+    auto* ob = qobject_cast<TDruhForm*>(okno->Dialog(TypObHrPotrubi));
+    auto* ko = qobject_cast<TDruhForm*>(okno->Dialog(TypKomora));
+    auto* kl = qobject_cast<TDruhForm*>(okno->Dialog(TypKlapka));
+    ASSERT_TRUE(ob && ko && kl);
+    const auto pole = [](TDruhForm* f, int i) { return qobject_cast<TMEdit*>(f->Pole(i)); };
+    OcekavejOdmitnuti(pole(ob, 2), "24", ZpravaRozsah(25, 100));
+    OcekavejOdmitnuti(pole(ko, 7), "601", "Posunutí výstupu do strany může být nejvýš 600 mm.");
+    OcekavejOdmitnuti(ko->Pasma(9).pole[3], "1.01", ZpravaRozsah(0.01, 1));
+    // 500 x 400 mm at 3600 m3/h: 5 m/s, whose velocity pressure is 15 Pa.
+    OcekavejOdmitnuti(pole(kl, 3), "14", "Tlaková ztráta je pro tento průtok příliš malá.");
+    ob->NastavPridat(true);
+    ob->FormShow();
+    for (auto [i, t] : {std::pair{0, "500"}, {1, "250"}, {2, "50"}, {3, "3"}, {4, "2000"}})
+        Napis(pole(ob, i), t);
+    ob->OKBtnClick();
+    ASSERT_EQ(var.cesta.Pocet(), 2);
+    EXPECT_EQ(var.cesta.Aktualni().Popis, "500x250mm, obložení 50mm, délka 3m, průtok 2000m3/hod");
+    EXPECT_EQ(var.cesta.Aktualni().Vstup<VstupyObHrPotrubi>(),
+              (VstupyObHrPotrubi{500, 250, 50, 3, 2000}));
+    kl->NastavPridat(true);
+    kl->FormShow();
+    qobject_cast<QComboBox*>(kl->Pole(4))->setCurrentIndex(0);
+    kl->OKBtnClick();
+    EXPECT_EQ(var.cesta.Aktualni().Popis,
+              "500x400mm, jednolistá, průtok 3600m3/hod, tlaková ztráta 50Pa");
 }

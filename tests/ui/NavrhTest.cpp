@@ -81,6 +81,7 @@ TEST_F(UiTest, NavrhOpatreniVlozeniAZpet) {
     n->VlozitOblozeniBtnClick();
     ASSERT_EQ(var.cesta.Pocet(), 4);
     EXPECT_EQ(var.cesta.Prvek(3).Popis, "600x400mm, obložení 25mm, délka 7m, průtok 4000m3/hod");
+    EXPECT_EQ(var.cesta.Prvek(3).Typ(), TypObHrPotrubi);
     for (size_t i = 0; i < PocetPasem; ++i)
         EXPECT_LE(var.Vysledek[i], var.Pozadavek[i]) << i;
     EXPECT_EQ(okno->Historie().PocetKroku(), 1);

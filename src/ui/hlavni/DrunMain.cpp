@@ -38,6 +38,7 @@
 #include "io/Protokol.h"
 #include "io/Vysledky.h"
 #include "tools/Pozadavek.h"
+#include "ui/dialogy/DruhFrm.h"
 #include "ui/dialogy/ElemDialog.h"
 #include "ui/dialogy/HrPotFrm.h"
 #include "ui/dialogy/KTlumFrm.h"
@@ -171,6 +172,10 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     RegistrujDialog(TypKuPotrubi, new TKuPotrubiForm(var_, this));
     RegistrujDialog(TypVyustka, new TVyustkaForm(var_, this));
     RegistrujDialog(TypVice, new TViceForm(var_, this));
+    // Every other kind gets the dialog its table row builds.
+    for (const DruhElementu& d : Druhy())
+        if (d.Kod != TypZdroj && !Dialog(d.Kod))
+            RegistrujDialog(d.Kod, new TDruhForm(var_, d.Kod, this));
 
     // F1 in a tool window opens the help at that tool's page.
     const std::pair<QWidget*, const char*> napovedy[] = {

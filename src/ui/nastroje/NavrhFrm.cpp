@@ -25,6 +25,7 @@
 #include "core/Matemat.h"
 #include "models/Obecny.h"
 #include "models/Tlumic.h"
+#include "models/Vypocet.h"
 #include "ui/dialogy/ElemDialog.h"
 #include "ui/dialogy/MujEdit.h"
 #include "ui/dialogy/TextHodnoty.h"
@@ -586,20 +587,14 @@ void TNavrhForm::VlozitOblozeniBtnClick() {
     if (Pocita() || r < 0 || r >= int(vysledek_.Oblozeni.size())) return;
     const KandidatOblozeni& o = vysledek_.Oblozeni[size_t(r)];
     const VstupyObHrPotrubi vstupy = VstupyOblozeni(o, vysledek_.A, vysledek_.B, vysledek_.Q);
-    // Until the lined duct is a kind of the path, it goes in as a general
-    // element with the lined duct's spectra and description.
-    ZadaniObecElementu z;
-    z.Popis =
-        PopisObHrPotrubi(FormatObecne(vstupy.A), FormatObecne(vstupy.B), std::to_string(o.Tloustka),
-                         std::to_string(o.Delka), FormatObecne(vstupy.Prutok));
-    Spectrum utlum{}, drun{};
-    SpektraObHrPotrubi(vstupy, utlum, drun);
-    std::copy_n(utlum.begin(), PocetPasem, z.Utlum.begin());
-    std::copy_n(drun.begin(), PocetPasem, z.VlastniDrun.begin());
+    // A lined rectangular duct like one its dialog adds, its texts as the dialog would show them.
+    const TextyVstupu texty{FormatObecne(vstupy.A), FormatObecne(vstupy.B),
+                            std::to_string(o.Tloustka), std::to_string(o.Delka),
+                            FormatObecne(vstupy.Prutok)};
     std::string chyba;
     VlozZaPozici(
-        QStringLiteral("Vložit obložení za element "), [&](DrunVar& v) { ZapisObecElement(v, z); },
-        Vzdy<VypocetObecElementu>, chyba);
+        QStringLiteral("Vložit obložení za element "),
+        [&](DrunVar& v) { ZapisPrvek(v, vstupy, texty); }, SpoctiPrvek, chyba);
 }
 
 void TNavrhForm::VlozZaPozici(const QString& krok, const std::function<void(DrunVar&)>& zapis,
