@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <span>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,6 +40,22 @@ struct PotrebnyUtlum {
 // ChybaNavrhu must be empty.
 PotrebnyUtlum SpoctiPotrebnyUtlum(const Cesta& c, int k, const Spectrum& pozadavek);
 
+// The search behind SpoctiPotrebnyUtlum for whatever lies behind the element:
+// `splni` tells, for an element of no self-noise placed behind it, the bands
+// in which every end it feeds meets its requirement; `urovenK` is the level
+// behind the element. Bands that even an attenuation removing them cannot
+// meet are Nelze (Blokuje left to the caller).
+// An element of no self-noise that removes every band of the level urovenK.
+TElementSite PlneTlumeni(const Spectrum& urovenK);
+using PasmaPozadavku = std::array<bool, PocetPasem>;
+PotrebnyUtlum HledejUtlum(const Spectrum& urovenK, const PasmaPozadavku& maPozadavek,
+                          const std::function<PasmaPozadavku(const TElementSite&)>& splni);
+// Among elements in path order reaching an end, the one whose own noise in
+// band i reaches it loudest, carried down by the later elements' attenuations
+// and corrections; the first on a tie. Its index and level there, -1 when none
+// makes noise in the band.
+int Nejhlucnejsi(std::span<const TElementSite* const> prvky, int i, double& hladina);
+
 // A splitter silencer that meets the requirement behind element k.
 struct KandidatTlumice {
     RozmeryTlumice Rozmery; // A, B in mm
@@ -54,6 +72,13 @@ struct KandidatTlumice {
 // ChybaNavrhu must be empty.
 std::vector<KandidatTlumice> NajdiTlumice(const DrunVar& var, int k, const Spectrum& pozadavek,
                                           double a, double b, double q, const DataTlumice& data);
+
+// The search behind NajdiTlumice for whatever lies behind the element: for a
+// silencer e placed there `rezerva` gives the smallest margin and an end level,
+// or nothing when it does not meet every requirement. Sorted as NajdiTlumice.
+using RezervaTlumice = std::function<std::optional<double>(const TElementSite&, Spectrum&)>;
+std::vector<KandidatTlumice> HledejTlumice(const DrunVar& var, double a, double b, double q,
+                                           const DataTlumice& data, const RezervaTlumice& rezerva);
 
 // How much the end level (8 bands and L(A)) falls when an element's own noise
 // is gone, and when its attenuation is 3 dB higher.
@@ -72,6 +97,10 @@ std::vector<VlivElementu> CoRozhoduje(const Cesta& c);
 // element, then at most `kandidatu` silencers or "Žádný tlumič nevyhoví".
 std::string TextNavrhu(const Cesta& c, int k, const PotrebnyUtlum& u,
                        const std::vector<KandidatTlumice>& tlumice, int kandidatu);
+
+// The parts of TextNavrhu: the line of the attenuation needed, and the silencers.
+std::string RadekUtlumu(const PotrebnyUtlum& u);
+std::string TextKandidatu(const std::vector<KandidatTlumice>& tlumice, int kandidatu);
 
 // The section (mm) and flow of element k when its kind offers them to the
 // remedy (a rectangular duct, a bend, a silencer).
