@@ -57,13 +57,12 @@ class Radky {
         return Dalsi().substr(klic.size());
     }
     // The rest holds blank lines only (an editor's, not damage).
-    bool JenPrazdne() const {
-        return t_.find_first_not_of("\r\n", i_) == std::string::npos;
-    }
+    bool JenPrazdne() const { return t_.find_first_not_of("\r\n", i_) == std::string::npos; }
     bool Zaznam(int kod, TElementSite& e) {
         const size_t od = i_;
         const bool ok = CtiElement(t_, i_, true, kod, e);
-        cislo_ += static_cast<size_t>(std::count(t_.begin() + long(od), t_.begin() + long(i_), '\n'));
+        cislo_ +=
+            static_cast<size_t>(std::count(t_.begin() + long(od), t_.begin() + long(i_), '\n'));
         return ok;
     }
 
@@ -143,8 +142,7 @@ VysledekSouboru UlozRozvod(const Rozvod& r, const std::string& soubor) {
     const VysledekSouboru v = TextRozvodu(r, bajty);
     if (!v.Ok()) return v;
     if (!ZapisAtomicky(soubor, bajty))
-        return {KodVysledku::NelzeZapsat,
-                "Nepodařilo se zapsat rozvod do souboru " + soubor + "."};
+        return {KodVysledku::NelzeZapsat, "Nepodařilo se zapsat rozvod do souboru " + soubor + "."};
     return {KodVysledku::Ok, "Rozvod je uložen v souboru " + soubor};
 }
 
@@ -212,12 +210,12 @@ VysledekSouboru CtiRozvodZTextu(const std::string& bajty, const std::string& sou
             if (!kod) return chyba(n, "očekáván typ elementu, nebo 0 na konci úseku");
             if (*kod == 0) break;
             if (!Druh(*kod))
-                return chyba(n, *kod > PocetTypu ? "element typu " + r + ", který tato verze "
-                                                                         "DRUN nezná"
+                return chyba(n, *kod > PocetTypu ? "element typu " + r +
+                                                       ", který tato verze "
+                                                       "DRUN nezná"
                                                  : "neznámý typ elementu " + r);
             TElementSite e;
-            if (!v.Zaznam(*kod, e))
-                return chyba(n, "poškozený záznam elementu typu " + r);
+            if (!v.Zaznam(*kod, e)) return chyba(n, "poškozený záznam elementu typu " + r);
             if (!SpoctiSam(var, e) && u.Chybny == 0) u.Chybny = int(u.Prvky.size()) + 1;
             u.Prvky.push_back(std::move(e));
         }
@@ -225,7 +223,8 @@ VysledekSouboru CtiRozvodZTextu(const std::string& bajty, const std::string& sou
         radky.push_back(rad);
     }
     if (useky.empty()) return chyba(v.Cislo(), "rozvod nemá žádný úsek");
-    if (const auto ch = ChybaStruktury(useky)) return chyba(radky[ch->Usek].Cast(ch->Cast), ch->Proc);
+    if (const auto ch = ChybaStruktury(useky))
+        return chyba(radky[ch->Usek].Cast(ch->Cast), ch->Proc);
     r.Akce = *akce;
     r.NastavUseky(std::move(useky));
     return {};

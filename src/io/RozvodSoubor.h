@@ -30,8 +30,7 @@ VysledekSouboru UlozRozvod(const Rozvod& r, const std::string& soubor);
 // with a message naming the line and why, and `r` is left unchanged.
 VysledekSouboru CtiRozvodZTextu(const std::string& bajty, const std::string& soubor,
                                 const std::string& souborTlumice, Rozvod& r);
-VysledekSouboru NactiRozvod(const std::string& soubor, const std::string& souborTlumice,
-                            Rozvod& r);
+VysledekSouboru NactiRozvod(const std::string& soubor, const std::string& souborTlumice, Rozvod& r);
 
 // The rooms of a rozvod as a project's overview: a room per line in the order
 // of its first section, its sections named "úsek <Id>".

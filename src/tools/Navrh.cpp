@@ -187,18 +187,18 @@ std::vector<KandidatTlumice> NajdiTlumice(const DrunVar& var, int k, const Spect
                                           double a, double b, double q, const DataTlumice& data) {
     const Cesta& c = var.cesta;
     const Spectrum urovenK = UrovenZa(c, k);
-    return HledejTlumice(
-        var, a, b, q, data, [&](const TElementSite& e, Spectrum& konec) -> std::optional<double> {
-            konec = KonecS(c, k, urovenK, e);
-            double rezerva = HUGE_VAL;
-            for (int i = 0; i < PocetPasem; ++i) {
-                const auto p = static_cast<size_t>(i);
-                if (!MaPozadavek(pozadavek, i)) continue;
-                if (konec[p] > pozadavek[p]) return std::nullopt;
-                rezerva = std::min(rezerva, pozadavek[p] - konec[p]);
-            }
-            return rezerva;
-        });
+    return HledejTlumice(var, a, b, q, data,
+                         [&](const TElementSite& e, Spectrum& konec) -> std::optional<double> {
+                             konec = KonecS(c, k, urovenK, e);
+                             double rezerva = HUGE_VAL;
+                             for (int i = 0; i < PocetPasem; ++i) {
+                                 const auto p = static_cast<size_t>(i);
+                                 if (!MaPozadavek(pozadavek, i)) continue;
+                                 if (konec[p] > pozadavek[p]) return std::nullopt;
+                                 rezerva = std::min(rezerva, pozadavek[p] - konec[p]);
+                             }
+                             return rezerva;
+                         });
 }
 
 std::vector<VlivElementu> CoRozhoduje(const Cesta& c) {

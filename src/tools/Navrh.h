@@ -2,8 +2,8 @@
 
 #include <array>
 #include <functional>
-#include <span>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 

@@ -145,7 +145,7 @@ void Rozvod::Vstup(size_t u) {
 
 void Rozvod::Spocti(size_t u, int od) {
     std::vector<TElementSite>& prvky = useky_[u].Prvky;
-    const Spectrum* pred = od > 1 ? &prvky[size_t(od - 2)].ZaElementem
+    const Spectrum* pred = od > 1          ? &prvky[size_t(od - 2)].ZaElementem
                            : rodic_[u] < 0 ? nullptr
                                            : &vstup_[u];
     for (size_t j = size_t(od - 1); j < prvky.size(); ++j) {
@@ -235,8 +235,7 @@ std::vector<size_t> Rozvod::Napajene(size_t u, int k) const {
     napajen[u] = 1;
     for (size_t s = u + 1; s < useky_.size(); ++s) {
         const int p = rodic_[s];
-        if (p < 0 || !napajen[size_t(p)] || (size_t(p) == u && useky_[s].ZaElementem < k))
-            continue;
+        if (p < 0 || !napajen[size_t(p)] || (size_t(p) == u && useky_[s].ZaElementem < k)) continue;
         napajen[s] = 1;
         v.push_back(s);
     }
@@ -274,8 +273,8 @@ namespace {
 
 struct Napajeni {
     size_t Usek = 0;
-    std::vector<size_t> Useky;      // fed sections
-    std::vector<size_t> Mistnosti;  // fed rooms, in table order
+    std::vector<size_t> Useky;       // fed sections
+    std::vector<size_t> Mistnosti;   // fed rooms, in table order
     std::vector<Spectrum> Pozadavky; // theirs
 };
 
@@ -311,8 +310,7 @@ std::string ChybaNavrhuRozvodu(const Rozvod& r, int id, int k) {
         return "Za elementem " + Misto(id, k) +
                " nelze navrhovat: útlum se vkládá jen před místnost.";
     const Napajeni n = ZjistiNapajeni(r, size_t(u), k);
-    if (n.Mistnosti.empty())
-        return "Element " + Misto(id, k) + " nenapájí žádnou místnost.";
+    if (n.Mistnosti.empty()) return "Element " + Misto(id, k) + " nenapájí žádnou místnost.";
     bool zadan = false;
     for (const Spectrum& p : n.Pozadavky)
         for (int i = 0; i < PocetPasem; ++i)
@@ -408,11 +406,10 @@ std::string TextNavrhuRozvodu(const Rozvod& r, int id, int k, const NavrhRozvodu
         if (n.Utlum.Stav[i] != StavPasma::Nelze) continue;
         const BlokujeRozvod& b = n.Blokuje[i];
         t += std::string("Nelze\t") + NazvyPasem[i] + '\t';
-        t += b.Cislo == 0 ? std::string("-\t-")
-                          : Misto(b.Usek, b.Cislo) + '\t' +
-                                r.Useky()[size_t(r.Index(b.Usek))]
-                                    .Prvky[size_t(b.Cislo - 1)]
-                                    .NazevTypu();
+        t += b.Cislo == 0
+                 ? std::string("-\t-")
+                 : Misto(b.Usek, b.Cislo) + '\t' +
+                       r.Useky()[size_t(r.Index(b.Usek))].Prvky[size_t(b.Cislo - 1)].NazevTypu();
         t += '\t' + b.Mistnost + '\n';
     }
     return t + TextKandidatu(n.Tlumice, kandidatu);

@@ -18,10 +18,10 @@ namespace drun {
 
 struct Usek {
     int Id = 0;
-    int Rodic = 0;          // 0: the first section, from the source
-    int ZaElementem = 0;    // the parent's own element it starts behind (1 = its first)
-    std::string Mistnost;   // the room it ends in; empty when it ends in none
-    std::string Pozadavek;  // the room's requirement as written; may be empty
+    int Rodic = 0;         // 0: the first section, from the source
+    int ZaElementem = 0;   // the parent's own element it starts behind (1 = its first)
+    std::string Mistnost;  // the room it ends in; empty when it ends in none
+    std::string Pozadavek; // the room's requirement as written; may be empty
     std::vector<TElementSite> Prvky;
     int Chybny = 0; // the first own element its model could not compute (1-based), 0 none
 };
@@ -43,10 +43,10 @@ std::optional<ChybaUseku> ChybaStruktury(const std::vector<Usek>& useky);
 
 struct MistnostRozvodu {
     std::string Nazev;
-    std::string Pozadavek;     // as its section gives it; empty when none does
-    std::vector<size_t> Useky; // its sections, in file order
+    std::string Pozadavek;           // as its section gives it; empty when none does
+    std::vector<size_t> Useky;       // its sections, in file order
     Spectrum Konec = NulaSpektrum(); // the energetic sum of their path ends
-    bool Chyba = false;        // some of its paths holds an element that could not be computed
+    bool Chyba = false; // some of its paths holds an element that could not be computed
 };
 
 class Rozvod {
@@ -124,7 +124,6 @@ std::string ChybaNavrhuRozvodu(const Rozvod& r, int id, int k);
 NavrhRozvodu SpoctiNavrhRozvodu(const Rozvod& r, int id, int k, const DrunVar& var, double a,
                                 double b, double q, const DataTlumice* data);
 // As drun-protokol --navrh prints it.
-std::string TextNavrhuRozvodu(const Rozvod& r, int id, int k, const NavrhRozvodu& n,
-                              int kandidatu);
+std::string TextNavrhuRozvodu(const Rozvod& r, int id, int k, const NavrhRozvodu& n, int kandidatu);
 
 } // namespace drun
