@@ -119,8 +119,12 @@ void Rozvod::NastavUseky(std::vector<Usek> useky) {
         m.Useky.push_back(u);
         mistnostUseku_[u] = static_cast<int>(it->second);
     }
+    Prepocitej();
+}
+
+void Rozvod::Prepocitej() {
     // Parents stand before their children: file order evaluates each once.
-    for (size_t u = 0; u < n; ++u) {
+    for (size_t u = 0; u < useky_.size(); ++u) {
         Vstup(u);
         Spocti(u, 1);
     }

@@ -56,6 +56,8 @@ class Rozvod {
     // The sections (ChybaStruktury empty), every one evaluated.
     void NastavUseky(std::vector<Usek> useky);
     const std::vector<Usek>& Useky() const { return useky_; }
+    // Every section and room evaluated again (the structure as it is).
+    void Prepocitej();
     // The index of the section of this Id; -1 when there is none.
     int Index(int id) const;
 
