@@ -102,6 +102,7 @@ void Rozvod::NastavUseky(std::vector<Usek> useky) {
     mistnostUseku_.assign(n, -1);
     mistnosti_.clear();
     urovne_.assign(n, {});
+    ostatni_.assign(n, std::nullopt);
     std::map<int, size_t> indexy;
     std::map<std::string, size_t> podleJmena;
     for (size_t u = 0; u < n; ++u) {
@@ -161,28 +162,52 @@ void Rozvod::Spocti(size_t u, int od) {
 }
 
 int Rozvod::PrepocitejOd(size_t u, int od) {
-    std::vector<int> dotcene;
+    // Kept between changes, so that a change allocates nothing.
+    dotcene_.clear();
+    dotcena_.resize(mistnosti_.size());
+    zmeneny_.resize(mistnosti_.size());
     const auto zapis = [&](size_t s) {
         const int m = mistnostUseku_[s];
-        if (m >= 0 && std::find(dotcene.begin(), dotcene.end(), m) == dotcene.end())
-            dotcene.push_back(m);
+        if (m < 0) return;
+        if (dotcena_[size_t(m)]++ == 0) dotcene_.push_back(size_t(m));
+        zmeneny_[size_t(m)] = s;
     };
     Spocti(u, od);
     zapis(u);
-    std::vector<size_t> dale;
+    dale_.clear();
     for (size_t c : deti_[u])
-        if (useky_[c].ZaElementem >= od) dale.push_back(c);
-    while (!dale.empty()) {
-        const size_t c = dale.back();
-        dale.pop_back();
+        if (useky_[c].ZaElementem >= od) dale_.push_back(c);
+    while (!dale_.empty()) {
+        const size_t c = dale_.back();
+        dale_.pop_back();
         Vstup(c);
         Spocti(c, 1);
         zapis(c);
-        dale.insert(dale.end(), deti_[c].begin(), deti_[c].end());
+        dale_.insert(dale_.end(), deti_[c].begin(), deti_[c].end());
     }
-    for (int m : dotcene)
-        SectiMistnost(size_t(m));
-    return static_cast<int>(dotcene.size());
+    for (size_t m : dotcene_) {
+        MistnostRozvodu& r = mistnosti_[m];
+        const size_t s = zmeneny_[m];
+        // One of several paths changed: the others' sum stays, kept.
+        if (dotcena_[m] == 1 && r.Useky.size() > 1) {
+            for (size_t v : r.Useky)
+                if (v != s) ostatni_[v].reset();
+            if (!ostatni_[s]) {
+                std::vector<Spectrum> k;
+                for (size_t v : r.Useky)
+                    if (v != s) k.push_back(konec_[v]);
+                ostatni_[s].emplace(k);
+            }
+            r.Konec = ostatni_[s]->Soucet(&konec_[s]);
+            r.Chyba = false;
+            for (size_t v : r.Useky)
+                r.Chyba = r.Chyba || ChybaCesty(v);
+        } else {
+            SectiMistnost(m);
+        }
+        dotcena_[m] = 0;
+    }
+    return static_cast<int>(dotcene_.size());
 }
 
 int Rozvod::ZmenPrvek(size_t u, int n, const TElementSite& e) {
@@ -202,6 +227,8 @@ int Rozvod::VlozPrvek(size_t u, int k, const TElementSite& e) {
 
 void Rozvod::SectiMistnost(size_t m) {
     MistnostRozvodu& r = mistnosti_[m];
+    for (size_t u : r.Useky)
+        ostatni_[u].reset();
     r.Konec = SoucetMistnosti(m, konec_);
     r.Chyba = false;
     for (size_t u : r.Useky)
@@ -209,8 +236,19 @@ void Rozvod::SectiMistnost(size_t m) {
 }
 
 Spectrum Rozvod::SoucetMistnosti(size_t m, const std::vector<Spectrum>& konce) const {
+    const std::vector<size_t>& useky = mistnosti_[m].Useky;
+    // One path is its own sum exactly: its bands, its L(A) from them.
+    if (useky.size() == 1) {
+        Spectrum s = konce[useky.front()];
+        bool konecne = true;
+        for (int i = 0; i < PocetPasem; ++i) {
+            konecne = konecne && std::isfinite(s[i]);
+            if (s[i] == 0.0) s[i] = 0.0; // as the sum gives a silent band, without a sign
+        }
+        if (konecne) return s;
+    }
     std::vector<Spectrum> k;
-    for (size_t u : mistnosti_[m].Useky)
+    for (size_t u : useky)
         k.push_back(konce[u]);
     return SoucetSpekter(k);
 }

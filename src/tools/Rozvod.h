@@ -7,6 +7,7 @@
 
 #include "core/DrunVar.h"
 #include "tools/Navrh.h"
+#include "tools/Soucet.h"
 
 // One fan's duct network to many rooms: a tree of sections (úseky). The first
 // starts with the source; every other branches off behind an element of its
@@ -103,6 +104,12 @@ class Rozvod {
     std::vector<char> chybaVstupu_;
     std::vector<int> mistnostUseku_;
     std::vector<MistnostRozvodu> mistnosti_;
+    // What a change reached, kept between changes.
+    std::vector<size_t> dotcene_, dale_, zmeneny_;
+    std::vector<int> dotcena_;
+    // For a section of a room fed several times: the sum of the room's other
+    // sections' ends while they stay as they are.
+    std::vector<std::optional<CastecnySoucet>> ostatni_;
     // Scratch levels of KonceS, per section and own element.
     mutable std::vector<std::vector<Spectrum>> urovne_;
 };

@@ -78,8 +78,15 @@ TEST(Rozvod, KazdaCestaJakoSamaAMistnostJakoSoucetCest) {
         const size_t u = seed % useky.size();
         const int n = static_cast<int>(useky[u].Prvky.size());
         if (n > 0 && useky[u].Prvky[size_t(n - 1)].Typ() != TypMistnost) {
+            // Twice: the second keeps what the first left of its room's other paths.
             const TElementSite e = Obecny(3.5, 31);
-            EXPECT_GE(zmeneny.ZmenPrvek(u, n, e), 0);
+            zmeneny.ZmenPrvek(u, n, Obecny(0.5, 50));
+            std::vector<int> mistnosti;
+            for (size_t s : r.Napajene(u, n))
+                if (const int m = r.MistnostUseku(s);
+                    m >= 0 && std::find(mistnosti.begin(), mistnosti.end(), m) == mistnosti.end())
+                    mistnosti.push_back(m);
+            EXPECT_EQ(zmeneny.ZmenPrvek(u, n, e), int(mistnosti.size()));
             useky[u].Prvky[size_t(n - 1)] = e;
         }
         const TElementSite vlozeny = Obecny(1, 44);
