@@ -277,7 +277,9 @@ PrehledRozvodu SpoctiPrehledRozvodu(const Rozvod& r) {
 
 std::string TabulkaRozvodu(const PrehledRozvodu& p, bool csv) {
     auto radky = RadkyPrehledu(p.Mistnosti, p.Prehled);
-    if (p.Chyb > 0) radky.push_back({"Chyba", std::to_string(p.Chyb)});
+    // The project's table may count them already.
+    if (p.Chyb > 0 && radky.back().front() != "Chyba")
+        radky.push_back({"Chyba", std::to_string(p.Chyb)});
     return csv ? CsvRadku(radky) : TabulkaRadku(radky);
 }
 
