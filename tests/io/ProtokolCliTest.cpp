@@ -440,6 +440,24 @@ TEST_F(ProtokolCli, NecitelneVstupyVeVsechRezimech) {
     const std::string tlumic = s + "/Tlumič.DRN",
                       cad = (kopie.parent_path() / "KL385216.CAD").string();
     UlozSTlumicem(tlumic);
+    // A rozvod whose trunk holds a silencer, a room behind it.
+    const std::string drr = s + "/Tlumič.DRR";
+    {
+        std::vector<Usek> useky(2);
+        useky[0] = {1, 0, 0, "", "", {Element(TypZdroj, [](TElementSite&) {})}};
+        useky[0].Prvky.emplace_back().NastavTyp(TypTlumic);
+        useky[0].Prvky.back().Vstup<VstupyTlumic>() = {350, 500, 1, 2700, 1, 200};
+        useky[1] = {2,
+                    1,
+                    2,
+                    "A",
+                    "N30",
+                    {Element(TypMistnost, [](TElementSite& e) {
+                                             e.Vstup<VstupyMistnost>() = {100, 2}; })}};
+        Rozvod r;
+        r.NastavUseky(useky);
+        ASSERT_TRUE(UlozRozvod(r, drr).Ok());
+    }
     const std::string datovy = "drun-protokol: Chyba při čtení datového souboru ";
     const std::string tlumice = "drun-protokol: Soubor " + cad +
                                 " nenalezen, poškozen, nebo zadané hodnoty mimo jeho rozsah.";
@@ -472,6 +490,14 @@ TEST_F(ProtokolCli, NecitelneVstupyVeVsechRezimech) {
         {K + "'" + tlumic + "'", 1, tlumice + " Tlumič v datovém souboru " + tlumic},
         {K + "--navrh 2 --pozadavek N45 --rozmer 600x400 --prutok 4000 '" + soubor + "'", 1,
          tlumice + "\n"},
+        {P + "--rozvod '" + roura + "'", 1,
+         "drun-protokol: Chyba při čtení souboru rozvodu " + roura +
+             ": není to obyčejný soubor.\n"},
+        {K + "--rozvod '" + drr + "'", 1,
+         tlumice + "\ndrun-protokol: Místnost „A“ nelze spočítat: na cestě úseku 2 je tlumič"},
+        {K + "--rozvod '" + drr + "' --usek 2", 1,
+         tlumice + " Tlumič na cestě úseku 2 nelze spočítat.\n"},
+        {P + "--rozvod '" + drr + "'", 3, ""},
     };
     for (const auto& r : pripady) {
         SCOPED_TRACE(r.prikaz);
