@@ -8,6 +8,7 @@
 #include <random>
 
 #include "core/DrunVyp.h"
+#include "io/RozvodSoubor.h"
 #include "models/Vypocet.h"
 #include "tools/Rozvod.h"
 
@@ -174,7 +175,16 @@ void ZmenaVeVetvi(benchmark::State& st) {
     }
 }
 
+// The overview of the 200 rooms as the table prints it: ratings, margins, text.
+void Prehled(benchmark::State& st) {
+    Rozvod r;
+    r.NastavUseky(Budova());
+    for (auto _ : st)
+        benchmark::DoNotOptimize(TabulkaRozvodu(SpoctiPrehledRozvodu(r), false));
+}
+
 BENCHMARK(PodlahaCelku);
+BENCHMARK(Prehled);
 BENCHMARK(CelyRozvod);
 BENCHMARK(PodlahaVetve)->Arg(101)->Arg(102);
 BENCHMARK(ZmenaVeVetvi)->Arg(101)->Arg(102);
