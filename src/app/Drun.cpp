@@ -7,8 +7,8 @@
 #include "core/Platforma.h"
 #include "core/Soubory.h"
 #include "ui/hlavni/DrunMain.h"
-#include "ui/hlavni/Hlaseni.h"
 #include "ui/hlavni/Spusteni.h"
+#include "ui/spolecne/Hlaseni.h"
 
 int main(int argc, char* argv[]) {
     // --pdf draws the protocol without a window (and without a display).

@@ -103,6 +103,12 @@ const Rezim Rezimy[] = {
      "[--kandidatu N] | --navrh ID:K ROZVOD.DRR [--rozmer AxB] [--prutok Q] [--kandidatu N]",
      "s návrhem nelze použít volbu ",
      ProtokolNavrhu},
+    // Each noise origin's share of the end level:
+    {"--podily",
+     {{"--podily"}},
+     "--podily SOUBOR.DRN",
+     "s podíly nelze použít volbu ",
+     ProtokolPodilu},
     // A whole project of rooms:
     {"--projekt",
      {{"--projekt", true}, {"--csv"}},

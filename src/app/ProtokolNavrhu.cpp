@@ -54,6 +54,7 @@ int CtiVolbyNavrhu(const Prikaz& p, VolbyNavrhu& v) {
     }
     if (p.soubory.empty()) return SpatnePouziti(p, "chybí datový soubor");
     if (p.soubory.size() > 1) return SpatnePouziti(p, "jen jeden soubor");
+    if (const int s = OdmitniPrepsaniVstupu(p, "", p.soubory)) return s;
     return 0;
 }
 
@@ -106,7 +107,8 @@ int NavrhVRozvodu(const Prikaz& p, const std::string& misto) {
     const std::optional<DataTlumice> data = NactiDataTlumice(var.SouborTlumice);
     if (!data) return Chyba(p, ZpravaSouboruTlumice(var.SouborTlumice));
     const NavrhRozvodu n = SpoctiNavrhRozvodu(r, *id, *k, var, x.A, x.B, x.Q, &*data);
-    return VypisNaVystup(TextNavrhuRozvodu(r, *id, *k, n, volby.kandidatu));
+    return VypisNaVystup(TextNavrhuRozvodu(r, *id, *k, n, volby.kandidatu) +
+                         TextOblozeni(n.Oblozeni));
 }
 
 } // namespace
@@ -139,5 +141,20 @@ int ProtokolNavrhu(const Prikaz& p) {
     const PotrebnyUtlum u = SpoctiPotrebnyUtlum(var.cesta, *k, var.Pozadavek);
     const std::vector<KandidatTlumice> t =
         NajdiTlumice(var, *k, var.Pozadavek, x.A, x.B, x.Q, *data);
-    return VypisNaVystup(TextNavrhu(var.cesta, *k, u, t, volby.kandidatu));
+    const std::vector<KandidatOblozeni> o =
+        NajdiOblozeni(var.cesta, *k, var.Pozadavek, x.A, x.B, x.Q);
+    return VypisNaVystup(TextNavrhu(var.cesta, *k, u, t, volby.kandidatu) + TextOblozeni(o));
+}
+
+int ProtokolPodilu(const Prikaz& p) {
+    if (p.soubory.empty()) return SpatnePouziti(p, "chybí datový soubor");
+    if (p.soubory.size() > 1) return SpatnePouziti(p, "jen jeden soubor");
+    if (const int s = OdmitniPrepsaniVstupu(p, "", p.soubory)) return s;
+    DrunVar var;
+    NastavUmisteni(var, Slozky(p.slozka, p.slozka), true);
+    const std::string& soubor = p.soubory.front();
+    const VysledekSouboru v = NactiData(var, soubor);
+    if (!v.Ok()) return Chyba(p, ZpravaCteni(soubor, v, var));
+    PrepocitejOd(var, 1);
+    return VypisNaVystup(TextPodilu(var.cesta, PodilyNaKonci(var.cesta)));
 }

@@ -132,4 +132,19 @@ std::string FormatObecne(double x) {
     return s;
 }
 
+void PridejPresne(std::string& r, double x, TvarPresne tvar) {
+    // The longest is the smallest subnormal in fixed form: "-0.", 323 zeros and "5".
+    char buf[336];
+    const auto v = tvar == TvarPresne::Pevny
+                       ? std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed)
+                       : std::to_chars(buf, buf + sizeof buf, x);
+    r.append(buf, v.ptr);
+}
+
+std::string FormatPresne(double x, TvarPresne tvar) {
+    std::string r;
+    PridejPresne(r, x, tvar);
+    return r;
+}
+
 } // namespace drun

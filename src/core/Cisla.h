@@ -36,4 +36,12 @@ inline std::string FormatRozdil(double x) {
 // Shortest general form for limits in messages: 0, 150, 0.5, 100000.
 std::string FormatObecne(double x);
 
+// The shortest text that reads back as exactly x, with "." as the point:
+// Kratsi takes the shorter of the fixed and the exponent form ("1e-05"; the
+// fixed one on a tie), Pevny always the fixed one. A negative zero keeps its
+// sign ("-0"); add 0.0 to drop it.
+enum class TvarPresne { Kratsi, Pevny };
+void PridejPresne(std::string& r, double x, TvarPresne tvar = TvarPresne::Kratsi);
+std::string FormatPresne(double x, TvarPresne tvar = TvarPresne::Kratsi);
+
 } // namespace drun

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "core/Kontroly.h"
+
 namespace drun {
 
 namespace {
@@ -20,21 +22,33 @@ VstupDruhu Popis() {
     return {FormaVstupu::Popis, "Popis"};
 }
 template <class V, double V::*P>
-VstupDruhu Real(const char* nazev, const char* jednotka, double min, double max, int desetin) {
+VstupDruhu Real(const char* nazev, const char* jednotka, double min, double max, int desetin,
+                const char* popisek = "") {
     VstupDruhu d{FormaVstupu::Real, nazev, jednotka, min, max, desetin};
     d.Real = RealVstup<V, P>;
+    d.Popisek = popisek;
     return d;
 }
-template <class V, int V::*P> VstupDruhu Cele(const char* nazev, int min, int max) {
+template <class V, int V::*P>
+VstupDruhu Cele(const char* nazev, int min, int max, const char* popisek = "",
+                std::vector<const char*> volby = {}) {
     VstupDruhu d{FormaVstupu::Cele, nazev, "", double(min), double(max), 0};
     d.Cele = CelyVstup<V, P>;
+    d.Popisek = popisek;
+    d.Volby = std::move(volby);
     return d;
 }
 template <class V, RadaPasem V::*P>
-VstupDruhu Rada(FormaVstupu forma, const char* nazev, double min, double max, int desetin) {
+VstupDruhu Rada(FormaVstupu forma, const char* nazev, double min, double max, int desetin,
+                const char* popisek = "") {
     VstupDruhu d{forma, nazev, "", min, max, desetin};
     d.Rada = RadaVstupu<V, P>;
+    d.Popisek = popisek;
     return d;
+}
+// A check hook of kind V from its check on the struct.
+template <class V, std::string (*F)(const V&)> std::string Kontrola(const VstupyElementu& v) {
+    return F(std::get<V>(v));
 }
 VstupDruhu Spektrum(Spectrum TElementSite::*s, const char* nazev, bool cteni = true) {
     VstupDruhu d{FormaVstupu::Pasma, nazev, "dB", UrovenMin, UrovenMax, 1};
@@ -52,8 +66,14 @@ std::vector<DruhElementu> Tabulka() {
     using T = VstupyTlumic;
     using Vi = VstupyVice;
     using M = VstupyMistnost;
+    using OH = VstupyObHrPotrubi;
+    using OK = VstupyObKuPotrubi;
+    using Ha = VstupyHadice;
+    using Ko = VstupyKomory;
+    using Kl = VstupyKlapky;
     std::vector<DruhElementu> t;
     using E = TElementSite;
+    const char* prutok = "Průtok vzduchu v m3/hod";
     // The source's attenuation row is kept for the file's shape only.
     t.push_back({TypZdroj,
                  "Zdroj drunu",
@@ -76,14 +96,16 @@ std::vector<DruhElementu> Tabulka() {
                  RadkyPrvku,
                  true,
                  {"HranPotrBtn", "Hranaté potrubí", "", "Hranaté potrubí", ""}});
-    t.push_back({TypKuPotrubi,
-                 "Kruhové potrubí",
-                 {Popis(), Real<K, &K::Prumer>("Průměr", "mm", KuPotPrumerMin, KuPotPrumerMax, 0),
-                  Real<K, &K::Delka>("Délka", "m", KuPotDelkaMin, KuPotDelkaMax, 1),
-                  Real<K, &K::Prutok>("Průtok", "m3/hod", KuPotPrutokMin, KuPotPrutokMax, 0)},
-                 RadkyPrvku,
-                 false,
-                 {"KulPotrBtn", "Kruhové potrubí", "", "Kruhové potrubí", ""}});
+    t.push_back(
+        {TypKuPotrubi,
+         "Kruhové potrubí",
+         {Popis(),
+          Real<K, &K::Prumer>("Průměr", "mm", KuPotPrumerMin, KuPotPrumerMax, 0, "Průměr v mm"),
+          Real<K, &K::Delka>("Délka", "m", KuPotDelkaMin, KuPotDelkaMax, 1, "Délka v m"),
+          Real<K, &K::Prutok>("Průtok", "m3/hod", KuPotPrutokMin, KuPotPrutokMax, 0, prutok)},
+         RadkyPrvku,
+         false,
+         {"KulPotrBtn", "Kruhové potrubí", "", "Kruhové potrubí", ""}});
     t.push_back({TypOblouk,
                  "Oblouk",
                  {Popis(), Cele<Ob, &Ob::Druh>("Druh", 1, OblPocetDruhu),
@@ -134,7 +156,8 @@ std::vector<DruhElementu> Tabulka() {
     t.push_back(
         {TypVice,
          "Více zdrojů",
-         {Popis(), Cele<Vi, &Vi::PocetZdroju>("Počet zdrojů", VicePocetMin, VicePocetMax)},
+         {Popis(), Cele<Vi, &Vi::PocetZdroju>("Počet zdrojů", VicePocetMin, VicePocetMax,
+                                              "Počet stejných zdrojů drunu")},
          RadekZa,
          false,
          {"ViceBtn", "Korekce na více zdrojů drunu", "", "Korekce na více zdrojů drunu", ""}});
@@ -153,6 +176,91 @@ std::vector<DruhElementu> Tabulka() {
          false,
          {"MistnostBtn", "Místnost", "Místnost (může být jen jedna)", "Místnost",
           "Místnost (může být jen jedna)"}});
+    t.push_back(
+        {TypObHrPotrubi,
+         "Obložené hranaté potrubí",
+         {Popis(),
+          Real<OH, &OH::A>("Rozměr A", "mm", ObHrPotRozmerMin, ObHrPotRozmerMax, 0,
+                           "Rozměr A v mm"),
+          Real<OH, &OH::B>("Rozměr B", "mm", ObHrPotRozmerMin, ObHrPotRozmerMax, 0,
+                           "Rozměr B v mm"),
+          Real<OH, &OH::Tloustka>("Tloušťka obložení", "mm", ObPotTloustkaMin, ObPotTloustkaMax, 0,
+                                  "Tloušťka obložení v mm"),
+          Real<OH, &OH::Delka>("Délka", "m", ObPotDelkaMin, ObPotDelkaMax, 1, "Délka v m"),
+          Real<OH, &OH::Prutok>("Průtok", "m3/hod", ObPotPrutokMin, ObPotPrutokMax, 0, prutok)},
+         RadkyPrvku,
+         true,
+         {"ObHranPotrBtn", "Obložené hranaté potrubí", "Potrubí s pohltivým obložením uvnitř",
+          "Obložené hranaté potrubí", "Hranaté potrubí s pohltivým obložením uvnitř"}});
+    t.push_back(
+        {TypObKuPotrubi,
+         "Obložené kruhové potrubí",
+         {Popis(),
+          Real<OK, &OK::Prumer>("Průměr", "mm", ObKuPotPrumerMin, ObKuPotPrumerMax, 0,
+                                "Průměr v mm"),
+          Real<OK, &OK::Tloustka>("Tloušťka obložení", "mm", ObPotTloustkaMin, ObPotTloustkaMax, 0,
+                                  "Tloušťka obložení v mm"),
+          Real<OK, &OK::Delka>("Délka", "m", ObPotDelkaMin, ObPotDelkaMax, 1, "Délka v m"),
+          Real<OK, &OK::Prutok>("Průtok", "m3/hod", ObPotPrutokMin, ObPotPrutokMax, 0, prutok)},
+         RadkyPrvku,
+         false,
+         {"ObKulPotrBtn", "Obložené kruhové potrubí", "Potrubí s pohltivým obložením uvnitř",
+          "Obložené kruhové potrubí", "Kruhové potrubí s pohltivým obložením uvnitř"}});
+    t.push_back(
+        {TypHadice,
+         "Ohebná hadice",
+         {Popis(),
+          Real<Ha, &Ha::Prumer>("Průměr", "mm", HadPrumerMin, HadPrumerMax, 0, "Průměr v mm"),
+          Real<Ha, &Ha::Delka>("Délka", "m", HadDelkaMin, HadDelkaMax, 1, "Délka v m")},
+         RadkyPrvku,
+         false,
+         {"HadiceBtn", "Ohebná hadice", "Ohebné napojení vyústky", "Ohebná hadice",
+          "Ohebná hadice k vyústce"}});
+    t.push_back(
+        {TypKomora,
+         "Komora",
+         {Popis(),
+          Real<Ko, &Ko::Delka>("Délka", "mm", KomRozmerMin, KomRozmerMax, 0, "Vnitřní délka v mm"),
+          Real<Ko, &Ko::Sirka>("Šířka", "mm", KomRozmerMin, KomRozmerMax, 0, "Vnitřní šířka v mm"),
+          Real<Ko, &Ko::Vyska>("Výška", "mm", KomRozmerMin, KomRozmerMax, 0, "Vnitřní výška v mm"),
+          Real<Ko, &Ko::VstupA>("Vstup A", "mm", KomOtvorMin, KomOtvorMax, 0,
+                                "Vstup: rozměr A v mm"),
+          Real<Ko, &Ko::VstupB>("Vstup B", "mm", KomOtvorMin, KomOtvorMax, 0,
+                                "Vstup: rozměr B v mm"),
+          Real<Ko, &Ko::VystupA>("Výstup A", "mm", KomOtvorMin, KomOtvorMax, 0,
+                                 "Výstup: rozměr A v mm"),
+          Real<Ko, &Ko::VystupB>("Výstup B", "mm", KomOtvorMin, KomOtvorMax, 0,
+                                 "Výstup: rozměr B v mm"),
+          Real<Ko, &Ko::PosunBok>("Posunutí do strany", "mm", KomPosunMin, KomPosunMax, 0,
+                                  "Posunutí výstupu do strany v mm"),
+          Real<Ko, &Ko::PosunSvisle>("Posunutí svisle", "mm", KomPosunMin, KomPosunMax, 0,
+                                     "Posunutí výstupu svisle v mm"),
+          Rada<Ko, &Ko::Pohltivost>(FormaVstupu::Pasma5x2, "Součinitel pohltivosti",
+                                    KomPohltivostMin, KomPohltivostMax, 2,
+                                    "Součinitel pohltivosti obložení")},
+         RadkyPrvku,
+         false,
+         {"KomoraBtn", "Komora", "Obložená komora se vstupem a výstupem", "Komora",
+          "Obložená komora se vstupem a výstupem"},
+         Kontrola<Ko, ChybaKomory>});
+    t.push_back(
+        {TypKlapka,
+         "Regulační klapka",
+         {Popis(),
+          Real<Kl, &Kl::A>("Rozměr A", "mm", KlapRozmerMin, KlapRozmerMax, 0,
+                           "Rozměr A (podél os listů) v mm"),
+          Real<Kl, &Kl::B>("Rozměr B", "mm", KlapRozmerMin, KlapRozmerMax, 0,
+                           "Rozměr B (napříč osami) v mm"),
+          Real<Kl, &Kl::Prutok>("Průtok", "m3/hod", KlapPrutokMin, KlapPrutokMax, 0, prutok),
+          Real<Kl, &Kl::Tlak>("Tlaková ztráta", "Pa", KlapTlakMin, KlapTlakMax, 0,
+                              "Tlaková ztráta v Pa"),
+          Cele<Kl, &Kl::Listy>("Listy", KlapJedenList, KlapViceListu, "Listy",
+                               {"jednolistá", "vícelistá"})},
+         RadkyPrvku,
+         false,
+         {"KlapkaBtn", "Regulační klapka", "Vlastní drun klapky podle její tlakové ztráty",
+          "Regulační klapka", "Regulační klapka - vlastní drun podle tlakové ztráty"},
+         Kontrola<Kl, ChybaKlapky>});
     return t;
 }
 

@@ -8,18 +8,19 @@
 #include "core/Vstupy.h"
 
 // The element kinds: one row each. The data file's reader and writer, the
-// protocol, the result table, the type picker and the remedy read this table;
-// the compute step of a kind is the model's overload for its input struct.
+// protocol, the result table, the type picker, the remedy and the dialog of
+// every kind without one of its own (ui/dialogy/DruhFrm) read this table; the
+// compute step of a kind is the model's overload for its input struct.
 namespace drun {
 
 // How one line (or band row) of a kind's record in the data file is written.
 enum class FormaVstupu : std::uint8_t {
-    Popis,     // the description, a whole line
-    Real,      // a real in the parameter format
-    Cele,      // an integer
-    Pasma,     // eight bands, width 7, one decimal
-    Pasma5x2,  // eight values, width 5, two decimals
-    Pasma5x1,  // eight values, width 5, one decimal
+    Popis,    // the description, a whole line
+    Real,     // a real in the parameter format
+    Cele,     // an integer
+    Pasma,    // eight bands, width 7, one decimal
+    Pasma5x2, // eight values, width 5, two decimals
+    Pasma5x1, // eight values, width 5, one decimal
 };
 
 struct VstupDruhu {
@@ -35,6 +36,10 @@ struct VstupDruhu {
     // Or a spectrum of the element itself (Pasma); Cteni false: written, skipped on reading.
     Spectrum TElementSite::*Spektrum = nullptr;
     bool Cteni = true;
+    // The field's caption in a dialog the table builds.
+    const char* Popisek = "";
+    // An integer offered as a choice: the texts of Min, Min + 1, ...
+    std::vector<const char*> Volby{};
 };
 
 // The rows of spectra an element shows in the result table and the protocol.
@@ -64,6 +69,9 @@ struct DruhElementu {
     // Its section and flow prefill the remedy's silencer search.
     bool PrurezProNavrh = false;
     NabidkaDruhu Nabidka{}; // none for the source
+    // Why inputs that are each within their range are refused together, in
+    // Czech ("" when they fit): the dialog and the data-file reader ask it.
+    std::string (*Kontrola)(const VstupyElementu&) = nullptr;
 };
 
 // The kind of a type code; nullptr for a code this version does not know.

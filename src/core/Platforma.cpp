@@ -195,6 +195,13 @@ bool VystupJeSoubor(const std::string& soubor) {
            v.st_dev == s.st_dev && v.st_ino == s.st_ino;
 }
 
+bool TentyzSoubor(const std::string& a, const std::string& b) {
+    struct stat x {};
+    struct stat y {};
+    return ::stat(a.c_str(), &x) == 0 && ::stat(b.c_str(), &y) == 0 && x.st_dev == y.st_dev &&
+           x.st_ino == y.st_ino;
+}
+
 bool MistniCas(std::time_t t, std::tm& tm) {
     return ::localtime_r(&t, &tm) != nullptr;
 }

@@ -80,6 +80,10 @@ void VypisChybu(const std::string& text);
 // path is spelled, seen by identity); false when it is not or cannot be told.
 bool VystupJeSoubor(const std::string& soubor);
 
+// True when both paths name one existing file (however each is spelled, seen
+// by identity); false when they do not or it cannot be told.
+bool TentyzSoubor(const std::string& a, const std::string& b);
+
 // The local time of `t`; false when the system cannot convert it.
 bool MistniCas(std::time_t t, std::tm& tm);
 

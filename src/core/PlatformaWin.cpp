@@ -295,16 +295,32 @@ bool ZjistiIdentitu(HANDLE h, Identita& id) {
 
 } // namespace
 
-bool VystupJeSoubor(const std::string& soubor) {
-    Identita v, s;
-    if (!ZjistiIdentitu(GetStdHandle(STD_OUTPUT_HANDLE), v)) return false;
+namespace {
+
+bool IdentitaSouboru(const std::string& soubor, Identita& i) {
     Handle f{CreateFileW(CestaSouboru(soubor).c_str(), FILE_READ_ATTRIBUTES,
                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)};
-    if (!ZjistiIdentitu(f.h, s)) return false;
-    // An unknown volume is taken as the same one: refusing is the safe side.
-    return std::memcmp(&v.cislo, &s.cislo, sizeof v.cislo) == 0 &&
-           (v.svazek == 0 || s.svazek == 0 || v.svazek == s.svazek);
+    return ZjistiIdentitu(f.h, i);
+}
+
+// An unknown volume is taken as the same one: refusing is the safe side.
+bool StejnaIdentita(const Identita& a, const Identita& b) {
+    return std::memcmp(&a.cislo, &b.cislo, sizeof a.cislo) == 0 &&
+           (a.svazek == 0 || b.svazek == 0 || a.svazek == b.svazek);
+}
+
+} // namespace
+
+bool VystupJeSoubor(const std::string& soubor) {
+    Identita v, s;
+    return ZjistiIdentitu(GetStdHandle(STD_OUTPUT_HANDLE), v) && IdentitaSouboru(soubor, s) &&
+           StejnaIdentita(v, s);
+}
+
+bool TentyzSoubor(const std::string& a, const std::string& b) {
+    Identita x, y;
+    return IdentitaSouboru(a, x) && IdentitaSouboru(b, y) && StejnaIdentita(x, y);
 }
 
 bool MistniCas(std::time_t t, std::tm& tm) {

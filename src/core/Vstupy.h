@@ -25,9 +25,14 @@ enum TypElementu : std::uint8_t {
     TypTlumic = 8,
     TypVice = 9,
     TypMistnost = 10,
+    TypObHrPotrubi = 11,
+    TypObKuPotrubi = 12,
+    TypHadice = 13,
+    TypKomora = 14,
+    TypKlapka = 15,
 };
 // The highest type code this version knows.
-constexpr int PocetTypu = 10;
+constexpr int PocetTypu = 15;
 
 // ---- ranges (the ends belong to the range) ----
 
@@ -66,6 +71,25 @@ constexpr double MistnostPlochaMin = 1, MistnostPlochaMax = 1000;        // m2
 constexpr double MistnostVzdalenostMin = 1, MistnostVzdalenostMax = 100; // m
 constexpr double PohltivostMin = 0.01, PohltivostMax = 1;
 constexpr double SmerovostMin = 1, SmerovostMax = 10;
+
+constexpr double ObHrPotRozmerMin = 50, ObHrPotRozmerMax = 5000;  // mm
+constexpr double ObKuPotPrumerMin = 100, ObKuPotPrumerMax = 1524; // mm
+constexpr double ObPotTloustkaMin = 25, ObPotTloustkaMax = 100;   // mm
+constexpr double ObPotDelkaMin = 1, ObPotDelkaMax = 100;          // m
+constexpr double ObPotPrutokMin = 10, ObPotPrutokMax = 100000;    // m3/h
+
+constexpr double HadPrumerMin = 50, HadPrumerMax = 406; // mm
+constexpr double HadDelkaMin = 0.1, HadDelkaMax = 10;   // m
+
+constexpr double KomRozmerMin = 100, KomRozmerMax = 10000; // mm, inner length, width, height
+constexpr double KomOtvorMin = 50, KomOtvorMax = 5000;     // mm, sides of the openings
+constexpr double KomPosunMin = 0, KomPosunMax = 5000;      // mm, offset of the outlet
+constexpr double KomPohltivostMin = 0.01, KomPohltivostMax = 1.00;
+
+constexpr double KlapRozmerMin = 50, KlapRozmerMax = 5000;   // mm
+constexpr double KlapPrutokMin = 10, KlapPrutokMax = 100000; // m3/h
+constexpr double KlapTlakMin = 1, KlapTlakMax = 2000;        // Pa
+constexpr int KlapJedenList = 1, KlapViceListu = 2;
 
 // ---- inputs by kind ----
 
@@ -140,10 +164,54 @@ struct VstupyMistnost {
     bool operator==(const VstupyMistnost&) const = default;
 };
 
+// A new element of these kinds is offered a common duct, as their dialogs show it.
+struct VstupyObHrPotrubi {
+    double A = 500, B = 250; // mm
+    double Tloustka = 50;    // mm, of the lining
+    double Delka = 1;        // m
+    double Prutok = 1000;    // m3/h
+    bool operator==(const VstupyObHrPotrubi&) const = default;
+};
+
+struct VstupyObKuPotrubi {
+    double Prumer = 315;  // mm
+    double Tloustka = 25; // mm, of the lining
+    double Delka = 1;     // m
+    double Prutok = 1000; // m3/h
+    bool operator==(const VstupyObKuPotrubi&) const = default;
+};
+
+struct VstupyHadice {
+    double Prumer = 200; // mm
+    double Delka = 1;    // m
+    bool operator==(const VstupyHadice&) const = default;
+};
+
+struct VstupyKomory {
+    double Delka = 1000, Sirka = 1000, Vyska = 1000; // mm, inside
+    double VstupA = 400, VstupB = 400;               // mm, A across the width, B along the height
+    double VystupA = 400, VystupB = 400;             // mm
+    // mm, between the inlet's and the outlet's centres
+    double PosunBok = 0, PosunSvisle = 0;
+    // the lining's absorption coefficients
+    RadaPasem Pohltivost{0.1, 0.2, 0.5, 0.8, 0.9, 0.9, 0.9, 0.9};
+    bool operator==(const VstupyKomory&) const = default;
+};
+
+struct VstupyKlapky {
+    double A = 500;       // mm, along the blade axes
+    double B = 400;       // mm, across them
+    double Prutok = 3600; // m3/h
+    double Tlak = 50;     // Pa, the pressure drop
+    int Listy = KlapViceListu;
+    bool operator==(const VstupyKlapky&) const = default;
+};
+
 // The alternative's index is the type code.
 using VstupyElementu = std::variant<std::monostate, VstupyZdroj, VstupyObecny, VstupyHrPotrubi,
                                     VstupyKuPotrubi, VstupyOblouk, VstupyOdbocka, VstupyVyustka,
-                                    VstupyTlumic, VstupyVice, VstupyMistnost>;
+                                    VstupyTlumic, VstupyVice, VstupyMistnost, VstupyObHrPotrubi,
+                                    VstupyObKuPotrubi, VstupyHadice, VstupyKomory, VstupyKlapky>;
 static_assert(std::variant_size_v<VstupyElementu> == PocetTypu + 1);
 
 // Default inputs of a type code (monostate outside 1..PocetTypu).

@@ -1,7 +1,5 @@
 #include "io/Csv.h"
 
-#include <charconv>
-
 #include "core/Cisla.h"
 #include "io/Kodovani.h"
 
@@ -75,9 +73,7 @@ ZapisCsv& ZapisCsv::Text(std::string_view text) {
 
 ZapisCsv& ZapisCsv::Cislo(double x) {
     Oddel();
-    char buf[64];
-    const auto [p, ec] = std::to_chars(buf, buf + sizeof buf, x);
-    s_ += DesetinnaCarka(std::string(buf, ec == std::errc() ? p : buf));
+    s_ += DesetinnaCarka(FormatPresne(x));
     return *this;
 }
 

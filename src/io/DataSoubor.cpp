@@ -21,6 +21,7 @@ namespace {
 
 const char* const ChybaZapisu = "Nepodařilo se zapsat data!";
 const char* const ChybaCteni = "Chyba při čtení datového souboru.";
+const char* const TextUtf8BezBom = "text v kódování UTF-8";
 
 // ---- writing ----
 
@@ -123,7 +124,9 @@ class Vstup {
         size_t lf = b_.find('\n', i_);
         if (lf == std::string::npos) lf = b_.size();
         r = b_.substr(i_, lf - i_);
-        if (!r.empty() && r.back() == '\r') r.pop_back();
+        // CR CR LF (a file passed through a text-mode copy) ends a line as CR LF does.
+        while (!r.empty() && r.back() == '\r')
+            r.pop_back();
         i_ = lf + 1;
         return true;
     }
@@ -221,9 +224,18 @@ bool CtiZaznam(Vstup& v, bool jeUtf8, const DruhElementu& d, TElementSite& e) {
     return true;
 }
 
+// UTF-8 without its byte-order mark: valid UTF-8 holding a multi-byte
+// character, which Windows-1250 Czech text practically never is.
+bool JeUtf8BezBom(const std::string& bajty) {
+    if (bajty.starts_with(BomUtf8)) return false;
+    const bool vicebajtove = std::any_of(
+        bajty.begin(), bajty.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return vicebajtove && JePlatneUtf8(bajty);
+}
+
 KodVysledku Cti(DrunVar& var, const std::string& bajty, std::string& akce, int& neznamy) {
     constexpr KodVysledku Poskozen = KodVysledku::Poskozen;
-    const bool jeUtf8 = bajty.starts_with(BomUtf8);
+    const bool jeUtf8 = bajty.starts_with(BomUtf8) || JeUtf8BezBom(bajty);
     const std::string text = jeUtf8 ? std::string(BezBom(bajty)) : std::string();
     Vstup v(jeUtf8 ? text : bajty);
     std::string r;
@@ -259,6 +271,8 @@ KodVysledku Cti(DrunVar& var, const std::string& bajty, std::string& akce, int& 
         TElementSite& e = var.cesta.Aktualni();
         e.NastavTyp(static_cast<std::uint8_t>(*kod));
         if (!CtiZaznam(v, jeUtf8, *druh, e)) return Poskozen;
+        // What its dialog refuses is as damaged as a value out of range.
+        if (druh->Kontrola && !druh->Kontrola(e.Vstupy).empty()) return Poskozen;
         zdroj = true;
         // The silencer's model rebuilds its description; the others keep the file's.
         // Only the silencer can fail, for want of its data.
@@ -334,6 +348,7 @@ VysledekSouboru NactiDataZTextu(DrunVar& var, const std::string& bajty) {
         return {kod, ChybaCteni};
     }
     var.Akce = akce;
+    if (JeUtf8BezBom(bajty)) return {KodVysledku::Ok, TextUtf8BezBom};
     return {};
 }
 
@@ -349,7 +364,9 @@ VysledekSouboru NactiData(DrunVar& var, const std::string& soubor) {
         return {KodVysledku::NelzeCist, ChybaCteni};
     }
     VysledekSouboru v = NactiDataZTextu(var, bajty);
-    if (v.Ok()) v.Zprava = "Data přečtena ze souboru " + soubor;
+    if (v.Ok())
+        v.Zprava =
+            "Data přečtena ze souboru " + soubor + (v.Zprava.empty() ? "" : " (" + v.Zprava + ")");
     // "Datový soubor obsahuje element typu ..." names the file.
     else if (v.Zprava.starts_with("Datový soubor obsahuje"))
         v.Zprava.insert(std::string_view("Datový soubor").size(), " " + soubor);

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <iterator>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+
+#include <nlohmann/json.hpp>
 
 #include "core/Cisla.h"
 #include "io/Csv.h"
@@ -34,330 +36,325 @@ std::string Orizni(std::string_view t) {
 
 // ---- the catalogue file ----
 
+using Json = nlohmann::json;
+
 const std::array<const char*, PocetDruhuKatalogu> KlicDruhu{"zdroje", "elementy"};
 
-void PridejRetezec(std::string& s, std::string_view t) {
-    s += '"';
-    for (char c : t) {
-        switch (c) {
-        case '"':
-            s += "\\\"";
-            break;
-        case '\\':
-            s += "\\\\";
-            break;
-        case '\b':
-            s += "\\b";
-            break;
-        case '\f':
-            s += "\\f";
-            break;
-        case '\n':
-            s += "\\n";
-            break;
-        case '\r':
-            s += "\\r";
-            break;
-        case '\t':
-            s += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char u[8];
-                std::snprintf(u, sizeof u, "\\u%04x", c);
-                s += u;
-            } else {
-                s += c;
+// As the file has always had its numbers: an integer while the value is exactly
+// one (up to 2^53), otherwise the shortest text that reads back equal.
+void PridejCisloJson(std::string& s, double x) {
+    if (!std::isfinite(x))
+        s += "null";
+    else if (x == std::trunc(x) && std::fabs(x) <= 9007199254740992.0)
+        PridejPresne(s, x + 0.0, TvarPresne::Pevny);
+    else
+        PridejPresne(s, x);
+}
+
+// The line of the last character the library has read that is not a blank:
+// when it reports a value, the line the value ends on.
+struct Stopa {
+    int Radek = 1;
+    int Konce = 0; // line ends read after that character
+};
+
+// The text's characters for the library, counting lines on the way.
+class ZnakySRadky {
+  public:
+    using iterator_category = std::input_iterator_tag;
+    using value_type = char;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const char*;
+    using reference = const char&;
+
+    ZnakySRadky(const char* p, Stopa* stopa) : p_(p), stopa_(stopa) {}
+    reference operator*() const { return *p_; }
+    ZnakySRadky& operator++() {
+        if (*p_ == '\n') {
+            ++stopa_->Konce;
+        } else if (*p_ != ' ' && *p_ != '\t' && *p_ != '\r') {
+            stopa_->Radek += stopa_->Konce;
+            stopa_->Konce = 0;
+        }
+        ++p_;
+        return *this;
+    }
+    ZnakySRadky operator++(int) {
+        ZnakySRadky i = *this;
+        ++*this;
+        return i;
+    }
+    bool operator==(const ZnakySRadky& o) const { return p_ == o.p_; }
+
+  private:
+    const char* p_;
+    Stopa* stopa_;
+};
+
+// The library's reasons for refusing a text, in the program's words; the
+// first that its message holds is given.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 13> Duvody{{
+    {"missing closing quote", "neukončený text v uvozovkách"},
+    {"control character", "řídicí znak v textu"},
+    {"surrogate", "chybný znak \\u"},
+    {"'\\u'", "chybný znak \\u"},
+    {"after backslash", "chybné „\\“ v textu"},
+    {"invalid number", "chybné číslo"},
+    {"number overflow", "číslo mimo rozsah"},
+    {"unexpected end of input", "soubor předčasně končí"},
+    {"expected end of input", "za koncem katalogu pokračuje text"},
+    {"object key", "očekáván název v uvozovkách"},
+    {"object separator", "očekávána dvojtečka"},
+    {"parsing object -", "očekávána čárka nebo „}“"},
+    {"parsing array -", "očekávána čárka nebo „]“"},
+}};
+
+std::string Duvod(std::string_view zprava) {
+    // What follows is the text read, which may hold anything.
+    zprava = zprava.substr(0, zprava.find("; last read:"));
+    for (const auto& [anglicky, cesky] : Duvody)
+        if (zprava.find(anglicky) != std::string_view::npos) return std::string(cesky);
+    return "neočekávaný znak";
+}
+
+// The library gives up the whole text at a number that a double cannot hold;
+// the catalogue leaves out only the entry that holds it. Such a number, where
+// the library points, is made an empty object of its length (the lines stay),
+// which the reader leaves out as any value that is not a number. False when
+// the library does not point at a number.
+bool BezPreteceni(std::string& text, size_t pozice, const std::string& cislo) {
+    if (cislo.size() < 2 || pozice < cislo.size() || pozice > text.size() ||
+        text.compare(pozice - cislo.size(), cislo.size(), cislo) != 0)
+        return false;
+    text.replace(pozice - cislo.size(), cislo.size(),
+                 "{" + std::string(cislo.size() - 2, ' ') + "}");
+    return true;
+}
+
+// The catalogue from the library's events (its SAX interface): each entry
+// knows its line, and a bad one is left out alone.
+class CteniKatalogu {
+  public:
+    CteniKatalogu(const Stopa& stopa, double min, double max, JsonKatalogu& v)
+        : stopa_(stopa), min_(min), max_(max), v_(v) {}
+
+    // Entries left out, with their lines, in the order they were found.
+    std::vector<std::pair<int, std::string>> Vynechane;
+    // The library's refusal; 0 when the text was read.
+    int Chyba = 0;
+    size_t Pozice = 0;    // just past the character it stopped at
+    std::string Posledni; // the text it read last
+    std::string Zprava;
+
+    bool null() { return Hodnota(Typ::Jine); }
+    bool boolean(bool) { return Hodnota(Typ::Jine); }
+    bool number_integer(Json::number_integer_t x) { return Cislo(static_cast<double>(x)); }
+    bool number_unsigned(Json::number_unsigned_t x) { return Cislo(static_cast<double>(x)); }
+    bool number_float(Json::number_float_t, const std::string& t) {
+        // Read again from its text: the library's conversion follows the locale's
+        // decimal point, and a value beyond a double's range is no number here.
+        std::string tecka = t;
+        for (char& c : tecka)
+            if ((c < '0' || c > '9') && c != '-' && c != '+' && c != 'e' && c != 'E') c = '.';
+        double x = 0;
+        const auto r = std::from_chars(tecka.data(), tecka.data() + tecka.size(), x);
+        if (r.ec != std::errc() || r.ptr != tecka.data() + tecka.size()) return Hodnota(Typ::Jine);
+        return Cislo(x);
+    }
+    bool string(std::string& t) {
+        text_ = &t;
+        return Hodnota(Typ::Text);
+    }
+    bool binary(Json::binary_t&) { return Hodnota(Typ::Jine); }
+    bool start_object(std::size_t) { return Zacatek(Typ::Objekt); }
+    bool start_array(std::size_t) { return Zacatek(Typ::Pole); }
+    bool end_object() { return Konec(); }
+    bool end_array() { return Konec(); }
+    bool key(std::string& k) {
+        if (preskoc_ > 0) return true;
+        if (uroven_ == Uroven::Katalog) {
+            klic_ = k;
+        } else if (uroven_ == Uroven::Polozka) {
+            nazev_ = k == "nazev";
+            pole_ = nullptr;
+            // A source keeps its sound power where an element keeps its self-noise.
+            if (k == (druh_ == KatalogZdroj ? "vykon" : "vlastniDrun")) {
+                pole_ = &p_.VlastniDrun;
+                dobre_ = &maDrun_;
+            } else if (druh_ == KatalogElement && k == "utlum") {
+                pole_ = &p_.Utlum;
+                dobre_ = &maUtlum_;
             }
         }
+        return true;
     }
-    s += '"';
-}
-
-// As the file has always had its numbers: an integer while the value is exactly
-// one (up to 2^53), otherwise the shortest digits that read back equal, in the
-// shorter of the decimal and the exponent form (the decimal one on a tie).
-void PridejCisloJson(std::string& s, double x) {
-    char buf[64];
-    if (!std::isfinite(x)) {
-        s += "null";
-        return;
-    }
-    if (x == std::trunc(x) && std::fabs(x) <= 9007199254740992.0) {
-        const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(x));
-        s.append(buf, r.ptr);
-        return;
-    }
-    const auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific);
-    std::string_view v(buf, static_cast<size_t>(r.ptr - buf));
-    if (v.front() == '-') {
-        s += '-';
-        v.remove_prefix(1);
-    }
-    const size_t e = v.find('e');
-    std::string cislice;
-    for (char c : v.substr(0, e))
-        if (c != '.') cislice += c;
-    int mocnina = 0;
-    std::from_chars(v.data() + e + (v[e + 1] == '+' ? 2 : 1), v.data() + v.size(), mocnina);
-    std::string exponent = cislice.substr(0, 1);
-    if (cislice.size() > 1) exponent += "." + cislice.substr(1);
-    exponent += mocnina < 0 ? "e-" : "e+";
-    if (std::abs(mocnina) < 10) exponent += '0';
-    exponent += std::to_string(std::abs(mocnina));
-    const int tecka = mocnina + 1;
-    std::string desetinne;
-    if (tecka <= 0)
-        desetinne = "0." + std::string(static_cast<size_t>(-tecka), '0') + cislice;
-    else if (static_cast<size_t>(tecka) >= cislice.size())
-        desetinne = cislice + std::string(static_cast<size_t>(tecka) - cislice.size(), '0');
-    else
-        desetinne = cislice.substr(0, static_cast<size_t>(tecka)) + "." +
-                    cislice.substr(static_cast<size_t>(tecka));
-    s += desetinne.size() <= exponent.size() ? desetinne : exponent;
-}
-
-// A strict JSON reader that walks the text once, counting lines for messages.
-class CteniJson {
-  public:
-    explicit CteniJson(std::string_view t) : t_(t) {}
-
-    int Radek() {
-        Mezery();
-        return radek_;
-    }
-    // The next significant character, '\0' at the end.
-    char Dalsi() {
-        Mezery();
-        return i_ < t_.size() ? t_[i_] : '\0';
-    }
-    const std::string& Chyba() const { return chyba_; }
-    bool Chyba(const std::string& proc) {
-        if (chyba_.empty()) chyba_ = "chyba na řádku " + std::to_string(radek_) + ": " + proc;
+    bool parse_error(std::size_t pozice, const std::string& posledni, const Json::exception& e) {
+        Chyba = e.id;
+        Pozice = pozice;
+        Posledni = posledni;
+        Zprava = e.what();
         return false;
     }
 
-    // An object at the next character: `clen(klic)` reads each member's value.
-    template <class F> bool Objekt(F&& clen) {
-        if (!Je('{')) return Chyba("očekávána „{“");
-        if (Je('}')) return true;
-        if (++hloubka_ > MaxHloubka) return Chyba("příliš hluboké vnoření");
-        for (;;) {
-            std::string klic;
-            if (Dalsi() != '"') return Chyba("očekáván název v uvozovkách");
-            if (!Retezec(klic)) return false;
-            if (!Je(':')) return Chyba("očekávána dvojtečka");
-            if (!clen(klic)) return false;
-            if (Je(',')) continue;
-            if (Je('}')) break;
-            return Chyba("očekávána čárka nebo „}“");
-        }
-        --hloubka_;
-        return true;
-    }
-    // An array at the next character: `prvek()` reads each element.
-    template <class F> bool Pole(F&& prvek) {
-        if (!Je('[')) return Chyba("očekávána „[“");
-        if (Je(']')) return true;
-        if (++hloubka_ > MaxHloubka) return Chyba("příliš hluboké vnoření");
-        for (;;) {
-            if (!prvek()) return false;
-            if (Je(',')) continue;
-            if (Je(']')) break;
-            return Chyba("očekávána čárka nebo „]“");
-        }
-        --hloubka_;
-        return true;
-    }
-    bool Retezec(std::string& s);
-    // A number; `x` is empty when it lies beyond what a double holds.
-    bool Cislo(std::optional<double>& x);
-    // Any value, passed over.
-    bool Hodnota();
-
   private:
-    static constexpr int MaxHloubka = 200;
-    void Mezery() {
-        while (i_ < t_.size()) {
-            const char c = t_[i_];
-            if (c == '\n')
-                ++radek_;
-            else if (c != ' ' && c != '\t' && c != '\r')
-                break;
-            ++i_;
-        }
+    enum class Typ { Objekt, Pole, Cislo, Text, Jine };
+    // Where the reader stands: outside, in the catalogue object, in one of its
+    // lists, in an entry, in an entry's bands.
+    enum class Uroven { Mimo, Katalog, Seznam, Polozka, Pasma };
+
+    void Vynechej(std::string proc) { Vynechane.emplace_back(stopa_.Radek, std::move(proc)); }
+    std::string Seznam() const {
+        return std::string("„") + KlicDruhu[static_cast<size_t>(druh_)] + "“";
     }
-    bool Je(char c) {
-        if (Dalsi() != c) return false;
-        ++i_;
+    bool Cislo(double x) {
+        cislo_ = x;
+        return Hodnota(Typ::Cislo);
+    }
+    bool Zacatek(Typ t) {
+        if (preskoc_ > 0) {
+            ++preskoc_;
+            return true;
+        }
+        const Uroven pred = uroven_;
+        Hodnota(t);
+        if (uroven_ == pred) preskoc_ = 1; // a value passed over
         return true;
     }
-    bool Hex4(unsigned& u);
-
-    std::string_view t_;
-    size_t i_ = 0;
-    int radek_ = 1;
-    int hloubka_ = 0;
-    std::string chyba_;
-};
-
-bool CteniJson::Hex4(unsigned& u) {
-    if (t_.size() - i_ < 4) return false;
-    const auto r = std::from_chars(t_.data() + i_, t_.data() + i_ + 4, u, 16);
-    if (r.ptr != t_.data() + i_ + 4) return false;
-    i_ += 4;
-    return true;
-}
-
-bool CteniJson::Retezec(std::string& s) {
-    ++i_; // the opening quote
-    for (;;) {
-        const size_t z = i_;
-        while (i_ < t_.size() && t_[i_] != '"' && t_[i_] != '\\' &&
-               static_cast<unsigned char>(t_[i_]) >= 0x20)
-            ++i_;
-        s.append(t_.data() + z, i_ - z);
-        if (i_ >= t_.size()) return Chyba("neukončený text v uvozovkách");
-        const char c = t_[i_++];
-        if (c == '"') return true;
-        if (c != '\\') return Chyba("řídicí znak v textu");
-        if (i_ >= t_.size()) return Chyba("neukončený text v uvozovkách");
-        const char e = t_[i_++];
-        switch (e) {
-        case '"':
-        case '\\':
-        case '/':
-            s += e;
+    // A value where the reader stands; a container it knows is entered.
+    bool Hodnota(Typ t) {
+        if (preskoc_ > 0) return true;
+        switch (uroven_) {
+        case Uroven::Mimo:
+            if (t == Typ::Objekt) uroven_ = Uroven::Katalog;
             break;
-        case 'b':
-            s += '\b';
+        case Uroven::Katalog: {
+            druh_ = -1;
+            for (int d = 0; d < PocetDruhuKatalogu; ++d)
+                if (klic_ == KlicDruhu[static_cast<size_t>(d)]) druh_ = d;
+            if (druh_ < 0) break;
+            // A key given twice: the last one holds, as for any other reader.
+            v_.Polozky[static_cast<size_t>(druh_)].clear();
+            radky_.clear();
+            if (t == Typ::Pole)
+                uroven_ = Uroven::Seznam;
+            else
+                Vynechej("chybný seznam " + Seznam() + ".");
             break;
-        case 'f':
-            s += '\f';
-            break;
-        case 'n':
-            s += '\n';
-            break;
-        case 'r':
-            s += '\r';
-            break;
-        case 't':
-            s += '\t';
-            break;
-        case 'u': {
-            unsigned u = 0;
-            if (!Hex4(u)) return Chyba("chybný znak \\u");
-            if (u >= 0xDC00 && u <= 0xDFFF) return Chyba("chybný znak \\u");
-            if (u >= 0xD800 && u <= 0xDBFF) {
-                unsigned d = 0;
-                if (t_.substr(i_, 2) != "\\u") return Chyba("chybný znak \\u");
-                i_ += 2;
-                if (!Hex4(d) || d < 0xDC00 || d > 0xDFFF) return Chyba("chybný znak \\u");
-                u = 0x10000 + ((u - 0xD800) << 10) + (d - 0xDC00);
-            }
-            if (u < 0x80) {
-                s += static_cast<char>(u);
-            } else if (u < 0x800) {
-                s += static_cast<char>(0xC0 | (u >> 6));
-                s += static_cast<char>(0x80 | (u & 0x3F));
-            } else if (u < 0x10000) {
-                s += static_cast<char>(0xE0 | (u >> 12));
-                s += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-                s += static_cast<char>(0x80 | (u & 0x3F));
+        }
+        case Uroven::Seznam:
+            if (t == Typ::Objekt) {
+                uroven_ = Uroven::Polozka;
+                p_ = {};
+                radek_ = stopa_.Radek;
+                nazev_ = false;
+                pole_ = nullptr;
+                maNazev_ = false;
+                maUtlum_ = druh_ == KatalogZdroj;
+                maDrun_ = false;
             } else {
-                s += static_cast<char>(0xF0 | (u >> 18));
-                s += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
-                s += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-                s += static_cast<char>(0x80 | (u & 0x3F));
+                Vynechej("chybná položka v seznamu " + Seznam() + ".");
             }
             break;
-        }
-        default:
-            return Chyba("chybné „\\“ v textu");
-        }
-    }
-}
-
-bool CteniJson::Cislo(std::optional<double>& x) {
-    const size_t z = i_;
-    auto cislice = [&] {
-        const size_t k = i_;
-        while (i_ < t_.size() && t_[i_] >= '0' && t_[i_] <= '9')
-            ++i_;
-        return i_ > k;
-    };
-    if (i_ < t_.size() && t_[i_] == '-') ++i_;
-    if (i_ < t_.size() && t_[i_] == '0')
-        ++i_;
-    else if (!cislice())
-        return Chyba("chybné číslo");
-    if (i_ < t_.size() && t_[i_] == '.') {
-        ++i_;
-        if (!cislice()) return Chyba("chybné číslo");
-    }
-    if (i_ < t_.size() && (t_[i_] == 'e' || t_[i_] == 'E')) {
-        ++i_;
-        if (i_ < t_.size() && (t_[i_] == '+' || t_[i_] == '-')) ++i_;
-        if (!cislice()) return Chyba("chybné číslo");
-    }
-    double d = 0;
-    const auto r = std::from_chars(t_.data() + z, t_.data() + i_, d);
-    x.reset();
-    if (r.ec == std::errc() && r.ptr == t_.data() + i_) x = d;
-    return true;
-}
-
-bool CteniJson::Hodnota() {
-    switch (Dalsi()) {
-    case '{':
-        return Objekt([this](const std::string&) { return Hodnota(); });
-    case '[':
-        return Pole([this] { return Hodnota(); });
-    case '"': {
-        std::string s;
-        return Retezec(s);
-    }
-    case 't':
-    case 'f':
-    case 'n':
-        for (std::string_view slovo : {"true", "false", "null"})
-            if (t_.substr(i_, slovo.size()) == slovo) {
-                i_ += slovo.size();
-                return true;
+        case Uroven::Polozka:
+            if (nazev_) {
+                maNazev_ = t == Typ::Text;
+                p_.Nazev = maNazev_ ? std::move(*text_) : std::string();
+            } else if (pole_) {
+                *dobre_ = false;
+                if (t == Typ::Pole) {
+                    uroven_ = Uroven::Pasma;
+                    n_ = 0;
+                    cisla_ = true;
+                }
             }
-        return Chyba("neznámé slovo");
-    default:
-        if (Dalsi() == '-' || (Dalsi() >= '0' && Dalsi() <= '9')) {
-            std::optional<double> x;
-            return Cislo(x);
+            break;
+        case Uroven::Pasma:
+            if (t == Typ::Cislo && n_ < PocetPasem) (*pole_)[n_] = cislo_;
+            cisla_ = cisla_ && t == Typ::Cislo;
+            ++n_;
+            break;
         }
-        return Chyba(Dalsi() == '\0' ? "soubor předčasně končí" : "neočekávaný znak");
-    }
-}
-
-// Eight numbers of bands: true when the value is such an array; false with the
-// reader's error set when the text is not JSON.
-bool CtiPasma(CteniJson& c, std::array<double, PocetPasem>& h, bool& dobre) {
-    dobre = false;
-    if (c.Dalsi() != '[') return c.Hodnota();
-    size_t n = 0;
-    bool cisla = true;
-    const bool ok = c.Pole([&] {
-        const char z = c.Dalsi();
-        if (z != '-' && (z < '0' || z > '9')) {
-            cisla = false;
-            return c.Hodnota();
-        }
-        std::optional<double> x;
-        if (!c.Cislo(x)) return false;
-        if (!x) cisla = false;
-        if (n < PocetPasem && x) h[n] = *x;
-        ++n;
         return true;
-    });
-    dobre = ok && cisla && n == PocetPasem;
-    return ok;
-}
+    }
+    bool Konec() {
+        if (preskoc_ > 0) {
+            --preskoc_;
+            return true;
+        }
+        switch (uroven_) {
+        case Uroven::Pasma:
+            *dobre_ = cisla_ && n_ == PocetPasem;
+            uroven_ = Uroven::Polozka;
+            break;
+        case Uroven::Polozka:
+            KonecPolozky();
+            uroven_ = Uroven::Seznam;
+            break;
+        case Uroven::Seznam:
+            KonecSeznamu();
+            uroven_ = Uroven::Katalog;
+            break;
+        case Uroven::Katalog:
+        case Uroven::Mimo:
+            uroven_ = Uroven::Mimo;
+            break;
+        }
+        return true;
+    }
+    void KonecPolozky() {
+        std::string proc;
+        if (!maNazev_ || !maUtlum_ || !maDrun_)
+            proc = "chybná položka v seznamu " + Seznam() + ".";
+        else if (const std::string ch = ChybaPolozky(p_, min_, max_); !ch.empty())
+            proc = "položka „" + p_.Nazev + "“: " + ch;
+        else if (p_.Nazev != Orizni(p_.Nazev))
+            proc = "položka „" + p_.Nazev + "“ má v názvu mezery na začátku nebo na konci.";
+        if (proc.empty()) {
+            v_.Polozky[static_cast<size_t>(druh_)].push_back(std::move(p_));
+            radky_.push_back(radek_);
+        } else {
+            Vynechane.emplace_back(radek_, std::move(proc));
+        }
+    }
+    // A name repeated in the list leaves out each entry after the first.
+    void KonecSeznamu() {
+        auto& s = v_.Polozky[static_cast<size_t>(druh_)];
+        std::unordered_set<std::string_view> nazvy(s.size());
+        size_t j = 0;
+        for (size_t i = 0; i < s.size(); ++i) {
+            if (!nazvy.insert(s[i].Nazev).second) {
+                Vynechane.emplace_back(radky_[i], "název „" + s[i].Nazev + "“ je tam dvakrát.");
+                continue;
+            }
+            if (i != j) {
+                nazvy.erase(s[i].Nazev);
+                s[j] = std::move(s[i]);
+                nazvy.insert(s[j].Nazev);
+            }
+            ++j;
+        }
+        s.resize(j);
+    }
+
+    const Stopa& stopa_;
+    double min_, max_;
+    JsonKatalogu& v_;
+    Uroven uroven_ = Uroven::Mimo;
+    int preskoc_ = 0; // containers open in a value passed over
+    std::string klic_;
+    int druh_ = -1;
+    std::vector<int> radky_; // of the entries kept in the list being read
+    PolozkaKatalogu p_;
+    int radek_ = 0;
+    bool nazev_ = false;                                      // the entry's value is its name
+    std::array<double, PocetPasem>* pole_ = nullptr;          // or these bands
+    bool* dobre_ = nullptr;                                   // set when the bands are whole
+    bool maNazev_ = false, maUtlum_ = false, maDrun_ = false; // the entry has them whole
+    size_t n_ = 0;
+    bool cisla_ = false;
+    double cislo_ = 0;
+    std::string* text_ = nullptr;
+};
 
 bool Prazdny(const ZaznamCsv& r) {
     for (const std::string& b : r.Bunky)
@@ -388,17 +385,17 @@ std::string ChybaPolozky(const PolozkaKatalogu& p, double min, double max) {
 }
 
 std::string KatalogDoJson(const SeznamKatalogu& katalog) {
+    auto retezec = [](const std::string& t) {
+        return Json(t).dump(-1, ' ', false, Json::error_handler_t::replace);
+    };
     std::string s = "{\n";
     // The keys in alphabetical order, as the file has always had them.
     for (int druh : {KatalogElement, KatalogZdroj}) {
-        s += "    ";
-        PridejRetezec(s, KlicDruhu[static_cast<size_t>(druh)]);
-        s += ": [\n";
+        s += "    " + retezec(KlicDruhu[static_cast<size_t>(druh)]) + ": [\n";
         const auto& seznam = katalog[static_cast<size_t>(druh)];
         for (size_t i = 0; i < seznam.size(); ++i) {
             const PolozkaKatalogu& p = seznam[i];
-            s += "        {\n            \"nazev\": ";
-            PridejRetezec(s, p.Nazev);
+            s += "        {\n            \"nazev\": " + retezec(p.Nazev);
             auto pasma = [&s](const char* klic, const std::array<double, PocetPasem>& h,
                               bool posledni) {
                 s += ",\n            \"";
@@ -427,98 +424,46 @@ std::string KatalogDoJson(const SeznamKatalogu& katalog) {
 
 JsonKatalogu KatalogZJson(std::string_view json, double min, double max) {
     JsonKatalogu v;
-    if (json.starts_with(BomUtf8)) json.remove_prefix(DelkaBom);
-    CteniJson c(json);
-    if (c.Dalsi() != '{') {
-        v.Chyba = c.Dalsi() == '\0' ? "soubor je prázdný" : "soubor neobsahuje katalog";
+    json = BezBom(json);
+    const size_t zacatek = json.find_first_not_of(" \t\r\n");
+    if (zacatek == std::string_view::npos || json[zacatek] != '{') {
+        v.Chyba =
+            zacatek == std::string_view::npos ? "soubor je prázdný" : "soubor neobsahuje katalog";
         return v;
     }
-    // Entries left out with their lines; names repeated are found after each
-    // list, so that they come out in the file's order in the end.
+    // A byte that is no UTF-8 stops the library; as a replacement character it
+    // only makes the name that holds it one the catalogue refuses.
+    std::string text(json);
+    if (!JePlatneUtf8(text)) text = OpravUtf8(text);
     std::vector<std::pair<int, std::string>> vynechane;
-    auto vynechej = [&vynechane](int radek, std::string proc) {
-        vynechane.emplace_back(radek, std::move(proc));
-    };
-    const bool ok = c.Objekt([&](const std::string& klic) {
-        int druh = -1;
-        for (int d = 0; d < PocetDruhuKatalogu; ++d)
-            if (klic == KlicDruhu[static_cast<size_t>(d)]) druh = d;
-        if (druh < 0) return c.Hodnota();
-        const std::string seznam = std::string("„") + klic + "“";
-        // A key given twice: the last one holds, as for any other reader.
-        auto& s = v.Polozky[static_cast<size_t>(druh)];
-        s.clear();
-        if (c.Dalsi() != '[') {
-            vynechej(c.Radek(), "chybný seznam " + seznam + ".");
-            return c.Hodnota();
+    // Each such number costs a reading of the whole text: a file with more is
+    // refused rather than read for long.
+    constexpr int NejvicPreteceni = 64;
+    constexpr int PretekloCislo = 406; // the library's "number overflow"
+    for (int preteceni = 0;; ++preteceni) {
+        v = {};
+        Stopa stopa;
+        CteniKatalogu c(stopa, min, max, v);
+        Json::sax_parse(ZnakySRadky(text.data(), &stopa),
+                        ZnakySRadky(text.data() + text.size(), &stopa), &c);
+        vynechane = std::move(c.Vynechane);
+        if (c.Chyba == PretekloCislo && preteceni < NejvicPreteceni &&
+            BezPreteceni(text, c.Pozice, c.Posledni))
+            continue;
+        if (c.Chyba != 0) {
+            // The line of the character the library stopped at (past the end: the last).
+            const size_t konec = std::clamp<size_t>(c.Pozice, 1, text.size() + 1) - 1;
+            const auto radek = 1 + std::count(text.begin(), text.begin() + konec, '\n');
+            v = {};
+            v.Chyba = "chyba na řádku " + std::to_string(radek) + ": " + Duvod(c.Zprava);
+            return v;
         }
-        std::vector<int> radky; // of the entries kept
-        const bool cely = c.Pole([&] {
-            const int radek = c.Radek();
-            PolozkaKatalogu p;
-            bool nazev = false, pasma = druh == KatalogZdroj, pasma2 = false;
-            if (c.Dalsi() != '{') {
-                if (!c.Hodnota()) return false;
-                vynechej(radek, "chybná položka v seznamu " + seznam + ".");
-                return true;
-            }
-            const bool cela = c.Objekt([&](const std::string& k) {
-                if (k == "nazev") {
-                    nazev = c.Dalsi() == '"';
-                    p.Nazev.clear();
-                    return nazev ? c.Retezec(p.Nazev) : c.Hodnota();
-                }
-                if (druh == KatalogZdroj && k == "vykon") return CtiPasma(c, p.VlastniDrun, pasma2);
-                if (druh == KatalogElement && k == "utlum") return CtiPasma(c, p.Utlum, pasma);
-                if (druh == KatalogElement && k == "vlastniDrun")
-                    return CtiPasma(c, p.VlastniDrun, pasma2);
-                return c.Hodnota();
-            });
-            if (!cela) return false;
-            std::string proc;
-            if (!nazev || !pasma || !pasma2)
-                proc = "chybná položka v seznamu " + seznam + ".";
-            else if (const std::string ch = ChybaPolozky(p, min, max); !ch.empty())
-                proc = "položka „" + p.Nazev + "“: " + ch;
-            else if (p.Nazev.front() == ' ' || p.Nazev.back() == ' ' || p.Nazev.front() == '\t' ||
-                     p.Nazev.back() == '\t')
-                proc = "položka „" + p.Nazev + "“ má v názvu mezery na začátku nebo na konci.";
-            if (proc.empty()) {
-                s.push_back(std::move(p));
-                radky.push_back(radek);
-            } else {
-                vynechej(radek, std::move(proc));
-            }
-            return true;
-        });
-        if (!cely) return false;
-        std::unordered_set<std::string_view> nazvy(s.size());
-        size_t j = 0;
-        for (size_t i = 0; i < s.size(); ++i) {
-            if (!nazvy.insert(s[i].Nazev).second) {
-                vynechej(radky[i], "název „" + s[i].Nazev + "“ je tam dvakrát.");
-                continue;
-            }
-            if (i != j) {
-                nazvy.erase(s[i].Nazev);
-                s[j] = std::move(s[i]);
-                nazvy.insert(s[j].Nazev);
-            }
-            ++j;
-        }
-        s.resize(j);
-        return true;
-    });
+        break;
+    }
     std::stable_sort(vynechane.begin(), vynechane.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& [radek, proc] : vynechane)
         v.Vynechane.push_back("řádek " + std::to_string(radek) + ": " + proc);
-    if (ok && c.Dalsi() != '\0') c.Chyba("za koncem katalogu pokračuje text");
-    if (!c.Chyba().empty()) {
-        v.Chyba = c.Chyba();
-        v.Polozky = {};
-        v.Vynechane.clear();
-    }
     return v;
 }
 

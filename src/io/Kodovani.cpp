@@ -110,6 +110,21 @@ bool JePlatneUtf8(const std::string& text) {
     return true;
 }
 
+std::string OpravUtf8(const std::string& text) {
+    std::string vystup;
+    vystup.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        const size_t z = i;
+        if (DalsiZnak(text, i) >= 0) {
+            vystup.append(text, z, i - z);
+        } else {
+            PridejUtf8(vystup, 0xFFFD);
+            i = z + 1;
+        }
+    }
+    return vystup;
+}
+
 std::string JedenRadek(std::string text) {
     for (char& c : text)
         if (JeRidiciZnak(c)) c = ' ';

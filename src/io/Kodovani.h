@@ -22,6 +22,8 @@ std::optional<std::string> Utf8DoCp1250(const std::string& utf8);
 std::optional<std::string> Cp1250DoUtf8(const std::string& cp1250);
 // Whether the bytes are well-formed UTF-8.
 bool JePlatneUtf8(const std::string& text);
+// The text with every byte that is not part of well-formed UTF-8 as U+FFFD.
+std::string OpravUtf8(const std::string& text);
 // A control character (line breaks and tabs included), which no text line of a file holds.
 inline bool JeRidiciZnak(char c) {
     return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;

@@ -277,6 +277,11 @@ std::vector<std::vector<std::string>> RadkyPrehledu(const Projekt& p, const Preh
         t.push_back(std::move(radek));
     }
     t.push_back({"Nevyhoví", std::to_string(pr.Nevyhovi)});
+    // A script that reads only the summary must not take an unread room for a pass.
+    const auto chyb =
+        std::count_if(pr.Mistnosti.begin(), pr.Mistnosti.end(),
+                      [](const PrehledMistnosti& r) { return r.Stav == StavMistnosti::Chyba; });
+    if (chyb > 0) t.push_back({"Chyba", std::to_string(chyb)});
     return t;
 }
 

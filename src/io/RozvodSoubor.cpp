@@ -276,10 +276,8 @@ PrehledRozvodu SpoctiPrehledRozvodu(const Rozvod& r) {
 }
 
 std::string TabulkaRozvodu(const PrehledRozvodu& p, bool csv) {
-    auto radky = RadkyPrehledu(p.Mistnosti, p.Prehled);
-    // The project's table may count them already.
-    if (p.Chyb > 0 && radky.back().front() != "Chyba")
-        radky.push_back({"Chyba", std::to_string(p.Chyb)});
+    // Its rooms that could not be computed are the overview's Chyba line.
+    const auto radky = RadkyPrehledu(p.Mistnosti, p.Prehled);
     return csv ? CsvRadku(radky) : TabulkaRadku(radky);
 }
 

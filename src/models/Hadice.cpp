@@ -119,4 +119,9 @@ std::string PopisHadice(const std::string& prumer, const std::string& delka) {
     return "průměr " + prumer + "mm, délka " + delka + "m";
 }
 
+void VypocetHadice(DrunVar& var) {
+    TElementSite& e = var.cesta.Aktualni();
+    SpektraHadice(e.Vstup<VstupyHadice>(), e.Utlum, e.VlastniDrun);
+}
+
 } // namespace drun

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "core/Cisla.h"
 #include "core/Matemat.h"
 #include "models/MezUtlumu.h"
 
@@ -14,25 +13,7 @@ constexpr double Pi = 3.14159265358979323846;
 // The absorption coefficient as the room formula can use it.
 constexpr double AlfaMin = 0.01, AlfaMax = 0.99;
 
-// Largest offset that keeps both openings on a wall of size `stena`.
-double MaxPosun(double stena, double vstup, double vystup) {
-    return stena - (vstup + vystup) / 2;
-}
-
 } // namespace
-
-std::string ChybaKomory(const VstupyKomory& v) {
-    if (v.VstupA > v.Sirka || v.VstupB > v.Vyska) return "Vstupní otvor je větší než stěna komory.";
-    if (v.VystupA > v.Sirka || v.VystupB > v.Vyska)
-        return "Výstupní otvor je větší než stěna komory.";
-    const double maxBok = MaxPosun(v.Sirka, v.VstupA, v.VystupA);
-    if (v.PosunBok > maxBok)
-        return "Posunutí výstupu do strany může být nejvýš " + FormatObecne(maxBok) + " mm.";
-    const double maxSvisle = MaxPosun(v.Vyska, v.VstupB, v.VystupB);
-    if (v.PosunSvisle > maxSvisle)
-        return "Svislé posunutí výstupu může být nejvýš " + FormatObecne(maxSvisle) + " mm.";
-    return {};
-}
 
 void SpektraKomory(const VstupyKomory& v, Spectrum& utlum, Spectrum& drun) {
     const double l = NaMetry(v.Delka, KomRozmerMin, KomRozmerMax);
@@ -45,9 +26,9 @@ void SpektraKomory(const VstupyKomory& v, Spectrum& utlum, Spectrum& drun) {
     const double oa = DoMezi(NaMetry(v.VystupA, KomOtvorMin, KomOtvorMax), 0, w);
     const double ob = DoMezi(NaMetry(v.VystupB, KomOtvorMin, KomOtvorMax), 0, h);
     const double bok =
-        DoMezi(NaMetry(v.PosunBok, KomPosunMin, KomPosunMax), 0, MaxPosun(w, ia, oa));
+        DoMezi(NaMetry(v.PosunBok, KomPosunMin, KomPosunMax), 0, MaxPosunKomory(w, ia, oa));
     const double svisle =
-        DoMezi(NaMetry(v.PosunSvisle, KomPosunMin, KomPosunMax), 0, MaxPosun(h, ib, ob));
+        DoMezi(NaMetry(v.PosunSvisle, KomPosunMin, KomPosunMax), 0, MaxPosunKomory(h, ib, ob));
     const double r2 = l * l + bok * bok + svisle * svisle;
     const double cosTheta = l / std::sqrt(r2);
     const double sVstup = ia * ib, sVystup = oa * ob;
@@ -72,6 +53,11 @@ std::string PopisKomory(const std::string& delka, const std::string& sirka,
     return delka + "x" + sirka + "x" + vyska + "mm, vstup " + vstupA + "x" + vstupB +
            "mm, výstup " + vystupA + "x" + vystupB + "mm, posunutí " + posunBok + "x" +
            posunSvisle + "mm";
+}
+
+void VypocetKomory(DrunVar& var) {
+    TElementSite& e = var.cesta.Aktualni();
+    SpektraKomory(e.Vstup<VstupyKomory>(), e.Utlum, e.VlastniDrun);
 }
 
 } // namespace drun

@@ -30,11 +30,15 @@ double RychlostKuPotrubi(double prumerMm, double prutok) {
     return 4 * 1000000 * prutok / (Hodina3600Pi * prumerMm * prumerMm);
 }
 
+std::string PopisKuPotrubi(const std::string& prumer, const std::string& delka,
+                           const std::string& prutok) {
+    return "průměr " + prumer + "mm, délka " + delka + "m, průtok " + prutok + "m3/hod";
+}
+
 void ZapisKuPotrubi(DrunVar& var, const ZadaniKuPotrubi& z) {
     TElementSite& e = var.cesta.Aktualni();
     e.NastavTyp(TypKuPotrubi);
-    e.Popis = "průměr " + z.TextPrumer + "mm, délka " + z.TextDelka + "m, průtok " + z.TextPrutok +
-              "m3/hod";
+    e.Popis = PopisKuPotrubi(z.TextPrumer, z.TextDelka, z.TextPrutok);
     e.Vstup<VstupyKuPotrubi>() = {z.Prumer, z.Delka, z.Prutok};
 }
 

@@ -20,6 +20,9 @@ const std::array<double, PocetPasem>& UtlumNaMetrKuPotrubi(double prumerM);
 // Velocity in the duct from the dialog's values (diameter in mm), m/s.
 double RychlostKuPotrubi(double prumerMm, double prutok);
 
+// "průměr 250mm, délka 5m, průtok 1200m3/hod" from the fields' texts as typed.
+std::string PopisKuPotrubi(const std::string& prumer, const std::string& delka,
+                           const std::string& prutok);
 // Store step: type 4, description, diameter in mm, length, flow.
 void ZapisKuPotrubi(DrunVar& var, const ZadaniKuPotrubi& z);
 // Compute step: remembers the diameter in PosledniPrumer (so reading a file

@@ -97,4 +97,14 @@ std::string PopisObKuPotrubi(const std::string& prumer, const std::string& tlous
            prutok + "m3/hod";
 }
 
+void VypocetObHrPotrubi(DrunVar& var) {
+    TElementSite& e = var.cesta.Aktualni();
+    SpektraObHrPotrubi(e.Vstup<VstupyObHrPotrubi>(), e.Utlum, e.VlastniDrun);
+}
+
+void VypocetObKuPotrubi(DrunVar& var) {
+    TElementSite& e = var.cesta.Aktualni();
+    SpektraObKuPotrubi(e.Vstup<VstupyObKuPotrubi>(), e.Utlum, e.VlastniDrun);
+}
+
 } // namespace drun

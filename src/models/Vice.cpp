@@ -5,7 +5,7 @@ namespace drun {
 void ZapisVice(DrunVar& var, const ZadaniVice& z) {
     TElementSite& e = var.cesta.Aktualni();
     e.NastavTyp(TypVice);
-    e.Popis = "korekce na počet zdrojů drunu. Počet= " + z.TextPocet;
+    e.Popis = PopisVice(z.TextPocet);
     // The count keeps its low byte, as the file's byte slot always held it.
     e.Vstup<VstupyVice>().PocetZdroju = z.Pocet & 0xFF;
 }
@@ -18,6 +18,10 @@ void VypocetVice(DrunVar& var) {
     if (n > VicePocetMax) n = VicePocetMax;
     NaplnSpektrum(e.Utlum, 0);
     NaplnSpektrum(e.VlastniDrun, 0);
+}
+
+std::string PopisVice(const std::string& pocet) {
+    return "korekce na počet zdrojů drunu. Počet= " + pocet;
 }
 
 } // namespace drun

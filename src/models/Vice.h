@@ -11,6 +11,8 @@ struct ZadaniVice {
     std::string TextPocet; // as typed
 };
 
+// "korekce na počet zdrojů drunu. Počet= 3" from the count as typed.
+std::string PopisVice(const std::string& pocet);
 // Store step: type 9, description, the number of sources.
 void ZapisVice(DrunVar& var, const ZadaniVice& z);
 // Compute step: no attenuation and no self-noise; the path evaluation adds

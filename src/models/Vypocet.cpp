@@ -1,9 +1,13 @@
 #include "models/Vypocet.h"
 
 #include "core/DrunVyp.h"
+#include "models/Hadice.h"
 #include "models/HrPotrubi.h"
+#include "models/Klapka.h"
+#include "models/Komora.h"
 #include "models/KuPotrubi.h"
 #include "models/Mistnost.h"
+#include "models/ObPotrubi.h"
 #include "models/Obecny.h"
 #include "models/Oblouk.h"
 #include "models/Odbocka.h"
@@ -50,8 +54,60 @@ bool Spocti(DrunVar& var, const VstupyVice&) {
 bool Spocti(DrunVar& var, const VstupyMistnost&) {
     return Vzdy<VypocetMistnosti>(var);
 }
+bool Spocti(DrunVar& var, const VstupyObHrPotrubi&) {
+    return Vzdy<VypocetObHrPotrubi>(var);
+}
+bool Spocti(DrunVar& var, const VstupyObKuPotrubi&) {
+    return Vzdy<VypocetObKuPotrubi>(var);
+}
+bool Spocti(DrunVar& var, const VstupyHadice&) {
+    return Vzdy<VypocetHadice>(var);
+}
+bool Spocti(DrunVar& var, const VstupyKomory&) {
+    return Vzdy<VypocetKomory>(var);
+}
+bool Spocti(DrunVar& var, const VstupyKlapky&) {
+    return VypocetKlapky(var);
+}
+
+// The descriptions of the kinds whose dialogs the table builds, from the
+// texts in the table's order; the other dialogs compose their own.
+template <class V> std::string Popis(const V&, const TextyVstupu&) {
+    return {};
+}
+std::string Popis(const VstupyKuPotrubi&, const TextyVstupu& t) {
+    return PopisKuPotrubi(t[0], t[1], t[2]);
+}
+std::string Popis(const VstupyVice&, const TextyVstupu& t) {
+    return PopisVice(t[0]);
+}
+std::string Popis(const VstupyObHrPotrubi&, const TextyVstupu& t) {
+    return PopisObHrPotrubi(t[0], t[1], t[2], t[3], t[4]);
+}
+std::string Popis(const VstupyObKuPotrubi&, const TextyVstupu& t) {
+    return PopisObKuPotrubi(t[0], t[1], t[2], t[3]);
+}
+std::string Popis(const VstupyHadice&, const TextyVstupu& t) {
+    return PopisHadice(t[0], t[1]);
+}
+std::string Popis(const VstupyKomory&, const TextyVstupu& t) {
+    return PopisKomory(t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7], t[8]);
+}
+std::string Popis(const VstupyKlapky& v, const TextyVstupu& t) {
+    return PopisKlapky(t[0], t[1], v.Listy, t[2], t[3]);
+}
 
 } // namespace
+
+std::string PopisVstupu(const VstupyElementu& v, const TextyVstupu& texty) {
+    return std::visit([&texty](const auto& x) { return Popis(x, texty); }, v);
+}
+
+void ZapisPrvek(DrunVar& var, const VstupyElementu& v, const TextyVstupu& texty) {
+    TElementSite& e = var.cesta.Aktualni();
+    e.Vstupy = v;
+    e.Popis = PopisVstupu(v, texty);
+}
 
 bool SpoctiPrvek(DrunVar& var) {
     return std::visit([&var](const auto& v) { return Spocti(var, v); },

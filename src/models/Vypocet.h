@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "core/DrunVar.h"
 
 namespace drun {
@@ -8,5 +11,15 @@ namespace drun {
 // self-noise from its inputs. False when the model refused the inputs (only a
 // silencer its data cannot compute); the element is then as before.
 bool SpoctiPrvek(DrunVar& var);
+
+// The texts of a kind's inputs as typed, in the table's order without the
+// description (a band row counts as one, its text unused).
+using TextyVstupu = std::vector<std::string>;
+// The description a table-built dialog composes ("" for the kinds whose
+// dialogs compose their own).
+std::string PopisVstupu(const VstupyElementu& v, const TextyVstupu& texty);
+// The store step of a table-built dialog: the current element becomes v's
+// kind with these inputs and the description from the texts.
+void ZapisPrvek(DrunVar& var, const VstupyElementu& v, const TextyVstupu& texty);
 
 } // namespace drun

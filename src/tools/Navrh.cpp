@@ -41,7 +41,26 @@ bool MaPozadavek(const Spectrum& pozadavek, int i) {
     return pozadavek[static_cast<size_t>(i)] != 0.0;
 }
 
+// For an element placed behind element k: the path's end level and its margin.
+RezervaPrvku RezervaZa(const Cesta& c, int k, const Spectrum& pozadavek) {
+    return [&c, k, &pozadavek, urovenK = UrovenZa(c, k)](const TElementSite& e, Spectrum& konec) {
+        konec = KonecS(c, k, urovenK, e);
+        return Rezerva(konec, pozadavek);
+    };
+}
+
 } // namespace
+
+std::optional<double> Rezerva(const Spectrum& konec, const Spectrum& pozadavek) {
+    double rezerva = HUGE_VAL;
+    for (int i = 0; i < PocetPasem; ++i) {
+        const auto p = static_cast<size_t>(i);
+        if (!MaPozadavek(pozadavek, i)) continue;
+        if (konec[p] > pozadavek[p]) return std::nullopt;
+        rezerva = std::min(rezerva, pozadavek[p] - konec[p]);
+    }
+    return rezerva;
+}
 
 int Nejhlucnejsi(std::span<const TElementSite* const> prvky, int i, double& hladina) {
     const auto p = static_cast<size_t>(i);
@@ -91,7 +110,8 @@ TElementSite PlneTlumeni(const Spectrum& urovenK) {
 }
 
 PotrebnyUtlum HledejUtlum(const Spectrum& urovenK, const PasmaPozadavku& maPozadavek,
-                          const std::function<PasmaPozadavku(const TElementSite&)>& splni) {
+                          const std::function<PasmaPozadavku(const TElementSite&)>& splni,
+                          std::stop_token stop) {
     PotrebnyUtlum r;
     TElementSite e = PlneTlumeni(urovenK);
     const PasmaPozadavku naplno = splni(e);
@@ -113,7 +133,7 @@ PotrebnyUtlum HledejUtlum(const Spectrum& urovenK, const PasmaPozadavku& maPozad
     // attenuation (the evaluation's thresholds), so the first tenth that
     // meets is the answer. Once the attenuation removes the band it meets, as
     // the full attenuation did, so the loop ends.
-    for (int m = 0; zbyva > 0; ++m) {
+    for (int m = 0; zbyva > 0 && !stop.stop_requested(); ++m) {
         const double u = m / 10.0;
         for (int i = 0; i < PocetPasem; ++i)
             e.Utlum[static_cast<size_t>(i)] = u;
@@ -130,18 +150,29 @@ PotrebnyUtlum HledejUtlum(const Spectrum& urovenK, const PasmaPozadavku& maPozad
     return r;
 }
 
-PotrebnyUtlum SpoctiPotrebnyUtlum(const Cesta& c, int k, const Spectrum& pozadavek) {
+bool PozadavekSplnen(const PotrebnyUtlum& u) {
+    for (size_t i = 0; i < PocetPasem; ++i)
+        if (u.Stav[i] == StavPasma::Nelze || (u.Stav[i] == StavPasma::Utlum && u.Utlum[i] > 0))
+            return false;
+    return true;
+}
+
+PotrebnyUtlum SpoctiPotrebnyUtlum(const Cesta& c, int k, const Spectrum& pozadavek,
+                                  std::stop_token stop) {
     const Spectrum urovenK = UrovenZa(c, k);
     PasmaPozadavku ma{};
     for (int i = 0; i < PocetPasem; ++i)
         ma[static_cast<size_t>(i)] = MaPozadavek(pozadavek, i);
-    PotrebnyUtlum r = HledejUtlum(urovenK, ma, [&](const TElementSite& e) {
-        const Spectrum konec = KonecS(c, k, urovenK, e);
-        PasmaPozadavku s{};
-        for (size_t p = 0; p < PocetPasem; ++p)
-            s[p] = konec[p] <= pozadavek[p];
-        return s;
-    });
+    PotrebnyUtlum r = HledejUtlum(
+        urovenK, ma,
+        [&](const TElementSite& e) {
+            const Spectrum konec = KonecS(c, k, urovenK, e);
+            PasmaPozadavku s{};
+            for (size_t p = 0; p < PocetPasem; ++p)
+                s[p] = konec[p] <= pozadavek[p];
+            return s;
+        },
+        stop);
     const std::vector<const TElementSite*> za = PrvkyZa(c, k);
     for (int i = 0; i < PocetPasem; ++i) {
         const auto p = static_cast<size_t>(i);
@@ -154,13 +185,15 @@ PotrebnyUtlum SpoctiPotrebnyUtlum(const Cesta& c, int k, const Spectrum& pozadav
 }
 
 std::vector<KandidatTlumice> HledejTlumice(const DrunVar& var, double a, double b, double q,
-                                           const DataTlumice& data, const RezervaTlumice& rezerva) {
+                                           const DataTlumice& data, const RezervaPrvku& rezerva,
+                                           std::stop_token stop) {
     std::vector<KandidatTlumice> vysledek;
     TElementSite e;
     e.NastavTyp(TypTlumic);
     for (int delka = TlumicDelkaMin; delka <= TlumicDelkaMax; ++delka)
         for (const int w : SirkyVlozek)
             for (int n = TlumicPocetMin; n <= TlumicPocetMax; ++n) {
+                if (stop.stop_requested()) return {};
                 if (!ZadaniTlumiceMozne(a, b, q, w, n)) continue;
                 const RozmeryTlumice r{a, b, double(delka), double(w), q, n};
                 if (!SpektraTlumice(data, r, var, e.Utlum, e.VlastniDrun)) continue;
@@ -184,21 +217,119 @@ std::vector<KandidatTlumice> HledejTlumice(const DrunVar& var, double a, double 
 }
 
 std::vector<KandidatTlumice> NajdiTlumice(const DrunVar& var, int k, const Spectrum& pozadavek,
-                                          double a, double b, double q, const DataTlumice& data) {
-    const Cesta& c = var.cesta;
-    const Spectrum urovenK = UrovenZa(c, k);
-    return HledejTlumice(var, a, b, q, data,
-                         [&](const TElementSite& e, Spectrum& konec) -> std::optional<double> {
-                             konec = KonecS(c, k, urovenK, e);
-                             double rezerva = HUGE_VAL;
-                             for (int i = 0; i < PocetPasem; ++i) {
-                                 const auto p = static_cast<size_t>(i);
-                                 if (!MaPozadavek(pozadavek, i)) continue;
-                                 if (konec[p] > pozadavek[p]) return std::nullopt;
-                                 rezerva = std::min(rezerva, pozadavek[p] - konec[p]);
-                             }
-                             return rezerva;
-                         });
+                                          double a, double b, double q, const DataTlumice& data,
+                                          std::stop_token stop) {
+    return HledejTlumice(var, a, b, q, data, RezervaZa(var.cesta, k, pozadavek), stop);
+}
+
+VstupyObHrPotrubi VstupyOblozeni(const KandidatOblozeni& o, double a, double b, double q) {
+    return {a, b, double(o.Tloustka), double(o.Delka), q};
+}
+
+std::vector<KandidatOblozeni> HledejOblozeni(double a, double b, double q,
+                                             const RezervaPrvku& rezerva, std::stop_token stop) {
+    std::vector<KandidatOblozeni> vysledek;
+    // Evaluated as any element that attenuates and makes its own noise.
+    TElementSite e = Tlumeni();
+    for (const int t : TloustkyOblozeni)
+        for (int delka = OblozeniDelkaMin; delka <= OblozeniDelkaMax; ++delka) {
+            if (stop.stop_requested()) return {};
+            KandidatOblozeni o{t, delka, 0, {}, {}};
+            SpektraObHrPotrubi(VstupyOblozeni(o, a, b, q), e.Utlum, e.VlastniDrun);
+            const std::optional<double> m = rezerva(e, o.Konec);
+            if (!m) continue;
+            o.Rezerva = *m;
+            o.Utlum = e.Utlum;
+            vysledek.push_back(o);
+            break;
+        }
+    std::stable_sort(vysledek.begin(), vysledek.end(),
+                     [](const KandidatOblozeni& x, const KandidatOblozeni& y) {
+                         return x.Delka != y.Delka ? x.Delka < y.Delka : x.Tloustka < y.Tloustka;
+                     });
+    return vysledek;
+}
+
+std::vector<KandidatOblozeni> NajdiOblozeni(const Cesta& c, int k, const Spectrum& pozadavek,
+                                            double a, double b, double q, std::stop_token stop) {
+    return HledejOblozeni(a, b, q, RezervaZa(c, k, pozadavek), stop);
+}
+
+bool PodilPuvodu::MaLA() const {
+    return std::find(Ma.begin(), Ma.end(), true) != Ma.end();
+}
+
+PodilyHladiny PodilyNaKonci(const Cesta& c) {
+    PodilyHladiny r;
+    const int pocet = c.Pocet();
+    // Whether the evaluation reaches each element with a level, band by band:
+    // only then does a several-sources element raise it.
+    std::vector<std::array<bool, PocetPasem>> zvysuje(static_cast<size_t>(pocet) + 1);
+    Spectrum uroven = NulaSpektrum(), mezisoucet = NulaSpektrum(), dalsi;
+    for (int j = 1; j <= pocet; ++j) {
+        const TElementSite& e = c.Prvek(j);
+        for (size_t i = 0; i < PocetPasem; ++i)
+            zvysuje[size_t(j)][i] = e.Typ() == TypVice && j > 1 && uroven[i] != 0.0;
+        SpoctiUrovne(e, j == 1 ? nullptr : &uroven, mezisoucet, dalsi);
+        uroven = dalsi;
+    }
+    r.Celkem = uroven;
+    // From the end back: what every later element does to a level passing it.
+    std::array<double, PocetPasem> posun{};
+    for (int j = pocet; j >= 1; --j) {
+        const TElementSite& e = c.Prvek(j);
+        const bool vice = e.Typ() == TypVice;
+        if (j == 1 || !vice) {
+            PodilPuvodu p;
+            p.Cislo = j;
+            std::vector<double> vazene;
+            for (size_t i = 0; i < PocetPasem; ++i) {
+                p.Ma[i] = e.VlastniDrun[i] != 0.0;
+                p.Uroven[i] = p.Ma[i] ? e.VlastniDrun[i] + posun[i] : 0.0;
+                if (p.Ma[i]) vazene.push_back(p.Uroven[i] + VahaA[i]);
+            }
+            p.Uroven[LA] = SoucetHladin(vazene);
+            if (j == 1 || p.MaLA()) r.Puvody.push_back(p);
+        }
+        for (size_t i = 0; i < PocetPasem; ++i) {
+            if (vice)
+                posun[i] += zvysuje[size_t(j)][i] ? KorekceViceZdroju(e) : 0.0;
+            else if (j > 1)
+                posun[i] -= e.Utlum[i];
+        }
+    }
+    std::reverse(r.Puvody.begin(), r.Puvody.end());
+    for (size_t i = 0; i < PocetPasem; ++i) {
+        const PodilPuvodu* nej = nullptr;
+        for (const PodilPuvodu& p : r.Puvody)
+            if (p.Ma[i] && (!nej || p.Uroven[i] > nej->Uroven[i])) nej = &p;
+        r.Rozhoduje[i] = nej ? nej->Cislo : 0;
+    }
+    return r;
+}
+
+std::string TextPodilu(const Cesta& c, const PodilyHladiny& p) {
+    std::string t = "Element";
+    for (const char* n : NazvyPasem)
+        t += std::string("\t") + n;
+    t += "\tL(A)\n";
+    for (const PodilPuvodu& x : p.Puvody) {
+        t += std::to_string(x.Cislo) + ' ' + c.Prvek(x.Cislo).NazevTypu();
+        for (size_t i = 0; i <= LA; ++i) {
+            t += '\t';
+            if (i == LA ? x.MaLA() : x.Ma[i])
+                PridejCislo(t, x.Uroven[i], 1);
+            else
+                t += '-';
+        }
+        t += '\n';
+    }
+    t += "Celkem";
+    for (size_t i = 0; i <= LA; ++i) {
+        t += '\t';
+        PridejCislo(t, p.Celkem[i], 1);
+    }
+    return t + '\n';
 }
 
 std::vector<VlivElementu> CoRozhoduje(const Cesta& c) {
@@ -280,6 +411,15 @@ std::string TextNavrhu(const Cesta& c, int k, const PotrebnyUtlum& u,
         t += '\n';
     }
     return t + TextKandidatu(tlumice, kandidatu);
+}
+
+std::string TextOblozeni(const std::vector<KandidatOblozeni>& oblozeni) {
+    if (oblozeni.empty()) return "Žádné obložení nevyhoví\n";
+    std::string t = "Obložení\tTloušťka\tDélka\tRezerva\n";
+    for (const KandidatOblozeni& o : oblozeni)
+        t += "Obložení\t" + std::to_string(o.Tloustka) + '\t' + std::to_string(o.Delka) + '\t' +
+             FormatCislo(o.Rezerva, 1) + '\n';
+    return t;
 }
 
 std::optional<PrurezPrutok> PrurezElementu(const TElementSite& e) {

@@ -4,16 +4,20 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <stop_token>
 #include <string>
 #include <vector>
 
 #include "core/DrunVar.h"
+#include "models/ObPotrubi.h"
 #include "models/Tlumic.h"
 
 // From "too loud" to the remedy: what must be attenuated behind an element,
-// which splitter silencers do it there, and which elements decide the result.
-// Every answer comes from the path's own evaluation of elements placed or
-// changed in it; the path itself is never touched.
+// which splitter silencers or linings do it there, and which noise origins
+// make the result. Every answer comes from the path's own evaluation of
+// elements placed or changed in it; the path itself is never touched.
+// The searches take a stop token: once a stop is requested they return
+// promptly with an incomplete answer, which the caller throws away.
 namespace drun {
 
 // Why nothing can be designed behind element k against this requirement, or
@@ -38,7 +42,11 @@ struct PotrebnyUtlum {
 // What an element without self-noise behind element k must attenuate in each
 // band so that the end level is at or below the requirement there.
 // ChybaNavrhu must be empty.
-PotrebnyUtlum SpoctiPotrebnyUtlum(const Cesta& c, int k, const Spectrum& pozadavek);
+PotrebnyUtlum SpoctiPotrebnyUtlum(const Cesta& c, int k, const Spectrum& pozadavek,
+                                  std::stop_token stop = {});
+// True when nothing more is needed: every band with a requirement meets it
+// without any attenuation.
+bool PozadavekSplnen(const PotrebnyUtlum& u);
 
 // The search behind SpoctiPotrebnyUtlum for whatever lies behind the element:
 // `splni` tells, for an element of no self-noise placed behind it, the bands
@@ -49,7 +57,8 @@ PotrebnyUtlum SpoctiPotrebnyUtlum(const Cesta& c, int k, const Spectrum& pozadav
 TElementSite PlneTlumeni(const Spectrum& urovenK);
 using PasmaPozadavku = std::array<bool, PocetPasem>;
 PotrebnyUtlum HledejUtlum(const Spectrum& urovenK, const PasmaPozadavku& maPozadavek,
-                          const std::function<PasmaPozadavku(const TElementSite&)>& splni);
+                          const std::function<PasmaPozadavku(const TElementSite&)>& splni,
+                          std::stop_token stop = {});
 // Among elements in path order reaching an end, the one whose own noise in
 // band i reaches it loudest, carried down by the later elements' attenuations
 // and corrections; the first on a tie. Its index and level there, -1 when none
@@ -71,14 +80,64 @@ struct KandidatTlumice {
 // the slower air, the narrower splitters, the fewer splitters.
 // ChybaNavrhu must be empty.
 std::vector<KandidatTlumice> NajdiTlumice(const DrunVar& var, int k, const Spectrum& pozadavek,
-                                          double a, double b, double q, const DataTlumice& data);
+                                          double a, double b, double q, const DataTlumice& data,
+                                          std::stop_token stop = {});
 
-// The search behind NajdiTlumice for whatever lies behind the element: for a
-// silencer e placed there `rezerva` gives the smallest margin and an end level,
-// or nothing when it does not meet every requirement. Sorted as NajdiTlumice.
-using RezervaTlumice = std::function<std::optional<double>(const TElementSite&, Spectrum&)>;
+// A lined rectangular duct that meets the requirement behind element k.
+struct KandidatOblozeni {
+    int Tloustka = 0;   // mm of lining
+    int Delka = 0;      // m
+    double Rezerva = 0; // smallest (requirement - end level), dB
+    Spectrum Utlum{};   // the duct's own attenuation
+    Spectrum Konec{};   // the end level with it in the path
+};
+constexpr std::array<int, 2> TloustkyOblozeni{25, 50};     // mm
+constexpr int OblozeniDelkaMin = 1, OblozeniDelkaMax = 20; // m, whole metres
+// For each lining thickness, the shortest lined duct of section a x b mm and
+// flow q (m3/h) that, placed behind element k, meets the requirement; the
+// shortest first, then the thinner. ChybaNavrhu must be empty.
+std::vector<KandidatOblozeni> NajdiOblozeni(const Cesta& c, int k, const Spectrum& pozadavek,
+                                            double a, double b, double q,
+                                            std::stop_token stop = {});
+// The lined duct's inputs (its description empty).
+VstupyObHrPotrubi VstupyOblozeni(const KandidatOblozeni& o, double a, double b, double q);
+
+// What each noise origin (the source and every element with its own noise)
+// alone contributes to the end level: its own noise minus every later
+// attenuation, plus 10 lg n of every later several-sources element that the
+// evaluation reaches with a non-zero level; carried linearly, so possibly
+// negative. No value where its own noise is exactly 0.
+struct PodilPuvodu {
+    int Cislo = 0;
+    std::array<bool, PocetPasem> Ma{}; // has its own noise in the band
+    Spectrum Uroven{};                 // [LA] over the bands it has, when it has any
+    bool MaLA() const;
+};
+struct PodilyHladiny {
+    std::vector<PodilPuvodu> Puvody; // in path order, the source first
+    Spectrum Celkem{};               // the end level, as evaluated
+    // Per band, the origin that contributes most (the first on a tie); 0 when none.
+    std::array<int, PocetPasem> Rozhoduje{};
+};
+PodilyHladiny PodilyNaKonci(const Cesta& c);
+// drun-protokol --podily: a heading, one line per origin, "Celkem".
+std::string TextPodilu(const Cesta& c, const PodilyHladiny& p);
+
+// The smallest margin of an end level against the requirement over the bands
+// that have one, or nullopt when a band is above it.
+std::optional<double> Rezerva(const Spectrum& konec, const Spectrum& pozadavek);
+
+// The searches behind NajdiTlumice and NajdiOblozeni for whatever lies behind
+// the element: for an element e placed there `rezerva` gives the smallest
+// margin and an end level, or nothing when it does not meet every
+// requirement. Sorted as NajdiTlumice and NajdiOblozeni.
+using RezervaPrvku = std::function<std::optional<double>(const TElementSite&, Spectrum&)>;
 std::vector<KandidatTlumice> HledejTlumice(const DrunVar& var, double a, double b, double q,
-                                           const DataTlumice& data, const RezervaTlumice& rezerva);
+                                           const DataTlumice& data, const RezervaPrvku& rezerva,
+                                           std::stop_token stop = {});
+std::vector<KandidatOblozeni> HledejOblozeni(double a, double b, double q,
+                                             const RezervaPrvku& rezerva,
+                                             std::stop_token stop = {});
 
 // How much the end level (8 bands and L(A)) falls when an element's own noise
 // is gone, and when its attenuation is 3 dB higher.
@@ -97,6 +156,9 @@ std::vector<VlivElementu> CoRozhoduje(const Cesta& c);
 // element, then at most `kandidatu` silencers or "Žádný tlumič nevyhoví".
 std::string TextNavrhu(const Cesta& c, int k, const PotrebnyUtlum& u,
                        const std::vector<KandidatTlumice>& tlumice, int kandidatu);
+// The linings as text to follow it: a heading and one line each, or
+// "Žádné obložení nevyhoví".
+std::string TextOblozeni(const std::vector<KandidatOblozeni>& oblozeni);
 
 // The parts of TextNavrhu: the line of the attenuation needed, and the silencers.
 std::string RadekUtlumu(const PotrebnyUtlum& u);

@@ -1,7 +1,6 @@
 #include "tools/Pozadavek.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <iterator>
 
@@ -164,13 +163,9 @@ std::string TextPozadavku(const Spectrum& pozadavek) {
         }
     std::string t;
     for (int i = 0; i < PocetPasem; ++i) {
-        // Shortest fixed form that reads back exactly; + 0.0 turns -0 into 0. The
-        // longest is the smallest subnormal level: "0.", 323 zeros and "5".
-        char buf[336];
-        const auto r =
-            std::to_chars(buf, buf + sizeof buf, pozadavek[i] + 0.0, std::chars_format::fixed);
         if (i > 0) t += ' ';
-        t.append(buf, r.ptr);
+        // + 0.0 turns -0 into 0.
+        PridejPresne(t, pozadavek[i] + 0.0, TvarPresne::Pevny);
     }
     return t;
 }

@@ -420,21 +420,21 @@ NavrhRozvodu SpoctiNavrhRozvodu(const Rozvod& r, int id, int k, const DrunVar& v
             bl.Cislo = poradi[size_t(x)].second;
         }
     }
-    if (!data) return v;
-    v.Tlumice = HledejTlumice(var, a, b, q, *data,
-                              [&](const TElementSite& e, Spectrum& konec) -> std::optional<double> {
-                                  spocti(e);
-                                  double rezerva = HUGE_VAL;
-                                  for (size_t j = 0; j < soucty.size(); ++j)
-                                      for (size_t i = 0; i < PocetPasem; ++i) {
-                                          const double poz = n.Pozadavky[j][i];
-                                          if (poz == 0.0) continue;
-                                          if (soucty[j][i] > poz) return std::nullopt;
-                                          rezerva = std::min(rezerva, poz - soucty[j][i]);
-                                      }
-                                  konec = soucty.front();
-                                  return rezerva;
-                              });
+    // An element placed behind k: the margin over every fed room, and the first room's sum.
+    const RezervaPrvku rezerva = [&](const TElementSite& e,
+                                     Spectrum& konec) -> std::optional<double> {
+        spocti(e);
+        double nejmene = HUGE_VAL;
+        for (size_t j = 0; j < soucty.size(); ++j) {
+            const std::optional<double> m = Rezerva(soucty[j], n.Pozadavky[j]);
+            if (!m) return std::nullopt;
+            nejmene = std::min(nejmene, *m);
+        }
+        konec = soucty.front();
+        return nejmene;
+    };
+    v.Oblozeni = HledejOblozeni(a, b, q, rezerva);
+    if (data) v.Tlumice = HledejTlumice(var, a, b, q, *data, rezerva);
     return v;
 }
 

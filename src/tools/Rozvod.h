@@ -118,7 +118,8 @@ class Rozvod {
 // it feeds: the attenuation needed (each band the smallest tenth that makes
 // all of them meet), for each band none can meet the first such room and the
 // element whose own noise reaches it loudest among those an attenuation there
-// cannot remove, and the silencers that make all of them meet.
+// cannot remove, and the silencers (without their data none) and the linings
+// that make all of them meet.
 struct BlokujeRozvod {
     int Usek = 0, Cislo = 0; // section Id and own element; 0 when none makes noise there
     std::string Mistnost;
@@ -127,12 +128,13 @@ struct NavrhRozvodu {
     PotrebnyUtlum Utlum;
     std::array<BlokujeRozvod, PocetPasem> Blokuje{};
     std::vector<KandidatTlumice> Tlumice;
+    std::vector<KandidatOblozeni> Oblozeni;
 };
 // Why nothing can be designed there, or empty.
 std::string ChybaNavrhuRozvodu(const Rozvod& r, int id, int k);
 NavrhRozvodu SpoctiNavrhRozvodu(const Rozvod& r, int id, int k, const DrunVar& var, double a,
                                 double b, double q, const DataTlumice* data);
-// As drun-protokol --navrh prints it.
+// As drun-protokol --navrh prints it, the linings (TextOblozeni) to follow.
 std::string TextNavrhuRozvodu(const Rozvod& r, int id, int k, const NavrhRozvodu& n, int kandidatu);
 
 } // namespace drun

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "../VektorovyStav.h"
@@ -123,6 +125,25 @@ TEST(Cisla, ObecnyTvarMezi) {
     EXPECT_EQ(FormatObecne(0.5), "0.5");
     EXPECT_EQ(FormatObecne(100000), "100000");
     EXPECT_EQ(FormatObecne(0.01), "0.01");
+}
+
+// The shortest text that reads back equal, in both forms.
+TEST(Cisla, PresnyTvar) {
+    const std::string nejmensi = "0." + std::string(323, '0') + "5";
+    const std::tuple<double, std::string, std::string> pripady[] = {
+        {81.25, "81.25", "81.25"},
+        {1e-4, "1e-04", "0.0001"},
+        {1.5e-5, "1.5e-05", "0.000015"},
+        {0.1 + 0.2, "0.30000000000000004", "0.30000000000000004"},
+        {100, "100", "100"},
+        {1e21, "1e+21", "1000000000000000000000"},
+        {-0.0, "-0", "-0"},
+        {-5e-324, "-5e-324", "-" + nejmensi},
+    };
+    for (const auto& [x, kratsi, pevny] : pripady) {
+        EXPECT_EQ(FormatPresne(x), kratsi);
+        EXPECT_EQ(FormatPresne(x, TvarPresne::Pevny), pevny);
+    }
 }
 
 TEST(Cisla, PrisneCteniReal) {

@@ -123,6 +123,12 @@ std::string Nahrad(std::string s, const std::string& co, const std::string& cim)
 TEST(DataSoubor, CteniOdmitne) {
     const std::string z = ZakladniSoubor();
     const std::string radek = "    2.0    4.0    8.0   12.0   15.0   15.0   12.0   10.0";
+    // The file with one more record, of kind `kod`, behind the general element.
+    const auto s = [&z](const std::string& kod, const std::string& zaznam) {
+        return Nahrad(z, "\r\n0\r\n", "\r\n" + kod + "\r\nx\r\n" + zaznam + "0\r\n");
+    };
+    const std::string alfa = " 0.10 0.17 0.86 0.99 0.99 0.99 0.99 0.99\r\n";
+    const std::string komora = "1200\r\n1000\r\n1000\r\n400\r\n400\r\n400\r\n400\r\n";
     const Varianta pripady[] = {
         {"pasmo_nad_150", Nahrad(z, "   12.0   10.0\r\n", "   12.0  150.1\r\n")},
         {"zaporne_pasmo", Nahrad(z, "    2.0    4.0", "   -0.1    4.0")},
@@ -151,10 +157,25 @@ TEST(DataSoubor, CteniOdmitne) {
         {"bom_znak_mimo_cp1250",
          "\xEF\xBB\xBF" + Nahrad(Nahrad(z, Cp("Vložka"), "Vložka"), "Akce", "日本")},
         {"jen_prvni_radek", Soubor({Hlava})},
+        {"obhr_oblozeni_pod_25", s("11", "500\r\n250\r\n24.9\r\n3\r\n2000\r\n")},
+        {"obku_prumer_pod_100", s("12", "99\r\n25\r\n1\r\n2000\r\n")},
+        {"hadice_nad_10m", s("13", "250\r\n10.01\r\n")},
+        {"komora_pohltivost_nad_1", s("14", komora + "0\r\n0\r\n" + Nahrad(alfa, "0.10", "1.01"))},
+        {"komora_posunuti_mimo_stenu", s("14", komora + "600.1\r\n0\r\n" + alfa)},
+        {"komora_otvor_vetsi_nez_stena",
+         s("14", Nahrad(komora, "\n400", "\n1001") + "0\r\n0\r\n" + alfa)},
+        {"klapka_tri_listy", s("15", "600\r\n400\r\n4320\r\n50\r\n3\r\n")},
+        {"klapka_c_1", s("15", "1000\r\n1000\r\n7200\r\n2.4\r\n2\r\n")},
         {"nedefinovany_bajt", Nahrad(z, "Akce",
                                      "Ak\x81"
                                      "e")},
     };
+    // The records next to the last two, at their limits, are read.
+    for (const std::string& t : {s("14", komora + "600\r\n0\r\n" + alfa),
+                                 s("15", "1000\r\n1000\r\n7200\r\n2.41\r\n1\r\n")}) {
+        DrunVar var;
+        EXPECT_TRUE(NactiDataZTextu(var, t).Ok()) << t;
+    }
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.nazev);
         DrunVar var;
@@ -196,12 +217,22 @@ TEST(DataSoubor, CteniPrijme) {
         {"vedecky_zapis", Nahrad(z, "    2.0", " 2.0E+0")},
         {"za_koncem_cokoli", z + "nesmysl\r\n"},
         {"bom_utf8", "\xEF\xBB\xBF" + Nahrad(z, Cp("Vložka"), "Vložka")},
+        {"cr_cr_lf",
+         [&] {
+             std::string s;
+             for (char c : z)
+                 s += c == '\r' ? std::string("\r\r") : std::string(1, c);
+             return s;
+         }()},
+        {"utf8_bez_bom", Nahrad(z, Cp("Vložka"), "Vložka")},
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.nazev);
         DrunVar var;
         const VysledekSouboru v = NactiDataZTextu(var, p.text);
         ASSERT_TRUE(v.Ok());
+        // UTF-8 without its mark is read as UTF-8, and the reader says so.
+        EXPECT_EQ(v.Zprava, std::string(p.nazev) == "utf8_bez_bom" ? "text v kódování UTF-8" : "");
         ASSERT_EQ(var.cesta.Pocet(), 2);
         EXPECT_EQ(var.cesta.Prvek(2).Popis, "Vložka");
         EXPECT_DOUBLE_EQ(var.cesta.Prvek(2).Utlum[2], 8);

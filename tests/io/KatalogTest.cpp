@@ -189,6 +189,19 @@ TEST(Katalog, JsonSChybami) {
          {}},
         {"{\"zdroje\": []}\n}", "chyba na řádku 2: za koncem katalogu pokračuje text", {}},
         {"{\"zdroje\": [01]}", "chyba na řádku 1: očekávána čárka nebo „]“", {}},
+        {"{\"zdroje\" []}", "chyba na řádku 1: očekávána dvojtečka", {}},
+        {"{\n\"zdroje\": [{\"nazev\": \"A\nB\"}]}", "chyba na řádku 2: řídicí znak v textu", {}},
+        // A number beyond a double is no number, in a text it is a name.
+        {R"({"zdroje": [{"nazev": "1e999", "vykon": [1,1,1,1,1,1,1,1]}, -1e400]})",
+         "",
+         {spatna},
+         1},
+        // A byte that is not UTF-8 leaves out its entry alone.
+        {"{\"zdroje\": [{\"nazev\": \"Tlumi\xE8\", \"vykon\": [1,1,1,1,1,1,1,1]},\n" + a + "]}",
+         "",
+         {"řádek 1: položka „Tlumi\uFFFD“: Název „Tlumi\uFFFD“ obsahuje znaky, které soubor "
+          "výpočtu neuloží."},
+         1},
     };
     for (const Pripad& p : pripady) {
         SCOPED_TRACE(p.json);

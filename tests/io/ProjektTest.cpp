@@ -174,7 +174,8 @@ TEST_F(ProjektTest, PrehledSdilenaCestaANejhorsiPasmo) {
               "Sál\t2\t56.0\t55.4\t52.1\tN30\t8kHz\t-26.1\trozvody/přívod.DRN\tnevyhoví\n"
               "Chodba\t1\t\t\t\tN30\t\t\tchybí.DRN\tchyba\n"
               "Sklad\t1\t53.0\t52.5\t49.0\t0 0 0 0 0 0 0 0\t\t\t\tvyhoví\n"
-              "Nevyhoví\t1\n");
+              "Nevyhoví\t1\n"
+              "Chyba\t1\n");
     EXPECT_EQ(
         CsvPrehledu(p, pr).rfind(
             "\xEF\xBB\xBFMístnost;Cest;L(A);NR;NC;Požadavek;Pásmo;Rezerva;Cesta;Stav\r\n"

@@ -133,6 +133,11 @@ TEST_F(ProtokolCli, SpatneVolby) {
              {"--ventilator --tlak 600 --otacky 1250 --druh RR", "chybí --prutok"},
              {"--ventilator --prutok 1e4x --tlak 600 --otacky 1250 --druh RR",
               "průtok není číslo: 1e4x"},
+             {"--podily", "chybí datový soubor"},
+             {"--podily " + s + " " + s, "jen jeden soubor"},
+             {"--podily --pozadavek N30 " + s, "s podíly nelze použít volbu --pozadavek"},
+             {"--podily " + s + " >>" + s, "standardní výstup je přesměrován"},
+             {"--navrh 1 --pozadavek N45 " + s + " >>" + s, "standardní výstup je přesměrován"},
              {"--ventilator --prutok 16000 --tlak 600 --otacky 1250 --druh rr",
               "druh ventilátoru musí být RR, T nebo AM: rr"},
              {"--ventilator --prutok 16000 --tlak 0.5 --otacky 1250 --druh RR",
@@ -288,20 +293,26 @@ TEST_F(ProtokolCli, NavrhTlumice) {
     const std::string zacatek =
         "Potřebný útlum\t0.0\t7.5\t15.2\t17.6\t17.2\t16.0\t14.2\t11.9\n"
         "Tlumič\tŠířka vložek\tPočet vložek\tMezera\tDélka\tRychlost\tRezerva\n";
+    // The lining behind the silencers, shortest first.
+    const std::string oblozeni = "Obložení\tTloušťka\tDélka\tRezerva\n"
+                                 "Obložení\t50\t4\t0.3\n"
+                                 "Obložení\t25\t7\t0.2\n";
     Beh b = Spust("--navrh 1 '" + f + "' --pozadavek N45 --rozmer 600x400 --prutok 4000");
     EXPECT_EQ(b.status, 0);
     EXPECT_EQ(b.vystup, "Za elementem\t1\tZdroj drunu\n" + zacatek +
                             "Tlumič\t100\t3\t100\t2\t9.3\t2.5\n"
                             "Tlumič\t100\t2\t200\t3\t6.9\t1.0\n"
                             "Tlumič\t100\t3\t100\t3\t9.3\t7.4\n"
-                            "Tlumič\t300\t1\t300\t3\t9.3\t2.9\n");
+                            "Tlumič\t300\t1\t300\t3\t9.3\t2.9\n" +
+                            oblozeni);
     // The duct's own section and flow, two lines asked for; its own flow noise
     // takes a little off the first margin.
     b = Spust("--navrh=2 --kandidatu 2 --pozadavek N45 '" + f + "'");
     EXPECT_EQ(b.status, 0);
     EXPECT_EQ(b.vystup, "Za elementem\t2\tHranaté potrubí\n" + zacatek +
                             "Tlumič\t100\t3\t100\t2\t9.3\t2.4\n"
-                            "Tlumič\t100\t2\t200\t3\t6.9\t1.0\n");
+                            "Tlumič\t100\t2\t200\t3\t6.9\t1.0\n" +
+                            oblozeni);
     const std::string chyby = (slozka / "chyby.txt").string();
     b = Spust("--navrh 3 --pozadavek N45 '" + f + "'", chyby);
     EXPECT_EQ(b.status, 2);
@@ -310,6 +321,32 @@ TEST_F(ProtokolCli, NavrhTlumice) {
     EXPECT_TRUE(text.starts_with("drun-protokol: Za elementem 3 nelze navrhovat: útlum se vkládá "
                                  "jen před místnost.\nPoužití: drun-protokol --navrh K"))
         << text;
+}
+
+// Each origin's share of the end level: the fan, then each insert's own noise
+// less the inserts behind it; "Celkem" is the result.
+TEST_F(ProtokolCli, PodilyNaKonci) {
+    const Beh b = Spust("--podily '" + soubor + "'");
+    EXPECT_EQ(b.status, 0);
+    PrepocitejOd(var, 1);
+    std::string celkem = "Celkem";
+    for (size_t i = 0; i <= LA; ++i)
+        celkem += "\t" + FormatHodnota(var.Vysledek[i]);
+    const auto radek = [](const std::string& prvek, const std::string& x, const std::string& la) {
+        std::string r = prvek;
+        for (int i = 0; i < PocetPasem; ++i)
+            r += "\t" + x;
+        return r + "\t" + la + "\n";
+    };
+    EXPECT_EQ(
+        b.vystup,
+        "Element\t63Hz\t125Hz\t250Hz\t500Hz\t1kHz\t2kHz\t4kHz\t8kHz\tL(A)\n" +
+            radek("1 Zdroj drunu", "60.0", "67.0") + radek("2 Obecný element", "2.0", "9.0") +
+            radek("3 Obecný element", "4.0", "11.0") + radek("4 Obecný element", "6.0", "13.0") +
+            radek("5 Obecný element", "8.0", "15.0") + radek("6 Obecný element", "10.0", "17.0") +
+            radek("7 Obecný element", "12.0", "19.0") + radek("8 Obecný element", "14.0", "21.0") +
+            radek("9 Obecný element", "16.0", "23.0") + radek("10 Obecný element", "18.0", "25.0") +
+            radek("11 Obecný element", "20.0", "27.0") + celkem + "\n");
 }
 
 TEST_F(ProtokolCli, CsvPrikladovehoSouboru) {
@@ -474,6 +511,7 @@ TEST_F(ProtokolCli, NecitelneVstupyVeVsechRezimech) {
          datovy + roura + ": není to obyčejný soubor.\n"},
         {P + "--navrh 1 --pozadavek N30 '" + roura + "'", 1,
          datovy + roura + ": není to obyčejný soubor.\n"},
+        {P + "--podily '" + roura + "'", 1, datovy + roura + ": není to obyčejný soubor.\n"},
         {P + "--projekt '" + roura + "'", 1,
          "drun-protokol: Chyba při čtení souboru projektu " + roura +
              ": není to obyčejný soubor.\n"},
@@ -557,7 +595,9 @@ TEST_F(ProtokolCli, ProjektStavyAVystup) {
     const std::string neni = (slozka / "NENI.DRN").string();
     EXPECT_EQ(text, "drun-protokol: Datový soubor " + neni + " nenalezen, nebo je prázdný.\n");
     const Beh b = Spust("--projekt '" + projekt + "'");
-    EXPECT_NE(b.vystup.find("\tNENI.DRN\tchyba\nNevyhoví\t1\n"), std::string::npos) << b.vystup;
+    // ... and the summary says that a room could not be read.
+    EXPECT_NE(b.vystup.find("\tNENI.DRN\tchyba\nNevyhoví\t1\nChyba\t1\n"), std::string::npos)
+        << b.vystup;
     // A damaged or missing project: its message and nothing on standard output.
     ASSERT_TRUE(ZapisAtomicky(projekt, "[DRUN PROJEKT]\r\nNazev=A\r\n"));
     for (const std::string& s : {projekt, neni}) {

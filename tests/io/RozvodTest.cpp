@@ -191,7 +191,7 @@ TEST(Rozvod, SouborTamAZpetAOdmitnuti) {
         {{{"Mistnost=A\r\nPozadavek=N30\r\n10", "Pozadavek=N30\r\n10"}},
          "[USEK]\r\nId=2",
          "úsek končí místností, chybí řádek Mistnost="},
-        {{{"\r\n10\r\n", "\r\n11\r\n"}}, "11\r\n", "element typu 11, který tato verze DRUN nezná"},
+        {{{"\r\n10\r\n", "\r\n16\r\n"}}, "16\r\n", "element typu 16, který tato verze DRUN nezná"},
         {{{"\r\n10\r\n", "\r\n1O\r\n"}}, "1O", "očekáván typ elementu, nebo 0 na konci úseku"},
         {{{"Akce=Dům č. 5", "Akce=Dům → 5"}},
          "Akce",
@@ -326,6 +326,13 @@ TEST(Rozvod, NavrhKmeneProVsechnyMistnosti) {
         t.Utlum = k.Utlum;
         ASSERT_TRUE(SpektraTlumice(*data, k.Rozmery, var, t.Utlum, t.VlastniDrun));
         EXPECT_TRUE(splni(t, nullptr));
+    }
+    // And so does every listed lining, as the element it is inserted as.
+    ASSERT_FALSE(n.Oblozeni.empty());
+    for (const KandidatOblozeni& o : n.Oblozeni) {
+        TElementSite t = Obecny(0, 0);
+        SpektraObHrPotrubi(VstupyOblozeni(o, 600, 400, 4000), t.Utlum, t.VlastniDrun);
+        EXPECT_TRUE(splni(t, nullptr)) << o.Tloustka;
     }
     const std::string text = TextNavrhuRozvodu(r, 1, 3, n, 2);
     EXPECT_TRUE(text.starts_with("Za elementem\t1:3\tHranaté potrubí\nPotřebný útlum\t")) << text;

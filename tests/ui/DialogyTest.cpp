@@ -14,7 +14,10 @@
 
 #include "Pomocnik.h"
 #include "core/Cisla.h"
+#include "core/Druhy.h"
+#include "models/Vypocet.h"
 #include "tools/Pozadavek.h"
+#include "ui/dialogy/DruhFrm.h"
 #include "ui/dialogy/HrPotFrm.h"
 #include "ui/dialogy/KTlumFrm.h"
 #include "ui/dialogy/KuPotFrm.h"
@@ -50,6 +53,17 @@ void PridejObecny(THlavniForm& o, double utlum, double drun, const QString& popi
     d->OKBtnClick();
 }
 
+// One round of the focus chain from the first of `pole`, reduced to those listed.
+std::vector<QWidget*> KoloFokusu(const std::vector<QWidget*>& pole) {
+    std::vector<QWidget*> videno;
+    QWidget* w = pole.front();
+    do {
+        if (std::find(pole.begin(), pole.end(), w) != pole.end()) videno.push_back(w);
+        w = w->nextInFocusChain();
+    } while (w != pole.front());
+    return videno;
+}
+
 } // namespace
 
 TEST_F(UiTest, ZdrojVseAStorno) {
@@ -73,6 +87,71 @@ TEST_F(UiTest, ZdrojVseAStorno) {
     d->OKBtnClick();
     EXPECT_EQ(Stitek(StitekPanelu::PopisZdroje).text(), "Ventilátor");
     EXPECT_EQ(Texty(RadekPanelu::Zdroj)[8], "7.0");
+}
+
+// The fan estimate fills the bands (one decimal) and the description; its
+// refusals name the field and fill nothing.
+TEST_F(UiTest, ZdrojOdhadZParametruVentilatoru) {
+    TZadZdrojForm* d = okno->Okno<TZadZdrojForm>();
+    const struct {
+        QStringList pole; // flow, pressure, speed, ratio, blades
+        int druh;
+        QString chyba, pasma, popis;
+    } pripady[] = {
+        {{"", "600", "1250", "1", ""}, 0, "Průtok musí být 10 až 1000000 m3/h.", "", ""},
+        {{"16000", "600", "1250", "1", "2.5"}, 2, "Počet lopatek musí být 2 až 100.", "", ""},
+        {{"16000", "600", "1250", "1", ""},
+         0,
+         "",
+         "90.4 88.8 86.3 82.9 78.6 73.4 67.2 60.2",
+         "odhad z parametrů: RR, 16000m3/hod, 600Pa, 1250ot/min"},
+        {{"40000", "800", "1450", "1", "8"},
+         2,
+         "",
+         "103.3 104.9 109.6 105.4 104.3 102.3 99.3 95.5",
+         "odhad z parametrů: AM, 40000m3/hod, 800Pa, 1450ot/min, 8 lopatek"},
+        {{"5000", "400", "900", "0.8", ""},
+         1,
+         "",
+         "",
+         "odhad z parametrů: T, 5000m3/hod, 400Pa, 900ot/min, V/Vopt 0.8"},
+    };
+    for (const auto& r : pripady) {
+        SCOPED_TRACE(r.popis.toStdString());
+        Zaznam().Vymaz();
+        d->FormShow();
+        d->NulujBtnClick();
+        bool prijat = false;
+        PriModalnim([&](QWidget* w) {
+            auto* o = qobject_cast<TOdhadVentilatoruForm*>(w);
+            ASSERT_NE(o, nullptr);
+            const QList<QLineEdit*> pole{o->PrutokEdit, o->TlakEdit, o->OtackyEdit, o->PomerEdit,
+                                         o->LopatekEdit};
+            for (int i = 0; i < pole.size(); ++i)
+                if (auto* m = qobject_cast<TMEdit*>(pole[i]))
+                    Napis(m, r.pole[i]);
+                else
+                    pole[i]->setText(r.pole[i]);
+            o->DruhComboBox->setCurrentIndex(r.druh);
+            o->OKBtnClick();
+            prijat = o->result() == QDialog::Accepted;
+            if (!prijat) o->reject();
+        });
+        d->OdhadBtnClick();
+        EXPECT_EQ(Zaznam().texty, r.chyba.isEmpty() ? QStringList{} : QStringList{r.chyba});
+        EXPECT_EQ(prijat, r.chyba.isEmpty());
+        QStringList pasma;
+        for (TMDoubleEdit* f : d->Zdroj.pole)
+            pasma << f->text();
+        if (!r.pasma.isEmpty()) EXPECT_EQ(pasma.join(' '), r.pasma);
+        if (!r.chyba.isEmpty()) EXPECT_EQ(pasma.join(' '), "0 0 0 0 0 0 0 0");
+        if (!r.popis.isEmpty()) EXPECT_EQ(d->ZdrojPopisEdit->text(), r.popis);
+    }
+    // The source takes the last estimate's bands.
+    d->OKBtnClick();
+    EXPECT_EQ(var.cesta.Prvni().Popis,
+              "odhad z parametrů: T, 5000m3/hod, 400Pa, 900ot/min, V/Vopt 0.8");
+    EXPECT_GT(var.cesta.Prvni().VlastniDrun[0], 0);
 }
 
 TEST_F(UiTest, ZmenaZdrojePrepocitaCelouCestu) {
@@ -211,14 +290,14 @@ TEST_F(UiTest, PozadavekRezimyAKrivky) {
                                                           "26.9", "24.7", "22.9", "39.2"}));
     EXPECT_DOUBLE_EQ(var.Pozadavek[7], 22.9);
 
-    // A curve picked and then Storno: requirement unchanged, list keeps the pick.
+    // A curve picked and then Storno: requirement unchanged, the dialog opens on it again.
     p->FormShow();
     p->NkrivkyComboBoxChange(14);
     p->StornoBtnClick();
     EXPECT_DOUBLE_EQ(var.Pozadavek[0], 59.2);
     p->FormShow();
     EXPECT_EQ(p->Hodn.pole[0]->text(), "59.2");
-    EXPECT_EQ(p->NkrivkyComboBox->currentText(), "N75");
+    EXPECT_EQ(p->NkrivkyComboBox->currentText(), "N30");
 
     // Back to per-octave: list to "---", values stay for editing.
     p->PozadRadioGroupClick(0);
@@ -444,13 +523,90 @@ TEST_F(UiTest, PoradiTabulatoruPrvkovychDialogu) {
             cekane.push_back(ob->SPlechyRadio);
             cekane.push_back(ob->BezPlechuRadio);
         }
-        // One round of the focus chain, reduced to the widgets listed.
-        std::vector<QWidget*> videno;
-        QWidget* w = cekane.front();
-        do {
-            if (std::find(cekane.begin(), cekane.end(), w) != cekane.end()) videno.push_back(w);
-            w = w->nextInFocusChain();
-        } while (w != cekane.front());
+        std::vector<QWidget*> videno = KoloFokusu(cekane);
         EXPECT_EQ(videno, cekane);
     }
+}
+
+// Every dialog the table builds: the focus runs through its fields in the
+// file's order, then OK and Storno; an element of its kind shown and confirmed
+// keeps its inputs, and its description is composed anew.
+TEST_F(UiTest, DialogyZTabulkyVratiElement) {
+    int dialogu = 0;
+    for (const DruhElementu& d : Druhy()) {
+        auto* f = qobject_cast<TDruhForm*>(okno->Dialog(d.Kod));
+        if (!f) continue;
+        ++dialogu;
+        SCOPED_TRACE(d.Nazev);
+        EXPECT_TRUE(okno->PridatAkce(d.Kod)->isEnabled());
+        EXPECT_TRUE(okno->Okno<TVyberTypForm>()->Tlacitko(d.Kod)->isEnabled());
+        // The middle of each range at the decimals shown: no value the dialog offers.
+        VstupyElementu v = VychoziVstupy(d.Kod);
+        const auto stred = [](const VstupDruhu& p) {
+            const double k = std::pow(10, p.Desetin);
+            return std::round((p.Min + p.Max) / 2 * k) / k;
+        };
+        std::vector<QWidget*> cekane;
+        int i = 0;
+        for (const VstupDruhu& p : d.Vstupy) {
+            if (p.Forma == FormaVstupu::Popis) continue;
+            if (p.Real) *p.Real(v) = stred(p);
+            if (p.Cele) *p.Cele(v) = int(stred(p));
+            if (p.Rada) {
+                p.Rada(v)->fill(stred(p));
+                cekane.insert(cekane.end(), f->Pasma(i).pole, f->Pasma(i).pole + PocetPasem);
+            } else {
+                cekane.push_back(f->Pole(i));
+            }
+            ++i;
+        }
+        cekane.push_back(f->findChild<QPushButton*>(QString(), Qt::FindDirectChildrenOnly));
+        ASSERT_TRUE(!d.Kontrola || d.Kontrola(v).empty());
+        var.cesta.NajdiElement(var.cesta.Pocet());
+        var.cesta.VlozElement();
+        var.cesta.Aktualni().Vstupy = v;
+        var.cesta.Aktualni().Popis = "přečteno";
+        ASSERT_TRUE(SpoctiPrvek(var));
+        const int pocet = var.cesta.Pocet();
+        Zaznam().Vymaz();
+        f->NastavPridat(false);
+        f->FormShow();
+        f->OKBtnClick();
+        EXPECT_TRUE(Zaznam().texty.isEmpty()) << Zaznam().texty.join(" ").toStdString();
+        EXPECT_EQ(var.cesta.Pocet(), pocet);
+        EXPECT_EQ(var.cesta.Aktualni().Vstupy, v);
+        EXPECT_NE(var.cesta.Aktualni().Popis, "přečteno");
+        EXPECT_FALSE(var.cesta.Aktualni().Popis.empty());
+        EXPECT_EQ(KoloFokusu(cekane), cekane);
+    }
+    EXPECT_EQ(dialogu, 7); // the circular duct, the several sources and the five new kinds
+}
+
+// What the table-built dialogs refuse, and a description as typed.
+TEST_F(UiTest, DialogyZTabulkyOdmitnutiAPopis) {
+    auto* ob = qobject_cast<TDruhForm*>(okno->Dialog(TypObHrPotrubi));
+    auto* ko = qobject_cast<TDruhForm*>(okno->Dialog(TypKomora));
+    auto* kl = qobject_cast<TDruhForm*>(okno->Dialog(TypKlapka));
+    ASSERT_TRUE(ob && ko && kl);
+    const auto pole = [](TDruhForm* f, int i) { return qobject_cast<TMEdit*>(f->Pole(i)); };
+    OcekavejOdmitnuti(pole(ob, 2), "24", ZpravaRozsah(25, 100));
+    OcekavejOdmitnuti(pole(ko, 7), "601", "Posunutí výstupu do strany může být nejvýš 600 mm.");
+    OcekavejOdmitnuti(ko->Pasma(9).pole[3], "1.01", ZpravaRozsah(0.01, 1));
+    // 500 x 400 mm at 3600 m3/h: 5 m/s, whose velocity pressure is 15 Pa.
+    OcekavejOdmitnuti(pole(kl, 3), "14", "Tlaková ztráta je pro tento průtok příliš malá.");
+    ob->NastavPridat(true);
+    ob->FormShow();
+    for (auto [i, t] : {std::pair{0, "500"}, {1, "250"}, {2, "50"}, {3, "3"}, {4, "2000"}})
+        Napis(pole(ob, i), t);
+    ob->OKBtnClick();
+    ASSERT_EQ(var.cesta.Pocet(), 2);
+    EXPECT_EQ(var.cesta.Aktualni().Popis, "500x250mm, obložení 50mm, délka 3m, průtok 2000m3/hod");
+    EXPECT_EQ(var.cesta.Aktualni().Vstup<VstupyObHrPotrubi>(),
+              (VstupyObHrPotrubi{500, 250, 50, 3, 2000}));
+    kl->NastavPridat(true);
+    kl->FormShow();
+    qobject_cast<QComboBox*>(kl->Pole(4))->setCurrentIndex(0);
+    kl->OKBtnClick();
+    EXPECT_EQ(var.cesta.Aktualni().Popis,
+              "500x400mm, jednolistá, průtok 3600m3/hod, tlaková ztráta 50Pa");
 }

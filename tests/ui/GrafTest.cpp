@@ -15,8 +15,8 @@
 #include "Pomocnik.h"
 #include "tools/NR.h"
 #include "tools/Pozadavek.h"
-#include "ui/hlavni/Nastaveni.h"
 #include "ui/nastroje/Graf.h"
+#include "ui/spolecne/Nastaveni.h"
 #include "ui/tisk/GrafPrvky.h"
 
 using namespace drun;

@@ -1,6 +1,9 @@
 #include <QAction>
+#include <QButtonGroup>
+#include <QComboBox>
 #include <QListView>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QToolButton>
 
 #include "Pomocnik.h"
@@ -16,9 +19,8 @@ TEST_F(UiTest, PoStartuNuloveRadkyANicCerveneho) {
     EXPECT_EQ(Texty(RadekPanelu::Zdroj), nuly);
     EXPECT_EQ(Texty(RadekPanelu::Vysledek), nuly);
     EXPECT_EQ(Texty(RadekPanelu::Pozadavek), nuly);
-    QStringList rozdil = nuly;
-    rozdil[8] = "0.0";
-    EXPECT_EQ(Texty(RadekPanelu::Rozdil), rozdil);
+    // No requirement: no difference.
+    EXPECT_EQ(Texty(RadekPanelu::Rozdil), QStringList(9, "-"));
     for (int i = 0; i < 9; ++i)
         EXPECT_NE(Barva(RadekPanelu::Rozdil, i), QColor(255, 0, 0));
     EXPECT_EQ(Texty(RadekPanelu::PredEl), QStringList(9, "---"));
@@ -28,6 +30,11 @@ TEST_F(UiTest, PoStartuNuloveRadkyANicCerveneho) {
     EXPECT_EQ(okno->windowTitle(), "DRUN");
     EXPECT_TRUE(okno->Ulozeno());
     EXPECT_TRUE(Zaznam().texty.isEmpty());
+    // A source above a requirement of zeros is still not red.
+    Zdroj(*okno, 40);
+    EXPECT_EQ(Texty(RadekPanelu::Rozdil), QStringList(9, "-"));
+    for (int i = 0; i < 9; ++i)
+        EXPECT_NE(Barva(RadekPanelu::Rozdil, i), QColor(255, 0, 0));
 }
 
 // The window grows and the element list takes the added height; the smallest
@@ -47,6 +54,70 @@ TEST_F(UiTest, OknoRosteSeSeznamem) {
     QApplication::processEvents();
     EXPECT_EQ(okno->width(), puvodni.width());
     EXPECT_NEAR(okno->height(), puvodni.height(), 20);
+}
+
+// The dialog opens on the requirement it edits; OK without a change changes nothing.
+TEST_F(UiTest, PozadavekOteviraToCoUpravuje) {
+    TPozadavekForm* p = okno->Okno<TPozadavekForm>();
+    const struct {
+        std::array<double, 8> pasma;
+        int volba;
+        const char* krivka;
+    } radky[] = {
+        {NKrivky[4], 1, "N30"},
+        {*CtiPozadavek("NC35"), 1, "NC35"},
+        {{50, 45, 40, 35, 30, 25, 20, 15}, 0, "---"},
+        {{}, 0, "---"},
+    };
+    // A curve chosen before does not stay.
+    p->PozadRadioGroupClick(1);
+    p->NkrivkyComboBoxChange(p->NkrivkyComboBox->findText("N70"));
+    for (const auto& r : radky) {
+        SCOPED_TRACE(r.krivka);
+        NastavPozadavek(var, r.pasma);
+        p->FormShow();
+        EXPECT_EQ(p->PozadRadioGroup->checkedId(), r.volba);
+        EXPECT_EQ(p->NkrivkyComboBox->currentText(), r.krivka);
+        QSignalSpy zmeny(p, &TPozadavekForm::PozadavekZmenen);
+        p->OKBtnClick();
+        EXPECT_EQ(zmeny.count(), 0);
+        EXPECT_EQ(Zaznam().texty, QStringList{});
+    }
+}
+
+// In the element list Enter edits, Delete removes (asked first), Insert adds;
+// the Element menu shows the keys.
+TEST_F(UiTest, KlavesyVSeznamu) {
+    PridejObecny(var, "x", 1);
+    okno->PrepocitejOd(2);
+    okno->show();
+    okno->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(okno.get()));
+    Seznam()->setFocus();
+    Vyber(2);
+    Zaznam().odpovedi = {false};
+    QTest::keyClick(Seznam(), Qt::Key_Delete);
+    EXPECT_EQ(Zaznam().texty, QStringList{"Skutečně vypustit element č. 2?"});
+    EXPECT_EQ(var.cesta.Pocet(), 2);
+    QTest::keyClick(Seznam(), Qt::Key_Insert);
+    EXPECT_TRUE(okno->Okno<TVyberTypForm>()->isVisible());
+    okno->Okno<TVyberTypForm>()->close();
+    okno->activateWindow();
+    Seznam()->setFocus();
+    QString otevreno;
+    PriModalnim([&otevreno](QWidget* w) {
+        otevreno = w->metaObject()->className();
+        static_cast<QDialog*>(w)->reject();
+    });
+    QTest::keyClick(Seznam(), Qt::Key_Return);
+    EXPECT_EQ(otevreno, "TObecElemForm");
+    EXPECT_EQ(okno->Akce(Prikaz::Zmenit)->shortcut(), QKeySequence(Qt::Key_Return));
+    EXPECT_EQ(okno->Akce(Prikaz::Vypustit)->shortcut(), QKeySequence(Qt::Key_Delete));
+    // Akce keeps its own keys.
+    AkceEdit()->setFocus();
+    Zaznam().Vymaz();
+    QTest::keyClick(AkceEdit(), Qt::Key_Delete);
+    EXPECT_EQ(Zaznam().texty, QStringList{});
 }
 
 // The requirement last chosen comes back at the next start, its name beside its row.

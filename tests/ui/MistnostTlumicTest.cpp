@@ -11,6 +11,7 @@
 #include "ui/dialogy/KTlumFrm.h"
 #include "ui/dialogy/MistnFrm.h"
 #include "ui/dialogy/MujEdit.h"
+#include "ui/dialogy/ObElFrm.h"
 #include "ui/dialogy/VybElFrm.h"
 #include "ui/dialogy/ZZdrFrm.h"
 
@@ -82,6 +83,26 @@ TEST_F(MistnostTlumicTest, MistnostJenJednaAZvyseniVMaleMistnosti) {
     EXPECT_FALSE(MistnostPovolena());
     okno->PridatTyp(TypMistnost); // refused without opening anything
     EXPECT_EQ(var.cesta.Pocet(), 2);
+
+    // Added with the room selected: before it, said in the status bar; cancelled: nothing moves.
+    PriModalnim([](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
+    okno->PridatTyp(TypObecny);
+    EXPECT_EQ(var.cesta.AktualniCislo(), 2);
+    PriModalnim([](QWidget* w) {
+        auto* d = qobject_cast<TObecElemForm*>(w);
+        ASSERT_NE(d, nullptr);
+        d->NazevEdit->setText("před místností");
+        d->OKBtnClick();
+    });
+    okno->PridatElemBtnClick(); // through the picker, which closes once the element is added
+    okno->PridatTyp(TypObecny);
+    EXPECT_FALSE(okno->Okno<TVyberTypForm>()->isVisible());
+    ASSERT_EQ(var.cesta.Pocet(), 3);
+    EXPECT_EQ(var.cesta.Prvek(2).Typ(), TypObecny);
+    EXPECT_EQ(var.cesta.Prvek(3).Typ(), TypMistnost);
+    EXPECT_EQ(Stav(), "Nový element se vloží před místnost.");
+    okno->ZpetItemClick();
+    ASSERT_EQ(var.cesta.Pocet(), 2);
 
     // Changing the existing room is still possible and shows its values.
     mistnost->NastavPridat(false);

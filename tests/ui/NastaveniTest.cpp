@@ -4,13 +4,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 
-#include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTextBrowser>
 
@@ -19,13 +21,15 @@
 #include "io/DataSoubor.h"
 #include "ui/hlavni/About.h"
 #include "ui/hlavni/Napoveda.h"
-#include "ui/hlavni/Nastaveni.h"
 #include "ui/hlavni/Spusteni.h"
 #include "ui/nastroje/AkTlakFrm.h"
 #include "ui/nastroje/Graf.h"
 #include "ui/nastroje/KatalogFrm.h"
+#include "ui/nastroje/NavrhFrm.h"
 #include "ui/nastroje/PrevFrm.h"
+#include "ui/nastroje/ProjektFrm.h"
 #include "ui/nastroje/SoucetFrm.h"
+#include "ui/spolecne/Nastaveni.h"
 
 namespace {
 
@@ -170,6 +174,22 @@ TEST_F(NaposledyTest, DialogZacinaVeSlozcePoslednihoSouboru) {
     okno->OtevriNaposledy(f);
     Otevri();
     EXPECT_EQ(videno, slozka.filePath("pod"));
+    // Another window's file dialog went elsewhere: opening and exporting still
+    // start beside the open calculation.
+    ZapamatujSlozku(slozka.filePath("jinde.DRS"));
+    Otevri();
+    EXPECT_EQ(videno, slozka.filePath("pod"));
+    QString jmeno;
+    PriModalnim([&videno, &jmeno](QWidget* w) {
+        auto* d = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(d, nullptr);
+        videno = d->directory().absolutePath();
+        jmeno = d->findChild<QLineEdit*>("fileNameEdit")->text();
+        d->reject();
+    });
+    okno->ExportPdfItemClick();
+    EXPECT_EQ(videno, slozka.filePath("pod"));
+    EXPECT_EQ(jmeno, "P.pdf");
 }
 
 // A file named on the command line goes through the same reading and messages.
@@ -284,6 +304,31 @@ TEST(Okna, NaObrazovce) {
         EXPECT_EQ(NaObrazovce(r.okno, maly), r.cekane) << r.okno.x() << "," << r.okno.y();
 }
 
+// Every window and dialog lies within its screen when shown, and each fits a
+// 1024x700 screen with its title bar without being squeezed below its layout.
+TEST_F(UiTest, KazdeOknoSeVejdeNaObrazovku) {
+    okno->PamatujPolohyOken(); // as the program starts
+    okno->show();
+    const QSize maly(1024 - 8, 700 - 32);
+    QList<QWidget*> okna{okno.get()};
+    for (QWidget* w : okno->findChildren<QWidget*>())
+        if (w->isWindow() && !qobject_cast<QMenu*>(w)) okna << w;
+    EXPECT_GE(okna.size(), 20);
+    for (QWidget* w : okna) {
+        const std::string nazev = w->metaObject()->className();
+        w->show();
+        QApplication::processEvents();
+        const QRect obrazovka = w->screen()->availableGeometry();
+        EXPECT_TRUE(obrazovka.contains(w->frameGeometry()))
+            << nazev << " " << w->frameGeometry().x() << "," << w->frameGeometry().y() << " "
+            << w->frameGeometry().width() << "x" << w->frameGeometry().height() << " on "
+            << obrazovka.width() << "x" << obrazovka.height();
+        EXPECT_LE(w->minimumSizeHint().width(), maly.width()) << nazev;
+        EXPECT_LE(w->minimumSizeHint().height(), maly.height()) << nazev;
+        if (w != okno.get()) w->hide();
+    }
+}
+
 TEST_F(UiTest, F1VNastrojiOtevreJehoNapovedu) {
     const std::pair<QWidget*, QString> okna[] = {
         {okno->Okno<TPrevodForm>(), "pomucky.html#lx"},
@@ -291,6 +336,8 @@ TEST_F(UiTest, F1VNastrojiOtevreJehoNapovedu) {
         {okno->Okno<TGrafForm>(), "pomucky.html#graf"},
         {okno->Okno<TSoucetForm>(), "soucet.html"},
         {okno->Okno<TKatalogForm>(), "katalog.html"},
+        {okno->Okno<TNavrhForm>(), "navrh.html"},
+        {okno->Okno<TProjektForm>(), "projekt.html"},
     };
     for (const auto& [w, stranka] : okna) {
         QShortcut* f1 = nullptr;
@@ -300,6 +347,14 @@ TEST_F(UiTest, F1VNastrojiOtevreJehoNapovedu) {
         emit f1->activated();
         EXPECT_EQ(okno->Okno<TNapovedaForm>()->Stranka->source().toString(), stranka);
         EXPECT_TRUE(okno->Okno<TNapovedaForm>()->isVisible());
+        // A section's page opens at the section's top.
+        if (stranka.contains('#')) {
+            QTextBrowser* t = okno->Okno<TNapovedaForm>()->Stranka;
+            QApplication::processEvents();
+            const int poloha = t->verticalScrollBar()->value();
+            t->scrollToAnchor(stranka.section('#', 1));
+            EXPECT_EQ(t->verticalScrollBar()->value(), poloha) << stranka.toStdString();
+        }
     }
     okno->Okno<TNapovedaForm>()->close();
 }

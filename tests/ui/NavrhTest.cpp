@@ -2,6 +2,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QUndoStack>
 
@@ -59,6 +61,33 @@ TEST_F(UiTest, NavrhOpatreniVlozeniAZpet) {
     EXPECT_FALSE(n->ZadnyLbl->isVisible());
     ASSERT_GT(n->RozhodujeListBox->rowCount(), 0);
     EXPECT_EQ(n->RozhodujeListBox->item(0, 0)->text(), "1 Zdroj drunu");
+    // The fan and the duct's flow noise, the fan making every band (bold), then the result.
+    ASSERT_EQ(n->RozhodujeListBox->rowCount(), 3);
+    QStringList celkem{"Celkem"};
+    for (size_t i = 0; i <= LA; ++i)
+        celkem << QString::fromStdString(FormatHodnota(var.Vysledek[i]));
+    EXPECT_EQ(Radek(n->RozhodujeListBox, 2), celkem);
+    EXPECT_TRUE(n->RozhodujeListBox->item(0, 1)->font().bold());
+    EXPECT_FALSE(n->RozhodujeListBox->item(1, 1)->font().bold());
+    EXPECT_EQ(n->RozhodujeLbl->text(),
+              "Převládá 63 Hz, 125 Hz, 250 Hz, 500 Hz, 1 kHz, 2 kHz, 4 kHz, 8 kHz: 1 Zdroj drunu.");
+    // The lining for each thickness, the shortest first.
+    ASSERT_EQ(n->OblozeniListBox->rowCount(), 2);
+    EXPECT_EQ(Radek(n->OblozeniListBox, 0).mid(0, 3), (QStringList{"50", "4", "0.3"}));
+    EXPECT_EQ(Radek(n->OblozeniListBox, 1).mid(0, 3), (QStringList{"25", "7", "0.2"}));
+    EXPECT_FALSE(n->ZadneOblozeniLbl->isVisible());
+    // Inserted as one step that meets, and undone.
+    n->OblozeniListBox->selectRow(1);
+    n->VlozitOblozeniBtnClick();
+    ASSERT_EQ(var.cesta.Pocet(), 4);
+    EXPECT_EQ(var.cesta.Prvek(3).Popis, "600x400mm, obložení 25mm, délka 7m, průtok 4000m3/hod");
+    EXPECT_EQ(var.cesta.Prvek(3).Typ(), TypObHrPotrubi);
+    for (size_t i = 0; i < PocetPasem; ++i)
+        EXPECT_LE(var.Vysledek[i], var.Pozadavek[i]) << i;
+    EXPECT_EQ(okno->Historie().PocetKroku(), 1);
+    okno->ZpetItemClick();
+    ASSERT_EQ(var.cesta.Pocet(), 3);
+    n->DokonciPrepocet();
 
     // Inserted behind the duct: one step, the requirement met, undone whole.
     n->TlumiceListBox->selectRow(0);
@@ -72,6 +101,12 @@ TEST_F(UiTest, NavrhOpatreniVlozeniAZpet) {
               QString::fromStdString(FormatHodnota(var.Vysledek[LA])));
     n->DokonciPrepocet();
     EXPECT_EQ(Radek(n->UtlumListBox, 0).join(' '), "0.0 0.0 0.0 0.0 0.0 0.0 0.0 0.0");
+    // Met: no more silencers offered.
+    EXPECT_EQ(n->ZadnyLbl->text(), QStringLiteral("Požadavek je splněn."));
+    EXPECT_TRUE(n->ZadnyLbl->isVisible());
+    EXPECT_EQ(n->TlumiceListBox->rowCount(), 0);
+    EXPECT_EQ(n->OblozeniListBox->rowCount(), 0);
+    EXPECT_FALSE(n->VlozitBtn->isEnabled());
     okno->ZpetItemClick();
     EXPECT_EQ(var.cesta.Pocet(), 3);
 
@@ -84,4 +119,44 @@ TEST_F(UiTest, NavrhOpatreniVlozeniAZpet) {
     EXPECT_TRUE(n->BlokujeLbl->text().contains(": vlastní drun elementu 3 Vyústka"))
         << n->BlokujeLbl->text().toStdString();
     n->close();
+}
+
+// A computation under way says so and offers nothing; a newer request stops
+// it and only the newer answer is shown; closing the window stops it unshown.
+// The section and flow come back in a new window (as after a restart).
+TEST_F(UiTest, NavrhOpatreniPocitaRusiAPamatuje) {
+    QSettings().remove(QStringLiteral("NavrhOpatreni"));
+    var.SouborTlumice = std::string(DRUN_DATA_DIR) + "/KL385216.CAD";
+    CestaSTlumenim(var);
+    NastavPozadavek(var, *CtiPozadavek("N45"));
+    okno->PrepocitejOd(1);
+    TNavrhForm* n = okno->Okno<TNavrhForm>();
+    QSignalSpy spocteno(n, &TNavrhForm::Spocteno);
+    n->Zobraz();
+    n->NaplanujPrepocet();
+    EXPECT_TRUE(n->Pocita());
+    EXPECT_EQ(n->ZadnyLbl->text(), QStringLiteral("Počítám…"));
+    EXPECT_TRUE(n->ZadnyLbl->isVisible());
+    EXPECT_FALSE(n->VlozitBtn->isEnabled());
+    n->DokonciPrepocet();
+    EXPECT_EQ(spocteno.count(), 1);
+    EXPECT_EQ(n->ZadnyLbl->text(), QStringLiteral("Žádný tlumič nevyhoví"));
+
+    n->PoziceComboBox->setCurrentIndex(1);
+    n->PoziceComboBoxChange();
+    n->RozmAEdit->NastavCislo(700, 0);
+    n->NaplanujPrepocet();
+    n->close();
+    n->DokonciPrepocet();
+    EXPECT_EQ(spocteno.count(), 1);
+
+    TNavrhForm nove(okno->Dokument(), nullptr);
+    nove.Zobraz();
+    EXPECT_EQ(TextyPoli({nove.RozmAEdit, nove.RozmBEdit, nove.PrutokEdit}),
+              (QStringList{"700", "400", "4000.0"}));
+    nove.DokonciPrepocet();
+    nove.close();
+    // A window going away while computing stops the computation and leaves.
+    nove.NaplanujPrepocet();
+    EXPECT_TRUE(nove.Pocita());
 }

@@ -22,11 +22,12 @@
 #include "ui/dialogy/ElemDialog.h"
 #include "ui/dialogy/MujEdit.h"
 #include "ui/dialogy/ZZdrFrm.h"
+#include "ui/hlavni/Dokument.h"
 #include "ui/hlavni/DrunMain.h"
 #include "ui/hlavni/Historie.h"
-#include "ui/hlavni/Hlaseni.h"
 #include "ui/hlavni/Panely.h"
 #include "ui/nastroje/Katalog.h"
+#include "ui/spolecne/Hlaseni.h"
 
 // Readable failure output.
 inline void PrintTo(const QString& s, std::ostream* os) {

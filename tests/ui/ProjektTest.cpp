@@ -167,4 +167,17 @@ TEST_F(ProjektOkno, ExportPdfACsv) {
     EXPECT_FALSE(p->ExportujPdf(spatne));
     EXPECT_EQ(Zaznam().texty,
               QStringList{"Projekt se nepodařilo uložit do souboru " + spatne + "."});
+    // The open project itself, however spelled, is never written over.
+    std::string projekt;
+    CtiSoubor(soubor.toStdString(), projekt);
+    for (const QString& sam : {soubor, slozka.path() + "/./budova.DRP"}) {
+        Zaznam().Vymaz();
+        EXPECT_FALSE(p->ExportujCsv(sam));
+        EXPECT_EQ(Zaznam().texty, QStringList{"Soubor " + sam +
+                                              " je otevřen v tomto okně; export by ho přepsal. "
+                                              "Zvolte jiný soubor."});
+    }
+    std::string potom;
+    CtiSoubor(soubor.toStdString(), potom);
+    EXPECT_EQ(potom, projekt);
 }

@@ -23,7 +23,7 @@
 #include "io/Protokol.h"
 #include "models/Obecny.h"
 #include "ui/dialogy/MujEdit.h"
-#include "ui/dialogy/param.h"
+#include "ui/dialogy/ParametryFrm.h"
 #include "ui/tisk/Tisk.h"
 
 using namespace drun;
@@ -147,27 +147,55 @@ TEST_F(UiTest, OtevreniNeulozenehoSePta) {
     EXPECT_EQ(var.cesta.Prvek(2).Popis, "neuloženo");
 }
 
-TEST_F(UiTest, VadnySouborDaNovyVypocet) {
+// A file that cannot be read changes nothing: the calculation, its file, its
+// history and its saved state stay; the message names the file and why.
+TEST_F(UiTest, VadnySouborNicNemeni) {
     const QString soubor = slozka.filePath("Vadny.DRN");
     ASSERT_TRUE(
         ZapisAtomicky(soubor.toStdString(), "[DRUN]\r\nA\r\n[ZDROJ DRUNU]\r\n1\r\nZ\r\n1 2 3\r\n"));
     PridejObecny(var, "x", 1);
     okno->PrepocitejOd(2);
+    AkceEdit()->setText("Sklad");
+    okno->AkceEditExit();
     NaplnSpektrum(var.Pozadavek, 40);
+    const QString titulek = okno->windowTitle();
+    const std::array<double, 9> vysledek = var.Vysledek;
     VyberSoubor(soubor);
+    Zaznam().volby = {Hlaseni::Volba::Neukladat};
     okno->OpenItemClick();
-    EXPECT_EQ(Zaznam().texty, QStringList{"Chyba při čtení datového souboru."});
-    EXPECT_EQ(var.cesta.Pocet(), 1);
-    EXPECT_EQ(Seznam()->model()->rowCount(), 1);
+    EXPECT_EQ(Zaznam().texty, (QStringList{"Výpočet není uložen. Pokračovat?",
+                                           "Chyba při čtení datového souboru " + soubor +
+                                               ": obsah souboru je poškozen."}));
+    EXPECT_EQ(var.cesta.Pocet(), 2);
+    EXPECT_EQ(var.cesta.Prvek(2).Popis, "x");
+    EXPECT_EQ(var.Akce, "Sklad");
+    EXPECT_EQ(var.Vysledek, vysledek);
+    EXPECT_EQ(Seznam()->model()->rowCount(), 2);
+    EXPECT_EQ(okno->Dokument().Soubor(), QString());
+    EXPECT_EQ(okno->windowTitle(), titulek);
+    EXPECT_FALSE(okno->Ulozeno());
+    EXPECT_TRUE(okno->Akce(Prikaz::Zpet)->isEnabled());
     EXPECT_EQ(var.Pozadavek[0], 40); // opening never touches the requirement
 
     Zaznam().Vymaz();
+    okno->Historie().OznacUlozeno();
     const QString prazdny = slozka.filePath("Prazdny.DRN");
     ASSERT_TRUE(ZapisAtomicky(prazdny.toStdString(), ""));
     VyberSoubor(prazdny);
     okno->OpenItemClick();
     EXPECT_EQ(Zaznam().texty,
               QStringList{"Datový soubor " + prazdny + " nenalezen, nebo je prázdný."});
+}
+
+// A second window left empty does not replace the first one's saved work.
+TEST_F(UiTest, PrazdneOknoNeprepiseAutomatickeUlozeni) {
+    const QString autosave = QString::fromStdString(var.SouborDat);
+    ASSERT_TRUE(ZapisAtomicky(var.SouborDat, "prace jineho okna"));
+    var.parametry.AutoUlozeni = true;
+    okno->show();
+    EXPECT_TRUE(okno->close());
+    EXPECT_EQ(Obsah(autosave), "prace jineho okna");
+    EXPECT_EQ(Zaznam().texty, QStringList{});
 }
 
 TEST_F(UiTest, KonecUkladaPotichu) {
@@ -250,6 +278,7 @@ TEST_F(UiTest, KonecBezUkladani) {
 }
 
 TEST_F(UiTest, KonecSNepovedenymUlozenimSeZepta) {
+    PridejObecny(var, "x", 1); // real work: an empty calculation is not saved
     var.parametry.AutoUlozeni = true;
     var.SouborDat = slozka.filePath("neni/DRUN.DRN").toStdString();
     okno->show();

@@ -56,6 +56,20 @@ class SoucetOkno : public UiTest {
 
 } // namespace
 
+// The open calculation's own file added: marked, and summed once only.
+TEST_F(SoucetOkno, VlastniSouborSeNecitaDvakrat) {
+    const QString tento = Vypocet("Tento.DRN", 60);
+    okno->OtevriSoubor(tento);
+    s->PridejSoubory({tento});
+    ASSERT_EQ(s->CestyListBox->rowCount(), 2);
+    EXPECT_EQ(Bunka(s->CestyListBox, 1, TSoucetForm::SloupecAkce), "aktuální výpočet");
+    EXPECT_EQ(Soucet(0), "60.0");
+    // Saved elsewhere, the calculation is another file: both count.
+    ASSERT_TRUE(okno->Dokument().Uloz(slozka.filePath("Jiny.DRN")).Ok());
+    EXPECT_EQ(Bunka(s->CestyListBox, 1, TSoucetForm::SloupecAkce), "Přívod");
+    EXPECT_EQ(Soucet(0), "63.0");
+}
+
 TEST_F(SoucetOkno, ZivyPrvniRadekPridaniAOdebrani) {
     QTableWidget* t = s->CestyListBox;
     ASSERT_EQ(t->rowCount(), 1);

@@ -9,7 +9,7 @@
 
 #include "core/DrunVar.h"
 #include "ui/dialogy/MujEdit.h"
-#include "ui/hlavni/Hlaseni.h"
+#include "ui/spolecne/Hlaseni.h"
 
 TPlnenyDialog::TPlnenyDialog(const QString& titulek, bool modalni, QWidget* parent)
     : QDialog(parent) {

@@ -11,7 +11,7 @@
 #include "core/Matemat.h"
 #include "models/Tlumic.h"
 #include "ui/dialogy/MujEdit.h"
-#include "ui/hlavni/Hlaseni.h"
+#include "ui/spolecne/Hlaseni.h"
 
 using namespace drun;
 

@@ -1,20 +1,17 @@
 #pragma once
 
-#include "ui/dialogy/ElemDialog.h"
+#include "ui/dialogy/DruhFrm.h"
 
-// "Kruhové potrubí": a straight run of circular duct.
-class TKuPotrubiForm : public TElementDialog {
+// "Kruhové potrubí": a straight run of circular duct. The table builds it; it
+// offers the remembered inputs and refuses too high a velocity.
+class TKuPotrubiForm : public TDruhForm {
     Q_OBJECT
   public:
     TKuPotrubiForm(drun::DrunVar& var, QWidget* parent = nullptr);
 
     TMDoubleEdit *PrumerEdit, *DelkaEdit, *PrutokEdit;
 
-  public slots:
-    void FormShow() override;
-    void NastavMeze();
-
   protected:
+    drun::VstupyElementu Nabidka() const override;
     bool PredKontrola() override;
-    bool ZapisAVypocet() override;
 };

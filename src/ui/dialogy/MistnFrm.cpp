@@ -15,7 +15,7 @@
 #include "models/Mistnost.h"
 #include "ui/dialogy/MujEdit.h"
 #include "ui/dialogy/TextPole.h"
-#include "ui/hlavni/Hlaseni.h"
+#include "ui/spolecne/Hlaseni.h"
 
 using namespace drun;
 

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 
 #include "core/Cisla.h"
-#include "ui/hlavni/Hlaseni.h"
+#include "ui/spolecne/Hlaseni.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
 #include "models/Obecny.h"
+#include "ui/dialogy/KatalogVyber.h"
 #include "ui/dialogy/MujEdit.h"
 #include "ui/dialogy/TextPole.h"
-#include "ui/nastroje/KatalogFrm.h"
 
 using namespace drun;
 

@@ -9,12 +9,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
 #include "tools/Pozadavek.h"
 #include "ui/dialogy/MujEdit.h"
-#include "ui/hlavni/Hlaseni.h"
+#include "ui/spolecne/Hlaseni.h"
 
 using namespace drun;
 
@@ -95,6 +96,10 @@ TPozadavekForm::TPozadavekForm(DrunVar& var, Spectrum& pozadavek, QWidget* paren
 }
 
 void TPozadavekForm::FormShow() {
+    // The requirement being edited: its curve chosen when it is one, else its levels.
+    const int krivka = NkrivkyComboBox->findText(QString::fromStdString(TextPozadavku(pozadavek_)));
+    PozadRadioGroupClick(krivka > 0 ? 1 : 0);
+    if (krivka > 0) NkrivkyComboBox->setCurrentIndex(krivka);
     for (int i = 0; i < PocetPasem; ++i)
         Hodn.pole[i]->NastavCislo(pozadavek_[i]);
     // A limit is shown as the limit, so that OK keeps its L(A).
@@ -141,6 +146,7 @@ void TPozadavekForm::NulujBtnClick() {
 
 void TPozadavekForm::OKBtnClick() {
     if (!TMEdit::OverVse(this)) return;
+    const Spectrum puvodni = pozadavek_;
     if (PozadRadioGroup->checkedId() == 2) {
         // An empty field holds 0, which is no limit.
         if (!PoleVMezich(this)) return;
@@ -160,5 +166,6 @@ void TPozadavekForm::OKBtnClick() {
         NastavPozadavek(pozadavek_, p);
     }
     accept();
-    emit PozadavekZmenen();
+    // OK without a change changes nothing.
+    if (pozadavek_ != puvodni) emit PozadavekZmenen();
 }

@@ -4,7 +4,7 @@
 #include <QVBoxLayout>
 
 #include "core/Druhy.h"
-#include "ui/hlavni/Hlaseni.h"
+#include "ui/spolecne/Hlaseni.h"
 
 using namespace drun;
 

@@ -1,17 +1,21 @@
 #include "ui/dialogy/ZZdrFrm.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cmath>
 
+#include "core/Cisla.h"
 #include "core/DrunVar.h"
 #include "models/Zdroj.h"
+#include "ui/dialogy/KatalogVyber.h"
 #include "ui/dialogy/MujEdit.h"
 #include "ui/dialogy/TextPole.h"
-#include "ui/nastroje/KatalogFrm.h"
+#include "ui/spolecne/Hlaseni.h"
 
 using namespace drun;
 
@@ -21,7 +25,8 @@ TZadZdrojForm::TZadZdrojForm(DrunVar& var, QWidget* parent)
     auto* popis = new QHBoxLayout;
     popis->addWidget(new QLabel(QStringLiteral("Popis"), this));
     ZdrojPopisEdit = new QLineEdit(QStringLiteral("Zdroj drunu"), this);
-    ZdrojPopisEdit->setMaxLength(60);
+    // Room for the description of an estimate with every parameter given.
+    ZdrojPopisEdit->setMaxLength(100);
     PovolJen1250(ZdrojPopisEdit);
     popis->addWidget(ZdrojPopisEdit, 1);
     v->addLayout(popis);
@@ -32,6 +37,13 @@ TZadZdrojForm::TZadZdrojForm(DrunVar& var, QWidget* parent)
     for (TMDoubleEdit* f : Zdroj.pole)
         f->NastavCislo(0, QStringLiteral("0"));
     v->addLayout(g);
+    OdhadBtn = new QPushButton(QStringLiteral("Odhad z parametrů ventilátoru..."), this);
+    OdhadBtn->setAutoDefault(false);
+    connect(OdhadBtn, &QPushButton::clicked, this, &TZadZdrojForm::OdhadBtnClick);
+    auto* odhad = new QHBoxLayout;
+    odhad->addWidget(OdhadBtn);
+    odhad->addStretch();
+    v->addLayout(odhad);
 
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     StornoBtn = new QPushButton(QStringLiteral("Storno"), this);
@@ -115,4 +127,80 @@ void TZadZdrojForm::DoKataloguBtnClick() {
     p.Nazev = ZdrojPopisEdit->text().toStdString();
     p.VlastniDrun = HodnotyPasem(Zdroj);
     UlozDoKatalogu(*Katalog, KatalogZdroj, p, this);
+}
+
+void TZadZdrojForm::OdhadBtnClick() {
+    TOdhadVentilatoruForm o(this);
+    if (o.exec() == QDialog::Accepted) PouzijOdhad(o);
+}
+
+void TZadZdrojForm::PouzijOdhad(const TOdhadVentilatoruForm& o) {
+    ZdrojPopisEdit->setText(QString::fromStdString(o.Popis));
+    for (int i = 0; i < PocetPasem; ++i)
+        Zdroj.pole[i]->NastavCislo(std::round(o.Odhad.Pasma[i] * 10) / 10, 1);
+}
+
+TOdhadVentilatoruForm::TOdhadVentilatoruForm(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Odhad z parametrů ventilátoru"));
+    auto* g = new QGridLayout;
+    PrutokEdit = PridejPole(g, 0, 0, QStringLiteral("Průtok v m3/hod"), this);
+    TlakEdit = PridejPole(g, 1, 0, QStringLiteral("Celkový tlak v Pa"), this);
+    OtackyEdit = PridejPole(g, 2, 0, QStringLiteral("Otáčky za minutu"), this);
+    DruhComboBox = new QComboBox(this);
+    DruhComboBox->addItems({QStringLiteral("RR radiální s dozadu zahnutými lopatkami"),
+                            QStringLiteral("T radiální s dopředu zahnutými lopatkami"),
+                            QStringLiteral("AM axiální s rozváděcím kolem")});
+    g->addWidget(new QLabel(QStringLiteral("Druh"), this), 3, 0);
+    g->addWidget(DruhComboBox, 3, 1, 1, 2);
+    PomerEdit = PridejPole(g, 4, 0, QStringLiteral("Poměr V/V_opt (nepovinný)"), this);
+    LopatekEdit = new QLineEdit(this);
+    LopatekEdit->setAlignment(Qt::AlignRight);
+    UmistiPole(g, 5, 0, QStringLiteral("Počet lopatek (nepovinný)"), LopatekEdit);
+    PrutokEdit->NastavMeze(VentPrutokMin, VentPrutokMax);
+    TlakEdit->NastavMeze(VentTlakMin, VentTlakMax);
+    OtackyEdit->NastavMeze(VentOtackyMin, VentOtackyMax);
+    PomerEdit->NastavMeze(VentPomerMin, VentPomerMax);
+    PomerEdit->NastavCislo(1, QStringLiteral("1"));
+    auto* v = new QVBoxLayout(this);
+    v->addLayout(g);
+    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    StornoBtn = new QPushButton(QStringLiteral("Storno"), this);
+    OKBtn->setDefault(true);
+    StornoBtn->setAutoDefault(false);
+    connect(OKBtn, &QPushButton::clicked, this, &TOdhadVentilatoruForm::OKBtnClick);
+    connect(StornoBtn, &QPushButton::clicked, this, &QDialog::reject);
+    auto* h = new QHBoxLayout;
+    h->addStretch();
+    h->addWidget(OKBtn);
+    h->addWidget(StornoBtn);
+    v->addLayout(h);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TOdhadVentilatoruForm::OKBtnClick() {
+    if (!TMEdit::OverVse(this)) return;
+    VstupyVentilatoru v;
+    v.Prutok = PrutokEdit->Cislo();
+    v.Tlak = TlakEdit->Cislo();
+    v.Otacky = OtackyEdit->Cislo();
+    v.Pomer = PomerEdit->Cislo();
+    v.Druh = static_cast<DruhVentilatoru>(DruhComboBox->currentIndex());
+    const QString lopatek = LopatekEdit->text().trimmed();
+    if (!lopatek.isEmpty()) {
+        v.Lopatek = CtiInt(lopatek.toStdString());
+        if (!v.Lopatek) v.Lopatek = 0; // refused below with the range
+    }
+    // The fields hold the program's start values until typed: all are checked.
+    if (const std::string chyba = ChybaVentilatoru(v); !chyba.empty()) {
+        hlaseni().Chyba(QString::fromStdString(chyba));
+        return;
+    }
+    Odhad = OdhadniVentilator(v);
+    Popis = PopisOdhaduVentilatoru(
+        v.Druh, PrutokEdit->text().trimmed().toStdString(),
+        TlakEdit->text().trimmed().toStdString(), OtackyEdit->text().trimmed().toStdString(),
+        // the default ratio goes without saying
+        v.Pomer == 1 ? std::string() : PomerEdit->text().trimmed().toStdString(),
+        lopatek.toStdString());
+    accept();
 }

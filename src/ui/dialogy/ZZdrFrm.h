@@ -4,8 +4,33 @@
 
 #include "ui/dialogy/ElemDialog.h"
 
+#include <string>
+
+#include "tools/Ventilator.h"
+
+class QComboBox;
 class QLineEdit;
 class TKatalog;
+
+// "Odhad z parametrů ventilátoru": a fan's flow, total pressure rise, speed,
+// kind, and optionally V/V_opt and its blade count; OK estimates its sound
+// power bands (Odhad) and the description that says so (Popis).
+class TOdhadVentilatoruForm : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TOdhadVentilatoruForm(QWidget* parent = nullptr);
+
+    TMDoubleEdit *PrutokEdit, *TlakEdit, *OtackyEdit, *PomerEdit;
+    QComboBox* DruhComboBox; // RR, T, AM in this order
+    QLineEdit* LopatekEdit;  // empty: not known
+    QPushButton *OKBtn, *StornoBtn;
+
+    drun::OdhadVentilatoru Odhad;
+    std::string Popis;
+
+  public slots:
+    void OKBtnClick();
+};
 
 // "Zadání zdroje drunu": always edits element 1.
 class TZadZdrojForm : public TPlnenyDialog {
@@ -17,6 +42,7 @@ class TZadZdrojForm : public TPlnenyDialog {
     RadekPasem Zdroj;
     QPushButton *OKBtn, *StornoBtn, *NulujBtn, *VseBtn;
     QPushButton *ZKataloguBtn, *DoKataloguBtn;
+    QPushButton* OdhadBtn;       // "Odhad z parametrů ventilátoru..."
     TKatalog* Katalog = nullptr; // set by the main window
 
   public slots:
@@ -28,6 +54,9 @@ class TZadZdrojForm : public TPlnenyDialog {
     void NastavMezeZdroj();
     void ZKataloguBtnClick();
     void DoKataloguBtnClick();
+    // Asks for the fan's parameters and fills the bands and the description.
+    void OdhadBtnClick();
+    void PouzijOdhad(const TOdhadVentilatoruForm& o);
 
   signals:
     void ZdrojZmenen();

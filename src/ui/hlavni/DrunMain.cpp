@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDate>
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -34,7 +36,9 @@
 #include "core/Konfigurace.h"
 #include "io/DataSoubor.h"
 #include "io/Protokol.h"
+#include "io/Vysledky.h"
 #include "tools/Pozadavek.h"
+#include "ui/dialogy/DruhFrm.h"
 #include "ui/dialogy/ElemDialog.h"
 #include "ui/dialogy/HrPotFrm.h"
 #include "ui/dialogy/KTlumFrm.h"
@@ -43,20 +47,18 @@
 #include "ui/dialogy/ObElFrm.h"
 #include "ui/dialogy/OblFrm.h"
 #include "ui/dialogy/OdbFrm.h"
+#include "ui/dialogy/ParametryFrm.h"
 #include "ui/dialogy/PozadFrm.h"
 #include "ui/dialogy/TextPole.h"
 #include "ui/dialogy/ViceFrm.h"
 #include "ui/dialogy/VybElFrm.h"
 #include "ui/dialogy/VyustFrm.h"
 #include "ui/dialogy/ZZdrFrm.h"
-#include "ui/dialogy/param.h"
 #include "ui/hlavni/About.h"
+#include "ui/hlavni/Dokument.h"
 #include "ui/hlavni/Historie.h"
-#include "ui/hlavni/Hlaseni.h"
 #include "ui/hlavni/Napoveda.h"
-#include "ui/hlavni/Nastaveni.h"
 #include "ui/hlavni/Panely.h"
-#include "ui/hlavni/VyberSouboru.h"
 #include "ui/nastroje/AkTlakFrm.h"
 #include "ui/nastroje/Graf.h"
 #include "ui/nastroje/Katalog.h"
@@ -65,7 +67,12 @@
 #include "ui/nastroje/PrevFrm.h"
 #include "ui/nastroje/ProjektFrm.h"
 #include "ui/nastroje/SoucetFrm.h"
+#include "ui/spolecne/Hlaseni.h"
+#include "ui/spolecne/Nastaveni.h"
+#include "ui/spolecne/VyberSouboru.h"
+#include "ui/tisk/Export.h"
 #include "ui/tisk/Tisk.h"
+#include "ui/tisk/Vysledky.h"
 
 using namespace drun;
 
@@ -92,11 +99,21 @@ const QString KlicPozadavku = QStringLiteral("Vypocet/Pozadavek");
 THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), var_(var) {
     setWindowTitle(QStringLiteral("DRUN"));
     Seznam = new SeznamModel(var_, this);
-    historie_ = new THistorie(
-        var_, [this](const THistorie::Snimek& s, int aktualni) { ObnovKrok(s, aktualni); }, this);
-    connect(historie_, &THistorie::UlozenoZmeneno, this, &THlavniForm::ObnovTitulek);
+    dokument_ = new TDokument(var_, this);
+    // Connected before any tool window: the main window shows an evaluation first.
+    connect(dokument_, &TDokument::Prepocitano, this, &THlavniForm::UkazPrepocet);
+    connect(dokument_, &TDokument::Nahrazen, this, [this] {
+        AkceEdit->setText(QString::fromStdString(var_.Akce));
+        ZobrazZdroj();
+    });
+    connect(dokument_, &TDokument::Vybran, this, [this](int n) {
+        ZobrazElement(var_.cesta.Aktualni());
+        UkazVSeznamu(n);
+    });
+    connect(dokument_, &TDokument::StavZmenen, this, &THlavniForm::ObnovTitulek);
     VytvorPrikazy();
     setCentralWidget(VytvorPanely());
+    KlavesySeznamu();
     statusBar(); // hints go there from the start
 
     // Start-up of a calculation.
@@ -107,10 +124,17 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
 
     // The windows that live as long as the main window, created once.
     AboutBox = new TAboutBox(var_, this);
-    Graf = new TGrafForm(*this);
-    Soucet = new TSoucetForm(*this);
-    Projekt = new TProjektForm(*this);
-    Navrh = new TNavrhForm(*this);
+    Graf = new TGrafForm(*dokument_, this);
+    Soucet = new TSoucetForm(*dokument_, this);
+    Projekt = new TProjektForm(*dokument_, this);
+    Navrh = new TNavrhForm(*dokument_, this);
+    connect(Projekt, &TProjektForm::MistnostOtevrena, Soucet, &TSoucetForm::ZobrazMistnost);
+    connect(Projekt, &TProjektForm::CestaOtevrena, this, [this](const QString& soubor) {
+        // Unsaved work is asked about first.
+        OtevriSoubor(soubor);
+        raise();
+        activateWindow();
+    });
     ParametryForm = new TParametryForm(var_, this);
     AkTlak = new TAkTlakForm(var_, this);
     Prevod = new TPrevodForm(this);
@@ -148,11 +172,16 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     RegistrujDialog(TypKuPotrubi, new TKuPotrubiForm(var_, this));
     RegistrujDialog(TypVyustka, new TVyustkaForm(var_, this));
     RegistrujDialog(TypVice, new TViceForm(var_, this));
+    // Every other kind gets the dialog its table row builds.
+    for (const DruhElementu& d : Druhy())
+        if (d.Kod != TypZdroj && !Dialog(d.Kod))
+            RegistrujDialog(d.Kod, new TDruhForm(var_, d.Kod, this));
 
     // F1 in a tool window opens the help at that tool's page.
     const std::pair<QWidget*, const char*> napovedy[] = {
         {Prevod, "pomucky.html#lx"}, {AkTlak, "pomucky.html#tlak"}, {Graf, "pomucky.html#graf"},
-        {Soucet, "soucet.html"},     {KatalogForm, "katalog.html"},
+        {Soucet, "soucet.html"},     {KatalogForm, "katalog.html"}, {Navrh, "navrh.html"},
+        {Projekt, "projekt.html"},
     };
     for (auto [okno, stranka] : napovedy) {
         auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), okno);
@@ -161,9 +190,13 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
                 [this, s = QString::fromLatin1(stranka)] { Napoveda->OtevriStranku(s); });
     }
 
+    // Every window and dialog fits the screen it opens on, title bar and all.
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->isWindow() && !qobject_cast<QMenu*>(w)) HlidejObrazovku(w);
+
     ZobrazPozadavek();
     NaplnForm();
-    historie_->Nova(true);
+    Historie().Nova(true);
     adjustSize();
     // The smallest window is the one that fits the panels and today's list;
     // a larger one gives the list the room.
@@ -173,11 +206,15 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
 
 THlavniForm::~THlavniForm() {
     // Its signals would reach this window after it is gone.
-    delete historie_;
+    delete dokument_;
+}
+
+THistorie& THlavniForm::Historie() const {
+    return dokument_->Historie();
 }
 
 bool THlavniForm::Ulozeno() const {
-    return historie_->Ulozeno();
+    return dokument_->Ulozeno();
 }
 
 void THlavniForm::VytvorPrikazy() {
@@ -246,9 +283,9 @@ void THlavniForm::VytvorPrikazy() {
         {Prikaz::Katalog, Nastaveni, "&Katalog", "Katalog zdrojů drunu a obecných elementů", K(),
          nullptr, Zadna, false, false, &THlavniForm::KatalogItemClick},
         {Prikaz::PrevodLx, Pomucky, "Převod na &L(x)", "Převod spektra na hladinu L(x)", K(),
-         nullptr, Zadna, false, false, &THlavniForm::PrevodnItemClick},
+         nullptr, Zadna, false, false, &THlavniForm::PrevodLxClick},
         {Prikaz::PrevodTlaku, Pomucky, "Převod ak. &tlaku", "Převod akustického tlaku", K(),
-         nullptr, Zadna, false, false, &THlavniForm::Pevodaktlaku1Click},
+         nullptr, Zadna, false, false, &THlavniForm::PrevodTlakuClick},
         {Prikaz::Graf, Pomucky, "&Graf", "Graf spektra na konci sítě a hladiny podél cesty", K(),
          nullptr, Zadna, false, false, &THlavniForm::GrafClick},
         {Prikaz::Soucet, Pomucky, "&Součet cest", "Součet drunu několika cest do jedné místnosti",
@@ -310,7 +347,7 @@ void THlavniForm::VytvorPrikazy() {
     Akce(Prikaz::Znovu)
         ->setShortcuts(
             {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    historie_->Pripoj(Akce(Prikaz::Zpet), Akce(Prikaz::Znovu));
+    Historie().Pripoj(Akce(Prikaz::Zpet), Akce(Prikaz::Znovu));
 
     // "Naposledy otevřené" after the saving commands.
     QMenu* soubor = menu[Soubor];
@@ -326,6 +363,7 @@ void THlavniForm::VytvorPrikazy() {
     pridat->menuAction()->setStatusTip(QStringLiteral("Vložit nový element"));
     menu[Element]->insertMenu(Akce(Prikaz::Vypustit), pridat);
     menu[Element]->insertSeparator(pridat->menuAction());
+    pridatMenu_ = pridat;
     for (const DruhElementu& d : Druhy()) {
         if (!*d.Nabidka.TextMenu) continue; // the source is never added
         QAction* a = pridat->addAction(QString::fromUtf8(d.Nabidka.TextMenu));
@@ -351,7 +389,7 @@ QWidget* THlavniForm::VytvorPanely() {
     PovolJen1250(AkceEdit);
     NastavHint(AkceEdit, QStringLiteral("Libovolný text - max. 60 znaků"));
     AkceEdit->installEventFilter(this);
-    connect(AkceEdit, &QLineEdit::textChanged, this, &THlavniForm::AkceUpravena);
+    connect(AkceEdit, &QLineEdit::textChanged, dokument_, &TDokument::NastavTextAkce);
     akcePanel->addWidget(AkceEdit, 1);
     hlavni->addLayout(akcePanel);
 
@@ -374,8 +412,10 @@ QWidget* THlavniForm::VytvorPanely() {
     // Selection by mouse or keyboard shows that element.
     connect(SeznamElemListBox->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &THlavniForm::SeznamElemListBoxClick);
-    connect(SeznamElemListBox->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &THlavniForm::PrvekZobrazen);
+    connect(SeznamElemListBox->selectionModel(), &QItemSelectionModel::currentChanged, dokument_,
+            [this](const QModelIndex& i) {
+                dokument_->NastavZobrazeny(i.isValid() ? i.row() + 1 : 0);
+            });
     connect(SeznamElemListBox, &QListView::doubleClicked, this, &THlavniForm::ZmenElem);
     vpravo->addWidget(SeznamElemListBox, 1);
     PridatElemBtn = new QPushButton(QStringLiteral("Přidat element"), stred);
@@ -391,6 +431,23 @@ QWidget* THlavniForm::VytvorPanely() {
     hlavni->addLayout(telo);
 
     return stred;
+}
+
+void THlavniForm::KlavesySeznamu() {
+    // Active while the list has the focus, so that Akce keeps its own Enter and Delete.
+    const std::pair<QAction*, QList<QKeySequence>> klavesy[] = {
+        {Akce(Prikaz::Zmenit), {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}},
+        {Akce(Prikaz::Vypustit), {QKeySequence(Qt::Key_Delete)}},
+        {new QAction(QStringLiteral("Přidat element"), this), {QKeySequence(Qt::Key_Insert)}},
+    };
+    for (const auto& [a, k] : klavesy) {
+        a->setShortcuts(k);
+        a->setShortcutContext(Qt::WidgetShortcut);
+        SeznamElemListBox->addAction(a);
+    }
+    connect(klavesy[2].first, &QAction::triggered, this, &THlavniForm::PridatElemBtnClick);
+    // A submenu shows no key of its own: its title names it.
+    pridatMenu_->setTitle(pridatMenu_->title() + QStringLiteral("\tIns"));
 }
 
 bool THlavniForm::eventFilter(QObject* o, QEvent* e) {
@@ -420,12 +477,14 @@ TElementDialog* THlavniForm::Dialog(int typ) const {
 }
 
 void THlavniForm::PrepocitejOd(int n) {
-    drun::PrepocitejOd(var_, n);
+    dokument_->PrepocitejOd(n);
+}
+
+void THlavniForm::UkazPrepocet() {
     Seznam->Obnov();
     UkazVSeznamu(var_.cesta.AktualniCislo());
     ZobrazVysledek();
     AktualizujMistnost();
-    emit Prepocitano();
 }
 
 void THlavniForm::ZobrazElement(const TElementSite& e) {
@@ -434,7 +493,10 @@ void THlavniForm::ZobrazElement(const TElementSite& e) {
 
 void THlavniForm::ZobrazVysledek() {
     ZobrazElement(var_.cesta.Aktualni());
-    panely_->ZobrazVysledek(var_.Vysledek, var_.Rozdil);
+    const bool sPozadavkem =
+        std::any_of(var_.Pozadavek.begin(), var_.Pozadavek.begin() + PocetPasem,
+                    [](double d) { return d != 0; });
+    panely_->ZobrazVysledek(var_.Vysledek, var_.Rozdil, sPozadavkem);
 }
 
 void THlavniForm::ZobrazPozadavek() {
@@ -454,13 +516,9 @@ void THlavniForm::NaplnForm() {
 void THlavniForm::NovyVypocet() {
     const bool ulozeno = Ulozeno();
     if (!PustitPrace(QStringLiteral("Výpočet není uložen. Skutečně nový výpočet?"))) return;
-    ZalozVypocet(var_);
-    soubor_.clear();
-    NaplnForm();
     // Work left unsaved keeps the new calculation unsaved, as it always did;
     // work saved on the way is saved.
-    historie_->Nova(ulozeno || Ulozeno());
-    ObnovTitulek();
+    dokument_->Novy(ulozeno || Ulozeno());
 }
 
 void THlavniForm::ZmenElem() {
@@ -503,8 +561,24 @@ void THlavniForm::PridatTyp(int typ) {
     TElementDialog* d = Dialog(typ);
     if (!d) return;
     if (typ == TypMistnost && MistnostVCeste(var_)) return;
+    const int aktualni = var_.cesta.AktualniCislo(), pocet = var_.cesta.Pocet();
+    PredMistnost();
     d->NastavPridat(true);
     d->exec();
+    // Nothing added: the element shown stays the current one; added: the picker's work is done.
+    if (var_.cesta.Pocet() == pocet)
+        var_.cesta.NajdiElement(aktualni);
+    else
+        VyberTyp->close();
+}
+
+void THlavniForm::PredMistnost() {
+    // The room ends the path: what is added at it or behind it goes before it.
+    const int mistnost = var_.cesta.CisloMistnosti();
+    if (mistnost > 1 && var_.cesta.AktualniCislo() >= mistnost) {
+        var_.cesta.NajdiElement(mistnost - 1);
+        statusBar()->showMessage(QStringLiteral("Nový element se vloží před místnost."), 5000);
+    }
 }
 
 void THlavniForm::UkazVSeznamu(int n) {
@@ -514,13 +588,7 @@ void THlavniForm::UkazVSeznamu(int n) {
 }
 
 void THlavniForm::VyberPrvek(int n) {
-    var_.cesta.NajdiElement(n);
-    ZobrazElement(var_.cesta.Aktualni());
-    UkazVSeznamu(n);
-}
-
-QString THlavniForm::TextAkce() const {
-    return AkceEdit->text();
+    dokument_->VyberPrvek(n);
 }
 
 void THlavniForm::SeznamElemListBoxClick() {
@@ -542,11 +610,11 @@ void THlavniForm::AboutClick() {
     AboutBox->exec();
 }
 
-void THlavniForm::PrevodnItemClick() {
+void THlavniForm::PrevodLxClick() {
     Prevod->Otevri();
 }
 
-void THlavniForm::Pevodaktlaku1Click() {
+void THlavniForm::PrevodTlakuClick() {
     AkTlak->Otevri();
 }
 
@@ -567,29 +635,15 @@ void THlavniForm::AktualizujMistnost() {
 }
 
 void THlavniForm::OznacUlozeno() {
-    historie_->OznacUlozeno();
+    dokument_->OznacUlozeno();
 }
 
 int THlavniForm::ZobrazenyPrvek() const {
-    const QModelIndex i = SeznamElemListBox->currentIndex();
-    return i.isValid() ? i.row() + 1 : var_.cesta.AktualniCislo();
+    return dokument_->ZobrazenyPrvek();
 }
 
 void THlavniForm::ZaznamenejKrok(const QString& text, int aktualniPred) {
-    historie_->Zaznamenej(text, aktualniPred);
-}
-
-void THlavniForm::ObnovKrok(const std::shared_ptr<const SnimekVypoctu>& s, int aktualni) {
-    const int od = PrvniZmena(var_.cesta, *s);
-    Obnov(var_, *s, aktualni);
-    AkceEdit->setText(QString::fromStdString(var_.Akce));
-    ZobrazZdroj();
-    const int pocet = var_.cesta.Pocet();
-    PrepocitejOd(std::clamp(od == 0 ? pocet : od, 1, pocet));
-    // The element shown at that step, not the first one evaluated.
-    var_.cesta.NajdiElement(aktualni);
-    UkazVSeznamu(var_.cesta.AktualniCislo());
-    ZobrazVysledek();
+    dokument_->ZaznamenejKrok(text, aktualniPred);
 }
 
 void THlavniForm::PotvrdAkci() {
@@ -598,12 +652,12 @@ void THlavniForm::PotvrdAkci() {
 
 void THlavniForm::ZpetItemClick() {
     PotvrdAkci(); // text still being typed is a step of its own
-    historie_->Zpet();
+    Historie().Zpet();
 }
 
 void THlavniForm::ZnovuItemClick() {
     PotvrdAkci();
-    historie_->Znovu();
+    Historie().Znovu();
 }
 
 void THlavniForm::showEvent(QShowEvent* e) {
@@ -637,7 +691,7 @@ QString ProcNelzeZapsat(const QString& soubor) {
 void THlavniForm::OpenItemClick() {
     // Unsaved work is settled before a file is chosen.
     if (!PustitPrace(QStringLiteral("Výpočet není uložen. Pokračovat?"))) return;
-    QFileDialog d(this, QStringLiteral("Otevřít"), SlozkaDialogu(),
+    QFileDialog d(this, QStringLiteral("Otevřít"), SlozkaVypoctu(),
                   QStringLiteral("Datové soubory DRUN (*.DRN);;Všechny soubory (*.*)"));
     d.setAcceptMode(QFileDialog::AcceptOpen);
     d.setFileMode(QFileDialog::ExistingFile);
@@ -654,20 +708,10 @@ void THlavniForm::OtevriSoubor(const QString& soubor) {
 }
 
 void THlavniForm::NactiSoubor(const QString& soubor) {
-    const VysledekSouboru v = NactiData(var_, soubor.toStdString());
+    const VysledekSouboru v = dokument_->Otevri(soubor);
     if (v.Ok()) PridejNaposledy(soubor);
-    soubor_ = v.Ok() ? soubor : QString();
     if (var_.Hlasky) OhlasVeStavu(v);
-    // What is shown now is what the file holds (or a new calculation).
-    NaplnForm();
-    const int posledni = var_.cesta.Pocet();
-    var_.cesta.NajdiElement(posledni);
-    ZobrazElement(var_.cesta.Aktualni());
-    SeznamElemListBox->setCurrentIndex(Seznam->index(posledni - 1));
     SeznamElemListBox->setFocus();
-    AktualizujMistnost();
-    historie_->Nova(true);
-    ObnovTitulek();
 }
 
 bool THlavniForm::PustitPrace(const QString& otazka) {
@@ -685,28 +729,25 @@ bool THlavniForm::PustitPrace(const QString& otazka) {
 }
 
 void THlavniForm::SaveItemClick() {
-    if (soubor_.isEmpty()) {
+    if (dokument_->Soubor().isEmpty()) {
         SaveAsItemClick();
     } else {
-        UlozDo(soubor_);
+        UlozDo(dokument_->Soubor());
     }
 }
 
 void THlavniForm::SaveAsItemClick() {
     const QString soubor = SouborKUlozeni(
         this, QStringLiteral("Uložit"), QStringLiteral("Datové soubory DRUN (*.DRN)"),
-        QStringLiteral("DRN"), soubor_.isEmpty() ? QString() : QFileInfo(soubor_).fileName());
+        QStringLiteral("DRN"),
+        dokument_->Soubor().isEmpty() ? QString() : QFileInfo(dokument_->Soubor()).fileName());
     if (!soubor.isEmpty()) UlozDo(soubor);
 }
 
 bool THlavniForm::UlozDo(const QString& soubor) {
-    const VysledekSouboru v = UlozData(var_, soubor.toStdString());
-    if (v.Ok()) {
-        PridejNaposledy(soubor);
-        soubor_ = soubor;
-        OznacUlozeno();
-        ObnovTitulek();
-    }
+    // A copy: the document's own name changes as it saves.
+    const VysledekSouboru v = dokument_->Uloz(QString(soubor));
+    if (v.Ok()) PridejNaposledy(soubor);
     if (var_.Hlasky) OhlasVeStavu(v);
     return v.Ok();
 }
@@ -721,7 +762,8 @@ void THlavniForm::OhlasVeStavu(const VysledekSouboru& v) {
 
 void THlavniForm::ObnovTitulek() {
     QString t = QStringLiteral("DRUN");
-    if (!soubor_.isEmpty()) t = QFileInfo(soubor_).fileName() + QStringLiteral(" – ") + t;
+    const QString& soubor = dokument_->Soubor();
+    if (!soubor.isEmpty()) t = QFileInfo(soubor).fileName() + QStringLiteral(" – ") + t;
     setWindowTitle(Ulozeno() ? t : QStringLiteral("*") + t);
 }
 
@@ -761,6 +803,7 @@ void THlavniForm::PamatujPolohyOken() {
     PamatujPolohu(Graf, QStringLiteral("Graf"));
     PamatujPolohu(Soucet, QStringLiteral("Soucet"));
     PamatujPolohu(Navrh, QStringLiteral("Navrh"));
+    PamatujPolohu(Projekt, QStringLiteral("Projekt"));
     PamatujPolohu(Napoveda, QStringLiteral("Napoveda"));
 }
 
@@ -825,7 +868,8 @@ void THlavniForm::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
-    if (var_.parametry.AutoUlozeni) {
+    // A calculation the user never touched does not replace another window's work.
+    if (var_.parametry.AutoUlozeni && !dokument_->Prazdny()) {
         var_.Hlasky = false;
         const VysledekSouboru v = UlozData(var_, var_.SouborDat);
         var_.Hlasky = true;
@@ -849,4 +893,52 @@ void THlavniForm::closeEvent(QCloseEvent* e) {
     Soucet->close();
     Navrh->close();
     e->accept();
+}
+
+void THlavniForm::KopirovatVysledkyClick() {
+    // The program formats numbers with "."; a spreadsheet expects the user's own separator.
+    QApplication::clipboard()->setMimeData(VysledkyProSchranku(var_, QLocale::system()));
+    statusBar()->showMessage(QStringLiteral("Výsledky jsou ve schránce"), 5000);
+}
+
+void THlavniForm::ExportPdfItemClick() {
+    const QString soubor = SouborKUlozeni(
+        this, QStringLiteral("Export protokolu do PDF"), QStringLiteral("Dokumenty PDF (*.pdf)"),
+        QStringLiteral("pdf"), JmenoExportu(QStringLiteral("pdf"), QStringLiteral("protokol.pdf")));
+    if (!soubor.isEmpty()) ExportujPdf(soubor);
+}
+
+void THlavniForm::ExportCsvItemClick() {
+    const QString soubor = SouborKUlozeni(
+        this, QStringLiteral("Export výsledků do CSV"), QStringLiteral("Tabulky CSV (*.csv)"),
+        QStringLiteral("csv"), JmenoExportu(QStringLiteral("csv"), QStringLiteral("vysledky.csv")));
+    if (!soubor.isEmpty()) ExportujCsv(soubor);
+}
+
+QString THlavniForm::JmenoExportu(const QString& pripona, const QString& vychozi) const {
+    // The calculation's own name beside it: "scenario1.DRN" exports as "scenario1.pdf".
+    const QString& soubor = dokument_->Soubor();
+    if (soubor.isEmpty()) return vychozi;
+    const QFileInfo f(soubor);
+    return QDir(f.absolutePath()).filePath(f.completeBaseName() + QLatin1Char('.') + pripona);
+}
+
+QString THlavniForm::SlozkaVypoctu() const {
+    const QString& soubor = dokument_->Soubor();
+    return soubor.isEmpty() ? SlozkaDialogu() : QFileInfo(soubor).absolutePath();
+}
+
+bool THlavniForm::ExportujPdf(const QString& soubor) {
+    if (PrepsalByOtevreny(soubor, {dokument_->Soubor()})) return false;
+    return OhlasExport(UlozProtokolPdf(var_, DatumProtokolu().toStdString(), soubor.toStdString()),
+                       soubor, QStringLiteral("Protokol"),
+                       QStringLiteral("Protokol je uložen v souboru"),
+                       [this](const QString& t) { statusBar()->showMessage(t, 5000); });
+}
+
+bool THlavniForm::ExportujCsv(const QString& soubor) {
+    if (PrepsalByOtevreny(soubor, {dokument_->Soubor()})) return false;
+    return ZapisExport(soubor, VysledkyCsv(var_), QStringLiteral("Výsledky"),
+                       QStringLiteral("Výsledky jsou uloženy v souboru"),
+                       [this](const QString& t) { statusBar()->showMessage(t, 5000); });
 }

@@ -27,6 +27,7 @@ class TProjektForm;
 class TNavrhForm;
 class TKatalog;
 class TKatalogForm;
+class TDokument;
 class THistorie;
 class TPanelyHodnot;
 
@@ -102,11 +103,10 @@ class THlavniForm : public QMainWindow {
     QAction* Akce(Prikaz p) const { return prikazy_[static_cast<size_t>(p)]; }
     // The "Přidat element" submenu's item of a type code 2..10.
     QAction* PridatAkce(int typ) const { return pridat_[static_cast<size_t>(typ)]; }
-    THistorie& Historie() const { return *historie_; }
-    // The calculation is as it was last written, printed or opened.
+    // The calculation, its history, file and saved state.
+    TDokument& Dokument() const { return *dokument_; }
+    THistorie& Historie() const;
     bool Ulozeno() const;
-    // The file the calculation was last opened from or saved to; empty for a new one.
-    const QString& Soubor() const { return soubor_; }
 
     // What the read-out panels show.
     const TPanelyHodnot& Panely() const { return *panely_; }
@@ -116,17 +116,13 @@ class THlavniForm : public QMainWindow {
     template <class T> T* Okno() const {
         return findChild<T*>(QString(), Qt::FindDirectChildrenOnly);
     }
-    // Akce as typed so far, before it becomes part of the calculation.
-    QString TextAkce() const;
     // Shows element n and makes it the list's current line.
     void VyberPrvek(int n);
     // Whether a printer is there to print on; tests replace it.
     std::function<bool()> JeTiskarna;
 
-    // A change is done and evaluated: it becomes a step of the history;
-    // aktualniPred is the element shown before it.
+    // The document's history and state, for the main window's own commands.
     void ZaznamenejKrok(const QString& text, int aktualniPred);
-    // The calculation was written (or printed): this is the saved state.
     void OznacUlozeno();
     int ZobrazenyPrvek() const;
 
@@ -170,25 +166,18 @@ class THlavniForm : public QMainWindow {
     void NavrhClick();
     // Prints the protocol on a set-up printer; false (after the message) on failure.
     bool TiskProtokolu(QPrinter& tiskarna);
-    // Handing the results over (ui/tisk/Vysledky.cpp): the clipboard, PDF and CSV.
+    // Handing the results over: the clipboard, PDF and CSV.
     void KopirovatVysledkyClick();
     void ExportPdfItemClick();
     void ExportCsvItemClick();
     // Write the file atomically; false (after the message) on failure.
     bool ExportujPdf(const QString& soubor);
     bool ExportujCsv(const QString& soubor);
-    void PrevodnItemClick();
-    void Pevodaktlaku1Click();
+    void PrevodLxClick();
+    void PrevodTlakuClick();
     void NapovedaClick();
     void AkceEditExit();
     void AktualizujMistnost();
-
-  signals:
-    // Every evaluation ends here; companion windows redraw.
-    void Prepocitano();
-    // The list's current line changed: another element is shown.
-    void PrvekZobrazen();
-    void AkceUpravena(); // Akce typed, not yet taken
 
   protected:
     void showEvent(QShowEvent* e) override;
@@ -199,8 +188,10 @@ class THlavniForm : public QMainWindow {
     void VytvorPrikazy();
     void PotvrdAkci();
     QWidget* VytvorPanely();
-    // Shows the calculation of a step, evaluated from its first changed element.
-    void ObnovKrok(const std::shared_ptr<const drun::SnimekVypoctu>& s, int aktualni);
+    // Enter, Delete and Insert in the element list.
+    void KlavesySeznamu();
+    // An evaluation of the document shown: the list, the panels, the room's commands.
+    void UkazPrepocet();
     // Unsaved work is asked about before it is left: saved first, left or kept.
     // True when the caller may go on.
     bool PustitPrace(const QString& otazka);
@@ -211,14 +202,17 @@ class THlavniForm : public QMainWindow {
     void OhlasVeStavu(const drun::VysledekSouboru& v);
     // A file's name with another extension, for the export dialogs.
     QString JmenoExportu(const QString& pripona, const QString& vychozi) const;
+    // Where the open and export dialogs start: beside the open calculation.
+    QString SlozkaVypoctu() const;
     void UkazVSeznamu(int n); // element n the list's current line, scrolled to
+    // An element to be added at the room or behind it is inserted before it.
+    void PredMistnost();
 
     drun::DrunVar& var_;
+    TDokument* dokument_;
     std::array<TElementDialog*, drun::PocetTypu + 1> dialogy_{}; // by type code
     std::array<QAction*, static_cast<size_t>(Prikaz::Pocet)> prikazy_{};
     std::array<QAction*, drun::PocetTypu + 1> pridat_{}; // by type code 2..
-    THistorie* historie_ = nullptr;
-    QString soubor_;
     TPanelyHodnot* panely_ = nullptr;
     std::unique_ptr<TKatalog> katalog_;
     // Controls and the windows that live as long as the main window.
@@ -226,7 +220,8 @@ class THlavniForm : public QMainWindow {
     QListView* SeznamElemListBox;
     SeznamModel* Seznam;
     QPushButton *PridatElemBtn, *ZmenElemBtn, *VypustElemBtn;
-    QMenu* NaposledyMenu; // "Naposledy otevřené"
+    QMenu* NaposledyMenu;         // "Naposledy otevřené"
+    QMenu* pridatMenu_ = nullptr; // "Přidat element"
     TVyberTypForm* VyberTyp;
     TZadZdrojForm* ZadZdroj;
     TPozadavekForm* Pozadavek;

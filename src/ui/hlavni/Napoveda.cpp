@@ -59,8 +59,10 @@ void TNapovedaForm::Otevri() {
 
 void TNapovedaForm::OtevriStranku(const QString& stranka) {
     const QUrl url(stranka);
-    if (Stranka->source() != url) Stranka->setSource(url);
+    // Shown first: a section is scrolled to in the page as it is laid out on screen.
     show();
     raise();
     activateWindow();
+    if (Stranka->source() != url) Stranka->setSource(url);
+    if (url.hasFragment()) Stranka->scrollToAnchor(url.fragment());
 }

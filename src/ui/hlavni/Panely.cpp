@@ -12,7 +12,7 @@
 #include "tools/NR.h"
 #include "tools/Pozadavek.h"
 #include "ui/dialogy/TextHodnoty.h"
-#include "ui/hlavni/Hlaseni.h"
+#include "ui/spolecne/Hlaseni.h"
 #include "ui/tisk/GrafPrvky.h"
 
 using namespace drun;
@@ -201,7 +201,7 @@ void TPanelyHodnot::ZobrazElement(const TElementSite& e, const TElementSite* pre
 }
 
 void TPanelyHodnot::ZobrazVysledek(const std::array<double, 9>& vysledek,
-                                   const std::array<double, 9>& rozdil) {
+                                   const std::array<double, 9>& rozdil, bool sPozadavkem) {
     Zapis(RadekPanelu::Vysledek, vysledek);
     auto hodnoceni = [this](StitekPanelu co, const QString& text, const QString& hint) {
         QLabel* l = stitky_[static_cast<size_t>(co)];
@@ -217,9 +217,12 @@ void TPanelyHodnot::ZobrazVysledek(const std::array<double, 9>& vysledek,
     Zapis(RadekPanelu::Rozdil, rozdil);
     for (size_t i = 0; i < 9; ++i) {
         QLabel* l = R(RadekPanelu::Rozdil)[i];
+        // Without a requirement there is nothing to exceed.
+        if (!sPozadavkem) l->setText(QStringLiteral("-"));
         QPalette p = l->palette();
-        p.setColor(QPalette::WindowText,
-                   rozdil[i] > 0 ? QColor(255, 0, 0) : palette().color(QPalette::WindowText));
+        p.setColor(QPalette::WindowText, sPozadavkem && rozdil[i] > 0
+                                             ? QColor(255, 0, 0)
+                                             : palette().color(QPalette::WindowText));
         l->setPalette(p);
     }
     SrovnejSloupce();

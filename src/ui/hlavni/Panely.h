@@ -41,7 +41,9 @@ class TPanelyHodnot : public QWidget {
     // `pred` is the element before it; the source has none.
     void ZobrazElement(const drun::TElementSite& e, const drun::TElementSite* pred);
     // The result with its ratings; the difference in red where the requirement is exceeded.
-    void ZobrazVysledek(const std::array<double, 9>& vysledek, const std::array<double, 9>& rozdil);
+    // Without a requirement the difference is "-" and nothing is red.
+    void ZobrazVysledek(const std::array<double, 9>& vysledek, const std::array<double, 9>& rozdil,
+                        bool sPozadavkem = true);
     // The requirement with its name: a curve's own, "vlastní" for other levels.
     void ZobrazPozadavek(const std::array<double, 9>& pozadavek);
 

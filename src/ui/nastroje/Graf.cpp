@@ -27,9 +27,10 @@
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
 #include "tools/NR.h"
-#include "ui/hlavni/DrunMain.h"
-#include "ui/hlavni/Hlaseni.h"
-#include "ui/hlavni/Nastaveni.h"
+#include "ui/hlavni/Dokument.h"
+#include "ui/spolecne/Hlaseni.h"
+#include "ui/spolecne/Nastaveni.h"
+#include "ui/tisk/Export.h"
 #include "ui/tisk/GrafPrvky.h"
 
 using namespace drun;
@@ -41,7 +42,8 @@ constexpr double DosahKliku = 8.0;
 
 } // namespace
 
-TGrafForm::TGrafForm(THlavniForm& hlavni) : QWidget(&hlavni, Qt::Window), hlavni_(hlavni) {
+TGrafForm::TGrafForm(TDokument& dokument, QWidget* rodic)
+    : QWidget(rodic, Qt::Window), dokument_(dokument) {
     setWindowTitle(QStringLiteral("Graf"));
 
     SpektrumView = new QChartView(SpektrumGraf, this);
@@ -83,9 +85,9 @@ TGrafForm::TGrafForm(THlavniForm& hlavni) : QWidget(&hlavni, Qt::Window), hlavni
     svisle->addLayout(dole);
     resize(860, 760);
 
-    connect(&hlavni_, &THlavniForm::Prepocitano, this, &TGrafForm::Prekresli);
+    connect(&dokument_, &TDokument::Prepocitano, this, &TGrafForm::Prekresli);
     // The main window makes the list's current line the current element.
-    connect(&hlavni_, &THlavniForm::PrvekZobrazen, this, [this] {
+    connect(&dokument_, &TDokument::PrvekZobrazen, this, [this] {
         if (isVisible() && !zastarale_) ZvyrazniAktualni();
     });
 }
@@ -95,7 +97,7 @@ int TGrafForm::Pasmo() const {
 }
 
 double TGrafForm::Hladina(int n) const {
-    return hlavni_.Var().cesta.Prvek(n).ZaElementem[static_cast<size_t>(Pasmo())];
+    return dokument_.Var().cesta.Prvek(n).ZaElementem[static_cast<size_t>(Pasmo())];
 }
 
 void TGrafForm::Zobraz() {
@@ -103,8 +105,9 @@ void TGrafForm::Zobraz() {
         // First time beside the main window (unless it remembers its place),
         // where the screen has room for it.
         umisteno_ = true;
-        const QRect hlavni = hlavni_.frameGeometry();
-        const QRect obrazovka = hlavni_.screen()->availableGeometry();
+        const QWidget* vedle = parentWidget() ? parentWidget() : this;
+        const QRect hlavni = vedle->frameGeometry();
+        const QRect obrazovka = vedle->screen()->availableGeometry();
         QPoint kam(hlavni.right() + 8, hlavni.top());
         if (kam.x() + width() > obrazovka.right())
             kam = obrazovka.center() - QPoint(width() / 2, height() / 2);
@@ -134,25 +137,25 @@ void TGrafForm::PrekresliHned() {
 }
 
 void TGrafForm::PrekresliSpektrum() {
-    KresliSpektrum(hlavni_.Var());
+    KresliSpektrum(dokument_.Var());
 }
 
 void TGrafForm::PrekresliCestu() {
-    KresliCestu(hlavni_.Var(), Pasmo());
+    KresliCestu(dokument_.Var(), Pasmo());
 }
 
 void TGrafForm::ZvyrazniAktualni() {
-    KresliAktualni(hlavni_.Var(), Pasmo());
+    KresliAktualni(dokument_.Var(), Pasmo());
 }
 
 void TGrafForm::VyberElement(int n) {
-    if (n < 1 || n > hlavni_.Var().cesta.Pocet()) return;
-    hlavni_.VyberPrvek(n);
+    if (n < 1 || n > dokument_.Var().cesta.Pocet()) return;
+    dokument_.VyberPrvek(n);
     ZvyrazniAktualni();
 }
 
 int TGrafForm::ElementNaPozici(const QPoint& pos) const {
-    const int pocet = hlavni_.Var().cesta.Pocet();
+    const int pocet = dokument_.Var().cesta.Pocet();
     if (CestaSerie->count() != pocet) return 0; // not drawn for this path yet
     const QPointF bod = CestaGraf->mapFromScene(CestaView->mapToScene(pos));
     const double x = CestaGraf->mapToValue(bod, CestaSerie).x();
@@ -203,6 +206,7 @@ bool TGrafForm::UlozObrazek(const QString& soubor) {
             QStringLiteral("Obrázek lze uložit jen jako PNG (*.png) nebo SVG (*.svg)."));
         return false;
     }
+    if (PrepsalByOtevreny(soubor, {dokument_.Soubor()})) return false;
     if (zastarale_) PrekresliHned();
     // Both charts at the size they have on screen, one above the other.
     const QSize velikost = VelikostObrazku();

@@ -8,7 +8,7 @@ class QChartView;
 class QComboBox;
 class QPainter;
 class QPushButton;
-class THlavniForm;
+class TDokument;
 
 // The result as pictures: the end-of-path spectrum against the requirement and
 // its NR curve, and the level along the path in one band. Modeless; it follows
@@ -16,7 +16,7 @@ class THlavniForm;
 class TGrafForm : public QWidget, public TGrafy {
     Q_OBJECT
   public:
-    explicit TGrafForm(THlavniForm& hlavni);
+    TGrafForm(TDokument& dokument, QWidget* rodic);
 
     // Index of the band shown along the path: 0..7 bands, 8 L(A).
     int Pasmo() const;
@@ -52,7 +52,7 @@ class TGrafForm : public QWidget, public TGrafy {
     void PrekresliSpektrum();
     double Hladina(int n) const;
 
-    THlavniForm& hlavni_;
+    TDokument& dokument_;
     bool zastarale_ = true;
     bool umisteno_ = false;
 };

@@ -7,7 +7,7 @@
 #include <QLockFile>
 #include <QStandardPaths>
 
-#include "ui/hlavni/Hlaseni.h"
+#include "ui/spolecne/Hlaseni.h"
 
 using namespace drun;
 

@@ -12,6 +12,7 @@
 #include <QLineSeries>
 #include <QPainter>
 #include <QPushButton>
+#include <QSettings>
 #include <QShowEvent>
 #include <QTableWidget>
 #include <QThread>
@@ -22,13 +23,14 @@
 #include "core/Cisla.h"
 #include "core/DrunVyp.h"
 #include "core/Matemat.h"
+#include "models/Obecny.h"
 #include "models/Tlumic.h"
-#include "tools/NR.h"
+#include "models/Vypocet.h"
 #include "ui/dialogy/ElemDialog.h"
 #include "ui/dialogy/MujEdit.h"
 #include "ui/dialogy/TextHodnoty.h"
-#include "ui/hlavni/DrunMain.h"
-#include "ui/hlavni/Hlaseni.h"
+#include "ui/hlavni/Dokument.h"
+#include "ui/spolecne/Hlaseni.h"
 #include "ui/tisk/GrafPrvky.h"
 
 using namespace drun;
@@ -37,6 +39,7 @@ struct UlohaNavrhu {
     DrunVar var; // the path, the requirement, the level limits, the data file
     int k = 1;
     double a = 0, b = 0, q = 0;
+    std::stop_source zastav; // requested when the result is no longer wanted
 };
 
 namespace {
@@ -49,22 +52,35 @@ const QString PasmaVeVete[PocetPasem] = {QStringLiteral("63 Hz"),  QStringLitera
                                          QStringLiteral("1 kHz"),  QStringLiteral("2 kHz"),
                                          QStringLiteral("4 kHz"),  QStringLiteral("8 kHz")};
 
-// Runs on a thread of its own: only the task's copy is read.
+// Where the section and flow fields are remembered between runs.
+const QString KlicA = QStringLiteral("NavrhOpatreni/A");
+const QString KlicB = QStringLiteral("NavrhOpatreni/B");
+const QString KlicPrutok = QStringLiteral("NavrhOpatreni/Prutok");
+const QString TextPocitam = QStringLiteral("Počítám…");
+
+// Runs on a thread of its own: only the task's copy is read. Once a stop is
+// requested the answer is incomplete and thrown away.
 VysledekNavrhu SpoctiNavrh(const UlohaNavrhu& u) {
+    const std::stop_token stop = u.zastav.get_token();
     VysledekNavrhu v;
+    v.A = u.a;
+    v.B = u.b;
+    v.Q = u.q;
+    v.Podily = PodilyNaKonci(u.var.cesta);
     v.Chyba = ChybaNavrhu(u.var.cesta, u.k, u.var.Pozadavek);
     if (!v.Chyba.empty()) return v;
-    v.Potrebny = SpoctiPotrebnyUtlum(u.var.cesta, u.k, u.var.Pozadavek);
-    v.Vlivy = CoRozhoduje(u.var.cesta);
-    v.PasmoNR = SpoctiNR(u.var.Vysledek).Pasmo;
+    v.Potrebny = SpoctiPotrebnyUtlum(u.var.cesta, u.k, u.var.Pozadavek, stop);
+    v.Splnen = PozadavekSplnen(v.Potrebny);
+    if (v.Splnen) return v;
     v.ChybaTlumice = ChybaPrurezu(u.a, u.b, u.q);
     if (!v.ChybaTlumice.empty()) return v;
+    v.Oblozeni = NajdiOblozeni(u.var.cesta, u.k, u.var.Pozadavek, u.a, u.b, u.q, stop);
     const std::optional<DataTlumice> data = NactiDataTlumice(u.var.SouborTlumice);
     if (!data) {
         v.ChybaTlumice = ZpravaSouboruTlumice(u.var.SouborTlumice);
         return v;
     }
-    v.Tlumice = NajdiTlumice(u.var, u.k, u.var.Pozadavek, u.a, u.b, u.q, *data);
+    v.Tlumice = NajdiTlumice(u.var, u.k, u.var.Pozadavek, u.a, u.b, u.q, *data, stop);
     return v;
 }
 
@@ -90,7 +106,8 @@ QString Prvek(const Cesta& c, int cislo) {
 
 } // namespace
 
-TNavrhForm::TNavrhForm(THlavniForm& hlavni) : QWidget(&hlavni, Qt::Window), hlavni_(hlavni) {
+TNavrhForm::TNavrhForm(TDokument& dokument, QWidget* rodic)
+    : QWidget(rodic, Qt::Window), dokument_(dokument) {
     setWindowTitle(QStringLiteral("Návrh opatření"));
 
     PoziceComboBox = new QComboBox(this);
@@ -150,7 +167,7 @@ TNavrhForm::TNavrhForm(THlavniForm& hlavni) : QWidget(&hlavni, Qt::Window), hlav
                QStringLiteral("Kulisové tlumiče, které za zvoleným místem vyhoví|Nejkratší první, "
                               "pak s nižší rychlostí v mezerách, užšími a méně vložkami"));
     connect(TlumiceListBox, &QTableWidget::itemSelectionChanged, this, [this] {
-        VlozitBtn->setEnabled(TlumiceListBox->currentRow() >= 0);
+        VlozitBtn->setEnabled(!Pocita() && TlumiceListBox->currentRow() >= 0);
         KresliGraf();
     });
     ZadnyLbl = new QLabel(QStringLiteral("Žádný tlumič nevyhoví"), this);
@@ -159,12 +176,38 @@ TNavrhForm::TNavrhForm(THlavniForm& hlavni) : QWidget(&hlavni, Qt::Window), hlav
     NastavHint(VlozitBtn, QStringLiteral("Vloží vybraný tlumič do cesty za zvolené místo"));
     connect(VlozitBtn, &QPushButton::clicked, this, &TNavrhForm::VlozitBtnClick);
 
+    OblozeniListBox = Tabulka(this, 0,
+                              {QStringLiteral("Obložení\n[mm]"), QStringLiteral("Délka\n[m]"),
+                               QStringLiteral("Rezerva\n[dB]"), QStringLiteral("L(A)\nna konci")});
+    OblozeniListBox->setSelectionBehavior(QAbstractItemView::SelectRows);
+    OblozeniListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+    OblozeniListBox->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    OblozeniListBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    OblozeniListBox->setFixedHeight(OblozeniListBox->horizontalHeader()->sizeHint().height() +
+                                    int(TloustkyOblozeni.size()) *
+                                        OblozeniListBox->verticalHeader()->defaultSectionSize() +
+                                    2 * OblozeniListBox->frameWidth());
+    NastavHint(OblozeniListBox,
+               QStringLiteral("Obložené hranaté potrubí za zvoleným místem|Pro každou tloušťku "
+                              "obložení nejkratší délka v celých metrech, která vyhoví"));
+    connect(OblozeniListBox, &QTableWidget::itemSelectionChanged, this, [this] {
+        VlozitOblozeniBtn->setEnabled(!Pocita() && OblozeniListBox->currentRow() >= 0);
+    });
+    ZadneOblozeniLbl = new QLabel(QStringLiteral("Žádné obložení nevyhoví"), this);
+    VlozitOblozeniBtn = new QPushButton(QStringLiteral("Vložit obložení"), this);
+    NastavHint(VlozitOblozeniBtn,
+               QStringLiteral("Vloží vybrané obložené potrubí do cesty za zvolené místo"));
+    connect(VlozitOblozeniBtn, &QPushButton::clicked, this, &TNavrhForm::VlozitOblozeniBtnClick);
+
     RozhodujeListBox = Tabulka(this, 0, {});
     RozhodujeListBox->setSelectionMode(QAbstractItemView::NoSelection);
     RozhodujeListBox->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     NastavHint(RozhodujeListBox,
-               QStringLiteral("Co rozhoduje|O kolik klesne hladina na konci, když element "
-                              "nebude mít vlastní drun, nebo když bude tlumit o 3 dB víc"));
+               QStringLiteral("Co rozhoduje|Hladina, kterou na konci cesty dává každý zdroj "
+                              "drunu sám: zdroj a vlastní drun každého elementu, zeslabený "
+                              "útlumem elementů za ním; tučně ten, který v pásmu převládá"));
+    RozhodujeLbl = new QLabel(this);
+    RozhodujeLbl->setWordWrap(true);
 
     Graf = NovyGraf(QStringLiteral("Potřebný útlum a útlum tlumiče"));
     OsaPasem(Graf);
@@ -193,6 +236,13 @@ TNavrhForm::TNavrhForm(THlavniForm& hlavni) : QWidget(&hlavni, Qt::Window), hlav
     vlozit->addStretch(1);
     vlozit->addWidget(VlozitBtn);
     tlumice->addLayout(vlozit);
+    tlumice->addWidget(new QLabel(QStringLiteral("Obložené potrubí"), this));
+    tlumice->addWidget(OblozeniListBox);
+    auto* oblozeni = new QHBoxLayout;
+    oblozeni->addWidget(ZadneOblozeniLbl);
+    oblozeni->addStretch(1);
+    oblozeni->addWidget(VlozitOblozeniBtn);
+    tlumice->addLayout(oblozeni);
     auto* stred = new QHBoxLayout;
     stred->addLayout(tlumice, 1);
     stred->addWidget(GrafView, 1);
@@ -203,18 +253,24 @@ TNavrhForm::TNavrhForm(THlavniForm& hlavni) : QWidget(&hlavni, Qt::Window), hlav
     svisle->addWidget(UtlumListBox);
     svisle->addWidget(BlokujeLbl);
     svisle->addLayout(stred, 3);
-    svisle->addWidget(new QLabel(QStringLiteral("Co rozhoduje"), this));
-    svisle->addWidget(RozhodujeListBox, 2);
+    svisle->addWidget(new QLabel(
+        QStringLiteral("Co rozhoduje: hladina, kterou na konci cesty dává každý zdroj drunu sám "
+                       "[dB]"),
+        this));
+    svisle->addWidget(RozhodujeListBox, 1);
+    svisle->addWidget(RozhodujeLbl);
     resize(1180, 800);
 
-    connect(&hlavni_, &THlavniForm::Prepocitano, this, [this] {
+    connect(&dokument_, &TDokument::Prepocitano, this, [this] {
         if (isVisible()) NaplanujPrepocet();
     });
 }
 
 TNavrhForm::~TNavrhForm() {
-    // Its end would be announced to this window, which is going.
+    // Asked to stop, the computation ends at its next candidate; its end would
+    // be announced to this window, which is going.
     if (vlakno_) {
+        zastav_.request_stop();
         vlakno_->wait();
         delete vlakno_;
     }
@@ -231,12 +287,39 @@ void TNavrhForm::showEvent(QShowEvent* e) {
     if (e->spontaneous()) return;
     const bool prvni = PoziceComboBox->count() == 0;
     NaplnPozice();
-    if (prvni) PredvyplnPole();
+    if (prvni && !ObnovPole()) PredvyplnPole();
     NaplanujPrepocet();
 }
 
+void TNavrhForm::hideEvent(QHideEvent* e) {
+    QWidget::hideEvent(e);
+    if (!e->spontaneous()) ZrusPrepocet();
+}
+
+bool TNavrhForm::ObnovPole() {
+    const QSettings s;
+    if (!s.contains(KlicA) || !s.contains(KlicB) || !s.contains(KlicPrutok)) return false;
+    const double a = s.value(KlicA).toDouble(), b = s.value(KlicB).toDouble(),
+                 q = s.value(KlicPrutok).toDouble();
+    // Values from another version or edited by hand are not put into the fields.
+    if (!ChybaPrurezu(a, b, q).empty()) return false;
+    RozmAEdit->NastavCislo(a, 0);
+    RozmBEdit->NastavCislo(b, 0);
+    PrutokEdit->NastavCislo(q, 1);
+    return true;
+}
+
+void TNavrhForm::ZapamatujPole() const {
+    const double a = RozmAEdit->Cislo(), b = RozmBEdit->Cislo(), q = PrutokEdit->Cislo();
+    if (!ChybaPrurezu(a, b, q).empty()) return;
+    QSettings s;
+    s.setValue(KlicA, a);
+    s.setValue(KlicB, b);
+    s.setValue(KlicPrutok, q);
+}
+
 void TNavrhForm::NaplnPozice() {
-    const Cesta& c = hlavni_.Var().cesta;
+    const Cesta& c = dokument_.Var().cesta;
     // Places up to the room, before it.
     const int mistnost = c.CisloMistnosti();
     const int posledni = mistnost > 1 ? mistnost - 1 : c.Pocet();
@@ -249,7 +332,7 @@ void TNavrhForm::NaplnPozice() {
 }
 
 void TNavrhForm::PredvyplnPole() {
-    const DrunVar& var = hlavni_.Var();
+    const DrunVar& var = dokument_.Var();
     const int k = std::clamp(pozice_, 1, var.cesta.Pocet());
     const std::optional<PrurezPrutok> p = PrurezElementu(var.cesta.Prvek(k));
     RozmAEdit->NastavCislo(p ? p->A : NaMilimetry(var.vstupy.PosledniA), 0);
@@ -264,7 +347,7 @@ void TNavrhForm::PoziceComboBoxChange() {
 }
 
 std::shared_ptr<UlohaNavrhu> TNavrhForm::Uloha() const {
-    const DrunVar& var = hlavni_.Var();
+    const DrunVar& var = dokument_.Var();
     // The whole calculation, copied: the thread reads nothing of the window's.
     auto u = std::make_shared<UlohaNavrhu>(UlohaNavrhu{var});
     u->var.cesta.NajdiElement(1);
@@ -277,19 +360,34 @@ std::shared_ptr<UlohaNavrhu> TNavrhForm::Uloha() const {
 
 void TNavrhForm::NaplanujPrepocet() {
     NaplnPozice();
+    ZapamatujPole();
     SpustVlakno();
 }
 
+void TNavrhForm::ZrusPrepocet() {
+    zastav_.request_stop();
+    znovu_ = false;
+}
+
 void TNavrhForm::SpustVlakno() {
+    // Until the answer comes nothing offered can be inserted.
+    ZadnyLbl->setText(TextPocitam);
+    ZadnyLbl->setVisible(true);
+    ZadneOblozeniLbl->setText(TextPocitam);
+    ZadneOblozeniLbl->setVisible(true);
+    VlozitBtn->setEnabled(false);
+    VlozitOblozeniBtn->setEnabled(false);
     if (vlakno_) {
-        // The running one is out of date: its successor starts when it ends.
+        // The running one is out of date: stopped, its successor starts when it ends.
+        zastav_.request_stop();
         znovu_ = true;
         return;
     }
     auto u = Uloha();
+    zastav_ = u->zastav;
     auto v = std::make_shared<VysledekNavrhu>();
     vlakno_ = QThread::create([u, v] { *v = SpoctiNavrh(*u); });
-    connect(vlakno_, &QThread::finished, this, [this, v] {
+    connect(vlakno_, &QThread::finished, this, [this, u, v] {
         vlakno_->deleteLater();
         vlakno_ = nullptr;
         if (znovu_) {
@@ -297,7 +395,7 @@ void TNavrhForm::SpustVlakno() {
             SpustVlakno();
             return;
         }
-        Ukaz(*v);
+        if (!u->zastav.stop_requested()) Ukaz(*v);
     });
     vlakno_->start(QThread::LowPriority);
 }
@@ -311,7 +409,7 @@ void TNavrhForm::DokonciPrepocet() {
 
 void TNavrhForm::Ukaz(const VysledekNavrhu& v) {
     vysledek_ = v;
-    const Cesta& c = hlavni_.Var().cesta;
+    const Cesta& c = dokument_.Var().cesta;
     const bool lze = v.Chyba.empty();
     ZpravaLbl->setText(QString::fromStdString(v.Chyba));
     ZpravaLbl->setVisible(!lze);
@@ -364,32 +462,86 @@ void TNavrhForm::Ukaz(const VysledekNavrhu& v) {
         for (int s = 0; s < PocetSloupcu; ++s)
             TlumiceListBox->setItem(r, s, Bunka(hodnoty[s]));
     }
-    ZadnyLbl->setText(v.ChybaTlumice.empty() ? QStringLiteral("Žádný tlumič nevyhoví")
-                                             : QString::fromStdString(v.ChybaTlumice));
+    ZadnyLbl->setText(v.Splnen                 ? QStringLiteral("Požadavek je splněn.")
+                      : v.ChybaTlumice.empty() ? QStringLiteral("Žádný tlumič nevyhoví")
+                                               : QString::fromStdString(v.ChybaTlumice));
     ZadnyLbl->setVisible(lze && v.Tlumice.empty());
     if (!v.Tlumice.empty()) TlumiceListBox->selectRow(0);
     VlozitBtn->setEnabled(!v.Tlumice.empty());
-
-    const QString pasmo = PasmaVeVete[v.PasmoNR];
-    RozhodujeListBox->setColumnCount(5);
-    RozhodujeListBox->setHorizontalHeaderLabels(
-        {QStringLiteral("Element"), QStringLiteral("Bez vlastního drunu: ") + pasmo,
-         QStringLiteral("L(A)"), QStringLiteral("Útlum +3 dB: ") + pasmo, QStringLiteral("L(A)")});
-    RozhodujeListBox->setRowCount(0);
-    RozhodujeListBox->setRowCount(int(v.Vlivy.size()));
-    for (int r = 0; r < int(v.Vlivy.size()); ++r) {
-        const VlivElementu& x = v.Vlivy[size_t(r)];
-        const auto p = static_cast<size_t>(v.PasmoNR);
-        RozhodujeListBox->setItem(
-            r, 0,
-            Bunka(x.Cislo <= c.Pocet() ? Prvek(c, x.Cislo) : QString::number(x.Cislo), false));
-        RozhodujeListBox->setItem(r, 1, Bunka(Text(x.BezDrunu[p])));
-        RozhodujeListBox->setItem(r, 2, Bunka(Text(x.BezDrunu[LA])));
-        RozhodujeListBox->setItem(r, 3, Bunka(Text(x.VyssiUtlum[p])));
-        RozhodujeListBox->setItem(r, 4, Bunka(Text(x.VyssiUtlum[LA])));
-    }
+    UkazOblozeni(v);
+    UkazPodily(v);
     KresliGraf();
     emit Spocteno();
+}
+
+void TNavrhForm::UkazOblozeni(const VysledekNavrhu& v) {
+    OblozeniListBox->setRowCount(0);
+    OblozeniListBox->setRowCount(int(v.Oblozeni.size()));
+    for (int r = 0; r < int(v.Oblozeni.size()); ++r) {
+        const KandidatOblozeni& o = v.Oblozeni[size_t(r)];
+        const QString hodnoty[] = {QString::number(o.Tloustka), QString::number(o.Delka),
+                                   Text(o.Rezerva), Text(o.Konec[LA])};
+        for (int s = 0; s < 4; ++s)
+            OblozeniListBox->setItem(r, s, Bunka(hodnoty[s]));
+    }
+    // Met, refused or failed: the silencers' line says why for both.
+    ZadneOblozeniLbl->setText(QStringLiteral("Žádné obložení nevyhoví"));
+    ZadneOblozeniLbl->setVisible(v.Chyba.empty() && !v.Splnen && v.ChybaTlumice.empty() &&
+                                 v.Oblozeni.empty());
+    if (!v.Oblozeni.empty()) OblozeniListBox->selectRow(0);
+    VlozitOblozeniBtn->setEnabled(!v.Oblozeni.empty());
+}
+
+void TNavrhForm::UkazPodily(const VysledekNavrhu& v) {
+    const Cesta& c = dokument_.Var().cesta;
+    const PodilyHladiny& p = v.Podily;
+    QStringList hlavicka{QStringLiteral("Element")};
+    for (int i = 0; i < PocetPasem; ++i)
+        hlavicka << NazevPasma(i);
+    hlavicka << QStringLiteral("L(A)");
+    RozhodujeListBox->setColumnCount(int(hlavicka.size()));
+    RozhodujeListBox->setHorizontalHeaderLabels(hlavicka);
+    RozhodujeListBox->setRowCount(0);
+    RozhodujeListBox->setRowCount(int(p.Puvody.size()) + (p.Puvody.empty() ? 0 : 1));
+    const auto nazev = [&](int j) { return j <= c.Pocet() ? Prvek(c, j) : QString::number(j); };
+    std::vector<std::pair<int, QStringList>> rozhoduje;
+    for (int r = 0; r < int(p.Puvody.size()); ++r) {
+        const PodilPuvodu& x = p.Puvody[size_t(r)];
+        RozhodujeListBox->setItem(r, 0, Bunka(nazev(x.Cislo), false));
+        for (size_t i = 0; i <= LA; ++i) {
+            const bool ma = i == LA ? x.MaLA() : x.Ma[i];
+            QTableWidgetItem* b = Bunka(ma ? Text(x.Uroven[i]) : QStringLiteral("-"));
+            if (i < PocetPasem && p.Rozhoduje[i] == x.Cislo) {
+                QFont f = b->font();
+                f.setBold(true);
+                b->setFont(f);
+            }
+            RozhodujeListBox->setItem(r, int(i) + 1, b);
+        }
+    }
+    if (!p.Puvody.empty()) {
+        const int r = int(p.Puvody.size());
+        RozhodujeListBox->setItem(r, 0, Bunka(QStringLiteral("Celkem"), false));
+        for (size_t i = 0; i <= LA; ++i)
+            RozhodujeListBox->setItem(r, int(i) + 1, Bunka(Text(p.Celkem[i])));
+    }
+    // Bands made by the same origin share a line.
+    for (int i = 0; i < PocetPasem; ++i) {
+        const int j = p.Rozhoduje[size_t(i)];
+        if (j == 0) continue;
+        auto it = std::find_if(rozhoduje.begin(), rozhoduje.end(),
+                               [j](const auto& b) { return b.first == j; });
+        if (it == rozhoduje.end()) it = rozhoduje.insert(rozhoduje.end(), {j, {}});
+        it->second << PasmaVeVete[i];
+    }
+    QStringList radky;
+    for (const auto& [j, pasma] : rozhoduje)
+        radky << pasma.join(QStringLiteral(", ")) + QStringLiteral(": ") + nazev(j);
+    RozhodujeLbl->setText(radky.isEmpty()
+                              ? QString()
+                              : QStringLiteral("Převládá ") + radky.join(QStringLiteral("; ")) +
+                                    QStringLiteral("."));
+    RozhodujeLbl->setVisible(!radky.isEmpty());
 }
 
 void TNavrhForm::KresliGraf() {
@@ -416,31 +568,52 @@ void TNavrhForm::KresliGraf() {
 
 void TNavrhForm::VlozitBtnClick() {
     const int r = TlumiceListBox->currentRow();
-    if (r < 0 || r >= int(vysledek_.Tlumice.size())) return;
-    DrunVar& var = hlavni_.Var();
-    const int k = pozice_;
-    // The path may have changed since the list was made.
-    if (const std::string chyba = ChybaNavrhu(var.cesta, k, var.Pozadavek); !chyba.empty()) {
-        hlaseni().Chyba(QString::fromStdString(chyba));
-        return;
-    }
+    if (Pocita() || r < 0 || r >= int(vysledek_.Tlumice.size())) return;
     const RozmeryTlumice& t = vysledek_.Tlumice[size_t(r)].Rozmery;
     const ZadaniTlumice z{t.A, t.B, int(t.Delka), t.Prutok, t.SirkaVlozek, t.PocetVlozek};
-    const int pred = hlavni_.ZobrazenyPrvek();
-    var.cesta.NajdiElement(k);
     std::string chyba;
-    const bool ok = ZadejElement(
-        var, true, [&](DrunVar& v) { ZapisTlumic(v, z); },
+    VlozZaPozici(
+        QStringLiteral("Vložit tlumič za element "), [&](DrunVar& v) { ZapisTlumic(v, z); },
         [&](DrunVar& v) {
             const VysledekSouboru s = VypocetTlumice(v);
             chyba = s.Zprava;
             return s.Ok();
-        });
-    if (!ok) {
+        },
+        chyba);
+}
+
+void TNavrhForm::VlozitOblozeniBtnClick() {
+    const int r = OblozeniListBox->currentRow();
+    if (Pocita() || r < 0 || r >= int(vysledek_.Oblozeni.size())) return;
+    const KandidatOblozeni& o = vysledek_.Oblozeni[size_t(r)];
+    const VstupyObHrPotrubi vstupy = VstupyOblozeni(o, vysledek_.A, vysledek_.B, vysledek_.Q);
+    // A lined rectangular duct like one its dialog adds, its texts as the dialog would show them.
+    const TextyVstupu texty{FormatObecne(vstupy.A), FormatObecne(vstupy.B),
+                            std::to_string(o.Tloustka), std::to_string(o.Delka),
+                            FormatObecne(vstupy.Prutok)};
+    std::string chyba;
+    VlozZaPozici(
+        QStringLiteral("Vložit obložení za element "),
+        [&](DrunVar& v) { ZapisPrvek(v, vstupy, texty); }, SpoctiPrvek, chyba);
+}
+
+void TNavrhForm::VlozZaPozici(const QString& krok, const std::function<void(DrunVar&)>& zapis,
+                              const std::function<bool(DrunVar&)>& vypocet,
+                              const std::string& chyba) {
+    DrunVar& var = dokument_.Var();
+    const int k = pozice_;
+    // The path may have changed since the list was made.
+    if (const std::string c = ChybaNavrhu(var.cesta, k, var.Pozadavek); !c.empty()) {
+        hlaseni().Chyba(QString::fromStdString(c));
+        return;
+    }
+    const int pred = dokument_.ZobrazenyPrvek();
+    var.cesta.NajdiElement(k);
+    if (!ZadejElement(var, true, zapis, vypocet)) {
         var.cesta.NajdiElement(pred);
         hlaseni().Chyba(QString::fromStdString(chyba));
         return;
     }
-    hlavni_.PrepocitejOd(k + 1);
-    hlavni_.ZaznamenejKrok(QStringLiteral("Vložit tlumič za element ") + QString::number(k), pred);
+    dokument_.PrepocitejOd(k + 1);
+    dokument_.ZaznamenejKrok(krok + QString::number(k), pred);
 }

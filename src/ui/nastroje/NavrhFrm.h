@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <memory>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -16,7 +18,7 @@ class QPushButton;
 class QTableWidget;
 class QThread;
 class QValueAxis;
-class THlavniForm;
+class TDokument;
 class TMDoubleEdit;
 
 // What the window asks and what it gets back, computed away from the
@@ -25,20 +27,23 @@ struct UlohaNavrhu;
 struct VysledekNavrhu {
     std::string Chyba; // why nothing was computed, or empty
     drun::PotrebnyUtlum Potrebny;
+    bool Splnen = false; // nothing more needed: no remedy looked for
     std::vector<drun::KandidatTlumice> Tlumice;
-    std::string ChybaTlumice; // why no silencer was looked for, or empty
-    std::vector<drun::VlivElementu> Vlivy;
-    int PasmoNR = 0;
+    std::vector<drun::KandidatOblozeni> Oblozeni;
+    double A = 0, B = 0, Q = 0; // the section (mm) and flow (m3/h) searched with
+    std::string ChybaTlumice;   // why no silencer or lining was looked for, or empty
+    drun::PodilyHladiny Podily;
 };
 
 // "Návrh opatření": the attenuation needed behind a chosen element, the
-// splitter silencers that meet the requirement there, and what decides the
-// result. Modeless; follows every evaluation of the main window, computing
-// in the background so that the main window never waits.
+// splitter silencers and linings that meet the requirement there, and each
+// noise origin's share of the end level. Modeless; follows every evaluation
+// of the main window, computing in the background so that the main window
+// never waits; a computation whose result is no longer wanted is stopped.
 class TNavrhForm : public QWidget {
     Q_OBJECT
   public:
-    explicit TNavrhForm(THlavniForm& hlavni);
+    TNavrhForm(TDokument& dokument, QWidget* rodic);
     ~TNavrhForm() override;
 
     // Columns of the silencer table.
@@ -59,9 +64,16 @@ class TNavrhForm : public QWidget {
     QLabel* ZpravaLbl;          // why nothing is shown
     TMDoubleEdit *RozmAEdit, *RozmBEdit, *PrutokEdit;
     QTableWidget* TlumiceListBox;
-    QLabel* ZadnyLbl; // "Žádný tlumič nevyhoví"
+    QLabel* ZadnyLbl; // "Žádný tlumič nevyhoví", "Počítám…", "Požadavek je splněn."
     QPushButton* VlozitBtn;
+    // Columns of the lining table.
+    enum { SloupecTloustka, SloupecDelkaOblozeni, SloupecRezervaOblozeni, SloupecLAOblozeni };
+    QTableWidget* OblozeniListBox;
+    QLabel* ZadneOblozeniLbl; // "Žádné obložení nevyhoví"
+    QPushButton* VlozitOblozeniBtn;
+    // Each origin's share of the end level per band, the loudest marked; "Celkem" last.
     QTableWidget* RozhodujeListBox;
+    QLabel* RozhodujeLbl; // which origin makes which bands
     QChart* Graf;
     QChartView* GrafView;
     QLineSeries *PotrebnySerie, *TlumicSerie;
@@ -76,28 +88,43 @@ class TNavrhForm : public QWidget {
     void NaplanujPrepocet();
     // Waits for a background computation and shows it.
     void DokonciPrepocet();
+    // Stops a background computation whose result is no longer wanted.
+    void ZrusPrepocet();
     void PoziceComboBoxChange();
     // Inserts the chosen silencer behind the position: one step of the history.
     void VlozitBtnClick();
+    // Inserts the chosen lining behind the position: one step of the history.
+    void VlozitOblozeniBtnClick();
+    bool Pocita() const { return vlakno_ != nullptr; }
 
   signals:
     void Spocteno();
 
   protected:
     void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
   private:
     void NaplnPozice();
     void PredvyplnPole();
+    bool ObnovPole();
+    void ZapamatujPole() const;
+    void UkazPodily(const VysledekNavrhu& v);
+    void UkazOblozeni(const VysledekNavrhu& v);
+    // Inserts behind the position through the store and compute steps, one
+    // step of the history; `chyba` is read after a failed compute step.
+    void VlozZaPozici(const QString& krok, const std::function<void(drun::DrunVar&)>& zapis,
+                      const std::function<bool(drun::DrunVar&)>& vypocet, const std::string& chyba);
     std::shared_ptr<UlohaNavrhu> Uloha() const;
     void Ukaz(const VysledekNavrhu& v);
     void KresliGraf();
     void SpustVlakno();
 
-    THlavniForm& hlavni_;
+    TDokument& dokument_;
     int pozice_ = 1;
     VysledekNavrhu vysledek_;
     QValueAxis* osaY_;
     QThread* vlakno_ = nullptr;
+    std::stop_source zastav_; // of the running computation
     bool znovu_ = false;
 };

@@ -27,11 +27,13 @@
 #include "tools/Pozadavek.h"
 #include "ui/dialogy/PozadFrm.h"
 #include "ui/dialogy/TextHodnoty.h"
-#include "ui/hlavni/DrunMain.h"
-#include "ui/hlavni/Hlaseni.h"
-#include "ui/hlavni/Nastaveni.h"
-#include "ui/hlavni/VyberSouboru.h"
+#include "ui/hlavni/Dokument.h"
 #include "ui/nastroje/SoucetFrm.h"
+#include "ui/spolecne/Hlaseni.h"
+#include "ui/spolecne/Nastaveni.h"
+#include "ui/spolecne/Tlacitko.h"
+#include "ui/spolecne/VyberSouboru.h"
+#include "ui/tisk/Export.h"
 #include "ui/tisk/GrafPrvky.h"
 #include "ui/tisk/Tisk.h"
 
@@ -75,7 +77,8 @@ QString ChybaNazvu(const QString& nazev) {
 
 } // namespace
 
-TProjektForm::TProjektForm(THlavniForm& hlavni) : QWidget(&hlavni, Qt::Window), hlavni_(hlavni) {
+TProjektForm::TProjektForm(TDokument& dokument, QWidget* rodic)
+    : QWidget(rodic, Qt::Window), dokument_(dokument) {
     MistnostiListBox = new QTableWidget(0, PocetSloupcu, this);
     MistnostiListBox->setHorizontalHeaderLabels(
         {QStringLiteral("Místnost"), QStringLiteral("Cest"), QStringLiteral("L(A)"),
@@ -112,51 +115,45 @@ TProjektForm::TProjektForm(THlavniForm& hlavni) : QWidget(&hlavni, Qt::Window), 
     connect(CestyListBox, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* i) { OtevriCestu(VybranaMistnost(), CestyListBox->row(i)); });
 
-    auto tlacitko = [this](const QString& text, const QString& hint, auto slot) {
-        auto* b = new QPushButton(text, this);
-        NastavHint(b, hint);
-        connect(b, &QPushButton::clicked, this, slot);
-        return b;
-    };
-    NovyBtn = tlacitko(QStringLiteral("Nový"), QStringLiteral("Začne nový prázdný projekt"),
+    NovyBtn = Tlacitko(this, QStringLiteral("Nový"), QStringLiteral("Začne nový prázdný projekt"),
                        &TProjektForm::NovyBtnClick);
     OtevritBtn =
-        tlacitko(QStringLiteral("Otevřít..."), QStringLiteral("Otevře uložený projekt (*.DRP)"),
-                 &TProjektForm::OtevritBtnClick);
-    UlozitBtn = tlacitko(QStringLiteral("Uložit"), QStringLiteral("Uloží projekt"),
+        Tlacitko(this, QStringLiteral("Otevřít..."),
+                 QStringLiteral("Otevře uložený projekt (*.DRP)"), &TProjektForm::OtevritBtnClick);
+    UlozitBtn = Tlacitko(this, QStringLiteral("Uložit"), QStringLiteral("Uloží projekt"),
                          &TProjektForm::UlozitBtnClick);
-    UlozitJakoBtn = tlacitko(QStringLiteral("Uložit jako..."),
+    UlozitJakoBtn = Tlacitko(this, QStringLiteral("Uložit jako..."),
                              QStringLiteral("Uloží projekt do jiného souboru"),
                              &TProjektForm::UlozitJakoBtnClick);
-    PridatMistnostBtn =
-        tlacitko(QStringLiteral("Přidat místnost..."), QStringLiteral("Přidá do projektu místnost"),
-                 &TProjektForm::PridatMistnostBtnClick);
-    PrejmenovatBtn =
-        tlacitko(QStringLiteral("Přejmenovat..."), QStringLiteral("Přejmenuje vybranou místnost"),
-                 &TProjektForm::PrejmenovatBtnClick);
-    OdebratMistnostBtn = tlacitko(QStringLiteral("Odebrat místnost"),
+    PridatMistnostBtn = Tlacitko(this, QStringLiteral("Přidat místnost..."),
+                                 QStringLiteral("Přidá do projektu místnost"),
+                                 &TProjektForm::PridatMistnostBtnClick);
+    PrejmenovatBtn = Tlacitko(this, QStringLiteral("Přejmenovat..."),
+                              QStringLiteral("Přejmenuje vybranou místnost"),
+                              &TProjektForm::PrejmenovatBtnClick);
+    OdebratMistnostBtn = Tlacitko(this, QStringLiteral("Odebrat místnost"),
                                   QStringLiteral("Odebere vybranou místnost z projektu"),
                                   &TProjektForm::OdebratMistnostBtnClick);
     PozadavekBtn =
-        tlacitko(QStringLiteral("Požadavek..."), QStringLiteral("Požadavek vybrané místnosti"),
-                 &TProjektForm::PozadavekBtnClick);
-    PridatCestyBtn = tlacitko(QStringLiteral("Přidat cesty..."),
+        Tlacitko(this, QStringLiteral("Požadavek..."),
+                 QStringLiteral("Požadavek vybrané místnosti"), &TProjektForm::PozadavekBtnClick);
+    PridatCestyBtn = Tlacitko(this, QStringLiteral("Přidat cesty..."),
                               QStringLiteral("Přidá vybrané místnosti uložené výpočty (*.DRN)"),
                               &TProjektForm::PridatCestyBtnClick);
-    OdebratCestuBtn = tlacitko(QStringLiteral("Odebrat cestu"),
+    OdebratCestuBtn = Tlacitko(this, QStringLiteral("Odebrat cestu"),
                                QStringLiteral("Odebere vybranou cestu z místnosti"),
                                &TProjektForm::OdebratCestuBtnClick);
-    ObnovitBtn = tlacitko(QStringLiteral("Obnovit"),
+    ObnovitBtn = Tlacitko(this, QStringLiteral("Obnovit"),
                           QStringLiteral("Znovu přečte výpočty cest, změněné mezitím jinde"),
                           &TProjektForm::Obnov);
-    PdfBtn = tlacitko(QStringLiteral("Export do PDF..."),
+    PdfBtn = Tlacitko(this, QStringLiteral("Export do PDF..."),
                       QStringLiteral("Uloží přehled a součet každé místnosti jako dokument PDF"),
                       &TProjektForm::PdfBtnClick);
-    CsvBtn = tlacitko(QStringLiteral("Export do CSV..."),
+    CsvBtn = Tlacitko(this, QStringLiteral("Export do CSV..."),
                       QStringLiteral("Uloží tabulku místností pro tabulkový procesor"),
                       &TProjektForm::CsvBtnClick);
 
-    PozadavekForm = new TPozadavekForm(hlavni_.Var(), pozadavek_, this);
+    PozadavekForm = new TPozadavekForm(dokument_.Var(), pozadavek_, this);
     connect(PozadavekForm, &TPozadavekForm::PozadavekZmenen, this, [this] {
         const int m = VybranaMistnost();
         if (m < 0) return;
@@ -338,7 +335,7 @@ bool TProjektForm::PridejMistnost(const QString& nazev) {
     }
     // A new room starts from the calculation's requirement.
     projekt_.Mistnosti.push_back(
-        {nazev.trimmed().toStdString(), TextPozadavku(hlavni_.Var().Pozadavek), {}});
+        {nazev.trimmed().toStdString(), TextPozadavku(dokument_.Var().Pozadavek), {}});
     Zmena();
     VyberMistnost(static_cast<int>(projekt_.Mistnosti.size()) - 1);
     return true;
@@ -427,12 +424,13 @@ void TProjektForm::OdebratCestuBtnClick() {
 }
 
 void TProjektForm::Obnov() {
-    prehled_ = SpoctiPrehled(projekt_, SouborStd(), hlavni_.Var().SouborTlumice);
+    prehled_ = SpoctiPrehled(projekt_, SouborStd(), dokument_.Var().SouborTlumice);
     ZobrazMistnosti();
 }
 
 void TProjektForm::Prepocitej() {
-    prehled_ = SpoctiPrehled(projekt_, SouborStd(), hlavni_.Var().SouborTlumice, &prehled_.Soubory);
+    prehled_ =
+        SpoctiPrehled(projekt_, SouborStd(), dokument_.Var().SouborTlumice, &prehled_.Soubory);
     ZobrazMistnosti();
 }
 
@@ -528,25 +526,22 @@ void TProjektForm::OtevriMistnost(int mistnost) {
     std::vector<std::string> soubory;
     for (const std::string& c : m.Cesty)
         soubory.push_back(CestaNaDisku(SouborStd(), c));
-    hlavni_.Okno<TSoucetForm>()->ZobrazMistnost(QString::fromStdString(m.Nazev), soubory,
-                                                PozadavekMistnosti(m));
+    emit MistnostOtevrena(QString::fromStdString(m.Nazev), soubory, PozadavekMistnosti(m));
 }
 
 void TProjektForm::OtevriCestu(int mistnost, int cesta) {
     if (mistnost < 0 || mistnost >= static_cast<int>(projekt_.Mistnosti.size())) return;
     const auto& cesty = projekt_.Mistnosti[static_cast<size_t>(mistnost)].Cesty;
     if (cesta < 0 || cesta >= static_cast<int>(cesty.size())) return;
-    // The main window asks about its unsaved work first.
-    hlavni_.OtevriSoubor(
+    emit CestaOtevrena(
         QString::fromStdString(CestaNaDisku(SouborStd(), cesty[static_cast<size_t>(cesta)])));
-    hlavni_.raise();
-    hlavni_.activateWindow();
 }
 
 bool TProjektForm::ExportujPdf(const QString& soubor) {
+    if (PrepsalByOtevreny(soubor, {soubor_})) return false;
     const std::string datum = DatumProtokolu().toStdString();
     DrunVar var;
-    var.parametry = hlavni_.Var().parametry;
+    var.parametry = dokument_.Var().parametry;
     var.Akce = soubor_.isEmpty() ? std::string("nový projekt")
                                  : QFileInfo(soubor_).completeBaseName().toStdString();
     const std::vector<std::string> prehled = TextProtokoluProjektu(var, projekt_, prehled_, datum);
@@ -584,25 +579,15 @@ bool TProjektForm::ExportujPdf(const QString& soubor) {
     };
     QByteArray pdf;
     const bool ok =
-        VytvorPdf(QStringLiteral("Projekt – ") + QString::fromStdString(var.Akce), kresli, pdf) &&
-        ZapisAtomicky(soubor.toStdString(), pdf.toStdString());
-    if (!ok) {
-        hlaseni().Chyba(QStringLiteral("Projekt se nepodařilo uložit do souboru ") + soubor +
-                        QStringLiteral("."));
-        return false;
-    }
-    hlaseni().Informace(QStringLiteral("Projekt je uložen v souboru ") + soubor);
-    return true;
+        VytvorPdf(QStringLiteral("Projekt – ") + QString::fromStdString(var.Akce), kresli, pdf);
+    return OhlasExport(ok && ZapisAtomicky(soubor.toStdString(), pdf.toStdString()), soubor,
+                       QStringLiteral("Projekt"), QStringLiteral("Projekt je uložen v souboru"));
 }
 
 bool TProjektForm::ExportujCsv(const QString& soubor) {
-    if (!ZapisAtomicky(soubor.toStdString(), CsvPrehledu(projekt_, prehled_))) {
-        hlaseni().Chyba(QStringLiteral("Tabulku místností se nepodařilo uložit do souboru ") +
-                        soubor + QStringLiteral("."));
-        return false;
-    }
-    hlaseni().Informace(QStringLiteral("Tabulka místností je uložena v souboru ") + soubor);
-    return true;
+    if (PrepsalByOtevreny(soubor, {soubor_})) return false;
+    return ZapisExport(soubor, CsvPrehledu(projekt_, prehled_), QStringLiteral("Tabulku místností"),
+                       QStringLiteral("Tabulka místností je uložena v souboru"));
 }
 
 void TProjektForm::PdfBtnClick() {

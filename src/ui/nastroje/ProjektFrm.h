@@ -9,7 +9,7 @@
 class QListWidget;
 class QPushButton;
 class QTableWidget;
-class THlavniForm;
+class TDokument;
 class TPozadavekForm;
 
 // "Projekt": the rooms of a building, each with its paths and requirement,
@@ -18,7 +18,7 @@ class TPozadavekForm;
 class TProjektForm : public QWidget {
     Q_OBJECT
   public:
-    explicit TProjektForm(THlavniForm& hlavni);
+    TProjektForm(TDokument& dokument, QWidget* rodic);
 
     enum Sloupec {
         SloupecNazev,
@@ -83,6 +83,13 @@ class TProjektForm : public QWidget {
     void PdfBtnClick();
     void CsvBtnClick();
 
+  signals:
+    // A room's paths are to be summed under its requirement.
+    void MistnostOtevrena(const QString& nazev, const std::vector<std::string>& soubory,
+                          const drun::Spectrum& pozadavek);
+    // A path file is to be opened in the main window.
+    void CestaOtevrena(const QString& soubor);
+
   protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -97,7 +104,7 @@ class TProjektForm : public QWidget {
     void NastavTitulek();
     std::string SouborStd() const;
 
-    THlavniForm& hlavni_;
+    TDokument& dokument_;
     drun::Projekt projekt_;
     drun::PrehledProjektu prehled_;
     QString soubor_;

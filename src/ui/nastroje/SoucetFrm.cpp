@@ -35,10 +35,12 @@
 #include "tools/NR.h"
 #include "ui/dialogy/PozadFrm.h"
 #include "ui/dialogy/TextHodnoty.h"
-#include "ui/hlavni/DrunMain.h"
-#include "ui/hlavni/Hlaseni.h"
-#include "ui/hlavni/Nastaveni.h"
-#include "ui/hlavni/VyberSouboru.h"
+#include "ui/hlavni/Dokument.h"
+#include "ui/spolecne/Hlaseni.h"
+#include "ui/spolecne/Nastaveni.h"
+#include "ui/spolecne/Tlacitko.h"
+#include "ui/spolecne/VyberSouboru.h"
+#include "ui/tisk/Export.h"
 #include "ui/tisk/GrafPrvky.h"
 #include "ui/tisk/Tisk.h"
 
@@ -213,8 +215,8 @@ void TGrafSouctu::KresliPrvni(const CestaSouctu& prvni, const VysledekSouctu& v)
     KresliSoucet(v, min, max);
 }
 
-TSoucetForm::TSoucetForm(THlavniForm& hlavni)
-    : QWidget(&hlavni, Qt::Window), hlavni_(hlavni), pozadavek_(hlavni.Var().Pozadavek) {
+TSoucetForm::TSoucetForm(TDokument& dokument, QWidget* rodic)
+    : QWidget(rodic, Qt::Window), dokument_(dokument), pozadavek_(dokument.Var().Pozadavek) {
     setWindowTitle(QStringLiteral("Součet cest"));
 
     CestyListBox = Tabulka(this, 1);
@@ -252,39 +254,33 @@ TSoucetForm::TSoucetForm(THlavniForm& hlavni)
     connect(CestyListBox->horizontalScrollBar(), &QScrollBar::valueChanged,
             SoucetListBox->horizontalScrollBar(), &QScrollBar::setValue);
 
-    auto tlacitko = [this](const QString& text, const QString& hint, auto slot) {
-        auto* b = new QPushButton(text, this);
-        NastavHint(b, hint);
-        connect(b, &QPushButton::clicked, this, slot);
-        return b;
-    };
-    PridatBtn = tlacitko(QStringLiteral("Přidat soubory..."),
+    PridatBtn = Tlacitko(this, QStringLiteral("Přidat soubory..."),
                          QStringLiteral("Přidá do součtu uložené výpočty (*.DRN)"),
                          &TSoucetForm::PridatBtnClick);
     OdebratBtn =
-        tlacitko(QStringLiteral("Odebrat"), QStringLiteral("Odebere vybraný soubor ze součtu"),
-                 &TSoucetForm::OdebratBtnClick);
-    ObnovitBtn = tlacitko(QStringLiteral("Obnovit"),
+        Tlacitko(this, QStringLiteral("Odebrat"),
+                 QStringLiteral("Odebere vybraný soubor ze součtu"), &TSoucetForm::OdebratBtnClick);
+    ObnovitBtn = Tlacitko(this, QStringLiteral("Obnovit"),
                           QStringLiteral("Znovu přečte soubory, změněné mezitím jinde"),
                           &TSoucetForm::Obnov);
-    PozadavekBtn = tlacitko(QStringLiteral("Požadavek..."),
+    PozadavekBtn = Tlacitko(this, QStringLiteral("Požadavek..."),
                             QStringLiteral("Požadavek na součet; požadavek výpočtu se nemění"),
                             &TSoucetForm::PozadavekBtnClick);
-    OtevritSaduBtn = tlacitko(QStringLiteral("Otevřít sadu..."),
+    OtevritSaduBtn = Tlacitko(this, QStringLiteral("Otevřít sadu..."),
                               QStringLiteral("Otevře uloženou sadu souborů (*.DRS)"),
                               &TSoucetForm::OtevritSaduBtnClick);
-    UlozitSaduBtn = tlacitko(QStringLiteral("Uložit sadu..."),
+    UlozitSaduBtn = Tlacitko(this, QStringLiteral("Uložit sadu..."),
                              QStringLiteral("Uloží soubory a požadavek součtu jako sadu (*.DRS)"),
                              &TSoucetForm::UlozitSaduBtnClick);
 
-    TiskBtn = tlacitko(QStringLiteral("Tisk..."),
+    TiskBtn = Tlacitko(this, QStringLiteral("Tisk..."),
                        QStringLiteral("Vytiskne součet s grafem ve formě protokolu"),
                        &TSoucetForm::TiskBtnClick);
-    PdfBtn = tlacitko(QStringLiteral("Export do PDF..."),
+    PdfBtn = Tlacitko(this, QStringLiteral("Export do PDF..."),
                       QStringLiteral("Uloží součet s grafem jako dokument PDF"),
                       &TSoucetForm::PdfBtnClick);
 
-    PozadavekForm = new TPozadavekForm(hlavni_.Var(), pozadavek_, this);
+    PozadavekForm = new TPozadavekForm(dokument_.Var(), pozadavek_, this);
     connect(PozadavekForm, &TPozadavekForm::PozadavekZmenen, this, [this] {
         vlastniPozadavek_ = true;
         Prepocitej();
@@ -322,21 +318,26 @@ TSoucetForm::TSoucetForm(THlavniForm& hlavni)
     resize(1040, 820);
 
     // Hidden, the window catches up when it is shown.
-    connect(&hlavni_, &THlavniForm::Prepocitano, this, [this] {
+    connect(&dokument_, &TDokument::Prepocitano, this, [this] {
         if (isVisible()) PrepocitejAktualni();
     });
-    connect(&hlavni_, &THlavniForm::AkceUpravena, this, [this] {
+    // Saved under another name, the calculation may now be one of the files.
+    connect(&dokument_, &TDokument::StavZmenen, this, [this] {
+        if (isVisible() && dokument_.Soubor() != otevreny_) Prepocitej();
+        otevreny_ = dokument_.Soubor();
+    });
+    connect(&dokument_, &TDokument::AkceUpravena, this, [this] {
         if (isVisible() && sAktualnim_) ZobrazRadek(0, Aktualni());
     });
     Prepocitej();
 }
 
 CestaSouctu TSoucetForm::Aktualni() const {
-    const DrunVar& var = hlavni_.Var();
+    const DrunVar& var = dokument_.Var();
     CestaSouctu aktualni("Aktuální výpočet", var.SouborDat);
     aktualni.Ok = true;
     // What is typed into Akce belongs to the calculation already.
-    aktualni.Akce = hlavni_.TextAkce().toStdString();
+    aktualni.Akce = dokument_.TextAkce().toStdString();
     aktualni.Konec = var.Vysledek;
     return aktualni;
 }
@@ -348,8 +349,23 @@ std::vector<CestaSouctu> TSoucetForm::Cesty() const {
     return c;
 }
 
+bool TSoucetForm::JeOtevreny(const CestaSouctu& c) const {
+    // The calculation's own file is the current calculation, summed once.
+    const QString& otevreny = dokument_.Soubor();
+    if (!sAktualnim_ || otevreny.isEmpty() || c.Soubor.empty()) return false;
+    const QFileInfo a(QString::fromStdString(c.Soubor)), b(otevreny);
+    return a.exists() ? a.canonicalFilePath() == b.canonicalFilePath()
+                      : a.absoluteFilePath() == b.absoluteFilePath();
+}
+
+std::vector<CestaSouctu> TSoucetForm::Secitane() const {
+    std::vector<CestaSouctu> c = Cesty();
+    std::erase_if(c, [this](const CestaSouctu& x) { return JeOtevreny(x); });
+    return c;
+}
+
 std::vector<std::string> TSoucetForm::TextTisku(const std::string& datum) const {
-    return TextProtokoluSouctu(hlavni_.Var(), Cesty(), vysledek_, datum);
+    return TextProtokoluSouctu(dokument_.Var(), Secitane(), vysledek_, datum);
 }
 
 std::vector<std::string> TSoucetForm::Soubory() const {
@@ -360,7 +376,7 @@ std::vector<std::string> TSoucetForm::Soubory() const {
 }
 
 Spectrum TSoucetForm::Pozadavek() const {
-    return vlastniPozadavek_ ? pozadavek_ : hlavni_.Var().Pozadavek;
+    return vlastniPozadavek_ ? pozadavek_ : dokument_.Var().Pozadavek;
 }
 
 void TSoucetForm::Zobraz() {
@@ -416,7 +432,7 @@ void TSoucetForm::PridejSoubory(const QStringList& soubory) {
     for (const QString& s : soubory) {
         const QFileInfo f(s);
         CestaSouctu c(f.fileName().toStdString(), f.absoluteFilePath().toStdString());
-        NactiCestu(c, hlavni_.Var().SouborTlumice);
+        NactiCestu(c, dokument_.Var().SouborTlumice);
         soubory_.push_back(std::move(c));
     }
     Prepocitej();
@@ -440,7 +456,7 @@ void TSoucetForm::OdebratBtnClick() {
 
 void TSoucetForm::NactiSoubory() {
     for (CestaSouctu& c : soubory_)
-        NactiCestu(c, hlavni_.Var().SouborTlumice);
+        NactiCestu(c, dokument_.Var().SouborTlumice);
     nacteno_ = true;
 }
 
@@ -456,7 +472,9 @@ void TSoucetForm::Secti(const CestaSouctu* aktualni) {
 
 void TSoucetForm::Prepocitej() {
     const std::vector<CestaSouctu> cesty = Cesty();
-    soucetSouboru_ = CastecnySoucet(KonceCest(soubory_));
+    std::vector<CestaSouctu> soubory = soubory_;
+    std::erase_if(soubory, [this](const CestaSouctu& x) { return JeOtevreny(x); });
+    soucetSouboru_ = CastecnySoucet(KonceCest(soubory));
     Secti(sAktualnim_ ? &cesty.front() : nullptr);
     const int vybrany = CestyListBox->currentRow();
     CestyListBox->clearSpans();
@@ -465,7 +483,7 @@ void TSoucetForm::Prepocitej() {
         ZobrazRadek(static_cast<int>(r), cesty[r]);
     if (vybrany >= 0 && vybrany < CestyListBox->rowCount()) CestyListBox->selectRow(vybrany);
     ZobrazSoucet();
-    Graf.Kresli(cesty, vysledek_);
+    Graf.Kresli(Secitane(), vysledek_);
     PovolTlacitka();
 }
 
@@ -509,6 +527,14 @@ void TSoucetForm::ZobrazRadek(int r, const CestaSouctu& c) {
     CestyListBox->setItem(r, SloupecAkce, akce);
     ZapisHodnoty(CestyListBox, r, c.Konec);
     Bunka(CestyListBox, r, SloupecNR, QStringLiteral("NR ") + Text(SpoctiNR(c.Konec).N));
+    if (r >= PrvniSoubor() && JeOtevreny(c)) {
+        akce->setText(QStringLiteral("aktuální výpočet"));
+        akce->setToolTip(QStringLiteral("Soubor je otevřen v hlavním okně a sčítá se jednou, "
+                                        "jako aktuální výpočet"));
+        QFont f = CestyListBox->font();
+        f.setItalic(true);
+        akce->setFont(f);
+    }
 }
 
 void TSoucetForm::ZobrazSoucet() {
@@ -551,7 +577,7 @@ void TSoucetForm::PovolTlacitka() {
 
 void TSoucetForm::PozadavekBtnClick() {
     // The dialog starts from the requirement the sum has now.
-    if (!vlastniPozadavek_) pozadavek_ = hlavni_.Var().Pozadavek;
+    if (!vlastniPozadavek_) pozadavek_ = dokument_.Var().Pozadavek;
     PozadavekForm->exec();
 }
 
@@ -613,9 +639,9 @@ bool TSoucetForm::VykresliTisk(QPagedPaintDevice& zarizeni) {
     // A chart of its own: the one on screen belongs to its view.
     TGrafSouctu graf;
     const std::unique_ptr<QChart> vlastnik(graf.Graf);
-    graf.Kresli(Cesty(), vysledek_);
+    graf.Kresli(Secitane(), vysledek_);
     return VykresliDokument(zarizeni,
-                            DokumentSouctu(hlavni_.TextAkce(),
+                            DokumentSouctu(dokument_.TextAkce(),
                                            TextTisku(DatumProtokolu().toStdString()), graf.Graf))
         .Ok;
 }
@@ -629,22 +655,21 @@ void TSoucetForm::TiskBtnClick() {
 }
 
 bool TSoucetForm::ExportujPdf(const QString& soubor) {
+    // The sum's files and the open calculation are never written over.
+    QStringList otevrene{otevreny_};
+    for (const std::string& s : Soubory())
+        otevrene.push_back(QString::fromStdString(s));
+    if (PrepsalByOtevreny(soubor, otevrene)) return false;
     TGrafSouctu graf;
     const std::unique_ptr<QChart> vlastnik(graf.Graf);
-    graf.Kresli(Cesty(), vysledek_);
+    graf.Kresli(Secitane(), vysledek_);
     QByteArray pdf;
-    const bool ok = VytvorPdf(DokumentSouctu(hlavni_.TextAkce(),
+    const bool ok = VytvorPdf(DokumentSouctu(dokument_.TextAkce(),
                                              TextTisku(DatumProtokolu().toStdString()), graf.Graf),
                               pdf)
-                        .Ok &&
-                    ZapisAtomicky(soubor.toStdString(), pdf.toStdString());
-    if (!ok) {
-        hlaseni().Chyba(QStringLiteral("Součet se nepodařilo uložit do souboru ") + soubor +
-                        QStringLiteral("."));
-        return false;
-    }
-    hlaseni().Informace(QStringLiteral("Součet je uložen v souboru ") + soubor);
-    return true;
+                        .Ok;
+    return OhlasExport(ok && ZapisAtomicky(soubor.toStdString(), pdf.toStdString()), soubor,
+                       QStringLiteral("Součet"), QStringLiteral("Součet je uložen v souboru"));
 }
 
 void TSoucetForm::PdfBtnClick() {

@@ -17,7 +17,7 @@ class QPushButton;
 class QScatterSeries;
 class QTableWidget;
 class QValueAxis;
-class THlavniForm;
+class TDokument;
 class TPozadavekForm;
 
 // The lines of many paths as one item under the series, painted into a
@@ -75,7 +75,7 @@ struct TGrafSouctu {
 class TSoucetForm : public QWidget {
     Q_OBJECT
   public:
-    explicit TSoucetForm(THlavniForm& hlavni);
+    TSoucetForm(TDokument& dokument, QWidget* rodic);
 
     // Columns of both tables: file, Akce, eight bands, L(A), NR.
     static constexpr int SloupecAkce = 1, SloupecPasma = 2, SloupecLA = 10, SloupecNR = 11;
@@ -146,8 +146,12 @@ class TSoucetForm : public QWidget {
     void PovolTlacitka();
     void NastavSoubory(const std::vector<std::string>& soubory, const drun::Spectrum& pozadavek);
     int PrvniSoubor() const { return sAktualnim_ ? 1 : 0; } // row of the first file
+    // A file that is the calculation open in the main window: shown, not summed again.
+    bool JeOtevreny(const drun::CestaSouctu& c) const;
+    // The paths that are summed, drawn and printed.
+    std::vector<drun::CestaSouctu> Secitane() const;
 
-    THlavniForm& hlavni_;
+    TDokument& dokument_;
     std::vector<drun::CestaSouctu> soubory_;
     // The files' end spectra summed, the current calculation is added to them.
     drun::CastecnySoucet soucetSouboru_;
@@ -157,4 +161,5 @@ class TSoucetForm : public QWidget {
     bool vlastniPozadavek_ = false;
     bool sAktualnim_ = true;
     drun::VysledekSouctu vysledek_;
+    QString otevreny_; // the main window's file when last seen
 };

@@ -1,23 +1,12 @@
-// Handing the results over: the clipboard's two flavours of the result table
-// and the main window's export commands (PDF protocol, CSV table).
+// Handing the results over: the clipboard's two flavours of the result table.
 #include "ui/tisk/Vysledky.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QDate>
-#include <QFileInfo>
 #include <QLocale>
 #include <QMimeData>
-#include <QStatusBar>
 
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
-#include "core/Soubory.h"
 #include "io/Vysledky.h"
-#include "ui/hlavni/DrunMain.h"
-#include "ui/hlavni/Hlaseni.h"
-#include "ui/hlavni/VyberSouboru.h"
-#include "ui/tisk/Tisk.h"
 
 using namespace drun;
 
@@ -94,52 +83,4 @@ QMimeData* VysledkyProSchranku(const DrunVar& var, const QLocale& jazyk) {
     m->setText(VysledkyJakoText(var, jazyk));
     m->setHtml(VysledkyJakoHtml(var, jazyk));
     return m;
-}
-
-// ---- the main window's commands ----
-
-void THlavniForm::KopirovatVysledkyClick() {
-    // The program formats numbers with "."; a spreadsheet expects the user's own separator.
-    QApplication::clipboard()->setMimeData(VysledkyProSchranku(var_, QLocale::system()));
-    statusBar()->showMessage(QStringLiteral("Výsledky jsou ve schránce"), 5000);
-}
-
-void THlavniForm::ExportPdfItemClick() {
-    const QString soubor = SouborKUlozeni(
-        this, QStringLiteral("Export protokolu do PDF"), QStringLiteral("Dokumenty PDF (*.pdf)"),
-        QStringLiteral("pdf"), JmenoExportu(QStringLiteral("pdf"), QStringLiteral("protokol.pdf")));
-    if (!soubor.isEmpty()) ExportujPdf(soubor);
-}
-
-void THlavniForm::ExportCsvItemClick() {
-    const QString soubor = SouborKUlozeni(
-        this, QStringLiteral("Export výsledků do CSV"), QStringLiteral("Tabulky CSV (*.csv)"),
-        QStringLiteral("csv"), JmenoExportu(QStringLiteral("csv"), QStringLiteral("vysledky.csv")));
-    if (!soubor.isEmpty()) ExportujCsv(soubor);
-}
-
-QString THlavniForm::JmenoExportu(const QString& pripona, const QString& vychozi) const {
-    // The calculation's own name: "scenario1.DRN" exports as "scenario1.pdf".
-    if (soubor_.isEmpty()) return vychozi;
-    return QFileInfo(soubor_).completeBaseName() + QLatin1Char('.') + pripona;
-}
-
-bool THlavniForm::ExportujPdf(const QString& soubor) {
-    if (!UlozProtokolPdf(var_, DatumProtokolu().toStdString(), soubor.toStdString())) {
-        hlaseni().Chyba(QStringLiteral("Protokol se nepodařilo uložit do souboru ") + soubor +
-                        QStringLiteral("."));
-        return false;
-    }
-    statusBar()->showMessage(QStringLiteral("Protokol je uložen v souboru ") + soubor, 5000);
-    return true;
-}
-
-bool THlavniForm::ExportujCsv(const QString& soubor) {
-    if (!ZapisAtomicky(soubor.toStdString(), VysledkyCsv(var_))) {
-        hlaseni().Chyba(QStringLiteral("Výsledky se nepodařilo uložit do souboru ") + soubor +
-                        QStringLiteral("."));
-        return false;
-    }
-    statusBar()->showMessage(QStringLiteral("Výsledky jsou uloženy v souboru ") + soubor, 5000);
-    return true;
 }

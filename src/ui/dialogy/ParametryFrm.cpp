@@ -1,4 +1,4 @@
-#include "ui/dialogy/param.h"
+#include "ui/dialogy/ParametryFrm.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -10,7 +10,7 @@
 
 #include "core/Konfigurace.h"
 #include "ui/dialogy/MujEdit.h"
-#include "ui/hlavni/Hlaseni.h"
+#include "ui/spolecne/Hlaseni.h"
 
 using namespace drun;
 

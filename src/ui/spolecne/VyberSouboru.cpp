@@ -1,11 +1,11 @@
-#include "ui/hlavni/VyberSouboru.h"
+#include "ui/spolecne/VyberSouboru.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "ui/hlavni/Hlaseni.h"
-#include "ui/hlavni/Nastaveni.h"
+#include "ui/spolecne/Hlaseni.h"
+#include "ui/spolecne/Nastaveni.h"
 
 QString SouborKUlozeni(QWidget* rodic, const QString& titulek, const QString& filtr,
                        const QString& pripona, const QString& jmeno) {

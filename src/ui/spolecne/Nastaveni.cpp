@@ -1,4 +1,4 @@
-#include "ui/hlavni/Nastaveni.h"
+#include "ui/spolecne/Nastaveni.h"
 
 #include <QDir>
 #include <QEvent>
@@ -24,7 +24,8 @@ class StrazcePolohy : public QObject {
     StrazcePolohy(QWidget* okno, const QString& nazev) : QObject(okno), klic_(nazev) {}
     bool eventFilter(QObject* o, QEvent* e) override {
         if (e->type() == QEvent::Show) VejdiSeNaObrazovku(static_cast<QWidget*>(o));
-        if (e->type() == QEvent::Hide && !static_cast<QWidget*>(o)->isMinimized())
+        if (e->type() == QEvent::Hide && !klic_.isEmpty() &&
+            !static_cast<QWidget*>(o)->isMinimized())
             QSettings().setValue(klic_, static_cast<QWidget*>(o)->saveGeometry());
         return false;
     }
@@ -98,6 +99,10 @@ void VejdiSeNaObrazovku(QWidget* okno) {
         okno->setMinimumSize(okno->minimumSize().boundedTo(velikost));
     if (velikost != okno->size()) okno->resize(velikost);
     if (ram.topLeft() != okno->frameGeometry().topLeft()) okno->move(ram.topLeft());
+}
+
+void HlidejObrazovku(QWidget* okno) {
+    okno->installEventFilter(new StrazcePolohy(okno, QString()));
 }
 
 void PamatujPolohu(QWidget* okno, const QString& nazev) {

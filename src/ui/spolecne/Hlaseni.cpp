@@ -1,4 +1,4 @@
-#include "ui/hlavni/Hlaseni.h"
+#include "ui/spolecne/Hlaseni.h"
 
 #include <QApplication>
 #include <QMessageBox>

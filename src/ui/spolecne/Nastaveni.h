@@ -28,6 +28,8 @@ void VymazNaposledy();
 // remembers it whenever it is hidden or closed. Each time it is shown it is
 // kept within the screen's available area.
 void PamatujPolohu(QWidget* okno, const QString& nazev);
+// Each time the window is shown it is kept within the screen's available area.
+void HlidejObrazovku(QWidget* okno);
 // A window's frame moved and shrunk into the available area `dostupne`.
 QRect NaObrazovce(const QRect& ram, const QRect& dostupne);
 // Keeps the window within its screen, smaller if need be, and lets it be shrunk that far.
