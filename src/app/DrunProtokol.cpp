@@ -13,6 +13,7 @@
 #include "app/Prikazy.h"
 #include "app/ProtokolNavrhu.h"
 #include "app/ProtokolProjektu.h"
+#include "app/ProtokolRozvodu.h"
 #include "app/ProtokolSouctu.h"
 #include "app/ProtokolVentilatoru.h"
 #include "core/DrunVar.h"
@@ -66,6 +67,11 @@ int Protokol(const Prikaz& p) {
     return StavVypisu(ZapisProtokol(var, datum ? *datum : DnesniDatum(), stdout));
 }
 
+// A rozvod: its rooms' table, or with --usek the protocol of a section's path.
+int RozvodNeboUsek(const Prikaz& p) {
+    return p.Ma("--usek") ? Protokol(p) : ProtokolRozvodu(p);
+}
+
 // Every mode of drun-protokol. A new mode is one row here (its option, the
 // options it accepts with or without a value, its usage line, the refusal of
 // another mode's option, its function) and its code in an app file of its own
@@ -94,7 +100,7 @@ const Rezim Rezimy[] = {
       {"--kandidatu", true}},
      "--navrh K SOUBOR.DRN --pozadavek (N10…N75 | LA35 | \"v63 … v8000\") [--rozmer AxB] [--prutok "
      "Q] "
-     "[--kandidatu N]",
+     "[--kandidatu N] | --navrh ID:K ROZVOD.DRR [--rozmer AxB] [--prutok Q] [--kandidatu N]",
      "s návrhem nelze použít volbu ",
      ProtokolNavrhu},
     // Each noise origin's share of the end level:
@@ -109,6 +115,19 @@ const Rezim Rezimy[] = {
      "--projekt PROJEKT.DRP [--csv]",
      "s projektem nelze použít volbu ",
      ProtokolProjektu},
+    // One fan's duct network to many rooms, or one section's path of it:
+    {"--rozvod",
+     {{"--rozvod", true},
+      {"--csv"},
+      {"--usek", true},
+      {"--pozadavek", true},
+      {"--stranka", true},
+      {"--datum", true},
+      {"--pdf", true}},
+     "--rozvod ROZVOD.DRR [--csv] | --rozvod ROZVOD.DRR --usek ID [--pozadavek …] [--stranka "
+     "25…100] [--datum TEXT] [--pdf VÝSTUP.pdf | --csv]",
+     "s rozvodem nelze použít volbu ",
+     RozvodNeboUsek},
     // A fan's sound power estimated from its flow and pressure:
     {"--ventilator",
      {{"--ventilator"},

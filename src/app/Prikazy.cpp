@@ -12,9 +12,11 @@
 #include "core/Soubory.h"
 #include "core/Umisteni.h"
 #include "io/DataSoubor.h"
+#include "io/RozvodSoubor.h"
 #include "io/SoucetCest.h"
 #include "models/Tlumic.h"
 #include "tools/Pozadavek.h"
+#include "tools/Rozvod.h"
 
 using namespace drun;
 namespace fs = std::filesystem;
@@ -79,6 +81,29 @@ std::string JmenoProgramu(const char* argv0) {
     std::string s = argv0 ? fs::path(argv0).filename().string() : std::string();
     if (s.ends_with(".exe")) s.resize(s.size() - 4);
     return s.empty() ? "drun-protokol" : s;
+}
+
+// The path of --usek's section of the rozvod in `soubor` into `var`, with
+// its room's requirement; 0, or the status of a refusal (its message is out).
+int CestaUseku(const Prikaz& p, const std::string& soubor, DrunVar& var) {
+    const std::string* h = p.Hodnota("--usek");
+    if (!h) return SpatnePouziti(p, "chybí --usek");
+    const std::optional<int> id = CtiInt(*h);
+    if (!id) return SpatnePouziti(p, "úsek není číslo: " + *h);
+    Rozvod r;
+    const VysledekSouboru v = NactiRozvod(soubor, var.SouborTlumice, r);
+    if (!v.Ok()) return Chyba(p, v.Zprava);
+    const int u = r.Index(*id);
+    if (u < 0) return SpatnePouziti(p, "úsek " + *h + " v rozvodu " + soubor + " není");
+    if (r.ChybaCesty(size_t(u)))
+        return Chyba(p, ZpravaSouboruTlumice(var.SouborTlumice) + " Tlumič na cestě úseku " + *h +
+                            " nelze spočítat.");
+    var.Akce = r.Akce;
+    var.cesta.NastavPrvky(r.PrvkyCesty(size_t(u)));
+    if (const int m = r.MistnostUseku(size_t(u)); m >= 0)
+        if (const auto poz = PozadavekZTextu(r.Mistnosti()[size_t(m)].Pozadavek))
+            var.Pozadavek = *poz;
+    return 0;
 }
 
 } // namespace
@@ -159,18 +184,27 @@ int PripravProtokol(const Prikaz& p, DrunVar& var) {
     const std::string* pdf = p.Hodnota("--pdf");
     if (pdf && pdf->empty()) return SpatnePouziti(p, "--pdf bez výstupního souboru");
     const bool csv = p.Ma("--csv");
-    if (p.soubory.empty()) return SpatnePouziti(p, "chybí datový soubor");
+    // A section of a rozvod, or a data file.
+    const std::string* rozvod = p.Hodnota("--rozvod");
+    if (rozvod && !p.soubory.empty())
+        return SpatnePouziti(p, "s rozvodem nelze uvést další soubor: " + p.soubory[0]);
+    if (!rozvod && p.soubory.empty()) return SpatnePouziti(p, "chybí datový soubor");
     if (p.soubory.size() > 1) return SpatnePouziti(p, "jen jeden soubor");
     if (csv && pdf) return SpatnePouziti(p, "--csv a --pdf se vylučují");
     if (csv && (stranka || datum)) return SpatnePouziti(p, "--csv nepoužívá --stranka ani --datum");
-    if (const int s = OdmitniPrepsaniVstupu(p, pdf ? *pdf : std::string(), p.soubory)) return s;
+    const std::vector<std::string> vstupy = rozvod ? std::vector{*rozvod} : p.soubory;
+    if (const int s = OdmitniPrepsaniVstupu(p, pdf ? *pdf : std::string(), vstupy)) return s;
 
-    const std::string& soubor = p.soubory.front();
+    const std::string& soubor = vstupy.front();
     NastavUmisteniProgramu(p, var);
-    if (pozadavek) var.Pozadavek = *pozadavek;
     if (stranka) var.parametry.DelkaStranky = *stranka;
-    const VysledekSouboru v = NactiData(var, soubor);
-    if (!v.Ok()) return Chyba(p, ZpravaCteni(soubor, v, var));
+    if (rozvod) {
+        if (const int s = CestaUseku(p, soubor, var)) return s;
+    } else {
+        const VysledekSouboru v = NactiData(var, soubor);
+        if (!v.Ok()) return Chyba(p, ZpravaCteni(soubor, v, var));
+    }
+    if (pozadavek) var.Pozadavek = *pozadavek;
     PrepocitejOd(var, 1);
     // A place that cannot take the PDF is reported before it is drawn.
     if (pdf)

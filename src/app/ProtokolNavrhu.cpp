@@ -7,9 +7,11 @@
 #include "core/DrunVyp.h"
 #include "core/Umisteni.h"
 #include "io/DataSoubor.h"
+#include "io/RozvodSoubor.h"
 #include "models/Tlumic.h"
 #include "tools/Navrh.h"
 #include "tools/Pozadavek.h"
+#include "tools/Rozvod.h"
 
 using namespace drun;
 
@@ -25,25 +27,22 @@ std::optional<std::pair<double, double>> CtiRozmer(const std::string& t) {
     return std::pair{*a, *b};
 }
 
-} // namespace
-
-int ProtokolNavrhu(const Prikaz& p) {
-    const std::optional<int> k = CtiInt(*p.Hodnota("--navrh"));
-    if (!k) return SpatnePouziti(p, "K není číslo elementu: " + *p.Hodnota("--navrh"));
-    std::optional<Spectrum> pasma;
-    if (const int s = CtiVolbuPozadavku(p, pasma)) return s;
-    if (!pasma) return SpatnePouziti(p, "chybí --pozadavek");
+// The options both forms share: the section, the flow and how many silencers.
+struct VolbyNavrhu {
     std::optional<std::pair<double, double>> rozmer;
-    if (const std::string* h = p.Hodnota("--rozmer")) {
-        rozmer = CtiRozmer(*h);
-        if (!rozmer) return SpatnePouziti(p, "rozměr musí být AxB v mm: " + *h);
-    }
     std::optional<double> prutok;
-    if (const std::string* h = p.Hodnota("--prutok")) {
-        prutok = CtiDouble(*h);
-        if (!prutok) return SpatnePouziti(p, "průtok není číslo: " + *h);
-    }
     int kandidatu = 10;
+};
+
+int CtiVolbyNavrhu(const Prikaz& p, VolbyNavrhu& v) {
+    if (const std::string* h = p.Hodnota("--rozmer")) {
+        v.rozmer = CtiRozmer(*h);
+        if (!v.rozmer) return SpatnePouziti(p, "rozměr musí být AxB v mm: " + *h);
+    }
+    if (const std::string* h = p.Hodnota("--prutok")) {
+        v.prutok = CtiDouble(*h);
+        if (!v.prutok) return SpatnePouziti(p, "průtok není číslo: " + *h);
+    }
     if (const std::string* h = p.Hodnota("--kandidatu")) {
         const std::optional<int> n = CtiInt(*h);
         // A whole number too large for a count is named as such.
@@ -51,11 +50,79 @@ int ProtokolNavrhu(const Prikaz& p) {
             !n && d && *d >= 1 && *d == std::floor(*d))
             return SpatnePouziti(p, "počet tlumičů je příliš velký: " + *h);
         if (!n || *n < 1) return SpatnePouziti(p, "počet tlumičů musí být aspoň 1: " + *h);
-        kandidatu = *n;
+        v.kandidatu = *n;
     }
     if (p.soubory.empty()) return SpatnePouziti(p, "chybí datový soubor");
     if (p.soubory.size() > 1) return SpatnePouziti(p, "jen jeden soubor");
     if (const int s = OdmitniPrepsaniVstupu(p, "", p.soubory)) return s;
+    return 0;
+}
+
+// The section and flow: what the options leave open comes from element K
+// (named `nazev`), when it has them. 0, or the refusal's status.
+int PrurezNavrhu(const Prikaz& p, const VolbyNavrhu& v, const TElementSite& e,
+                 const std::string& nazev, PrurezPrutok& x) {
+    const std::optional<PrurezPrutok> zK = PrurezElementu(e);
+    if (!zK && (!v.rozmer || !v.prutok)) {
+        const std::string chybi = !v.rozmer && !v.prutok ? "--rozmer a --prutok"
+                                  : !v.rozmer            ? "--rozmer"
+                                                         : "--prutok";
+        return SpatnePouziti(p, "element " + nazev + " nemá obdélníkový průřez a průtok, chybí " +
+                                    chybi);
+    }
+    x.A = v.rozmer ? v.rozmer->first : zK->A;
+    x.B = v.rozmer ? v.rozmer->second : zK->B;
+    x.Q = v.prutok ? *v.prutok : zK->Q;
+    if (const std::string chyba = ChybaPrurezu(x.A, x.B, x.Q); !chyba.empty())
+        return SpatnePouziti(p, chyba);
+    return 0;
+}
+
+// --navrh ID:K ROZVOD.DRR: behind element K of section ID, for every room it feeds.
+int NavrhVRozvodu(const Prikaz& p, const std::string& misto) {
+    const size_t dvojtecka = misto.find(':');
+    const std::optional<int> id = CtiInt(std::string_view(misto).substr(0, dvojtecka));
+    const std::optional<int> k = CtiInt(std::string_view(misto).substr(dvojtecka + 1));
+    if (!id || !k) return SpatnePouziti(p, "ID:K není úsek a číslo elementu: " + misto);
+    if (p.Ma("--pozadavek"))
+        return SpatnePouziti(p, "v rozvodu mají požadavky místnosti, --pozadavek nelze použít");
+    VolbyNavrhu volby;
+    if (const int s = CtiVolbyNavrhu(p, volby)) return s;
+    DrunVar var;
+    NastavUmisteni(var, Slozky(p.slozka, p.slozka), true);
+    const std::string& soubor = p.soubory.front();
+    Rozvod r;
+    const VysledekSouboru v = NactiRozvod(soubor, var.SouborTlumice, r);
+    if (!v.Ok()) return Chyba(p, v.Zprava);
+    if (const std::string chyba = ChybaNavrhuRozvodu(r, *id, *k); !chyba.empty())
+        return SpatnePouziti(p, chyba);
+    const auto u = size_t(r.Index(*id));
+    for (size_t s : r.Napajene(u, *k))
+        if (r.ChybaCesty(s))
+            return Chyba(p, ZpravaSouboruTlumice(var.SouborTlumice) + " Tlumič na cestě úseku " +
+                                std::to_string(r.Useky()[s].Id) + " nelze spočítat.");
+    PrurezPrutok x;
+    if (const int s = PrurezNavrhu(p, volby, r.Useky()[u].Prvky[size_t(*k - 1)], misto, x))
+        return s;
+    const std::optional<DataTlumice> data = NactiDataTlumice(var.SouborTlumice);
+    if (!data) return Chyba(p, ZpravaSouboruTlumice(var.SouborTlumice));
+    const NavrhRozvodu n = SpoctiNavrhRozvodu(r, *id, *k, var, x.A, x.B, x.Q, &*data);
+    return VypisNaVystup(TextNavrhuRozvodu(r, *id, *k, n, volby.kandidatu) +
+                         TextOblozeni(n.Oblozeni));
+}
+
+} // namespace
+
+int ProtokolNavrhu(const Prikaz& p) {
+    const std::string& misto = *p.Hodnota("--navrh");
+    if (misto.find(':') != std::string::npos) return NavrhVRozvodu(p, misto);
+    const std::optional<int> k = CtiInt(misto);
+    if (!k) return SpatnePouziti(p, "K není číslo elementu: " + misto);
+    std::optional<Spectrum> pasma;
+    if (const int s = CtiVolbuPozadavku(p, pasma)) return s;
+    if (!pasma) return SpatnePouziti(p, "chybí --pozadavek");
+    VolbyNavrhu volby;
+    if (const int s = CtiVolbyNavrhu(p, volby)) return s;
 
     DrunVar var;
     NastavUmisteni(var, Slozky(p.slozka, p.slozka), true);
@@ -66,26 +133,17 @@ int ProtokolNavrhu(const Prikaz& p) {
     PrepocitejOd(var, 1);
     if (const std::string chyba = ChybaNavrhu(var.cesta, *k, var.Pozadavek); !chyba.empty())
         return SpatnePouziti(p, chyba);
-    // What the options leave open comes from element K, when it has it.
-    const std::optional<PrurezPrutok> zK = PrurezElementu(var.cesta.Prvek(*k));
-    if (!zK && (!rozmer || !prutok)) {
-        const std::string chybi = !rozmer && !prutok ? "--rozmer a --prutok"
-                                  : !rozmer          ? "--rozmer"
-                                                     : "--prutok";
-        return SpatnePouziti(p, "element " + std::to_string(*k) +
-                                    " nemá obdélníkový průřez a průtok, chybí " + chybi);
-    }
-    const double a = rozmer ? rozmer->first : zK->A, b = rozmer ? rozmer->second : zK->B;
-    const double q = prutok ? *prutok : zK->Q;
-    if (const std::string chyba = ChybaPrurezu(a, b, q); !chyba.empty())
-        return SpatnePouziti(p, chyba);
+    PrurezPrutok x;
+    if (const int s = PrurezNavrhu(p, volby, var.cesta.Prvek(*k), std::to_string(*k), x)) return s;
     const std::optional<DataTlumice> data = NactiDataTlumice(var.SouborTlumice);
     if (!data) return Chyba(p, ZpravaSouboruTlumice(var.SouborTlumice));
 
     const PotrebnyUtlum u = SpoctiPotrebnyUtlum(var.cesta, *k, var.Pozadavek);
-    const std::vector<KandidatTlumice> t = NajdiTlumice(var, *k, var.Pozadavek, a, b, q, *data);
-    const std::vector<KandidatOblozeni> o = NajdiOblozeni(var.cesta, *k, var.Pozadavek, a, b, q);
-    return VypisNaVystup(TextNavrhu(var.cesta, *k, u, t, kandidatu) + TextOblozeni(o));
+    const std::vector<KandidatTlumice> t =
+        NajdiTlumice(var, *k, var.Pozadavek, x.A, x.B, x.Q, *data);
+    const std::vector<KandidatOblozeni> o =
+        NajdiOblozeni(var.cesta, *k, var.Pozadavek, x.A, x.B, x.Q);
+    return VypisNaVystup(TextNavrhu(var.cesta, *k, u, t, volby.kandidatu) + TextOblozeni(o));
 }
 
 int ProtokolPodilu(const Prikaz& p) {

@@ -64,7 +64,12 @@ int PdfProtokolu(const Prikaz& p) {
 
 const Rezim RezimyDrun[] = {
     {"--pdf",
-     {{"--pdf", true}, {"--pozadavek", true}, {"--stranka", true}, {"--datum", true}},
+     {{"--pdf", true},
+      {"--pozadavek", true},
+      {"--stranka", true},
+      {"--datum", true},
+      {"--rozvod", true},
+      {"--usek", true}},
      "--pdf VÝSTUP.pdf [--pozadavek N10…N75 | --pozadavek \"v63 v125 v250 v500 v1000 v2000 "
      "v4000 v8000\"] [--stranka 25…100] [--datum TEXT] SOUBOR.DRN",
      "",

@@ -162,6 +162,8 @@ const char* PorusenyInvariant(const Cesta& c) {
 namespace {
 
 template <class... F> struct Pretizeni : F... { using F::operator()...; };
+// Spelled out for the compilers that do not deduce an aggregate's arguments.
+template <class... F> Pretizeni(F...) -> Pretizeni<F...>;
 
 } // namespace
 

@@ -115,7 +115,8 @@ void ZapisZaznam(const TElementSite& e, const DruhElementu& d, std::string& out)
 // token by token with the rest of the line skipped.
 class Vstup {
   public:
-    explicit Vstup(const std::string& b) : b_(b) {}
+    explicit Vstup(const std::string& b, size_t od = 0) : b_(b), i_(od) {}
+    size_t Pozice() const { return i_; }
 
     // The next whole line without its line end; false at the end of the input.
     bool Radek(std::string& r) {
@@ -281,6 +282,23 @@ KodVysledku Cti(DrunVar& var, const std::string& bajty, std::string& akce, int& 
 
 } // namespace
 
+void ZapisElement(const TElementSite& e, int kod, std::string& text) {
+    const DruhElementu* druh = Druh(kod);
+    if (!druh) return;
+    text += std::to_string(kod) + "\r\n";
+    ZapisZaznam(e, *druh, text);
+}
+
+bool CtiElement(const std::string& text, size_t& pozice, bool jeUtf8, int kod, TElementSite& e) {
+    const DruhElementu* druh = Druh(kod);
+    if (!druh) return false;
+    Vstup v(text, pozice);
+    e.NastavTyp(static_cast<std::uint8_t>(kod));
+    const bool ok = CtiZaznam(v, jeUtf8, *druh, e);
+    pozice = v.Pozice();
+    return ok;
+}
+
 bool ZnamyTyp(int typ) {
     return Druh(typ) != nullptr;
 }
@@ -297,8 +315,7 @@ bool TextDat(const DrunVar& var, std::string& bajty) {
         const DruhElementu* druh = Druh(kod);
         if (!druh || (n == 1 && e.Typ() != TypZdroj))
             return false; // an element that the file could not give back
-        radek(std::to_string(kod));
-        ZapisZaznam(e, *druh, out);
+        ZapisElement(e, kod, out);
     }
     radek("0");
     bajty = Do1250(out);

@@ -10,6 +10,7 @@
 namespace drun {
 
 struct DrunVar;
+struct TElementSite;
 
 // The file's bytes for the present calculation. Fails (Ok false) only when a
 // text cannot be held in Windows-1250.
@@ -30,6 +31,16 @@ constexpr std::uintmax_t NejvetsiDatovySoubor = 16u << 20;
 // Reads `soubor` (a missing or empty file is refused with its own message; a
 // larger one than NejvetsiDatovySoubor, a FIFO or a device cannot be read).
 VysledekSouboru NactiData(DrunVar& var, const std::string& soubor);
+
+// One element's record as the data file holds it, for every file that carries
+// elements. Appends the type code's line and the record's lines (CR LF, UTF-8)
+// of e as an element of kind `kod`; nothing for a kind the table lacks.
+void ZapisElement(const TElementSite& e, int kod, std::string& text);
+// Reads at `pozice` of `text` (UTF-8 when jeUtf8, else Windows-1250) the record
+// of an element of kind `kod` (its code's line already read) into e: kind,
+// inputs, description, the spectra the file holds; `pozice` moves behind it.
+// False on the first value that is missing, not a number or out of range.
+bool CtiElement(const std::string& text, size_t& pozice, bool jeUtf8, int kod, TElementSite& e);
 
 // Whether the reader and writer know the element type.
 bool ZnamyTyp(int typ);

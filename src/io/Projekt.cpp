@@ -179,15 +179,34 @@ Spectrum PozadavekMistnosti(const MistnostProjektu& m) {
     return s;
 }
 
+size_t VyhodnotMistnost(const std::vector<Spectrum>& konce, const Spectrum& pozadavek,
+                        PrehledMistnosti& r) {
+    r.Soucet = SectiCesty(konce, pozadavek);
+    for (int i = 0; i < PocetPasem; ++i) {
+        const auto k = static_cast<size_t>(i);
+        if (pozadavek[k] == 0) continue;
+        const double rezerva = pozadavek[k] - r.Soucet.Soucet[k];
+        if (r.Pasmo < 0 || rezerva < r.Rezerva) {
+            r.Pasmo = i;
+            r.Rezerva = rezerva;
+        }
+    }
+    size_t nej = 0;
+    if (r.Pasmo < 0) return nej;
+    const auto k = static_cast<size_t>(r.Pasmo);
+    for (size_t j = 1; j < konce.size(); ++j)
+        if (konce[j][k] > konce[nej][k]) nej = j;
+    if (r.Rezerva < 0) r.Stav = StavMistnosti::Nevyhovi;
+    return nej;
+}
+
 PrehledProjektu SpoctiPrehled(const Projekt& p, const std::string& souborProjektu,
                               const std::string& souborTlumice,
                               const std::map<std::string, CestaSouctu>* znama) {
     PrehledProjektu pr;
-    std::vector<const CestaSouctu*> cesty;
     std::vector<Spectrum> konce;
     for (const MistnostProjektu& m : p.Mistnosti) {
         PrehledMistnosti r;
-        cesty.clear();
         konce.clear();
         for (const std::string& c : m.Cesty) {
             const std::string soubor = CestaNaDisku(souborProjektu, c);
@@ -198,7 +217,6 @@ PrehledProjektu SpoctiPrehled(const Projekt& p, const std::string& souborProjekt
                 else
                     NactiCestu(it->second, souborTlumice);
             }
-            cesty.push_back(&it->second);
             if (!it->second.Ok && r.Stav != StavMistnosti::Chyba) {
                 r.Stav = StavMistnosti::Chyba;
                 r.Cesta = c;
@@ -216,30 +234,9 @@ PrehledProjektu SpoctiPrehled(const Projekt& p, const std::string& souborProjekt
             pr.Mistnosti.push_back(std::move(r));
             continue;
         }
-        const Spectrum pozadavek = PozadavekMistnosti(m);
-        r.Soucet = SectiCesty(konce, pozadavek);
-        for (int i = 0; i < PocetPasem; ++i) {
-            const auto k = static_cast<size_t>(i);
-            if (pozadavek[k] == 0) continue;
-            const double rezerva = pozadavek[k] - r.Soucet.Soucet[k];
-            if (r.Pasmo < 0 || rezerva < r.Rezerva) {
-                r.Pasmo = i;
-                r.Rezerva = rezerva;
-            }
-        }
-        if (r.Pasmo >= 0) {
-            const auto k = static_cast<size_t>(r.Pasmo);
-            const CestaSouctu* nej = nullptr;
-            for (size_t j = 0; j < cesty.size(); ++j)
-                if (!nej || cesty[j]->Konec[k] > nej->Konec[k]) {
-                    nej = cesty[j];
-                    r.Cesta = m.Cesty[j];
-                }
-            if (r.Rezerva < 0) {
-                r.Stav = StavMistnosti::Nevyhovi;
-                ++pr.Nevyhovi;
-            }
-        }
+        const size_t nej = VyhodnotMistnost(konce, PozadavekMistnosti(m), r);
+        if (r.Pasmo >= 0) r.Cesta = m.Cesty[nej];
+        if (r.Stav == StavMistnosti::Nevyhovi) ++pr.Nevyhovi;
         pr.Mistnosti.push_back(std::move(r));
     }
     return pr;
@@ -289,8 +286,12 @@ std::vector<std::vector<std::string>> RadkyPrehledu(const Projekt& p, const Preh
 }
 
 std::string TabulkaPrehledu(const Projekt& p, const PrehledProjektu& pr) {
+    return TabulkaRadku(RadkyPrehledu(p, pr));
+}
+
+std::string TabulkaRadku(const std::vector<std::vector<std::string>>& radky) {
     std::string t;
-    for (const auto& radek : RadkyPrehledu(p, pr)) {
+    for (const auto& radek : radky) {
         for (size_t i = 0; i < radek.size(); ++i) {
             if (i) t += '\t';
             t += radek[i]; // names and paths hold no tabs: the reader refuses them
@@ -301,9 +302,12 @@ std::string TabulkaPrehledu(const Projekt& p, const PrehledProjektu& pr) {
 }
 
 std::string CsvPrehledu(const Projekt& p, const PrehledProjektu& pr) {
+    return CsvRadku(RadkyPrehledu(p, pr));
+}
+
+std::string CsvRadku(const std::vector<std::vector<std::string>>& radky) {
     // The columns of numbers get the decimal comma.
     constexpr bool Cislo[] = {false, true, true, true, true, false, false, true, false, false};
-    const auto radky = RadkyPrehledu(p, pr);
     ZapisCsv csv;
     for (size_t r = 0; r < radky.size(); ++r) {
         for (size_t i = 0; i < radky[r].size(); ++i)

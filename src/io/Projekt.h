@@ -72,6 +72,11 @@ struct PrehledProjektu {
 PrehledProjektu SpoctiPrehled(const Projekt& p, const std::string& souborProjektu,
                               const std::string& souborTlumice,
                               const std::map<std::string, CestaSouctu>* znama = nullptr);
+// The sum of a room's path ends against its requirement into r: Soucet,
+// Pasmo, Rezerva and Stav (Nevyhovi when the margin is below 0). The index of
+// the loudest path in that band (the first on a tie; 0 without a band).
+size_t VyhodnotMistnost(const std::vector<Spectrum>& konce, const Spectrum& pozadavek,
+                        PrehledMistnosti& r);
 // The room's requirement as a spectrum (zeros when its text does not read).
 Spectrum PozadavekMistnosti(const MistnostProjektu& m);
 // The room's paths as read, named as written.
@@ -89,5 +94,8 @@ std::vector<std::vector<std::string>> RadkyPrehledu(const Projekt& p, const Preh
 std::string TabulkaPrehledu(const Projekt& p, const PrehledProjektu& pr);
 // The same in the results CSV's conventions, the byte-order mark first.
 std::string CsvPrehledu(const Projekt& p, const PrehledProjektu& pr);
+// The two of any rows in the overview's columns.
+std::string TabulkaRadku(const std::vector<std::vector<std::string>>& radky);
+std::string CsvRadku(const std::vector<std::vector<std::string>>& radky);
 
 } // namespace drun

@@ -190,13 +190,13 @@ VysledekSouboru CtiSaduZTextu(const std::string& bajty, const std::string& soubo
 }
 
 VysledekSouboru CtiTextovySoubor(const std::string& soubor, const std::string& druh,
-                                 std::string& bajty) {
-    const KodVysledku s = CtiNeprazdny(soubor, bajty, NejvetsiSeznam);
+                                 std::string& bajty, std::uintmax_t nejvic) {
+    const KodVysledku s = CtiNeprazdny(soubor, bajty, nejvic);
     if (s == KodVysledku::Chybi)
         return {KodVysledku::Chybi,
                 "Soubor " + druh + " " + soubor + " nenalezen, nebo je prázdný."};
     if (s == KodVysledku::NelzeCist) {
-        const std::string duvod = DuvodNecitelnosti(soubor, NejvetsiSeznam);
+        const std::string duvod = DuvodNecitelnosti(soubor, nejvic);
         return {KodVysledku::NelzeCist, "Chyba při čtení souboru " + druh + " " + soubor +
                                             (duvod.empty() ? "." : ": " + duvod + ".")};
     }

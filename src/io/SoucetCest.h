@@ -81,7 +81,7 @@ bool JednaRadka(const std::string& t);
 // A set or project file's bytes; when it is missing, empty or unreadable, the
 // message names it as a file of `druh` ("sady", "projektu") and the reason.
 VysledekSouboru CtiTextovySoubor(const std::string& soubor, const std::string& druh,
-                                 std::string& bajty);
+                                 std::string& bajty, std::uintmax_t nejvic = NejvetsiSeznam);
 // A damaged set or project file: "Chyba při čtení souboru <druh> <soubor>,
 // řádek N: <proc>."
 VysledekSouboru ChybaRadku(const std::string& druh, const std::string& soubor, size_t radek,

@@ -29,37 +29,28 @@ Spectrum KonecS(const Cesta& c, int k, const Spectrum& urovenK, const TElementSi
     return UrovenNaKonci(c, k, za);
 }
 
-// The element behind k whose own noise in band i reaches the end loudest,
-// carried down by the later elements' attenuations and corrections; the
-// first on a tie, 0 when none makes noise there.
-int Nejhlucnejsi(const Cesta& c, int k, int i) {
-    const auto p = static_cast<size_t>(i);
-    double posun = 0, nej = 0;
-    int cislo = 0;
-    for (int j = c.Pocet(); j > k; --j) {
-        const TElementSite& e = c.Prvek(j);
-        if (e.Typ() == TypVice) {
-            posun += KorekceViceZdroju(e);
-            continue;
-        }
-        if (e.VlastniDrun[p] != 0.0) {
-            const double h = e.VlastniDrun[p] + posun;
-            if (cislo == 0 || h >= nej) {
-                nej = h;
-                cislo = j;
-            }
-        }
-        posun -= e.Utlum[p];
-    }
-    return cislo;
+// The path's elements behind k, in order.
+std::vector<const TElementSite*> PrvkyZa(const Cesta& c, int k) {
+    std::vector<const TElementSite*> v;
+    for (int j = k + 1; j <= c.Pocet(); ++j)
+        v.push_back(&c.Prvek(j));
+    return v;
 }
 
 bool MaPozadavek(const Spectrum& pozadavek, int i) {
     return pozadavek[static_cast<size_t>(i)] != 0.0;
 }
 
-// The smallest margin of an end level against the requirement over the bands
-// that have one, or nullopt when a band is above it.
+// For an element placed behind element k: the path's end level and its margin.
+RezervaPrvku RezervaZa(const Cesta& c, int k, const Spectrum& pozadavek) {
+    return [&c, k, &pozadavek, urovenK = UrovenZa(c, k)](const TElementSite& e, Spectrum& konec) {
+        konec = KonecS(c, k, urovenK, e);
+        return Rezerva(konec, pozadavek);
+    };
+}
+
+} // namespace
+
 std::optional<double> Rezerva(const Spectrum& konec, const Spectrum& pozadavek) {
     double rezerva = HUGE_VAL;
     for (int i = 0; i < PocetPasem; ++i) {
@@ -71,7 +62,27 @@ std::optional<double> Rezerva(const Spectrum& konec, const Spectrum& pozadavek) 
     return rezerva;
 }
 
-} // namespace
+int Nejhlucnejsi(std::span<const TElementSite* const> prvky, int i, double& hladina) {
+    const auto p = static_cast<size_t>(i);
+    double posun = 0;
+    int nej = -1;
+    for (size_t j = prvky.size(); j-- > 0;) {
+        const TElementSite& e = *prvky[j];
+        if (e.Typ() == TypVice) {
+            posun += KorekceViceZdroju(e);
+            continue;
+        }
+        if (e.VlastniDrun[p] != 0.0) {
+            const double h = e.VlastniDrun[p] + posun;
+            if (nej < 0 || h >= hladina) {
+                hladina = h;
+                nej = static_cast<int>(j);
+            }
+        }
+        posun -= e.Utlum[p];
+    }
+    return nej;
+}
 
 std::string ChybaNavrhu(const Cesta& c, int k, const Spectrum& pozadavek) {
     if (k < 1 || k > c.Pocet())
@@ -90,25 +101,28 @@ std::string ChybaNavrhu(const Cesta& c, int k, const Spectrum& pozadavek) {
     return {};
 }
 
-PotrebnyUtlum SpoctiPotrebnyUtlum(const Cesta& c, int k, const Spectrum& pozadavek,
-                                  std::stop_token stop) {
-    PotrebnyUtlum r;
-    const Spectrum urovenK = UrovenZa(c, k);
+TElementSite PlneTlumeni(const Spectrum& urovenK) {
     TElementSite e = Tlumeni();
     // Attenuation above the level removes the whole band: the subtotal's floor.
     for (int i = 0; i < PocetPasem; ++i)
         e.Utlum[static_cast<size_t>(i)] = urovenK[static_cast<size_t>(i)] + 1;
-    const Spectrum naplno = KonecS(c, k, urovenK, e);
+    return e;
+}
+
+PotrebnyUtlum HledejUtlum(const Spectrum& urovenK, const PasmaPozadavku& maPozadavek,
+                          const std::function<PasmaPozadavku(const TElementSite&)>& splni,
+                          std::stop_token stop) {
+    PotrebnyUtlum r;
+    TElementSite e = PlneTlumeni(urovenK);
+    const PasmaPozadavku naplno = splni(e);
     int zbyva = 0;
     std::array<bool, PocetPasem> hotovo{};
-    for (int i = 0; i < PocetPasem; ++i) {
-        const auto p = static_cast<size_t>(i);
-        if (!MaPozadavek(pozadavek, i)) {
+    for (size_t p = 0; p < PocetPasem; ++p) {
+        if (!maPozadavek[p]) {
             r.Stav[p] = StavPasma::BezPozadavku;
             hotovo[p] = true;
-        } else if (naplno[p] > pozadavek[p]) {
+        } else if (!naplno[p]) {
             r.Stav[p] = StavPasma::Nelze;
-            r.Blokuje[p] = Nejhlucnejsi(c, k, i);
             hotovo[p] = true;
         } else {
             r.Stav[p] = StavPasma::Utlum;
@@ -124,10 +138,9 @@ PotrebnyUtlum SpoctiPotrebnyUtlum(const Cesta& c, int k, const Spectrum& pozadav
         for (int i = 0; i < PocetPasem; ++i)
             e.Utlum[static_cast<size_t>(i)] = u;
         SpoctiLA(e.Utlum);
-        const Spectrum konec = KonecS(c, k, urovenK, e);
-        for (int i = 0; i < PocetPasem; ++i) {
-            const auto p = static_cast<size_t>(i);
-            if (!hotovo[p] && (konec[p] <= pozadavek[p] || u > urovenK[p])) {
+        const PasmaPozadavku splnena = splni(e);
+        for (size_t p = 0; p < PocetPasem; ++p) {
+            if (!hotovo[p] && (splnena[p] || u > urovenK[p])) {
                 r.Utlum[p] = u;
                 hotovo[p] = true;
                 --zbyva;
@@ -144,12 +157,37 @@ bool PozadavekSplnen(const PotrebnyUtlum& u) {
     return true;
 }
 
-std::vector<KandidatTlumice> NajdiTlumice(const DrunVar& var, int k, const Spectrum& pozadavek,
-                                          double a, double b, double q, const DataTlumice& data,
-                                          std::stop_token stop) {
-    const Cesta& c = var.cesta;
-    std::vector<KandidatTlumice> vysledek;
+PotrebnyUtlum SpoctiPotrebnyUtlum(const Cesta& c, int k, const Spectrum& pozadavek,
+                                  std::stop_token stop) {
     const Spectrum urovenK = UrovenZa(c, k);
+    PasmaPozadavku ma{};
+    for (int i = 0; i < PocetPasem; ++i)
+        ma[static_cast<size_t>(i)] = MaPozadavek(pozadavek, i);
+    PotrebnyUtlum r = HledejUtlum(
+        urovenK, ma,
+        [&](const TElementSite& e) {
+            const Spectrum konec = KonecS(c, k, urovenK, e);
+            PasmaPozadavku s{};
+            for (size_t p = 0; p < PocetPasem; ++p)
+                s[p] = konec[p] <= pozadavek[p];
+            return s;
+        },
+        stop);
+    const std::vector<const TElementSite*> za = PrvkyZa(c, k);
+    for (int i = 0; i < PocetPasem; ++i) {
+        const auto p = static_cast<size_t>(i);
+        if (r.Stav[p] != StavPasma::Nelze) continue;
+        double h = 0;
+        const int j = Nejhlucnejsi(za, i, h);
+        r.Blokuje[p] = j < 0 ? 0 : j + k + 1;
+    }
+    return r;
+}
+
+std::vector<KandidatTlumice> HledejTlumice(const DrunVar& var, double a, double b, double q,
+                                           const DataTlumice& data, const RezervaPrvku& rezerva,
+                                           std::stop_token stop) {
+    std::vector<KandidatTlumice> vysledek;
     TElementSite e;
     e.NastavTyp(TypTlumic);
     for (int delka = TlumicDelkaMin; delka <= TlumicDelkaMax; ++delka)
@@ -159,12 +197,12 @@ std::vector<KandidatTlumice> NajdiTlumice(const DrunVar& var, int k, const Spect
                 if (!ZadaniTlumiceMozne(a, b, q, w, n)) continue;
                 const RozmeryTlumice r{a, b, double(delka), double(w), q, n};
                 if (!SpektraTlumice(data, r, var, e.Utlum, e.VlastniDrun)) continue;
-                const Spectrum konec = KonecS(c, k, urovenK, e);
-                const std::optional<double> rezerva = Rezerva(konec, pozadavek);
-                if (!rezerva) continue;
+                Spectrum konec{};
+                const std::optional<double> m = rezerva(e, konec);
+                if (!m) continue;
                 const double volno = a - double(w) * n;
                 vysledek.push_back(
-                    {r, volno / n, RychlostVPrurezu(volno, b, q), *rezerva, e.Utlum, konec});
+                    {r, volno / n, RychlostVPrurezu(volno, b, q), *m, e.Utlum, konec});
             }
     std::stable_sort(vysledek.begin(), vysledek.end(),
                      [](const KandidatTlumice& x, const KandidatTlumice& y) {
@@ -178,14 +216,19 @@ std::vector<KandidatTlumice> NajdiTlumice(const DrunVar& var, int k, const Spect
     return vysledek;
 }
 
+std::vector<KandidatTlumice> NajdiTlumice(const DrunVar& var, int k, const Spectrum& pozadavek,
+                                          double a, double b, double q, const DataTlumice& data,
+                                          std::stop_token stop) {
+    return HledejTlumice(var, a, b, q, data, RezervaZa(var.cesta, k, pozadavek), stop);
+}
+
 VstupyObHrPotrubi VstupyOblozeni(const KandidatOblozeni& o, double a, double b, double q) {
     return {a, b, double(o.Tloustka), double(o.Delka), q};
 }
 
-std::vector<KandidatOblozeni> NajdiOblozeni(const Cesta& c, int k, const Spectrum& pozadavek,
-                                            double a, double b, double q, std::stop_token stop) {
+std::vector<KandidatOblozeni> HledejOblozeni(double a, double b, double q,
+                                             const RezervaPrvku& rezerva, std::stop_token stop) {
     std::vector<KandidatOblozeni> vysledek;
-    const Spectrum urovenK = UrovenZa(c, k);
     // Evaluated as any element that attenuates and makes its own noise.
     TElementSite e = Tlumeni();
     for (const int t : TloustkyOblozeni)
@@ -193,10 +236,9 @@ std::vector<KandidatOblozeni> NajdiOblozeni(const Cesta& c, int k, const Spectru
             if (stop.stop_requested()) return {};
             KandidatOblozeni o{t, delka, 0, {}, {}};
             SpektraObHrPotrubi(VstupyOblozeni(o, a, b, q), e.Utlum, e.VlastniDrun);
-            o.Konec = KonecS(c, k, urovenK, e);
-            const std::optional<double> rezerva = Rezerva(o.Konec, pozadavek);
-            if (!rezerva) continue;
-            o.Rezerva = *rezerva;
+            const std::optional<double> m = rezerva(e, o.Konec);
+            if (!m) continue;
+            o.Rezerva = *m;
             o.Utlum = e.Utlum;
             vysledek.push_back(o);
             break;
@@ -206,6 +248,11 @@ std::vector<KandidatOblozeni> NajdiOblozeni(const Cesta& c, int k, const Spectru
                          return x.Delka != y.Delka ? x.Delka < y.Delka : x.Tloustka < y.Tloustka;
                      });
     return vysledek;
+}
+
+std::vector<KandidatOblozeni> NajdiOblozeni(const Cesta& c, int k, const Spectrum& pozadavek,
+                                            double a, double b, double q, std::stop_token stop) {
+    return HledejOblozeni(a, b, q, RezervaZa(c, k, pozadavek), stop);
 }
 
 bool PodilPuvodu::MaLA() const {
@@ -325,10 +372,8 @@ std::vector<VlivElementu> CoRozhoduje(const Cesta& c) {
     return vlivy;
 }
 
-std::string TextNavrhu(const Cesta& c, int k, const PotrebnyUtlum& u,
-                       const std::vector<KandidatTlumice>& tlumice, int kandidatu) {
-    std::string t = "Za elementem\t" + std::to_string(k) + "\t" + c.Prvek(k).NazevTypu() + "\n";
-    t += "Potřebný útlum";
+std::string RadekUtlumu(const PotrebnyUtlum& u) {
+    std::string t = "Potřebný útlum";
     for (size_t i = 0; i < PocetPasem; ++i) {
         t += '\t';
         if (u.Stav[i] == StavPasma::Utlum)
@@ -336,20 +381,12 @@ std::string TextNavrhu(const Cesta& c, int k, const PotrebnyUtlum& u,
         else
             t += u.Stav[i] == StavPasma::Nelze ? "nelze" : "-";
     }
-    t += '\n';
-    for (size_t i = 0; i < PocetPasem; ++i) {
-        if (u.Stav[i] != StavPasma::Nelze) continue;
-        t += std::string("Nelze\t") + NazvyPasem[i] + '\t';
-        t += u.Blokuje[i] == 0
-                 ? std::string("-\t-")
-                 : std::to_string(u.Blokuje[i]) + '\t' + c.Prvek(u.Blokuje[i]).NazevTypu();
-        t += '\n';
-    }
-    if (tlumice.empty() || kandidatu < 1) {
-        t += "Žádný tlumič nevyhoví\n";
-        return t;
-    }
-    t += "Tlumič\tŠířka vložek\tPočet vložek\tMezera\tDélka\tRychlost\tRezerva\n";
+    return t + '\n';
+}
+
+std::string TextKandidatu(const std::vector<KandidatTlumice>& tlumice, int kandidatu) {
+    if (tlumice.empty() || kandidatu < 1) return "Žádný tlumič nevyhoví\n";
+    std::string t = "Tlumič\tŠířka vložek\tPočet vložek\tMezera\tDélka\tRychlost\tRezerva\n";
     const size_t pocet = std::min(tlumice.size(), static_cast<size_t>(kandidatu));
     for (size_t j = 0; j < pocet; ++j) {
         const KandidatTlumice& x = tlumice[j];
@@ -359,6 +396,21 @@ std::string TextNavrhu(const Cesta& c, int k, const PotrebnyUtlum& u,
              FormatCislo(x.Rezerva, 1) + '\n';
     }
     return t;
+}
+
+std::string TextNavrhu(const Cesta& c, int k, const PotrebnyUtlum& u,
+                       const std::vector<KandidatTlumice>& tlumice, int kandidatu) {
+    std::string t = "Za elementem\t" + std::to_string(k) + "\t" + c.Prvek(k).NazevTypu() + "\n";
+    t += RadekUtlumu(u);
+    for (size_t i = 0; i < PocetPasem; ++i) {
+        if (u.Stav[i] != StavPasma::Nelze) continue;
+        t += std::string("Nelze\t") + NazvyPasem[i] + '\t';
+        t += u.Blokuje[i] == 0
+                 ? std::string("-\t-")
+                 : std::to_string(u.Blokuje[i]) + '\t' + c.Prvek(u.Blokuje[i]).NazevTypu();
+        t += '\n';
+    }
+    return t + TextKandidatu(tlumice, kandidatu);
 }
 
 std::string TextOblozeni(const std::vector<KandidatOblozeni>& oblozeni) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
+#include <span>
 #include <stop_token>
 #include <string>
 #include <vector>
@@ -45,6 +47,23 @@ PotrebnyUtlum SpoctiPotrebnyUtlum(const Cesta& c, int k, const Spectrum& pozadav
 // True when nothing more is needed: every band with a requirement meets it
 // without any attenuation.
 bool PozadavekSplnen(const PotrebnyUtlum& u);
+
+// The search behind SpoctiPotrebnyUtlum for whatever lies behind the element:
+// `splni` tells, for an element of no self-noise placed behind it, the bands
+// in which every end it feeds meets its requirement; `urovenK` is the level
+// behind the element. Bands that even an attenuation removing them cannot
+// meet are Nelze (Blokuje left to the caller).
+// An element of no self-noise that removes every band of the level urovenK.
+TElementSite PlneTlumeni(const Spectrum& urovenK);
+using PasmaPozadavku = std::array<bool, PocetPasem>;
+PotrebnyUtlum HledejUtlum(const Spectrum& urovenK, const PasmaPozadavku& maPozadavek,
+                          const std::function<PasmaPozadavku(const TElementSite&)>& splni,
+                          std::stop_token stop = {});
+// Among elements in path order reaching an end, the one whose own noise in
+// band i reaches it loudest, carried down by the later elements' attenuations
+// and corrections; the first on a tie. Its index and level there, -1 when none
+// makes noise in the band.
+int Nejhlucnejsi(std::span<const TElementSite* const> prvky, int i, double& hladina);
 
 // A splitter silencer that meets the requirement behind element k.
 struct KandidatTlumice {
@@ -104,6 +123,22 @@ PodilyHladiny PodilyNaKonci(const Cesta& c);
 // drun-protokol --podily: a heading, one line per origin, "Celkem".
 std::string TextPodilu(const Cesta& c, const PodilyHladiny& p);
 
+// The smallest margin of an end level against the requirement over the bands
+// that have one, or nullopt when a band is above it.
+std::optional<double> Rezerva(const Spectrum& konec, const Spectrum& pozadavek);
+
+// The searches behind NajdiTlumice and NajdiOblozeni for whatever lies behind
+// the element: for an element e placed there `rezerva` gives the smallest
+// margin and an end level, or nothing when it does not meet every
+// requirement. Sorted as NajdiTlumice and NajdiOblozeni.
+using RezervaPrvku = std::function<std::optional<double>(const TElementSite&, Spectrum&)>;
+std::vector<KandidatTlumice> HledejTlumice(const DrunVar& var, double a, double b, double q,
+                                           const DataTlumice& data, const RezervaPrvku& rezerva,
+                                           std::stop_token stop = {});
+std::vector<KandidatOblozeni> HledejOblozeni(double a, double b, double q,
+                                             const RezervaPrvku& rezerva,
+                                             std::stop_token stop = {});
+
 // How much the end level (8 bands and L(A)) falls when an element's own noise
 // is gone, and when its attenuation is 3 dB higher.
 struct VlivElementu {
@@ -124,6 +159,10 @@ std::string TextNavrhu(const Cesta& c, int k, const PotrebnyUtlum& u,
 // The linings as text to follow it: a heading and one line each, or
 // "Žádné obložení nevyhoví".
 std::string TextOblozeni(const std::vector<KandidatOblozeni>& oblozeni);
+
+// The parts of TextNavrhu: the line of the attenuation needed, and the silencers.
+std::string RadekUtlumu(const PotrebnyUtlum& u);
+std::string TextKandidatu(const std::vector<KandidatTlumice>& tlumice, int kandidatu);
 
 // The section (mm) and flow of element k when its kind offers them to the
 // remedy (a rectangular duct, a bend, a silencer).

@@ -14,6 +14,7 @@
 #include "io/DataSoubor.h"
 #include "io/Projekt.h"
 #include "io/Protokol.h"
+#include "io/RozvodSoubor.h"
 #include "io/SoucetCest.h"
 #include "models/Obecny.h"
 #include "models/Pomocnik.h"
@@ -476,6 +477,24 @@ TEST_F(ProtokolCli, NecitelneVstupyVeVsechRezimech) {
     const std::string tlumic = s + "/Tlumič.DRN",
                       cad = (kopie.parent_path() / "KL385216.CAD").string();
     UlozSTlumicem(tlumic);
+    // A rozvod whose trunk holds a silencer, a room behind it.
+    const std::string drr = s + "/Tlumič.DRR";
+    {
+        std::vector<Usek> useky(2);
+        useky[0] = {1, 0, 0, "", "", {Element(TypZdroj, [](TElementSite&) {})}};
+        useky[0].Prvky.emplace_back().NastavTyp(TypTlumic);
+        useky[0].Prvky.back().Vstup<VstupyTlumic>() = {350, 500, 1, 2700, 1, 200};
+        useky[1] = {2,
+                    1,
+                    2,
+                    "A",
+                    "N30",
+                    {Element(TypMistnost, [](TElementSite& e) {
+                                             e.Vstup<VstupyMistnost>() = {100, 2}; })}};
+        Rozvod r;
+        r.NastavUseky(useky);
+        ASSERT_TRUE(UlozRozvod(r, drr).Ok());
+    }
     const std::string datovy = "drun-protokol: Chyba při čtení datového souboru ";
     const std::string tlumice = "drun-protokol: Soubor " + cad +
                                 " nenalezen, poškozen, nebo zadané hodnoty mimo jeho rozsah.";
@@ -509,6 +528,14 @@ TEST_F(ProtokolCli, NecitelneVstupyVeVsechRezimech) {
         {K + "'" + tlumic + "'", 1, tlumice + " Tlumič v datovém souboru " + tlumic},
         {K + "--navrh 2 --pozadavek N45 --rozmer 600x400 --prutok 4000 '" + soubor + "'", 1,
          tlumice + "\n"},
+        {P + "--rozvod '" + roura + "'", 1,
+         "drun-protokol: Chyba při čtení souboru rozvodu " + roura +
+             ": není to obyčejný soubor.\n"},
+        {K + "--rozvod '" + drr + "'", 1,
+         tlumice + "\ndrun-protokol: Místnost „A“ nelze spočítat: na cestě úseku 2 je tlumič"},
+        {K + "--rozvod '" + drr + "' --usek 2", 1,
+         tlumice + " Tlumič na cestě úseku 2 nelze spočítat.\n"},
+        {P + "--rozvod '" + drr + "'", 3, ""},
     };
     for (const auto& r : pripady) {
         SCOPED_TRACE(r.prikaz);
@@ -597,4 +624,66 @@ TEST_F(ProtokolCli, CeskeDatumVKazdemJazyce) {
         EXPECT_EQ(b.status, 0);
         EXPECT_NE(b.vystup.find("\n     " + DnesniDatum() + "\n"), std::string::npos);
     }
+}
+
+TEST_F(ProtokolCli, RozvodTabulkaUsekANavrh) {
+    const std::string drr = (slozka / "dům.DRR").string();
+    const std::string chyby = (slozka / "chyby.txt").string();
+    Rozvod r = NahodnyRozvod(5, 9);
+    ASSERT_TRUE(UlozRozvod(r, drr).Ok());
+    ASSERT_TRUE(NactiRozvod(drr, std::string(DRUN_DATA_DIR) + "/KL385216.CAD", r).Ok());
+    const PrehledRozvodu pr = SpoctiPrehledRozvodu(r);
+    const int stav = pr.Prehled.Nevyhovi > 0 ? 3 : 0;
+    std::string text;
+    const struct {
+        std::string argumenty;
+        int status;
+        std::string vystup; // "": none
+        std::string chyba;  // the start of standard error
+    } pripady[] = {
+        {"--rozvod '" + drr + "'", stav, TabulkaRozvodu(pr, false), ""},
+        {"--csv --rozvod='" + drr + "'", stav, TabulkaRozvodu(pr, true), ""},
+        {"--rozvod '" + drr + "' --stranka 30", 2, "",
+         "drun-protokol: --stranka patří k protokolu úseku (--usek)"},
+        {"--rozvod '" + drr + "' x.DRN", 2, "",
+         "drun-protokol: s rozvodem nelze uvést další soubor: x.DRN"},
+        {"--rozvod '" + drr + "' --usek 99", 2, "", "drun-protokol: úsek 99 v rozvodu"},
+        {"--rozvod '" + soubor + "'", 1, "", "drun-protokol: Chyba při čtení souboru rozvodu "},
+        {"--rozvod '" + slozka.string() + "'", 1, "",
+         "drun-protokol: Chyba při čtení souboru rozvodu " + slozka.string() + ": je to složka."},
+        {"--navrh 1:99 '" + drr + "'", 2, "", "drun-protokol: Element 99 v úseku 1 není"},
+        {"--navrh 1:1 '" + drr + "' --pozadavek N30", 2, "",
+         "drun-protokol: v rozvodu mají požadavky místnosti"},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.argumenty);
+        const Beh b = Spust(p.argumenty, chyby);
+        EXPECT_EQ(b.status, p.status);
+        EXPECT_EQ(b.vystup, p.vystup);
+        CtiSoubor(chyby, text);
+        EXPECT_EQ(text.rfind(p.chyba, 0), 0u) << text;
+    }
+    // Each section's protocol is the protocol of its path saved alone, with its
+    // room's requirement.
+    for (size_t u = 0; u < r.Useky().size(); ++u) {
+        DrunVar v;
+        v.Akce = r.Akce;
+        v.cesta.NastavPrvky(r.PrvkyCesty(u));
+        const std::string drn = (slozka / "cesta.DRN").string();
+        ASSERT_TRUE(UlozData(v, drn).Ok());
+        const int m = r.MistnostUseku(u);
+        const std::string poz = m < 0 ? "" : r.Mistnosti()[size_t(m)].Pozadavek;
+        const std::string id = std::to_string(r.Useky()[u].Id);
+        const Beh a = Spust("--datum 1.1.2027 '" + drn + "'" +
+                            (poz.empty() ? "" : " --pozadavek '" + poz + "'"));
+        const Beh b = Spust("--rozvod '" + drr + "' --usek " + id + " --datum 1.1.2027");
+        EXPECT_EQ(a.status, 0);
+        EXPECT_EQ(b.status, 0);
+        EXPECT_EQ(b.vystup, a.vystup) << id;
+    }
+    // The remedy behind the trunk's source for every room.
+    const Beh n = Spust("--navrh 1:1 '" + drr + "' --rozmer 600x400 --prutok 3000 --kandidatu 1");
+    EXPECT_EQ(n.status, 0);
+    EXPECT_TRUE(n.vystup.starts_with("Za elementem\t1:1\tZdroj drunu\nPotřebný útlum\t"))
+        << n.vystup;
 }

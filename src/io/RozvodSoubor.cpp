@@ -1,0 +1,284 @@
+#include "io/RozvodSoubor.h"
+
+#include <algorithm>
+#include <new>
+
+#include "core/Cisla.h"
+#include "core/Druhy.h"
+#include "core/Soubory.h"
+#include "io/DataSoubor.h"
+#include "io/Kodovani.h"
+#include "io/SoucetCest.h"
+#include "models/Vypocet.h"
+#include "tools/Pozadavek.h"
+#include "tools/Rozvod.h"
+
+namespace drun {
+
+namespace {
+
+const std::string Hlavicka = "[DRUN ROZVOD]";
+const std::string SekceUseku = "[USEK]";
+const std::string KlicAkce = "Akce=";
+const std::string KlicId = "Id=";
+const std::string KlicRodice = "Rodic=";
+const std::string KlicZa = "Za elementem=";
+const std::string KlicMistnosti = "Mistnost=";
+const std::string KlicPozadavku = "Pozadavek=";
+
+// Akce as the data file of any path carries it back.
+bool PlatnaAkce(const std::string& a) {
+    return (a.empty() || JeRadekCp1250(a)) && PrvnichZnaku(a, MaxDelkaAkce) == a;
+}
+
+bool PlatnaMistnost(const std::string& m) {
+    return m.empty() || (JednaRadka(m) && JePlatneUtf8(m));
+}
+
+// Walks the text a line at a time, counting them; the element records are
+// read in between by the data file's reader.
+class Radky {
+  public:
+    explicit Radky(const std::string& t) : t_(t) {}
+    bool Konec() const { return i_ >= t_.size(); }
+    size_t Cislo() const { return cislo_ + 1; } // of the next line
+    std::string Dalsi() {
+        size_t lf = t_.find('\n', i_);
+        if (lf == std::string::npos) lf = t_.size();
+        std::string r = t_.substr(i_, lf - i_);
+        if (!r.empty() && r.back() == '\r') r.pop_back();
+        i_ = std::min(lf + 1, t_.size());
+        ++cislo_;
+        return r;
+    }
+    // The next line when it starts with `klic`: its value.
+    std::optional<std::string> Klic(const std::string& klic) {
+        if (Konec() || t_.compare(i_, klic.size(), klic) != 0) return std::nullopt;
+        return Dalsi().substr(klic.size());
+    }
+    // The rest holds blank lines only (an editor's, not damage).
+    bool JenPrazdne() const { return t_.find_first_not_of("\r\n", i_) == std::string::npos; }
+    bool Zaznam(int kod, TElementSite& e) {
+        const size_t od = i_;
+        const bool ok = CtiElement(t_, i_, true, kod, e);
+        cislo_ +=
+            static_cast<size_t>(std::count(t_.begin() + long(od), t_.begin() + long(i_), '\n'));
+        return ok;
+    }
+
+  private:
+    const std::string& t_;
+    size_t i_ = 0, cislo_ = 0;
+};
+
+// The lines of a section's parts, for the messages of the structure check.
+struct RadkyUseku {
+    size_t Usek = 0, Id = 0, Rodic = 0, Za = 0, Mistnost = 0, Pozadavek = 0, Prvky = 0;
+    size_t Cast(CastUseku c) const {
+        switch (c) {
+        case CastUseku::Id:
+            return Id;
+        case CastUseku::Rodic:
+            return Rodic;
+        case CastUseku::ZaElementem:
+            return Za ? Za : Rodic;
+        case CastUseku::Mistnost:
+            return Mistnost;
+        case CastUseku::Pozadavek:
+            return Pozadavek;
+        case CastUseku::Prvky:
+            return Prvky;
+        case CastUseku::Usek:
+            break;
+        }
+        return Usek;
+    }
+};
+
+// The element computed by its model on a path of the source and it; false
+// when the model refuses it (a silencer its data cannot compute).
+bool SpoctiSam(DrunVar& var, TElementSite& e) {
+    var.cesta.NajdiElement(e.Typ() == TypZdroj ? 1 : 2);
+    var.cesta.NahradAktualni(e);
+    const bool ok = SpoctiPrvek(var);
+    e = var.cesta.Aktualni();
+    return ok;
+}
+
+} // namespace
+
+std::string NazevUseku(int id) {
+    return "úsek " + std::to_string(id);
+}
+
+VysledekSouboru TextRozvodu(const Rozvod& r, std::string& bajty) {
+    const auto nelze = [](const std::string& proc) {
+        return VysledekSouboru{KodVysledku::NelzeZapsat, "Rozvod nelze zapsat: " + proc + "."};
+    };
+    if (!PlatnaAkce(r.Akce)) return nelze("neplatný název akce");
+    const std::vector<Usek>& useky = r.Useky();
+    if (useky.empty()) return nelze("rozvod nemá žádný úsek");
+    if (const auto ch = ChybaStruktury(useky))
+        return nelze("úsek " + std::to_string(useky[ch->Usek].Id) + ": " + ch->Proc);
+    std::string t = Hlavicka + "\r\n" + KlicAkce + r.Akce + "\r\n";
+    for (const Usek& u : useky) {
+        if (!PlatnaMistnost(u.Mistnost))
+            return nelze("úsek " + std::to_string(u.Id) + ": neplatný název místnosti");
+        t += SekceUseku + "\r\n" + KlicId + std::to_string(u.Id) + "\r\n" + KlicRodice +
+             std::to_string(u.Rodic) + "\r\n";
+        if (u.Rodic != 0) t += KlicZa + std::to_string(u.ZaElementem) + "\r\n";
+        if (!u.Mistnost.empty()) t += KlicMistnosti + u.Mistnost + "\r\n";
+        if (!u.Pozadavek.empty()) t += KlicPozadavku + u.Pozadavek + "\r\n";
+        for (const TElementSite& e : u.Prvky)
+            ZapisElement(e, e.Typ(), t);
+        t += "0\r\n";
+    }
+    bajty = std::move(t);
+    return {};
+}
+
+VysledekSouboru UlozRozvod(const Rozvod& r, const std::string& soubor) {
+    std::string bajty;
+    const VysledekSouboru v = TextRozvodu(r, bajty);
+    if (!v.Ok()) return v;
+    if (!ZapisAtomicky(soubor, bajty))
+        return {KodVysledku::NelzeZapsat, "Nepodařilo se zapsat rozvod do souboru " + soubor + "."};
+    return {KodVysledku::Ok, "Rozvod je uložen v souboru " + soubor};
+}
+
+VysledekSouboru CtiRozvodZTextu(const std::string& bajty, const std::string& soubor,
+                                const std::string& souborTlumice, Rozvod& r) {
+    auto chyba = [&soubor](size_t radek, const std::string& proc) {
+        return ChybaRadku("rozvodu", soubor, radek, proc);
+    };
+    const std::string text(BezBom(bajty));
+    Radky v(text);
+    if (v.Konec() || v.Dalsi() != Hlavicka) return chyba(1, "chybí záhlaví " + Hlavicka);
+    const auto akce = v.Klic(KlicAkce);
+    if (!akce) return chyba(2, "chybí řádek " + KlicAkce);
+    if (!PlatnaAkce(*akce))
+        return chyba(2, "název akce smí mít nejvýše 60 znaků kódu Windows-1250 na jednom řádku");
+    DrunVar var;
+    var.SouborTlumice = souborTlumice;
+    var.cesta.VlozElement();
+    std::vector<Usek> useky;
+    std::vector<RadkyUseku> radky;
+    // An integer key's value, or the refusal.
+    const auto cislo = [&](const std::string& klic, int min, int& x) -> std::optional<size_t> {
+        const size_t n = v.Cislo();
+        const auto h = v.Klic(klic);
+        if (!h) return n;
+        const auto c = CtiInt(*h);
+        if (!c || *c < min) return n;
+        x = *c;
+        return std::nullopt;
+    };
+    while (!v.JenPrazdne()) {
+        RadkyUseku rad;
+        rad.Usek = v.Cislo();
+        if (v.Dalsi() != SekceUseku) return chyba(rad.Usek, "očekáván řádek " + SekceUseku);
+        Usek u;
+        rad.Id = v.Cislo();
+        if (cislo(KlicId, 1, u.Id)) return chyba(rad.Id, "očekáván řádek Id= s celým číslem od 1");
+        rad.Rodic = v.Cislo();
+        if (cislo(KlicRodice, 0, u.Rodic))
+            return chyba(rad.Rodic, "očekáván řádek Rodic= s celým číslem od 0");
+        if (u.Rodic != 0) {
+            rad.Za = v.Cislo();
+            if (cislo(KlicZa, 1, u.ZaElementem))
+                return chyba(rad.Za, "očekáván řádek Za elementem= s číslem elementu od 1");
+        } else if (v.Klic(KlicZa)) {
+            return chyba(v.Cislo() - 1, "úsek se zdrojem (Rodic=0) nemá řádek " + KlicZa);
+        }
+        rad.Mistnost = v.Cislo();
+        if (const auto m = v.Klic(KlicMistnosti)) {
+            if (m->empty() || !PlatnaMistnost(*m))
+                return chyba(rad.Mistnost, "neplatný název místnosti");
+            u.Mistnost = *m;
+        }
+        rad.Pozadavek = v.Cislo();
+        if (const auto p = v.Klic(KlicPozadavku)) {
+            if (p->empty()) return chyba(rad.Pozadavek, "prázdný požadavek");
+            u.Pozadavek = *p;
+        }
+        rad.Prvky = v.Cislo();
+        for (;;) {
+            const size_t n = v.Cislo();
+            if (v.Konec()) return chyba(n, "úsek nekončí řádkem 0");
+            const std::string r = v.Dalsi();
+            const auto kod = CtiInt(r);
+            if (!kod) return chyba(n, "očekáván typ elementu, nebo 0 na konci úseku");
+            if (*kod == 0) break;
+            if (!Druh(*kod))
+                return chyba(n, *kod > PocetTypu ? "element typu " + r +
+                                                       ", který tato verze "
+                                                       "DRUN nezná"
+                                                 : "neznámý typ elementu " + r);
+            TElementSite e;
+            if (!v.Zaznam(*kod, e)) return chyba(n, "poškozený záznam elementu typu " + r);
+            if (!SpoctiSam(var, e) && u.Chybny == 0) u.Chybny = int(u.Prvky.size()) + 1;
+            u.Prvky.push_back(std::move(e));
+        }
+        useky.push_back(std::move(u));
+        radky.push_back(rad);
+    }
+    if (useky.empty()) return chyba(v.Cislo(), "rozvod nemá žádný úsek");
+    if (const auto ch = ChybaStruktury(useky))
+        return chyba(radky[ch->Usek].Cast(ch->Cast), ch->Proc);
+    r.Akce = *akce;
+    r.NastavUseky(std::move(useky));
+    return {};
+}
+
+VysledekSouboru NactiRozvod(const std::string& soubor, const std::string& souborTlumice,
+                            Rozvod& r) {
+    std::string bajty;
+    const VysledekSouboru v = CtiTextovySoubor(soubor, "rozvodu", bajty, NejvetsiRozvod);
+    if (!v.Ok()) return v;
+    try {
+        return CtiRozvodZTextu(bajty, soubor, souborTlumice, r);
+    } catch (const std::bad_alloc&) {
+        return {KodVysledku::NelzeCist,
+                "Chyba při čtení souboru rozvodu " + soubor + ": nedostatek paměti."};
+    }
+}
+
+PrehledRozvodu SpoctiPrehledRozvodu(const Rozvod& r) {
+    PrehledRozvodu p;
+    std::vector<Spectrum> konce;
+    for (const MistnostRozvodu& m : r.Mistnosti()) {
+        MistnostProjektu mp{m.Nazev, m.Pozadavek, {}};
+        for (size_t u : m.Useky)
+            mp.Cesty.push_back(NazevUseku(r.Useky()[u].Id));
+        PrehledMistnosti pm;
+        konce.clear();
+        for (size_t u : m.Useky) {
+            konce.push_back(r.Konec(u));
+            if (r.ChybaCesty(u) && pm.Stav != StavMistnosti::Chyba) {
+                pm.Stav = StavMistnosti::Chyba;
+                pm.Cesta = NazevUseku(r.Useky()[u].Id);
+                pm.Zprava = "Místnost „" + m.Nazev + "“ nelze spočítat: na cestě úseku " +
+                            std::to_string(r.Useky()[u].Id) + " je tlumič, který nelze spočítat.";
+            }
+        }
+        if (pm.Stav == StavMistnosti::Chyba) {
+            ++p.Chyb;
+            p.Prehled.Chyba = true;
+        } else {
+            const size_t nej = VyhodnotMistnost(konce, PozadavekMistnosti(mp), pm);
+            if (pm.Pasmo >= 0) pm.Cesta = mp.Cesty[nej];
+            if (pm.Stav == StavMistnosti::Nevyhovi) ++p.Prehled.Nevyhovi;
+        }
+        p.Mistnosti.Mistnosti.push_back(std::move(mp));
+        p.Prehled.Mistnosti.push_back(std::move(pm));
+    }
+    return p;
+}
+
+std::string TabulkaRozvodu(const PrehledRozvodu& p, bool csv) {
+    // Its rooms that could not be computed are the overview's Chyba line.
+    const auto radky = RadkyPrehledu(p.Mistnosti, p.Prehled);
+    return csv ? CsvRadku(radky) : TabulkaRadku(radky);
+}
+
+} // namespace drun

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/Vysledek.h"
+#include "io/Projekt.h"
+
+// The rozvod's file *.DRR: UTF-8, CR LF, "[DRUN ROZVOD]", "Akce=", then per
+// section "[USEK]", "Id=", "Rodic=", "Za elementem=" (not on the first),
+// "Mistnost=" (when it ends in a room), "Pozadavek=" (optional, only with a
+// room), its elements as the data file's records and a line "0". And the
+// overview of its rooms in the project's table.
+namespace drun {
+
+class Rozvod;
+
+// The largest rozvod file read: an element's record has about 200 bytes, so
+// some 160 000 elements.
+constexpr std::uintmax_t NejvetsiRozvod = 32u << 20;
+
+// The file's bytes; a rozvod that could not be read back (its structure, a
+// name or Akce the file cannot hold) gets the Czech message and no bytes.
+VysledekSouboru TextRozvodu(const Rozvod& r, std::string& bajty);
+// Writes the rozvod atomically; on failure the previous file is as it was.
+VysledekSouboru UlozRozvod(const Rozvod& r, const std::string& soubor);
+// Parses the bytes strictly and evaluates the rozvod, each element computed
+// by its model (a silencer from `souborTlumice`; one its data cannot compute
+// is no damage: its sections' paths are marked). A damaged file is refused
+// with a message naming the line and why, and `r` is left unchanged.
+VysledekSouboru CtiRozvodZTextu(const std::string& bajty, const std::string& soubor,
+                                const std::string& souborTlumice, Rozvod& r);
+VysledekSouboru NactiRozvod(const std::string& soubor, const std::string& souborTlumice, Rozvod& r);
+
+// The rooms of a rozvod as a project's overview: a room per line in the order
+// of its first section, its sections named "úsek <Id>".
+struct PrehledRozvodu {
+    Projekt Mistnosti;
+    PrehledProjektu Prehled;
+    int Chyb = 0; // rooms that could not be computed
+};
+PrehledRozvodu SpoctiPrehledRozvodu(const Rozvod& r);
+// The project's table of it, then "Chyba" and their number when some room
+// could not be computed; tab-separated, or CSV.
+std::string TabulkaRozvodu(const PrehledRozvodu& p, bool csv);
+// "úsek 7"
+std::string NazevUseku(int id);
+
+} // namespace drun
