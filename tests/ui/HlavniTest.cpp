@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QListView>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -101,6 +102,10 @@ TEST_F(UiTest, KlavesyVSeznamu) {
     EXPECT_EQ(var.cesta.Pocet(), 2);
     QTest::keyClick(Seznam(), Qt::Key_Insert);
     EXPECT_TRUE(okno->Okno<TVyberTypForm>()->isVisible());
+    // The picker is wide enough for its whole title beside the title bar's buttons.
+    const TVyberTypForm* vyber = okno->Okno<TVyberTypForm>();
+    EXPECT_GE(vyber->width(),
+              QFontMetrics(QApplication::font()).horizontalAdvance(vyber->windowTitle()) + 100);
     okno->Okno<TVyberTypForm>()->close();
     okno->activateWindow();
     Seznam()->setFocus();

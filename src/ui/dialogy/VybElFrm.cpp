@@ -1,5 +1,7 @@
 #include "ui/dialogy/VybElFrm.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -28,7 +30,12 @@ TVyberTypForm::TVyberTypForm(QWidget* parent) : QDialog(parent) {
         tlacitka_[d.Kod] = b;
     }
     adjustSize();
-    setFixedSize(sizeHint());
+    // Wide enough for its title beside the title bar's icon and buttons, so
+    // that no window manager cuts it.
+    constexpr int TitulekNavic = 140;
+    const QFont titulek = QApplication::font("QWorkspaceTitleBar");
+    const int sirka = QFontMetrics(titulek).horizontalAdvance(windowTitle()) + TitulekNavic;
+    setFixedSize(sizeHint().expandedTo(QSize(sirka, 0)));
 }
 
 bool TVyberTypForm::event(QEvent* e) {
