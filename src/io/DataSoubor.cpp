@@ -319,6 +319,11 @@ bool TextDat(const DrunVar& var, std::string& bajty) {
     }
     radek("0");
     bajty = Do1250(out);
+    // Windows-1250 bytes that happen to read as UTF-8 would be read back as
+    // UTF-8: such a file is written as UTF-8 with its mark, which every
+    // version reads, so what is written reads back the same.
+    if (JeUtf8BezBom(bajty))
+        if (auto utf8 = Cp1250DoUtf8(bajty)) bajty = BomUtf8 + *utf8;
     return true;
 }
 

@@ -248,6 +248,19 @@ TEST(DataSoubor, AkceZkracenaNa60Znaku) {
     EXPECT_EQ(var.Akce, std::string(55, 'x') + "ěščřž");
 }
 
+// "Ăˇ" in Windows-1250 is the bytes of UTF-8 "á": such a file is written as
+// UTF-8 with its mark, so that it reads back as it was written.
+TEST(DataSoubor, Cp1250CoVypadaJakoUtf8) {
+    DrunVar var, znovu;
+    var.Akce = "Ăˇ";
+    std::string prvni, druhy;
+    ASSERT_TRUE(TextDat(var, prvni));
+    ASSERT_TRUE(NactiDataZTextu(znovu, prvni).Ok());
+    EXPECT_EQ(znovu.Akce, "Ăˇ");
+    ASSERT_TRUE(TextDat(znovu, druhy));
+    EXPECT_EQ(druhy, prvni);
+}
+
 TEST(DataSoubor, ZalomeniVTextuNeprojdeDoSouboru) {
     DrunVar var;
     var.Akce = "a\nb";
