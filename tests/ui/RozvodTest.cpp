@@ -109,9 +109,24 @@ TEST_F(RozvodOkno, TabulkaJakoPrikazovaRadkaAObnoveni) {
         EXPECT_EQ(o->Soubor(), soubor);
         EXPECT_EQ(o->VybranaMistnost(), 0);
     }
-    // "Obnovit" shows the file as changed meanwhile.
-    ASSERT_TRUE(UlozRozvod(NahodnyRozvod(8, 6), soubor.toStdString()).Ok());
+    // "Obnovit" shows the file as changed meanwhile, the same room selected by its name
+    // (a room both files have, at another place in each).
+    Rozvod zmeneny;
+    int pred = -1, po = -1;
+    for (unsigned seed = 8; seed < 40 && pred < 0; ++seed) {
+        zmeneny = NahodnyRozvod(seed, 8);
+        for (size_t k = 0; k < zmeneny.Mistnosti().size() && pred < 0; ++k)
+            for (size_t m = 0; m < o->Sit().Mistnosti().size(); ++m)
+                if (m != k && o->Sit().Mistnosti()[m].Nazev == zmeneny.Mistnosti()[k].Nazev)
+                    pred = static_cast<int>(m), po = static_cast<int>(k);
+    }
+    ASSERT_GE(pred, 0);
+    ASSERT_TRUE(UlozRozvod(zmeneny, soubor.toStdString()).Ok());
+    o->VyberMistnost(pred);
     ASSERT_TRUE(o->Obnov());
+    EXPECT_EQ(o->VybranaMistnost(), po);
+    EXPECT_EQ(o->UsekyListBox->count(),
+              static_cast<int>(zmeneny.Mistnosti()[static_cast<size_t>(po)].Useky.size()));
     const PrehledRozvodu nove = PrehledSouboru();
     EXPECT_EQ(o->MistnostiListBox->rowCount(), static_cast<int>(nove.Mistnosti.Mistnosti.size()));
     EXPECT_EQ(o->Prehled().Mistnosti.Mistnosti.size(), nove.Mistnosti.Mistnosti.size());

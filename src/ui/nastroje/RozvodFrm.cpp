@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/DrunVar.h"
 #include "core/Soubory.h"
@@ -107,11 +108,14 @@ bool TRozvodForm::Nacti(const QString& soubor) {
         hlaseni().Chyba(QString::fromStdString(v.Zprava));
         return false;
     }
+    // The selected room stays selected by its name: the file may have changed its order.
+    const int m = VybranaMistnost();
+    const std::string vybrana = m >= 0 ? rozvod_.Mistnosti()[static_cast<size_t>(m)].Nazev : "";
     rozvod_ = std::move(r);
     prehled_ = SpoctiPrehledRozvodu(rozvod_);
     soubor_ = QFileInfo(soubor).absoluteFilePath();
     setWindowTitle(QStringLiteral("Přehled rozvodu – ") + QFileInfo(soubor_).fileName());
-    ZobrazMistnosti();
+    ZobrazMistnosti(vybrana);
     return true;
 }
 
@@ -134,13 +138,15 @@ bool TRozvodForm::Obnov() {
     return !soubor_.isEmpty() && Nacti(soubor_);
 }
 
-void TRozvodForm::ZobrazMistnosti() {
-    const int vybrana = VybranaMistnost();
-    const int mistnosti = static_cast<int>(prehled_.Mistnosti.Mistnosti.size());
+void TRozvodForm::ZobrazMistnosti(const std::string& vybrana) {
+    const auto& mistnosti = rozvod_.Mistnosti();
+    const auto i = std::find_if(mistnosti.begin(), mistnosti.end(),
+                                [&](const MistnostRozvodu& m) { return m.Nazev == vybrana; });
     {
         const QSignalBlocker blok(MistnostiListBox);
         ZobrazPrehled(MistnostiListBox, prehled_.Mistnosti, prehled_.Prehled);
-        VyberMistnost(vybrana < mistnosti ? vybrana : -1);
+        VyberMistnost(
+            vybrana.empty() || i == mistnosti.end() ? -1 : static_cast<int>(i - mistnosti.begin()));
     }
     ZobrazUseky();
     PovolTlacitka();

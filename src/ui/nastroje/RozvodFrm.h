@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 
 #include "io/RozvodSoubor.h"
 #include "tools/Rozvod.h"
@@ -45,7 +46,7 @@ class TRozvodForm : public QWidget {
 
   private:
     bool Nacti(const QString& soubor);
-    void ZobrazMistnosti();
+    void ZobrazMistnosti(const std::string& vybrana);
     void ZobrazUseky();
     void PovolTlacitka();
 
