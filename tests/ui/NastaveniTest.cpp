@@ -28,6 +28,7 @@
 #include "ui/nastroje/NavrhFrm.h"
 #include "ui/nastroje/PrevFrm.h"
 #include "ui/nastroje/ProjektFrm.h"
+#include "ui/nastroje/RozvodFrm.h"
 #include "ui/nastroje/SoucetFrm.h"
 #include "ui/spolecne/Nastaveni.h"
 
@@ -338,6 +339,7 @@ TEST_F(UiTest, F1VNastrojiOtevreJehoNapovedu) {
         {okno->Okno<TKatalogForm>(), "katalog.html"},
         {okno->Okno<TNavrhForm>(), "navrh.html"},
         {okno->Okno<TProjektForm>(), "projekt.html"},
+        {okno->Okno<TRozvodForm>(), "projekt.html#rozvod"},
     };
     for (const auto& [w, stranka] : okna) {
         QShortcut* f1 = nullptr;

@@ -66,6 +66,7 @@
 #include "ui/nastroje/NavrhFrm.h"
 #include "ui/nastroje/PrevFrm.h"
 #include "ui/nastroje/ProjektFrm.h"
+#include "ui/nastroje/RozvodFrm.h"
 #include "ui/nastroje/SoucetFrm.h"
 #include "ui/spolecne/Hlaseni.h"
 #include "ui/spolecne/Nastaveni.h"
@@ -127,6 +128,7 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     Graf = new TGrafForm(*dokument_, this);
     Soucet = new TSoucetForm(*dokument_, this);
     Projekt = new TProjektForm(*dokument_, this);
+    Rozvod = new TRozvodForm(*dokument_, this);
     Navrh = new TNavrhForm(*dokument_, this);
     connect(Projekt, &TProjektForm::MistnostOtevrena, Soucet, &TSoucetForm::ZobrazMistnost);
     connect(Projekt, &TProjektForm::CestaOtevrena, this, [this](const QString& soubor) {
@@ -179,9 +181,9 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
 
     // F1 in a tool window opens the help at that tool's page.
     const std::pair<QWidget*, const char*> napovedy[] = {
-        {Prevod, "pomucky.html#lx"}, {AkTlak, "pomucky.html#tlak"}, {Graf, "pomucky.html#graf"},
-        {Soucet, "soucet.html"},     {KatalogForm, "katalog.html"}, {Navrh, "navrh.html"},
-        {Projekt, "projekt.html"},
+        {Prevod, "pomucky.html#lx"}, {AkTlak, "pomucky.html#tlak"},   {Graf, "pomucky.html#graf"},
+        {Soucet, "soucet.html"},     {KatalogForm, "katalog.html"},   {Navrh, "navrh.html"},
+        {Projekt, "projekt.html"},   {Rozvod, "projekt.html#rozvod"},
     };
     for (auto [okno, stranka] : napovedy) {
         auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), okno);
@@ -292,6 +294,9 @@ void THlavniForm::VytvorPrikazy() {
          K(), nullptr, Zadna, false, false, &THlavniForm::SoucetClick},
         {Prikaz::ProjektPomucky, Pomucky, "P&rojekt", "Místnosti budovy a které z nich nevyhoví",
          K(), nullptr, Zadna, false, false, &THlavniForm::ProjektClick},
+        {Prikaz::Rozvod, Pomucky, "Přehled ro&zvodu",
+         "Místnosti rozvodu (*.DRR) a které z nich nevyhoví", K(), nullptr, Zadna, false, false,
+         &THlavniForm::RozvodClick},
         {Prikaz::Navrh, Pomucky, "Návrh &opatření",
          "Potřebný útlum, tlumiče, které vyhoví, a co rozhoduje o výsledku", K(), nullptr, Zadna,
          false, false, &THlavniForm::NavrhClick},
@@ -804,6 +809,7 @@ void THlavniForm::PamatujPolohyOken() {
     PamatujPolohu(Soucet, QStringLiteral("Soucet"));
     PamatujPolohu(Navrh, QStringLiteral("Navrh"));
     PamatujPolohu(Projekt, QStringLiteral("Projekt"));
+    PamatujPolohu(Rozvod, QStringLiteral("Rozvod"));
     PamatujPolohu(Napoveda, QStringLiteral("Napoveda"));
 }
 
@@ -845,6 +851,10 @@ void THlavniForm::SoucetClick() {
 
 void THlavniForm::ProjektClick() {
     Projekt->Zobraz();
+}
+
+void THlavniForm::RozvodClick() {
+    Rozvod->Zobraz();
 }
 
 void THlavniForm::NavrhClick() {

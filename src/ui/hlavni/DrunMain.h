@@ -24,6 +24,7 @@ class TPrevodForm;
 class TNapovedaForm;
 class TSoucetForm;
 class TProjektForm;
+class TRozvodForm;
 class TNavrhForm;
 class TKatalog;
 class TKatalogForm;
@@ -84,6 +85,7 @@ enum class Prikaz {
     Graf,
     Soucet,
     ProjektPomucky,
+    Rozvod,
     Navrh,
     Napoveda,
     OProgramu,
@@ -163,6 +165,7 @@ class THlavniForm : public QMainWindow {
     void GrafClick();
     void SoucetClick();
     void ProjektClick();
+    void RozvodClick();
     void NavrhClick();
     // Prints the protocol on a set-up printer; false (after the message) on failure.
     bool TiskProtokolu(QPrinter& tiskarna);
@@ -233,6 +236,7 @@ class THlavniForm : public QMainWindow {
     TNapovedaForm* Napoveda;
     TSoucetForm* Soucet;
     TProjektForm* Projekt;
+    TRozvodForm* Rozvod;
     TNavrhForm* Navrh;
     TKatalogForm* KatalogForm;
 };

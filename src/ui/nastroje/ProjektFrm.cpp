@@ -77,25 +77,96 @@ QString ChybaNazvu(const QString& nazev) {
 
 } // namespace
 
+QTableWidget* TabulkaMistnosti(QWidget* rodic) {
+    using F = TProjektForm;
+    auto* t = new QTableWidget(0, F::PocetSloupcu, rodic);
+    t->setHorizontalHeaderLabels({QStringLiteral("Místnost"), QStringLiteral("Cest"),
+                                  QStringLiteral("L(A)"), QStringLiteral("NR"),
+                                  QStringLiteral("NC"), QStringLiteral("Požadavek"),
+                                  QStringLiteral("Pásmo"), QStringLiteral("Rezerva"),
+                                  QStringLiteral("Nejhlasitější cesta"), QStringLiteral("Stav")});
+    t->verticalHeader()->hide();
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->setWordWrap(false);
+    t->setSortingEnabled(true);
+    t->horizontalHeader()->setSortIndicator(F::SloupecRezerva, Qt::AscendingOrder);
+    t->horizontalHeader()->setStretchLastSection(true);
+    const int sirky[] = {170, 44, 56, 56, 56, 170, 60, 76, 190};
+    for (int i = 0; i < F::SloupecStav; ++i)
+        t->setColumnWidth(i, sirky[i]);
+    return t;
+}
+
+void ZobrazPrehled(QTableWidget* t, const drun::Projekt& p, const PrehledProjektu& pr) {
+    using F = TProjektForm;
+    t->setSortingEnabled(false);
+    t->clearContents();
+    t->setRowCount(static_cast<int>(p.Mistnosti.size()));
+    constexpr double Nahore = -std::numeric_limits<double>::infinity();
+    constexpr double Dole = std::numeric_limits<double>::infinity();
+    const auto radky = RadkyPrehledu(p, pr);
+    for (size_t i = 0; i < p.Mistnosti.size(); ++i) {
+        const auto& pole = radky[i + 1];
+        const PrehledMistnosti& r = pr.Mistnosti[i];
+        const bool chyba = r.Stav == StavMistnosti::Chyba;
+        const int radek = static_cast<int>(i);
+        auto* nazev = Bunka(pole[F::SloupecNazev]);
+        nazev->setData(RoleMistnosti, radek);
+        t->setItem(radek, F::SloupecNazev, nazev);
+        t->setItem(radek, F::SloupecCest,
+                   Bunka(pole[F::SloupecCest], static_cast<double>(p.Mistnosti[i].Cesty.size())));
+        const Spectrum& s = r.Soucet.Soucet;
+        t->setItem(radek, F::SloupecLA, Bunka(pole[F::SloupecLA], chyba ? Nahore : s[LA]));
+        t->setItem(radek, F::SloupecNR, Bunka(pole[F::SloupecNR], chyba ? Nahore : r.Soucet.NR.N));
+        t->setItem(radek, F::SloupecNC, Bunka(pole[F::SloupecNC]));
+        t->setItem(radek, F::SloupecPozadavek, Bunka(pole[F::SloupecPozadavek]));
+        t->setItem(radek, F::SloupecPasmo,
+                   Bunka(pole[F::SloupecPasmo], r.Pasmo < 0 ? Dole : r.Pasmo));
+        // Unreadable rooms first, rooms without a requirement last.
+        t->setItem(radek, F::SloupecRezerva,
+                   Bunka(pole[F::SloupecRezerva], chyba         ? Nahore
+                                                  : r.Pasmo < 0 ? Dole
+                                                                : r.Rezerva));
+        t->setItem(radek, F::SloupecCesta, Bunka(pole[F::SloupecCesta]));
+        auto* stav = Bunka(pole[F::SloupecStav]);
+        if (r.Stav != StavMistnosti::Vyhovi) {
+            stav->setForeground(chyba ? BarvaChyby : BarvaPrekroceni);
+            QFont f = stav->font();
+            f.setBold(true);
+            stav->setFont(f);
+            t->item(radek, F::SloupecRezerva)->setForeground(BarvaPrekroceni);
+        }
+        if (chyba) {
+            stav->setIcon(t->style()->standardIcon(QStyle::SP_MessageBoxWarning));
+            stav->setText(QStringLiteral("chyba: ") + QString::fromStdString(r.Zprava));
+            stav->setToolTip(QString::fromStdString(r.Cesta + ": " + r.Zprava));
+        }
+        t->setItem(radek, F::SloupecStav, stav);
+    }
+    t->setSortingEnabled(true);
+}
+
+int MistnostRadku(const QTableWidget* t, int radek) {
+    const QTableWidgetItem* i = t->item(radek, TProjektForm::SloupecNazev);
+    return i ? i->data(RoleMistnosti).toInt() : -1;
+}
+
+int RadekMistnosti(const QTableWidget* t, int mistnost) {
+    for (int r = 0; r < t->rowCount(); ++r)
+        if (MistnostRadku(t, r) == mistnost) return r;
+    return -1;
+}
+
+int VybranaMistnost(const QTableWidget* t) {
+    const QList<QTableWidgetItem*> v = t->selectedItems();
+    return v.isEmpty() ? -1 : MistnostRadku(t, v.front()->row());
+}
+
 TProjektForm::TProjektForm(TDokument& dokument, QWidget* rodic)
     : QWidget(rodic, Qt::Window), dokument_(dokument) {
-    MistnostiListBox = new QTableWidget(0, PocetSloupcu, this);
-    MistnostiListBox->setHorizontalHeaderLabels(
-        {QStringLiteral("Místnost"), QStringLiteral("Cest"), QStringLiteral("L(A)"),
-         QStringLiteral("NR"), QStringLiteral("NC"), QStringLiteral("Požadavek"),
-         QStringLiteral("Pásmo"), QStringLiteral("Rezerva"), QStringLiteral("Nejhlasitější cesta"),
-         QStringLiteral("Stav")});
-    MistnostiListBox->verticalHeader()->hide();
-    MistnostiListBox->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    MistnostiListBox->setSelectionBehavior(QAbstractItemView::SelectRows);
-    MistnostiListBox->setSelectionMode(QAbstractItemView::SingleSelection);
-    MistnostiListBox->setWordWrap(false);
-    MistnostiListBox->setSortingEnabled(true);
-    MistnostiListBox->horizontalHeader()->setSortIndicator(SloupecRezerva, Qt::AscendingOrder);
-    MistnostiListBox->horizontalHeader()->setStretchLastSection(true);
-    const int sirky[] = {170, 44, 56, 56, 56, 170, 60, 76, 190};
-    for (int i = 0; i < SloupecStav; ++i)
-        MistnostiListBox->setColumnWidth(i, sirky[i]);
+    MistnostiListBox = TabulkaMistnosti(this);
     NastavHint(MistnostiListBox,
                QStringLiteral("Místnosti projektu|Místnosti s jejich součtem a požadavkem; "
                               "dvojklik otevře součet cest místnosti"));
@@ -191,19 +262,15 @@ TProjektForm::TProjektForm(TDokument& dokument, QWidget* rodic)
 }
 
 int TProjektForm::MistnostRadku(int radek) const {
-    const QTableWidgetItem* i = MistnostiListBox->item(radek, SloupecNazev);
-    return i ? i->data(RoleMistnosti).toInt() : -1;
+    return ::MistnostRadku(MistnostiListBox, radek);
 }
 
 int TProjektForm::RadekMistnosti(int mistnost) const {
-    for (int r = 0; r < MistnostiListBox->rowCount(); ++r)
-        if (MistnostRadku(r) == mistnost) return r;
-    return -1;
+    return ::RadekMistnosti(MistnostiListBox, mistnost);
 }
 
 int TProjektForm::VybranaMistnost() const {
-    const QList<QTableWidgetItem*> v = MistnostiListBox->selectedItems();
-    return v.isEmpty() ? -1 : MistnostRadku(v.front()->row());
+    return ::VybranaMistnost(MistnostiListBox);
 }
 
 void TProjektForm::VyberMistnost(int mistnost) {
@@ -436,53 +503,10 @@ void TProjektForm::Prepocitej() {
 
 void TProjektForm::ZobrazMistnosti() {
     const int vybrana = VybranaMistnost();
-    QTableWidget* t = MistnostiListBox;
-    const QSignalBlocker blok(t);
-    t->setSortingEnabled(false);
-    t->clearContents();
-    t->setRowCount(static_cast<int>(projekt_.Mistnosti.size()));
-    constexpr double Nahore = -std::numeric_limits<double>::infinity();
-    constexpr double Dole = std::numeric_limits<double>::infinity();
-    const auto radky = RadkyPrehledu(projekt_, prehled_);
-    for (size_t i = 0; i < projekt_.Mistnosti.size(); ++i) {
-        const auto& pole = radky[i + 1];
-        const PrehledMistnosti& r = prehled_.Mistnosti[i];
-        const bool chyba = r.Stav == StavMistnosti::Chyba;
-        const int radek = static_cast<int>(i);
-        auto* nazev = Bunka(pole[SloupecNazev]);
-        nazev->setData(RoleMistnosti, radek);
-        t->setItem(radek, SloupecNazev, nazev);
-        t->setItem(
-            radek, SloupecCest,
-            Bunka(pole[SloupecCest], static_cast<double>(projekt_.Mistnosti[i].Cesty.size())));
-        const Spectrum& s = r.Soucet.Soucet;
-        t->setItem(radek, SloupecLA, Bunka(pole[SloupecLA], chyba ? Nahore : s[LA]));
-        t->setItem(radek, SloupecNR, Bunka(pole[SloupecNR], chyba ? Nahore : r.Soucet.NR.N));
-        t->setItem(radek, SloupecNC, Bunka(pole[SloupecNC]));
-        t->setItem(radek, SloupecPozadavek, Bunka(pole[SloupecPozadavek]));
-        t->setItem(radek, SloupecPasmo, Bunka(pole[SloupecPasmo], r.Pasmo < 0 ? Dole : r.Pasmo));
-        // Unreadable rooms first, rooms without a requirement last.
-        t->setItem(radek, SloupecRezerva,
-                   Bunka(pole[SloupecRezerva], chyba         ? Nahore
-                                               : r.Pasmo < 0 ? Dole
-                                                             : r.Rezerva));
-        t->setItem(radek, SloupecCesta, Bunka(pole[SloupecCesta]));
-        auto* stav = Bunka(pole[SloupecStav]);
-        if (r.Stav != StavMistnosti::Vyhovi) {
-            stav->setForeground(chyba ? BarvaChyby : BarvaPrekroceni);
-            QFont f = stav->font();
-            f.setBold(true);
-            stav->setFont(f);
-            t->item(radek, SloupecRezerva)->setForeground(BarvaPrekroceni);
-        }
-        if (chyba) {
-            stav->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
-            stav->setText(QStringLiteral("chyba: ") + QString::fromStdString(r.Zprava));
-            stav->setToolTip(QString::fromStdString(r.Cesta + ": " + r.Zprava));
-        }
-        t->setItem(radek, SloupecStav, stav);
+    {
+        const QSignalBlocker blok(MistnostiListBox);
+        ZobrazPrehled(MistnostiListBox, projekt_, prehled_);
     }
-    t->setSortingEnabled(true);
     VyberMistnost(vybrana < static_cast<int>(projekt_.Mistnosti.size()) ? vybrana : -1);
     ZobrazCesty();
     PovolTlacitka();

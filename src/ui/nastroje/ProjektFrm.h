@@ -111,3 +111,12 @@ class TProjektForm : public QWidget {
     bool zmeneno_ = false;
     std::array<double, 9> pozadavek_{};
 };
+
+// The rooms' table as the project window shows it, for every overview in the
+// project's form: sorted by the margin, a row per room, red where it fails.
+QTableWidget* TabulkaMistnosti(QWidget* rodic);
+void ZobrazPrehled(QTableWidget* t, const drun::Projekt& p, const drun::PrehledProjektu& pr);
+// The room (its index in the overview) a row shows, or -1; the row of a room, or -1.
+int MistnostRadku(const QTableWidget* t, int radek);
+int RadekMistnosti(const QTableWidget* t, int mistnost);
+int VybranaMistnost(const QTableWidget* t);
