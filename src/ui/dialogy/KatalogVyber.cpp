@@ -26,10 +26,6 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-QString Uvozovky(const QString& s) {
-    return QStringLiteral("„") + s + QStringLiteral("“");
-}
-
 } // namespace
 
 TKatalogSeznam::TKatalogSeznam(TKatalog& katalog, int druh, QWidget* parent)

@@ -31,10 +31,6 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-QString Uvozovky(const QString& s) {
-    return QStringLiteral("„") + s + QStringLiteral("“");
-}
-
 void BezVychozihoTlacitka(std::initializer_list<QPushButton*> tlacitka) {
     for (QPushButton* b : tlacitka)
         b->setAutoDefault(false);

@@ -47,3 +47,8 @@ bool PredejHint(QWidget* okno, QEvent* e);
 // The result of a file operation: its confirmation as information, its
 // failure as an error (nothing when there is no text).
 void Ohlas(const drun::VysledekSouboru& v);
+
+// A name as a message quotes it: „name“.
+inline QString Uvozovky(const QString& s) {
+    return QStringLiteral("„") + s + QStringLiteral("“");
+}
