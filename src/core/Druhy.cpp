@@ -152,7 +152,8 @@ std::vector<DruhElementu> Tabulka() {
                                    0)},
          RadkyPrvku,
          true,
-         {"KTlumicBtn", "Kulisový tlumič drunu", "", "Kulisový tlumič drunu (KL 38 5216)", ""}});
+         {"KTlumicBtn", "Kulisový tlumič drunu", "", "Kulisový tlumič drunu (KL 38 5216)", ""},
+         Kontrola<T, ChybaTlumice>});
     t.push_back(
         {TypVice,
          "Více zdrojů",

@@ -1,6 +1,8 @@
 #include "core/Kontroly.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "core/Cisla.h"
 #include "core/Matemat.h"
@@ -49,6 +51,14 @@ std::string ChybaKlapky(const VstupyKlapky& v) {
     const ProudeniKlapky p = ProudeniKlapkou(v);
     if (!(p.c > 1)) return "Tlaková ztráta je pro tento průtok příliš malá.";
     if (!(BlokaceKlapky(p, v.Listy) > 0)) return "Tlaková ztráta je pro tento průtok příliš velká.";
+    return {};
+}
+
+std::string ChybaTlumice(const VstupyTlumic& v) {
+    if (v.Delka != std::floor(v.Delka)) return "Délka tlumiče se zadává v celých metrech.";
+    if (std::find(std::begin(SirkyVlozek), std::end(SirkyVlozek), v.SirkaVlozek) ==
+        std::end(SirkyVlozek))
+        return "Šířka vložek tlumiče je 100, 200 nebo 300 mm.";
     return {};
 }
 

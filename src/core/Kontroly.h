@@ -31,5 +31,8 @@ double BlokaceKlapky(const ProudeniKlapky& p, int listy);
 // pressure) or, for a single blade, one so large that the open fraction of the
 // regression falls to 0 or below.
 std::string ChybaKlapky(const VstupyKlapky& v);
+// A silencer of a length and a splitter width its data file does not hold
+// (whole metres, 100, 200 or 300 mm), in Czech; empty when it does.
+std::string ChybaTlumice(const VstupyTlumic& v);
 
 } // namespace drun

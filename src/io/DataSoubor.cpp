@@ -221,7 +221,8 @@ bool CtiZaznam(Vstup& v, bool jeUtf8, const DruhElementu& d, TElementSite& e) {
         }
         }
     }
-    return true;
+    // What its dialog refuses is as damaged as a value out of range.
+    return !d.Kontrola || d.Kontrola(e.Vstupy).empty();
 }
 
 // UTF-8 without its byte-order mark: valid UTF-8 holding a multi-byte
@@ -271,8 +272,6 @@ KodVysledku Cti(DrunVar& var, const std::string& bajty, std::string& akce, int& 
         TElementSite& e = var.cesta.Aktualni();
         e.NastavTyp(static_cast<std::uint8_t>(*kod));
         if (!CtiZaznam(v, jeUtf8, *druh, e)) return Poskozen;
-        // What its dialog refuses is as damaged as a value out of range.
-        if (druh->Kontrola && !druh->Kontrola(e.Vstupy).empty()) return Poskozen;
         zdroj = true;
         // The silencer's model rebuilds its description; the others keep the file's.
         // Only the silencer can fail, for want of its data.

@@ -166,6 +166,10 @@ TEST(DataSoubor, CteniOdmitne) {
          s("14", Nahrad(komora, "\n400", "\n1001") + "0\r\n0\r\n" + alfa)},
         {"klapka_tri_listy", s("15", "600\r\n400\r\n4320\r\n50\r\n3\r\n")},
         {"klapka_c_1", s("15", "1000\r\n1000\r\n7200\r\n2.4\r\n2\r\n")},
+        // A silencer its data cannot hold, however close (it would not write back as read).
+        {"tlumic_delka_neni_cela",
+         s("8", "600\r\n500\r\n1.0000000000000011\r\n2000\r\n2\r\n100\r\n")},
+        {"tlumic_sirka_vlozek_150", s("8", "600\r\n500\r\n1\r\n2000\r\n2\r\n150\r\n")},
         {"nedefinovany_bajt", Nahrad(z, "Akce",
                                      "Ak\x81"
                                      "e")},
