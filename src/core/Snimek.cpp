@@ -4,14 +4,12 @@
 
 namespace drun {
 
-namespace {
-
-// The inputs of an element: what its dialog or the data file gave it. The
-// evaluation's outputs (subtotal, level behind) follow from them.
 bool StejneVstupy(const TElementSite& a, const TElementSite& b) {
     return a.Popis == b.Popis && a.Vstupy == b.Vstupy && a.Utlum == b.Utlum &&
            a.VlastniDrun == b.VlastniDrun;
 }
+
+namespace {
 
 bool Stejne(const TElementSite& a, const TElementSite& b) {
     return a.Cislo == b.Cislo && StejneVstupy(a, b) && a.Mezisoucet == b.Mezisoucet &&

@@ -18,6 +18,10 @@ struct SnimekVypoctu {
     std::string Akce;
 };
 
+// The inputs of an element: what its dialog or the data file gave it. The
+// evaluation's outputs (subtotal, level behind) follow from them.
+bool StejneVstupy(const TElementSite& a, const TElementSite& b);
+
 // The calculation as it is now; elements equal to those of `predchozi` are shared with it.
 SnimekVypoctu Sejmi(const DrunVar& var, const SnimekVypoctu* predchozi = nullptr);
 // Puts the snapshot back: path (current := aktualni) and Akce.

@@ -222,7 +222,16 @@ bool CtiZaznam(Vstup& v, bool jeUtf8, const DruhElementu& d, TElementSite& e) {
         }
     }
     // What its dialog refuses is as damaged as a value out of range.
-    return !d.Kontrola || d.Kontrola(e.Vstupy).empty();
+    if (d.Kontrola && !d.Kontrola(e.Vstupy).empty()) return false;
+    // A value written by hand with more than the 15 digits the file keeps
+    // reads as it will be written back, so that the element computes the same
+    // after a save.
+    for (const VstupDruhu& p : d.Vstupy)
+        if (p.Forma == FormaVstupu::Real) {
+            double& x = *p.Real(vstupy);
+            x = CtiDouble(FormatParametr(x)).value_or(x);
+        }
+    return true;
 }
 
 // UTF-8 without its byte-order mark: valid UTF-8 holding a multi-byte

@@ -284,6 +284,18 @@ std::vector<size_t> Rozvod::Napajene(size_t u, int k) const {
     return v;
 }
 
+int Rozvod::NapajeneMistnosti(size_t u, int k) const {
+    std::vector<char> videna(mistnosti_.size());
+    int n = 0;
+    for (size_t s : Napajene(u, k))
+        if (const int m = mistnostUseku_[s]; m >= 0 && !videna[size_t(m)]++) ++n;
+    return n;
+}
+
+std::vector<size_t> Rozvod::Vetve(size_t u) const {
+    return Napajene(u, 0);
+}
+
 void Rozvod::KonceS(size_t u, int k, const std::vector<size_t>& napajene, const TElementSite& e,
                     std::vector<Spectrum>& konce) const {
     konce = konec_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -83,6 +84,10 @@ class Rozvod {
     std::vector<TElementSite> PrvkyCesty(size_t u) const;
     // The sections whose paths pass behind own element k of section u, in file order.
     std::vector<size_t> Napajene(size_t u, int k) const;
+    // The rooms those sections end in.
+    int NapajeneMistnosti(size_t u, int k) const;
+    // Section u and every section branching off it or its branches, in file order.
+    std::vector<size_t> Vetve(size_t u) const;
 
     // The ends of every section's path with e placed behind own element k of
     // section u (`napajene` as Napajene gives them); the rozvod stays as it is.

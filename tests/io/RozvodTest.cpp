@@ -12,6 +12,7 @@
 #include "tools/Pozadavek.h"
 #include "tools/Rozvod.h"
 #include "tools/Soucet.h"
+#include "tools/UpravyRozvodu.h"
 
 using namespace drun;
 
@@ -101,6 +102,96 @@ TEST(Rozvod, KazdaCestaJakoSamaAMistnostJakoSoucetCest) {
     EXPECT_GT(dvakrat, 3); // rooms fed by two sections were met
 }
 
+namespace {
+
+// A path's elements by what they are, levels aside.
+std::vector<std::string> Vstupy(const std::vector<TElementSite>& prvky) {
+    std::vector<std::string> v;
+    for (const TElementSite& e : prvky) {
+        std::string t;
+        ZapisElement(e, e.Typ(), t);
+        v.push_back(t);
+    }
+    return v;
+}
+
+// Every section's path of the changed sections, by Id; a structure the file
+// would refuse fails the test.
+std::map<int, std::vector<std::string>> Cesty(const std::vector<Usek>& useky) {
+    EXPECT_FALSE(ChybaStruktury(useky).has_value()) << ChybaStruktury(useky)->Proc;
+    Rozvod r;
+    r.NastavUseky(useky);
+    std::map<int, std::vector<std::string>> c;
+    for (size_t u = 0; u < useky.size(); ++u)
+        c[useky[u].Id] = Vstupy(r.PrvkyCesty(u));
+    return c;
+}
+
+} // namespace
+
+TEST(Rozvod, UpravyStrukturyACestyUseku) {
+    for (unsigned seed = 1; seed <= 8; ++seed) {
+        SCOPED_TRACE(seed);
+        const Rozvod r = Precteny(NahodnyRozvod(seed, 10));
+        const auto pred = Cesty(r.Useky());
+        for (size_t s = 0; s < r.Useky().size(); ++s) {
+            const Usek& us = r.Useky()[s];
+            for (int k = s == 0 ? 2 : 1; k <= int(us.Prvky.size()); ++k) {
+                // An element removed leaves every path that held it without it, the rest alone.
+                std::vector<Usek> useky = r.Useky();
+                VypustZUseku(useky, s, k);
+                const std::string pryc = Vstupy({us.Prvky[size_t(k - 1)]})[0];
+                for (auto& [id, cesta] : Cesty(useky)) {
+                    std::vector<std::string> cekana = pred.at(id);
+                    const auto pozice = r.PoradiCesty(size_t(r.Index(id)));
+                    const auto it = std::find(pozice.begin(), pozice.end(), std::pair{s, k});
+                    if (it != pozice.end()) cekana.erase(cekana.begin() + (it - pozice.begin()));
+                    EXPECT_EQ(cesta, cekana) << "úsek " << id << " bez " << us.Id << ":" << k;
+                    if (it == pozice.end())
+                        EXPECT_EQ(std::count(cesta.begin(), cesta.end(), pryc),
+                                  std::count(pred.at(id).begin(), pred.at(id).end(), pryc));
+                }
+                // A branch starts with the path up to there; none behind a room.
+                useky = r.Useky();
+                const bool mistnost = us.Prvky[size_t(k - 1)].Typ() == TypMistnost;
+                EXPECT_EQ(ChybaVetve(useky, s, k).empty(), !mistnost);
+                if (mistnost) continue;
+                const size_t v = NovaVetev(useky, s, k);
+                auto cesty = Cesty(useky);
+                const auto& rodic = pred.at(us.Id);
+                const auto pozice = r.PoradiCesty(s);
+                EXPECT_EQ(cesty.at(useky[v].Id),
+                          std::vector<std::string>(
+                              rodic.begin(),
+                              rodic.begin() + (pozice.size() - us.Prvky.size() + size_t(k))));
+            }
+            if (s == 0) continue;
+            // A copy has the same path and a room of its own; a removal takes the branches.
+            std::vector<Usek> useky = r.Useky();
+            const size_t kopie = KopirujUsek(useky, s);
+            EXPECT_EQ(Cesty(useky).at(useky[kopie].Id), pred.at(us.Id));
+            if (!us.Mistnost.empty()) EXPECT_NE(useky[kopie].Mistnost, us.Mistnost);
+            useky = r.Useky();
+            OdstranVetev(useky, s);
+            EXPECT_EQ(useky.size(), r.Useky().size() - r.Vetve(s).size());
+            Cesty(useky);
+        }
+        // A step of the history shares the sections it did not change, and gives the rozvod back.
+        const SnimekRozvodu prvni = SejmiRozvod(r);
+        Rozvod zmeneny = r;
+        zmeneny.ZmenPrvek(0, 1, r.Useky()[0].Prvky[0]);
+        const size_t u = r.Useky().size() - 1;
+        if (!r.Useky()[u].Prvky.empty()) zmeneny.ZmenPrvek(u, 1, Obecny(2, 40));
+        const SnimekRozvodu druhy = SejmiRozvod(zmeneny, &prvni);
+        EXPECT_EQ(druhy.Useky[0].Prvky, prvni.Useky[0].Prvky);
+        EXPECT_EQ(druhy.Useky[u].Prvky == prvni.Useky[u].Prvky, r.Useky()[u].Prvky.empty());
+        Rozvod zpet;
+        zpet.NastavUseky(UsekySnimku(prvni));
+        zpet.Akce = prvni.Akce;
+        ExpectStejneVyhodnoceni(zpet, r);
+    }
+}
+
 TEST(Rozvod, SouborTamAZpetAOdmitnuti) {
     // Trunk 1 (source, two elements), rooms A (twice, the same requirement)
     // and B, a section 4 without a room.
@@ -137,6 +228,21 @@ TEST(Rozvod, SouborTamAZpetAOdmitnuti) {
     ASSERT_EQ(CtiRozvodZTextu(bajty, Drr, Tlumice, z).Zprava, "");
     ASSERT_TRUE(TextRozvodu(z, znovu).Ok());
     EXPECT_EQ(znovu, bajty);
+    // A width typed with more digits than the file keeps reads as it is written back: the
+    // silencer computes alike before and after a save (its description with it).
+    {
+        const std::string tlumic = "8\r\ntlumič\r\n 6.000000000000004E+0002\r\n 500\r\n 1\r\n"
+                                   " 9000\r\n2\r\n 100\r\n0\r\n";
+        const std::string s = bajty.substr(0, bajty.size() - 3) + tlumic;
+        std::string t1, t2;
+        Rozvod a, b;
+        ASSERT_EQ(CtiRozvodZTextu(s, Drr, Tlumice, a).Zprava, "");
+        ASSERT_TRUE(TextRozvodu(a, t1).Ok());
+        ASSERT_EQ(CtiRozvodZTextu(t1, Drr, Tlumice, b).Zprava, "");
+        ASSERT_TRUE(TextRozvodu(b, t2).Ok());
+        EXPECT_EQ(t2, t1);
+        EXPECT_EQ(t1.find("tlumič"), std::string::npos);
+    }
     ASSERT_EQ(z.Mistnosti().size(), 1u);
     EXPECT_EQ(z.Mistnosti()[0].Useky.size(), 2u);
     // Written through the platform unit, atomically; read back from the disk.

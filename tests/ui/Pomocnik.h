@@ -55,15 +55,25 @@ class ZaznamHlaseni : public Hlaseni {
         volby.pop_front();
         return v;
     }
+    // The next of `zadani`; none (cancelled) when there is none left.
+    std::optional<QString> ZadejText(const QString& p, const QString&) override {
+        texty << p;
+        if (zadani.empty()) return std::nullopt;
+        QString t = zadani.front();
+        zadani.pop_front();
+        return t;
+    }
     void Vymaz() {
         texty.clear();
         odpovedi.clear();
         volby.clear();
+        zadani.clear();
         vychozi = true;
     }
     QStringList texty;
     std::deque<bool> odpovedi;
     std::deque<Volba> volby;
+    std::deque<QString> zadani;
     bool vychozi = true;
 };
 

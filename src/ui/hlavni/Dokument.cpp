@@ -1,20 +1,37 @@
 #include "ui/hlavni/Dokument.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 #include "app/Prikazy.h"
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
+#include "core/Snimek.h"
 #include "io/DataSoubor.h"
+#include "io/RozvodSoubor.h"
+#include "tools/Pozadavek.h"
+#include "tools/UpravyRozvodu.h"
 #include "ui/hlavni/Historie.h"
 
 using namespace drun;
 
-TDokument::TDokument(DrunVar& var, QObject* parent)
-    : QObject(parent), var_(var),
-      historie_(new THistorie(
-          var_, [this](const THistorie::Snimek& s, int aktualni) { ObnovKrok(s, aktualni); },
-          this)) {
+namespace {
+
+bool JeSouborRozvodu(const QString& soubor) {
+    return QFileInfo(soubor).suffix().compare(QStringLiteral("DRR"), Qt::CaseInsensitive) == 0;
+}
+
+bool MaPozadavek(const Spectrum& p) {
+    return std::any_of(p.begin(), p.begin() + PocetPasem, [](double d) { return d != 0; });
+}
+
+} // namespace
+
+TDokument::TDokument(DrunVar& var, QObject* parent) : QObject(parent), var_(var) {
+    JedenUsek();
+    historie_ = new THistorie(
+        var_, [this](const SnimekDokumentu* p) { return Sejmi(p); },
+        [this](const THistorie::Snimek& s, int aktualni) { ObnovKrok(s, aktualni); }, this);
     connect(historie_, &THistorie::UlozenoZmeneno, this, &TDokument::StavZmenen);
 }
 
@@ -30,16 +47,29 @@ bool TDokument::Ulozeno() const {
 bool TDokument::Prazdny() const {
     DrunVar novy;
     ZalozVypocet(novy);
-    return var_.Akce.empty() && PrvniZmena(var_.cesta, Sejmi(novy)) == 0;
+    return !MaVetve() && var_.Akce.empty() && PrvniZmena(var_.cesta, drun::Sejmi(novy)) == 0;
+}
+
+bool TDokument::JeRozvod() const {
+    return MaVetve() || JeSouborRozvodu(soubor_);
 }
 
 void TDokument::PrepocitejOd(int n) {
     drun::PrepocitejOd(var_, n);
+    ZapisCestu();
     emit Prepocitano();
 }
 
 void TDokument::ZaznamenejKrok(const QString& text, int aktualniPred) {
+    ZapisCestu();
     historie_->Zaznamenej(text, aktualniPred);
+    OhlasDosah();
+}
+
+void TDokument::OhlasDosah() {
+    const int d = dosah_;
+    dosah_ = 0;
+    if (MaVetve() && d > 1) emit Dosazeno(d);
 }
 
 void TDokument::OznacUlozeno() {
@@ -49,6 +79,8 @@ void TDokument::OznacUlozeno() {
 void TDokument::Novy(bool ulozeno) {
     ZalozVypocet(var_);
     soubor_.clear();
+    rozvod_ = drun::Rozvod();
+    JedenUsek();
     emit Nahrazen();
     PrepocitejOd(1);
     historie_->Nova(ulozeno);
@@ -56,9 +88,22 @@ void TDokument::Novy(bool ulozeno) {
 }
 
 VysledekSouboru TDokument::Otevri(const QString& soubor) {
+    if (JeSouborRozvodu(soubor)) {
+        // Read aside: a file that cannot be read leaves everything as it was.
+        drun::Rozvod r;
+        VysledekSouboru v = NactiRozvod(soubor.toStdString(), var_.SouborTlumice, r);
+        if (!v.Ok()) return v;
+        rozvod_ = std::move(r);
+        const auto& m = rozvod_.Mistnosti();
+        usek_ = m.empty() ? 0 : m.front().Useky.front();
+        soubor_ = soubor;
+        UkazUsek(1);
+        Otevreno();
+        return v;
+    }
     // A file that cannot be read leaves the calculation as it was.
     const int aktualni = var_.cesta.AktualniCislo();
-    const SnimekVypoctu pred = Sejmi(var_);
+    const SnimekVypoctu pred = drun::Sejmi(var_);
     const double min = var_.MinUroven, max = var_.MaxUroven;
     VysledekSouboru v = NactiData(var_, soubor.toStdString());
     if (!v.Ok()) {
@@ -71,23 +116,44 @@ VysledekSouboru TDokument::Otevri(const QString& soubor) {
         return v;
     }
     soubor_ = soubor;
+    rozvod_ = drun::Rozvod();
+    JedenUsek();
+    Otevreno();
+    return v;
+}
+
+void TDokument::Otevreno() {
     // What is shown now is what the file holds.
     emit Nahrazen();
     PrepocitejOd(1);
     VyberPrvek(var_.cesta.Pocet());
     historie_->Nova(true);
     emit StavZmenen();
-    return v;
 }
 
 VysledekSouboru TDokument::Uloz(const QString& soubor) {
-    const VysledekSouboru v = UlozData(var_, soubor.toStdString());
+    ZapisCestu();
+    VysledekSouboru v;
+    if (JeSouborRozvodu(soubor)) {
+        v = UlozRozvod(rozvod_, soubor.toStdString());
+    } else if (MaVetve()) {
+        v.Kod = KodVysledku::NelzeZapsat;
+        v.Zprava = "Rozvod s větvemi lze uložit jen do souboru rozvodu (*.DRR). Cestu jednoho "
+                   "úseku uložíte příkazem „Uložit cestu jako...“.";
+        return v;
+    } else {
+        v = UlozData(var_, soubor.toStdString());
+    }
     if (v.Ok()) {
         soubor_ = soubor;
         OznacUlozeno();
         emit StavZmenen();
     }
     return v;
+}
+
+VysledekSouboru TDokument::UlozCestu(const QString& soubor) {
+    return UlozData(var_, soubor.toStdString());
 }
 
 int TDokument::ZobrazenyPrvek() const {
@@ -110,12 +176,228 @@ void TDokument::NastavTextAkce(const QString& text) {
     emit AkceUpravena();
 }
 
-void TDokument::ObnovKrok(const std::shared_ptr<const SnimekVypoctu>& s, int aktualni) {
-    const int od = PrvniZmena(var_.cesta, *s);
-    Obnov(var_, *s, aktualni);
+int TDokument::NapajiMistnosti(int n) const {
+    const auto [u, k] = poradi_[size_t(n - 1)];
+    return rozvod_.NapajeneMistnosti(u, k);
+}
+
+int TDokument::PrvniUsekMistnosti(int mistnost) const {
+    const auto& m = rozvod_.Mistnosti();
+    return mistnost >= 0 && size_t(mistnost) < m.size() ? int(m[size_t(mistnost)].Useky.front())
+                                                        : -1;
+}
+
+void TDokument::VyberUsek(size_t u) {
+    if (u >= rozvod_.Useky().size() || u == usek_) return;
+    ZapisCestu();
+    usek_ = u;
+    UkazUsek(1);
     emit Nahrazen();
-    const int pocet = var_.cesta.Pocet();
-    PrepocitejOd(std::clamp(od == 0 ? pocet : od, 1, pocet));
+    PrepocitejOd(1);
+    VyberPrvek(var_.cesta.Pocet());
+}
+
+void TDokument::UkazUsek(int aktualni) {
+    var_.cesta.NastavPrvky(rozvod_.PrvkyCesty(usek_));
+    var_.cesta.NajdiElement(aktualni);
+    var_.Akce = rozvod_.Akce;
+    poradi_ = rozvod_.PoradiCesty(usek_);
+    // The room's requirement is the path's; a room of a rozvod without one has none.
+    if (const int m = rozvod_.MistnostUseku(usek_); m >= 0 && JeRozvod()) {
+        const auto p = PozadavekZTextu(rozvod_.Mistnosti()[size_t(m)].Pozadavek);
+        var_.Pozadavek = p ? *p : NulaSpektrum();
+    }
+}
+
+void TDokument::JedenUsek() {
+    drun::Usek u;
+    u.Id = 1;
+    // A room keeps the name and requirement the rozvod gave it.
+    if (rozvod_.Useky().size() == 1) {
+        const drun::Usek& byl = rozvod_.Useky().front();
+        u.Id = byl.Id;
+        u.Mistnost = byl.Mistnost;
+        u.Pozadavek = byl.Pozadavek;
+    }
+    for (int i = 1; i <= var_.cesta.Pocet(); ++i)
+        u.Prvky.push_back(var_.cesta.Prvek(i));
+    std::vector<drun::Usek> useky{std::move(u)};
+    PojmenujMistnosti(useky);
+    rozvod_.Akce = var_.Akce;
+    rozvod_.NastavUseky(std::move(useky));
+    usek_ = 0;
+    poradi_ = rozvod_.PoradiCesty(0);
+}
+
+void TDokument::ZapisCestu() {
+    rozvod_.Akce = var_.Akce;
+    const Cesta& c = var_.cesta;
+    const int n = c.Pocet(), m = static_cast<int>(poradi_.size());
+    const auto puvodni = [&](int i) -> const TElementSite& {
+        const auto [s, k] = poradi_[size_t(i - 1)];
+        return rozvod_.Useky()[s].Prvky[size_t(k - 1)];
+    };
+    // The first element where the path and the rozvod part.
+    int p = 1;
+    while (p <= std::min(n, m) && StejneVstupy(c.Prvek(p), puvodni(p)))
+        ++p;
+    if (p > n && n == m) return;
+    if (!MaVetve()) {
+        JedenUsek();
+        return;
+    }
+    if (n == m) {
+        dosah_ = 0;
+        for (int i = p; i <= n; ++i)
+            if (!StejneVstupy(c.Prvek(i), puvodni(i))) {
+                const auto [s, k] = poradi_[size_t(i - 1)];
+                dosah_ = std::max(dosah_, rozvod_.ZmenPrvek(s, k, c.Prvek(i)));
+            }
+    } else if (n == m + 1) {
+        // An element added: the one shown when the rest agrees with that.
+        const int a = c.AktualniCislo();
+        if (a > p && a <= n) {
+            bool zbytek = true;
+            for (int i = p; i < a && zbytek; ++i)
+                zbytek = StejneVstupy(c.Prvek(i), puvodni(i));
+            if (zbytek) p = a;
+        }
+        // It goes before the element that followed it, into that one's
+        // section; at the path's end into the section shown.
+        const auto [s, k] =
+            p <= m ? std::pair{poradi_[size_t(p - 1)].first, poradi_[size_t(p - 1)].second - 1}
+                   : std::pair{usek_, int(rozvod_.Useky()[usek_].Prvky.size())};
+        if (c.Prvek(p).Typ() == TypMistnost) {
+            std::vector<drun::Usek> useky = rozvod_.Useky();
+            useky[s].Prvky.insert(useky[s].Prvky.begin() + k, c.Prvek(p));
+            PojmenujMistnosti(useky);
+            if (JeRozvod() && MaPozadavek(var_.Pozadavek) && useky[s].Pozadavek.empty())
+                useky[s].Pozadavek = TextPozadavku(var_.Pozadavek);
+            rozvod_.NastavUseky(std::move(useky));
+            dosah_ = 1;
+        } else {
+            dosah_ = rozvod_.VlozPrvek(s, k, c.Prvek(p));
+        }
+    } else if (n + 1 == m) {
+        const auto [s, k] = poradi_[size_t(p - 1)];
+        dosah_ = rozvod_.NapajeneMistnosti(s, k);
+        std::vector<drun::Usek> useky = rozvod_.Useky();
+        VypustZUseku(useky, s, k);
+        rozvod_.NastavUseky(std::move(useky));
+    }
+    poradi_ = rozvod_.PoradiCesty(usek_);
+    // Only the editing commands change a path of a rozvod with branches, one
+    // element at a time; anything else is put back as the rozvod has it.
+    bool shoda = int(poradi_.size()) == n;
+    for (int i = 1; shoda && i <= n; ++i)
+        shoda = StejneVstupy(c.Prvek(i), puvodni(i));
+    if (!shoda) {
+        UkazUsek(c.AktualniCislo());
+        drun::PrepocitejOd(var_, 1);
+    }
+}
+
+void TDokument::NovaStruktura(std::vector<drun::Usek> useky, size_t usek, const QString& krok) {
+    ZapisCestu();
+    const int pred = ZobrazenyPrvek();
+    rozvod_.NastavUseky(std::move(useky));
+    usek_ = std::min(usek, rozvod_.Useky().size() - 1);
+    UkazUsek(1);
+    emit Nahrazen();
+    PrepocitejOd(1);
+    VyberPrvek(var_.cesta.Pocet());
+    historie_->Zaznamenej(krok, pred);
+}
+
+QString TDokument::NovaVetev(int n) {
+    ZapisCestu();
+    if (n < 1 || n > var_.cesta.Pocet())
+        return QStringLiteral("Vyberte element, za kterým větev začne.");
+    const auto [s, k] = poradi_[size_t(n - 1)];
+    std::vector<drun::Usek> useky = rozvod_.Useky();
+    if (const std::string c = ChybaVetve(useky, s, k); !c.empty()) return QString::fromStdString(c);
+    // The room shown keeps the requirement it was calculated with.
+    if (const int m = rozvod_.MistnostUseku(usek_);
+        m >= 0 && useky[usek_].Pozadavek.empty() && MaPozadavek(var_.Pozadavek) &&
+        rozvod_.Mistnosti()[size_t(m)].Pozadavek.empty())
+        useky[usek_].Pozadavek = TextPozadavku(var_.Pozadavek);
+    const size_t nova = drun::NovaVetev(useky, s, k);
+    NovaStruktura(std::move(useky), nova,
+                  QStringLiteral("Nová větev za elementem ") + QString::number(n));
+    return {};
+}
+
+QString TDokument::OdstranUsek(size_t u) {
+    if (u == 0) return QStringLiteral("První úsek (se zdrojem) nelze odstranit.");
+    std::vector<drun::Usek> useky = rozvod_.Useky();
+    const int id = useky[u].Id;
+    // The section shown stays when it is not among those removed, else its parent.
+    const std::vector<size_t> pryc = rozvod_.Vetve(u);
+    size_t zobrazit = usek_;
+    if (std::find(pryc.begin(), pryc.end(), usek_) != pryc.end())
+        zobrazit = size_t(rozvod_.Index(useky[u].Rodic));
+    const int idZobrazeneho = useky[zobrazit].Id;
+    drun::OdstranVetev(useky, u);
+    size_t novy = 0;
+    for (size_t i = 0; i < useky.size(); ++i)
+        if (useky[i].Id == idZobrazeneho) novy = i;
+    NovaStruktura(std::move(useky), novy, QStringLiteral("Odstranit úsek ") + QString::number(id));
+    return {};
+}
+
+QString TDokument::KopirujUsek(size_t u) {
+    if (u == 0) return QStringLiteral("První úsek (se zdrojem) nelze kopírovat.");
+    std::vector<drun::Usek> useky = rozvod_.Useky();
+    const int id = useky[u].Id;
+    const size_t kopie = drun::KopirujUsek(useky, u);
+    NovaStruktura(std::move(useky), kopie, QStringLiteral("Kopírovat úsek ") + QString::number(id));
+    return {};
+}
+
+QString TDokument::PrejmenujUsek(size_t u, const QString& jmeno) {
+    std::vector<drun::Usek> useky = rozvod_.Useky();
+    if (const std::string c = PrejmenujMistnost(useky, u, jmeno.trimmed().toStdString());
+        !c.empty())
+        return QString::fromStdString(c);
+    NovaStruktura(std::move(useky), usek_,
+                  QStringLiteral("Přejmenovat úsek ") + QString::number(useky[u].Id));
+    return {};
+}
+
+void TDokument::VlozDoUseku(size_t u, int k, const TElementSite& e, const QString& krok) {
+    ZapisCestu();
+    const int pred = ZobrazenyPrvek();
+    dosah_ = rozvod_.VlozPrvek(u, k, e);
+    UkazUsek(pred);
+    emit Nahrazen();
+    PrepocitejOd(1);
+    historie_->Zaznamenej(krok, pred);
+    OhlasDosah();
+}
+
+void TDokument::PozadavekZmenen() {
+    const int m = rozvod_.MistnostUseku(usek_);
+    if (m < 0 || !JeRozvod()) return;
+    std::vector<drun::Usek> useky = rozvod_.Useky();
+    // One text for the room, on the section shown.
+    for (size_t s : rozvod_.Mistnosti()[size_t(m)].Useky)
+        useky[s].Pozadavek.clear();
+    if (MaPozadavek(var_.Pozadavek)) useky[usek_].Pozadavek = TextPozadavku(var_.Pozadavek);
+    rozvod_.NastavUseky(std::move(useky));
+    historie_->Zaznamenej(QStringLiteral("Změnit požadavek"), ZobrazenyPrvek());
+}
+
+SnimekDokumentu TDokument::Sejmi(const SnimekDokumentu* predchozi) const {
+    return {SejmiRozvod(rozvod_, predchozi ? &predchozi->Rozvod : nullptr), usek_};
+}
+
+void TDokument::ObnovKrok(const std::shared_ptr<const SnimekDokumentu>& s, int aktualni) {
+    rozvod_.NastavUseky(UsekySnimku(s->Rozvod));
+    rozvod_.Akce = s->Rozvod.Akce;
+    usek_ = std::min(s->Usek, rozvod_.Useky().size() - 1);
+    UkazUsek(aktualni);
+    emit Nahrazen();
+    PrepocitejOd(1);
     // The element shown at that step, not the first one evaluated.
     VyberPrvek(aktualni);
 }

@@ -3,12 +3,16 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <utility>
+#include <vector>
+
+#include "tools/Rozvod.h"
 
 class THistorie;
+struct SnimekDokumentu;
 
 namespace drun {
 struct DrunVar;
-struct SnimekVypoctu;
 struct VysledekSouboru;
 } // namespace drun
 
@@ -16,6 +20,11 @@ struct VysledekSouboru;
 // the file it belongs to and whether it is saved. Each evaluation is
 // announced, so that the main window and every tool window follow it; none of
 // them needs to know the others.
+//
+// The calculation is one path of a rozvod: the path of the section shown. A
+// plain calculation is a rozvod of one section. What is changed on the path
+// is written into the rozvod at once (an element of an ancestor section for
+// every branch it feeds), and the history keeps the whole rozvod.
 class TDokument : public QObject {
     Q_OBJECT
   public:
@@ -56,6 +65,40 @@ class TDokument : public QObject {
     // Element n becomes the one looked at, wherever it was picked.
     void VyberPrvek(int n);
 
+    // The rozvod the calculation is a path of.
+    const drun::Rozvod& Rozvod() const { return rozvod_; }
+    bool MaVetve() const { return rozvod_.Useky().size() > 1; }
+    // The rozvod's file is what the calculation is saved as: it has
+    // branches, or it was opened from or saved to a *.DRR.
+    bool JeRozvod() const;
+    // The index of the section whose path is shown.
+    size_t Usek() const { return usek_; }
+    // Path element n as (section index, own element), n from 1.
+    std::pair<size_t, int> MistoPrvku(int n) const { return poradi_[size_t(n - 1)]; }
+    // Path element n belongs to an ancestor of the section shown.
+    bool Sdileny(int n) const { return poradi_[size_t(n - 1)].first != usek_; }
+    // The rooms whose paths pass through path element n.
+    int NapajiMistnosti(int n) const;
+    // The rooms the last change of the path reached (0 when it reached none).
+    int Dosah() const { return dosah_; }
+
+    // Shows the path of section u (its room's requirement with it).
+    void VyberUsek(size_t u);
+    // The room of section u and its first section (-1 when none).
+    int PrvniUsekMistnosti(int mistnost) const;
+    // Structure changes, each a step of the history; an empty text when done,
+    // else why not (nothing changed).
+    QString NovaVetev(int n); // a new section behind path element n, then shown
+    QString OdstranUsek(size_t u);
+    QString KopirujUsek(size_t u);
+    QString PrejmenujUsek(size_t u, const QString& jmeno);
+    // e behind own element k of section u: in the path of every section fed there.
+    void VlozDoUseku(size_t u, int k, const drun::TElementSite& e, const QString& krok);
+    // The main window's requirement became the room's of the section shown.
+    void PozadavekZmenen();
+    // The path shown as a data file, the document's own file and state untouched.
+    drun::VysledekSouboru UlozCestu(const QString& soubor);
+
     // Akce as typed so far, before it becomes part of the calculation.
     const QString& TextAkce() const { return textAkce_; }
     void NastavTextAkce(const QString& text);
@@ -73,13 +116,33 @@ class TDokument : public QObject {
     void AkceUpravena(); // Akce typed, not yet taken
     // The saved state or the file name changed.
     void StavZmenen();
+    // A change of a shared element reached that many rooms of the rozvod.
+    void Dosazeno(int mistnosti);
 
   private:
-    // Shows the calculation of a step, evaluated from its first changed element.
-    void ObnovKrok(const std::shared_ptr<const drun::SnimekVypoctu>& s, int aktualni);
+    // Shows the calculation of a step.
+    void ObnovKrok(const std::shared_ptr<const SnimekDokumentu>& s, int aktualni);
+    SnimekDokumentu Sejmi(const SnimekDokumentu* predchozi) const;
+    // What the path holds now goes into the rozvod: an element changed,
+    // added or removed, Akce.
+    void ZapisCestu();
+    // A change recorded: how far it reached, told when it was beyond one room.
+    void OhlasDosah();
+    // A file's calculation is on show: a new history, saved.
+    void Otevreno();
+    // The rozvod of the path alone.
+    void JedenUsek();
+    // Section usek_'s path into the calculation; the element shown then.
+    void UkazUsek(int aktualni);
+    // A structure change done on a copy of the sections: taken, shown, a step.
+    void NovaStruktura(std::vector<drun::Usek> useky, size_t usek, const QString& krok);
 
     drun::DrunVar& var_;
-    THistorie* historie_;
+    drun::Rozvod rozvod_;
+    size_t usek_ = 0;
+    std::vector<std::pair<size_t, int>> poradi_; // PoradiCesty of usek_
+    int dosah_ = 0;
+    THistorie* historie_ = nullptr;
     QString soubor_;
     QString textAkce_;
     int zobrazeny_ = 0;

@@ -25,6 +25,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <tuple>
@@ -59,6 +60,7 @@
 #include "ui/hlavni/Historie.h"
 #include "ui/hlavni/Napoveda.h"
 #include "ui/hlavni/Panely.h"
+#include "ui/hlavni/Strom.h"
 #include "ui/nastroje/AkTlakFrm.h"
 #include "ui/nastroje/Graf.h"
 #include "ui/nastroje/Katalog.h"
@@ -82,8 +84,16 @@ int SeznamModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant SeznamModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= var_.cesta.Pocet()) return {};
-    return QString::fromStdString(RadekSeznamu(var_.cesta.Prvek(index.row() + 1)));
+    if (!index.isValid() || index.row() >= var_.cesta.Pocet()) return {};
+    const int n = index.row() + 1;
+    const bool sdileny = Dokument && Dokument->MaVetve() && Dokument->Sdileny(n);
+    if (role == Qt::BackgroundRole && sdileny) return QColor(228, 236, 248);
+    if (role != Qt::DisplayRole) return {};
+    QString t = QString::fromStdString(RadekSeznamu(var_.cesta.Prvek(n)));
+    if (sdileny)
+        t += QStringLiteral("   [sdílený, napájí ") + PocetMistnosti(Dokument->NapajiMistnosti(n)) +
+             QLatin1Char(']');
+    return t;
 }
 
 void SeznamModel::Obnov() {
@@ -101,19 +111,36 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     setWindowTitle(QStringLiteral("DRUN"));
     Seznam = new SeznamModel(var_, this);
     dokument_ = new TDokument(var_, this);
+    Seznam->Dokument = dokument_;
     // Connected before any tool window: the main window shows an evaluation first.
     connect(dokument_, &TDokument::Prepocitano, this, &THlavniForm::UkazPrepocet);
     connect(dokument_, &TDokument::Nahrazen, this, [this] {
         AkceEdit->setText(QString::fromStdString(var_.Akce));
         ZobrazZdroj();
+        // A section's room brings its own requirement.
+        ZobrazPozadavek();
+        // The tree comes out when the calculation first branches; hidden, it stays so.
+        if (dokument_->MaVetve() && !vetvil_) Strom->show();
+        vetvil_ = dokument_->MaVetve();
+    });
+    connect(dokument_, &TDokument::Dosazeno, this, [this](int mistnosti) {
+        statusBar()->showMessage(QStringLiteral("Změna se týká ") + PocetMistnosti(mistnosti) +
+                                     QStringLiteral(" rozvodu."),
+                                 8000);
     });
     connect(dokument_, &TDokument::Vybran, this, [this](int n) {
         ZobrazElement(var_.cesta.Aktualni());
         UkazVSeznamu(n);
     });
     connect(dokument_, &TDokument::StavZmenen, this, &THlavniForm::ObnovTitulek);
+    Strom = new TStromRozvodu(*dokument_, this);
     VytvorPrikazy();
     setCentralWidget(VytvorPanely());
+    addDockWidget(Qt::RightDockWidgetArea, Strom);
+    Strom->hide();
+    connect(Strom, &QDockWidget::visibilityChanged, Strom, [this](bool v) {
+        if (v) Strom->Obnov();
+    });
     KlavesySeznamu();
     statusBar(); // hints go there from the start
 
@@ -149,6 +176,7 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
         QSettings().setValue(KlicPozadavku, QString::fromStdString(TextPozadavku(var_.Pozadavek)));
         ZobrazPozadavek();
         PrepocitejOd(var_.cesta.Pocet());
+        dokument_->PozadavekZmenen();
     });
     ZadZdroj = new TZadZdrojForm(var_, this);
     connect(ZadZdroj, &TZadZdrojForm::ZdrojZmenen, this, [this] {
@@ -220,9 +248,9 @@ bool THlavniForm::Ulozeno() const {
 }
 
 void THlavniForm::VytvorPrikazy() {
-    enum Nabidka { Soubor, Upravy, Element, Nastaveni, Pomucky, NapovedaM, PocetNabidek };
-    const std::array<const char*, PocetNabidek> nazvy{"&Soubor",    "&Úpravy",  "&Element",
-                                                      "N&astavení", "&Pomůcky", "&Nápověda"};
+    enum Nabidka { Soubor, Upravy, Element, RozvodM, Nastaveni, Pomucky, NapovedaM, PocetNabidek };
+    const std::array<const char*, PocetNabidek> nazvy{
+        "&Soubor", "&Úpravy", "&Element", "&Rozvod", "N&astavení", "&Pomůcky", "&Nápověda"};
     struct Radek {
         Prikaz prikaz;
         Nabidka nabidka;
@@ -250,6 +278,9 @@ void THlavniForm::VytvorPrikazy() {
          "Uložit jako|Uloží aktuální výpočet do jiného souboru",
          K(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "document-save-as", Zadna, false, false,
          &THlavniForm::SaveAsItemClick},
+        {Prikaz::UlozitCestu, Soubor, "Uložit &cestu jako...",
+         "Uloží cestu zobrazeného úseku rozvodu jako samostatný výpočet (*.DRN)", K(), nullptr,
+         Zadna, false, false, &THlavniForm::UlozitCestuClick},
         {Prikaz::Tisk, Soubor, "&Tisk...", "Tisk|Vytiskne protokol", K(Qt::CTRL | Qt::Key_P),
          "document-print", QStyle::SP_FileDialogDetailedView, true, true,
          &THlavniForm::TiskItemClick},
@@ -280,6 +311,18 @@ void THlavniForm::VytvorPrikazy() {
         {Prikaz::Pozadavek, Element, "&Požadavek na konci sítě",
          "Požadavek na hladiny drunu na konci sítě", K(), nullptr, Zadna, false, true,
          &THlavniForm::PozadavekNaKonciSite},
+        {Prikaz::NovaVetev, RozvodM, "&Nová větev za elementem",
+         "Začne nový úsek rozvodu za vybraným elementem", K(), nullptr, Zadna, false, false,
+         &THlavniForm::NovaVetevClick},
+        {Prikaz::PrejmenovatUsek, RozvodM, "&Přejmenovat místnost úseku...",
+         "Změní jméno místnosti, do které vede zobrazený úsek", K(), nullptr, Zadna, false, true,
+         &THlavniForm::PrejmenovatUsekClick},
+        {Prikaz::KopirovatUsek, RozvodM, "&Kopírovat úsek",
+         "Přidá kopii zobrazeného úseku se stejným místem odbočení", K(), nullptr, Zadna, false,
+         false, &THlavniForm::KopirovatUsekClick},
+        {Prikaz::OdstranitUsek, RozvodM, "&Odstranit úsek...",
+         "Odstraní zobrazený úsek se všemi větvemi za ním", K(), nullptr, Zadna, false, false,
+         &THlavniForm::OdstranitUsekClick},
         {Prikaz::Parametry, Nastaveni, "&Parametry", "Parametry programu", K(), nullptr, Zadna,
          false, false, &THlavniForm::ParametryClick},
         {Prikaz::Katalog, Nastaveni, "&Katalog", "Katalog zdrojů drunu a obecných elementů", K(),
@@ -353,6 +396,12 @@ void THlavniForm::VytvorPrikazy() {
         ->setShortcuts(
             {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     Historie().Pripoj(Akce(Prikaz::Zpet), Akce(Prikaz::Znovu));
+
+    menu[RozvodM]->addSeparator();
+    menu[RozvodM]->addAction(Strom->toggleViewAction());
+    Strom->Strom->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (Prikaz p : {Prikaz::PrejmenovatUsek, Prikaz::KopirovatUsek, Prikaz::OdstranitUsek})
+        Strom->Strom->addAction(Akce(p));
 
     // "Naposledy otevřené" after the saving commands.
     QMenu* soubor = menu[Soubor];
@@ -548,9 +597,11 @@ void THlavniForm::VypustitElementClick() {
         hlaseni().Chyba(QStringLiteral("Zdroj drunu nelze odstranit"));
         return;
     }
-    if (!hlaseni().Potvrd(QStringLiteral("Skutečně vypustit element č. ") + QString::number(n) +
-                          QStringLiteral("?")))
-        return;
+    QString otazka = QStringLiteral("Skutečně vypustit element č. ") + QString::number(n);
+    if (dokument_->MaVetve() && dokument_->Sdileny(n))
+        otazka += QStringLiteral(" ze sdíleného úseku (napájí ") +
+                  PocetMistnosti(dokument_->NapajiMistnosti(n)) + QLatin1Char(')');
+    if (!hlaseni().Potvrd(otazka + QStringLiteral("?"))) return;
     var_.cesta.VypustElement(n);
     PrepocitejOd(n - 1);
     ZaznamenejKrok(QStringLiteral("Vypustit element ") + QString::number(n), n);
@@ -697,7 +748,8 @@ void THlavniForm::OpenItemClick() {
     // Unsaved work is settled before a file is chosen.
     if (!PustitPrace(QStringLiteral("Výpočet není uložen. Pokračovat?"))) return;
     QFileDialog d(this, QStringLiteral("Otevřít"), SlozkaVypoctu(),
-                  QStringLiteral("Datové soubory DRUN (*.DRN);;Všechny soubory (*.*)"));
+                  QStringLiteral("Výpočty a rozvody DRUN (*.DRN *.DRR);;Datové soubory DRUN "
+                                 "(*.DRN);;Rozvody DRUN (*.DRR);;Všechny soubory (*.*)"));
     d.setAcceptMode(QFileDialog::AcceptOpen);
     d.setFileMode(QFileDialog::ExistingFile);
     d.setDefaultSuffix(QStringLiteral("DRN"));
@@ -734,7 +786,8 @@ bool THlavniForm::PustitPrace(const QString& otazka) {
 }
 
 void THlavniForm::SaveItemClick() {
-    if (dokument_->Soubor().isEmpty()) {
+    // A rozvod with branches does not fit a calculation file: Save As proposes its own.
+    if (dokument_->Soubor().isEmpty() || (dokument_->MaVetve() && !dokument_->JeRozvod())) {
         SaveAsItemClick();
     } else {
         UlozDo(dokument_->Soubor());
@@ -742,10 +795,16 @@ void THlavniForm::SaveItemClick() {
 }
 
 void THlavniForm::SaveAsItemClick() {
-    const QString soubor = SouborKUlozeni(
-        this, QStringLiteral("Uložit"), QStringLiteral("Datové soubory DRUN (*.DRN)"),
-        QStringLiteral("DRN"),
-        dokument_->Soubor().isEmpty() ? QString() : QFileInfo(dokument_->Soubor()).fileName());
+    const bool rozvod = dokument_->JeRozvod();
+    const QString pripona = rozvod ? QStringLiteral("DRR") : QStringLiteral("DRN");
+    const QString& puvodni = dokument_->Soubor();
+    const QString jmeno = puvodni.isEmpty()
+                              ? QString()
+                              : QFileInfo(puvodni).completeBaseName() + QLatin1Char('.') + pripona;
+    const QString soubor = SouborKUlozeni(this, QStringLiteral("Uložit"),
+                                          rozvod ? QStringLiteral("Rozvody DRUN (*.DRR)")
+                                                 : QStringLiteral("Datové soubory DRUN (*.DRN)"),
+                                          pripona, jmeno);
     if (!soubor.isEmpty()) UlozDo(soubor);
 }
 
@@ -859,6 +918,75 @@ void THlavniForm::RozvodClick() {
 
 void THlavniForm::NavrhClick() {
     Navrh->Zobraz();
+}
+
+void THlavniForm::NovaVetevClick() {
+    const QModelIndex i = SeznamElemListBox->currentIndex();
+    const int n = i.isValid() ? i.row() + 1 : var_.cesta.Pocet();
+    if (const QString c = dokument_->NovaVetev(n); !c.isEmpty()) {
+        hlaseni().Chyba(c);
+        return;
+    }
+    Strom->show();
+    statusBar()->showMessage(
+        QStringLiteral("Nový úsek ") +
+            QString::number(dokument_->Rozvod().Useky()[dokument_->Usek()].Id) +
+            QStringLiteral(" začíná za elementem ") + QString::number(n) +
+            QStringLiteral(". Přidejte jeho elementy."),
+        8000);
+    SeznamElemListBox->setFocus();
+}
+
+void THlavniForm::PrejmenovatUsekClick() {
+    const size_t u = dokument_->Usek();
+    const Usek& s = dokument_->Rozvod().Useky()[u];
+    if (s.Mistnost.empty()) {
+        hlaseni().Chyba(QStringLiteral("Úsek ") + QString::number(s.Id) +
+                        QStringLiteral(" nekončí místností: jméno má jen místnost. Přidejte na "
+                                       "jeho konec element Místnost."));
+        return;
+    }
+    const auto jmeno = hlaseni().ZadejText(QStringLiteral("Jméno místnosti úseku ") +
+                                               QString::number(s.Id) + QLatin1Char(':'),
+                                           QString::fromStdString(s.Mistnost));
+    if (!jmeno) return;
+    if (const QString c = dokument_->PrejmenujUsek(u, *jmeno); !c.isEmpty()) hlaseni().Chyba(c);
+}
+
+void THlavniForm::KopirovatUsekClick() {
+    if (const QString c = dokument_->KopirujUsek(dokument_->Usek()); !c.isEmpty())
+        hlaseni().Chyba(c);
+}
+
+void THlavniForm::OdstranitUsekClick() {
+    const size_t u = dokument_->Usek();
+    if (u == 0) {
+        hlaseni().Chyba(QStringLiteral("První úsek (se zdrojem) nelze odstranit."));
+        return;
+    }
+    const drun::Rozvod& r = dokument_->Rozvod();
+    const size_t vetvi = r.Vetve(u).size() - 1;
+    QString otazka = QStringLiteral("Skutečně odstranit úsek ") + QString::number(r.Useky()[u].Id);
+    if (vetvi > 0)
+        otazka += QStringLiteral(" a ") + QString::number(vetvi) +
+                  QString::fromUtf8(vetvi == 1 ? " úsek za ním" : " úseků za ním");
+    if (!hlaseni().Potvrd(otazka + QLatin1Char('?'))) return;
+    if (const QString c = dokument_->OdstranUsek(u); !c.isEmpty()) hlaseni().Chyba(c);
+}
+
+void THlavniForm::UlozitCestuClick() {
+    const drun::Rozvod& r = dokument_->Rozvod();
+    const Usek& s = r.Useky()[dokument_->Usek()];
+    const QString jmeno = (s.Mistnost.empty() ? QStringLiteral("usek") + QString::number(s.Id)
+                                              : QString::fromStdString(s.Mistnost)) +
+                          QStringLiteral(".DRN");
+    const QString soubor =
+        SouborKUlozeni(this, QStringLiteral("Uložit cestu jako"),
+                       QStringLiteral("Datové soubory DRUN (*.DRN)"), QStringLiteral("DRN"), jmeno);
+    if (soubor.isEmpty() || PrepsalByOtevreny(soubor, {dokument_->Soubor()})) return;
+    const VysledekSouboru v = dokument_->UlozCestu(soubor);
+    if (v.Ok()) PridejNaposledy(soubor);
+    OhlasVeStavu(v);
 }
 
 void THlavniForm::KatalogItemClick() {

@@ -30,6 +30,7 @@ class TKatalog;
 class TKatalogForm;
 class TDokument;
 class THistorie;
+class TStromRozvodu;
 class TPanelyHodnot;
 
 #include "core/Vstupy.h"
@@ -47,6 +48,8 @@ class SeznamModel : public QAbstractListModel {
   public:
     explicit SeznamModel(drun::DrunVar& var, QObject* parent = nullptr)
         : QAbstractListModel(parent), var_(var) {}
+    // Elements of the rozvod's shared sections are marked with the rooms they feed.
+    const TDokument* Dokument = nullptr;
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     void Obnov(); // the path changed shape or content
@@ -66,6 +69,7 @@ enum class Prikaz {
     Otevrit,
     Ulozit,
     UlozitJako,
+    UlozitCestu,
     Tisk,
     ExportPdf,
     ExportCsv,
@@ -78,6 +82,10 @@ enum class Prikaz {
     Vypustit,
     Zmenit,
     Pozadavek,
+    NovaVetev,
+    PrejmenovatUsek,
+    KopirovatUsek,
+    OdstranitUsek,
     Parametry,
     Katalog,
     PrevodLx,
@@ -167,6 +175,13 @@ class THlavniForm : public QMainWindow {
     void ProjektClick();
     void RozvodClick();
     void NavrhClick();
+    // The rozvod: a branch behind the element selected; the section shown
+    // renamed (its room), copied or removed with its branches; its path saved alone.
+    void NovaVetevClick();
+    void PrejmenovatUsekClick();
+    void KopirovatUsekClick();
+    void OdstranitUsekClick();
+    void UlozitCestuClick();
     // Prints the protocol on a set-up printer; false (after the message) on failure.
     bool TiskProtokolu(QPrinter& tiskarna);
     // Handing the results over: the clipboard, PDF and CSV.
@@ -237,6 +252,8 @@ class THlavniForm : public QMainWindow {
     TSoucetForm* Soucet;
     TProjektForm* Projekt;
     TRozvodForm* Rozvod;
+    TStromRozvodu* Strom;
     TNavrhForm* Navrh;
+    bool vetvil_ = false; // the document shown last had branches
     TKatalogForm* KatalogForm;
 };

@@ -39,9 +39,10 @@ class THistorie::Krok : public QUndoCommand {
 
 namespace {
 
-bool Stejne(const SnimekVypoctu& a, const SnimekVypoctu& b) {
-    // Unchanged elements are shared, so equal pointers are equal elements.
-    return a.Prvky == b.Prvky && a.Akce == b.Akce;
+bool Stejne(const SnimekDokumentu& a, const SnimekDokumentu& b) {
+    // Unchanged sections are shared, so equal pointers are equal elements;
+    // the section shown is no change of the file.
+    return a.Rozvod == b.Rozvod;
 }
 
 QString TextKroku(const QString& zaklad, const QString& krok) {
@@ -50,8 +51,9 @@ QString TextKroku(const QString& zaklad, const QString& krok) {
 
 } // namespace
 
-THistorie::THistorie(DrunVar& var, Zobrazeni zobraz, QObject* parent)
-    : QObject(parent), var_(var), zobraz_(std::move(zobraz)), zasobnik_(new QUndoStack(this)) {
+THistorie::THistorie(DrunVar& var, Sejmuti sejmi, Zobrazeni zobraz, QObject* parent)
+    : QObject(parent), var_(var), sejmi_(std::move(sejmi)), zobraz_(std::move(zobraz)),
+      zasobnik_(new QUndoStack(this)) {
     zasobnik_->setUndoLimit(MaxKroku);
     connect(zasobnik_, &QUndoStack::cleanChanged, this, &THistorie::UlozenoZmeneno);
     Nova(true);
@@ -63,7 +65,7 @@ THistorie::~THistorie() {
 }
 
 bool THistorie::Zaznamenej(const QString& text, int aktualniPred) {
-    auto po = std::make_shared<const SnimekVypoctu>(Sejmi(var_, stav_.get()));
+    auto po = std::make_shared<const SnimekDokumentu>(sejmi_(stav_.get()));
     if (Stejne(*po, *stav_)) return false;
     auto* krok = new Krok(*this, text, stav_, aktualniPred, po, var_.cesta.AktualniCislo());
     stav_ = std::move(po);
@@ -97,7 +99,7 @@ void THistorie::Nova(bool ulozeno) {
     zasobnik_->clear();
     // No index of this history is the saved one.
     if (!ulozeno) zasobnik_->resetClean();
-    stav_ = std::make_shared<const SnimekVypoctu>(Sejmi(var_));
+    stav_ = std::make_shared<const SnimekDokumentu>(sejmi_(nullptr));
     // The signals were held back: the commands learn of the empty history here.
     if (zpet_) {
         zpet_->setEnabled(false);

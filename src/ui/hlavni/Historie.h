@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "core/Snimek.h"
+#include "tools/UpravyRozvodu.h"
 
 class QAction;
 class QUndoStack;
@@ -14,18 +14,27 @@ namespace drun {
 struct DrunVar;
 }
 
+// What a step keeps: the whole rozvod (a plain calculation is its one
+// section) and the section shown at it.
+struct SnimekDokumentu {
+    drun::SnimekRozvodu Rozvod;
+    size_t Usek = 0;
+};
+
 // The calculation's history: every change of what the file holds is a step
 // that can be undone and redone. It is also the one owner of "saved": the
 // calculation is saved while the history stands where it was last written.
 class THistorie : public QObject {
     Q_OBJECT
   public:
-    using Snimek = std::shared_ptr<const drun::SnimekVypoctu>;
+    using Snimek = std::shared_ptr<const SnimekDokumentu>;
+    // Takes the document as it is now, sharing what did not change with `predchozi`.
+    using Sejmuti = std::function<SnimekDokumentu(const SnimekDokumentu* predchozi)>;
     // Puts a step's calculation back on show; `aktualni` is the element shown at it.
     using Zobrazeni = std::function<void(const Snimek&, int aktualni)>;
     static constexpr int MaxKroku = 200;
 
-    THistorie(drun::DrunVar& var, Zobrazeni zobraz, QObject* parent = nullptr);
+    THistorie(drun::DrunVar& var, Sejmuti sejmi, Zobrazeni zobraz, QObject* parent = nullptr);
     ~THistorie() override;
 
     // A change is done and evaluated; aktualniPred is the element shown before
@@ -51,6 +60,7 @@ class THistorie : public QObject {
   private:
     class Krok;
     drun::DrunVar& var_;
+    Sejmuti sejmi_;
     Zobrazeni zobraz_;
     QUndoStack* zasobnik_;
     QAction *zpet_ = nullptr, *znovu_ = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/spolecne/Hlaseni.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QWidget>
@@ -58,6 +59,17 @@ Hlaseni::Volba HlaseniOkna::ZeptejUlozeni(const QString& text) {
     }
 }
 
+std::optional<QString> Hlaseni::ZadejText(const QString& popisek, const QString& vychozi) {
+    QInputDialog d(Rodic());
+    d.setWindowTitle(QStringLiteral("DRUN"));
+    d.setLabelText(popisek);
+    d.setTextValue(vychozi);
+    d.setOkButtonText(QStringLiteral("OK"));
+    d.setCancelButtonText(QStringLiteral("Storno"));
+    if (d.exec() != QDialog::Accepted) return std::nullopt;
+    return d.textValue();
+}
+
 namespace {
 
 // Wraps the installed implementation with the "box is open" counter.
@@ -78,6 +90,10 @@ class Pocitadlo : public Hlaseni {
     Volba ZeptejUlozeni(const QString& t) override {
         Otevreno o;
         return Cil().ZeptejUlozeni(t);
+    }
+    std::optional<QString> ZadejText(const QString& p, const QString& v) override {
+        Otevreno o;
+        return Cil().ZadejText(p, v);
     }
 
   private:

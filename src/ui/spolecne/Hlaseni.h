@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class QEvent;
 class QWidget;
@@ -20,6 +21,9 @@ class Hlaseni {
     // Unsaved work about to be left: "Uložit", "Neukládat" or "Storno".
     enum class Volba { Ulozit, Neukladat, Storno };
     virtual Volba ZeptejUlozeni(const QString& text) = 0;
+    // A line of text asked for (`popisek` names it); none when cancelled.
+    // The box of the running program unless replaced.
+    virtual std::optional<QString> ZadejText(const QString& popisek, const QString& vychozi);
 };
 
 // The message boxes of the running program.

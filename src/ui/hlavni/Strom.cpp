@@ -1,0 +1,93 @@
+#include "ui/hlavni/Strom.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QTreeWidget>
+#include <map>
+
+#include "io/RozvodSoubor.h"
+#include "ui/hlavni/Dokument.h"
+
+using namespace drun;
+
+namespace {
+
+constexpr int RoleUseku = Qt::UserRole;
+
+QIcon CervenaZnacka() {
+    QPixmap p(12, 12);
+    p.fill(Qt::transparent);
+    QPainter m(&p);
+    m.setRenderHint(QPainter::Antialiasing);
+    m.setBrush(QColor(200, 0, 0));
+    m.setPen(Qt::NoPen);
+    m.drawEllipse(1, 1, 10, 10);
+    return QIcon(p);
+}
+
+} // namespace
+
+QString PocetMistnosti(int n) {
+    const char* tvar = n == 1 ? "místnost" : n >= 2 && n <= 4 ? "místnosti" : "místností";
+    return QString::number(n) + QLatin1Char(' ') + QString::fromUtf8(tvar);
+}
+
+TStromRozvodu::TStromRozvodu(TDokument& dokument, QWidget* rodic)
+    : QDockWidget(QStringLiteral("Rozvod"), rodic), dokument_(dokument) {
+    setObjectName(QStringLiteral("StromRozvodu"));
+    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    Strom = new QTreeWidget(this);
+    Strom->setObjectName(QStringLiteral("Strom"));
+    Strom->setHeaderHidden(true);
+    Strom->setColumnCount(1);
+    Strom->setMinimumWidth(150);
+    setWidget(Strom);
+    toggleViewAction()->setText(QStringLiteral("&Strom rozvodu"));
+    toggleViewAction()->setStatusTip(QStringLiteral("Zobrazí nebo skryje úseky rozvodu"));
+    connect(Strom, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* i) {
+        if (!plni_ && i) dokument_.VyberUsek(i->data(0, RoleUseku).toULongLong());
+    });
+    connect(&dokument_, &TDokument::Prepocitano, this, &TStromRozvodu::Obnov);
+}
+
+QTreeWidgetItem* TStromRozvodu::Polozka(size_t u) const {
+    for (QTreeWidgetItemIterator it(Strom); *it; ++it)
+        if ((*it)->data(0, RoleUseku).toULongLong() == u) return *it;
+    return nullptr;
+}
+
+void TStromRozvodu::Obnov() {
+    if (!isVisible() && !dokument_.MaVetve()) return;
+    const Rozvod& r = dokument_.Rozvod();
+    const PrehledRozvodu p = SpoctiPrehledRozvodu(r);
+    plni_ = true;
+    Strom->clear();
+    std::map<int, QTreeWidgetItem*> podleId;
+    const QIcon cervena = CervenaZnacka();
+    QTreeWidgetItem* vybrana = nullptr;
+    for (size_t u = 0; u < r.Useky().size(); ++u) {
+        const Usek& s = r.Useky()[u];
+        const auto rodic = podleId.find(s.Rodic);
+        auto* i = rodic == podleId.end() ? new QTreeWidgetItem(Strom)
+                                         : new QTreeWidgetItem(rodic->second);
+        QString text = QStringLiteral("úsek ") + QString::number(s.Id);
+        if (s.Rodic != 0)
+            text += QStringLiteral(" (za el. ") + QString::number(s.ZaElementem) + QLatin1Char(')');
+        if (!s.Mistnost.empty()) text += QStringLiteral(": ") + QString::fromStdString(s.Mistnost);
+        i->setText(0, text);
+        i->setData(0, RoleUseku, qulonglong(u));
+        if (const int m = r.MistnostUseku(u); m >= 0 && size_t(m) < p.Prehled.Mistnosti.size()) {
+            const StavMistnosti stav = p.Prehled.Mistnosti[size_t(m)].Stav;
+            if (stav != StavMistnosti::Vyhovi) {
+                i->setIcon(0, cervena);
+                i->setForeground(0, QColor(200, 0, 0));
+                i->setToolTip(0, QString::fromUtf8(TextStavu(stav)));
+            }
+        }
+        podleId[s.Id] = i;
+        if (u == dokument_.Usek()) vybrana = i;
+    }
+    Strom->expandAll();
+    if (vybrana) Strom->setCurrentItem(vybrana);
+    plni_ = false;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDockWidget>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+class TDokument;
+
+// The tree of the rozvod beside the element list: its sections as they
+// branch, each named by its Id and its room, a failing room marked red.
+// Choosing a section shows its path. A dock the user may hide.
+class TStromRozvodu : public QDockWidget {
+    Q_OBJECT
+  public:
+    TStromRozvodu(TDokument& dokument, QWidget* rodic);
+
+    QTreeWidget* Strom;
+    // The item of section u, or none.
+    QTreeWidgetItem* Polozka(size_t u) const;
+
+  public slots:
+    // Built anew from the document (its sections and their rooms' verdicts).
+    void Obnov();
+
+  private:
+    TDokument& dokument_;
+    bool plni_ = false;
+};
+
+// "3 místnosti": a count of rooms as Czech says it.
+QString PocetMistnosti(int n);
