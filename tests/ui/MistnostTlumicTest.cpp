@@ -212,7 +212,7 @@ TEST_F(MistnostTlumicTest, TlumicKontrolaPredOK) {
     tlumic->FormShow();
     EXPECT_EQ(tlumic->DelkaEdit->text(), "5");
     tlumic->OKBtnClick();
-    EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 1 do 3"});
+    EXPECT_EQ(Zaznam().texty, QStringList{"Délka: zadejte číslo od 1 do 3."});
     EXPECT_EQ(var.cesta.Pocet(), 1);
     EXPECT_TRUE(okno->Ulozeno());
 }

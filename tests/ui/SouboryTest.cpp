@@ -359,7 +359,7 @@ TEST_F(KonfiguraceUi, DialogParametru) {
     d->FormShow();
     Napis(d->DelkaStranyEdit, "101");
     d->OKButtonClick();
-    EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 25 do 100"});
+    EXPECT_EQ(Zaznam().texty, QStringList{"Délka stránky: zadejte číslo od 25 do 100."});
     EXPECT_EQ(var.parametry.DelkaStranky, 33);
     Napis(d->DelkaStranyEdit, "25");
     d->AutoSaveBox->setChecked(true);

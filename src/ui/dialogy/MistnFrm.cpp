@@ -49,7 +49,8 @@ TMistnostForm::TMistnostForm(DrunVar& var, QWidget* parent)
     auto* g = new QGridLayout;
     PridejZahlaviPasem(g, 0, 1);
     SoucPohl = PridejRadekPasem(g, 1, 1, QStringLiteral("Součinitel pohltivosti stěn"), this);
-    SmerSouc = PridejRadekPasem(g, 2, 1, QStringLiteral("Směrový součiitel"), this);
+    SmerSouc = PridejRadekPasem(g, 2, 1, QStringLiteral("Směrový součiitel"), this,
+                                QStringLiteral("Směrový součinitel"));
     v->addLayout(g);
 
     SmerSoucRadioGroup =
