@@ -131,6 +131,14 @@ TEST_F(MistnostTlumicTest, MistnostJenJednaAZvyseniVMaleMistnosti) {
 
 TEST_F(MistnostTlumicTest, UmisteniZdrojeAStorno) {
     mistnost->NastavPridat(true);
+    // The placement choices stand apart by the gap between the field groups.
+    mistnost->show();
+    for (size_t i = 1; i < mistnost->SmerSoucVolba.size(); ++i)
+        EXPECT_GE(mistnost->SmerSoucVolba[i]->x() -
+                      mistnost->SmerSoucVolba[i - 1]->geometry().right() - 1,
+                  MistnostMeziSkupinami)
+            << i;
+    mistnost->hide();
     mistnost->FormShow();
     EXPECT_EQ(mistnost->PlochaStenEdit->text(), "100.0");
     EXPECT_EQ(mistnost->SoucPohl.pole[3]->text(), "0.10");
