@@ -228,7 +228,8 @@ TEST_F(UiTest, OkSNeplatnymTextemNicNezmeni) {
     Napis(d->VlDrun.pole[3], "151");
     d->VlDrun.pole[3]->setFocus();
     d->OKBtnClick();
-    EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 0 do 150"});
+    EXPECT_EQ(Zaznam().texty,
+              QStringList{"Vlastní drun elementu 500Hz: zadejte číslo od 0 do 150."});
     EXPECT_EQ(var.cesta.Pocet(), 1);
     EXPECT_TRUE(okno->Ulozeno());
 }
@@ -336,7 +337,7 @@ TEST_F(UiTest, PozadavekLimitLA) {
     EXPECT_FALSE(p->Hodn.pole[0]->isEnabled());
     Zaznam().Vymaz();
     p->OKBtnClick(); // nothing typed
-    EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 6 do 129"});
+    EXPECT_EQ(Zaznam().texty, QStringList{"Limit: zadejte číslo od 6 do 129."});
     EXPECT_EQ(var.Pozadavek[0], 0);
     p->LimitLAEdit->VlozText("35");
     EXPECT_EQ(p->Hodn.pole[0]->text(), "56.0");
@@ -351,7 +352,7 @@ TEST_F(UiTest, PozadavekLimitLA) {
     // Two decimals or a band beyond 150 dB: refused, the requirement kept.
     for (const auto& [text, zprava] : std::vector<std::pair<QString, QString>>{
              {"32.55", "Limit v dB(A) se zadává nejvýš s jedním desetinným místem."},
-             {"129.1", "V poli musi být číslo od 6 do 129"}}) {
+             {"129.1", "Limit: zadejte číslo od 6 do 129."}}) {
         Zaznam().Vymaz();
         p->LimitLAEdit->VlozText(text);
         p->OKBtnClick();
@@ -589,9 +590,10 @@ TEST_F(UiTest, DialogyZTabulkyOdmitnutiAPopis) {
     auto* kl = qobject_cast<TDruhForm*>(okno->Dialog(TypKlapka));
     ASSERT_TRUE(ob && ko && kl);
     const auto pole = [](TDruhForm* f, int i) { return qobject_cast<TMEdit*>(f->Pole(i)); };
-    OcekavejOdmitnuti(pole(ob, 2), "24", ZpravaRozsah(25, 100));
+    OcekavejOdmitnuti(pole(ob, 2), "24", ZpravaRozsah("Tloušťka obložení", 25, 100));
     OcekavejOdmitnuti(pole(ko, 7), "601", "Posunutí výstupu do strany může být nejvýš 600 mm.");
-    OcekavejOdmitnuti(ko->Pasma(9).pole[3], "1.01", ZpravaRozsah(0.01, 1));
+    OcekavejOdmitnuti(ko->Pasma(9).pole[3], "1.01",
+                      ZpravaRozsah("Součinitel pohltivosti obložení 500Hz", 0.01, 1));
     // 500 x 400 mm at 3600 m3/h: 5 m/s, whose velocity pressure is 15 Pa.
     OcekavejOdmitnuti(pole(kl, 3), "14", "Tlaková ztráta je pro tento průtok příliš malá.");
     ob->NastavPridat(true);

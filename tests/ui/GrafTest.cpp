@@ -64,13 +64,8 @@ TEST_F(UiTest, NRVysledkuSRozhodujicimPasmem) {
         const char *nc, *pasmoNC, *rc, *hintRC;
     };
     const Radek tabulka[] = {
-        {{0, 0, 0, 0, 0, 0, 0, 0},
-         "NR 7.8",
-         "8kHz",
-         "NC < 15",
-         "8kHz",
-         "RC 0 (H)",
-         "Nejvýše pásmo 8kHz 15.0 dB nad křivkou RC"},
+        // No source entered: nothing to rate, nothing decides.
+        {{0, 0, 0, 0, 0, 0, 0, 0}, "-", "", "-", "", "-", ""},
         {{59.2, 0, 0, 0, 0, 0, 0, 0},
          "NR 30.0",
          "63Hz",
@@ -106,7 +101,15 @@ TEST_F(UiTest, NRVysledkuSRozhodujicimPasmem) {
         for (size_t i = 0; i < PocetPasem; ++i)
             z[i] = r.zdroj[i];
         SpoctiLA(z);
+        okno->ZobrazZdroj();
         okno->PrepocitejOd(1);
+        if (!*r.pasmo) {
+            for (auto s : {StitekPanelu::NR, StitekPanelu::NC, StitekPanelu::RC}) {
+                EXPECT_EQ(Stitek(s).text(), "-");
+                EXPECT_EQ(Stitek(s).toolTip(), "");
+            }
+            continue;
+        }
         EXPECT_EQ(Stitek(StitekPanelu::NR).text(), r.text);
         EXPECT_EQ(Stitek(StitekPanelu::NR).toolTip(), QStringLiteral("Rozhoduje pásmo ") + r.pasmo);
         EXPECT_TRUE(Stitek(StitekPanelu::NR)

@@ -203,7 +203,7 @@ TEST_F(HistorieTest, OkBezZmenyNeniKrok) {
         proved();
         EXPECT_EQ(okno->Historie().PocetKroku(), 0);
         EXPECT_TRUE(okno->Ulozeno());
-        EXPECT_EQ(okno->windowTitle(), "DRUN");
+        EXPECT_EQ(Titulek(*okno), "DRUN");
     }
 }
 

@@ -28,7 +28,7 @@ TEST_F(UiTest, PoStartuNuloveRadkyANicCerveneho) {
     EXPECT_EQ(Seznam()->model()->rowCount(), 1);
     EXPECT_EQ(RadekSeznamu(0), "1     Zdroj drunu");
     EXPECT_EQ(Stitek(StitekPanelu::PopisZdroje).text(), "Zdroj drunu");
-    EXPECT_EQ(okno->windowTitle(), "DRUN");
+    EXPECT_EQ(Titulek(*okno), "DRUN");
     EXPECT_TRUE(okno->Ulozeno());
     EXPECT_TRUE(Zaznam().texty.isEmpty());
     // A source above a requirement of zeros is still not red.

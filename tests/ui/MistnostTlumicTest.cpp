@@ -131,6 +131,14 @@ TEST_F(MistnostTlumicTest, MistnostJenJednaAZvyseniVMaleMistnosti) {
 
 TEST_F(MistnostTlumicTest, UmisteniZdrojeAStorno) {
     mistnost->NastavPridat(true);
+    // The placement choices stand apart by the gap between the field groups.
+    mistnost->show();
+    for (size_t i = 1; i < mistnost->SmerSoucVolba.size(); ++i)
+        EXPECT_GE(mistnost->SmerSoucVolba[i]->x() -
+                      mistnost->SmerSoucVolba[i - 1]->geometry().right() - 1,
+                  MistnostMeziSkupinami)
+            << i;
+    mistnost->hide();
     mistnost->FormShow();
     EXPECT_EQ(mistnost->PlochaStenEdit->text(), "100.0");
     EXPECT_EQ(mistnost->SoucPohl.pole[3]->text(), "0.10");
@@ -212,7 +220,7 @@ TEST_F(MistnostTlumicTest, TlumicKontrolaPredOK) {
     tlumic->FormShow();
     EXPECT_EQ(tlumic->DelkaEdit->text(), "5");
     tlumic->OKBtnClick();
-    EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 1 do 3"});
+    EXPECT_EQ(Zaznam().texty, QStringList{"Délka: zadejte číslo od 1 do 3."});
     EXPECT_EQ(var.cesta.Pocet(), 1);
     EXPECT_TRUE(okno->Ulozeno());
 }

@@ -15,6 +15,7 @@ struct DvePole {
         a = new TMDoubleEdit(&okno);
         b = new TMDoubleEdit(&okno);
         i = new TMIntegerEdit(&okno);
+        a->Nazev = QStringLiteral("Rozměr A");
         v->addWidget(a);
         v->addWidget(b);
         v->addWidget(i);
@@ -44,9 +45,18 @@ struct DvePole {
 } // namespace
 
 TEST(MujEdit, ZpravaRozsahu) {
-    EXPECT_EQ(ZpravaRozsah(0, 150), "V poli musi být číslo od 0 do 150");
-    EXPECT_EQ(ZpravaRozsah(0.01, 1), "V poli musi být číslo od 0.01 do 1");
-    EXPECT_EQ(ZpravaRozsah(10, 100000), "V poli musi být číslo od 10 do 100000");
+    EXPECT_EQ(ZpravaRozsah("Útlum 63Hz", 0, 150), "Útlum 63Hz: zadejte číslo od 0 do 150.");
+    EXPECT_EQ(ZpravaRozsah("", 0.01, 1), "Zadejte číslo od 0.01 do 1.");
+    EXPECT_EQ(ZpravaRozsah("Průtok", 10, 100000), "Průtok: zadejte číslo od 10 do 100000.");
+    // A field's name is its caption without the accelerator, colon and unit.
+    for (const auto& [popisek, nazev] : std::vector<std::pair<QString, QString>>{
+             {"Průtok vzduchu v m3/hod", "Průtok vzduchu"},
+             {"Rozměr A (podél os listů) v mm", "Rozměr A (podél os listů)"},
+             {"Akustický tlak [dB]", "Akustický tlak"},
+             {"&Pásmo podél cesty:", "Pásmo podél cesty"},
+             {"Ve vzdálenosti", "Ve vzdálenosti"},
+             {"Otáčky za minutu", "Otáčky za minutu"}})
+        EXPECT_EQ(NazevZPopisku(popisek), nazev);
 }
 
 TEST(MujEdit, CarkaSeMeniNaTecku) {
@@ -70,9 +80,9 @@ TEST(MujEdit, OpustenimPoleSeOveri) {
         {"nan", "V poli není číslo!", 500},
         {"12abc", "V poli není číslo!", 500},
         {"0x20", "V poli není číslo!", 500},
-        {"", "V poli musi být číslo od 50 do 5000", 500}, // empty becomes "0"
-        {"49.99", "V poli musi být číslo od 50 do 5000", 500},
-        {"5000.01", "V poli musi být číslo od 50 do 5000", 500},
+        {"", "Rozměr A: zadejte číslo od 50 do 5000.", 500}, // empty becomes "0"
+        {"49.99", "Rozměr A: zadejte číslo od 50 do 5000.", 500},
+        {"5000.01", "Rozměr A: zadejte číslo od 50 do 5000.", 500},
         {"50", nullptr, 50},
         {"5000", nullptr, 5000},
         {"2.5e3", nullptr, 2500},
@@ -104,7 +114,7 @@ TEST(MujEdit, CeleCislo) {
     EXPECT_EQ(Zaznam().texty, QStringList{"V poli není číslo!"});
     p.Napis(p.i, "");
     EXPECT_FALSE(p.i->Over()); // "0" is below the minimum 1
-    EXPECT_EQ(Zaznam().texty.last(), "V poli musi být číslo od 1 do 100");
+    EXPECT_EQ(Zaznam().texty.last(), "Zadejte číslo od 1 do 100.");
     EXPECT_EQ(p.i->Cislo(), 2);
     p.Napis(p.i, "100");
     EXPECT_TRUE(p.i->Over());
@@ -160,7 +170,7 @@ TEST(MujEdit, OverVseZastaviNaPrvnimChybnem) {
     p.Napis(p.b, "151"); // still focused, not yet validated
     EXPECT_TRUE(p.b->Neovereno());
     EXPECT_FALSE(TMEdit::OverVse(&p.okno));
-    EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 0 do 150"});
+    EXPECT_EQ(Zaznam().texty, QStringList{"Zadejte číslo od 0 do 150."});
     p.Napis(p.b, "150");
     EXPECT_TRUE(TMEdit::OverVse(&p.okno));
     EXPECT_DOUBLE_EQ(p.b->Cislo(), 150);

@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QWindow>
 
 #include "Pomocnik.h"
 #include "core/Soubory.h"
@@ -328,6 +329,30 @@ TEST_F(UiTest, KazdeOknoSeVejdeNaObrazovku) {
         EXPECT_LE(w->minimumSizeHint().height(), maly.height()) << nazev;
         if (w != okno.get()) w->hide();
     }
+}
+
+// A dialog opens first over the main window's centre, and again where it was
+// closed: not centred anew nor lower.
+TEST_F(UiTest, DialogSeOteviraNaStejnemMiste) {
+    okno->move(0, 0);
+    okno->show();
+    QList<QRect> ramy;
+    for (int i = 0; i < 3; ++i) {
+        PriModalnim([&ramy, i](QWidget* w) {
+            ramy << w->frameGeometry();
+            // The first time the user drags it aside, as the window system would.
+            if (i == 0) w->windowHandle()->setFramePosition(w->pos() + QPoint(40, 30));
+            QApplication::processEvents();
+            ramy << w->frameGeometry();
+            static_cast<QDialog*>(w)->reject();
+        });
+        okno->AboutClick();
+    }
+    ASSERT_EQ(ramy.size(), 6);
+    EXPECT_LE((ramy[0].center() - okno->frameGeometry().center()).manhattanLength(), 4);
+    EXPECT_EQ(ramy[1].topLeft(), ramy[0].topLeft() + QPoint(40, 30));
+    for (int i = 2; i < 6; ++i)
+        EXPECT_EQ(ramy[i], ramy[1]) << i;
 }
 
 TEST_F(UiTest, F1VNastrojiOtevreJehoNapovedu) {

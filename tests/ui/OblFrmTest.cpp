@@ -120,9 +120,9 @@ TEST_F(ObloukTest, RychlostOdTricetiOdmitnutaNaObouStranachMeze) {
 
 TEST_F(ObloukTest, NepotvrzenePoleSeOveriPredOK) {
     for (auto [pole, text, zprava] :
-         {std::tuple{d->RadiusEdit, "49.9", "V poli musi být číslo od 50 do 500"},
-          std::tuple{d->RozmAEdit, "5001", "V poli musi být číslo od 50 do 5000"},
-          std::tuple{d->PrutokEdit, "9", "V poli musi být číslo od 10 do 100000"},
+         {std::tuple{d->RadiusEdit, "49.9", "Rádius: zadejte číslo od 50 do 500."},
+          std::tuple{d->RozmAEdit, "5001", "Rozměr A: zadejte číslo od 50 do 5000."},
+          std::tuple{d->PrutokEdit, "9", "Průtok vzduchu: zadejte číslo od 10 do 100000."},
           std::tuple{d->RozmBEdit, "1,5x", "V poli není číslo!"}})
         OcekavejOdmitnuti(pole, text, zprava);
     // the limits themselves are accepted
@@ -173,7 +173,7 @@ TEST_F(ObloukTest, PredvyplnenaHodnotaMimoMezeOdmitnuta) {
     d->NastavPridat(true);
     d->FormShow();
     d->OKBtnClick();
-    EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 50 do 500"});
+    EXPECT_EQ(Zaznam().texty, QStringList{"Rádius: zadejte číslo od 50 do 500."});
     EXPECT_EQ(var.cesta.Pocet(), 1);
     EXPECT_TRUE(okno->Ulozeno());
 }

@@ -117,11 +117,13 @@ TEST_F(OdbockaTest, OdbockovyPrutokNadCelkovymPrijat) {
 
 TEST_F(OdbockaTest, MezePoli) {
     for (auto [pole, text, zprava] :
-         {std::tuple{d->OdbA2Edit, "49", "V poli musi být číslo od 50 do 5000"},
-          std::tuple{d->OdbB1Edit, "5000.5", "V poli musi být číslo od 50 do 5000"},
-          std::tuple{d->CelkPrutokEdit, "100001", "V poli musi být číslo od 10 do 100000"},
-          std::tuple{d->OdbPrutokEdit, "9.99", "V poli musi být číslo od 10 do 100000"},
-          std::tuple{d->RadiusEdit, "501", "V poli musi být číslo od 50 do 500"}})
+         {std::tuple{d->OdbA2Edit, "49", "Rozměr A2: zadejte číslo od 50 do 5000."},
+          std::tuple{d->OdbB1Edit, "5000.5", "Rozměr B1: zadejte číslo od 50 do 5000."},
+          std::tuple{d->CelkPrutokEdit, "100001",
+                     "Průtok vzduchu před odbočkou: zadejte číslo od 10 do 100000."},
+          std::tuple{d->OdbPrutokEdit, "9.99",
+                     "Průtok vzduchu odbočením: zadejte číslo od 10 do 100000."},
+          std::tuple{d->RadiusEdit, "501", "Rádius: zadejte číslo od 50 do 500."}})
         OcekavejOdmitnuti(pole, text, zprava);
 }
 
@@ -131,7 +133,8 @@ TEST_F(OdbockaTest, PredvyplnenaHodnotaMimoMezeOdmitnuta) {
     d->NastavPridat(true);
     d->FormShow();
     d->OKBtnClick();
-    EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 10 do 100000"});
+    EXPECT_EQ(Zaznam().texty,
+              QStringList{"Průtok vzduchu před odbočkou: zadejte číslo od 10 do 100000."});
     EXPECT_EQ(var.cesta.Pocet(), 1);
     EXPECT_TRUE(okno->Ulozeno());
 }

@@ -147,6 +147,12 @@ inline void Zdroj(THlavniForm& o, double uroven) {
     Zdroj(o, {uroven, uroven, uroven, uroven, uroven, uroven, uroven, uroven});
 }
 
+// The title as the window shows it, the star of unsaved work in its place.
+inline QString Titulek(const QWidget& w) {
+    return QString(w.windowTitle())
+        .replace(QStringLiteral("[*]"), w.isWindowModified() ? QStringLiteral("*") : QString());
+}
+
 // A fresh program state and main window whose files live in a temporary folder.
 class UiTest : public ::testing::Test {
   protected:

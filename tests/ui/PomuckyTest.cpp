@@ -139,10 +139,10 @@ TEST_F(UiTest, AkTlakSpatnyVstupNicNemeni) {
         const char* hlaseni;
     };
     const Radek tab[] = {
-        {d->Vzd1Edit, "0.5", "V poli musi být číslo od 1 do 100"},
-        {d->Vzd2Edit, "100.5", "V poli musi být číslo od 1 do 100"},
+        {d->Vzd1Edit, "0.5", "První vzdálenost: zadejte číslo od 1 do 100."},
+        {d->Vzd2Edit, "100.5", "Druhá vzdálenost: zadejte číslo od 1 do 100."},
         {d->Vzd2Edit, "1,5x", "V poli není číslo!"},
-        {d->AkTlak1Hodn.pole[7], "151", "V poli musi být číslo od 0 do 150"},
+        {d->AkTlak1Hodn.pole[7], "151", "Akustický tlak 8kHz: zadejte číslo od 0 do 150."},
         {d->AkTlak1Hodn.pole[0], "abc", "V poli není číslo!"},
     };
     for (const Radek& r : tab) {
@@ -162,7 +162,7 @@ TEST_F(UiTest, AkTlakSpatnyVstupNicNemeni) {
     Zaznam().Vymaz();
     Napis(d->AkTlak1Hodn.pole[0], "200");
     d->VseBtnClick();
-    EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 0 do 150"});
+    EXPECT_EQ(Zaznam().texty, QStringList{"Akustický tlak 63Hz: zadejte číslo od 0 do 150."});
     EXPECT_EQ(d->AkTlak1Hodn.pole[1]->text(), "0.0");
 }
 

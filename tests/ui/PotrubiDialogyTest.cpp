@@ -219,24 +219,24 @@ TEST_F(DialogyPotrubiTest, PoleOdmitajiMimoMeze) {
     };
     const QString neni = "V poli není číslo!";
     const Radek radky[] = {
-        {hr->RozmAEdit, "49.9", "V poli musi být číslo od 50 do 5000"},
-        {hr->RozmBEdit, "5000.1", "V poli musi být číslo od 50 do 5000"},
-        {hr->DelkaEdit, "0.9", "V poli musi být číslo od 1 do 100"},
-        {hr->DelkaEdit, "", "V poli musi být číslo od 1 do 100"},
-        {hr->PrutokEdit, "100001", "V poli musi být číslo od 10 do 100000"},
+        {hr->RozmAEdit, "49.9", "Rozměr A: zadejte číslo od 50 do 5000."},
+        {hr->RozmBEdit, "5000.1", "Rozměr B: zadejte číslo od 50 do 5000."},
+        {hr->DelkaEdit, "0.9", "Délka: zadejte číslo od 1 do 100."},
+        {hr->DelkaEdit, "", "Délka: zadejte číslo od 1 do 100."},
+        {hr->PrutokEdit, "100001", "Průtok vzduchu: zadejte číslo od 10 do 100000."},
         {hr->PrutokEdit, "1e3x", neni},
-        {ku->PrumerEdit, "0", "V poli musi být číslo od 50 do 5000"},
-        {ku->PrumerEdit, "-200", "V poli musi být číslo od 50 do 5000"},
-        {ku->DelkaEdit, "101", "V poli musi být číslo od 1 do 100"},
-        {ku->PrutokEdit, "9", "V poli musi být číslo od 10 do 100000"},
+        {ku->PrumerEdit, "0", "Průměr: zadejte číslo od 50 do 5000."},
+        {ku->PrumerEdit, "-200", "Průměr: zadejte číslo od 50 do 5000."},
+        {ku->DelkaEdit, "101", "Délka: zadejte číslo od 1 do 100."},
+        {ku->PrutokEdit, "9", "Průtok vzduchu: zadejte číslo od 10 do 100000."},
         {ku->PrutokEdit, "nan", neni},
-        {vy->RozmAEdit, "20", "V poli musi být číslo od 50 do 5000"},
+        {vy->RozmAEdit, "20", "Rozměr A: zadejte číslo od 50 do 5000."},
         {vy->RozmBEdit, "inf", neni},
-        {vy->PrutokEdit, "1e6", "V poli musi být číslo od 10 do 100000"},
-        {vi->PocetEdit, "", "V poli musi být číslo od 1 do 100"},
-        {vi->PocetEdit, "101", "V poli musi být číslo od 1 do 100"},
+        {vy->PrutokEdit, "1e6", "Průtok vzduchu: zadejte číslo od 10 do 100000."},
+        {vi->PocetEdit, "", "Počet stejných zdrojů drunu: zadejte číslo od 1 do 100."},
+        {vi->PocetEdit, "101", "Počet stejných zdrojů drunu: zadejte číslo od 1 do 100."},
         {vi->PocetEdit, "2.5", neni},
-        {vi->PocetEdit, "-1", "V poli musi být číslo od 1 do 100"},
+        {vi->PocetEdit, "-1", "Počet stejných zdrojů drunu: zadejte číslo od 1 do 100."},
     };
     for (const Radek& r : radky) {
         SCOPED_TRACE(r.text.toStdString());
@@ -387,13 +387,14 @@ TEST_F(DialogyPotrubiTest, PredvyplnenaHodnotaMimoMezeOdmitnuta) {
     hr->NastavPridat(true);
     hr->FormShow();
     hr->OKBtnClick();
-    EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 1 do 100"});
+    EXPECT_EQ(Zaznam().texty, QStringList{"Délka: zadejte číslo od 1 do 100."});
     EXPECT_EQ(var.cesta.Pocet(), 1);
     Zaznam().Vymaz();
     var.vstupy.PosledniPocetZdroju = 0;
     vi->FormShow();
     vi->OKBtnClick();
-    EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 1 do 100"});
+    EXPECT_EQ(Zaznam().texty,
+              QStringList{"Počet stejných zdrojů drunu: zadejte číslo od 1 do 100."});
     EXPECT_EQ(var.cesta.Pocet(), 1);
     EXPECT_TRUE(okno->Ulozeno());
 }

@@ -91,7 +91,9 @@ TEST_F(ProjektOkno, TabulkaUpravyAObnoveni) {
     EXPECT_EQ(p->Projekt().Mistnosti[2].Pozadavek, "N20");
     EXPECT_EQ(p->Projekt().Mistnosti[1].Pozadavek, "N30");
     ASSERT_TRUE(p->PrejmenujMistnost(2, "Chodba 2"));
+    EXPECT_EQ(Titulek(*p), "Projekt – budova.DRP*");
     ASSERT_TRUE(p->UlozProjekt(soubor));
+    EXPECT_EQ(Titulek(*p), "Projekt – budova.DRP");
     std::string bajty;
     CtiSoubor(soubor.toStdString(), bajty);
     EXPECT_NE(bajty.find("[MISTNOST]\r\nNazev=Chodba 2\r\nPozadavek=N20\r\nCesta=odvod.DRN\r\n"),

@@ -158,7 +158,7 @@ TEST_F(UiTest, VadnySouborNicNemeni) {
     AkceEdit()->setText("Sklad");
     okno->AkceEditExit();
     NaplnSpektrum(var.Pozadavek, 40);
-    const QString titulek = okno->windowTitle();
+    const QString titulek = Titulek(*okno);
     const std::array<double, 9> vysledek = var.Vysledek;
     VyberSoubor(soubor);
     Zaznam().volby = {Hlaseni::Volba::Neukladat};
@@ -172,7 +172,7 @@ TEST_F(UiTest, VadnySouborNicNemeni) {
     EXPECT_EQ(var.Vysledek, vysledek);
     EXPECT_EQ(Seznam()->model()->rowCount(), 2);
     EXPECT_EQ(okno->Dokument().Soubor(), QString());
-    EXPECT_EQ(okno->windowTitle(), titulek);
+    EXPECT_EQ(Titulek(*okno), titulek);
     EXPECT_FALSE(okno->Ulozeno());
     EXPECT_TRUE(okno->Akce(Prikaz::Zpet)->isEnabled());
     EXPECT_EQ(var.Pozadavek[0], 40); // opening never touches the requirement
@@ -223,10 +223,10 @@ TEST_F(UiTest, UlozitBezDialoguATitulek) {
         ASSERT_TRUE(UlozData(jiny, soubor.toStdString()).Ok());
     }
     okno->OtevriSoubor(soubor);
-    EXPECT_EQ(okno->windowTitle(), "scenario1.DRN – DRUN");
+    EXPECT_EQ(Titulek(*okno), "scenario1.DRN – DRUN");
     AkceEdit()->setText("Změna");
     okno->AkceEditExit();
-    EXPECT_EQ(okno->windowTitle(), "*scenario1.DRN – DRUN");
+    EXPECT_EQ(Titulek(*okno), "scenario1.DRN* – DRUN");
     EXPECT_EQ(okno->Akce(Prikaz::Ulozit)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     EXPECT_EQ(okno->Akce(Prikaz::UlozitJako)->shortcut(),
               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
@@ -234,7 +234,7 @@ TEST_F(UiTest, UlozitBezDialoguATitulek) {
     std::string bajty;
     ASSERT_TRUE(TextDat(var, bajty));
     EXPECT_EQ(Obsah(soubor), bajty);
-    EXPECT_EQ(okno->windowTitle(), "scenario1.DRN – DRUN");
+    EXPECT_EQ(Titulek(*okno), "scenario1.DRN – DRUN");
     EXPECT_TRUE(Zaznam().texty.isEmpty());
 
     // The question about unsaved work, each answer, before "Nový".
@@ -246,8 +246,8 @@ TEST_F(UiTest, UlozitBezDialoguATitulek) {
         const char* titulek;
     } odpovedi[] = {
         {Hlaseni::Volba::Ulozit, "A1", 1, true, "DRUN"},
-        {Hlaseni::Volba::Neukladat, "A2", 1, false, "*DRUN"},
-        {Hlaseni::Volba::Storno, "A3", 2, false, "*scenario1.DRN – DRUN"},
+        {Hlaseni::Volba::Neukladat, "A2", 1, false, "DRUN*"},
+        {Hlaseni::Volba::Storno, "A3", 2, false, "scenario1.DRN* – DRUN"},
     };
     for (const auto& o : odpovedi) {
         SCOPED_TRACE(o.akce);
@@ -260,7 +260,7 @@ TEST_F(UiTest, UlozitBezDialoguATitulek) {
         EXPECT_EQ(Zaznam().texty, QStringList{"Výpočet není uložen. Skutečně nový výpočet?"});
         EXPECT_EQ(var.cesta.Pocet(), o.pocet);
         EXPECT_EQ(Obsah(soubor).find(o.akce) != std::string::npos, o.zapsano);
-        EXPECT_EQ(okno->windowTitle(), o.titulek);
+        EXPECT_EQ(Titulek(*okno), o.titulek);
         okno->Historie().OznacUlozeno();
     }
 }
@@ -359,7 +359,7 @@ TEST_F(KonfiguraceUi, DialogParametru) {
     d->FormShow();
     Napis(d->DelkaStranyEdit, "101");
     d->OKButtonClick();
-    EXPECT_EQ(Zaznam().texty, QStringList{"V poli musi být číslo od 25 do 100"});
+    EXPECT_EQ(Zaznam().texty, QStringList{"Délka stránky: zadejte číslo od 25 do 100."});
     EXPECT_EQ(var.parametry.DelkaStranky, 33);
     Napis(d->DelkaStranyEdit, "25");
     d->AutoSaveBox->setChecked(true);

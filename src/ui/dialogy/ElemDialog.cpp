@@ -89,8 +89,10 @@ QString ZpravaRychlostPotrubi() {
 }
 
 QLabel* UmistiPole(QGridLayout* g, int radek, int sloupec, const QString& popisek, QWidget* pole,
-                   int sirkaPopisku) {
+                   int sirkaPopisku, const QString& nazev) {
     auto* l = new QLabel(popisek, pole->parentWidget());
+    if (auto* m = qobject_cast<TMEdit*>(pole))
+        m->Nazev = nazev.isEmpty() ? NazevZPopisku(popisek) : nazev;
     pole->setFixedWidth(80);
     if (auto* t = qobject_cast<QLineEdit*>(pole)) t->setAlignment(Qt::AlignRight);
     g->addWidget(l, radek, sloupec, 1, sirkaPopisku);
@@ -107,11 +109,14 @@ void PridejZahlaviPasem(QGridLayout* g, int radek, int sloupec) {
 }
 
 RadekPasem PridejRadekPasem(QGridLayout* g, int radek, int sloupec, const QString& nazev,
-                            QWidget* rodic) {
+                            QWidget* rodic, const QString& nazevPole) {
     RadekPasem r{};
     g->addWidget(new QLabel(nazev, rodic), radek, sloupec - 1);
+    const QString radku = nazevPole.isEmpty() ? NazevZPopisku(nazev) : nazevPole;
     for (int i = 0; i < drun::PocetPasem; ++i) {
         r.pole[i] = new TMDoubleEdit(rodic);
+        const QString pasmo = QString::fromUtf8(drun::NazvyPasem[static_cast<size_t>(i)]);
+        r.pole[i]->Nazev = radku.isEmpty() ? pasmo : radku + QLatin1Char(' ') + pasmo;
         r.pole[i]->setFixedWidth(56);
         r.pole[i]->setAlignment(Qt::AlignRight);
         g->addWidget(r.pole[i], radek, sloupec + i);
@@ -131,7 +136,7 @@ bool PoleVMezich(QWidget* w) {
             continue;
         }
         if (x >= min && x <= max) continue;
-        hlaseni().Chyba(ZpravaRozsah(min, max));
+        hlaseni().Chyba(ZpravaRozsah(f->Nazev, min, max));
         f->setFocus(Qt::OtherFocusReason);
         f->selectAll();
         return false;

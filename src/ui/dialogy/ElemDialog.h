@@ -76,15 +76,16 @@ class TElementDialog : public TPlnenyDialog {
 
 // Puts `pole` at the dialogs' usual field width (a text field right aligned)
 // into row `radek` of g behind its caption, which starts at column `sloupec`
-// and spans `sirkaPopisku` columns; returns the caption.
+// and spans `sirkaPopisku` columns; returns the caption. A number field's
+// messages name it `nazev`, or its caption without the unit when that is "".
 QLabel* UmistiPole(QGridLayout* g, int radek, int sloupec, const QString& popisek, QWidget* pole,
-                   int sirkaPopisku = 1);
+                   int sirkaPopisku = 1, const QString& nazev = {});
 // A new number field placed as UmistiPole places it.
 template <class Pole = TMDoubleEdit>
 Pole* PridejPole(QGridLayout* g, int radek, int sloupec, const QString& popisek, QWidget* rodic,
-                 int sirkaPopisku = 1) {
+                 int sirkaPopisku = 1, const QString& nazev = {}) {
     auto* f = new Pole(rodic);
-    UmistiPole(g, radek, sloupec, popisek, f, sirkaPopisku);
+    UmistiPole(g, radek, sloupec, popisek, f, sirkaPopisku, nazev);
     return f;
 }
 
@@ -94,8 +95,10 @@ struct RadekPasem {
 };
 // Adds captions "63Hz" .. "8kHz" in row `radek` starting at column `sloupec`.
 void PridejZahlaviPasem(QGridLayout* g, int radek, int sloupec);
+// Messages name a band field by `nazevPole` (or the row's caption without the
+// unit) and its band: "Útlum 63Hz".
 RadekPasem PridejRadekPasem(QGridLayout* g, int radek, int sloupec, const QString& nazev,
-                            QWidget* rodic);
+                            QWidget* rodic, const QString& nazevPole = {});
 // A value the program put into a field (a remembered input of another element
 // type) may lie outside the field's limits: the first enabled such field below
 // w gets the range message and the focus, and the result is false.

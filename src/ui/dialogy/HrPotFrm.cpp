@@ -16,8 +16,9 @@ THrPotrubiForm::THrPotrubiForm(DrunVar& var, QWidget* parent)
     : TElementDialog(var, QStringLiteral("Hranaté potrubí"), parent) {
     auto* v = new QVBoxLayout(this);
     auto* g = new QGridLayout;
-    RozmAEdit = PridejPole(g, 0, 0, QStringLiteral("Rozměry v mm: A"), this);
-    RozmBEdit = PridejPole(g, 0, 2, QStringLiteral("x B"), this);
+    RozmAEdit =
+        PridejPole(g, 0, 0, QStringLiteral("Rozměry v mm: A"), this, 1, QStringLiteral("Rozměr A"));
+    RozmBEdit = PridejPole(g, 0, 2, QStringLiteral("x B"), this, 1, QStringLiteral("Rozměr B"));
     DelkaEdit = PridejPole(g, 1, 0, QStringLiteral("Délka v m"), this);
     PrutokEdit = PridejPole(g, 2, 0, QStringLiteral("Průtok vzduchu v m3/hod"), this);
     g->setColumnStretch(4, 1);

@@ -39,8 +39,10 @@ TKTlumicForm::TKTlumicForm(DrunVar& var, QWidget* parent)
     : TElementDialog(var, QStringLiteral("Kulisový tlumič drunu"), parent) {
     auto* v = new QVBoxLayout(this);
     auto* g = new QGridLayout;
-    RozmAEdit = PridejPole(g, 0, 0, QStringLiteral("Rozměr potrubí v mm šířka"), this);
-    RozmBEdit = PridejPole(g, 0, 2, QStringLiteral("x výška"), this);
+    RozmAEdit = PridejPole(g, 0, 0, QStringLiteral("Rozměr potrubí v mm šířka"), this, 1,
+                           QStringLiteral("Šířka potrubí"));
+    RozmBEdit =
+        PridejPole(g, 0, 2, QStringLiteral("x výška"), this, 1, QStringLiteral("Výška potrubí"));
     DelkaEdit = PridejPole<TMIntegerEdit>(g, 1, 0, QStringLiteral("Délka"), this);
     prutokEdit = PridejPole(g, 2, 0, QStringLiteral("Průtok v m3/hod"), this);
     SirkaVlozekComboBox = new QComboBox(this);

@@ -37,7 +37,7 @@ TMistnostForm::TMistnostForm(DrunVar& var, QWidget* parent)
     hint(PlochaStenEdit,
          UmistiPole(horni, 1, 0, QStringLiteral("Plocha stěn v m2"), PlochaStenEdit),
          QStringLiteral("Součet ploch všech stěn vč. podlahy a stropu"));
-    horni->addItem(new QSpacerItem(24, 1), 1, 2);
+    horni->addItem(new QSpacerItem(MistnostMeziSkupinami, 1), 1, 2);
     VzdalenostEdit = new TMDoubleEdit(this);
     hint(VzdalenostEdit,
          UmistiPole(horni, 1, 3, QStringLiteral("Vzdálenost od zdroje v m"), VzdalenostEdit),
@@ -49,7 +49,8 @@ TMistnostForm::TMistnostForm(DrunVar& var, QWidget* parent)
     auto* g = new QGridLayout;
     PridejZahlaviPasem(g, 0, 1);
     SoucPohl = PridejRadekPasem(g, 1, 1, QStringLiteral("Součinitel pohltivosti stěn"), this);
-    SmerSouc = PridejRadekPasem(g, 2, 1, QStringLiteral("Směrový součiitel"), this);
+    SmerSouc = PridejRadekPasem(g, 2, 1, QStringLiteral("Směrový součiitel"), this,
+                                QStringLiteral("Směrový součinitel"));
     v->addLayout(g);
 
     SmerSoucRadioGroup =
@@ -66,6 +67,7 @@ TMistnostForm::TMistnostForm(DrunVar& var, QWidget* parent)
         radio->addWidget(b, 0, i);
         radio->setColumnStretch(i, 1);
     }
+    radio->setHorizontalSpacing(MistnostMeziSkupinami);
     // Five even columns, whatever the length of each text.
     int sirka = 0;
     for (QRadioButton* b : SmerSoucVolba)

@@ -9,6 +9,9 @@ class QGroupBox;
 class QLineEdit;
 class QRadioButton;
 
+// The gap between the room dialog's groups of fields and between its placement choices.
+constexpr int MistnostMeziSkupinami = 24;
+
 // "Místnost": the room at the end of the path; wall area, distance and the
 // program-wide absorption and directivity tables.
 class TMistnostForm : public TElementDialog {

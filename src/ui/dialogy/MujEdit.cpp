@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QRegularExpression>
 
 #include "core/Cisla.h"
 #include "ui/spolecne/Hlaseni.h"
@@ -11,13 +12,15 @@ namespace {
 bool validujeSe = false; // a field is showing its message right now
 
 // A parsed text becomes the value only when it is a number within the limits.
-template <class T> bool PrevezmiCislo(std::optional<T> v, T min, T max, T& cislo, QString& chyba) {
+template <class T>
+bool PrevezmiCislo(std::optional<T> v, const QString& nazev, T min, T max, T& cislo,
+                   QString& chyba) {
     if (!v) {
         chyba = ZpravaNeniCislo();
         return false;
     }
     if (*v < min || *v > max) {
-        chyba = ZpravaRozsah(min, max);
+        chyba = ZpravaRozsah(nazev, min, max);
         return false;
     }
     cislo = *v;
@@ -30,10 +33,20 @@ QString ZpravaNeniCislo() {
     return QStringLiteral("V poli není číslo!");
 }
 
-QString ZpravaRozsah(double min, double max) {
-    return QStringLiteral("V poli musi být číslo od ") +
-           QString::fromStdString(drun::FormatObecne(min)) + QStringLiteral(" do ") +
-           QString::fromStdString(drun::FormatObecne(max));
+QString ZpravaRozsah(const QString& nazev, double min, double max) {
+    const QString rozsah = QStringLiteral("číslo od ") +
+                           QString::fromStdString(drun::FormatObecne(min)) +
+                           QStringLiteral(" do ") +
+                           QString::fromStdString(drun::FormatObecne(max)) + QStringLiteral(".");
+    if (nazev.isEmpty()) return QStringLiteral("Zadejte ") + rozsah;
+    return nazev + QStringLiteral(": zadejte ") + rozsah;
+}
+
+QString NazevZPopisku(const QString& popisek) {
+    static const QRegularExpression jednotka(QStringLiteral(R"((\s+v\s+\S+|\s*\[[^\]]*\])$)"));
+    QString n = QString(popisek).remove(QLatin1Char('&')).trimmed();
+    if (n.endsWith(QLatin1Char(':'))) n.chop(1);
+    return n.remove(jednotka).trimmed();
 }
 
 TMEdit::TMEdit(QWidget* parent) : QLineEdit(parent) {
@@ -97,7 +110,7 @@ void TMDoubleEdit::keyPressEvent(QKeyEvent* e) {
 }
 
 bool TMDoubleEdit::Prevezmi(const QString& text, QString& chyba) {
-    return PrevezmiCislo(drun::CtiDouble(text.toStdString()), Min, Max, cislo_, chyba);
+    return PrevezmiCislo(drun::CtiDouble(text.toStdString()), Nazev, Min, Max, cislo_, chyba);
 }
 
 TMIntegerEdit::TMIntegerEdit(QWidget* parent) : TMEdit(parent) {}
@@ -109,5 +122,5 @@ void TMIntegerEdit::NastavCislo(int v) {
 }
 
 bool TMIntegerEdit::Prevezmi(const QString& text, QString& chyba) {
-    return PrevezmiCislo(drun::CtiInt(text.toStdString()), Min, Max, cislo_, chyba);
+    return PrevezmiCislo(drun::CtiInt(text.toStdString()), Nazev, Min, Max, cislo_, chyba);
 }

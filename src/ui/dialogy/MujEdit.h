@@ -23,6 +23,9 @@ class TMEdit : public QLineEdit {
     // Validates every pending field below w (in tab order); false at the first failure.
     static bool OverVse(QWidget* w);
 
+    // What the field is, as its messages name it (its caption without the unit).
+    QString Nazev;
+
   protected:
     void focusOutEvent(QFocusEvent* e) override;
     virtual bool Prevezmi(const QString& text, QString& chyba) = 0;
@@ -80,4 +83,7 @@ class TMIntegerEdit : public TMEdit {
 
 // Texts of the validation messages.
 QString ZpravaNeniCislo();
-QString ZpravaRozsah(double min, double max);
+QString ZpravaRozsah(const QString& nazev, double min, double max);
+// A field's name from its caption: without "&", a trailing colon and a
+// trailing unit (" v mm", " [dB]").
+QString NazevZPopisku(const QString& popisek);

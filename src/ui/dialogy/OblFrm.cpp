@@ -20,8 +20,9 @@ TObloukForm::TObloukForm(DrunVar& var, QWidget* parent)
     : TElementDialog(var, QStringLiteral("Oblouk, koleno"), parent) {
     auto* v = new QVBoxLayout(this);
     auto* g = new QGridLayout;
-    RozmAEdit = PridejPole(g, 0, 0, QStringLiteral("Rozměry v mm: A"), this);
-    RozmBEdit = PridejPole(g, 0, 2, QStringLiteral("x B"), this);
+    RozmAEdit =
+        PridejPole(g, 0, 0, QStringLiteral("Rozměry v mm: A"), this, 1, QStringLiteral("Rozměr A"));
+    RozmBEdit = PridejPole(g, 0, 2, QStringLiteral("x B"), this, 1, QStringLiteral("Rozměr B"));
     RadiusEdit = PridejPole(g, 1, 0, QStringLiteral("Rádius v mm"), this);
     PrutokEdit = PridejPole(g, 2, 0, QStringLiteral("Průtok vzduchu v m3/hod"), this);
     g->setColumnStretch(4, 1);

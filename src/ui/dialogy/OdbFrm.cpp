@@ -21,15 +21,17 @@ TOdbockaForm::TOdbockaForm(DrunVar& var, QWidget* parent)
     auto* smery = new QHBoxLayout;
     auto* pocitany = new QGroupBox(QStringLiteral("Počítaný směr (za odbočkou)"), this);
     auto* g1 = new QGridLayout(pocitany);
-    OdbA1Edit = PridejPole(g1, 0, 0, QStringLiteral("Rozměry v mm: A1"), this);
-    OdbB1Edit = PridejPole(g1, 0, 2, QStringLiteral("x B1"), this);
+    OdbA1Edit = PridejPole(g1, 0, 0, QStringLiteral("Rozměry v mm: A1"), this, 1,
+                           QStringLiteral("Rozměr A1"));
+    OdbB1Edit = PridejPole(g1, 0, 2, QStringLiteral("x B1"), this, 1, QStringLiteral("Rozměr B1"));
     OdbPrutokEdit =
         PridejPole(g1, 1, 0, QStringLiteral("Průtok vzduchu odbočením v m3/hod"), this, 3);
     smery->addWidget(pocitany);
     auto* ostatni = new QGroupBox(QStringLiteral("Ostatní směry (za odbočkou)"), this);
     auto* g2 = new QGridLayout(ostatni);
-    OdbA2Edit = PridejPole(g2, 0, 0, QStringLiteral("Rozměry v mm: A2"), this);
-    OdbB2Edit = PridejPole(g2, 0, 2, QStringLiteral("x B2"), this);
+    OdbA2Edit = PridejPole(g2, 0, 0, QStringLiteral("Rozměry v mm: A2"), this, 1,
+                           QStringLiteral("Rozměr A2"));
+    OdbB2Edit = PridejPole(g2, 0, 2, QStringLiteral("x B2"), this, 1, QStringLiteral("Rozměr B2"));
     g2->setRowStretch(1, 1);
     smery->addWidget(ostatni, 0);
     v->addLayout(smery);

@@ -23,6 +23,7 @@ TParametryForm::TParametryForm(DrunVar& var, QWidget* parent) : QDialog(parent),
     auto* g = new QGridLayout;
     g->addWidget(new QLabel(QStringLiteral("Délka stránky na tiskárně"), this), 0, 0);
     DelkaStranyEdit = new TMIntegerEdit(this);
+    DelkaStranyEdit->Nazev = QStringLiteral("Délka stránky");
     DelkaStranyEdit->NastavMeze(MinDelkaStranky, MaxDelkaStranky);
     DelkaStranyEdit->NastavCislo(60);
     DelkaStranyEdit->setMaximumWidth(60);

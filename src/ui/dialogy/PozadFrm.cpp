@@ -51,6 +51,7 @@ TPozadavekForm::TPozadavekForm(DrunVar& var, Spectrum& pozadavek, QWidget* paren
     NkrivkyComboBox->setMinimumWidth(80);
     LimitLAEdit = new TMDoubleEdit(this);
     LimitLAEdit->setMaximumWidth(80);
+    LimitLAEdit->Nazev = QStringLiteral("Limit");
     LimitLAEdit->NastavMeze(LimitLAMin, LimitLAMax);
     LimitLAEdit->setStatusTip(QStringLiteral("Limit hladiny A na konci sítě v dB(A), nejvýš jedno "
                                              "desetinné místo"));
@@ -63,7 +64,7 @@ TPozadavekForm::TPozadavekForm(DrunVar& var, Spectrum& pozadavek, QWidget* paren
 
     auto* g = new QGridLayout;
     PridejZahlaviPasem(g, 0, 1);
-    Hodn = PridejRadekPasem(g, 1, 1, QString(), this);
+    Hodn = PridejRadekPasem(g, 1, 1, QString(), this, QStringLiteral("Požadavek"));
     v->addLayout(g);
 
     OKBtn = new QPushButton(QStringLiteral("OK"), this);

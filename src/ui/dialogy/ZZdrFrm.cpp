@@ -152,7 +152,8 @@ TOdhadVentilatoruForm::TOdhadVentilatoruForm(QWidget* parent) : QDialog(parent) 
                             QStringLiteral("AM axiální s rozváděcím kolem")});
     g->addWidget(new QLabel(QStringLiteral("Druh"), this), 3, 0);
     g->addWidget(DruhComboBox, 3, 1, 1, 2);
-    PomerEdit = PridejPole(g, 4, 0, QStringLiteral("Poměr V/V_opt (nepovinný)"), this);
+    PomerEdit = PridejPole(g, 4, 0, QStringLiteral("Poměr V/V_opt (nepovinný)"), this, 1,
+                           QStringLiteral("Poměr V/V_opt"));
     LopatekEdit = new QLineEdit(this);
     LopatekEdit->setAlignment(Qt::AlignRight);
     UmistiPole(g, 5, 0, QStringLiteral("Počet lopatek (nepovinný)"), LopatekEdit);

@@ -825,10 +825,12 @@ void THlavniForm::OhlasVeStavu(const VysledekSouboru& v) {
 }
 
 void THlavniForm::ObnovTitulek() {
-    QString t = QStringLiteral("DRUN");
     const QString& soubor = dokument_->Soubor();
-    if (!soubor.isEmpty()) t = QFileInfo(soubor).fileName() + QStringLiteral(" – ") + t;
-    setWindowTitle(Ulozeno() ? t : QStringLiteral("*") + t);
+    // The star of unsaved work follows the file's name.
+    setWindowTitle(soubor.isEmpty() ? QStringLiteral("DRUN[*]")
+                                    : NazevSHvezdickou(QFileInfo(soubor).fileName()) +
+                                          QStringLiteral(" – DRUN"));
+    setWindowModified(!Ulozeno());
 }
 
 void THlavniForm::OtevriNaposledy(const QString& soubor) {

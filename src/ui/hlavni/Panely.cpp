@@ -181,6 +181,9 @@ void TPanelyHodnot::ZobrazZdroj(const TElementSite& zdroj) {
     stitky_[static_cast<size_t>(StitekPanelu::PopisZdroje)]->setText(
         QString::fromStdString(zdroj.Popis));
     Zapis(RadekPanelu::Zdroj, zdroj.VlastniDrun);
+    bezZdroje_ = std::all_of(zdroj.VlastniDrun.begin(), zdroj.VlastniDrun.begin() + PocetPasem,
+                             [](double d) { return d == 0; });
+    ZobrazHodnoceni();
     SrovnejSloupce();
 }
 
@@ -203,17 +206,8 @@ void TPanelyHodnot::ZobrazElement(const TElementSite& e, const TElementSite* pre
 void TPanelyHodnot::ZobrazVysledek(const std::array<double, 9>& vysledek,
                                    const std::array<double, 9>& rozdil, bool sPozadavkem) {
     Zapis(RadekPanelu::Vysledek, vysledek);
-    auto hodnoceni = [this](StitekPanelu co, const QString& text, const QString& hint) {
-        QLabel* l = stitky_[static_cast<size_t>(co)];
-        l->setText(text);
-        NastavHint(l, hint);
-    };
-    const HodnoceniNR nr = SpoctiNR(vysledek);
-    hodnoceni(StitekPanelu::NR, QStringLiteral("NR ") + Text(nr.N), HintNR(nr));
-    const HodnoceniNC nc = SpoctiNC(vysledek);
-    hodnoceni(StitekPanelu::NC, QString::fromStdString(PopisNC(nc)), HintNC(nc));
-    const HodnoceniRC rc = SpoctiRC(vysledek);
-    hodnoceni(StitekPanelu::RC, QString::fromStdString(PopisRC(rc)), HintRC(rc));
+    hodnoceny_ = vysledek;
+    ZobrazHodnoceni();
     Zapis(RadekPanelu::Rozdil, rozdil);
     for (size_t i = 0; i < 9; ++i) {
         QLabel* l = R(RadekPanelu::Rozdil)[i];
@@ -226,6 +220,21 @@ void TPanelyHodnot::ZobrazVysledek(const std::array<double, 9>& vysledek,
         l->setPalette(p);
     }
     SrovnejSloupce();
+}
+
+void TPanelyHodnot::ZobrazHodnoceni() {
+    auto hodnoceni = [this](StitekPanelu co, const QString& text, const QString& hint) {
+        QLabel* l = stitky_[static_cast<size_t>(co)];
+        l->setText(bezZdroje_ ? QStringLiteral("-") : text);
+        NastavHint(l, bezZdroje_ ? QString() : hint);
+    };
+    // Without a source there is no noise to rate.
+    const HodnoceniNR nr = SpoctiNR(hodnoceny_);
+    hodnoceni(StitekPanelu::NR, QStringLiteral("NR ") + Text(nr.N), HintNR(nr));
+    const HodnoceniNC nc = SpoctiNC(hodnoceny_);
+    hodnoceni(StitekPanelu::NC, QString::fromStdString(PopisNC(nc)), HintNC(nc));
+    const HodnoceniRC rc = SpoctiRC(hodnoceny_);
+    hodnoceni(StitekPanelu::RC, QString::fromStdString(PopisRC(rc)), HintRC(rc));
 }
 
 void TPanelyHodnot::ZobrazPozadavek(const std::array<double, 9>& pozadavek) {

@@ -37,6 +37,7 @@ class TPanelyHodnot : public QWidget {
   public:
     explicit TPanelyHodnot(QWidget* rodic = nullptr);
 
+    // The source; with none entered (zero in every band) the ratings show "-".
     void ZobrazZdroj(const drun::TElementSite& zdroj);
     // `pred` is the element before it; the source has none.
     void ZobrazElement(const drun::TElementSite& e, const drun::TElementSite* pred);
@@ -64,10 +65,13 @@ class TPanelyHodnot : public QWidget {
     const Radek& R(RadekPanelu r) const { return radky_[static_cast<size_t>(r)]; }
     void Zapis(RadekPanelu r, const std::array<double, 9>& s);
     void SrovnejSloupce();
+    void ZobrazHodnoceni();
 
     std::array<Radek, static_cast<size_t>(RadekPanelu::Pocet)> radky_{};
     std::array<QLabel*, static_cast<size_t>(StitekPanelu::Pocet)> stitky_{};
     std::array<QGridLayout*, 3> mrizky_{}; // source, element, result
     QFrame* zdroj_ = nullptr;
     QFrame* vysledek_ = nullptr;
+    std::array<double, 9> hodnoceny_{}; // the result the ratings are of
+    bool bezZdroje_ = true;
 };

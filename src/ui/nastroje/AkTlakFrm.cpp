@@ -53,6 +53,8 @@ TAkTlakForm::TAkTlakForm(DrunVar& var, QWidget* parent)
     vzd->addWidget(new QLabel(QStringLiteral("Ve vzdálenosti"), this));
     Vzd1Edit = new TMDoubleEdit(this);
     Vzd2Edit = new TMDoubleEdit(this);
+    Vzd1Edit->Nazev = QStringLiteral("První vzdálenost");
+    Vzd2Edit->Nazev = QStringLiteral("Druhá vzdálenost");
     for (TMDoubleEdit* f : {Vzd1Edit, Vzd2Edit}) {
         f->setFixedWidth(56);
         f->setAlignment(Qt::AlignRight);

@@ -28,7 +28,8 @@ TPrevodForm::TPrevodForm(QWidget* parent) : TPlnenyDialog(QStringLiteral("Převo
     tucne.setBold(true);
     LxLbl->setFont(tucne);
     g->addWidget(LxLbl, 0, 9);
-    Hodn = PridejRadekPasem(g, 1, 1, QStringLiteral("Zadej hodnoty "), this);
+    Hodn = PridejRadekPasem(g, 1, 1, QStringLiteral("Zadej hodnoty "), this,
+                            QStringLiteral("Hodnota"));
     VyslLxLbl = new QLabel(this);
     VyslLxLbl->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     VyslLxLbl->setFrameShape(QFrame::StyledPanel);

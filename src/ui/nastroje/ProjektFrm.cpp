@@ -312,7 +312,8 @@ bool TProjektForm::MuzeZahodit() {
 void TProjektForm::NastavTitulek() {
     const QString nazev =
         soubor_.isEmpty() ? QStringLiteral("nový projekt") : QFileInfo(soubor_).fileName();
-    setWindowTitle(QStringLiteral("Projekt – ") + nazev + (zmeneno_ ? QStringLiteral(" *") : ""));
+    setWindowTitle(QStringLiteral("Projekt – ") + NazevSHvezdickou(nazev));
+    setWindowModified(zmeneno_);
 }
 
 void TProjektForm::Zmena() {

@@ -124,6 +124,11 @@ void NastavHint(QWidget* w, const QString& hint) {
     w->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
 }
 
+QString NazevSHvezdickou(const QString& nazev) {
+    const QString hvezdicka = QStringLiteral("[*]");
+    return QString(nazev).replace(hvezdicka, hvezdicka + hvezdicka) + hvezdicka;
+}
+
 bool PredejHint(QWidget* okno, QEvent* e) {
     if (e->type() != QEvent::StatusTip || !okno->parentWidget()) return false;
     QCoreApplication::sendEvent(okno->parentWidget()->window(), e);

@@ -48,6 +48,10 @@ void NastavHint(QWidget* w, const QString& hint);
 // the mouse on to the main window's status bar. True when `e` was such a hint.
 bool PredejHint(QWidget* okno, QEvent* e);
 
+// A file's name for a window title with the star of unsaved work right behind
+// it, shown by setWindowModified; a "[*]" in the name itself is kept as it is.
+QString NazevSHvezdickou(const QString& nazev);
+
 // The result of a file operation: its confirmation as information, its
 // failure as an error (nothing when there is no text).
 void Ohlas(const drun::VysledekSouboru& v);

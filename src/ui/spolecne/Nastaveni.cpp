@@ -1,5 +1,6 @@
 #include "ui/spolecne/Nastaveni.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -8,6 +9,7 @@
 #include <QStandardPaths>
 #include <QWidget>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -18,20 +20,33 @@ void UlozNaposledy(const QStringList& s) {
     QSettings().setValue(KlicNaposledy, s);
 }
 
-// Saves the window's geometry each time it is hidden (closing hides it too).
+// Shows the window again where it was hidden, within the screen, and saves
+// its geometry each time it is hidden (closing hides it too).
 class StrazcePolohy : public QObject {
   public:
     StrazcePolohy(QWidget* okno, const QString& nazev) : QObject(okno), klic_(nazev) {}
     bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::Show) VejdiSeNaObrazovku(static_cast<QWidget*>(o));
-        if (e->type() == QEvent::Hide && !klic_.isEmpty() &&
-            !static_cast<QWidget*>(o)->isMinimized())
-            QSettings().setValue(klic_, static_cast<QWidget*>(o)->saveGeometry());
+        auto* okno = static_cast<QWidget*>(o);
+        if (e->type() == QEvent::Show) {
+            // Left to itself, a dialog is centred anew at each opening, and an
+            // X11 window manager puts it by its client area the first time and
+            // by its frame after that: one title bar lower. A dialog not yet
+            // placed is centred over its window (within the screen) after this.
+            if (poloha_) okno->move(*poloha_);
+            const bool centruje =
+                qobject_cast<QDialog*>(okno) && !okno->testAttribute(Qt::WA_Moved);
+            VejdiSeNaObrazovku(okno, !centruje);
+        }
+        if (e->type() == QEvent::Hide && !okno->isMinimized()) {
+            poloha_ = okno->pos();
+            if (!klic_.isEmpty()) QSettings().setValue(klic_, okno->saveGeometry());
+        }
         return false;
     }
 
   private:
     QString klic_;
+    std::optional<QPoint> poloha_; // the frame's, when it was last hidden
 };
 
 } // namespace
@@ -83,7 +98,7 @@ QRect NaObrazovce(const QRect& ram, const QRect& dostupne) {
     return r;
 }
 
-void VejdiSeNaObrazovku(QWidget* okno) {
+void VejdiSeNaObrazovku(QWidget* okno, bool poloha) {
     const QScreen* s = okno->screen();
     if (!s || okno->isMaximized() || okno->isFullScreen()) return;
     // Before the window manager frames it, leave room for a title bar.
@@ -98,7 +113,7 @@ void VejdiSeNaObrazovku(QWidget* okno) {
     if (okno->minimumWidth() > velikost.width() || okno->minimumHeight() > velikost.height())
         okno->setMinimumSize(okno->minimumSize().boundedTo(velikost));
     if (velikost != okno->size()) okno->resize(velikost);
-    if (ram.topLeft() != okno->frameGeometry().topLeft()) okno->move(ram.topLeft());
+    if (poloha && ram.topLeft() != okno->frameGeometry().topLeft()) okno->move(ram.topLeft());
 }
 
 void HlidejObrazovku(QWidget* okno) {

@@ -32,5 +32,6 @@ void PamatujPolohu(QWidget* okno, const QString& nazev);
 void HlidejObrazovku(QWidget* okno);
 // A window's frame moved and shrunk into the available area `dostupne`.
 QRect NaObrazovce(const QRect& ram, const QRect& dostupne);
-// Keeps the window within its screen, smaller if need be, and lets it be shrunk that far.
-void VejdiSeNaObrazovku(QWidget* okno);
+// Keeps the window within its screen, smaller if need be, and lets it be shrunk
+// that far; without `poloha` only its size, the place being left to the caller.
+void VejdiSeNaObrazovku(QWidget* okno, bool poloha = true);
