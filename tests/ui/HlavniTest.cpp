@@ -7,11 +7,20 @@
 #include <QSignalSpy>
 #include <QToolButton>
 
+#include <QTreeWidget>
+
 #include "Pomocnik.h"
 #include "core/DrunVyp.h"
+#include "core/Soubory.h"
+#include "io/DataSoubor.h"
+#include "io/Pomocnik.h"
+#include "io/RozvodSoubor.h"
 #include "tools/Pozadavek.h"
+#include "ui/dialogy/ObElFrm.h"
 #include "ui/dialogy/PozadFrm.h"
 #include "ui/dialogy/VybElFrm.h"
+#include "ui/hlavni/Dokument.h"
+#include "ui/hlavni/Strom.h"
 
 using namespace drun;
 
@@ -190,4 +199,116 @@ TEST_F(UiTest, HodnotyCeleAMrizkaPanelu) {
         }
     }
     EXPECT_EQ(Stitek(StitekPanelu::NR).text(), "NR 1.5623E+05"); // the widest form
+}
+
+// A rozvod in the main window: a section's path chosen in the tree, a shared element added
+// for every room it feeds, the structure changed and every change undone as a whole; saved
+// as *.DRR byte for byte, a path alone as *.DRN.
+TEST_F(UiTest, RozvodVHlavnimOkne) {
+    const QString f = slozka.filePath(QStringLiteral("dům.DRR"));
+    ASSERT_TRUE(UlozRozvod(NahodnyRozvod(3, 12), f.toStdString()).Ok());
+    okno->OtevriSoubor(f);
+    TDokument& d = okno->Dokument();
+    ASSERT_TRUE(d.MaVetve());
+    EXPECT_FALSE(okno->Okno<TStromRozvodu>()->isHidden());
+    const auto text = [&d] {
+        std::string t;
+        EXPECT_TRUE(TextRozvodu(d.Rozvod(), t).Ok());
+        return t;
+    };
+    std::string puvodni;
+    CtiSoubor(f.toStdString(), puvodni);
+    EXPECT_EQ(text(), puvodni);
+
+    // The deepest room's path, from the tree; its ancestors' elements marked shared.
+    const Rozvod& r = d.Rozvod();
+    size_t u = 0;
+    for (size_t s = 0; s < r.Useky().size(); ++s)
+        if (r.MistnostUseku(s) >= 0 && r.PoradiCesty(s).size() > r.PoradiCesty(u).size()) u = s;
+    TStromRozvodu& strom = *okno->Okno<TStromRozvodu>();
+    strom.Strom->setCurrentItem(strom.Polozka(u));
+    ASSERT_EQ(d.Usek(), u);
+    ASSERT_EQ(var.cesta.Pocet(), int(r.PoradiCesty(u).size()));
+    EXPECT_EQ(RadekSeznamu(0), QString::fromStdString(drun::RadekSeznamu(var.cesta.Prvek(1))) +
+                                   "   [sdílený, napájí " +
+                                   PocetMistnosti(int(r.Mistnosti().size())) + "]");
+
+    // An element behind the source goes into the trunk: every room's path holds it and
+    // evaluates as that path alone.
+    auto& obecny = *static_cast<TObecElemForm*>(okno->Dialog(TypObecny));
+    Vyber(1);
+    obecny.NastavPridat(true);
+    obecny.FormShow();
+    for (int i = 0; i < 8; ++i)
+        Napis(obecny.Utl.pole[i], "6");
+    obecny.OKBtnClick();
+    ASSERT_EQ(r.Useky()[0].Prvky.size(), NahodnyRozvod(3, 12).Useky()[0].Prvky.size() + 1);
+    EXPECT_EQ(Stav(), "Změna se týká " + PocetMistnosti(int(r.Mistnosti().size())) + " rozvodu.");
+    for (size_t s = 0; s < r.Useky().size(); ++s) {
+        DrunVar sama;
+        sama.cesta.NastavPrvky(r.PrvkyCesty(s));
+        PrepocitejOd(sama, 1);
+        EXPECT_EQ(sama.Vysledek, r.Konec(s)) << s;
+    }
+    EXPECT_EQ(var.Vysledek, r.Konec(u));
+    const std::string sPrvkem = text();
+    okno->Akce(Prikaz::Zpet)->trigger();
+    EXPECT_EQ(text(), puvodni);
+    okno->Akce(Prikaz::Znovu)->trigger();
+    EXPECT_EQ(text(), sPrvkem);
+    // Removing it asks, naming the rooms it feeds.
+    Zaznam().Vymaz();
+    Vyber(2);
+    okno->Akce(Prikaz::Vypustit)->trigger();
+    ASSERT_EQ(Zaznam().texty.size(), 1);
+    EXPECT_TRUE(Zaznam().texty[0].contains("ze sdíleného úseku (napájí "))
+        << Zaznam().texty[0].toStdString();
+    EXPECT_EQ(text(), puvodni);
+
+    // A branch behind the source, renamed only with a room; a room renamed, a section
+    // copied and one removed with its branches; each a step undone.
+    const size_t pocet = r.Useky().size();
+    Vyber(1);
+    okno->Akce(Prikaz::NovaVetev)->trigger();
+    ASSERT_EQ(r.Useky().size(), pocet + 1);
+    EXPECT_EQ(d.Usek(), pocet);
+    EXPECT_EQ(var.cesta.Pocet(), 1);
+    Zaznam().Vymaz();
+    okno->Akce(Prikaz::PrejmenovatUsek)->trigger();
+    EXPECT_EQ(Zaznam().texty.size(), 1);
+    d.VyberUsek(u);
+    Zaznam().zadani = {"Kuchyň"};
+    okno->Akce(Prikaz::PrejmenovatUsek)->trigger();
+    EXPECT_EQ(r.Useky()[u].Mistnost, "Kuchyň");
+    okno->Akce(Prikaz::KopirovatUsek)->trigger();
+    EXPECT_EQ(r.Useky().size(), pocet + 2);
+    EXPECT_EQ(r.Useky().back().Mistnost, "Kuchyň (kopie)");
+    d.VyberUsek(1);
+    const size_t vetvi = r.Vetve(1).size();
+    okno->Akce(Prikaz::OdstranitUsek)->trigger();
+    EXPECT_EQ(r.Useky().size(), pocet + 2 - vetvi);
+    for (int i = 0; i < 3; ++i)
+        okno->Akce(Prikaz::Zpet)->trigger();
+    EXPECT_EQ(r.Useky().size(), pocet + 1);
+    okno->Akce(Prikaz::Zpet)->trigger();
+    EXPECT_EQ(text(), puvodni);
+
+    // Saved as the rozvod it is; a path alone as a calculation file; a rozvod with
+    // branches never as a calculation file.
+    okno->Akce(Prikaz::Znovu)->trigger();
+    okno->Akce(Prikaz::Ulozit)->trigger();
+    std::string ulozeno;
+    CtiSoubor(f.toStdString(), ulozeno);
+    EXPECT_EQ(ulozeno, text());
+    d.VyberUsek(u);
+    const QString cesta = slozka.filePath(QStringLiteral("kuchyň.DRN"));
+    VyberSoubor(cesta);
+    okno->Akce(Prikaz::UlozitCestu)->trigger();
+    DrunVar sama;
+    ASSERT_TRUE(NactiData(sama, cesta.toStdString()).Ok());
+    EXPECT_EQ(sama.cesta.Pocet(), var.cesta.Pocet());
+    EXPECT_EQ(d.Soubor(), f);
+    const VysledekSouboru v = d.Uloz(slozka.filePath(QStringLiteral("x.DRN")));
+    EXPECT_FALSE(v.Ok());
+    EXPECT_NE(v.Zprava.find("(*.DRR)"), std::string::npos);
 }
