@@ -230,8 +230,7 @@ TEST_F(UiTest, RozvodVHlavnimOkne) {
     ASSERT_EQ(d.Usek(), u);
     ASSERT_EQ(var.cesta.Pocet(), int(r.PoradiCesty(u).size()));
     EXPECT_EQ(RadekSeznamu(0), QString::fromStdString(drun::RadekSeznamu(var.cesta.Prvek(1))) +
-                                   "   [sdílený, napájí " +
-                                   PocetMistnosti(int(r.Mistnosti().size())) + "]");
+                                   "   [" + PocetMistnosti(int(r.Mistnosti().size())) + "]");
 
     // An element behind the source goes into the trunk: every room's path holds it and
     // evaluates as that path alone.

@@ -19,6 +19,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QShortcut>
 #include <QShowEvent>
@@ -87,13 +88,26 @@ QVariant SeznamModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= var_.cesta.Pocet()) return {};
     const int n = index.row() + 1;
     const bool sdileny = Dokument && Dokument->MaVetve() && Dokument->Sdileny(n);
-    if (role == Qt::BackgroundRole && sdileny) return QColor(228, 236, 248);
-    if (role != Qt::DisplayRole) return {};
     QString t = QString::fromStdString(RadekSeznamu(var_.cesta.Prvek(n)));
-    if (sdileny)
-        t += QStringLiteral("   [sdílený, napájí ") + PocetMistnosti(Dokument->NapajiMistnosti(n)) +
-             QLatin1Char(']');
-    return t;
+    if (!sdileny) return role == Qt::DisplayRole ? QVariant(t) : QVariant();
+    // A shared element: marked, with the rooms it feeds, short enough for a narrow list.
+    const QString mistnosti = PocetMistnosti(Dokument->NapajiMistnosti(n));
+    switch (role) {
+    case Qt::DisplayRole:
+        return t + QStringLiteral("   [") + mistnosti + QLatin1Char(']');
+    case Qt::BackgroundRole:
+        return QColor(228, 236, 248);
+    case Qt::ToolTipRole: {
+        const auto [u, k] = Dokument->MistoPrvku(n);
+        return QStringLiteral("Sdílený element %1 úseku %2: napájí %3, jeho změna platí pro "
+                              "všechny.")
+            .arg(k)
+            .arg(Dokument->Rozvod().Useky()[u].Id)
+            .arg(mistnosti);
+    }
+    default:
+        return {};
+    }
 }
 
 void SeznamModel::Obnov() {
@@ -120,7 +134,7 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
         // A section's room brings its own requirement.
         ZobrazPozadavek();
         // The tree comes out when the calculation first branches; hidden, it stays so.
-        if (dokument_->MaVetve() && !vetvil_) Strom->show();
+        if (dokument_->MaVetve() && !vetvil_) UkazStrom();
         vetvil_ = dokument_->MaVetve();
     });
     connect(dokument_, &TDokument::Dosazeno, this, [this](int mistnosti) {
@@ -920,6 +934,36 @@ void THlavniForm::RozvodClick() {
 
 void THlavniForm::NavrhClick() {
     Navrh->Zobraz();
+}
+
+void THlavniForm::UkazStrom() {
+    if (!Strom->isHidden()) return;
+    // Beside the list where the screen is wide enough for both, else below them.
+    const QScreen* obrazovka = screen();
+    const QRect volno = obrazovka ? obrazovka->availableGeometry() : QRect();
+    const int navic = Strom->sizeHint().width();
+    const bool vedle = volno.isEmpty() || frameGeometry().width() + navic <= volno.width();
+    const Qt::DockWidgetArea misto = vedle ? Qt::RightDockWidgetArea : Qt::BottomDockWidgetArea;
+    if (dockWidgetArea(Strom) != misto) addDockWidget(misto, Strom);
+    Strom->show();
+    // A window not yet shown is fitted to the screen as it opens.
+    if (volno.isEmpty() || isMaximized() || !isVisible()) return;
+    // The window grows by the tree and stays on the screen, title bar and all (its
+    // frame guessed while the window manager has not framed it yet).
+    QRect r = geometry();
+    if (vedle)
+        r.setWidth(r.width() + navic);
+    else
+        r.setHeight(r.height() + std::min(Strom->sizeHint().height(), 180));
+    const QRect ramec = frameGeometry();
+    const int nahore =
+        std::max(r.top() - ramec.top(), style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4);
+    const int okraj = std::max(r.left() - ramec.left(), 4);
+    r.setWidth(std::min(r.width(), volno.width() - 2 * okraj));
+    r.setHeight(std::min(r.height(), volno.height() - nahore - okraj));
+    r.moveLeft(std::clamp(r.left(), volno.left() + okraj, volno.right() - okraj - r.width()));
+    r.moveTop(std::clamp(r.top(), volno.top() + nahore, volno.bottom() - okraj - r.height()));
+    setGeometry(r);
 }
 
 void THlavniForm::NovaVetevClick() {

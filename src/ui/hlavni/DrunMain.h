@@ -223,6 +223,7 @@ class THlavniForm : public QMainWindow {
     // Where the open and export dialogs start: beside the open calculation.
     QString SlozkaVypoctu() const;
     void UkazVSeznamu(int n); // element n the list's current line, scrolled to
+    void UkazStrom();         // the rozvod's tree comes out
     // An element to be added at the room or behind it is inserted before it.
     void PredMistnost();
 

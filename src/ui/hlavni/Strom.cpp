@@ -71,19 +71,22 @@ void TStromRozvodu::Obnov() {
         auto* i = rodic == podleId.end() ? new QTreeWidgetItem(Strom)
                                          : new QTreeWidgetItem(rodic->second);
         QString text = QStringLiteral("úsek ") + QString::number(s.Id);
-        if (s.Rodic != 0)
-            text += QStringLiteral(" (za el. ") + QString::number(s.ZaElementem) + QLatin1Char(')');
         if (!s.Mistnost.empty()) text += QStringLiteral(": ") + QString::fromStdString(s.Mistnost);
         i->setText(0, text);
+        QString tip = s.Rodic == 0 ? QStringLiteral("Úsek se zdrojem")
+                                   : QStringLiteral("Odbočuje za elementem %1 úseku %2")
+                                         .arg(s.ZaElementem)
+                                         .arg(s.Rodic);
         i->setData(0, RoleUseku, qulonglong(u));
         if (const int m = r.MistnostUseku(u); m >= 0 && size_t(m) < p.Prehled.Mistnosti.size()) {
             const StavMistnosti stav = p.Prehled.Mistnosti[size_t(m)].Stav;
+            tip += QStringLiteral("; místnost ") + QString::fromUtf8(TextStavu(stav));
             if (stav != StavMistnosti::Vyhovi) {
                 i->setIcon(0, cervena);
                 i->setForeground(0, QColor(200, 0, 0));
-                i->setToolTip(0, QString::fromUtf8(TextStavu(stav)));
             }
         }
+        i->setToolTip(0, tip);
         podleId[s.Id] = i;
         if (u == dokument_.Usek()) vybrana = i;
     }
