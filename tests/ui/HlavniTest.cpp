@@ -232,6 +232,16 @@ TEST_F(UiTest, RozvodVHlavnimOkne) {
     EXPECT_EQ(RadekSeznamu(0), QString::fromStdString(drun::RadekSeznamu(var.cesta.Prvek(1))) +
                                    "   [" + PocetMistnosti(int(r.Mistnosti().size())) + "]");
 
+    // The room's requirement is the path's; a new one becomes the room's, a step undone.
+    const size_t m = size_t(r.MistnostUseku(u));
+    const auto poz = PozadavekZTextu(r.Mistnosti()[m].Pozadavek);
+    EXPECT_EQ(var.Pozadavek, poz ? *poz : NulaSpektrum());
+    var.Pozadavek = *PozadavekZTextu("N35");
+    emit okno->Okno<TPozadavekForm>()->PozadavekZmenen();
+    EXPECT_EQ(r.Mistnosti()[m].Pozadavek, "N35");
+    okno->Akce(Prikaz::Zpet)->trigger();
+    EXPECT_EQ(text(), puvodni);
+
     // An element behind the source goes into the trunk: every room's path holds it and
     // evaluates as that path alone.
     auto& obecny = *static_cast<TObecElemForm*>(okno->Dialog(TypObecny));

@@ -67,7 +67,19 @@ THistorie::~THistorie() {
 bool THistorie::Zaznamenej(const QString& text, int aktualniPred) {
     auto po = std::make_shared<const SnimekDokumentu>(sejmi_(stav_.get()));
     if (Stejne(*po, *stav_)) return false;
-    auto* krok = new Krok(*this, text, stav_, aktualniPred, po, var_.cesta.AktualniCislo());
+    // Undone, the step shows the section it was made in, where that section was.
+    Snimek pred = stav_;
+    if (po->Usek != stav_->Usek && po->Usek < po->Rozvod.Useky.size()) {
+        const int id = po->Rozvod.Useky[po->Usek].Id;
+        const auto& useky = stav_->Rozvod.Useky;
+        for (size_t i = 0; i < useky.size(); ++i)
+            if (useky[i].Id == id) {
+                auto s = std::make_shared<SnimekDokumentu>(*stav_);
+                s->Usek = i;
+                pred = std::move(s);
+            }
+    }
+    auto* krok = new Krok(*this, text, pred, aktualniPred, po, var_.cesta.AktualniCislo());
     stav_ = std::move(po);
     zasobnik_->push(krok);
     return true;

@@ -57,7 +57,7 @@ QTreeWidgetItem* TStromRozvodu::Polozka(size_t u) const {
 }
 
 void TStromRozvodu::Obnov() {
-    if (!isVisible() && !dokument_.MaVetve()) return;
+    if (isHidden()) return; // filled as it comes out
     const Rozvod& r = dokument_.Rozvod();
     const PrehledRozvodu p = SpoctiPrehledRozvodu(r);
     plni_ = true;
