@@ -177,6 +177,7 @@ void TDokument::NastavTextAkce(const QString& text) {
 }
 
 int TDokument::NapajiMistnosti(int n) const {
+    if (n < 1 || size_t(n) > poradi_.size()) return 0;
     const auto [u, k] = poradi_[size_t(n - 1)];
     return rozvod_.NapajeneMistnosti(u, k);
 }

@@ -74,9 +74,12 @@ class TDokument : public QObject {
     // The index of the section whose path is shown.
     size_t Usek() const { return usek_; }
     // Path element n as (section index, own element), n from 1.
-    std::pair<size_t, int> MistoPrvku(int n) const { return poradi_[size_t(n - 1)]; }
-    // Path element n belongs to an ancestor of the section shown.
-    bool Sdileny(int n) const { return poradi_[size_t(n - 1)].first != usek_; }
+    std::pair<size_t, int> MistoPrvku(int n) const { return poradi_.at(size_t(n - 1)); }
+    // Path element n belongs to an ancestor of the section shown (false for a
+    // number outside the path as the rozvod last took it).
+    bool Sdileny(int n) const {
+        return n >= 1 && size_t(n) <= poradi_.size() && poradi_[size_t(n - 1)].first != usek_;
+    }
     // The rooms whose paths pass through path element n.
     int NapajiMistnosti(int n) const;
     // The rooms the last change of the path reached (0 when it reached none).

@@ -12,7 +12,8 @@ using namespace drun;
 
 namespace {
 
-constexpr int RoleUseku = Qt::UserRole;
+constexpr int RoleUseku = Qt::UserRole;  // the section's index
+constexpr int RoleId = Qt::UserRole + 1; // its Id
 
 QIcon CervenaZnacka() {
     QPixmap p(12, 12);
@@ -60,16 +61,40 @@ void TStromRozvodu::Obnov() {
     if (isHidden()) return; // filled as it comes out
     const Rozvod& r = dokument_.Rozvod();
     const PrehledRozvodu p = SpoctiPrehledRozvodu(r);
+    const size_t n = r.Useky().size();
+    // The items as they are when only texts and marks change: a choice made in the tree
+    // is not pulled from under the tree's own signal.
+    std::vector<QTreeWidgetItem*> polozky;
+    for (QTreeWidgetItemIterator it(Strom); *it; ++it)
+        polozky.push_back(*it);
+    bool stejne = polozky.size() == n;
+    for (size_t u = 0; stejne && u < n; ++u) {
+        const QTreeWidgetItem* rodic = polozky[u]->parent();
+        stejne = polozky[u]->data(0, RoleUseku).toULongLong() == u &&
+                 (rodic ? rodic->data(0, RoleId).toInt() : 0) == r.Useky()[u].Rodic &&
+                 polozky[u]->data(0, RoleId).toInt() == r.Useky()[u].Id;
+    }
     plni_ = true;
-    Strom->clear();
-    std::map<int, QTreeWidgetItem*> podleId;
+    if (!stejne) {
+        Strom->clear();
+        polozky.clear();
+        std::map<int, QTreeWidgetItem*> podleId;
+        for (size_t u = 0; u < n; ++u) {
+            const Usek& s = r.Useky()[u];
+            const auto rodic = podleId.find(s.Rodic);
+            auto* i = rodic == podleId.end() ? new QTreeWidgetItem(Strom)
+                                             : new QTreeWidgetItem(rodic->second);
+            i->setData(0, RoleUseku, qulonglong(u));
+            i->setData(0, RoleId, s.Id);
+            podleId[s.Id] = i;
+            polozky.push_back(i);
+        }
+        Strom->expandAll();
+    }
     const QIcon cervena = CervenaZnacka();
-    QTreeWidgetItem* vybrana = nullptr;
-    for (size_t u = 0; u < r.Useky().size(); ++u) {
+    for (size_t u = 0; u < n; ++u) {
         const Usek& s = r.Useky()[u];
-        const auto rodic = podleId.find(s.Rodic);
-        auto* i = rodic == podleId.end() ? new QTreeWidgetItem(Strom)
-                                         : new QTreeWidgetItem(rodic->second);
+        QTreeWidgetItem* i = polozky[u];
         QString text = QStringLiteral("úsek ") + QString::number(s.Id);
         if (!s.Mistnost.empty()) text += QStringLiteral(": ") + QString::fromStdString(s.Mistnost);
         i->setText(0, text);
@@ -77,20 +102,17 @@ void TStromRozvodu::Obnov() {
                                    : QStringLiteral("Odbočuje za elementem %1 úseku %2")
                                          .arg(s.ZaElementem)
                                          .arg(s.Rodic);
-        i->setData(0, RoleUseku, qulonglong(u));
+        bool vyhovi = true;
         if (const int m = r.MistnostUseku(u); m >= 0 && size_t(m) < p.Prehled.Mistnosti.size()) {
             const StavMistnosti stav = p.Prehled.Mistnosti[size_t(m)].Stav;
             tip += QStringLiteral("; místnost ") + QString::fromUtf8(TextStavu(stav));
-            if (stav != StavMistnosti::Vyhovi) {
-                i->setIcon(0, cervena);
-                i->setForeground(0, QColor(200, 0, 0));
-            }
+            vyhovi = stav == StavMistnosti::Vyhovi;
         }
+        i->setIcon(0, vyhovi ? QIcon() : cervena);
+        i->setForeground(0, vyhovi ? Strom->palette().text() : QBrush(QColor(200, 0, 0)));
         i->setToolTip(0, tip);
-        podleId[s.Id] = i;
-        if (u == dokument_.Usek()) vybrana = i;
     }
-    Strom->expandAll();
-    if (vybrana) Strom->setCurrentItem(vybrana);
+    if (dokument_.Usek() < n && Strom->currentItem() != polozky[dokument_.Usek()])
+        Strom->setCurrentItem(polozky[dokument_.Usek()]);
     plni_ = false;
 }
