@@ -9,6 +9,7 @@
 #include "core/Snimek.h"
 #include "io/DataSoubor.h"
 #include "io/RozvodSoubor.h"
+#include "models/Tlumic.h"
 #include "tools/Pozadavek.h"
 #include "tools/UpravyRozvodu.h"
 #include "ui/hlavni/Historie.h"
@@ -94,6 +95,14 @@ VysledekSouboru TDokument::Otevri(const QString& soubor) {
         VysledekSouboru v = NactiRozvod(soubor.toStdString(), var_.SouborTlumice, r);
         if (!v.Ok()) return v;
         rozvod_ = std::move(r);
+        v.Zprava = "Rozvod přečten ze souboru " + soubor.toStdString();
+        size_t chybnych = 0;
+        for (size_t u = 0; u < rozvod_.Useky().size(); ++u)
+            chybnych += rozvod_.ChybaCesty(u);
+        if (chybnych > 0)
+            v.Zprava +=
+                "; tlumič na cestě " + std::to_string(chybnych) +
+                " úseků nelze spočítat z dat tlumičů: " + ZpravaSouboruTlumice(var_.SouborTlumice);
         const auto& m = rozvod_.Mistnosti();
         usek_ = m.empty() ? 0 : m.front().Useky.front();
         soubor_ = soubor;
