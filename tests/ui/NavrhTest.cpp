@@ -238,6 +238,8 @@ TEST_F(UiTest, NavrhOpatreniVRozvodu) {
         EXPECT_EQ(p.Prehled.Mistnosti[m].Stav, StavMistnosti::Vyhovi) << m;
     n->DokonciPrepocet();
     EXPECT_EQ(n->ZadnyLbl->text(), QStringLiteral("Požadavek je splněn."));
+    const QString sTlumicem = slozka.filePath(QStringLiteral("s tlumičem.DRR"));
+    ASSERT_TRUE(UlozRozvod(d.Rozvod(), sTlumicem.toStdString()).Ok());
     okno->ZpetItemClick();
     std::string po;
     ASSERT_TRUE(TextRozvodu(d.Rozvod(), po).Ok());
@@ -247,5 +249,13 @@ TEST_F(UiTest, NavrhOpatreniVRozvodu) {
     Napis(n->RozmAEdit, "10");
     n->RozmAEdit->Over();
     EXPECT_EQ(Zaznam().texty, QStringList{"Šířka potrubí: zadejte číslo od 50 do 5000."});
+    // A trunk whose silencer its data cannot compute: nothing is designed behind it.
+    var.SouborTlumice = "/neni/KL385216.CAD";
+    okno->OtevriSoubor(sTlumicem);
+    n->DokonciPrepocet();
+    EXPECT_EQ(n->ZpravaLbl->text(),
+              QStringLiteral("Soubor /neni/KL385216.CAD nenalezen, poškozen, nebo zadané hodnoty "
+                             "mimo jeho rozsah. Tlumič na cestě úseku 1 nelze spočítat."));
+    EXPECT_EQ(n->TlumiceListBox->rowCount(), 0);
     n->close();
 }
