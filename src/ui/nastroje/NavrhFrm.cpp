@@ -69,8 +69,8 @@ std::string Misto(int id, int k) {
     return std::to_string(id) + ':' + std::to_string(k);
 }
 
-// The remedy for every room fed behind the position. The attenuation needed
-// comes first: silencers and linings only when something is needed.
+// The remedy for every room fed behind the position; silencers and linings
+// are offered only when something is needed, as for a single path.
 VysledekNavrhu SpoctiNavrhVRozvodu(const UlohaNavrhu& u, VysledekNavrhu v) {
     const Rozvod& r = *u.rozvod;
     v.Chyba = ChybaNavrhuRozvodu(r, u.id, u.kUseku);
