@@ -376,7 +376,7 @@ std::string ChybaNavrhuRozvodu(const Rozvod& r, int id, int k) {
 }
 
 NavrhRozvodu SpoctiNavrhRozvodu(const Rozvod& r, int id, int k, const DrunVar& var, double a,
-                                double b, double q, const DataTlumice* data) {
+                                double b, double q, const DataTlumice* data, std::stop_token stop) {
     const auto u = size_t(r.Index(id));
     const Napajeni n = ZjistiNapajeni(r, u, k);
     const Spectrum& urovenK = r.Useky()[u].Prvky[size_t(k - 1)].ZaElementem;
@@ -393,7 +393,7 @@ NavrhRozvodu SpoctiNavrhRozvodu(const Rozvod& r, int id, int k, const DrunVar& v
         for (size_t i = 0; i < PocetPasem; ++i)
             ma[i] = ma[i] || p[i] != 0.0;
     NavrhRozvodu v;
-    v.Utlum = HledejUtlum(urovenK, ma, [&](const TElementSite& e) {
+    const auto splni = [&](const TElementSite& e) {
         spocti(e);
         PasmaPozadavku s;
         s.fill(true);
@@ -401,7 +401,8 @@ NavrhRozvodu SpoctiNavrhRozvodu(const Rozvod& r, int id, int k, const DrunVar& v
             for (size_t i = 0; i < PocetPasem; ++i)
                 if (n.Pozadavky[j][i] != 0.0 && soucty[j][i] > n.Pozadavky[j][i]) s[i] = false;
         return s;
-    });
+    };
+    v.Utlum = HledejUtlum(urovenK, ma, splni, stop);
     // A band no attenuation meets: the first such room and what it hears loudest
     // that the attenuation cannot reach.
     spocti(PlneTlumeni(urovenK));
@@ -445,8 +446,9 @@ NavrhRozvodu SpoctiNavrhRozvodu(const Rozvod& r, int id, int k, const DrunVar& v
         konec = soucty.front();
         return nejmene;
     };
-    v.Oblozeni = HledejOblozeni(a, b, q, rezerva);
-    if (data) v.Tlumice = HledejTlumice(var, a, b, q, *data, rezerva);
+    if (!ChybaPrurezu(a, b, q).empty()) return v;
+    v.Oblozeni = HledejOblozeni(a, b, q, rezerva, stop);
+    if (data) v.Tlumice = HledejTlumice(var, a, b, q, *data, rezerva, stop);
     return v;
 }
 

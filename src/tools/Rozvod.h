@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -124,7 +125,9 @@ class Rozvod {
 // all of them meet), for each band none can meet the first such room and the
 // element whose own noise reaches it loudest among those an attenuation there
 // cannot remove, and the silencers (without their data none) and the linings
-// that make all of them meet.
+// that make all of them meet. A section the silencer refuses (ChybaPrurezu)
+// offers no candidates: the attenuation needed alone. Once a stop is requested
+// the answer is incomplete and to be thrown away.
 struct BlokujeRozvod {
     int Usek = 0, Cislo = 0; // section Id and own element; 0 when none makes noise there
     std::string Mistnost;
@@ -138,7 +141,8 @@ struct NavrhRozvodu {
 // Why nothing can be designed there, or empty.
 std::string ChybaNavrhuRozvodu(const Rozvod& r, int id, int k);
 NavrhRozvodu SpoctiNavrhRozvodu(const Rozvod& r, int id, int k, const DrunVar& var, double a,
-                                double b, double q, const DataTlumice* data);
+                                double b, double q, const DataTlumice* data,
+                                std::stop_token stop = {});
 // As drun-protokol --navrh prints it, the linings (TextOblozeni) to follow.
 std::string TextNavrhuRozvodu(const Rozvod& r, int id, int k, const NavrhRozvodu& n, int kandidatu);
 

@@ -8,6 +8,8 @@
 #include <QUndoStack>
 
 #include "Pomocnik.h"
+#include "io/Pomocnik.h"
+#include "io/RozvodSoubor.h"
 #include "models/Pomocnik.h"
 #include "tools/Pozadavek.h"
 #include "ui/dialogy/MujEdit.h"
@@ -159,4 +161,101 @@ TEST_F(UiTest, NavrhOpatreniPocitaRusiAPamatuje) {
     // A window going away while computing stops the computation and leaves.
     nove.NaplanujPrepocet();
     EXPECT_TRUE(nove.Pocita());
+}
+
+// In a rozvod with branches the remedy behind a trunk element is for every
+// room it feeds, and goes into the trunk; a room fed also from before the
+// position names what blocks it.
+TEST_F(UiTest, NavrhOpatreniVRozvodu) {
+    var.SouborTlumice = std::string(DRUN_DATA_DIR) + "/KL385216.CAD";
+    const auto mistnost = [](double plocha) {
+        return Element(TypMistnost, [=](TElementSite& e) {
+            e.Vstup<VstupyMistnost>().PlochaSten = plocha, e.Vstup<VstupyMistnost>().Vzdalenost = 2;
+        });
+    };
+    const TElementSite zdroj = Element(TypZdroj, [](TElementSite& e) {
+        const double v[] = {80, 78, 76, 72, 68, 64, 60, 56};
+        std::copy(std::begin(v), std::end(v), e.VlastniDrun.begin());
+    });
+    const TElementSite potrubi = Element(TypHrPotrubi, [](TElementSite& e) {
+        e.Vstup<VstupyHrPotrubi>() = {600, 400, 8, 4000};
+    });
+    Rozvod r;
+    r.NastavUseky({{1, 0, 0, "", "", {zdroj, Obecny(1, 0), potrubi}},
+                   {2, 1, 3, "Kancelář", "N45", {Obecny(2, 0), mistnost(120)}},
+                   {3, 1, 3, "Sál", "N45", {mistnost(300)}},
+                   {4, 1, 3, "Kancelář", "", {Obecny(6, 0), mistnost(120)}},
+                   {5, 1, 2, "Sklad", "N20", {Obecny(30, 0), mistnost(50)}}});
+    const QString soubor = slozka.filePath(QStringLiteral("dům.DRR"));
+    ASSERT_TRUE(UlozRozvod(r, soubor.toStdString()).Ok());
+    okno->OtevriSoubor(soubor);
+    TDokument& d = okno->Dokument();
+    ASSERT_TRUE(d.MaVetve());
+    d.VyberUsek(1); // Kancelář: the trunk, then its own element and the room
+    std::string pred;
+    ASSERT_TRUE(TextRozvodu(d.Rozvod(), pred).Ok());
+    TNavrhForm* n = okno->Okno<TNavrhForm>();
+    n->Zobraz();
+    // Behind its own element the other section to Kancelář stays as it is:
+    // the fan reaches the room through it.
+    n->PoziceComboBox->setCurrentIndex(3);
+    n->PoziceComboBoxChange();
+    n->DokonciPrepocet();
+    EXPECT_EQ(n->MistoLbl->text(), QStringLiteral("Za elementem 4 (úsek 2:1) – napájí 1 místnost"));
+    EXPECT_TRUE(Radek(n->UtlumListBox, 0).contains("nelze"));
+    EXPECT_TRUE(n->BlokujeLbl->text().endsWith(
+        ": vlastní drun elementu 1:1 Zdroj drunu (místnost Kancelář)"))
+        << n->BlokujeLbl->text().toStdString();
+
+    // Behind the trunk's duct: its section and flow, both rooms behind it.
+    n->PoziceComboBox->setCurrentIndex(2);
+    n->PoziceComboBoxChange();
+    n->DokonciPrepocet();
+    EXPECT_EQ(n->MistoLbl->text(),
+              QStringLiteral("Za elementem 3 (úsek 1:3) – napájí 2 místnosti"));
+    const auto data = NactiDataTlumice(var.SouborTlumice);
+    ASSERT_TRUE(data);
+    const NavrhRozvodu ocek = SpoctiNavrhRozvodu(d.Rozvod(), 1, 3, var, 600, 400, 4000, &*data);
+    EXPECT_EQ("Potřebný útlum\t" + Radek(n->UtlumListBox, 0).join('\t').toStdString() + "\n",
+              RadekUtlumu(ocek.Utlum));
+    EXPECT_EQ(n->TlumiceListBox->rowCount(), int(ocek.Tlumice.size()));
+    EXPECT_EQ(n->OblozeniListBox->rowCount(), int(ocek.Oblozeni.size()));
+    // The first offered, into the trunk: every room it feeds meets, one step.
+    if (n->TlumiceListBox->rowCount() > 0) {
+        n->TlumiceListBox->selectRow(0);
+        n->VlozitBtnClick();
+    } else {
+        ASSERT_GT(n->OblozeniListBox->rowCount(), 0);
+        n->OblozeniListBox->selectRow(0);
+        n->VlozitOblozeniBtnClick();
+    }
+    ASSERT_EQ(d.Rozvod().Useky()[0].Prvky.size(), 4u);
+    EXPECT_EQ(var.cesta.Pocet(), 6);
+    EXPECT_EQ(okno->Historie().PocetKroku(), 1);
+    const PrehledRozvodu p = SpoctiPrehledRozvodu(d.Rozvod());
+    ASSERT_EQ(p.Prehled.Mistnosti.size(), 3u);
+    for (size_t m = 0; m < 2; ++m) // Kancelář, Sál
+        EXPECT_EQ(p.Prehled.Mistnosti[m].Stav, StavMistnosti::Vyhovi) << m;
+    n->DokonciPrepocet();
+    EXPECT_EQ(n->ZadnyLbl->text(), QStringLiteral("Požadavek je splněn."));
+    const QString sTlumicem = slozka.filePath(QStringLiteral("s tlumičem.DRR"));
+    ASSERT_TRUE(UlozRozvod(d.Rozvod(), sTlumicem.toStdString()).Ok());
+    okno->ZpetItemClick();
+    std::string po;
+    ASSERT_TRUE(TextRozvodu(d.Rozvod(), po).Ok());
+    EXPECT_EQ(po, pred);
+    // The section's fields name themselves.
+    Zaznam().Vymaz();
+    Napis(n->RozmAEdit, "10");
+    n->RozmAEdit->Over();
+    EXPECT_EQ(Zaznam().texty, QStringList{"Šířka potrubí: zadejte číslo od 50 do 5000."});
+    // A trunk whose silencer its data cannot compute: nothing is designed behind it.
+    var.SouborTlumice = "/neni/KL385216.CAD";
+    okno->OtevriSoubor(sTlumicem);
+    n->DokonciPrepocet();
+    EXPECT_EQ(n->ZpravaLbl->text(),
+              QStringLiteral("Soubor /neni/KL385216.CAD nenalezen, poškozen, nebo zadané hodnoty "
+                             "mimo jeho rozsah. Tlumič na cestě úseku 1 nelze spočítat."));
+    EXPECT_EQ(n->TlumiceListBox->rowCount(), 0);
+    n->close();
 }

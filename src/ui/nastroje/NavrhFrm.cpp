@@ -30,6 +30,7 @@
 #include "ui/dialogy/MujEdit.h"
 #include "ui/dialogy/TextHodnoty.h"
 #include "ui/hlavni/Dokument.h"
+#include "ui/hlavni/Strom.h"
 #include "ui/spolecne/Hlaseni.h"
 #include "ui/tisk/GrafPrvky.h"
 
@@ -39,7 +40,11 @@ struct UlohaNavrhu {
     DrunVar var; // the path, the requirement, the level limits, the data file
     int k = 1;
     double a = 0, b = 0, q = 0;
-    std::stop_source zastav; // requested when the result is no longer wanted
+    // In a rozvod with branches: a copy of it, and the position as section Id
+    // and own element.
+    std::optional<Rozvod> rozvod{};
+    int id = 0, kUseku = 0;
+    std::stop_source zastav{}; // requested when the result is no longer wanted
 };
 
 namespace {
@@ -57,6 +62,53 @@ const QString KlicA = QStringLiteral("NavrhOpatreni/A");
 const QString KlicB = QStringLiteral("NavrhOpatreni/B");
 const QString KlicPrutok = QStringLiteral("NavrhOpatreni/Prutok");
 const QString TextPocitam = QStringLiteral("Počítám…");
+const char* const VlastniDrun = "vlastní drun elementu ";
+const char* const NelzeUplnym = "nelze ani úplným útlumem";
+
+std::string Misto(int id, int k) {
+    return std::to_string(id) + ':' + std::to_string(k);
+}
+
+// The remedy for every room fed behind the position; silencers and linings
+// are offered only when something is needed, as for a single path.
+VysledekNavrhu SpoctiNavrhVRozvodu(const UlohaNavrhu& u, VysledekNavrhu v) {
+    const Rozvod& r = *u.rozvod;
+    v.Chyba = ChybaNavrhuRozvodu(r, u.id, u.kUseku);
+    if (!v.Chyba.empty()) return v;
+    for (size_t s : r.Napajene(size_t(r.Index(u.id)), u.kUseku))
+        if (r.ChybaCesty(s)) {
+            v.Chyba = ZpravaSouboruTlumice(u.var.SouborTlumice) + " Tlumič na cestě úseku " +
+                      std::to_string(r.Useky()[s].Id) + " nelze spočítat.";
+            return v;
+        }
+    const bool prurez = ChybaPrurezu(u.a, u.b, u.q).empty();
+    const std::optional<DataTlumice> data =
+        prurez ? NactiDataTlumice(u.var.SouborTlumice) : std::nullopt;
+    NavrhRozvodu n = SpoctiNavrhRozvodu(r, u.id, u.kUseku, u.var, u.a, u.b, u.q,
+                                        data ? &*data : nullptr, u.zastav.get_token());
+    v.Potrebny = n.Utlum;
+    for (size_t i = 0; i < PocetPasem; ++i) {
+        if (n.Utlum.Stav[i] != StavPasma::Nelze) continue;
+        const BlokujeRozvod& b = n.Blokuje[i];
+        v.Blokuje[i] =
+            (b.Cislo == 0
+                 ? std::string(NelzeUplnym)
+                 : VlastniDrun + Misto(b.Usek, b.Cislo) + ' ' +
+                       r.Useky()[size_t(r.Index(b.Usek))].Prvky[size_t(b.Cislo - 1)].NazevTypu()) +
+            " (místnost " + b.Mistnost + ')';
+    }
+    v.Splnen = PozadavekSplnen(v.Potrebny);
+    if (v.Splnen) return v;
+    v.ChybaTlumice = ChybaPrurezu(u.a, u.b, u.q);
+    if (!v.ChybaTlumice.empty()) return v;
+    v.Oblozeni = std::move(n.Oblozeni);
+    if (!data) {
+        v.ChybaTlumice = ZpravaSouboruTlumice(u.var.SouborTlumice);
+        return v;
+    }
+    v.Tlumice = std::move(n.Tlumice);
+    return v;
+}
 
 // Runs on a thread of its own: only the task's copy is read. Once a stop is
 // requested the answer is incomplete and thrown away.
@@ -67,14 +119,23 @@ VysledekNavrhu SpoctiNavrh(const UlohaNavrhu& u) {
     v.B = u.b;
     v.Q = u.q;
     v.Podily = PodilyNaKonci(u.var.cesta);
-    v.Chyba = ChybaNavrhu(u.var.cesta, u.k, u.var.Pozadavek);
+    if (u.rozvod) return SpoctiNavrhVRozvodu(u, std::move(v));
+    const Cesta& c = u.var.cesta;
+    v.Chyba = ChybaNavrhu(c, u.k, u.var.Pozadavek);
     if (!v.Chyba.empty()) return v;
-    v.Potrebny = SpoctiPotrebnyUtlum(u.var.cesta, u.k, u.var.Pozadavek, stop);
+    v.Potrebny = SpoctiPotrebnyUtlum(c, u.k, u.var.Pozadavek, stop);
+    for (size_t i = 0; i < PocetPasem; ++i) {
+        const int j = v.Potrebny.Blokuje[i];
+        if (v.Potrebny.Stav[i] == StavPasma::Nelze)
+            v.Blokuje[i] = j > 0 && j <= c.Pocet()
+                               ? VlastniDrun + std::to_string(j) + ' ' + c.Prvek(j).NazevTypu()
+                               : NelzeUplnym;
+    }
     v.Splnen = PozadavekSplnen(v.Potrebny);
     if (v.Splnen) return v;
     v.ChybaTlumice = ChybaPrurezu(u.a, u.b, u.q);
     if (!v.ChybaTlumice.empty()) return v;
-    v.Oblozeni = NajdiOblozeni(u.var.cesta, u.k, u.var.Pozadavek, u.a, u.b, u.q, stop);
+    v.Oblozeni = NajdiOblozeni(c, u.k, u.var.Pozadavek, u.a, u.b, u.q, stop);
     const std::optional<DataTlumice> data = NactiDataTlumice(u.var.SouborTlumice);
     if (!data) {
         v.ChybaTlumice = ZpravaSouboruTlumice(u.var.SouborTlumice);
@@ -113,6 +174,9 @@ TNavrhForm::TNavrhForm(TDokument& dokument, QWidget* rodic)
     PoziceComboBox = new QComboBox(this);
     NastavHint(PoziceComboBox, QStringLiteral("Místo v cestě, za které se útlum vkládá"));
     connect(PoziceComboBox, &QComboBox::activated, this, &TNavrhForm::PoziceComboBoxChange);
+    MistoLbl = new QLabel(this);
+    NastavHint(MistoLbl, QStringLiteral("Útlum za tímto elementem dostanou všechny místnosti, "
+                                        "které napájí"));
 
     QStringList pasma;
     for (int i = 0; i < PocetPasem; ++i)
@@ -139,8 +203,10 @@ TNavrhForm::TNavrhForm(TDokument& dokument, QWidget* rodic)
     ZpravaLbl->setPalette(cervena);
 
     auto* pole = new QGridLayout;
-    RozmAEdit = PridejPole(pole, 0, 0, QStringLiteral("Rozměr potrubí v mm šířka"), this);
-    RozmBEdit = PridejPole(pole, 0, 2, QStringLiteral("x výška"), this);
+    RozmAEdit = PridejPole(pole, 0, 0, QStringLiteral("Rozměr potrubí v mm šířka"), this, 1,
+                           QStringLiteral("Šířka potrubí"));
+    RozmBEdit =
+        PridejPole(pole, 0, 2, QStringLiteral("x výška"), this, 1, QStringLiteral("Výška potrubí"));
     // The flow on a row of its own, so the chart keeps room for its band labels.
     PrutokEdit = PridejPole(pole, 1, 0, QStringLiteral("Průtok v m3/hod"), this);
     pole->setColumnStretch(4, 1);
@@ -228,6 +294,7 @@ TNavrhForm::TNavrhForm(TDokument& dokument, QWidget* rodic)
     auto* pozice = new QHBoxLayout;
     pozice->addWidget(new QLabel(QStringLiteral("Za elementem"), this));
     pozice->addWidget(PoziceComboBox, 1);
+    pozice->addWidget(MistoLbl);
     auto* tlumice = new QVBoxLayout;
     tlumice->addLayout(pole);
     tlumice->addWidget(TlumiceListBox, 1);
@@ -329,6 +396,22 @@ void TNavrhForm::NaplnPozice() {
         PoziceComboBox->addItem(QString::fromStdString(RadekSeznamu(c.Prvek(j))));
     pozice_ = std::clamp(pozice_, 1, posledni);
     PoziceComboBox->setCurrentIndex(pozice_ - 1);
+    const std::optional<std::pair<size_t, int>> m = MistoVRozvodu();
+    if (m) {
+        const Rozvod& r = dokument_.Rozvod();
+        MistoLbl->setText(
+            QStringLiteral("Za elementem %1 (úsek %2) – napájí ")
+                .arg(pozice_)
+                .arg(QString::fromStdString(Misto(r.Useky()[m->first].Id, m->second))) +
+            PocetMistnosti(r.NapajeneMistnosti(m->first, m->second)));
+    }
+    MistoLbl->setVisible(m.has_value());
+}
+
+std::optional<std::pair<size_t, int>> TNavrhForm::MistoVRozvodu() const {
+    if (!dokument_.MaVetve() || pozice_ < 1 || pozice_ > dokument_.Var().cesta.Pocet())
+        return std::nullopt;
+    return dokument_.MistoPrvku(pozice_);
 }
 
 void TNavrhForm::PredvyplnPole() {
@@ -355,6 +438,11 @@ std::shared_ptr<UlohaNavrhu> TNavrhForm::Uloha() const {
     u->a = RozmAEdit->Cislo();
     u->b = RozmBEdit->Cislo();
     u->q = PrutokEdit->Cislo();
+    if (const auto m = MistoVRozvodu()) {
+        u->rozvod = dokument_.Rozvod();
+        u->id = u->rozvod->Useky()[m->first].Id;
+        u->kUseku = m->second;
+    }
     return u;
 }
 
@@ -409,13 +497,12 @@ void TNavrhForm::DokonciPrepocet() {
 
 void TNavrhForm::Ukaz(const VysledekNavrhu& v) {
     vysledek_ = v;
-    const Cesta& c = dokument_.Var().cesta;
     const bool lze = v.Chyba.empty();
     ZpravaLbl->setText(QString::fromStdString(v.Chyba));
     ZpravaLbl->setVisible(!lze);
 
     // Bands blocked by the same element share a line.
-    std::vector<std::pair<int, QStringList>> blokuje;
+    std::vector<std::pair<std::string, QStringList>> blokuje;
     for (int i = 0; i < PocetPasem; ++i) {
         const auto p = static_cast<size_t>(i);
         QString text;
@@ -428,9 +515,9 @@ void TNavrhForm::Ukaz(const VysledekNavrhu& v) {
                 break;
             case StavPasma::Nelze:
                 text = QStringLiteral("nelze");
-                const int j = v.Potrebny.Blokuje[p];
+                const std::string& j = v.Blokuje[p];
                 auto it = std::find_if(blokuje.begin(), blokuje.end(),
-                                       [j](const auto& b) { return b.first == j; });
+                                       [&j](const auto& b) { return b.first == j; });
                 if (it == blokuje.end()) it = blokuje.insert(blokuje.end(), {j, {}});
                 it->second << PasmaVeVete[p];
                 break;
@@ -442,9 +529,7 @@ void TNavrhForm::Ukaz(const VysledekNavrhu& v) {
     QStringList radky;
     for (const auto& [j, pasma] : blokuje)
         radky << pasma.join(QStringLiteral(", ")) + QStringLiteral(": ") +
-                     (j > 0 && j <= c.Pocet()
-                          ? QStringLiteral("vlastní drun elementu ") + Prvek(c, j)
-                          : QStringLiteral("nelze ani úplným útlumem"));
+                     QString::fromStdString(j);
     BlokujeLbl->setText(radky.join(QStringLiteral("\n")));
     BlokujeLbl->setVisible(!radky.isEmpty());
 
@@ -602,6 +687,26 @@ void TNavrhForm::VlozZaPozici(const QString& krok, const std::function<void(Drun
                               const std::string& chyba) {
     DrunVar& var = dokument_.Var();
     const int k = pozice_;
+    if (const auto m = MistoVRozvodu()) {
+        const int id = dokument_.Rozvod().Useky()[m->first].Id;
+        if (const std::string c = ChybaNavrhuRozvodu(dokument_.Rozvod(), id, m->second);
+            !c.empty()) {
+            hlaseni().Chyba(QString::fromStdString(c));
+            return;
+        }
+        // Made as the path would make it, on a copy; the rozvod puts it into
+        // the section, for every room fed there.
+        DrunVar kopie = var;
+        kopie.cesta.NajdiElement(k);
+        if (!ZadejElement(kopie, true, zapis, vypocet)) {
+            hlaseni().Chyba(QString::fromStdString(chyba));
+            return;
+        }
+        var.vstupy = kopie.vstupy;
+        dokument_.VlozDoUseku(m->first, m->second, kopie.cesta.Aktualni(),
+                              krok + QString::fromStdString(Misto(id, m->second)));
+        return;
+    }
     // The path may have changed since the list was made.
     if (const std::string c = ChybaNavrhu(var.cesta, k, var.Pozadavek); !c.empty()) {
         hlaseni().Chyba(QString::fromStdString(c));

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stop_token>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tools/Navrh.h"
@@ -32,14 +35,19 @@ struct VysledekNavrhu {
     std::vector<drun::KandidatOblozeni> Oblozeni;
     double A = 0, B = 0, Q = 0; // the section (mm) and flow (m3/h) searched with
     std::string ChybaTlumice;   // why no silencer or lining was looked for, or empty
+    // For each band that cannot be met: what blocks it, as the window names it.
+    std::array<std::string, drun::PocetPasem> Blokuje;
     drun::PodilyHladiny Podily;
 };
 
 // "Návrh opatření": the attenuation needed behind a chosen element, the
 // splitter silencers and linings that meet the requirement there, and each
-// noise origin's share of the end level. Modeless; follows every evaluation
-// of the main window, computing in the background so that the main window
-// never waits; a computation whose result is no longer wanted is stopped.
+// noise origin's share of the end level. In a rozvod with branches the chosen
+// element's section feeds rooms besides the one shown: the remedy there is
+// for every room it feeds, and is inserted into that section. Modeless;
+// follows every evaluation of the main window, computing in the background so
+// that the main window never waits; a computation whose result is no longer
+// wanted is stopped.
 class TNavrhForm : public QWidget {
     Q_OBJECT
   public:
@@ -59,6 +67,7 @@ class TNavrhForm : public QWidget {
     };
 
     QComboBox* PoziceComboBox;  // "Za elementem": the elements before the room
+    QLabel* MistoLbl;           // in a rozvod with branches: the section and the rooms fed there
     QTableWidget* UtlumListBox; // the attenuation needed, one row of eight bands
     QLabel* BlokujeLbl;         // the bands that cannot be met, and by whom
     QLabel* ZpravaLbl;          // why nothing is shown
@@ -106,6 +115,9 @@ class TNavrhForm : public QWidget {
 
   private:
     void NaplnPozice();
+    // In a rozvod with branches: the position's section index and own
+    // element; nullopt for a plain calculation.
+    std::optional<std::pair<size_t, int>> MistoVRozvodu() const;
     void PredvyplnPole();
     bool ObnovPole();
     void ZapamatujPole() const;
