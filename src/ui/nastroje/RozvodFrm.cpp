@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPagedPaintDevice>
@@ -40,12 +41,19 @@ TRozvodForm::TRozvodForm(TDokument& dokument, QWidget* rodic)
                QStringLiteral("Místnosti rozvodu|Místnosti rozvodu se součtem jejich úseků "
                               "a požadavkem; dvojklik vybere v hlavním okně úsek, který "
                               "rozhoduje"));
+    // A section's name is short: the state column stays in sight on a small screen,
+    // and compact rows show more rooms of a large rozvod.
+    MistnostiListBox->setColumnWidth(TProjektForm::SloupecNazev, 150);
+    MistnostiListBox->setColumnWidth(TProjektForm::SloupecPozadavek, 120);
+    MistnostiListBox->setColumnWidth(TProjektForm::SloupecCesta, 140);
+    MistnostiListBox->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     connect(MistnostiListBox, &QTableWidget::itemSelectionChanged, this, &TRozvodForm::ZobrazUseky);
     connect(MistnostiListBox, &QTableWidget::cellDoubleClicked, this,
             [this](int radek) { VyberMistnostVHlavnimOkne(MistnostRadku(radek)); });
 
     UsekyListBox = new QListWidget(this);
-    UsekyListBox->setMaximumHeight(130);
+    // Most rooms are fed once or twice: the rooms' table keeps the height.
+    UsekyListBox->setMaximumHeight(5 * fontMetrics().height() + 10);
     NastavHint(UsekyListBox, QStringLiteral("Úseky vybrané místnosti|Úseky, které končí ve "
                                             "vybrané místnosti, s hladinou na konci cesty; "
                                             "dvojklik vybere úsek v hlavním okně"));
@@ -290,6 +298,9 @@ void TRozvodForm::ZobrazMistnosti(const std::string& vybrana) {
             i->setToolTip(QStringLiteral("Cestu této místnosti ukazuje hlavní okno"));
         }
         VyberMistnost(m);
+        // The order may have changed: the selected room stays in sight.
+        if (const int r = RadekMistnosti(m); r >= 0)
+            MistnostiListBox->scrollToItem(MistnostiListBox->item(r, TProjektForm::SloupecNazev));
     }
     ZobrazUseky();
     PovolTlacitka();
