@@ -276,6 +276,12 @@ TEST_F(RozvodOkno, SledujeHlavniOknoADvojklik) {
     EXPECT_EQ(Texty()[0][TProjektForm::SloupecPozadavek], "N40");
     EXPECT_EQ(Texty()[0][TProjektForm::SloupecLA],
               Text(var.cesta.Posledni().ZaElementem[LA]).toStdString());
+    // Its first branch makes it a rozvod, shown again instead of a file.
+    ASSERT_TRUE(o->OtevriRozvod(jiny));
+    ASSERT_EQ(okno->Dokument().NovaVetev(1), QString());
+    EXPECT_TRUE(o->ZobrazujeDokument());
+    QApplication::processEvents();
+    OcekavejPrehled(SpoctiPrehledRozvodu(d.Rozvod()));
 }
 
 // The PDF: the overview under the rozvod's heading, then each room's sections' protocols,
