@@ -1,16 +1,22 @@
 // A rozvod as an air-handling unit feeds a building: one fan, a 30-element
 // trunk, 200 rooms behind branches of 10 elements, every tenth room fed by a
 // second branch. Its whole evaluation against the floor of evaluating every
-// element once, and a change in one branch against evaluating that branch alone.
+// element once, a change in one branch against evaluating that branch alone,
+// and the window's overview of its rooms against the whole evaluation.
 #include <benchmark/benchmark.h>
 
+#include <QTableWidget>
 #include <cstring>
+#include <filesystem>
 #include <random>
 
+#include "Pomocnik.h"
 #include "core/DrunVyp.h"
 #include "io/RozvodSoubor.h"
 #include "models/Vypocet.h"
 #include "tools/Rozvod.h"
+#include "ui/hlavni/Dokument.h"
+#include "ui/nastroje/RozvodFrm.h"
 
 using namespace drun;
 
@@ -183,12 +189,41 @@ void Prehled(benchmark::State& st) {
         benchmark::DoNotOptimize(TabulkaRozvodu(SpoctiPrehledRozvodu(r), false));
 }
 
+// What the window does after each change of the main window's rozvod: the
+// overview computed and its table filled, against evaluating the rozvod once.
+void OknoPrehledu(benchmark::State& st) {
+    Rozvod r;
+    r.NastavUseky(Budova());
+    const std::string soubor = (std::filesystem::temp_directory_path() /
+                                ("drun-bench-rozvod-" + std::to_string(::getpid()) + ".DRR"))
+                                   .string();
+    DrunVar var;
+    TDokument dokument(var);
+    const bool otevren =
+        UlozRozvod(r, soubor).Ok() && dokument.Otevri(QString::fromStdString(soubor)).Ok();
+    std::filesystem::remove(soubor);
+    if (!otevren) return st.SkipWithError("the rozvod cannot be opened");
+    TRozvodForm okno(dokument, nullptr);
+    okno.ZobrazDokument();
+    if (okno.MistnostiListBox->rowCount() != 200)
+        return st.SkipWithError("the window does not show the 200 rooms");
+    Porovnej(
+        st, "x_vypocet", [] {}, [&] { okno.ZobrazDokument(); },
+        [&] {
+            r.Prepocitej();
+            benchmark::DoNotOptimize(r.Mistnosti().back().Konec);
+        });
+}
+
 BENCHMARK(PodlahaCelku);
 BENCHMARK(Prehled);
 BENCHMARK(CelyRozvod);
 BENCHMARK(PodlahaVetve)->Arg(101)->Arg(102);
 BENCHMARK(ZmenaVeVetvi)->Arg(101)->Arg(102);
+BENCHMARK(OknoPrehledu)->Arg(200)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    return SpustBenchmarky(argc, argv);
+}

@@ -98,11 +98,7 @@ int CestaUseku(const Prikaz& p, const std::string& soubor, DrunVar& var) {
     if (r.ChybaCesty(size_t(u)))
         return Chyba(p, ZpravaSouboruTlumice(var.SouborTlumice) + " Tlumič na cestě úseku " + *h +
                             " nelze spočítat.");
-    var.Akce = r.Akce;
-    var.cesta.NastavPrvky(r.PrvkyCesty(size_t(u)));
-    if (const int m = r.MistnostUseku(size_t(u)); m >= 0)
-        if (const auto poz = PozadavekZTextu(r.Mistnosti()[size_t(m)].Pozadavek))
-            var.Pozadavek = *poz;
+    NastavCestuUseku(r, size_t(u), var);
     return 0;
 }
 

@@ -213,12 +213,12 @@ std::vector<std::string> TextProtokoluSouctu(const DrunVar& var,
 }
 
 std::vector<std::string> TextProtokoluProjektu(const DrunVar& var, const Projekt& p,
-                                               const PrehledProjektu& pr,
-                                               const std::string& datum) {
+                                               const PrehledProjektu& pr, const std::string& datum,
+                                               const std::string& nazev) {
     std::vector<std::string> out;
     const PrijemceRadku sber = [&out](const std::string& r) { out.push_back(r); };
     Tiskarna t(var, sber);
-    t.Titul("PŘEHLED MÍSTNOSTÍ PROJEKTU", datum);
+    t.Titul(nazev, datum);
     for (size_t i = 0; i < p.Mistnosti.size() && i < pr.Mistnosti.size(); ++i) {
         const MistnostProjektu& m = p.Mistnosti[i];
         const PrehledMistnosti& r = pr.Mistnosti[i];

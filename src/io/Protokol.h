@@ -45,8 +45,11 @@ std::vector<std::string> TextProtokoluSouctu(const DrunVar& var,
 // The printed overview of a project: a block per room (its state, the sum's
 // L(A), NR and NC, the requirement, the worst band with its margin and the
 // loudest path, or the unreadable path's message), then the rooms that fail.
+// `nazev` heads its first page.
 std::vector<std::string> TextProtokoluProjektu(const DrunVar& var, const Projekt& p,
-                                               const PrehledProjektu& pr, const std::string& datum);
+                                               const PrehledProjektu& pr, const std::string& datum,
+                                               const std::string& nazev = "PŘEHLED MÍSTNOSTÍ "
+                                                                          "PROJEKTU");
 
 // The protocol's date, the Czech way whatever the system's language: "7.12.2026".
 std::string CeskeDatum(int den, int mesic, int rok);

@@ -5,9 +5,11 @@
 
 #include "core/Cisla.h"
 #include "core/Druhy.h"
+#include "core/DrunVyp.h"
 #include "core/Soubory.h"
 #include "io/DataSoubor.h"
 #include "io/Kodovani.h"
+#include "io/Protokol.h"
 #include "io/SoucetCest.h"
 #include "models/Vypocet.h"
 #include "tools/Pozadavek.h"
@@ -279,6 +281,39 @@ std::string TabulkaRozvodu(const PrehledRozvodu& p, bool csv) {
     // Its rooms that could not be computed are the overview's Chyba line.
     const auto radky = RadkyPrehledu(p.Mistnosti, p.Prehled);
     return csv ? CsvRadku(radky) : TabulkaRadku(radky);
+}
+
+void NastavCestuUseku(const Rozvod& r, size_t u, DrunVar& var) {
+    var.Akce = r.Akce;
+    var.cesta.NastavPrvky(r.PrvkyCesty(u));
+    var.Pozadavek = NulaSpektrum();
+    if (const int m = r.MistnostUseku(u); m >= 0)
+        if (const auto poz = PozadavekZTextu(r.Mistnosti()[size_t(m)].Pozadavek))
+            var.Pozadavek = *poz;
+}
+
+std::vector<std::string> TextProtokoluRozvodu(const Rozvod& r, const PrehledRozvodu& p,
+                                              const DrunVar& var, const std::string& datum) {
+    DrunVar hlava;
+    hlava.parametry = var.parametry;
+    hlava.Akce = r.Akce;
+    std::vector<std::string> radky =
+        TextProtokoluProjektu(hlava, p.Mistnosti, p.Prehled, datum, "PŘEHLED MÍSTNOSTÍ ROZVODU");
+    for (const MistnostRozvodu& m : r.Mistnosti())
+        for (size_t u : m.Useky) {
+            if (r.ChybaCesty(u)) continue;
+            // A calculation of its own, as if the path were opened alone.
+            DrunVar cesta;
+            cesta.parametry = var.parametry;
+            NastavCestuUseku(r, u, cesta);
+            PrepocitejOd(cesta, 1);
+            const PrijemceRadku dalsi = [&radky, prvni = true](const std::string& t) mutable {
+                radky.push_back(prvni ? '\f' + t : t);
+                prvni = false;
+            };
+            RadkyProtokolu(cesta, datum, dalsi);
+        }
+    return radky;
 }
 
 } // namespace drun

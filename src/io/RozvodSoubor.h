@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/Vysledek.h"
 #include "io/Projekt.h"
@@ -14,6 +15,7 @@
 namespace drun {
 
 class Rozvod;
+struct DrunVar;
 
 // The largest rozvod file read: an element's record has about 200 bytes, so
 // some 160 000 elements.
@@ -45,5 +47,16 @@ PrehledRozvodu SpoctiPrehledRozvodu(const Rozvod& r);
 std::string TabulkaRozvodu(const PrehledRozvodu& p, bool csv);
 // "úsek 7"
 std::string NazevUseku(int id);
+
+// Section u's path as a calculation of its own, not yet evaluated: Akce, its
+// elements, and its room's requirement (none for a section without a room or
+// a room without one).
+void NastavCestuUseku(const Rozvod& r, size_t u, DrunVar& var);
+// The printed overview (var gives the page set-up), then each room's
+// protocol: the protocol of each of its sections' paths with the room's
+// requirement, each from a new page. A path that cannot be computed has none:
+// the overview says why.
+std::vector<std::string> TextProtokoluRozvodu(const Rozvod& r, const PrehledRozvodu& p,
+                                              const DrunVar& var, const std::string& datum);
 
 } // namespace drun

@@ -147,9 +147,10 @@ TEST(Rozvod, UpravyStrukturyACestyUseku) {
                     const auto it = std::find(pozice.begin(), pozice.end(), std::pair{s, k});
                     if (it != pozice.end()) cekana.erase(cekana.begin() + (it - pozice.begin()));
                     EXPECT_EQ(cesta, cekana) << "úsek " << id << " bez " << us.Id << ":" << k;
-                    if (it == pozice.end())
+                    if (it == pozice.end()) {
                         EXPECT_EQ(std::count(cesta.begin(), cesta.end(), pryc),
                                   std::count(pred.at(id).begin(), pred.at(id).end(), pryc));
+                    }
                 }
                 // A branch starts with the path up to there; none behind a room.
                 useky = r.Useky();
@@ -170,7 +171,9 @@ TEST(Rozvod, UpravyStrukturyACestyUseku) {
             std::vector<Usek> useky = r.Useky();
             const size_t kopie = KopirujUsek(useky, s);
             EXPECT_EQ(Cesty(useky).at(useky[kopie].Id), pred.at(us.Id));
-            if (!us.Mistnost.empty()) EXPECT_NE(useky[kopie].Mistnost, us.Mistnost);
+            if (!us.Mistnost.empty()) {
+                EXPECT_NE(useky[kopie].Mistnost, us.Mistnost);
+            }
             useky = r.Useky();
             OdstranVetev(useky, s);
             EXPECT_EQ(useky.size(), r.Useky().size() - r.Vetve(s).size());

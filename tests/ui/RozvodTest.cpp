@@ -1,12 +1,21 @@
-// "Přehled rozvodu": a rozvod file's rooms in the project's table, and the exports.
+// "Přehled rozvodu": a rozvod's rooms in the project's table, following the main
+// window or a file, and the exports.
+#include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTableWidget>
 #include <limits>
 
 #include "Pomocnik.h"
+#include "core/DrunVyp.h"
 #include "core/Soubory.h"
+#include "io/DataSoubor.h"
 #include "io/Pomocnik.h"
+#include "io/Protokol.h"
 #include "io/RozvodSoubor.h"
+#include "tools/Pozadavek.h"
+#include "ui/dialogy/PozadFrm.h"
 #include "ui/dialogy/TextHodnoty.h"
 #include "ui/nastroje/ProjektFrm.h"
 #include "ui/nastroje/RozvodFrm.h"
@@ -47,6 +56,32 @@ class RozvodOkno : public UiTest {
         Rozvod r;
         EXPECT_TRUE(NactiRozvod(soubor.toStdString(), var.SouborTlumice, r).Ok());
         return SpoctiPrehledRozvodu(r);
+    }
+    // The table shows the overview: each row its room's line of the command line's table.
+    void OcekavejPrehled(const PrehledRozvodu& pr) {
+        const auto radky = RadkyPrehledu(pr.Mistnosti, pr.Prehled);
+        const auto texty = Texty();
+        ASSERT_EQ(texty.size() + 2, radky.size());
+        for (int r = 0; r < static_cast<int>(texty.size()); ++r)
+            EXPECT_EQ(texty[size_t(r)], radky[size_t(o->MistnostRadku(r)) + 1]) << r;
+    }
+    std::string VybranyNazev() {
+        const int m = o->VybranaMistnost();
+        return m < 0 ? "" : o->Prehled().Mistnosti.Mistnosti[size_t(m)].Nazev;
+    }
+    void DvojklikNaMistnost(int m) {
+        QTableWidget* t = o->MistnostiListBox;
+        emit t->doubleClicked(t->model()->index(o->RadekMistnosti(m), 0));
+        QApplication::processEvents();
+    }
+    // The main window's requirement chosen as a curve in its dialog.
+    void PozadavekKrivkou(const QString& krivka) {
+        TPozadavekForm* p = okno->Okno<TPozadavekForm>();
+        p->FormShow();
+        p->PozadRadioGroupClick(1);
+        p->NkrivkyComboBoxChange(p->NkrivkyComboBox->findText(krivka));
+        p->OKBtnClick();
+        QApplication::processEvents();
     }
     TRozvodForm* o = nullptr;
     QString soubor;
@@ -146,4 +181,139 @@ TEST_F(RozvodOkno, ExportPdfACsv) {
     EXPECT_EQ(Zaznam().texty, QStringList{"Soubor " + soubor +
                                           " je otevřen v tomto okně; export by ho přepsal. "
                                           "Zvolte jiný soubor."});
+}
+
+// The main window's rozvod is shown and follows every change, shown or hidden, the selected
+// room kept by its name; a double click chooses a path there. A file shown instead says it
+// cannot, until "Aktuální rozvod".
+TEST_F(RozvodOkno, SledujeHlavniOknoADvojklik) {
+    const TDokument& d = okno->Dokument();
+    okno->OtevriSoubor(soubor);
+    ASSERT_TRUE(d.JeRozvod());
+    EXPECT_TRUE(o->ZobrazujeDokument());
+    OcekavejPrehled(SpoctiPrehledRozvodu(d.Rozvod()));
+    o->VyberMistnost(1);
+    const std::string vybrana = VybranyNazev();
+    const auto zdroj = [&] {
+        const TElementSite z = var.cesta.Prvek(1);
+        var.cesta.NajdiElement(1);
+        var.cesta.NahradAktualni(Element(TypZdroj, [&](TElementSite& e) {
+            for (int i = 0; i < PocetPasem; ++i)
+                e.VlastniDrun[size_t(i)] = z.VlastniDrun[size_t(i)] + 4;
+        }));
+        okno->PrepocitejOd(1);
+        okno->ZaznamenejKrok("Zdroj", 1);
+    };
+    const struct {
+        const char* co;
+        bool skryte;
+        std::function<void()> zmena;
+    } zmeny[] = {
+        {"zdroj", false, zdroj},
+        {"zdroj, okno skryté", true, zdroj},
+        // The rozvod takes the requirement after the evaluation is announced.
+        {"požadavek", false, [&] { PozadavekKrivkou("N70"); }},
+    };
+    for (const auto& z : zmeny) {
+        SCOPED_TRACE(z.co);
+        const auto pred = Texty();
+        if (z.skryte) o->hide();
+        z.zmena();
+        QApplication::processEvents();
+        if (z.skryte) o->Zobraz();
+        OcekavejPrehled(SpoctiPrehledRozvodu(d.Rozvod()));
+        EXPECT_NE(Texty(), pred);
+        EXPECT_EQ(VybranyNazev(), vybrana);
+    }
+    const int shown = d.Rozvod().MistnostUseku(d.Usek());
+    ASSERT_GE(shown, 0);
+    EXPECT_EQ(Texty()[size_t(o->RadekMistnosti(shown))][TProjektForm::SloupecPozadavek], "N70");
+
+    // A room: its loudest section in its worst band, else its first.
+    const PrehledRozvodu pr = SpoctiPrehledRozvodu(d.Rozvod());
+    int dvakrat = -1;
+    for (size_t m = 0; m < pr.Prehled.Mistnosti.size(); ++m) {
+        const auto& useky = d.Rozvod().Mistnosti()[m].Useky;
+        size_t ocekavany = useky.front();
+        if (const int p = pr.Prehled.Mistnosti[m].Pasmo; p >= 0)
+            for (size_t u : useky)
+                if (d.Rozvod().Konec(u)[size_t(p)] > d.Rozvod().Konec(ocekavany)[size_t(p)])
+                    ocekavany = u;
+        if (useky.size() > 1) dvakrat = int(m);
+        DvojklikNaMistnost(int(m));
+        EXPECT_EQ(d.Usek(), ocekavany) << m;
+    }
+    // A section of the selected room, marked as shown.
+    ASSERT_GE(dvakrat, 0);
+    o->VyberMistnost(dvakrat);
+    const size_t druhy = d.Rozvod().Mistnosti()[size_t(dvakrat)].Useky[1];
+    emit o->UsekyListBox->doubleClicked(o->UsekyListBox->model()->index(1, 0));
+    QApplication::processEvents();
+    EXPECT_EQ(d.Usek(), druhy);
+    EXPECT_TRUE(o->UsekyListBox->item(1)->text().endsWith(" – v hlavním okně"));
+
+    // Another file: shown as read; a double click changes nothing and says why.
+    const QString jiny = Cesta("jiný.DRR");
+    ASSERT_TRUE(UlozRozvod(NahodnyRozvod(8, 6), jiny.toStdString()).Ok());
+    ASSERT_TRUE(o->OtevriRozvod(jiny));
+    EXPECT_FALSE(o->ZobrazujeDokument());
+    EXPECT_TRUE(o->AktualniBtn->isEnabled());
+    DvojklikNaMistnost(0);
+    EXPECT_EQ(d.Usek(), druhy);
+    EXPECT_TRUE(
+        o->StavLbl->text().startsWith("Soubor jiný.DRR není výpočet otevřený v hlavním okně"));
+    o->AktualniBtn->click();
+    EXPECT_TRUE(o->ZobrazujeDokument());
+    OcekavejPrehled(SpoctiPrehledRozvodu(d.Rozvod()));
+
+    // A plain calculation: its one room against the main window's requirement.
+    const QString drn = Cesta("cesta.DRN");
+    ASSERT_TRUE(okno->Dokument().UlozCestu(drn).Ok());
+    okno->OtevriSoubor(drn);
+    ASSERT_FALSE(d.JeRozvod());
+    PozadavekKrivkou("N40");
+    ASSERT_EQ(o->MistnostiListBox->rowCount(), 1);
+    EXPECT_EQ(Texty()[0][TProjektForm::SloupecPozadavek], "N40");
+    EXPECT_EQ(Texty()[0][TProjektForm::SloupecLA],
+              Text(var.cesta.Posledni().ZaElementem[LA]).toStdString());
+    // Its first branch makes it a rozvod, shown again instead of a file.
+    ASSERT_TRUE(o->OtevriRozvod(jiny));
+    ASSERT_EQ(okno->Dokument().NovaVetev(1), QString());
+    EXPECT_TRUE(o->ZobrazujeDokument());
+    QApplication::processEvents();
+    OcekavejPrehled(SpoctiPrehledRozvodu(d.Rozvod()));
+}
+
+// The PDF: the overview under the rozvod's heading, then each room's sections' protocols,
+// each as drun-protokol prints the path saved as a data file.
+TEST_F(RozvodOkno, PdfSProtokolyMistnosti) {
+    const Rozvod& r = o->Sit();
+    const std::string datum = "8.12.2026";
+    const std::vector<std::string> text = TextProtokoluRozvodu(r, o->Prehled(), var, datum);
+    std::vector<std::string> protokoly;
+    size_t useku = 0;
+    for (const MistnostRozvodu& m : r.Mistnosti())
+        for (size_t u : m.Useky) {
+            DrunVar ulozena, cesta;
+            ulozena.cesta.NastavPrvky(r.PrvkyCesty(u));
+            ulozena.Akce = r.Akce;
+            const std::string drn = Cesta("úsek.DRN").toStdString();
+            ASSERT_TRUE(UlozData(ulozena, drn).Ok());
+            ASSERT_TRUE(NactiData(cesta, drn).Ok());
+            if (const auto p = PozadavekZTextu(m.Pozadavek)) cesta.Pozadavek = *p;
+            PrepocitejOd(cesta, 1);
+            std::vector<std::string> t = TextProtokolu(cesta, datum);
+            t.front().insert(0, "\f");
+            protokoly.insert(protokoly.end(), t.begin(), t.end());
+            ++useku;
+        }
+    ASSERT_GT(text.size(), protokoly.size());
+    const size_t prehled = text.size() - protokoly.size();
+    EXPECT_EQ(std::vector(text.begin() + long(prehled), text.end()), protokoly);
+    EXPECT_TRUE(std::any_of(text.begin(), text.begin() + long(prehled), [](const std::string& t) {
+        return t.find("PŘEHLED MÍSTNOSTÍ ROZVODU") != std::string::npos;
+    }));
+    const QString pdf = Cesta("rozvod.pdf");
+    ASSERT_TRUE(o->ExportujPdf(pdf));
+    EXPECT_GE(PocetStran(pdf), 1 + static_cast<int>(useku));
 }

@@ -189,8 +189,9 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     connect(Pozadavek, &TPozadavekForm::PozadavekZmenen, this, [this] {
         QSettings().setValue(KlicPozadavku, QString::fromStdString(TextPozadavku(var_.Pozadavek)));
         ZobrazPozadavek();
-        PrepocitejOd(var_.cesta.Pocet());
+        // The room's requirement first: every window then shows the new verdicts.
         dokument_->PozadavekZmenen();
+        PrepocitejOd(var_.cesta.Pocet());
     });
     ZadZdroj = new TZadZdrojForm(var_, this);
     connect(ZadZdroj, &TZadZdrojForm::ZdrojZmenen, this, [this] {
@@ -351,9 +352,8 @@ void THlavniForm::VytvorPrikazy() {
          K(), nullptr, Zadna, false, false, &THlavniForm::SoucetClick},
         {Prikaz::ProjektPomucky, Pomucky, "P&rojekt", "Místnosti budovy a které z nich nevyhoví",
          K(), nullptr, Zadna, false, false, &THlavniForm::ProjektClick},
-        {Prikaz::Rozvod, Pomucky, "Přehled ro&zvodu",
-         "Místnosti rozvodu (*.DRR) a které z nich nevyhoví", K(), nullptr, Zadna, false, false,
-         &THlavniForm::RozvodClick},
+        {Prikaz::Rozvod, Pomucky, "Přehled ro&zvodu", "Místnosti rozvodu a které z nich nevyhoví",
+         K(), nullptr, Zadna, false, false, &THlavniForm::RozvodClick},
         {Prikaz::Navrh, Pomucky, "Návrh &opatření",
          "Potřebný útlum, tlumiče, které vyhoví, a co rozhoduje o výsledku", K(), nullptr, Zadna,
          false, false, &THlavniForm::NavrhClick},
