@@ -320,4 +320,13 @@ TEST_F(UiTest, RozvodVHlavnimOkne) {
     const VysledekSouboru v = d.Uloz(slozka.filePath(QStringLiteral("x.DRN")));
     EXPECT_FALSE(v.Ok());
     EXPECT_NE(v.Zprava.find("(*.DRR)"), std::string::npos);
+
+    // The automatic save on exit keeps every branch: the whole rozvod beside DRUN.DRN.
+    var.parametry.AutoUlozeni = true;
+    okno->Historie().OznacUlozeno();
+    EXPECT_TRUE(okno->close());
+    std::string zaloha;
+    const std::string drr = var.SouborDat.substr(0, var.SouborDat.size() - 4) + ".DRR";
+    CtiSoubor(drr, zaloha);
+    EXPECT_EQ(zaloha, text());
 }

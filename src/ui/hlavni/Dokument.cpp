@@ -165,6 +165,22 @@ VysledekSouboru TDokument::UlozCestu(const QString& soubor) {
     return UlozData(var_, soubor.toStdString());
 }
 
+VysledekSouboru TDokument::UlozZalohu(const std::string& drn, std::string& selhal) {
+    ZapisCestu();
+    selhal = drn;
+    VysledekSouboru v = UlozData(var_, drn);
+    if (v.Ok() && MaVetve()) {
+        // The path alone would lose every other branch.
+        const size_t tecka = drn.find_last_of('.');
+        const size_t lomitko = drn.find_last_of("/\\");
+        const bool pripona =
+            tecka != std::string::npos && (lomitko == std::string::npos || tecka > lomitko);
+        selhal = (pripona ? drn.substr(0, tecka) : drn) + ".DRR";
+        v = UlozRozvod(rozvod_, selhal);
+    }
+    return v;
+}
+
 int TDokument::ZobrazenyPrvek() const {
     return zobrazeny_ > 0 ? zobrazeny_ : var_.cesta.AktualniCislo();
 }

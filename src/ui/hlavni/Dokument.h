@@ -101,6 +101,11 @@ class TDokument : public QObject {
     void PozadavekZmenen();
     // The path shown as a data file, the document's own file and state untouched.
     drun::VysledekSouboru UlozCestu(const QString& soubor);
+    // The automatic save on exit: the path shown into drn and, for a rozvod
+    // with branches, the whole rozvod beside it as a *.DRR of the same name;
+    // the document's own file and state untouched. On failure `selhal` names
+    // the file that could not be written.
+    drun::VysledekSouboru UlozZalohu(const std::string& drn, std::string& selhal);
 
     // Akce as typed so far, before it becomes part of the calculation.
     const QString& TextAkce() const { return textAkce_; }

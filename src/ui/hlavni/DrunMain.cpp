@@ -1055,14 +1055,14 @@ void THlavniForm::closeEvent(QCloseEvent* e) {
     // A calculation the user never touched does not replace another window's work.
     if (var_.parametry.AutoUlozeni && !dokument_->Prazdny()) {
         var_.Hlasky = false;
-        const VysledekSouboru v = UlozData(var_, var_.SouborDat);
+        std::string selhal;
+        const VysledekSouboru v = dokument_->UlozZalohu(var_.SouborDat, selhal);
         var_.Hlasky = true;
         // A save that failed must not end the program unasked: the user may save elsewhere.
         if (!v.Ok()) {
             hlaseni().Chyba(QStringLiteral("Automatické uložení do souboru ") +
-                            QDir::toNativeSeparators(ZCore(var_.SouborDat)) +
-                            QStringLiteral(" se nepodařilo: ") +
-                            ProcNelzeZapsat(ZCore(var_.SouborDat)));
+                            QDir::toNativeSeparators(ZCore(selhal)) +
+                            QStringLiteral(" se nepodařilo: ") + ProcNelzeZapsat(ZCore(selhal)));
             if (!hlaseni().Potvrd(otazka)) {
                 e->ignore();
                 return;
