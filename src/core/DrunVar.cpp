@@ -171,28 +171,33 @@ void ZapamatujVstupy(DrunVar& var) {
     PosledniVstupy& p = var.vstupy;
     // Sizes are remembered in metres; the other directions of a branch are
     // offered afresh every time.
+    const auto prurez = [&p](const auto& v) {
+        p.PosledniA = v.A * 0.001, p.PosledniB = v.B * 0.001;
+    };
+    const auto hranate = [&](const auto& v) {
+        prurez(v);
+        p.PosledniDelka = v.Delka, p.PosledniPrutok = v.Prutok;
+    };
+    const auto kruhove = [&p](const auto& v) {
+        p.PosledniPrumer = v.Prumer * 0.001, p.PosledniDelka = v.Delka;
+    };
     std::visit(Pretizeni{
-                   [&p](const VstupyHrPotrubi& v) {
-                       p.PosledniA = v.A * 0.001, p.PosledniB = v.B * 0.001;
-                       p.PosledniDelka = v.Delka, p.PosledniPrutok = v.Prutok;
-                   },
-                   [&p](const VstupyKuPotrubi& v) {
-                       p.PosledniPrumer = v.Prumer * 0.001, p.PosledniDelka = v.Delka;
-                       p.PosledniPrutok = v.Prutok;
-                   },
-                   [&p](const VstupyOblouk& v) {
-                       p.PosledniA = v.A * 0.001, p.PosledniB = v.B * 0.001;
+                   [&](const VstupyHrPotrubi& v) { hranate(v); },
+                   [&](const VstupyObHrPotrubi& v) { hranate(v); },
+                   [&](const VstupyKuPotrubi& v) { kruhove(v), p.PosledniPrutok = v.Prutok; },
+                   [&](const VstupyObKuPotrubi& v) { kruhove(v), p.PosledniPrutok = v.Prutok; },
+                   [&](const VstupyHadice& v) { kruhove(v); },
+                   [&](const VstupyOblouk& v) {
+                       prurez(v);
                        p.PosledniRadius = v.Radius * 0.001, p.PosledniPrutok = v.Prutok;
                    },
-                   [&p](const VstupyOdbocka& v) {
-                       p.PosledniA = v.A * 0.001, p.PosledniB = v.B * 0.001;
+                   [&](const VstupyOdbocka& v) {
+                       prurez(v);
                        p.PosledniRadius = v.Radius * 0.001;
                        p.PosledniPrutok = v.Prutok, p.PosledniOdbPrutok = v.OdbPrutok;
                    },
-                   [&p](const VstupyVyustka& v) {
-                       p.PosledniA = v.A * 0.001, p.PosledniB = v.B * 0.001;
-                       p.PosledniPrutok = v.Prutok;
-                   },
+                   [&](const VstupyVyustka& v) { prurez(v), p.PosledniPrutok = v.Prutok; },
+                   [&](const VstupyKlapky& v) { prurez(v), p.PosledniPrutok = v.Prutok; },
                    [&p](const VstupyVice& v) {
                        p.PosledniPocetZdroju = static_cast<std::uint8_t>(v.PocetZdroju);
                    },
@@ -201,6 +206,39 @@ void ZapamatujVstupy(DrunVar& var) {
                    [](const auto&) {},
                },
                var.cesta.Aktualni().Vstupy);
+}
+
+VstupyElementu NabidnuteVstupy(int kod, const PosledniVstupy& p) {
+    const VstupyElementu vychozi = VychoziVstupy(kod);
+    VstupyElementu v = vychozi;
+    const double a = NaMilimetry(p.PosledniA), b = NaMilimetry(p.PosledniB);
+    const double prumer = NaMilimetry(p.PosledniPrumer);
+    std::visit(Pretizeni{
+                   [&](VstupyKuPotrubi& x) {
+                       x = {prumer, p.PosledniDelka, p.PosledniPrutok};
+                   },
+                   [&](VstupyVice& x) { x.PocetZdroju = p.PosledniPocetZdroju; },
+                   [&](VstupyObHrPotrubi& x) {
+                       x.A = a, x.B = b, x.Delka = p.PosledniDelka, x.Prutok = p.PosledniPrutok;
+                   },
+                   [&](VstupyObKuPotrubi& x) {
+                       x.Prumer = prumer, x.Delka = p.PosledniDelka, x.Prutok = p.PosledniPrutok;
+                   },
+                   [&](VstupyHadice& x) { x.Prumer = prumer, x.Delka = p.PosledniDelka; },
+                   [&](VstupyKlapky& x) { x.A = a, x.B = b, x.Prutok = p.PosledniPrutok; },
+                   [](auto&) {},
+               },
+               v);
+    // A value another kind admits but this one does not stays the usual one.
+    if (const DruhElementu* d = Druh(kod)) {
+        VstupyElementu puvodni = vychozi;
+        for (const VstupDruhu& s : d->Vstupy)
+            if (s.Real && !(*s.Real(v) >= s.Min && *s.Real(v) <= s.Max))
+                *s.Real(v) = *s.Real(puvodni);
+        // Values that do not fit together (a damper's flow for its pressure drop) neither.
+        if (d->Kontrola && !d->Kontrola(v).empty()) return vychozi;
+    }
+    return v;
 }
 
 void ZalozVypocet(DrunVar& var) {

@@ -172,6 +172,11 @@ inline bool MistnostVCeste(const DrunVar& var) {
 // remembered ones its type shares.
 void ZapamatujVstupy(DrunVar& var);
 
+// What a new element of kind `kod` is offered: the kind's usual inputs with
+// the remembered values it shares with the other kinds, each only where the
+// kind's range admits it.
+VstupyElementu NabidnuteVstupy(int kod, const PosledniVstupy& p);
+
 // A new calculation: the path holds the source alone, no room, limits 0..150,
 // empty Akce. Requirement, saved flag, parameters and remembered inputs stay.
 void ZalozVypocet(DrunVar& var);

@@ -595,6 +595,7 @@ TEST_F(UiTest, DialogyZTabulkyOdmitnutiAPopis) {
     OcekavejOdmitnuti(ko->Pasma(9).pole[3], "1.01",
                       ZpravaRozsah("Součinitel pohltivosti obložení 500Hz", 0.01, 1));
     // 500 x 400 mm at 3600 m3/h: 5 m/s, whose velocity pressure is 15 Pa.
+    var.vstupy.PosledniB = 0.4, var.vstupy.PosledniPrutok = 3600;
     OcekavejOdmitnuti(pole(kl, 3), "14", "Tlaková ztráta je pro tento průtok příliš malá.");
     ob->NastavPridat(true);
     ob->FormShow();
@@ -609,6 +610,7 @@ TEST_F(UiTest, DialogyZTabulkyOdmitnutiAPopis) {
     kl->FormShow();
     qobject_cast<QComboBox*>(kl->Pole(4))->setCurrentIndex(0);
     kl->OKBtnClick();
+    // The damper is offered the duct's section and flow.
     EXPECT_EQ(var.cesta.Aktualni().Popis,
-              "500x400mm, jednolistá, průtok 3600m3/hod, tlaková ztráta 50Pa");
+              "500x250mm, jednolistá, průtok 2000m3/hod, tlaková ztráta 50Pa");
 }

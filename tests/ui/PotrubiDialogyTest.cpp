@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "Pomocnik.h"
+#include "ui/dialogy/DruhFrm.h"
 #include "ui/dialogy/HrPotFrm.h"
 #include "ui/dialogy/KuPotFrm.h"
 #include "ui/dialogy/MujEdit.h"
@@ -63,6 +64,15 @@ class DialogyPotrubiTest : public UiTest {
         Napis(vi->PocetEdit, n);
         vi->OKBtnClick();
     }
+    // The first n fields a table-built dialog of kind `kod` offers.
+    QStringList Nabidka(int kod, int n) {
+        auto* d = qobject_cast<TDruhForm*>(okno->Dialog(kod));
+        d->FormShow();
+        QStringList s;
+        for (int i = 0; i < n; ++i)
+            s << qobject_cast<QLineEdit*>(d->Pole(i))->text();
+        return s;
+    }
     // Nothing in the path, the remembered inputs or the saved flag moved.
     void ExpectBezZmeny(int pocet) {
         EXPECT_EQ(var.cesta.Pocet(), pocet);
@@ -113,6 +123,9 @@ TEST_F(DialogyPotrubiTest, PredvyplneniZeZapamatovanych) {
     vi->FormShow();
     EXPECT_EQ(vi->PocetEdit->text(), "2");
     EXPECT_EQ(vi->PocetEdit->Cislo(), 2);
+    // The other kinds share them where their range admits: no hose of 500 mm.
+    EXPECT_EQ(Nabidka(TypObHrPotrubi, 5), QStringList({"500", "500", "50", "1.0", "1000"}));
+    EXPECT_EQ(Nabidka(TypHadice, 2), QStringList({"200", "1.0"}));
 }
 
 TEST_F(DialogyPotrubiTest, HranatePridaniPamatujeAZobraziMilimetry) {
@@ -288,6 +301,12 @@ TEST_F(DialogyPotrubiTest, ZapamatovaneHodnotySdiliTypy) {
     hr->FormShow();
     EXPECT_EQ(TextyPoli({hr->RozmAEdit, hr->RozmBEdit, hr->DelkaEdit, hr->PrutokEdit}),
               QStringList({"300", "150", "2.0", "500"}));
+    EXPECT_EQ(Nabidka(TypKlapka, 3), QStringList({"300", "150", "500"}));
+    EXPECT_EQ(Nabidka(TypHadice, 2), QStringList({"315", "2.0"}));
+    EXPECT_EQ(Nabidka(TypObKuPotrubi, 4), QStringList({"315", "25", "2.0", "500"}));
+    // A flow the damper's pressure drop cannot take: its usual inputs whole.
+    var.vstupy.PosledniPrutok = 100000;
+    EXPECT_EQ(Nabidka(TypKlapka, 3), QStringList({"500", "400", "3600"}));
 }
 
 TEST_F(DialogyPotrubiTest, VyustkaPridaniDruhUmisteniAPredvyplneni) {

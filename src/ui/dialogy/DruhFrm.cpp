@@ -79,7 +79,7 @@ TDruhForm::TDruhForm(DrunVar& var, int kod, QWidget* parent, const QString& titu
 
 void TDruhForm::FormShow() {
     const TElementSite& e = var_.cesta.Aktualni();
-    VstupyElementu v = e.Typ() == druh_.Kod ? e.Vstupy : Nabidka();
+    VstupyElementu v = e.Typ() == druh_.Kod ? e.Vstupy : NabidnuteVstupy(druh_.Kod, var_.vstupy);
     size_t i = 0;
     for (const VstupDruhu& p : druh_.Vstupy) {
         if (p.Forma == FormaVstupu::Popis) continue;
@@ -100,11 +100,6 @@ void TDruhForm::FormShow() {
         pole_.front().Pole->setFocus();
         if (auto* t = qobject_cast<QLineEdit*>(pole_.front().Pole)) t->selectAll();
     }
-}
-
-// The kind's usual element.
-VstupyElementu TDruhForm::Nabidka() const {
-    return VychoziVstupy(druh_.Kod);
 }
 
 VstupyElementu TDruhForm::Zadani() const {

@@ -33,8 +33,6 @@ class TDruhForm : public TElementDialog {
     void FormShow() override;
 
   protected:
-    // The inputs offered when the current element is of another kind.
-    virtual drun::VstupyElementu Nabidka() const;
     // Every field within its limits, then the kind's check.
     bool PredKontrola() override;
     bool ZapisAVypocet() override;

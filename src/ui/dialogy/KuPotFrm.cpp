@@ -15,11 +15,6 @@ TKuPotrubiForm::TKuPotrubiForm(DrunVar& var, QWidget* parent)
     PrutokEdit = static_cast<TMDoubleEdit*>(Pole(2));
 }
 
-VstupyElementu TKuPotrubiForm::Nabidka() const {
-    const PosledniVstupy& p = var_.vstupy;
-    return VstupyKuPotrubi{NaMilimetry(p.PosledniPrumer), p.PosledniDelka, p.PosledniPrutok};
-}
-
 bool TKuPotrubiForm::PredKontrola() {
     return KontrolaZadani(RychlostKuPotrubi(PrumerEdit->Cislo(), PrutokEdit->Cislo()) <
                               MaxRychlostPotrubi,

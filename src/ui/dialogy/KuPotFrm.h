@@ -12,6 +12,5 @@ class TKuPotrubiForm : public TDruhForm {
     TMDoubleEdit *PrumerEdit, *DelkaEdit, *PrutokEdit;
 
   protected:
-    drun::VstupyElementu Nabidka() const override;
     bool PredKontrola() override;
 };

@@ -9,7 +9,3 @@ TViceForm::TViceForm(DrunVar& var, QWidget* parent)
     : TDruhForm(var, TypVice, parent, QStringLiteral("Korekce na více drunů")) {
     PocetEdit = static_cast<TMIntegerEdit*>(Pole(0));
 }
-
-VstupyElementu TViceForm::Nabidka() const {
-    return VstupyVice{var_.vstupy.PosledniPocetZdroju};
-}

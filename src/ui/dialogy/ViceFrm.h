@@ -12,7 +12,4 @@ class TViceForm : public TDruhForm {
     TViceForm(drun::DrunVar& var, QWidget* parent = nullptr);
 
     TMIntegerEdit* PocetEdit;
-
-  protected:
-    drun::VstupyElementu Nabidka() const override;
 };
