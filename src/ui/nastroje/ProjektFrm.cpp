@@ -86,6 +86,8 @@ QTableWidget* TabulkaMistnosti(QWidget* rodic) {
                                   QStringLiteral("Pásmo"), QStringLiteral("Rezerva"),
                                   QStringLiteral("Nejhlasitější cesta"), QStringLiteral("Stav")});
     t->verticalHeader()->hide();
+    // Compact rows show more rooms of a large building.
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->setSelectionMode(QAbstractItemView::SingleSelection);

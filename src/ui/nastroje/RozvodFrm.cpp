@@ -41,12 +41,10 @@ TRozvodForm::TRozvodForm(TDokument& dokument, QWidget* rodic)
                QStringLiteral("Místnosti rozvodu|Místnosti rozvodu se součtem jejich úseků "
                               "a požadavkem; dvojklik vybere v hlavním okně úsek, který "
                               "rozhoduje"));
-    // A section's name is short: the state column stays in sight on a small screen,
-    // and compact rows show more rooms of a large rozvod.
+    // A section's name is short: the state column stays in sight on a small screen.
     MistnostiListBox->setColumnWidth(TProjektForm::SloupecNazev, 150);
     MistnostiListBox->setColumnWidth(TProjektForm::SloupecPozadavek, 120);
     MistnostiListBox->setColumnWidth(TProjektForm::SloupecCesta, 140);
-    MistnostiListBox->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     connect(MistnostiListBox, &QTableWidget::itemSelectionChanged, this, &TRozvodForm::ZobrazUseky);
     connect(MistnostiListBox, &QTableWidget::cellDoubleClicked, this,
             [this](int radek) { VyberMistnostVHlavnimOkne(MistnostRadku(radek)); });
