@@ -209,32 +209,28 @@ void ZapamatujVstupy(DrunVar& var) {
 }
 
 VstupyElementu NabidnuteVstupy(int kod, const PosledniVstupy& p) {
-    const VstupyElementu vychozi = VychoziVstupy(kod);
+    VstupyElementu vychozi = VychoziVstupy(kod); // modifiable: the accessors take one
     VstupyElementu v = vychozi;
     const double a = NaMilimetry(p.PosledniA), b = NaMilimetry(p.PosledniB);
     const double prumer = NaMilimetry(p.PosledniPrumer);
+    const auto kruhove = [&](auto& x) { x.Prumer = prumer, x.Delka = p.PosledniDelka; };
     std::visit(Pretizeni{
-                   [&](VstupyKuPotrubi& x) {
-                       x = {prumer, p.PosledniDelka, p.PosledniPrutok};
-                   },
-                   [&](VstupyVice& x) { x.PocetZdroju = p.PosledniPocetZdroju; },
+                   [&](VstupyKuPotrubi& x) { kruhove(x), x.Prutok = p.PosledniPrutok; },
+                   [&](VstupyObKuPotrubi& x) { kruhove(x), x.Prutok = p.PosledniPrutok; },
+                   [&](VstupyHadice& x) { kruhove(x); },
                    [&](VstupyObHrPotrubi& x) {
                        x.A = a, x.B = b, x.Delka = p.PosledniDelka, x.Prutok = p.PosledniPrutok;
                    },
-                   [&](VstupyObKuPotrubi& x) {
-                       x.Prumer = prumer, x.Delka = p.PosledniDelka, x.Prutok = p.PosledniPrutok;
-                   },
-                   [&](VstupyHadice& x) { x.Prumer = prumer, x.Delka = p.PosledniDelka; },
                    [&](VstupyKlapky& x) { x.A = a, x.B = b, x.Prutok = p.PosledniPrutok; },
+                   [&](VstupyVice& x) { x.PocetZdroju = p.PosledniPocetZdroju; },
                    [](auto&) {},
                },
                v);
     // A value another kind admits but this one does not stays the usual one.
     if (const DruhElementu* d = Druh(kod)) {
-        VstupyElementu puvodni = vychozi;
         for (const VstupDruhu& s : d->Vstupy)
             if (s.Real && !(*s.Real(v) >= s.Min && *s.Real(v) <= s.Max))
-                *s.Real(v) = *s.Real(puvodni);
+                *s.Real(v) = *s.Real(vychozi);
         // Values that do not fit together (a damper's flow for its pressure drop) neither.
         if (d->Kontrola && !d->Kontrola(v).empty()) return vychozi;
     }

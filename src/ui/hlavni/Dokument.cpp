@@ -1,5 +1,6 @@
 #include "ui/hlavni/Dokument.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -171,11 +172,8 @@ VysledekSouboru TDokument::UlozZalohu(const std::string& drn, std::string& selha
     VysledekSouboru v = UlozData(var_, drn);
     if (v.Ok() && MaVetve()) {
         // The path alone would lose every other branch.
-        const size_t tecka = drn.find_last_of('.');
-        const size_t lomitko = drn.find_last_of("/\\");
-        const bool pripona =
-            tecka != std::string::npos && (lomitko == std::string::npos || tecka > lomitko);
-        selhal = (pripona ? drn.substr(0, tecka) : drn) + ".DRR";
+        const QFileInfo f(QString::fromStdString(drn));
+        selhal = f.dir().filePath(f.completeBaseName() + QStringLiteral(".DRR")).toStdString();
         v = UlozRozvod(rozvod_, selhal);
     }
     return v;

@@ -948,22 +948,12 @@ void THlavniForm::UkazStrom() {
     Strom->show();
     // A window not yet shown is fitted to the screen as it opens.
     if (volno.isEmpty() || isMaximized() || !isVisible()) return;
-    // The window grows by the tree and stays on the screen, title bar and all (its
-    // frame guessed while the window manager has not framed it yet).
-    QRect r = geometry();
+    // The window grows by the tree and stays on the screen, title bar and all.
     if (vedle)
-        r.setWidth(r.width() + navic);
+        resize(width() + navic, height());
     else
-        r.setHeight(r.height() + std::min(Strom->sizeHint().height(), 180));
-    const QRect ramec = frameGeometry();
-    const int nahore =
-        std::max(r.top() - ramec.top(), style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4);
-    const int okraj = std::max(r.left() - ramec.left(), 4);
-    r.setWidth(std::min(r.width(), volno.width() - 2 * okraj));
-    r.setHeight(std::min(r.height(), volno.height() - nahore - okraj));
-    r.moveLeft(std::clamp(r.left(), volno.left() + okraj, volno.right() - okraj - r.width()));
-    r.moveTop(std::clamp(r.top(), volno.top() + nahore, volno.bottom() - okraj - r.height()));
-    setGeometry(r);
+        resize(width(), height() + std::min(Strom->sizeHint().height(), 180));
+    VejdiSeNaObrazovku(this, true);
 }
 
 void THlavniForm::NovaVetevClick() {
