@@ -34,6 +34,11 @@ void NastavPozadavek(DrunVar& var, const std::array<double, PocetPasem>& pasma) 
     NastavPozadavek(var.Pozadavek, pasma);
 }
 
+bool MaPozadavek(const Spectrum& pozadavek) {
+    return std::any_of(pozadavek.begin(), pozadavek.begin() + PocetPasem,
+                       [](double d) { return d != 0; });
+}
+
 void NastavPozadavek(Spectrum& pozadavek, const std::array<double, PocetPasem>& pasma) {
     for (int i = 0; i < PocetPasem; ++i)
         pozadavek[i] = pasma[i];

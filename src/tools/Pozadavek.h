@@ -16,6 +16,9 @@ extern const std::array<std::array<double, PocetPasem>, PocetNKrivek> NKrivky;
 // "N10" ... "N75"
 int CisloNKrivky(int index); // index 1..14 -> 10..75
 
+// Some band has a limit: a requirement of zeros in every band is none.
+bool MaPozadavek(const Spectrum& pozadavek);
+
 // Sets the requirement's bands and its L(A).
 void NastavPozadavek(DrunVar& var, const std::array<double, PocetPasem>& pasma);
 void NastavPozadavek(Spectrum& pozadavek, const std::array<double, PocetPasem>& pasma);

@@ -23,10 +23,6 @@ bool JeSouborRozvodu(const QString& soubor) {
     return QFileInfo(soubor).suffix().compare(QStringLiteral("DRR"), Qt::CaseInsensitive) == 0;
 }
 
-bool MaPozadavek(const Spectrum& p) {
-    return std::any_of(p.begin(), p.begin() + PocetPasem, [](double d) { return d != 0; });
-}
-
 } // namespace
 
 TDokument::TDokument(DrunVar& var, QObject* parent) : QObject(parent), var_(var) {

@@ -561,10 +561,7 @@ void THlavniForm::ZobrazElement(const TElementSite& e) {
 
 void THlavniForm::ZobrazVysledek() {
     ZobrazElement(var_.cesta.Aktualni());
-    const bool sPozadavkem =
-        std::any_of(var_.Pozadavek.begin(), var_.Pozadavek.begin() + PocetPasem,
-                    [](double d) { return d != 0; });
-    panely_->ZobrazVysledek(var_.Vysledek, var_.Rozdil, sPozadavkem);
+    panely_->ZobrazVysledek(var_.Vysledek, var_.Rozdil, MaPozadavek(var_.Pozadavek));
 }
 
 void THlavniForm::ZobrazPozadavek() {

@@ -81,9 +81,9 @@ VysledekNavrhu SpoctiNavrhVRozvodu(const UlohaNavrhu& u, VysledekNavrhu v) {
                       std::to_string(r.Useky()[s].Id) + " nelze spočítat.";
             return v;
         }
-    const bool prurez = ChybaPrurezu(u.a, u.b, u.q).empty();
+    const std::string chybaPrurezu = ChybaPrurezu(u.a, u.b, u.q);
     const std::optional<DataTlumice> data =
-        prurez ? NactiDataTlumice(u.var.SouborTlumice) : std::nullopt;
+        chybaPrurezu.empty() ? NactiDataTlumice(u.var.SouborTlumice) : std::nullopt;
     NavrhRozvodu n = SpoctiNavrhRozvodu(r, u.id, u.kUseku, u.var, u.a, u.b, u.q,
                                         data ? &*data : nullptr, u.zastav.get_token());
     v.Potrebny = n.Utlum;
@@ -99,7 +99,7 @@ VysledekNavrhu SpoctiNavrhVRozvodu(const UlohaNavrhu& u, VysledekNavrhu v) {
     }
     v.Splnen = PozadavekSplnen(v.Potrebny);
     if (v.Splnen) return v;
-    v.ChybaTlumice = ChybaPrurezu(u.a, u.b, u.q);
+    v.ChybaTlumice = chybaPrurezu;
     if (!v.ChybaTlumice.empty()) return v;
     v.Oblozeni = std::move(n.Oblozeni);
     if (!data) {

@@ -163,9 +163,7 @@ void TRozvodForm::NactiDokument() {
         if (!rozvod_.Mistnosti().empty()) {
             std::vector<Usek> useky = rozvod_.Useky();
             const Spectrum& p = dokument_.Var().Pozadavek;
-            const bool ma =
-                std::any_of(p.begin(), p.begin() + PocetPasem, [](double d) { return d != 0; });
-            useky.front().Pozadavek = ma ? TextPozadavku(p) : std::string();
+            useky.front().Pozadavek = MaPozadavek(p) ? TextPozadavku(p) : std::string();
             rozvod_.NastavUseky(std::move(useky));
         }
         sit_ = &rozvod_;
