@@ -70,8 +70,8 @@ class TRozvodForm : public QWidget {
     bool Nacti(const QString& soubor);
     // The calculation's rooms, evaluated as they are now.
     void NactiDokument();
-    // The calculation changed: shown once the change is complete (a new
-    // requirement reaches the rozvod after its evaluation is announced).
+    // The calculation changed: shown once for all the announcements of one
+    // change, and only while the window is visible.
     void Zastaralo();
     void Dohon();
     // Another rozvod in the main window brings it back.
