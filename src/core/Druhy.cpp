@@ -46,6 +46,9 @@ VstupDruhu Rada(FormaVstupu forma, const char* nazev, double min, double max, in
     d.Popisek = popisek;
     return d;
 }
+template <class V, double V::*A, double V::*B, double V::*Q> PrurezDruhu Prurez() {
+    return {RealVstup<V, A>, RealVstup<V, B>, RealVstup<V, Q>};
+}
 // A check hook of kind V from its check on the struct.
 template <class V, std::string (*F)(const V&)> std::string Kontrola(const VstupyElementu& v) {
     return F(std::get<V>(v));
@@ -84,7 +87,7 @@ std::vector<DruhElementu> Tabulka() {
                  "Obecný element",
                  {Popis(), Spektrum(&E::Utlum, "Útlum"), Spektrum(&E::VlastniDrun, "Vlastní drun")},
                  RadkyPrvku,
-                 false,
+                 {},
                  {"ObecElemBtn", "Obecný element", "Zadáte útlum a vlastní drun", "Obecný element",
                   "Obecný element - zadání útlumu a vlastního drunu ručně"}});
     t.push_back({TypHrPotrubi,
@@ -94,7 +97,7 @@ std::vector<DruhElementu> Tabulka() {
                   Real<H, &H::Delka>("Délka", "m", HrPotDelkaMin, HrPotDelkaMax, 1),
                   Real<H, &H::Prutok>("Průtok", "m3/hod", HrPotPrutokMin, HrPotPrutokMax, 0)},
                  RadkyPrvku,
-                 true,
+                 Prurez<H, &H::A, &H::B, &H::Prutok>(),
                  {"HranPotrBtn", "Hranaté potrubí", "", "Hranaté potrubí", ""}});
     t.push_back(
         {TypKuPotrubi,
@@ -104,7 +107,7 @@ std::vector<DruhElementu> Tabulka() {
           Real<K, &K::Delka>("Délka", "m", KuPotDelkaMin, KuPotDelkaMax, 1, "Délka v m"),
           Real<K, &K::Prutok>("Průtok", "m3/hod", KuPotPrutokMin, KuPotPrutokMax, 0, prutok)},
          RadkyPrvku,
-         false,
+         {},
          {"KulPotrBtn", "Kruhové potrubí", "", "Kruhové potrubí", ""}});
     t.push_back({TypOblouk,
                  "Oblouk",
@@ -114,7 +117,7 @@ std::vector<DruhElementu> Tabulka() {
                   Real<Ob, &Ob::Radius>("Rádius", "mm", OblRadiusMin, OblRadiusMax, 0),
                   Real<Ob, &Ob::Prutok>("Průtok", "m3/hod", OblPrutokMin, OblPrutokMax, 0)},
                  RadkyPrvku,
-                 true,
+                 Prurez<Ob, &Ob::A, &Ob::B, &Ob::Prutok>(),
                  {"ObloukBtn", "Oblouk, koleno", "", "Oblouk, koleno", ""}});
     t.push_back(
         {TypOdbocka,
@@ -127,7 +130,7 @@ std::vector<DruhElementu> Tabulka() {
           Real<Od, &Od::OdbPrutok>("Průtok odbočkou", "m3/hod", OdbPrutokMin, OdbPrutokMax, 0),
           Real<Od, &Od::Prutok>("Průtok", "m3/hod", OdbPrutokMin, OdbPrutokMax, 0)},
          RadkyPrvku,
-         false,
+         Prurez<Od, &Od::A, &Od::B, &Od::OdbPrutok>(),
          {"OdbockaBtn", "Odbočka, rozbočka", "", "Odbočka, rozbočka", ""}});
     t.push_back({TypVyustka,
                  "Vyústka",
@@ -137,7 +140,7 @@ std::vector<DruhElementu> Tabulka() {
                   Cele<Vy, &Vy::Druh>("Druh", 1, VyustPocetDruhu),
                   Cele<Vy, &Vy::Umisteni>("Umístění", 1, VyustPocetUmisteni)},
                  RadkyPrvku,
-                 false,
+                 {},
                  {"VyustkaBtn", "Vyústka, žaluzie", "", "Vyústka, žaluzie",
                   "Spíše orientační hodnoty pro vyústku a žaluzii"}});
     t.push_back(
@@ -151,7 +154,7 @@ std::vector<DruhElementu> Tabulka() {
           Real<T, &T::SirkaVlozek>("Šířka vložek", "mm", SirkyVlozek[0], std::end(SirkyVlozek)[-1],
                                    0)},
          RadkyPrvku,
-         true,
+         Prurez<T, &T::A, &T::B, &T::Prutok>(),
          {"KTlumicBtn", "Kulisový tlumič drunu", "", "Kulisový tlumič drunu (KL 38 5216)", ""},
          Kontrola<T, ChybaTlumice>});
     t.push_back(
@@ -160,7 +163,7 @@ std::vector<DruhElementu> Tabulka() {
          {Popis(), Cele<Vi, &Vi::PocetZdroju>("Počet zdrojů", VicePocetMin, VicePocetMax,
                                               "Počet stejných zdrojů drunu")},
          RadekZa,
-         false,
+         {},
          {"ViceBtn", "Korekce na více zdrojů drunu", "", "Korekce na více zdrojů drunu", ""}});
     t.push_back(
         {TypMistnost,
@@ -174,7 +177,7 @@ std::vector<DruhElementu> Tabulka() {
           Rada<M, &M::Smerovost>(FormaVstupu::Pasma5x1, "Směrový součinitel", SmerovostMin,
                                  SmerovostMax, 1)},
          RadekUtlum | RadekZa,
-         false,
+         {},
          {"MistnostBtn", "Místnost", "Místnost (může být jen jedna)", "Místnost",
           "Místnost (může být jen jedna)"}});
     t.push_back(
@@ -190,7 +193,7 @@ std::vector<DruhElementu> Tabulka() {
           Real<OH, &OH::Delka>("Délka", "m", ObPotDelkaMin, ObPotDelkaMax, 1, "Délka v m"),
           Real<OH, &OH::Prutok>("Průtok", "m3/hod", ObPotPrutokMin, ObPotPrutokMax, 0, prutok)},
          RadkyPrvku,
-         true,
+         Prurez<OH, &OH::A, &OH::B, &OH::Prutok>(),
          {"ObHranPotrBtn", "Obložené hranaté potrubí", "Potrubí s pohltivým obložením uvnitř",
           "Obložené hranaté potrubí", "Hranaté potrubí s pohltivým obložením uvnitř"}});
     t.push_back(
@@ -204,7 +207,7 @@ std::vector<DruhElementu> Tabulka() {
           Real<OK, &OK::Delka>("Délka", "m", ObPotDelkaMin, ObPotDelkaMax, 1, "Délka v m"),
           Real<OK, &OK::Prutok>("Průtok", "m3/hod", ObPotPrutokMin, ObPotPrutokMax, 0, prutok)},
          RadkyPrvku,
-         false,
+         {},
          {"ObKulPotrBtn", "Obložené kruhové potrubí", "Potrubí s pohltivým obložením uvnitř",
           "Obložené kruhové potrubí", "Kruhové potrubí s pohltivým obložením uvnitř"}});
     t.push_back(
@@ -214,7 +217,7 @@ std::vector<DruhElementu> Tabulka() {
           Real<Ha, &Ha::Prumer>("Průměr", "mm", HadPrumerMin, HadPrumerMax, 0, "Průměr v mm"),
           Real<Ha, &Ha::Delka>("Délka", "m", HadDelkaMin, HadDelkaMax, 1, "Délka v m")},
          RadkyPrvku,
-         false,
+         {},
          {"HadiceBtn", "Ohebná hadice", "Ohebné napojení vyústky", "Ohebná hadice",
           "Ohebná hadice k vyústce"}});
     t.push_back(
@@ -240,7 +243,7 @@ std::vector<DruhElementu> Tabulka() {
                                     KomPohltivostMin, KomPohltivostMax, 2,
                                     "Součinitel pohltivosti obložení")},
          RadkyPrvku,
-         false,
+         {},
          {"KomoraBtn", "Komora", "Obložená komora se vstupem a výstupem", "Komora",
           "Obložená komora se vstupem a výstupem"},
          Kontrola<Ko, ChybaKomory>});
@@ -258,7 +261,7 @@ std::vector<DruhElementu> Tabulka() {
           Cele<Kl, &Kl::Listy>("Listy", KlapJedenList, KlapViceListu, "Listy",
                                {"jednolistá", "vícelistá"})},
          RadkyPrvku,
-         false,
+         Prurez<Kl, &Kl::A, &Kl::B, &Kl::Prutok>(),
          {"KlapkaBtn", "Regulační klapka", "Vlastní drun klapky podle její tlakové ztráty",
           "Regulační klapka", "Regulační klapka - vlastní drun podle tlakové ztráty"},
          Kontrola<Kl, ChybaKlapky>});

@@ -279,6 +279,18 @@ TEST(Okna, PolohaSeObnovi) {
     QWidget w;
     PamatujPolohu(&w, QStringLiteral("Zkouska"));
     EXPECT_EQ(w.geometry(), kde);
+    // Larger than the screen: shrunk while shown there, and closed so; it
+    // comes back at its own size for a screen that has room for it.
+    const QSize velka = w.screen()->availableGeometry().size() + QSize(200, 150);
+    w.resize(velka);
+    w.show();
+    EXPECT_LT(w.height(), velka.height());
+    w.hide();
+    w.show();
+    w.hide();
+    QWidget znovu;
+    PamatujPolohu(&znovu, QStringLiteral("Zkouska"));
+    EXPECT_EQ(znovu.size(), velka);
 }
 
 TEST_F(UiTest, OProgramuUkazujeOdkudCteSoubory) {

@@ -12,7 +12,8 @@ using namespace drun;
 
 TVyberTypForm::TVyberTypForm(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Přidat element - vyber typ"));
-    setModal(false);
+    // While it is open the list cannot change under it.
+    setModal(true);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     auto* v = new QVBoxLayout(this);

@@ -465,7 +465,8 @@ QWidget* THlavniForm::VytvorPanely() {
     panely_ = new TPanelyHodnot(stred);
     connect(panely_, &TPanelyHodnot::ZdrojKliknut, this, &THlavniForm::ZadejZdrojDrunu);
     connect(panely_, &TPanelyHodnot::PozadavekKliknut, this, &THlavniForm::PozadavekNaKonciSite);
-    telo->addWidget(panely_);
+    // A wider window gives most of the width to the panels, the rest to the list.
+    telo->addWidget(panely_, 3);
 
     // Element list
     auto* vpravo = new QVBoxLayout;

@@ -30,7 +30,9 @@ QFrame* Panel(QWidget* rodic, QGridLayout*& g) {
     g = new QGridLayout(f);
     g->setVerticalSpacing(1);
     g->setHorizontalSpacing(2);
-    g->setColumnStretch(static_cast<int>(ZakladSloupcu.size()), 1);
+    // A wider window widens the nine value columns.
+    for (int i = 1; i <= 9; ++i)
+        g->setColumnStretch(i, 1);
     return f;
 }
 

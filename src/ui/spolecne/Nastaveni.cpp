@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QSettings>
+#include <QSize>
 #include <QStandardPaths>
 #include <QWidget>
 #include <algorithm>
@@ -20,11 +21,20 @@ void UlozNaposledy(const QStringList& s) {
     QSettings().setValue(KlicNaposledy, s);
 }
 
+// The size a remembered window was given, kept apart from its geometry: a
+// screen too small for it shrinks it while shown there, not for good.
+QString KlicVelikosti(const QString& klic) {
+    return QStringLiteral("Velikosti/") + klic;
+}
+
 // Shows the window again where it was hidden, within the screen, and saves
 // its geometry each time it is hidden (closing hides it too).
 class StrazcePolohy : public QObject {
   public:
-    StrazcePolohy(QWidget* okno, const QString& nazev) : QObject(okno), klic_(nazev) {}
+    StrazcePolohy(QWidget* okno, const QString& nazev) : QObject(okno), klic_(nazev) {
+        if (!klic_.isEmpty()) chtena_ = QSettings().value(KlicVelikosti(klic_)).toSize();
+        if (chtena_.isValid()) okno->resize(chtena_);
+    }
     bool eventFilter(QObject* o, QEvent* e) override {
         auto* okno = static_cast<QWidget*>(o);
         if (e->type() == QEvent::Show) {
@@ -33,13 +43,28 @@ class StrazcePolohy : public QObject {
             // by its frame after that: one title bar lower. A dialog not yet
             // placed is centred over its window (within the screen) after this.
             if (poloha_) okno->move(*poloha_);
+            // Left as the last screen fitted it, it is shown at the size wanted
+            // (and fitted anew); resized since, that is the size wanted now.
+            if (!klic_.isEmpty() && !okno->isMaximized()) {
+                if (naObrazovce_.isValid() && okno->size() == naObrazovce_)
+                    okno->resize(chtena_);
+                else
+                    chtena_ = okno->size();
+            }
             const bool centruje =
                 qobject_cast<QDialog*>(okno) && !okno->testAttribute(Qt::WA_Moved);
             VejdiSeNaObrazovku(okno, !centruje);
+            naObrazovce_ = okno->size();
         }
         if (e->type() == QEvent::Hide && !okno->isMinimized()) {
             poloha_ = okno->pos();
-            if (!klic_.isEmpty()) QSettings().setValue(klic_, okno->saveGeometry());
+            if (!klic_.isEmpty()) {
+                // Resized by the user while shown: that is the size wanted now.
+                if (!okno->isMaximized() && okno->size() != naObrazovce_) chtena_ = okno->size();
+                QSettings s;
+                s.setValue(klic_, okno->saveGeometry());
+                if (chtena_.isValid()) s.setValue(KlicVelikosti(klic_), chtena_);
+            }
         }
         return false;
     }
@@ -47,6 +72,8 @@ class StrazcePolohy : public QObject {
   private:
     QString klic_;
     std::optional<QPoint> poloha_; // the frame's, when it was last hidden
+    QSize chtena_;                 // the size wanted, before a screen fitted it
+    QSize naObrazovce_;            // the size the screen left it when shown
 };
 
 } // namespace
