@@ -168,7 +168,7 @@ TEST_F(UiTest, ZdrojOdhadZParametruVentilatoru) {
     for (const bool nahradit : {false, true}) {
         d->FormShow();
         d->ZdrojPopisEdit->selectAll();
-        QTest::keyClicks(d->ZdrojPopisEdit, QStringLiteral("Ventilátor VZT 1"));
+        QTest::keyClicks(d->ZdrojPopisEdit, QStringLiteral("Ventilator VZT 1"));
         Zaznam().Vymaz();
         Zaznam().odpovedi = {nahradit};
         QStringList pole;
@@ -185,10 +185,10 @@ TEST_F(UiTest, ZdrojOdhadZParametruVentilatoru) {
         EXPECT_EQ(pole, (QStringList{"5000", "400", "900", "0.8", ""}));
         EXPECT_EQ(vykon, lw + "89.5 dB");
         EXPECT_EQ(Zaznam().texty,
-                  QStringList{"Nahradit popis zdroje „Ventilátor VZT 1“ popisem odhadu?"});
+                  QStringList{"Nahradit popis zdroje „Ventilator VZT 1“ popisem odhadu?"});
         EXPECT_EQ(d->ZdrojPopisEdit->text(),
                   nahradit ? "odhad z parametrů: T, 5000m3/hod, 400Pa, 900ot/min, V/Vopt 0.8"
-                           : "Ventilátor VZT 1");
+                           : "Ventilator VZT 1");
         EXPECT_EQ(d->Zdroj.pole[0]->text(), "83.8");
     }
 }

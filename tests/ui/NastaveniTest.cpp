@@ -318,8 +318,9 @@ TEST(Okna, NaObrazovce) {
         EXPECT_EQ(NaObrazovce(r.okno, maly), r.cekane) << r.okno.x() << "," << r.okno.y();
 }
 
-// Every window and dialog lies within its screen when shown, and each fits a
-// 1024x700 screen with its title bar without being squeezed below its layout.
+// Every window and dialog lies within its screen when shown, wide enough for
+// its title, and each fits a 1024x700 screen with its title bar without being
+// squeezed below its layout.
 TEST_F(UiTest, KazdeOknoSeVejdeNaObrazovku) {
     okno->PamatujPolohyOken(); // as the program starts
     okno->show();
@@ -338,6 +339,10 @@ TEST_F(UiTest, KazdeOknoSeVejdeNaObrazovku) {
             << w->frameGeometry().width() << "x" << w->frameGeometry().height() << " on "
             << obrazovka.width() << "x" << obrazovka.height();
         EXPECT_LE(w->minimumSizeHint().width(), maly.width()) << nazev;
+        // Its whole title fits beside the title bar's icon and buttons.
+        EXPECT_GE(w->width(),
+                  QFontMetrics(QApplication::font()).horizontalAdvance(w->windowTitle()) + 100)
+            << nazev;
         EXPECT_LE(w->minimumSizeHint().height(), maly.height()) << nazev;
         if (w != okno.get()) w->hide();
     }

@@ -268,6 +268,11 @@ TEST_F(UiTest, NavrhOpatreniVRozvodu) {
     std::string po;
     ASSERT_TRUE(TextRozvodu(d.Rozvod(), po).Ok());
     EXPECT_EQ(po, pred);
+    // A flow typed is searched with once taken.
+    Napis(n->PrutokEdit, "3000");
+    EXPECT_TRUE(n->PrutokEdit->Over());
+    n->DokonciPrepocet();
+    EXPECT_EQ(n->Vysledek().Q, 3000);
     // The section's fields name themselves.
     Zaznam().Vymaz();
     Napis(n->RozmAEdit, "10");

@@ -1,12 +1,11 @@
 #include "ui/dialogy/VybElFrm.h"
 
-#include <QApplication>
-#include <QFontMetrics>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/Druhy.h"
 #include "ui/spolecne/Hlaseni.h"
+#include "ui/spolecne/Nastaveni.h"
 
 using namespace drun;
 
@@ -31,12 +30,7 @@ TVyberTypForm::TVyberTypForm(QWidget* parent) : QDialog(parent) {
         tlacitka_[d.Kod] = b;
     }
     adjustSize();
-    // Wide enough for its title beside the title bar's icon and buttons, so
-    // that no window manager cuts it.
-    constexpr int TitulekNavic = 140;
-    const QFont titulek = QApplication::font("QWorkspaceTitleBar");
-    const int sirka = QFontMetrics(titulek).horizontalAdvance(windowTitle()) + TitulekNavic;
-    setFixedSize(sizeHint().expandedTo(QSize(sirka, 0)));
+    setFixedSize(sizeHint().expandedTo(QSize(SirkaProTitulek(this), 0)));
 }
 
 bool TVyberTypForm::event(QEvent* e) {

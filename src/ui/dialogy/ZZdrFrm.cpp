@@ -166,6 +166,8 @@ TOdhadVentilatoruForm::TOdhadVentilatoruForm(QWidget* parent) : QDialog(parent) 
                            QStringLiteral("Poměr V/V_opt"));
     LopatekEdit = new QLineEdit(this);
     LopatekEdit->setAlignment(Qt::AlignRight);
+    // Its text goes into the source's description.
+    PovolJen1250(LopatekEdit);
     UmistiPole(g, 5, 0, QStringLiteral("Počet lopatek (nepovinný)"), LopatekEdit);
     PrutokEdit->NastavMeze(VentPrutokMin, VentPrutokMax);
     TlakEdit->NastavMeze(VentTlakMin, VentTlakMax);
@@ -176,9 +178,7 @@ TOdhadVentilatoruForm::TOdhadVentilatoruForm(QWidget* parent) : QDialog(parent) 
     NastavHint(VykonLbl, QStringLiteral("Celkový akustický výkon ventilátoru podle odhadu"));
     g->addWidget(VykonLbl, 6, 0, 1, 3);
     for (TMDoubleEdit* f : {PrutokEdit, TlakEdit, OtackyEdit, PomerEdit})
-        connect(f, &QLineEdit::editingFinished, this, [this, f] {
-            if (!f->Neovereno()) UkazVykon();
-        });
+        connect(f, &TMEdit::Prevzato, this, &TOdhadVentilatoruForm::UkazVykon);
     connect(LopatekEdit, &QLineEdit::editingFinished, this, &TOdhadVentilatoruForm::UkazVykon);
     connect(DruhComboBox, &QComboBox::currentIndexChanged, this, &TOdhadVentilatoruForm::UkazVykon);
     UkazVykon();

@@ -632,12 +632,15 @@ void THlavniForm::PridatTyp(int typ) {
     const int aktualni = var_.cesta.AktualniCislo(), pocet = var_.cesta.Pocet();
     PredMistnost();
     d->NastavPridat(true);
+    // The picker does not wait behind the dialog: added, its work is done;
+    // nothing added, it comes back for another choice.
+    const bool zVyberu = VyberTyp->isVisible();
+    VyberTyp->hide();
     d->exec();
-    // Nothing added: the element shown stays the current one; added: the picker's work is done.
-    if (var_.cesta.Pocet() == pocet)
+    if (var_.cesta.Pocet() == pocet) {
         var_.cesta.NajdiElement(aktualni);
-    else
-        VyberTyp->close();
+        if (zVyberu) VyberTyp->show();
+    }
 }
 
 void THlavniForm::PredMistnost() {

@@ -218,9 +218,7 @@ TNavrhForm::TNavrhForm(TDokument& dokument, QWidget* rodic)
     for (TMDoubleEdit* f : {RozmAEdit, RozmBEdit, PrutokEdit}) {
         // Enter validates as leaving does; a value validated is searched with.
         connect(f, &QLineEdit::returnPressed, f, [f] { f->Over(); });
-        connect(f, &QLineEdit::editingFinished, this, [this, f] {
-            if (!f->Neovereno()) NaplanujPrepocet();
-        });
+        connect(f, &TMEdit::Prevzato, this, &TNavrhForm::NaplanujPrepocet);
         // Typed values stay until the place changes or another calculation comes.
         connect(f, &QLineEdit::textEdited, this, [this] {
             zadano_ = true;

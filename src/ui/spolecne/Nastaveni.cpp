@@ -1,9 +1,12 @@
 #include "ui/spolecne/Nastaveni.h"
 
+#include <QApplication>
+#include <QBoxLayout>
 #include <QDialog>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QScreen>
 #include <QSettings>
 #include <QSize>
@@ -51,6 +54,7 @@ class StrazcePolohy : public QObject {
                 else
                     chtena_ = okno->size();
             }
+            RozsirProTitulek(okno);
             const bool centruje =
                 qobject_cast<QDialog*>(okno) && !okno->testAttribute(Qt::WA_Moved);
             VejdiSeNaObrazovku(okno, !centruje);
@@ -123,6 +127,30 @@ QRect NaObrazovce(const QRect& ram, const QRect& dostupne) {
     r.moveLeft(std::clamp(r.left(), dostupne.left(), dostupne.right() - r.width() + 1));
     r.moveTop(std::clamp(r.top(), dostupne.top(), dostupne.bottom() - r.height() + 1));
     return r;
+}
+
+int SirkaProTitulek(const QWidget* okno) {
+    constexpr int TitulekNavic = 140; // the icon and three buttons
+    const QFont titulek = QApplication::font("QWorkspaceTitleBar");
+    return QFontMetrics(titulek).horizontalAdvance(okno->windowTitle()) + TitulekNavic;
+}
+
+void RozsirProTitulek(QWidget* okno) {
+    const int sirka = SirkaProTitulek(okno);
+    if (okno->width() >= sirka) return;
+    // A layout that fixes the size would undo a minimum set on the window.
+    auto* box = qobject_cast<QBoxLayout*>(okno->layout());
+    if (box && box->sizeConstraint() == QLayout::SetFixedSize &&
+        (box->direction() == QBoxLayout::TopToBottom ||
+         box->direction() == QBoxLayout::BottomToTop)) {
+        const QMargins m = box->contentsMargins();
+        box->addStrut(sirka - m.left() - m.right());
+        box->activate();
+        return;
+    }
+    okno->setMaximumWidth(std::max(okno->maximumWidth(), sirka));
+    okno->setMinimumWidth(sirka);
+    okno->resize(sirka, okno->height());
 }
 
 void VejdiSeNaObrazovku(QWidget* okno, bool poloha) {
