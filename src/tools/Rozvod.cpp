@@ -10,11 +10,11 @@
 
 namespace drun {
 
-namespace {
-
 bool KonciMistnosti(const Usek& u) {
     return !u.Prvky.empty() && u.Prvky.back().Typ() == TypMistnost;
 }
+
+namespace {
 
 // Why the parent of section i (standing after it in the file) cannot be
 // taken: the chain of parents returns to a section already met, or not.

@@ -29,6 +29,9 @@ struct Usek {
     int Chybny = 0; // the first own element its model could not compute (1-based), 0 none
 };
 
+// The section's last element is a room.
+bool KonciMistnosti(const Usek& u);
+
 // A broken rule of the structure: the section (its index), which of its
 // parts and why, in Czech.
 enum class CastUseku { Usek, Id, Rodic, ZaElementem, Mistnost, Pozadavek, Prvky };

@@ -9,10 +9,6 @@ namespace drun {
 
 namespace {
 
-bool KonciMistnosti(const Usek& u) {
-    return !u.Prvky.empty() && u.Prvky.back().Typ() == TypMistnost;
-}
-
 int NoveId(const std::vector<Usek>& useky) {
     int id = 0;
     for (const Usek& u : useky)
@@ -58,6 +54,14 @@ void VypustZUseku(std::vector<Usek>& useky, size_t s, int n) {
     }
 }
 
+void VlozDoPokracovani(std::vector<Usek>& useky, size_t s, int k, const TElementSite& e) {
+    Usek& u = useky[s];
+    u.Prvky.insert(u.Prvky.begin() + k, e);
+    if (u.Chybny > k) ++u.Chybny;
+    for (Usek& c : useky)
+        if (c.Rodic == u.Id && c.ZaElementem > k) ++c.ZaElementem;
+}
+
 std::string ChybaVetve(const std::vector<Usek>& useky, size_t s, int k) {
     if (k < 1 || k > int(useky[s].Prvky.size())) return "Vyberte element, za kterým větev začne.";
     if (useky[s].Prvky[size_t(k - 1)].Typ() == TypMistnost) return "Za místností nelze větvit.";
@@ -99,7 +103,9 @@ std::string PrejmenujMistnost(std::vector<Usek>& useky, size_t s, const std::str
                     [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }))
         return "Jméno místnosti musí být na jednom řádku.";
     std::vector<Usek> nove = useky;
+    // One name: the room element's description shows it.
     nove[s].Mistnost = jmeno;
+    nove[s].Prvky.back().Popis = jmeno;
     if (const auto c = ChybaStruktury(nove)) return "Místnost nelze přejmenovat: " + c->Proc + ".";
     useky = std::move(nove);
     return {};
@@ -119,6 +125,12 @@ std::string JmenoNoveMistnosti(const std::vector<Usek>& useky, size_t s) {
     for (int i = 2; obsazeno(jmeno); ++i)
         jmeno = zaklad + " (" + std::to_string(i) + ")";
     return jmeno;
+}
+
+int UsekMistnosti(const std::vector<Usek>& useky, size_t s, const std::string& jmeno) {
+    for (size_t i = 0; i < useky.size(); ++i)
+        if (i != s && !jmeno.empty() && useky[i].Mistnost == jmeno) return int(i);
+    return -1;
 }
 
 void PojmenujMistnosti(std::vector<Usek>& useky) {

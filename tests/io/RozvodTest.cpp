@@ -172,7 +172,10 @@ TEST(Rozvod, UpravyStrukturyACestyUseku) {
             const size_t kopie = KopirujUsek(useky, s);
             EXPECT_EQ(Cesty(useky).at(useky[kopie].Id), pred.at(us.Id));
             if (!us.Mistnost.empty()) {
-                EXPECT_NE(useky[kopie].Mistnost, us.Mistnost);
+                EXPECT_EQ(useky[kopie].Mistnost, us.Mistnost + " (kopie)");
+                // A second copy counts on from two.
+                const size_t druha = KopirujUsek(useky, s);
+                EXPECT_EQ(useky[druha].Mistnost, us.Mistnost + " (kopie) (2)");
             }
             useky = r.Useky();
             OdstranVetev(useky, s);

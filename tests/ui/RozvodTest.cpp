@@ -196,13 +196,14 @@ TEST_F(RozvodOkno, SledujeHlavniOknoADvojklik) {
     const std::string vybrana = VybranyNazev();
     const auto zdroj = [&] {
         const TElementSite z = var.cesta.Prvek(1);
-        var.cesta.NajdiElement(1);
-        var.cesta.NahradAktualni(Element(TypZdroj, [&](TElementSite& e) {
-            for (int i = 0; i < PocetPasem; ++i)
-                e.VlastniDrun[size_t(i)] = z.VlastniDrun[size_t(i)] + 4;
-        }));
-        okno->PrepocitejOd(1);
-        okno->ZaznamenejKrok("Zdroj", 1);
+        okno->Dokument().ZmenPrvek(1,
+                                   Element(TypZdroj,
+                                           [&](TElementSite& e) {
+                                               for (int i = 0; i < PocetPasem; ++i)
+                                                   e.VlastniDrun[size_t(i)] =
+                                                       z.VlastniDrun[size_t(i)] + 4;
+                                           }),
+                                   "Zdroj");
     };
     const struct {
         const char* co;
