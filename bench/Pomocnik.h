@@ -173,9 +173,10 @@ inline drun::TElementSite PrvekBudovy(std::mt19937& g, int j, bool posledni) {
 }
 
 // A rozvod as an air-handling unit feeds a building: one fan, a 30-element
-// trunk, `mistnosti` rooms behind branches of 10 elements along it (requirement
-// N35), then a tenth as many branches feeding every tenth room a second time.
-inline std::vector<drun::Usek> Budova(int mistnosti = 200) {
+// trunk, `mistnosti` rooms behind branches of `prvku` elements along it
+// (requirement N35), then a tenth as many branches feeding every tenth room a
+// second time.
+inline std::vector<drun::Usek> Budova(int mistnosti = 200, int prvku = 10) {
     using namespace drun;
     std::mt19937 g(7);
     std::vector<Usek> useky(1);
@@ -192,8 +193,8 @@ inline std::vector<drun::Usek> Budova(int mistnosti = 200) {
         u.Id = m + 2;
         u.Rodic = 1;
         u.ZaElementem = 2 + m % 29;
-        for (int j = 0; j < 10; ++j)
-            u.Prvky.push_back(PrvekBudovy(g, j, j == 9));
+        for (int j = 0; j < prvku; ++j)
+            u.Prvky.push_back(PrvekBudovy(g, j, j == prvku - 1));
         u.Mistnost = "místnost " + std::to_string(m < mistnosti ? m : (m - mistnosti) * 10);
         u.Pozadavek = m < mistnosti ? "N35" : "";
         useky.push_back(std::move(u));

@@ -5,7 +5,10 @@
 // and the window's overview of its rooms against the whole evaluation.
 #include <benchmark/benchmark.h>
 
+#include <QElapsedTimer>
+#include <QSettings>
 #include <QTableWidget>
+#include <QTreeWidget>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -16,7 +19,11 @@
 #include "models/Vypocet.h"
 #include "tools/Rozvod.h"
 #include "ui/hlavni/Dokument.h"
+#include "ui/hlavni/DrunMain.h"
+#include "ui/hlavni/Historie.h"
+#include "ui/hlavni/Strom.h"
 #include "ui/nastroje/RozvodFrm.h"
+#include "ui/spolecne/Hlaseni.h"
 
 using namespace drun;
 
@@ -128,12 +135,80 @@ void OknoPrehledu(benchmark::State& st) {
         });
 }
 
+// Nothing shown, nothing asked: the benchmark runs without a user.
+class TicheHlaseni : public Hlaseni {
+  public:
+    void Chyba(const QString&) override {}
+    void Informace(const QString&) override {}
+    bool Potvrd(const QString&) override { return true; }
+    Volba ZeptejUlozeni(const QString&) override { return Volba::Neukladat; }
+};
+
+// The main window opening a building of that many rooms (branches of the
+// second argument's elements): the time from the command until the tree shows
+// it, in all and of this thread's CPU, then the longest the window leaves
+// input waiting in the next second (otevreni_s, otevreni_cpu_s, pauza_ms).
+void OknoVelkehoRozvodu(benchmark::State& st) {
+    const auto slozka =
+        std::filesystem::temp_directory_path() / ("drun-bench-okno-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(slozka);
+    // The user's own settings and recent files stay untouched.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString((slozka / "nastaveni").string()));
+    TicheHlaseni ticho;
+    NastavHlaseni(&ticho);
+    Rozvod r;
+    r.NastavUseky(Budova(static_cast<int>(st.range(0)), static_cast<int>(st.range(1))));
+    const std::string soubor = (slozka / "budova.DRR").string();
+    DrunVar var;
+    var.NastavSlozku(slozka.string() + "/");
+    double otevreni = 0, cpu = 0, pauza = 0;
+    if (!UlozRozvod(r, soubor).Ok()) st.SkipWithError("the rozvod cannot be written");
+    for (auto _ : st) {
+        THlavniForm okno(var);
+        okno.show();
+        QCoreApplication::processEvents();
+        QElapsedTimer t;
+        t.start();
+        const double t0 = CasVlakna();
+        okno.OtevriSoubor(QString::fromStdString(soubor));
+        QCoreApplication::processEvents();
+        otevreni = double(t.nsecsElapsed()) / 1e9;
+        cpu = CasVlakna() - t0;
+        if (okno.Dokument().Rozvod().Useky().size() != r.Useky().size() ||
+            !okno.findChild<TStromRozvodu*>()->Polozka(r.Useky().size() - 1)) {
+            st.SkipWithError("the window does not show the rozvod");
+            break;
+        }
+        QElapsedTimer sekunda;
+        sekunda.start();
+        while (sekunda.elapsed() < 1000) {
+            QElapsedTimer kolo;
+            kolo.start();
+            QCoreApplication::processEvents();
+            pauza = std::max(pauza, double(kolo.nsecsElapsed()) / 1e6);
+        }
+        okno.Historie().OznacUlozeno();
+    }
+    st.counters["otevreni_s"] = otevreni;
+    st.counters["otevreni_cpu_s"] = cpu;
+    st.counters["pauza_ms"] = pauza;
+    NastavHlaseni(nullptr);
+    std::filesystem::remove_all(slozka);
+}
+
 BENCHMARK(PodlahaCelku);
 BENCHMARK(Prehled);
 BENCHMARK(CelyRozvod);
 BENCHMARK(PodlahaVetve)->Arg(101)->Arg(102);
 BENCHMARK(ZmenaVeVetvi)->Arg(101)->Arg(102);
 BENCHMARK(OknoPrehledu)->Arg(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(OknoVelkehoRozvodu)
+    ->Args({10000, 10})
+    ->Args({100000, 1})
+    ->Iterations(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kSecond);
 
 } // namespace
 

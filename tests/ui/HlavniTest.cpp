@@ -201,6 +201,39 @@ TEST_F(UiTest, HodnotyCeleAMrizkaPanelu) {
     EXPECT_EQ(Stitek(StitekPanelu::NR).text(), "NR 1.5623E+05"); // the widest form
 }
 
+// A rozvod nested as deep as a file may be opens with its tree whole; a branch one level
+// deeper is refused.
+TEST_F(UiTest, NejhlubsiRozvodVOkne) {
+    std::vector<Usek> useky(NejvetsiHloubkaRozvodu);
+    for (size_t i = 0; i < useky.size(); ++i) {
+        useky[i].Id = int(i) + 1;
+        useky[i].Rodic = int(i);
+        useky[i].ZaElementem = i > 0;
+        useky[i].Prvky = {i > 0 ? Obecny(0.1, 0) : Element(TypZdroj, [](TElementSite& e) {
+            NaplnSpektrum(e.VlastniDrun, 80);
+        })};
+    }
+    Rozvod r;
+    r.NastavUseky(useky);
+    const QString f = slozka.filePath(QStringLiteral("hluboky.DRR"));
+    ASSERT_TRUE(UlozRozvod(r, f.toStdString()).Ok());
+    okno->show();
+    okno->OtevriSoubor(f);
+    QApplication::processEvents();
+    TStromRozvodu& strom = *okno->Okno<TStromRozvodu>();
+    const size_t posledni = useky.size() - 1;
+    ASSERT_NE(strom.Polozka(posledni), nullptr);
+    strom.Strom->setCurrentItem(strom.Polozka(posledni));
+    QApplication::processEvents();
+    EXPECT_EQ(okno->Dokument().Usek(), posledni);
+    EXPECT_EQ(var.cesta.Pocet(), NejvetsiHloubkaRozvodu);
+    Zaznam().Vymaz();
+    Vyber(NejvetsiHloubkaRozvodu);
+    okno->Akce(Prikaz::NovaVetev)->trigger();
+    EXPECT_EQ(Zaznam().texty, QStringList{"Nová větev by ležela v 1001. úrovni, rozvod smí mít "
+                                          "nejvýše 1000 úrovní úseků."});
+}
+
 // A rozvod in the main window: a section's path chosen in the tree, a shared element added
 // for every room it feeds, the structure changed and every change undone as a whole; saved
 // as *.DRR byte for byte, a path alone as *.DRN.
