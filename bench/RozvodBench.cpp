@@ -58,7 +58,6 @@ void CelyRozvod(benchmark::State& st) {
     Rozvod r;
     r.NastavUseky(Budova());
     Podlaha podlaha(r);
-    Podlaha* p = &podlaha;
     if (!Over(st, r, podlaha)) return;
     for (auto _ : st) {
         r.Prepocitej();
@@ -88,7 +87,6 @@ void ZmenaVeVetvi(benchmark::State& st) {
     Rozvod r;
     r.NastavUseky(Budova());
     Podlaha podlaha(r);
-    Podlaha* p = &podlaha;
     if (!Over(st, r, podlaha)) return;
     const auto Vetev = size_t(st.range(0));
     const TElementSite a = r.Useky()[Vetev].Prvky[0];

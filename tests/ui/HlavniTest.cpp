@@ -261,6 +261,15 @@ TEST_F(UiTest, RozvodVHlavnimOkne) {
     TStromRozvodu& strom = *okno->Okno<TStromRozvodu>();
     strom.Strom->setCurrentItem(strom.Polozka(u));
     ASSERT_EQ(d.Usek(), u);
+    // Each section named with its room, a room that fails the overview marked red.
+    const PrehledRozvodu prehled = SpoctiPrehledRozvodu(r);
+    for (size_t s = 0; s < r.Useky().size(); ++s) {
+        const int m = r.MistnostUseku(s);
+        EXPECT_EQ(strom.Polozka(s)->text(0).toStdString(),
+                  NazevUseku(r.Useky()[s].Id) + (m < 0 ? "" : ": " + r.Useky()[s].Mistnost));
+        EXPECT_EQ(strom.Polozka(s)->foreground(0).color() == QColor(200, 0, 0),
+                  m >= 0 && prehled.Prehled.Mistnosti[size_t(m)].Stav != StavMistnosti::Vyhovi);
+    }
     ASSERT_EQ(var.cesta.Pocet(), int(r.PoradiCesty(u).size()));
     EXPECT_EQ(RadekSeznamu(0), QString::fromStdString(drun::RadekSeznamu(var.cesta.Prvek(1))) +
                                    "   [" + PocetMistnosti(int(r.Mistnosti().size())) + "]");

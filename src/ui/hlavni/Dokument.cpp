@@ -1,6 +1,5 @@
 #include "ui/hlavni/Dokument.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 
