@@ -1,6 +1,7 @@
 #include "tools/UpravyRozvodu.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 #include "core/Snimek.h"
@@ -65,6 +66,14 @@ void VlozDoPokracovani(std::vector<Usek>& useky, size_t s, int k, const TElement
 std::string ChybaVetve(const std::vector<Usek>& useky, size_t s, int k) {
     if (k < 1 || k > int(useky[s].Prvky.size())) return "Vyberte element, za kterým větev začne.";
     if (useky[s].Prvky[size_t(k - 1)].Typ() == TypMistnost) return "Za místností nelze větvit.";
+    // The new section's level: one below s, whose ancestors stand before it.
+    std::map<int, int> uroven;
+    for (size_t i = 0; i <= s; ++i) {
+        const auto p = uroven.find(useky[i].Rodic);
+        uroven[useky[i].Id] = p == uroven.end() ? 1 : p->second + 1;
+    }
+    if (const int u = uroven[useky[s].Id] + 1; u > NejvetsiHloubkaRozvodu)
+        return "Nová větev by ležela v " + std::to_string(u) + ". úrovni, " + MezHloubky() + ".";
     return {};
 }
 

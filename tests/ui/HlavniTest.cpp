@@ -318,6 +318,37 @@ TEST_F(UiTest, JednoJmenoMistnosti) {
     EXPECT_TRUE(p.windowTitle().endsWith(" – místnost Sklad (úsek 2)"))
         << p.windowTitle().toStdString();
     p.hide();
+// A rozvod nested as deep as a file may be opens with its tree whole; a branch one level
+// deeper is refused.
+TEST_F(UiTest, NejhlubsiRozvodVOkne) {
+    std::vector<Usek> useky(NejvetsiHloubkaRozvodu);
+    for (size_t i = 0; i < useky.size(); ++i) {
+        useky[i].Id = int(i) + 1;
+        useky[i].Rodic = int(i);
+        useky[i].ZaElementem = i > 0;
+        useky[i].Prvky = {i > 0 ? Obecny(0.1, 0) : Element(TypZdroj, [](TElementSite& e) {
+            NaplnSpektrum(e.VlastniDrun, 80);
+        })};
+    }
+    Rozvod r;
+    r.NastavUseky(useky);
+    const QString f = slozka.filePath(QStringLiteral("hluboky.DRR"));
+    ASSERT_TRUE(UlozRozvod(r, f.toStdString()).Ok());
+    okno->show();
+    okno->OtevriSoubor(f);
+    QApplication::processEvents();
+    TStromRozvodu& strom = *okno->Okno<TStromRozvodu>();
+    const size_t posledni = useky.size() - 1;
+    ASSERT_NE(strom.Polozka(posledni), nullptr);
+    strom.Strom->setCurrentItem(strom.Polozka(posledni));
+    QApplication::processEvents();
+    EXPECT_EQ(okno->Dokument().Usek(), posledni);
+    EXPECT_EQ(var.cesta.Pocet(), NejvetsiHloubkaRozvodu);
+    Zaznam().Vymaz();
+    Vyber(NejvetsiHloubkaRozvodu);
+    okno->Akce(Prikaz::NovaVetev)->trigger();
+    EXPECT_EQ(Zaznam().texty, QStringList{"Nová větev by ležela v 1001. úrovni, rozvod smí mít "
+                                          "nejvýše 1000 úrovní úseků."});
 }
 
 // A rozvod in the main window: a section's path chosen in the tree, a shared element added
@@ -347,6 +378,15 @@ TEST_F(UiTest, RozvodVHlavnimOkne) {
     TStromRozvodu& strom = *okno->Okno<TStromRozvodu>();
     strom.Strom->setCurrentItem(strom.Polozka(u));
     ASSERT_EQ(d.Usek(), u);
+    // Each section named with its room, a room that fails the overview marked red.
+    const PrehledRozvodu prehled = SpoctiPrehledRozvodu(r);
+    for (size_t s = 0; s < r.Useky().size(); ++s) {
+        const int m = r.MistnostUseku(s);
+        EXPECT_EQ(strom.Polozka(s)->text(0).toStdString(),
+                  NazevUseku(r.Useky()[s].Id) + (m < 0 ? "" : ": " + r.Useky()[s].Mistnost));
+        EXPECT_EQ(strom.Polozka(s)->foreground(0).color() == QColor(200, 0, 0),
+                  m >= 0 && prehled.Prehled.Mistnosti[size_t(m)].Stav != StavMistnosti::Vyhovi);
+    }
     ASSERT_EQ(var.cesta.Pocet(), int(r.PoradiCesty(u).size()));
     EXPECT_EQ(RadekSeznamu(0), QString::fromStdString(drun::RadekSeznamu(var.cesta.Prvek(1))) +
                                    "   [napájí " + PocetMistnosti(int(r.Mistnosti().size())) + "]");

@@ -1,6 +1,5 @@
 #include "ui/hlavni/Dokument.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -11,6 +10,7 @@
 #include "io/DataSoubor.h"
 #include "io/Kodovani.h"
 #include "io/RozvodSoubor.h"
+#include "io/Zaloha.h"
 #include "models/Tlumic.h"
 #include "tools/Pozadavek.h"
 #include "tools/UpravyRozvodu.h"
@@ -166,15 +166,8 @@ VysledekSouboru TDokument::UlozCestu(const QString& soubor) {
 }
 
 VysledekSouboru TDokument::UlozZalohu(const std::string& drn, std::string& selhal) {
-    selhal = drn;
-    VysledekSouboru v = UlozData(var_, drn);
-    if (v.Ok() && MaVetve()) {
-        // The path alone would lose every other branch.
-        const QFileInfo f(QString::fromStdString(drn));
-        selhal = f.dir().filePath(f.completeBaseName() + QStringLiteral(".DRR")).toStdString();
-        v = UlozRozvod(rozvod_, selhal);
-    }
-    return v;
+    // The path alone would lose every other branch.
+    return drun::UlozZalohu(var_, MaVetve() ? &rozvod_ : nullptr, drn, selhal);
 }
 
 int TDokument::ZobrazenyPrvek() const {
