@@ -1,0 +1,60 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "tools/Rozvod.h"
+
+// The flows of a rozvod carried up its tree from the rooms: every element
+// that carries a flow gets the sum of the flows of the path ends it feeds.
+namespace drun {
+
+// One flow of one element that changes.
+struct ZmenaPrutoku {
+    int Usek = 0;       // the section's Id
+    int Prvek = 0;      // its own element (1-based)
+    std::string Nazev;  // what the flow is, as the kinds' table names it ("Průtok", ...)
+    double Puvodni = 0; // m3/h
+    double Novy = 0;    // m3/h
+};
+
+// An element whose new flows it cannot take (a velocity, a flow out of range
+// or inputs its kind refuses together): left as it was.
+struct NevyhoviPrutok {
+    int Usek = 0, Prvek = 0;
+    std::vector<ZmenaPrutoku> Prutoky; // what it would have got
+    std::string Proc;                  // in Czech
+};
+
+struct VysledekPrutoku {
+    std::vector<Usek> Useky;         // the sections with the new flows
+    std::vector<ZmenaPrutoku> Zmeny; // in file order of sections, then elements
+    std::vector<NevyhoviPrutok> Nevyhovi;
+    // Rooms without an outlet at the end of any of their paths and without a
+    // given flow: nothing is changed while there are some.
+    std::vector<std::string> BezPrutoku;
+};
+
+// The rooms whose flow must be given: those with a path that ends without an
+// outlet of its own ("Vyústka" among its section's own elements), in the
+// order of their first sections.
+std::vector<std::string> MistnostiBezVyustky(const std::vector<Usek>& useky);
+
+// Each path end's flow: the flow of the last outlet among its section's own
+// elements; a room's paths without one share the room's given flow (`zadane`,
+// room name -> m3/h) equally; an end without a room and without an outlet
+// carries nothing. An element carrying a flow gets the sum over the ends it
+// feeds (a branch: the flow before it, the sum fed by the element before it
+// in its path, and the flow into its branch, the sum it feeds itself); one
+// that feeds no flow is left as it is. Its description's flow follows. The
+// sections (a sound structure) are only read.
+VysledekPrutoku PrutokyPodleMistnosti(const std::vector<Usek>& useky,
+                                      const std::map<std::string, double>& zadane);
+
+// The changes as drun-protokol --prutoky prints them: a heading line, a line
+// per change (section Id, element, its type, which flow, old, new), then
+// a "Nevyhoví" line per element left as it was.
+std::string TextZmenPrutoku(const std::vector<Usek>& useky, const VysledekPrutoku& v);
+
+} // namespace drun
