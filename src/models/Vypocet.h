@@ -12,6 +12,10 @@ namespace drun {
 // silencer its data cannot compute); the element is then as before.
 bool SpoctiPrvek(DrunVar& var);
 
+// Whether the air in the element's section is slower than its dialog admits
+// (every kind without such a limit: true).
+bool RychlostVMezich(const VstupyElementu& v);
+
 // The texts of a kind's inputs as typed, in the table's order without the
 // description (a band row counts as one, its text unused).
 using TextyVstupu = std::vector<std::string>;

@@ -52,9 +52,12 @@ std::vector<std::string> MistnostiBezVyustky(const std::vector<Usek>& useky);
 VysledekPrutoku PrutokyPodleMistnosti(const std::vector<Usek>& useky,
                                       const std::map<std::string, double>& zadane);
 
-// The changes as drun-protokol --prutoky prints them: a heading line, a line
-// per change (section Id, element, its type, which flow, old, new), then
-// a "Nevyhoví" line per element left as it was.
-std::string TextZmenPrutoku(const std::vector<Usek>& useky, const VysledekPrutoku& v);
+// The changes as drun-protokol --prutoky prints them, row by row: a heading
+// row, a row per change (section Id, element, its type, which flow, old, new;
+// one decimal), a "Nevyhoví" row per element left as it was (Id, element,
+// type, why), a "Bez průtoku" row per room without a flow, then "Změn" and
+// their number.
+std::vector<std::vector<std::string>> RadkyZmenPrutoku(const std::vector<Usek>& useky,
+                                                       const VysledekPrutoku& v);
 
 } // namespace drun
