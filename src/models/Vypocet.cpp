@@ -143,4 +143,16 @@ bool SpoctiPrvek(DrunVar& var) {
                       var.cesta.Aktualni().Vstupy);
 }
 
+bool SpoctiSamotny(DrunVar& var, TElementSite& e) {
+    if (var.cesta.Pocet() < 2) {
+        var.cesta.NajdiElement(1);
+        var.cesta.VlozElement();
+    }
+    var.cesta.NajdiElement(e.Typ() == TypZdroj ? 1 : 2);
+    var.cesta.NahradAktualni(e);
+    const bool ok = SpoctiPrvek(var);
+    e = var.cesta.Aktualni();
+    return ok;
+}
+
 } // namespace drun

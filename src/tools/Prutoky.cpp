@@ -6,6 +6,7 @@
 
 #include "core/Cisla.h"
 #include "core/Druhy.h"
+#include "models/Tlumic.h"
 #include "models/Vypocet.h"
 
 namespace drun {
@@ -120,7 +121,8 @@ std::vector<std::string> MistnostiBezVyustky(const std::vector<Usek>& useky) {
 }
 
 VysledekPrutoku PrutokyPodleMistnosti(const std::vector<Usek>& useky,
-                                      const std::map<std::string, double>& zadane) {
+                                      const std::map<std::string, double>& zadane,
+                                      const std::string& souborTlumice) {
     VysledekPrutoku v;
     v.Useky = useky;
     const Strom t = StromUseku(useky);
@@ -162,6 +164,8 @@ VysledekPrutoku PrutokyPodleMistnosti(const std::vector<Usek>& useky,
         return za[s][size_t(k)];
     };
 
+    DrunVar var;
+    if (!souborTlumice.empty()) var.SouborTlumice = souborTlumice;
     for (size_t s = 0; s < n; ++s) {
         auto& prvky = v.Useky[s].Prvky;
         for (int k = 1; k <= static_cast<int>(prvky.size()); ++k) {
@@ -183,12 +187,16 @@ VysledekPrutoku PrutokyPodleMistnosti(const std::vector<Usek>& useky,
             }
             if (zmeny.empty()) continue;
             std::string proc = ChybaVstupu(*d, nove);
+            TElementSite novy = e;
+            novy.Vstupy = std::move(nove);
+            if (proc.empty() && !SpoctiSamotny(var, novy))
+                proc = ZpravaSouboruTlumice(var.SouborTlumice);
             if (!proc.empty()) {
                 v.Nevyhovi.push_back({useky[s].Id, k, std::move(zmeny), std::move(proc)});
                 continue;
             }
-            e.Vstupy = std::move(nove);
-            e.Popis = PopisSPrutoky(std::move(e.Popis), popis);
+            novy.Popis = PopisSPrutoky(std::move(novy.Popis), popis);
+            e = std::move(novy);
             v.Zmeny.insert(v.Zmeny.end(), zmeny.begin(), zmeny.end());
         }
     }

@@ -47,10 +47,14 @@ std::vector<std::string> MistnostiBezVyustky(const std::vector<Usek>& useky);
 // carries nothing. An element carrying a flow gets the sum over the ends it
 // feeds (a branch: the flow before it, the sum fed by the element before it
 // in its path, and the flow into its branch, the sum it feeds itself); one
-// that feeds no flow is left as it is. Its description's flow follows. The
-// sections (a sound structure) are only read.
+// that feeds no flow is left as it is. Its description's flow follows and its
+// model computes it again (a silencer from `souborTlumice`, the program's
+// data file when empty; one its data cannot compute is left as it was). The
+// sections (a sound structure) are only read; the levels along the paths are
+// the Rozvod's to evaluate (NastavUseky).
 VysledekPrutoku PrutokyPodleMistnosti(const std::vector<Usek>& useky,
-                                      const std::map<std::string, double>& zadane);
+                                      const std::map<std::string, double>& zadane,
+                                      const std::string& souborTlumice = {});
 
 // The changes as drun-protokol --prutoky prints them, row by row: a heading
 // row, a row per change (section Id, element, its type, which flow, old, new;
