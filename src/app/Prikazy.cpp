@@ -119,6 +119,12 @@ int SpustPrikaz(std::span<const Rezim> rezimy, int argc, char** argv) {
     for (const std::string& a : p.argumenty)
         for (const Rezim& r : rezimy)
             if (!r.volba.empty() && JmenoVolby(a) == r.volba) {
+                // A mode may take another's option as its own (--sestav --projekt).
+                if (p.rezim && p.rezim != &r && NajdiVolbu(*p.rezim, r.volba)) continue;
+                if (p.rezim && p.rezim != &r && NajdiVolbu(r, p.rezim->volba)) {
+                    p.rezim = &r;
+                    continue;
+                }
                 if (p.rezim && p.rezim != &r) {
                     VypisChybu(p.program + ": " + std::string(p.rezim->volba) + " a " +
                                std::string(r.volba) + " se vylučují\n" +
