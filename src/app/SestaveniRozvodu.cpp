@@ -1,7 +1,10 @@
 #include "app/SestaveniRozvodu.h"
 
+#include <cctype>
+
 #include "app/Prikazy.h"
 #include "core/DrunVar.h"
+#include "core/Platforma.h"
 #include "io/Projekt.h"
 #include "io/RozvodSoubor.h"
 #include "io/SestaveniZeSouboru.h"
@@ -10,9 +13,23 @@
 
 using namespace drun;
 
+namespace {
+
+// A rozvod is written only under its own extension: a calculation file named
+// by mistake in the output's place is never replaced.
+bool JeRozvod(const std::string& soubor) {
+    std::string p = TextCesty(CestaSouboru(soubor).extension());
+    for (char& c : p)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return p == ".DRR";
+}
+
+} // namespace
+
 int SestaveniRozvodu(const Prikaz& p) {
     const std::string vystup = *p.Hodnota("--sestav");
-    if (vystup.empty()) return SpatnePouziti(p, "chybí výstupní soubor rozvodu");
+    if (!JeRozvod(vystup))
+        return SpatnePouziti(p, "výstup " + vystup + " musí být soubor rozvodu *.DRR");
     const std::string* projekt = p.Hodnota("--projekt");
     if (projekt && projekt->empty()) return SpatnePouziti(p, "chybí soubor projektu");
     if (projekt && !p.soubory.empty())
@@ -42,7 +59,9 @@ int PrutokyRozvodu(const Prikaz& p) {
     const std::string soubor = *p.Hodnota("--prutoky");
     if (soubor.empty()) return SpatnePouziti(p, "chybí soubor rozvodu");
     const std::string* vystup = p.Hodnota("--vystup");
-    if (!vystup || vystup->empty()) return SpatnePouziti(p, "chybí --vystup VÝSTUP.DRR");
+    if (!vystup) return SpatnePouziti(p, "chybí --vystup VÝSTUP.DRR");
+    if (!JeRozvod(*vystup))
+        return SpatnePouziti(p, "výstup " + *vystup + " musí být soubor rozvodu *.DRR");
     if (!p.soubory.empty()) return SpatnePouziti(p, "nadbytečný soubor: " + p.soubory[0]);
     if (const int s = OdmitniPrepsaniVstupu(p, *vystup, {soubor})) return s;
     if (const int s = OdmitniPrepsaniVstupu(p, {}, {soubor})) return s;

@@ -29,9 +29,7 @@ const Nactene& Nacti(std::map<std::string, Nactene>& nactene, const std::string&
     Nactene& n = it->second;
     n.Stav = NactiData(var, soubor);
     if (!n.Stav.Ok()) {
-        // Every refusal names the file, whatever the reader's words were.
-        if (n.Stav.Zprava.find(soubor) == std::string::npos)
-            n.Stav.Zprava = "Soubor " + soubor + ": " + n.Stav.Zprava;
+        n.Stav.Zprava = ZpravaCteni(soubor, n.Stav, var);
         return n;
     }
     n.Akce = var.Akce;
