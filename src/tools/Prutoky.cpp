@@ -120,6 +120,31 @@ std::vector<std::string> MistnostiBezVyustky(const std::vector<Usek>& useky) {
     return r;
 }
 
+double NynejsiPrutokMistnosti(const std::vector<Usek>& useky, const std::string& mistnost) {
+    const Strom t = StromUseku(useky);
+    double q = 0;
+    for (size_t s = 0; s < useky.size(); ++s) {
+        if (useky[s].Mistnost != mistnost || !BezVyustky(useky, t, s)) continue;
+        const auto& prvky = useky[s].Prvky;
+        const auto nese = [](const TElementSite& e) {
+            const DruhElementu* d = Druh(e.Typ());
+            if (!d) return 0.0;
+            for (const VstupDruhu& p : d->Vstupy)
+                if (p.Role == RoleVstupu::Prutok) {
+                    VstupyElementu v = e.Vstupy;
+                    return *p.Real(v);
+                }
+            return 0.0;
+        };
+        for (auto it = prvky.rbegin(); it != prvky.rend(); ++it)
+            if (const double x = nese(*it); x > 0) {
+                q += x;
+                break;
+            }
+    }
+    return q;
+}
+
 VysledekPrutoku PrutokyPodleMistnosti(const std::vector<Usek>& useky,
                                       const std::map<std::string, double>& zadane,
                                       const std::string& souborTlumice) {

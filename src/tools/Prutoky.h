@@ -41,6 +41,11 @@ struct VysledekPrutoku {
 // order of their first sections.
 std::vector<std::string> MistnostiBezVyustky(const std::vector<Usek>& useky);
 
+// What a room's paths without an outlet carry now, the offer for its given
+// flow: over its sections without one, the last flow their own elements hold
+// (0 when none holds one).
+double NynejsiPrutokMistnosti(const std::vector<Usek>& useky, const std::string& mistnost);
+
 // Each path end's flow: the flow of the last outlet among its section's own
 // elements; a room's paths without one share the room's given flow (`zadane`,
 // room name -> m3/h) equally; an end without a room and without an outlet
