@@ -576,6 +576,15 @@ TEST_F(ProtokolCli, SestaveniAPrutokyRozvodu) {
         ASSERT_TRUE(UlozData(v, soubory.back()).Ok());
     }
     ASSERT_TRUE(UlozProjekt({{{"A", "N30", {"Sál.DRN"}}, {"B", "N35", {"Chodba.DRN"}}}}, drp).Ok());
+    // A third room behind the same duct, without an outlet: nothing at its end carries a flow.
+    const std::string drr3 = s + "/r3.DRR", bezVyustky = s + "/Sklad.DRN";
+    {
+        DrunVar v;
+        ASSERT_TRUE(NactiData(v, soubory[0]).Ok());
+        v.cesta.VypustElement(v.cesta.Pocet() - 1);
+        v.cesta.Posledni().Popis = "Sklad";
+        ASSERT_TRUE(UlozData(v, bezVyustky).Ok());
+    }
     const std::string a = "'" + soubory[0] + "' ", b = "'" + soubory[1] + "' ";
     const struct {
         std::string argumenty;
@@ -593,6 +602,11 @@ TEST_F(ProtokolCli, SestaveniAPrutokyRozvodu) {
         {"--prutoky '" + drr + "' --vystup '" + drr + "'", 2,
          "drun-protokol: výstup " + drr + " je vstupní soubor", ""},
         {"--prutoky '" + drr + "'", 2, "drun-protokol: chybí --vystup VÝSTUP.DRR", ""},
+        {"--sestav '" + drr3 + "' " + a + "'" + bezVyustky + "'", 0, "", ""},
+        {"--prutoky '" + drr3 + "' --vystup '" + r2 + "'", 1,
+         "drun-protokol: Rozvod " + drr3 +
+             ": místnosti bez vyústky, jejichž průtok nelze určit: Sklad.\n",
+         ""},
         {"--projekt '" + drp + "' --sestav '" + drr + "'", 0, "", ""},
         {"--sestav '" + drr + "' " + a + "'" + soubor + "'", 1,
          "drun-protokol: Soubor " + soubor +
