@@ -408,3 +408,34 @@ TEST_F(SestaveniOkno, PrutokyZmenyPredPouzitimAJedenKrokZpet) {
     EXPECT_EQ(PrutokKmene(), 1000);
     EXPECT_FALSE(okno->Akce(Prikaz::Zpet)->isEnabled());
 }
+
+TEST_F(SestaveniOkno, PrutokMistnostiBezVyustkyAPonechanyPrvek) {
+    // A third room behind the same duct, without an outlet.
+    DrunVar v;
+    ASSERT_TRUE(NactiData(v, soubory[0].toStdString()).Ok());
+    v.cesta.VypustElement(v.cesta.Pocet() - 1);
+    v.cesta.Posledni().Popis = "Sklad";
+    const QString sklad = slozka.path() + "/Sklad.DRN";
+    ASSERT_TRUE(UlozData(v, sklad.toStdString()).Ok());
+    ASSERT_EQ(SestavDokumentZeSouboru(okno->Dokument(), soubory << sklad), "");
+    TPrutokyForm d(okno->Dokument(), okno.get());
+    d.FormShow();
+    ASSERT_EQ(d.MistnostiTab->rowCount(), 1);
+    EXPECT_EQ(d.MistnostiTab->item(0, 0)->text(), "Sklad");
+    // Nothing at its end carries a flow: it must be typed.
+    Zaznam().Vymaz();
+    d.OKBtnClick();
+    EXPECT_EQ(Zaznam().texty.size(), 1);
+    EXPECT_EQ(PrutokKmene(), 1000);
+    // Too much for the duct: listed in red with why, left as it was.
+    Napis(d.PrutokEdit[0], QStringLiteral("30000"));
+    ASSERT_TRUE(d.PrutokEdit[0]->Over());
+    d.Prepocitej();
+    ASSERT_EQ(d.ZmenyTab->rowCount(), 1);
+    EXPECT_EQ(d.ZmenyTab->item(0, 6)->text(),
+              "ponechán: Příliš vysoká rychlost vzduchu v průřezu.");
+    EXPECT_EQ(d.ZmenyTab->item(0, 0)->foreground().color(), QColor(Qt::red));
+    Napis(d.PrutokEdit[0], QStringLiteral("400"));
+    d.OKBtnClick();
+    EXPECT_EQ(PrutokKmene(), 900);
+}
