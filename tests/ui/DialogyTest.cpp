@@ -40,19 +40,6 @@ TObecElemForm* Obecny(THlavniForm& o) {
     return static_cast<TObecElemForm*>(o.Dialog(TypObecny));
 }
 
-// Adds a general element through the dialog as a user would.
-void PridejObecny(THlavniForm& o, double utlum, double drun, const QString& popis = "x") {
-    TObecElemForm* d = Obecny(o);
-    d->NastavPridat(true);
-    d->FormShow();
-    d->NazevEdit->setText(popis);
-    for (int i = 0; i < 8; ++i) {
-        d->Utl.pole[i]->NastavCislo(utlum);
-        d->VlDrun.pole[i]->NastavCislo(drun);
-    }
-    d->OKBtnClick();
-}
-
 // One round of the focus chain from the first of `pole`, reduced to those listed.
 std::vector<QWidget*> KoloFokusu(const std::vector<QWidget*>& pole) {
     std::vector<QWidget*> videno;

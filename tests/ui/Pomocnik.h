@@ -21,6 +21,7 @@
 #include "models/Obecny.h"
 #include "ui/dialogy/ElemDialog.h"
 #include "ui/dialogy/MujEdit.h"
+#include "ui/dialogy/ObElFrm.h"
 #include "ui/dialogy/ZZdrFrm.h"
 #include "ui/hlavni/Dokument.h"
 #include "ui/hlavni/DrunMain.h"
@@ -105,6 +106,19 @@ inline void VyberSoubor(const QString& soubor) {
             static_cast<QDialog*>(d)->accept(); // public in QDialog
         }
     });
+}
+
+// Adds a general element behind the current one through its dialog, as a user would.
+inline void PridejObecny(THlavniForm& o, double utlum, double drun, const QString& popis = "x") {
+    auto* d = static_cast<TObecElemForm*>(o.Dialog(drun::TypObecny));
+    d->NastavPridat(true);
+    d->FormShow();
+    d->NazevEdit->setText(popis);
+    for (int i = 0; i < 8; ++i) {
+        d->Utl.pole[i]->NastavCislo(utlum);
+        d->VlDrun.pole[i]->NastavCislo(drun);
+    }
+    d->OKBtnClick();
 }
 
 // A general element of `utlum` dB in every band behind the last one.
