@@ -318,6 +318,8 @@ TEST_F(UiTest, JednoJmenoMistnosti) {
     EXPECT_TRUE(p.windowTitle().endsWith(" – místnost Sklad (úsek 2)"))
         << p.windowTitle().toStdString();
     p.hide();
+}
+
 // A rozvod nested as deep as a file may be opens with its tree whole; a branch one level
 // deeper is refused.
 TEST_F(UiTest, NejhlubsiRozvodVOkne) {
