@@ -24,6 +24,7 @@
 #include "core/DrunVar.h"
 #include "core/Soubory.h"
 #include "io/Protokol.h"
+#include "io/Zprava.h"
 #include "tools/Pozadavek.h"
 #include "ui/dialogy/PozadFrm.h"
 #include "ui/dialogy/TextHodnoty.h"
@@ -36,6 +37,7 @@
 #include "ui/tisk/Export.h"
 #include "ui/tisk/GrafPrvky.h"
 #include "ui/tisk/Tisk.h"
+#include "ui/tisk/Zprava.h"
 
 using namespace drun;
 
@@ -222,6 +224,10 @@ TProjektForm::TProjektForm(TDokument& dokument, QWidget* rodic)
     PdfBtn = Tlacitko(this, QStringLiteral("Export do PDF..."),
                       QStringLiteral("Uloží přehled a součet každé místnosti jako dokument PDF"),
                       &TProjektForm::PdfBtnClick);
+    ZpravaBtn = Tlacitko(this, QStringLiteral("Zpráva do PDF…"),
+                         QStringLiteral("Uloží zprávu o projektu pro klienta: souhrn místností, "
+                                        "jejich spektra a grafy a tabulku elementů každé cesty"),
+                         &TProjektForm::ZpravaBtnClick);
     CsvBtn = Tlacitko(this, QStringLiteral("Export do CSV..."),
                       QStringLiteral("Uloží tabulku místností pro tabulkový procesor"),
                       &TProjektForm::CsvBtnClick);
@@ -243,7 +249,7 @@ TProjektForm::TProjektForm(TDokument& dokument, QWidget* rodic)
         {PridatMistnostBtn, PrejmenovatBtn, OdebratMistnostBtn, PozadavekBtn},
         {PridatCestyBtn, OdebratCestuBtn},
         {ObnovitBtn},
-        {PdfBtn, CsvBtn}};
+        {PdfBtn, ZpravaBtn, CsvBtn}};
     for (const auto& skupina : skupiny) {
         if (tlacitka->count() > 0) tlacitka->addSpacing(12);
         for (QPushButton* b : skupina)
@@ -544,6 +550,7 @@ void TProjektForm::PovolTlacitka() {
     OdebratCestuBtn->setEnabled(mistnost && CestyListBox->currentRow() >= 0);
     const bool mistnosti = !projekt_.Mistnosti.empty();
     PdfBtn->setEnabled(mistnosti);
+    ZpravaBtn->setEnabled(mistnosti);
     CsvBtn->setEnabled(mistnosti);
 }
 
@@ -611,6 +618,15 @@ bool TProjektForm::ExportujPdf(const QString& soubor) {
                        QStringLiteral("Projekt"), QStringLiteral("Projekt je uložen v souboru"));
 }
 
+bool TProjektForm::ExportujZpravu(const QString& soubor) {
+    if (PrepsalByOtevreny(soubor, {soubor_})) return false;
+    return UlozZpravuOkna(ZpravaProjektu(projekt_, prehled_, SouborStd(),
+                                         dokument_.Var().SouborTlumice,
+                                         DatumProtokolu().toStdString()),
+                          soubor, QStringLiteral("Zprávu o projektu"),
+                          QStringLiteral("Zpráva o projektu je uložena v souboru"));
+}
+
 bool TProjektForm::ExportujCsv(const QString& soubor) {
     if (PrepsalByOtevreny(soubor, {soubor_})) return false;
     return ZapisExport(soubor, CsvPrehledu(projekt_, prehled_), QStringLiteral("Tabulku místností"),
@@ -622,6 +638,13 @@ void TProjektForm::PdfBtnClick() {
                                      QStringLiteral("Dokumenty PDF (*.pdf)"), QStringLiteral("pdf"),
                                      QStringLiteral("projekt.pdf"));
     if (!s.isEmpty()) ExportujPdf(s);
+}
+
+void TProjektForm::ZpravaBtnClick() {
+    const QString s = SouborKUlozeni(this, QStringLiteral("Zpráva o projektu do PDF"),
+                                     QStringLiteral("Dokumenty PDF (*.pdf)"), QStringLiteral("pdf"),
+                                     QStringLiteral("zprava-projekt.pdf"));
+    if (!s.isEmpty()) ExportujZpravu(s);
 }
 
 void TProjektForm::CsvBtnClick() {

@@ -38,7 +38,7 @@ class TProjektForm : public QWidget {
     QListWidget* CestyListBox;      // the selected room's paths
     QPushButton *NovyBtn, *OtevritBtn, *UlozitBtn, *UlozitJakoBtn, *PridatMistnostBtn,
         *PrejmenovatBtn, *OdebratMistnostBtn, *PozadavekBtn, *PridatCestyBtn, *OdebratCestuBtn,
-        *ObnovitBtn, *PdfBtn, *CsvBtn;
+        *ObnovitBtn, *PdfBtn, *ZpravaBtn, *CsvBtn;
     TPozadavekForm* PozadavekForm;
 
     const drun::Projekt& Projekt() const { return projekt_; }
@@ -79,8 +79,11 @@ class TProjektForm : public QWidget {
     void OtevriMistnost(int mistnost);
     void OtevriCestu(int mistnost, int cesta);
     bool ExportujPdf(const QString& soubor);
+    // "Zpráva o projektu" as a PDF for the client.
+    bool ExportujZpravu(const QString& soubor);
     bool ExportujCsv(const QString& soubor);
     void PdfBtnClick();
+    void ZpravaBtnClick();
     void CsvBtnClick();
 
   signals:

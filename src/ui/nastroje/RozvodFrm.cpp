@@ -20,6 +20,7 @@
 #include "core/Platforma.h"
 #include "core/Soubory.h"
 #include "io/Protokol.h"
+#include "io/Zprava.h"
 #include "tools/Pozadavek.h"
 #include "ui/dialogy/TextHodnoty.h"
 #include "ui/hlavni/Dokument.h"
@@ -31,6 +32,7 @@
 #include "ui/tisk/Export.h"
 #include "ui/tisk/GrafPrvky.h"
 #include "ui/tisk/Tisk.h"
+#include "ui/tisk/Zprava.h"
 
 using namespace drun;
 
@@ -73,6 +75,10 @@ TRozvodForm::TRozvodForm(TDokument& dokument, QWidget* rodic)
                       QStringLiteral("Uloží přehled místností rozvodu a protokol každé "
                                      "místnosti jako dokument PDF"),
                       &TRozvodForm::PdfBtnClick);
+    ZpravaBtn = Tlacitko(this, QStringLiteral("Zpráva do PDF…"),
+                         QStringLiteral("Uloží zprávu o rozvodu pro klienta: souhrn místností, "
+                                        "jejich spektra a grafy a tabulku elementů každé cesty"),
+                         &TRozvodForm::ZpravaBtnClick);
     CsvBtn = Tlacitko(this, QStringLiteral("Export do CSV..."),
                       QStringLiteral("Uloží tabulku místností pro tabulkový procesor"),
                       &TRozvodForm::CsvBtnClick);
@@ -83,6 +89,7 @@ TRozvodForm::TRozvodForm(TDokument& dokument, QWidget* rodic)
     tlacitka->addWidget(ObnovitBtn);
     tlacitka->addSpacing(12);
     tlacitka->addWidget(PdfBtn);
+    tlacitka->addWidget(ZpravaBtn);
     tlacitka->addWidget(CsvBtn);
     tlacitka->addStretch(1);
     auto* levy = new QVBoxLayout;
@@ -332,6 +339,7 @@ void TRozvodForm::PovolTlacitka() {
     ObnovitBtn->setEnabled(!ZobrazujeDokument());
     const bool mistnosti = !prehled_.Mistnosti.Mistnosti.empty();
     PdfBtn->setEnabled(mistnosti);
+    ZpravaBtn->setEnabled(mistnosti);
     CsvBtn->setEnabled(mistnosti);
 }
 
@@ -376,6 +384,18 @@ bool TRozvodForm::ExportujPdf(const QString& soubor) {
                        QStringLiteral("Přehled rozvodu je uložen v souboru"));
 }
 
+bool TRozvodForm::ExportujZpravu(const QString& soubor) {
+    if (PrepsalByOtevreny(soubor, {soubor_, dokument_.Soubor()})) return false;
+    Dohon();
+    const QString jmeno = ZobrazujeDokument() ? dokument_.Soubor() : soubor_;
+    return UlozZpravuOkna(
+        ZpravaRozvodu(Sit(), prehled_,
+                      jmeno.isEmpty() ? std::string("(neuložený výpočet)") : jmeno.toStdString(),
+                      DatumProtokolu().toStdString()),
+        soubor, QStringLiteral("Zprávu o rozvodu"),
+        QStringLiteral("Zpráva o rozvodu je uložena v souboru"));
+}
+
 bool TRozvodForm::ExportujCsv(const QString& soubor) {
     if (PrepsalByOtevreny(soubor, {soubor_, dokument_.Soubor()})) return false;
     Dohon();
@@ -388,6 +408,13 @@ void TRozvodForm::PdfBtnClick() {
                                      QStringLiteral("Dokumenty PDF (*.pdf)"), QStringLiteral("pdf"),
                                      QStringLiteral("rozvod.pdf"));
     if (!s.isEmpty()) ExportujPdf(s);
+}
+
+void TRozvodForm::ZpravaBtnClick() {
+    const QString s = SouborKUlozeni(this, QStringLiteral("Zpráva o rozvodu do PDF"),
+                                     QStringLiteral("Dokumenty PDF (*.pdf)"), QStringLiteral("pdf"),
+                                     QStringLiteral("zprava-rozvod.pdf"));
+    if (!s.isEmpty()) ExportujZpravu(s);
 }
 
 void TRozvodForm::CsvBtnClick() {
