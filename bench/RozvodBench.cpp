@@ -2,7 +2,8 @@
 // trunk, 200 rooms behind branches of 10 elements, every tenth room fed by a
 // second branch. Its whole evaluation against the floor of evaluating every
 // element once, a change in one branch against evaluating that branch alone,
-// and the window's overview of its rooms against the whole evaluation.
+// the window's overview of its rooms against the whole evaluation, and its
+// report (PDF) against its text protocols.
 #include <benchmark/benchmark.h>
 
 #include <QTableWidget>
@@ -13,10 +14,12 @@
 #include "Pomocnik.h"
 #include "core/DrunVyp.h"
 #include "io/RozvodSoubor.h"
+#include "io/Zprava.h"
 #include "models/Vypocet.h"
 #include "tools/Rozvod.h"
 #include "ui/hlavni/Dokument.h"
 #include "ui/nastroje/RozvodFrm.h"
+#include "ui/tisk/Zprava.h"
 
 using namespace drun;
 
@@ -215,15 +218,38 @@ void OknoPrehledu(benchmark::State& st) {
         });
 }
 
+// The report of the 200 rooms, from the overview to the PDF's bytes, against
+// what the text protocols cost: the overview and every section's protocol.
+void ZpravaRozvodu(benchmark::State& st) {
+    Rozvod r;
+    r.NastavUseky(Budova());
+    const DrunVar var;
+    const std::string datum = "8.12.2026";
+    QByteArray pdf;
+    Porovnej(
+        st, "x_protokoly", [] {},
+        [&] {
+            const ObsahZpravy z =
+                drun::ZpravaRozvodu(r, SpoctiPrehledRozvodu(r), "budova.DRR", datum);
+            if (!ZpravaPdf(z, pdf).Ok) st.SkipWithError("the report cannot be drawn");
+        },
+        [&] {
+            benchmark::DoNotOptimize(
+                TextProtokoluRozvodu(r, SpoctiPrehledRozvodu(r), var, datum).size());
+        });
+    st.counters["bajtu"] = double(pdf.size());
+}
+
 BENCHMARK(PodlahaCelku);
 BENCHMARK(Prehled);
 BENCHMARK(CelyRozvod);
 BENCHMARK(PodlahaVetve)->Arg(101)->Arg(102);
 BENCHMARK(ZmenaVeVetvi)->Arg(101)->Arg(102);
 BENCHMARK(OknoPrehledu)->Arg(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(ZpravaRozvodu)->Arg(200)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
 int main(int argc, char** argv) {
-    return SpustBenchmarky(argc, argv);
+    return SpustBenchmarky(argc, argv, {{"ZpravaRozvodu/200", "x_protokoly", 3}});
 }

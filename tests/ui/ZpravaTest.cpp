@@ -11,6 +11,7 @@
 #include "io/Protokol.h"
 #include "io/RozvodSoubor.h"
 #include "tools/Rozvod.h"
+#include "ui/dialogy/ParametryFrm.h"
 #include "ui/hlavni/Spusteni.h"
 #include "ui/nastroje/ProjektFrm.h"
 #include "ui/nastroje/RozvodFrm.h"
@@ -143,6 +144,23 @@ TEST_F(UiTest, ZpravaRozvoduJakoProtokoly) {
     ASSERT_TRUE(o->ExportujZpravu(zOkna));
     EXPECT_EQ(TextStran(zOkna), TextStran(pdf));
     o->close();
+    NastavAutoraZpravy({});
+}
+
+// The author line is the user's setting, given in Parametry and kept only at OK.
+TEST_F(UiTest, AutorZpravyZParametru) {
+    TParametryForm d(var);
+    for (const bool ok : {false, true}) {
+        d.FormShow();
+        EXPECT_EQ(d.AutorEdit->text(), AutorZpravy());
+        d.AutorEdit->setText(QStringLiteral("  Ing.  Petr Malý "));
+        if (ok)
+            d.OKButtonClick();
+        else
+            d.StornoButonClick();
+        EXPECT_EQ(AutorZpravy(), ok ? QStringLiteral("Ing. Petr Malý") : QString());
+    }
+    NastavAutoraZpravy({});
 }
 
 // A project's report: each path's numbers as drun-protokol prints the path
