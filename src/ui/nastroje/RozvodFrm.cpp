@@ -11,7 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -47,9 +47,10 @@ TRozvodForm::TRozvodForm(TDokument& dokument, QWidget* rodic)
     MistnostiListBox->setColumnWidth(TProjektForm::SloupecNazev, 150);
     MistnostiListBox->setColumnWidth(TProjektForm::SloupecPozadavek, 120);
     MistnostiListBox->setColumnWidth(TProjektForm::SloupecCesta, 140);
-    connect(MistnostiListBox, &QTableWidget::itemSelectionChanged, this, &TRozvodForm::ZobrazUseky);
-    connect(MistnostiListBox, &QTableWidget::cellDoubleClicked, this,
-            [this](int radek) { VyberMistnostVHlavnimOkne(MistnostRadku(radek)); });
+    connect(MistnostiListBox->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TRozvodForm::ZobrazUseky);
+    connect(MistnostiListBox, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& i) { VyberMistnostVHlavnimOkne(MistnostRadku(i.row())); });
 
     UsekyListBox = new QListWidget(this);
     // Most rooms are fed once or twice: the rooms' table keeps the height.
@@ -124,11 +125,7 @@ int TRozvodForm::VybranaMistnost() const {
 }
 
 void TRozvodForm::VyberMistnost(int mistnost) {
-    const int r = RadekMistnosti(mistnost);
-    if (r >= 0)
-        MistnostiListBox->selectRow(r);
-    else
-        MistnostiListBox->clearSelection();
+    ::VyberMistnost(MistnostiListBox, mistnost);
 }
 
 int TRozvodForm::UsekMistnosti(int mistnost) const {
@@ -291,19 +288,14 @@ void TRozvodForm::ZobrazMistnosti(const std::string& vybrana) {
                               : -1;
     if (m < 0 && vybrana.empty()) m = zobrazena;
     {
-        const QSignalBlocker blok(MistnostiListBox);
+        const QSignalBlocker blok(MistnostiListBox->selectionModel());
         ZobrazPrehled(MistnostiListBox, prehled_.Mistnosti, prehled_.Prehled);
-        if (const int r = RadekMistnosti(zobrazena); r >= 0) {
-            QTableWidgetItem* i = MistnostiListBox->item(r, TProjektForm::SloupecNazev);
-            QFont f = i->font();
-            f.setBold(true);
-            i->setFont(f);
-            i->setToolTip(QStringLiteral("Cestu této místnosti ukazuje hlavní okno"));
-        }
+        ModelMistnosti(MistnostiListBox)
+            ->Zvyrazni(zobrazena, QStringLiteral("Cestu této místnosti ukazuje hlavní okno"));
         VyberMistnost(m);
         // The order may have changed: the selected room stays in sight.
         if (const int r = RadekMistnosti(m); r >= 0)
-            MistnostiListBox->scrollToItem(MistnostiListBox->item(r, TProjektForm::SloupecNazev));
+            MistnostiListBox->scrollTo(MistnostiListBox->model()->index(r, 0));
     }
     ZobrazUseky();
     PovolTlacitka();

@@ -9,7 +9,7 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 class TDokument;
 
 // "Přehled rozvodu": the rooms of a rozvod in the project's table, each
@@ -25,9 +25,9 @@ class TRozvodForm : public QWidget {
   public:
     TRozvodForm(TDokument& dokument, QWidget* rodic);
 
-    QTableWidget* MistnostiListBox; // a row per room, sorted by the worst margin
-    QListWidget* UsekyListBox;      // the selected room's sections
-    QLabel* StavLbl;                // what is shown, and why a double click did nothing
+    QTableView* MistnostiListBox; // a row per room, sorted by the worst margin
+    QListWidget* UsekyListBox;    // the selected room's sections
+    QLabel* StavLbl;              // what is shown, and why a double click did nothing
     QPushButton *AktualniBtn, *OtevritBtn, *ObnovitBtn, *PdfBtn, *ZpravaBtn, *CsvBtn;
 
     const drun::Rozvod& Sit() const { return *sit_; }
