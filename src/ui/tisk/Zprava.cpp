@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
@@ -38,6 +39,13 @@ struct Pismo {
     }
     QFont font;
     QFontMetricsF m;
+    // Widths measured once: the tables repeat the same numbers many times.
+    double Sirka(const QString& t) const {
+        const auto it = sirky.find(t);
+        if (it != sirky.end()) return it->second;
+        return sirky.emplace(t, m.horizontalAdvance(t)).first->second;
+    }
+    mutable std::unordered_map<QString, double> sirky;
 };
 
 // A column of a table, in millimetres from the left edge; numbers to the right.
@@ -97,23 +105,33 @@ class Sazba {
     // Built on the first chart drawn.
     std::unique_ptr<QChart> graf_;
     std::optional<SpektrumProtiPozadavku> serie_;
+    // What the painter holds now (-1: unknown).
+    const Pismo* pismo_ = nullptr;
+    int akcent_ = -1;
 
     // The text at x (device units), its top at y; to the left of x + sirka when `vpravo`.
     void Napis(const Pismo& f, double x, double y, const QString& t, double sirka = 0,
                bool vpravo = false, bool akcent = false) {
         if (!p_ || t.isEmpty()) return;
         QString s = t;
-        if (sirka > 0 && f.m.horizontalAdvance(s) > sirka)
+        double w = f.Sirka(s);
+        if (sirka > 0 && w > sirka) {
             s = f.m.elidedText(s, Qt::ElideRight, sirka);
-        const double tx = vpravo ? x + sirka - f.m.horizontalAdvance(s) : x;
-        p_->setFont(f.font);
-        p_->setPen(akcent ? BarvaPrekroceni : QColor(Qt::black));
+            w = f.m.horizontalAdvance(s);
+        }
+        const double tx = vpravo ? x + sirka - w : x;
+        // The painter's state changes only when it must: each change costs the PDF.
+        if (pismo_ != &f) p_->setFont(f.font);
+        pismo_ = &f;
+        if (akcent_ != int(akcent)) p_->setPen(akcent ? BarvaPrekroceni : QColor(Qt::black));
+        akcent_ = akcent;
         p_->drawText(QPointF(tx, y + f.m.ascent()), s);
     }
 
     void Cara(double y, double tloustka = 0.15) {
         if (!p_) return;
         p_->setPen(QPen(Qt::black, tloustka * mm_));
+        akcent_ = -1;
         p_->drawLine(QPointF(0, y), QPointF(sirka_, y));
     }
 
@@ -136,6 +154,8 @@ class Sazba {
     void NovaStranka() {
         Zapati();
         if (p_ && !z_.newPage()) ok_ = false;
+        pismo_ = nullptr;
+        akcent_ = -1;
         ++stranka_;
         Zahlavi();
     }
@@ -282,6 +302,8 @@ class Sazba {
         // The legend takes the curves' new names from posted events.
         QCoreApplication::sendPostedEvents();
         VykresliGraf(*p_, graf_.get(), cil);
+        pismo_ = nullptr;
+        akcent_ = -1;
     }
 
     void Grafy() {
