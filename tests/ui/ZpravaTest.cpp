@@ -208,4 +208,13 @@ TEST_F(UiTest, ZpravaProjektuJakoProtokoly) {
                 argumenty << QStringLiteral("--pozadavek") << QString::fromStdString(m.Pozadavek);
             EXPECT_EQ(Spektra(strana), Spektra(Radky(Protokol(argumenty))));
         }
+
+    // The window draws the same report (of today).
+    Protokol({QStringLiteral("--projekt"), drp, QStringLiteral("--zprava"), pdf});
+    auto* o = okno->Okno<TProjektForm>();
+    ASSERT_TRUE(o->OtevriProjekt(drp));
+    const QString zOkna = slozka.filePath(QStringLiteral("okno.pdf"));
+    ASSERT_TRUE(o->ExportujZpravu(zOkna));
+    EXPECT_EQ(TextStran(zOkna), TextStran(pdf));
+    o->close();
 }
