@@ -231,6 +231,7 @@ void ZpravaRozvodu(benchmark::State& st) {
     const std::string datum = "8.12.2026";
     QByteArray pdf, protokolPdf;
     double tZprava = 0, tPdf = 0, tText = 0;
+    int stran = 0;
     for (auto _ : st) {
         st.PauseTiming();
         const double t0 = CasVlakna();
@@ -246,7 +247,9 @@ void ZpravaRozvodu(benchmark::State& st) {
         const double t2 = CasVlakna();
         st.ResumeTiming();
         const ObsahZpravy z = drun::ZpravaRozvodu(r, SpoctiPrehledRozvodu(r), "budova.DRR", datum);
-        if (!ZpravaPdf(z, pdf).Ok) return st.SkipWithError("the report cannot be drawn");
+        const VysledekPdf v = ZpravaPdf(z, pdf);
+        if (!v.Ok) return st.SkipWithError("the report cannot be drawn");
+        stran = v.Stranek;
         tZprava += CasVlakna() - t2;
         tText += t1 - t0;
         tPdf += t2 - t1;
@@ -254,6 +257,7 @@ void ZpravaRozvodu(benchmark::State& st) {
     st.counters["x_protokoly"] = tZprava / tPdf;
     st.counters["x_text"] = tZprava / tText;
     st.counters["bajtu"] = double(pdf.size());
+    st.counters["stran"] = stran;
     st.counters["bajtu_protokolu"] = double(protokolPdf.size());
 }
 

@@ -11,6 +11,7 @@
 
 #include "core/Konfigurace.h"
 #include "ui/dialogy/MujEdit.h"
+#include "ui/dialogy/TextPole.h"
 #include "ui/spolecne/Hlaseni.h"
 #include "ui/spolecne/Nastaveni.h"
 
@@ -36,6 +37,8 @@ TParametryForm::TParametryForm(DrunVar& var, QWidget* parent) : QDialog(parent),
     g->addWidget(new QLabel(QStringLiteral("Zprávu zpracoval"), this), 2, 0);
     AutorEdit = new QLineEdit(this);
     AutorEdit->setMaxLength(100);
+    // Like every name the program prints: one line, as a data file could hold it.
+    PovolJen1250(AutorEdit);
     AutorEdit->setToolTip(QStringLiteral("Jméno na řádku „Zpracoval:“ zprávy o rozvodu a o "
                                          "projektu"));
     g->addWidget(AutorEdit, 2, 1);
