@@ -72,6 +72,12 @@ QStringList CtiZpravu(const QString& pdf, const QString& akce) {
         EXPECT_TRUE(stranky[s].last().endsWith(
             QStringLiteral("strana %1 z %2").arg(s + 1).arg(stranky.size())))
             << stranky[s].last().toStdString();
+        // A path's closing block never starts a page: an element stands above it.
+        bool prvek = false;
+        for (const QString& r : stranky[s]) {
+            if (r.startsWith(QStringLiteral("Výsledek "))) EXPECT_TRUE(prvek);
+            prvek = prvek || r.startsWith(QStringLiteral("Za elementem "));
+        }
         vse << stranky[s];
     }
     return vse;
@@ -133,6 +139,7 @@ TEST_F(UiTest, ZpravaRozvoduJakoProtokoly) {
             ASSERT_FALSE(strana.isEmpty()) << "úsek " << id.toStdString();
             const QStringList protokol =
                 Radky(Protokol({QStringLiteral("--rozvod"), drr, QStringLiteral("--usek"), id}));
+            EXPECT_GE(Spektra(strana).size(), 5);
             EXPECT_EQ(Spektra(strana), Spektra(protokol)) << "úsek " << id.toStdString();
         }
     }
@@ -176,7 +183,14 @@ TEST_F(UiTest, ZpravaProjektuJakoProtokoly) {
         ASSERT_TRUE(
             UlozData(v, slozka.filePath(QStringLiteral("c%1.DRN").arg(u)).toStdString()).Ok());
     }
-    p.Mistnosti = {{"Kancelář", "N30", {"c1.DRN", "c2.DRN"}},
+    // A path longer than a page: its table goes on, its closing block with its last element.
+    DrunVar dlouha;
+    dlouha.cesta.NastavPrvky(r.PrvkyCesty(1));
+    for (int i = 0; i < 70; ++i)
+        PridejObecny(dlouha, "vložka " + std::to_string(i), 0.2);
+    ASSERT_TRUE(UlozData(dlouha, slozka.filePath(QStringLiteral("dlouhá.DRN")).toStdString()).Ok());
+    p.Mistnosti = {{"Sál", "N40", {"dlouhá.DRN"}},
+                   {"Kancelář", "N30", {"c1.DRN", "c2.DRN"}},
                    {"Sklad", "0 0 0 0 0 0 0 0", {"c3.DRN"}},
                    {"Chodba", "LA40", {"c4.DRN", "NENÍ.DRN"}}};
     const QString drp = slozka.filePath(QStringLiteral("budova.DRP"));
@@ -190,7 +204,8 @@ TEST_F(UiTest, ZpravaProjektuJakoProtokoly) {
         radky.contains(QStringLiteral("Nevyhoví ") +
                        QString::fromStdString(std::to_string(
                            SpoctiPrehled(p, drp.toStdString(), var.SouborTlumice).Nevyhovi)) +
-                       QStringLiteral(" z 3 místností, 1 nelze spočítat.")));
+                       QStringLiteral(" z 4 místností, 1 nelze spočítat.")));
+    EXPECT_TRUE(radky.contains(QStringLiteral("Sál – pokračování")));
     for (const MistnostProjektu& m : p.Mistnosti)
         for (const std::string& c : m.Cesty) {
             SCOPED_TRACE(c);
