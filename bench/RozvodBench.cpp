@@ -2,13 +2,16 @@
 // trunk, 200 rooms behind branches of 10 elements, every tenth room fed by a
 // second branch. Its whole evaluation against the floor of evaluating every
 // element once, a change in one branch against evaluating that branch alone,
-// and the window's overview of its rooms against the whole evaluation.
+// the window's overview of its rooms against the whole evaluation, and its
+// report (PDF) against its text protocols.
 #include <benchmark/benchmark.h>
 
 #include <QElapsedTimer>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTreeWidget>
+#include <QPagedPaintDevice>
+#include <QTableView>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -16,6 +19,7 @@
 #include "Pomocnik.h"
 #include "core/DrunVyp.h"
 #include "io/RozvodSoubor.h"
+#include "io/Zprava.h"
 #include "models/Vypocet.h"
 #include "tools/Rozvod.h"
 #include "ui/hlavni/Dokument.h"
@@ -24,6 +28,8 @@
 #include "ui/hlavni/Strom.h"
 #include "ui/nastroje/RozvodFrm.h"
 #include "ui/spolecne/Hlaseni.h"
+#include "ui/tisk/Tisk.h"
+#include "ui/tisk/Zprava.h"
 
 using namespace drun;
 
@@ -123,7 +129,7 @@ void OknoPrehledu(benchmark::State& st) {
     if (!otevren) return st.SkipWithError("the rozvod cannot be opened");
     TRozvodForm okno(dokument, nullptr);
     okno.ZobrazDokument();
-    if (okno.MistnostiListBox->rowCount() != 200)
+    if (okno.MistnostiListBox->model()->rowCount() != 200)
         return st.SkipWithError("the window does not show the 200 rooms");
     Porovnej(
         st, "x_vypocet", [] {}, [&] { okno.ZobrazDokument(); },
@@ -201,6 +207,45 @@ void OknoVelkehoRozvodu(benchmark::State& st) {
     st.counters["pauza_ms"] = pauza;
     NastavHlaseni(nullptr);
     std::filesystem::remove_all(slozka);
+// The report of the 200 rooms, from the overview to the PDF's bytes, against
+// its text protocols (the overview and every section's protocol) as the PDF
+// the window exported of them (x_protokoly), and as the text alone (x_text).
+// Taken in turns, as Porovnej takes them.
+void ZpravaRozvodu(benchmark::State& st) {
+    Rozvod r;
+    r.NastavUseky(Budova());
+    const DrunVar var;
+    const std::string datum = "8.12.2026";
+    QByteArray pdf, protokolPdf;
+    double tZprava = 0, tPdf = 0, tText = 0;
+    int stran = 0;
+    for (auto _ : st) {
+        st.PauseTiming();
+        const double t0 = CasVlakna();
+        const std::vector<std::string> radky =
+            TextProtokoluRozvodu(r, SpoctiPrehledRozvodu(r), var, datum);
+        const double t1 = CasVlakna();
+        VytvorPdf(
+            QStringLiteral("budova"),
+            [&](QPagedPaintDevice& z) {
+                return VykresliProtokol(z, radky, var.parametry.DelkaStranky).Ok;
+            },
+            protokolPdf);
+        const double t2 = CasVlakna();
+        st.ResumeTiming();
+        const ObsahZpravy z = drun::ZpravaRozvodu(r, SpoctiPrehledRozvodu(r), "budova.DRR", datum);
+        const VysledekPdf v = ZpravaPdf(z, pdf);
+        if (!v.Ok) return st.SkipWithError("the report cannot be drawn");
+        stran = v.Stranek;
+        tZprava += CasVlakna() - t2;
+        tText += t1 - t0;
+        tPdf += t2 - t1;
+    }
+    st.counters["x_protokoly"] = tZprava / tPdf;
+    st.counters["x_text"] = tZprava / tText;
+    st.counters["bajtu"] = double(pdf.size());
+    st.counters["stran"] = stran;
+    st.counters["bajtu_protokolu"] = double(protokolPdf.size());
 }
 
 BENCHMARK(PodlahaCelku);
@@ -215,9 +260,10 @@ BENCHMARK(OknoVelkehoRozvodu)
     ->Iterations(1)
     ->UseRealTime()
     ->Unit(benchmark::kSecond);
+BENCHMARK(ZpravaRozvodu)->Arg(200)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
 int main(int argc, char** argv) {
-    return SpustBenchmarky(argc, argv);
+    return SpustBenchmarky(argc, argv, {{"ZpravaRozvodu/200", "x_protokoly", 3}});
 }

@@ -7,7 +7,9 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QListView>
+#include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -141,6 +143,33 @@ inline int PocetStran(const QString& pdf) {
     for (qsizetype i = b.indexOf("/Type /Page"); i >= 0; i = b.indexOf("/Type /Page", i + 1))
         n += b.mid(i + 11, 1) != "s";
     return n;
+}
+
+inline bool MaNastroj(const QString& program) {
+    return !QStandardPaths::findExecutable(program).isEmpty();
+}
+
+// Standard output of a program that must succeed.
+inline QByteArray Spust(const QString& program, const QStringList& argumenty) {
+    QProcess p;
+    p.start(program, argumenty);
+    EXPECT_TRUE(p.waitForFinished(60000)) << program.toStdString();
+    EXPECT_EQ(p.exitCode(), 0) << program.toStdString() << " " << p.readAllStandardError().data();
+    return p.readAllStandardOutput();
+}
+
+// The text layer, one entry per page, each line with its runs of blanks made one.
+inline QList<QStringList> TextStran(const QString& pdf) {
+    const QString text = QString::fromUtf8(Spust("pdftotext", {"-layout", pdf, "-"}));
+    QList<QStringList> stranky;
+    for (const QString& s : text.split(QLatin1Char('\f'))) {
+        QStringList radky;
+        for (const QString& r : s.split(QLatin1Char('\n')))
+            if (!r.simplified().isEmpty()) radky << r.simplified();
+        stranky << radky;
+    }
+    if (!stranky.isEmpty() && stranky.last().isEmpty()) stranky.removeLast();
+    return stranky;
 }
 
 inline QStringList TextyPoli(std::initializer_list<QLineEdit*> pole) {

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <limits>
 
 #include "Pomocnik.h"
@@ -47,10 +47,11 @@ class RozvodOkno : public UiTest {
     // The table's texts, row by row as shown.
     std::vector<std::vector<std::string>> Texty() {
         std::vector<std::vector<std::string>> t;
-        for (int r = 0; r < o->MistnostiListBox->rowCount(); ++r) {
+        for (int r = 0; r < o->MistnostiListBox->model()->rowCount(); ++r) {
             t.emplace_back();
             for (int s = 0; s < TProjektForm::PocetSloupcu; ++s)
-                t.back().push_back(o->MistnostiListBox->item(r, s)->text().toStdString());
+                t.back().push_back(
+                    o->MistnostiListBox->model()->index(r, s).data().toString().toStdString());
         }
         return t;
     }
@@ -73,7 +74,7 @@ class RozvodOkno : public UiTest {
         return m < 0 ? "" : o->Prehled().Mistnosti.Mistnosti[size_t(m)].Nazev;
     }
     void DvojklikNaMistnost(int m) {
-        QTableWidget* t = o->MistnostiListBox;
+        QTableView* t = o->MistnostiListBox;
         emit t->doubleClicked(t->model()->index(o->RadekMistnosti(m), 0));
         QApplication::processEvents();
     }
@@ -116,8 +117,8 @@ TEST_F(RozvodOkno, TabulkaJakoPrikazovaRadkaAObnoveni) {
         EXPECT_GE(pm.Rezerva, predchozi) << r;
         predchozi = pm.Rezerva;
         EXPECT_TRUE(texty[static_cast<size_t>(r)][TProjektForm::SloupecCesta].starts_with("úsek "));
-        const QTableWidgetItem* stav = o->MistnostiListBox->item(r, TProjektForm::SloupecStav);
-        EXPECT_EQ(stav->foreground().color() == BarvaPrekroceni,
+        const QModelIndex stav = o->MistnostiListBox->model()->index(r, TProjektForm::SloupecStav);
+        EXPECT_EQ(stav.data(Qt::ForegroundRole).value<QColor>() == BarvaPrekroceni,
                   pm.Stav == StavMistnosti::Nevyhovi);
     }
     // The selected room's sections, each with its level.
@@ -166,7 +167,8 @@ TEST_F(RozvodOkno, TabulkaJakoPrikazovaRadkaAObnoveni) {
     EXPECT_EQ(o->UsekyListBox->count(),
               static_cast<int>(zmeneny.Mistnosti()[static_cast<size_t>(po)].Useky.size()));
     const PrehledRozvodu nove = PrehledSouboru();
-    EXPECT_EQ(o->MistnostiListBox->rowCount(), static_cast<int>(nove.Mistnosti.Mistnosti.size()));
+    EXPECT_EQ(o->MistnostiListBox->model()->rowCount(),
+              static_cast<int>(nove.Mistnosti.Mistnosti.size()));
     EXPECT_EQ(o->Prehled().Mistnosti.Mistnosti.size(), nove.Mistnosti.Mistnosti.size());
 }
 
@@ -276,7 +278,7 @@ TEST_F(RozvodOkno, SledujeHlavniOknoADvojklik) {
     okno->OtevriSoubor(drn);
     ASSERT_FALSE(d.JeRozvod());
     PozadavekKrivkou("N40");
-    ASSERT_EQ(o->MistnostiListBox->rowCount(), 1);
+    ASSERT_EQ(o->MistnostiListBox->model()->rowCount(), 1);
     EXPECT_EQ(Texty()[0][TProjektForm::SloupecPozadavek], "N40");
     EXPECT_EQ(Texty()[0][TProjektForm::SloupecLA],
               Text(var.cesta.Posledni().ZaElementem[LA]).toStdString());
