@@ -392,8 +392,16 @@ TEST_F(UiTest, RozvodVHlavnimOkne) {
     const PrehledRozvodu prehled = SpoctiPrehledRozvodu(r);
     for (size_t s = 0; s < r.Useky().size(); ++s) {
         const int m = r.MistnostUseku(s);
-        EXPECT_EQ(strom.Polozka(s)->text(0).toStdString(),
-                  NazevUseku(r.Useky()[s].Id) + (m < 0 ? "" : ": " + r.Useky()[s].Mistnost));
+        const std::string text = strom.Polozka(s)->text(0).toStdString();
+        const std::string jmeno =
+            NazevUseku(r.Useky()[s].Id) + (m < 0 ? "" : ": " + r.Useky()[s].Mistnost);
+        EXPECT_EQ(text.substr(0, jmeno.size()), jmeno);
+        // A branch says where it leaves.
+        if (s > 0) {
+            EXPECT_NE(text.find(" — za elementem " + std::to_string(r.Useky()[s].ZaElementem)),
+                      std::string::npos)
+                << text;
+        }
         EXPECT_EQ(strom.Polozka(s)->foreground(0).color() == QColor(200, 0, 0),
                   m >= 0 && prehled.Prehled.Mistnosti[size_t(m)].Stav != StavMistnosti::Vyhovi);
     }

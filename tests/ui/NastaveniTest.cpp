@@ -381,7 +381,7 @@ TEST_F(UiTest, F1VNastrojiOtevreJehoNapovedu) {
         {okno->Okno<TKatalogForm>(), "katalog.html"},
         {okno->Okno<TNavrhForm>(), "navrh.html"},
         {okno->Okno<TProjektForm>(), "projekt.html"},
-        {okno->Okno<TRozvodForm>(), "projekt.html#rozvod"},
+        {okno->Okno<TRozvodForm>(), "rozvod.html#rozvod"},
     };
     for (const auto& [w, stranka] : okna) {
         QShortcut* f1 = nullptr;

@@ -236,9 +236,9 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
 
     // F1 in a tool window opens the help at that tool's page.
     const std::pair<QWidget*, const char*> napovedy[] = {
-        {Prevod, "pomucky.html#lx"}, {AkTlak, "pomucky.html#tlak"},   {Graf, "pomucky.html#graf"},
-        {Soucet, "soucet.html"},     {KatalogForm, "katalog.html"},   {Navrh, "navrh.html"},
-        {Projekt, "projekt.html"},   {Rozvod, "projekt.html#rozvod"},
+        {Prevod, "pomucky.html#lx"}, {AkTlak, "pomucky.html#tlak"},  {Graf, "pomucky.html#graf"},
+        {Soucet, "soucet.html"},     {KatalogForm, "katalog.html"},  {Navrh, "navrh.html"},
+        {Projekt, "projekt.html"},   {Rozvod, "rozvod.html#rozvod"},
     };
     for (auto [okno, stranka] : napovedy) {
         auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), okno);
