@@ -42,7 +42,7 @@ int ProtokolIfc(const Prikaz& p) {
         if (const VysledekSouboru v = CtiPrutokyIfc(*prutoky, g, k.Koncove, q); !v.Ok())
             return Chyba(p, v.Zprava);
     }
-    const ImportIfc i = ImportujGraf(g, size_t(z), q);
+    const ImportIfc i = ImportujIfc(g, size_t(z), q);
     if (!i.Chyba.empty()) return Chyba(p, "Rozvod nelze sestavit: " + i.Chyba + ".");
     const std::string duvod = DuvodNelzeZapsat(*vystup);
     if (!duvod.empty())

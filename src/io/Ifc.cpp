@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <new>
 #include <optional>
 #include <unordered_map>
@@ -27,6 +28,7 @@ struct Entita {
     std::uint32_t Cislo, Radek;
     std::uint32_t Typ, DelkaTypu; // the class name; empty for a complex instance
     std::uint32_t Zacatek;        // the parameters' opening '('
+    std::uint32_t Hash = 0;       // of the class name, to find the classes read quickly
 };
 
 // A parameter as the interpretation reads it.
@@ -59,6 +61,13 @@ bool JeCislice(char c) {
 }
 bool JeHex(char c) {
     return JeCislice(c) || (c >= 'A' && c <= 'F');
+}
+
+std::uint32_t HashNazvu(std::string_view s) {
+    std::uint32_t h = 2166136261u;
+    for (char c : s)
+        h = (h ^ std::uint8_t(c)) * 16777619u;
+    return h;
 }
 
 // The exchange structure token by token. The same walk checks the whole file
@@ -137,18 +146,27 @@ class Skener {
         Mezery();
         if (Znak() == ')') {
             ++i_;
+            if (out) out->clear();
             return;
         }
+        // The values overwrite those of a vector used before, keeping its buffers.
+        size_t k = 0;
         for (;;) {
-            Hodnota h;
-            Parametr(out ? &h : nullptr, hloubka);
-            if (out) out->push_back(std::move(h));
+            Hodnota* h = nullptr;
+            if (out) {
+                if (k == out->size()) out->emplace_back();
+                h = &(*out)[k++];
+                h->D = Hodnota::Nic;
+                h->P.clear();
+            }
+            Parametr(h, hloubka);
             Mezery();
             const char c = Znak();
             if (c == ',') {
                 ++i_;
             } else if (c == ')') {
                 ++i_;
+                if (out) out->resize(k);
                 return;
             } else if (Konec()) {
                 Chyba("soubor končí předčasně (neuzavřená závorka)");
@@ -156,6 +174,153 @@ class Skener {
                 Chyba("očekávána ',' nebo ')', ne '" + std::string(1, c) + "'");
             }
         }
+    }
+
+    // A parameter list after its '(' checked as fast as it can be read: every
+    // token's form, separators between values, brackets nested at most
+    // NejhlubsiVnoreni deep, references collected; no value is converted.
+    void Prelet() {
+        const char* t = t_.data();
+        const size_t n = t_.size();
+        size_t i = i_;
+        int hloubka = 1;
+        bool poHodnote = false, poCarce = false;
+        auto chyba = [&](const char* proc) {
+            i_ = i;
+            Chyba(proc);
+        };
+        auto hodnota = [&]() {
+            if (poHodnote) chyba("očekávána ',' nebo ')'");
+            poHodnote = true;
+            poCarce = false;
+        };
+        auto cislice = [&]() {
+            const size_t z = i;
+            while (i < n && JeCislice(t[i]))
+                ++i;
+            return i > z;
+        };
+        while (hloubka > 0) {
+            if (i >= n) chyba("soubor končí předčasně (neuzavřená závorka)");
+            const char c = t[i];
+            switch (c) {
+            case ' ':
+            case '\t':
+            case '\r':
+                ++i;
+                break;
+            case '\n':
+                ++radek_;
+                ++i;
+                break;
+            case ',':
+                if (!poHodnote) chyba("chybí hodnota před ','");
+                poHodnote = false;
+                poCarce = true;
+                ++i;
+                break;
+            case '(':
+                if (poHodnote) chyba("očekávána ',' nebo ')'");
+                if (++hloubka > NejhlubsiVnoreni) chyba("příliš hluboko vnořené seznamy");
+                poCarce = false;
+                ++i;
+                break;
+            case ')':
+                if (poCarce) chyba("chybí hodnota před ')'");
+                --hloubka;
+                poHodnote = true;
+                ++i;
+                break;
+            case '$':
+            case '*':
+                hodnota();
+                ++i;
+                break;
+            case '#': {
+                hodnota();
+                const size_t z = ++i;
+                std::uint64_t x = 0;
+                while (i < n && JeCislice(t[i]) && x < UINT32_MAX)
+                    x = x * 10 + std::uint64_t(t[i++] - '0');
+                if (i == z || x == 0 || x >= UINT32_MAX) chyba("neplatné číslo entity");
+                if (odkazy_) odkazy_->emplace_back(std::uint32_t(x), std::uint32_t(radek_));
+                break;
+            }
+            case '\'': {
+                hodnota();
+                const size_t zacatek = radek_;
+                for (++i;;) {
+                    const void* k = std::memchr(t + i, '\'', n - i);
+                    if (!k) Chyba("neukončený řetězec", zacatek);
+                    const size_t j = size_t(static_cast<const char*>(k) - t);
+                    radek_ += size_t(std::count(t + i, t + j, '\n'));
+                    i = j + 1;
+                    if (i < n && t[i] == '\'')
+                        ++i;
+                    else
+                        break;
+                }
+                break;
+            }
+            case '.':
+                hodnota();
+                ++i;
+                while (i < n && (JePismeno(t[i]) || JeCislice(t[i])))
+                    ++i;
+                if (i >= n || t[i] != '.' || t[i - 1] == '.') chyba("neukončený výčet");
+                ++i;
+                break;
+            case '"':
+                hodnota();
+                ++i;
+                if (!(i < n && JeHex(t[i]))) chyba("neplatná binární hodnota");
+                while (i < n && JeHex(t[i]))
+                    ++i;
+                if (i >= n || t[i] != '"') chyba("neplatná binární hodnota");
+                ++i;
+                break;
+            case '/':
+                if (i + 1 < n && t[i + 1] == '*') {
+                    i_ = i;
+                    Mezery();
+                    i = i_;
+                } else {
+                    chyba("neočekávaný znak '/'");
+                }
+                break;
+            default:
+                if (JeCislice(c) || c == '-' || c == '+') {
+                    hodnota();
+                    if (c == '-' || c == '+') ++i;
+                    if (!cislice()) chyba("neplatné číslo");
+                    if (i < n && t[i] == '.') {
+                        ++i;
+                        cislice();
+                        if (i < n && (t[i] == 'E' || t[i] == 'e')) {
+                            ++i;
+                            if (i < n && (t[i] == '-' || t[i] == '+')) ++i;
+                            if (!cislice()) chyba("neplatné číslo");
+                        }
+                    }
+                    if (i < n && (JePismeno(t[i]) || t[i] == '.')) chyba("neplatné číslo");
+                } else if (JePismeno(c)) {
+                    // A typed value: its name, then its one parameter in brackets.
+                    hodnota();
+                    while (i < n && (JePismeno(t[i]) || JeCislice(t[i])))
+                        ++i;
+                    i_ = i;
+                    Mezery();
+                    i = i_;
+                    if (i >= n || t[i] != '(') chyba("očekáván znak '('");
+                    poHodnote = false;
+                    if (++hloubka > NejhlubsiVnoreni) chyba("příliš hluboko vnořené seznamy");
+                    ++i;
+                } else {
+                    chyba(("neočekávaný znak '" + std::string(1, c) + "'").c_str());
+                }
+            }
+        }
+        i_ = i;
     }
 
     void Parametr(Hodnota* h, int hloubka) {
@@ -215,14 +380,17 @@ class Skener {
         } else if (JePismeno(c)) {
             const std::string_view s = Slovo();
             Ocekavej('(');
-            Hodnota uvnitr;
-            Parametr(h ? &uvnitr : nullptr, hloubka + 1);
-            Ocekavej(')');
+            Hodnota* uvnitr = nullptr;
             if (h) {
                 h->D = Hodnota::Typovana;
                 h->S = s;
-                h->P.push_back(std::move(uvnitr));
+                h->P.resize(1);
+                uvnitr = &h->P[0];
+                uvnitr->D = Hodnota::Nic;
+                uvnitr->P.clear();
             }
+            Parametr(uvnitr, hloubka + 1);
+            Ocekavej(')');
         } else if (JeCislice(c) || c == '-' || c == '+') {
             const size_t z = i_;
             if (c == '-' || c == '+') ++i_;
@@ -452,10 +620,18 @@ class Cteni {
         return e ? Typ(*e) : std::string_view();
     }
 
-    // The parameters of an entity (a complex instance has none to read).
+    // The parameters of an entity (a complex instance has none to read), into
+    // a vector of the pool: reading allocates only while the pool grows.
     std::vector<Hodnota> Atributy(const Entita& e) const {
         std::vector<Hodnota> a;
-        if (e.DelkaTypu == 0) return a;
+        if (!volne_.empty()) {
+            a = std::move(volne_.back());
+            volne_.pop_back();
+        }
+        if (e.DelkaTypu == 0) {
+            a.clear();
+            return a;
+        }
         Skener s(t_);
         s.i_ = e.Zacatek + 1;
         s.radek_ = e.Radek;
@@ -465,6 +641,13 @@ class Cteni {
 
     // The checked readings of one entity's parameters.
     struct Atr {
+        Atr(const Cteni& cteni, const Entita& entita)
+            : c(cteni), e(entita), a(cteni.Atributy(entita)) {}
+        Atr(const Atr&) = delete;
+        Atr& operator=(const Atr&) = delete;
+        ~Atr() {
+            if (c.volne_.size() < 64) c.volne_.push_back(std::move(a));
+        }
         const Cteni& c;
         const Entita& e;
         std::vector<Hodnota> a;
@@ -532,7 +715,7 @@ class Cteni {
             return b;
         }
     };
-    Atr Nacti(const Entita& e) const { return Atr{*this, e, Atributy(e)}; }
+    Atr Nacti(const Entita& e) const { return Atr(*this, e); }
     // Entity #n of one of the classes, or nullptr when it is of another.
     const Entita* Tridy(std::uint32_t n, std::initializer_list<std::string_view> tridy) const {
         const Entita* e = Najdi(n);
@@ -631,6 +814,7 @@ class Cteni {
     std::vector<std::uint32_t> primo_;
     std::vector<std::pair<std::uint32_t, std::uint32_t>> serazene_;
     Jednotky j_;
+    mutable std::vector<std::vector<Hodnota>> volne_;
 };
 
 // The header's schema: the first name of FILE_SCHEMA.
@@ -653,9 +837,12 @@ std::string Rozdel(std::string_view t, std::vector<Entita>& e,
     s.OcekavejSlovo("HEADER");
     s.Ocekavej(';');
     std::string schema;
+    size_t radekSchematu = 0;
     for (;;) {
+        const size_t radek = (s.Mezery(), s.radek_);
         const std::string_view slovo = s.Slovo();
         if (slovo == "ENDSEC") break;
+        if (slovo == "FILE_SCHEMA") radekSchematu = radek;
         s.Ocekavej('(');
         std::vector<Hodnota> a;
         s.Parametry(slovo == "FILE_SCHEMA" ? &a : nullptr, 0);
@@ -665,7 +852,8 @@ std::string Rozdel(std::string_view t, std::vector<Entita>& e,
     s.Ocekavej(';');
     if (!schema.starts_with("IFC2X3") && !schema.starts_with("IFC4"))
         s.Chyba(schema.empty() ? "záhlaví neuvádí schéma (FILE_SCHEMA)"
-                               : "schéma " + schema + " se nečte (jen IFC2X3, IFC4, IFC4X3)");
+                               : "schéma " + schema + " se nečte (jen IFC2X3, IFC4, IFC4X3)",
+                radekSchematu);
     bool data = false;
     for (;;) {
         const size_t r = (s.Mezery(), s.radek_);
@@ -711,7 +899,8 @@ std::string Rozdel(std::string_view t, std::vector<Entita>& e,
                 x.DelkaTypu = std::uint32_t(typ.size());
                 s.Ocekavej('(');
                 x.Zacatek = std::uint32_t(s.i_ - 1);
-                s.Parametry(nullptr, 0);
+                x.Hash = HashNazvu(typ);
+                s.Prelet();
             }
             s.Ocekavej(';');
             e.push_back(x);
@@ -892,22 +1081,42 @@ class Sestaveni {
 long long PocetEntitIfc(std::string_view t) {
     const size_t data = t.find("DATA;");
     if (data == std::string_view::npos) return -1;
-    long long n = 0;
+    // Where each entity starts and on which line, as a reader must know them.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> entity;
+    entity.reserve(t.size() / 64);
+    std::uint32_t radek = 1 + std::uint32_t(std::count(t.begin(), t.begin() + long(data), '\n'));
+    size_t zacatek = data + 5;
     for (size_t i = data + 5; i < t.size(); ++i) {
         const char c = t[i];
-        if (c == '\'') {
+        if (c == '\n') {
+            ++radek;
+        } else if (c == '\'') {
             const size_t k = t.find('\'', i + 1);
             if (k == std::string_view::npos) return -1;
-            i = k; // a doubled apostrophe is two strings here: the same count
+            i = k; // a doubled apostrophe is two strings here: the same split
         } else if (c == '/' && i + 1 < t.size() && t[i + 1] == '*') {
             const size_t k = t.find("*/", i + 2);
             if (k == std::string_view::npos) return -1;
             i = k + 1;
         } else if (c == ';') {
-            ++n;
+            entity.emplace_back(std::uint32_t(zacatek), radek);
+            zacatek = i + 1;
         }
     }
-    return n - 2; // ENDSEC; and END-ISO-10303-21;
+    return (long long)entity.size() - 2; // ENDSEC; and END-ISO-10303-21;
+}
+
+long long RozdelIfc(std::string_view text) {
+    try {
+        std::vector<Entita> ent;
+        std::vector<std::pair<std::uint32_t, std::uint32_t>> odkazy;
+        ent.reserve(text.size() / 64);
+        odkazy.reserve(text.size() / 32);
+        Rozdel(text, ent, odkazy);
+        return (long long)ent.size();
+    } catch (const ChybaIfc&) {
+        return -1;
+    }
 }
 
 VysledekSouboru CtiIfcZTextu(std::string_view text, const std::string& soubor, GrafSite& vysledek) {
@@ -918,6 +1127,8 @@ VysledekSouboru CtiIfcZTextu(std::string_view text, const std::string& soubor, G
         std::vector<Entita> ent;
         std::vector<std::pair<std::uint32_t, std::uint32_t>> odkazy;
         GrafSite g;
+        ent.reserve(text.size() / 64);
+        odkazy.reserve(text.size() / 32);
         g.Schema = Rozdel(text, ent, odkazy);
         Cteni c(text, ent);
         c.Index();
@@ -928,10 +1139,17 @@ VysledekSouboru CtiIfcZTextu(std::string_view text, const std::string& soubor, G
 
         // The classes read, grouped.
         const auto& tridy = Tridy();
+        static const auto podleHashe = [&tridy] {
+            std::unordered_map<std::uint32_t, std::pair<std::string_view, Cteno>> m;
+            for (const auto& [nazev, t] : tridy)
+                m.emplace(HashNazvu(nazev), std::pair(nazev, t.Co));
+            return m;
+        }();
         std::vector<std::pair<Cteno, size_t>> ctene;
         for (size_t i = 0; i < ent.size(); ++i) {
-            const auto it = tridy.find(c.Typ(ent[i]));
-            if (it != tridy.end()) ctene.emplace_back(it->second.Co, i);
+            const auto it = podleHashe.find(ent[i].Hash);
+            if (it != podleHashe.end() && it->second.first == c.Typ(ent[i]))
+                ctene.emplace_back(it->second.second, i);
         }
         auto kazda = [&](Cteno co, auto f) {
             for (const auto& [k, i] : ctene)
@@ -1119,6 +1337,14 @@ VysledekSouboru NactiIfc(const std::string& soubor, GrafSite& g) {
     const VysledekSouboru v = CtiTextovySoubor(soubor, "IFC", bajty, NejvetsiIfc);
     if (!v.Ok()) return v;
     return CtiIfcZTextu(bajty, soubor, g);
+}
+
+ImportIfc ImportujIfc(const GrafSite& g, size_t zdroj, const std::map<size_t, double>& prutoky) {
+    ImportIfc i = ImportujGraf(g, zdroj, prutoky);
+    for (Usek& u : i.Useky)
+        for (TElementSite& e : u.Prvky)
+            e.Popis = JenCp1250(e.Popis);
+    return i;
 }
 
 VysledekSouboru CtiPrutokyIfcZTextu(std::string_view bajty, const std::string& soubor,

@@ -24,12 +24,20 @@ constexpr std::uintmax_t NejvetsiIfc = std::uintmax_t(512) << 20;
 // splitting at each ';' outside strings and comments, nothing inside checked.
 // -1 when the text is no exchange file.
 long long PocetEntitIfc(std::string_view text);
+// The reader's own first stage: the file split into entities and checked,
+// their references collected, nothing interpreted; the number of entities,
+// -1 when it is refused.
+long long RozdelIfc(std::string_view text);
 
 // Parses the bytes strictly; a damaged file ("řádek 812: neukončený řetězec"),
 // one cut short, or one referring to an entity it does not hold is refused
 // with the line and why, and `g` is left unchanged.
 VysledekSouboru CtiIfcZTextu(std::string_view text, const std::string& soubor, GrafSite& g);
 VysledekSouboru NactiIfc(const std::string& soubor, GrafSite& g);
+
+// ImportujGraf, every element's description made one the rozvod's file holds
+// (a character Windows-1250 lacks as "?").
+ImportIfc ImportujIfc(const GrafSite& g, size_t zdroj, const std::map<size_t, double>& prutoky);
 
 // The terminals' flows of a CSV file "Koncový prvek;Průtok" (m3/h; a header
 // line of that text may open it): each terminal of `koncove` named by its
