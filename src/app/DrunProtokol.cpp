@@ -17,6 +17,7 @@
 #include "app/ProtokolRozvodu.h"
 #include "app/ProtokolSouctu.h"
 #include "app/ProtokolVentilatoru.h"
+#include "app/SestaveniRozvodu.h"
 #include "core/DrunVar.h"
 #include "core/Platforma.h"
 #include "core/Soubory.h"
@@ -129,6 +130,18 @@ const Rezim Rezimy[] = {
      "25…100] [--datum TEXT] [--pdf VÝSTUP.pdf | --csv]",
      "s rozvodem nelze použít volbu ",
      RozvodNeboUsek},
+    // A rozvod assembled from calculation files or a project's rooms:
+    {"--sestav",
+     {{"--sestav", true}, {"--projekt", true}},
+     "--sestav VÝSTUP.DRR SOUBOR.DRN… | --sestav VÝSTUP.DRR --projekt PROJEKT.DRP",
+     "se sestavením nelze použít volbu ",
+     SestaveniRozvodu},
+    // A rozvod's flows carried up from its rooms:
+    {"--prutoky",
+     {{"--prutoky", true}, {"--vystup", true}},
+     "--prutoky ROZVOD.DRR --vystup VÝSTUP.DRR",
+     "s průtoky nelze použít volbu ",
+     PrutokyRozvodu},
     // A fan's sound power estimated from its flow and pressure:
     {"--ventilator",
      {{"--ventilator"},

@@ -119,6 +119,12 @@ int SpustPrikaz(std::span<const Rezim> rezimy, int argc, char** argv) {
     for (const std::string& a : p.argumenty)
         for (const Rezim& r : rezimy)
             if (!r.volba.empty() && JmenoVolby(a) == r.volba) {
+                // A mode may take another's option as its own (--sestav --projekt).
+                if (p.rezim && p.rezim != &r && NajdiVolbu(*p.rezim, r.volba)) continue;
+                if (p.rezim && p.rezim != &r && NajdiVolbu(r, p.rezim->volba)) {
+                    p.rezim = &r;
+                    continue;
+                }
                 if (p.rezim && p.rezim != &r) {
                     VypisChybu(p.program + ": " + std::string(p.rezim->volba) + " a " +
                                std::string(r.volba) + " se vylučují\n" +
@@ -231,25 +237,6 @@ std::string DuvodNelzeZapsat(const std::string& soubor) {
 int ChybaUlozeni(const Prikaz& p, const std::string& soubor, const std::string& duvod) {
     return Chyba(p, "Protokol se nepodařilo uložit do souboru " + soubor +
                         (duvod.empty() ? "." : ": " + duvod + "."));
-}
-
-std::string ZpravaCteni(const std::string& soubor, const VysledekSouboru& v, const DrunVar& var) {
-    switch (v.Kod) {
-    case KodVysledku::NelzeCist: {
-        // Found without opening it again: a FIFO would block.
-        const std::string duvod = DuvodNecitelnosti(soubor, NejvetsiDatovySoubor);
-        return "Chyba při čtení datového souboru " + soubor + ": " +
-               (duvod.empty() ? "chyba při čtení" : duvod) + ".";
-    }
-    case KodVysledku::Poskozen:
-        return "Chyba při čtení datového souboru " + soubor + ": obsah souboru je poškozen.";
-    case KodVysledku::DataTlumice:
-        // The calculation file is sound: the fault lies in the silencer data.
-        return ZpravaSouboruTlumice(var.SouborTlumice) + " Tlumič v datovém souboru " + soubor +
-               " nelze spočítat.";
-    default:
-        return v.Zprava;
-    }
 }
 
 int OdmitniPrepsaniVstupu(const Prikaz& p, const std::string& vystup,

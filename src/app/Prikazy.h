@@ -10,6 +10,7 @@
 
 #include "core/DrunVar.h"
 #include "core/Vysledek.h"
+#include "io/DataSoubor.h" // ZpravaCteni
 
 // The command line of DRUN's programs: one table-driven parser for every mode.
 // A mode is chosen by its option (--soucet, …) anywhere on the line; the mode
@@ -73,11 +74,6 @@ void NastavUmisteniProgramu(const Prikaz& p, drun::DrunVar& var);
 // of a refusal, of a file that cannot be read or of a place that cannot take
 // the PDF (the message is out).
 int PripravProtokol(const Prikaz& p, drun::DrunVar& var);
-
-// The Czech message of a calculation file that cannot be used: it names the
-// file and the reason (the silencer data lead when they are at fault).
-std::string ZpravaCteni(const std::string& soubor, const drun::VysledekSouboru& v,
-                        const drun::DrunVar& var);
 
 // Why `soubor` cannot be written, as far as can be seen before writing it (its
 // folder missing or not writable, a folder in its place, a read-only file);

@@ -372,4 +372,23 @@ VysledekSouboru NactiData(DrunVar& var, const std::string& soubor) {
     return v;
 }
 
+std::string ZpravaCteni(const std::string& soubor, const VysledekSouboru& v, const DrunVar& var) {
+    switch (v.Kod) {
+    case KodVysledku::NelzeCist: {
+        // Found without opening it again: a FIFO would block.
+        const std::string duvod = DuvodNecitelnosti(soubor, NejvetsiDatovySoubor);
+        return "Chyba při čtení datového souboru " + soubor + ": " +
+               (duvod.empty() ? "chyba při čtení" : duvod) + ".";
+    }
+    case KodVysledku::Poskozen:
+        return "Chyba při čtení datového souboru " + soubor + ": obsah souboru je poškozen.";
+    case KodVysledku::DataTlumice:
+        // The calculation file is sound: the fault lies in the silencer data.
+        return ZpravaSouboruTlumice(var.SouborTlumice) + " Tlumič v datovém souboru " + soubor +
+               " nelze spočítat.";
+    default:
+        return v.Zprava;
+    }
+}
+
 } // namespace drun

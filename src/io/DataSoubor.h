@@ -32,6 +32,10 @@ constexpr std::uintmax_t NejvetsiDatovySoubor = 16u << 20;
 // larger one than NejvetsiDatovySoubor, a FIFO or a device cannot be read).
 VysledekSouboru NactiData(DrunVar& var, const std::string& soubor);
 
+// The Czech message of a calculation file that cannot be used: it names the
+// file and the reason (the silencer data lead when they are at fault).
+std::string ZpravaCteni(const std::string& soubor, const VysledekSouboru& v, const DrunVar& var);
+
 // One element's record as the data file holds it, for every file that carries
 // elements. Appends the type code's line and the record's lines (CR LF, UTF-8)
 // of e as an element of kind `kod`; nothing for a kind the table lacks.

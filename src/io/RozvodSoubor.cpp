@@ -97,16 +97,6 @@ struct RadkyUseku {
     }
 };
 
-// The element computed by its model on a path of the source and it; false
-// when the model refuses it (a silencer its data cannot compute).
-bool SpoctiSam(DrunVar& var, TElementSite& e) {
-    var.cesta.NajdiElement(e.Typ() == TypZdroj ? 1 : 2);
-    var.cesta.NahradAktualni(e);
-    const bool ok = SpoctiPrvek(var);
-    e = var.cesta.Aktualni();
-    return ok;
-}
-
 } // namespace
 
 std::string NazevUseku(int id) {
@@ -218,7 +208,7 @@ VysledekSouboru CtiRozvodZTextu(const std::string& bajty, const std::string& sou
                                                  : "neznámý typ elementu " + r);
             TElementSite e;
             if (!v.Zaznam(*kod, e)) return chyba(n, "poškozený záznam elementu typu " + r);
-            if (!SpoctiSam(var, e) && u.Chybny == 0) u.Chybny = int(u.Prvky.size()) + 1;
+            if (!SpoctiSamotny(var, e) && u.Chybny == 0) u.Chybny = int(u.Prvky.size()) + 1;
             u.Prvky.push_back(std::move(e));
         }
         useky.push_back(std::move(u));

@@ -19,6 +19,7 @@
 #include "models/Obecny.h"
 #include "models/Pomocnik.h"
 #include "tools/Pozadavek.h"
+#include "tools/Rozvod.h"
 
 using namespace drun;
 
@@ -546,6 +547,86 @@ TEST_F(ProtokolCli, NecitelneVstupyVeVsechRezimech) {
         CtiSoubor(chyby, text);
         EXPECT_TRUE(text.starts_with(r.chyba)) << text;
     }
+}
+
+TEST_F(ProtokolCli, SestaveniAPrutokyRozvodu) {
+    // Two rooms' paths from the fixture's source: its elements, a duct, an outlet and the room.
+    const std::string s = slozka.string(), chyby = s + "/chyby.txt", drr = s + "/r.DRR",
+                      drp = s + "/p.DRP", r2 = s + "/r2.DRR";
+    std::vector<std::string> soubory;
+    for (const auto& [mistnost, prutok] : {std::pair{"Sál", 200.0}, std::pair{"Chodba", 300.0}}) {
+        DrunVar v;
+        v.Akce = var.Akce;
+        std::vector<TElementSite> prvky;
+        for (int k = 1; k <= var.cesta.Pocet(); ++k)
+            prvky.push_back(var.cesta.Prvek(k));
+        prvky.push_back(Element(TypHrPotrubi, [](TElementSite& e) {
+            e.Popis = "500x400mm, délka 2m, průtok 1000m3/hod";
+            e.Vstup<VstupyHrPotrubi>() = {500, 400, 2, 1000};
+        }));
+        prvky.push_back(Element(TypVyustka, [q = prutok](TElementSite& e) {
+            e.Vstup<VstupyVyustka>() = {300, 200, q, 1, 1};
+        }));
+        prvky.push_back(Element(TypMistnost, [m = mistnost](TElementSite& e) {
+            e.Popis = m;
+            e.Vstup<VstupyMistnost>() = {100, 2};
+        }));
+        v.cesta.NastavPrvky(prvky);
+        soubory.push_back(s + "/" + mistnost + ".DRN");
+        ASSERT_TRUE(UlozData(v, soubory.back()).Ok());
+    }
+    ASSERT_TRUE(UlozProjekt({{{"A", "N30", {"Sál.DRN"}}, {"B", "N35", {"Chodba.DRN"}}}}, drp).Ok());
+    const std::string a = "'" + soubory[0] + "' ", b = "'" + soubory[1] + "' ";
+    const struct {
+        std::string argumenty;
+        int status;
+        std::string chyba;  // standard error, from its start
+        std::string vystup; // standard output
+    } pripady[] = {
+        {"--sestav '" + drr + "' " + a + b, 0, "", ""},
+        {"--rozvod '" + drr + "'", 0, "", ""},
+        {"--prutoky '" + drr + "' --vystup '" + r2 + "'", 0, "",
+         "Úsek\tElement\tTyp\tVstup\tPůvodní\tNový\n"
+         "1\t12\tHranaté potrubí\tPrůtok\t1000.0\t500.0\nZměn\t1\n"},
+        {"--prutoky '" + r2 + "' --vystup '" + drr + "'", 0, "",
+         "Úsek\tElement\tTyp\tVstup\tPůvodní\tNový\nZměn\t0\n"},
+        {"--prutoky '" + drr + "' --vystup '" + drr + "'", 2,
+         "drun-protokol: výstup " + drr + " je vstupní soubor", ""},
+        {"--prutoky '" + drr + "'", 2, "drun-protokol: chybí --vystup VÝSTUP.DRR", ""},
+        {"--projekt '" + drp + "' --sestav '" + drr + "'", 0, "", ""},
+        {"--sestav '" + drr + "' " + a + "'" + soubor + "'", 1,
+         "drun-protokol: Soubor " + soubor +
+             " nekončí místností: cesta rozvodu musí vést do místnosti.\n",
+         ""},
+        {"--sestav '" + drr + "' " + a + "'" + s + "/chybí.DRN'", 1,
+         "drun-protokol: Datový soubor " + s + "/chybí.DRN nenalezen, nebo je prázdný.\n", ""},
+        {"--sestav " + a + b, 2,
+         "drun-protokol: výstup " + soubory[0] + " musí být soubor rozvodu *.DRR", ""},
+        {"--sestav '" + drr + "' '" + drr + "'", 2,
+         "drun-protokol: výstup " + drr + " je vstupní soubor", ""},
+        {"--sestav '" + soubory[1] + "' --projekt '" + drp + "'", 2,
+         "drun-protokol: výstup " + soubory[1] + " musí být soubor rozvodu *.DRR", ""},
+        {"--sestav '" + drr + "'", 2, "drun-protokol: chybí soubory cest", ""},
+        {"--sestav '" + drr + "' --projekt '" + drp + "' " + a, 2,
+         "drun-protokol: s projektem nelze uvést další soubor: " + soubory[0], ""},
+    };
+    for (const auto& r : pripady) {
+        SCOPED_TRACE(r.argumenty);
+        const Beh v = Spust(r.argumenty, chyby);
+        EXPECT_EQ(v.status, r.status);
+        std::string text;
+        CtiSoubor(chyby, text);
+        EXPECT_TRUE(text.starts_with(r.chyba)) << text;
+        if (r.argumenty.starts_with("--prutoky")) {
+            EXPECT_EQ(v.vystup, r.vystup);
+        }
+    }
+    // The project's rooms with their requirements.
+    Rozvod r;
+    ASSERT_TRUE(NactiRozvod(drr, var.SouborTlumice, r).Ok());
+    ASSERT_EQ(r.Mistnosti().size(), 2u);
+    EXPECT_EQ(r.Mistnosti()[1].Nazev, "B");
+    EXPECT_EQ(r.Mistnosti()[1].Pozadavek, "N35");
 }
 
 TEST_F(ProtokolCli, ProjektStavyAVystup) {

@@ -12,13 +12,16 @@
 #include "core/Soubory.h"
 #include "io/DataSoubor.h"
 #include "io/Pomocnik.h"
+#include "io/Projekt.h"
 #include "io/Protokol.h"
 #include "io/RozvodSoubor.h"
 #include "tools/Pozadavek.h"
 #include "ui/dialogy/PozadFrm.h"
 #include "ui/dialogy/TextHodnoty.h"
 #include "ui/nastroje/ProjektFrm.h"
+#include "ui/nastroje/PrutokyFrm.h"
 #include "ui/nastroje/RozvodFrm.h"
+#include "ui/nastroje/SestaveniRozvodu.h"
 #include "ui/tisk/GrafPrvky.h"
 
 using namespace drun;
@@ -316,4 +319,92 @@ TEST_F(RozvodOkno, PdfSProtokolyMistnosti) {
     const QString pdf = Cesta("rozvod.pdf");
     ASSERT_TRUE(o->ExportujPdf(pdf));
     EXPECT_GE(PocetStran(pdf), 1 + static_cast<int>(useku));
+}
+
+namespace {
+
+// Calculation files of two rooms sharing a trunk with a duct, each with its outlet.
+class SestaveniOkno : public UiTest {
+  protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        for (const auto& [mistnost, prutok] : {std::pair{"Sál", 200.0}, std::pair{"Chodba", 300.0}})
+            soubory << Uloz(mistnost, prutok, 80);
+    }
+    QString Uloz(const QString& mistnost, double prutok, double zdroj) {
+        DrunVar v;
+        v.Akce = "Budova";
+        std::vector<TElementSite> prvky{
+            Element(TypZdroj, [zdroj](TElementSite& e) { NaplnSpektrum(e.VlastniDrun, zdroj); })};
+        prvky.push_back(Element(TypHrPotrubi, [](TElementSite& e) {
+            e.Popis = "500x400mm, délka 2m, průtok 1000m3/hod";
+            e.Vstup<VstupyHrPotrubi>() = {500, 400, 2, 1000};
+        }));
+        prvky.push_back(Element(TypVyustka, [prutok](TElementSite& e) {
+            e.Vstup<VstupyVyustka>() = {300, 200, prutok, 1, 1};
+        }));
+        prvky.push_back(Element(TypMistnost, [&](TElementSite& e) {
+            e.Popis = mistnost.toStdString();
+            e.Vstup<VstupyMistnost>() = {100, 2};
+        }));
+        v.cesta.NastavPrvky(prvky);
+        const QString s = slozka.path() + "/" + mistnost + ".DRN";
+        EXPECT_TRUE(UlozData(v, s.toStdString()).Ok());
+        return s;
+    }
+    double PrutokKmene() const {
+        return okno->Dokument().Rozvod().Useky()[0].Prvky[1].Vstup<VstupyHrPotrubi>().Prutok;
+    }
+    QStringList soubory;
+};
+
+} // namespace
+
+TEST_F(SestaveniOkno, ZProjektuJakoNovyNeulozenyDokument) {
+    PridejObecny(var, "neuložená práce", 1);
+    okno->ZaznamenejKrok(QStringLiteral("Přidat"), 1);
+    const QString drp = slozka.path() + "/budova.DRP";
+    ASSERT_TRUE(
+        UlozProjekt({{{"A", "N30", {"Sál.DRN"}}, {"B", "N35", {"Chodba.DRN"}}}}, drp.toStdString())
+            .Ok());
+    // Unsaved work is asked about first; Storno keeps it.
+    Zaznam().volby = {Hlaseni::Volba::Storno};
+    okno->Akce(Prikaz::SestavitZProjektu)->trigger();
+    EXPECT_EQ(okno->Dokument().Rozvod().Useky().size(), 1u);
+    Zaznam().volby = {Hlaseni::Volba::Neukladat};
+    VyberSoubor(drp);
+    okno->Akce(Prikaz::SestavitZProjektu)->trigger();
+    const Rozvod& r = okno->Dokument().Rozvod();
+    ASSERT_EQ(r.Mistnosti().size(), 2u);
+    EXPECT_EQ(r.Mistnosti()[1].Nazev, "B");
+    EXPECT_EQ(r.Mistnosti()[1].Pozadavek, "N35");
+    EXPECT_FALSE(okno->Dokument().Ulozeno());
+    EXPECT_TRUE(okno->Dokument().Soubor().isEmpty());
+    EXPECT_FALSE(okno->Akce(Prikaz::Zpet)->isEnabled()); // a new document, not a step
+    // Another source is refused naming the file; the document stays.
+    const QString jiny = Uloz(QStringLiteral("Sklad"), 100, 70);
+    EXPECT_EQ(SestavDokumentZeSouboru(okno->Dokument(), {soubory[0], jiny}),
+              "Soubor " + jiny + " začíná jiným zdrojem než soubor " + soubory[0] +
+                  ": rozvod má jeden zdroj.");
+    EXPECT_EQ(okno->Dokument().Rozvod().Mistnosti().size(), 2u);
+}
+
+TEST_F(SestaveniOkno, PrutokyZmenyPredPouzitimAJedenKrokZpet) {
+    ASSERT_EQ(SestavDokumentZeSouboru(okno->Dokument(), soubory), "");
+    TPrutokyForm d(okno->Dokument(), okno.get());
+    d.FormShow();
+    EXPECT_EQ(d.MistnostiTab->rowCount(), 0);
+    ASSERT_EQ(d.ZmenyTab->rowCount(), 1);
+    QStringList radek;
+    for (int s = 0; s < 6; ++s)
+        radek << d.ZmenyTab->item(0, s)->text();
+    EXPECT_EQ(radek.join('|'), "1|2|Hranaté potrubí|Průtok|1000.0|500.0");
+    EXPECT_EQ(PrutokKmene(), 1000); // nothing before "Použít"
+    d.OKBtnClick();
+    EXPECT_EQ(PrutokKmene(), 500);
+    EXPECT_EQ(okno->Dokument().Rozvod().Useky()[0].Prvky[1].Popis,
+              "500x400mm, délka 2m, průtok 500m3/hod");
+    okno->Akce(Prikaz::Zpet)->trigger();
+    EXPECT_EQ(PrutokKmene(), 1000);
+    EXPECT_FALSE(okno->Akce(Prikaz::Zpet)->isEnabled());
 }

@@ -128,13 +128,26 @@ VysledekSouboru TDokument::Otevri(const QString& soubor) {
     return v;
 }
 
-void TDokument::Otevreno() {
+void TDokument::Otevreno(bool ulozeno) {
     // What is shown now is what the file holds.
     emit Nahrazen();
     PrepocitejOd(1);
     VyberPrvek(var_.cesta.Pocet());
-    historie_->Nova(true);
+    historie_->Nova(ulozeno);
     emit StavZmenen();
+}
+
+void TDokument::NovyRozvod(drun::Rozvod r) {
+    rozvod_ = std::move(r);
+    const auto& m = rozvod_.Mistnosti();
+    usek_ = m.empty() ? 0 : m.front().Useky.front();
+    soubor_.clear();
+    UkazUsek(1);
+    Otevreno(false);
+}
+
+void TDokument::NahradUseky(std::vector<drun::Usek> useky, const QString& krok) {
+    NovaStruktura(std::move(useky), usek_, krok);
 }
 
 VysledekSouboru TDokument::Uloz(const QString& soubor) {

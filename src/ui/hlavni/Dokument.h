@@ -57,6 +57,9 @@ class TDokument : public QObject {
     // file and why. A file that cannot be read changes nothing.
     drun::VysledekSouboru Otevri(const QString& soubor);
     drun::VysledekSouboru Uloz(const QString& soubor);
+    // A new calculation holding the rozvod r (sections sound, evaluated), not
+    // saved and without a file: its first room's path is shown.
+    void NovyRozvod(drun::Rozvod r);
 
     // The element the user looks at: the main window's current line.
     int ZobrazenyPrvek() const;
@@ -95,6 +98,10 @@ class TDokument : public QObject {
     QString OdstranUsek(size_t u);
     QString KopirujUsek(size_t u);
     QString PrejmenujUsek(size_t u, const QString& jmeno);
+    // The rozvod's sections replaced as a whole (the same structure, other
+    // elements: flows set from the rooms), one step named `krok`; the section
+    // shown stays.
+    void NahradUseky(std::vector<drun::Usek> useky, const QString& krok);
     // e behind own element k of section u: in the path of every section fed there.
     void VlozDoUseku(size_t u, int k, const drun::TElementSite& e, const QString& krok);
     // The main window's requirement became the room's of the section shown.
@@ -136,8 +143,9 @@ class TDokument : public QObject {
     void ZapisCestu();
     // A change recorded: how far it reached, told when it was beyond one room.
     void OhlasDosah();
-    // A file's calculation is on show: a new history, saved.
-    void Otevreno();
+    // A file's calculation is on show: a new history, saved (a new
+    // document's: not saved).
+    void Otevreno(bool ulozeno = true);
     // The rozvod of the path alone.
     void JedenUsek();
     // Section usek_'s path into the calculation; the element shown then.

@@ -69,7 +69,9 @@
 #include "ui/nastroje/NavrhFrm.h"
 #include "ui/nastroje/PrevFrm.h"
 #include "ui/nastroje/ProjektFrm.h"
+#include "ui/nastroje/PrutokyFrm.h"
 #include "ui/nastroje/RozvodFrm.h"
+#include "ui/nastroje/SestaveniRozvodu.h"
 #include "ui/nastroje/SoucetFrm.h"
 #include "ui/spolecne/Hlaseni.h"
 #include "ui/spolecne/Nastaveni.h"
@@ -307,6 +309,12 @@ void THlavniForm::VytvorPrikazy() {
          &THlavniForm::ExportCsvItemClick},
         {Prikaz::Projekt, Soubor, "&Projekt...", "Místnosti budovy, jejich cesty a požadavky", K(),
          nullptr, Zadna, false, true, &THlavniForm::ProjektClick},
+        {Prikaz::SestavitZeSouboru, Soubor, "Sestavit rozvod ze &souborů...",
+         "Sestaví rozvod z výpočtů cest (*.DRN) se společným zdrojem", K(), nullptr, Zadna, false,
+         false, &THlavniForm::SestavitZeSouboruClick},
+        {Prikaz::SestavitZProjektu, Soubor, "Sestavit rozvod z p&rojektu...",
+         "Sestaví rozvod z místností projektu a jejich cest", K(), nullptr, Zadna, false, false,
+         &THlavniForm::SestavitZProjektuClick},
         {Prikaz::Konec, Soubor, "&Konec", "Konec|Ukončí program", K(Qt::ALT | Qt::Key_X),
          "application-exit", QStyle::SP_DialogCloseButton, true, true, nullptr},
         {Prikaz::Zpet, Upravy, "Zpět", "Vrátí poslední změnu výpočtu", K(Qt::CTRL | Qt::Key_Z),
@@ -338,6 +346,9 @@ void THlavniForm::VytvorPrikazy() {
         {Prikaz::OdstranitUsek, RozvodM, "&Odstranit úsek...",
          "Odstraní zobrazený úsek se všemi větvemi za ním", K(), nullptr, Zadna, false, false,
          &THlavniForm::OdstranitUsekClick},
+        {Prikaz::Prutoky, RozvodM, "Průtoky podle &místností...",
+         "Nastaví průtoky elementů rozvodu jako součet průtoků místností, které napájejí", K(),
+         nullptr, Zadna, false, true, &THlavniForm::PrutokyClick},
         {Prikaz::Parametry, Nastaveni, "&Parametry", "Parametry programu", K(), nullptr, Zadna,
          false, false, &THlavniForm::ParametryClick},
         {Prikaz::Katalog, Nastaveni, "&Katalog", "Katalog zdrojů drunu a obecných elementů", K(),
@@ -584,6 +595,34 @@ void THlavniForm::NovyVypocet() {
     // Work left unsaved keeps the new calculation unsaved, as it always did;
     // work saved on the way is saved.
     dokument_->Novy(ulozeno || Ulozeno());
+}
+
+void THlavniForm::SestavitZeSouboruClick() {
+    if (!PustitPrace(QStringLiteral("Výpočet není uložen. Skutečně nový výpočet?"))) return;
+    const QStringList s = QFileDialog::getOpenFileNames(
+        this, QStringLiteral("Sestavit rozvod ze souborů"), SlozkaVypoctu(),
+        QStringLiteral("Datové soubory DRUN (*.DRN);;Všechny soubory (*.*)"));
+    if (s.isEmpty()) return;
+    ZapamatujSlozku(s.constFirst());
+    if (const QString chyba = SestavDokumentZeSouboru(*dokument_, s); !chyba.isEmpty())
+        hlaseni().Chyba(chyba);
+}
+
+void THlavniForm::SestavitZProjektuClick() {
+    if (!PustitPrace(QStringLiteral("Výpočet není uložen. Skutečně nový výpočet?"))) return;
+    const QString s = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Sestavit rozvod z projektu"), SlozkaVypoctu(),
+        QStringLiteral("Projekty DRUN (*.DRP);;Všechny soubory (*.*)"));
+    if (s.isEmpty()) return;
+    ZapamatujSlozku(s);
+    if (const QString chyba = SestavDokumentZProjektu(*dokument_, s); !chyba.isEmpty())
+        hlaseni().Chyba(chyba);
+}
+
+void THlavniForm::PrutokyClick() {
+    TPrutokyForm d(*dokument_, this);
+    d.FormShow();
+    d.exec();
 }
 
 void THlavniForm::ZmenElem() {

@@ -74,6 +74,8 @@ enum class Prikaz {
     ExportPdf,
     ExportCsv,
     Projekt,
+    SestavitZeSouboru,
+    SestavitZProjektu,
     Konec,
     Zpet,
     Znovu,
@@ -86,6 +88,7 @@ enum class Prikaz {
     PrejmenovatUsek,
     KopirovatUsek,
     OdstranitUsek,
+    Prutoky,
     Parametry,
     Katalog,
     PrevodLx,
@@ -182,6 +185,10 @@ class THlavniForm : public QMainWindow {
     void KopirovatUsekClick();
     void OdstranitUsekClick();
     void UlozitCestuClick();
+    // A rozvod from calculation files or a project, as a new document.
+    void SestavitZeSouboruClick();
+    void SestavitZProjektuClick();
+    void PrutokyClick();
     // Prints the protocol on a set-up printer; false (after the message) on failure.
     bool TiskProtokolu(QPrinter& tiskarna);
     // Handing the results over: the clipboard, PDF and CSV.
