@@ -8,6 +8,7 @@
 #include "core/Cisla.h"
 #include "core/Druhy.h"
 #include "core/Kontroly.h"
+#include "tools/Prutoky.h"
 #include "tools/Ventilator.h"
 
 namespace drun {
@@ -642,7 +643,8 @@ ImportIfc ImportujGraf(const GrafSite& g, size_t zdroj, const std::map<size_t, d
     Strom s;
     r.Chyba = Priprav(g, zdroj, s, r);
     if (!r.Chyba.empty()) return Odmitnuti(std::move(r.Chyba));
-    // Flows: each terminal's from the model, else as typed; carried up the tree.
+    // Flows: each terminal's from the model, else as typed; the tree's
+    // elements get theirs from the rooms' flows once the rozvod stands.
     s.Prutok.assign(g.Prvky.size(), 0);
     std::map<size_t, const KoncovyPrvek*> koncove;
     for (KoncovyPrvek& k : r.Koncove) {
@@ -653,9 +655,6 @@ ImportIfc ImportujGraf(const GrafSite& g, size_t zdroj, const std::map<size_t, d
         s.Prutok[k.Prvek] = k.Prutok > 0 ? k.Prutok : VyustPrutokMin;
         koncove[k.Prvek] = &k;
     }
-    for (size_t i = s.Poradi.size(); i-- > 0;)
-        for (size_t v : Deti(s, s.Poradi[i]))
-            s.Prutok[s.Poradi[i]] += s.Prutok[v];
 
     struct Vetev {
         size_t Uzel;
@@ -696,6 +695,14 @@ ImportIfc ImportujGraf(const GrafSite& g, size_t zdroj, const std::map<size_t, d
                 z.push_back({d[i], rodic, za, odbocka ? long(u) : -1});
             break;
         }
+    }
+    VysledekPrutoku q = PrutokyPodleMistnosti(r.Useky, {});
+    r.Useky = std::move(q.Useky);
+    for (const NevyhoviPrutok& n : q.Nevyhovi) {
+        const Usek& u = r.Useky[size_t(n.Usek - 1)];
+        const TElementSite& e = u.Prvky[size_t(n.Prvek - 1)];
+        r.Upraveno.push_back(e.NazevTypu() + " " + e.Popis + " (úsek " + std::to_string(u.Id) +
+                             "): průtok podle místností nelze použít, " + n.Proc);
     }
     return r;
 }
