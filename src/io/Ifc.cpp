@@ -1249,7 +1249,7 @@ VysledekSouboru CtiIfcZTextu(std::string_view text, const std::string& soubor, G
                 const std::string dlouhy = sa.Text(7);
                 if (!dlouhy.empty() && dlouhy != nazev)
                     nazev = nazev.empty() ? dlouhy : nazev + " " + dlouhy;
-                if (nazev.empty()) nazev = "#" + std::to_string(s->Cislo);
+                if (nazev.empty()) nazev = CisloEntity(s->Cislo);
                 for (std::uint32_t n : a.Odkazy(4))
                     prostor.emplace(n, nazev);
             });
@@ -1365,7 +1365,7 @@ VysledekSouboru CtiPrutokyIfcZTextu(std::string_view bajty, const std::string& s
         std::vector<size_t> nalezene;
         for (const KoncovyPrvek& k : koncove) {
             const PrvekGrafu& p = g.Prvky[k.Prvek];
-            if (p.Guid == id || "#" + std::to_string(p.Cislo) == id) {
+            if (p.Guid == id || CisloEntity(p.Cislo) == id) {
                 nalezene = {k.Prvek};
                 break;
             }

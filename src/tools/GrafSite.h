@@ -61,6 +61,13 @@ struct SystemGrafu {
     std::vector<size_t> Prvky{}; // element indices
 };
 
+// "#58": how the file numbers an entity.
+inline std::string CisloEntity(std::uint32_t n) {
+    std::string s = "#";
+    s += std::to_string(n);
+    return s;
+}
+
 struct GrafSite {
     std::string Schema; // IFC2X3, IFC4, IFC4X3…
     std::vector<PrvekGrafu> Prvky;

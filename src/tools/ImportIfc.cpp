@@ -218,7 +218,7 @@ void PojmenujMistnosti(const GrafSite& g, ImportIfc& r) {
         if (g.Prvky[k.Prvek].Prostor.empty()) ++jmen[g.Prvky[k.Prvek].Nazev];
     for (KoncovyPrvek& k : r.Koncove) {
         const PrvekGrafu& p = g.Prvky[k.Prvek];
-        const std::string cislo = "#" + std::to_string(p.Cislo);
+        const std::string cislo = CisloEntity(p.Cislo);
         if (!p.Prostor.empty())
             k.Mistnost = p.Prostor;
         else if (p.Nazev.empty())
@@ -288,7 +288,7 @@ Rozmer RozmerPortu(const GrafSite& g, size_t port, size_t prvek) {
 }
 
 std::string NazevPrvku(const PrvekGrafu& p) {
-    return p.Nazev.empty() ? "#" + std::to_string(p.Cislo) : p.Nazev;
+    return p.Nazev.empty() ? CisloEntity(p.Cislo) : p.Nazev;
 }
 
 // A run of consecutive duct segments of one section and flow.
@@ -580,7 +580,7 @@ long NajdiPrvekGrafu(const GrafSite& g, const std::string& id) {
 std::string NazevPrvkuGrafu(const GrafSite& g, size_t i) {
     const PrvekGrafu& p = g.Prvky[i];
     const std::string trida = p.Trida == TridaPrvku::Jiny ? p.Entita : TextTridy(p.Trida);
-    const std::string cislo = "#" + std::to_string(p.Cislo);
+    const std::string cislo = CisloEntity(p.Cislo);
     return p.Nazev.empty() ? trida + " " + cislo : trida + " " + p.Nazev + " (" + cislo + ")";
 }
 
@@ -617,7 +617,7 @@ std::string TextZdroju(const GrafSite& g) {
     for (const ZdrojGrafu& z : zdroje) {
         const PrvekGrafu& p = g.Prvky[z.Prvek];
         t += "  " + NazevPrvkuGrafu(g, z.Prvek) + ", ID " +
-             (p.Guid.empty() ? "#" + std::to_string(p.Cislo) : p.Guid);
+             (p.Guid.empty() ? CisloEntity(p.Cislo) : p.Guid);
         std::vector<std::string> sys;
         for (size_t s : z.Systemy)
             sys.push_back(g.Systemy[s].Nazev);
