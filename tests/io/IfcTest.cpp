@@ -306,6 +306,21 @@ TEST(Ifc, PrikazovaRadka) {
     EXPECT_NE(import.vystup.find("Chybí (11):\n"), std::string::npos) << import.vystup;
     EXPECT_TRUE(std::filesystem::exists(vystup));
     std::filesystem::remove(vystup);
+    // A terminal's flow from a CSV file: its room no longer lacks it.
+    const std::string csv = (std::filesystem::temp_directory_path() / "drun-ifc-q.csv").string();
+    std::ofstream(csv) << "Koncový prvek;Průtok\r\n#94;250\r\n";
+    const Beh sPrutoky = SpustPrikaz(p + " --zdroj '#16' --ulozit " + vystup + " --prutoky " + csv);
+    EXPECT_EQ(sPrutoky.status, 0);
+    EXPECT_NE(sPrutoky.vystup.find("Vyústka ZUL 400x400 (úsek 2): druh vyústky\n"),
+              std::string::npos)
+        << sPrutoky.vystup;
+    std::ofstream(csv) << "#16;250\r\n";
+    EXPECT_EQ(
+        SpustPrikaz(p + " --zdroj '#16' --ulozit " + vystup + " --prutoky " + csv + " 2>/dev/null")
+            .status,
+        1);
+    std::filesystem::remove(csv);
+    std::filesystem::remove(vystup);
     EXPECT_EQ(SpustPrikaz(p + " --zdroj '#94' --ulozit " + vystup + " 2>/dev/null").status, 1);
     EXPECT_EQ(SpustPrikaz(p + " --zdroj '#16' 2>/dev/null").status, 2);
     EXPECT_EQ(SpustPrikaz(p + " --ulozit " + vystup + " 2>/dev/null").status, 2);
