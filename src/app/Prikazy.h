@@ -68,6 +68,17 @@ int CtiVolbuPozadavku(const Prikaz& p, std::optional<drun::Spectrum>& pozadavek)
 // The silencer data for `var`: beside the program, else in the installed data folder.
 void NastavUmisteniProgramu(const Prikaz& p, drun::DrunVar& var);
 
+namespace drun {
+class Rozvod;
+struct Projekt;
+} // namespace drun
+// The rozvod or the project in `soubor` read, with at least one room: 0, or
+// the exit status of a file that cannot be read or has no room (the message
+// is out; a project read with a notice says so and goes on).
+int NactiRozvodPrikazu(const Prikaz& p, const std::string& soubor, const drun::DrunVar& var,
+                       drun::Rozvod& r);
+int NactiProjektPrikazu(const Prikaz& p, const std::string& soubor, drun::Projekt& projekt);
+
 // The protocol of one calculation file (drun-protokol's default mode, drun
 // --pdf): --pozadavek, --stranka, --datum, --pdf and --csv checked, the file
 // read and evaluated into `var`, the PDF's place checked. 0, or the exit status

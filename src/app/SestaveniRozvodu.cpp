@@ -1,6 +1,7 @@
 #include "app/SestaveniRozvodu.h"
 
 #include <cctype>
+#include <map>
 
 #include "app/Prikazy.h"
 #include "core/DrunVar.h"
@@ -70,7 +71,12 @@ int PrutokyRozvodu(const Prikaz& p) {
     Rozvod r;
     if (const VysledekSouboru v = NactiRozvod(soubor, var.SouborTlumice, r); !v.Ok())
         return Chyba(p, v.Zprava);
-    const VysledekPrutoku v = PrutokyPodleMistnosti(r.Useky(), {}, var.SouborTlumice);
+    // A room without an outlet keeps the flow its path's end carries now, as
+    // the window offers it; one whose end carries none cannot be given here.
+    std::map<std::string, double> zadane;
+    for (const std::string& m : MistnostiBezVyustky(r.Useky()))
+        if (const double q = NynejsiPrutokMistnosti(r.Useky(), m); q > 0) zadane[m] = q;
+    const VysledekPrutoku v = PrutokyPodleMistnosti(r.Useky(), zadane, var.SouborTlumice);
     if (!v.BezPrutoku.empty()) {
         std::string m;
         for (const std::string& s : v.BezPrutoku)

@@ -9,7 +9,8 @@ struct Prikaz;
 int SestaveniRozvodu(const Prikaz& p);
 
 // drun-protokol --prutoky R.DRR --vystup R2.DRR: the flows carried up from
-// the rooms, the changes printed, the rozvod written. 0 written, 3 written
+// the rooms (a room without an outlet keeps what its path's end carries), the
+// changes printed, the rozvod written. 0 written, 3 written
 // with elements left as they were, 1 a file that cannot be read or written
 // or rooms without a flow, 2 bad options.
 int PrutokyRozvodu(const Prikaz& p);

@@ -282,6 +282,11 @@ void NastavCestuUseku(const Rozvod& r, size_t u, DrunVar& var) {
             var.Pozadavek = *poz;
 }
 
+void SpoctiCestuUseku(const Rozvod& r, size_t u, DrunVar& var) {
+    NastavCestuUseku(r, u, var);
+    PrepocitejOd(var, 1);
+}
+
 std::vector<std::string> TextProtokoluRozvodu(const Rozvod& r, const PrehledRozvodu& p,
                                               const DrunVar& var, const std::string& datum) {
     DrunVar hlava;
@@ -295,8 +300,7 @@ std::vector<std::string> TextProtokoluRozvodu(const Rozvod& r, const PrehledRozv
             // A calculation of its own, as if the path were opened alone.
             DrunVar cesta;
             cesta.parametry = var.parametry;
-            NastavCestuUseku(r, u, cesta);
-            PrepocitejOd(cesta, 1);
+            SpoctiCestuUseku(r, u, cesta);
             const PrijemceRadku dalsi = [&radky, prvni = true](const std::string& t) mutable {
                 radky.push_back(prvni ? '\f' + t : t);
                 prvni = false;

@@ -222,6 +222,14 @@ VysledekPrutoku PrutokyPodleMistnosti(const std::vector<Usek>& useky,
             }
             novy.Popis = PopisSPrutoky(std::move(novy.Popis), popis);
             e = std::move(novy);
+            // The element its model could not compute now computes: the section's
+            // first such element is a later one, if any.
+            if (v.Useky[s].Chybny == k) {
+                v.Useky[s].Chybny = 0;
+                for (size_t j = size_t(k); j < prvky.size() && !v.Useky[s].Chybny; ++j)
+                    if (TElementSite x = prvky[j]; !SpoctiSamotny(var, x))
+                        v.Useky[s].Chybny = int(j) + 1;
+            }
             v.Zmeny.insert(v.Zmeny.end(), zmeny.begin(), zmeny.end());
         }
     }

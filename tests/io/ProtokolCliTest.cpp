@@ -576,6 +576,15 @@ TEST_F(ProtokolCli, SestaveniAPrutokyRozvodu) {
         ASSERT_TRUE(UlozData(v, soubory.back()).Ok());
     }
     ASSERT_TRUE(UlozProjekt({{{"A", "N30", {"Sál.DRN"}}, {"B", "N35", {"Chodba.DRN"}}}}, drp).Ok());
+    // A third room behind the same duct, without an outlet: nothing at its end carries a flow.
+    const std::string drr3 = s + "/r3.DRR", bezVyustky = s + "/Sklad.DRN";
+    {
+        DrunVar v;
+        ASSERT_TRUE(NactiData(v, soubory[0]).Ok());
+        v.cesta.VypustElement(v.cesta.Pocet() - 1);
+        v.cesta.Posledni().Popis = "Sklad";
+        ASSERT_TRUE(UlozData(v, bezVyustky).Ok());
+    }
     const std::string a = "'" + soubory[0] + "' ", b = "'" + soubory[1] + "' ";
     const struct {
         std::string argumenty;
@@ -593,6 +602,11 @@ TEST_F(ProtokolCli, SestaveniAPrutokyRozvodu) {
         {"--prutoky '" + drr + "' --vystup '" + drr + "'", 2,
          "drun-protokol: výstup " + drr + " je vstupní soubor", ""},
         {"--prutoky '" + drr + "'", 2, "drun-protokol: chybí --vystup VÝSTUP.DRR", ""},
+        {"--sestav '" + drr3 + "' " + a + "'" + bezVyustky + "'", 0, "", ""},
+        {"--prutoky '" + drr3 + "' --vystup '" + r2 + "'", 1,
+         "drun-protokol: Rozvod " + drr3 +
+             ": místnosti bez vyústky, jejichž průtok nelze určit: Sklad.\n",
+         ""},
         {"--projekt '" + drp + "' --sestav '" + drr + "'", 0, "", ""},
         {"--sestav '" + drr + "' " + a + "'" + soubor + "'", 1,
          "drun-protokol: Soubor " + soubor +
@@ -643,6 +657,8 @@ TEST_F(ProtokolCli, ProjektStavyAVystup) {
     } pripady[] = {
         {{}, " --stranka 30", 2, "drun-protokol: s projektem nelze použít volbu --stranka"},
         {{}, " druhý.DRP", 2, "drun-protokol: s projektem nelze uvést další soubor: druhý.DRP"},
+        {{}, " --datum 1.1.2027", 2, "drun-protokol: --datum patří ke zprávě (--zprava)"},
+        {{}, " --zprava z.pdf --csv", 2, "drun-protokol: --csv a --zprava se vylučují"},
         {{{"Kancelář", nad, {"Kancelář.DRN"}}}, "", 0, ""},
         {{{"Kancelář", nad, {"Kancelář.DRN"}}, {"Sklad", "N10", {"Kancelář.DRN"}}},
          " --csv",
@@ -732,6 +748,14 @@ TEST_F(ProtokolCli, RozvodTabulkaUsekANavrh) {
         {"--rozvod '" + soubor + "'", 1, "", "drun-protokol: Chyba při čtení souboru rozvodu "},
         {"--rozvod '" + slozka.string() + "'", 1, "",
          "drun-protokol: Chyba při čtení souboru rozvodu " + slozka.string() + ": je to složka."},
+        {"--rozvod '" + drr + "' --zprava z.pdf --usek 2", 2, "",
+         "drun-protokol: se zprávou nelze použít volbu --usek"},
+        {"--rozvod '" + drr + "' --zprava '" + drr + "'", 2, "",
+         "drun-protokol: výstup " + drr + " je vstupní soubor"},
+        {"--rozvod '" + drr + "' --zprava=", 2, "",
+         "drun-protokol: --zprava bez výstupního souboru"},
+        {"--rozvod '" + soubor + "' --zprava '" + soubor + ".pdf'", 1, "",
+         "drun-protokol: Chyba při čtení souboru rozvodu "},
         {"--navrh 1:99 '" + drr + "'", 2, "", "drun-protokol: Element 99 v úseku 1 není"},
         {"--navrh 1:1 '" + drr + "' --pozadavek N30", 2, "",
          "drun-protokol: v rozvodu mají požadavky místnosti"},

@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <limits>
 
 #include "Pomocnik.h"
@@ -50,10 +50,11 @@ class RozvodOkno : public UiTest {
     // The table's texts, row by row as shown.
     std::vector<std::vector<std::string>> Texty() {
         std::vector<std::vector<std::string>> t;
-        for (int r = 0; r < o->MistnostiListBox->rowCount(); ++r) {
+        for (int r = 0; r < o->MistnostiListBox->model()->rowCount(); ++r) {
             t.emplace_back();
             for (int s = 0; s < TProjektForm::PocetSloupcu; ++s)
-                t.back().push_back(o->MistnostiListBox->item(r, s)->text().toStdString());
+                t.back().push_back(
+                    o->MistnostiListBox->model()->index(r, s).data().toString().toStdString());
         }
         return t;
     }
@@ -76,7 +77,7 @@ class RozvodOkno : public UiTest {
         return m < 0 ? "" : o->Prehled().Mistnosti.Mistnosti[size_t(m)].Nazev;
     }
     void DvojklikNaMistnost(int m) {
-        QTableWidget* t = o->MistnostiListBox;
+        QTableView* t = o->MistnostiListBox;
         emit t->doubleClicked(t->model()->index(o->RadekMistnosti(m), 0));
         QApplication::processEvents();
     }
@@ -119,8 +120,8 @@ TEST_F(RozvodOkno, TabulkaJakoPrikazovaRadkaAObnoveni) {
         EXPECT_GE(pm.Rezerva, predchozi) << r;
         predchozi = pm.Rezerva;
         EXPECT_TRUE(texty[static_cast<size_t>(r)][TProjektForm::SloupecCesta].starts_with("úsek "));
-        const QTableWidgetItem* stav = o->MistnostiListBox->item(r, TProjektForm::SloupecStav);
-        EXPECT_EQ(stav->foreground().color() == BarvaPrekroceni,
+        const QModelIndex stav = o->MistnostiListBox->model()->index(r, TProjektForm::SloupecStav);
+        EXPECT_EQ(stav.data(Qt::ForegroundRole).value<QColor>() == BarvaPrekroceni,
                   pm.Stav == StavMistnosti::Nevyhovi);
     }
     // The selected room's sections, each with its level.
@@ -169,7 +170,8 @@ TEST_F(RozvodOkno, TabulkaJakoPrikazovaRadkaAObnoveni) {
     EXPECT_EQ(o->UsekyListBox->count(),
               static_cast<int>(zmeneny.Mistnosti()[static_cast<size_t>(po)].Useky.size()));
     const PrehledRozvodu nove = PrehledSouboru();
-    EXPECT_EQ(o->MistnostiListBox->rowCount(), static_cast<int>(nove.Mistnosti.Mistnosti.size()));
+    EXPECT_EQ(o->MistnostiListBox->model()->rowCount(),
+              static_cast<int>(nove.Mistnosti.Mistnosti.size()));
     EXPECT_EQ(o->Prehled().Mistnosti.Mistnosti.size(), nove.Mistnosti.Mistnosti.size());
 }
 
@@ -202,13 +204,14 @@ TEST_F(RozvodOkno, SledujeHlavniOknoADvojklik) {
     const std::string vybrana = VybranyNazev();
     const auto zdroj = [&] {
         const TElementSite z = var.cesta.Prvek(1);
-        var.cesta.NajdiElement(1);
-        var.cesta.NahradAktualni(Element(TypZdroj, [&](TElementSite& e) {
-            for (int i = 0; i < PocetPasem; ++i)
-                e.VlastniDrun[size_t(i)] = z.VlastniDrun[size_t(i)] + 4;
-        }));
-        okno->PrepocitejOd(1);
-        okno->ZaznamenejKrok("Zdroj", 1);
+        okno->Dokument().ZmenPrvek(1,
+                                   Element(TypZdroj,
+                                           [&](TElementSite& e) {
+                                               for (int i = 0; i < PocetPasem; ++i)
+                                                   e.VlastniDrun[size_t(i)] =
+                                                       z.VlastniDrun[size_t(i)] + 4;
+                                           }),
+                                   "Zdroj");
     };
     const struct {
         const char* co;
@@ -278,7 +281,7 @@ TEST_F(RozvodOkno, SledujeHlavniOknoADvojklik) {
     okno->OtevriSoubor(drn);
     ASSERT_FALSE(d.JeRozvod());
     PozadavekKrivkou("N40");
-    ASSERT_EQ(o->MistnostiListBox->rowCount(), 1);
+    ASSERT_EQ(o->MistnostiListBox->model()->rowCount(), 1);
     EXPECT_EQ(Texty()[0][TProjektForm::SloupecPozadavek], "N40");
     EXPECT_EQ(Texty()[0][TProjektForm::SloupecLA],
               Text(var.cesta.Posledni().ZaElementem[LA]).toStdString());
@@ -410,6 +413,37 @@ TEST_F(SestaveniOkno, PrutokyZmenyPredPouzitimAJedenKrokZpet) {
     okno->Akce(Prikaz::Zpet)->trigger();
     EXPECT_EQ(PrutokKmene(), 1000);
     EXPECT_FALSE(okno->Akce(Prikaz::Zpet)->isEnabled());
+}
+
+TEST_F(SestaveniOkno, PrutokMistnostiBezVyustkyAPonechanyPrvek) {
+    // A third room behind the same duct, without an outlet.
+    DrunVar v;
+    ASSERT_TRUE(NactiData(v, soubory[0].toStdString()).Ok());
+    v.cesta.VypustElement(v.cesta.Pocet() - 1);
+    v.cesta.Posledni().Popis = "Sklad";
+    const QString sklad = slozka.path() + "/Sklad.DRN";
+    ASSERT_TRUE(UlozData(v, sklad.toStdString()).Ok());
+    ASSERT_EQ(SestavDokumentZeSouboru(okno->Dokument(), soubory << sklad), "");
+    TPrutokyForm d(okno->Dokument(), okno.get());
+    d.FormShow();
+    ASSERT_EQ(d.MistnostiTab->rowCount(), 1);
+    EXPECT_EQ(d.MistnostiTab->item(0, 0)->text(), "Sklad");
+    // Nothing at its end carries a flow: it must be typed.
+    Zaznam().Vymaz();
+    d.OKBtnClick();
+    EXPECT_EQ(Zaznam().texty.size(), 1);
+    EXPECT_EQ(PrutokKmene(), 1000);
+    // Too much for the duct: listed in red with why, left as it was.
+    Napis(d.PrutokEdit[0], QStringLiteral("30000"));
+    ASSERT_TRUE(d.PrutokEdit[0]->Over());
+    d.Prepocitej();
+    ASSERT_EQ(d.ZmenyTab->rowCount(), 1);
+    EXPECT_EQ(d.ZmenyTab->item(0, 6)->text(),
+              "ponechán: Příliš vysoká rychlost vzduchu v průřezu.");
+    EXPECT_EQ(d.ZmenyTab->item(0, 0)->foreground().color(), QColor(Qt::red));
+    Napis(d.PrutokEdit[0], QStringLiteral("400"));
+    d.OKBtnClick();
+    EXPECT_EQ(PrutokKmene(), 900);
 }
 
 // The import dialog: the fan chosen, the flows the model lacks typed, the
