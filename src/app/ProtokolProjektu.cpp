@@ -2,6 +2,7 @@
 
 #include "app/Prikazy.h"
 #include "core/DrunVar.h"
+#include "io/DataSoubor.h"
 #include "io/Projekt.h"
 
 using namespace drun;
@@ -19,7 +20,7 @@ int ProtokolProjektu(const Prikaz& p) {
     // Nothing to check is no "all is well".
     if (projekt.Mistnosti.empty()) return Chyba(p, "Projekt " + soubor + " nemá žádnou místnost.");
     DrunVar var;
-    var.NastavSlozku(p.slozka);
+    NastavUmisteniProgramu(p, var);
     const PrehledProjektu pr = SpoctiPrehled(projekt, soubor, var.SouborTlumice);
     // Each unreadable file once, with its reason, and each room without
     // paths; their rooms end in "chyba".

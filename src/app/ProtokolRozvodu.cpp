@@ -21,11 +21,12 @@ int ProtokolRozvodu(const Prikaz& p) {
     Rozvod r;
     const VysledekSouboru v = NactiRozvod(soubor, var.SouborTlumice, r);
     if (!v.Ok()) return Chyba(p, v.Zprava);
+    if (!v.Zprava.empty()) Chyba(p, v.Zprava); // read, with a notice
     // Nothing to check is no "all is well".
     if (r.Mistnosti().empty()) return Chyba(p, "Rozvod " + soubor + " nemá žádnou místnost.");
     const PrehledRozvodu pr = SpoctiPrehledRozvodu(r);
     // The silencer data once, then each room that could not be computed.
-    if (pr.Chyb > 0) Chyba(p, ZpravaSouboruTlumice(var.SouborTlumice));
+    if (pr.Chyb > 0) Chyba(p, ProcTlumicNelze(var.SouborTlumice));
     for (const PrehledMistnosti& m : pr.Prehled.Mistnosti)
         if (m.Stav == StavMistnosti::Chyba) Chyba(p, m.Zprava);
     const int vypis = VypisNaVystup(TabulkaRozvodu(pr, p.Ma("--csv")));

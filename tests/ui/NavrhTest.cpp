@@ -213,9 +213,9 @@ TEST_F(UiTest, NavrhOpatreniVRozvodu) {
     n->DokonciPrepocet();
     EXPECT_EQ(n->MistoLbl->text(),
               QStringLiteral("Za elementem 3 (úsek 1:3) – napájí 2 místnosti"));
-    const auto data = NactiDataTlumice(var.SouborTlumice);
-    ASSERT_TRUE(data);
-    const NavrhRozvodu ocek = SpoctiNavrhRozvodu(d.Rozvod(), 1, 3, var, 600, 400, 4000, &*data);
+    DataTlumice data;
+    ASSERT_TRUE(NactiDataTlumice(var.SouborTlumice, data).Ok());
+    const NavrhRozvodu ocek = SpoctiNavrhRozvodu(d.Rozvod(), 1, 3, var, 600, 400, 4000, &data);
     EXPECT_EQ("Potřebný útlum\t" + Radek(n->UtlumListBox, 0).join('\t').toStdString() + "\n",
               RadekUtlumu(ocek.Utlum));
     EXPECT_EQ(n->TlumiceListBox->rowCount(), int(ocek.Tlumice.size()));
