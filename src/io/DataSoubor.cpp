@@ -142,15 +142,18 @@ class Vstup {
     // The next blank-delimited token, skipping blanks and line ends before it;
     // false at the end of the input.
     bool Token(std::string& t) {
+        const size_t od = std::min(i_, b_.size());
         while (i_ < b_.size() && Oddelovac(b_[i_]))
             ++i_;
-        // At the end, the last line that holds anything.
-        posledni_ = i_ < b_.size() ? i_ : b_.find_last_not_of(" \t\r\n") + 1;
+        // At the end, the last line that holds anything (never before where
+        // the search began: a caller counts lines from there).
+        const size_t obsah = b_.find_last_not_of(" \t\r\n");
+        posledni_ = i_ < b_.size() ? i_ : std::max(od, obsah == std::string::npos ? 0 : obsah + 1);
         if (i_ >= b_.size()) return false;
-        const size_t od = i_;
+        const size_t zacatek = i_;
         while (i_ < b_.size() && !Oddelovac(b_[i_]))
             ++i_;
-        t = b_.substr(od, i_ - od);
+        t = b_.substr(zacatek, i_ - zacatek);
         return true;
     }
 

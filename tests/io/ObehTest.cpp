@@ -462,7 +462,10 @@ TEST(Obeh, HodnotyTesneMimoRozsah) {
         var.SouborTlumice = DRUN_DATA_DIR "/KL385216.CAD";
         const VysledekSouboru v = NactiDataZTextu(var, t);
         EXPECT_FALSE(v.Ok());
-        EXPECT_TRUE(v.Zprava.starts_with("Chyba při čtení datového souboru, řádek ")) << v.Zprava;
+        // The line where it broke and why, or a silencer its data do not cover.
+        EXPECT_TRUE(v.Zprava.starts_with("Chyba při čtení datového souboru, řádek ") ||
+                    v.Kod == KodVysledku::DataTlumice)
+            << v.Zprava;
         EXPECT_EQ(var.cesta.Pocet(), 1);
         EXPECT_FALSE(MistnostVCeste(var));
     }

@@ -219,7 +219,7 @@ TEST_F(ProtokolCli, NecitelnySoubor) {
     EXPECT_EQ(b.status, 1);
     CtiSoubor(chyby, text);
     EXPECT_EQ(text, "drun-protokol: Chyba při čtení datového souboru " + soubor +
-                        ", řádek 5: element typu 1: Útlum 63Hz: 500mm není číslo.\n");
+                        ", řádek 6: element typu 1: Útlum 63Hz: 500mm není číslo.\n");
     // A kind of a later version is said as such.
     ASSERT_TRUE(ZapisAtomicky(soubor, "[DRUN]\r\n\r\n[ZDROJ DRUNU]\r\n16\r\n"));
     b = Spust("'" + soubor + "'", chyby);
@@ -567,7 +567,7 @@ TEST_F(ProtokolCli, NecitelneVstupyVeVsechRezimech) {
          zkracene + "\n"},
         {Z + "--navrh 1:1 '" + drrBez + "' --rozmer 600x400 --prutok 4000", 1, zkracene + "\n"},
         {Z + "--navrh 1:2 '" + drr + "' --rozmer 600x400 --prutok 4000", 1,
-         zkracene + " Tlumič na cestě úseku 2 nelze spočítat.\n"},
+         zkracene + " Tlumič na cestě úseku "},
         {Z + "--rozvod '" + drr + "'", 1, zkracene + "\n"},
         {Z + "'" + tlumic + "'", 1, zkracene + " Tlumič v datovém souboru " + tlumic},
     };

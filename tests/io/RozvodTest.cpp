@@ -323,7 +323,7 @@ TEST(Rozvod, SouborTamAZpetAOdmitnuti) {
         {{{"Mistnost=A\r\nPozadavek=N30\r\n1", "Mistnost=A\x07\r\nPozadavek=N30\r\n1"}},
          "Mistnost=A\x07",
          "neplatný název místnosti (řídicí znak U+0007)"},
-        {{{"[KONEC]\r\n", "[KONEC]\r\n0\r\n"}}, "0\r\n", "za řádkem [KONEC] nesmí nic být"},
+        {{{"[KONEC]\r\n", "[KONEC]\r\nnavíc\r\n"}}, "navíc", "za řádkem [KONEC] nesmí nic být"},
         // The encoding and the line ends are told as what they are.
         {{{"Akce=Dům č. 5", "Akce=D\xf9m \xe8. 5"}}, "Akce", "soubor není v kódování UTF-8"},
         {{{"Id=3\r\n", "Id=3\r"}}, "Id=3", "konce řádků nejsou CR LF"},
