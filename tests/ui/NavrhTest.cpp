@@ -254,8 +254,8 @@ TEST_F(UiTest, NavrhOpatreniVRozvodu) {
     okno->OtevriSoubor(sTlumicem);
     n->DokonciPrepocet();
     EXPECT_EQ(n->ZpravaLbl->text(),
-              QStringLiteral("Soubor /neni/KL385216.CAD nenalezen, poškozen, nebo zadané hodnoty "
-                             "mimo jeho rozsah. Tlumič na cestě úseku 1 nelze spočítat."));
+              QStringLiteral("Soubor dat tlumičů /neni/KL385216.CAD nenalezen, nebo je prázdný. "
+                             "Tlumič na cestě úseku 1 nelze spočítat."));
     EXPECT_EQ(n->TlumiceListBox->rowCount(), 0);
     n->close();
 }

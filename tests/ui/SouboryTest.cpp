@@ -165,7 +165,7 @@ TEST_F(UiTest, VadnySouborNicNemeni) {
     okno->OpenItemClick();
     EXPECT_EQ(Zaznam().texty, (QStringList{"Výpočet není uložen. Pokračovat?",
                                            "Chyba při čtení datového souboru " + soubor +
-                                               ", řádek 5: element typu 1: soubor končí "
+                                               ", řádek 6: element typu 1: soubor končí "
                                                "uvnitř záznamu (chybí Útlum 500Hz)."}));
     EXPECT_EQ(var.cesta.Pocet(), 2);
     EXPECT_EQ(var.cesta.Prvek(2).Popis, "x");
