@@ -23,6 +23,7 @@
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
 #include "core/Soubory.h"
+#include "io/Kodovani.h"
 #include "io/Protokol.h"
 #include "tools/Pozadavek.h"
 #include "ui/dialogy/PozadFrm.h"
@@ -67,12 +68,13 @@ Polozka* Bunka(const std::string& text, std::optional<double> klic = std::nullop
 }
 
 // A room's name as the file can hold it, or the reason why not.
+// A name is what the project file can hold: the file's own rule.
 QString ChybaNazvu(const QString& nazev) {
     if (nazev.trimmed().isEmpty()) return QStringLiteral("Název místnosti nesmí být prázdný.");
-    for (const QChar c : nazev)
-        if (c.category() == QChar::Other_Control)
-            return QStringLiteral("Název místnosti musí být jeden řádek bez tabulátorů.");
-    return {};
+    const std::string proc = drun::ChybaNazvu(nazev.trimmed().toStdString());
+    return proc.empty() ? QString()
+                        : QStringLiteral("Neplatný název místnosti: ") +
+                              QString::fromStdString(proc) + QLatin1Char('.');
 }
 
 } // namespace
