@@ -12,12 +12,16 @@
 #include <cstdio>
 #include <ctime>
 #include <map>
+#include <random>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
 #include "../tests/VektorovyStav.h"
 #include "core/DrunVar.h"
+#include "core/DrunVyp.h"
+#include "models/Vypocet.h"
+#include "tools/Rozvod.h"
 
 // A fan at 90 dB in every band, then general elements with attenuations of
 // 0.001 * (i mod 7) dB and self-noise 20 + band dB in two of three: every
@@ -131,6 +135,121 @@ class Podlaha {
     drun::Spectrum zdroj_{};
     std::vector<double> utlum_, drun_, mezi_, za_;
     double vysledek_ = 0;
+};
+
+// An element computed by its model, as a file's reader leaves it.
+inline drun::TElementSite Spocteny(drun::TElementSite e) {
+    drun::DrunVar var;
+    var.cesta.VlozElement();
+    var.cesta.NajdiElement(e.Typ() == drun::TypZdroj ? 1 : 2);
+    var.cesta.NahradAktualni(e);
+    drun::SpoctiPrvek(var);
+    return var.cesta.Aktualni();
+}
+
+// A branch's element j: a duct, an outlet or a general element in turn, a room last.
+inline drun::TElementSite PrvekBudovy(std::mt19937& g, int j, bool posledni) {
+    using namespace drun;
+    const auto c = [&g](int od, int po) { return std::uniform_int_distribution(od, po)(g); };
+    TElementSite e;
+    if (posledni) {
+        e.NastavTyp(TypMistnost);
+        e.Vstup<VstupyMistnost>().PlochaSten = c(30, 300);
+        e.Vstup<VstupyMistnost>().Vzdalenost = c(1, 5);
+    } else if (j % 3 == 0) {
+        e.NastavTyp(TypHrPotrubi);
+        e.Vstup<VstupyHrPotrubi>() = {double(c(200, 800)), double(c(200, 600)), double(c(1, 20)),
+                                      double(c(500, 8000))};
+    } else if (j % 3 == 1) {
+        e.NastavTyp(TypVyustka);
+        auto& v = e.Vstup<VstupyVyustka>();
+        v.A = c(200, 600), v.B = c(100, 400), v.Prutok = c(200, 2000);
+    } else {
+        e.NastavTyp(TypObecny);
+        for (int i = 0; i < PocetPasem; ++i)
+            e.Utlum[i] = c(0, 60) / 10.0, e.VlastniDrun[i] = c(0, 1) * c(100, 400) / 10.0;
+    }
+    return Spocteny(e);
+}
+
+// A rozvod as an air-handling unit feeds a building: one fan, a 30-element
+// trunk, `mistnosti` rooms behind branches of `prvku` elements along it
+// (requirement N35), then a tenth as many branches feeding every tenth room a
+// second time.
+inline std::vector<drun::Usek> Budova(int mistnosti = 200, int prvku = 10) {
+    using namespace drun;
+    std::mt19937 g(7);
+    std::vector<Usek> useky(1);
+    useky[0].Id = 1;
+    TElementSite zdroj;
+    zdroj.NastavTyp(TypZdroj);
+    for (int i = 0; i < PocetPasem; ++i)
+        zdroj.VlastniDrun[i] = 95 - 3 * i;
+    useky[0].Prvky.push_back(Spocteny(zdroj));
+    for (int j = 1; j < 30; ++j)
+        useky[0].Prvky.push_back(PrvekBudovy(g, j, false));
+    for (int m = 0; m < mistnosti + mistnosti / 10; ++m) {
+        Usek u;
+        u.Id = m + 2;
+        u.Rodic = 1;
+        u.ZaElementem = 2 + m % 29;
+        for (int j = 0; j < prvku; ++j)
+            u.Prvky.push_back(PrvekBudovy(g, j, j == prvku - 1));
+        u.Mistnost = "místnost " + std::to_string(m < mistnosti ? m : (m - mistnosti) * 10);
+        u.Pozadavek = m < mistnosti ? "N35" : "";
+        useky.push_back(std::move(u));
+    }
+    return useky;
+}
+
+// The floor of a rozvod's evaluation: every element once, each from the
+// level behind its predecessor, over flat arrays. Placed (u, k), only the
+// paths fed behind own element k of section u, through the element in
+// prvky[Vlozeny] (the caller sets it), from the level behind k as it is.
+struct PodlahaRozvodu {
+    std::vector<const drun::TElementSite*> prvky; // null: a level given, not evaluated
+    std::vector<int> pred;                        // index of the level it takes, -1 for the source
+    std::vector<drun::Spectrum> za;
+    std::vector<size_t> konce; // per section, its last level's index
+    size_t Vlozeny = 0;
+
+    explicit PodlahaRozvodu(const drun::Rozvod& r, size_t u = SIZE_MAX, int k = 0) {
+        using namespace drun;
+        const std::vector<size_t> useky = u == SIZE_MAX ? r.Vetve(0) : r.Napajene(u, k);
+        std::map<int, std::vector<int>> indexy; // by Id, per own element
+        konce.assign(r.Useky().size(), 0);
+        const auto dalsi = [this](const TElementSite* e, int p) {
+            prvky.push_back(e);
+            pred.push_back(p);
+            za.emplace_back();
+            return int(prvky.size()) - 1;
+        };
+        for (size_t s : useky) {
+            const Usek& us = r.Useky()[s];
+            std::vector<int>& ix = indexy[us.Id];
+            ix.assign(us.Prvky.size(), -1);
+            int p = us.Rodic == 0 ? -1 : indexy.at(us.Rodic)[size_t(us.ZaElementem - 1)];
+            size_t od = 0;
+            if (s == u) {
+                const int dano = dalsi(nullptr, -1);
+                za[size_t(dano)] = us.Prvky[size_t(k - 1)].ZaElementem;
+                p = dalsi(nullptr, dano);
+                Vlozeny = size_t(p);
+                ix[size_t(k - 1)] = p;
+                od = size_t(k);
+            }
+            for (size_t j = od; j < us.Prvky.size(); ++j)
+                ix[j] = p = dalsi(&us.Prvky[j], p);
+            konce[s] = size_t(p);
+        }
+    }
+    void Spocti(size_t od = 0, size_t po = SIZE_MAX) {
+        drun::Spectrum mezisoucet;
+        for (size_t i = od; i < prvky.size() && i < po; ++i)
+            if (prvky[i])
+                drun::SpoctiUrovne(*prvky[i], pred[i] < 0 ? nullptr : &za[size_t(pred[i])],
+                                   mezisoucet, za[i]);
+    }
 };
 
 // CPU time of this thread in seconds.

@@ -6,6 +6,7 @@
 #include "core/DrunVar.h"
 #include "core/Platforma.h"
 #include "core/Soubory.h"
+#include "io/Zaloha.h"
 #include "ui/hlavni/DrunMain.h"
 #include "ui/hlavni/Spusteni.h"
 #include "ui/spolecne/Hlaseni.h"
@@ -31,6 +32,8 @@ int main(int argc, char* argv[]) {
     for (const std::string& soubor : {var.SouborCfg, a.soubor.toStdString()})
         if (!soubor.empty())
             drun::UklidDocasne(drun::TextCesty(drun::CestaSouboru(soubor).parent_path()));
+    // An automatic save cut short between the rozvod and its path: the path follows the rozvod.
+    drun::SrovnejZalohu(var.SouborDat, var.SouborTlumice);
     HlaseniOkna okna;
     NastavHlaseni(&okna);
 

@@ -16,6 +16,7 @@
 #include "app/ProtokolRozvodu.h"
 #include "app/ProtokolSouctu.h"
 #include "app/ProtokolVentilatoru.h"
+#include "app/SestaveniRozvodu.h"
 #include "core/DrunVar.h"
 #include "core/Platforma.h"
 #include "core/Soubory.h"
@@ -67,9 +68,22 @@ int Protokol(const Prikaz& p) {
     return StavVypisu(ZapisProtokol(var, datum ? *datum : DnesniDatum(), stdout));
 }
 
-// A rozvod: its rooms' table, or with --usek the protocol of a section's path.
+// The report of a rozvod or a project, drawn by drun, which checks the rest.
+int Zprava(const Prikaz& p) {
+    if (p.Ma("--csv")) return SpatnePouziti(p, "--csv a --zprava se vylučují");
+    return PredejPdf(p);
+}
+
+// A rozvod: its rooms' table, with --usek the protocol of a section's path,
+// with --zprava its report.
 int RozvodNeboUsek(const Prikaz& p) {
+    if (p.Ma("--zprava")) return Zprava(p);
     return p.Ma("--usek") ? Protokol(p) : ProtokolRozvodu(p);
+}
+
+// A project: its rooms' table, or with --zprava its report.
+int ProjektNeboZprava(const Prikaz& p) {
+    return p.Ma("--zprava") ? Zprava(p) : ProtokolProjektu(p);
 }
 
 // Every mode of drun-protokol. A new mode is one row here (its option, the
@@ -111,10 +125,10 @@ const Rezim Rezimy[] = {
      ProtokolPodilu},
     // A whole project of rooms:
     {"--projekt",
-     {{"--projekt", true}, {"--csv"}},
-     "--projekt PROJEKT.DRP [--csv]",
+     {{"--projekt", true}, {"--csv"}, {"--zprava", true}, {"--datum", true}},
+     "--projekt PROJEKT.DRP [--csv | --zprava VÝSTUP.pdf [--datum TEXT]]",
      "s projektem nelze použít volbu ",
-     ProtokolProjektu},
+     ProjektNeboZprava},
     // One fan's duct network to many rooms, or one section's path of it:
     {"--rozvod",
      {{"--rozvod", true},
@@ -123,11 +137,24 @@ const Rezim Rezimy[] = {
       {"--pozadavek", true},
       {"--stranka", true},
       {"--datum", true},
-      {"--pdf", true}},
-     "--rozvod ROZVOD.DRR [--csv] | --rozvod ROZVOD.DRR --usek ID [--pozadavek …] [--stranka "
-     "25…100] [--datum TEXT] [--pdf VÝSTUP.pdf | --csv]",
+      {"--pdf", true},
+      {"--zprava", true}},
+     "--rozvod ROZVOD.DRR [--csv | --zprava VÝSTUP.pdf [--datum TEXT]] | --rozvod ROZVOD.DRR "
+     "--usek ID [--pozadavek …] [--stranka 25…100] [--datum TEXT] [--pdf VÝSTUP.pdf | --csv]",
      "s rozvodem nelze použít volbu ",
      RozvodNeboUsek},
+    // A rozvod assembled from calculation files or a project's rooms:
+    {"--sestav",
+     {{"--sestav", true}, {"--projekt", true}},
+     "--sestav VÝSTUP.DRR SOUBOR.DRN… | --sestav VÝSTUP.DRR --projekt PROJEKT.DRP",
+     "se sestavením nelze použít volbu ",
+     SestaveniRozvodu},
+    // A rozvod's flows carried up from its rooms:
+    {"--prutoky",
+     {{"--prutoky", true}, {"--vystup", true}},
+     "--prutoky ROZVOD.DRR --vystup VÝSTUP.DRR",
+     "s průtoky nelze použít volbu ",
+     PrutokyRozvodu},
     // A fan's sound power estimated from its flow and pressure:
     {"--ventilator",
      {{"--ventilator"},

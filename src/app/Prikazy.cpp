@@ -12,6 +12,7 @@
 #include "core/Soubory.h"
 #include "core/Umisteni.h"
 #include "io/DataSoubor.h"
+#include "io/Projekt.h"
 #include "io/RozvodSoubor.h"
 #include "io/SoucetCest.h"
 #include "models/Tlumic.h"
@@ -118,6 +119,12 @@ int SpustPrikaz(std::span<const Rezim> rezimy, int argc, char** argv) {
     for (const std::string& a : p.argumenty)
         for (const Rezim& r : rezimy)
             if (!r.volba.empty() && JmenoVolby(a) == r.volba) {
+                // A mode may take another's option as its own (--sestav --projekt).
+                if (p.rezim && p.rezim != &r && NajdiVolbu(*p.rezim, r.volba)) continue;
+                if (p.rezim && p.rezim != &r && NajdiVolbu(r, p.rezim->volba)) {
+                    p.rezim = &r;
+                    continue;
+                }
                 if (p.rezim && p.rezim != &r) {
                     VypisChybu(p.program + ": " + std::string(p.rezim->volba) + " a " +
                                std::string(r.volba) + " se vylučují\n" +
@@ -239,4 +246,21 @@ int StavVypisu(bool zapsano) {
     if (zapsano) return 0;
     VypisChybu("drun-protokol: výsledek se nepodařilo zapsat na standardní výstup.\n");
     return 1;
+}
+
+int NactiRozvodPrikazu(const Prikaz& p, const std::string& soubor, const DrunVar& var, Rozvod& r) {
+    const VysledekSouboru v = NactiRozvod(soubor, var.SouborTlumice, r);
+    if (!v.Ok()) return Chyba(p, v.Zprava);
+    if (!v.Zprava.empty()) Chyba(p, v.Zprava); // read, with a notice
+    // Nothing to check is no "all is well".
+    if (r.Mistnosti().empty()) return Chyba(p, "Rozvod " + soubor + " nemá žádnou místnost.");
+    return 0;
+}
+
+int NactiProjektPrikazu(const Prikaz& p, const std::string& soubor, Projekt& projekt) {
+    const VysledekSouboru v = NactiProjekt(soubor, projekt);
+    if (!v.Ok()) return Chyba(p, v.Zprava);
+    if (!v.Zprava.empty()) Chyba(p, v.Zprava); // read, with a notice
+    if (projekt.Mistnosti.empty()) return Chyba(p, "Projekt " + soubor + " nemá žádnou místnost.");
+    return 0;
 }

@@ -10,6 +10,7 @@
 
 #include "core/DrunVar.h"
 #include "core/Vysledek.h"
+#include "io/DataSoubor.h" // ZpravaCteni
 
 // The command line of DRUN's programs: one table-driven parser for every mode.
 // A mode is chosen by its option (--soucet, …) anywhere on the line; the mode
@@ -67,6 +68,17 @@ int CtiVolbuPozadavku(const Prikaz& p, std::optional<drun::Spectrum>& pozadavek)
 // The silencer data for `var`, for every mode: beside the program, else in the
 // installed data folder (NastavUmisteni, as the window finds them).
 void NastavUmisteniProgramu(const Prikaz& p, drun::DrunVar& var);
+
+namespace drun {
+class Rozvod;
+struct Projekt;
+} // namespace drun
+// The rozvod or the project in `soubor` read, with at least one room: 0, or
+// the exit status of a file that cannot be read or has no room (the message
+// is out; a project read with a notice says so and goes on).
+int NactiRozvodPrikazu(const Prikaz& p, const std::string& soubor, const drun::DrunVar& var,
+                       drun::Rozvod& r);
+int NactiProjektPrikazu(const Prikaz& p, const std::string& soubor, drun::Projekt& projekt);
 
 // The protocol of one calculation file (drun-protokol's default mode, drun
 // --pdf): --pozadavek, --stranka, --datum, --pdf and --csv checked, the file

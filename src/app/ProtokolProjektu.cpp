@@ -13,12 +13,9 @@ int ProtokolProjektu(const Prikaz& p) {
     if (!p.soubory.empty())
         return SpatnePouziti(p, "s projektem nelze uvést další soubor: " + p.soubory[0]);
     if (const int s = OdmitniPrepsaniVstupu(p, {}, {soubor})) return s;
+    if (p.Ma("--datum")) return SpatnePouziti(p, "--datum patří ke zprávě (--zprava)");
     Projekt projekt;
-    const VysledekSouboru v = NactiProjekt(soubor, projekt);
-    if (!v.Ok()) return Chyba(p, v.Zprava);
-    if (!v.Zprava.empty()) Chyba(p, v.Zprava); // read, with a notice
-    // Nothing to check is no "all is well".
-    if (projekt.Mistnosti.empty()) return Chyba(p, "Projekt " + soubor + " nemá žádnou místnost.");
+    if (const int s = NactiProjektPrikazu(p, soubor, projekt)) return s;
     DrunVar var;
     NastavUmisteniProgramu(p, var);
     const PrehledProjektu pr = SpoctiPrehled(projekt, soubor, var.SouborTlumice);

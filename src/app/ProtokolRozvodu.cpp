@@ -19,11 +19,7 @@ int ProtokolRozvodu(const Prikaz& p) {
     DrunVar var;
     NastavUmisteniProgramu(p, var);
     Rozvod r;
-    const VysledekSouboru v = NactiRozvod(soubor, var.SouborTlumice, r);
-    if (!v.Ok()) return Chyba(p, v.Zprava);
-    if (!v.Zprava.empty()) Chyba(p, v.Zprava); // read, with a notice
-    // Nothing to check is no "all is well".
-    if (r.Mistnosti().empty()) return Chyba(p, "Rozvod " + soubor + " nemá žádnou místnost.");
+    if (const int s = NactiRozvodPrikazu(p, soubor, var, r)) return s;
     const PrehledRozvodu pr = SpoctiPrehledRozvodu(r);
     // The silencer data once, then each room that could not be computed.
     if (pr.Chyb > 0) Chyba(p, ProcTlumicNelze(var.SouborTlumice));

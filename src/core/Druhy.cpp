@@ -29,6 +29,14 @@ VstupDruhu Real(const char* nazev, const char* jednotka, double min, double max,
     d.Popisek = popisek;
     return d;
 }
+// A flow in m3/h, as every kind carrying air has one.
+template <class V, double V::*P>
+VstupDruhu Prutok(const char* nazev, double min, double max, const char* popisek = "",
+                  RoleVstupu role = RoleVstupu::Prutok) {
+    VstupDruhu d = Real<V, P>(nazev, "m3/hod", min, max, 0, popisek);
+    d.Role = role;
+    return d;
+}
 template <class V, int V::*P>
 VstupDruhu Cele(const char* nazev, int min, int max, const char* popisek = "",
                 std::vector<const char*> volby = {}) {
@@ -92,7 +100,7 @@ std::vector<DruhElementu> Tabulka() {
                  {Popis(), Real<H, &H::A>("Rozměr A", "mm", HrPotRozmerMin, HrPotRozmerMax, 0),
                   Real<H, &H::B>("Rozměr B", "mm", HrPotRozmerMin, HrPotRozmerMax, 0),
                   Real<H, &H::Delka>("Délka", "m", HrPotDelkaMin, HrPotDelkaMax, 1),
-                  Real<H, &H::Prutok>("Průtok", "m3/hod", HrPotPrutokMin, HrPotPrutokMax, 0)},
+                  Prutok<H, &H::Prutok>("Průtok", HrPotPrutokMin, HrPotPrutokMax)},
                  RadkyPrvku,
                  true,
                  {"HranPotrBtn", "Hranaté potrubí", "", "Hranaté potrubí", ""}});
@@ -102,7 +110,7 @@ std::vector<DruhElementu> Tabulka() {
          {Popis(),
           Real<K, &K::Prumer>("Průměr", "mm", KuPotPrumerMin, KuPotPrumerMax, 0, "Průměr v mm"),
           Real<K, &K::Delka>("Délka", "m", KuPotDelkaMin, KuPotDelkaMax, 1, "Délka v m"),
-          Real<K, &K::Prutok>("Průtok", "m3/hod", KuPotPrutokMin, KuPotPrutokMax, 0, prutok)},
+          Prutok<K, &K::Prutok>("Průtok", KuPotPrutokMin, KuPotPrutokMax, prutok)},
          RadkyPrvku,
          false,
          {"KulPotrBtn", "Kruhové potrubí", "", "Kruhové potrubí", ""}});
@@ -112,28 +120,28 @@ std::vector<DruhElementu> Tabulka() {
                   Real<Ob, &Ob::A>("Rozměr A", "mm", OblRozmerMin, OblRozmerMax, 0),
                   Real<Ob, &Ob::B>("Rozměr B", "mm", OblRozmerMin, OblRozmerMax, 0),
                   Real<Ob, &Ob::Radius>("Rádius", "mm", OblRadiusMin, OblRadiusMax, 0),
-                  Real<Ob, &Ob::Prutok>("Průtok", "m3/hod", OblPrutokMin, OblPrutokMax, 0)},
+                  Prutok<Ob, &Ob::Prutok>("Průtok", OblPrutokMin, OblPrutokMax)},
                  RadkyPrvku,
                  true,
                  {"ObloukBtn", "Oblouk, koleno", "", "Oblouk, koleno", ""}});
-    t.push_back(
-        {TypOdbocka,
-         "Odbočka",
-         {Popis(), Real<Od, &Od::A>("Rozměr A", "mm", OdbRozmerMin, OdbRozmerMax, 0),
-          Real<Od, &Od::B>("Rozměr B", "mm", OdbRozmerMin, OdbRozmerMax, 0),
-          Real<Od, &Od::A2>("Rozměr A2", "mm", OdbRozmerMin, OdbRozmerMax, 0),
-          Real<Od, &Od::B2>("Rozměr B2", "mm", OdbRozmerMin, OdbRozmerMax, 0),
-          Real<Od, &Od::Radius>("Rádius", "mm", OdbRadiusMin, OdbRadiusMax, 0),
-          Real<Od, &Od::OdbPrutok>("Průtok odbočkou", "m3/hod", OdbPrutokMin, OdbPrutokMax, 0),
-          Real<Od, &Od::Prutok>("Průtok", "m3/hod", OdbPrutokMin, OdbPrutokMax, 0)},
-         RadkyPrvku,
-         false,
-         {"OdbockaBtn", "Odbočka, rozbočka", "", "Odbočka, rozbočka", ""}});
+    t.push_back({TypOdbocka,
+                 "Odbočka",
+                 {Popis(), Real<Od, &Od::A>("Rozměr A", "mm", OdbRozmerMin, OdbRozmerMax, 0),
+                  Real<Od, &Od::B>("Rozměr B", "mm", OdbRozmerMin, OdbRozmerMax, 0),
+                  Real<Od, &Od::A2>("Rozměr A2", "mm", OdbRozmerMin, OdbRozmerMax, 0),
+                  Real<Od, &Od::B2>("Rozměr B2", "mm", OdbRozmerMin, OdbRozmerMax, 0),
+                  Real<Od, &Od::Radius>("Rádius", "mm", OdbRadiusMin, OdbRadiusMax, 0),
+                  Prutok<Od, &Od::OdbPrutok>("Průtok odbočkou", OdbPrutokMin, OdbPrutokMax),
+                  Prutok<Od, &Od::Prutok>("Průtok", OdbPrutokMin, OdbPrutokMax, "",
+                                          RoleVstupu::PrutokPred)},
+                 RadkyPrvku,
+                 false,
+                 {"OdbockaBtn", "Odbočka, rozbočka", "", "Odbočka, rozbočka", ""}});
     t.push_back({TypVyustka,
                  "Vyústka",
                  {Popis(), Real<Vy, &Vy::A>("Rozměr A", "mm", VyustRozmerMin, VyustRozmerMax, 0),
                   Real<Vy, &Vy::B>("Rozměr B", "mm", VyustRozmerMin, VyustRozmerMax, 0),
-                  Real<Vy, &Vy::Prutok>("Průtok", "m3/hod", VyustPrutokMin, VyustPrutokMax, 0),
+                  Prutok<Vy, &Vy::Prutok>("Průtok", VyustPrutokMin, VyustPrutokMax),
                   Cele<Vy, &Vy::Druh>("Druh", 1, VyustPocetDruhu),
                   Cele<Vy, &Vy::Umisteni>("Umístění", 1, VyustPocetUmisteni)},
                  RadkyPrvku,
@@ -146,7 +154,7 @@ std::vector<DruhElementu> Tabulka() {
          {Popis(), Real<T, &T::A>("Rozměr A", "mm", TlumicRozmerMin, TlumicRozmerMax, 0),
           Real<T, &T::B>("Rozměr B", "mm", TlumicRozmerMin, TlumicRozmerMax, 0),
           Real<T, &T::Delka>("Délka", "m", TlumicDelkaMin, TlumicDelkaMax, 0),
-          Real<T, &T::Prutok>("Průtok", "m3/hod", TlumicPrutokMin, TlumicPrutokMax, 0),
+          Prutok<T, &T::Prutok>("Průtok", TlumicPrutokMin, TlumicPrutokMax),
           Cele<T, &T::PocetVlozek>("Počet vložek", TlumicPocetMin, TlumicPocetMax),
           Real<T, &T::SirkaVlozek>("Šířka vložek", "mm", SirkyVlozek[0], std::end(SirkyVlozek)[-1],
                                    0)},
@@ -188,7 +196,7 @@ std::vector<DruhElementu> Tabulka() {
           Real<OH, &OH::Tloustka>("Tloušťka obložení", "mm", ObPotTloustkaMin, ObPotTloustkaMax, 0,
                                   "Tloušťka obložení v mm"),
           Real<OH, &OH::Delka>("Délka", "m", ObPotDelkaMin, ObPotDelkaMax, 1, "Délka v m"),
-          Real<OH, &OH::Prutok>("Průtok", "m3/hod", ObPotPrutokMin, ObPotPrutokMax, 0, prutok)},
+          Prutok<OH, &OH::Prutok>("Průtok", ObPotPrutokMin, ObPotPrutokMax, prutok)},
          RadkyPrvku,
          true,
          {"ObHranPotrBtn", "Obložené hranaté potrubí", "Potrubí s pohltivým obložením uvnitř",
@@ -202,7 +210,7 @@ std::vector<DruhElementu> Tabulka() {
           Real<OK, &OK::Tloustka>("Tloušťka obložení", "mm", ObPotTloustkaMin, ObPotTloustkaMax, 0,
                                   "Tloušťka obložení v mm"),
           Real<OK, &OK::Delka>("Délka", "m", ObPotDelkaMin, ObPotDelkaMax, 1, "Délka v m"),
-          Real<OK, &OK::Prutok>("Průtok", "m3/hod", ObPotPrutokMin, ObPotPrutokMax, 0, prutok)},
+          Prutok<OK, &OK::Prutok>("Průtok", ObPotPrutokMin, ObPotPrutokMax, prutok)},
          RadkyPrvku,
          false,
          {"ObKulPotrBtn", "Obložené kruhové potrubí", "Potrubí s pohltivým obložením uvnitř",
@@ -244,24 +252,23 @@ std::vector<DruhElementu> Tabulka() {
          {"KomoraBtn", "Komora", "Obložená komora se vstupem a výstupem", "Komora",
           "Obložená komora se vstupem a výstupem"},
          Kontrola<Ko, ChybaKomory>});
-    t.push_back(
-        {TypKlapka,
-         "Regulační klapka",
-         {Popis(),
-          Real<Kl, &Kl::A>("Rozměr A", "mm", KlapRozmerMin, KlapRozmerMax, 0,
-                           "Rozměr A (podél os listů) v mm"),
-          Real<Kl, &Kl::B>("Rozměr B", "mm", KlapRozmerMin, KlapRozmerMax, 0,
-                           "Rozměr B (napříč osami) v mm"),
-          Real<Kl, &Kl::Prutok>("Průtok", "m3/hod", KlapPrutokMin, KlapPrutokMax, 0, prutok),
-          Real<Kl, &Kl::Tlak>("Tlaková ztráta", "Pa", KlapTlakMin, KlapTlakMax, 0,
-                              "Tlaková ztráta v Pa"),
-          Cele<Kl, &Kl::Listy>("Listy", KlapJedenList, KlapViceListu, "Listy",
-                               {"jednolistá", "vícelistá"})},
-         RadkyPrvku,
-         false,
-         {"KlapkaBtn", "Regulační klapka", "Vlastní drun klapky podle její tlakové ztráty",
-          "Regulační klapka", "Regulační klapka - vlastní drun podle tlakové ztráty"},
-         Kontrola<Kl, ChybaKlapky>});
+    t.push_back({TypKlapka,
+                 "Regulační klapka",
+                 {Popis(),
+                  Real<Kl, &Kl::A>("Rozměr A", "mm", KlapRozmerMin, KlapRozmerMax, 0,
+                                   "Rozměr A (podél os listů) v mm"),
+                  Real<Kl, &Kl::B>("Rozměr B", "mm", KlapRozmerMin, KlapRozmerMax, 0,
+                                   "Rozměr B (napříč osami) v mm"),
+                  Prutok<Kl, &Kl::Prutok>("Průtok", KlapPrutokMin, KlapPrutokMax, prutok),
+                  Real<Kl, &Kl::Tlak>("Tlaková ztráta", "Pa", KlapTlakMin, KlapTlakMax, 0,
+                                      "Tlaková ztráta v Pa"),
+                  Cele<Kl, &Kl::Listy>("Listy", KlapJedenList, KlapViceListu, "Listy",
+                                       {"jednolistá", "vícelistá"})},
+                 RadkyPrvku,
+                 false,
+                 {"KlapkaBtn", "Regulační klapka", "Vlastní drun klapky podle její tlakové ztráty",
+                  "Regulační klapka", "Regulační klapka - vlastní drun podle tlakové ztráty"},
+                 Kontrola<Kl, ChybaKlapky>});
     return t;
 }
 

@@ -23,6 +23,13 @@ enum class FormaVstupu : std::uint8_t {
     Pasma5x1, // eight values, width 5, one decimal
 };
 
+// What a real input means to the flows carried along a rozvod.
+enum class RoleVstupu : std::uint8_t {
+    Zadna,
+    Prutok,     // the flow it carries on: the sum of the rooms it feeds
+    PrutokPred, // a branch's flow before it, where the stream splits
+};
+
 struct VstupDruhu {
     FormaVstupu Forma = FormaVstupu::Popis;
     const char* Nazev = "";    // what it is, as a message names it
@@ -36,6 +43,7 @@ struct VstupDruhu {
     // Or a spectrum of the element itself (Pasma); Cteni false: written, skipped on reading.
     Spectrum TElementSite::*Spektrum = nullptr;
     bool Cteni = true;
+    RoleVstupu Role = RoleVstupu::Zadna;
     // The field's caption in a dialog the table builds.
     const char* Popisek = "";
     // An integer offered as a choice: the texts of Min, Min + 1, ...

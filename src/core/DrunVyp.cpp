@@ -103,4 +103,13 @@ bool ZadejElement(DrunVar& var, bool pridat, const std::function<void(DrunVar&)>
     return false;
 }
 
+std::optional<TElementSite> PopisElementu(DrunVar& var, bool pridat,
+                                          const std::function<void(DrunVar&)>& zapis,
+                                          const std::function<bool(DrunVar&)>& vypocet) {
+    DrunVar kopie = var;
+    if (!ZadejElement(kopie, pridat, zapis, vypocet)) return std::nullopt;
+    var.vstupy = kopie.vstupy;
+    return kopie.cesta.Aktualni();
+}
+
 } // namespace drun

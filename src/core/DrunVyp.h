@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "core/DrunVar.h"
 
@@ -30,6 +31,12 @@ void PrepocitejOd(DrunVar& var, int n);
 // changed one exactly, so the path is as before; the result is then false.
 bool ZadejElement(DrunVar& var, bool pridat, const std::function<void(DrunVar&)>& zapis,
                   const std::function<bool(DrunVar&)>& vypocet);
+// The element a dialog describes, made as ZadejElement makes it but on a copy
+// of the calculation: the path stays as it is, only the remembered inputs
+// take the element's. Empty when the compute step failed.
+std::optional<TElementSite> PopisElementu(DrunVar& var, bool pridat,
+                                          const std::function<void(DrunVar&)>& zapis,
+                                          const std::function<bool(DrunVar&)>& vypocet);
 
 // A compute step that cannot fail, in the shape ZadejElement and the data-file
 // reader take: Vzdy<VypocetHrPotrubi>.

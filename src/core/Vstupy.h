@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <type_traits>
 #include <variant>
 
 // What each element kind is given: its inputs as named fields, in the units
@@ -213,6 +214,20 @@ using VstupyElementu = std::variant<std::monostate, VstupyZdroj, VstupyObecny, V
                                     VstupyTlumic, VstupyVice, VstupyMistnost, VstupyObHrPotrubi,
                                     VstupyObKuPotrubi, VstupyHadice, VstupyKomory, VstupyKlapky>;
 static_assert(std::variant_size_v<VstupyElementu> == PocetTypu + 1);
+// Every kind's inputs stand at its type code, and the last kind is the highest code.
+template <TypElementu Kod, class Vstupy>
+constexpr bool NaSvemMiste =
+    std::is_same_v<std::variant_alternative_t<Kod, VstupyElementu>, Vstupy>;
+static_assert(NaSvemMiste<TypZadny, std::monostate> && NaSvemMiste<TypZdroj, VstupyZdroj> &&
+              NaSvemMiste<TypObecny, VstupyObecny> && NaSvemMiste<TypHrPotrubi, VstupyHrPotrubi> &&
+              NaSvemMiste<TypKuPotrubi, VstupyKuPotrubi> && NaSvemMiste<TypOblouk, VstupyOblouk> &&
+              NaSvemMiste<TypOdbocka, VstupyOdbocka> && NaSvemMiste<TypVyustka, VstupyVyustka> &&
+              NaSvemMiste<TypTlumic, VstupyTlumic> && NaSvemMiste<TypVice, VstupyVice> &&
+              NaSvemMiste<TypMistnost, VstupyMistnost> &&
+              NaSvemMiste<TypObHrPotrubi, VstupyObHrPotrubi> &&
+              NaSvemMiste<TypObKuPotrubi, VstupyObKuPotrubi> &&
+              NaSvemMiste<TypHadice, VstupyHadice> && NaSvemMiste<TypKomora, VstupyKomory> &&
+              NaSvemMiste<TypKlapka, VstupyKlapky> && PocetTypu == TypKlapka);
 
 // Default inputs of a type code (monostate outside 1..PocetTypu).
 VstupyElementu VychoziVstupy(int kod);

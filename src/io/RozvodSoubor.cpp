@@ -131,16 +131,6 @@ struct RadkyUseku {
     }
 };
 
-// The element computed by its model on a path of the source and it; false
-// when the model refuses it (a silencer its data cannot compute).
-bool SpoctiSam(DrunVar& var, TElementSite& e) {
-    var.cesta.NajdiElement(e.Typ() == TypZdroj ? 1 : 2);
-    var.cesta.NahradAktualni(e);
-    const bool ok = SpoctiPrvek(var);
-    e = var.cesta.Aktualni();
-    return ok;
-}
-
 } // namespace
 
 std::string NazevUseku(int id) {
@@ -269,7 +259,7 @@ VysledekSouboru CtiRozvodZTextu(const std::string& bajty, const std::string& sou
             TElementSite e;
             if (const std::string proc = v.Zaznam(*kod, e); !proc.empty())
                 return chyba(v.Cislo(), "element typu " + r + ": " + proc);
-            if (!SpoctiSam(var, e) && u.Chybny == 0) u.Chybny = int(u.Prvky.size()) + 1;
+            if (!SpoctiSamotny(var, e) && u.Chybny == 0) u.Chybny = int(u.Prvky.size()) + 1;
             u.Prvky.push_back(std::move(e));
         }
         useky.push_back(std::move(u));
@@ -344,6 +334,11 @@ void NastavCestuUseku(const Rozvod& r, size_t u, DrunVar& var) {
             var.Pozadavek = *poz;
 }
 
+void SpoctiCestuUseku(const Rozvod& r, size_t u, DrunVar& var) {
+    NastavCestuUseku(r, u, var);
+    PrepocitejOd(var, 1);
+}
+
 std::vector<std::string> TextProtokoluRozvodu(const Rozvod& r, const PrehledRozvodu& p,
                                               const DrunVar& var, const std::string& datum) {
     DrunVar hlava;
@@ -357,8 +352,7 @@ std::vector<std::string> TextProtokoluRozvodu(const Rozvod& r, const PrehledRozv
             // A calculation of its own, as if the path were opened alone.
             DrunVar cesta;
             cesta.parametry = var.parametry;
-            NastavCestuUseku(r, u, cesta);
-            PrepocitejOd(cesta, 1);
+            SpoctiCestuUseku(r, u, cesta);
             const PrijemceRadku dalsi = [&radky, prvni = true](const std::string& t) mutable {
                 radky.push_back(prvni ? '\f' + t : t);
                 prvni = false;

@@ -59,6 +59,8 @@ std::string ZpravaTlumiceUseku(const std::string& souborTlumice, int id);
 // elements, and its room's requirement (none for a section without a room or
 // a room without one).
 void NastavCestuUseku(const Rozvod& r, size_t u, DrunVar& var);
+// The same evaluated, as its protocol (--rozvod --usek) and the report see it.
+void SpoctiCestuUseku(const Rozvod& r, size_t u, DrunVar& var);
 // The printed overview (var gives the page set-up), then each room's
 // protocol: the protocol of each of its sections' paths with the room's
 // requirement, each from a new page. A path that cannot be computed has none:

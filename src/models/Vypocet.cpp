@@ -1,6 +1,7 @@
 #include "models/Vypocet.h"
 
 #include "core/DrunVyp.h"
+#include "core/Matemat.h"
 #include "models/Hadice.h"
 #include "models/HrPotrubi.h"
 #include "models/Klapka.h"
@@ -70,6 +71,30 @@ bool Spocti(DrunVar& var, const VstupyKlapky&) {
     return VypocetKlapky(var);
 }
 
+// The velocity limits of the kinds whose dialogs check one.
+template <class V> bool VMezich(const V&) {
+    return true;
+}
+bool VMezich(const VstupyHrPotrubi& v) {
+    return RychlostVPrurezu(v.A, v.B, v.Prutok) < MaxRychlostPotrubi;
+}
+bool VMezich(const VstupyKuPotrubi& v) {
+    return RychlostKuPotrubi(v.Prumer, v.Prutok) < MaxRychlostPotrubi;
+}
+bool VMezich(const VstupyOblouk& v) {
+    return RychlostVPrurezu(v.A, v.B, v.Prutok) < MaxRychlostTvarovky;
+}
+// Only the computed direction is limited, as in its dialog.
+bool VMezich(const VstupyOdbocka& v) {
+    return RychlostVPrurezu(v.A, v.B, v.OdbPrutok) < MaxRychlostTvarovky;
+}
+bool VMezich(const VstupyVyustka& v) {
+    return RychlostVPrurezu(v.A, v.B, v.Prutok) < MaxRychlostVyustky;
+}
+bool VMezich(const VstupyTlumic& v) {
+    return ZadaniTlumiceMozne(v.A, v.B, v.Prutok, v.SirkaVlozek, v.PocetVlozek);
+}
+
 // The descriptions of the kinds whose dialogs the table builds, from the
 // texts in the table's order; the other dialogs compose their own.
 template <class V> std::string Popis(const V&, const TextyVstupu&) {
@@ -109,9 +134,25 @@ void ZapisPrvek(DrunVar& var, const VstupyElementu& v, const TextyVstupu& texty)
     e.Popis = PopisVstupu(v, texty);
 }
 
+bool RychlostVMezich(const VstupyElementu& v) {
+    return std::visit([](const auto& x) { return VMezich(x); }, v);
+}
+
 bool SpoctiPrvek(DrunVar& var) {
     return std::visit([&var](const auto& v) { return Spocti(var, v); },
                       var.cesta.Aktualni().Vstupy);
+}
+
+bool SpoctiSamotny(DrunVar& var, TElementSite& e) {
+    if (var.cesta.Pocet() < 2) {
+        var.cesta.NajdiElement(1);
+        var.cesta.VlozElement();
+    }
+    var.cesta.NajdiElement(e.Typ() == TypZdroj ? 1 : 2);
+    var.cesta.NahradAktualni(e);
+    const bool ok = SpoctiPrvek(var);
+    e = var.cesta.Aktualni();
+    return ok;
 }
 
 } // namespace drun

@@ -10,11 +10,11 @@
 
 namespace drun {
 
-namespace {
-
 bool KonciMistnosti(const Usek& u) {
     return !u.Prvky.empty() && u.Prvky.back().Typ() == TypMistnost;
 }
+
+namespace {
 
 // Why the parent of section i (standing after it in the file) cannot be
 // taken: the chain of parents returns to a section already met, or not.
@@ -33,11 +33,16 @@ std::string ChybaPoradi(const std::vector<Usek>& useky, const std::map<int, size
 
 } // namespace
 
+std::string MezHloubky() {
+    return "rozvod smí mít nejvýše " + std::to_string(NejvetsiHloubkaRozvodu) + " úrovní úseků";
+}
+
 std::optional<ChybaUseku> ChybaStruktury(const std::vector<Usek>& useky) {
     std::map<int, size_t> indexy;
     for (size_t i = 0; i < useky.size(); ++i)
         indexy.emplace(useky[i].Id, i);
     std::map<std::string, const std::string*> pozadavky;
+    std::vector<int> uroven(useky.size(), 1);
     for (size_t i = 0; i < useky.size(); ++i) {
         const Usek& u = useky[i];
         const auto chyba = [i](CastUseku c, std::string proc) {
@@ -56,6 +61,11 @@ std::optional<ChybaUseku> ChybaStruktury(const std::vector<Usek>& useky) {
             if (it == indexy.end())
                 return chyba(CastUseku::Rodic, "neznámý rodič " + std::to_string(u.Rodic));
             if (it->second > i) return chyba(CastUseku::Rodic, ChybaPoradi(useky, indexy, i));
+            uroven[i] = uroven[it->second] + 1;
+            if (uroven[i] > NejvetsiHloubkaRozvodu)
+                return chyba(CastUseku::Rodic, "úsek " + std::to_string(u.Id) + " leží v " +
+                                                   std::to_string(uroven[i]) + ". úrovni, " +
+                                                   MezHloubky());
             const Usek& rodic = useky[it->second];
             const auto pocet = static_cast<int>(rodic.Prvky.size());
             if (u.ZaElementem < 1 || u.ZaElementem > pocet)

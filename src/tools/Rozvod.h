@@ -29,6 +29,9 @@ struct Usek {
     int Chybny = 0; // the first own element its model could not compute (1-based), 0 none
 };
 
+// The section's last element is a room.
+bool KonciMistnosti(const Usek& u);
+
 // A broken rule of the structure: the section (its index), which of its
 // parts and why, in Czech.
 enum class CastUseku { Usek, Id, Rodic, ZaElementem, Mistnost, Pozadavek, Prvky };
@@ -39,10 +42,16 @@ struct ChybaUseku {
 };
 // The first broken rule in file order: unique Ids of at least 1, the first
 // section from the source and only it, a parent standing before its child
-// (named apart: an unknown one, a loop, one standing after), a branch point
-// within the parent's elements and not at a room, a room element only last
-// and then with its name, a requirement only with a room and one per room.
+// (named apart: an unknown one, a loop, one standing after), sections nested
+// at most NejvetsiHloubkaRozvodu levels, a branch point within the parent's
+// elements and not at a room, a room element only last and then with its
+// name, a requirement only with a room and one per room.
 std::optional<ChybaUseku> ChybaStruktury(const std::vector<Usek>& useky);
+// Levels of sections (the first section is level 1). No real network comes
+// near it; a deeper chain would only strain every walk along its paths.
+constexpr int NejvetsiHloubkaRozvodu = 1000;
+// "rozvod smí mít nejvýše 1000 úrovní úseků", for every message about it.
+std::string MezHloubky();
 
 struct MistnostRozvodu {
     std::string Nazev;

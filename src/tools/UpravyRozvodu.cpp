@@ -1,6 +1,7 @@
 #include "tools/UpravyRozvodu.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 #include "core/Snimek.h"
@@ -8,10 +9,6 @@
 namespace drun {
 
 namespace {
-
-bool KonciMistnosti(const Usek& u) {
-    return !u.Prvky.empty() && u.Prvky.back().Typ() == TypMistnost;
-}
 
 int NoveId(const std::vector<Usek>& useky) {
     int id = 0;
@@ -58,9 +55,25 @@ void VypustZUseku(std::vector<Usek>& useky, size_t s, int n) {
     }
 }
 
+void VlozDoPokracovani(std::vector<Usek>& useky, size_t s, int k, const TElementSite& e) {
+    Usek& u = useky[s];
+    u.Prvky.insert(u.Prvky.begin() + k, e);
+    if (u.Chybny > k) ++u.Chybny;
+    for (Usek& c : useky)
+        if (c.Rodic == u.Id && c.ZaElementem > k) ++c.ZaElementem;
+}
+
 std::string ChybaVetve(const std::vector<Usek>& useky, size_t s, int k) {
     if (k < 1 || k > int(useky[s].Prvky.size())) return "Vyberte element, za kterým větev začne.";
     if (useky[s].Prvky[size_t(k - 1)].Typ() == TypMistnost) return "Za místností nelze větvit.";
+    // The new section's level: one below s, whose ancestors stand before it.
+    std::map<int, int> uroven;
+    for (size_t i = 0; i <= s; ++i) {
+        const auto p = uroven.find(useky[i].Rodic);
+        uroven[useky[i].Id] = p == uroven.end() ? 1 : p->second + 1;
+    }
+    if (const int u = uroven[useky[s].Id] + 1; u > NejvetsiHloubkaRozvodu)
+        return "Nová větev by ležela v " + std::to_string(u) + ". úrovni, " + MezHloubky() + ".";
     return {};
 }
 
@@ -99,7 +112,9 @@ std::string PrejmenujMistnost(std::vector<Usek>& useky, size_t s, const std::str
                     [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }))
         return "Jméno místnosti musí být na jednom řádku.";
     std::vector<Usek> nove = useky;
+    // One name: the room element's description shows it.
     nove[s].Mistnost = jmeno;
+    nove[s].Prvky.back().Popis = jmeno;
     if (const auto c = ChybaStruktury(nove)) return "Místnost nelze přejmenovat: " + c->Proc + ".";
     useky = std::move(nove);
     return {};
@@ -119,6 +134,12 @@ std::string JmenoNoveMistnosti(const std::vector<Usek>& useky, size_t s) {
     for (int i = 2; obsazeno(jmeno); ++i)
         jmeno = zaklad + " (" + std::to_string(i) + ")";
     return jmeno;
+}
+
+int UsekMistnosti(const std::vector<Usek>& useky, size_t s, const std::string& jmeno) {
+    for (size_t i = 0; i < useky.size(); ++i)
+        if (i != s && !jmeno.empty() && useky[i].Mistnost == jmeno) return int(i);
+    return -1;
 }
 
 void PojmenujMistnosti(std::vector<Usek>& useky) {

@@ -17,6 +17,10 @@ namespace drun {
 // requirement with it. Not the source.
 void VypustZUseku(std::vector<Usek>& useky, size_t s, int n);
 
+// e goes behind own element k of section s (0: first), before what follows
+// it there; sections branching behind element k still leave before e.
+void VlozDoPokracovani(std::vector<Usek>& useky, size_t s, int k, const TElementSite& e);
+
 // Why no section can branch behind own element k of section s, or empty.
 std::string ChybaVetve(const std::vector<Usek>& useky, size_t s, int k);
 // A new empty section branching behind own element k of section s, placed
@@ -27,11 +31,14 @@ void OdstranVetev(std::vector<Usek>& useky, size_t s);
 // A copy of section s (its own elements, its room with " (kopie)"), branching
 // where s does, placed last; its index. Not the first section.
 size_t KopirujUsek(std::vector<Usek>& useky, size_t s);
-// Section s's room gets the name; why not, or empty.
+// Section s's room gets the name, its room element the name as its
+// description; why not, or empty.
 std::string PrejmenujMistnost(std::vector<Usek>& useky, size_t s, const std::string& jmeno);
 // The name a room gets when its room element is added to section s: the
 // element's description, else "Místnost <Id>", made unique among the rooms.
 std::string JmenoNoveMistnosti(const std::vector<Usek>& useky, size_t s);
+// The other section that ends in a room of that name, -1 when none does.
+int UsekMistnosti(const std::vector<Usek>& useky, size_t s, const std::string& jmeno);
 // The sections with the names the rooms need: a section that ends in a room
 // without one gets JmenoNoveMistnosti, one that no longer ends in a room
 // loses its name and requirement.

@@ -19,6 +19,7 @@
 #include "models/Obecny.h"
 #include "models/Pomocnik.h"
 #include "tools/Pozadavek.h"
+#include "tools/Rozvod.h"
 
 using namespace drun;
 
@@ -582,6 +583,100 @@ TEST_F(ProtokolCli, NecitelneVstupyVeVsechRezimech) {
     }
 }
 
+TEST_F(ProtokolCli, SestaveniAPrutokyRozvodu) {
+    // Two rooms' paths from the fixture's source: its elements, a duct, an outlet and the room.
+    const std::string s = slozka.string(), chyby = s + "/chyby.txt", drr = s + "/r.DRR",
+                      drp = s + "/p.DRP", r2 = s + "/r2.DRR";
+    std::vector<std::string> soubory;
+    for (const auto& [mistnost, prutok] : {std::pair{"Sál", 200.0}, std::pair{"Chodba", 300.0}}) {
+        DrunVar v;
+        v.Akce = var.Akce;
+        std::vector<TElementSite> prvky;
+        for (int k = 1; k <= var.cesta.Pocet(); ++k)
+            prvky.push_back(var.cesta.Prvek(k));
+        prvky.push_back(Element(TypHrPotrubi, [](TElementSite& e) {
+            e.Popis = "500x400mm, délka 2m, průtok 1000m3/hod";
+            e.Vstup<VstupyHrPotrubi>() = {500, 400, 2, 1000};
+        }));
+        prvky.push_back(Element(TypVyustka, [q = prutok](TElementSite& e) {
+            e.Vstup<VstupyVyustka>() = {300, 200, q, 1, 1};
+        }));
+        prvky.push_back(Element(TypMistnost, [m = mistnost](TElementSite& e) {
+            e.Popis = m;
+            e.Vstup<VstupyMistnost>() = {100, 2};
+        }));
+        v.cesta.NastavPrvky(prvky);
+        soubory.push_back(s + "/" + mistnost + ".DRN");
+        ASSERT_TRUE(UlozData(v, soubory.back()).Ok());
+    }
+    ASSERT_TRUE(UlozProjekt({{{"A", "N30", {"Sál.DRN"}}, {"B", "N35", {"Chodba.DRN"}}}}, drp).Ok());
+    // A third room behind the same duct, without an outlet: nothing at its end carries a flow.
+    const std::string drr3 = s + "/r3.DRR", bezVyustky = s + "/Sklad.DRN";
+    {
+        DrunVar v;
+        ASSERT_TRUE(NactiData(v, soubory[0]).Ok());
+        v.cesta.VypustElement(v.cesta.Pocet() - 1);
+        v.cesta.Posledni().Popis = "Sklad";
+        ASSERT_TRUE(UlozData(v, bezVyustky).Ok());
+    }
+    const std::string a = "'" + soubory[0] + "' ", b = "'" + soubory[1] + "' ";
+    const struct {
+        std::string argumenty;
+        int status;
+        std::string chyba;  // standard error, from its start
+        std::string vystup; // standard output
+    } pripady[] = {
+        {"--sestav '" + drr + "' " + a + b, 0, "", ""},
+        {"--rozvod '" + drr + "'", 0, "", ""},
+        {"--prutoky '" + drr + "' --vystup '" + r2 + "'", 0, "",
+         "Úsek\tElement\tTyp\tVstup\tPůvodní\tNový\n"
+         "1\t12\tHranaté potrubí\tPrůtok\t1000.0\t500.0\nZměn\t1\n"},
+        {"--prutoky '" + r2 + "' --vystup '" + drr + "'", 0, "",
+         "Úsek\tElement\tTyp\tVstup\tPůvodní\tNový\nZměn\t0\n"},
+        {"--prutoky '" + drr + "' --vystup '" + drr + "'", 2,
+         "drun-protokol: výstup " + drr + " je vstupní soubor", ""},
+        {"--prutoky '" + drr + "'", 2, "drun-protokol: chybí --vystup VÝSTUP.DRR", ""},
+        {"--sestav '" + drr3 + "' " + a + "'" + bezVyustky + "'", 0, "", ""},
+        {"--prutoky '" + drr3 + "' --vystup '" + r2 + "'", 1,
+         "drun-protokol: Rozvod " + drr3 +
+             ": místnosti bez vyústky, jejichž průtok nelze určit: Sklad.\n",
+         ""},
+        {"--projekt '" + drp + "' --sestav '" + drr + "'", 0, "", ""},
+        {"--sestav '" + drr + "' " + a + "'" + soubor + "'", 1,
+         "drun-protokol: Soubor " + soubor +
+             " nekončí místností: cesta rozvodu musí vést do místnosti.\n",
+         ""},
+        {"--sestav '" + drr + "' " + a + "'" + s + "/chybí.DRN'", 1,
+         "drun-protokol: Datový soubor " + s + "/chybí.DRN nenalezen, nebo je prázdný.\n", ""},
+        {"--sestav " + a + b, 2,
+         "drun-protokol: výstup " + soubory[0] + " musí být soubor rozvodu *.DRR", ""},
+        {"--sestav '" + drr + "' '" + drr + "'", 2,
+         "drun-protokol: výstup " + drr + " je vstupní soubor", ""},
+        {"--sestav '" + soubory[1] + "' --projekt '" + drp + "'", 2,
+         "drun-protokol: výstup " + soubory[1] + " musí být soubor rozvodu *.DRR", ""},
+        {"--sestav '" + drr + "'", 2, "drun-protokol: chybí soubory cest", ""},
+        {"--sestav '" + drr + "' --projekt '" + drp + "' " + a, 2,
+         "drun-protokol: s projektem nelze uvést další soubor: " + soubory[0], ""},
+    };
+    for (const auto& r : pripady) {
+        SCOPED_TRACE(r.argumenty);
+        const Beh v = Spust(r.argumenty, chyby);
+        EXPECT_EQ(v.status, r.status);
+        std::string text;
+        CtiSoubor(chyby, text);
+        EXPECT_TRUE(text.starts_with(r.chyba)) << text;
+        if (r.argumenty.starts_with("--prutoky")) {
+            EXPECT_EQ(v.vystup, r.vystup);
+        }
+    }
+    // The project's rooms with their requirements.
+    Rozvod r;
+    ASSERT_TRUE(NactiRozvod(drr, var.SouborTlumice, r).Ok());
+    ASSERT_EQ(r.Mistnosti().size(), 2u);
+    EXPECT_EQ(r.Mistnosti()[1].Nazev, "B");
+    EXPECT_EQ(r.Mistnosti()[1].Pozadavek, "N35");
+}
+
 TEST_F(ProtokolCli, ProjektStavyAVystup) {
     const std::string projekt = (slozka / "budova.DRP").string();
     const std::string chyby = (slozka / "chyby.txt").string();
@@ -596,6 +691,8 @@ TEST_F(ProtokolCli, ProjektStavyAVystup) {
     } pripady[] = {
         {{}, " --stranka 30", 2, "drun-protokol: s projektem nelze použít volbu --stranka"},
         {{}, " druhý.DRP", 2, "drun-protokol: s projektem nelze uvést další soubor: druhý.DRP"},
+        {{}, " --datum 1.1.2027", 2, "drun-protokol: --datum patří ke zprávě (--zprava)"},
+        {{}, " --zprava z.pdf --csv", 2, "drun-protokol: --csv a --zprava se vylučují"},
         {{{"Kancelář", nad, {"Kancelář.DRN"}}}, "", 0, ""},
         {{{"Kancelář", nad, {"Kancelář.DRN"}}, {"Sklad", "N10", {"Kancelář.DRN"}}},
          " --csv",
@@ -685,6 +782,14 @@ TEST_F(ProtokolCli, RozvodTabulkaUsekANavrh) {
         {"--rozvod '" + soubor + "'", 1, "", "drun-protokol: Chyba při čtení souboru rozvodu "},
         {"--rozvod '" + slozka.string() + "'", 1, "",
          "drun-protokol: Chyba při čtení souboru rozvodu " + slozka.string() + ": je to složka."},
+        {"--rozvod '" + drr + "' --zprava z.pdf --usek 2", 2, "",
+         "drun-protokol: se zprávou nelze použít volbu --usek"},
+        {"--rozvod '" + drr + "' --zprava '" + drr + "'", 2, "",
+         "drun-protokol: výstup " + drr + " je vstupní soubor"},
+        {"--rozvod '" + drr + "' --zprava=", 2, "",
+         "drun-protokol: --zprava bez výstupního souboru"},
+        {"--rozvod '" + soubor + "' --zprava '" + soubor + ".pdf'", 1, "",
+         "drun-protokol: Chyba při čtení souboru rozvodu "},
         {"--navrh 1:99 '" + drr + "'", 2, "", "drun-protokol: Element 99 v úseku 1 není"},
         {"--navrh 1:1 '" + drr + "' --pozadavek N30", 2, "",
          "drun-protokol: v rozvodu mají požadavky místnosti"},

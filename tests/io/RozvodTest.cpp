@@ -1,13 +1,16 @@
 // The rozvod: its evaluation against each path alone, its file and the trunk remedy.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
 
 #include "Pomocnik.h"
 #include "core/DrunVyp.h"
 #include "core/Platforma.h"
+#include "core/Soubory.h"
 #include "io/DataSoubor.h"
 #include "io/RozvodSoubor.h"
+#include "io/Zaloha.h"
 #include "models/Pomocnik.h"
 #include "tools/Pozadavek.h"
 #include "tools/Rozvod.h"
@@ -172,7 +175,10 @@ TEST(Rozvod, UpravyStrukturyACestyUseku) {
             const size_t kopie = KopirujUsek(useky, s);
             EXPECT_EQ(Cesty(useky).at(useky[kopie].Id), pred.at(us.Id));
             if (!us.Mistnost.empty()) {
-                EXPECT_NE(useky[kopie].Mistnost, us.Mistnost);
+                EXPECT_EQ(useky[kopie].Mistnost, us.Mistnost + " (kopie)");
+                // A second copy counts on from two.
+                const size_t druha = KopirujUsek(useky, s);
+                EXPECT_EQ(useky[druha].Mistnost, us.Mistnost + " (kopie) (2)");
             }
             useky = r.Useky();
             OdstranVetev(useky, s);
@@ -259,6 +265,17 @@ TEST(Rozvod, SouborTamAZpetAOdmitnuti) {
     EXPECT_EQ(NactiRozvod(TextCesty(slozka), Tlumice, zDisku).Kod, KodVysledku::NelzeCist);
     std::filesystem::remove_all(slozka);
 
+    // Sections 5 to `po` nested one in another below the trunk, Id k at level k - 3.
+    const auto retez = [](int po) {
+        std::string t;
+        for (int id = 5; id <= po; ++id) {
+            t += "[USEK]\r\nId=" + std::to_string(id) +
+                 "\r\nRodic=" + std::to_string(id == 5 ? 1 : id - 1) + "\r\nZa elementem=1\r\n";
+            ZapisElement(Obecny(1, 0), TypObecny, t);
+            t += "0\r\n";
+        }
+        return t;
+    };
     const struct {
         std::vector<std::pair<std::string, std::string>> zmeny; // replaced, each once
         std::string radek; // the line named: the first one of these bytes in the changed file
@@ -302,6 +319,9 @@ TEST(Rozvod, SouborTamAZpetAOdmitnuti) {
          "úsek končí místností, chybí řádek Mistnost="},
         {{{"\r\n10\r\n", "\r\n16\r\n"}}, "16\r\n", "element typu 16, který tato verze DRUN nezná"},
         {{{"\r\n10\r\n", "\r\n1O\r\n"}}, "1O", "očekáván typ elementu, nebo 0 na konci úseku"},
+        {{{"[USEK]\r\nId=4", retez(1004) + "[USEK]\r\nId=4"}},
+         "Rodic=1003\r\n",
+         "úsek 1004 leží v 1001. úrovni, rozvod smí mít nejvýše 1000 úrovní úseků"},
         {{{"Akce=Dům č. 5", "Akce=Dům → 5"}},
          "Akce",
          "název akce smí mít nejvýše 60 znaků kódu Windows-1250 na jednom řádku"},
@@ -343,6 +363,16 @@ TEST(Rozvod, SouborTamAZpetAOdmitnuti) {
         EXPECT_EQ(v.Zprava, ChybaRadku("rozvodu", Drr, radek, p.proc).Zprava);
         ASSERT_TRUE(TextRozvodu(kopie, znovu).Ok());
         EXPECT_EQ(znovu, bajty); // nothing changed
+    }
+    // Nested as deep as allowed, read; a branch one level deeper refused.
+    {
+        std::string t = bajty;
+        t.insert(t.find("[USEK]\r\nId=4"), retez(1003));
+        Rozvod hluboky;
+        ASSERT_EQ(CtiRozvodZTextu(t, Drr, Tlumice, hluboky).Zprava, "");
+        EXPECT_EQ(ChybaVetve(hluboky.Useky(), size_t(hluboky.Index(1002)), 1), "");
+        EXPECT_EQ(ChybaVetve(hluboky.Useky(), size_t(hluboky.Index(1003)), 1),
+                  "Nová větev by ležela v 1001. úrovni, rozvod smí mít nejvýše 1000 úrovní úseků.");
     }
     // Cut short anywhere, the file is refused or read with the notice that
     // it has no end line, never taken silently as a smaller rozvod.
@@ -525,4 +555,77 @@ TEST(Rozvod, NavrhKmeneProVsechnyMistnosti) {
     EXPECT_GT(blokovanych, 0);
     EXPECT_NE(TextNavrhuRozvodu(r, 1, 3, nelze, 1).find("\t1:1\tZdroj drunu\tChodba\n"),
               std::string::npos);
+}
+
+namespace {
+int prejmenovani = 0, selzePrejmenovani = 0; // the rename that fails, counted from 1
+bool SelzeJednou() {
+    return ++prejmenovani == selzePrejmenovani;
+}
+} // namespace
+
+// The automatic save cut short at either file, with and without branches: the next start
+// finds the last whole state, the path beside a rozvod always one of its paths.
+TEST(Rozvod, ZalohaPrerusenaKdykoli) {
+    const auto slozka = SlozkaTestu("drun-zaloha-");
+    std::filesystem::create_directories(slozka);
+    const std::string drn = TextCesty(slozka / "DRUN.DRN"), drr = TextCesty(slozka / "DRUN.DRR");
+    EXPECT_EQ(SouborRozvoduZalohy(drn), drr);
+    const Rozvod a = Precteny(NahodnyRozvod(1, 8)), b = Precteny(NahodnyRozvod(2, 8));
+    // Section u's path as a data file holds it.
+    const auto cesta = [](const Rozvod& r, size_t u, DrunVar& var) {
+        NastavCestuUseku(r, u, var);
+        std::string t;
+        EXPECT_TRUE(TextDat(var, t));
+        return t;
+    };
+    const auto rozvod = [](const Rozvod& r) {
+        std::string t;
+        EXPECT_TRUE(TextRozvodu(r, t).Ok());
+        return t;
+    };
+    const size_t prvniB = b.Mistnosti().front().Useky.front(), posledniB = b.Useky().size() - 1;
+    ASSERT_NE(prvniB, posledniB);
+    DrunVar var;
+    const std::string drnA = cesta(a, 3, var), drnB = cesta(b, posledniB, var),
+                      drnPrvniB = cesta(b, prvniB, var), drrA = rozvod(a), drrB = rozvod(b);
+    const struct {
+        bool vetve;       // B is saved with its branches
+        int selze;        // the rename that fails (0 none): as a kill there
+        std::string cDrn; // the files after the next start
+        std::string cDrr;
+        const char* selhal;
+    } pripady[] = {
+        {true, 0, drnB, drrB, "DRUN.DRN"},      {true, 1, drnA, drrA, "DRUN.DRR"},
+        {true, 2, drnPrvniB, drrB, "DRUN.DRN"}, {false, 0, drnB, drrA, "DRUN.DRN"},
+        {false, 1, drnA, drrA, "DRUN.DRN"},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(std::to_string(p.vetve) + " " + std::to_string(p.selze));
+        // A saved by an earlier run.
+        std::string selhal;
+        DrunVar va;
+        cesta(a, 3, va);
+        ASSERT_TRUE(UlozZalohu(va, &a, drn, selhal).Ok());
+        for (const std::string& f : {drn, drr})
+            std::filesystem::last_write_time(CestaSouboru(f),
+                                             std::filesystem::file_time_type::clock::now() -
+                                                 std::chrono::hours(1));
+        DrunVar vb;
+        cesta(b, posledniB, vb);
+        prejmenovani = 0;
+        selzePrejmenovani = p.selze;
+        NastavSelhaniPrejmenovani(SelzeJednou);
+        EXPECT_EQ(UlozZalohu(vb, p.vetve ? &b : nullptr, drn, selhal).Ok(), p.selze == 0);
+        NastavSelhaniPrejmenovani(nullptr);
+        EXPECT_EQ(CestaSouboru(selhal).filename(), p.selhal);
+        EXPECT_EQ(SrovnejZalohu(drn, Tlumice), p.cDrn == drnPrvniB);
+        EXPECT_FALSE(SrovnejZalohu(drn, Tlumice)); // mended once, then whole
+        std::string t;
+        CtiSoubor(drn, t);
+        EXPECT_EQ(t, p.cDrn);
+        CtiSoubor(drr, t);
+        EXPECT_EQ(t, p.cDrr);
+    }
+    std::filesystem::remove_all(slozka);
 }

@@ -40,19 +40,6 @@ TObecElemForm* Obecny(THlavniForm& o) {
     return static_cast<TObecElemForm*>(o.Dialog(TypObecny));
 }
 
-// Adds a general element through the dialog as a user would.
-void PridejObecny(THlavniForm& o, double utlum, double drun, const QString& popis = "x") {
-    TObecElemForm* d = Obecny(o);
-    d->NastavPridat(true);
-    d->FormShow();
-    d->NazevEdit->setText(popis);
-    for (int i = 0; i < 8; ++i) {
-        d->Utl.pole[i]->NastavCislo(utlum);
-        d->VlDrun.pole[i]->NastavCislo(drun);
-    }
-    d->OKBtnClick();
-}
-
 // One round of the focus chain from the first of `pole`, reduced to those listed.
 std::vector<QWidget*> KoloFokusu(const std::vector<QWidget*>& pole) {
     std::vector<QWidget*> videno;
@@ -143,9 +130,15 @@ TEST_F(UiTest, ZdrojOdhadZParametruVentilatoru) {
         QStringList pasma;
         for (TMDoubleEdit* f : d->Zdroj.pole)
             pasma << f->text();
-        if (!r.pasma.isEmpty()) EXPECT_EQ(pasma.join(' '), r.pasma);
-        if (!r.chyba.isEmpty()) EXPECT_EQ(pasma.join(' '), "0 0 0 0 0 0 0 0");
-        if (!r.popis.isEmpty()) EXPECT_EQ(d->ZdrojPopisEdit->text(), r.popis);
+        if (!r.pasma.isEmpty()) {
+            EXPECT_EQ(pasma.join(' '), r.pasma);
+        }
+        if (!r.chyba.isEmpty()) {
+            EXPECT_EQ(pasma.join(' '), "0 0 0 0 0 0 0 0");
+        }
+        if (!r.popis.isEmpty()) {
+            EXPECT_EQ(d->ZdrojPopisEdit->text(), r.popis);
+        }
     }
     // The source takes the last estimate's bands.
     d->OKBtnClick();

@@ -5,6 +5,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusTipEvent>
 #include <QToolButton>
 
 #include <QTreeWidget>
@@ -16,6 +17,7 @@
 #include "io/Pomocnik.h"
 #include "io/RozvodSoubor.h"
 #include "tools/Pozadavek.h"
+#include "ui/dialogy/MistnFrm.h"
 #include "ui/dialogy/ObElFrm.h"
 #include "ui/dialogy/PozadFrm.h"
 #include "ui/dialogy/VybElFrm.h"
@@ -201,6 +203,156 @@ TEST_F(UiTest, HodnotyCeleAMrizkaPanelu) {
     EXPECT_EQ(Stitek(StitekPanelu::NR).text(), "NR 1.5623E+05"); // the widest form
 }
 
+// An element goes where the user adds it, also when it equals its neighbour: behind a trunk
+// element into the trunk for every branch, behind the path's end into the section shown (an
+// empty branch too); each one step undone.
+TEST_F(UiTest, PrvekTamKamHoUzivatelPridal) {
+    TDokument& d = okno->Dokument();
+    const Rozvod& r = d.Rozvod();
+    PridejObecny(*okno, 1, 0, "A");
+    PridejObecny(*okno, 2, 0, "B");
+    ASSERT_EQ(d.NovaVetev(3), QString());
+    PridejObecny(*okno, 3, 0, "C");
+    d.VyberUsek(0);
+    ASSERT_EQ(d.NovaVetev(3), QString());
+    // The sections' own elements after the source, each branch after its branch point.
+    const auto obsah = [&r] {
+        std::string t;
+        for (const Usek& u : r.Useky()) {
+            if (!t.empty()) t += '|' + std::to_string(u.ZaElementem) + ':';
+            for (const TElementSite& e : u.Prvky)
+                if (e.Typ() != TypZdroj) t += e.Popis;
+        }
+        return t;
+    };
+    const std::string puvodni = "AB|3:C|3:";
+    ASSERT_EQ(obsah(), puvodni);
+    const struct {
+        size_t usek;
+        int za; // path element selected, 0 the path's last
+        const char* popis;
+        double utlum;
+        int odpoved; // to the question at a branch point; -1 none asked
+        const char* po;
+    } pripady[] = {
+        {1, 2, "B", 2, -1, "ABB|4:C|4:"},
+        {2, 2, "B", 2, -1, "ABB|4:C|4:"},
+        {1, 0, "C", 3, -1, "AB|3:CC|3:"},
+        {2, 0, "B", 2, -1, "AB|3:C|3:B"},
+        // Behind the branch point: before every branch, or only the path shown goes on.
+        {1, 3, "X", 5, 1, "ABX|4:C|4:"},
+        {1, 3, "X", 5, 0, "AB|3:XC|3:"},
+        {0, 0, "X", 5, 1, "ABX|4:C|4:"},
+        {0, 0, "X", 5, 0, "ABX|3:C|3:"},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(std::string(p.po) + " " + std::to_string(p.odpoved));
+        d.VyberUsek(p.usek);
+        Vyber(p.za > 0 ? p.za : var.cesta.Pocet());
+        Zaznam().Vymaz();
+        if (p.odpoved >= 0) Zaznam().odpovedi = {p.odpoved == 1};
+        PridejObecny(*okno, p.utlum, 0, p.popis);
+        EXPECT_EQ(Zaznam().texty.size(), p.odpoved >= 0 ? 1 : 0);
+        EXPECT_EQ(obsah(), p.po);
+        for (size_t s = 0; s < r.Useky().size(); ++s) {
+            DrunVar sama;
+            sama.cesta.NastavPrvky(r.PrvkyCesty(s));
+            PrepocitejOd(sama, 1);
+            EXPECT_EQ(sama.Vysledek, r.Konec(s)) << s;
+        }
+        okno->Akce(Prikaz::Zpet)->trigger();
+        EXPECT_EQ(obsah(), puvodni);
+    }
+}
+
+// A room has one name: typed in its dialog, renamed in the tree or in its description, one
+// step each; a name another section ends in only when the user sums the two; a new room of
+// a rozvod is offered no earlier name. Its dialogs say which room they act on.
+TEST_F(UiTest, JednoJmenoMistnosti) {
+    TDokument& d = okno->Dokument();
+    const Rozvod& r = d.Rozvod();
+    auto& m = *static_cast<TMistnostForm*>(okno->Dialog(TypMistnost));
+    const auto mistnost = [&](const QString& jmeno, bool pridat) {
+        m.NastavPridat(pridat);
+        m.show();
+        m.PopisMistnEdit->setText(jmeno);
+        m.OKBtnClick();
+        m.hide();
+    };
+    PridejObecny(*okno, 1, 0, "A");
+    ASSERT_EQ(d.NovaVetev(2), QString());
+    mistnost("Zasedačka", true);
+    d.VyberUsek(0);
+    ASSERT_EQ(d.NovaVetev(2), QString());
+    m.NastavPridat(true);
+    m.show();
+    EXPECT_EQ(m.PopisMistnEdit->text(), "");
+    EXPECT_EQ(m.windowTitle(), m.windowTitle().section(" – ", 0, 0) + " – úsek 3");
+    m.hide();
+    Zaznam().Vymaz();
+    Zaznam().odpovedi = {false};
+    mistnost("Zasedačka", true);
+    EXPECT_EQ(Zaznam().texty,
+              QStringList{"Místnost „Zasedačka“ už napájí úsek 2. Sečíst obě cesty do jedné "
+                          "místnosti?"});
+    EXPECT_EQ(r.Mistnosti().size(), 1u);
+    EXPECT_FALSE(MistnostVCeste(var));
+    Zaznam().odpovedi = {true};
+    mistnost("Zasedačka", true);
+    ASSERT_EQ(r.Mistnosti().size(), 1u);
+    EXPECT_EQ(r.Mistnosti()[0].Useky.size(), 2u);
+
+    // Renamed in its description, then in the tree: the section and the element agree.
+    d.VyberUsek(1);
+    Vyber(var.cesta.Pocet());
+    mistnost("Kuchyň", false);
+    EXPECT_EQ(r.Useky()[1].Mistnost, "Kuchyň");
+    EXPECT_EQ(r.Useky()[1].Prvky.back().Popis, "Kuchyň");
+    okno->Akce(Prikaz::Zpet)->trigger();
+    EXPECT_EQ(r.Useky()[1].Mistnost, "Zasedačka");
+    EXPECT_EQ(r.Useky()[1].Prvky.back().Popis, "Zasedačka");
+    ASSERT_EQ(d.PrejmenujUsek(1, "Sklad"), QString());
+    EXPECT_EQ(r.Useky()[1].Prvky.back().Popis, "Sklad");
+    auto& p = *okno->Okno<TPozadavekForm>();
+    p.show();
+    EXPECT_TRUE(p.windowTitle().endsWith(" – místnost Sklad (úsek 2)"))
+        << p.windowTitle().toStdString();
+    p.hide();
+}
+
+// A rozvod nested as deep as a file may be opens with its tree whole; a branch one level
+// deeper is refused.
+TEST_F(UiTest, NejhlubsiRozvodVOkne) {
+    std::vector<Usek> useky(NejvetsiHloubkaRozvodu);
+    for (size_t i = 0; i < useky.size(); ++i) {
+        useky[i].Id = int(i) + 1;
+        useky[i].Rodic = int(i);
+        useky[i].ZaElementem = i > 0;
+        useky[i].Prvky = {i > 0 ? Obecny(0.1, 0) : Element(TypZdroj, [](TElementSite& e) {
+            NaplnSpektrum(e.VlastniDrun, 80);
+        })};
+    }
+    Rozvod r;
+    r.NastavUseky(useky);
+    const QString f = slozka.filePath(QStringLiteral("hluboky.DRR"));
+    ASSERT_TRUE(UlozRozvod(r, f.toStdString()).Ok());
+    okno->show();
+    okno->OtevriSoubor(f);
+    QApplication::processEvents();
+    TStromRozvodu& strom = *okno->Okno<TStromRozvodu>();
+    const size_t posledni = useky.size() - 1;
+    ASSERT_NE(strom.Polozka(posledni), nullptr);
+    strom.Strom->setCurrentItem(strom.Polozka(posledni));
+    QApplication::processEvents();
+    EXPECT_EQ(okno->Dokument().Usek(), posledni);
+    EXPECT_EQ(var.cesta.Pocet(), NejvetsiHloubkaRozvodu);
+    Zaznam().Vymaz();
+    Vyber(NejvetsiHloubkaRozvodu);
+    okno->Akce(Prikaz::NovaVetev)->trigger();
+    EXPECT_EQ(Zaznam().texty, QStringList{"Nová větev by ležela v 1001. úrovni, rozvod smí mít "
+                                          "nejvýše 1000 úrovní úseků."});
+}
+
 // A rozvod in the main window: a section's path chosen in the tree, a shared element added
 // for every room it feeds, the structure changed and every change undone as a whole; saved
 // as *.DRR byte for byte, a path alone as *.DRN.
@@ -228,9 +380,18 @@ TEST_F(UiTest, RozvodVHlavnimOkne) {
     TStromRozvodu& strom = *okno->Okno<TStromRozvodu>();
     strom.Strom->setCurrentItem(strom.Polozka(u));
     ASSERT_EQ(d.Usek(), u);
+    // Each section named with its room, a room that fails the overview marked red.
+    const PrehledRozvodu prehled = SpoctiPrehledRozvodu(r);
+    for (size_t s = 0; s < r.Useky().size(); ++s) {
+        const int m = r.MistnostUseku(s);
+        EXPECT_EQ(strom.Polozka(s)->text(0).toStdString(),
+                  NazevUseku(r.Useky()[s].Id) + (m < 0 ? "" : ": " + r.Useky()[s].Mistnost));
+        EXPECT_EQ(strom.Polozka(s)->foreground(0).color() == QColor(200, 0, 0),
+                  m >= 0 && prehled.Prehled.Mistnosti[size_t(m)].Stav != StavMistnosti::Vyhovi);
+    }
     ASSERT_EQ(var.cesta.Pocet(), int(r.PoradiCesty(u).size()));
     EXPECT_EQ(RadekSeznamu(0), QString::fromStdString(drun::RadekSeznamu(var.cesta.Prvek(1))) +
-                                   "   [" + PocetMistnosti(int(r.Mistnosti().size())) + "]");
+                                   "   [napájí " + PocetMistnosti(int(r.Mistnosti().size())) + "]");
 
     // The room's requirement is the path's; a new one becomes the room's, a step undone.
     const size_t m = size_t(r.MistnostUseku(u));
@@ -252,6 +413,10 @@ TEST_F(UiTest, RozvodVHlavnimOkne) {
         Napis(obecny.Utl.pole[i], "6");
     obecny.OKBtnClick();
     ASSERT_EQ(r.Useky()[0].Prvky.size(), NahodnyRozvod(3, 12).Useky()[0].Prvky.size() + 1);
+    EXPECT_EQ(Stav(), "Změna se týká " + PocetMistnosti(int(r.Mistnosti().size())) + " rozvodu.");
+    // A menu's hint does not take its place.
+    QStatusTipEvent tip(QStringLiteral("Nápověda nabídky"));
+    QApplication::sendEvent(okno.get(), &tip);
     EXPECT_EQ(Stav(), "Změna se týká " + PocetMistnosti(int(r.Mistnosti().size())) + " rozvodu.");
     for (size_t s = 0; s < r.Useky().size(); ++s) {
         DrunVar sama;

@@ -64,11 +64,6 @@ class MistnostTlumicTest : public UiTest {
     TKTlumicForm* tlumic = nullptr;
 };
 
-QString ZpravaSouboru(const std::string& cesta) {
-    return QString::fromStdString("Soubor " + cesta +
-                                  " nenalezen, poškozen, nebo zadané hodnoty mimo jeho rozsah.");
-}
-
 } // namespace
 
 TEST_F(MistnostTlumicTest, MistnostJenJednaAZvyseniVMaleMistnosti) {

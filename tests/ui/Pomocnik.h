@@ -7,7 +7,9 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QListView>
+#include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -21,6 +23,7 @@
 #include "models/Obecny.h"
 #include "ui/dialogy/ElemDialog.h"
 #include "ui/dialogy/MujEdit.h"
+#include "ui/dialogy/ObElFrm.h"
 #include "ui/dialogy/ZZdrFrm.h"
 #include "ui/hlavni/Dokument.h"
 #include "ui/hlavni/DrunMain.h"
@@ -107,6 +110,19 @@ inline void VyberSoubor(const QString& soubor) {
     });
 }
 
+// Adds a general element behind the current one through its dialog, as a user would.
+inline void PridejObecny(THlavniForm& o, double utlum, double drun, const QString& popis = "x") {
+    auto* d = static_cast<TObecElemForm*>(o.Dialog(drun::TypObecny));
+    d->NastavPridat(true);
+    d->FormShow();
+    d->NazevEdit->setText(popis);
+    for (int i = 0; i < 8; ++i) {
+        d->Utl.pole[i]->NastavCislo(utlum);
+        d->VlDrun.pole[i]->NastavCislo(drun);
+    }
+    d->OKBtnClick();
+}
+
 // A general element of `utlum` dB in every band behind the last one.
 inline void PridejObecny(drun::DrunVar& var, const std::string& popis, double utlum) {
     var.cesta.NajdiElement(var.cesta.Pocet());
@@ -127,6 +143,33 @@ inline int PocetStran(const QString& pdf) {
     for (qsizetype i = b.indexOf("/Type /Page"); i >= 0; i = b.indexOf("/Type /Page", i + 1))
         n += b.mid(i + 11, 1) != "s";
     return n;
+}
+
+inline bool MaNastroj(const QString& program) {
+    return !QStandardPaths::findExecutable(program).isEmpty();
+}
+
+// Standard output of a program that must succeed.
+inline QByteArray Spust(const QString& program, const QStringList& argumenty) {
+    QProcess p;
+    p.start(program, argumenty);
+    EXPECT_TRUE(p.waitForFinished(60000)) << program.toStdString();
+    EXPECT_EQ(p.exitCode(), 0) << program.toStdString() << " " << p.readAllStandardError().data();
+    return p.readAllStandardOutput();
+}
+
+// The text layer, one entry per page, each line with its runs of blanks made one.
+inline QList<QStringList> TextStran(const QString& pdf) {
+    const QString text = QString::fromUtf8(Spust("pdftotext", {"-layout", pdf, "-"}));
+    QList<QStringList> stranky;
+    for (const QString& s : text.split(QLatin1Char('\f'))) {
+        QStringList radky;
+        for (const QString& r : s.split(QLatin1Char('\n')))
+            if (!r.simplified().isEmpty()) radky << r.simplified();
+        stranky << radky;
+    }
+    if (!stranky.isEmpty() && stranky.last().isEmpty()) stranky.removeLast();
+    return stranky;
 }
 
 inline QStringList TextyPoli(std::initializer_list<QLineEdit*> pole) {

@@ -1,6 +1,7 @@
 // The "Projekt" window: rooms, their paths and requirements, and the exports.
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableView>
 #include <QTableWidget>
 
 #include "Pomocnik.h"
@@ -41,8 +42,7 @@ class ProjektOkno : public UiTest {
     }
     QString Cesta(const QString& jmeno) { return slozka.path() + "/" + jmeno; }
     QString Bunka(int radek, int sloupec) {
-        const QTableWidgetItem* i = p->MistnostiListBox->item(radek, sloupec);
-        return i ? i->text() : QString();
+        return p->MistnostiListBox->model()->index(radek, sloupec).data().toString();
     }
     TProjektForm* p = nullptr;
     QString soubor;
@@ -51,17 +51,19 @@ class ProjektOkno : public UiTest {
 } // namespace
 
 TEST_F(ProjektOkno, TabulkaUpravyAObnoveni) {
-    QTableWidget* t = p->MistnostiListBox;
+    QTableView* t = p->MistnostiListBox;
     // The room that fails comes first, by its margin.
-    ASSERT_EQ(t->rowCount(), 2);
+    ASSERT_EQ(t->model()->rowCount(), 2);
     EXPECT_EQ(Bunka(0, TProjektForm::SloupecNazev), "Sál");
     EXPECT_EQ(Bunka(0, TProjektForm::SloupecRezerva), "-26.1");
     EXPECT_EQ(Bunka(0, TProjektForm::SloupecStav), "nevyhoví");
-    EXPECT_EQ(t->item(0, TProjektForm::SloupecStav)->foreground().color(), BarvaPrekroceni);
+    EXPECT_EQ(
+        t->model()->index(0, TProjektForm::SloupecStav).data(Qt::ForegroundRole).value<QColor>(),
+        BarvaPrekroceni);
     EXPECT_EQ(Bunka(1, TProjektForm::SloupecStav), "vyhoví");
     EXPECT_EQ(Bunka(1, TProjektForm::SloupecCesta), "přívod.DRN");
     // Any column sorts.
-    t->sortItems(TProjektForm::SloupecNazev, Qt::AscendingOrder);
+    t->sortByColumn(TProjektForm::SloupecNazev, Qt::AscendingOrder);
     EXPECT_EQ(Bunka(0, TProjektForm::SloupecNazev), "Pokoj");
 
     // A name is refused when empty; a room is added with the calculation's requirement.

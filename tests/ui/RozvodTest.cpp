@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <limits>
 
 #include "Pomocnik.h"
@@ -12,13 +12,16 @@
 #include "core/Soubory.h"
 #include "io/DataSoubor.h"
 #include "io/Pomocnik.h"
+#include "io/Projekt.h"
 #include "io/Protokol.h"
 #include "io/RozvodSoubor.h"
 #include "tools/Pozadavek.h"
 #include "ui/dialogy/PozadFrm.h"
 #include "ui/dialogy/TextHodnoty.h"
 #include "ui/nastroje/ProjektFrm.h"
+#include "ui/nastroje/PrutokyFrm.h"
 #include "ui/nastroje/RozvodFrm.h"
+#include "ui/nastroje/SestaveniRozvodu.h"
 #include "ui/tisk/GrafPrvky.h"
 
 using namespace drun;
@@ -44,10 +47,11 @@ class RozvodOkno : public UiTest {
     // The table's texts, row by row as shown.
     std::vector<std::vector<std::string>> Texty() {
         std::vector<std::vector<std::string>> t;
-        for (int r = 0; r < o->MistnostiListBox->rowCount(); ++r) {
+        for (int r = 0; r < o->MistnostiListBox->model()->rowCount(); ++r) {
             t.emplace_back();
             for (int s = 0; s < TProjektForm::PocetSloupcu; ++s)
-                t.back().push_back(o->MistnostiListBox->item(r, s)->text().toStdString());
+                t.back().push_back(
+                    o->MistnostiListBox->model()->index(r, s).data().toString().toStdString());
         }
         return t;
     }
@@ -70,7 +74,7 @@ class RozvodOkno : public UiTest {
         return m < 0 ? "" : o->Prehled().Mistnosti.Mistnosti[size_t(m)].Nazev;
     }
     void DvojklikNaMistnost(int m) {
-        QTableWidget* t = o->MistnostiListBox;
+        QTableView* t = o->MistnostiListBox;
         emit t->doubleClicked(t->model()->index(o->RadekMistnosti(m), 0));
         QApplication::processEvents();
     }
@@ -113,8 +117,8 @@ TEST_F(RozvodOkno, TabulkaJakoPrikazovaRadkaAObnoveni) {
         EXPECT_GE(pm.Rezerva, predchozi) << r;
         predchozi = pm.Rezerva;
         EXPECT_TRUE(texty[static_cast<size_t>(r)][TProjektForm::SloupecCesta].starts_with("úsek "));
-        const QTableWidgetItem* stav = o->MistnostiListBox->item(r, TProjektForm::SloupecStav);
-        EXPECT_EQ(stav->foreground().color() == BarvaPrekroceni,
+        const QModelIndex stav = o->MistnostiListBox->model()->index(r, TProjektForm::SloupecStav);
+        EXPECT_EQ(stav.data(Qt::ForegroundRole).value<QColor>() == BarvaPrekroceni,
                   pm.Stav == StavMistnosti::Nevyhovi);
     }
     // The selected room's sections, each with its level.
@@ -163,7 +167,8 @@ TEST_F(RozvodOkno, TabulkaJakoPrikazovaRadkaAObnoveni) {
     EXPECT_EQ(o->UsekyListBox->count(),
               static_cast<int>(zmeneny.Mistnosti()[static_cast<size_t>(po)].Useky.size()));
     const PrehledRozvodu nove = PrehledSouboru();
-    EXPECT_EQ(o->MistnostiListBox->rowCount(), static_cast<int>(nove.Mistnosti.Mistnosti.size()));
+    EXPECT_EQ(o->MistnostiListBox->model()->rowCount(),
+              static_cast<int>(nove.Mistnosti.Mistnosti.size()));
     EXPECT_EQ(o->Prehled().Mistnosti.Mistnosti.size(), nove.Mistnosti.Mistnosti.size());
     // A file without its end line (an older version's, or cut short) is shown
     // with the notice that says so.
@@ -205,13 +210,14 @@ TEST_F(RozvodOkno, SledujeHlavniOknoADvojklik) {
     const std::string vybrana = VybranyNazev();
     const auto zdroj = [&] {
         const TElementSite z = var.cesta.Prvek(1);
-        var.cesta.NajdiElement(1);
-        var.cesta.NahradAktualni(Element(TypZdroj, [&](TElementSite& e) {
-            for (int i = 0; i < PocetPasem; ++i)
-                e.VlastniDrun[size_t(i)] = z.VlastniDrun[size_t(i)] + 4;
-        }));
-        okno->PrepocitejOd(1);
-        okno->ZaznamenejKrok("Zdroj", 1);
+        okno->Dokument().ZmenPrvek(1,
+                                   Element(TypZdroj,
+                                           [&](TElementSite& e) {
+                                               for (int i = 0; i < PocetPasem; ++i)
+                                                   e.VlastniDrun[size_t(i)] =
+                                                       z.VlastniDrun[size_t(i)] + 4;
+                                           }),
+                                   "Zdroj");
     };
     const struct {
         const char* co;
@@ -281,7 +287,7 @@ TEST_F(RozvodOkno, SledujeHlavniOknoADvojklik) {
     okno->OtevriSoubor(drn);
     ASSERT_FALSE(d.JeRozvod());
     PozadavekKrivkou("N40");
-    ASSERT_EQ(o->MistnostiListBox->rowCount(), 1);
+    ASSERT_EQ(o->MistnostiListBox->model()->rowCount(), 1);
     EXPECT_EQ(Texty()[0][TProjektForm::SloupecPozadavek], "N40");
     EXPECT_EQ(Texty()[0][TProjektForm::SloupecLA],
               Text(var.cesta.Posledni().ZaElementem[LA]).toStdString());
@@ -325,4 +331,123 @@ TEST_F(RozvodOkno, PdfSProtokolyMistnosti) {
     const QString pdf = Cesta("rozvod.pdf");
     ASSERT_TRUE(o->ExportujPdf(pdf));
     EXPECT_GE(PocetStran(pdf), 1 + static_cast<int>(useku));
+}
+
+namespace {
+
+// Calculation files of two rooms sharing a trunk with a duct, each with its outlet.
+class SestaveniOkno : public UiTest {
+  protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        for (const auto& [mistnost, prutok] : {std::pair{"Sál", 200.0}, std::pair{"Chodba", 300.0}})
+            soubory << Uloz(mistnost, prutok, 80);
+    }
+    QString Uloz(const QString& mistnost, double prutok, double zdroj) {
+        DrunVar v;
+        v.Akce = "Budova";
+        std::vector<TElementSite> prvky{
+            Element(TypZdroj, [zdroj](TElementSite& e) { NaplnSpektrum(e.VlastniDrun, zdroj); })};
+        prvky.push_back(Element(TypHrPotrubi, [](TElementSite& e) {
+            e.Popis = "500x400mm, délka 2m, průtok 1000m3/hod";
+            e.Vstup<VstupyHrPotrubi>() = {500, 400, 2, 1000};
+        }));
+        prvky.push_back(Element(TypVyustka, [prutok](TElementSite& e) {
+            e.Vstup<VstupyVyustka>() = {300, 200, prutok, 1, 1};
+        }));
+        prvky.push_back(Element(TypMistnost, [&](TElementSite& e) {
+            e.Popis = mistnost.toStdString();
+            e.Vstup<VstupyMistnost>() = {100, 2};
+        }));
+        v.cesta.NastavPrvky(prvky);
+        const QString s = slozka.path() + "/" + mistnost + ".DRN";
+        EXPECT_TRUE(UlozData(v, s.toStdString()).Ok());
+        return s;
+    }
+    double PrutokKmene() const {
+        return okno->Dokument().Rozvod().Useky()[0].Prvky[1].Vstup<VstupyHrPotrubi>().Prutok;
+    }
+    QStringList soubory;
+};
+
+} // namespace
+
+TEST_F(SestaveniOkno, ZProjektuJakoNovyNeulozenyDokument) {
+    PridejObecny(var, "neuložená práce", 1);
+    okno->ZaznamenejKrok(QStringLiteral("Přidat"), 1);
+    const QString drp = slozka.path() + "/budova.DRP";
+    ASSERT_TRUE(
+        UlozProjekt({{{"A", "N30", {"Sál.DRN"}}, {"B", "N35", {"Chodba.DRN"}}}}, drp.toStdString())
+            .Ok());
+    // Unsaved work is asked about first; Storno keeps it.
+    Zaznam().volby = {Hlaseni::Volba::Storno};
+    okno->Akce(Prikaz::SestavitZProjektu)->trigger();
+    EXPECT_EQ(okno->Dokument().Rozvod().Useky().size(), 1u);
+    Zaznam().volby = {Hlaseni::Volba::Neukladat};
+    VyberSoubor(drp);
+    okno->Akce(Prikaz::SestavitZProjektu)->trigger();
+    const Rozvod& r = okno->Dokument().Rozvod();
+    ASSERT_EQ(r.Mistnosti().size(), 2u);
+    EXPECT_EQ(r.Mistnosti()[1].Nazev, "B");
+    EXPECT_EQ(r.Mistnosti()[1].Pozadavek, "N35");
+    EXPECT_FALSE(okno->Dokument().Ulozeno());
+    EXPECT_TRUE(okno->Dokument().Soubor().isEmpty());
+    EXPECT_FALSE(okno->Akce(Prikaz::Zpet)->isEnabled()); // a new document, not a step
+    // Another source is refused naming the file; the document stays.
+    const QString jiny = Uloz(QStringLiteral("Sklad"), 100, 70);
+    EXPECT_EQ(SestavDokumentZeSouboru(okno->Dokument(), {soubory[0], jiny}),
+              "Soubor " + jiny + " začíná jiným zdrojem než soubor " + soubory[0] +
+                  ": rozvod má jeden zdroj.");
+    EXPECT_EQ(okno->Dokument().Rozvod().Mistnosti().size(), 2u);
+}
+
+TEST_F(SestaveniOkno, PrutokyZmenyPredPouzitimAJedenKrokZpet) {
+    ASSERT_EQ(SestavDokumentZeSouboru(okno->Dokument(), soubory), "");
+    TPrutokyForm d(okno->Dokument(), okno.get());
+    d.FormShow();
+    EXPECT_EQ(d.MistnostiTab->rowCount(), 0);
+    ASSERT_EQ(d.ZmenyTab->rowCount(), 1);
+    QStringList radek;
+    for (int s = 0; s < 6; ++s)
+        radek << d.ZmenyTab->item(0, s)->text();
+    EXPECT_EQ(radek.join('|'), "1|2|Hranaté potrubí|Průtok|1000.0|500.0");
+    EXPECT_EQ(PrutokKmene(), 1000); // nothing before "Použít"
+    d.OKBtnClick();
+    EXPECT_EQ(PrutokKmene(), 500);
+    EXPECT_EQ(okno->Dokument().Rozvod().Useky()[0].Prvky[1].Popis,
+              "500x400mm, délka 2m, průtok 500m3/hod");
+    okno->Akce(Prikaz::Zpet)->trigger();
+    EXPECT_EQ(PrutokKmene(), 1000);
+    EXPECT_FALSE(okno->Akce(Prikaz::Zpet)->isEnabled());
+}
+
+TEST_F(SestaveniOkno, PrutokMistnostiBezVyustkyAPonechanyPrvek) {
+    // A third room behind the same duct, without an outlet.
+    DrunVar v;
+    ASSERT_TRUE(NactiData(v, soubory[0].toStdString()).Ok());
+    v.cesta.VypustElement(v.cesta.Pocet() - 1);
+    v.cesta.Posledni().Popis = "Sklad";
+    const QString sklad = slozka.path() + "/Sklad.DRN";
+    ASSERT_TRUE(UlozData(v, sklad.toStdString()).Ok());
+    ASSERT_EQ(SestavDokumentZeSouboru(okno->Dokument(), soubory << sklad), "");
+    TPrutokyForm d(okno->Dokument(), okno.get());
+    d.FormShow();
+    ASSERT_EQ(d.MistnostiTab->rowCount(), 1);
+    EXPECT_EQ(d.MistnostiTab->item(0, 0)->text(), "Sklad");
+    // Nothing at its end carries a flow: it must be typed.
+    Zaznam().Vymaz();
+    d.OKBtnClick();
+    EXPECT_EQ(Zaznam().texty.size(), 1);
+    EXPECT_EQ(PrutokKmene(), 1000);
+    // Too much for the duct: listed in red with why, left as it was.
+    Napis(d.PrutokEdit[0], QStringLiteral("30000"));
+    ASSERT_TRUE(d.PrutokEdit[0]->Over());
+    d.Prepocitej();
+    ASSERT_EQ(d.ZmenyTab->rowCount(), 1);
+    EXPECT_EQ(d.ZmenyTab->item(0, 6)->text(),
+              "ponechán: Příliš vysoká rychlost vzduchu v průřezu.");
+    EXPECT_EQ(d.ZmenyTab->item(0, 0)->foreground().color(), QColor(Qt::red));
+    Napis(d.PrutokEdit[0], QStringLiteral("400"));
+    d.OKBtnClick();
+    EXPECT_EQ(PrutokKmene(), 900);
 }

@@ -28,33 +28,6 @@ using namespace drun;
 
 namespace {
 
-bool MaNastroj(const QString& program) {
-    return !QStandardPaths::findExecutable(program).isEmpty();
-}
-
-// Standard output of a program that must succeed.
-QByteArray Spust(const QString& program, const QStringList& argumenty) {
-    QProcess p;
-    p.start(program, argumenty);
-    EXPECT_TRUE(p.waitForFinished(60000)) << program.toStdString();
-    EXPECT_EQ(p.exitCode(), 0) << program.toStdString() << " " << p.readAllStandardError().data();
-    return p.readAllStandardOutput();
-}
-
-// The text layer, one entry per page, each line with its runs of blanks made one.
-QList<QStringList> TextStran(const QString& pdf) {
-    const QString text = QString::fromUtf8(Spust("pdftotext", {"-layout", pdf, "-"}));
-    QList<QStringList> stranky;
-    for (const QString& s : text.split(QLatin1Char('\f'))) {
-        QStringList radky;
-        for (const QString& r : s.split(QLatin1Char('\n')))
-            if (!r.simplified().isEmpty()) radky << r.simplified();
-        stranky << radky;
-    }
-    if (!stranky.isEmpty() && stranky.last().isEmpty()) stranky.removeLast();
-    return stranky;
-}
-
 // The protocol's pages as pdftotext would read them.
 QList<QStringList> ProtokolPoStrankach(const std::vector<std::string>& radky) {
     QList<QStringList> stranky{{}};

@@ -143,6 +143,5 @@ bool TDruhForm::ZapisAVypocet() {
         else
             texty.emplace_back();
     }
-    return ZadejElement(
-        var_, Pridat(), [&](DrunVar& x) { ZapisPrvek(x, v, texty); }, SpoctiPrvek);
+    return Zadej([&](DrunVar& x) { ZapisPrvek(x, v, texty); }, SpoctiPrvek);
 }

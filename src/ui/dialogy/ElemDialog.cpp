@@ -8,11 +8,12 @@
 #include <QShowEvent>
 
 #include "core/DrunVar.h"
+#include "core/DrunVyp.h"
 #include "ui/dialogy/MujEdit.h"
 #include "ui/spolecne/Hlaseni.h"
 
 TPlnenyDialog::TPlnenyDialog(const QString& titulek, bool modalni, QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent), titulek_(titulek) {
     setWindowTitle(titulek);
     setModal(modalni);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -34,7 +35,10 @@ bool TPlnenyDialog::event(QEvent* e) {
 
 void TPlnenyDialog::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
-    if (!e->spontaneous()) FormShow();
+    if (e->spontaneous()) return;
+    const QString k = Kontext ? Kontext() : QString();
+    setWindowTitle(k.isEmpty() ? titulek_ : titulek_ + QStringLiteral(" – ") + k);
+    FormShow();
 }
 
 TElementDialog::TElementDialog(drun::DrunVar& var, const QString& titulek, QWidget* parent)
@@ -68,9 +72,17 @@ void TElementDialog::PoradiTabulatoru(std::initializer_list<QWidget*> poradi) {
 void TElementDialog::OKBtnClick() {
     if (!TMEdit::OverVse(this)) return;
     if (!PredKontrola()) return;
-    if (!ZapisAVypocet()) return;
+    prvek_.reset();
+    if (!ZapisAVypocet() || !prvek_) return;
     accept();
-    emit ElementZadan(var_.cesta.AktualniCislo());
+    const drun::TElementSite e = *std::exchange(prvek_, std::nullopt);
+    emit ElementZadan(e);
+}
+
+bool TElementDialog::Zadej(const std::function<void(drun::DrunVar&)>& zapis,
+                           const std::function<bool(drun::DrunVar&)>& vypocet) {
+    prvek_ = drun::PopisElementu(var_, pridat_, zapis, vypocet);
+    return prvek_.has_value();
 }
 
 void TElementDialog::StornoBtnClick() {

@@ -1,16 +1,16 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <initializer_list>
+#include <optional>
+
+#include "core/DrunVar.h"
 
 class QGridLayout;
 class QLabel;
 class QPushButton;
 class TMDoubleEdit;
-
-namespace drun {
-struct DrunVar;
-}
 
 // A fixed-size dialog whose fields FormShow fills each time the program shows
 // it; a window coming back from being minimised keeps what it holds.
@@ -18,6 +18,10 @@ class TPlnenyDialog : public QDialog {
     Q_OBJECT
   public:
     TPlnenyDialog(const QString& titulek, bool modalni, QWidget* parent);
+
+    // What the window acts on, shown behind its title at each opening
+    // ("místnost Zasedačka (úsek 2)"); nothing when it gives "".
+    std::function<QString()> Kontext;
 
   public slots:
     virtual void FormShow() = 0;
@@ -27,12 +31,16 @@ class TPlnenyDialog : public QDialog {
   protected:
     void showEvent(QShowEvent* e) override;
     bool event(QEvent* e) override;
+
+  private:
+    QString titulek_;
 };
 
 // The common protocol of every element dialog: FormShow fills the fields,
-// OK validates what is still pending, runs the pre-check, inserts (add mode),
-// stores and computes through the core, closes and has the main window
-// re-evaluate from the element; Storno changes nothing.
+// OK validates what is still pending, runs the pre-check, stores and computes
+// the element on a copy of the current one (add mode: of a new one behind
+// it), closes and hands the element on; whoever opened the dialog puts it
+// into the calculation. The dialog itself changes nothing; Storno neither.
 class TElementDialog : public TPlnenyDialog {
     Q_OBJECT
   public:
@@ -48,15 +56,19 @@ class TElementDialog : public TPlnenyDialog {
     void StornoBtnClick();
 
   signals:
-    // The element (now current) was added or changed: re-evaluate from its number.
-    void ElementZadan(int cislo);
+    // The element the dialog describes, to be added behind the current one
+    // (Pridat) or to replace it.
+    void ElementZadan(const drun::TElementSite& e);
 
   protected:
     // A check of the element's own (velocity and the like); shows its message.
     virtual bool PredKontrola() { return true; }
-    // Store and compute on the current element; false when computing failed
-    // (the dialog has then shown why).
+    // Store and compute the element (Zadej); false when computing failed (the
+    // dialog has then shown why).
     virtual bool ZapisAVypocet() = 0;
+    // The element zapis and vypocet make, kept for OK to hand on.
+    bool Zadej(const std::function<void(drun::DrunVar&)>& zapis,
+               const std::function<bool(drun::DrunVar&)>& vypocet);
     // The pre-check of an element that carries air: every field within its
     // limits (a value the program put there may not be), then `pripustne`
     // (the velocity and the like); otherwise `zprava` and false.
@@ -72,6 +84,7 @@ class TElementDialog : public TPlnenyDialog {
 
   private:
     bool pridat_ = false;
+    std::optional<drun::TElementSite> prvek_;
 };
 
 // Puts `pole` at the dialogs' usual field width (a text field right aligned)

@@ -65,6 +65,5 @@ bool THrPotrubiForm::ZapisAVypocet() {
     z.TextB = RozmBEdit->text().toStdString();
     z.TextDelka = DelkaEdit->text().toStdString();
     z.TextPrutok = PrutokEdit->text().toStdString();
-    return ZadejElement(
-        var_, Pridat(), [&z](DrunVar& v) { ZapisHrPotrubi(v, z); }, Vzdy<VypocetHrPotrubi>);
+    return Zadej([&z](DrunVar& v) { ZapisHrPotrubi(v, z); }, Vzdy<VypocetHrPotrubi>);
 }

@@ -102,12 +102,11 @@ bool TKTlumicForm::ZapisAVypocet() {
     z.SirkaVlozek = SirkyVlozek[SirkaVlozekComboBox->currentIndex()];
     z.PocetVlozek = PocetVlozekEdit->Cislo();
     VysledekSouboru vysledek;
-    const bool ok = ZadejElement(
-        var_, Pridat(), [&z](DrunVar& v) { ZapisTlumic(v, z); },
-        [&vysledek](DrunVar& v) {
-            vysledek = VypocetTlumice(v);
-            return vysledek.Ok();
-        });
+    const bool ok = Zadej([&z](DrunVar& v) { ZapisTlumic(v, z); },
+                          [&vysledek](DrunVar& v) {
+                              vysledek = VypocetTlumice(v);
+                              return vysledek.Ok();
+                          });
     if (!ok && var_.Hlasky) hlaseni().Chyba(QString::fromStdString(vysledek.Zprava));
     return ok;
 }

@@ -107,7 +107,8 @@ void TMistnostForm::FormShow() {
         PlochaStenEdit->NastavCislo(m->PlochaSten, 1);
         VzdalenostEdit->NastavCislo(m->Vzdalenost, 1);
     } else {
-        // The description keeps whatever was typed last.
+        // The description keeps whatever was typed last, but for a room of a rozvod.
+        if (NovaBezJmena && NovaBezJmena()) PopisMistnEdit->clear();
         PlochaStenEdit->NastavCislo(var_.vstupy.PosledniPlochaSten, 1);
         VzdalenostEdit->NastavCislo(var_.vstupy.PosledniDelka, 1);
     }
@@ -140,7 +141,7 @@ void TMistnostForm::SmerSoucRadioGroupClick(int polozka) {
 }
 
 bool TMistnostForm::PredKontrola() {
-    return PoleVMezich(this);
+    return PoleVMezich(this) && (!PovolJmeno || PovolJmeno(PopisMistnEdit->text()));
 }
 
 bool TMistnostForm::ZapisAVypocet() {
@@ -152,6 +153,5 @@ bool TMistnostForm::ZapisAVypocet() {
         z.Pohltivost[static_cast<size_t>(i)] = SoucPohl.pole[i]->Cislo();
         z.Smerovost[static_cast<size_t>(i)] = SmerSouc.pole[i]->Cislo();
     }
-    return ZadejElement(
-        var_, Pridat(), [&z](DrunVar& v) { ZapisMistnost(v, z); }, Vzdy<VypocetMistnosti>);
+    return Zadej([&z](DrunVar& v) { ZapisMistnost(v, z); }, Vzdy<VypocetMistnosti>);
 }

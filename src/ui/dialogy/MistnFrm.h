@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include "ui/dialogy/ElemDialog.h"
 
@@ -28,6 +29,12 @@ class TMistnostForm : public TElementDialog {
     RadekPasem SoucPohl, SmerSouc;
     QGroupBox* SmerSoucRadioGroup;
     std::array<QRadioButton*, 5> SmerSoucVolba{};
+
+    // The description names the room. A new room of a rozvod is offered no
+    // earlier room's name (NovaBezJmena true); PovolJmeno says whether the
+    // name typed may be taken (false: OK stops, the dialog stays).
+    std::function<bool()> NovaBezJmena;
+    std::function<bool(const QString&)> PovolJmeno;
 
   public slots:
     void FormShow() override;

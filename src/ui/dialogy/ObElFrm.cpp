@@ -80,8 +80,7 @@ bool TObecElemForm::ZapisAVypocet() {
         z.Utlum[static_cast<size_t>(i)] = Utl.pole[i]->Cislo();
         z.VlastniDrun[static_cast<size_t>(i)] = VlDrun.pole[i]->Cislo();
     }
-    return ZadejElement(
-        var_, Pridat(), [&z](DrunVar& v) { ZapisObecElement(v, z); }, Vzdy<VypocetObecElementu>);
+    return Zadej([&z](DrunVar& v) { ZapisObecElement(v, z); }, Vzdy<VypocetObecElementu>);
 }
 
 void TObecElemForm::UtlNulujBtnClick() {

@@ -95,6 +95,5 @@ bool TObloukForm::ZapisAVypocet() {
     z.TextB = RozmBEdit->text().toStdString();
     z.TextRadius = RadiusEdit->text().toStdString();
     z.TextPrutok = PrutokEdit->text().toStdString();
-    return ZadejElement(
-        var_, Pridat(), [&z](DrunVar& v) { ZapisOblouk(v, z); }, Vzdy<VypocetOblouku>);
+    return Zadej([&z](DrunVar& v) { ZapisOblouk(v, z); }, Vzdy<VypocetOblouku>);
 }

@@ -97,6 +97,5 @@ bool TOdbockaForm::ZapisAVypocet() {
     z.TextRadius = RadiusEdit->text().toStdString();
     z.TextCelkPrutok = CelkPrutokEdit->text().toStdString();
     z.TextOdbPrutok = OdbPrutokEdit->text().toStdString();
-    return ZadejElement(
-        var_, Pridat(), [&z](DrunVar& v) { ZapisOdbocku(v, z); }, Vzdy<VypocetOdbocky>);
+    return Zadej([&z](DrunVar& v) { ZapisOdbocku(v, z); }, Vzdy<VypocetOdbocky>);
 }

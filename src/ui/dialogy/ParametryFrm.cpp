@@ -4,13 +4,16 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "core/Konfigurace.h"
 #include "ui/dialogy/MujEdit.h"
+#include "ui/dialogy/TextPole.h"
 #include "ui/spolecne/Hlaseni.h"
+#include "ui/spolecne/Nastaveni.h"
 
 using namespace drun;
 
@@ -31,6 +34,14 @@ TParametryForm::TParametryForm(DrunVar& var, QWidget* parent) : QDialog(parent),
     AutoSaveBox = new QCheckBox(QStringLiteral("Automaticky ukládat zadání"), this);
     AutoSaveBox->setChecked(true);
     g->addWidget(AutoSaveBox, 1, 0, 1, 2);
+    g->addWidget(new QLabel(QStringLiteral("Zprávu zpracoval"), this), 2, 0);
+    AutorEdit = new QLineEdit(this);
+    AutorEdit->setMaxLength(100);
+    // Like every name the program prints: one line, as a data file could hold it.
+    PovolJen1250(AutorEdit);
+    AutorEdit->setToolTip(QStringLiteral("Jméno na řádku „Zpracoval:“ zprávy o rozvodu a o "
+                                         "projektu"));
+    g->addWidget(AutorEdit, 2, 1);
     v->addLayout(g);
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
@@ -59,12 +70,14 @@ void TParametryForm::showEvent(QShowEvent* e) {
 void TParametryForm::Zobraz() {
     DelkaStranyEdit->NastavCislo(var_.parametry.DelkaStranky);
     AutoSaveBox->setChecked(var_.parametry.AutoUlozeni);
+    AutorEdit->setText(AutorZpravy());
 }
 
 bool TParametryForm::Prevezmi() {
     if (!TMEdit::OverVse(this)) return false;
     var_.parametry.DelkaStranky = DelkaStranyEdit->Cislo();
     var_.parametry.AutoUlozeni = AutoSaveBox->isChecked();
+    NastavAutoraZpravy(AutorEdit->text().simplified());
     return true;
 }
 

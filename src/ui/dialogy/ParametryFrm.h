@@ -5,10 +5,12 @@
 #include "core/DrunVar.h"
 
 class QCheckBox;
+class QLineEdit;
 class QPushButton;
 class TMIntegerEdit;
 
-// "Parametry výpočtu": the printer's page length and saving at exit.
+// "Parametry výpočtu": the printer's page length and saving at exit, and the
+// author line of reports (kept in the user's settings at OK).
 class TParametryForm : public QDialog {
     Q_OBJECT
   public:
@@ -16,6 +18,7 @@ class TParametryForm : public QDialog {
 
     TMIntegerEdit* DelkaStranyEdit;
     QCheckBox* AutoSaveBox;
+    QLineEdit* AutorEdit;
     QPushButton *OKButton, *ResetButton, *SaveCfgButton, *StornoButon;
 
   public slots:

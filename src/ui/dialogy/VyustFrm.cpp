@@ -108,6 +108,5 @@ bool TVyustkaForm::ZapisAVypocet() {
     z.TextA = RozmAEdit->text().toStdString();
     z.TextB = RozmBEdit->text().toStdString();
     z.TextPrutok = PrutokEdit->text().toStdString();
-    return ZadejElement(
-        var_, Pridat(), [&z](DrunVar& v) { ZapisVyustku(v, z); }, Vzdy<VypocetVyustky>);
+    return Zadej([&z](DrunVar& v) { ZapisVyustku(v, z); }, Vzdy<VypocetVyustky>);
 }

@@ -11,6 +11,7 @@
 
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
+#include "core/DrunVyp.h"
 #include "models/Zdroj.h"
 #include "ui/dialogy/KatalogVyber.h"
 #include "ui/dialogy/MujEdit.h"
@@ -95,9 +96,10 @@ void TZadZdrojForm::OKBtnClick() {
     z.Popis = ZdrojPopisEdit->text().toStdString();
     for (int i = 0; i < PocetPasem; ++i)
         z.Vykon[static_cast<size_t>(i)] = Zdroj.pole[i]->Cislo();
-    ZapisZdroj(var_, z);
+    const auto e = PopisElementu(
+        var_, false, [&z](DrunVar& v) { ZapisZdroj(v, z); }, [](DrunVar&) { return true; });
     accept();
-    emit ZdrojZmenen();
+    emit ZdrojZmenen(*e);
 }
 
 void TZadZdrojForm::NulujBtnClick() {

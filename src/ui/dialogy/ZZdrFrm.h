@@ -59,7 +59,8 @@ class TZadZdrojForm : public TPlnenyDialog {
     void PouzijOdhad(const TOdhadVentilatoruForm& o);
 
   signals:
-    void ZdrojZmenen();
+    // The source the dialog describes, to replace the path's.
+    void ZdrojZmenen(const drun::TElementSite& zdroj);
 
   private:
     drun::DrunVar& var_;

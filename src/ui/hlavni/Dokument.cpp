@@ -1,6 +1,5 @@
 #include "ui/hlavni/Dokument.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -8,7 +7,9 @@
 #include "core/DrunVyp.h"
 #include "core/Snimek.h"
 #include "io/DataSoubor.h"
+#include "io/Kodovani.h"
 #include "io/RozvodSoubor.h"
+#include "io/Zaloha.h"
 #include "models/Tlumic.h"
 #include "tools/Pozadavek.h"
 #include "tools/UpravyRozvodu.h"
@@ -53,14 +54,17 @@ bool TDokument::JeRozvod() const {
 
 void TDokument::PrepocitejOd(int n) {
     drun::PrepocitejOd(var_, n);
-    ZapisCestu();
+    VezmiCestu();
     emit Prepocitano();
 }
 
 void TDokument::ZaznamenejKrok(const QString& text, int aktualniPred) {
-    ZapisCestu();
+    VezmiCestu();
     historie_->Zaznamenej(text, aktualniPred);
-    OhlasDosah();
+}
+
+void TDokument::VezmiCestu() {
+    if (!MaVetve()) JedenUsek();
 }
 
 void TDokument::OhlasDosah() {
@@ -129,17 +133,29 @@ VysledekSouboru TDokument::Otevri(const QString& soubor) {
     return v;
 }
 
-void TDokument::Otevreno() {
+void TDokument::Otevreno(bool ulozeno) {
     // What is shown now is what the file holds.
     emit Nahrazen();
     PrepocitejOd(1);
     VyberPrvek(var_.cesta.Pocet());
-    historie_->Nova(true);
+    historie_->Nova(ulozeno);
     emit StavZmenen();
 }
 
+void TDokument::NovyRozvod(drun::Rozvod r) {
+    rozvod_ = std::move(r);
+    const auto& m = rozvod_.Mistnosti();
+    usek_ = m.empty() ? 0 : m.front().Useky.front();
+    soubor_.clear();
+    UkazUsek(1);
+    Otevreno(false);
+}
+
+void TDokument::NahradUseky(std::vector<drun::Usek> useky, const QString& krok) {
+    NovaStruktura(std::move(useky), usek_, krok);
+}
+
 VysledekSouboru TDokument::Uloz(const QString& soubor) {
-    ZapisCestu();
     VysledekSouboru v;
     if (JeSouborRozvodu(soubor)) {
         v = UlozRozvod(rozvod_, soubor.toStdString());
@@ -164,16 +180,8 @@ VysledekSouboru TDokument::UlozCestu(const QString& soubor) {
 }
 
 VysledekSouboru TDokument::UlozZalohu(const std::string& drn, std::string& selhal) {
-    ZapisCestu();
-    selhal = drn;
-    VysledekSouboru v = UlozData(var_, drn);
-    if (v.Ok() && MaVetve()) {
-        // The path alone would lose every other branch.
-        const QFileInfo f(QString::fromStdString(drn));
-        selhal = f.dir().filePath(f.completeBaseName() + QStringLiteral(".DRR")).toStdString();
-        v = UlozRozvod(rozvod_, selhal);
-    }
-    return v;
+    // The path alone would lose every other branch.
+    return drun::UlozZalohu(var_, MaVetve() ? &rozvod_ : nullptr, drn, selhal);
 }
 
 int TDokument::ZobrazenyPrvek() const {
@@ -210,7 +218,6 @@ int TDokument::PrvniUsekMistnosti(int mistnost) const {
 
 void TDokument::VyberUsek(size_t u) {
     if (u >= rozvod_.Useky().size() || u == usek_) return;
-    ZapisCestu();
     usek_ = u;
     UkazUsek(1);
     emit Nahrazen();
@@ -250,76 +257,109 @@ void TDokument::JedenUsek() {
     poradi_ = rozvod_.PoradiCesty(0);
 }
 
-void TDokument::ZapisCestu() {
-    rozvod_.Akce = var_.Akce;
-    const Cesta& c = var_.cesta;
-    const int n = c.Pocet(), m = static_cast<int>(poradi_.size());
-    const auto puvodni = [&](int i) -> const TElementSite& {
-        const auto [s, k] = poradi_[size_t(i - 1)];
-        return rozvod_.Useky()[s].Prvky[size_t(k - 1)];
-    };
-    // The first element where the path and the rozvod part.
-    int p = 1;
-    while (p <= std::min(n, m) && StejneVstupy(c.Prvek(p), puvodni(p)))
-        ++p;
-    if (p > n && n == m) return;
-    if (!MaVetve()) {
-        JedenUsek();
-        return;
+std::pair<size_t, int> TDokument::MistoZa(int n) const {
+    // Behind the path's end: the section shown goes on, even when it has no
+    // element of its own yet.
+    if (n >= int(poradi_.size())) return {usek_, int(rozvod_.Useky()[usek_].Prvky.size())};
+    return poradi_[size_t(std::max(n, 1) - 1)];
+}
+
+bool TDokument::JeOdbocnyBod(int n) const {
+    if (n < 1 || size_t(n) > poradi_.size()) return false;
+    const auto [u, k] = poradi_[size_t(n - 1)];
+    for (const drun::Usek& s : rozvod_.Useky())
+        if (s.Rodic == rozvod_.Useky()[u].Id && s.ZaElementem == k) return true;
+    return false;
+}
+
+void TDokument::Zmeneno(const QString& krok, int pred, int aktualni) {
+    UkazUsek(aktualni);
+    drun::PrepocitejOd(var_, 1);
+    var_.cesta.NajdiElement(aktualni);
+    emit Prepocitano();
+    historie_->Zaznamenej(krok, pred);
+    OhlasDosah();
+}
+
+void TDokument::VlozZa(int n, const TElementSite& e, const QString& krok, bool pokracovani) {
+    VezmiCestu();
+    const int pred = ZobrazenyPrvek();
+    auto [u, k] = MistoZa(n);
+    if (pokracovani && n < int(poradi_.size()) && poradi_[size_t(n)].first != u) {
+        // The path shown goes on in a branch: its start is the continuation.
+        u = poradi_[size_t(n)].first, k = 0;
+        pokracovani = false;
     }
-    if (n == m) {
-        dosah_ = 0;
-        for (int i = p; i <= n; ++i)
-            if (!StejneVstupy(c.Prvek(i), puvodni(i))) {
-                const auto [s, k] = poradi_[size_t(i - 1)];
-                dosah_ = std::max(dosah_, rozvod_.ZmenPrvek(s, k, c.Prvek(i)));
-            }
-    } else if (n == m + 1) {
-        // An element added: the one shown when the rest agrees with that.
-        const int a = c.AktualniCislo();
-        if (a > p && a <= n) {
-            bool zbytek = true;
-            for (int i = p; i < a && zbytek; ++i)
-                zbytek = StejneVstupy(c.Prvek(i), puvodni(i));
-            if (zbytek) p = a;
-        }
-        // It goes before the element that followed it, into that one's
-        // section; at the path's end into the section shown.
-        const auto [s, k] =
-            p <= m ? std::pair{poradi_[size_t(p - 1)].first, poradi_[size_t(p - 1)].second - 1}
-                   : std::pair{usek_, int(rozvod_.Useky()[usek_].Prvky.size())};
-        if (c.Prvek(p).Typ() == TypMistnost) {
-            std::vector<drun::Usek> useky = rozvod_.Useky();
-            useky[s].Prvky.insert(useky[s].Prvky.begin() + k, c.Prvek(p));
-            PojmenujMistnosti(useky);
-            if (JeRozvod() && MaPozadavek(var_.Pozadavek) && useky[s].Pozadavek.empty())
-                useky[s].Pozadavek = TextPozadavku(var_.Pozadavek);
-            rozvod_.NastavUseky(std::move(useky));
-            dosah_ = 1;
-        } else {
-            dosah_ = rozvod_.VlozPrvek(s, k, c.Prvek(p));
-        }
-    } else if (n + 1 == m) {
-        const auto [s, k] = poradi_[size_t(p - 1)];
-        dosah_ = rozvod_.NapajeneMistnosti(s, k);
+    if (e.Typ() == TypMistnost || pokracovani) {
         std::vector<drun::Usek> useky = rozvod_.Useky();
-        VypustZUseku(useky, s, k);
+        // A room ends a path: in a rozvod with branches it ends the section shown.
+        if (e.Typ() == TypMistnost && MaVetve()) u = usek_, k = int(useky[usek_].Prvky.size());
+        VlozDoPokracovani(useky, u, k, e);
+        if (e.Typ() == TypMistnost) {
+            // The room is named by its description; none: a name of its own.
+            if (KonciMistnosti(useky[u])) useky[u].Mistnost = e.Popis;
+            PojmenujMistnosti(useky);
+            if (JeRozvod() && MaPozadavek(var_.Pozadavek) && useky[u].Pozadavek.empty())
+                useky[u].Pozadavek = TextPozadavku(var_.Pozadavek);
+        }
         rozvod_.NastavUseky(std::move(useky));
+        dosah_ = e.Typ() == TypMistnost ? 1 : rozvod_.NapajeneMistnosti(u, k + 1);
+    } else {
+        dosah_ = rozvod_.VlozPrvek(u, k, e);
     }
+    // The new element's place in the path shown.
     poradi_ = rozvod_.PoradiCesty(usek_);
-    // Only the editing commands change a path of a rozvod with branches, one
-    // element at a time; anything else is put back as the rozvod has it.
-    bool shoda = int(poradi_.size()) == n;
-    for (int i = 1; shoda && i <= n; ++i)
-        shoda = StejneVstupy(c.Prvek(i), puvodni(i));
-    if (!shoda) {
-        UkazUsek(c.AktualniCislo());
-        drun::PrepocitejOd(var_, 1);
+    int nove = n + 1;
+    for (size_t i = 0; i < poradi_.size(); ++i)
+        if (poradi_[i] == std::pair{u, k + 1}) nove = int(i) + 1;
+    Zmeneno(krok, pred, nove);
+}
+
+void TDokument::VlozDoUseku(size_t u, int k, const TElementSite& e, const QString& krok) {
+    VezmiCestu();
+    const int pred = ZobrazenyPrvek();
+    dosah_ = rozvod_.VlozPrvek(u, k, e);
+    Zmeneno(krok, pred, pred);
+}
+
+void TDokument::ZmenPrvek(int n, const TElementSite& e, const QString& krok) {
+    VezmiCestu();
+    if (n < 1 || size_t(n) > poradi_.size()) return;
+    const int pred = ZobrazenyPrvek();
+    const auto [u, k] = poradi_[size_t(n - 1)];
+    const drun::Usek& s = rozvod_.Useky()[u];
+    if (e.Typ() == TypMistnost && !e.Popis.empty() && e.Popis != s.Mistnost &&
+        size_t(k) == s.Prvky.size()) {
+        // A room described anew is renamed: one name, one step.
+        std::vector<drun::Usek> useky = rozvod_.Useky();
+        useky[u].Prvky[size_t(k - 1)] = e;
+        useky[u].Mistnost = e.Popis;
+        rozvod_.NastavUseky(std::move(useky));
+        dosah_ = 1;
+    } else {
+        dosah_ = rozvod_.ZmenPrvek(u, k, e);
     }
+    Zmeneno(krok, pred, n);
+}
+
+void TDokument::VypustPrvek(int n, const QString& krok) {
+    VezmiCestu();
+    if (n < 2 || size_t(n) > poradi_.size()) return;
+    const auto [u, k] = poradi_[size_t(n - 1)];
+    dosah_ = rozvod_.NapajeneMistnosti(u, k);
+    std::vector<drun::Usek> useky = rozvod_.Useky();
+    VypustZUseku(useky, u, k);
+    rozvod_.NastavUseky(std::move(useky));
+    Zmeneno(krok, n, n - 1);
+}
+
+void TDokument::ZmenAkci(const std::string& akce) {
+    var_.Akce = PrvnichZnaku(akce, MaxDelkaAkce);
+    rozvod_.Akce = var_.Akce;
+    historie_->Zaznamenej(QStringLiteral("Změnit akci"), ZobrazenyPrvek());
 }
 
 void TDokument::NovaStruktura(std::vector<drun::Usek> useky, size_t usek, const QString& krok) {
-    ZapisCestu();
     const int pred = ZobrazenyPrvek();
     rozvod_.NastavUseky(std::move(useky));
     usek_ = std::min(usek, rozvod_.Useky().size() - 1);
@@ -331,7 +371,6 @@ void TDokument::NovaStruktura(std::vector<drun::Usek> useky, size_t usek, const 
 }
 
 QString TDokument::NovaVetev(int n) {
-    ZapisCestu();
     if (n < 1 || n > var_.cesta.Pocet())
         return QStringLiteral("Vyberte element, za kterým větev začne.");
     const auto [s, k] = poradi_[size_t(n - 1)];
@@ -376,24 +415,17 @@ QString TDokument::KopirujUsek(size_t u) {
 }
 
 QString TDokument::PrejmenujUsek(size_t u, const QString& jmeno) {
+    // The room element's description carries the name into a path's file.
+    if (!JeRadekCp1250(jmeno.trimmed().toStdString()))
+        return QStringLiteral("Jméno místnosti smí obsahovat jen znaky, které uloží soubor "
+                              "výpočtu (kódování Windows-1250).");
     std::vector<drun::Usek> useky = rozvod_.Useky();
     if (const std::string c = PrejmenujMistnost(useky, u, jmeno.trimmed().toStdString());
         !c.empty())
         return QString::fromStdString(c);
-    NovaStruktura(std::move(useky), usek_,
-                  QStringLiteral("Přejmenovat úsek ") + QString::number(useky[u].Id));
+    const QString krok = QStringLiteral("Přejmenovat úsek ") + QString::number(useky[u].Id);
+    NovaStruktura(std::move(useky), usek_, krok);
     return {};
-}
-
-void TDokument::VlozDoUseku(size_t u, int k, const TElementSite& e, const QString& krok) {
-    ZapisCestu();
-    const int pred = ZobrazenyPrvek();
-    dosah_ = rozvod_.VlozPrvek(u, k, e);
-    UkazUsek(pred);
-    emit Nahrazen();
-    PrepocitejOd(1);
-    historie_->Zaznamenej(krok, pred);
-    OhlasDosah();
 }
 
 void TDokument::PozadavekZmenen() {

@@ -43,11 +43,38 @@ class TDokument : public QObject {
     // alone and no Akce.
     bool Prazdny() const;
 
-    // Evaluates from element n and announces it (Prepocitano).
+    // Evaluates from element n and announces it (Prepocitano). A plain
+    // calculation's path is its rozvod's one section, taken whole.
     void PrepocitejOd(int n);
-    // A change is done and evaluated: it becomes a step of the history;
-    // aktualniPred is the element shown before it.
+    // A plain calculation's path changed as a whole (a file read into it) is
+    // a step of the history; aktualniPred is the element shown before it.
     void ZaznamenejKrok(const QString& text, int aktualniPred);
+
+    // The edits of the calculation. Each says what it changes and where, is
+    // evaluated and announced, and is one step of the history named krok.
+    // Path element n counts the path shown from 1 (the source); an element
+    // of an ancestor section changes for every room it feeds.
+    //
+    // e behind path element n: into the section that holds element n, so
+    // that every path through it gets it; behind the path's last element
+    // into the section shown. A room of a rozvod with branches ends the
+    // section shown. `pokracovani`: behind a branch point only into what
+    // goes on in its section, the branches leaving before e.
+    void VlozZa(int n, const drun::TElementSite& e, const QString& krok, bool pokracovani = false);
+    // e behind own element k of section u.
+    void VlozDoUseku(size_t u, int k, const drun::TElementSite& e, const QString& krok);
+    // Path element n becomes e.
+    void ZmenPrvek(int n, const drun::TElementSite& e, const QString& krok);
+    // Path element n (not the source) goes.
+    void VypustPrvek(int n, const QString& krok);
+    // Akce becomes the text (at most MaxDelkaAkce characters of it).
+    void ZmenAkci(const std::string& akce);
+    // Where an element behind path element n goes: the section and its own
+    // element it follows.
+    std::pair<size_t, int> MistoZa(int n) const;
+    // Path element n is a branch point: sections leave behind it.
+    bool JeOdbocnyBod(int n) const;
+
     // The calculation was written (or printed): this is the saved state.
     void OznacUlozeno();
 
@@ -57,6 +84,9 @@ class TDokument : public QObject {
     // file and why. A file that cannot be read changes nothing.
     drun::VysledekSouboru Otevri(const QString& soubor);
     drun::VysledekSouboru Uloz(const QString& soubor);
+    // A new calculation holding the rozvod r (sections sound, evaluated), not
+    // saved and without a file: its first room's path is shown.
+    void NovyRozvod(drun::Rozvod r);
 
     // The element the user looks at: the main window's current line.
     int ZobrazenyPrvek() const;
@@ -95,8 +125,10 @@ class TDokument : public QObject {
     QString OdstranUsek(size_t u);
     QString KopirujUsek(size_t u);
     QString PrejmenujUsek(size_t u, const QString& jmeno);
-    // e behind own element k of section u: in the path of every section fed there.
-    void VlozDoUseku(size_t u, int k, const drun::TElementSite& e, const QString& krok);
+    // The rozvod's sections replaced as a whole (the same structure, other
+    // elements: flows set from the rooms), one step named `krok`; the section
+    // shown stays.
+    void NahradUseky(std::vector<drun::Usek> useky, const QString& krok);
     // The main window's requirement became the room's of the section shown.
     void PozadavekZmenen();
     // The path shown as a data file, the document's own file and state untouched.
@@ -131,13 +163,17 @@ class TDokument : public QObject {
     // Shows the calculation of a step.
     void ObnovKrok(const std::shared_ptr<const SnimekDokumentu>& s, int aktualni);
     SnimekDokumentu Sejmi(const SnimekDokumentu* predchozi) const;
-    // What the path holds now goes into the rozvod: an element changed,
-    // added or removed, Akce.
-    void ZapisCestu();
+    // A plain calculation's path, changed directly (a file read, a test),
+    // is its one section.
+    void VezmiCestu();
+    // The rozvod was changed: section usek_'s path shown and evaluated with
+    // path element `aktualni` current, announced, recorded as krok.
+    void Zmeneno(const QString& krok, int pred, int aktualni);
     // A change recorded: how far it reached, told when it was beyond one room.
     void OhlasDosah();
-    // A file's calculation is on show: a new history, saved.
-    void Otevreno();
+    // A file's calculation is on show: a new history, saved (a new
+    // document's: not saved).
+    void Otevreno(bool ulozeno = true);
     // The rozvod of the path alone.
     void JedenUsek();
     // Section usek_'s path into the calculation; the element shown then.

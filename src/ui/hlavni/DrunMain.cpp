@@ -41,6 +41,7 @@
 #include "io/Protokol.h"
 #include "io/Vysledky.h"
 #include "tools/Pozadavek.h"
+#include "tools/UpravyRozvodu.h"
 #include "ui/dialogy/DruhFrm.h"
 #include "ui/dialogy/ElemDialog.h"
 #include "ui/dialogy/HrPotFrm.h"
@@ -70,7 +71,9 @@
 #include "ui/nastroje/NavrhFrm.h"
 #include "ui/nastroje/PrevFrm.h"
 #include "ui/nastroje/ProjektFrm.h"
+#include "ui/nastroje/PrutokyFrm.h"
 #include "ui/nastroje/RozvodFrm.h"
+#include "ui/nastroje/SestaveniRozvodu.h"
 #include "ui/nastroje/SoucetFrm.h"
 #include "ui/spolecne/Hlaseni.h"
 #include "ui/spolecne/Nastaveni.h"
@@ -88,14 +91,15 @@ int SeznamModel::rowCount(const QModelIndex& parent) const {
 QVariant SeznamModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= var_.cesta.Pocet()) return {};
     const int n = index.row() + 1;
-    const bool sdileny = Dokument && Dokument->MaVetve() && Dokument->Sdileny(n);
+    // Shared: it feeds more rooms than one, in whichever section it is shown.
+    const int napaji = Dokument && Dokument->MaVetve() ? Dokument->NapajiMistnosti(n) : 0;
     QString t = QString::fromStdString(RadekSeznamu(var_.cesta.Prvek(n)));
-    if (!sdileny) return role == Qt::DisplayRole ? QVariant(t) : QVariant();
+    if (napaji < 2) return role == Qt::DisplayRole ? QVariant(t) : QVariant();
     // A shared element: marked, with the rooms it feeds, short enough for a narrow list.
-    const QString mistnosti = PocetMistnosti(Dokument->NapajiMistnosti(n));
+    const QString mistnosti = PocetMistnosti(napaji);
     switch (role) {
     case Qt::DisplayRole:
-        return t + QStringLiteral("   [") + mistnosti + QLatin1Char(']');
+        return t + QStringLiteral("   [napájí ") + mistnosti + QLatin1Char(']');
     case Qt::BackgroundRole:
         return QColor(228, 236, 248);
     case Qt::ToolTipRole: {
@@ -138,11 +142,18 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
         if (dokument_->MaVetve() && !vetvil_) UkazStrom();
         vetvil_ = dokument_->MaVetve();
     });
+    // What a change reached stays in sight until the next change.
     connect(dokument_, &TDokument::Dosazeno, this, [this](int mistnosti) {
-        statusBar()->showMessage(QStringLiteral("Změna se týká ") + PocetMistnosti(mistnosti) +
-                                     QStringLiteral(" rozvodu."),
-                                 8000);
+        dosahZmeny_ = mistnosti > 1 && dokument_->MaVetve()
+                          ? QStringLiteral("Změna se týká ") + PocetMistnosti(mistnosti) +
+                                QStringLiteral(" rozvodu.")
+                          : QString();
+        if (dosahZmeny_.isEmpty())
+            statusBar()->clearMessage();
+        else
+            statusBar()->showMessage(dosahZmeny_);
     });
+    connect(dokument_, &TDokument::Nahrazen, this, [this] { dosahZmeny_.clear(); });
     connect(dokument_, &TDokument::Vybran, this, [this](int n) {
         ZobrazElement(var_.cesta.Aktualni());
         UkazVSeznamu(n);
@@ -187,6 +198,9 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
     // The requirement last used comes back with the next start.
     if (const auto p = PozadavekZTextu(QSettings().value(KlicPozadavku).toString().toStdString()))
         var_.Pozadavek = *p;
+    Pozadavek->Kontext = [this] {
+        return dokument_->MaVetve() ? PopisUseku(dokument_->Usek()) : QString();
+    };
     connect(Pozadavek, &TPozadavekForm::PozadavekZmenen, this, [this] {
         QSettings().setValue(KlicPozadavku, QString::fromStdString(TextPozadavku(var_.Pozadavek)));
         ZobrazPozadavek();
@@ -195,11 +209,9 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
         PrepocitejOd(var_.cesta.Pocet());
     });
     ZadZdroj = new TZadZdrojForm(var_, this);
-    connect(ZadZdroj, &TZadZdrojForm::ZdrojZmenen, this, [this] {
-        const int pred = ZobrazenyPrvek();
+    connect(ZadZdroj, &TZadZdrojForm::ZdrojZmenen, this, [this](const TElementSite& zdroj) {
+        dokument_->ZmenPrvek(1, zdroj, QStringLiteral("Změnit zdroj drunu"));
         ZobrazZdroj();
-        PrepocitejOd(1);
-        ZaznamenejKrok(QStringLiteral("Změnit zdroj drunu"), pred);
     });
     VyberTyp = new TVyberTypForm(this);
     connect(VyberTyp, &TVyberTypForm::TypVybran, this, &THlavniForm::PridatTyp);
@@ -308,6 +320,12 @@ void THlavniForm::VytvorPrikazy() {
          &THlavniForm::ExportCsvItemClick},
         {Prikaz::Projekt, Soubor, "&Projekt...", "Místnosti budovy, jejich cesty a požadavky", K(),
          nullptr, Zadna, false, true, &THlavniForm::ProjektClick},
+        {Prikaz::SestavitZeSouboru, Soubor, "Sestavit rozvod ze &souborů…",
+         "Sestaví rozvod z výpočtů cest (*.DRN) se společným zdrojem", K(), nullptr, Zadna, false,
+         false, &THlavniForm::SestavitZeSouboruClick},
+        {Prikaz::SestavitZProjektu, Soubor, "Sestavit rozvod z p&rojektu…",
+         "Sestaví rozvod z místností projektu a jejich cest", K(), nullptr, Zadna, false, false,
+         &THlavniForm::SestavitZProjektuClick},
         {Prikaz::Konec, Soubor, "&Konec", "Konec|Ukončí program", K(Qt::ALT | Qt::Key_X),
          "application-exit", QStyle::SP_DialogCloseButton, true, true, nullptr},
         {Prikaz::Zpet, Upravy, "Zpět", "Vrátí poslední změnu výpočtu", K(Qt::CTRL | Qt::Key_Z),
@@ -339,6 +357,9 @@ void THlavniForm::VytvorPrikazy() {
         {Prikaz::OdstranitUsek, RozvodM, "&Odstranit úsek...",
          "Odstraní zobrazený úsek se všemi větvemi za ním", K(), nullptr, Zadna, false, false,
          &THlavniForm::OdstranitUsekClick},
+        {Prikaz::Prutoky, RozvodM, "Průtoky podle &místností…",
+         "Nastaví průtoky elementů rozvodu jako součet průtoků místností, které napájejí", K(),
+         nullptr, Zadna, false, true, &THlavniForm::PrutokyClick},
         {Prikaz::Parametry, Nastaveni, "&Parametry", "Parametry programu", K(), nullptr, Zadna,
          false, false, &THlavniForm::ParametryClick},
         {Prikaz::Katalog, Nastaveni, "&Katalog", "Katalog zdrojů drunu a obecných elementů", K(),
@@ -519,6 +540,44 @@ void THlavniForm::KlavesySeznamu() {
     pridatMenu_->setTitle(pridatMenu_->title() + QStringLiteral("\tIns"));
 }
 
+bool THlavniForm::event(QEvent* e) {
+    // A hint passing over a menu does not wipe out what the last change reached.
+    if (e->type() == QEvent::StatusTip && !dosahZmeny_.isEmpty()) return true;
+    return QMainWindow::event(e);
+}
+
+QString THlavniForm::PopisUseku(size_t u) const {
+    const drun::Rozvod& r = dokument_->Rozvod();
+    const Usek& s = r.Useky()[u];
+    const QString id = QString::number(s.Id);
+    if (!s.Mistnost.empty())
+        return QStringLiteral("místnost ") + QString::fromStdString(s.Mistnost) +
+               QStringLiteral(" (úsek ") + id + QLatin1Char(')');
+    std::vector<int> mistnosti;
+    for (size_t v : r.Vetve(u))
+        if (const int m = r.MistnostUseku(v);
+            m >= 0 && std::find(mistnosti.begin(), mistnosti.end(), m) == mistnosti.end())
+            mistnosti.push_back(m);
+    if (mistnosti.empty()) return QStringLiteral("úsek ") + id;
+    return QStringLiteral("úsek ") + id + QStringLiteral(", napájí ") +
+           PocetMistnosti(int(mistnosti.size()));
+}
+
+QString THlavniForm::KontextPrvku(bool pridat) const {
+    if (!dokument_->MaVetve()) return {};
+    const int n = var_.cesta.AktualniCislo();
+    return PopisUseku(pridat ? dokument_->MistoZa(n).first : dokument_->MistoPrvku(n).first);
+}
+
+bool THlavniForm::PovolJmenoMistnosti(size_t u, const QString& jmeno) {
+    const int jiny = UsekMistnosti(dokument_->Rozvod().Useky(), u, jmeno.trimmed().toStdString());
+    if (jiny < 0) return true;
+    return hlaseni().Potvrd(QStringLiteral("Místnost „") + jmeno.trimmed() +
+                            QStringLiteral("“ už napájí úsek ") +
+                            QString::number(dokument_->Rozvod().Useky()[size_t(jiny)].Id) +
+                            QStringLiteral(". Sečíst obě cesty do jedné místnosti?"));
+}
+
 bool THlavniForm::eventFilter(QObject* o, QEvent* e) {
     if (o == AkceEdit && e->type() == QEvent::FocusOut) {
         AkceEditExit();
@@ -529,13 +588,21 @@ bool THlavniForm::eventFilter(QObject* o, QEvent* e) {
 
 void THlavniForm::RegistrujDialog(int typ, TElementDialog* dialog) {
     dialogy_[static_cast<size_t>(typ)] = dialog;
-    connect(dialog, &TElementDialog::ElementZadan, this, [this, dialog](int n) {
-        const int pred = ZobrazenyPrvek();
-        const QString krok = dialog->Pridat() ? QStringLiteral("Přidat element ")
-                                              : QStringLiteral("Změnit element ");
-        PrepocitejOd(n);
-        ZaznamenejKrok(krok + QString::number(n), pred);
+    connect(dialog, &TElementDialog::ElementZadan, this, [this, dialog](const TElementSite& e) {
+        const int n = var_.cesta.AktualniCislo();
+        if (dialog->Pridat())
+            dokument_->VlozZa(n, e, QStringLiteral("Přidat element ") + QString::number(n + 1),
+                              e.Typ() != TypMistnost && DoPokracovani(n));
+        else
+            dokument_->ZmenPrvek(n, e, QStringLiteral("Změnit element ") + QString::number(n));
     });
+    dialog->Kontext = [this, dialog] { return KontextPrvku(dialog->Pridat()); };
+    if (auto* m = qobject_cast<TMistnostForm*>(dialog)) {
+        m->NovaBezJmena = [this] { return dokument_->MaVetve(); };
+        m->PovolJmeno = [this](const QString& jmeno) {
+            return !dokument_->MaVetve() || PovolJmenoMistnosti(dokument_->Usek(), jmeno);
+        };
+    }
     if (QAction* a = PridatAkce(typ)) a->setEnabled(true);
     VyberTyp->PovolTyp(typ, true);
     AktualizujMistnost();
@@ -587,6 +654,34 @@ void THlavniForm::NovyVypocet() {
     dokument_->Novy(ulozeno || Ulozeno());
 }
 
+void THlavniForm::SestavitZeSouboruClick() {
+    if (!PustitPrace(QStringLiteral("Výpočet není uložen. Skutečně nový výpočet?"))) return;
+    const QStringList s = QFileDialog::getOpenFileNames(
+        this, QStringLiteral("Sestavit rozvod ze souborů"), SlozkaVypoctu(),
+        QStringLiteral("Datové soubory DRUN (*.DRN);;Všechny soubory (*.*)"));
+    if (s.isEmpty()) return;
+    ZapamatujSlozku(s.constFirst());
+    if (const QString chyba = SestavDokumentZeSouboru(*dokument_, s); !chyba.isEmpty())
+        hlaseni().Chyba(chyba);
+}
+
+void THlavniForm::SestavitZProjektuClick() {
+    if (!PustitPrace(QStringLiteral("Výpočet není uložen. Skutečně nový výpočet?"))) return;
+    const QString s = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Sestavit rozvod z projektu"), SlozkaVypoctu(),
+        QStringLiteral("Projekty DRUN (*.DRP);;Všechny soubory (*.*)"));
+    if (s.isEmpty()) return;
+    ZapamatujSlozku(s);
+    if (const QString chyba = SestavDokumentZProjektu(*dokument_, s); !chyba.isEmpty())
+        hlaseni().Chyba(chyba);
+}
+
+void THlavniForm::PrutokyClick() {
+    TPrutokyForm d(*dokument_, this);
+    d.FormShow();
+    d.exec();
+}
+
 void THlavniForm::ZmenElem() {
     const int ulozenyAktualni = var_.cesta.AktualniCislo();
     const int typ = var_.cesta.Aktualni().Typ();
@@ -614,12 +709,13 @@ void THlavniForm::VypustitElementClick() {
         otazka += QStringLiteral(" ze sdíleného úseku (napájí ") +
                   PocetMistnosti(dokument_->NapajiMistnosti(n)) + QLatin1Char(')');
     if (!hlaseni().Potvrd(otazka + QStringLiteral("?"))) return;
-    var_.cesta.VypustElement(n);
-    PrepocitejOd(n - 1);
-    ZaznamenejKrok(QStringLiteral("Vypustit element ") + QString::number(n), n);
+    dokument_->VypustPrvek(n, QStringLiteral("Vypustit element ") + QString::number(n));
 }
 
 void THlavniForm::PridatElemBtnClick() {
+    const QString k = KontextPrvku(true);
+    VyberTyp->setWindowTitle(QStringLiteral("Přidat element - vyber typ") +
+                             (k.isEmpty() ? QString() : QStringLiteral(" – ") + k));
     VyberTyp->show();
     VyberTyp->raise();
     VyberTyp->activateWindow();
@@ -692,8 +788,7 @@ void THlavniForm::NapovedaClick() {
 
 void THlavniForm::AkceEditExit() {
     // Akce is part of the file: a new text is a step of the history.
-    var_.Akce = PrvnichZnaku(AkceEdit->text().toStdString(), MaxDelkaAkce);
-    ZaznamenejKrok(QStringLiteral("Změnit akci"), ZobrazenyPrvek());
+    dokument_->ZmenAkci(AkceEdit->text().toStdString());
 }
 
 void THlavniForm::AktualizujMistnost() {
@@ -963,6 +1058,22 @@ void THlavniForm::NovaVetevClick() {
     SeznamElemListBox->setFocus();
 }
 
+bool THlavniForm::DoPokracovani(int n) {
+    // Behind a branch point the user says where: before every branch, or only
+    // into what goes on in the path shown.
+    if (!dokument_->JeOdbocnyBod(n) ||
+        (n == var_.cesta.Pocet() && dokument_->MistoZa(n).second == 0))
+        return false;
+    const auto [u, k] = dokument_->MistoPrvku(n);
+    return !hlaseni().Potvrd(
+        QStringLiteral("Za elementem %1 odbočují větve. Vložit nový element do úseku %2 před "
+                       "odbočky, do cesty všech %3? (Ne: jen do pokračování zobrazené cesty za "
+                       "odbočkami.)")
+            .arg(n)
+            .arg(dokument_->Rozvod().Useky()[u].Id)
+            .arg(PocetMistnosti(dokument_->Rozvod().NapajeneMistnosti(u, k))));
+}
+
 void THlavniForm::PrejmenovatUsekClick() {
     const size_t u = dokument_->Usek();
     const Usek& s = dokument_->Rozvod().Useky()[u];
@@ -975,7 +1086,7 @@ void THlavniForm::PrejmenovatUsekClick() {
     const auto jmeno = hlaseni().ZadejText(QStringLiteral("Jméno místnosti úseku ") +
                                                QString::number(s.Id) + QLatin1Char(':'),
                                            QString::fromStdString(s.Mistnost));
-    if (!jmeno) return;
+    if (!jmeno || !PovolJmenoMistnosti(u, *jmeno)) return;
     if (const QString c = dokument_->PrejmenujUsek(u, *jmeno); !c.isEmpty()) hlaseni().Chyba(c);
 }
 

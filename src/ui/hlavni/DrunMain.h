@@ -74,6 +74,8 @@ enum class Prikaz {
     ExportPdf,
     ExportCsv,
     Projekt,
+    SestavitZeSouboru,
+    SestavitZProjektu,
     Konec,
     Zpet,
     Znovu,
@@ -86,6 +88,7 @@ enum class Prikaz {
     PrejmenovatUsek,
     KopirovatUsek,
     OdstranitUsek,
+    Prutoky,
     Parametry,
     Katalog,
     PrevodLx,
@@ -182,6 +185,10 @@ class THlavniForm : public QMainWindow {
     void KopirovatUsekClick();
     void OdstranitUsekClick();
     void UlozitCestuClick();
+    // A rozvod from calculation files or a project, as a new document.
+    void SestavitZeSouboruClick();
+    void SestavitZProjektuClick();
+    void PrutokyClick();
     // Prints the protocol on a set-up printer; false (after the message) on failure.
     bool TiskProtokolu(QPrinter& tiskarna);
     // Handing the results over: the clipboard, PDF and CSV.
@@ -201,8 +208,19 @@ class THlavniForm : public QMainWindow {
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
+    bool event(QEvent* e) override;
 
   private:
+    // Section u as a window names what it acts on: its room, or the rooms it feeds.
+    QString PopisUseku(size_t u) const;
+    // What an element dialog acts on: the section of the current element (pridat: of the
+    // element behind it); "" for a plain calculation.
+    QString KontextPrvku(bool pridat) const;
+    // A room name another section already ends in is taken only when the user says so.
+    bool PovolJmenoMistnosti(size_t u, const QString& jmeno);
+    // Whether a new element behind path element n goes only into the continuation of the
+    // path shown (asked at a branch point).
+    bool DoPokracovani(int n);
     void VytvorPrikazy();
     void PotvrdAkci();
     QWidget* VytvorPanely();
@@ -256,5 +274,6 @@ class THlavniForm : public QMainWindow {
     TStromRozvodu* Strom;
     TNavrhForm* Navrh;
     bool vetvil_ = false; // the document shown last had branches
+    QString dosahZmeny_;  // what the last change reached, kept in the status bar
     TKatalogForm* KatalogForm;
 };

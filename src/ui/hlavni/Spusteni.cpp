@@ -92,8 +92,12 @@ QString PouzitiDrun() {
     return QStringLiteral("Použití: drun [SOUBOR.DRN]\n"
                           "         drun --pdf VÝSTUP.pdf [--pozadavek …] [--stranka 25…100] "
                           "[--datum TEXT] SOUBOR.DRN\n"
+                          "         drun --zprava VÝSTUP.pdf (--rozvod ROZVOD.DRR | --projekt "
+                          "PROJEKT.DRP) [--datum TEXT]\n"
                           "Výpočet drunu ve VZT zařízení; se zadaným souborem ho rovnou otevře.\n"
                           "  --pdf VÝSTUP.pdf  uloží protokol souboru do PDF bez okna\n"
+                          "  --zprava VÝSTUP.pdf  uloží zprávu o rozvodu nebo projektu do PDF "
+                          "bez okna\n"
                           "  -h, --help        vypíše tuto nápovědu\n"
                           "  -v, --version     vypíše verzi programu\n");
 }

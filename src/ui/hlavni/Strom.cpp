@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QTreeWidget>
-#include <map>
+#include <unordered_map>
 
 #include "io/RozvodSoubor.h"
 #include "ui/hlavni/Dokument.h"
@@ -26,6 +26,28 @@ QIcon CervenaZnacka() {
     return QIcon(p);
 }
 
+// An item asks the tree for what it shows when the view paints it: the texts
+// and marks of many thousand sections cost nothing until they are seen. Its
+// section and Id are those it was built for, so that a changed structure is
+// told from changed texts.
+class PolozkaUseku : public QTreeWidgetItem {
+  public:
+    PolozkaUseku(const TStromRozvodu& strom, size_t u, int id)
+        : QTreeWidgetItem(UserType), strom_(strom), u_(u), id_(id) {}
+    QVariant data(int sloupec, int role) const override {
+        if (sloupec != 0) return QTreeWidgetItem::data(sloupec, role);
+        if (role == RoleUseku) return qulonglong(u_);
+        if (role == RoleId) return id_;
+        const QVariant v = strom_.DataUseku(u_, role);
+        return v.isValid() ? v : QTreeWidgetItem::data(sloupec, role);
+    }
+
+  private:
+    const TStromRozvodu& strom_;
+    size_t u_;
+    int id_;
+};
+
 } // namespace
 
 QString PocetMistnosti(int n) {
@@ -34,7 +56,7 @@ QString PocetMistnosti(int n) {
 }
 
 TStromRozvodu::TStromRozvodu(TDokument& dokument, QWidget* rodic)
-    : QDockWidget(QStringLiteral("Rozvod"), rodic), dokument_(dokument) {
+    : QDockWidget(QStringLiteral("Rozvod"), rodic), dokument_(dokument), cervena_(CervenaZnacka()) {
     setObjectName(QStringLiteral("StromRozvodu"));
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     Strom = new QTreeWidget(this);
@@ -42,6 +64,8 @@ TStromRozvodu::TStromRozvodu(TDokument& dokument, QWidget* rodic)
     Strom->setHeaderHidden(true);
     Strom->setColumnCount(1);
     Strom->setMinimumWidth(150);
+    // Rows of one height: the view lays out a wide rozvod without asking every row.
+    Strom->setUniformRowHeights(true);
     setWidget(Strom);
     toggleViewAction()->setText(QStringLiteral("&Strom rozvodu"));
     toggleViewAction()->setStatusTip(QStringLiteral("Zobrazí nebo skryje úseky rozvodu"));
@@ -52,67 +76,81 @@ TStromRozvodu::TStromRozvodu(TDokument& dokument, QWidget* rodic)
 }
 
 QTreeWidgetItem* TStromRozvodu::Polozka(size_t u) const {
-    for (QTreeWidgetItemIterator it(Strom); *it; ++it)
-        if ((*it)->data(0, RoleUseku).toULongLong() == u) return *it;
-    return nullptr;
+    return u < polozky_.size() ? polozky_[u] : nullptr;
+}
+
+QVariant TStromRozvodu::DataUseku(size_t u, int role) const {
+    const Rozvod& r = dokument_.Rozvod();
+    if (u >= r.Useky().size()) return {};
+    const Usek& s = r.Useky()[u];
+    const int m = r.MistnostUseku(u);
+    const bool znamy = m >= 0 && size_t(m) < stavy_.size();
+    const bool vyhovi = !znamy || stavy_[size_t(m)] == StavMistnosti::Vyhovi;
+    switch (role) {
+    case Qt::DisplayRole: {
+        QString text = QStringLiteral("úsek ") + QString::number(s.Id);
+        if (!s.Mistnost.empty()) text += QStringLiteral(": ") + QString::fromStdString(s.Mistnost);
+        return text;
+    }
+    case Qt::ToolTipRole: {
+        QString tip = s.Rodic == 0 ? QStringLiteral("Úsek se zdrojem")
+                                   : QStringLiteral("Odbočuje za elementem %1 úseku %2")
+                                         .arg(s.ZaElementem)
+                                         .arg(s.Rodic);
+        if (znamy)
+            tip += QStringLiteral("; místnost ") + QString::fromUtf8(TextStavu(stavy_[size_t(m)]));
+        return tip;
+    }
+    case Qt::DecorationRole:
+        return vyhovi ? QVariant() : QVariant(cervena_);
+    case Qt::ForegroundRole:
+        return vyhovi ? QVariant() : QVariant(QBrush(QColor(200, 0, 0)));
+    default:
+        return {};
+    }
 }
 
 void TStromRozvodu::Obnov() {
     if (isHidden()) return; // filled as it comes out
     const Rozvod& r = dokument_.Rozvod();
     const PrehledRozvodu p = SpoctiPrehledRozvodu(r);
+    stavy_.clear();
+    for (const PrehledMistnosti& m : p.Prehled.Mistnosti)
+        stavy_.push_back(m.Stav);
     const size_t n = r.Useky().size();
     // The items as they are when only texts and marks change: a choice made in the tree
     // is not pulled from under the tree's own signal.
-    std::vector<QTreeWidgetItem*> polozky;
-    for (QTreeWidgetItemIterator it(Strom); *it; ++it)
-        polozky.push_back(*it);
-    bool stejne = polozky.size() == n;
+    bool stejne = polozky_.size() == n;
     for (size_t u = 0; stejne && u < n; ++u) {
-        const QTreeWidgetItem* rodic = polozky[u]->parent();
-        stejne = polozky[u]->data(0, RoleUseku).toULongLong() == u &&
-                 (rodic ? rodic->data(0, RoleId).toInt() : 0) == r.Useky()[u].Rodic &&
-                 polozky[u]->data(0, RoleId).toInt() == r.Useky()[u].Id;
+        const QTreeWidgetItem* rodic = polozky_[u]->parent();
+        stejne = (rodic ? rodic->data(0, RoleId).toInt() : 0) == r.Useky()[u].Rodic &&
+                 polozky_[u]->data(0, RoleId).toInt() == r.Useky()[u].Id;
     }
     plni_ = true;
     if (!stejne) {
         Strom->clear();
-        polozky.clear();
-        std::map<int, QTreeWidgetItem*> podleId;
+        polozky_.assign(n, nullptr);
+        // Built apart and put in at once: the view takes in the whole tree in one step.
+        std::unordered_map<int, size_t> podleId;
+        std::vector<QList<QTreeWidgetItem*>> deti(n);
+        QList<QTreeWidgetItem*> koreny;
         for (size_t u = 0; u < n; ++u) {
             const Usek& s = r.Useky()[u];
+            auto* i = new PolozkaUseku(*this, u, s.Id);
+            polozky_[u] = i;
             const auto rodic = podleId.find(s.Rodic);
-            auto* i = rodic == podleId.end() ? new QTreeWidgetItem(Strom)
-                                             : new QTreeWidgetItem(rodic->second);
-            i->setData(0, RoleUseku, qulonglong(u));
-            i->setData(0, RoleId, s.Id);
-            podleId[s.Id] = i;
-            polozky.push_back(i);
+            (rodic == podleId.end() ? koreny : deti[rodic->second]).append(i);
+            podleId[s.Id] = u;
         }
+        for (size_t u = 0; u < n; ++u)
+            if (!deti[u].isEmpty()) polozky_[u]->addChildren(deti[u]);
+        Strom->addTopLevelItems(koreny);
         Strom->expandAll();
+    } else {
+        // The items ask for their texts and marks anew as they are painted.
+        Strom->viewport()->update();
     }
-    const QIcon cervena = CervenaZnacka();
-    for (size_t u = 0; u < n; ++u) {
-        const Usek& s = r.Useky()[u];
-        QTreeWidgetItem* i = polozky[u];
-        QString text = QStringLiteral("úsek ") + QString::number(s.Id);
-        if (!s.Mistnost.empty()) text += QStringLiteral(": ") + QString::fromStdString(s.Mistnost);
-        i->setText(0, text);
-        QString tip = s.Rodic == 0 ? QStringLiteral("Úsek se zdrojem")
-                                   : QStringLiteral("Odbočuje za elementem %1 úseku %2")
-                                         .arg(s.ZaElementem)
-                                         .arg(s.Rodic);
-        bool vyhovi = true;
-        if (const int m = r.MistnostUseku(u); m >= 0 && size_t(m) < p.Prehled.Mistnosti.size()) {
-            const StavMistnosti stav = p.Prehled.Mistnosti[size_t(m)].Stav;
-            tip += QStringLiteral("; místnost ") + QString::fromUtf8(TextStavu(stav));
-            vyhovi = stav == StavMistnosti::Vyhovi;
-        }
-        i->setIcon(0, vyhovi ? QIcon() : cervena);
-        i->setForeground(0, vyhovi ? Strom->palette().text() : QBrush(QColor(200, 0, 0)));
-        i->setToolTip(0, tip);
-    }
-    if (dokument_.Usek() < n && Strom->currentItem() != polozky[dokument_.Usek()])
-        Strom->setCurrentItem(polozky[dokument_.Usek()]);
+    if (dokument_.Usek() < n && Strom->currentItem() != polozky_[dokument_.Usek()])
+        Strom->setCurrentItem(polozky_[dokument_.Usek()]);
     plni_ = false;
 }

@@ -689,38 +689,28 @@ void TNavrhForm::VlozZaPozici(const QString& krok, const std::function<void(Drun
                               const std::string& chyba) {
     DrunVar& var = dokument_.Var();
     const int k = pozice_;
-    if (const auto m = MistoVRozvodu()) {
-        const int id = dokument_.Rozvod().Useky()[m->first].Id;
-        if (const std::string c = ChybaNavrhuRozvodu(dokument_.Rozvod(), id, m->second);
-            !c.empty()) {
-            hlaseni().Chyba(QString::fromStdString(c));
-            return;
-        }
-        // Made as the path would make it, on a copy; the rozvod puts it into
-        // the section, for every room fed there.
-        DrunVar kopie = var;
-        kopie.cesta.NajdiElement(k);
-        if (!ZadejElement(kopie, true, zapis, vypocet)) {
-            hlaseni().Chyba(QString::fromStdString(chyba));
-            return;
-        }
-        var.vstupy = kopie.vstupy;
-        dokument_.VlozDoUseku(m->first, m->second, kopie.cesta.Aktualni(),
-                              krok + QString::fromStdString(Misto(id, m->second)));
-        return;
-    }
+    const auto m = MistoVRozvodu();
+    const int id = m ? dokument_.Rozvod().Useky()[m->first].Id : 0;
     // The path may have changed since the list was made.
-    if (const std::string c = ChybaNavrhu(var.cesta, k, var.Pozadavek); !c.empty()) {
+    if (const std::string c = m ? ChybaNavrhuRozvodu(dokument_.Rozvod(), id, m->second)
+                                : ChybaNavrhu(var.cesta, k, var.Pozadavek);
+        !c.empty()) {
         hlaseni().Chyba(QString::fromStdString(c));
         return;
     }
-    const int pred = dokument_.ZobrazenyPrvek();
-    var.cesta.NajdiElement(k);
-    if (!ZadejElement(var, true, zapis, vypocet)) {
-        var.cesta.NajdiElement(pred);
+    // Made as the dialog would make it behind element k; the document puts it
+    // there, in a rozvod for every room fed there.
+    DrunVar kopie = var;
+    kopie.cesta.NajdiElement(k);
+    const std::optional<TElementSite> e = PopisElementu(kopie, true, zapis, vypocet);
+    if (!e) {
         hlaseni().Chyba(QString::fromStdString(chyba));
         return;
     }
-    dokument_.PrepocitejOd(k + 1);
-    dokument_.ZaznamenejKrok(krok + QString::number(k), pred);
+    var.vstupy = kopie.vstupy;
+    if (m)
+        dokument_.VlozDoUseku(m->first, m->second, *e,
+                              krok + QString::fromStdString(Misto(id, m->second)));
+    else
+        dokument_.VlozZa(k, *e, krok + QString::number(k));
 }

@@ -1,5 +1,6 @@
 #include "ui/nastroje/ProjektFrm.h"
 
+#include <QApplication>
 #include <QChart>
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -13,18 +14,21 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QSortFilterProxyModel>
 #include <QStyle>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <limits>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
 #include "core/Soubory.h"
 #include "io/Kodovani.h"
 #include "io/Protokol.h"
+#include "io/Zprava.h"
 #include "tools/Pozadavek.h"
 #include "ui/dialogy/PozadFrm.h"
 #include "ui/dialogy/TextHodnoty.h"
@@ -37,35 +41,15 @@
 #include "ui/tisk/Export.h"
 #include "ui/tisk/GrafPrvky.h"
 #include "ui/tisk/Tisk.h"
+#include "ui/tisk/Zprava.h"
 
 using namespace drun;
 
 namespace {
 
-constexpr int RoleMistnosti = Qt::UserRole;
-constexpr int RoleKlice = Qt::UserRole + 1;
+constexpr int RoleKlice = TModelMistnosti::RoleKlice;
 const QColor BarvaChyby(190, 0, 0);
 const QString FiltrProjektu = QStringLiteral("Projekty DRUN (*.DRP)");
-
-// Sorts by its number where it has one, else by its text.
-class Polozka : public QTableWidgetItem {
-  public:
-    explicit Polozka(const QString& text) : QTableWidgetItem(text) {}
-    bool operator<(const QTableWidgetItem& o) const override {
-        const QVariant a = data(RoleKlice), b = o.data(RoleKlice);
-        if (a.isValid() && b.isValid()) return a.toDouble() < b.toDouble();
-        return text().localeAwareCompare(o.text()) < 0;
-    }
-};
-
-Polozka* Bunka(const std::string& text, std::optional<double> klic = std::nullopt) {
-    auto* b = new Polozka(QString::fromStdString(text));
-    if (klic) {
-        b->setData(RoleKlice, *klic);
-        b->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
-    return b;
-}
 
 // A room's name as the file can hold it, or the reason why not.
 // A name is what the project file can hold: the file's own rule.
@@ -79,14 +63,115 @@ QString ChybaNazvu(const QString& nazev) {
 
 } // namespace
 
-QTableWidget* TabulkaMistnosti(QWidget* rodic) {
+TModelMistnosti::TModelMistnosti(QObject* rodic) : QAbstractTableModel(rodic) {}
+
+void TModelMistnosti::Nastav(const drun::Projekt& p, const PrehledProjektu& pr) {
     using F = TProjektForm;
-    auto* t = new QTableWidget(0, F::PocetSloupcu, rodic);
-    t->setHorizontalHeaderLabels({QStringLiteral("Místnost"), QStringLiteral("Cest"),
-                                  QStringLiteral("L(A)"), QStringLiteral("NR"),
-                                  QStringLiteral("NC"), QStringLiteral("Požadavek"),
-                                  QStringLiteral("Pásmo"), QStringLiteral("Rezerva"),
-                                  QStringLiteral("Nejhlasitější cesta"), QStringLiteral("Stav")});
+    beginResetModel();
+    radky_.clear();
+    radky_.reserve(p.Mistnosti.size());
+    constexpr double Nahore = -std::numeric_limits<double>::infinity();
+    constexpr double Dole = std::numeric_limits<double>::infinity();
+    const auto pole = RadkyPrehledu(p, pr);
+    for (size_t i = 0; i < p.Mistnosti.size(); ++i) {
+        const PrehledMistnosti& r = pr.Mistnosti[i];
+        const bool chyba = r.Stav == StavMistnosti::Chyba;
+        Radek& radek = radky_.emplace_back();
+        radek.Stav = r.Stav;
+        for (int s = 0; s < F::PocetSloupcu; ++s)
+            radek.Text[size_t(s)] = QString::fromStdString(pole[i + 1][size_t(s)]);
+        const Spectrum& soucet = r.Soucet.Soucet;
+        // Unreadable rooms first, rooms without a requirement last.
+        radek.Klic[F::SloupecCest] = static_cast<double>(p.Mistnosti[i].Cesty.size());
+        radek.Klic[F::SloupecLA] = chyba ? Nahore : soucet[LA];
+        radek.Klic[F::SloupecNR] = chyba ? Nahore : r.Soucet.NR.N;
+        radek.Klic[F::SloupecPasmo] = r.Pasmo < 0 ? Dole : r.Pasmo;
+        radek.Klic[F::SloupecRezerva] = chyba ? Nahore : r.Pasmo < 0 ? Dole : r.Rezerva;
+        if (chyba) {
+            radek.Text[F::SloupecStav] =
+                QStringLiteral("chyba: ") + QString::fromStdString(r.Zprava);
+            radek.Tip = QString::fromStdString(r.Cesta + ": " + r.Zprava);
+        }
+    }
+    zvyraznena_ = -1;
+    endResetModel();
+}
+
+void TModelMistnosti::Zvyrazni(int mistnost, const QString& tip) {
+    const int byla = std::exchange(zvyraznena_, mistnost);
+    tipZvyraznene_ = tip;
+    for (int m : {byla, mistnost})
+        if (m >= 0 && m < rowCount())
+            emit dataChanged(index(m, TProjektForm::SloupecNazev),
+                             index(m, TProjektForm::SloupecNazev));
+}
+
+int TModelMistnosti::rowCount(const QModelIndex& rodic) const {
+    return rodic.isValid() ? 0 : static_cast<int>(radky_.size());
+}
+
+int TModelMistnosti::columnCount(const QModelIndex& rodic) const {
+    return rodic.isValid() ? 0 : TProjektForm::PocetSloupcu;
+}
+
+QVariant TModelMistnosti::data(const QModelIndex& i, int role) const {
+    using F = TProjektForm;
+    if (!i.isValid() || i.row() >= rowCount()) return {};
+    const Radek& r = radky_[size_t(i.row())];
+    const int s = i.column();
+    const bool cislo = r.Klic[size_t(s)].has_value();
+    const bool spatne = r.Stav != StavMistnosti::Vyhovi;
+    switch (role) {
+    case Qt::DisplayRole:
+        return r.Text[size_t(s)];
+    case RoleKlice:
+        return cislo ? QVariant(*r.Klic[size_t(s)]) : QVariant(r.Text[size_t(s)]);
+    case Qt::TextAlignmentRole:
+        return cislo ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+    case Qt::ForegroundRole:
+        if (s == F::SloupecStav && spatne)
+            return r.Stav == StavMistnosti::Chyba ? BarvaChyby : BarvaPrekroceni;
+        if (s == F::SloupecRezerva && spatne) return BarvaPrekroceni;
+        return {};
+    case Qt::FontRole:
+        if ((s == F::SloupecStav && spatne) || (s == F::SloupecNazev && i.row() == zvyraznena_)) {
+            QFont f;
+            f.setBold(true);
+            return f;
+        }
+        return {};
+    case Qt::DecorationRole:
+        if (s == F::SloupecStav && r.Stav == StavMistnosti::Chyba)
+            return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+        return {};
+    case Qt::ToolTipRole:
+        if (s == F::SloupecStav && !r.Tip.isEmpty()) return r.Tip;
+        if (s == F::SloupecNazev && i.row() == zvyraznena_) return tipZvyraznene_;
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant TModelMistnosti::headerData(int sekce, Qt::Orientation o, int role) const {
+    if (o != Qt::Horizontal || role != Qt::DisplayRole || sekce < 0 ||
+        sekce >= TProjektForm::PocetSloupcu)
+        return {};
+    static const char* const Nazvy[] = {"Místnost", "Cest",    "L(A)",
+                                        "NR",       "NC",      "Požadavek",
+                                        "Pásmo",    "Rezerva", "Nejhlasitější cesta",
+                                        "Stav"};
+    return QString::fromUtf8(Nazvy[sekce]);
+}
+
+QTableView* TabulkaMistnosti(QWidget* rodic) {
+    using F = TProjektForm;
+    auto* t = new QTableView(rodic);
+    auto* razeni = new QSortFilterProxyModel(t);
+    razeni->setSourceModel(new TModelMistnosti(t));
+    razeni->setSortRole(RoleKlice);
+    razeni->setSortLocaleAware(true);
+    t->setModel(razeni);
     t->verticalHeader()->hide();
     // Compact rows show more rooms of a large building.
     t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
@@ -95,7 +180,7 @@ QTableWidget* TabulkaMistnosti(QWidget* rodic) {
     t->setSelectionMode(QAbstractItemView::SingleSelection);
     t->setWordWrap(false);
     t->setSortingEnabled(true);
-    t->horizontalHeader()->setSortIndicator(F::SloupecRezerva, Qt::AscendingOrder);
+    t->sortByColumn(F::SloupecRezerva, Qt::AscendingOrder);
     t->horizontalHeader()->setStretchLastSection(true);
     const int sirky[] = {170, 44, 56, 56, 56, 170, 60, 76, 190};
     for (int i = 0; i < F::SloupecStav; ++i)
@@ -103,69 +188,38 @@ QTableWidget* TabulkaMistnosti(QWidget* rodic) {
     return t;
 }
 
-void ZobrazPrehled(QTableWidget* t, const drun::Projekt& p, const PrehledProjektu& pr) {
-    using F = TProjektForm;
-    t->setSortingEnabled(false);
-    t->clearContents();
-    t->setRowCount(static_cast<int>(p.Mistnosti.size()));
-    constexpr double Nahore = -std::numeric_limits<double>::infinity();
-    constexpr double Dole = std::numeric_limits<double>::infinity();
-    const auto radky = RadkyPrehledu(p, pr);
-    for (size_t i = 0; i < p.Mistnosti.size(); ++i) {
-        const auto& pole = radky[i + 1];
-        const PrehledMistnosti& r = pr.Mistnosti[i];
-        const bool chyba = r.Stav == StavMistnosti::Chyba;
-        const int radek = static_cast<int>(i);
-        auto* nazev = Bunka(pole[F::SloupecNazev]);
-        nazev->setData(RoleMistnosti, radek);
-        t->setItem(radek, F::SloupecNazev, nazev);
-        t->setItem(radek, F::SloupecCest,
-                   Bunka(pole[F::SloupecCest], static_cast<double>(p.Mistnosti[i].Cesty.size())));
-        const Spectrum& s = r.Soucet.Soucet;
-        t->setItem(radek, F::SloupecLA, Bunka(pole[F::SloupecLA], chyba ? Nahore : s[LA]));
-        t->setItem(radek, F::SloupecNR, Bunka(pole[F::SloupecNR], chyba ? Nahore : r.Soucet.NR.N));
-        t->setItem(radek, F::SloupecNC, Bunka(pole[F::SloupecNC]));
-        t->setItem(radek, F::SloupecPozadavek, Bunka(pole[F::SloupecPozadavek]));
-        t->setItem(radek, F::SloupecPasmo,
-                   Bunka(pole[F::SloupecPasmo], r.Pasmo < 0 ? Dole : r.Pasmo));
-        // Unreadable rooms first, rooms without a requirement last.
-        t->setItem(radek, F::SloupecRezerva,
-                   Bunka(pole[F::SloupecRezerva], chyba         ? Nahore
-                                                  : r.Pasmo < 0 ? Dole
-                                                                : r.Rezerva));
-        t->setItem(radek, F::SloupecCesta, Bunka(pole[F::SloupecCesta]));
-        auto* stav = Bunka(pole[F::SloupecStav]);
-        if (r.Stav != StavMistnosti::Vyhovi) {
-            stav->setForeground(chyba ? BarvaChyby : BarvaPrekroceni);
-            QFont f = stav->font();
-            f.setBold(true);
-            stav->setFont(f);
-            t->item(radek, F::SloupecRezerva)->setForeground(BarvaPrekroceni);
-        }
-        if (chyba) {
-            stav->setIcon(t->style()->standardIcon(QStyle::SP_MessageBoxWarning));
-            stav->setText(QStringLiteral("chyba: ") + QString::fromStdString(r.Zprava));
-            stav->setToolTip(QString::fromStdString(r.Cesta + ": " + r.Zprava));
-        }
-        t->setItem(radek, F::SloupecStav, stav);
-    }
-    t->setSortingEnabled(true);
+TModelMistnosti* ModelMistnosti(const QTableView* t) {
+    return static_cast<TModelMistnosti*>(
+        static_cast<QSortFilterProxyModel*>(t->model())->sourceModel());
 }
 
-int MistnostRadku(const QTableWidget* t, int radek) {
-    const QTableWidgetItem* i = t->item(radek, TProjektForm::SloupecNazev);
-    return i ? i->data(RoleMistnosti).toInt() : -1;
+void ZobrazPrehled(QTableView* t, const drun::Projekt& p, const PrehledProjektu& pr) {
+    ModelMistnosti(t)->Nastav(p, pr);
 }
 
-int RadekMistnosti(const QTableWidget* t, int mistnost) {
-    for (int r = 0; r < t->rowCount(); ++r)
-        if (MistnostRadku(t, r) == mistnost) return r;
-    return -1;
+int MistnostRadku(const QTableView* t, int radek) {
+    const auto* razeni = static_cast<QSortFilterProxyModel*>(t->model());
+    const QModelIndex i = razeni->mapToSource(razeni->index(radek, 0));
+    return i.isValid() ? i.row() : -1;
 }
 
-int VybranaMistnost(const QTableWidget* t) {
-    const QList<QTableWidgetItem*> v = t->selectedItems();
-    return v.isEmpty() ? -1 : MistnostRadku(t, v.front()->row());
+int RadekMistnosti(const QTableView* t, int mistnost) {
+    const auto* razeni = static_cast<QSortFilterProxyModel*>(t->model());
+    const QModelIndex i = razeni->mapFromSource(razeni->sourceModel()->index(mistnost, 0));
+    return i.isValid() ? i.row() : -1;
+}
+
+int VybranaMistnost(const QTableView* t) {
+    const QModelIndexList v = t->selectionModel()->selectedRows();
+    return v.isEmpty() ? -1 : MistnostRadku(t, v.front().row());
+}
+
+void VyberMistnost(QTableView* t, int mistnost) {
+    const int r = RadekMistnosti(t, mistnost);
+    if (r >= 0)
+        t->selectRow(r);
+    else
+        t->clearSelection();
 }
 
 TProjektForm::TProjektForm(TDokument& dokument, QWidget* rodic)
@@ -174,12 +228,13 @@ TProjektForm::TProjektForm(TDokument& dokument, QWidget* rodic)
     NastavHint(MistnostiListBox,
                QStringLiteral("Místnosti projektu|Místnosti s jejich součtem a požadavkem; "
                               "dvojklik otevře součet cest místnosti"));
-    connect(MistnostiListBox, &QTableWidget::itemSelectionChanged, this, [this] {
-        ZobrazCesty();
-        PovolTlacitka();
-    });
-    connect(MistnostiListBox, &QTableWidget::cellDoubleClicked, this,
-            [this](int radek, int) { OtevriMistnost(MistnostRadku(radek)); });
+    connect(MistnostiListBox->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] {
+                ZobrazCesty();
+                PovolTlacitka();
+            });
+    connect(MistnostiListBox, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& i) { OtevriMistnost(MistnostRadku(i.row())); });
 
     CestyListBox = new QListWidget(this);
     CestyListBox->setMaximumHeight(130);
@@ -224,6 +279,10 @@ TProjektForm::TProjektForm(TDokument& dokument, QWidget* rodic)
     PdfBtn = Tlacitko(this, QStringLiteral("Export do PDF..."),
                       QStringLiteral("Uloží přehled a součet každé místnosti jako dokument PDF"),
                       &TProjektForm::PdfBtnClick);
+    ZpravaBtn = Tlacitko(this, QStringLiteral("Zpráva do PDF…"),
+                         QStringLiteral("Uloží zprávu o projektu pro klienta: souhrn místností, "
+                                        "jejich spektra a grafy a tabulku elementů každé cesty"),
+                         &TProjektForm::ZpravaBtnClick);
     CsvBtn = Tlacitko(this, QStringLiteral("Export do CSV..."),
                       QStringLiteral("Uloží tabulku místností pro tabulkový procesor"),
                       &TProjektForm::CsvBtnClick);
@@ -245,7 +304,7 @@ TProjektForm::TProjektForm(TDokument& dokument, QWidget* rodic)
         {PridatMistnostBtn, PrejmenovatBtn, OdebratMistnostBtn, PozadavekBtn},
         {PridatCestyBtn, OdebratCestuBtn},
         {ObnovitBtn},
-        {PdfBtn, CsvBtn}};
+        {PdfBtn, ZpravaBtn, CsvBtn}};
     for (const auto& skupina : skupiny) {
         if (tlacitka->count() > 0) tlacitka->addSpacing(12);
         for (QPushButton* b : skupina)
@@ -278,11 +337,7 @@ int TProjektForm::VybranaMistnost() const {
 }
 
 void TProjektForm::VyberMistnost(int mistnost) {
-    const int r = RadekMistnosti(mistnost);
-    if (r >= 0)
-        MistnostiListBox->selectRow(r);
-    else
-        MistnostiListBox->clearSelection();
+    ::VyberMistnost(MistnostiListBox, mistnost);
 }
 
 std::string TProjektForm::SouborStd() const {
@@ -509,7 +564,7 @@ void TProjektForm::Prepocitej() {
 void TProjektForm::ZobrazMistnosti() {
     const int vybrana = VybranaMistnost();
     {
-        const QSignalBlocker blok(MistnostiListBox);
+        const QSignalBlocker blok(MistnostiListBox->selectionModel());
         ZobrazPrehled(MistnostiListBox, projekt_, prehled_);
     }
     VyberMistnost(vybrana < static_cast<int>(projekt_.Mistnosti.size()) ? vybrana : -1);
@@ -546,6 +601,7 @@ void TProjektForm::PovolTlacitka() {
     OdebratCestuBtn->setEnabled(mistnost && CestyListBox->currentRow() >= 0);
     const bool mistnosti = !projekt_.Mistnosti.empty();
     PdfBtn->setEnabled(mistnosti);
+    ZpravaBtn->setEnabled(mistnosti);
     CsvBtn->setEnabled(mistnosti);
 }
 
@@ -613,6 +669,15 @@ bool TProjektForm::ExportujPdf(const QString& soubor) {
                        QStringLiteral("Projekt"), QStringLiteral("Projekt je uložen v souboru"));
 }
 
+bool TProjektForm::ExportujZpravu(const QString& soubor) {
+    if (PrepsalByOtevreny(soubor, {soubor_})) return false;
+    return UlozZpravuOkna(ZpravaProjektu(projekt_, prehled_, SouborStd(),
+                                         dokument_.Var().SouborTlumice,
+                                         DatumProtokolu().toStdString()),
+                          soubor, QStringLiteral("Zprávu o projektu"),
+                          QStringLiteral("Zpráva o projektu je uložena v souboru"));
+}
+
 bool TProjektForm::ExportujCsv(const QString& soubor) {
     if (PrepsalByOtevreny(soubor, {soubor_})) return false;
     return ZapisExport(soubor, CsvPrehledu(projekt_, prehled_), QStringLiteral("Tabulku místností"),
@@ -624,6 +689,13 @@ void TProjektForm::PdfBtnClick() {
                                      QStringLiteral("Dokumenty PDF (*.pdf)"), QStringLiteral("pdf"),
                                      QStringLiteral("projekt.pdf"));
     if (!s.isEmpty()) ExportujPdf(s);
+}
+
+void TProjektForm::ZpravaBtnClick() {
+    const QString s = SouborKUlozeni(this, QStringLiteral("Zpráva o projektu do PDF"),
+                                     QStringLiteral("Dokumenty PDF (*.pdf)"), QStringLiteral("pdf"),
+                                     QStringLiteral("zprava-projekt.pdf"));
+    if (!s.isEmpty()) ExportujZpravu(s);
 }
 
 void TProjektForm::CsvBtnClick() {

@@ -1,14 +1,17 @@
 #pragma once
 
+#include <QAbstractTableModel>
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "io/Projekt.h"
 
 class QListWidget;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 class TDokument;
 class TPozadavekForm;
 
@@ -34,11 +37,11 @@ class TProjektForm : public QWidget {
         PocetSloupcu
     };
 
-    QTableWidget* MistnostiListBox; // a row per room, sorted by the worst margin
-    QListWidget* CestyListBox;      // the selected room's paths
+    QTableView* MistnostiListBox; // a row per room, sorted by the worst margin
+    QListWidget* CestyListBox;    // the selected room's paths
     QPushButton *NovyBtn, *OtevritBtn, *UlozitBtn, *UlozitJakoBtn, *PridatMistnostBtn,
         *PrejmenovatBtn, *OdebratMistnostBtn, *PozadavekBtn, *PridatCestyBtn, *OdebratCestuBtn,
-        *ObnovitBtn, *PdfBtn, *CsvBtn;
+        *ObnovitBtn, *PdfBtn, *ZpravaBtn, *CsvBtn;
     TPozadavekForm* PozadavekForm;
 
     const drun::Projekt& Projekt() const { return projekt_; }
@@ -79,8 +82,11 @@ class TProjektForm : public QWidget {
     void OtevriMistnost(int mistnost);
     void OtevriCestu(int mistnost, int cesta);
     bool ExportujPdf(const QString& soubor);
+    // "Zpráva o projektu" as a PDF for the client.
+    bool ExportujZpravu(const QString& soubor);
     bool ExportujCsv(const QString& soubor);
     void PdfBtnClick();
+    void ZpravaBtnClick();
     void CsvBtnClick();
 
   signals:
@@ -112,11 +118,46 @@ class TProjektForm : public QWidget {
     std::array<double, 9> pozadavek_{};
 };
 
-// The rooms' table as the project window shows it, for every overview in the
-// project's form: sorted by the margin, a row per room, red where it fails.
-QTableWidget* TabulkaMistnosti(QWidget* rodic);
-void ZobrazPrehled(QTableWidget* t, const drun::Projekt& p, const drun::PrehledProjektu& pr);
-// The room (its index in the overview) a row shows, or -1; the row of a room, or -1.
-int MistnostRadku(const QTableWidget* t, int radek);
-int RadekMistnosti(const QTableWidget* t, int mistnost);
-int VybranaMistnost(const QTableWidget* t);
+// The rooms of an overview as one table model that the project window and
+// Přehled rozvodu both show: a row per room in the overview's order, the
+// fields as the command line prints them (a room that cannot be computed
+// with its message), the failing state and margin red. The view sorts it
+// through a proxy by each column's number where it has one (RoleKlice),
+// else by its text.
+class TModelMistnosti : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    static constexpr int RoleKlice = Qt::UserRole + 1;
+
+    explicit TModelMistnosti(QObject* rodic = nullptr);
+    void Nastav(const drun::Projekt& p, const drun::PrehledProjektu& pr);
+    // The room whose name stands in bold with `tip`; -1 none. Nastav clears it.
+    void Zvyrazni(int mistnost, const QString& tip);
+
+    int rowCount(const QModelIndex& rodic = {}) const override;
+    int columnCount(const QModelIndex& rodic = {}) const override;
+    QVariant data(const QModelIndex& i, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int sekce, Qt::Orientation o, int role) const override;
+
+  private:
+    struct Radek {
+        std::array<QString, TProjektForm::PocetSloupcu> Text;
+        std::array<std::optional<double>, TProjektForm::PocetSloupcu> Klic;
+        drun::StavMistnosti Stav = drun::StavMistnosti::Vyhovi;
+        QString Tip;
+    };
+    std::vector<Radek> radky_;
+    int zvyraznena_ = -1;
+    QString tipZvyraznene_;
+};
+
+// The view of the rooms' table, sorted by the margin, and what both windows
+// ask of it: the room (its index in the overview) a row shows or -1, the row
+// of a room or -1, the selected room, selecting one (-1: none).
+QTableView* TabulkaMistnosti(QWidget* rodic);
+TModelMistnosti* ModelMistnosti(const QTableView* t);
+void ZobrazPrehled(QTableView* t, const drun::Projekt& p, const drun::PrehledProjektu& pr);
+int MistnostRadku(const QTableView* t, int radek);
+int RadekMistnosti(const QTableView* t, int mistnost);
+int VybranaMistnost(const QTableView* t);
+void VyberMistnost(QTableView* t, int mistnost);

@@ -11,7 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -20,6 +20,7 @@
 #include "core/Platforma.h"
 #include "core/Soubory.h"
 #include "io/Protokol.h"
+#include "io/Zprava.h"
 #include "tools/Pozadavek.h"
 #include "ui/dialogy/TextHodnoty.h"
 #include "ui/hlavni/Dokument.h"
@@ -31,6 +32,7 @@
 #include "ui/tisk/Export.h"
 #include "ui/tisk/GrafPrvky.h"
 #include "ui/tisk/Tisk.h"
+#include "ui/tisk/Zprava.h"
 
 using namespace drun;
 
@@ -45,9 +47,10 @@ TRozvodForm::TRozvodForm(TDokument& dokument, QWidget* rodic)
     MistnostiListBox->setColumnWidth(TProjektForm::SloupecNazev, 150);
     MistnostiListBox->setColumnWidth(TProjektForm::SloupecPozadavek, 120);
     MistnostiListBox->setColumnWidth(TProjektForm::SloupecCesta, 140);
-    connect(MistnostiListBox, &QTableWidget::itemSelectionChanged, this, &TRozvodForm::ZobrazUseky);
-    connect(MistnostiListBox, &QTableWidget::cellDoubleClicked, this,
-            [this](int radek) { VyberMistnostVHlavnimOkne(MistnostRadku(radek)); });
+    connect(MistnostiListBox->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TRozvodForm::ZobrazUseky);
+    connect(MistnostiListBox, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& i) { VyberMistnostVHlavnimOkne(MistnostRadku(i.row())); });
 
     UsekyListBox = new QListWidget(this);
     // Most rooms are fed once or twice: the rooms' table keeps the height.
@@ -73,6 +76,10 @@ TRozvodForm::TRozvodForm(TDokument& dokument, QWidget* rodic)
                       QStringLiteral("Uloží přehled místností rozvodu a protokol každé "
                                      "místnosti jako dokument PDF"),
                       &TRozvodForm::PdfBtnClick);
+    ZpravaBtn = Tlacitko(this, QStringLiteral("Zpráva do PDF…"),
+                         QStringLiteral("Uloží zprávu o rozvodu pro klienta: souhrn místností, "
+                                        "jejich spektra a grafy a tabulku elementů každé cesty"),
+                         &TRozvodForm::ZpravaBtnClick);
     CsvBtn = Tlacitko(this, QStringLiteral("Export do CSV..."),
                       QStringLiteral("Uloží tabulku místností pro tabulkový procesor"),
                       &TRozvodForm::CsvBtnClick);
@@ -83,6 +90,7 @@ TRozvodForm::TRozvodForm(TDokument& dokument, QWidget* rodic)
     tlacitka->addWidget(ObnovitBtn);
     tlacitka->addSpacing(12);
     tlacitka->addWidget(PdfBtn);
+    tlacitka->addWidget(ZpravaBtn);
     tlacitka->addWidget(CsvBtn);
     tlacitka->addStretch(1);
     auto* levy = new QVBoxLayout;
@@ -117,11 +125,7 @@ int TRozvodForm::VybranaMistnost() const {
 }
 
 void TRozvodForm::VyberMistnost(int mistnost) {
-    const int r = RadekMistnosti(mistnost);
-    if (r >= 0)
-        MistnostiListBox->selectRow(r);
-    else
-        MistnostiListBox->clearSelection();
+    ::VyberMistnost(MistnostiListBox, mistnost);
 }
 
 int TRozvodForm::UsekMistnosti(int mistnost) const {
@@ -285,19 +289,14 @@ void TRozvodForm::ZobrazMistnosti(const std::string& vybrana) {
                               : -1;
     if (m < 0 && vybrana.empty()) m = zobrazena;
     {
-        const QSignalBlocker blok(MistnostiListBox);
+        const QSignalBlocker blok(MistnostiListBox->selectionModel());
         ZobrazPrehled(MistnostiListBox, prehled_.Mistnosti, prehled_.Prehled);
-        if (const int r = RadekMistnosti(zobrazena); r >= 0) {
-            QTableWidgetItem* i = MistnostiListBox->item(r, TProjektForm::SloupecNazev);
-            QFont f = i->font();
-            f.setBold(true);
-            i->setFont(f);
-            i->setToolTip(QStringLiteral("Cestu této místnosti ukazuje hlavní okno"));
-        }
+        ModelMistnosti(MistnostiListBox)
+            ->Zvyrazni(zobrazena, QStringLiteral("Cestu této místnosti ukazuje hlavní okno"));
         VyberMistnost(m);
         // The order may have changed: the selected room stays in sight.
         if (const int r = RadekMistnosti(m); r >= 0)
-            MistnostiListBox->scrollToItem(MistnostiListBox->item(r, TProjektForm::SloupecNazev));
+            MistnostiListBox->scrollTo(MistnostiListBox->model()->index(r, 0));
     }
     ZobrazUseky();
     PovolTlacitka();
@@ -333,6 +332,7 @@ void TRozvodForm::PovolTlacitka() {
     ObnovitBtn->setEnabled(!ZobrazujeDokument());
     const bool mistnosti = !prehled_.Mistnosti.Mistnosti.empty();
     PdfBtn->setEnabled(mistnosti);
+    ZpravaBtn->setEnabled(mistnosti);
     CsvBtn->setEnabled(mistnosti);
 }
 
@@ -377,6 +377,18 @@ bool TRozvodForm::ExportujPdf(const QString& soubor) {
                        QStringLiteral("Přehled rozvodu je uložen v souboru"));
 }
 
+bool TRozvodForm::ExportujZpravu(const QString& soubor) {
+    if (PrepsalByOtevreny(soubor, {soubor_, dokument_.Soubor()})) return false;
+    Dohon();
+    const QString jmeno = ZobrazujeDokument() ? dokument_.Soubor() : soubor_;
+    return UlozZpravuOkna(
+        ZpravaRozvodu(Sit(), prehled_,
+                      jmeno.isEmpty() ? std::string("(neuložený výpočet)") : jmeno.toStdString(),
+                      DatumProtokolu().toStdString()),
+        soubor, QStringLiteral("Zprávu o rozvodu"),
+        QStringLiteral("Zpráva o rozvodu je uložena v souboru"));
+}
+
 bool TRozvodForm::ExportujCsv(const QString& soubor) {
     if (PrepsalByOtevreny(soubor, {soubor_, dokument_.Soubor()})) return false;
     Dohon();
@@ -389,6 +401,13 @@ void TRozvodForm::PdfBtnClick() {
                                      QStringLiteral("Dokumenty PDF (*.pdf)"), QStringLiteral("pdf"),
                                      QStringLiteral("rozvod.pdf"));
     if (!s.isEmpty()) ExportujPdf(s);
+}
+
+void TRozvodForm::ZpravaBtnClick() {
+    const QString s = SouborKUlozeni(this, QStringLiteral("Zpráva o rozvodu do PDF"),
+                                     QStringLiteral("Dokumenty PDF (*.pdf)"), QStringLiteral("pdf"),
+                                     QStringLiteral("zprava-rozvod.pdf"));
+    if (!s.isEmpty()) ExportujZpravu(s);
 }
 
 void TRozvodForm::CsvBtnClick() {

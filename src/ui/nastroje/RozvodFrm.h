@@ -9,7 +9,7 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 class TDokument;
 
 // "Přehled rozvodu": the rooms of a rozvod in the project's table, each
@@ -25,10 +25,10 @@ class TRozvodForm : public QWidget {
   public:
     TRozvodForm(TDokument& dokument, QWidget* rodic);
 
-    QTableWidget* MistnostiListBox; // a row per room, sorted by the worst margin
-    QListWidget* UsekyListBox;      // the selected room's sections
-    QLabel* StavLbl;                // what is shown, and why a double click did nothing
-    QPushButton *AktualniBtn, *OtevritBtn, *ObnovitBtn, *PdfBtn, *CsvBtn;
+    QTableView* MistnostiListBox; // a row per room, sorted by the worst margin
+    QListWidget* UsekyListBox;    // the selected room's sections
+    QLabel* StavLbl;              // what is shown, and why a double click did nothing
+    QPushButton *AktualniBtn, *OtevritBtn, *ObnovitBtn, *PdfBtn, *ZpravaBtn, *CsvBtn;
 
     const drun::Rozvod& Sit() const { return *sit_; }
     const drun::PrehledRozvodu& Prehled() const { return prehled_; }
@@ -59,8 +59,11 @@ class TRozvodForm : public QWidget {
     bool VyberMistnostVHlavnimOkne(int mistnost);
     bool VyberUsekVHlavnimOkne(int usek);
     bool ExportujPdf(const QString& soubor);
+    // "Zpráva o rozvodu" as a PDF for the client.
+    bool ExportujZpravu(const QString& soubor);
     bool ExportujCsv(const QString& soubor);
     void PdfBtnClick();
+    void ZpravaBtnClick();
     void CsvBtnClick();
 
   protected:

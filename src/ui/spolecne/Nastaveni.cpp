@@ -15,6 +15,7 @@ namespace {
 
 const QString KlicSlozky = QStringLiteral("Dialogy/Slozka");
 const QString KlicNaposledy = QStringLiteral("Soubory/Naposledy");
+const QString KlicAutora = QStringLiteral("Zprava/Autor");
 
 void UlozNaposledy(const QStringList& s) {
     QSettings().setValue(KlicNaposledy, s);
@@ -62,6 +63,14 @@ QString SlozkaDialogu() {
 void ZapamatujSlozku(const QString& soubor) {
     if (soubor.isEmpty()) return;
     QSettings().setValue(KlicSlozky, QFileInfo(soubor).absolutePath());
+}
+
+QString AutorZpravy() {
+    return QSettings().value(KlicAutora).toString();
+}
+
+void NastavAutoraZpravy(const QString& autor) {
+    QSettings().setValue(KlicAutora, autor);
 }
 
 QStringList NaposledyOtevrene() {

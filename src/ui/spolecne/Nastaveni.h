@@ -15,6 +15,10 @@ QString SlozkaDialogu();
 // Call with the file a dialog opened or saved, so the next dialog starts there.
 void ZapamatujSlozku(const QString& soubor);
 
+// The author line of a report ("Zpracoval:"); empty until the user gives one.
+QString AutorZpravy();
+void NastavAutoraZpravy(const QString& autor);
+
 // "Naposledy otevřené": the files last opened or saved, newest first.
 constexpr int MaxNaposledy = 8;
 QStringList NaposledyOtevrene();

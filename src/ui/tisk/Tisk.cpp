@@ -146,6 +146,8 @@ namespace {
 constexpr double SirkaGrafu = 760;
 constexpr double MezeraGrafu = 0.03; // of the page height, between the heading and charts
 
+} // namespace
+
 // Lays the chart out at a screen-like size in a scene of its own and scales it
 // into `cil`; the scene draws through the painter, so the page gets vectors.
 void VykresliGraf(QPainter& p, QChart* graf, const QRectF& cil) {
@@ -158,8 +160,6 @@ void VykresliGraf(QPainter& p, QChart* graf, const QRectF& cil) {
     scena.render(&p, cil, zdroj, Qt::KeepAspectRatio);
     scena.removeItem(graf); // the caller still owns the chart
 }
-
-} // namespace
 
 void VykresliGrafy(QPainter& p, const QRectF& stranka, const DokumentPdf& d) {
     p.save();

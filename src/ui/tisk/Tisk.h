@@ -66,6 +66,9 @@ VysledekPdf VykresliDokument(QPagedPaintDevice& zarizeni, const DokumentPdf& d);
 
 // The heading and charts of a document into `oblast` of the current page.
 void VykresliGrafy(QPainter& p, const QRectF& oblast, const DokumentPdf& d);
+// One chart not shown in a view into `cil`, as vectors, laid out as the chart
+// window would lay it out.
+void VykresliGraf(QPainter& p, QChart* graf, const QRectF& cil);
 
 // The printed protocol of the evaluated calculation with the charts of its
 // result (the end spectrum against the requirement, L(A) along the path),
