@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <limits>
 
 #include "Pomocnik.h"
