@@ -1,5 +1,6 @@
 #include "app/ProtokolNavrhu.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/Prikazy.h"
@@ -58,21 +59,20 @@ int CtiVolbyNavrhu(const Prikaz& p, VolbyNavrhu& v) {
     return 0;
 }
 
-// The section and flow: what the options leave open comes from element K
-// (named `nazev`), when it has them. 0, or the refusal's status.
-int PrurezNavrhu(const Prikaz& p, const VolbyNavrhu& v, const TElementSite& e,
-                 const std::string& nazev, PrurezPrutok& x) {
-    const std::optional<PrurezPrutok> zK = PrurezElementu(e);
-    if (!zK && (!v.rozmer || !v.prutok)) {
+// The section and flow: what the options leave open comes from the path at
+// the position (m, as PrurezNaPozici finds it), when an element there has
+// them. 0, or the refusal's status.
+int PrurezNavrhu(const Prikaz& p, const VolbyNavrhu& v, const PrurezNaMiste& m, PrurezPrutok& x) {
+    if (m.Cislo == 0 && (!v.rozmer || !v.prutok)) {
         const std::string chybi = !v.rozmer && !v.prutok ? "--rozmer a --prutok"
                                   : !v.rozmer            ? "--rozmer"
                                                          : "--prutok";
-        return SpatnePouziti(p, "element " + nazev + " nemá obdélníkový průřez a průtok, chybí " +
+        return SpatnePouziti(p, "v cestě není element s obdélníkovým průřezem a průtokem, chybí " +
                                     chybi);
     }
-    x.A = v.rozmer ? v.rozmer->first : zK->A;
-    x.B = v.rozmer ? v.rozmer->second : zK->B;
-    x.Q = v.prutok ? *v.prutok : zK->Q;
+    x.A = v.rozmer ? v.rozmer->first : m.Hodnoty.A;
+    x.B = v.rozmer ? v.rozmer->second : m.Hodnoty.B;
+    x.Q = v.prutok ? *v.prutok : m.Hodnoty.Q;
     if (const std::string chyba = ChybaPrurezu(x.A, x.B, x.Q); !chyba.empty())
         return SpatnePouziti(p, chyba);
     return 0;
@@ -101,9 +101,14 @@ int NavrhVRozvodu(const Prikaz& p, const std::string& misto) {
     for (size_t s : r.Napajene(u, *k))
         if (r.ChybaCesty(s))
             return Chyba(p, ZpravaTlumiceUseku(var.SouborTlumice, r.Useky()[s].Id));
+    // The section's path up to the source, and the position in it.
+    const auto poradi = r.PoradiCesty(u);
+    std::vector<const TElementSite*> cesta;
+    for (const auto& [t, c] : poradi)
+        cesta.push_back(&r.Useky()[t].Prvky[size_t(c - 1)]);
+    const auto pozice = std::find(poradi.begin(), poradi.end(), std::pair{u, *k}) - poradi.begin();
     PrurezPrutok x;
-    if (const int s = PrurezNavrhu(p, volby, r.Useky()[u].Prvky[size_t(*k - 1)], misto, x))
-        return s;
+    if (const int s = PrurezNavrhu(p, volby, PrurezNaPozici(cesta, int(pozice) + 1), x)) return s;
     DataTlumice data;
     if (const VysledekSouboru d = NactiDataTlumice(var.SouborTlumice, data); !d.Ok())
         return Chyba(p, d.Zprava);
@@ -135,7 +140,7 @@ int ProtokolNavrhu(const Prikaz& p) {
     if (const std::string chyba = ChybaNavrhu(var.cesta, *k, var.Pozadavek); !chyba.empty())
         return SpatnePouziti(p, chyba);
     PrurezPrutok x;
-    if (const int s = PrurezNavrhu(p, volby, var.cesta.Prvek(*k), std::to_string(*k), x)) return s;
+    if (const int s = PrurezNavrhu(p, volby, PrurezNaPozici(var.cesta, *k), x)) return s;
     DataTlumice data;
     if (const VysledekSouboru d = NactiDataTlumice(var.SouborTlumice, data); !d.Ok())
         return Chyba(p, d.Zprava);

@@ -54,6 +54,9 @@ VstupDruhu Rada(FormaVstupu forma, const char* nazev, double min, double max, in
     d.Popisek = popisek;
     return d;
 }
+template <class V, double V::*A, double V::*B, double V::*Q> PrurezDruhu Prurez() {
+    return {RealVstup<V, A>, RealVstup<V, B>, RealVstup<V, Q>};
+}
 // A check hook of kind V from its check on the struct.
 template <class V, std::string (*F)(const V&)> std::string Kontrola(const VstupyElementu& v) {
     return F(std::get<V>(v));
@@ -92,7 +95,7 @@ std::vector<DruhElementu> Tabulka() {
                  "Obecný element",
                  {Popis(), Spektrum(&E::Utlum, "Útlum"), Spektrum(&E::VlastniDrun, "Vlastní drun")},
                  RadkyPrvku,
-                 false,
+                 {},
                  {"ObecElemBtn", "Obecný element", "Zadáte útlum a vlastní drun", "Obecný element",
                   "Obecný element - zadání útlumu a vlastního drunu ručně"}});
     t.push_back({TypHrPotrubi,
@@ -102,7 +105,7 @@ std::vector<DruhElementu> Tabulka() {
                   Real<H, &H::Delka>("Délka", "m", HrPotDelkaMin, HrPotDelkaMax, 1),
                   Prutok<H, &H::Prutok>("Průtok", HrPotPrutokMin, HrPotPrutokMax)},
                  RadkyPrvku,
-                 true,
+                 Prurez<H, &H::A, &H::B, &H::Prutok>(),
                  {"HranPotrBtn", "Hranaté potrubí", "", "Hranaté potrubí", ""}});
     t.push_back(
         {TypKuPotrubi,
@@ -112,7 +115,7 @@ std::vector<DruhElementu> Tabulka() {
           Real<K, &K::Delka>("Délka", "m", KuPotDelkaMin, KuPotDelkaMax, 1, "Délka v m"),
           Prutok<K, &K::Prutok>("Průtok", KuPotPrutokMin, KuPotPrutokMax, prutok)},
          RadkyPrvku,
-         false,
+         {},
          {"KulPotrBtn", "Kruhové potrubí", "", "Kruhové potrubí", ""}});
     t.push_back({TypOblouk,
                  "Oblouk",
@@ -122,7 +125,7 @@ std::vector<DruhElementu> Tabulka() {
                   Real<Ob, &Ob::Radius>("Rádius", "mm", OblRadiusMin, OblRadiusMax, 0),
                   Prutok<Ob, &Ob::Prutok>("Průtok", OblPrutokMin, OblPrutokMax)},
                  RadkyPrvku,
-                 true,
+                 Prurez<Ob, &Ob::A, &Ob::B, &Ob::Prutok>(),
                  {"ObloukBtn", "Oblouk, koleno", "", "Oblouk, koleno", ""}});
     t.push_back({TypOdbocka,
                  "Odbočka",
@@ -135,7 +138,7 @@ std::vector<DruhElementu> Tabulka() {
                   Prutok<Od, &Od::Prutok>("Průtok", OdbPrutokMin, OdbPrutokMax, "",
                                           RoleVstupu::PrutokPred)},
                  RadkyPrvku,
-                 false,
+                 Prurez<Od, &Od::A, &Od::B, &Od::OdbPrutok>(),
                  {"OdbockaBtn", "Odbočka, rozbočka", "", "Odbočka, rozbočka", ""}});
     t.push_back({TypVyustka,
                  "Vyústka",
@@ -145,7 +148,7 @@ std::vector<DruhElementu> Tabulka() {
                   Cele<Vy, &Vy::Druh>("Druh", 1, VyustPocetDruhu),
                   Cele<Vy, &Vy::Umisteni>("Umístění", 1, VyustPocetUmisteni)},
                  RadkyPrvku,
-                 false,
+                 {},
                  {"VyustkaBtn", "Vyústka, žaluzie", "", "Vyústka, žaluzie",
                   "Spíše orientační hodnoty pro vyústku a žaluzii"}});
     t.push_back(
@@ -159,7 +162,7 @@ std::vector<DruhElementu> Tabulka() {
           Real<T, &T::SirkaVlozek>("Šířka vložek", "mm", SirkyVlozek[0], std::end(SirkyVlozek)[-1],
                                    0)},
          RadkyPrvku,
-         true,
+         Prurez<T, &T::A, &T::B, &T::Prutok>(),
          {"KTlumicBtn", "Kulisový tlumič drunu", "", "Kulisový tlumič drunu (KL 38 5216)", ""},
          Kontrola<T, ChybaTlumice>});
     t.push_back(
@@ -168,7 +171,7 @@ std::vector<DruhElementu> Tabulka() {
          {Popis(), Cele<Vi, &Vi::PocetZdroju>("Počet zdrojů", VicePocetMin, VicePocetMax,
                                               "Počet stejných zdrojů drunu")},
          RadekZa,
-         false,
+         {},
          {"ViceBtn", "Korekce na více zdrojů drunu", "", "Korekce na více zdrojů drunu", ""}});
     t.push_back(
         {TypMistnost,
@@ -182,7 +185,7 @@ std::vector<DruhElementu> Tabulka() {
           Rada<M, &M::Smerovost>(FormaVstupu::Pasma5x1, "Směrový součinitel", SmerovostMin,
                                  SmerovostMax, 1)},
          RadekUtlum | RadekZa,
-         false,
+         {},
          {"MistnostBtn", "Místnost", "Místnost (může být jen jedna)", "Místnost",
           "Místnost (může být jen jedna)"}});
     t.push_back(
@@ -198,7 +201,7 @@ std::vector<DruhElementu> Tabulka() {
           Real<OH, &OH::Delka>("Délka", "m", ObPotDelkaMin, ObPotDelkaMax, 1, "Délka v m"),
           Prutok<OH, &OH::Prutok>("Průtok", ObPotPrutokMin, ObPotPrutokMax, prutok)},
          RadkyPrvku,
-         true,
+         Prurez<OH, &OH::A, &OH::B, &OH::Prutok>(),
          {"ObHranPotrBtn", "Obložené hranaté potrubí", "Potrubí s pohltivým obložením uvnitř",
           "Obložené hranaté potrubí", "Hranaté potrubí s pohltivým obložením uvnitř"}});
     t.push_back(
@@ -212,7 +215,7 @@ std::vector<DruhElementu> Tabulka() {
           Real<OK, &OK::Delka>("Délka", "m", ObPotDelkaMin, ObPotDelkaMax, 1, "Délka v m"),
           Prutok<OK, &OK::Prutok>("Průtok", ObPotPrutokMin, ObPotPrutokMax, prutok)},
          RadkyPrvku,
-         false,
+         {},
          {"ObKulPotrBtn", "Obložené kruhové potrubí", "Potrubí s pohltivým obložením uvnitř",
           "Obložené kruhové potrubí", "Kruhové potrubí s pohltivým obložením uvnitř"}});
     t.push_back(
@@ -222,7 +225,7 @@ std::vector<DruhElementu> Tabulka() {
           Real<Ha, &Ha::Prumer>("Průměr", "mm", HadPrumerMin, HadPrumerMax, 0, "Průměr v mm"),
           Real<Ha, &Ha::Delka>("Délka", "m", HadDelkaMin, HadDelkaMax, 1, "Délka v m")},
          RadkyPrvku,
-         false,
+         {},
          {"HadiceBtn", "Ohebná hadice", "Ohebné napojení vyústky", "Ohebná hadice",
           "Ohebná hadice k vyústce"}});
     t.push_back(
@@ -248,7 +251,7 @@ std::vector<DruhElementu> Tabulka() {
                                     KomPohltivostMin, KomPohltivostMax, 2,
                                     "Součinitel pohltivosti obložení")},
          RadkyPrvku,
-         false,
+         {},
          {"KomoraBtn", "Komora", "Obložená komora se vstupem a výstupem", "Komora",
           "Obložená komora se vstupem a výstupem"},
          Kontrola<Ko, ChybaKomory>});
@@ -265,7 +268,7 @@ std::vector<DruhElementu> Tabulka() {
                   Cele<Kl, &Kl::Listy>("Listy", KlapJedenList, KlapViceListu, "Listy",
                                        {"jednolistá", "vícelistá"})},
                  RadkyPrvku,
-                 false,
+                 Prurez<Kl, &Kl::A, &Kl::B, &Kl::Prutok>(),
                  {"KlapkaBtn", "Regulační klapka", "Vlastní drun klapky podle její tlakové ztráty",
                   "Regulační klapka", "Regulační klapka - vlastní drun podle tlakové ztráty"},
                  Kontrola<Kl, ChybaKlapky>});

@@ -69,13 +69,22 @@ struct NabidkaDruhu {
     const char* TipMenu = "";
 };
 
+// The inputs that hold the duct's rectangular section A x B (mm) and the flow
+// through it (m3/h), where the air leaves the element; none for a kind without one.
+struct PrurezDruhu {
+    double* (*A)(VstupyElementu&) = nullptr;
+    double* (*B)(VstupyElementu&) = nullptr;
+    double* (*Prutok)(VstupyElementu&) = nullptr;
+    explicit operator bool() const { return A != nullptr; }
+};
+
 struct DruhElementu {
     std::uint8_t Kod = 0;
     const char* Nazev = "";
     std::vector<VstupDruhu> Vstupy; // in the data file's order, the description first
     unsigned Radky = RadkyPrvku;
     // Its section and flow prefill the remedy's silencer search.
-    bool PrurezProNavrh = false;
+    PrurezDruhu Prurez{};
     NabidkaDruhu Nabidka{}; // none for the source
     // Why inputs that are each within their range are refused together, in
     // Czech ("" when they fit): the dialog and the data-file reader ask it.

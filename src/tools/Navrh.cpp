@@ -423,15 +423,30 @@ std::string TextOblozeni(const std::vector<KandidatOblozeni>& oblozeni) {
 
 std::optional<PrurezPrutok> PrurezElementu(const TElementSite& e) {
     const DruhElementu* d = Druh(e.Typ());
-    if (!d || !d->PrurezProNavrh) return std::nullopt;
-    return std::visit(
-        [](const auto& v) -> std::optional<PrurezPrutok> {
-            if constexpr (requires { v.A, v.B, v.Prutok; })
-                return PrurezPrutok{v.A, v.B, v.Prutok};
-            else
-                return std::nullopt;
-        },
-        e.Vstupy);
+    if (!d || !d->Prurez) return std::nullopt;
+    VstupyElementu v = e.Vstupy;
+    return PrurezPrutok{*d->Prurez.A(v), *d->Prurez.B(v), *d->Prurez.Prutok(v)};
+}
+
+PrurezNaMiste PrurezNaPozici(std::span<const TElementSite* const> prvky, int k) {
+    const int n = static_cast<int>(prvky.size());
+    const auto z = [&](int j) -> std::optional<PrurezNaMiste> {
+        if (const auto p = PrurezElementu(*prvky[size_t(j - 1)])) return PrurezNaMiste{j, *p};
+        return std::nullopt;
+    };
+    k = std::clamp(k, 0, n);
+    for (int j = k; j >= 1; --j)
+        if (const auto p = z(j)) return *p;
+    for (int j = k + 1; j <= n; ++j)
+        if (const auto p = z(j)) return *p;
+    return {};
+}
+
+PrurezNaMiste PrurezNaPozici(const Cesta& c, int k) {
+    std::vector<const TElementSite*> prvky;
+    for (int j = 1; j <= c.Pocet(); ++j)
+        prvky.push_back(&c.Prvek(j));
+    return PrurezNaPozici(prvky, k);
 }
 
 std::string ChybaPrurezu(double a, double b, double q) {

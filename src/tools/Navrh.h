@@ -163,12 +163,24 @@ std::string TextOblozeni(const std::vector<KandidatOblozeni>& oblozeni);
 std::string RadekUtlumu(const PotrebnyUtlum& u);
 std::string TextKandidatu(const std::vector<KandidatTlumice>& tlumice, int kandidatu);
 
-// The section (mm) and flow of element k when its kind offers them to the
-// remedy (a rectangular duct, a bend, a silencer).
+// The section (mm) and flow of an element whose kind has them (the kinds'
+// table says which: the rectangular ducts, a bend, a branch's own side, a
+// silencer, a damper).
 struct PrurezPrutok {
     double A = 0, B = 0, Q = 0;
 };
 std::optional<PrurezPrutok> PrurezElementu(const TElementSite& e);
+
+// The section and flow at the place behind element k of a path (its elements
+// in order, k from 1): element k's when it has them, else those of the
+// nearest element before it that has them, else of the nearest after it.
+// Cislo is the element they come from, 0 when no element has them.
+struct PrurezNaMiste {
+    int Cislo = 0;
+    PrurezPrutok Hodnoty{};
+};
+PrurezNaMiste PrurezNaPozici(std::span<const TElementSite* const> prvky, int k);
+PrurezNaMiste PrurezNaPozici(const Cesta& c, int k);
 
 // Checks a section and a flow as the silencer dialog's fields do; empty when
 // they are fine, otherwise the Czech message.

@@ -99,8 +99,8 @@ OdhadVentilatoru OdhadniVentilator(const VstupyVentilatoru& v) {
 std::string PopisOdhaduVentilatoru(DruhVentilatoru druh, const std::string& prutok,
                                    const std::string& tlak, const std::string& otacky,
                                    const std::string& pomer, const std::string& lopatek) {
-    std::string t = "odhad z parametrů: " + std::string(NazevDruhuVentilatoru(druh)) + ", " +
-                    prutok + "m3/hod, " + tlak + "Pa, " + otacky + "ot/min";
+    std::string t = std::string(ZacatekPopisuOdhadu) + std::string(NazevDruhuVentilatoru(druh)) +
+                    ", " + prutok + "m3/hod, " + tlak + "Pa, " + otacky + "ot/min";
     if (!pomer.empty()) t += ", V/Vopt " + pomer;
     if (!lopatek.empty()) t += ", " + lopatek + " lopatek";
     return t;

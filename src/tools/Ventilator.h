@@ -52,6 +52,7 @@ OdhadVentilatoru OdhadniVentilator(const VstupyVentilatoru& v);
 // The source's description saying how its bands were estimated, from the
 // fields' texts as typed (an empty ratio or blade count is left out):
 // "odhad z parametrů: RR, 16000m3/hod, 600Pa, 1250ot/min, V/Vopt 0.8, 8 lopatek".
+constexpr std::string_view ZacatekPopisuOdhadu = "odhad z parametrů: ";
 std::string PopisOdhaduVentilatoru(DruhVentilatoru druh, const std::string& prutok,
                                    const std::string& tlak, const std::string& otacky,
                                    const std::string& pomer, const std::string& lopatek);

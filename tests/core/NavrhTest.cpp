@@ -291,8 +291,8 @@ TEST(Navrh, Odmitnuti) {
     EXPECT_EQ(ChybaPrurezu(600, 400, 5), "Průtok musí být číslo od 10 do 100000 m3/hod.");
 }
 
-// The section of element K: the kinds whose row says so, a damper's not
-// (its section is not the duct's).
+// The section of an element: the kinds whose row says so; a branch gives its
+// own side and the flow into it, a round duct none.
 TEST(Navrh, PrurezElementuPodleTabulky) {
     const struct {
         VstupyElementu v;
@@ -300,8 +300,13 @@ TEST(Navrh, PrurezElementuPodleTabulky) {
     } pripady[] = {
         {VstupyHrPotrubi{600, 400, 2, 4000}, PrurezPrutok{600, 400, 4000}},
         {VstupyObHrPotrubi{500, 250, 50, 3, 2000}, PrurezPrutok{500, 250, 2000}},
-        {VstupyKlapky{600, 400, 4320, 50, KlapViceListu}, std::nullopt},
+        {VstupyKlapky{600, 400, 4320, 50, KlapViceListu}, PrurezPrutok{600, 400, 4320}},
+        {VstupyOdbocka{400, 200, 500, 300, 100, 1200, 3200}, PrurezPrutok{400, 200, 1200}},
+        {VstupyOblouk{1, 500, 300, 150, 3200}, PrurezPrutok{500, 300, 3200}},
+        {VstupyTlumic{500, 300, 2, 3200, 2, 100}, PrurezPrutok{500, 300, 3200}},
         {VstupyObKuPotrubi{305, 25, 1, 2000}, std::nullopt},
+        {VstupyVyustka{300, 150, 500, 1, 1}, std::nullopt},
+        {VstupyObecny{}, std::nullopt},
     };
     for (const auto& p : pripady) {
         TElementSite e;
@@ -314,6 +319,45 @@ TEST(Navrh, PrurezElementuPodleTabulky) {
             EXPECT_EQ(z->B, p.prurez->B);
             EXPECT_EQ(z->Q, p.prurez->Q);
         }
+    }
+}
+
+// Which element gives the section and flow behind element k: k itself, else
+// the nearest before it, else the nearest after it; none in a path without one.
+TEST(Navrh, PrurezNaPozici) {
+    const auto prvek = [](const VstupyElementu& v) {
+        TElementSite e;
+        e.Vstupy = v;
+        return e;
+    };
+    const TElementSite Z = prvek(VstupyZdroj{}), O = prvek(VstupyObecny{}),
+                       H = prvek(VstupyHrPotrubi{500, 300, 5, 3200}),
+                       K = prvek(VstupyKuPotrubi{315, 2, 800}),
+                       D = prvek(VstupyOdbocka{400, 200, 500, 300, 100, 1200, 3200}),
+                       L = prvek(VstupyKlapky{300, 200, 900, 40, KlapViceListu}),
+                       M = prvek(VstupyMistnost{50, 2});
+    const struct {
+        std::vector<const TElementSite*> cesta;
+        int k;
+        int cislo; // 0: none
+        double a, q;
+    } pripady[] = {
+        {{&Z, &H, &M}, 1, 2, 500, 3200},         // behind the source: the next after it
+        {{&Z, &H, &M}, 2, 2, 500, 3200},         // the duct itself
+        {{&Z, &H, &O, &K, &M}, 4, 2, 500, 3200}, // a round duct has none: the one before
+        {{&Z, &O, &K, &H, &M}, 2, 4, 500, 3200}, // none before: the first after
+        {{&Z, &H, &D, &O, &M}, 4, 3, 400, 1200}, // a branch's own side and its flow
+        {{&Z, &H, &D, &L, &M}, 1, 2, 500, 3200}, // the nearest after, not a later one
+        {{&Z, &H, &D, &L, &M}, 4, 4, 300, 900},  // the damper behind which it goes
+        {{&Z, &O, &K, &M}, 2, 0, 0, 0},          // no element with a section
+        {{&Z}, 1, 0, 0, 0},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(testing::Message() << p.cesta.size() << " elements, k " << p.k);
+        const PrurezNaMiste m = PrurezNaPozici(p.cesta, p.k);
+        EXPECT_EQ(m.Cislo, p.cislo);
+        EXPECT_EQ(m.Hodnoty.A, p.a);
+        EXPECT_EQ(m.Hodnoty.Q, p.q);
     }
 }
 

@@ -18,6 +18,7 @@
 #include "io/SoucetCest.h"
 #include "models/Obecny.h"
 #include "models/Pomocnik.h"
+#include "tools/Navrh.h"
 #include "tools/Pozadavek.h"
 #include "tools/Rozvod.h"
 
@@ -114,10 +115,10 @@ TEST_F(ProtokolCli, SpatneVolby) {
              {"--navrh 12 --pozadavek N45 " + s,
               "Element 12 v cestě není; cesta má elementy 1 až 11."},
              {"--navrh 1 --pozadavek '0 0 0 0 0 0 0 0' " + s, "Požadavek na konci sítě není zadán"},
-             {"--navrh 2 --pozadavek N45 " + s,
-              "element 2 nemá obdélníkový průřez a průtok, chybí --rozmer a --prutok"},
-             {"--navrh 2 --pozadavek N45 --prutok 4000 " + s, "element 2 nemá obdélníkový průřez a "
-                                                              "průtok, chybí --rozmer"},
+             {"--navrh 2 --pozadavek N45 " + s, "v cestě není element s obdélníkovým průřezem "
+                                                "a průtokem, chybí --rozmer a --prutok"},
+             {"--navrh 2 --pozadavek N45 --prutok 4000 " + s,
+              "v cestě není element s obdélníkovým průřezem a průtokem, chybí --rozmer"},
              {"--navrh 2 --pozadavek N45 --rozmer 600 --prutok 4000 " + s,
               "rozměr musí být AxB v mm: 600"},
              {"--navrh 2 --pozadavek N45 --rozmer 600x400 --prutok 5 " + s,
@@ -825,4 +826,20 @@ TEST_F(ProtokolCli, RozvodTabulkaUsekANavrh) {
     EXPECT_EQ(n.status, 0);
     EXPECT_TRUE(n.vystup.starts_with("Za elementem\t1:1\tZdroj drunu\nPotřebný útlum\t"))
         << n.vystup;
+    // Without them, those of the trunk's path at the position, as the window takes them.
+    const std::vector<TElementSite> kmen = r.PrvkyCesty(0);
+    std::vector<const TElementSite*> prvky;
+    for (const TElementSite& e : kmen)
+        prvky.push_back(&e);
+    const PrurezNaMiste m = PrurezNaPozici(prvky, 1);
+    const Beh bez = Spust("--navrh 1:1 '" + drr + "' --kandidatu 1");
+    if (m.Cislo == 0) {
+        EXPECT_EQ(bez.status, 2);
+    } else {
+        const Beh s =
+            Spust("--navrh 1:1 '" + drr + "' --kandidatu 1 --rozmer " + FormatObecne(m.Hodnoty.A) +
+                  "x" + FormatObecne(m.Hodnoty.B) + " --prutok " + FormatObecne(m.Hodnoty.Q));
+        EXPECT_EQ(bez.status, 0);
+        EXPECT_EQ(bez.vystup, s.vystup);
+    }
 }

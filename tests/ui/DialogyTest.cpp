@@ -76,33 +76,39 @@ TEST_F(UiTest, ZdrojVseAStorno) {
     EXPECT_EQ(Texty(RadekPanelu::Zdroj)[8], "7.0");
 }
 
-// The fan estimate fills the bands (one decimal) and the description; its
-// refusals name the field and fill nothing.
+// The fan estimate shows the fan's L(W) as drun-protokol --ventilator prints
+// it, fills the bands (one decimal) and the description; its refusals name the
+// field and fill nothing. Opened again it holds the values last given, and a
+// description typed is replaced only when the user agrees.
 TEST_F(UiTest, ZdrojOdhadZParametruVentilatoru) {
     TZadZdrojForm* d = okno->Okno<TZadZdrojForm>();
     const struct {
         QStringList pole; // flow, pressure, speed, ratio, blades
         int druh;
-        QString chyba, pasma, popis;
+        QString chyba, pasma, popis, lw;
     } pripady[] = {
-        {{"", "600", "1250", "1", ""}, 0, "Průtok musí být 10 až 1000000 m3/h.", "", ""},
-        {{"16000", "600", "1250", "1", "2.5"}, 2, "Počet lopatek musí být 2 až 100.", "", ""},
+        {{"", "600", "1250", "1", ""}, 0, "Průtok musí být 10 až 1000000 m3/h.", "", "", "-"},
+        {{"16000", "600", "1250", "1", "2.5"}, 2, "Počet lopatek musí být 2 až 100.", "", "", "-"},
         {{"16000", "600", "1250", "1", ""},
          0,
          "",
          "90.4 88.8 86.3 82.9 78.6 73.4 67.2 60.2",
-         "odhad z parametrů: RR, 16000m3/hod, 600Pa, 1250ot/min"},
+         "odhad z parametrů: RR, 16000m3/hod, 600Pa, 1250ot/min",
+         "96.0 dB"},
         {{"40000", "800", "1450", "1", "8"},
          2,
          "",
          "103.3 104.9 109.6 105.4 104.3 102.3 99.3 95.5",
-         "odhad z parametrů: AM, 40000m3/hod, 800Pa, 1450ot/min, 8 lopatek"},
+         "odhad z parametrů: AM, 40000m3/hod, 800Pa, 1450ot/min, 8 lopatek",
+         "110.5 dB"},
         {{"5000", "400", "900", "0.8", ""},
          1,
          "",
          "",
-         "odhad z parametrů: T, 5000m3/hod, 400Pa, 900ot/min, V/Vopt 0.8"},
+         "odhad z parametrů: T, 5000m3/hod, 400Pa, 900ot/min, V/Vopt 0.8",
+         "89.5 dB"},
     };
+    const QString lw = QStringLiteral("Akustický výkon ventilátoru L(W) ");
     for (const auto& r : pripady) {
         SCOPED_TRACE(r.popis.toStdString());
         Zaznam().Vymaz();
@@ -121,6 +127,7 @@ TEST_F(UiTest, ZdrojOdhadZParametruVentilatoru) {
                     pole[i]->setText(r.pole[i]);
             o->DruhComboBox->setCurrentIndex(r.druh);
             o->OKBtnClick();
+            EXPECT_EQ(o->VykonLbl->text(), lw + r.lw);
             prijat = o->result() == QDialog::Accepted;
             if (!prijat) o->reject();
         });
@@ -145,6 +152,32 @@ TEST_F(UiTest, ZdrojOdhadZParametruVentilatoru) {
     EXPECT_EQ(var.cesta.Prvni().Popis,
               "odhad z parametrů: T, 5000m3/hod, 400Pa, 900ot/min, V/Vopt 0.8");
     EXPECT_GT(var.cesta.Prvni().VlastniDrun[0], 0);
+    for (const bool nahradit : {false, true}) {
+        d->FormShow();
+        d->ZdrojPopisEdit->selectAll();
+        QTest::keyClicks(d->ZdrojPopisEdit, QStringLiteral("Ventilator VZT 1"));
+        Zaznam().Vymaz();
+        Zaznam().odpovedi = {nahradit};
+        QStringList pole;
+        QString vykon;
+        PriModalnim([&](QWidget* w) {
+            auto* o = qobject_cast<TOdhadVentilatoruForm*>(w);
+            ASSERT_NE(o, nullptr);
+            pole = TextyPoli(
+                {o->PrutokEdit, o->TlakEdit, o->OtackyEdit, o->PomerEdit, o->LopatekEdit});
+            vykon = o->VykonLbl->text();
+            o->OKBtnClick();
+        });
+        d->OdhadBtnClick();
+        EXPECT_EQ(pole, (QStringList{"5000", "400", "900", "0.8", ""}));
+        EXPECT_EQ(vykon, lw + "89.5 dB");
+        EXPECT_EQ(Zaznam().texty,
+                  QStringList{"Nahradit popis zdroje „Ventilator VZT 1“ popisem odhadu?"});
+        EXPECT_EQ(d->ZdrojPopisEdit->text(),
+                  nahradit ? "odhad z parametrů: T, 5000m3/hod, 400Pa, 900ot/min, V/Vopt 0.8"
+                           : "Ventilator VZT 1");
+        EXPECT_EQ(d->Zdroj.pole[0]->text(), "83.8");
+    }
 }
 
 TEST_F(UiTest, ZmenaZdrojePrepocitaCelouCestu) {

@@ -128,8 +128,18 @@ TEST_F(UiTest, GrafDrziCislaVysledkuPozadavkuAKrivky) {
     TGrafForm& g = *okno->Okno<TGrafForm>();
     ASSERT_TRUE(g.isVisible());
     PostavCestu(var, *okno, 2, 80, 10); // 70 dB at the end
+    // No requirement: no curve, nothing exceeded, the level axis around the levels.
+    NastavPozadavek(var, {0, 0, 0, 0, 0, 0, 0, 0});
+    okno->PrepocitejOd(var.cesta.Pocet());
+    for (const QXYSeries* s :
+         std::initializer_list<const QXYSeries*>{g.PozadavekSerie, g.PrekrocenoSerie}) {
+        EXPECT_FALSE(s->isVisible());
+        EXPECT_EQ(s->count(), 0);
+    }
+    EXPECT_GE(g.SpektrumOsaY->min(), 60);
     NastavPozadavek(var, NKrivky[4]);
     okno->PrepocitejOd(var.cesta.Pocet());
+    EXPECT_TRUE(g.PozadavekSerie->isVisible());
 
     EXPECT_EQ(Y(g.VysledekSerie), QList<double>(8, 70.0));
     EXPECT_EQ(Y(g.PozadavekSerie), Pasma(var.Pozadavek));

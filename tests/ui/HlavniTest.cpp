@@ -49,19 +49,25 @@ TEST_F(UiTest, PoStartuNuloveRadkyANicCerveneho) {
         EXPECT_NE(Barva(RadekPanelu::Rozdil, i), QColor(255, 0, 0));
 }
 
-// The window grows and the element list takes the added height; the smallest
-// size is about the one it opens at.
+// The window grows: the element list takes the added height, the panels most
+// of the added width (as when maximised); the smallest size is about the one it
+// opens at.
 TEST_F(UiTest, OknoRosteSeSeznamem) {
     okno->show();
     QApplication::processEvents();
     const QSize puvodni = okno->size();
-    const int seznam = Seznam()->height();
+    const int seznam = Seznam()->height(), seznamSirka = Seznam()->width();
     const QLabel& nr = Stitek(StitekPanelu::NR);
     const QPoint panel = nr.mapTo(okno.get(), QPoint());
-    okno->resize(puvodni + QSize(200, 300));
+    okno->resize(puvodni + QSize(600, 300));
     QApplication::processEvents();
     EXPECT_GE(Seznam()->height(), seznam + 250);
-    EXPECT_EQ(nr.mapTo(okno.get(), QPoint()), panel); // the panels keep their place
+    EXPECT_EQ(nr.mapTo(okno.get(), QPoint()).y(), panel.y()); // the panels keep their height
+    // However much wider the screen let it get, the panels took most of it.
+    const int sirsi = okno->width() - puvodni.width();
+    ASSERT_GE(sirsi, 40);
+    EXPECT_GE(nr.mapTo(okno.get(), QPoint()).x(), panel.x() + sirsi / 2);
+    EXPECT_GT(Seznam()->width(), seznamSirka);
     okno->resize(100, 100);
     QApplication::processEvents();
     EXPECT_EQ(okno->width(), puvodni.width());
@@ -113,6 +119,8 @@ TEST_F(UiTest, KlavesyVSeznamu) {
     EXPECT_EQ(var.cesta.Pocet(), 2);
     QTest::keyClick(Seznam(), Qt::Key_Insert);
     EXPECT_TRUE(okno->Okno<TVyberTypForm>()->isVisible());
+    // Modal: the list cannot change under it.
+    EXPECT_EQ(QApplication::activeModalWidget(), okno->Okno<TVyberTypForm>());
     // The picker is wide enough for its whole title beside the title bar's buttons.
     const TVyberTypForm* vyber = okno->Okno<TVyberTypForm>();
     EXPECT_GE(vyber->width(),
@@ -384,8 +392,16 @@ TEST_F(UiTest, RozvodVHlavnimOkne) {
     const PrehledRozvodu prehled = SpoctiPrehledRozvodu(r);
     for (size_t s = 0; s < r.Useky().size(); ++s) {
         const int m = r.MistnostUseku(s);
-        EXPECT_EQ(strom.Polozka(s)->text(0).toStdString(),
-                  NazevUseku(r.Useky()[s].Id) + (m < 0 ? "" : ": " + r.Useky()[s].Mistnost));
+        const std::string text = strom.Polozka(s)->text(0).toStdString();
+        const std::string jmeno =
+            NazevUseku(r.Useky()[s].Id) + (m < 0 ? "" : ": " + r.Useky()[s].Mistnost);
+        EXPECT_EQ(text.substr(0, jmeno.size()), jmeno);
+        // A branch says where it leaves.
+        if (s > 0) {
+            EXPECT_NE(text.find(" — za elementem " + std::to_string(r.Useky()[s].ZaElementem)),
+                      std::string::npos)
+                << text;
+        }
         EXPECT_EQ(strom.Polozka(s)->foreground(0).color() == QColor(200, 0, 0),
                   m >= 0 && prehled.Prehled.Mistnosti[size_t(m)].Stav != StavMistnosti::Vyhovi);
     }

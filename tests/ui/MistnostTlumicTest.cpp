@@ -276,15 +276,22 @@ TEST_F(MistnostTlumicTest, TlumicSelhaniVypoctu) {
 }
 
 TEST_F(MistnostTlumicTest, PridaniPresVyberTypu) {
-    // Through the picker and the real modal dialog: silencer, then the room.
+    // Through the picker and the real modal dialog: silencer, then the room;
+    // the picker waits for no dialog behind it, and comes back after Storno.
     okno->PridatElemBtnClick();
     PriModalnim([this](QWidget* w) {
         EXPECT_EQ(w, tlumic);
+        EXPECT_FALSE(okno->Okno<TVyberTypForm>()->isVisible());
         EXPECT_EQ(w->windowTitle(), "Kulisový tlumič drunu");
         VyplnTlumic(600, 500, 1, 2000, 1, 2);
         tlumic->OKBtnClick();
     });
     okno->Okno<TVyberTypForm>()->Tlacitko(TypTlumic)->click();
+    EXPECT_FALSE(okno->Okno<TVyberTypForm>()->isVisible());
+    okno->PridatElemBtnClick();
+    PriModalnim([](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
+    okno->Okno<TVyberTypForm>()->Tlacitko(TypObecny)->click();
+    EXPECT_TRUE(okno->Okno<TVyberTypForm>()->isVisible());
     PriModalnim([this](QWidget* w) {
         EXPECT_EQ(w->windowTitle(), "Místnost");
         mistnost->OKBtnClick();

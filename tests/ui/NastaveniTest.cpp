@@ -279,6 +279,18 @@ TEST(Okna, PolohaSeObnovi) {
     QWidget w;
     PamatujPolohu(&w, QStringLiteral("Zkouska"));
     EXPECT_EQ(w.geometry(), kde);
+    // Larger than the screen: shrunk while shown there, and closed so; it
+    // comes back at its own size for a screen that has room for it.
+    const QSize velka = w.screen()->availableGeometry().size() + QSize(200, 150);
+    w.resize(velka);
+    w.show();
+    EXPECT_LT(w.height(), velka.height());
+    w.hide();
+    w.show();
+    w.hide();
+    QWidget znovu;
+    PamatujPolohu(&znovu, QStringLiteral("Zkouska"));
+    EXPECT_EQ(znovu.size(), velka);
 }
 
 TEST_F(UiTest, OProgramuUkazujeOdkudCteSoubory) {
@@ -306,8 +318,9 @@ TEST(Okna, NaObrazovce) {
         EXPECT_EQ(NaObrazovce(r.okno, maly), r.cekane) << r.okno.x() << "," << r.okno.y();
 }
 
-// Every window and dialog lies within its screen when shown, and each fits a
-// 1024x700 screen with its title bar without being squeezed below its layout.
+// Every window and dialog lies within its screen when shown, wide enough for
+// its title, and each fits a 1024x700 screen with its title bar without being
+// squeezed below its layout.
 TEST_F(UiTest, KazdeOknoSeVejdeNaObrazovku) {
     okno->PamatujPolohyOken(); // as the program starts
     okno->show();
@@ -326,6 +339,10 @@ TEST_F(UiTest, KazdeOknoSeVejdeNaObrazovku) {
             << w->frameGeometry().width() << "x" << w->frameGeometry().height() << " on "
             << obrazovka.width() << "x" << obrazovka.height();
         EXPECT_LE(w->minimumSizeHint().width(), maly.width()) << nazev;
+        // Its whole title fits beside the title bar's icon and buttons.
+        EXPECT_GE(w->width(),
+                  QFontMetrics(QApplication::font()).horizontalAdvance(w->windowTitle()) + 100)
+            << nazev;
         EXPECT_LE(w->minimumSizeHint().height(), maly.height()) << nazev;
         if (w != okno.get()) w->hide();
     }
@@ -364,7 +381,7 @@ TEST_F(UiTest, F1VNastrojiOtevreJehoNapovedu) {
         {okno->Okno<TKatalogForm>(), "katalog.html"},
         {okno->Okno<TNavrhForm>(), "navrh.html"},
         {okno->Okno<TProjektForm>(), "projekt.html"},
-        {okno->Okno<TRozvodForm>(), "projekt.html#rozvod"},
+        {okno->Okno<TRozvodForm>(), "rozvod.html#rozvod"},
     };
     for (const auto& [w, stranka] : okna) {
         QShortcut* f1 = nullptr;

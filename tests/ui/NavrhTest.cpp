@@ -2,7 +2,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QUndoStack>
@@ -47,15 +46,20 @@ TEST_F(UiTest, NavrhOpatreniVlozeniAZpet) {
     okno->PrepocitejOd(var.cesta.Pocet());
     n->DokonciPrepocet();
     EXPECT_FALSE(n->ZpravaLbl->isVisible());
-    // The room is no place for it; the fan is the first choice, its section the remembered one.
+    // The room is no place for it; the fan is the first choice, the duct after it gives the
+    // section.
     EXPECT_EQ(n->PoziceComboBox->count(), 2);
     EXPECT_EQ(n->Pozice(), 1);
+    EXPECT_EQ(TextyPoli({n->RozmAEdit, n->RozmBEdit, n->PrutokEdit}),
+              (QStringList{"600", "400", "4000.0"}));
+    EXPECT_EQ(n->PrurezLbl->text(), "podle elementu 2");
     EXPECT_EQ(Radek(n->UtlumListBox, 0).join(' '), "0.0 7.5 15.2 17.6 17.2 16.0 14.2 11.9");
     // Behind the duct its section and flow come in.
     n->PoziceComboBox->setCurrentIndex(1);
     n->PoziceComboBoxChange();
     EXPECT_EQ(TextyPoli({n->RozmAEdit, n->RozmBEdit, n->PrutokEdit}),
               (QStringList{"600", "400", "4000.0"}));
+    EXPECT_EQ(n->PrurezLbl->text(), "podle elementu 2");
     n->DokonciPrepocet();
     ASSERT_EQ(n->TlumiceListBox->rowCount(), 4);
     EXPECT_EQ(Radek(n->TlumiceListBox, 0).mid(0, 6),
@@ -125,9 +129,9 @@ TEST_F(UiTest, NavrhOpatreniVlozeniAZpet) {
 
 // A computation under way says so and offers nothing; a newer request stops
 // it and only the newer answer is shown; closing the window stops it unshown.
-// The section and flow come back in a new window (as after a restart).
+// A typed section stays through a change of the path; a new window takes the
+// path's, never what an earlier calculation left.
 TEST_F(UiTest, NavrhOpatreniPocitaRusiAPamatuje) {
-    QSettings().remove(QStringLiteral("NavrhOpatreni"));
     var.SouborTlumice = std::string(DRUN_DATA_DIR) + "/KL385216.CAD";
     CestaSTlumenim(var);
     NastavPozadavek(var, *CtiPozadavek("N45"));
@@ -146,8 +150,11 @@ TEST_F(UiTest, NavrhOpatreniPocitaRusiAPamatuje) {
 
     n->PoziceComboBox->setCurrentIndex(1);
     n->PoziceComboBoxChange();
-    n->RozmAEdit->NastavCislo(700, 0);
-    n->NaplanujPrepocet();
+    Napis(n->RozmAEdit, "700");
+    EXPECT_TRUE(n->RozmAEdit->Over());
+    EXPECT_EQ(n->PrurezLbl->text(), QStringLiteral("zadáno"));
+    okno->PrepocitejOd(1);
+    EXPECT_EQ(n->RozmAEdit->text(), "700");
     n->close();
     n->DokonciPrepocet();
     EXPECT_EQ(spocteno.count(), 1);
@@ -155,7 +162,17 @@ TEST_F(UiTest, NavrhOpatreniPocitaRusiAPamatuje) {
     TNavrhForm nove(okno->Dokument(), nullptr);
     nove.Zobraz();
     EXPECT_EQ(TextyPoli({nove.RozmAEdit, nove.RozmBEdit, nove.PrutokEdit}),
-              (QStringList{"700", "400", "4000.0"}));
+              (QStringList{"600", "400", "4000.0"}));
+    EXPECT_EQ(nove.PrurezLbl->text(), "podle elementu 2");
+    nove.DokonciPrepocet();
+    // No element with a section: empty fields that say what to type.
+    okno->Dokument().Var().cesta.VypustElement(2);
+    okno->PrepocitejOd(1);
+    EXPECT_EQ(TextyPoli({nove.RozmAEdit, nove.RozmBEdit, nove.PrutokEdit}),
+              (QStringList{"", "", ""}));
+    nove.DokonciPrepocet();
+    EXPECT_EQ(nove.ZadnyLbl->text(), nove.PrurezLbl->text());
+    EXPECT_TRUE(nove.PrurezLbl->text().startsWith(QStringLiteral("Žádný element cesty nemá")));
     nove.DokonciPrepocet();
     nove.close();
     // A window going away while computing stops the computation and leaves.
@@ -196,12 +213,19 @@ TEST_F(UiTest, NavrhOpatreniVRozvodu) {
     ASSERT_TRUE(TextRozvodu(d.Rozvod(), pred).Ok());
     TNavrhForm* n = okno->Okno<TNavrhForm>();
     n->Zobraz();
+    // Behind the source: the trunk duct's section and flow.
+    EXPECT_EQ(TextyPoli({n->RozmAEdit, n->RozmBEdit, n->PrutokEdit}),
+              (QStringList{"600", "400", "4000.0"}));
+    EXPECT_EQ(n->PrurezLbl->text(), "podle elementu 3");
     // Behind its own element the other section to Kancelář stays as it is:
     // the fan reaches the room through it.
     n->PoziceComboBox->setCurrentIndex(3);
     n->PoziceComboBoxChange();
     n->DokonciPrepocet();
     EXPECT_EQ(n->MistoLbl->text(), QStringLiteral("Za elementem 4 (úsek 2:1) – napájí 1 místnost"));
+    // Its section is the trunk duct's before it.
+    EXPECT_EQ(TextyPoli({n->RozmAEdit, n->PrutokEdit}), (QStringList{"600", "4000.0"}));
+    EXPECT_EQ(n->PrurezLbl->text(), "podle elementu 3");
     EXPECT_TRUE(Radek(n->UtlumListBox, 0).contains("nelze"));
     EXPECT_TRUE(n->BlokujeLbl->text().endsWith(
         ": vlastní drun elementu 1:1 Zdroj drunu (místnost Kancelář)"))
@@ -244,6 +268,11 @@ TEST_F(UiTest, NavrhOpatreniVRozvodu) {
     std::string po;
     ASSERT_TRUE(TextRozvodu(d.Rozvod(), po).Ok());
     EXPECT_EQ(po, pred);
+    // A flow typed is searched with once taken.
+    Napis(n->PrutokEdit, "3000");
+    EXPECT_TRUE(n->PrutokEdit->Over());
+    n->DokonciPrepocet();
+    EXPECT_EQ(n->Vysledek().Q, 3000);
     // The section's fields name themselves.
     Zaznam().Vymaz();
     Napis(n->RozmAEdit, "10");

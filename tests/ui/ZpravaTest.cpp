@@ -75,7 +75,9 @@ QStringList CtiZpravu(const QString& pdf, const QString& akce) {
         // A path's closing block never starts a page: an element stands above it.
         bool prvek = false;
         for (const QString& r : stranky[s]) {
-            if (r.startsWith(QStringLiteral("Výsledek "))) EXPECT_TRUE(prvek);
+            if (r.startsWith(QStringLiteral("Výsledek "))) {
+                EXPECT_TRUE(prvek);
+            }
             prvek = prvek || r.startsWith(QStringLiteral("Za elementem "));
         }
         vse << stranky[s];

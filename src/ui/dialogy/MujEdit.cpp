@@ -59,6 +59,7 @@ bool TMEdit::Over() {
     QString chyba;
     if (Prevezmi(text(), chyba)) {
         neovereno_ = false;
+        emit Prevzato();
         return true;
     }
     validujeSe = true;

@@ -26,6 +26,10 @@ class TMEdit : public QLineEdit {
     // What the field is, as its messages name it (its caption without the unit).
     QString Nazev;
 
+  signals:
+    // Typed text was validated and taken (on leaving the field, Enter or OK).
+    void Prevzato();
+
   protected:
     void focusOutEvent(QFocusEvent* e) override;
     virtual bool Prevezmi(const QString& text, QString& chyba) = 0;

@@ -1,18 +1,18 @@
 #include "ui/dialogy/VybElFrm.h"
 
-#include <QApplication>
-#include <QFontMetrics>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/Druhy.h"
 #include "ui/spolecne/Hlaseni.h"
+#include "ui/spolecne/Nastaveni.h"
 
 using namespace drun;
 
 TVyberTypForm::TVyberTypForm(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Přidat element - vyber typ"));
-    setModal(false);
+    // While it is open the list cannot change under it.
+    setModal(true);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     auto* v = new QVBoxLayout(this);
@@ -30,12 +30,7 @@ TVyberTypForm::TVyberTypForm(QWidget* parent) : QDialog(parent) {
         tlacitka_[d.Kod] = b;
     }
     adjustSize();
-    // Wide enough for its title beside the title bar's icon and buttons, so
-    // that no window manager cuts it.
-    constexpr int TitulekNavic = 140;
-    const QFont titulek = QApplication::font("QWorkspaceTitleBar");
-    const int sirka = QFontMetrics(titulek).horizontalAdvance(windowTitle()) + TitulekNavic;
-    setFixedSize(sizeHint().expandedTo(QSize(sirka, 0)));
+    setFixedSize(sizeHint().expandedTo(QSize(SirkaProTitulek(this), 0)));
 }
 
 bool TVyberTypForm::event(QEvent* e) {

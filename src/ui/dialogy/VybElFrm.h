@@ -7,8 +7,8 @@
 
 class QPushButton;
 
-// The modeless picker of a new element's type; it stays open so that
-// several elements can be added one after another.
+// The picker of a new element's type: modal, so that the place it adds at
+// stays as it was opened; it stays open until an element is added.
 class TVyberTypForm : public QDialog {
     Q_OBJECT
   public:

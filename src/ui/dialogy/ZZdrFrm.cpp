@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "core/Cisla.h"
+#include "core/Druhy.h"
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
 #include "models/Zdroj.h"
@@ -41,6 +42,7 @@ TZadZdrojForm::TZadZdrojForm(DrunVar& var, QWidget* parent)
     OdhadBtn = new QPushButton(QStringLiteral("Odhad z parametrů ventilátoru..."), this);
     OdhadBtn->setAutoDefault(false);
     connect(OdhadBtn, &QPushButton::clicked, this, &TZadZdrojForm::OdhadBtnClick);
+    OdhadForm = new TOdhadVentilatoruForm(this);
     auto* odhad = new QHBoxLayout;
     odhad->addWidget(OdhadBtn);
     odhad->addStretch();
@@ -132,12 +134,20 @@ void TZadZdrojForm::DoKataloguBtnClick() {
 }
 
 void TZadZdrojForm::OdhadBtnClick() {
-    TOdhadVentilatoruForm o(this);
-    if (o.exec() == QDialog::Accepted) PouzijOdhad(o);
+    OdhadForm->UkazVykon();
+    if (OdhadForm->exec() == QDialog::Accepted) PouzijOdhad(*OdhadForm);
 }
 
 void TZadZdrojForm::PouzijOdhad(const TOdhadVentilatoruForm& o) {
-    ZdrojPopisEdit->setText(QString::fromStdString(o.Popis));
+    // The default and an earlier estimate's description go without asking.
+    const QString popis = ZdrojPopisEdit->text().trimmed();
+    const bool napsany =
+        !popis.isEmpty() && popis != QString::fromUtf8(NazevTypu(TypZdroj)) &&
+        !popis.startsWith(QString::fromUtf8(ZacatekPopisuOdhadu.data(),
+                                            static_cast<qsizetype>(ZacatekPopisuOdhadu.size())));
+    if (!napsany || hlaseni().Potvrd(QStringLiteral("Nahradit popis zdroje „") + popis +
+                                     QStringLiteral("“ popisem odhadu?")))
+        ZdrojPopisEdit->setText(QString::fromStdString(o.Popis));
     for (int i = 0; i < PocetPasem; ++i)
         Zdroj.pole[i]->NastavCislo(std::round(o.Odhad.Pasma[i] * 10) / 10, 1);
 }
@@ -158,12 +168,22 @@ TOdhadVentilatoruForm::TOdhadVentilatoruForm(QWidget* parent) : QDialog(parent) 
                            QStringLiteral("Poměr V/V_opt"));
     LopatekEdit = new QLineEdit(this);
     LopatekEdit->setAlignment(Qt::AlignRight);
+    // Its text goes into the source's description.
+    PovolJen1250(LopatekEdit);
     UmistiPole(g, 5, 0, QStringLiteral("Počet lopatek (nepovinný)"), LopatekEdit);
     PrutokEdit->NastavMeze(VentPrutokMin, VentPrutokMax);
     TlakEdit->NastavMeze(VentTlakMin, VentTlakMax);
     OtackyEdit->NastavMeze(VentOtackyMin, VentOtackyMax);
     PomerEdit->NastavMeze(VentPomerMin, VentPomerMax);
     PomerEdit->NastavCislo(1, QStringLiteral("1"));
+    VykonLbl = new QLabel(this);
+    NastavHint(VykonLbl, QStringLiteral("Celkový akustický výkon ventilátoru podle odhadu"));
+    g->addWidget(VykonLbl, 6, 0, 1, 3);
+    for (TMDoubleEdit* f : {PrutokEdit, TlakEdit, OtackyEdit, PomerEdit})
+        connect(f, &TMEdit::Prevzato, this, &TOdhadVentilatoruForm::UkazVykon);
+    connect(LopatekEdit, &QLineEdit::editingFinished, this, &TOdhadVentilatoruForm::UkazVykon);
+    connect(DruhComboBox, &QComboBox::currentIndexChanged, this, &TOdhadVentilatoruForm::UkazVykon);
+    UkazVykon();
     auto* v = new QVBoxLayout(this);
     v->addLayout(g);
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
@@ -180,19 +200,37 @@ TOdhadVentilatoruForm::TOdhadVentilatoruForm(QWidget* parent) : QDialog(parent) 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TOdhadVentilatoruForm::OKBtnClick() {
-    if (!TMEdit::OverVse(this)) return;
+VstupyVentilatoru TOdhadVentilatoruForm::Vstupy(QString& lopatek) const {
     VstupyVentilatoru v;
     v.Prutok = PrutokEdit->Cislo();
     v.Tlak = TlakEdit->Cislo();
     v.Otacky = OtackyEdit->Cislo();
     v.Pomer = PomerEdit->Cislo();
     v.Druh = static_cast<DruhVentilatoru>(DruhComboBox->currentIndex());
-    const QString lopatek = LopatekEdit->text().trimmed();
+    lopatek = LopatekEdit->text().trimmed();
     if (!lopatek.isEmpty()) {
         v.Lopatek = CtiInt(lopatek.toStdString());
-        if (!v.Lopatek) v.Lopatek = 0; // refused below with the range
+        if (!v.Lopatek) v.Lopatek = 0; // refused with the range
     }
+    return v;
+}
+
+void TOdhadVentilatoruForm::UkazVykon() {
+    QString lopatek;
+    const VstupyVentilatoru v = Vstupy(lopatek);
+    // As drun-protokol --ventilator gives it.
+    VykonLbl->setText(QStringLiteral("Akustický výkon ventilátoru L(W) ") +
+                      (ChybaVentilatoru(v).empty()
+                           ? QString::fromStdString(FormatHodnota(OdhadniVentilator(v).LW)) +
+                                 QStringLiteral(" dB")
+                           : QStringLiteral("-")));
+}
+
+void TOdhadVentilatoruForm::OKBtnClick() {
+    if (!TMEdit::OverVse(this)) return;
+    QString lopatek;
+    const VstupyVentilatoru v = Vstupy(lopatek);
+    UkazVykon();
     // The fields hold the program's start values until typed: all are checked.
     if (const std::string chyba = ChybaVentilatoru(v); !chyba.empty()) {
         hlaseni().Chyba(QString::fromStdString(chyba));

@@ -9,12 +9,15 @@
 #include "tools/Ventilator.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class TKatalog;
 
 // "Odhad z parametrů ventilátoru": a fan's flow, total pressure rise, speed,
-// kind, and optionally V/V_opt and its blade count; OK estimates its sound
-// power bands (Odhad) and the description that says so (Popis).
+// kind, and optionally V/V_opt and its blade count; its total sound power is
+// shown as the values are given, and OK estimates its sound power bands
+// (Odhad) and the description that says so (Popis). The fields keep their
+// values for the next opening.
 class TOdhadVentilatoruForm : public QDialog {
     Q_OBJECT
   public:
@@ -23,6 +26,7 @@ class TOdhadVentilatoruForm : public QDialog {
     TMDoubleEdit *PrutokEdit, *TlakEdit, *OtackyEdit, *PomerEdit;
     QComboBox* DruhComboBox; // RR, T, AM in this order
     QLineEdit* LopatekEdit;  // empty: not known
+    QLabel* VykonLbl; // "Akustický výkon ventilátoru L(W) 97.3 dB", "… L(W) -" until it can be
     QPushButton *OKBtn, *StornoBtn;
 
     drun::OdhadVentilatoru Odhad;
@@ -30,6 +34,11 @@ class TOdhadVentilatoruForm : public QDialog {
 
   public slots:
     void OKBtnClick();
+    void UkazVykon();
+
+  private:
+    // The inputs as the fields hold them; `lopatek` the blade count's text.
+    drun::VstupyVentilatoru Vstupy(QString& lopatek) const;
 };
 
 // "Zadání zdroje drunu": always edits element 1.
@@ -42,7 +51,8 @@ class TZadZdrojForm : public TPlnenyDialog {
     RadekPasem Zdroj;
     QPushButton *OKBtn, *StornoBtn, *NulujBtn, *VseBtn;
     QPushButton *ZKataloguBtn, *DoKataloguBtn;
-    QPushButton* OdhadBtn;       // "Odhad z parametrů ventilátoru..."
+    QPushButton* OdhadBtn; // "Odhad z parametrů ventilátoru..."
+    TOdhadVentilatoruForm* OdhadForm;
     TKatalog* Katalog = nullptr; // set by the main window
 
   public slots:
@@ -54,7 +64,8 @@ class TZadZdrojForm : public TPlnenyDialog {
     void NastavMezeZdroj();
     void ZKataloguBtnClick();
     void DoKataloguBtnClick();
-    // Asks for the fan's parameters and fills the bands and the description.
+    // Asks for the fan's parameters and fills the bands and the description;
+    // a description typed is replaced only when the user agrees.
     void OdhadBtnClick();
     void PouzijOdhad(const TOdhadVentilatoruForm& o);
 

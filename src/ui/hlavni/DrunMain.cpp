@@ -237,9 +237,9 @@ THlavniForm::THlavniForm(DrunVar& var, QWidget* parent) : QMainWindow(parent), v
 
     // F1 in a tool window opens the help at that tool's page.
     const std::pair<QWidget*, const char*> napovedy[] = {
-        {Prevod, "pomucky.html#lx"}, {AkTlak, "pomucky.html#tlak"},   {Graf, "pomucky.html#graf"},
-        {Soucet, "soucet.html"},     {KatalogForm, "katalog.html"},   {Navrh, "navrh.html"},
-        {Projekt, "projekt.html"},   {Rozvod, "projekt.html#rozvod"},
+        {Prevod, "pomucky.html#lx"}, {AkTlak, "pomucky.html#tlak"},  {Graf, "pomucky.html#graf"},
+        {Soucet, "soucet.html"},     {KatalogForm, "katalog.html"},  {Navrh, "navrh.html"},
+        {Projekt, "projekt.html"},   {Rozvod, "rozvod.html#rozvod"},
     };
     for (auto [okno, stranka] : napovedy) {
         auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), okno);
@@ -487,7 +487,8 @@ QWidget* THlavniForm::VytvorPanely() {
     panely_ = new TPanelyHodnot(stred);
     connect(panely_, &TPanelyHodnot::ZdrojKliknut, this, &THlavniForm::ZadejZdrojDrunu);
     connect(panely_, &TPanelyHodnot::PozadavekKliknut, this, &THlavniForm::PozadavekNaKonciSite);
-    telo->addWidget(panely_);
+    // A wider window gives most of the width to the panels, the rest to the list.
+    telo->addWidget(panely_, 3);
 
     // Element list
     auto* vpravo = new QVBoxLayout;
@@ -728,12 +729,15 @@ void THlavniForm::PridatTyp(int typ) {
     const int aktualni = var_.cesta.AktualniCislo(), pocet = var_.cesta.Pocet();
     PredMistnost();
     d->NastavPridat(true);
+    // The picker does not wait behind the dialog: added, its work is done;
+    // nothing added, it comes back for another choice.
+    const bool zVyberu = VyberTyp->isVisible();
+    VyberTyp->hide();
     d->exec();
-    // Nothing added: the element shown stays the current one; added: the picker's work is done.
-    if (var_.cesta.Pocet() == pocet)
+    if (var_.cesta.Pocet() == pocet) {
         var_.cesta.NajdiElement(aktualni);
-    else
-        VyberTyp->close();
+        if (zVyberu) VyberTyp->show();
+    }
 }
 
 void THlavniForm::PredMistnost() {

@@ -29,8 +29,12 @@ QFrame* Panel(QWidget* rodic, QGridLayout*& g) {
     f->setFrameShadow(QFrame::Raised);
     g = new QGridLayout(f);
     g->setVerticalSpacing(1);
-    g->setHorizontalSpacing(2);
-    g->setColumnStretch(static_cast<int>(ZakladSloupcu.size()), 1);
+    // No spacing: a column without values (the ratings) would take none, and
+    // the widened value columns of the three panels would not line up.
+    g->setHorizontalSpacing(0);
+    // A wider window widens the nine value columns.
+    for (int i = 1; i <= 9; ++i)
+        g->setColumnStretch(i, 1);
     return f;
 }
 

@@ -5,6 +5,7 @@
 #include <QTreeWidget>
 #include <unordered_map>
 
+#include "core/Druhy.h"
 #include "io/RozvodSoubor.h"
 #include "ui/hlavni/Dokument.h"
 
@@ -90,6 +91,22 @@ QVariant TStromRozvodu::DataUseku(size_t u, int role) const {
     case Qt::DisplayRole: {
         QString text = QStringLiteral("úsek ") + QString::number(s.Id);
         if (!s.Mistnost.empty()) text += QStringLiteral(": ") + QString::fromStdString(s.Mistnost);
+        // Where the branch leaves: the parent's element, as the element list names it.
+        if (const int rodic = r.Index(s.Rodic); rodic >= 0) {
+            const auto& prvky = r.Useky()[size_t(rodic)].Prvky;
+            QString prvek;
+            if (s.ZaElementem >= 1 && size_t(s.ZaElementem) <= prvky.size()) {
+                const TElementSite& e = prvky[size_t(s.ZaElementem - 1)];
+                prvek = (QString::fromUtf8(NazevTypu(e.Typ())) + QLatin1Char(' ') +
+                         QString::fromStdString(e.Popis))
+                            .trimmed();
+                if (prvek.size() > 40) prvek = prvek.left(39) + QStringLiteral("…");
+            }
+            text += QStringLiteral(" — za elementem ") + QString::number(s.ZaElementem);
+            // Behind the trunk the section goes without saying.
+            if (rodic != 0) text += QStringLiteral(" úseku ") + QString::number(s.Rodic);
+            if (!prvek.isEmpty()) text += QStringLiteral(" (") + prvek + QLatin1Char(')');
+        }
         return text;
     }
     case Qt::ToolTipRole: {

@@ -102,16 +102,16 @@ double TGrafForm::Hladina(int n) const {
 
 void TGrafForm::Zobraz() {
     if (!umisteno_ && !testAttribute(Qt::WA_Moved)) {
-        // First time beside the main window (unless it remembers its place),
-        // where the screen has room for it.
+        // First time beside the main window (unless it remembers its place)
+        // where the screen has room for it; elsewhere the window manager
+        // places it, title bar and all, once the screen has fitted its size.
         umisteno_ = true;
         const QWidget* vedle = parentWidget() ? parentWidget() : this;
         const QRect hlavni = vedle->frameGeometry();
         const QRect obrazovka = vedle->screen()->availableGeometry();
-        QPoint kam(hlavni.right() + 8, hlavni.top());
-        if (kam.x() + width() > obrazovka.right())
-            kam = obrazovka.center() - QPoint(width() / 2, height() / 2);
-        move(kam.x(), std::max(kam.y(), obrazovka.top()));
+        const QPoint kam(hlavni.right() + 8, std::max(hlavni.top(), obrazovka.top()));
+        if (kam.x() + width() <= obrazovka.right() && kam.y() + height() <= obrazovka.bottom())
+            move(kam);
     }
     show();
     raise();

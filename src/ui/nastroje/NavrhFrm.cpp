@@ -12,7 +12,6 @@
 #include <QLineSeries>
 #include <QPainter>
 #include <QPushButton>
-#include <QSettings>
 #include <QShowEvent>
 #include <QTableWidget>
 #include <QThread>
@@ -58,10 +57,9 @@ const QString PasmaVeVete[PocetPasem] = {QStringLiteral("63 Hz"),  QStringLitera
                                          QStringLiteral("1 kHz"),  QStringLiteral("2 kHz"),
                                          QStringLiteral("4 kHz"),  QStringLiteral("8 kHz")};
 
-// Where the section and flow fields are remembered between runs.
-const QString KlicA = QStringLiteral("NavrhOpatreni/A");
-const QString KlicB = QStringLiteral("NavrhOpatreni/B");
-const QString KlicPrutok = QStringLiteral("NavrhOpatreni/Prutok");
+const QString TextZadejtePrurez =
+    QStringLiteral("Žádný element cesty nemá obdélníkový průřez: zadejte rozměr potrubí "
+                   "a průtok v místě opatření.");
 const QString TextPocitam = QStringLiteral("Počítám…");
 const char* const VlastniDrun = "vlastní drun elementu ";
 const char* const NelzeUplnym = "nelze ani úplným útlumem";
@@ -211,6 +209,10 @@ TNavrhForm::TNavrhForm(TDokument& dokument, QWidget* rodic)
         PridejPole(pole, 0, 2, QStringLiteral("x výška"), this, 1, QStringLiteral("Výška potrubí"));
     // The flow on a row of its own, so the chart keeps room for its band labels.
     PrutokEdit = PridejPole(pole, 1, 0, QStringLiteral("Průtok v m3/hod"), this);
+    PrurezLbl = new QLabel(this);
+    PrurezLbl->setWordWrap(true);
+    NastavHint(PrurezLbl, QStringLiteral("Odkud je rozměr potrubí a průtok v místě opatření"));
+    pole->addWidget(PrurezLbl, 1, 2, 1, 3);
     pole->setColumnStretch(4, 1);
     RozmAEdit->NastavMeze(TlumicRozmerMin, TlumicRozmerMax);
     RozmBEdit->NastavMeze(TlumicRozmerMin, TlumicRozmerMax);
@@ -218,8 +220,11 @@ TNavrhForm::TNavrhForm(TDokument& dokument, QWidget* rodic)
     for (TMDoubleEdit* f : {RozmAEdit, RozmBEdit, PrutokEdit}) {
         // Enter validates as leaving does; a value validated is searched with.
         connect(f, &QLineEdit::returnPressed, f, [f] { f->Over(); });
-        connect(f, &QLineEdit::editingFinished, this, [this, f] {
-            if (!f->Neovereno()) NaplanujPrepocet();
+        connect(f, &TMEdit::Prevzato, this, &TNavrhForm::NaplanujPrepocet);
+        // Typed values stay until the place changes or another calculation comes.
+        connect(f, &QLineEdit::textEdited, this, [this] {
+            zadano_ = true;
+            PrurezLbl->setText(QStringLiteral("zadáno"));
         });
     }
 
@@ -330,8 +335,14 @@ TNavrhForm::TNavrhForm(TDokument& dokument, QWidget* rodic)
     svisle->addWidget(RozhodujeLbl);
     resize(1180, 800);
 
+    // The path's section follows its changes unless typed; a calculation
+    // replaced brings its own.
+    connect(&dokument_, &TDokument::Nahrazen, this, [this] { zadano_ = false; });
     connect(&dokument_, &TDokument::Prepocitano, this, [this] {
-        if (isVisible()) NaplanujPrepocet();
+        if (!isVisible()) return;
+        NaplnPozice();
+        if (!zadano_) PredvyplnPole();
+        NaplanujPrepocet();
     });
 }
 
@@ -354,37 +365,15 @@ void TNavrhForm::Zobraz() {
 void TNavrhForm::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (e->spontaneous()) return;
-    const bool prvni = PoziceComboBox->count() == 0;
+    // Shown again, perhaps on another calculation: the path's values.
     NaplnPozice();
-    if (prvni && !ObnovPole()) PredvyplnPole();
+    PredvyplnPole();
     NaplanujPrepocet();
 }
 
 void TNavrhForm::hideEvent(QHideEvent* e) {
     QWidget::hideEvent(e);
     if (!e->spontaneous()) ZrusPrepocet();
-}
-
-bool TNavrhForm::ObnovPole() {
-    const QSettings s;
-    if (!s.contains(KlicA) || !s.contains(KlicB) || !s.contains(KlicPrutok)) return false;
-    const double a = s.value(KlicA).toDouble(), b = s.value(KlicB).toDouble(),
-                 q = s.value(KlicPrutok).toDouble();
-    // Values from another version or edited by hand are not put into the fields.
-    if (!ChybaPrurezu(a, b, q).empty()) return false;
-    RozmAEdit->NastavCislo(a, 0);
-    RozmBEdit->NastavCislo(b, 0);
-    PrutokEdit->NastavCislo(q, 1);
-    return true;
-}
-
-void TNavrhForm::ZapamatujPole() const {
-    const double a = RozmAEdit->Cislo(), b = RozmBEdit->Cislo(), q = PrutokEdit->Cislo();
-    if (!ChybaPrurezu(a, b, q).empty()) return;
-    QSettings s;
-    s.setValue(KlicA, a);
-    s.setValue(KlicB, b);
-    s.setValue(KlicPrutok, q);
 }
 
 void TNavrhForm::NaplnPozice() {
@@ -417,12 +406,18 @@ std::optional<std::pair<size_t, int>> TNavrhForm::MistoVRozvodu() const {
 }
 
 void TNavrhForm::PredvyplnPole() {
-    const DrunVar& var = dokument_.Var();
-    const int k = std::clamp(pozice_, 1, var.cesta.Pocet());
-    const std::optional<PrurezPrutok> p = PrurezElementu(var.cesta.Prvek(k));
-    RozmAEdit->NastavCislo(p ? p->A : NaMilimetry(var.vstupy.PosledniA), 0);
-    RozmBEdit->NastavCislo(p ? p->B : NaMilimetry(var.vstupy.PosledniB), 0);
-    PrutokEdit->NastavCislo(p ? p->Q : var.vstupy.PosledniPrutok, 1);
+    zadano_ = false;
+    const PrurezNaMiste m = PrurezNaPozici(dokument_.Var().cesta, pozice_);
+    if (m.Cislo == 0) {
+        for (TMDoubleEdit* f : {RozmAEdit, RozmBEdit, PrutokEdit})
+            f->NastavCislo(0, QString());
+        PrurezLbl->setText(TextZadejtePrurez);
+        return;
+    }
+    RozmAEdit->NastavCislo(m.Hodnoty.A, 0);
+    RozmBEdit->NastavCislo(m.Hodnoty.B, 0);
+    PrutokEdit->NastavCislo(m.Hodnoty.Q, 1);
+    PrurezLbl->setText(QStringLiteral("podle elementu %1").arg(m.Cislo));
 }
 
 void TNavrhForm::PoziceComboBoxChange() {
@@ -450,7 +445,6 @@ std::shared_ptr<UlohaNavrhu> TNavrhForm::Uloha() const {
 
 void TNavrhForm::NaplanujPrepocet() {
     NaplnPozice();
-    ZapamatujPole();
     SpustVlakno();
 }
 
@@ -549,8 +543,11 @@ void TNavrhForm::Ukaz(const VysledekNavrhu& v) {
         for (int s = 0; s < PocetSloupcu; ++s)
             TlumiceListBox->setItem(r, s, Bunka(hodnoty[s]));
     }
+    const bool chybiPrurez =
+        RozmAEdit->text().isEmpty() || RozmBEdit->text().isEmpty() || PrutokEdit->text().isEmpty();
     ZadnyLbl->setText(v.Splnen                 ? QStringLiteral("Požadavek je splněn.")
                       : v.ChybaTlumice.empty() ? QStringLiteral("Žádný tlumič nevyhoví")
+                      : chybiPrurez            ? TextZadejtePrurez
                                                : QString::fromStdString(v.ChybaTlumice));
     ZadnyLbl->setVisible(lze && v.Tlumice.empty());
     if (!v.Tlumice.empty()) TlumiceListBox->selectRow(0);

@@ -72,6 +72,8 @@ class TNavrhForm : public QWidget {
     QLabel* BlokujeLbl;         // the bands that cannot be met, and by whom
     QLabel* ZpravaLbl;          // why nothing is shown
     TMDoubleEdit *RozmAEdit, *RozmBEdit, *PrutokEdit;
+    // Where the section and flow come from: "podle elementu 2", "zadáno", or what to type.
+    QLabel* PrurezLbl;
     QTableWidget* TlumiceListBox;
     QLabel* ZadnyLbl; // "Žádný tlumič nevyhoví", "Počítám…", "Požadavek je splněn."
     QPushButton* VlozitBtn;
@@ -118,9 +120,8 @@ class TNavrhForm : public QWidget {
     // In a rozvod with branches: the position's section index and own
     // element; nullopt for a plain calculation.
     std::optional<std::pair<size_t, int>> MistoVRozvodu() const;
+    // The section and flow at the position, from the path (PrurezNaPozici).
     void PredvyplnPole();
-    bool ObnovPole();
-    void ZapamatujPole() const;
     void UkazPodily(const VysledekNavrhu& v);
     void UkazOblozeni(const VysledekNavrhu& v);
     // Inserts behind the position through the store and compute steps, one
@@ -139,4 +140,5 @@ class TNavrhForm : public QWidget {
     QThread* vlakno_ = nullptr;
     std::stop_source zastav_; // of the running computation
     bool znovu_ = false;
+    bool zadano_ = false; // the section or flow typed at this position
 };

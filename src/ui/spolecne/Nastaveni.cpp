@@ -1,11 +1,15 @@
 #include "ui/spolecne/Nastaveni.h"
 
+#include <QApplication>
+#include <QBoxLayout>
 #include <QDialog>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QScreen>
 #include <QSettings>
+#include <QSize>
 #include <QStandardPaths>
 #include <QWidget>
 #include <algorithm>
@@ -21,11 +25,20 @@ void UlozNaposledy(const QStringList& s) {
     QSettings().setValue(KlicNaposledy, s);
 }
 
+// The size a remembered window was given, kept apart from its geometry: a
+// screen too small for it shrinks it while shown there, not for good.
+QString KlicVelikosti(const QString& klic) {
+    return QStringLiteral("Velikosti/") + klic;
+}
+
 // Shows the window again where it was hidden, within the screen, and saves
 // its geometry each time it is hidden (closing hides it too).
 class StrazcePolohy : public QObject {
   public:
-    StrazcePolohy(QWidget* okno, const QString& nazev) : QObject(okno), klic_(nazev) {}
+    StrazcePolohy(QWidget* okno, const QString& nazev) : QObject(okno), klic_(nazev) {
+        if (!klic_.isEmpty()) chtena_ = QSettings().value(KlicVelikosti(klic_)).toSize();
+        if (chtena_.isValid()) okno->resize(chtena_);
+    }
     bool eventFilter(QObject* o, QEvent* e) override {
         auto* okno = static_cast<QWidget*>(o);
         if (e->type() == QEvent::Show) {
@@ -34,13 +47,29 @@ class StrazcePolohy : public QObject {
             // by its frame after that: one title bar lower. A dialog not yet
             // placed is centred over its window (within the screen) after this.
             if (poloha_) okno->move(*poloha_);
+            // Left as the last screen fitted it, it is shown at the size wanted
+            // (and fitted anew); resized since, that is the size wanted now.
+            if (!klic_.isEmpty() && !okno->isMaximized()) {
+                if (naObrazovce_.isValid() && okno->size() == naObrazovce_)
+                    okno->resize(chtena_);
+                else
+                    chtena_ = okno->size();
+            }
+            RozsirProTitulek(okno);
             const bool centruje =
                 qobject_cast<QDialog*>(okno) && !okno->testAttribute(Qt::WA_Moved);
             VejdiSeNaObrazovku(okno, !centruje);
+            naObrazovce_ = okno->size();
         }
         if (e->type() == QEvent::Hide && !okno->isMinimized()) {
             poloha_ = okno->pos();
-            if (!klic_.isEmpty()) QSettings().setValue(klic_, okno->saveGeometry());
+            if (!klic_.isEmpty()) {
+                // Resized by the user while shown: that is the size wanted now.
+                if (!okno->isMaximized() && okno->size() != naObrazovce_) chtena_ = okno->size();
+                QSettings s;
+                s.setValue(klic_, okno->saveGeometry());
+                if (chtena_.isValid()) s.setValue(KlicVelikosti(klic_), chtena_);
+            }
         }
         return false;
     }
@@ -48,6 +77,8 @@ class StrazcePolohy : public QObject {
   private:
     QString klic_;
     std::optional<QPoint> poloha_; // the frame's, when it was last hidden
+    QSize chtena_;                 // the size wanted, before a screen fitted it
+    QSize naObrazovce_;            // the size the screen left it when shown
 };
 
 } // namespace
@@ -105,6 +136,30 @@ QRect NaObrazovce(const QRect& ram, const QRect& dostupne) {
     r.moveLeft(std::clamp(r.left(), dostupne.left(), dostupne.right() - r.width() + 1));
     r.moveTop(std::clamp(r.top(), dostupne.top(), dostupne.bottom() - r.height() + 1));
     return r;
+}
+
+int SirkaProTitulek(const QWidget* okno) {
+    constexpr int TitulekNavic = 140; // the icon and three buttons
+    const QFont titulek = QApplication::font("QWorkspaceTitleBar");
+    return QFontMetrics(titulek).horizontalAdvance(okno->windowTitle()) + TitulekNavic;
+}
+
+void RozsirProTitulek(QWidget* okno) {
+    const int sirka = SirkaProTitulek(okno);
+    if (okno->width() >= sirka) return;
+    // A layout that fixes the size would undo a minimum set on the window.
+    auto* box = qobject_cast<QBoxLayout*>(okno->layout());
+    if (box && box->sizeConstraint() == QLayout::SetFixedSize &&
+        (box->direction() == QBoxLayout::TopToBottom ||
+         box->direction() == QBoxLayout::BottomToTop)) {
+        const QMargins m = box->contentsMargins();
+        box->addStrut(sirka - m.left() - m.right());
+        box->activate();
+        return;
+    }
+    okno->setMaximumWidth(std::max(okno->maximumWidth(), sirka));
+    okno->setMinimumWidth(sirka);
+    okno->resize(sirka, okno->height());
 }
 
 void VejdiSeNaObrazovku(QWidget* okno, bool poloha) {

@@ -36,6 +36,11 @@ void PamatujPolohu(QWidget* okno, const QString& nazev);
 void HlidejObrazovku(QWidget* okno);
 // A window's frame moved and shrunk into the available area `dostupne`.
 QRect NaObrazovce(const QRect& ram, const QRect& dostupne);
+// How wide a window must be for its whole title beside the title bar's icon
+// and buttons, so that no window manager cuts it.
+int SirkaProTitulek(const QWidget* okno);
+// Widens the window (or the layout that fixes its size) to SirkaProTitulek.
+void RozsirProTitulek(QWidget* okno);
 // Keeps the window within its screen, smaller if need be, and lets it be shrunk
 // that far; without `poloha` only its size, the place being left to the caller.
 void VejdiSeNaObrazovku(QWidget* okno, bool poloha = true);

@@ -14,6 +14,7 @@
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
 #include "tools/NR.h"
+#include "tools/Pozadavek.h"
 
 using namespace drun;
 
@@ -184,20 +185,27 @@ void KresliProtiPozadavku(const SpektrumProtiPozadavku& g, const Spectrum& s,
     const HodnoceniNR nr = SpoctiNR(s);
     const HodnoceniNC nc = SpoctiNC(s);
     const Spectrum krivka = NKrivka(nr.N), ncKrivka = NCKrivka(nc.NC);
+    // Without a requirement there is no curve to draw and nothing to exceed.
+    const bool sPozadavkem = MaPozadavek(pozadavek);
     QList<QPointF> spektrum, pozadavky, nkrivka, nckrivka, prekroceno;
     for (int i = 0; i < PocetPasem; ++i) {
         const auto k = static_cast<size_t>(i);
         const double x = i + 1;
         spektrum << QPointF(x, s[k]);
-        pozadavky << QPointF(x, pozadavek[k]);
         nkrivka << QPointF(x, krivka[k]);
         nckrivka << QPointF(x, ncKrivka[k]);
-        if (rozdil[k] > 0) prekroceno << QPointF(x, s[k]);
-        for (double y : {s[k], pozadavek[k], krivka[k], ncKrivka[k]}) {
+        for (double y : {s[k], krivka[k], ncKrivka[k]}) {
             min = std::min(min, y);
             max = std::max(max, y);
         }
+        if (!sPozadavkem) continue;
+        pozadavky << QPointF(x, pozadavek[k]);
+        if (rozdil[k] > 0) prekroceno << QPointF(x, s[k]);
+        min = std::min(min, pozadavek[k]);
+        max = std::max(max, pozadavek[k]);
     }
+    g.Pozadavek->setVisible(sPozadavkem);
+    g.Prekroceno->setVisible(sPozadavkem);
     NastavRozsahHladin(g.OsaY, min, max);
     g.Spektrum->replace(spektrum);
     g.Pozadavek->replace(pozadavky);
