@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/Prikazy.h"
+#include "app/ProtokolIfc.h"
 #include "app/ProtokolNavrhu.h"
 #include "app/ProtokolProjektu.h"
 #include "app/ProtokolRozvodu.h"
@@ -167,6 +168,12 @@ const Rezim Rezimy[] = {
      "--ventilator --prutok Q --tlak DP --otacky N --druh RR|T|AM [--pomer X] [--lopatek Z]",
      "s odhadem ventilátoru nelze použít volbu ",
      ProtokolVentilatoru},
+    // A rozvod from a building model's duct network:
+    {"--ifc",
+     {{"--ifc", true}, {"--zdroj", true}, {"--ulozit", true}, {"--prutoky", true}},
+     "--ifc MODEL.ifc [--zdroj ID --ulozit VÝSTUP.DRR [--prutoky SOUBOR.csv]]",
+     "s modelem IFC nelze použít volbu ",
+     ProtokolIfc},
 };
 
 } // namespace

@@ -62,21 +62,7 @@ template <typename Pole> std::string RadekPasem(const Pole& p, int sirka, int de
 // composed description could hold one, the text fields refuse them) becomes "?".
 std::string Do1250(const std::string& utf8) {
     if (auto cp = Utf8DoCp1250(utf8)) return *cp;
-    std::string out;
-    for (size_t i = 0; i < utf8.size();) {
-        size_t n = 1;
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c >= 0xF0)
-            n = 4;
-        else if (c >= 0xE0)
-            n = 3;
-        else if (c >= 0xC0)
-            n = 2;
-        auto znak = Utf8DoCp1250(utf8.substr(i, n));
-        out += znak && znak->size() == 1 ? *znak : std::string("?");
-        i += n;
-    }
-    return out;
+    return Utf8DoCp1250(JenCp1250(utf8)).value_or(std::string());
 }
 
 void ZapisZaznam(const TElementSite& e, const DruhElementu& d, std::string& out) {

@@ -184,4 +184,24 @@ bool JeRadekCp1250(const std::string& utf8) {
     return Utf8DoCp1250(utf8).has_value();
 }
 
+std::string JenCp1250(const std::string& utf8) {
+    if (Utf8DoCp1250(utf8)) return utf8;
+    std::string out;
+    for (size_t i = 0; i < utf8.size();) {
+        size_t n = 1;
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c >= 0xF0)
+            n = 4;
+        else if (c >= 0xE0)
+            n = 3;
+        else if (c >= 0xC0)
+            n = 2;
+        const std::string znak = utf8.substr(i, n);
+        const auto cp = Utf8DoCp1250(znak);
+        out += cp && cp->size() == 1 ? znak : std::string("?");
+        i += n;
+    }
+    return out;
+}
+
 } // namespace drun

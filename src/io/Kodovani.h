@@ -20,6 +20,9 @@ inline std::string_view BezBom(std::string_view bajty) {
 std::optional<std::string> Utf8DoCp1250(const std::string& utf8);
 // nullopt for the few byte values that Windows-1250 leaves undefined.
 std::optional<std::string> Cp1250DoUtf8(const std::string& cp1250);
+// The text with every character Windows-1250 cannot hold (or a byte that is
+// no UTF-8) as "?", so that it converts.
+std::string JenCp1250(const std::string& utf8);
 // Whether the bytes are well-formed UTF-8.
 bool JePlatneUtf8(const std::string& text);
 // How many leading bytes are well-formed UTF-8 (where the first fault lies).

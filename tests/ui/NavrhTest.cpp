@@ -217,6 +217,8 @@ TEST_F(UiTest, NavrhOpatreniVRozvodu) {
     EXPECT_EQ(TextyPoli({n->RozmAEdit, n->RozmBEdit, n->PrutokEdit}),
               (QStringList{"600", "400", "4000.0"}));
     EXPECT_EQ(n->PrurezLbl->text(), "podle elementu 3");
+    // The end level shown is the room's of the path shown.
+    EXPECT_EQ(n->TlumiceListBox->horizontalHeaderItem(6)->text(), "L(A)\nna konci\nKancelář");
     // Behind its own element the other section to Kancelář stays as it is:
     // the fan reaches the room through it.
     n->PoziceComboBox->setCurrentIndex(3);

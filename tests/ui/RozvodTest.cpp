@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
@@ -12,6 +13,7 @@
 #include "core/DrunVyp.h"
 #include "core/Soubory.h"
 #include "io/DataSoubor.h"
+#include "io/Ifc.h"
 #include "io/Pomocnik.h"
 #include "io/Projekt.h"
 #include "io/Protokol.h"
@@ -19,6 +21,7 @@
 #include "tools/Pozadavek.h"
 #include "ui/dialogy/PozadFrm.h"
 #include "ui/dialogy/TextHodnoty.h"
+#include "ui/nastroje/ImportIfcFrm.h"
 #include "ui/nastroje/ProjektFrm.h"
 #include "ui/nastroje/PrutokyFrm.h"
 #include "ui/nastroje/RozvodFrm.h"
@@ -451,4 +454,33 @@ TEST_F(SestaveniOkno, PrutokMistnostiBezVyustkyAPonechanyPrvek) {
     Napis(d.PrutokEdit[0], QStringLiteral("400"));
     d.OKBtnClick();
     EXPECT_EQ(PrutokKmene(), 900);
+}
+
+// The import dialog: the fan chosen, the flows the model lacks typed, the
+// rozvod opened as a new unsaved document.
+TEST_F(SestaveniOkno, ImportIfcJakoNovyNeulozenyDokument) {
+    const QString ifc = QStringLiteral(DRUN_TEST_DATA "/ifc/vzt_ifc4_mm.ifc");
+    GrafSite model;
+    ASSERT_TRUE(NactiIfc(ifc.toStdString(), model).Ok());
+    TImportIfcForm d(okno->Dokument(), model, ifc, okno.get());
+    d.FormShow();
+    ASSERT_EQ(d.KoncoveTab->rowCount(), 3);
+    EXPECT_EQ(d.KoncoveTab->item(0, 1)->text(), QStringLiteral("101 Kancelář"));
+    ASSERT_TRUE(d.PrutokEdit[0] && d.PrutokEdit[2]);
+    EXPECT_EQ(d.PrutokEdit[1], nullptr); // the model's 300 m3/h
+    EXPECT_TRUE(d.ZpravaEdit->toPlainText().contains(
+        QStringLiteral("Vyústka ZUL 400x400 (úsek 2): průtok, druh vyústky")));
+    d.PrutokEdit[0]->NastavCislo(250, 0);
+    d.PrutokEdit[2]->NastavCislo(150, 0);
+    d.Prepocitej();
+    EXPECT_TRUE(d.ZpravaEdit->toPlainText().contains(
+        QStringLiteral("Vyústka ZUL 400x400 (úsek 2): druh vyústky\n")));
+    EXPECT_EQ(d.TextTisku()[0], "DRUN – import z IFC: " + ifc.toStdString());
+    d.OKBtnClick();
+    const Rozvod& r = okno->Dokument().Rozvod();
+    ASSERT_EQ(r.Mistnosti().size(), 3u);
+    EXPECT_NEAR(r.Useky()[0].Prvky[2].Vstup<VstupyHrPotrubi>().Prutok, 700, 1e-9);
+    EXPECT_FALSE(okno->Dokument().Ulozeno());
+    EXPECT_TRUE(okno->Dokument().Soubor().isEmpty());
+    EXPECT_EQ(okno->Akce(Prikaz::ImportIfc)->text(), QStringLiteral("Importovat z &IFC…"));
 }

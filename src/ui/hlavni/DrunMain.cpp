@@ -38,6 +38,7 @@
 #include "core/Konfigurace.h"
 #include "core/Soubory.h"
 #include "io/DataSoubor.h"
+#include "io/Ifc.h"
 #include "io/Protokol.h"
 #include "io/Vysledky.h"
 #include "tools/Pozadavek.h"
@@ -66,6 +67,7 @@
 #include "ui/hlavni/Strom.h"
 #include "ui/nastroje/AkTlakFrm.h"
 #include "ui/nastroje/Graf.h"
+#include "ui/nastroje/ImportIfcFrm.h"
 #include "ui/nastroje/Katalog.h"
 #include "ui/nastroje/KatalogFrm.h"
 #include "ui/nastroje/NavrhFrm.h"
@@ -326,6 +328,9 @@ void THlavniForm::VytvorPrikazy() {
         {Prikaz::SestavitZProjektu, Soubor, "Sestavit rozvod z p&rojektu…",
          "Sestaví rozvod z místností projektu a jejich cest", K(), nullptr, Zadna, false, false,
          &THlavniForm::SestavitZProjektuClick},
+        {Prikaz::ImportIfc, Soubor, "Importovat z &IFC…",
+         "Rozvod ze sítě VZT v modelu budovy (*.ifc)", K(), nullptr, Zadna, false, false,
+         &THlavniForm::ImportIfcClick},
         {Prikaz::Konec, Soubor, "&Konec", "Konec|Ukončí program", K(Qt::ALT | Qt::Key_X),
          "application-exit", QStyle::SP_DialogCloseButton, true, true, nullptr},
         {Prikaz::Zpet, Upravy, "Zpět", "Vrátí poslední změnu výpočtu", K(Qt::CTRL | Qt::Key_Z),
@@ -675,6 +680,23 @@ void THlavniForm::SestavitZProjektuClick() {
     ZapamatujSlozku(s);
     if (const QString chyba = SestavDokumentZProjektu(*dokument_, s); !chyba.isEmpty())
         hlaseni().Chyba(chyba);
+}
+
+void THlavniForm::ImportIfcClick() {
+    if (!PustitPrace(QStringLiteral("Výpočet není uložen. Skutečně nový výpočet?"))) return;
+    const QString s = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Importovat z IFC"), SlozkaVypoctu(),
+        QStringLiteral("Modely budov IFC (*.ifc *.IFC);;Všechny soubory (*.*)"));
+    if (s.isEmpty()) return;
+    ZapamatujSlozku(s);
+    drun::GrafSite model;
+    if (const drun::VysledekSouboru v = drun::NactiIfc(s.toStdString(), model); !v.Ok()) {
+        hlaseni().Chyba(QString::fromStdString(v.Zprava));
+        return;
+    }
+    TImportIfcForm d(*dokument_, std::move(model), s, this);
+    d.FormShow();
+    d.exec();
 }
 
 void THlavniForm::PrutokyClick() {

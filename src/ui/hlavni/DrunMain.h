@@ -76,6 +76,7 @@ enum class Prikaz {
     Projekt,
     SestavitZeSouboru,
     SestavitZProjektu,
+    ImportIfc,
     Konec,
     Zpet,
     Znovu,
@@ -188,6 +189,8 @@ class THlavniForm : public QMainWindow {
     // A rozvod from calculation files or a project, as a new document.
     void SestavitZeSouboruClick();
     void SestavitZProjektuClick();
+    // A rozvod from a building model's duct network, as a new document.
+    void ImportIfcClick();
     void PrutokyClick();
     // Prints the protocol on a set-up printer; false (after the message) on failure.
     bool TiskProtokolu(QPrinter& tiskarna);

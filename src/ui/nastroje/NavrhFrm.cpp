@@ -397,6 +397,19 @@ void TNavrhForm::NaplnPozice() {
             PocetMistnosti(r.NapajeneMistnosti(m->first, m->second)));
     }
     MistoLbl->setVisible(m.has_value());
+    // Whose end level the candidates show: the room of the path shown.
+    const QString konec = QStringLiteral("L(A)\nna konci") +
+                          (m ? QStringLiteral("\n") + NazevZobrazene() : QString());
+    for (QTableWidget* t : {TlumiceListBox, OblozeniListBox})
+        if (QTableWidgetItem* h = t->horizontalHeaderItem(t->columnCount() - 1)) h->setText(konec);
+}
+
+QString TNavrhForm::NazevZobrazene() const {
+    // The end level and the shares are those of the path shown, of its room.
+    const Rozvod& r = dokument_.Rozvod();
+    const Usek& s = r.Useky()[dokument_.Usek()];
+    return s.Mistnost.empty() ? QStringLiteral("úsek ") + QString::number(s.Id)
+                              : QString::fromStdString(s.Mistnost);
 }
 
 std::optional<std::pair<size_t, int>> TNavrhForm::MistoVRozvodu() const {

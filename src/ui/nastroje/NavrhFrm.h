@@ -120,6 +120,8 @@ class TNavrhForm : public QWidget {
     // In a rozvod with branches: the position's section index and own
     // element; nullopt for a plain calculation.
     std::optional<std::pair<size_t, int>> MistoVRozvodu() const;
+    // Whose end level and shares the window shows: the room of the path shown.
+    QString NazevZobrazene() const;
     // The section and flow at the position, from the path (PrurezNaPozici).
     void PredvyplnPole();
     void UkazPodily(const VysledekNavrhu& v);
