@@ -31,7 +31,7 @@ void CestaPodlahy(const DrunVar& var, const DataTlumice& d, DrunVar& podlaha) {
     podlaha.cesta.VlozElement();
     TElementSite& t = podlaha.cesta.Aktualni();
     t.NastavTyp(TypObecny);
-    SpektraTlumice(d, {A, B, 2, 100, Q, 15}, var, t.Utlum, t.VlastniDrun);
+    SpektraTlumice(d, {A, B, 2, 100, Q, 15}, t.Utlum, t.VlastniDrun);
     for (int j = K + 1; j <= var.cesta.Pocet(); ++j) {
         podlaha.cesta.VlozElement();
         podlaha.cesta.NahradAktualni(var.cesta.Prvek(j));
@@ -47,7 +47,7 @@ int PocetZkousenych(const DrunVar& var, const DataTlumice& d) {
         for (int w : SirkyVlozek)
             for (int p = TlumicPocetMin; p <= TlumicPocetMax; ++p)
                 n += ZadaniTlumiceMozne(A, B, Q, w, p) &&
-                     SpektraTlumice(d, {A, B, double(delka), double(w), Q, p}, var, u, v);
+                     SpektraTlumice(d, {A, B, double(delka), double(w), Q, p}, u, v);
     return n;
 }
 
@@ -58,8 +58,10 @@ void Hledani(benchmark::State& st) {
     Spectrum poz = var.Vysledek;
     for (int i = 0; i < PocetPasem; ++i)
         poz[size_t(i)] -= 12;
-    const std::optional<DataTlumice> d = NactiDataTlumice(Data);
-    if (!d) return st.SkipWithError("no silencer data");
+    DataTlumice dd;
+    if (const VysledekSouboru v = NactiDataTlumice(Data, dd); !v.Ok())
+        return st.SkipWithError(v.Zprava.c_str());
+    const DataTlumice* d = &dd;
     DrunVar podlaha;
     CestaPodlahy(var, *d, podlaha);
     Podlaha p(podlaha.cesta);
@@ -72,8 +74,9 @@ void Hledani(benchmark::State& st) {
     Porovnej(
         st, "x_podlaha", [] {},
         [&] {
-            const std::optional<DataTlumice> data = NactiDataTlumice(Data);
-            const auto t = NajdiTlumice(var, K, poz, A, B, Q, *data);
+            DataTlumice data;
+            NactiDataTlumice(Data, data);
+            const auto t = NajdiTlumice(var, K, poz, A, B, Q, data);
             nalezeno = t.size();
             benchmark::DoNotOptimize(t.data());
         },
@@ -113,8 +116,10 @@ void NavrhKmene(benchmark::State& st) {
         if (!u.Pozadavek.empty()) u.Pozadavek = "N65";
     Rozvod r;
     r.NastavUseky(std::move(useky));
-    const std::optional<DataTlumice> d = NactiDataTlumice(Data);
-    if (!d) return st.SkipWithError("no silencer data");
+    DataTlumice dd;
+    if (const VysledekSouboru v = NactiDataTlumice(Data, dd); !v.Ok())
+        return st.SkipWithError(v.Zprava.c_str());
+    const DataTlumice* d = &dd;
     DrunVar var;
     constexpr int Kmen = 2;
     if (const std::string c = ChybaNavrhuRozvodu(r, 1, Kmen); !c.empty())

@@ -94,11 +94,10 @@ int CestaUseku(const Prikaz& p, const std::string& soubor, DrunVar& var) {
     Rozvod r;
     const VysledekSouboru v = NactiRozvod(soubor, var.SouborTlumice, r);
     if (!v.Ok()) return Chyba(p, v.Zprava);
+    if (!v.Zprava.empty()) Chyba(p, v.Zprava); // read, with a notice
     const int u = r.Index(*id);
     if (u < 0) return SpatnePouziti(p, "úsek " + *h + " v rozvodu " + soubor + " není");
-    if (r.ChybaCesty(size_t(u)))
-        return Chyba(p, ZpravaSouboruTlumice(var.SouborTlumice) + " Tlumič na cestě úseku " + *h +
-                            " nelze spočítat.");
+    if (r.ChybaCesty(size_t(u))) return Chyba(p, ZpravaTlumiceUseku(var.SouborTlumice, *id));
     NastavCestuUseku(r, size_t(u), var);
     return 0;
 }
@@ -216,25 +215,6 @@ int PripravProtokol(const Prikaz& p, DrunVar& var) {
     return 0;
 }
 
-std::string DuvodNelzeZapsat(const std::string& soubor) {
-    const fs::path cesta = CestaSouboru(soubor);
-    std::error_code ec;
-    if (fs::is_directory(cesta, ec)) return "je to složka";
-    const fs::path slozka = cesta.parent_path().empty() ? fs::path(".") : cesta.parent_path();
-    const std::string jmeno = TextCesty(slozka);
-    if (!fs::exists(slozka, ec)) return "složka " + jmeno + " neexistuje";
-    if (!fs::is_directory(slozka, ec)) return jmeno + " není složka";
-    if (!LzeZapsatDoSlozky(jmeno + "/")) return "do složky " + jmeno + " nelze zapisovat";
-    const fs::file_status st = fs::status(cesta, ec);
-    if (fs::exists(st)) {
-        if (!fs::is_regular_file(st)) return "není to obyčejný soubor";
-        constexpr fs::perms zapis =
-            fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-        if ((st.permissions() & zapis) == fs::perms::none) return "soubor je jen pro čtení";
-    }
-    return {};
-}
-
 int ChybaUlozeni(const Prikaz& p, const std::string& soubor, const std::string& duvod) {
     return Chyba(p, "Protokol se nepodařilo uložit do souboru " + soubor +
                         (duvod.empty() ? "." : ": " + duvod + "."));
@@ -271,6 +251,7 @@ int StavVypisu(bool zapsano) {
 int NactiRozvodPrikazu(const Prikaz& p, const std::string& soubor, const DrunVar& var, Rozvod& r) {
     const VysledekSouboru v = NactiRozvod(soubor, var.SouborTlumice, r);
     if (!v.Ok()) return Chyba(p, v.Zprava);
+    if (!v.Zprava.empty()) Chyba(p, v.Zprava); // read, with a notice
     // Nothing to check is no "all is well".
     if (r.Mistnosti().empty()) return Chyba(p, "Rozvod " + soubor + " nemá žádnou místnost.");
     return 0;

@@ -65,7 +65,8 @@ int Chyba(const Prikaz& p, const std::string& zprava, int status = 1);
 // are out).
 int CtiVolbuPozadavku(const Prikaz& p, std::optional<drun::Spectrum>& pozadavek);
 
-// The silencer data for `var`: beside the program, else in the installed data folder.
+// The silencer data for `var`, for every mode: beside the program, else in the
+// installed data folder (NastavUmisteni, as the window finds them).
 void NastavUmisteniProgramu(const Prikaz& p, drun::DrunVar& var);
 
 namespace drun {
@@ -86,10 +87,6 @@ int NactiProjektPrikazu(const Prikaz& p, const std::string& soubor, drun::Projek
 // the PDF (the message is out).
 int PripravProtokol(const Prikaz& p, drun::DrunVar& var);
 
-// Why `soubor` cannot be written, as far as can be seen before writing it (its
-// folder missing or not writable, a folder in its place, a read-only file);
-// empty otherwise.
-std::string DuvodNelzeZapsat(const std::string& soubor);
 // "Protokol se nepodařilo uložit do souboru X: <duvod>." on standard error; 1.
 int ChybaUlozeni(const Prikaz& p, const std::string& soubor, const std::string& duvod);
 

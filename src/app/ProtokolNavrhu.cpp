@@ -89,18 +89,18 @@ int NavrhVRozvodu(const Prikaz& p, const std::string& misto) {
     VolbyNavrhu volby;
     if (const int s = CtiVolbyNavrhu(p, volby)) return s;
     DrunVar var;
-    NastavUmisteni(var, Slozky(p.slozka, p.slozka), true);
+    NastavUmisteniProgramu(p, var);
     const std::string& soubor = p.soubory.front();
     Rozvod r;
     const VysledekSouboru v = NactiRozvod(soubor, var.SouborTlumice, r);
     if (!v.Ok()) return Chyba(p, v.Zprava);
+    if (!v.Zprava.empty()) Chyba(p, v.Zprava); // read, with a notice
     if (const std::string chyba = ChybaNavrhuRozvodu(r, *id, *k); !chyba.empty())
         return SpatnePouziti(p, chyba);
     const auto u = size_t(r.Index(*id));
     for (size_t s : r.Napajene(u, *k))
         if (r.ChybaCesty(s))
-            return Chyba(p, ZpravaSouboruTlumice(var.SouborTlumice) + " Tlumič na cestě úseku " +
-                                std::to_string(r.Useky()[s].Id) + " nelze spočítat.");
+            return Chyba(p, ZpravaTlumiceUseku(var.SouborTlumice, r.Useky()[s].Id));
     // The section's path up to the source, and the position in it.
     const auto poradi = r.PoradiCesty(u);
     std::vector<const TElementSite*> cesta;
@@ -109,9 +109,10 @@ int NavrhVRozvodu(const Prikaz& p, const std::string& misto) {
     const auto pozice = std::find(poradi.begin(), poradi.end(), std::pair{u, *k}) - poradi.begin();
     PrurezPrutok x;
     if (const int s = PrurezNavrhu(p, volby, PrurezNaPozici(cesta, int(pozice) + 1), x)) return s;
-    const std::optional<DataTlumice> data = NactiDataTlumice(var.SouborTlumice);
-    if (!data) return Chyba(p, ZpravaSouboruTlumice(var.SouborTlumice));
-    const NavrhRozvodu n = SpoctiNavrhRozvodu(r, *id, *k, var, x.A, x.B, x.Q, &*data);
+    DataTlumice data;
+    if (const VysledekSouboru d = NactiDataTlumice(var.SouborTlumice, data); !d.Ok())
+        return Chyba(p, d.Zprava);
+    const NavrhRozvodu n = SpoctiNavrhRozvodu(r, *id, *k, var, x.A, x.B, x.Q, &data);
     return VypisNaVystup(TextNavrhuRozvodu(r, *id, *k, n, volby.kandidatu) +
                          TextOblozeni(n.Oblozeni));
 }
@@ -130,7 +131,7 @@ int ProtokolNavrhu(const Prikaz& p) {
     if (const int s = CtiVolbyNavrhu(p, volby)) return s;
 
     DrunVar var;
-    NastavUmisteni(var, Slozky(p.slozka, p.slozka), true);
+    NastavUmisteniProgramu(p, var);
     var.Pozadavek = *pasma;
     const std::string& soubor = p.soubory.front();
     const VysledekSouboru v = NactiData(var, soubor);
@@ -140,12 +141,13 @@ int ProtokolNavrhu(const Prikaz& p) {
         return SpatnePouziti(p, chyba);
     PrurezPrutok x;
     if (const int s = PrurezNavrhu(p, volby, PrurezNaPozici(var.cesta, *k), x)) return s;
-    const std::optional<DataTlumice> data = NactiDataTlumice(var.SouborTlumice);
-    if (!data) return Chyba(p, ZpravaSouboruTlumice(var.SouborTlumice));
+    DataTlumice data;
+    if (const VysledekSouboru d = NactiDataTlumice(var.SouborTlumice, data); !d.Ok())
+        return Chyba(p, d.Zprava);
 
     const PotrebnyUtlum u = SpoctiPotrebnyUtlum(var.cesta, *k, var.Pozadavek);
     const std::vector<KandidatTlumice> t =
-        NajdiTlumice(var, *k, var.Pozadavek, x.A, x.B, x.Q, *data);
+        NajdiTlumice(var, *k, var.Pozadavek, x.A, x.B, x.Q, data);
     const std::vector<KandidatOblozeni> o =
         NajdiOblozeni(var.cesta, *k, var.Pozadavek, x.A, x.B, x.Q);
     return VypisNaVystup(TextNavrhu(var.cesta, *k, u, t, volby.kandidatu) + TextOblozeni(o));
@@ -156,7 +158,7 @@ int ProtokolPodilu(const Prikaz& p) {
     if (p.soubory.size() > 1) return SpatnePouziti(p, "jen jeden soubor");
     if (const int s = OdmitniPrepsaniVstupu(p, "", p.soubory)) return s;
     DrunVar var;
-    NastavUmisteni(var, Slozky(p.slozka, p.slozka), true);
+    NastavUmisteniProgramu(p, var);
     const std::string& soubor = p.soubory.front();
     const VysledekSouboru v = NactiData(var, soubor);
     if (!v.Ok()) return Chyba(p, ZpravaCteni(soubor, v, var));

@@ -2,6 +2,7 @@
 
 #include "app/Prikazy.h"
 #include "core/DrunVar.h"
+#include "io/DataSoubor.h"
 #include "io/Projekt.h"
 
 using namespace drun;
@@ -16,7 +17,7 @@ int ProtokolProjektu(const Prikaz& p) {
     Projekt projekt;
     if (const int s = NactiProjektPrikazu(p, soubor, projekt)) return s;
     DrunVar var;
-    var.NastavSlozku(p.slozka);
+    NastavUmisteniProgramu(p, var);
     const PrehledProjektu pr = SpoctiPrehled(projekt, soubor, var.SouborTlumice);
     // Each unreadable file once, with its reason, and each room without
     // paths; their rooms end in "chyba".

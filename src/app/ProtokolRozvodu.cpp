@@ -22,7 +22,7 @@ int ProtokolRozvodu(const Prikaz& p) {
     if (const int s = NactiRozvodPrikazu(p, soubor, var, r)) return s;
     const PrehledRozvodu pr = SpoctiPrehledRozvodu(r);
     // The silencer data once, then each room that could not be computed.
-    if (pr.Chyb > 0) Chyba(p, ZpravaSouboruTlumice(var.SouborTlumice));
+    if (pr.Chyb > 0) Chyba(p, ProcTlumicNelze(var.SouborTlumice));
     for (const PrehledMistnosti& m : pr.Prehled.Mistnosti)
         if (m.Stav == StavMistnosti::Chyba) Chyba(p, m.Zprava);
     const int vypis = VypisNaVystup(TabulkaRozvodu(pr, p.Ma("--csv")));

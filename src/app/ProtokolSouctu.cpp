@@ -2,6 +2,7 @@
 
 #include "app/Prikazy.h"
 #include "core/DrunVar.h"
+#include "io/DataSoubor.h"
 #include "io/SoucetCest.h"
 #include "tools/Pozadavek.h"
 

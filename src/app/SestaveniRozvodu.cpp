@@ -69,8 +69,9 @@ int PrutokyRozvodu(const Prikaz& p) {
     DrunVar var;
     NastavUmisteniProgramu(p, var);
     Rozvod r;
-    if (const VysledekSouboru v = NactiRozvod(soubor, var.SouborTlumice, r); !v.Ok())
-        return Chyba(p, v.Zprava);
+    const VysledekSouboru cteni = NactiRozvod(soubor, var.SouborTlumice, r);
+    if (!cteni.Ok()) return Chyba(p, cteni.Zprava);
+    if (!cteni.Zprava.empty()) Chyba(p, cteni.Zprava); // read, with a notice
     // A room without an outlet keeps the flow its path's end carries now, as
     // the window offers it; one whose end carries none cannot be given here.
     std::map<std::string, double> zadane;

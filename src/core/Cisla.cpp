@@ -132,6 +132,12 @@ std::string FormatObecne(double x) {
     return s;
 }
 
+std::string ZpravaMimoRozsah(const std::string& nazev, std::string_view hodnota, double min,
+                             double max) {
+    return nazev + ": " + std::string(hodnota) + " není číslo od " + FormatObecne(min) + " do " +
+           FormatObecne(max);
+}
+
 void PridejPresne(std::string& r, double x, TvarPresne tvar) {
     // The longest is the smallest subnormal in fixed form: "-0.", 323 zeros and "5".
     char buf[336];

@@ -35,6 +35,10 @@ inline std::string FormatRozdil(double x) {
 }
 // Shortest general form for limits in messages: 0, 150, 0.5, 100000.
 std::string FormatObecne(double x);
+// A value read from a file outside its field's range, said as the dialogs say
+// it: "Délka: 1e300 není číslo od 0 do 100" (the value as written).
+std::string ZpravaMimoRozsah(const std::string& nazev, std::string_view hodnota, double min,
+                             double max);
 
 // The shortest text that reads back as exactly x, with "." as the point:
 // Kratsi takes the shorter of the fixed and the exponent form ("1e-05"; the

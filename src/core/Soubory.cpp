@@ -53,6 +53,45 @@ std::string TextVelikosti(std::uintmax_t nejvic) {
     return "soubor je větší než " + std::to_string(nejvic >> 20) + " MB";
 }
 
+VysledekSouboru CtiTextovySoubor(const std::string& soubor, const std::string& druh,
+                                 std::string& bajty, std::uintmax_t nejvic) {
+    const KodVysledku s = CtiNeprazdny(soubor, bajty, nejvic);
+    if (s == KodVysledku::Chybi)
+        return {KodVysledku::Chybi,
+                "Soubor " + druh + " " + soubor + " nenalezen, nebo je prázdný."};
+    if (s == KodVysledku::NelzeCist) {
+        const std::string duvod = DuvodNecitelnosti(soubor, nejvic);
+        return {KodVysledku::NelzeCist, "Chyba při čtení souboru " + druh + " " + soubor +
+                                            (duvod.empty() ? "." : ": " + duvod + ".")};
+    }
+    return {};
+}
+
+VysledekSouboru ChybaRadku(const std::string& druh, const std::string& soubor, size_t radek,
+                           const std::string& proc) {
+    return {KodVysledku::Poskozen, "Chyba při čtení souboru " + druh + " " + soubor + ", řádek " +
+                                       std::to_string(radek) + ": " + proc + "."};
+}
+
+std::string DuvodNelzeZapsat(const std::string& soubor) {
+    const fs::path cesta = CestaSouboru(soubor);
+    std::error_code ec;
+    if (fs::is_directory(cesta, ec)) return "je to složka";
+    const fs::path slozka = cesta.parent_path().empty() ? fs::path(".") : cesta.parent_path();
+    const std::string jmeno = TextCesty(slozka);
+    if (!fs::exists(slozka, ec)) return "složka " + jmeno + " neexistuje";
+    if (!fs::is_directory(slozka, ec)) return jmeno + " není složka";
+    if (!LzeZapsatDoSlozky(jmeno + "/")) return "do složky " + jmeno + " nelze zapisovat";
+    const fs::file_status st = fs::status(cesta, ec);
+    if (fs::exists(st)) {
+        if (!fs::is_regular_file(st)) return "není to obyčejný soubor";
+        constexpr fs::perms zapis =
+            fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+        if ((st.permissions() & zapis) == fs::perms::none) return "soubor je jen pro čtení";
+    }
+    return {};
+}
+
 namespace {
 
 std::atomic<bool (*)()> SeamPrejmenovani{nullptr};

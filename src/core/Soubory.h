@@ -34,6 +34,19 @@ std::string DuvodChyby(int kod);
 // "soubor je větší než 64 MB": a file above the reader's limit.
 std::string TextVelikosti(std::uintmax_t nejvic);
 
+// A text file's bytes; when it is missing, empty or unreadable, the message
+// names it as a file of `druh` ("sady", "projektu", "dat tlumičů") and the reason.
+VysledekSouboru CtiTextovySoubor(const std::string& soubor, const std::string& druh,
+                                 std::string& bajty, std::uintmax_t nejvic = NejvetsiSoubor);
+// A damaged text file: "Chyba při čtení souboru <druh> <soubor>, řádek N: <proc>."
+VysledekSouboru ChybaRadku(const std::string& druh, const std::string& soubor, size_t radek,
+                           const std::string& proc);
+
+// Why `soubor` cannot be written, as far as can be seen before writing it (its
+// folder missing or not writable, a folder in its place, a read-only file);
+// empty otherwise.
+std::string DuvodNelzeZapsat(const std::string& soubor);
+
 // Removes the leftovers of interrupted saves (".NAME.ukladani-XXXXXX") in
 // `slozka` that are older than a minute and that no running DRUN holds.
 void UklidDocasne(const std::string& slozka);

@@ -21,6 +21,7 @@ namespace {
 
 const char* const ChybaZapisu = "Nepodařilo se zapsat data!";
 const char* const ChybaCteni = "Chyba při čtení datového souboru.";
+const char* const ZacatekChyby = "Chyba při čtení datového souboru";
 const char* const TextUtf8BezBom = "text v kódování UTF-8";
 
 // ---- writing ----
@@ -101,11 +102,18 @@ void ZapisZaznam(const TElementSite& e, const DruhElementu& d, std::string& out)
 // token by token with the rest of the line skipped.
 class Vstup {
   public:
-    explicit Vstup(const std::string& b, size_t od = 0) : b_(b), i_(od) {}
+    explicit Vstup(const std::string& b, size_t od = 0) : b_(b), i_(od), posledni_(od) {}
     size_t Pozice() const { return i_; }
+    // Where the last line or token read began, or where the input ended
+    // while looking for one, and its line (from 1).
+    size_t Posledni() const { return posledni_; }
+    size_t Radek() const {
+        return size_t(1 + std::count(b_.begin(), b_.begin() + long(posledni_), '\n'));
+    }
 
     // The next whole line without its line end; false at the end of the input.
     bool Radek(std::string& r) {
+        posledni_ = std::min(i_, b_.size());
         if (i_ >= b_.size()) return false;
         size_t lf = b_.find('\n', i_);
         if (lf == std::string::npos) lf = b_.size();
@@ -120,13 +128,18 @@ class Vstup {
     // The next blank-delimited token, skipping blanks and line ends before it;
     // false at the end of the input.
     bool Token(std::string& t) {
+        const size_t od = std::min(i_, b_.size());
         while (i_ < b_.size() && Oddelovac(b_[i_]))
             ++i_;
+        // At the end, the last line that holds anything (never before where
+        // the search began: a caller counts lines from there).
+        const size_t obsah = b_.find_last_not_of(" \t\r\n");
+        posledni_ = i_ < b_.size() ? i_ : std::max(od, obsah == std::string::npos ? 0 : obsah + 1);
         if (i_ >= b_.size()) return false;
-        const size_t od = i_;
+        const size_t zacatek = i_;
         while (i_ < b_.size() && !Oddelovac(b_[i_]))
             ++i_;
-        t = b_.substr(od, i_ - od);
+        t = b_.substr(zacatek, i_ - zacatek);
         return true;
     }
 
@@ -139,6 +152,7 @@ class Vstup {
     static bool Oddelovac(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
     const std::string& b_;
     size_t i_ = 0;
+    size_t posledni_ = 0;
 };
 
 // A line of the file as text of the program, control characters as blanks:
@@ -158,35 +172,41 @@ bool TextZRadku(const std::string& radek, bool jeUtf8, std::string& utf8) {
     return true;
 }
 
-bool CtiReal(Vstup& v, double min, double max, double& x) {
+// A number of the field `nazev` within [min, max], or why not.
+std::string CtiReal(Vstup& v, const std::string& nazev, double min, double max, double& x) {
     std::string t;
-    if (!v.Token(t)) return false; // the file ends inside a record
-    auto d = CtiDouble(t);
-    if (!d || *d < min || *d > max) return false;
+    if (!v.Token(t)) return "soubor končí uvnitř záznamu (chybí " + nazev + ")";
+    const auto d = CtiDouble(t);
+    if (!d) return nazev + ": " + t + " není číslo";
+    if (*d < min || *d > max) return ZpravaMimoRozsah(nazev, t, min, max);
     x = *d;
-    return true;
+    return {};
 }
 
-// Reads one record into the inputs of its kind and the description; false
-// on the first value that is missing, not a number or out of its range.
-bool CtiZaznam(Vstup& v, bool jeUtf8, const DruhElementu& d, TElementSite& e) {
+// Reads one record into the inputs of its kind and the description; why it
+// cannot (the first value that is missing, not a number or out of its range,
+// named with its field), or empty.
+std::string CtiZaznam(Vstup& v, bool jeUtf8, const DruhElementu& d, TElementSite& e) {
     VstupyElementu& vstupy = e.Vstupy;
     for (const VstupDruhu& p : d.Vstupy) {
         switch (p.Forma) {
         case FormaVstupu::Popis: {
             std::string r;
-            if (!v.Radek(r) || !TextZRadku(r, jeUtf8, e.Popis)) return false;
+            if (!v.Radek(r)) return "soubor končí uvnitř záznamu (chybí popis)";
+            if (!TextZRadku(r, jeUtf8, e.Popis)) return "popis obsahuje znak mimo Windows-1250";
             break;
         }
         case FormaVstupu::Real:
-            if (!CtiReal(v, p.Min, p.Max, *p.Real(vstupy))) return false;
+            if (auto proc = CtiReal(v, p.Nazev, p.Min, p.Max, *p.Real(vstupy)); !proc.empty())
+                return proc;
             v.PreskocRadek();
             break;
         case FormaVstupu::Cele: {
             std::string t;
-            if (!v.Token(t)) return false;
+            if (!v.Token(t))
+                return "soubor končí uvnitř záznamu (chybí " + std::string(p.Nazev) + ")";
             auto n = CtiInt(t);
-            if (!n || *n < p.Min || *n > p.Max) return false;
+            if (!n || *n < p.Min || *n > p.Max) return ZpravaMimoRozsah(p.Nazev, t, p.Min, p.Max);
             *p.Cele(vstupy) = *n;
             v.PreskocRadek();
             break;
@@ -195,8 +215,11 @@ bool CtiZaznam(Vstup& v, bool jeUtf8, const DruhElementu& d, TElementSite& e) {
         case FormaVstupu::Pasma5x2:
         case FormaVstupu::Pasma5x1: {
             RadaPasem rada{};
-            for (double& x : rada)
-                if (!CtiReal(v, p.Min, p.Max, x)) return false;
+            for (size_t i = 0; i < rada.size(); ++i) {
+                const std::string nazev = std::string(p.Nazev) + " " + NazvyPasem[i];
+                if (auto proc = CtiReal(v, nazev, p.Min, p.Max, rada[i]); !proc.empty())
+                    return proc;
+            }
             v.PreskocRadek();
             if (!p.Cteni) break;
             if (p.Spektrum)
@@ -208,7 +231,8 @@ bool CtiZaznam(Vstup& v, bool jeUtf8, const DruhElementu& d, TElementSite& e) {
         }
     }
     // What its dialog refuses is as damaged as a value out of range.
-    if (d.Kontrola && !d.Kontrola(e.Vstupy).empty()) return false;
+    if (d.Kontrola)
+        if (std::string proc = d.Kontrola(e.Vstupy); !proc.empty()) return proc;
     // A value written by hand with more than the 15 digits the file keeps
     // reads as it will be written back, so that the element computes the same
     // after a save.
@@ -217,7 +241,7 @@ bool CtiZaznam(Vstup& v, bool jeUtf8, const DruhElementu& d, TElementSite& e) {
             double& x = *p.Real(vstupy);
             x = CtiDouble(FormatParametr(x)).value_or(x);
         }
-    return true;
+    return {};
 }
 
 // UTF-8 without its byte-order mark: valid UTF-8 holding a multi-byte
@@ -229,36 +253,51 @@ bool JeUtf8BezBom(const std::string& bajty) {
     return vicebajtove && JePlatneUtf8(bajty);
 }
 
-KodVysledku Cti(DrunVar& var, const std::string& bajty, std::string& akce, int& neznamy) {
-    constexpr KodVysledku Poskozen = KodVysledku::Poskozen;
+// What reading came to: the code, and for a damaged file the line and why.
+struct Precteno {
+    KodVysledku Kod = KodVysledku::Ok;
+    size_t Radek = 0;
+    std::string Proc;
+    int Neznamy = 0; // a later version's element kind
+};
+
+Precteno Cti(DrunVar& var, const std::string& bajty, std::string& akce) {
     const bool jeUtf8 = bajty.starts_with(BomUtf8) || JeUtf8BezBom(bajty);
     const std::string text = jeUtf8 ? std::string(BezBom(bajty)) : std::string();
     Vstup v(jeUtf8 ? text : bajty);
+    const auto poskozen = [&v](std::string proc) {
+        return Precteno{KodVysledku::Poskozen, v.Radek(), std::move(proc)};
+    };
     std::string r;
-    if (!v.Radek(r)) return Poskozen; // "[DRUN]", any text
+    const char* const Zkracen = "soubor končí před seznamem elementů";
+    if (!v.Radek(r)) return poskozen(Zkracen); // "[DRUN]", any text
     // A Windows-1250 line holds a character per byte; UTF-8 is cut after converting.
-    if (!v.Radek(r) || !TextZRadku(jeUtf8 ? r : r.substr(0, MaxDelkaAkce), jeUtf8, akce))
-        return Poskozen;
+    if (!v.Radek(r)) return poskozen(Zkracen);
+    if (!TextZRadku(jeUtf8 ? r : r.substr(0, MaxDelkaAkce), jeUtf8, akce))
+        return poskozen("název akce obsahuje znak mimo Windows-1250");
     akce = PrvnichZnaku(akce, MaxDelkaAkce);
-    if (!v.Radek(r)) return Poskozen; // "[ZDROJ DRUNU]", any text
+    if (!v.Radek(r)) return poskozen(Zkracen); // "[ZDROJ DRUNU]", any text
     bool zdroj = false, mistnost = false;
     for (;;) {
         std::string t;
         // The program always ends the list with "0": a file without it was cut short.
-        if (!v.Token(t)) return Poskozen;
+        if (!v.Token(t)) return poskozen("seznam elementů nekončí řádkem 0 (soubor je zkrácen)");
         const auto kod = CtiInt(t);
-        if (!kod) return Poskozen;
+        if (!kod) return poskozen("očekáván typ elementu, nebo 0 na konci: " + t);
         v.PreskocRadek();
-        if (*kod == 0) return zdroj ? KodVysledku::Ok : Poskozen;
+        if (*kod == 0) return zdroj ? Precteno{} : poskozen("chybí zdroj drunu");
         const DruhElementu* druh = Druh(*kod);
         if (!druh) {
+            Precteno p = poskozen("neznámý typ elementu " + t);
             // A later version's kind: said as such, not as damage.
-            if (*kod > PocetTypu) neznamy = *kod;
-            return Poskozen;
+            if (*kod > PocetTypu) p.Neznamy = *kod;
+            return p;
         }
         // The source comes first and only once; a path has one room at the most.
-        if ((*kod == TypZdroj) == zdroj) return Poskozen;
-        if (*kod == TypMistnost && std::exchange(mistnost, true)) return Poskozen;
+        if ((*kod == TypZdroj) == zdroj)
+            return poskozen(zdroj ? "druhý zdroj drunu" : "cesta nezačíná zdrojem drunu");
+        if (*kod == TypMistnost && std::exchange(mistnost, true))
+            return poskozen("druhá místnost v cestě");
         if (*kod == TypZdroj) {
             var.cesta.NajdiElement(1);
         } else {
@@ -266,11 +305,12 @@ KodVysledku Cti(DrunVar& var, const std::string& bajty, std::string& akce, int& 
         }
         TElementSite& e = var.cesta.Aktualni();
         e.NastavTyp(static_cast<std::uint8_t>(*kod));
-        if (!CtiZaznam(v, jeUtf8, *druh, e)) return Poskozen;
+        if (std::string proc = CtiZaznam(v, jeUtf8, *druh, e); !proc.empty())
+            return poskozen("element typu " + t + ": " + proc);
         zdroj = true;
         // The silencer's model rebuilds its description; the others keep the file's.
         // Only the silencer can fail, for want of its data.
-        if (!SpoctiPrvek(var)) return KodVysledku::DataTlumice;
+        if (!SpoctiPrvek(var)) return Precteno{KodVysledku::DataTlumice, v.Radek(), {}};
     }
 }
 
@@ -283,14 +323,15 @@ void ZapisElement(const TElementSite& e, int kod, std::string& text) {
     ZapisZaznam(e, *druh, text);
 }
 
-bool CtiElement(const std::string& text, size_t& pozice, bool jeUtf8, int kod, TElementSite& e) {
+std::string CtiElement(const std::string& text, size_t& pozice, bool jeUtf8, int kod,
+                       TElementSite& e) {
     const DruhElementu* druh = Druh(kod);
-    if (!druh) return false;
+    if (!druh) return "neznámý typ elementu " + std::to_string(kod);
     Vstup v(text, pozice);
     e.NastavTyp(static_cast<std::uint8_t>(kod));
-    const bool ok = CtiZaznam(v, jeUtf8, *druh, e);
-    pozice = v.Pozice();
-    return ok;
+    std::string proc = CtiZaznam(v, jeUtf8, *druh, e);
+    pozice = proc.empty() ? v.Pozice() : v.Posledni();
+    return proc;
 }
 
 bool ZnamyTyp(int typ) {
@@ -333,18 +374,18 @@ VysledekSouboru NactiDataZTextu(DrunVar& var, const std::string& bajty) {
     const PosledniVstupy puvodni = var.vstupy;
     ZalozVypocet(var);
     std::string akce;
-    int neznamy = 0;
-    const KodVysledku kod = Cti(var, bajty, akce, neznamy);
-    if (kod != KodVysledku::Ok) {
+    const Precteno p = Cti(var, bajty, akce);
+    if (p.Kod != KodVysledku::Ok) {
         ZalozVypocet(var);
         var.vstupy = puvodni;
-        if (neznamy)
-            return {kod, "Datový soubor obsahuje element typu " + std::to_string(neznamy) +
-                             ", který tato verze DRUN nezná."};
+        if (p.Neznamy)
+            return {p.Kod, "Datový soubor obsahuje element typu " + std::to_string(p.Neznamy) +
+                               ", který tato verze DRUN nezná."};
         // A fault in the silencer data is named first: the calculation file is sound.
-        if (kod == KodVysledku::DataTlumice)
-            return {kod, ZpravaSouboruTlumice(var.SouborTlumice) + "\n" + ChybaCteni};
-        return {kod, ChybaCteni};
+        if (p.Kod == KodVysledku::DataTlumice)
+            return {p.Kod, ProcTlumicNelze(var.SouborTlumice) + "\n" + ChybaCteni};
+        return {p.Kod, std::string(ZacatekChyby) + ", řádek " + std::to_string(p.Radek) + ": " +
+                           p.Proc + "."};
     }
     var.Akce = akce;
     if (JeUtf8BezBom(bajty)) return {KodVysledku::Ok, TextUtf8BezBom};
@@ -366,9 +407,12 @@ VysledekSouboru NactiData(DrunVar& var, const std::string& soubor) {
     if (v.Ok())
         v.Zprava =
             "Data přečtena ze souboru " + soubor + (v.Zprava.empty() ? "" : " (" + v.Zprava + ")");
-    // "Datový soubor obsahuje element typu ..." names the file.
+    // "Datový soubor obsahuje element typu ..." and "Chyba při čtení datového
+    // souboru, řádek ..." name the file.
     else if (v.Zprava.starts_with("Datový soubor obsahuje"))
         v.Zprava.insert(std::string_view("Datový soubor").size(), " " + soubor);
+    else if (v.Kod == KodVysledku::Poskozen && v.Zprava.starts_with(ZacatekChyby))
+        v.Zprava.insert(std::string_view(ZacatekChyby).size(), " " + soubor);
     return v;
 }
 
@@ -380,11 +424,9 @@ std::string ZpravaCteni(const std::string& soubor, const VysledekSouboru& v, con
         return "Chyba při čtení datového souboru " + soubor + ": " +
                (duvod.empty() ? "chyba při čtení" : duvod) + ".";
     }
-    case KodVysledku::Poskozen:
-        return "Chyba při čtení datového souboru " + soubor + ": obsah souboru je poškozen.";
     case KodVysledku::DataTlumice:
         // The calculation file is sound: the fault lies in the silencer data.
-        return ZpravaSouboruTlumice(var.SouborTlumice) + " Tlumič v datovém souboru " + soubor +
+        return ProcTlumicNelze(var.SouborTlumice) + " Tlumič v datovém souboru " + soubor +
                " nelze spočítat.";
     default:
         return v.Zprava;

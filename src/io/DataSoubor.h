@@ -30,10 +30,13 @@ VysledekSouboru NactiDataZTextu(DrunVar& var, const std::string& bajty);
 constexpr std::uintmax_t NejvetsiDatovySoubor = 16u << 20;
 // Reads `soubor` (a missing or empty file is refused with its own message; a
 // larger one than NejvetsiDatovySoubor, a FIFO or a device cannot be read).
+// A damaged file is refused with the line where it broke and why ("Chyba při
+// čtení datového souboru X, řádek 7: element typu 3: Délka: 1e300 není číslo
+// od 0.1 do 100.").
 VysledekSouboru NactiData(DrunVar& var, const std::string& soubor);
-
-// The Czech message of a calculation file that cannot be used: it names the
-// file and the reason (the silencer data lead when they are at fault).
+// The Czech message of a calculation file that cannot be used, for every
+// caller: the reader's own reason, which names the file (the reason a file
+// cannot be read is found; the silencer data lead when they are at fault).
 std::string ZpravaCteni(const std::string& soubor, const VysledekSouboru& v, const DrunVar& var);
 
 // One element's record as the data file holds it, for every file that carries
@@ -43,8 +46,11 @@ void ZapisElement(const TElementSite& e, int kod, std::string& text);
 // Reads at `pozice` of `text` (UTF-8 when jeUtf8, else Windows-1250) the record
 // of an element of kind `kod` (its code's line already read) into e: kind,
 // inputs, description, the spectra the file holds; `pozice` moves behind it.
-// False on the first value that is missing, not a number or out of range.
-bool CtiElement(const std::string& text, size_t& pozice, bool jeUtf8, int kod, TElementSite& e);
+// Why it cannot, naming the first value that is missing, not a number or out
+// of range ("Délka: 1e300 není číslo od 0.1 do 100"), and `pozice` where it
+// broke; empty when it can.
+std::string CtiElement(const std::string& text, size_t& pozice, bool jeUtf8, int kod,
+                       TElementSite& e);
 
 // Whether the reader and writer know the element type.
 bool ZnamyTyp(int typ);

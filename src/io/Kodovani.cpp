@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
+#include <utility>
 
 namespace drun {
 
@@ -71,7 +73,45 @@ void PridejUtf8(std::string& s, unsigned z) {
     }
 }
 
+// Control characters (C0, DEL, C1) and the format characters (general
+// category Cf) that can hide or reorder text.
+bool JeRidiciNeboFormatovaci(long z) {
+    if (z < 0x20 || (z >= 0x7F && z <= 0x9F)) return true;
+    static constexpr std::pair<long, long> Formatovaci[] = {
+        {0x00AD, 0x00AD},   {0x0600, 0x0605},   {0x061C, 0x061C},   {0x06DD, 0x06DD},
+        {0x070F, 0x070F},   {0x0890, 0x0891},   {0x08E2, 0x08E2},   {0x180E, 0x180E},
+        {0x200B, 0x200F},   {0x2028, 0x202E},   {0x2060, 0x2064},   {0x2066, 0x206F},
+        {0xFEFF, 0xFEFF},   {0xFFF9, 0xFFFB},   {0x110BD, 0x110BD}, {0x110CD, 0x110CD},
+        {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0001, 0xE0001},
+        {0xE0020, 0xE007F}};
+    for (const auto& [od, po] : Formatovaci)
+        if (z >= od && z <= po) return true;
+    return false;
+}
+
+// Blanks of every width, which show nothing.
+bool JeMezera(long z) {
+    return z == 0x20 || z == 0xA0 || z == 0x1680 || (z >= 0x2000 && z <= 0x200A) || z == 0x202F ||
+           z == 0x205F || z == 0x3000 || z == 0x3164 || z == 0x2800;
+}
+
 } // namespace
+
+std::string ChybaNazvu(const std::string& utf8) {
+    bool viditelny = false;
+    for (size_t i = 0; i < utf8.size();) {
+        const long z = DalsiZnak(utf8, i);
+        if (z < 0) return "text není v kódování UTF-8";
+        if (JeRidiciNeboFormatovaci(z)) {
+            char kod[24];
+            std::snprintf(kod, sizeof kod, "U+%04lX", static_cast<unsigned long>(z));
+            return std::string(z < 0x20 || (z >= 0x7F && z <= 0x9F) ? "řídicí" : "formátovací") +
+                   " znak " + kod;
+        }
+        viditelny = viditelny || !JeMezera(z);
+    }
+    return viditelny ? std::string() : "žádný viditelný znak";
+}
 
 std::optional<std::string> Utf8DoCp1250(const std::string& utf8) {
     std::string vystup;
@@ -105,9 +145,16 @@ std::optional<std::string> Cp1250DoUtf8(const std::string& cp1250) {
 }
 
 bool JePlatneUtf8(const std::string& text) {
-    for (size_t i = 0; i < text.size();)
-        if (DalsiZnak(text, i) < 0) return false;
-    return true;
+    return DelkaPlatneUtf8(text) == text.size();
+}
+
+size_t DelkaPlatneUtf8(const std::string& text) {
+    size_t i = 0;
+    while (i < text.size()) {
+        const size_t z = i;
+        if (DalsiZnak(text, i) < 0) return z;
+    }
+    return i;
 }
 
 std::string OpravUtf8(const std::string& text) {

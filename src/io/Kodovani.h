@@ -25,6 +25,8 @@ std::optional<std::string> Cp1250DoUtf8(const std::string& cp1250);
 std::string JenCp1250(const std::string& utf8);
 // Whether the bytes are well-formed UTF-8.
 bool JePlatneUtf8(const std::string& text);
+// How many leading bytes are well-formed UTF-8 (where the first fault lies).
+size_t DelkaPlatneUtf8(const std::string& text);
 // The text with every byte that is not part of well-formed UTF-8 as U+FFFD.
 std::string OpravUtf8(const std::string& text);
 // A control character (line breaks and tabs included), which no text line of a file holds.
@@ -33,6 +35,10 @@ inline bool JeRidiciZnak(char c) {
 }
 // The text with every control character as a blank, so it stays one line.
 std::string JedenRadek(std::string text);
+// Why the UTF-8 text is no name (of a room, …): it must be well-formed, hold
+// at least one visible character and no control or format character (a
+// bidirectional override would show it other than it is); empty when it is one.
+std::string ChybaNazvu(const std::string& utf8);
 // A one-line text that a data file can carry as typed: every character
 // representable in Windows-1250 and no control characters (line breaks, tabs).
 bool JeRadekCp1250(const std::string& utf8);

@@ -30,7 +30,8 @@ const std::string BezCest = "(bez cest)";
 // Why a room cannot be written, or nothing when it can.
 std::optional<std::string> ChybaMistnosti(const MistnostProjektu& m) {
     if (m.Nazev.empty()) return "místnost bez názvu";
-    if (!JednaRadka(m.Nazev) || !JePlatneUtf8(m.Nazev)) return "neplatný název místnosti";
+    if (const std::string proc = ChybaNazvu(m.Nazev); !proc.empty())
+        return "neplatný název místnosti (" + proc + ")";
     if (!CtiPozadavek(m.Pozadavek)) return "neplatný požadavek";
     for (const std::string& c : m.Cesty) {
         if (c.empty()) return "prázdná cesta";
@@ -111,6 +112,8 @@ VysledekSouboru CtiProjektZTextu(const std::string& bajty, const std::string& so
             if (maNazev) return chyba(cislo, "název místnosti je uveden dvakrát");
             m.Nazev = r.substr(KlicNazvu.size());
             if (m.Nazev.empty()) return chyba(cislo, "místnost bez názvu");
+            if (const std::string proc = ChybaNazvu(m.Nazev); !proc.empty())
+                return chyba(cislo, "neplatný název místnosti (" + proc + ")");
             maNazev = true;
         } else if (ZacinaNa(r, KlicPozadavku)) {
             if (maPozadavek) return chyba(cislo, "požadavek je uveden dvakrát");
@@ -133,7 +136,7 @@ VysledekSouboru CtiProjektZTextu(const std::string& bajty, const std::string& so
 
 VysledekSouboru NactiProjekt(const std::string& soubor, Projekt& p) {
     std::string bajty;
-    const VysledekSouboru v = CtiTextovySoubor(soubor, "projektu", bajty);
+    const VysledekSouboru v = CtiTextovySoubor(soubor, "projektu", bajty, NejvetsiSeznam);
     if (!v.Ok()) return v;
     try {
         return CtiProjektZTextu(bajty, soubor, p);

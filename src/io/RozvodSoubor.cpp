@@ -33,8 +33,32 @@ bool PlatnaAkce(const std::string& a) {
     return (a.empty() || JeRadekCp1250(a)) && PrvnichZnaku(a, MaxDelkaAkce) == a;
 }
 
-bool PlatnaMistnost(const std::string& m) {
-    return m.empty() || (JednaRadka(m) && JePlatneUtf8(m));
+// Why a room's name cannot stand in the file; empty when it can.
+std::string ChybaMistnosti(const std::string& m) {
+    const std::string proc = ChybaNazvu(m);
+    return proc.empty() ? proc : "neplatný název místnosti (" + proc + ")";
+}
+
+// Where the bytes are no UTF-8 text with CR LF line ends (CR CR LF and LF
+// alone read as CR LF): the line and why; nullopt when they are.
+std::optional<std::pair<size_t, std::string>> ChybaTextu(const std::string& t) {
+    size_t radek = 1;
+    for (size_t i = 0; i < t.size(); ++i) {
+        const char c = t[i];
+        if (c == '\n') ++radek;
+        // UTF-16 holds a zero byte in every other byte of plain text.
+        if (c == '\0') return std::pair{radek, std::string("soubor není v kódování UTF-8")};
+        if (c == '\r') {
+            const size_t za = t.find_first_not_of('\r', i);
+            if (za != std::string::npos && t[za] != '\n')
+                return std::pair{radek, std::string("konce řádků nejsou CR LF")};
+            i = za == std::string::npos ? t.size() : za - 1;
+        }
+    }
+    if (const size_t dobre = DelkaPlatneUtf8(t); dobre < t.size())
+        return std::pair{size_t(1 + std::count(t.begin(), t.begin() + long(dobre), '\n')),
+                         std::string("soubor není v kódování UTF-8")};
+    return std::nullopt;
 }
 
 // Walks the text a line at a time, counting them; the element records are
@@ -48,7 +72,9 @@ class Radky {
         size_t lf = t_.find('\n', i_);
         if (lf == std::string::npos) lf = t_.size();
         std::string r = t_.substr(i_, lf - i_);
-        if (!r.empty() && r.back() == '\r') r.pop_back();
+        // CR CR LF (a file passed through a text-mode copy) ends a line as CR LF does.
+        while (!r.empty() && r.back() == '\r')
+            r.pop_back();
         i_ = std::min(lf + 1, t_.size());
         ++cislo_;
         return r;
@@ -60,12 +86,20 @@ class Radky {
     }
     // The rest holds blank lines only (an editor's, not damage).
     bool JenPrazdne() const { return t_.find_first_not_of("\r\n", i_) == std::string::npos; }
-    bool Zaznam(int kod, TElementSite& e) {
+    // The next line is the end line.
+    bool JeKonec() const {
+        const std::string k = KonecSeznamu;
+        return t_.compare(i_, k.size(), k) == 0 &&
+               t_.find_first_not_of('\r', i_ + k.size()) == t_.find('\n', i_);
+    }
+    // The element's record; why it cannot be read (the next line is then
+    // the one where it broke), or empty.
+    std::string Zaznam(int kod, TElementSite& e) {
         const size_t od = i_;
-        const bool ok = CtiElement(t_, i_, true, kod, e);
+        std::string proc = CtiElement(t_, i_, true, kod, e);
         cislo_ +=
             static_cast<size_t>(std::count(t_.begin() + long(od), t_.begin() + long(i_), '\n'));
-        return ok;
+        return proc;
     }
 
   private:
@@ -103,6 +137,11 @@ std::string NazevUseku(int id) {
     return "úsek " + std::to_string(id);
 }
 
+std::string ZpravaTlumiceUseku(const std::string& souborTlumice, int id) {
+    return ProcTlumicNelze(souborTlumice) + " Tlumič na cestě úseku " + std::to_string(id) +
+           " nelze spočítat.";
+}
+
 VysledekSouboru TextRozvodu(const Rozvod& r, std::string& bajty) {
     const auto nelze = [](const std::string& proc) {
         return VysledekSouboru{KodVysledku::NelzeZapsat, "Rozvod nelze zapsat: " + proc + "."};
@@ -114,8 +153,9 @@ VysledekSouboru TextRozvodu(const Rozvod& r, std::string& bajty) {
         return nelze("úsek " + std::to_string(useky[ch->Usek].Id) + ": " + ch->Proc);
     std::string t = Hlavicka + "\r\n" + KlicAkce + r.Akce + "\r\n";
     for (const Usek& u : useky) {
-        if (!PlatnaMistnost(u.Mistnost))
-            return nelze("úsek " + std::to_string(u.Id) + ": neplatný název místnosti");
+        if (const std::string proc = u.Mistnost.empty() ? "" : ChybaMistnosti(u.Mistnost);
+            !proc.empty())
+            return nelze("úsek " + std::to_string(u.Id) + ": " + proc);
         t += SekceUseku + "\r\n" + KlicId + std::to_string(u.Id) + "\r\n" + KlicRodice +
              std::to_string(u.Rodic) + "\r\n";
         if (u.Rodic != 0) t += KlicZa + std::to_string(u.ZaElementem) + "\r\n";
@@ -125,7 +165,7 @@ VysledekSouboru TextRozvodu(const Rozvod& r, std::string& bajty) {
             ZapisElement(e, e.Typ(), t);
         t += "0\r\n";
     }
-    bajty = std::move(t);
+    bajty = std::move(t) + KonecSeznamu + "\r\n";
     return {};
 }
 
@@ -144,6 +184,7 @@ VysledekSouboru CtiRozvodZTextu(const std::string& bajty, const std::string& sou
         return ChybaRadku("rozvodu", soubor, radek, proc);
     };
     const std::string text(BezBom(bajty));
+    if (const auto ch = ChybaTextu(text)) return chyba(ch->first, ch->second);
     Radky v(text);
     if (v.Konec() || v.Dalsi() != Hlavicka) return chyba(1, "chybí záhlaví " + Hlavicka);
     const auto akce = v.Klic(KlicAkce);
@@ -165,7 +206,16 @@ VysledekSouboru CtiRozvodZTextu(const std::string& bajty, const std::string& sou
         x = *c;
         return std::nullopt;
     };
+    bool konec = false;
     while (!v.JenPrazdne()) {
+        if (v.JeKonec()) {
+            v.Dalsi();
+            if (!v.JenPrazdne())
+                return chyba(v.Cislo(),
+                             std::string("za řádkem ") + KonecSeznamu + " nesmí nic být");
+            konec = true;
+            break;
+        }
         RadkyUseku rad;
         rad.Usek = v.Cislo();
         if (v.Dalsi() != SekceUseku) return chyba(rad.Usek, "očekáván řádek " + SekceUseku);
@@ -184,8 +234,8 @@ VysledekSouboru CtiRozvodZTextu(const std::string& bajty, const std::string& sou
         }
         rad.Mistnost = v.Cislo();
         if (const auto m = v.Klic(KlicMistnosti)) {
-            if (m->empty() || !PlatnaMistnost(*m))
-                return chyba(rad.Mistnost, "neplatný název místnosti");
+            if (const std::string proc = ChybaMistnosti(*m); !proc.empty())
+                return chyba(rad.Mistnost, proc);
             u.Mistnost = *m;
         }
         rad.Pozadavek = v.Cislo();
@@ -207,7 +257,8 @@ VysledekSouboru CtiRozvodZTextu(const std::string& bajty, const std::string& sou
                                                        "DRUN nezná"
                                                  : "neznámý typ elementu " + r);
             TElementSite e;
-            if (!v.Zaznam(*kod, e)) return chyba(n, "poškozený záznam elementu typu " + r);
+            if (const std::string proc = v.Zaznam(*kod, e); !proc.empty())
+                return chyba(v.Cislo(), "element typu " + r + ": " + proc);
             if (!SpoctiSamotny(var, e) && u.Chybny == 0) u.Chybny = int(u.Prvky.size()) + 1;
             u.Prvky.push_back(std::move(e));
         }
@@ -219,6 +270,7 @@ VysledekSouboru CtiRozvodZTextu(const std::string& bajty, const std::string& sou
         return chyba(radky[ch->Usek].Cast(ch->Cast), ch->Proc);
     r.Akce = *akce;
     r.NastavUseky(std::move(useky));
+    if (!konec) return {KodVysledku::Ok, ZpravaBezKonce("rozvodu", soubor)};
     return {};
 }
 

@@ -10,7 +10,8 @@
 // The rozvod's file *.DRR: UTF-8, CR LF, "[DRUN ROZVOD]", "Akce=", then per
 // section "[USEK]", "Id=", "Rodic=", "Za elementem=" (not on the first),
 // "Mistnost=" (when it ends in a room), "Pozadavek=" (optional, only with a
-// room), its elements as the data file's records and a line "0". And the
+// room), its elements as the data file's records and a line "0"; the end line
+// "[KONEC]", so that a file cut short between sections is told apart. And the
 // overview of its rooms in the project's table.
 namespace drun {
 
@@ -29,7 +30,9 @@ VysledekSouboru UlozRozvod(const Rozvod& r, const std::string& soubor);
 // Parses the bytes strictly and evaluates the rozvod, each element computed
 // by its model (a silencer from `souborTlumice`; one its data cannot compute
 // is no damage: its sections' paths are marked). A damaged file is refused
-// with a message naming the line and why, and `r` is left unchanged.
+// with a message naming the line and why, and `r` is left unchanged. A file
+// without the end line (an older version's, or one cut short) is read, Zprava
+// the notice that says so (ZpravaBezKonce).
 VysledekSouboru CtiRozvodZTextu(const std::string& bajty, const std::string& soubor,
                                 const std::string& souborTlumice, Rozvod& r);
 VysledekSouboru NactiRozvod(const std::string& soubor, const std::string& souborTlumice, Rozvod& r);
@@ -47,6 +50,10 @@ PrehledRozvodu SpoctiPrehledRozvodu(const Rozvod& r);
 std::string TabulkaRozvodu(const PrehledRozvodu& p, bool csv);
 // "úsek 7"
 std::string NazevUseku(int id);
+// A section whose path holds a silencer that cannot be computed: why (the
+// data's refusal, or inputs outside them) and "Tlumič na cestě úseku <id>
+// nelze spočítat."
+std::string ZpravaTlumiceUseku(const std::string& souborTlumice, int id);
 
 // Section u's path as a calculation of its own, not yet evaluated: Akce, its
 // elements, and its room's requirement (none for a section without a room or

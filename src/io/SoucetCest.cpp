@@ -69,12 +69,6 @@ bool JednaRadka(const std::string& t) {
     return !t.empty();
 }
 
-VysledekSouboru ChybaRadku(const std::string& druh, const std::string& soubor, size_t radek,
-                           const std::string& proc) {
-    return {KodVysledku::Poskozen, "Chyba při čtení souboru " + druh + " " + soubor + ", řádek " +
-                                       std::to_string(radek) + ": " + proc + "."};
-}
-
 std::vector<std::string> RadkyTextu(const std::string& text) {
     std::vector<std::string> radky;
     for (size_t pos = 0; pos < text.size();) {
@@ -189,23 +183,9 @@ VysledekSouboru CtiSaduZTextu(const std::string& bajty, const std::string& soubo
     return {};
 }
 
-VysledekSouboru CtiTextovySoubor(const std::string& soubor, const std::string& druh,
-                                 std::string& bajty, std::uintmax_t nejvic) {
-    const KodVysledku s = CtiNeprazdny(soubor, bajty, nejvic);
-    if (s == KodVysledku::Chybi)
-        return {KodVysledku::Chybi,
-                "Soubor " + druh + " " + soubor + " nenalezen, nebo je prázdný."};
-    if (s == KodVysledku::NelzeCist) {
-        const std::string duvod = DuvodNecitelnosti(soubor, nejvic);
-        return {KodVysledku::NelzeCist, "Chyba při čtení souboru " + druh + " " + soubor +
-                                            (duvod.empty() ? "." : ": " + duvod + ".")};
-    }
-    return {};
-}
-
 VysledekSouboru NactiSadu(const std::string& soubor, SadaSouctu& sada) {
     std::string bajty;
-    const VysledekSouboru v = CtiTextovySoubor(soubor, "sady", bajty);
+    const VysledekSouboru v = CtiTextovySoubor(soubor, "sady", bajty, NejvetsiSeznam);
     if (!v.Ok()) return v;
     try {
         return CtiSaduZTextu(bajty, soubor, sada);

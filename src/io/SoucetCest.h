@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/Konfigurace.h"
+#include "core/Soubory.h"
 #include "tools/Soucet.h"
 
 // The sum of paths at the file boundary: the end spectra of calculation files,
@@ -78,14 +79,7 @@ std::filesystem::path Slozka(const std::string& soubor);
 std::string CestaNaDisku(const std::string& seznam, const std::string& cesta);
 // A non-empty text without line breaks, tabs or other control characters.
 bool JednaRadka(const std::string& t);
-// A set or project file's bytes; when it is missing, empty or unreadable, the
-// message names it as a file of `druh` ("sady", "projektu") and the reason.
-VysledekSouboru CtiTextovySoubor(const std::string& soubor, const std::string& druh,
-                                 std::string& bajty, std::uintmax_t nejvic = NejvetsiSeznam);
-// A damaged set or project file: "Chyba při čtení souboru <druh> <soubor>,
-// řádek N: <proc>."
-VysledekSouboru ChybaRadku(const std::string& druh, const std::string& soubor, size_t radek,
-                           const std::string& proc);
+// CtiTextovySoubor and ChybaRadku (core/Soubory.h) read and refuse them.
 // The lines of a text file (LF or CR LF), blank lines at its end dropped.
 std::vector<std::string> RadkyTextu(const std::string& text);
 

@@ -1,5 +1,7 @@
 #include "models/Tlumic.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <string_view>
@@ -21,8 +23,6 @@ constexpr double Ukonceni = -1;           // first number of a section's last ro
 constexpr double NejmensiRychlost = 4;
 // Keeps the denominator of the interpolation off zero when both rows coincide.
 constexpr double PridavekSirky = 0.01;
-// The real file has a few kilobytes; anything huge is not it.
-constexpr std::uintmax_t NejvetsiSoubor = 4u << 20;
 
 using Radek = std::vector<double>;
 
@@ -62,11 +62,7 @@ double NaSude(double x) {
     return std::fmod(dolni, 2) == 0 ? dolni : dolni + 1;
 }
 
-std::optional<std::string> NactiSoubor(const std::string& cesta) {
-    std::string obsah;
-    if (CtiNeprazdny(cesta, obsah, NejvetsiSoubor) != KodVysledku::Ok) return std::nullopt;
-    return obsah;
-}
+const char* const DruhSouboru = "dat tlumičů";
 
 // The text between markers: [0] preamble, [1] attenuation, [2] flow noise.
 std::vector<std::string_view> Oddily(std::string_view t) {
@@ -88,39 +84,93 @@ bool Mezera(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
-// Rows of a section up to its terminator row; rows are counted by numbers,
-// not lines. Whatever follows the terminator is not read. A word that is not
-// a number, or a section that stops inside a row, makes the file damaged.
-std::optional<std::vector<Radek>> CtiRadky(std::string_view oddil, std::size_t sloupcu) {
-    std::vector<Radek> radky;
+// One table of the file: its name in messages and the range of each column.
+struct Tabulka {
+    const char* nazev; // "útlumů"
+    std::size_t sloupcu;
+    std::size_t klicu;                                  // leading key columns
+    std::array<const char*, 3> nazvyKlicu;              // in messages
+    std::array<std::pair<double, double>, 3> mezeKlicu; // whole numbers
+    const char* pasmo;                                  // a band's value in messages
+};
+// Widths in mm and lengths in m as a silencer can have them; velocities up to
+// what any passage reaches.
+constexpr Tabulka TabulkaUtlumu{"útlumů",
+                                SloupcuUtlumu,
+                                3,
+                                {"šířka vložky", "šířka mezery", "délka"},
+                                {{{1, TlumicRozmerMax}, {1, TlumicRozmerMax}, {1, 100}}},
+                                "útlum"};
+constexpr Tabulka TabulkaHluku{
+    "hluku proudění", SloupcuHluku, 1, {"rychlost", "", ""}, {{{1, 100}, {0, 0}, {0, 0}}},
+    "hladina"};
+
+// Why the number `t` cannot stand in column `i` of the table; empty when it can.
+std::string ChybaHodnoty(const Tabulka& tab, std::size_t i, std::string_view t, double x) {
+    if (i < tab.klicu) {
+        const auto [min, max] = tab.mezeKlicu[i];
+        if (x < min || x > max || x != std::floor(x))
+            return std::string(tab.nazvyKlicu[i]) + ": " + std::string(t) + " není celé číslo od " +
+                   FormatObecne(min) + " do " + FormatObecne(max);
+        return {};
+    }
+    if (x < UrovenMin || x > UrovenMax)
+        return ZpravaMimoRozsah(std::string(tab.pasmo) + " " + NazvyPasem[i - tab.klicu], t,
+                                UrovenMin, UrovenMax);
+    return {};
+}
+
+// A refusal at a line of the file.
+struct ChybaDat {
+    std::size_t radek = 0;
+    std::string proc;
+};
+
+// The rows of the section `oddil` (which begins on line `radek`) up to its
+// closing row; rows are counted by numbers, not lines. Whatever follows the
+// closing row is not read. A word that is not a number, a value out of its
+// column's range, a row cut short or a section without its closing row or
+// without a row makes the data damaged.
+std::optional<ChybaDat> CtiRadky(std::string_view oddil, std::size_t radek, const Tabulka& tab,
+                                 std::vector<Radek>& radky) {
     Radek r;
+    std::size_t radekRadku = radek; // where the row being read began
+    std::size_t radekSlova = radek; // of the last number read
     std::size_t i = 0;
     while (true) {
         while (i < oddil.size() && Mezera(oddil[i]))
-            ++i;
+            radek += oddil[i++] == '\n';
         if (i == oddil.size()) break;
         const std::size_t zacatek = i;
         while (i < oddil.size() && !Mezera(oddil[i]))
             ++i;
-        const std::optional<double> x = CtiDouble(oddil.substr(zacatek, i - zacatek));
-        if (!x) return std::nullopt;
+        const std::string_view slovo = oddil.substr(zacatek, i - zacatek);
+        const std::optional<double> x = CtiDouble(slovo);
+        if (!x) return ChybaDat{radek, std::string(slovo) + " není číslo"};
+        if (r.empty()) radekRadku = radek;
+        radekSlova = radek;
+        // The closing row's other numbers mean nothing.
+        const bool konec = !r.empty() && r[0] == Ukonceni;
+        if (!(r.empty() && *x == Ukonceni) && !konec)
+            if (std::string proc = ChybaHodnoty(tab, r.size(), slovo, *x); !proc.empty())
+                return ChybaDat{radek, "tabulka " + std::string(tab.nazev) + ": " + proc};
         r.push_back(*x);
-        if (r.size() == sloupcu) {
-            if (r[0] == Ukonceni) return radky;
+        if (r.size() == tab.sloupcu) {
+            if (r[0] == Ukonceni) {
+                if (radky.empty())
+                    return ChybaDat{radekRadku,
+                                    "tabulka " + std::string(tab.nazev) + " nemá žádný řádek"};
+                return std::nullopt;
+            }
             radky.push_back(std::move(r));
             r.clear();
         }
     }
-    if (!r.empty()) return std::nullopt;
-    return radky;
-}
-
-// The band values of a row lie within the program's level limits; anything
-// else is a damaged file, not a silencer.
-bool HladinyVMezich(const Radek& r, std::size_t prvni, const DrunVar& var) {
-    for (std::size_t i = prvni; i < prvni + PocetPasem; ++i)
-        if (r[i] < var.MinUroven || r[i] > var.MaxUroven) return false;
-    return true;
+    if (!r.empty())
+        return ChybaDat{radekRadku, "neúplný řádek tabulky " + std::string(tab.nazev) + " (" +
+                                        std::to_string(r.size()) + " z " +
+                                        std::to_string(tab.sloupcu) + " čísel)"};
+    return ChybaDat{radekSlova, "tabulka " + std::string(tab.nazev) + " nekončí řádkem -1"};
 }
 
 // The first row that starts with the given keys.
@@ -160,40 +210,61 @@ void ZapisTlumic(DrunVar& var, const ZadaniTlumice& z) {
 }
 
 VysledekSouboru VypocetTlumice(DrunVar& var) {
-    const std::optional<DataTlumice> d = NactiDataTlumice(var.SouborTlumice);
-    if (!d) return {KodVysledku::DataTlumice, ZpravaSouboruTlumice(var.SouborTlumice)};
-    return VypocetTlumice(var, *d);
-}
-
-DataTlumice CtiDataTlumice(std::string_view data) {
     DataTlumice d;
+    if (VysledekSouboru v = NactiDataTlumice(var.SouborTlumice, d); !v.Ok()) return v;
+    return VypocetTlumice(var, d);
+}
+
+VysledekSouboru CtiDataTlumice(std::string_view data, const std::string& cesta, DataTlumice& d) {
     const std::vector<std::string_view> oddily = Oddily(data);
-    if (oddily.size() >= 2) {
-        if (auto r = CtiRadky(oddily[1], SloupcuUtlumu)) {
-            d.UtlumyOk = true;
-            d.Utlumy = std::move(*r);
+    const auto radekOd = [&](std::string_view oddil) {
+        const auto od = oddil.data() - data.data();
+        return std::size_t(1 + std::count(data.begin(), data.begin() + od, '\n'));
+    };
+    DataTlumice nova;
+    const std::pair<const Tabulka*, std::vector<Radek>*> tabulky[] = {
+        {&TabulkaUtlumu, &nova.Utlumy}, {&TabulkaHluku, &nova.Hluky}};
+    for (std::size_t t = 0; t < 2; ++t) {
+        const Tabulka& tab = *tabulky[t].first;
+        std::optional<ChybaDat> ch;
+        if (oddily.size() < t + 2)
+            // The last line that holds anything.
+            ch = ChybaDat{
+                std::size_t(1 +
+                            std::count(data.begin(),
+                                       data.begin() +
+                                           long(std::min(data.size(),
+                                                         data.find_last_not_of(" \t\r\n\v\f") + 1)),
+                                       '\n')),
+                "chybí tabulka " + std::string(tab.nazev) + " (za značkou @)"};
+        else
+            ch = CtiRadky(oddily[t + 1], radekOd(oddily[t + 1]), tab, *tabulky[t].second);
+        if (ch) {
+            VysledekSouboru v = ChybaRadku(DruhSouboru, cesta, ch->radek, ch->proc);
+            v.Kod = KodVysledku::DataTlumice;
+            return v;
         }
     }
-    if (oddily.size() >= 3) {
-        if (auto r = CtiRadky(oddily[2], SloupcuHluku)) {
-            d.HlukyOk = true;
-            d.Hluky = std::move(*r);
-        }
-    }
-    return d;
+    d = std::move(nova);
+    return {};
 }
 
-std::optional<DataTlumice> NactiDataTlumice(const std::string& cesta) {
-    const std::optional<std::string> obsah = NactiSoubor(cesta);
-    if (!obsah) return std::nullopt;
-    DataTlumice d = CtiDataTlumice(*obsah);
-    // Data from which not one table reads are damaged, not data without silencers.
-    if (!(d.UtlumyOk && !d.Utlumy.empty()) && !(d.HlukyOk && !d.Hluky.empty())) return std::nullopt;
-    return d;
+VysledekSouboru NactiDataTlumice(const std::string& cesta, DataTlumice& d) {
+    std::string obsah;
+    VysledekSouboru v = CtiTextovySoubor(cesta, DruhSouboru, obsah, NejvetsiDataTlumice);
+    if (v.Ok()) v = CtiDataTlumice(obsah, cesta, d);
+    if (!v.Ok()) v.Kod = KodVysledku::DataTlumice;
+    return v;
 }
 
-bool SpektraTlumice(const DataTlumice& d, const RozmeryTlumice& r, const DrunVar& var,
-                    Spectrum& utlumVen, Spectrum& drunVen) {
+std::string ProcTlumicNelze(const std::string& cesta) {
+    DataTlumice d;
+    const VysledekSouboru v = NactiDataTlumice(cesta, d);
+    return v.Ok() ? ZpravaSouboruTlumice(cesta) : v.Zprava;
+}
+
+bool SpektraTlumice(const DataTlumice& d, const RozmeryTlumice& r, Spectrum& utlumVen,
+                    Spectrum& drunVen) {
     const double A = r.A, B = r.B, L = r.Delka, w = r.SirkaVlozek, Q = r.Prutok;
     const int n = r.PocetVlozek;
     if (!std::isfinite(A) || !std::isfinite(B) || !std::isfinite(L) || !std::isfinite(Q) || n < 1 ||
@@ -206,11 +277,10 @@ bool SpektraTlumice(const DataTlumice& d, const RozmeryTlumice& r, const DrunVar
     const double v = RychlostVPrurezu(volno, B, Q);
 
     const std::optional<Rozmezi> g = RozmeziMezery(w, s);
-    if (!g || !d.UtlumyOk) return false;
+    if (!g) return false;
     const Radek* dolni = Najdi(d.Utlumy, {w, g->dolni, L});
     const Radek* horni = Najdi(d.Utlumy, {w, g->horni, L});
     if (!dolni || !horni) return false;
-    if (!HladinyVMezich(*dolni, 3, var) || !HladinyVMezich(*horni, 3, var)) return false;
 
     Spectrum utlum = NulaSpektrum();
     const double podil = (s - g->dolni) / (g->horni - g->dolni + PridavekSirky);
@@ -220,9 +290,8 @@ bool SpektraTlumice(const DataTlumice& d, const RozmeryTlumice& r, const DrunVar
     Spectrum drun = NulaSpektrum();
     const double V = NaSude(v);
     if (V >= NejmensiRychlost) {
-        if (!d.HlukyOk) return false;
         const Radek* radek = Najdi(d.Hluky, {V});
-        if (!radek || !HladinyVMezich(*radek, 1, var)) return false;
+        if (!radek) return false;
         // The table holds the noise of n * B = 1 m.
         const double korekce = 10 * Log10(n * B / 1000);
         for (std::size_t i = 0; i < PocetPasem; ++i)
@@ -240,7 +309,7 @@ VysledekSouboru VypocetTlumice(DrunVar& var, const DataTlumice& d) {
     const VstupyTlumic& t = e.Vstup<VstupyTlumic>();
     const RozmeryTlumice r{t.A, t.B, t.Delka, t.SirkaVlozek, t.Prutok, t.PocetVlozek};
     Spectrum utlum, drun;
-    if (!SpektraTlumice(d, r, var, utlum, drun))
+    if (!SpektraTlumice(d, r, utlum, drun))
         return {KodVysledku::DataTlumice, ZpravaSouboruTlumice(var.SouborTlumice)};
     e.Utlum = utlum;
     e.VlastniDrun = drun;

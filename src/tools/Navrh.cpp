@@ -184,9 +184,8 @@ PotrebnyUtlum SpoctiPotrebnyUtlum(const Cesta& c, int k, const Spectrum& pozadav
     return r;
 }
 
-std::vector<KandidatTlumice> HledejTlumice(const DrunVar& var, double a, double b, double q,
-                                           const DataTlumice& data, const RezervaPrvku& rezerva,
-                                           std::stop_token stop) {
+std::vector<KandidatTlumice> HledejTlumice(double a, double b, double q, const DataTlumice& data,
+                                           const RezervaPrvku& rezerva, std::stop_token stop) {
     std::vector<KandidatTlumice> vysledek;
     TElementSite e;
     e.NastavTyp(TypTlumic);
@@ -196,7 +195,7 @@ std::vector<KandidatTlumice> HledejTlumice(const DrunVar& var, double a, double 
                 if (stop.stop_requested()) return {};
                 if (!ZadaniTlumiceMozne(a, b, q, w, n)) continue;
                 const RozmeryTlumice r{a, b, double(delka), double(w), q, n};
-                if (!SpektraTlumice(data, r, var, e.Utlum, e.VlastniDrun)) continue;
+                if (!SpektraTlumice(data, r, e.Utlum, e.VlastniDrun)) continue;
                 Spectrum konec{};
                 const std::optional<double> m = rezerva(e, konec);
                 if (!m) continue;
@@ -219,7 +218,7 @@ std::vector<KandidatTlumice> HledejTlumice(const DrunVar& var, double a, double 
 std::vector<KandidatTlumice> NajdiTlumice(const DrunVar& var, int k, const Spectrum& pozadavek,
                                           double a, double b, double q, const DataTlumice& data,
                                           std::stop_token stop) {
-    return HledejTlumice(var, a, b, q, data, RezervaZa(var.cesta, k, pozadavek), stop);
+    return HledejTlumice(a, b, q, data, RezervaZa(var.cesta, k, pozadavek), stop);
 }
 
 VstupyObHrPotrubi VstupyOblozeni(const KandidatOblozeni& o, double a, double b, double q) {

@@ -132,9 +132,8 @@ std::optional<double> Rezerva(const Spectrum& konec, const Spectrum& pozadavek);
 // margin and an end level, or nothing when it does not meet every
 // requirement. Sorted as NajdiTlumice and NajdiOblozeni.
 using RezervaPrvku = std::function<std::optional<double>(const TElementSite&, Spectrum&)>;
-std::vector<KandidatTlumice> HledejTlumice(const DrunVar& var, double a, double b, double q,
-                                           const DataTlumice& data, const RezervaPrvku& rezerva,
-                                           std::stop_token stop = {});
+std::vector<KandidatTlumice> HledejTlumice(double a, double b, double q, const DataTlumice& data,
+                                           const RezervaPrvku& rezerva, std::stop_token stop = {});
 std::vector<KandidatOblozeni> HledejOblozeni(double a, double b, double q,
                                              const RezervaPrvku& rezerva,
                                              std::stop_token stop = {});

@@ -215,7 +215,7 @@ VysledekPrutoku PrutokyPodleMistnosti(const std::vector<Usek>& useky,
             TElementSite novy = e;
             novy.Vstupy = std::move(nove);
             if (proc.empty() && !SpoctiSamotny(var, novy))
-                proc = ZpravaSouboruTlumice(var.SouborTlumice);
+                proc = ProcTlumicNelze(var.SouborTlumice);
             if (!proc.empty()) {
                 v.Nevyhovi.push_back({useky[s].Id, k, std::move(zmeny), std::move(proc)});
                 continue;

@@ -385,7 +385,7 @@ std::string ChybaNavrhuRozvodu(const Rozvod& r, int id, int k) {
     return {};
 }
 
-NavrhRozvodu SpoctiNavrhRozvodu(const Rozvod& r, int id, int k, const DrunVar& var, double a,
+NavrhRozvodu SpoctiNavrhRozvodu(const Rozvod& r, int id, int k, const DrunVar& /*var*/, double a,
                                 double b, double q, const DataTlumice* data, std::stop_token stop) {
     const auto u = size_t(r.Index(id));
     const Napajeni n = ZjistiNapajeni(r, u, k);
@@ -458,7 +458,7 @@ NavrhRozvodu SpoctiNavrhRozvodu(const Rozvod& r, int id, int k, const DrunVar& v
     };
     if (!ChybaPrurezu(a, b, q).empty()) return v;
     v.Oblozeni = HledejOblozeni(a, b, q, rezerva, stop);
-    if (data) v.Tlumice = HledejTlumice(var, a, b, q, *data, rezerva, stop);
+    if (data) v.Tlumice = HledejTlumice(a, b, q, *data, rezerva, stop);
     return v;
 }
 

@@ -22,9 +22,9 @@ namespace {
 const std::string DataTlumicePath = std::string(DRUN_DATA_DIR) + "/KL385216.CAD";
 
 DataTlumice Data() {
-    const std::optional<DataTlumice> d = NactiDataTlumice(DataTlumicePath);
-    EXPECT_TRUE(d.has_value());
-    return d.value_or(DataTlumice{});
+    DataTlumice d;
+    EXPECT_TRUE(NactiDataTlumice(DataTlumicePath, d).Ok());
+    return d;
 }
 
 Spectrum Pozadavek(std::string_view text) {

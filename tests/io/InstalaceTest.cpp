@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "Pomocnik.h"
 #include "models/Pomocnik.h"
@@ -83,6 +84,16 @@ TEST(Instalace, RozlozeniValidatoryAProtokol) {
     const Beh soucet =
         Spust("cd " + Q(jinde) + " && " + Q(prefix / "bin/drun-protokol") + " --soucet Tlumic.DRN");
     EXPECT_EQ(soucet.status, 0) << soucet.vystup;
+    // Every mode finds the data where the others do, the project's rooms too.
+    std::ofstream((jinde / "Budova.DRP").string(), std::ios::binary)
+        << "[DRUN PROJEKT]\r\n[MISTNOST]\r\nNazev=Sál\r\nPozadavek=N75\r\nCesta=Tlumic."
+           "DRN\r\n[KONEC]\r\n";
+    for (const char* rezim : {"--projekt Budova.DRP", "--podily Tlumic.DRN"}) {
+        const Beh b =
+            Spust("cd " + Q(jinde) + " && " + Q(prefix / "bin/drun-protokol") + " " + rezim);
+        EXPECT_EQ(b.status, 0) << rezim << "\n" << b.vystup;
+        EXPECT_EQ(b.vystup.find("chyba"), std::string::npos) << rezim << "\n" << b.vystup;
+    }
     // ... and its PDF drawn by the installed drun beside it.
     const Beh pdf = Spust("cd " + Q(jinde) + " && QT_QPA_PLATFORM=offscreen " +
                           Q(prefix / "bin/drun-protokol") + " --pdf p.pdf Tlumic.DRN");

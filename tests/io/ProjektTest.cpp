@@ -105,6 +105,10 @@ TEST_F(ProjektTest, PoskozenySeOdmitne) {
         {"[DRUN PROJEKT]\r\nNazev=A\r\n", "2: očekáván řádek [MISTNOST]"},
         {"[DRUN PROJEKT]\r\n[MISTNOST]\r\nPozadavek=N30\r\n", "2: místnost bez názvu"},
         {"[DRUN PROJEKT]\r\n[MISTNOST]\r\nNazev=\r\nPozadavek=N30\r\n", "3: místnost bez názvu"},
+        {"[DRUN PROJEKT]\r\n[MISTNOST]\r\nNazev= \xC2\xA0\r\nPozadavek=N30\r\n",
+         "3: neplatný název místnosti (žádný viditelný znak)"},
+        {"[DRUN PROJEKT]\r\n[MISTNOST]\r\nNazev=A\u202E\r\nPozadavek=N30\r\n",
+         "3: neplatný název místnosti (formátovací znak U+202E)"},
         {"[DRUN PROJEKT]\r\n" + m + "[MISTNOST]\r\nNazev=B\r\n", "5: místnost bez požadavku"},
         {"[DRUN PROJEKT]\r\n[MISTNOST]\r\nNazev=A\r\nPozadavek=N31\r\n", "4: neplatný požadavek"},
         {"[DRUN PROJEKT]\r\n[MISTNOST]\r\nNazev=A\r\nPozadavek=1 2 3\r\n", "4: neplatný požadavek"},
@@ -137,7 +141,10 @@ TEST_F(ProjektTest, PoskozenySeOdmitne) {
     ASSERT_TRUE(ZapisAtomicky(soubor, "staré"));
     for (const auto& [mistnost, chyba] : std::vector<std::pair<MistnostProjektu, std::string>>{
              {{"", "N30", {}}, "Místnost „“ nelze zapsat: místnost bez názvu."},
-             {{"A\r\nB", "N30", {}}, "Místnost „A\r\nB“ nelze zapsat: neplatný název místnosti."},
+             {{"A\r\nB", "N30", {}},
+              "Místnost „A\r\nB“ nelze zapsat: neplatný název místnosti (řídicí znak U+000D)."},
+             {{" ", "N30", {}},
+              "Místnost „ “ nelze zapsat: neplatný název místnosti (žádný viditelný znak)."},
              {{"A", "N31", {}}, "Místnost „A“ nelze zapsat: neplatný požadavek."},
              {{"A", "N30", {""}}, "Místnost „A“ nelze zapsat: prázdná cesta."}}) {
         p.Mistnosti = {mistnost};

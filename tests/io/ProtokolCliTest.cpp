@@ -221,7 +221,14 @@ TEST_F(ProtokolCli, NecitelnySoubor) {
     EXPECT_EQ(b.status, 1);
     CtiSoubor(chyby, text);
     EXPECT_EQ(text, "drun-protokol: Chyba při čtení datového souboru " + soubor +
-                        ": obsah souboru je poškozen.\n");
+                        ", řádek 6: element typu 1: Útlum 63Hz: 500mm není číslo.\n");
+    // A kind of a later version is said as such.
+    ASSERT_TRUE(ZapisAtomicky(soubor, "[DRUN]\r\n\r\n[ZDROJ DRUNU]\r\n16\r\n"));
+    b = Spust("'" + soubor + "'", chyby);
+    EXPECT_EQ(b.status, 1);
+    CtiSoubor(chyby, text);
+    EXPECT_EQ(text, "drun-protokol: Datový soubor " + soubor +
+                        " obsahuje element typu 16, který tato verze DRUN nezná.\n");
 }
 
 TEST_F(ProtokolCli, SoucetCest) {
@@ -445,7 +452,7 @@ TEST_F(ProtokolCli, PdfBezDispleje) {
     b = SpustPrikaz(bez + "'" + tlumic + "' 2>'" + chyby + "'");
     EXPECT_EQ(b.status, 1);
     CtiSoubor(chyby, text);
-    EXPECT_TRUE(text.starts_with("drun-protokol: Soubor " +
+    EXPECT_TRUE(text.starts_with("drun-protokol: Soubor dat tlumičů " +
                                  (kopie.parent_path() / "KL385216.CAD").string() + " nenalezen"))
         << text;
     EXPECT_NE(text.find("Tlumič v datovém souboru " + tlumic + " nelze spočítat."),
@@ -476,11 +483,20 @@ TEST_F(ProtokolCli, NecitelneVstupyVeVsechRezimech) {
     fs::copy_file(DRUN_PROTOKOL, kopie);
     ASSERT_TRUE(ZapisAtomicky((kopie.parent_path() / "KL385216.CAD").string(),
                               "DATA\r\n@ nic než smetí @ ani tady\r\n"));
+    // The real data cut at a line end after 3000 bytes: its first table without
+    // its closing row, the second one missing.
+    const fs::path zkracena = slozka / "zkrácená" / "drun-protokol";
+    fs::create_directories(zkracena.parent_path());
+    fs::copy_file(DRUN_PROTOKOL, zkracena);
+    std::string data;
+    ASSERT_EQ(CtiSoubor(std::string(DRUN_DATA_DIR) + "/KL385216.CAD", data), KodVysledku::Ok);
+    ASSERT_TRUE(ZapisAtomicky((zkracena.parent_path() / "KL385216.CAD").string(),
+                              data.substr(0, data.find('\n', 3000) + 1)));
     const std::string tlumic = s + "/Tlumič.DRN",
                       cad = (kopie.parent_path() / "KL385216.CAD").string();
     UlozSTlumicem(tlumic);
     // A rozvod whose trunk holds a silencer, a room behind it.
-    const std::string drr = s + "/Tlumič.DRR";
+    const std::string drr = s + "/Tlumič.DRR", drrBez = s + "/Bez.DRR";
     {
         std::vector<Usek> useky(2);
         useky[0] = {1, 0, 0, "", "", {Element(TypZdroj, [](TElementSite&) {})}};
@@ -496,11 +512,21 @@ TEST_F(ProtokolCli, NecitelneVstupyVeVsechRezimech) {
         Rozvod r;
         r.NastavUseky(useky);
         ASSERT_TRUE(UlozRozvod(r, drr).Ok());
+        // And one without a silencer: the remedy still needs the data.
+        useky[0].Prvky.pop_back();
+        NaplnSpektrum(useky[0].Prvky[0].VlastniDrun, 80);
+        useky[1].ZaElementem = 1;
+        r.NastavUseky(useky);
+        ASSERT_TRUE(UlozRozvod(r, drrBez).Ok());
     }
     const std::string datovy = "drun-protokol: Chyba při čtení datového souboru ";
-    const std::string tlumice = "drun-protokol: Soubor " + cad +
-                                " nenalezen, poškozen, nebo zadané hodnoty mimo jeho rozsah.";
-    const std::string P = "'" + std::string(DRUN_PROTOKOL) + "' ", K = "'" + kopie.string() + "' ";
+    const std::string tlumice =
+        "drun-protokol: Chyba při čtení souboru dat tlumičů " + cad + ", řádek 2: nic není číslo.";
+    const std::string zkracene = "drun-protokol: Chyba při čtení souboru dat tlumičů " +
+                                 (zkracena.parent_path() / "KL385216.CAD").string() +
+                                 ", řádek 50: tabulka útlumů nekončí řádkem -1.";
+    const std::string P = "'" + std::string(DRUN_PROTOKOL) + "' ", K = "'" + kopie.string() + "' ",
+                      Z = "'" + zkracena.string() + "' ";
     const struct {
         std::string prikaz; // the program and its arguments
         int status;
@@ -538,6 +564,14 @@ TEST_F(ProtokolCli, NecitelneVstupyVeVsechRezimech) {
         {K + "--rozvod '" + drr + "' --usek 2", 1,
          tlumice + " Tlumič na cestě úseku 2 nelze spočítat.\n"},
         {P + "--rozvod '" + drr + "'", 3, ""},
+        // Data cut short are refused in every mode, never "no silencer fits".
+        {Z + "--navrh 2 --pozadavek N45 --rozmer 600x400 --prutok 4000 '" + soubor + "'", 1,
+         zkracene + "\n"},
+        {Z + "--navrh 1:1 '" + drrBez + "' --rozmer 600x400 --prutok 4000", 1, zkracene + "\n"},
+        {Z + "--navrh 1:2 '" + drr + "' --rozmer 600x400 --prutok 4000", 1,
+         zkracene + " Tlumič na cestě úseku "},
+        {Z + "--rozvod '" + drr + "'", 1, zkracene + "\n"},
+        {Z + "'" + tlumic + "'", 1, zkracene + " Tlumič v datovém souboru " + tlumic},
     };
     for (const auto& r : pripady) {
         SCOPED_TRACE(r.prikaz);

@@ -232,7 +232,7 @@ TEST(Rozvod, SouborTamAZpetAOdmitnuti) {
     EXPECT_NE(bajty.find("[USEK]\r\nId=2\r\nRodic=1\r\nZa elementem=2\r\nMistnost=A\r\nPozadavek="
                          "N30\r\n10\r\n"),
               std::string::npos);
-    EXPECT_TRUE(bajty.ends_with("\r\n0\r\n"));
+    EXPECT_TRUE(bajty.ends_with("\r\n0\r\n[KONEC]\r\n"));
     Rozvod z;
     ASSERT_EQ(CtiRozvodZTextu(bajty, Drr, Tlumice, z).Zprava, "");
     ASSERT_TRUE(TextRozvodu(z, znovu).Ok());
@@ -242,7 +242,7 @@ TEST(Rozvod, SouborTamAZpetAOdmitnuti) {
     {
         const std::string tlumic = "8\r\ntlumič\r\n 6.000000000000004E+0002\r\n 500\r\n 1\r\n"
                                    " 9000\r\n2\r\n 100\r\n0\r\n";
-        const std::string s = bajty.substr(0, bajty.size() - 3) + tlumic;
+        const std::string s = bajty.substr(0, bajty.size() - 12) + tlumic + "[KONEC]\r\n";
         std::string t1, t2;
         Rozvod a, b;
         ASSERT_EQ(CtiRozvodZTextu(s, Drr, Tlumice, a).Zprava, "");
@@ -325,6 +325,28 @@ TEST(Rozvod, SouborTamAZpetAOdmitnuti) {
         {{{"Akce=Dům č. 5", "Akce=Dům → 5"}},
          "Akce",
          "název akce smí mít nejvýše 60 znaků kódu Windows-1250 na jednom řádku"},
+        // A value out of range is named with its field, as the dialogs name it.
+        {{{" 1.00000000000000E+0002", " 1.0E+0300"}},
+         "1.0E+0300",
+         "element typu 10: Plocha stěn: 1.0E+0300 není číslo od 1 do 1000"},
+        {{{" 2.00000000000000E+0000", " -2"}},
+         "-2",
+         "element typu 10: Vzdálenost: -2 není číslo od 1 do 100"},
+        {{{" 2.00000000000000E+0000", " 2m"}}, " 2m", "element typu 10: Vzdálenost: 2m není číslo"},
+        // A room's name has something to see and nothing that hides or reorders it.
+        {{{"Mistnost=A\r\nPozadavek=N30\r\n1", "Mistnost= \r\nPozadavek=N30\r\n1"}},
+         "Mistnost= ",
+         "neplatný název místnosti (žádný viditelný znak)"},
+        {{{"Mistnost=A\r\nPozadavek=N30\r\n1", "Mistnost=A\u202E\r\nPozadavek=N30\r\n1"}},
+         "Mistnost=A\u202E",
+         "neplatný název místnosti (formátovací znak U+202E)"},
+        {{{"Mistnost=A\r\nPozadavek=N30\r\n1", "Mistnost=A\x07\r\nPozadavek=N30\r\n1"}},
+         "Mistnost=A\x07",
+         "neplatný název místnosti (řídicí znak U+0007)"},
+        {{{"[KONEC]\r\n", "[KONEC]\r\nnavíc\r\n"}}, "navíc", "za řádkem [KONEC] nesmí nic být"},
+        // The encoding and the line ends are told as what they are.
+        {{{"Akce=Dům č. 5", "Akce=D\xf9m \xe8. 5"}}, "Akce", "soubor není v kódování UTF-8"},
+        {{{"Id=3\r\n", "Id=3\r"}}, "Id=3", "konce řádků nejsou CR LF"},
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.proc);
@@ -352,10 +374,50 @@ TEST(Rozvod, SouborTamAZpetAOdmitnuti) {
         EXPECT_EQ(ChybaVetve(hluboky.Useky(), size_t(hluboky.Index(1003)), 1),
                   "Nová větev by ležela v 1001. úrovni, rozvod smí mít nejvýše 1000 úrovní úseků.");
     }
-    // Cut short anywhere, the file is refused, never taken as a smaller rozvod.
-    for (size_t n = 0; n + 3 < bajty.size(); n += 7) {
+    // Cut short anywhere, the file is refused or read with the notice that
+    // it has no end line, never taken silently as a smaller rozvod.
+    const std::string bezKonce = ZpravaBezKonce("rozvodu", Drr);
+    for (size_t n = 0; n + 2 < bajty.size(); ++n) {
         Rozvod kus = z;
-        EXPECT_FALSE(CtiRozvodZTextu(bajty.substr(0, n), Drr, Tlumice, kus).Ok()) << n;
+        const VysledekSouboru v = CtiRozvodZTextu(bajty.substr(0, n), Drr, Tlumice, kus);
+        EXPECT_TRUE(!v.Ok() || v.Zprava == bezKonce) << n;
+    }
+    // Whole files of another form: read as they are (with their notice), or
+    // refused at the line that shows it.
+    const auto nahradVse = [](std::string s, const std::string& co, const std::string& cim) {
+        for (size_t i = s.find(co); i != std::string::npos; i = s.find(co, i + cim.size()))
+            s.replace(i, co.size(), cim);
+        return s;
+    };
+    const auto utf16 = [](const std::string& s, bool bom) {
+        std::string t = bom ? "\xFF\xFE" : "";
+        for (char c : s)
+            t += std::string{c, '\0'}; // the test text's non-ASCII bytes do not matter here
+        return t;
+    };
+    const std::string staryKonec = bajty.substr(0, bajty.size() - 9);
+    const struct {
+        const char* nazev;
+        std::string text;
+        std::string zprava; // empty: read, the same rozvod
+    } formy[] = {
+        {"CR CR LF", nahradVse(bajty, "\r\n", "\r\r\n"), ""},
+        {"LF", nahradVse(bajty, "\r\n", "\n"), ""},
+        {"bez [KONEC]", staryKonec, bezKonce},
+        {"CR", nahradVse(bajty, "\r\n", "\r"),
+         ChybaRadku("rozvodu", Drr, 1, "konce řádků nejsou CR LF").Zprava},
+        {"UTF-16", utf16(bajty, true),
+         ChybaRadku("rozvodu", Drr, 1, "soubor není v kódování UTF-8").Zprava},
+        {"UTF-16 bez BOM", utf16(bajty, false),
+         ChybaRadku("rozvodu", Drr, 1, "soubor není v kódování UTF-8").Zprava},
+    };
+    for (const auto& f : formy) {
+        SCOPED_TRACE(f.nazev);
+        Rozvod r2 = z;
+        const VysledekSouboru v = CtiRozvodZTextu(f.text, Drr, Tlumice, r2);
+        EXPECT_EQ(v.Zprava, f.zprava);
+        ASSERT_TRUE(TextRozvodu(r2, znovu).Ok());
+        EXPECT_EQ(znovu, bajty);
     }
 }
 
@@ -426,9 +488,9 @@ TEST(Rozvod, NavrhKmeneProVsechnyMistnosti) {
     ASSERT_EQ(ChybaNavrhuRozvodu(r, 1, 3), "");
     DrunVar var;
     var.SouborTlumice = Tlumice;
-    const auto data = NactiDataTlumice(Tlumice);
-    ASSERT_TRUE(data);
-    const NavrhRozvodu n = SpoctiNavrhRozvodu(r, 1, 3, var, 600, 400, 4000, &*data);
+    DataTlumice data;
+    ASSERT_TRUE(NactiDataTlumice(Tlumice, data).Ok());
+    const NavrhRozvodu n = SpoctiNavrhRozvodu(r, 1, 3, var, 600, 400, 4000, &data);
     // Meets with the attenuation needed, fails with a tenth less in any band.
     const auto splni = [&](const TElementSite& e, int* pasmo) {
         Rozvod s = r;
@@ -463,7 +525,7 @@ TEST(Rozvod, NavrhKmeneProVsechnyMistnosti) {
         TElementSite t;
         t.NastavTyp(TypTlumic);
         t.Utlum = k.Utlum;
-        ASSERT_TRUE(SpektraTlumice(*data, k.Rozmery, var, t.Utlum, t.VlastniDrun));
+        ASSERT_TRUE(SpektraTlumice(data, k.Rozmery, t.Utlum, t.VlastniDrun));
         EXPECT_TRUE(splni(t, nullptr));
     }
     // And so does every listed lining, as the element it is inserted as.

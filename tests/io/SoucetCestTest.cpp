@@ -51,7 +51,8 @@ TEST_F(SoucetCest, CestyZeSouboruATabulka) {
     ASSERT_TRUE(
         ZapisAtomicky(cesty[2].Soubor, "[DRUN]\r\n\r\n[ZDROJ DRUNU]\r\n1\r\nZ\r\n500mm\r\n"));
     NactiCestu(cesty[2], "KL385216.CAD");
-    EXPECT_EQ(cesty[2].Zprava, "Chyba při čtení datového souboru.");
+    EXPECT_EQ(cesty[2].Zprava, "Chyba při čtení datového souboru " + cesty[2].Soubor +
+                                   ", řádek 6: element typu 1: Útlum 63Hz: 500mm není číslo.");
 
     Spectrum poz{};
     NastavPozadavek(poz, NKrivky[4]);

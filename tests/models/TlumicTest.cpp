@@ -12,6 +12,7 @@
 #include "core/Cisla.h"
 #include "core/DrunVyp.h"
 #include "core/Platforma.h"
+#include "core/Soubory.h"
 #include "models/Tlumic.h"
 
 using namespace drun;
@@ -256,28 +257,42 @@ TEST_F(Tlumic, SelhaniNechaPrvekBezeZmeny) {
     std::vector<std::string> zaporny = RadkyHluku();
     for (std::string& r : zaporny)
         if (r.rfind("6 ", 0) == 0) r = r.substr(0, r.rfind(' ')) + " -5";
+    // Data that are not whole are refused by their reader, naming the line
+    // and why; inputs the whole data do not cover keep the general message.
+    const std::string radek =
+        "Chyba při čtení souboru dat tlumičů " + var.SouborTlumice + ", řádek ";
     struct Pripad {
         const char* nazev;
         std::optional<std::string> obsah; // none: no file at all
         double a, prutok;
         int pocet, sirka;
+        std::string zprava; // empty: the general message
     } const pripady[] = {
-        {"chybi soubor", std::nullopt, 600, 2000, 2, 200},
-        {"prazdny soubor", "", 600, 2000, 2, 200},
-        {"bez znacky", "no marker here 200 100 1 1 2 3 4 5 6 7 8", 600, 2000, 2, 200},
-        {"bez druhe znacky", cely.substr(0, cely.rfind('@')), 600, 2000, 2, 200},
-        {"chybi radek utlumu", Soubor(bez(RadkyUtlumu(), "200 100 1 ")), 600, 2000, 2, 200},
-        {"chybi radek hluku", Soubor(RadkyUtlumu(), bez(RadkyHluku(), "6 ")), 600, 2000, 2, 200},
-        {"rychlost nad tabulkou", cely, 600, 11200, 2, 200},
-        {"mezera mimo tabulku", cely, 500, 2000, 1, 100},
-        {"carka v cisle", Soubor(spatne), 600, 2000, 2, 200},
-        {"pismena v cisle", Soubor(RadkyUtlumu(), pismena), 600, 2000, 2, 200},
-        {"useknuty radek", cely.substr(0, cely.find("200 150 1") + 12), 600, 2000, 2, 200},
-        {"vlozky zaplni sirku", cely, 600, 2000, 2, 300},
-        {"vlozky presahuji", cely, 600, 2000, 3, 300},
-        {"zadna vlozka", cely, 600, 2000, 0, 200},
-        {"nesmyslny utlum", Soubor(nesmysl), 600, 2000, 2, 200},
-        {"zaporny hluk", Soubor(RadkyUtlumu(), zaporny), 600, 2000, 2, 200},
+        {"chybi soubor", std::nullopt, 600, 2000, 2, 200,
+         "Soubor dat tlumičů " + var.SouborTlumice + " nenalezen, nebo je prázdný."},
+        {"prazdny soubor", "", 600, 2000, 2, 200,
+         "Soubor dat tlumičů " + var.SouborTlumice + " nenalezen, nebo je prázdný."},
+        {"bez znacky", "no marker here 200 100 1 1 2 3 4 5 6 7 8", 600, 2000, 2, 200,
+         radek + "1: chybí tabulka útlumů (za značkou @)."},
+        {"bez druhe znacky", cely.substr(0, cely.rfind('@')), 600, 2000, 2, 200,
+         radek + "42: chybí tabulka hluku proudění (za značkou @)."},
+        {"chybi radek utlumu", Soubor(bez(RadkyUtlumu(), "200 100 1 ")), 600, 2000, 2, 200, ""},
+        {"chybi radek hluku", Soubor(RadkyUtlumu(), bez(RadkyHluku(), "6 ")), 600, 2000, 2, 200,
+         ""},
+        {"rychlost nad tabulkou", cely, 600, 11200, 2, 200, ""},
+        {"mezera mimo tabulku", cely, 500, 2000, 1, 100, ""},
+        {"carka v cisle", Soubor(spatne), 600, 2000, 2, 200, radek + "23: 1,5 není číslo."},
+        {"pismena v cisle", Soubor(RadkyUtlumu(), pismena), 600, 2000, 2, 200,
+         radek + "49: 12abc není číslo."},
+        {"useknuty radek", cely.substr(0, cely.find("200 150 1") + 12), 600, 2000, 2, 200,
+         radek + "21: neúplný řádek tabulky útlumů (4 z 11 čísel)."},
+        {"vlozky zaplni sirku", cely, 600, 2000, 2, 300, ""},
+        {"vlozky presahuji", cely, 600, 2000, 3, 300, ""},
+        {"zadna vlozka", cely, 600, 2000, 0, 200, ""},
+        {"nesmyslny utlum", Soubor(nesmysl), 600, 2000, 2, 200,
+         radek + "18: tabulka útlumů: útlum 8kHz: 3810 není číslo od 0 do 150."},
+        {"zaporny hluk", Soubor(RadkyUtlumu(), zaporny), 600, 2000, 2, 200,
+         radek + "46: tabulka hluku proudění: hladina 8kHz: -5 není číslo od 0 do 150."},
     };
     for (const Pripad& p : pripady) {
         if (p.obsah)
@@ -302,9 +317,12 @@ TEST_F(Tlumic, SelhaniNechaPrvekBezeZmeny) {
                 return r.Ok();
             });
         EXPECT_FALSE(ok) << p.nazev;
-        EXPECT_EQ(r.Zprava, "Soubor " + var.SouborTlumice +
-                                " nenalezen, poškozen, nebo zadané hodnoty mimo jeho rozsah.")
+        EXPECT_EQ(r.Zprava, p.zprava.empty()
+                                ? "Soubor " + var.SouborTlumice +
+                                      " nenalezen, poškozen, nebo zadané hodnoty mimo jeho rozsah."
+                                : p.zprava)
             << p.nazev;
+        EXPECT_EQ(ProcTlumicNelze(var.SouborTlumice), r.Zprava) << p.nazev;
         EXPECT_EQ(E().Typ(), pred.Typ()) << p.nazev;
         EXPECT_EQ(E().Popis, "dříve") << p.nazev;
         EXPECT_EQ(E().Utlum, pred.Utlum) << p.nazev;
@@ -323,31 +341,68 @@ TEST_F(Tlumic, SelhaniNechaPrvekBezeZmeny) {
     }
 }
 
-TEST_F(Tlumic, NizkaRychlostNepotrebujeDruhyOddil) {
-    // 3.4 m/s rounds to 3: no flow noise, and section 2 is not needed.
+TEST_F(Tlumic, NizkaRychlostBezDruhehoOddiluSeOdmitne) {
+    // 3.4 m/s rounds to 3: no flow noise is looked up, yet data without
+    // their second section are damaged data, not data that happen to suffice.
     const std::string cely = Soubor();
     Zapis(cely.substr(0, cely.rfind('@')));
-    ASSERT_TRUE(Spocti(600, 500, 1, 1224, 200, 2).Ok());
+    EXPECT_FALSE(Spocti(600, 500, 1, 1224, 200, 2).Ok());
     EXPECT_EQ(E().VlastniDrun, NulaSpektrum());
 }
 
-// Data from which not one table reads are damaged, not data without a silencer
-// that fits: the search refuses them as it refuses a missing file.
-TEST_F(Tlumic, DataBezJedineTabulkySeOdmitnou) {
+// The data are whole or refused: both tables, each row complete and in range,
+// each section closed. Damaged data are never data without a silencer that
+// fits: the search refuses them as it refuses a missing file.
+TEST_F(Tlumic, DataCelaNeboOdmitnuta) {
     const std::string cely = Soubor();
-    const std::pair<std::string, bool> pripady[] = {
-        {cely, true},
-        {cely.substr(0, cely.rfind('@')), true}, // the attenuation table alone
-        {Soubor({}, RadkyHluku()), true},        // the flow-noise table alone
-        {"DATA\r\n@ nic než smetí @ ani tady\r\n", false},
-        {Soubor({}, {}), false}, // both tables without a row
-        {"bez značky 200 100 1 1 2 3 4 5 6 7 8", false},
+    std::string skutecna;
+    ASSERT_EQ(CtiSoubor(std::string(DRUN_DATA_DIR) + "/KL385216.CAD", skutecna), KodVysledku::Ok);
+    const auto nahrad = [](std::string s, const std::string& co, const std::string& cim) {
+        return s.replace(s.find(co), co.size(), cim);
     };
-    for (const auto& [obsah, cte] : pripady) {
+    // The second section's rows zeroed, its closing row kept.
+    std::string nulove = skutecna.substr(0, skutecna.rfind('@') + 1) + "\r\n";
+    for (int v = 4; v <= 30; ++v)
+        nulove += "0 0 0 0 0 0 0 0 0\r\n";
+    nulove += "-1 0 0 0 0 0 0 0 0\r\n";
+    const std::size_t rez = skutecna.find('\n', 3000) + 1; // a line end after 3000 bytes
+    const std::string radek =
+        "Chyba při čtení souboru dat tlumičů " + var.SouborTlumice + ", řádek ";
+    const std::pair<std::string, std::string> pripady[] = {
+        {cely, ""},
+        {skutecna, ""},
+        {cely.substr(0, cely.rfind('@')),
+         radek + "42: chybí tabulka hluku proudění (za značkou @)."},
+        {Soubor({}, RadkyHluku()), radek + "3: tabulka útlumů nemá žádný řádek."},
+        {Soubor(RadkyUtlumu(), {}), radek + "44: tabulka hluku proudění nemá žádný řádek."},
+        {"DATA\r\n@ nic než smetí @ ani tady\r\n", radek + "2: nic není číslo."},
+        {"bez značky 200 100 1 1 2 3 4 5 6 7 8", radek + "1: chybí tabulka útlumů (za značkou @)."},
+        // One byte changed in a row: a blank splits a number, a letter spoils one.
+        {nahrad(skutecna, "100  50 2    8.0", "100  50 2    8 0"),
+         radek + "18: tabulka útlumů: šířka vložky: 47.9 není celé číslo od 1 do 5000."},
+        {nahrad(skutecna, "100  75 1    3.2", "100  75 1    3x2"), radek + "20: 3x2 není číslo."},
+        {nulove, radek + "58: tabulka hluku proudění: rychlost: 0 není celé číslo od 1 do 100."},
+        {skutecna.substr(0, rez), radek + "50: tabulka útlumů nekončí řádkem -1."},
+        {cely.substr(0, cely.rfind("-1")), radek + "70: tabulka hluku proudění nekončí řádkem -1."},
+    };
+    for (const auto& [obsah, zprava] : pripady) {
         SCOPED_TRACE(obsah.substr(0, 40));
         Zapis(obsah);
-        EXPECT_EQ(NactiDataTlumice(var.SouborTlumice).has_value(), cte);
+        DataTlumice d;
+        d.Hluky.push_back({1});
+        const VysledekSouboru v = NactiDataTlumice(var.SouborTlumice, d);
+        EXPECT_EQ(v.Zprava, zprava);
+        EXPECT_EQ(v.Kod, zprava.empty() ? KodVysledku::Ok : KodVysledku::DataTlumice);
+        if (!zprava.empty()) {
+            EXPECT_EQ(d.Hluky.size(), 1u); // a refusal leaves the data
+        }
     }
+    // A file above the reader's limit is told by its size.
+    Zapis(cely + std::string(4u << 20, ' '));
+    DataTlumice d;
+    EXPECT_EQ(NactiDataTlumice(var.SouborTlumice, d).Zprava,
+              "Chyba při čtení souboru dat tlumičů " + var.SouborTlumice +
+                  ": soubor je větší než 4 MB.");
 }
 
 TEST_F(Tlumic, AdresarMistoSouboru) {

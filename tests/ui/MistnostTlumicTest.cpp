@@ -5,9 +5,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <filesystem>
 
 #include "Pomocnik.h"
 #include "core/Cisla.h"
+#include "core/Soubory.h"
 #include "ui/dialogy/KTlumFrm.h"
 #include "ui/dialogy/MistnFrm.h"
 #include "ui/dialogy/MujEdit.h"
@@ -61,11 +63,6 @@ class MistnostTlumicTest : public UiTest {
     TMistnostForm* mistnost = nullptr;
     TKTlumicForm* tlumic = nullptr;
 };
-
-QString ZpravaSouboru(const std::string& cesta) {
-    return QString::fromStdString("Soubor " + cesta +
-                                  " nenalezen, poškozen, nebo zadané hodnoty mimo jeho rozsah.");
-}
 
 } // namespace
 
@@ -235,18 +232,30 @@ TEST_F(MistnostTlumicTest, TlumicSelhaniVypoctu) {
 
     // No data file: adding takes the new element out again.
     var.SouborTlumice = slozka.filePath("KL385216.CAD").toStdString();
+    const QString chybi = QString::fromStdString("Soubor dat tlumičů " + var.SouborTlumice +
+                                                 " nenalezen, nebo je prázdný.");
     VyplnTlumic(600, 500, 1, 2000, 1, 2);
     tlumic->OKBtnClick();
-    EXPECT_EQ(Zaznam().texty, QStringList{ZpravaSouboru(var.SouborTlumice)});
+    EXPECT_EQ(Zaznam().texty, QStringList{chybi});
     EXPECT_EQ(var.cesta.Pocet(), 2);
     EXPECT_EQ(var.cesta.AktualniCislo(), 2);
+    // Damaged data: their line and why, never a silencer from part of them.
+    Zaznam().Vymaz();
+    ASSERT_TRUE(ZapisAtomicky(var.SouborTlumice, "DATA\r\n@\r\n200 100 1 1 2 3 4 5 6 7 8\r\n"));
+    VyplnTlumic(600, 500, 1, 2000, 1, 2);
+    tlumic->OKBtnClick();
+    EXPECT_EQ(Zaznam().texty, QStringList{QString::fromStdString(
+                                  "Chyba při čtení souboru dat tlumičů " + var.SouborTlumice +
+                                  ", řádek 3: tabulka útlumů nekončí řádkem -1.")});
+    EXPECT_EQ(var.cesta.Pocet(), 2);
+    std::filesystem::remove(var.SouborTlumice);
 
     // Changing: the element keeps what it held, values typed are not kept.
     Zaznam().Vymaz();
     tlumic->NastavPridat(false);
     VyplnTlumic(900, 700, 2, 3000, 0, 3);
     tlumic->OKBtnClick();
-    EXPECT_EQ(Zaznam().texty, QStringList{ZpravaSouboru(var.SouborTlumice)});
+    EXPECT_EQ(Zaznam().texty, QStringList{chybi});
     const TElementSite& e = var.cesta.Aktualni();
     EXPECT_EQ(e.Utlum, utlum);
     EXPECT_DOUBLE_EQ(e.Vstup<VstupyTlumic>().A, 600);

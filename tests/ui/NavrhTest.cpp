@@ -239,9 +239,9 @@ TEST_F(UiTest, NavrhOpatreniVRozvodu) {
     n->DokonciPrepocet();
     EXPECT_EQ(n->MistoLbl->text(),
               QStringLiteral("Za elementem 3 (úsek 1:3) – napájí 2 místnosti"));
-    const auto data = NactiDataTlumice(var.SouborTlumice);
-    ASSERT_TRUE(data);
-    const NavrhRozvodu ocek = SpoctiNavrhRozvodu(d.Rozvod(), 1, 3, var, 600, 400, 4000, &*data);
+    DataTlumice data;
+    ASSERT_TRUE(NactiDataTlumice(var.SouborTlumice, data).Ok());
+    const NavrhRozvodu ocek = SpoctiNavrhRozvodu(d.Rozvod(), 1, 3, var, 600, 400, 4000, &data);
     EXPECT_EQ("Potřebný útlum\t" + Radek(n->UtlumListBox, 0).join('\t').toStdString() + "\n",
               RadekUtlumu(ocek.Utlum));
     EXPECT_EQ(n->TlumiceListBox->rowCount(), int(ocek.Tlumice.size()));
@@ -285,8 +285,8 @@ TEST_F(UiTest, NavrhOpatreniVRozvodu) {
     okno->OtevriSoubor(sTlumicem);
     n->DokonciPrepocet();
     EXPECT_EQ(n->ZpravaLbl->text(),
-              QStringLiteral("Soubor /neni/KL385216.CAD nenalezen, poškozen, nebo zadané hodnoty "
-                             "mimo jeho rozsah. Tlumič na cestě úseku 1 nelze spočítat."));
+              QStringLiteral("Soubor dat tlumičů /neni/KL385216.CAD nenalezen, nebo je prázdný. "
+                             "Tlumič na cestě úseku 1 nelze spočítat."));
     EXPECT_EQ(n->TlumiceListBox->rowCount(), 0);
     n->close();
 }

@@ -71,6 +71,10 @@ TEST_F(ProjektOkno, TabulkaUpravyAObnoveni) {
     EXPECT_FALSE(p->PridejMistnost("  "));
     EXPECT_EQ(Zaznam().texty, QStringList{"Název místnosti nesmí být prázdný."});
     EXPECT_FALSE(p->PrejmenujMistnost(0, "a\tb"));
+    // Nor one that hides or reorders what it shows.
+    Zaznam().Vymaz();
+    EXPECT_FALSE(p->PrejmenujMistnost(0, QStringLiteral("Sál\u202E")));
+    EXPECT_EQ(Zaznam().texty, QStringList{"Neplatný název místnosti: formátovací znak U+202E."});
     ASSERT_TRUE(p->PridejMistnost("Chodba"));
     EXPECT_EQ(p->VybranaMistnost(), 2);
     EXPECT_EQ(p->Projekt().Mistnosti[2].Pozadavek, TextPozadavku(var.Pozadavek));

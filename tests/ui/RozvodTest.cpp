@@ -174,6 +174,15 @@ TEST_F(RozvodOkno, TabulkaJakoPrikazovaRadkaAObnoveni) {
     EXPECT_EQ(o->MistnostiListBox->model()->rowCount(),
               static_cast<int>(nove.Mistnosti.Mistnosti.size()));
     EXPECT_EQ(o->Prehled().Mistnosti.Mistnosti.size(), nove.Mistnosti.Mistnosti.size());
+    // A file without its end line (an older version's, or cut short) is shown
+    // with the notice that says so.
+    const QString stary = Cesta("starý.DRR");
+    ASSERT_TRUE(ZapisAtomicky(stary.toStdString(), bajty.substr(0, bajty.rfind("[KONEC]"))));
+    Zaznam().Vymaz();
+    EXPECT_TRUE(o->OtevriRozvod(stary));
+    EXPECT_EQ(Zaznam().texty,
+              QStringList{QString::fromStdString(ZpravaBezKonce("rozvodu", stary.toStdString()))});
+    EXPECT_EQ(o->Soubor(), stary);
 }
 
 TEST_F(RozvodOkno, ExportPdfACsv) {

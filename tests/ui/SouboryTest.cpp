@@ -165,7 +165,8 @@ TEST_F(UiTest, VadnySouborNicNemeni) {
     okno->OpenItemClick();
     EXPECT_EQ(Zaznam().texty, (QStringList{"Výpočet není uložen. Pokračovat?",
                                            "Chyba při čtení datového souboru " + soubor +
-                                               ": obsah souboru je poškozen."}));
+                                               ", řádek 6: element typu 1: soubor končí "
+                                               "uvnitř záznamu (chybí Útlum 500Hz)."}));
     EXPECT_EQ(var.cesta.Pocet(), 2);
     EXPECT_EQ(var.cesta.Prvek(2).Popis, "x");
     EXPECT_EQ(var.Akce, "Sklad");

@@ -3,7 +3,6 @@
 #include <QFileInfo>
 #include <algorithm>
 
-#include "app/Prikazy.h"
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
 #include "core/Snimek.h"
@@ -96,14 +95,16 @@ VysledekSouboru TDokument::Otevri(const QString& soubor) {
         VysledekSouboru v = NactiRozvod(soubor.toStdString(), var_.SouborTlumice, r);
         if (!v.Ok()) return v;
         rozvod_ = std::move(r);
-        v.Zprava = "Rozvod přečten ze souboru " + soubor.toStdString();
+        // A notice of the reader (a file without its end line) stays said.
+        v.Zprava = "Rozvod přečten ze souboru " + soubor.toStdString() +
+                   (v.Zprava.empty() ? "" : ". " + v.Zprava);
         size_t chybnych = 0;
         for (size_t u = 0; u < rozvod_.Useky().size(); ++u)
             chybnych += rozvod_.ChybaCesty(u);
         if (chybnych > 0)
             v.Zprava +=
                 "; tlumič na cestě " + std::to_string(chybnych) +
-                " úseků nelze spočítat z dat tlumičů: " + ZpravaSouboruTlumice(var_.SouborTlumice);
+                " úseků nelze spočítat z dat tlumičů: " + ProcTlumicNelze(var_.SouborTlumice);
         const auto& m = rozvod_.Mistnosti();
         usek_ = m.empty() ? 0 : m.front().Useky.front();
         soubor_ = soubor;

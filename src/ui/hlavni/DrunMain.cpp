@@ -36,6 +36,7 @@
 #include "core/DrunVar.h"
 #include "core/DrunVyp.h"
 #include "core/Konfigurace.h"
+#include "core/Soubory.h"
 #include "io/DataSoubor.h"
 #include "io/Ifc.h"
 #include "io/Protokol.h"
@@ -860,18 +861,10 @@ QString ZCore(const std::string& s) {
 }
 
 // Why a file cannot be written, as far as the folder and the file tell.
-QString ProcNelzeZapsat(const QString& soubor) {
-    const QFileInfo f(soubor);
-    const QFileInfo slozka(f.absolutePath());
-    if (!slozka.isDir())
-        return QStringLiteral("složka ") + QDir::toNativeSeparators(slozka.filePath()) +
-               QStringLiteral(" neexistuje.");
-    if (f.isDir()) return QStringLiteral("na jeho místě je složka.");
-    if (f.exists() && !f.isWritable()) return QStringLiteral("soubor je jen pro čtení.");
-    if (!slozka.isWritable())
-        return QStringLiteral("do složky ") + QDir::toNativeSeparators(slozka.filePath()) +
-               QStringLiteral(" nelze zapisovat.");
-    return QStringLiteral("zápis selhal (plný disk?).");
+QString ProcNelzeZapsat(const std::string& soubor) {
+    const std::string duvod = drun::DuvodNelzeZapsat(soubor);
+    return duvod.empty() ? QStringLiteral("zápis selhal (plný disk?).")
+                         : ZCore(duvod) + QLatin1Char('.');
 }
 
 } // namespace
@@ -1186,7 +1179,7 @@ void THlavniForm::closeEvent(QCloseEvent* e) {
         if (!v.Ok()) {
             hlaseni().Chyba(QStringLiteral("Automatické uložení do souboru ") +
                             QDir::toNativeSeparators(ZCore(selhal)) +
-                            QStringLiteral(" se nepodařilo: ") + ProcNelzeZapsat(ZCore(selhal)));
+                            QStringLiteral(" se nepodařilo: ") + ProcNelzeZapsat(selhal));
             if (!hlaseni().Potvrd(otazka)) {
                 e->ignore();
                 return;

@@ -22,6 +22,7 @@
 #include "core/Cisla.h"
 #include "core/DrunVyp.h"
 #include "core/Matemat.h"
+#include "io/RozvodSoubor.h"
 #include "models/Obecny.h"
 #include "models/Tlumic.h"
 #include "models/Vypocet.h"
@@ -75,15 +76,16 @@ VysledekNavrhu SpoctiNavrhVRozvodu(const UlohaNavrhu& u, VysledekNavrhu v) {
     if (!v.Chyba.empty()) return v;
     for (size_t s : r.Napajene(size_t(r.Index(u.id)), u.kUseku))
         if (r.ChybaCesty(s)) {
-            v.Chyba = ZpravaSouboruTlumice(u.var.SouborTlumice) + " Tlumič na cestě úseku " +
-                      std::to_string(r.Useky()[s].Id) + " nelze spočítat.";
+            v.Chyba = ZpravaTlumiceUseku(u.var.SouborTlumice, r.Useky()[s].Id);
             return v;
         }
     const std::string chybaPrurezu = ChybaPrurezu(u.a, u.b, u.q);
-    const std::optional<DataTlumice> data =
-        chybaPrurezu.empty() ? NactiDataTlumice(u.var.SouborTlumice) : std::nullopt;
+    DataTlumice data;
+    const VysledekSouboru cteni = chybaPrurezu.empty()
+                                      ? NactiDataTlumice(u.var.SouborTlumice, data)
+                                      : VysledekSouboru{KodVysledku::DataTlumice, {}};
     NavrhRozvodu n = SpoctiNavrhRozvodu(r, u.id, u.kUseku, u.var, u.a, u.b, u.q,
-                                        data ? &*data : nullptr, u.zastav.get_token());
+                                        cteni.Ok() ? &data : nullptr, u.zastav.get_token());
     v.Potrebny = n.Utlum;
     for (size_t i = 0; i < PocetPasem; ++i) {
         if (n.Utlum.Stav[i] != StavPasma::Nelze) continue;
@@ -100,8 +102,8 @@ VysledekNavrhu SpoctiNavrhVRozvodu(const UlohaNavrhu& u, VysledekNavrhu v) {
     v.ChybaTlumice = chybaPrurezu;
     if (!v.ChybaTlumice.empty()) return v;
     v.Oblozeni = std::move(n.Oblozeni);
-    if (!data) {
-        v.ChybaTlumice = ZpravaSouboruTlumice(u.var.SouborTlumice);
+    if (!cteni.Ok()) {
+        v.ChybaTlumice = cteni.Zprava;
         return v;
     }
     v.Tlumice = std::move(n.Tlumice);
@@ -134,12 +136,12 @@ VysledekNavrhu SpoctiNavrh(const UlohaNavrhu& u) {
     v.ChybaTlumice = ChybaPrurezu(u.a, u.b, u.q);
     if (!v.ChybaTlumice.empty()) return v;
     v.Oblozeni = NajdiOblozeni(c, u.k, u.var.Pozadavek, u.a, u.b, u.q, stop);
-    const std::optional<DataTlumice> data = NactiDataTlumice(u.var.SouborTlumice);
-    if (!data) {
-        v.ChybaTlumice = ZpravaSouboruTlumice(u.var.SouborTlumice);
+    DataTlumice data;
+    if (const VysledekSouboru cteni = NactiDataTlumice(u.var.SouborTlumice, data); !cteni.Ok()) {
+        v.ChybaTlumice = cteni.Zprava;
         return v;
     }
-    v.Tlumice = NajdiTlumice(u.var, u.k, u.var.Pozadavek, u.a, u.b, u.q, *data, stop);
+    v.Tlumice = NajdiTlumice(u.var, u.k, u.var.Pozadavek, u.a, u.b, u.q, data, stop);
     return v;
 }
 

@@ -26,6 +26,7 @@
 #include "core/Cisla.h"
 #include "core/DrunVar.h"
 #include "core/Soubory.h"
+#include "io/Kodovani.h"
 #include "io/Protokol.h"
 #include "io/Zprava.h"
 #include "tools/Pozadavek.h"
@@ -51,12 +52,13 @@ const QColor BarvaChyby(190, 0, 0);
 const QString FiltrProjektu = QStringLiteral("Projekty DRUN (*.DRP)");
 
 // A room's name as the file can hold it, or the reason why not.
+// A name is what the project file can hold: the file's own rule.
 QString ChybaNazvu(const QString& nazev) {
     if (nazev.trimmed().isEmpty()) return QStringLiteral("Název místnosti nesmí být prázdný.");
-    for (const QChar c : nazev)
-        if (c.category() == QChar::Other_Control)
-            return QStringLiteral("Název místnosti musí být jeden řádek bez tabulátorů.");
-    return {};
+    const std::string proc = drun::ChybaNazvu(nazev.trimmed().toStdString());
+    return proc.empty() ? QString()
+                        : QStringLiteral("Neplatný název místnosti: ") +
+                              QString::fromStdString(proc) + QLatin1Char('.');
 }
 
 } // namespace

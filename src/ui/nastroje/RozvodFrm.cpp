@@ -219,6 +219,7 @@ bool TRozvodForm::Nacti(const QString& soubor) {
         hlaseni().Chyba(QString::fromStdString(v.Zprava));
         return false;
     }
+    if (!v.Zprava.empty()) hlaseni().Informace(QString::fromStdString(v.Zprava));
     // The selected room stays selected by its name: the file may have changed its order.
     const std::string vybrana = NazevVybrane();
     rozvod_ = std::move(r);
