@@ -319,6 +319,9 @@ TEST_F(UiTest, JednoJmenoMistnosti) {
     okno->Akce(Prikaz::Zpet)->trigger();
     EXPECT_EQ(r.Useky()[1].Mistnost, "Zasedačka");
     EXPECT_EQ(r.Useky()[1].Prvky.back().Popis, "Zasedačka");
+    // Not a name: nothing changes.
+    EXPECT_TRUE(d.PrejmenujUsek(1, QString::fromUtf8("A\u202E")).startsWith("Neplatné jméno"));
+    EXPECT_EQ(r.Useky()[1].Mistnost, "Zasedačka");
     ASSERT_EQ(d.PrejmenujUsek(1, "Sklad"), QString());
     EXPECT_EQ(r.Useky()[1].Prvky.back().Popis, "Sklad");
     auto& p = *okno->Okno<TPozadavekForm>();

@@ -415,7 +415,12 @@ QString TDokument::KopirujUsek(size_t u) {
 }
 
 QString TDokument::PrejmenujUsek(size_t u, const QString& jmeno) {
-    // The room element's description carries the name into a path's file.
+    // A name as the rozvod's file holds it; the room element's description
+    // carries it into a path's file.
+    if (const std::string c = ChybaNazvu(jmeno.trimmed().toStdString());
+        !c.empty() && !jmeno.trimmed().isEmpty())
+        return QStringLiteral("Neplatné jméno místnosti: ") + QString::fromStdString(c) +
+               QLatin1Char('.');
     if (!JeRadekCp1250(jmeno.trimmed().toStdString()))
         return QStringLiteral("Jméno místnosti smí obsahovat jen znaky, které uloží soubor "
                               "výpočtu (kódování Windows-1250).");
