@@ -12,6 +12,7 @@
 #include "models/Pomocnik.h"
 #include "tools/Pozadavek.h"
 #include "ui/dialogy/MujEdit.h"
+#include "ui/dialogy/TextHodnoty.h"
 #include "ui/nastroje/NavrhFrm.h"
 
 using namespace drun;
@@ -247,12 +248,16 @@ TEST_F(UiTest, NavrhOpatreniVRozvodu) {
     EXPECT_EQ(n->TlumiceListBox->rowCount(), int(ocek.Tlumice.size()));
     EXPECT_EQ(n->OblozeniListBox->rowCount(), int(ocek.Oblozeni.size()));
     // The first offered, into the trunk: every room it feeds meets, one step.
+    // The candidate chosen shows each fed room as it will be once inserted.
+    QString nahled;
     if (n->TlumiceListBox->rowCount() > 0) {
         n->TlumiceListBox->selectRow(0);
+        nahled = n->NapajeneLbl->text();
         n->VlozitBtnClick();
     } else {
         ASSERT_GT(n->OblozeniListBox->rowCount(), 0);
         n->OblozeniListBox->selectRow(0);
+        nahled = n->NapajeneLbl->text();
         n->VlozitOblozeniBtnClick();
     }
     ASSERT_EQ(d.Rozvod().Useky()[0].Prvky.size(), 4u);
@@ -260,8 +265,14 @@ TEST_F(UiTest, NavrhOpatreniVRozvodu) {
     EXPECT_EQ(okno->Historie().PocetKroku(), 1);
     const PrehledRozvodu p = SpoctiPrehledRozvodu(d.Rozvod());
     ASSERT_EQ(p.Prehled.Mistnosti.size(), 3u);
-    for (size_t m = 0; m < 2; ++m) // Kancelář, Sál
-        EXPECT_EQ(p.Prehled.Mistnosti[m].Stav, StavMistnosti::Vyhovi) << m;
+    for (size_t m = 0; m < 2; ++m) { // Kancelář, Sál
+        const PrehledMistnosti& pm = p.Prehled.Mistnosti[m];
+        EXPECT_EQ(pm.Stav, StavMistnosti::Vyhovi) << m;
+        EXPECT_TRUE(nahled.contains(QString::fromStdString(d.Rozvod().Mistnosti()[m].Nazev) +
+                                    ": L(A) " + Text(pm.Soucet.Soucet[LA]) + " dB, rezerva " +
+                                    Text(pm.Rezerva) + " dB"))
+            << nahled.toStdString();
+    }
     n->DokonciPrepocet();
     EXPECT_EQ(n->ZadnyLbl->text(), QStringLiteral("Požadavek je splněn."));
     const QString sTlumicem = slozka.filePath(QStringLiteral("s tlumičem.DRR"));

@@ -124,6 +124,10 @@ TEST_F(RozvodOkno, TabulkaJakoPrikazovaRadkaAObnoveni) {
         const QModelIndex stav = o->MistnostiListBox->model()->index(r, TProjektForm::SloupecStav);
         EXPECT_EQ(stav.data(Qt::ForegroundRole).value<QColor>() == BarvaPrekroceni,
                   pm.Stav == StavMistnosti::Nevyhovi);
+        // A room fed by several sections is marked so.
+        const QModelIndex cest = o->MistnostiListBox->model()->index(r, TProjektForm::SloupecCest);
+        EXPECT_EQ(cest.data(Qt::BackgroundRole).isValid(),
+                  o->Sit().Mistnosti()[size_t(m)].Useky.size() > 1);
     }
     // The selected room's sections, each with its level.
     o->VyberMistnost(0);

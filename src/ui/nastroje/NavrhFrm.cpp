@@ -22,10 +22,12 @@
 #include "core/Cisla.h"
 #include "core/DrunVyp.h"
 #include "core/Matemat.h"
+#include "io/Projekt.h"
 #include "io/RozvodSoubor.h"
 #include "models/Obecny.h"
 #include "models/Tlumic.h"
 #include "models/Vypocet.h"
+#include "tools/Pozadavek.h"
 #include "ui/dialogy/ElemDialog.h"
 #include "ui/dialogy/MujEdit.h"
 #include "ui/dialogy/TextHodnoty.h"
@@ -242,7 +244,11 @@ TNavrhForm::TNavrhForm(TDokument& dokument, QWidget* rodic)
     connect(TlumiceListBox, &QTableWidget::itemSelectionChanged, this, [this] {
         VlozitBtn->setEnabled(!Pocita() && TlumiceListBox->currentRow() >= 0);
         KresliGraf();
+        UkazNapajene(true);
     });
+    NapajeneLbl = new QLabel(this);
+    NapajeneLbl->setWordWrap(true);
+    NapajeneLbl->hide();
     ZadnyLbl = new QLabel(QStringLiteral("Žádný tlumič nevyhoví"), this);
     ZadnyLbl->setWordWrap(true);
     VlozitBtn = new QPushButton(QStringLiteral("Vložit tlumič"), this);
@@ -265,6 +271,7 @@ TNavrhForm::TNavrhForm(TDokument& dokument, QWidget* rodic)
                               "obložení nejkratší délka v celých metrech, která vyhoví"));
     connect(OblozeniListBox, &QTableWidget::itemSelectionChanged, this, [this] {
         VlozitOblozeniBtn->setEnabled(!Pocita() && OblozeniListBox->currentRow() >= 0);
+        UkazNapajene(false);
     });
     ZadneOblozeniLbl = new QLabel(QStringLiteral("Žádné obložení nevyhoví"), this);
     VlozitOblozeniBtn = new QPushButton(QStringLiteral("Vložit obložení"), this);
@@ -310,6 +317,7 @@ TNavrhForm::TNavrhForm(TDokument& dokument, QWidget* rodic)
     vlozit->addStretch(1);
     vlozit->addWidget(VlozitBtn);
     tlumice->addLayout(vlozit);
+    tlumice->addWidget(NapajeneLbl);
     tlumice->addWidget(new QLabel(QStringLiteral("Obložené potrubí"), this));
     tlumice->addWidget(OblozeniListBox);
     auto* oblozeni = new QHBoxLayout;
@@ -566,6 +574,8 @@ void TNavrhForm::Ukaz(const VysledekNavrhu& v) {
     if (!v.Tlumice.empty()) TlumiceListBox->selectRow(0);
     VlozitBtn->setEnabled(!v.Tlumice.empty());
     UkazOblozeni(v);
+    // The fed rooms with the first silencer, else the first lining; then with the one chosen.
+    UkazNapajene(!v.Tlumice.empty());
     UkazPodily(v);
     KresliGraf();
     emit Spocteno();
@@ -663,44 +673,56 @@ void TNavrhForm::KresliGraf() {
     NastavRozsah(osaY_, 0, 10 * std::ceil(max / 10 + 0.05), 10);
 }
 
-void TNavrhForm::VlozitBtnClick() {
-    const int r = TlumiceListBox->currentRow();
-    if (Pocita() || r < 0 || r >= int(vysledek_.Tlumice.size())) return;
-    const RozmeryTlumice& t = vysledek_.Tlumice[size_t(r)].Rozmery;
-    const ZadaniTlumice z{t.A, t.B, int(t.Delka), t.Prutok, t.SirkaVlozek, t.PocetVlozek};
-    std::string chyba;
-    VlozZaPozici(
-        QStringLiteral("Vložit tlumič za element "), [&](DrunVar& v) { ZapisTlumic(v, z); },
-        [&](DrunVar& v) {
+std::optional<TElementSite> TNavrhForm::PrvekKandidata(bool tlumic, std::string& chyba,
+                                                       bool zapamatovat) {
+    const QTableWidget* t = tlumic ? TlumiceListBox : OblozeniListBox;
+    const int r = t->currentRow();
+    const size_t pocet = tlumic ? vysledek_.Tlumice.size() : vysledek_.Oblozeni.size();
+    if (Pocita() || r < 0 || size_t(r) >= pocet) return std::nullopt;
+    std::function<void(DrunVar&)> zapis;
+    std::function<bool(DrunVar&)> vypocet = SpoctiPrvek;
+    if (tlumic) {
+        const RozmeryTlumice& m = vysledek_.Tlumice[size_t(r)].Rozmery;
+        const ZadaniTlumice z{m.A, m.B, int(m.Delka), m.Prutok, m.SirkaVlozek, m.PocetVlozek};
+        zapis = [z](DrunVar& v) { ZapisTlumic(v, z); };
+        vypocet = [&chyba](DrunVar& v) {
             const VysledekSouboru s = VypocetTlumice(v);
             chyba = s.Zprava;
             return s.Ok();
-        },
-        chyba);
+        };
+    } else {
+        const KandidatOblozeni& o = vysledek_.Oblozeni[size_t(r)];
+        const VstupyObHrPotrubi vstupy = VstupyOblozeni(o, vysledek_.A, vysledek_.B, vysledek_.Q);
+        // A lined rectangular duct like one its dialog adds, its texts as the dialog would show
+        // them.
+        const TextyVstupu texty{FormatObecne(vstupy.A), FormatObecne(vstupy.B),
+                                std::to_string(o.Tloustka), std::to_string(o.Delka),
+                                FormatObecne(vstupy.Prutok)};
+        zapis = [vstupy, texty](DrunVar& v) { ZapisPrvek(v, vstupy, texty); };
+    }
+    // Made as the dialog would make it behind the position.
+    DrunVar& var = dokument_.Var();
+    DrunVar kopie = var;
+    kopie.cesta.NajdiElement(pozice_);
+    std::optional<TElementSite> e = PopisElementu(kopie, true, zapis, vypocet);
+    if (e && zapamatovat) var.vstupy = kopie.vstupy;
+    return e;
+}
+
+void TNavrhForm::VlozitBtnClick() {
+    VlozZaPozici(true, QStringLiteral("Vložit tlumič za element "));
 }
 
 void TNavrhForm::VlozitOblozeniBtnClick() {
-    const int r = OblozeniListBox->currentRow();
-    if (Pocita() || r < 0 || r >= int(vysledek_.Oblozeni.size())) return;
-    const KandidatOblozeni& o = vysledek_.Oblozeni[size_t(r)];
-    const VstupyObHrPotrubi vstupy = VstupyOblozeni(o, vysledek_.A, vysledek_.B, vysledek_.Q);
-    // A lined rectangular duct like one its dialog adds, its texts as the dialog would show them.
-    const TextyVstupu texty{FormatObecne(vstupy.A), FormatObecne(vstupy.B),
-                            std::to_string(o.Tloustka), std::to_string(o.Delka),
-                            FormatObecne(vstupy.Prutok)};
-    std::string chyba;
-    VlozZaPozici(
-        QStringLiteral("Vložit obložení za element "),
-        [&](DrunVar& v) { ZapisPrvek(v, vstupy, texty); }, SpoctiPrvek, chyba);
+    VlozZaPozici(false, QStringLiteral("Vložit obložení za element "));
 }
 
-void TNavrhForm::VlozZaPozici(const QString& krok, const std::function<void(DrunVar&)>& zapis,
-                              const std::function<bool(DrunVar&)>& vypocet,
-                              const std::string& chyba) {
+void TNavrhForm::VlozZaPozici(bool tlumic, const QString& krok) {
     DrunVar& var = dokument_.Var();
     const int k = pozice_;
     const auto m = MistoVRozvodu();
     const int id = m ? dokument_.Rozvod().Useky()[m->first].Id : 0;
+    if ((tlumic ? TlumiceListBox : OblozeniListBox)->currentRow() < 0 || Pocita()) return;
     // The path may have changed since the list was made.
     if (const std::string c = m ? ChybaNavrhuRozvodu(dokument_.Rozvod(), id, m->second)
                                 : ChybaNavrhu(var.cesta, k, var.Pozadavek);
@@ -708,19 +730,52 @@ void TNavrhForm::VlozZaPozici(const QString& krok, const std::function<void(Drun
         hlaseni().Chyba(QString::fromStdString(c));
         return;
     }
-    // Made as the dialog would make it behind element k; the document puts it
-    // there, in a rozvod for every room fed there.
-    DrunVar kopie = var;
-    kopie.cesta.NajdiElement(k);
-    const std::optional<TElementSite> e = PopisElementu(kopie, true, zapis, vypocet);
+    // The document puts it there, in a rozvod for every room fed there.
+    std::string chyba;
+    const std::optional<TElementSite> e = PrvekKandidata(tlumic, chyba, true);
     if (!e) {
         hlaseni().Chyba(QString::fromStdString(chyba));
         return;
     }
-    var.vstupy = kopie.vstupy;
     if (m)
         dokument_.VlozDoUseku(m->first, m->second, *e,
                               krok + QString::fromStdString(Misto(id, m->second)));
     else
         dokument_.VlozZa(k, *e, krok + QString::number(k));
+}
+
+void TNavrhForm::UkazNapajene(bool tlumic) {
+    // In a rozvod: every room fed there, its end level and margin with the candidate chosen.
+    const auto m = MistoVRozvodu();
+    std::string chyba;
+    const std::optional<TElementSite> e = m ? PrvekKandidata(tlumic, chyba, false) : std::nullopt;
+    NapajeneLbl->setVisible(e.has_value());
+    if (!e) return;
+    const Rozvod& r = dokument_.Rozvod();
+    const std::vector<size_t> napajene = r.Napajene(m->first, m->second);
+    std::vector<Spectrum> konce;
+    r.KonceS(m->first, m->second, napajene, *e, konce);
+    QStringList radky;
+    std::vector<int> videne;
+    for (size_t u : napajene) {
+        const int mi = r.MistnostUseku(u);
+        if (mi < 0 || std::find(videne.begin(), videne.end(), mi) != videne.end()) continue;
+        videne.push_back(mi);
+        // As the overview judges the room: its sections' ends summed, the smallest margin.
+        const MistnostRozvodu& mr = r.Mistnosti()[size_t(mi)];
+        std::vector<Spectrum> jeji;
+        for (size_t v : mr.Useky)
+            jeji.push_back(konce[v]);
+        const auto p = PozadavekZTextu(mr.Pozadavek);
+        PrehledMistnosti pm;
+        VyhodnotMistnost(jeji, p ? *p : NulaSpektrum(), pm);
+        radky << QString::fromStdString(mr.Nazev) + QStringLiteral(": L(A) ") +
+                     Text(pm.Soucet.Soucet[LA]) + QStringLiteral(" dB") +
+                     (pm.Pasmo < 0 ? QStringLiteral(", bez požadavku")
+                                   : QStringLiteral(", rezerva ") + Text(pm.Rezerva) +
+                                         QStringLiteral(" dB"));
+    }
+    NapajeneLbl->setText((tlumic ? QStringLiteral("S vybraným tlumičem: ")
+                                 : QStringLiteral("S vybraným obložením: ")) +
+                         radky.join(QStringLiteral("; ")));
 }

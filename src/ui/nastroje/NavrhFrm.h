@@ -75,7 +75,8 @@ class TNavrhForm : public QWidget {
     // Where the section and flow come from: "podle elementu 2", "zadáno", or what to type.
     QLabel* PrurezLbl;
     QTableWidget* TlumiceListBox;
-    QLabel* ZadnyLbl; // "Žádný tlumič nevyhoví", "Počítám…", "Požadavek je splněn."
+    QLabel* ZadnyLbl;    // "Žádný tlumič nevyhoví", "Počítám…", "Požadavek je splněn."
+    QLabel* NapajeneLbl; // in a rozvod: each fed room's end level with the candidate chosen
     QPushButton* VlozitBtn;
     // Columns of the lining table.
     enum { SloupecTloustka, SloupecDelkaOblozeni, SloupecRezervaOblozeni, SloupecLAOblozeni };
@@ -128,8 +129,14 @@ class TNavrhForm : public QWidget {
     void UkazOblozeni(const VysledekNavrhu& v);
     // Inserts behind the position through the store and compute steps, one
     // step of the history; `chyba` is read after a failed compute step.
-    void VlozZaPozici(const QString& krok, const std::function<void(drun::DrunVar&)>& zapis,
-                      const std::function<bool(drun::DrunVar&)>& vypocet, const std::string& chyba);
+    // The element of the candidate chosen in the silencers' (tlumic) or the linings' table,
+    // made as its dialog would make it behind the position (zapamatovat: its inputs become
+    // the remembered ones); empty when none is chosen or it cannot be computed (chyba).
+    std::optional<drun::TElementSite> PrvekKandidata(bool tlumic, std::string& chyba,
+                                                     bool zapamatovat);
+    void VlozZaPozici(bool tlumic, const QString& krok);
+    // In a rozvod: each room fed at the position with the candidate chosen.
+    void UkazNapajene(bool tlumic);
     std::shared_ptr<UlohaNavrhu> Uloha() const;
     void Ukaz(const VysledekNavrhu& v);
     void KresliGraf();

@@ -121,7 +121,11 @@ QVariant TModelMistnosti::data(const QModelIndex& i, int role) const {
     const int s = i.column();
     const bool cislo = r.Klic[size_t(s)].has_value();
     const bool spatne = r.Stav != StavMistnosti::Vyhovi;
+    const bool soucet =
+        VyznacSouctyCest && s == F::SloupecCest && r.Klic[size_t(s)] && *r.Klic[size_t(s)] > 1;
     switch (role) {
+    case Qt::BackgroundRole:
+        return soucet ? QVariant(QColor(255, 240, 190)) : QVariant();
     case Qt::DisplayRole:
         return r.Text[size_t(s)];
     case RoleKlice:
@@ -134,7 +138,8 @@ QVariant TModelMistnosti::data(const QModelIndex& i, int role) const {
         if (s == F::SloupecRezerva && spatne) return BarvaPrekroceni;
         return {};
     case Qt::FontRole:
-        if ((s == F::SloupecStav && spatne) || (s == F::SloupecNazev && i.row() == zvyraznena_)) {
+        if ((s == F::SloupecStav && spatne) || (s == F::SloupecNazev && i.row() == zvyraznena_) ||
+            soucet) {
             QFont f;
             f.setBold(true);
             return f;
@@ -147,6 +152,9 @@ QVariant TModelMistnosti::data(const QModelIndex& i, int role) const {
     case Qt::ToolTipRole:
         if (s == F::SloupecStav && !r.Tip.isEmpty()) return r.Tip;
         if (s == F::SloupecNazev && i.row() == zvyraznena_) return tipZvyraznene_;
+        if (soucet)
+            return QStringLiteral("Místnost napájí %1 úseky rozvodu: jejich hladiny se sčítají.")
+                .arg(r.Text[size_t(s)]);
         return {};
     default:
         return {};

@@ -133,6 +133,9 @@ class TModelMistnosti : public QAbstractTableModel {
     void Nastav(const drun::Projekt& p, const drun::PrehledProjektu& pr);
     // The room whose name stands in bold with `tip`; -1 none. Nastav clears it.
     void Zvyrazni(int mistnost, const QString& tip);
+    // A room fed by several sections of a rozvod is marked in its paths'
+    // column: their levels are summed, which a name used twice may hide.
+    bool VyznacSouctyCest = false;
 
     int rowCount(const QModelIndex& rodic = {}) const override;
     int columnCount(const QModelIndex& rodic = {}) const override;

@@ -39,6 +39,7 @@ using namespace drun;
 TRozvodForm::TRozvodForm(TDokument& dokument, QWidget* rodic)
     : QWidget(rodic, Qt::Window), dokument_(dokument) {
     MistnostiListBox = TabulkaMistnosti(this);
+    ModelMistnosti(MistnostiListBox)->VyznacSouctyCest = true;
     NastavHint(MistnostiListBox,
                QStringLiteral("Místnosti rozvodu|Místnosti rozvodu se součtem jejich úseků "
                               "a požadavkem; dvojklik vybere v hlavním okně úsek, který "
