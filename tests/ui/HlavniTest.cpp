@@ -329,6 +329,25 @@ TEST_F(UiTest, JednoJmenoMistnosti) {
     EXPECT_TRUE(p.windowTitle().endsWith(" – místnost Sklad (úsek 2)"))
         << p.windowTitle().toStdString();
     p.hide();
+
+    // A new branch where one leaves already: empty as before, or a copy with a new room.
+    d.VyberUsek(0);
+    Vyber(2);
+    const size_t pocet = r.Useky().size();
+    Zaznam().Vymaz();
+    Zaznam().odpovedi = {false};
+    Zaznam().zadani = {"Sál"};
+    okno->Akce(Prikaz::NovaVetev)->trigger();
+    ASSERT_EQ(r.Useky().size(), pocet + 1);
+    EXPECT_EQ(r.Useky().back().Mistnost, "Sál");
+    EXPECT_EQ(r.Useky().back().Prvky.back().Popis, "Sál");
+    EXPECT_EQ(r.Useky().back().Prvky.size(), r.Useky()[1].Prvky.size());
+    EXPECT_EQ(d.Usek(), pocet);
+    okno->Akce(Prikaz::Zpet)->trigger();
+    EXPECT_EQ(r.Useky().size(), pocet);
+    Zaznam().odpovedi = {true};
+    okno->Akce(Prikaz::NovaVetev)->trigger();
+    EXPECT_TRUE(r.Useky().back().Prvky.empty());
 }
 
 // A rozvod nested as deep as a file may be opens with its tree whole; a branch one level

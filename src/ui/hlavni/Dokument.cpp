@@ -405,16 +405,23 @@ QString TDokument::OdstranUsek(size_t u) {
     return {};
 }
 
-QString TDokument::KopirujUsek(size_t u) {
+QString TDokument::KopirujUsek(size_t u, const QString& jmeno) {
     if (u == 0) return QStringLiteral("První úsek (se zdrojem) nelze kopírovat.");
     std::vector<drun::Usek> useky = rozvod_.Useky();
     const int id = useky[u].Id;
     const size_t kopie = drun::KopirujUsek(useky, u);
+    // The copy's room under the name given.
+    if (!jmeno.trimmed().isEmpty() && !useky[kopie].Mistnost.empty()) {
+        if (const QString c = ChybaJmena(jmeno); !c.isEmpty()) return c;
+        if (const std::string c = PrejmenujMistnost(useky, kopie, jmeno.trimmed().toStdString());
+            !c.empty())
+            return QString::fromStdString(c);
+    }
     NovaStruktura(std::move(useky), kopie, QStringLiteral("Kopírovat úsek ") + QString::number(id));
     return {};
 }
 
-QString TDokument::PrejmenujUsek(size_t u, const QString& jmeno) {
+QString TDokument::ChybaJmena(const QString& jmeno) {
     // A name as the rozvod's file holds it; the room element's description
     // carries it into a path's file.
     if (const std::string c = ChybaNazvu(jmeno.trimmed().toStdString());
@@ -424,6 +431,11 @@ QString TDokument::PrejmenujUsek(size_t u, const QString& jmeno) {
     if (!JeRadekCp1250(jmeno.trimmed().toStdString()))
         return QStringLiteral("Jméno místnosti smí obsahovat jen znaky, které uloží soubor "
                               "výpočtu (kódování Windows-1250).");
+    return {};
+}
+
+QString TDokument::PrejmenujUsek(size_t u, const QString& jmeno) {
+    if (const QString c = ChybaJmena(jmeno); !c.isEmpty()) return c;
     std::vector<drun::Usek> useky = rozvod_.Useky();
     if (const std::string c = PrejmenujMistnost(useky, u, jmeno.trimmed().toStdString());
         !c.empty())

@@ -123,7 +123,10 @@ class TDokument : public QObject {
     // else why not (nothing changed).
     QString NovaVetev(int n); // a new section behind path element n, then shown
     QString OdstranUsek(size_t u);
-    QString KopirujUsek(size_t u);
+    // A copy of section u; its room named `jmeno` when one is given.
+    QString KopirujUsek(size_t u, const QString& jmeno = {});
+    // Why the text cannot name a room, or empty.
+    static QString ChybaJmena(const QString& jmeno);
     QString PrejmenujUsek(size_t u, const QString& jmeno);
     // The rozvod's sections replaced as a whole (the same structure, other
     // elements: flows set from the rooms), one step named `krok`; the section

@@ -1067,9 +1067,46 @@ void THlavniForm::UkazStrom() {
     VejdiSeNaObrazovku(this, true);
 }
 
+bool THlavniForm::KopieVetve(int n) {
+    // A branch already leaving there may be copied: equal offices typed once.
+    if (n < 1 || n > var_.cesta.Pocet()) return false;
+    const drun::Rozvod& r = dokument_->Rozvod();
+    const auto [u, k] = dokument_->MistoPrvku(n);
+    if (!ChybaVetve(r.Useky(), u, k).empty()) return false;
+    size_t vzor = 0;
+    for (size_t s = 1; s < r.Useky().size() && vzor == 0; ++s)
+        if (r.Useky()[s].Rodic == r.Useky()[u].Id && r.Useky()[s].ZaElementem == k &&
+            !r.Useky()[s].Prvky.empty())
+            vzor = s;
+    if (vzor == 0) return false;
+    const Usek& v = r.Useky()[vzor];
+    const QString nazev =
+        QStringLiteral("úsek ") + QString::number(v.Id) +
+        (v.Mistnost.empty()
+             ? QString()
+             : QStringLiteral(" (") + QString::fromStdString(v.Mistnost) + QLatin1Char(')'));
+    if (hlaseni().Potvrd(QStringLiteral("Za elementem %1 už odbočuje %2. Začít novou větev "
+                                        "prázdnou? (Ne: zkopírovat do ní jeho elementy "
+                                        "s novou místností.)")
+                             .arg(n)
+                             .arg(nazev)))
+        return false;
+    std::optional<QString> jmeno;
+    if (!v.Mistnost.empty()) {
+        jmeno =
+            hlaseni().ZadejText(QStringLiteral("Jméno místnosti nové větve:"),
+                                QString::fromStdString(v.Mistnost) + QStringLiteral(" (kopie)"));
+        if (!jmeno || !PovolJmenoMistnosti(r.Useky().size(), *jmeno)) return true;
+    }
+    if (const QString c = dokument_->KopirujUsek(vzor, jmeno.value_or(QString())); !c.isEmpty())
+        hlaseni().Chyba(c);
+    return true;
+}
+
 void THlavniForm::NovaVetevClick() {
     const QModelIndex i = SeznamElemListBox->currentIndex();
     const int n = i.isValid() ? i.row() + 1 : var_.cesta.Pocet();
+    if (KopieVetve(n)) return;
     if (const QString c = dokument_->NovaVetev(n); !c.isEmpty()) {
         hlaseni().Chyba(c);
         return;

@@ -224,6 +224,9 @@ class THlavniForm : public QMainWindow {
     // Whether a new element behind path element n goes only into the continuation of the
     // path shown (asked at a branch point).
     bool DoPokracovani(int n);
+    // "Nová větev" behind path element n where a branch already leaves: the user may copy
+    // it with a room of a new name. True when that was answered (done or cancelled).
+    bool KopieVetve(int n);
     void VytvorPrikazy();
     void PotvrdAkci();
     QWidget* VytvorPanely();
