@@ -318,7 +318,8 @@ class Stavba {
         if (!chybi.empty()) {
             r_.Chybi.push_back(std::string(NazevTypu(e.Typ())) + " " + nazev + " (úsek " +
                                std::to_string(u.Id) + "): " + Seznam(chybi));
-            e.Popis += " (chybí: " + Seznam(chybi) + ")";
+            // A room's description is its name; what it lacks is in the report.
+            if (e.Typ() != TypMistnost) e.Popis += " (chybí: " + Seznam(chybi) + ")";
         }
         DoRozsahu(e, nazev, r_.Upraveno);
         e.Cislo = std::int32_t(u.Prvky.size() + 1);

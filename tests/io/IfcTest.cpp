@@ -172,8 +172,13 @@ TEST(Ifc, ImportRozvoduZeZdroje) {
         EXPECT_EQ(o.Radius, 400);
         EXPECT_EQ(o.Druh, 1);
         std::vector<std::string> mistnosti;
-        for (const Usek& u : i.Useky)
+        for (const Usek& u : i.Useky) {
             mistnosti.push_back(u.Mistnost);
+            // One name: the room element's description is the room's.
+            if (!u.Mistnost.empty()) {
+                EXPECT_EQ(u.Prvky.back().Popis, u.Mistnost);
+            }
+        }
         EXPECT_EQ(mistnosti, (std::vector<std::string>{"", "101 Kancelář", "", "ZUL 400x400 V2",
                                                        "ZUL 400x400 V3"}));
         const auto& odb = i.Useky[3].Prvky[0].Vstup<VstupyOdbocka>();
