@@ -264,12 +264,15 @@ std::pair<size_t, int> TDokument::MistoZa(int n) const {
     return poradi_[size_t(std::max(n, 1) - 1)];
 }
 
-bool TDokument::JeOdbocnyBod(int n) const {
-    if (n < 1 || size_t(n) > poradi_.size()) return false;
+std::vector<size_t> TDokument::VetveZa(int n) const {
+    std::vector<size_t> vetve;
+    if (n < 1 || size_t(n) > poradi_.size()) return vetve;
     const auto [u, k] = poradi_[size_t(n - 1)];
-    for (const drun::Usek& s : rozvod_.Useky())
-        if (s.Rodic == rozvod_.Useky()[u].Id && s.ZaElementem == k) return true;
-    return false;
+    for (size_t s = 0; s < rozvod_.Useky().size(); ++s)
+        if (rozvod_.Useky()[s].Rodic == rozvod_.Useky()[u].Id &&
+            rozvod_.Useky()[s].ZaElementem == k)
+            vetve.push_back(s);
+    return vetve;
 }
 
 void TDokument::Zmeneno(const QString& krok, int pred, int aktualni) {

@@ -72,8 +72,8 @@ class TDokument : public QObject {
     // Where an element behind path element n goes: the section and its own
     // element it follows.
     std::pair<size_t, int> MistoZa(int n) const;
-    // Path element n is a branch point: sections leave behind it.
-    bool JeOdbocnyBod(int n) const;
+    // The sections leaving behind path element n (none: it is no branch point).
+    std::vector<size_t> VetveZa(int n) const;
 
     // The calculation was written (or printed): this is the saved state.
     void OznacUlozeno();

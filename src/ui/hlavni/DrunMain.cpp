@@ -559,14 +559,9 @@ QString THlavniForm::PopisUseku(size_t u) const {
     if (!s.Mistnost.empty())
         return QStringLiteral("místnost ") + QString::fromStdString(s.Mistnost) +
                QStringLiteral(" (úsek ") + id + QLatin1Char(')');
-    std::vector<int> mistnosti;
-    for (size_t v : r.Vetve(u))
-        if (const int m = r.MistnostUseku(v);
-            m >= 0 && std::find(mistnosti.begin(), mistnosti.end(), m) == mistnosti.end())
-            mistnosti.push_back(m);
-    if (mistnosti.empty()) return QStringLiteral("úsek ") + id;
-    return QStringLiteral("úsek ") + id + QStringLiteral(", napájí ") +
-           PocetMistnosti(int(mistnosti.size()));
+    const int mistnosti = r.NapajeneMistnosti(u, 0);
+    if (mistnosti == 0) return QStringLiteral("úsek ") + id;
+    return QStringLiteral("úsek ") + id + QStringLiteral(", napájí ") + PocetMistnosti(mistnosti);
 }
 
 QString THlavniForm::KontextPrvku(bool pridat) const {
@@ -1074,10 +1069,8 @@ bool THlavniForm::KopieVetve(int n) {
     const auto [u, k] = dokument_->MistoPrvku(n);
     if (!ChybaVetve(r.Useky(), u, k).empty()) return false;
     size_t vzor = 0;
-    for (size_t s = 1; s < r.Useky().size() && vzor == 0; ++s)
-        if (r.Useky()[s].Rodic == r.Useky()[u].Id && r.Useky()[s].ZaElementem == k &&
-            !r.Useky()[s].Prvky.empty())
-            vzor = s;
+    for (size_t s : dokument_->VetveZa(n))
+        if (vzor == 0 && !r.Useky()[s].Prvky.empty()) vzor = s;
     if (vzor == 0) return false;
     const Usek& v = r.Useky()[vzor];
     const QString nazev =
@@ -1124,7 +1117,7 @@ void THlavniForm::NovaVetevClick() {
 bool THlavniForm::DoPokracovani(int n) {
     // Behind a branch point the user says where: before every branch, or only
     // into what goes on in the path shown.
-    if (!dokument_->JeOdbocnyBod(n) ||
+    if (dokument_->VetveZa(n).empty() ||
         (n == var_.cesta.Pocet() && dokument_->MistoZa(n).second == 0))
         return false;
     const auto [u, k] = dokument_->MistoPrvku(n);
